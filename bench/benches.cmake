@@ -1,0 +1,1 @@
+# zp_bench(<file name without .cpp> <libraries...>)

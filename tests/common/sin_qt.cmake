@@ -1,0 +1,10 @@
+# Fails when a source of a headless folder includes a Qt header.
+foreach(dir engine settings/core network/core scores/core platform/text)
+    file(GLOB_RECURSE files ${RAIZ}/${dir}/*.h ${RAIZ}/${dir}/*.cpp)
+    foreach(f ${files})
+        file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+        if(hits)
+            message(FATAL_ERROR "${f} includes Qt: ${hits}")
+        endif()
+    endforeach()
+endforeach()
