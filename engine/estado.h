@@ -1,0 +1,229 @@
+#pragma once
+// The game's shared state: tiles, hands, stock, line ends, move records, score sheet, the progress of the
+// match, the work variables of a turn and the flags the table window and the engine exchange. The names and
+// the value codes are the ones the state files and the network messages carry, so they never change.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zp {
+
+using Entero = std::int16_t; // widths the state strings and messages rely on
+
+constexpr Entero kNinguna = 9;     // no tile, no pip, no end, not chosen
+constexpr int kAsientos = 4;       // seats 1 left, 2 top, 3 right, 4 bottom (this computer)
+constexpr int kHuecos = 21;        // slots per hand: 7 dealt and 14 drawn at most
+constexpr int kHuecosMonton = 14;  // stock slots
+constexpr int kFichasJuego = 28;   // the double-six set
+
+// Values of the end field of a move record and of `ExtremoElegido`.
+constexpr Entero kExtremoRoba = 8;
+constexpr Entero kExtremoPasa = 9;
+
+// State of a hand slot.
+constexpr Entero kEnMano = 0;
+constexpr Entero kPuesta = 1;
+constexpr Entero kVacio = 9;
+
+struct HuecoMano {
+    Entero PuntoA = kNinguna;
+    Entero PuntoB = kNinguna;
+    Entero Estado = kVacio;
+};
+
+struct FichaMonton {
+    Entero PuntoA = kNinguna;
+    Entero PuntoB = kNinguna;
+};
+
+// One move of the hand: a tile laid at end 1 or 2, a draw (8) or a pass (9).
+struct RegistroJugada {
+    Entero Jugador = 0;
+    Entero PuntoUnido = 0;
+    Entero PuntoAbierto = 0;
+    Entero Extremo = 0;
+    Entero Eleccion = 0; // -1 / 0
+    Entero XFicha = 0;
+    Entero YFicha = 0;
+    Entero AnchoFicha = 0;
+    Entero AltoFicha = 0;
+    Entero LadoMesa = 0;
+    Entero XSpriteFicha = 0;
+    Entero XMitad1 = 0;
+    Entero YMitad1 = 0;
+    Entero XMitad2 = 0;
+    Entero YMitad2 = 0;
+    Entero GiroFicha = 0;
+    Entero EsDoble = 0;          // -1 / 0
+    Entero DobleAtravesado = 0;  // -1 / 0
+    Entero XExtremoAntes = 0;
+    Entero YExtremoAntes = 0;
+    Entero XExtremoDespues = 0;
+    Entero YExtremoDespues = 0;
+    Entero Extremo1 = 0;
+    Entero Extremo2 = 0;
+    Entero DireccionAntes = 0;
+    Entero DireccionDespues = 0;
+
+    static constexpr int kCampos = 26;
+    // Field by its number 0..25, in the order above.
+    Entero& campo(int n) { return this->*kOrden[static_cast<std::size_t>(n)]; }
+    Entero campo(int n) const { return this->*kOrden[static_cast<std::size_t>(n)]; }
+    static const std::array<Entero RegistroJugada::*, kCampos> kOrden;
+    bool operator==(const RegistroJugada&) const = default;
+};
+static_assert(sizeof(RegistroJugada) == RegistroJugada::kCampos * sizeof(Entero));
+
+// One hand of the score sheet. Pair column 1 is seats 2 and 4, pair column 2 seats 1 and 3.
+struct RegistroMano {
+    std::string Sale;
+    Entero PuntosPareja1 = 0;
+    Entero DecenasPareja1 = 0;
+    Entero PuntosPareja2 = 0;
+    Entero DecenasPareja2 = 0;
+    std::array<Entero, 5> PuntosJugador{};
+    std::array<Entero, 5> DecenasJugador{};
+    bool operator==(const RegistroMano&) const = default;
+};
+
+// Per-seat settings. Index 0 of every per-seat array exists and carries nothing.
+struct AjustesJugador {
+    std::string NombreJugador; // UTF-8; at most 9 characters once written one byte per character
+    Entero NivelJugador = 50;  // 0..100 (shown as 0.0 .. 10.0)
+    Entero EstadoJugador = 1;  // 1 in play, 2 out
+    Entero FichasJugador = 1;  // 1 hidden, 2 shown
+    Entero ControlJugador = 2; // 1 Manual, 2 Automático, 3 Remoto
+    Entero CaracterJugador = 2; // 1 Conservador, 2 Medio, 3 Agresivo
+    std::string DireccionIP;
+    bool Conectado = false;
+};
+
+// The players and the rules the engine plays by; the settings windows set them and the state files keep them.
+struct Ajustes {
+    std::array<AjustesJugador, 5> Jugador{};
+    Entero NumeroJugadores = 4;
+    Entero PuntosPartida = 100;
+    Entero FichasPorJugador = 7;
+    Entero RemanentesMonton = 0;
+    Entero ModoRed = 1;
+    Entero SentidoJuego = 1; // 1 Directo, 2 Inverso
+    Entero ModoJuego = 1;    // 1 pairs, 2 individual
+    Entero SistemaReparto = 1;
+    Entero JugadorCincoDobles = 1;
+    Entero PrimeraMano = 1;
+    Entero SistemaAnotacion = 1; // 1 by tens, 2 by units
+    Entero PuntosQueSeAnotan = 1;
+    Entero ParejaQueSeAnota = 1;
+    Entero GanadorSiEmpate = 1;
+    Entero SalidaSiEmpate = 1;
+    Entero TurnoSalida = 1;
+    Entero ListaJugadas = 1;
+    Entero FichasVisiblesPuestas = 1;
+    bool Sonido = true;
+    bool PausaEntreJugadas = true;
+    bool JuegoEnRed = false;
+    Entero Velocidad = 50; // 0..100
+};
+
+// Partners are fixed: seats 1..4 play with 3, 4, 1, 2.
+constexpr std::array<Entero, 5> Companero = {0, 3, 4, 1, 2};
+
+// Pair code of a seat: 1 for seats 2 and 4, 2 for seats 1 and 3.
+constexpr Entero ParejaDe(int asiento) { return (asiento == 2 || asiento == 4) ? 1 : 2; }
+
+struct ExtremosLinea {
+    std::array<Entero, 3> Extremos{0, kNinguna, kNinguna};
+    std::array<Entero, 3> DireccionExtremo{};
+    std::array<Entero, 3> FichasEnExtremo{};
+    std::array<Entero, 3> XExtremo{};
+    std::array<Entero, 3> YExtremo{};
+    std::array<std::array<Entero, 5>, 3> LimiteGiro{};
+};
+
+// Placement of the tile being laid or drawn, in table pixels.
+struct ColocacionFicha {
+    Entero XFicha = 0, YFicha = 0, AnchoFicha = 0, AltoFicha = 0, LadoMesa = 0, XSpriteFicha = 0;
+    Entero XMitad1 = 0, YMitad1 = 0, XMitad2 = 0, YMitad2 = 0, GiroFicha = 0;
+    bool DobleAtravesado = false;
+    Entero PosX = 0, PosY = 0, XFichaRobada = 0, YFichaRobada = 0;
+};
+
+struct EstadoJuego {
+    // Hands and stock.
+    std::array<std::array<HuecoMano, kHuecos + 1>, 5> Manos{};
+    std::array<Entero, 5> HuecosMano{};
+    std::array<Entero, 5> FichasEnMano{};
+    std::array<FichaMonton, kHuecosMonton + 1> Monton{};
+    Entero FichasMonton = 0;
+
+    // The line.
+    ExtremosLinea Linea;
+    ColocacionFicha Colocacion;
+
+    // Moves of the hand: record 0 is never written; the list grows as needed.
+    std::vector<RegistroJugada> Jugadas = std::vector<RegistroJugada>(41);
+    Entero NumeroJugada = 0;
+
+    // Score sheet, one entry per hand number (entry 0 unused), and the totals.
+    std::vector<RegistroMano> Anotaciones = std::vector<RegistroMano>(701);
+    Entero TotalPareja1 = 0;
+    Entero TotalPareja2 = 0;
+    std::array<Entero, 5> PuntosJugador{};
+
+    // Per-seat work arrays of the deal and the automatic player.
+    std::array<Entero, 5> DoblesJugador{};
+    std::array<Entero, 7> PoseedorDoble{};
+    std::array<std::array<Entero, 7>, 5> PesoNumero{};
+    std::array<std::array<Entero, 7>, 5> CuentaNumeros{};
+    std::array<std::array<Entero, 8>, 5> NumerosOrdenados{};
+    std::array<bool, 5> ManoHolgada{};
+    std::array<float, 5> PuntosEnMano{};
+
+    // Progress of the match.
+    bool PartidaEnCurso = false;
+    bool ManoEnCurso = false;
+    Entero NumeroMano = 0;
+    Entero JugadorTurno = 0;
+    Entero JugadorSalida = 0;
+    Entero GanadorMano = 0; // seat in individual play, pair code in pairs play, 0 none or tie
+    Entero PasoTurno = 1;   // +1 Directo, -1 Inverso
+    Entero SalidaA = kNinguna;
+    Entero SalidaB = kNinguna;
+    bool ManoReabierta = false;
+    bool RepartoEnCurso = false;
+
+    // The move being made.
+    Entero FichaA = kNinguna;
+    Entero FichaB = kNinguna;
+    Entero ExtremoElegido = kNinguna;
+    Entero HuecoFicha = 0;
+    Entero EsDoble = 0;
+    Entero JugadasPosibles = 0;
+    bool SoloContar = false;
+    bool FichaPuesta = false;
+
+    // Waits and requests between the table window and the engine.
+    bool EsperaNecesaria = false;
+    Entero TipoEspera = 0;
+    bool EsperaContinuar = false;
+    bool JugadaElegida = false;
+    Entero HuecoElegido = 0;
+    Entero ManoApuntada = 0;
+    Entero HuecoApuntado = 0;
+    bool EsperaExtremo = false;
+    bool EligiendoSalida = false;
+    bool ModoAyuda = false;
+    bool RedibujoPendiente = false;
+    bool GrabadoraActiva = false;
+    Entero PosicionGrabadora = 0;
+
+    // Network: this computer's seat in the host's numbering, the match code, the receive queue.
+    Entero PuestoLocal = 4;
+    std::string IdPartida = "0000";
+    bool EsperandoRed = false;
+    std::string ColaRed;
+    std::string CadenaSituacionRed;
+};
+
+} // namespace zp
