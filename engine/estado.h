@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zp {
@@ -16,6 +17,9 @@ constexpr int kAsientos = 4;       // seats 1 left, 2 top, 3 right, 4 bottom (th
 constexpr int kHuecos = 21;        // slots per hand: 7 dealt and 14 drawn at most
 constexpr int kHuecosMonton = 14;  // stock slots
 constexpr int kFichasJuego = 28;   // the double-six set
+
+// Separates the lines of a message text.
+inline constexpr std::string_view SaltoLinea = "\r\n";
 
 // Values of the end field of a move record and of `ExtremoElegido`.
 constexpr Entero kExtremoRoba = 8;
@@ -99,26 +103,45 @@ struct AjustesJugador {
     bool Conectado = false;
 };
 
+// The players of a fresh settings file: three automatic players round the person at seat 4.
+inline std::array<AjustesJugador, 5> JugadoresPorDefecto()
+{
+    std::array<AjustesJugador, 5> j{};
+    const Entero nivel[5] = {0, 50, 50, 50, 100};
+    const Entero fichas[5] = {0, 1, 1, 1, 2};
+    const Entero control[5] = {0, 2, 2, 2, 1};
+    const Entero caracter[5] = {0, 2, 3, 1, 2};
+    for (int p = 1; p <= 4; ++p) {
+        j[p].NombreJugador = "Jugador" + std::to_string(p);
+        j[p].NivelJugador = nivel[p];
+        j[p].FichasJugador = fichas[p];
+        j[p].ControlJugador = control[p];
+        j[p].CaracterJugador = caracter[p];
+    }
+    return j;
+}
+
 // The players and the rules the engine plays by; the settings windows set them and the state files keep them.
+// The defaults are those of a fresh settings file.
 struct Ajustes {
-    std::array<AjustesJugador, 5> Jugador{};
+    std::array<AjustesJugador, 5> Jugador = JugadoresPorDefecto();
     Entero NumeroJugadores = 4;
-    Entero PuntosPartida = 100;
+    Entero PuntosPartida = 30;
     Entero FichasPorJugador = 7;
-    Entero RemanentesMonton = 0;
-    Entero ModoRed = 1;
+    Entero RemanentesMonton = 7;
+    Entero ModoRed = 2;      // 1 Administrador (host), 2 Cliente
     Entero SentidoJuego = 1; // 1 Directo, 2 Inverso
     Entero ModoJuego = 1;    // 1 pairs, 2 individual
-    Entero SistemaReparto = 1;
-    Entero JugadorCincoDobles = 1;
-    Entero PrimeraMano = 1;
+    Entero SistemaReparto = 2;     // 1 manual, 2 random
+    Entero JugadorCincoDobles = 1; // 1 must play them, 2 may give them back
+    Entero PrimeraMano = 1;        // 1 the double six leads, 2 drawn by lot
     Entero SistemaAnotacion = 1; // 1 by tens, 2 by units
     Entero PuntosQueSeAnotan = 1;
     Entero ParejaQueSeAnota = 1;
     Entero GanadorSiEmpate = 1;
-    Entero SalidaSiEmpate = 1;
-    Entero TurnoSalida = 1;
-    Entero ListaJugadas = 1;
+    Entero SalidaSiEmpate = 1; // 1 the same player, 2 the lead moves on
+    Entero TurnoSalida = 1;    // 1 rotating, 2 chosen, 3 winner, 4 losing pair
+    Entero ListaJugadas = 2;
     Entero FichasVisiblesPuestas = 1;
     bool Sonido = true;
     bool PausaEntreJugadas = true;
@@ -139,6 +162,17 @@ struct ExtremosLinea {
     std::array<Entero, 3> XExtremo{};
     std::array<Entero, 3> YExtremo{};
     std::array<std::array<Entero, 5>, 3> LimiteGiro{};
+};
+
+// Where each hand lies along its side of the table (seats 1 left, 2 top, 3 right, 4 bottom), in pixels.
+// Recomputed from the hands and the screen before every drawing of a hand.
+struct DisposicionManos {
+    std::array<Entero, 5> SeparacionFichas{}; // pitch between slots
+    std::array<Entero, 5> LongitudMano{};     // HuecosMano x pitch
+    std::array<Entero, 5> InicioMano{};       // first pixel along the side
+    std::array<Entero, 5> FinMano{};          // last pixel: start + length - 1
+    std::array<Entero, 5> EjeMano{};          // inner edge across the side
+    bool operator==(const DisposicionManos&) const = default;
 };
 
 // Placement of the tile being laid or drawn, in table pixels.
@@ -177,8 +211,9 @@ struct EstadoJuego {
     std::array<std::array<Entero, 7>, 5> PesoNumero{};
     std::array<std::array<Entero, 7>, 5> CuentaNumeros{};
     std::array<std::array<Entero, 8>, 5> NumerosOrdenados{};
-    std::array<bool, 5> ManoHolgada{};
+    std::array<bool, 5> ManoHolgada{false, false, false, false, true};
     std::array<float, 5> PuntosEnMano{};
+    DisposicionManos Disposicion;
 
     // Progress of the match.
     bool PartidaEnCurso = false;
@@ -191,7 +226,18 @@ struct EstadoJuego {
     Entero SalidaA = kNinguna;
     Entero SalidaB = kNinguna;
     bool ManoReabierta = false;
+    // A tied hand is being dealt again and the seat that led it leads again.
+    bool RepetirSalida = false;
+
+    // Manual deal: cell [a][b] is true while the face-up tile a-b (a >= b) lies on the grid. The deal
+    // keeps its own copy of the tiles per player and the seats in play, taken when it began, so that
+    // a change of rules meanwhile cannot leave the hands unfillable.
     bool RepartoEnCurso = false;
+    std::array<std::array<bool, 10>, 10> RejillaReparto{};
+    Entero OrigenRejillaX = 0;
+    Entero OrigenRejillaY = 0;
+    Entero FichasReparto = 0;
+    std::array<bool, 5> AsientoReparto{};
 
     // The move being made.
     Entero FichaA = kNinguna;
@@ -224,6 +270,14 @@ struct EstadoJuego {
     bool EsperandoRed = false;
     std::string ColaRed;
     std::string CadenaSituacionRed;
+
+    // Carrying out a move and the recorder.
+    bool EleccionTurno = false;     // the chooser weighed two or more playable tiles (the record's Eleccion)
+    Entero DireccionAnterior = 0;   // direction of the end played, before any turn (its DireccionAntes)
+    bool GrabadoraOcupada = false;  // replaying to the newest move: the remote's pointer stays as it is
+    Entero LineaGrabadora = -1;     // the move-list line showing the current move, -1 none
+    Entero PunteroMesa = 0;         // the remote's pointer: 1 pointing hand, 0 default, 11 hourglass
+    std::vector<std::string> LineasListaJugadas; // the move list's lines: line n - 1 shows record n
 };
 
 } // namespace zp

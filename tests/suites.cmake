@@ -2,7 +2,7 @@
 zp_test(engine LIBS engine)
 zp_test(platform QT LIBS platform)
 zp_test(kit QT LIBS kit)
-zp_test(assets QT LIBS platform assets)
+zp_test(assets QT LIBS assets)
 zp_test(settings LIBS settings_core)
 zp_test(settings_ui QT LIBS settings_ui)
 zp_test(network LIBS network_core)

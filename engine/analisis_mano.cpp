@@ -1,0 +1,130 @@
+#include "engine/analisis_mano.h"
+
+#include <algorithm>
+#include <cassert>
+
+#include "engine/turno.h"
+
+namespace zp {
+
+namespace {
+
+std::size_t I(int n)
+{
+    return static_cast<std::size_t>(n);
+}
+
+int HuecosDe(const EstadoJuego& e, int p)
+{
+    return std::clamp<int>(e.HuecosMano[I(p)], 0, kHuecos);
+}
+
+} // namespace
+
+Entero BandoDe(Entero mover, Entero p)
+{
+    return (p == mover || (mover >= 1 && mover <= 4 && p == Companero[I(mover)])) ? 1 : 2;
+}
+
+AnalisisNumero AnalizarFichasNumero(const EstadoJuego& e, Entero mover, Entero n)
+{
+    AnalisisNumero r;
+    for (int p = 1; p <= kAsientos; ++p) {
+        const Entero bando = BandoDe(mover, static_cast<Entero>(p));
+        for (int s = 1; s <= HuecosDe(e, p); ++s) {
+            const HuecoMano& h = e.Manos[I(p)][I(s)];
+            const Entero a = h.PuntoA, b = h.PuntoB;
+            if (a == n || b == n) {
+                if (h.Estado == kPuesta) {
+                    ++r.PuestasConNumero;
+                    if (a != n && a >= 0 && a <= 6) r.VistoConNumero[I(a)] = 1;
+                    if (b != n && b >= 0 && b <= 6) r.VistoConNumero[I(b)] = 1;
+                    if (a == b) {
+                        r.EsDoble = 1;
+                        r.VistoConNumero[I(n)] = 1;
+                    }
+                } else {
+                    if (a == b) {
+                        r.BandoDobleNumero = bando;
+                        r.PoseedorDobleNumero = static_cast<Entero>(p);
+                    }
+                    ++r.FichasConNumero[I(p)];
+                }
+            }
+            if (h.Estado == kEnMano) {
+                r.PuntosEnMano[I(p)] += static_cast<float>(a + b);
+                r.PuntosEnBando[I(bando)] += static_cast<float>(a + b);
+            }
+        }
+    }
+    return r;
+}
+
+PoseedorFicha BuscarPoseedor(const EstadoJuego& e, Entero a, Entero b)
+{
+    PoseedorFicha r;
+    for (int p = 1; p <= kAsientos; ++p) {
+        for (int s = 1; s <= HuecosDe(e, p); ++s) {
+            const HuecoMano& h = e.Manos[I(p)][I(s)];
+            if ((h.PuntoA == a && h.PuntoB == b) || (h.PuntoA == b && h.PuntoB == a)) {
+                r.Asiento = static_cast<Entero>(p);
+                r.Puesta = h.Estado == kPuesta;
+            }
+        }
+    }
+    return r;
+}
+
+FichaSuelta UnicaFichaDe(const EstadoJuego& e, Entero p)
+{
+    FichaSuelta r;
+    if (p < 1 || p > 4 || e.FichasEnMano[I(p)] != 1) return r;
+    for (int s = 1; s <= HuecosDe(e, p); ++s) {
+        const HuecoMano& h = e.Manos[I(p)][I(s)];
+        if (h.Estado == kEnMano) {
+            r = FichaSuelta{true, h.PuntoA, h.PuntoB};
+            break;
+        }
+    }
+    return r;
+}
+
+RolesAsientos CalcularRoles(const EstadoJuego& e, const Ajustes& a, Entero mover, Entero nivel)
+{
+    assert(mover >= 1 && mover <= 4);
+    RolesAsientos r;
+    r.Siguiente = mover;
+    CalcularJugadorSiguiente(e, a, r.Siguiente);
+    const auto fichas = [&](Entero p) { return e.FichasEnMano[I(p)]; };
+
+    if (a.ModoJuego == 1) {
+        const Entero companero = Companero[I(mover)];
+        r.Propio1 = fichas(companero) < fichas(mover) ? companero : mover;
+        r.Propio2 = r.Propio1 == mover ? companero : mover;
+        r.Rival1 = r.Siguiente;
+        r.Rival2 = Companero[I(r.Siguiente)];
+        if (fichas(r.Rival1) > fichas(r.Rival2) && nivel > 20) std::swap(r.Rival1, r.Rival2);
+        return r;
+    }
+
+    // Ranked by tiles held and then by order of play, numerically: a hand of ten or more tiles ranks after
+    // one of fewer.
+    struct Rival
+    {
+        Entero fichas, orden, asiento;
+    };
+    std::array<Rival, 3> rivales{};
+    int n = 0;
+    Entero p = mover;
+    for (int k = 1; k <= a.NumeroJugadores - 1 && k <= 3; ++k) {
+        CalcularJugadorSiguiente(e, a, p);
+        rivales[I(n++)] = Rival{fichas(p), static_cast<Entero>(k), p};
+    }
+    std::sort(rivales.begin(), rivales.begin() + n, [](const Rival& x, const Rival& y) {
+        return x.fichas != y.fichas ? x.fichas < y.fichas : x.orden < y.orden;
+    });
+    for (int k = 0; k < n; ++k) r.OrdenRivales[I(k + 1)] = rivales[I(k)].asiento;
+    return r;
+}
+
+} // namespace zp

@@ -1,0 +1,17 @@
+#pragma once
+// "Jugador con 5 dobles": under "Puede devolverlas" a player dealt five or more doubles may refuse the hand,
+// which is then dealt again under the same number. An automatic player always refuses.
+#include "engine/contexto.h"
+
+namespace zp {
+
+enum class DecisionCincoDobles
+{
+    Aceptadas,
+    Rechazadas,
+    Abandonada
+};
+
+DecisionCincoDobles AplicarCincoDobles(Contexto& c, const Ajustes& r);
+
+} // namespace zp

@@ -1,0 +1,36 @@
+#pragma once
+// Where each hand lies: seat 1 down the left edge, 2 along the top, 3 down the right edge of the table, 4
+// along the bottom; each strip centred on its side, its tiles at full pitch or squeezed to fit.
+#include <optional>
+
+#include "engine/contexto.h"
+
+namespace zp {
+
+struct PuntoMesa
+{
+    Entero X = 0;
+    Entero Y = 0;
+    bool operator==(const PuntoMesa&) const = default;
+};
+
+struct ResultadoDisposicion
+{
+    DisposicionManos disposicion;
+    std::array<bool, 5> ManoHolgada{};
+    bool OcultarLista = false; // the bottom hand would run into the move list
+};
+
+// From the hands as they are now; changes nothing.
+ResultadoDisposicion CalcularDisposicionManos(const EstadoJuego& e, const Ajustes& a,
+                                              const Pantalla& pantalla);
+
+// Lays the hands out into the state. When the bottom hand would reach the move list (165 px wide at the
+// bottom left) the list is hidden and "Lista de jugadas" becomes "Al conectar grabadora".
+void CalcularDisposicionManos(Contexto& c);
+
+// Top left of slot n (1..21) of seat p; nothing for any other seat.
+std::optional<PuntoMesa> CalcularPosicionFichaMano(const EstadoJuego& e, const Ajustes& a,
+                                                   const Pantalla& pantalla, Entero p, Entero n);
+
+} // namespace zp

@@ -1,0 +1,111 @@
+#include "engine/final_mano.h"
+
+#include <bit>
+#include <cassert>
+
+#include "engine/final_busqueda.h"
+#include "engine/turno.h"
+
+namespace zp {
+
+namespace {
+
+// One search core per thread, its memory allocated at the first search and reused by every later one.
+BusquedaFinal& Motor()
+{
+    thread_local BusquedaFinal motor;
+    return motor;
+}
+
+ReglasBusqueda LeerReglas(const EstadoJuego& e, const Ajustes& a)
+{
+    ReglasBusqueda r;
+    r.Parejas = a.ModoJuego == 1;
+    r.GanadorSiEmpate = a.GanadorSiEmpate;
+    r.JugadorSalida = e.JugadorSalida;
+    r.SoloPerdedores = a.PuntosQueSeAnotan == 2;
+    r.PorUnidades = a.SistemaAnotacion == 2;
+    r.Propio = r.Parejas ? ParejaDe(e.JugadorTurno) : e.JugadorTurno;
+    for (std::size_t p = 1; p <= 4; ++p) {
+        r.EnJuego[p] = a.Jugador[p].EstadoJugador == 1;
+        if (!r.EnJuego[p]) continue;
+        Entero s = static_cast<Entero>(p);
+        CalcularJugadorSiguiente(e, a, s);
+        r.Siguiente[p] = s;
+    }
+    return r;
+}
+
+struct Raiz {
+    int x = 0;
+    int y = 0;
+};
+
+} // namespace
+
+InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, ResultadoFinalMano& r,
+                                     std::uint64_t presupuesto)
+{
+    InformeFinalMano informe;
+    const int m = e.JugadorTurno;
+    assert(m >= 1 && m <= 4 && a.Jugador[static_cast<std::size_t>(m)].EstadoJugador == 1);
+
+    // 1. Refusals: tiles still to be drawn in individual play, or nothing to weigh.
+    if (a.ModoJuego == 2 && e.FichasMonton > a.RemanentesMonton) {
+        informe.Fin = FinBusqueda::MontonAbierto;
+        return informe;
+    }
+    if (e.FichasEnMano[static_cast<std::size_t>(m)] == 1) {
+        informe.Fin = FinBusqueda::UnaFicha;
+        return informe;
+    }
+
+    // 2. The hands as bitmasks; the mover's roots in slot order, the first pip joined before the second and
+    //    a double once, as the chooser numbers its candidates.
+    std::array<MascaraFichas, 5> manos{};
+    std::array<Raiz, kRaicesFinal + 1> raices{};
+    const int e1 = e.Linea.Extremos[1];
+    const int e2 = e.Linea.Extremos[2];
+    int n = 0;
+    for (std::size_t p = 1; p <= 4; ++p) {
+        if (a.Jugador[p].EstadoJugador != 1) continue;
+        for (std::size_t s = 1; s <= static_cast<std::size_t>(e.HuecosMano[p]); ++s) {
+            const HuecoMano& h = e.Manos[p][s];
+            if (h.Estado != kEnMano) continue;
+            manos[p] |= MascaraFichas{1} << IndiceFicha(h.PuntoA, h.PuntoB);
+            if (static_cast<int>(p) != m) continue;
+            if (h.PuntoA == e1 || h.PuntoA == e2) raices[static_cast<std::size_t>(++n)] = {h.PuntoA, h.PuntoB};
+            if (h.PuntoA != h.PuntoB && (h.PuntoB == e1 || h.PuntoB == e2))
+                raices[static_cast<std::size_t>(++n)] = {h.PuntoB, h.PuntoA};
+        }
+        assert(std::popcount(manos[p]) == e.FichasEnMano[p]);
+    }
+    assert(n <= kRaicesFinal);
+
+    // 3. Every root counted; past the budget nothing is written and the ordinary choice stands.
+    BusquedaFinal& motor = Motor();
+    motor.Preparar(LeerReglas(e, a), manos, e1, e2, presupuesto);
+    std::array<ValorFinal, kRaicesFinal + 1> valores{};
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(n); ++k) {
+        if (!motor.JugarRaiz(m, raices[k].x, raices[k].y, valores[k])) {
+            informe.Fin = FinBusqueda::FueraDePresupuesto;
+            informe.PosicionesVisitadas = motor.Visitadas();
+            return informe;
+        }
+    }
+
+    // 4. Summary per root.
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(n); ++k) {
+        const ValorFinal& v = valores[k];
+        r.PorcentajeGanadas[k] =
+            v.Total == 0 ? 0.0f : static_cast<float>(static_cast<double>(v.Ganadas) * 100.0 / static_cast<double>(v.Total));
+        r.MediaPuntosGanados[k] =
+            v.Ganadas == 0 ? 0.0f : static_cast<float>(static_cast<double>(v.Suma) / static_cast<double>(v.Ganadas));
+        informe.Desenlaces += v.Total;
+    }
+    informe.Raices = n;
+    informe.PosicionesVisitadas = motor.Visitadas();
+    return informe;
+}
+
+} // namespace zp

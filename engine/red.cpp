@@ -1,0 +1,31 @@
+#include "engine/red.h"
+
+namespace zp {
+
+void RedNula::EnviarATodosRed(const std::string& mensaje)
+{
+    Enviados.push_back({Envio::A::Todos, mensaje, 0});
+}
+
+void RedNula::EnviarAClientes(const std::string& mensaje, Entero salvoPuesto)
+{
+    Enviados.push_back({Envio::A::Clientes, mensaje, salvoPuesto});
+}
+
+void RedNula::EnviarAlAdministrador(const std::string& mensaje)
+{
+    Enviados.push_back({Envio::A::Administrador, mensaje, 0});
+}
+
+Espera RedNula::EsperarRed(const std::function<bool()>& llegado)
+{
+    while (!llegado()) {
+        if (Llegadas.empty()) return Espera::Abandonada;
+        auto siguiente = std::move(Llegadas.front());
+        Llegadas.pop_front();
+        siguiente();
+    }
+    return Espera::Cumplida;
+}
+
+} // namespace zp

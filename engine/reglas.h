@@ -1,0 +1,21 @@
+#pragma once
+// The players and rules a hand can be dealt and played under. The settings windows refuse anything else,
+// and the deal refuses to start on rules read from a damaged file.
+#include "engine/estado.h"
+
+namespace zp {
+
+enum class FalloReglas
+{
+    Ninguno,
+    PocosJugadores,       // fewer than two seats in play: no turn order
+    JugadoresDescontados, // NumeroJugadores is not the number of seats in play
+    FichasFueraDeRango,   // tiles per player outside 7..14
+    DemasiadasFichas,     // more tiles dealt than the set holds
+    ParejasSinCuatro,     // pairs play needs the four seats
+};
+
+int ContarJugadoresEnJuego(const Ajustes& a);
+FalloReglas ValidarReglas(const Ajustes& a);
+
+} // namespace zp

@@ -1,0 +1,201 @@
+#include "engine/salida.h"
+
+#include <cassert>
+#include <utility>
+
+#include "engine/mensajes_red.h"
+#include "engine/turno.h"
+
+namespace zp {
+
+namespace {
+
+constexpr int kAyudaComienzo = 2145;
+
+bool EnJuego(const Ajustes& r, int p)
+{
+    return p >= 1 && p <= 4 && r.Jugador[static_cast<std::size_t>(p)].EstadoJugador == 1;
+}
+
+std::string SinEspacios(const std::string& s)
+{
+    const auto i = s.find_first_not_of(' ');
+    if (i == std::string::npos) return {};
+    return s.substr(i, s.find_last_not_of(' ') - i + 1);
+}
+
+// Tiles of seat p that carry its k-th commonest number (a number out of 0..6 from a damaged file counts 0).
+Entero CuentaOrdenada(const EstadoJuego& e, std::size_t p, std::size_t k)
+{
+    const Entero n = e.NumerosOrdenados[p][k];
+    return (n >= 0 && n <= 6) ? e.CuentaNumeros[p][static_cast<std::size_t>(n)] : Entero{0};
+}
+
+// Rule 2: the person clicks the hand of the seat that leads.
+Respuesta<Entero> PreguntarSalida(Contexto& c, const Ajustes& r)
+{
+    c.mesa.MostrarRotuloSalida("Elija el jugador que va a salir");
+    c.mesa.PonerPunteroMesa(Puntero::Normal);
+    Respuesta<Entero> eleccion;
+    do {
+        c.e.EligiendoSalida = true;
+        eleccion = c.usuario.EsperarEleccionSalida(r);
+        c.e.EligiendoSalida = false;
+    } while (!eleccion.abandonada && !EnJuego(r, eleccion.valor));
+    c.mesa.BorrarRotuloSalida();
+    c.mesa.Refrescar();
+    return eleccion;
+}
+
+} // namespace
+
+Entero BuscarPoseedorFicha(EstadoJuego& e, Entero a, Entero b)
+{
+    e.FichaPuesta = false;
+    Entero poseedor = 0;
+    for (std::size_t p = 1; p <= 4; ++p) {
+        const int huecos = std::min<int>(e.HuecosMano[p], kHuecos);
+        for (int s = 1; s <= huecos; ++s) {
+            const HuecoMano& h = e.Manos[p][static_cast<std::size_t>(s)];
+            if ((h.PuntoA == a && h.PuntoB == b) || (h.PuntoA == b && h.PuntoB == a)) {
+                poseedor = static_cast<Entero>(p);
+                e.FichaPuesta = h.Estado == kPuesta;
+            }
+        }
+    }
+    return poseedor;
+}
+
+void ElegirPrimeraSalida(EstadoJuego& e, const Ajustes& r, Azar& azar)
+{
+    if (r.PrimeraMano == 1) {
+        e.JugadorSalida = BuscarPoseedorFicha(e, e.SalidaA, e.SalidaB);
+        return;
+    }
+    int p = 0;
+    do {
+        p = Aleatorio(azar, 4);
+    } while (!EnJuego(r, p));
+    e.JugadorSalida = static_cast<Entero>(p);
+}
+
+Entero SalidaEntreCompaneros(const EstadoJuego& e, Entero m1, Entero m2)
+{
+    const Entero c1 = CuentaOrdenada(e, static_cast<std::size_t>(m1), 1);
+    const Entero c2 = CuentaOrdenada(e, static_cast<std::size_t>(m2), 1);
+    if (c1 > c2) return m1;
+    if (c1 < c2) return m2;
+    return e.DoblesJugador[static_cast<std::size_t>(m1)] < e.DoblesJugador[static_cast<std::size_t>(m2)] ? m1
+                                                                                                         : m2;
+}
+
+Entero CalcularSalidaSiguiente(const EstadoJuego& e, const Ajustes& r)
+{
+    Entero salida = e.JugadorSalida;
+    if (e.RepetirSalida && r.ModoJuego == 1 && (r.TurnoSalida == 3 || r.TurnoSalida == 4)) {
+        // the tied hand's leader leads its replay
+    } else if (r.TurnoSalida == 1) {
+        CalcularJugadorSiguiente(e, r, salida);
+    } else if (r.TurnoSalida == 3 && r.ModoJuego != 1) {
+        if (EnJuego(r, e.GanadorMano)) salida = e.GanadorMano;
+    } else if (r.TurnoSalida == 3) {
+        salida = e.GanadorMano == 1 ? SalidaEntreCompaneros(e, 2, 4) : SalidaEntreCompaneros(e, 1, 3);
+    } else if (r.TurnoSalida == 4) {
+        salida = e.GanadorMano == 1 ? SalidaEntreCompaneros(e, 1, 3) : SalidaEntreCompaneros(e, 2, 4);
+    }
+    // A pair rule read in individual play can name an empty seat: the next seat in play leads instead.
+    if (!EnJuego(r, salida)) CalcularJugadorSiguiente(e, r, salida);
+    return salida;
+}
+
+std::string TextoComienzoPartida(const EstadoJuego& e, const Ajustes& r)
+{
+    std::string primera;
+    if (r.PrimeraMano == 1) {
+        if (e.SalidaA == 6 && e.SalidaB == 6)
+            primera = "Sale el jugador que tiene el seis doble.";
+        else if (e.SalidaA == e.SalidaB)
+            primera = "Sale el jugador que tiene la doble más alta.";
+        else
+            primera = "Sale el jugador que tiene la ficha más alta.";
+    } else {
+        primera = "Se ha sorteado el jugador que comienza la partida.";
+    }
+    const Entero l = EnJuego(r, e.JugadorSalida) ? e.JugadorSalida : 0;
+    return primera + std::string(SaltoLinea) + "Sale " +
+           SinEspacios(r.Jugador[static_cast<std::size_t>(l)].NombreJugador) + ".";
+}
+
+Espera DecidirSalida(Contexto& c, const Ajustes& r)
+{
+    EstadoJuego& e = c.e;
+    const bool cliente = r.JuegoEnRed && r.ModoRed == 2;
+    const bool primera = e.NumeroMano == 1;
+
+    if (!cliente && (!primera || r.TurnoSalida == 2)) {
+        if (r.TurnoSalida == 2) {
+            const Respuesta<Entero> eleccion = PreguntarSalida(c, r);
+            if (eleccion.abandonada) return Espera::Abandonada;
+            e.JugadorSalida = eleccion.valor;
+        } else {
+            e.JugadorSalida = CalcularSalidaSiguiente(e, r);
+        }
+    }
+    e.RepetirSalida = false;
+
+    if (r.JuegoEnRed && r.ModoRed == 1) {
+        c.red.EnviarATodosRed(CrearMensajeSalida(e.JugadorSalida));
+    } else if (cliente) {
+        e.JugadorSalida = 0;
+        const Espera espera = c.red.EsperarRed([&] {
+            if (const auto s = TomarSalidaDeCola(e.ColaRed, e.PuestoLocal, r)) e.JugadorSalida = *s;
+            return e.JugadorSalida != 0;
+        });
+        c.usuario.OcultarEspera();
+        if (espera == Espera::Abandonada) return Espera::Abandonada;
+    }
+
+    if (primera && r.TurnoSalida != 2) {
+        const auto aviso =
+            c.usuario.MostrarMensaje("Comienza la Partida", TextoComienzoPartida(e, r), 2, 1, kAyudaComienzo);
+        if (aviso.abandonada) return Espera::Abandonada;
+    }
+
+    if (e.SalidaA == -1) e.SalidaA = kNinguna;
+    if (e.SalidaB == -1) e.SalidaB = kNinguna;
+    e.JugadorTurno = static_cast<Entero>(e.JugadorSalida - (e.PasoTurno < 0 ? -1 : 1));
+    return Espera::Cumplida;
+}
+
+void AjustarNumerosFavoritos(EstadoJuego& e, Azar& azar)
+{
+    const int r = Aleatorio(azar, 3);
+    if (e.JugadorSalida < 1 || e.JugadorSalida > 4) return;
+    const auto l = static_cast<std::size_t>(e.JugadorSalida);
+    auto& orden = e.NumerosOrdenados[l];
+    if (orden[1] < 0 || orden[1] > 6 || orden[2] < 0 || orden[2] > 6) return;
+    const auto iguales = [&] { return CuentaOrdenada(e, l, 1) == CuentaOrdenada(e, l, 2); };
+    if (iguales() && r == 1) std::swap(orden[1], orden[2]);
+    // Still equal: a first number whose double the leader lacks gives way to the second.
+    if (iguales() && e.PoseedorDoble[static_cast<std::size_t>(orden[1])] != e.JugadorSalida)
+        std::swap(orden[1], orden[2]);
+}
+
+void PrepararRepeticionEmpate(EstadoJuego& e, const Ajustes& a)
+{
+    if (a.SalidaSiEmpate == 1) {
+        if (a.TurnoSalida == 1) {
+            CalcularJugadorAnterior(e, a, e.JugadorSalida); // the rotation lands on it again
+        } else if (a.ModoJuego == 1 && (a.TurnoSalida == 3 || a.TurnoSalida == 4)) {
+            // In pairs play the winner is a pair code, and the partner rule could hand the lead to the
+            // other pair or to the partner: the leader is kept as it is instead.
+            e.RepetirSalida = true;
+        } else {
+            e.GanadorMano = e.JugadorSalida;
+        }
+    }
+    // Either way the replay keeps the tied hand's number, so the score sheet has no empty entry.
+    --e.NumeroMano;
+}
+
+} // namespace zp

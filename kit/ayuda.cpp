@@ -1,0 +1,132 @@
+#include "kit/ayuda.h"
+
+#include "assets/recursos.h"
+#include "kit/entorno.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace zp {
+
+namespace {
+
+QString& carpetaAyuda()
+{
+    static QString carpeta = QString::fromLatin1(recursos::ayuda::Prefijo);
+    return carpeta;
+}
+
+QPointer<VisorAyuda>& visorAbierto()
+{
+    static QPointer<VisorAyuda> visor;
+    return visor;
+}
+
+QUrl DireccionDe(const QString& ruta)
+{
+    if (ruta.startsWith(QLatin1Char(':'))) return QUrl(QStringLiteral("qrc") + ruta);
+    return QUrl::fromLocalFile(ruta);
+}
+
+} // namespace
+
+QUrl PaginaAyuda(const QString& carpeta, Entero contexto)
+{
+    QString base = carpeta;
+    if (!base.endsWith(QLatin1Char('/'))) base += QLatin1Char('/');
+    const QString pagina = base + QString::number(contexto) + QString::fromLatin1(recursos::ayuda::Extension);
+    if (contexto > 0 && QFileInfo::exists(pagina)) return DireccionDe(pagina);
+    return DireccionDe(base + QStringLiteral("indice.html"));
+}
+
+void PonerCarpetaAyuda(const QString& carpeta)
+{
+    carpetaAyuda() = carpeta;
+}
+
+QString CarpetaAyuda()
+{
+    return carpetaAyuda();
+}
+
+VisorAyuda::VisorAyuda(QWidget* padre) : QWidget(padre, Qt::Window), navegador_(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("VisorAyuda"));
+    setWindowTitle(QStringLiteral("Ayuda"));
+    auto* capa = new QVBoxLayout(this);
+    capa->setContentsMargins(0, 0, 0, 0);
+    capa->addWidget(navegador_);
+    navegador_->setOpenLinks(true);
+    connect(navegador_, &QTextBrowser::sourceChanged, this, [this] {
+        const QString titulo = navegador_->documentTitle();
+        setWindowTitle(titulo.isEmpty() ? QStringLiteral("Ayuda") : titulo);
+    });
+    resize(640, 520);
+}
+
+void VisorAyuda::MostrarContexto(Entero contexto)
+{
+    navegador_->setSource(PaginaAyuda(carpetaAyuda(), contexto));
+}
+
+QUrl VisorAyuda::PaginaMostrada() const
+{
+    return navegador_->source();
+}
+
+QString VisorAyuda::TituloPagina() const
+{
+    return navegador_->documentTitle();
+}
+
+void VisorAyuda::PonerDueno(QWidget* dueno)
+{
+    if (QWidget* antes = parentWidget()) antes->removeEventFilter(this);
+    if (parentWidget() != dueno) {
+        const bool visible = isVisible();
+        const QRect donde = geometry();
+        setParent(dueno, Qt::Window); // hides it
+        setGeometry(donde);
+        if (visible) show();
+    }
+    if (dueno) dueno->installEventFilter(this);
+}
+
+bool VisorAyuda::eventFilter(QObject* objeto, QEvent* evento)
+{
+    // A message box is gone once hidden: the help it opened must not go with it.
+    if (objeto == parentWidget() && evento->type() == QEvent::Hide) {
+        QWidget* debajo = parentWidget()->parentWidget();
+        PonerDueno(debajo ? debajo->window() : Entorno().mesa);
+    }
+    return false;
+}
+
+VisorAyuda* MostrarAyuda(Entero contexto)
+{
+    // A modal window blocks every window but its own: the help must belong to the one on top.
+    QWidget* dueno = QApplication::activeModalWidget();
+    if (!dueno) dueno = Entorno().mesa;
+    QPointer<VisorAyuda>& visor = visorAbierto();
+    if (!visor) {
+        visor = new VisorAyuda;
+        visor->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    visor->PonerDueno(dueno);
+    visor->MostrarContexto(contexto);
+    visor->show();
+    visor->raise();
+    visor->activateWindow();
+    return visor;
+}
+
+VisorAyuda* AyudaAbierta()
+{
+    return visorAbierto();
+}
+
+} // namespace zp

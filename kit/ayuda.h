@@ -1,0 +1,50 @@
+#pragma once
+// The program's help: our own Spanish pages, one per context number, shown in a window of the program.
+// Every help button and the message box open it at their context.
+#include "engine/estado.h"
+
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace zp {
+
+class VisorAyuda : public QWidget {
+    Q_OBJECT
+public:
+    explicit VisorAyuda(QWidget* padre = nullptr);
+
+    // Shows the page of `contexto`, or the index when that context has no page.
+    void MostrarContexto(Entero contexto);
+    QUrl PaginaMostrada() const;
+    QString TituloPagina() const;
+    QTextBrowser* Navegador() const { return navegador_; }
+
+    // Belongs to `dueno` (the modal window on top, else the table window) and stays open when that one
+    // closes: it passes to the window under it.
+    void PonerDueno(QWidget* dueno);
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    QTextBrowser* navegador_;
+};
+
+// The page of a context in `carpeta` (":/ayuda/" for the program's own), or its index page when there is
+// none: a "qrc:" address for resources, a file address otherwise.
+QUrl PaginaAyuda(const QString& carpeta, Entero contexto);
+
+// Where the pages are read from; the program's resources unless changed (tests use a folder of theirs).
+void PonerCarpetaAyuda(const QString& carpeta);
+QString CarpetaAyuda();
+
+// Opens the help at `contexto`, in the one help window. It stays usable while a modal window runs: it
+// belongs to the modal window on top (else to the table window).
+VisorAyuda* MostrarAyuda(Entero contexto);
+// The help window when it is open.
+VisorAyuda* AyudaAbierta();
+
+} // namespace zp

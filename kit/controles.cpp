@@ -1,0 +1,38 @@
+#include "kit/controles.h"
+
+#include "engine/redondeo.h"
+#include "kit/entorno.h"
+#include "platform/virtual_screen.h"
+
+#include <QWidget>
+
+namespace zp {
+
+FontSpec FuenteControles()
+{
+    return FontSpec{QStringLiteral("Arial"), 11, false};
+}
+
+void ImprimirTextoSombreado(Surface& imagen, int x, int y, const QString& texto, const FontSpec& fuente)
+{
+    imagen.text(x, y, texto, fuente, kBlanco, true);
+    imagen.text(x + 1, y + 1, texto, fuente, kAzul, false);
+}
+
+void MarcoGrabado(Surface& imagen, int x1, int y1, int x2, int y2, int grosor)
+{
+    imagen.box(x1, y1, x2, y2, kBlanco, grosor);
+    imagen.box(x1 + 1, y1 + 1, x2 + 1, y2 + 1, kGris, grosor);
+}
+
+int MitadRedondeada(int a, int b)
+{
+    return RedondearAPar((a - b) / 2.0);
+}
+
+void MoverControl(QWidget& control, QPoint posicion, QSize tamano)
+{
+    control.setGeometry(virtualScreen().toReal(QRect(posicion, tamano)));
+}
+
+} // namespace zp

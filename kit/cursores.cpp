@@ -1,0 +1,97 @@
+#include "kit/cursores.h"
+
+#include <QCoreApplication>
+#include <QPixmap>
+#include <QWidget>
+#include <memory>
+
+namespace zp {
+
+namespace {
+
+struct CursorConocido
+{
+    const char* nombre;
+    QPoint punto;
+    Qt::CursorShape sustituto; // when the picture is missing
+};
+
+constexpr CursorConocido kCursores[] = {
+    {"manoindice", {13, 1}, Qt::PointingHandCursor}, {"manoverde", {13, 1}, Qt::PointingHandCursor},
+    {"manoroja", {13, 1}, Qt::PointingHandCursor},   {"manocerrada", {15, 6}, Qt::ClosedHandCursor},
+    {"ordenar", {15, 1}, Qt::OpenHandCursor},        {"girar", {13, 1}, Qt::PointingHandCursor},
+};
+
+const char* kPropiedadPuntero = "zpPuntero";
+const char* kPropiedadCursor = "zpCursor";
+
+} // namespace
+
+const QCursor* Cursores::Cursor(std::string_view nombre)
+{
+    const QString clave = QString::fromUtf8(nombre.data(), qsizetype(nombre.size())).toLower();
+    if (auto it = hechos_.find(clave); it != hechos_.end()) return &it->second;
+    for (const CursorConocido& c : kCursores) {
+        if (clave != QLatin1String(c.nombre)) continue;
+        const QPixmap dibujo(carpeta_ + clave + QStringLiteral(".png"));
+        QCursor cursor = dibujo.isNull() ? QCursor(c.sustituto) : QCursor(dibujo, c.punto.x(), c.punto.y());
+        return &hechos_.emplace(clave, cursor).first->second;
+    }
+    return nullptr;
+}
+
+bool Cursores::PonerCursor(QWidget* control, std::string_view nombre)
+{
+    const QCursor* cursor = Cursor(nombre);
+    if (!control || !cursor) return false;
+    control->setCursor(*cursor);
+    control->setProperty(kPropiedadPuntero, int(kPunteroPropio));
+    control->setProperty(kPropiedadCursor,
+                         QString::fromUtf8(nombre.data(), qsizetype(nombre.size())).toLower());
+    return true;
+}
+
+namespace {
+std::unique_ptr<Cursores> cursoresPrograma;
+}
+
+Cursores& CursoresPrograma()
+{
+    if (!cursoresPrograma) {
+        cursoresPrograma = std::make_unique<Cursores>();
+        // Pictures must go while the application still exists, not among the static destructors.
+        qAddPostRoutine([] { cursoresPrograma.reset(); });
+    }
+    return *cursoresPrograma;
+}
+
+void PonerPuntero(QWidget* control, Entero codigo)
+{
+    if (!control) return;
+    switch (codigo) {
+    case kPunteroEspera:
+        control->setCursor(Qt::WaitCursor);
+        break;
+    case kPunteroProhibido:
+        control->setCursor(Qt::ForbiddenCursor);
+        break;
+    default:
+        codigo = kPunteroNormal;
+        control->unsetCursor();
+        break;
+    }
+    control->setProperty(kPropiedadPuntero, int(codigo));
+    control->setProperty(kPropiedadCursor, QString());
+}
+
+Entero PunteroDe(const QWidget* control)
+{
+    return control ? Entero(control->property(kPropiedadPuntero).toInt()) : kPunteroNormal;
+}
+
+QString CursorDe(const QWidget* control)
+{
+    return control ? control->property(kPropiedadCursor).toString() : QString();
+}
+
+} // namespace zp

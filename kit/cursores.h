@@ -1,0 +1,54 @@
+#pragma once
+// The program's cursors (hands on a transparent ground, 32x32) and the pointer code each control keeps.
+// Press handlers read the code to know whether a button can be used: 99 custom cursor, 0 default,
+// 11 hourglass, 12 no-drop.
+#include "engine/estado.h"
+
+#include <QCursor>
+#include <QString>
+#include <map>
+#include <string_view>
+
+class QWidget;
+
+namespace zp {
+
+constexpr Entero kPunteroNormal = 0;
+constexpr Entero kPunteroEspera = 11;
+constexpr Entero kPunteroProhibido = 12;
+constexpr Entero kPunteroPropio = 99;
+
+class Cursores
+{
+public:
+    // Pictures are "<carpeta><name in lower case>.png"; the program's are in ":/cursores/".
+    explicit Cursores(QString carpeta = QStringLiteral(":/cursores/")) : carpeta_(std::move(carpeta)) {}
+
+    // The named cursor ("ManoIndice", "ManoVerde", "ManoRoja", "ManoCerrada", "Ordenar", "Girar"; any
+    // letter case) with its hot spot, made once; null for any other name.
+    const QCursor* Cursor(std::string_view nombre);
+
+    // Gives `control` that cursor with pointer code 99. An unknown name leaves the control as it was.
+    // A missing picture falls back to a standard hand, so that the button stays usable.
+    bool PonerCursor(QWidget* control, std::string_view nombre);
+
+private:
+    QString carpeta_;
+    std::map<QString, QCursor> hechos_;
+};
+
+// The program's cursors from its resources.
+Cursores& CursoresPrograma();
+
+inline bool PonerCursor(QWidget* control, std::string_view nombre)
+{
+    return CursoresPrograma().PonerCursor(control, nombre);
+}
+
+// One of the standard pointers (0, 11, 12) on `control`; other codes give the default arrow.
+void PonerPuntero(QWidget* control, Entero codigo);
+// The control's pointer code (0 until one is set) and the name of its custom cursor, in lower case.
+Entero PunteroDe(const QWidget* control);
+QString CursorDe(const QWidget* control);
+
+} // namespace zp

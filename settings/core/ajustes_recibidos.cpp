@@ -1,0 +1,92 @@
+#include "settings/core/ajustes_recibidos.h"
+
+#include "engine/turno.h"
+
+namespace zp {
+namespace {
+
+std::size_t Pos(int n)
+{
+    return static_cast<std::size_t>(n);
+}
+
+bool PuestoValido(Entero puesto)
+{
+    return puesto >= 1 && puesto <= kAsientos;
+}
+
+} // namespace
+
+FalloLectura AplicarAjustesRecibidos(std::string_view cadena, EstadoJuego& juego, Ajustes& datos)
+{
+    if (!PuestoValido(juego.PuestoLocal)) return std::string("este ordenador no tiene puesto en la partida");
+    // The host's view, read whole and checked before anything of it is taken.
+    EstadoJuego hj = juego;
+    Ajustes ha = datos;
+    if (auto f = LeerSituacion(cadena, hj, ha)) return f;
+
+    Ajustes a = datos;
+    for (int p = 1; p <= kAsientos; ++p) {
+        const AjustesJugador& h = ha.Jugador[Pos(p)];
+        AjustesJugador& j =
+            a.Jugador[Pos(CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal))];
+        const bool local = CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal) == 4;
+        j.NombreJugador = h.NombreJugador;
+        j.NivelJugador = h.NivelJugador;
+        j.EstadoJugador = h.EstadoJugador;
+        j.ControlJugador = h.ControlJugador;
+        if (p == 4) j.ControlJugador = 3; // the host plays from its own computer
+        if (local) j.ControlJugador = 1;
+        j.FichasJugador = local ? 2 : 1;
+        j.CaracterJugador = h.CaracterJugador;
+        j.DireccionIP = h.DireccionIP;
+    }
+    a.PausaEntreJugadas = ha.PausaEntreJugadas;
+    a.SentidoJuego = ha.SentidoJuego;
+    a.SistemaReparto = ha.SistemaReparto;
+    a.JugadorCincoDobles = ha.JugadorCincoDobles;
+    a.PrimeraMano = ha.PrimeraMano;
+    a.SistemaAnotacion = ha.SistemaAnotacion;
+    a.PuntosQueSeAnotan = ha.PuntosQueSeAnotan;
+    a.ParejaQueSeAnota = ha.ParejaQueSeAnota;
+    a.GanadorSiEmpate = ha.GanadorSiEmpate;
+    a.SalidaSiEmpate = ha.SalidaSiEmpate;
+    a.TurnoSalida = ha.TurnoSalida;
+    a.ListaJugadas = ha.ListaJugadas;
+    a.ModoJuego = ha.ModoJuego;
+    a.PuntosPartida = ha.PuntosPartida;
+    a.FichasPorJugador = ha.FichasPorJugador;
+    a.RemanentesMonton = ha.RemanentesMonton;
+
+    EstadoJuego j = juego;
+    j.SalidaA = hj.SalidaA;
+    j.SalidaB = hj.SalidaB;
+    j.IdPartida = hj.IdPartida;
+    RecalcularDerivados(j, a);
+    // Only these two fields of the game change; the rest of it is this computer's own.
+    juego.SalidaA = j.SalidaA;
+    juego.SalidaB = j.SalidaB;
+    juego.IdPartida = j.IdPartida;
+    juego.PasoTurno = j.PasoTurno;
+    datos = std::move(a);
+    return std::nullopt;
+}
+
+FalloLectura AplicarManosRecibidas(std::string_view cadena, EstadoJuego& juego)
+{
+    if (!PuestoValido(juego.PuestoLocal)) return std::string("este ordenador no tiene puesto en la partida");
+    EstadoJuego hj = juego;
+    Ajustes ha;
+    if (auto f = LeerSituacion(cadena, hj, ha)) return f;
+
+    for (int p = 1; p <= kAsientos; ++p) {
+        const auto q = Pos(CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal));
+        for (int s = 1; s <= kHuecos; ++s) juego.Manos[q][Pos(s)] = hj.Manos[Pos(p)][Pos(s)];
+        juego.FichasEnMano[q] = hj.FichasEnMano[Pos(p)];
+    }
+    // The stock has no seat: same slots as on the host.
+    for (int i = 1; i <= kHuecosMonton; ++i) juego.Monton[Pos(i)] = hj.Monton[Pos(i)];
+    return std::nullopt;
+}
+
+} // namespace zp

@@ -1,0 +1,97 @@
+#pragma once
+// The columns of the three state strings. Each column is described once, here, and both the writer and the
+// reader walk the same tables, so a field can never be written in one place and read from another.
+// Strings hold one byte per character in Windows-1252, exactly as files and messages carry them.
+#include "engine/estado.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace zp {
+
+constexpr std::size_t kLongitudSituacion = 780;
+constexpr std::size_t kLongitudEntradaMarcador = 51;
+constexpr std::size_t kLongitudRegistroJugada = 60;
+constexpr std::size_t kColumnaMarcaFinal = 769;
+constexpr std::string_view kMarcaFinal = "XXXXXXXXXXXX";
+
+// Columns other modules take straight from a received or stored situation string (1-based).
+constexpr std::size_t kColumnaNumeroJugada = 164;
+constexpr std::size_t kColumnaNumeroMano = 184;
+constexpr std::size_t kColumnaIdPartida = 191;
+constexpr std::size_t kColumnaPuestoLocal = 195;
+
+// The state a situation string describes: the game and the settings, both written and read.
+struct VistaEstado
+{
+    EstadoJuego& Juego;
+    Ajustes& Datos;
+};
+
+enum class Formato
+{
+    Numero,        // digit mask of `Digitos` digits, minus sign in front when negative
+    Bandera,       // -1 or 0 written with the mask "0"; any non-zero number reads as True
+    Texto,         // first characters up to the width; read back trimmed
+    Identificador, // taken unchanged, four digits (or blank when no game was ever numbered)
+    Constante,     // a fixed text no reader takes
+};
+
+// What a value read from a column must be before it is accepted. Settings with a fallback are `Libre`
+// here: their range is tested after the whole string has been read.
+enum class Validez
+{
+    Libre,
+    Rango,
+    Punto,
+    EstadoHueco,
+    ExtremoJugada
+};
+
+using RefCampo = std::variant<Entero*, bool*, std::string*>;
+
+template <class Registro> struct Campo
+{
+    std::size_t Columna; // 1-based, within the string, the entry or the record
+    std::size_t Ancho;
+    Formato Forma;
+    int Digitos = 1;
+    Validez Valida = Validez::Libre;
+    int Minimo = 0;
+    int Maximo = 0;
+    std::string Nombre;                       // for the messages that refuse a value
+    std::function<RefCampo(Registro&)> Valor; // nullptr for `Constante`
+    std::string_view Fijo = {};               // text of a `Constante`
+};
+
+using CampoSituacion = Campo<VistaEstado>;
+using CampoMarcador = Campo<RegistroMano>;
+using CampoJugada = Campo<RegistroJugada>;
+
+const std::vector<CampoSituacion>& TablaSituacion();
+const std::vector<CampoMarcador>& TablaMarcador();
+const std::vector<CampoJugada>& TablaJugadas();
+
+// A number under a digit mask, clamped into what `ancho` columns can hold, left-aligned and padded.
+std::string EscribirNumero(int valor, int digitos, std::size_t ancho);
+// The whole text must be one integer with blanks around it allowed.
+std::optional<int> LeerEntero(std::string_view texto);
+// A text in UTF-8 as it goes into `ancho` columns: one byte per character, what cannot be carried replaced.
+std::string EscribirTexto(std::string_view utf8, std::size_t ancho);
+
+// Writes every field of `tabla` from `registro` into `destino`, starting at offset `base` (0-based).
+template <class Registro>
+void EscribirCampos(const std::vector<Campo<Registro>>& tabla, Registro& registro, std::string& destino,
+                    std::size_t base);
+
+// Reads every field into `registro`; the first column that does not hold a valid value stops the reading
+// and is described in the result. `origen` must be long enough (the caller checks lengths first).
+template <class Registro>
+std::optional<std::string> LeerCampos(const std::vector<Campo<Registro>>& tabla, Registro& registro,
+                                      std::string_view origen, std::size_t base);
+
+} // namespace zp

@@ -1,0 +1,365 @@
+// The automatic player's move choice: which tiles count as candidates and in what order, the lead, the
+// single and forced moves, the hint at the top level, and when the endgame search may overrule the score.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "eleccion_posicion.h"
+#include "engine/eleccion.h"
+#include "engine/reparto.h"
+
+namespace zp::prueba {
+namespace {
+
+class MesaQueMarca : public MesaNula
+{
+public:
+    void IndicarFichas(Entero asiento) override { Marcadas.push_back(asiento); }
+    std::vector<Entero> Marcadas;
+};
+
+// The position's engine with a table that remembers the hand marking, and a search that answers as told.
+struct Eleccion
+{
+    explicit Eleccion(Posicion& p) : pos(p) {}
+    Contexto Ctx()
+    {
+        MotorSinVentana& m = pos.motor;
+        return Contexto{m.e, m.a, m.pantalla, mesa, m.usuario, m.ritmo, m.red, m.almacen, m.azar};
+    }
+    void Elegir()
+    {
+        Contexto c = Ctx();
+        ElegirJugada(c, [this](const EstadoJuego&, const Ajustes&, ResultadoFinalMano& r) {
+            ++Busquedas;
+            if (!Resultado) return false;
+            r = *Resultado;
+            return true;
+        });
+    }
+    Posicion& pos;
+    MesaQueMarca mesa;
+    int Busquedas = 0;
+    const ResultadoFinalMano* Resultado = nullptr;
+};
+
+TEST(ListarCandidatas, SiguenElOrdenDeLosHuecosConLaPrimeraMitadAntesYElDobleUnaVez)
+{
+    Posicion pos(1);
+    pos.Mano(4, {{3, 5}});
+    pos.Puestas(4, {{6, 6}});
+    pos.Mano(4, {{5, 5}, {1, 3}, {4, 2}});
+    pos.Extremos(3, 5);
+    const ListaCandidatas l = ListarCandidatas(pos.e, 4);
+    ASSERT_EQ(l.Cantidad, 4);
+    EXPECT_EQ(l.Candidatas[1], (Candidata{3, 5}));
+    EXPECT_EQ(l.Candidatas[2], (Candidata{5, 3}));
+    EXPECT_EQ(l.Candidatas[3], (Candidata{5, 5}));
+    EXPECT_EQ(l.Candidatas[4], (Candidata{3, 1}));
+}
+
+TEST(ListarCandidatas, UnaFichaCuyoNumeroMuestranLosDosExtremosEsUnaCandidata)
+{
+    Posicion pos(1);
+    pos.Mano(4, {{4, 1}, {6, 6}});
+    pos.Extremos(4, 4);
+    const ListaCandidatas l = ListarCandidatas(pos.e, 4);
+    ASSERT_EQ(l.Cantidad, 1);
+    EXPECT_EQ(l.Candidatas[1], (Candidata{4, 1}));
+}
+
+TEST(ElegirJugada, JugadasSinEleccion)
+{
+    struct Caso
+    {
+        const char* nombre;
+        std::initializer_list<Ficha> mano;
+        int e1, e2;
+        int posibles, fichaA, fichaB, extremo;
+    } casos[] = {
+        {"nada encaja: pasa y la ficha queda", {{6, 6}, {1, 0}}, 3, 5, 0, 2, 2, 9},
+        {"la última ficha encaja en los dos: por su primer número", {{3, 5}}, 5, 3, 1, 3, 5, 2},
+        {"la última ficha, extremos al revés", {{3, 5}}, 3, 5, 1, 3, 5, 1},
+        {"los dos extremos en 4: al extremo 2", {{4, 1}, {6, 6}}, 4, 4, 1, 4, 1, 2},
+        {"un doble que encaja es una candidata", {{5, 5}, {6, 6}}, 5, 3, 1, 5, 5, 1},
+    };
+    for (const auto& c : casos) {
+        Posicion pos(1);
+        pos.Mano(4, c.mano);
+        pos.Extremos(c.e1, c.e2);
+        pos.e.FichaA = 2;
+        pos.e.FichaB = 2;
+        pos.e.EleccionTurno = true;
+        Eleccion el(pos);
+        el.Elegir();
+        EXPECT_EQ(pos.e.JugadasPosibles, c.posibles) << c.nombre;
+        EXPECT_EQ(pos.e.FichaA, c.fichaA) << c.nombre;
+        EXPECT_EQ(pos.e.FichaB, c.fichaB) << c.nombre;
+        EXPECT_EQ(pos.e.ExtremoElegido, c.extremo) << c.nombre;
+        EXPECT_FALSE(pos.e.EleccionTurno) << c.nombre;
+        EXPECT_TRUE(el.mesa.Marcadas.empty()) << c.nombre;
+    }
+}
+
+TEST(ElegirJugada, UnaFichaQueEncajaPorSusDosNumerosSonDosJugadas)
+{
+    Posicion pos(1);
+    pos.Mano(4, {{3, 5}, {6, 6}});
+    pos.Extremos(3, 5);
+    Eleccion el(pos);
+    el.Elegir();
+    EXPECT_EQ(pos.e.JugadasPosibles, 2);
+    EXPECT_TRUE(pos.e.EleccionTurno);
+    // Whichever way it goes, the end is the one that shows the joined pip.
+    EXPECT_EQ(pos.e.ExtremoElegido, pos.e.FichaA == 5 ? 2 : 1);
+}
+
+TEST(ElegirJugada, LaSalidaPrescritaDeLaPrimeraManoConSeisDoble)
+{
+    for (int turno : {1, 2, 3, 4}) {
+        Posicion pos(1);
+        pos.e.NumeroMano = 1;
+        pos.e.NumeroJugada = 1;
+        pos.a.PrimeraMano = 1;
+        pos.a.TurnoSalida = static_cast<Entero>(turno);
+        pos.Mano(4, {{5, 4}, {6, 6}, {5, 5}, {5, 3}, {5, 2}, {4, 1}, {1, 0}});
+        pos.a.FichasPorJugador = 7;
+        ContarManos(pos.e, pos.a);
+        OrdenarNumeros(pos.e, pos.a);
+        pos.e.SalidaA = 6; // the opening tile of the match, as the deal found it
+        pos.e.SalidaB = 6;
+        Eleccion el(pos);
+        el.Elegir();
+        EXPECT_EQ(pos.e.ExtremoElegido, 1);
+        if (turno == 2) {
+            // The leader was chosen by hand: he leads as he likes.
+            EXPECT_EQ(pos.e.JugadasPosibles, 99);
+            EXPECT_EQ(el.mesa.Marcadas.size(), 1u);
+        } else {
+            EXPECT_EQ(pos.e.JugadasPosibles, 1) << turno;
+            EXPECT_EQ(pos.e.FichaA, 6);
+            EXPECT_EQ(pos.e.FichaB, 6);
+            EXPECT_TRUE(el.mesa.Marcadas.empty());
+        }
+    }
+}
+
+TEST(ElegirJugada, LaSalidaLibreSegunLosDoblesYLosNumerosDeLaMano)
+{
+    struct Caso
+    {
+        const char* nombre;
+        std::initializer_list<Ficha> mano;
+        int caracter;
+        Ficha salida;
+    } casos[] = {
+        {"un doble con tres de su número",
+         {{5, 5}, {5, 1}, {5, 2}, {6, 4}, {6, 3}, {4, 0}, {3, 1}},
+         2,
+         {5, 5}},
+        {"un doble con cinco y un número que falta",
+         {{6, 6}, {6, 5}, {6, 4}, {6, 3}, {6, 2}, {5, 4}, {4, 3}},
+         2,
+         {6, 6}},
+        {"un doble con cinco y los siete números, Medio",
+         {{6, 6}, {6, 5}, {6, 4}, {6, 1}, {6, 0}, {5, 3}, {5, 2}},
+         2,
+         {6, 5}},
+        {"lo mismo, Conservador", {{6, 6}, {6, 5}, {6, 4}, {6, 1}, {6, 0}, {5, 3}, {5, 2}}, 1, {6, 6}},
+        {"un doble solo: el número más común con el mejor situado",
+         {{0, 0}, {6, 5}, {6, 4}, {6, 3}, {5, 4}, {5, 3}, {2, 1}},
+         2,
+         {6, 5}},
+        {"dos dobles: el de más fichas", {{2, 2}, {5, 5}, {5, 1}, {5, 0}, {2, 1}, {6, 4}, {6, 3}}, 2, {5, 5}},
+        {"dos dobles: el menor con más", {{2, 2}, {5, 5}, {2, 1}, {2, 0}, {2, 6}, {5, 4}, {3, 1}}, 2, {2, 2}},
+        {"dos dobles sueltos", {{2, 2}, {5, 5}, {6, 4}, {6, 3}, {4, 3}, {1, 0}, {6, 1}}, 2, {6, 4}},
+        {"tres dobles: el más alto acompañado",
+         {{6, 6}, {3, 3}, {1, 1}, {3, 2}, {1, 0}, {5, 4}, {4, 2}},
+         2,
+         {3, 3}},
+        {"siete dobles: el blanco doble",
+         {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}},
+         2,
+         {0, 0}},
+    };
+    for (const auto& c : casos) {
+        Posicion pos(1);
+        pos.e.NumeroJugada = 1;
+        pos.a.FichasPorJugador = 7;
+        pos.Mano(4, c.mano);
+        ContarManos(pos.e, pos.a);
+        OrdenarNumeros(pos.e, pos.a);
+        pos.a.Jugador[4].CaracterJugador = static_cast<Entero>(c.caracter);
+        Eleccion el(pos);
+        el.Elegir();
+        EXPECT_EQ(pos.e.JugadasPosibles, 99) << c.nombre;
+        EXPECT_EQ(pos.e.ExtremoElegido, 1) << c.nombre;
+        EXPECT_EQ((Ficha{pos.e.FichaA, pos.e.FichaB}), c.salida) << c.nombre;
+        EXPECT_FALSE(pos.e.EleccionTurno) << c.nombre;
+    }
+}
+
+// The mover (level 30) would leave 3 open; at level 100 he sees that the next seat's last tile is 3-3.
+void PosicionDelTutor(Posicion& pos)
+{
+    pos.Mano(4, {{6, 3}, {6, 2}, {1, 1}});
+    pos.Mano(1, {{3, 3}});
+    pos.Mano(2, {{5, 5}, {5, 4}});
+    pos.Mano(3, {{4, 4}, {4, 0}});
+    pos.Extremos(6, 0);
+    pos.a.Jugador[4].NivelJugador = 30;
+}
+
+TEST(ElegirJugada, ElTutorEligeComoNivel100YDevuelveElNivelDelJugador)
+{
+    Posicion pos(1);
+    PosicionDelTutor(pos);
+    Eleccion propia(pos);
+    propia.Elegir();
+    EXPECT_EQ((Ficha{pos.e.FichaA, pos.e.FichaB}), (Ficha{6, 3}));
+
+    pos.e.ModoAyuda = true;
+    Eleccion ayuda(pos);
+    ayuda.Elegir();
+    EXPECT_EQ((Ficha{pos.e.FichaA, pos.e.FichaB}), (Ficha{6, 2}));
+    EXPECT_EQ(pos.a.Jugador[4].NivelJugador, 30);
+    EXPECT_EQ(ayuda.Busquedas, 1); // three tiles: the top level searches
+    EXPECT_EQ(propia.Busquedas, 0);
+}
+
+TEST(ElegirJugada, SoloLaEleccionCorrienteMarcaLasFichas)
+{
+    struct Caso
+    {
+        bool soloContar, ayuda, elegida;
+        std::size_t marcas;
+    } casos[] = {
+        {false, false, false, 1}, {true, false, false, 0}, {false, true, false, 0}, {false, false, true, 0}};
+    for (const auto& c : casos) {
+        Posicion pos(1);
+        PosicionDelTutor(pos);
+        pos.e.SoloContar = c.soloContar;
+        pos.e.ModoAyuda = c.ayuda;
+        pos.e.JugadaElegida = c.elegida;
+        Eleccion el(pos);
+        el.Elegir();
+        EXPECT_EQ(el.mesa.Marcadas.size(), c.marcas);
+        EXPECT_EQ(pos.e.JugadasPosibles, 2);
+        EXPECT_TRUE(pos.e.EleccionTurno);
+    }
+}
+
+TEST(ElegirJugada, LaBusquedaSoloCorreCercaDelFinalYANivelAlto)
+{
+    struct Caso
+    {
+        const char* nombre;
+        int nivel, modo, fichas, monton;
+        int busquedas;
+    } casos[] = {
+        {"nivel 79, dos fichas", 79, 1, 2, 0, 0},
+        {"nivel 80, dos fichas", 80, 1, 2, 0, 1},
+        {"nivel 99, tres fichas", 99, 1, 3, 0, 0},
+        {"nivel 100, tres fichas", 100, 1, 3, 0, 1},
+        {"nivel 100, cuatro fichas", 100, 1, 4, 0, 0},
+        {"individual con montón que robar", 100, 2, 2, 5, 0},
+        {"individual con el montón en su reserva", 100, 2, 2, 3, 1},
+    };
+    const Ficha mano[] = {{6, 3}, {6, 2}, {1, 1}, {1, 0}};
+    for (const auto& c : casos) {
+        Posicion pos(static_cast<Entero>(c.modo));
+        for (int i = 0; i < c.fichas; ++i) pos.Mano(4, {mano[i]});
+        pos.Mano(1, {{5, 5}, {5, 4}});
+        pos.Extremos(6, 0);
+        pos.e.FichasMonton = static_cast<Entero>(c.monton);
+        pos.a.RemanentesMonton = 3;
+        pos.a.Jugador[4].NivelJugador = static_cast<Entero>(c.nivel);
+        Eleccion el(pos);
+        el.Elegir();
+        EXPECT_EQ(el.Busquedas, c.busquedas) << c.nombre;
+    }
+}
+
+TEST(ElegirJugada, EntreNivel80y95LaBusquedaCorrePeroNoCambiaLaEleccion)
+{
+    ResultadoFinalMano r;
+    r.PorcentajeGanadas[1] = 0;
+    r.PorcentajeGanadas[2] = 100;
+    r.PorcentajeGanadas[3] = 100;
+    r.MediaPuntosGanados[2] = 30;
+    r.MediaPuntosGanados[3] = 40;
+    for (int nivel : {90, 96}) {
+        Posicion pos(1);
+        pos.Mano(4, {{6, 3}, {6, 2}});
+        pos.Mano(1, {{5, 5}, {5, 4}});
+        pos.Extremos(6, 2);
+        pos.e.PesoNumero[2][6] = -10; // the partner lacks 6s: the score prefers covering the 6
+        pos.a.Jugador[4].NivelJugador = static_cast<Entero>(nivel);
+        Eleccion el(pos);
+        el.Resultado = &r;
+        el.Elegir();
+        EXPECT_EQ(el.Busquedas, 1);
+        ASSERT_EQ(pos.e.JugadasPosibles, 3);
+        const ListaCandidatas l = ListarCandidatas(pos.e, 4);
+        const Candidata jugada{pos.e.FichaA, pos.e.FichaB};
+        if (nivel == 90)
+            EXPECT_NE(jugada, l.Candidatas[3]) << "la puntuación decide";
+        else
+            EXPECT_EQ(jugada, l.Candidatas[3]) << "la victoria segura que más vale";
+    }
+}
+
+TEST(ProfundidadBusqueda, TresFichasANivel100DosDe80a99)
+{
+    const std::pair<Entero, int> casos[] = {{100, 3}, {99, 2}, {80, 2}, {79, 0}, {60, 0}, {0, 0}};
+    for (const auto& [nivel, fichas] : casos) EXPECT_EQ(ProfundidadBusqueda(nivel), fichas) << nivel;
+}
+
+TEST(RevisarConFinalDeMano, CuandoLaBusquedaCambiaLaJugadaPuntuada)
+{
+    struct Caso
+    {
+        const char* nombre;
+        std::vector<float> porcentaje, media;
+        int elegida, nivel, caracter, fichas;
+        bool parejas;
+        int resultado;
+    } casos[] = {
+        {"96: la segura de más media sobre 1,1 veces", {90, 100, 100}, {10, 12, 11.5f}, 1, 96, 2, 3, true, 2},
+        {"96: medias iguales, la última", {90, 100, 100}, {10, 12, 12}, 1, 96, 2, 3, true, 3},
+        {"96: ninguna pasa de 1,1 veces", {90, 100, 100}, {10, 11, 10.5f}, 1, 96, 2, 3, true, 1},
+        {"100: la puntuada ya es la primera mejor", {100, 100}, {5, 50}, 1, 100, 2, 2, true, 1},
+        {"100: 0 % contra 40 %, Agresivo", {0, 40}, {0, 9}, 1, 100, 3, 3, false, 2},
+        {"100: 0 % contra 40 %, Medio con dos fichas", {0, 40}, {0, 9}, 1, 100, 2, 2, false, 2},
+        {"100: 0 % contra 40 %, Conservador con tres", {0, 40}, {0, 9}, 1, 100, 1, 3, false, 1},
+        {"100: Medio en parejas, cuatro puntos no bastan", {50, 54}, {9, 9}, 1, 100, 2, 2, true, 1},
+        {"100: Medio en parejas, cinco sí", {50, 55}, {9, 9}, 1, 100, 2, 2, true, 2},
+        {"100: 4,5 se redondea a 4", {50, 54.5f}, {9, 9}, 1, 100, 2, 2, true, 1},
+        {"100: la segura contra la dudosa", {90, 100}, {9, 1}, 1, 100, 1, 3, true, 2},
+        {"99: nada de eso", {0, 100}, {0, 9}, 1, 99, 3, 2, true, 1},
+        {"una posterior debe superar el máximo redondeado",
+         {0, 33.4f, 33.3f},
+         {0, 9, 9},
+         1,
+         100,
+         3,
+         3,
+         true,
+         3},
+    };
+    for (const auto& c : casos) {
+        ResultadoFinalMano r;
+        for (std::size_t i = 0; i < c.porcentaje.size(); ++i) {
+            r.PorcentajeGanadas[i + 1] = c.porcentaje[i];
+            r.MediaPuntosGanados[i + 1] = c.media[i];
+        }
+        EXPECT_EQ(RevisarConFinalDeMano(r, static_cast<int>(c.porcentaje.size()), c.elegida,
+                                        static_cast<Entero>(c.nivel), static_cast<Entero>(c.caracter),
+                                        static_cast<Entero>(c.fichas), c.parejas),
+                  c.resultado)
+            << c.nombre;
+    }
+}
+
+} // namespace
+} // namespace zp::prueba

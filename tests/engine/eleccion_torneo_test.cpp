@@ -1,0 +1,103 @@
+// Seeded matches of automatic players: the top level must beat the bottom one clearly, and the characters
+// must play the same deals differently. The figures are golden: a change in the chooser shows here.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "tools/mano_automatica.h"
+
+namespace zp {
+namespace {
+
+struct Serie
+{
+    std::array<int, 3> Ganadas{}; // by pair code
+    std::array<int, 3> Puntos{};
+    int Empates = 0, Fallidas = 0;
+    std::vector<std::uint64_t> Repartos; // what each hand dealt, and who led it
+    std::vector<std::uint64_t> Partidas; // every move of each hand
+};
+
+std::uint64_t Mezclar(std::uint64_t h, std::uint64_t v)
+{
+    return (h ^ v) * 1099511628211ull;
+}
+
+// Pairs play, four automatic players; hand 1 again every ten hands.
+Serie JugarSerie(std::uint32_t semilla, int manos, std::array<int, 5> nivel, std::array<int, 5> caracter)
+{
+    MotorSinVentana motor(semilla);
+    AzarSemilla azarJuego(semilla + 1000u);
+    for (std::size_t p = 1; p <= 4; ++p) {
+        motor.a.Jugador[p].ControlJugador = 2;
+        motor.a.Jugador[p].NivelJugador = static_cast<Entero>(nivel[p]);
+        motor.a.Jugador[p].CaracterJugador = static_cast<Entero>(caracter[p]);
+    }
+    Contexto reparto = motor.Ctx();
+    Contexto juego{motor.e,     motor.a,   motor.pantalla, motor.mesa, motor.usuario,
+                   motor.ritmo, motor.red, motor.almacen,  azarJuego};
+    Serie s;
+    const EstadoJuego& e = motor.e;
+    for (int m = 0; m < manos; ++m) {
+        if (m % 10 == 0) EmpezarSerie(motor.e);
+        const ResultadoManoAutomatica r = JugarManoAutomatica(reparto, juego);
+        if (!r.Valida) {
+            ++s.Fallidas;
+            EmpezarSerie(motor.e);
+            continue;
+        }
+        // The dealt tiles keep their slots for the whole hand.
+        std::uint64_t reparto_ = 1469598103934665603ull;
+        for (std::size_t p = 1; p <= 4; ++p)
+            for (std::size_t h = 1; h <= 7; ++h)
+                reparto_ = Mezclar(
+                    reparto_, static_cast<std::uint64_t>(e.Manos[p][h].PuntoA * 7 + e.Manos[p][h].PuntoB));
+        s.Repartos.push_back(Mezclar(reparto_, static_cast<std::uint64_t>(e.JugadorSalida)));
+        std::uint64_t partida = 1469598103934665603ull;
+        for (int n = 1; n <= e.NumeroJugada; ++n) {
+            const RegistroJugada& j = e.Jugadas[static_cast<std::size_t>(n)];
+            partida = Mezclar(
+                partida, static_cast<std::uint64_t>(j.PuntoUnido * 100 + j.PuntoAbierto * 10 + j.Extremo));
+        }
+        s.Partidas.push_back(partida);
+        if (r.Ganador == 0) {
+            ++s.Empates;
+            continue;
+        }
+        ++s.Ganadas[static_cast<std::size_t>(r.Ganador)];
+        s.Puntos[static_cast<std::size_t>(r.Ganador)] += r.Puntos;
+    }
+    return s;
+}
+
+TEST(TorneoAutomatico, ElNivel100GanaClaramenteAlNivel0En2000Manos)
+{
+    // Pair 1 (seats 2 and 4) at level 100 against pair 2 (seats 1 and 3) at level 0, all Medio.
+    const Serie s = JugarSerie(1, 2000, {0, 0, 100, 0, 100}, {0, 2, 2, 2, 2});
+    EXPECT_EQ(s.Fallidas, 0);
+    EXPECT_EQ(s.Ganadas[1], 1158);
+    EXPECT_EQ(s.Ganadas[2], 788);
+    EXPECT_EQ(s.Puntos[1], 43402);
+    EXPECT_EQ(s.Puntos[2], 28175);
+    EXPECT_GT(s.Ganadas[1], s.Ganadas[2] * 13 / 10);
+}
+
+TEST(TorneoAutomatico, AgresivoYConservadorJueganDistintoLosMismosRepartos)
+{
+    // Seats 2 and 4 change character; everything else, the deals included, stays.
+    const Serie agresivo = JugarSerie(7, 2000, {0, 60, 60, 60, 60}, {0, 2, 3, 2, 3});
+    const Serie conservador = JugarSerie(7, 2000, {0, 60, 60, 60, 60}, {0, 2, 1, 2, 1});
+    ASSERT_EQ(agresivo.Repartos, conservador.Repartos);
+    int distintas = 0;
+    for (std::size_t i = 0; i < agresivo.Partidas.size(); ++i)
+        distintas += agresivo.Partidas[i] != conservador.Partidas[i] ? 1 : 0;
+    EXPECT_EQ(distintas, 523); // about one hand in four
+    EXPECT_EQ(agresivo.Ganadas[1], 994);
+    EXPECT_EQ(conservador.Ganadas[1], 1000);
+    EXPECT_EQ(agresivo.Puntos[1], 39193);
+    EXPECT_EQ(conservador.Puntos[1], 38656);
+}
+
+} // namespace
+} // namespace zp

@@ -1,0 +1,428 @@
+// Where the tiles of the line go, its turns at the table's limits and the end arrows, with the figures of the
+// 800x600 and 1024x768 layouts.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/geometria_linea.h"
+
+namespace zp {
+namespace {
+
+const Pantalla kMesa800 = MedirPantalla(800, 600);
+const Pantalla kMesa1024 = MedirPantalla(1024, 768);
+
+ExtremosLinea LineaPreparada(Entero salida, const Pantalla& mesa)
+{
+    ExtremosLinea linea;
+    PrepararInicioLinea(linea, salida, mesa);
+    return linea;
+}
+
+TEST(GeometriaLinea, ElInicioDeLaLineaDependeDeDondeSeSientaQuienSale)
+{
+    struct Caso
+    {
+        const char* nombre;
+        Entero salida;
+        const Pantalla* mesa;
+        Entero dir1, dir2, x1, x2, y;
+        std::array<Entero, 4> limite1, limite2; // directions 1..4
+    };
+    const Caso casos[] = {
+        {"asiento 1 a 800", 1, &kMesa800, 3, 1, 355, 358, 262, {146, 419, 563, 425}, {146, 146, 563, 145}},
+        {"asiento 3 a 800", 3, &kMesa800, 3, 1, 355, 358, 262, {146, 419, 563, 425}, {146, 146, 563, 145}},
+        {"asiento 2 a 800", 2, &kMesa800, 4, 2, 335, 335, 262, {146, 146, 218, 425}, {492, 146, 563, 425}},
+        {"asiento 4 a 800", 4, &kMesa800, 4, 2, 335, 335, 262, {146, 146, 218, 425}, {492, 146, 563, 425}},
+        {"asiento 1 a 1024", 1, &kMesa1024, 3, 1, 467, 470, 346, {146, 503, 787, 593}, {146, 146, 787, 229}},
+        {"asiento 2 a 1024", 2, &kMesa1024, 4, 2, 447, 447, 346, {146, 146, 330, 593}, {604, 146, 787, 593}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        ExtremosLinea linea;
+        linea.Extremos = {0, 9, 9};
+        PrepararInicioLinea(linea, c.salida, *c.mesa);
+        EXPECT_EQ(linea.DireccionExtremo[1], c.dir1);
+        EXPECT_EQ(linea.DireccionExtremo[2], c.dir2);
+        EXPECT_EQ(linea.XExtremo[1], c.x1);
+        EXPECT_EQ(linea.XExtremo[2], c.x2);
+        EXPECT_EQ(linea.YExtremo[1], c.y);
+        EXPECT_EQ(linea.YExtremo[2], c.y);
+        for (std::size_t d = 1; d <= 4; ++d) {
+            EXPECT_EQ(linea.LimiteGiro[1][d], c.limite1[d - 1]) << "extremo 1, direccion " << d;
+            EXPECT_EQ(linea.LimiteGiro[2][d], c.limite2[d - 1]) << "extremo 2, direccion " << d;
+        }
+        EXPECT_EQ(linea.Extremos[1], 9);
+        EXPECT_EQ(linea.FichasEnExtremo[1], 0);
+    }
+}
+
+TEST(GeometriaLinea, LaAlturaDeSalidaRedondeaLaExpresionEnteraAPar)
+{
+    struct Caso
+    {
+        Entero alto, y;
+    };
+    // (alto - 42 - 77) / 2 + 21
+    const Caso casos[] = {{600, 262}, {601, 262}, {602, 262}, {604, 264}, {768, 346}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.alto);
+        EXPECT_EQ(LineaPreparada(1, MedirPantalla(800, c.alto)).YExtremo[1], c.y);
+    }
+}
+
+TEST(GeometriaLinea, ElExtremoSoloGiraCuandoSuAnclaRebasaElLimiteDeSuDireccion)
+{
+    struct Caso
+    {
+        Entero direccion, limite, x, y;
+        bool gira;
+    };
+    const Caso casos[] = {
+        {3, 563, 563, 900, false}, {3, 563, 564, 0, true},  {1, 146, 146, 0, false},
+        {1, 146, 145, 900, true},  {2, 146, 0, 146, false}, {2, 146, 900, 145, true},
+        {4, 425, 900, 425, false}, {4, 425, 0, 426, true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::to_string(c.direccion) + " " + std::to_string(c.x) + "," + std::to_string(c.y));
+        EXPECT_EQ(PasaLimiteGiro(c.direccion, c.limite, c.x, c.y), c.gira);
+    }
+}
+
+TEST(GeometriaLinea, AlDoblarElAnclaRodeaLaEsquinaSegunCuantoHaRebasadoElLimite)
+{
+    struct Caso
+    {
+        const char* nombre;
+        Entero direccion, limite, x, y;
+        bool doble, anteriorAtravesada;
+        Entero xNueva, yNueva;
+        bool dobleNuevo;
+        Entero direccionNueva;
+    };
+    const Caso casos[] = {
+        {"izquierda tras doble cruzado", 1, 146, 100, 262, false, true, 100, 244, false, 2},
+        {"izquierda a menos de 40", 1, 146, 127, 452, false, false, 87, 492, false, 2},
+        {"izquierda justo a 40", 1, 146, 106, 452, false, false, 66, 492, false, 2},
+        {"izquierda doble a menos de 40", 1, 146, 127, 452, true, false, 87, 511, false, 2},
+        {"izquierda a mas de 40", 1, 146, 105, 452, false, false, 105, 452, false, 2},
+        {"izquierda doble a mas de 40", 1, 146, 105, 452, true, false, 105, 452, false, 2},
+        {"arriba tras doble cruzado", 2, 146, 87, 100, false, true, 145, 100, false, 3},
+        {"arriba a mas de 40", 2, 146, 87, 105, false, false, 126, 105, false, 3},
+        {"arriba doble a mas de 40", 2, 146, 87, 105, true, false, 126, 105, false, 3},
+        {"arriba justo a 40", 2, 146, 87, 106, false, false, 86, 66, false, 3},
+        {"arriba doble a menos de 40", 2, 146, 87, 120, true, false, 67, 80, false, 3},
+        {"derecha tras doble cruzado", 3, 563, 590, 262, false, true, 551, 320, false, 4},
+        {"derecha a menos de 40", 3, 563, 586, 262, false, false, 587, 261, false, 4},
+        {"derecha justo a 40", 3, 563, 603, 262, false, false, 604, 261, false, 4},
+        {"derecha doble a menos de 40", 3, 563, 590, 262, true, false, 591, 242, false, 4},
+        {"derecha a mas de 40", 3, 563, 604, 262, false, false, 565, 301, false, 4},
+        {"abajo tras doble cruzado", 4, 425, 587, 450, false, true, 569, 411, false, 1},
+        {"abajo a mas de 40", 4, 425, 587, 492, false, false, 587, 452, false, 1},
+        {"abajo justo a 40", 4, 425, 587, 465, false, false, 627, 466, false, 1},
+        {"abajo doble a menos de 40", 4, 425, 587, 430, true, false, 646, 431, false, 1},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        const AnclaLinea r =
+            DoblarLinea(AnclaLinea{c.x, c.y, c.direccion, c.doble}, c.limite, c.anteriorAtravesada);
+        EXPECT_EQ(r, (AnclaLinea{c.xNueva, c.yNueva, c.direccionNueva, c.dobleNuevo}));
+    }
+}
+
+struct CasoFicha
+{
+    Entero direccion, x, y;
+    bool atravesada;
+    Entero ladoAnterior;
+    FichaLinea esperada;
+};
+
+void ComprobarFichas(const std::vector<CasoFicha>& casos, Entero centroX)
+{
+    for (std::size_t i = 0; i < casos.size(); ++i) {
+        SCOPED_TRACE("fila " + std::to_string(i + 1));
+        const CasoFicha& c = casos[i];
+        const AnclaLinea ancla{c.x, c.y, c.direccion, c.atravesada};
+        EXPECT_EQ(CalcularRectanguloFichaLinea(ancla, c.ladoAnterior, centroX), c.esperada);
+    }
+}
+
+TEST(GeometriaLinea, CadaFichaTieneSuRectanguloDibujoMitadesYNuevaAncla)
+{
+    // Expected: XFicha, YFicha, width, height, LadoMesa, picture X, half 1, half 2, lie, across, new anchor.
+    // clang-format off
+    ComprobarFichas({
+        // 1-2: the first tiles of a line led from a side seat.
+        {3, 355, 262, false, 0, {356, 262, 77, 40, 1, 474, 360, 262, 397, 262, 0, false, 432, 262}},
+        {1, 358, 262, false, 0, {281, 262, 77, 40, 2, 395, 318, 262, 281, 262, 0, false, 281, 262}},
+        // 3-6: growing left across the centre: shifted 2 px right once, the half decided before the shift.
+        {1, 400, 262, false, 1, {325, 262, 77, 40, 2, 395, 362, 262, 325, 262, 0, false, 325, 262}},
+        {1, 281, 262, false, 2, {204, 262, 77, 40, 2, 395, 241, 262, 204, 262, 0, false, 204, 262}},
+        {1, 432, 262, false, 1, {355, 262, 77, 40, 1, 474, 396, 262, 359, 262, 0, false, 355, 262}},
+        {1, 431, 262, false, 1, {356, 262, 77, 40, 2, 395, 393, 262, 356, 262, 0, false, 356, 262}},
+        // 7-8: growing right across the centre: shifted 2 px left once.
+        {3, 317, 375, false, 2, {318, 375, 77, 40, 2, 395, 318, 375, 355, 375, 0, false, 394, 375}},
+        {3, 394, 375, false, 2, {393, 375, 77, 40, 1, 474, 397, 375, 434, 375, 0, false, 469, 375}},
+        // 9-10: doubles across a horizontal line.
+        {3, 355, 262, true, 0, {356, 244, 40, 77, 1, 352, 360, 244, 360, 281, 1, true, 395, 262}},
+        {1, 281, 262, true, 2, {241, 244, 40, 77, 2, 310, 241, 244, 241, 281, 1, true, 241, 262}},
+        // 11-13: growing up.
+        {2, 87, 492, false, 2, {87, 415, 40, 77, 2, 310, 87, 452, 87, 415, 1, false, 87, 415}},
+        {2, 87, 300, true, 2, {69, 260, 77, 40, 2, 395, 106, 260, 69, 260, 0, true, 87, 260}},
+        {2, 600, 400, false, 1, {600, 323, 40, 77, 1, 352, 604, 360, 604, 323, 1, false, 600, 323}},
+        // 14-16: growing down.
+        {4, 587, 261, false, 1, {587, 262, 40, 77, 1, 352, 591, 262, 591, 299, 1, false, 587, 338}},
+        {4, 335, 262, false, 0, {335, 263, 40, 77, 2, 310, 335, 263, 335, 300, 1, false, 335, 339}},
+        {4, 335, 262, true, 0, {317, 263, 77, 40, 2, 395, 354, 263, 317, 263, 0, true, 335, 302}},
+        // 17-18: vertical runs are never shifted.
+        {4, 340, 300, false, 1, {340, 301, 40, 77, 2, 310, 340, 301, 340, 338, 1, false, 340, 377}},
+        {2, 360, 300, false, 2, {360, 223, 40, 77, 1, 352, 364, 260, 364, 223, 1, false, 360, 223}},
+    }, kMesa800.CentroX);
+    // clang-format on
+}
+
+TEST(GeometriaLinea, LasPrimerasFichasA1024x768)
+{
+    // clang-format off
+    ComprobarFichas({
+        // Led from seat 1: end 1, end 2; led from seat 2: end 1, end 2.
+        {3, 467, 346, false, 0, {468, 346, 77, 40, 1, 474, 472, 346, 509, 346, 0, false, 544, 346}},
+        {1, 470, 346, false, 0, {393, 346, 77, 40, 2, 395, 430, 346, 393, 346, 0, false, 393, 346}},
+        {4, 447, 346, false, 0, {447, 347, 40, 77, 2, 310, 447, 347, 447, 384, 1, false, 447, 423}},
+        {2, 447, 346, false, 0, {447, 269, 40, 77, 2, 310, 447, 306, 447, 269, 1, false, 447, 269}},
+    }, kMesa1024.CentroX);
+    // clang-format on
+}
+
+// One tile laid at `extremo` through the procedures on the shared state, in a move's order (anchor, earlier
+// tile of the end, turn test, turn, rectangle, new anchor); the record is written from the pure placement,
+// which must agree with what the procedures left.
+void JugarEnLinea(EstadoJuego& s, Entero extremo)
+{
+    const auto e = static_cast<std::size_t>(extremo);
+    const Entero anterior = BuscarJugadaAnteriorExtremo(s.Jugadas, s.NumeroJugada, extremo);
+    const ColocacionLinea pura = ColocarFichaEnLinea(
+        s.Linea, extremo, false, anterior != 0 ? &s.Jugadas[static_cast<std::size_t>(anterior)] : nullptr,
+        kMesa800.CentroX);
+
+    s.ExtremoElegido = extremo;
+    s.Colocacion.PosX = s.Linea.XExtremo[e];
+    s.Colocacion.PosY = s.Linea.YExtremo[e];
+    s.Colocacion.DobleAtravesado = false;
+    const Entero d = s.Linea.DireccionExtremo[e];
+    if (PasaLimiteGiro(d, s.Linea.LimiteGiro[e][static_cast<std::size_t>(d)], s.Colocacion.PosX,
+                       s.Colocacion.PosY)) {
+        DoblarLinea(s, anterior);
+    }
+    CalcularRectanguloFichaLinea(s, anterior, kMesa800.CentroX);
+    const ColocacionFicha& c = s.Colocacion;
+    const FichaLinea f = pura.Ficha;
+    EXPECT_EQ(
+        (FichaLinea{c.XFicha, c.YFicha, c.AnchoFicha, c.AltoFicha, c.LadoMesa, c.XSpriteFicha, c.XMitad1,
+                    c.YMitad1, c.XMitad2, c.YMitad2, c.GiroFicha, c.DobleAtravesado, c.PosX, c.PosY}),
+        f);
+    EXPECT_EQ(s.Linea.DireccionExtremo[e], pura.DireccionDespues);
+
+    RegistroJugada& r = s.Jugadas[static_cast<std::size_t>(s.NumeroJugada)];
+    r.Extremo = extremo;
+    AnotarColocacion(pura, r);
+    s.Linea.XExtremo[e] = c.PosX;
+    s.Linea.YExtremo[e] = c.PosY;
+    ++s.NumeroJugada;
+}
+
+TEST(GeometriaLinea, UnaLineaQueDaLaVueltaGiraEnCadaLimite)
+{
+    EstadoJuego s;
+    PrepararInicioLinea(s.Linea, 1, kMesa800);
+    s.NumeroJugada = 1;
+    struct Paso
+    {
+        Entero extremo; // 8 draw, 9 pass: records that are not tiles
+        Entero x, y, ancho, alto, lado, sprite, xAncla, yAncla, direccion;
+    };
+    // clang-format off
+    const Paso pasos[] = {
+        {1, 356, 262, 77, 40, 1, 474, 432, 262, 3},
+        {2, 281, 262, 77, 40, 2, 395, 281, 262, 1}, // not shifted: end 2 has no earlier tile
+        {1, 433, 262, 77, 40, 1, 474, 509, 262, 3},
+        {8, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+        {1, 510, 262, 77, 40, 1, 474, 586, 262, 3},
+        {1, 587, 262, 40, 77, 1, 352, 587, 338, 4}, // within 40 px: just right of the end tile
+        {1, 587, 339, 40, 77, 1, 352, 587, 415, 4},
+        {9, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+        {1, 587, 416, 40, 77, 1, 352, 587, 492, 4},
+        {1, 510, 452, 77, 40, 1, 474, 510, 452, 1}, // more than 40 px: beside the far end
+        {1, 433, 452, 77, 40, 1, 474, 433, 452, 1},
+        {1, 356, 452, 77, 40, 1, 474, 356, 452, 1},
+        {1, 281, 452, 77, 40, 2, 395, 281, 452, 1}, // crossing the centre leftwards: 2 px right
+        {1, 204, 452, 77, 40, 2, 395, 204, 452, 1},
+        {1, 127, 452, 77, 40, 2, 395, 127, 452, 1},
+        {1, 87, 415, 40, 77, 2, 310, 87, 415, 2},   // within 40 px: just left of the end tile
+        {1, 87, 375, 77, 40, 2, 395, 163, 375, 3},  // this leg's limit lies just below the start
+        {1, 164, 375, 77, 40, 2, 395, 240, 375, 3},
+        {1, 241, 375, 77, 40, 2, 395, 317, 375, 3},
+        {1, 318, 375, 77, 40, 2, 395, 394, 375, 3},
+        {1, 393, 375, 77, 40, 1, 474, 469, 375, 3}, // crossing the centre rightwards: 2 px left
+    };
+    // clang-format on
+    for (const Paso& p : pasos) {
+        SCOPED_TRACE("jugada " + std::to_string(s.NumeroJugada));
+        if (p.extremo != 1 && p.extremo != 2) {
+            s.Jugadas[static_cast<std::size_t>(s.NumeroJugada++)].Extremo = p.extremo;
+            continue;
+        }
+        JugarEnLinea(s, p.extremo);
+        const RegistroJugada& r = s.Jugadas[static_cast<std::size_t>(s.NumeroJugada - 1)];
+        EXPECT_EQ(r.XFicha, p.x);
+        EXPECT_EQ(r.YFicha, p.y);
+        EXPECT_EQ(r.AnchoFicha, p.ancho);
+        EXPECT_EQ(r.AltoFicha, p.alto);
+        EXPECT_EQ(r.LadoMesa, p.lado);
+        EXPECT_EQ(r.XSpriteFicha, p.sprite);
+        EXPECT_EQ(r.XExtremoDespues, p.xAncla);
+        EXPECT_EQ(r.YExtremoDespues, p.yAncla);
+        EXPECT_EQ(r.DireccionDespues, p.direccion);
+    }
+    EXPECT_EQ(s.Jugadas[13].XMitad1, 318);
+    EXPECT_EQ(s.Jugadas[13].XMitad2, 281);
+    EXPECT_EQ(s.Jugadas[21].XMitad1, 397);
+    EXPECT_EQ(s.Jugadas[21].XMitad2, 434);
+    // A turning move keeps the anchor and direction from before the turn, for taking it back.
+    EXPECT_EQ(s.Jugadas[6].XExtremoAntes, 586);
+    EXPECT_EQ(s.Jugadas[6].YExtremoAntes, 262);
+    EXPECT_EQ(s.Jugadas[6].DireccionAntes, 3);
+}
+
+TEST(GeometriaLinea, TrasUnDobleCruzadoElGiroPoneLaFichaJuntoASuLadoExterior)
+{
+    struct Caso
+    {
+        const char* nombre;
+        Entero extremo, xAncla;
+        FichaLinea doble, siguiente;
+        Entero direccionSiguiente;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        // Growing left: directly above the double, flush with its left edge.
+        {"izquierda", 2, 180, {140, 244, 40, 77, 2, 310, 140, 244, 140, 281, 1, true, 140, 262},
+                              {140, 167, 40, 77, 2, 310, 140, 204, 140, 167, 1, false, 140, 167}, 2},
+        // Growing right: directly below the double.
+        {"derecha", 1, 540, {541, 244, 40, 77, 1, 352, 545, 244, 545, 281, 1, true, 580, 262},
+                            {541, 321, 40, 77, 1, 352, 545, 321, 545, 358, 1, false, 541, 397}, 4},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        ExtremosLinea linea = LineaPreparada(1, kMesa800);
+        const auto e = static_cast<std::size_t>(c.extremo);
+        linea.XExtremo[e] = c.xAncla;
+        RegistroJugada previo;
+        previo.LadoMesa = c.doble.LadoMesa; // an earlier tile on the same half: no shift
+        const ColocacionLinea d = ColocarFichaEnLinea(linea, c.extremo, true, &previo, kMesa800.CentroX);
+        EXPECT_FALSE(d.Doblada);
+        EXPECT_EQ(d.Ficha, c.doble);
+        RegistroJugada registroDoble;
+        AnotarColocacion(d, registroDoble);
+        EXPECT_EQ(registroDoble.EsDoble, -1);
+        EXPECT_EQ(registroDoble.DobleAtravesado, -1);
+
+        linea.XExtremo[e] = d.Ficha.PosX;
+        linea.YExtremo[e] = d.Ficha.PosY;
+        const ColocacionLinea s =
+            ColocarFichaEnLinea(linea, c.extremo, false, &registroDoble, kMesa800.CentroX);
+        EXPECT_TRUE(s.Doblada);
+        EXPECT_EQ(s.DireccionDespues, c.direccionSiguiente);
+        EXPECT_EQ(s.Ficha, c.siguiente);
+    }
+}
+
+TEST(GeometriaLinea, UnDobleEnLaEsquinaSeCentraEnLaLineaViejaYNoCuentaComoCruzado)
+{
+    ExtremosLinea linea = LineaPreparada(1, kMesa800);
+    linea.XExtremo[1] = 590;
+    RegistroJugada previo;
+    previo.LadoMesa = 1;
+    const ColocacionLinea d = ColocarFichaEnLinea(linea, 1, true, &previo, kMesa800.CentroX);
+    EXPECT_TRUE(d.Doblada);
+    EXPECT_EQ(d.Ficha, (FichaLinea{591, 243, 40, 77, 1, 352, 595, 243, 595, 280, 1, false, 591, 319}));
+    RegistroJugada registroDoble;
+    AnotarColocacion(d, registroDoble);
+    EXPECT_EQ(registroDoble.EsDoble, -1);
+    EXPECT_EQ(registroDoble.DobleAtravesado, 0);
+    EXPECT_EQ(registroDoble.DireccionAntes, 3);
+    EXPECT_EQ(registroDoble.DireccionDespues, 4);
+
+    // The next tile simply continues downwards.
+    linea.XExtremo[1] = d.Ficha.PosX;
+    linea.YExtremo[1] = d.Ficha.PosY;
+    linea.DireccionExtremo[1] = d.DireccionDespues;
+    const ColocacionLinea s = ColocarFichaEnLinea(linea, 1, false, &registroDoble, kMesa800.CentroX);
+    EXPECT_FALSE(s.Doblada);
+    EXPECT_EQ(s.Ficha, (FichaLinea{591, 320, 40, 77, 1, 352, 595, 320, 595, 357, 1, false, 591, 396}));
+}
+
+TEST(GeometriaLinea, AnotarLaColocacionNoTocaLosCamposQueNoSonDeGeometria)
+{
+    ExtremosLinea linea = LineaPreparada(1, kMesa800);
+    RegistroJugada r;
+    for (int n = 0; n < RegistroJugada::kCampos; ++n) {
+        r.campo(n) = static_cast<Entero>(100 + n);
+    }
+    AnotarColocacion(ColocarFichaEnLinea(linea, 1, false, nullptr, kMesa800.CentroX), r);
+    for (const int n : {0, 1, 2, 3, 4, 22, 23}) {
+        EXPECT_EQ(r.campo(n), 100 + n) << "campo " << n;
+    }
+    const Entero geometria[] = {356, 262, 77, 40, 1, 474, 360, 262, 397, 262, 0, 0, 0, 355, 262, 432, 262};
+    for (int n = 5; n <= 21; ++n) {
+        EXPECT_EQ(r.campo(n), geometria[n - 5]) << "campo " << n;
+    }
+    EXPECT_EQ(r.campo(24), 3);
+    EXPECT_EQ(r.campo(25), 3);
+}
+
+TEST(GeometriaLinea, LasFlechasQuedanDondeIraLaSiguienteFichaYApuntanAlExtremo)
+{
+    struct Caso
+    {
+        const char* nombre;
+        Entero x1, y1, d1, x2, y2, d2;
+        MarcaExtremo m1, m2;
+    };
+    const Caso casos[] = {
+        {"horizontal tras la primera", 432, 262, 3, 358, 262, 1, {434, 264, 3}, {324, 264, 1}},
+        {"vertical al empezar", 335, 262, 4, 335, 262, 2, {341, 264, 4}, {339, 228, 2}},
+        {"tras las esquinas", 587, 338, 4, 87, 415, 2, {593, 340, 4}, {91, 381, 2}},
+        {"sin linea", 0, 0, 0, 0, 0, 0, {0, 0, 0}, {0, 0, 0}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        ExtremosLinea linea;
+        linea.XExtremo = {0, c.x1, c.x2};
+        linea.YExtremo = {0, c.y1, c.y2};
+        linea.DireccionExtremo = {0, c.d1, c.d2};
+        const auto marcas = CalcularMarcasExtremos(linea);
+        EXPECT_EQ(marcas[1], c.m1);
+        EXPECT_EQ(marcas[2], c.m2);
+    }
+}
+
+TEST(GeometriaLinea, LaFichaAnteriorDelExtremoSaltaRobosPasesYElOtroExtremo)
+{
+    std::vector<RegistroJugada> jugadas(41);
+    const Entero extremos[] = {0, 1, 2, 8, 9, 2, 8};
+    for (std::size_t m = 1; m < std::size(extremos); ++m) {
+        jugadas[m].Extremo = extremos[m];
+    }
+    EXPECT_EQ(BuscarJugadaAnteriorExtremo(jugadas, 1, 1), 0); // first move of the hand
+    EXPECT_EQ(BuscarJugadaAnteriorExtremo(jugadas, 2, 2), 0); // end 2 has none yet
+    EXPECT_EQ(BuscarJugadaAnteriorExtremo(jugadas, 7, 1), 1);
+    EXPECT_EQ(BuscarJugadaAnteriorExtremo(jugadas, 7, 2), 5);
+    EXPECT_EQ(BuscarJugadaAnteriorExtremo(jugadas, 5, 2), 2); // records from NumeroJugada on do not count
+}
+
+} // namespace
+} // namespace zp

@@ -1,0 +1,198 @@
+// Table size and the stock's places, with the figures of the 800x600 and 1024x768 layouts.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/geometria_monton.h"
+#include "engine/pantalla.h"
+
+namespace zp {
+namespace {
+
+TEST(GeometriaMesa, LasPantallasPequenasSeDisponenComo800x600YLosCentrosRedondeanAPar)
+{
+    struct Caso
+    {
+        int ancho, alto;
+        Entero anchoPantalla, altoPantalla, anchoMesa, centroX, centroY;
+    };
+    const Caso casos[] = {
+        {800, 600, 800, 600, 710, 355, 300}, {640, 480, 800, 600, 710, 355, 300},
+        {800, 550, 800, 600, 710, 355, 300}, {1024, 768, 1024, 768, 934, 467, 384},
+        {801, 601, 801, 601, 711, 356, 300}, // 355.5 -> 356, 300.5 -> 300
+        {803, 603, 803, 603, 713, 356, 302}, // 356.5 -> 356, 301.5 -> 302
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::to_string(c.ancho) + "x" + std::to_string(c.alto));
+        const Pantalla d = MedirPantalla(c.ancho, c.alto);
+        EXPECT_EQ(d.AnchoPantalla, c.anchoPantalla);
+        EXPECT_EQ(d.AltoPantalla, c.altoPantalla);
+        EXPECT_EQ(d.AnchoMesa, c.anchoMesa);
+        EXPECT_EQ(d.CentroX, c.centroX);
+        EXPECT_EQ(d.CentroY, c.centroY);
+    }
+}
+
+Ajustes AjustesConAsientos(bool a1, bool a2, bool a3, bool a4, Entero fichas)
+{
+    Ajustes a;
+    const bool enJuego[] = {false, a1, a2, a3, a4};
+    Entero n = 0;
+    for (int p = 1; p <= 4; ++p) {
+        a.Jugador[static_cast<std::size_t>(p)].EstadoJugador = enJuego[p] ? 1 : 2;
+        n = static_cast<Entero>(n + (enJuego[p] ? 1 : 0));
+    }
+    a.NumeroJugadores = n;
+    a.FichasPorJugador = fichas;
+    return a;
+}
+
+TEST(GeometriaMonton, ElMontonOcupaElLadoDelPrimerAsientoSinJugadorEnOrdenTresUnoDos)
+{
+    struct Caso
+    {
+        bool a1, a2, a3, a4;
+        Entero lado;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {true, true, true, true, 4},
+        {true, true, false, true, 3},
+        {false, false, false, true, 3}, // seat 3 off wins even with 1 and 2 off
+        {false, true, true, true, 1},
+        {false, false, true, true, 1},
+        {true, false, true, true, 2},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::to_string(c.a1) + std::to_string(c.a2) + std::to_string(c.a3) +
+                     std::to_string(c.a4));
+        EXPECT_EQ(ElegirLadoMonton(AjustesConAsientos(c.a1, c.a2, c.a3, c.a4, 7)), c.lado);
+    }
+}
+
+TEST(GeometriaMonton, ElRectanguloSigueALasFichasQueDejaElRepartoYSeCentraEnSuLado)
+{
+    const Pantalla m800 = MedirPantalla(800, 600);
+    const Pantalla m1024 = MedirPantalla(1024, 768);
+    const Pantalla m801 = MedirPantalla(801, 601);
+    const Pantalla m803 = MedirPantalla(803, 603);
+    struct Caso
+    {
+        const char* nombre;
+        Entero fichas, jugadores, lado;
+        const Pantalla* mesa;
+        ZonaMonton esperada;
+    };
+    const Caso casos[] = {
+        {"3x7 derecha", 7, 3, 3, &m800, {657, 201, 51, 199, {4, 3, 0}}},
+        {"3x7 izquierda", 7, 3, 1, &m800, {1, 201, 51, 199, {4, 3, 0}}},
+        {"3x7 arriba", 7, 3, 2, &m800, {256, 1, 199, 51, {4, 3, 0}}},
+        {"3x7 abajo", 7, 3, 4, &m800, {256, 548, 199, 51, {4, 3, 0}}},
+        {"2x7 derecha", 7, 2, 3, &m800, {657, 123, 51, 355, {7, 7, 0}}},
+        {"3x9 una sola ficha", 9, 3, 3, &m800, {657, 279, 51, 43, {1, 0, 0}}},
+        {"3x7 a 1024x768", 7, 3, 3, &m1024, {881, 285, 51, 199, {4, 3, 0}}},
+        {"mesa 711: 256.5 -> 256", 7, 3, 2, &m801, {256, 1, 199, 51, {4, 3, 0}}},
+        {"alto 601: 201.5 -> 202", 7, 3, 3, &m801, {658, 202, 51, 199, {4, 3, 0}}},
+        {"mesa 713: 257.5 -> 258", 7, 3, 2, &m803, {258, 1, 199, 51, {4, 3, 0}}},
+        {"alto 603: 202.5 -> 202", 7, 3, 1, &m803, {1, 202, 51, 199, {4, 3, 0}}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        EXPECT_EQ(CalcularDisposicionMonton(c.fichas, c.jugadores, c.lado, *c.mesa), c.esperada);
+    }
+}
+
+TEST(GeometriaMonton, SinFichasEnElMontonElRectanguloQuedaVacioYNoHayFichaQueRobar)
+{
+    const Pantalla mesa = MedirPantalla(800, 600);
+    for (const Entero lado : {Entero{1}, Entero{2}, Entero{3}, Entero{4}}) {
+        SCOPED_TRACE(lado);
+        const ZonaMonton z = CalcularDisposicionMonton(7, 4, lado, mesa);
+        EXPECT_EQ(z.FilasMonton[0], 0);
+        EXPECT_EQ(z.FilasMonton[1], 0);
+        // Nothing may be erased: one of the sides is zero, none negative.
+        EXPECT_GE(z.ZonaAncho, 0);
+        EXPECT_GE(z.ZonaAlto, 0);
+        EXPECT_EQ(z.ZonaAncho * z.ZonaAlto, 0);
+        EXPECT_TRUE(CalcularPlazasMonton(z, lado, 0).empty());
+        EXPECT_FALSE(CalcularFichaRobada(z, lado, 0).has_value());
+    }
+}
+
+TEST(GeometriaMonton, LasFichasSeColocanParAParYEnLosLadosTresYCuatroEmpiezaLaDelBorde)
+{
+    const Pantalla mesa = MedirPantalla(800, 600);
+    using P = PlazaFichaMonton;
+    struct Caso
+    {
+        Entero lado;
+        std::vector<P> plazas;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {3, {{687, 201, 2}, {657, 201, 2}, {687, 253, 2}, {657, 253, 2}, {687, 305, 2}, {657, 305, 2},
+             {687, 357, 2}}},
+        {1, {{1, 201, 2}, {31, 201, 2}, {1, 253, 2}, {31, 253, 2}, {1, 305, 2}, {31, 305, 2}, {1, 357, 2}}},
+        {2, {{256, 1, 1}, {256, 31, 1}, {308, 1, 1}, {308, 31, 1}, {360, 1, 1}, {360, 31, 1}, {412, 1, 1}}},
+        {4, {{256, 578, 1}, {256, 548, 1}, {308, 578, 1}, {308, 548, 1}, {360, 578, 1}, {360, 548, 1},
+             {412, 578, 1}}},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.lado);
+        const ZonaMonton z = CalcularDisposicionMonton(7, 3, c.lado, mesa);
+        EXPECT_EQ(CalcularPlazasMonton(z, c.lado, 7), c.plazas);
+    }
+}
+
+TEST(GeometriaMonton, LaFichaQueSeRobaEsLaUltimaDibujadaYSuSitioSigueAlMontonQueQueda)
+{
+    const Pantalla m800 = MedirPantalla(800, 600);
+    const Pantalla m1024 = MedirPantalla(1024, 768);
+    struct Caso
+    {
+        const char* nombre;
+        Entero fichas, jugadores, lado;
+        const Pantalla* mesa;
+        Entero enMonton;
+        Entero x, y;
+    };
+    const Caso casos[] = {
+        {"3x7 lleno", 7, 3, 3, &m800, 7, 687, 357},
+        {"3x7 tras una robada", 7, 3, 3, &m800, 6, 657, 305},
+        {"3x7 queda una", 7, 3, 3, &m800, 1, 687, 201},
+        {"2x7 lleno", 7, 2, 3, &m800, 14, 657, 435},
+        {"3x7 izquierda", 7, 3, 1, &m800, 7, 1, 357},
+        {"3x9 una sola ficha", 9, 3, 3, &m800, 1, 687, 279},
+        {"3x7 a 1024x768", 7, 3, 3, &m1024, 7, 911, 441},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        const ZonaMonton z = CalcularDisposicionMonton(c.fichas, c.jugadores, c.lado, *c.mesa);
+        const auto robada = CalcularFichaRobada(z, c.lado, c.enMonton);
+        ASSERT_TRUE(robada.has_value());
+        EXPECT_EQ(robada->PosX, c.x);
+        EXPECT_EQ(robada->PosY, c.y);
+    }
+}
+
+TEST(GeometriaMonton, SituarFichaRobadaDejaElSitioParaElRegistroYNoLoTocaConElMontonVacio)
+{
+    const Pantalla mesa = MedirPantalla(800, 600);
+    const Ajustes ajustes = AjustesConAsientos(true, true, false, true, 7);
+    EstadoJuego estado;
+    estado.FichasMonton = 5;
+    SituarFichaRobada(estado, ajustes, ElegirLadoMonton(ajustes), mesa);
+    EXPECT_EQ(estado.Colocacion.XFichaRobada, 687);
+    EXPECT_EQ(estado.Colocacion.YFichaRobada, 305);
+
+    estado.FichasMonton = 0;
+    SituarFichaRobada(estado, ajustes, ElegirLadoMonton(ajustes), mesa);
+    EXPECT_EQ(estado.Colocacion.XFichaRobada, 687);
+    EXPECT_EQ(estado.Colocacion.YFichaRobada, 305);
+}
+
+} // namespace
+} // namespace zp

@@ -1,0 +1,361 @@
+// The recorder's logic: every record applied and taken back leaves the game as it was, over thousands of
+// random hands; draws, passes and the first tile taken back; the automatic player's weights; the refusals.
+#include <gtest/gtest.h>
+
+#include "banco_jugadas.h"
+#include "engine/geometria_linea.h"
+#include "engine/grabadora.h"
+#include "engine/jugada.h"
+#include "engine/mano_al_azar.h"
+#include "engine/reglas.h"
+#include "engine/reparto.h"
+#include "engine/turno.h"
+
+namespace zp {
+namespace {
+
+using prueba::BancoJugadas;
+
+std::size_t I(int v)
+{
+    return static_cast<std::size_t>(v);
+}
+
+struct Reglas
+{
+    const char* asientos;
+    Entero fichas, remanentes, sentido, primeraMano;
+    int mano; // the hand reviewed: 1 the first of the match, 2 the next one
+};
+
+void Aplicar(BancoJugadas& b, const Reglas& r)
+{
+    b.Asientos(r.asientos);
+    b.a.FichasPorJugador = r.fichas;
+    b.a.RemanentesMonton = r.remanentes;
+    b.a.SentidoJuego = r.sentido;
+    b.e.PasoTurno = r.sentido == 2 ? -1 : 1;
+    b.a.PrimeraMano = r.primeraMano;
+    b.a.Jugador[4].ControlJugador = 2; // nobody waits for a person
+}
+
+TEST(Grabadora, RetrocederYAvanzarCadaJugadaDeManosAlAzarDejaLaPartidaIgual)
+{
+    const Reglas reglas[] = {
+        {"1234", 7, 0, 1, 1, 1},  {"1234", 7, 0, 2, 2, 2}, {"13", 7, 0, 1, 1, 1},
+        {"123", 7, 2, 2, 1, 2},   {"24", 10, 0, 1, 2, 1},  {"12", 14, 0, 1, 1, 1},
+    };
+    int manos = 0, robos = 0, pases = 0, largas = 0;
+    for (const Reglas& r : reglas) {
+        for (std::uint32_t semilla = 1; semilla <= 500; ++semilla) {
+            SCOPED_TRACE(std::string(r.asientos) + " semilla " + std::to_string(semilla));
+            BancoJugadas b(semilla);
+            Aplicar(b, r);
+            ASSERT_EQ(ValidarReglas(b.a), FalloReglas::Ninguno);
+            Contexto ctx = b.Ctx();
+            for (int m = 1; m <= r.mano; ++m) {
+                ASSERT_EQ(IniciarMano(ctx), ResultadoReparto::Listo);
+                EstadoJuego antes = b.e;
+                AvanzarTurno(antes, b.a);
+                const FotoMano inicio = TomarFoto(antes);
+                const ResultadoManoAlAzar jugada = JugarManoAlAzar(ctx);
+                ASSERT_EQ(jugada.Fallo, FalloJugada::Ninguno) << "jugada " << b.e.NumeroJugada;
+                if (m < r.mano) continue;
+                ++manos;
+
+                AvanzarTurno(b.e, b.a);
+                b.e.PosicionGrabadora = b.e.NumeroJugada;
+                b.e.GrabadoraActiva = true;
+                const FotoMano fin = TomarFoto(b.e);
+                const auto jugadas = b.e.Jugadas;
+                largas += b.e.NumeroJugada > 40 ? 1 : 0;
+                // Each record taken back, applied again and taken back once more.
+                while (b.e.NumeroJugada >= 2) {
+                    const FotoMano aqui = TomarFoto(b.e);
+                    const Entero extremo = b.e.Jugadas[I(b.e.NumeroJugada - 1)].Extremo;
+                    robos += extremo == kExtremoRoba ? 1 : 0;
+                    pases += extremo == kExtremoPasa ? 1 : 0;
+                    ASSERT_EQ(RetrocederGrabadora(ctx), FalloJugada::Ninguno) << b.e.NumeroJugada;
+                    ASSERT_EQ(AvanzarGrabadora(ctx), FalloJugada::Ninguno) << b.e.NumeroJugada;
+                    ASSERT_EQ(DiferenciaFotos(aqui, TomarFoto(b.e)), "") << "jugada " << b.e.NumeroJugada - 1;
+                    ASSERT_EQ(RetrocederGrabadora(ctx), FalloJugada::Ninguno);
+                }
+                ASSERT_EQ(DiferenciaFotos(inicio, TomarFoto(b.e)), "") << "al volver a la jugada 1";
+                ASSERT_EQ(IrAlFinalGrabadora(ctx), FalloJugada::Ninguno);
+                ASSERT_EQ(DiferenciaFotos(fin, TomarFoto(b.e)), "") << "al volver al final";
+                ASSERT_EQ(b.e.Jugadas, jugadas) << "stepping never changes the records";
+                EXPECT_FALSE(b.e.GrabadoraActiva);
+            }
+        }
+    }
+    // The hands really went through draws, passes and long move lists.
+    EXPECT_EQ(manos, 3000);
+    EXPECT_GT(robos, 1000);
+    EXPECT_GT(pases, 1000);
+    EXPECT_GT(largas, 10);
+}
+
+// Seat 1 holds 6-4 and 1-1, seat 2 holds 3-3; the stock 0-0 under 4-2. Seat 1 leads 6-4, seat 2 draws 4-2
+// and lays it, seat 1 draws 0-0 and passes.
+struct ManoGuionada
+{
+    BancoJugadas b;
+    ManoGuionada()
+    {
+        b.Asientos("12");
+        b.a.FichasPorJugador = 7;
+        b.a.RemanentesMonton = 0;
+        PrepararInicioLinea(b.e.Linea, 1, b.pantalla);
+        b.e.NumeroMano = 2;
+        b.e.JugadorTurno = 1;
+        b.e.NumeroJugada = 1;
+        b.e.JugadaElegida = true;
+        b.DarFicha(1, 6, 4);
+        b.DarFicha(1, 1, 1);
+        b.DarFicha(2, 3, 3);
+        b.e.Monton[1] = {0, 0};
+        b.e.Monton[2] = {4, 2};
+        b.e.FichasMonton = 2;
+        Contexto c = b.Ctx();
+        Jugar(c, 6, 4, 1);
+        EXPECT_EQ(RobarFicha(c), FalloJugada::Ninguno);
+        Jugar(c, 4, 2, 2);
+        EXPECT_EQ(RobarFicha(c), FalloJugada::Ninguno);
+        Jugar(c, kNinguna, kNinguna, kExtremoPasa);
+        b.e.PosicionGrabadora = b.e.NumeroJugada;
+        b.e.GrabadoraActiva = true;
+        b.mesa.Llamadas.clear();
+    }
+    void Jugar(Contexto& c, Entero a, Entero bb, Entero extremo)
+    {
+        b.e.FichaA = a;
+        b.e.FichaB = bb;
+        b.e.ExtremoElegido = extremo;
+        EXPECT_EQ(EjecutarJugada(c), FalloJugada::Ninguno);
+        AvanzarTurno(b.e, b.a);
+    }
+};
+
+TEST(Grabadora, AlRetrocederElRoboNoMueveElTurnoYLaFichaVuelveAlMonton)
+{
+    ManoGuionada g;
+    BancoJugadas& b = g.b;
+    ASSERT_EQ(b.e.NumeroJugada, 6);
+    struct Paso
+    {
+        Entero numeroJugada, turno, monton, huecos1, huecos2, extremo1, extremo2;
+        const char* llamada;
+    };
+    const Paso pasos[] = {
+        {5, 1, 0, 3, 2, 6, 2, "MostrarPaso 1"},              // the pass sign shows again
+        {4, 1, 1, 2, 2, 6, 2, "DibujarMonton"},              // the draw: the turn stays
+        {3, 2, 1, 2, 2, 6, 4, "DeshacerJugada 3"},           // the tile: back one seat
+        {2, 2, 2, 2, 1, 6, 4, "DibujarMonton"},
+        {1, 1, 2, 2, 1, kNinguna, kNinguna, "DeshacerJugada 1"}, // no tile: no number on either end
+    };
+    Contexto c = b.Ctx();
+    for (const Paso& p : pasos) {
+        SCOPED_TRACE("hasta la jugada " + std::to_string(p.numeroJugada));
+        b.mesa.Llamadas.clear();
+        ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
+        EXPECT_EQ(b.e.NumeroJugada, p.numeroJugada);
+        EXPECT_EQ(b.e.JugadorTurno, p.turno);
+        EXPECT_EQ(b.e.FichasMonton, p.monton);
+        EXPECT_EQ(b.e.HuecosMano[1], p.huecos1);
+        EXPECT_EQ(b.e.HuecosMano[2], p.huecos2);
+        EXPECT_EQ(b.e.Linea.Extremos[1], p.extremo1);
+        EXPECT_EQ(b.e.Linea.Extremos[2], p.extremo2);
+        EXPECT_TRUE(b.mesa.Hubo(p.llamada));
+        EXPECT_EQ(b.e.LineaGrabadora, p.numeroJugada - 2);
+        EXPECT_EQ(b.mesa.Seleccionada, p.numeroJugada - 2);
+    }
+    // The drawn tiles' slots are empty again.
+    for (const auto& [asiento, hueco] : {std::pair{1, 3}, std::pair{2, 2}}) {
+        const HuecoMano& h = b.e.Manos[I(asiento)][I(hueco)];
+        EXPECT_EQ((std::array<Entero, 3>{h.PuntoA, h.PuntoB, h.Estado}),
+                  (std::array<Entero, 3>{kNinguna, kNinguna, kVacio}));
+    }
+    EXPECT_EQ(b.e.Linea.FichasEnExtremo, (std::array<Entero, 3>{0, 0, 0}));
+    EXPECT_EQ(b.e.Manos[1][1].Estado, kEnMano);
+    EXPECT_EQ(b.e.FichasEnMano[1], 2);
+    EXPECT_EQ(b.e.FichasEnMano[2], 1);
+    EXPECT_EQ(RetrocederGrabadora(c), FalloJugada::ListaLlena) << "nothing before the first move";
+}
+
+TEST(Grabadora, ElRoboDeshechoVuelveDesdeSuHuecoHastaSuSitioEnElMonton)
+{
+    ManoGuionada g;
+    BancoJugadas& b = g.b;
+    b.e.Disposicion.InicioMano[1] = 200;
+    b.e.Disposicion.SeparacionFichas[1] = 44;
+    Contexto c = b.Ctx();
+    ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno); // the pass
+    b.mesa.Llamadas.clear();
+    ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno); // the draw of 0-0 into slot 3
+    const RegistroJugada& r = b.e.Jugadas[4];
+    const auto desde = CalcularPosicionFichaMano(b.e, b.a, b.pantalla, 1, 3);
+    ASSERT_TRUE(desde.has_value());
+    const std::vector<std::string> esperadas = {
+        "DibujarMano 1",
+        "DevolverFichaAlMonton " + std::to_string(desde->X) + "," + std::to_string(desde->Y) + " " +
+            std::to_string(r.XFicha) + "," + std::to_string(r.YFicha),
+        "DibujarMonton",
+    };
+    EXPECT_EQ(b.mesa.Llamadas, esperadas);
+}
+
+TEST(Grabadora, IrAlFinalDesdeLaUltimaJugadaSoloApagaLaGrabadora)
+{
+    struct Caso
+    {
+        bool reabierta;
+        Entero listaJugadas;
+    };
+    for (const Caso& caso : {Caso{false, 1}, Caso{false, 2}, Caso{true, 1}}) {
+        ManoGuionada g;
+        BancoJugadas& b = g.b;
+        b.a.ListaJugadas = caso.listaJugadas;
+        b.e.ManoReabierta = caso.reabierta;
+        b.e.EsperaContinuar = true;
+        const FotoMano antes = TomarFoto(b.e);
+        Contexto c = b.Ctx();
+        ASSERT_EQ(IrAlFinalGrabadora(c), FalloJugada::Ninguno);
+        EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
+        EXPECT_FALSE(b.e.GrabadoraActiva);
+        EXPECT_FALSE(b.e.GrabadoraOcupada);
+        EXPECT_EQ(b.e.PunteroMesa, 0);
+        EXPECT_EQ(b.mesa.Veces("AnimarJugada"), 0);
+        EXPECT_EQ(b.mesa.Hubo("OcultarListaJugadas"), caso.listaJugadas == 2);
+        EXPECT_EQ(b.mesa.Hubo("OcultarBotonContinuar"), caso.reabierta) << "a reopened hand ends again";
+        EXPECT_EQ(b.e.EsperaContinuar, !caso.reabierta);
+        EXPECT_FALSE(b.mesa.Hubo("OcultarGrabadora"));
+    }
+}
+
+TEST(Grabadora, SinJugadasDelanteNoSeAvanzaYAlVolverAlPrincipioSeOcultaElMando)
+{
+    ManoGuionada g;
+    BancoJugadas& b = g.b;
+    Contexto c = b.Ctx();
+    EXPECT_EQ(AvanzarGrabadora(c), FalloJugada::ListaLlena);
+    while (b.e.NumeroJugada >= 2) ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
+    EXPECT_EQ(b.e.LineaGrabadora, -1);
+    EXPECT_EQ(b.mesa.Seleccionada, -1);
+    // "Continue from here" at the first move leaves nothing to replay: the remote is hidden.
+    b.e.PosicionGrabadora = 1;
+    ASSERT_EQ(IrAlFinalGrabadora(c), FalloJugada::Ninguno);
+    EXPECT_TRUE(b.mesa.Hubo("OcultarGrabadora"));
+    EXPECT_EQ(b.e.NumeroJugada, 1);
+}
+
+TEST(Grabadora, UnRegistroQueNoCuadraConLaManoSeRechazaSinTocarNada)
+{
+    struct Caso
+    {
+        const char* nombre;
+        std::function<void(EstadoJuego&)> estropear;
+        FalloJugada fallo;
+    };
+    const Caso casos[] = {
+        {"la ficha ya no esta en la mano", [](EstadoJuego& e) { e.Manos[2][2] = {5, 5, kPuesta}; },
+         FalloJugada::FichaAusente},
+        {"la ficha puesta aparece en la mano", [](EstadoJuego& e) { e.Manos[2][2].Estado = kEnMano; },
+         FalloJugada::FichaYaPuesta},
+        {"el jugador del registro no existe", [](EstadoJuego& e) { e.Jugadas[3].Jugador = 7; },
+         FalloJugada::JugadorNoValido},
+        {"extremo desconocido", [](EstadoJuego& e) { e.Jugadas[3].Extremo = 5; }, FalloJugada::ExtremoNoValido},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        ManoGuionada g;
+        BancoJugadas& b = g.b;
+        Contexto c = b.Ctx();
+        ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
+        ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
+        ASSERT_EQ(b.e.NumeroJugada, 4); // next back: record 3, seat 2's 4-2 in its slot 2
+        caso.estropear(b.e);
+        const FotoMano antes = TomarFoto(b.e);
+        EXPECT_EQ(RetrocederGrabadora(c), caso.fallo);
+        EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
+    }
+}
+
+TEST(Grabadora, DeshacerUnRoboQueNoEsElUltimoHuecoNoVaciaOtraFicha)
+{
+    ManoGuionada g;
+    BancoJugadas& b = g.b;
+    Contexto c = b.Ctx();
+    ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno); // now before the pass; next back: 0-0 drawn
+    b.e.Manos[1][4] = {5, 1, kEnMano}; // a slot after the drawn tile: a damaged hand
+    ++b.e.HuecosMano[1];
+    const FotoMano antes = TomarFoto(b.e);
+    EXPECT_EQ(RetrocederGrabadora(c), FalloJugada::FichaAusente);
+    EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
+}
+
+// The automatic player's weights, applied and then taken back.
+TEST(Grabadora, LosPesosDeLosNumerosSubenYBajanConCadaJugada)
+{
+    using Pesos = std::array<Entero, 7>;
+    struct Caso
+    {
+        const char* nombre;
+        Entero numero, numeroMano, primeraMano, modoJuego;
+        RegistroJugada registro; // Jugador, PuntoUnido, PuntoAbierto, Extremo, Eleccion; Extremo1/2 below
+        Entero extremo1, extremo2;
+        Entero jugador3; // seat whose weights are checked
+        Pesos pesos;
+    };
+    auto R = [](Entero j, Entero u, Entero a, Entero x, Entero eleccion) {
+        RegistroJugada r;
+        r.Jugador = j;
+        r.PuntoUnido = u;
+        r.PuntoAbierto = a;
+        r.Extremo = x;
+        r.Eleccion = eleccion;
+        return r;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"salida de la partida con el seis doble", 1, 1, 1, 1, R(1, 6, 6, 1, 0), 9, 6, 1, {0, 0, 0, 0, 0, 0, 8}},
+        {"salida de la partida", 1, 1, 1, 1, R(1, 3, 5, 1, 0), 9, 3, 1, {0, 0, 0, 4, 0, 4, 0}},
+        {"salida de otra mano", 1, 2, 1, 1, R(1, 3, 5, 1, 0), 9, 3, 1, {0, 0, 0, 7, 0, 7, 0}},
+        {"salida a suertes", 1, 1, 2, 1, R(1, 3, 5, 1, 0), 9, 3, 1, {0, 0, 0, 7, 0, 7, 0}},
+        {"forzada", 4, 2, 1, 2, R(2, 2, 0, 1, 0), 2, 5, 2, {0, 0, -6, 0, 0, -6, 0}},
+        {"forzada con extremos iguales", 4, 2, 1, 2, R(2, 3, 0, 1, 0), 3, 3, 2, {0, 0, 0, -6, 0, 0, 0}},
+        {"doble elegido", 4, 2, 1, 2, R(2, 3, 3, 1, -1), 3, 5, 2, {0, 0, 0, 1, 0, 0, 0}},
+        {"ficha elegida", 4, 2, 1, 2, R(2, 3, 5, 1, -1), 3, 1, 2, {0, 0, 0, -2, 0, 3, 0}},
+        // Record 1 was 6-6 and record 2 left a 2 open; record 3 joins the 6.
+        {"parejas: la tercera sobre el doble de salida", 3, 2, 1, 1, R(3, 6, 1, 2, -1), 2, 6, 3, {0, 3, -2, 0, 0, 0, -2}},
+        {"individual: sin esa regla", 3, 2, 1, 2, R(3, 6, 1, 2, -1), 2, 6, 3, {0, 3, 0, 0, 0, 0, -2}},
+        {"parejas: la tercera en el otro numero", 3, 2, 1, 1, R(3, 2, 1, 1, -1), 2, 6, 3, {0, 3, -2, 0, 0, 0, 0}},
+    };
+    // clang-format on
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        BancoJugadas b;
+        b.a.PrimeraMano = caso.primeraMano;
+        b.a.ModoJuego = caso.modoJuego;
+        b.e.NumeroMano = caso.numeroMano;
+        b.e.NumeroJugada = caso.numero;
+        b.e.Jugadas[1] = R(1, 6, 6, 1, 0);
+        b.e.Jugadas[2] = R(2, 6, 2, 2, 0);
+        RegistroJugada r = caso.registro;
+        r.Extremo1 = caso.extremo1;
+        r.Extremo2 = caso.extremo2;
+        b.e.Jugadas[I(caso.numero)] = r;
+        // Before the first tile neither end shows a number; the record keeps end 2 as the move left it.
+        b.e.Linea.Extremos = caso.numero == 1 ? std::array<Entero, 3>{0, kNinguna, kNinguna}
+                                              : std::array<Entero, 3>{0, caso.extremo1, caso.extremo2};
+        b.DarFicha(r.Jugador, r.PuntoAbierto, r.PuntoUnido);
+        const FotoMano antes = TomarFoto(b.e);
+        Contexto c = b.Ctx();
+        ASSERT_EQ(AplicarJugadaGrabadora(c, ModoGrabadora::Aplicar), FalloJugada::Ninguno);
+        EXPECT_EQ(b.e.PesoNumero[I(caso.jugador3)], caso.pesos);
+        ASSERT_EQ(AplicarJugadaGrabadora(c, ModoGrabadora::Deshacer), FalloJugada::Ninguno);
+        EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
+    }
+}
+
+} // namespace
+} // namespace zp

@@ -1,0 +1,558 @@
+// Carrying out a move: the tile turned to meet its end, the end chosen when both show the same number, the
+// line turning at the table's limits, draws down to the reserve, passes, and the moves refused.
+#include <gtest/gtest.h>
+
+#include "banco_jugadas.h"
+#include "engine/geometria_linea.h"
+#include "engine/geometria_monton.h"
+#include "engine/grabadora.h"
+#include "engine/jugada.h"
+#include "engine/mano_al_azar.h"
+#include "engine/turno.h"
+
+namespace zp {
+namespace {
+
+using prueba::BancoJugadas;
+
+std::size_t I(int v)
+{
+    return static_cast<std::size_t>(v);
+}
+
+// A hand about to start: the line set up for `salida`, no tile laid, the turn on `salida`.
+void PrepararMano(BancoJugadas& b, Entero salida)
+{
+    PrepararInicioLinea(b.e.Linea, salida, b.pantalla);
+    b.e.Linea.Extremos = {0, kNinguna, kNinguna};
+    b.e.NumeroMano = 2;
+    b.e.NumeroJugada = 1;
+    b.e.JugadorTurno = salida;
+    b.e.JugadaElegida = true;
+}
+
+// A hand in progress whose ends show x1 and x2 with the given tiles on each.
+void PrepararLineaAbierta(BancoJugadas& b, Entero x1, Entero x2, Entero fichas1, Entero fichas2)
+{
+    PrepararMano(b, 1);
+    b.e.NumeroJugada = static_cast<Entero>(fichas1 + fichas2 + 1);
+    b.e.Linea.Extremos = {0, x1, x2};
+    b.e.Linea.FichasEnExtremo = {0, fichas1, fichas2};
+}
+
+void Mover(BancoJugadas& b, Entero fichaA, Entero fichaB, Entero extremo)
+{
+    b.e.FichaA = fichaA;
+    b.e.FichaB = fichaB;
+    b.e.ExtremoElegido = extremo;
+}
+
+TEST(Jugada, LaPrimeraFichaSeGiraSegunElAsientoDeQuienSale)
+{
+    struct Caso
+    {
+        Entero asiento, a, b, extremoDado;
+        Entero fichaA, fichaB; // as laid
+    };
+    const Caso casos[] = {
+        {1, 6, 2, 1, 2, 6}, {2, 6, 2, 1, 2, 6}, {3, 6, 2, 1, 6, 2}, {4, 2, 6, 1, 6, 2},
+        {1, 2, 6, 1, 2, 6}, {1, 3, 3, 1, 3, 3}, {4, 5, 5, 1, 5, 5},
+        {3, 2, 6, 2, 6, 2}, // a first move handed to end 2 still opens at end 1
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::to_string(c.asiento) + ": " + std::to_string(c.a) + "-" + std::to_string(c.b));
+        BancoJugadas b;
+        PrepararMano(b, c.asiento);
+        const Entero hueco = b.DarFicha(c.asiento, c.a, c.b);
+        Mover(b, c.a, c.b, c.extremoDado);
+        Contexto ctx = b.Ctx();
+        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
+        EXPECT_EQ(b.e.FichaA, c.fichaA);
+        EXPECT_EQ(b.e.FichaB, c.fichaB);
+        EXPECT_EQ(b.e.ExtremoElegido, 1);
+        EXPECT_EQ(b.e.Linea.Extremos[1], c.fichaB);
+        EXPECT_EQ(b.e.Linea.Extremos[2], c.fichaA);
+        EXPECT_EQ(b.e.Linea.FichasEnExtremo[1], 1);
+        EXPECT_EQ(b.e.Linea.FichasEnExtremo[2], 0);
+        EXPECT_EQ(b.e.Manos[I(c.asiento)][I(hueco)].Estado, kPuesta);
+        EXPECT_EQ(b.e.FichasEnMano[I(c.asiento)], 0);
+        const RegistroJugada& r = b.e.Jugadas[1];
+        EXPECT_EQ(r.Extremo, 1);
+        EXPECT_EQ(r.PuntoUnido, c.fichaA);
+        EXPECT_EQ(r.Extremo1, kNinguna) << "end 1 before the first tile";
+        EXPECT_EQ(r.Extremo2, c.fichaA) << "the first move has already set end 2";
+        EXPECT_EQ(r.EsDoble, c.a == c.b ? -1 : 0);
+    }
+}
+
+TEST(Jugada, ConLosDosExtremosIgualesLaFichaVaAlQueTieneMenosFichas)
+{
+    struct Caso
+    {
+        Entero fichas1, fichas2, fichaA, fichaB, extremoDado, extremo;
+    };
+    const Caso casos[] = {
+        {3, 3, 4, 1, 1, 2}, // equal counts: end 2
+        {2, 3, 4, 1, 2, 1}, // end 1 holds fewer
+        {3, 2, 4, 1, 1, 2},
+        {3, 3, 4, 4, 1, 2}, // a double too
+        {2, 3, 1, 4, 1, 1}, // handed the wrong way round: turned rather than laid on a 1
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::to_string(c.fichas1) + "/" + std::to_string(c.fichas2) + " " +
+                     std::to_string(c.fichaA) + "-" + std::to_string(c.fichaB));
+        BancoJugadas b;
+        PrepararLineaAbierta(b, 4, 4, c.fichas1, c.fichas2);
+        b.DarFicha(1, c.fichaB, c.fichaA);
+        Mover(b, c.fichaA, c.fichaB, c.extremoDado);
+        Contexto ctx = b.Ctx();
+        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
+        const auto x = I(c.extremo);
+        EXPECT_EQ(b.e.ExtremoElegido, c.extremo);
+        EXPECT_EQ(b.e.Jugadas[I(b.e.NumeroJugada)].Extremo, c.extremo);
+        EXPECT_EQ(b.e.Jugadas[I(b.e.NumeroJugada)].PuntoUnido, 4);
+        EXPECT_EQ(b.e.Linea.Extremos[x], c.fichaA == 4 ? c.fichaB : c.fichaA);
+        EXPECT_EQ(b.e.Linea.Extremos[3 - x], 4);
+        EXPECT_EQ(b.e.Linea.FichasEnExtremo[x], (c.extremo == 1 ? c.fichas1 : c.fichas2) + 1);
+    }
+}
+
+TEST(Jugada, EnExtremosDistintosLaFichaSeGiraParaUnirElNumeroDelExtremo)
+{
+    struct Caso
+    {
+        Entero fichaA, fichaB, extremo, unido, abierto;
+    };
+    const Caso casos[] = {
+        {5, 3, 1, 5, 3}, {3, 5, 1, 5, 3}, {2, 6, 2, 2, 6}, {6, 2, 2, 2, 6},
+        {5, 2, 1, 5, 2}, {5, 2, 2, 2, 5}, // fits both ends: the end chosen decides
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::to_string(c.fichaA) + "-" + std::to_string(c.fichaB) + " en " + std::to_string(c.extremo));
+        BancoJugadas b;
+        PrepararLineaAbierta(b, 5, 2, 1, 1);
+        b.DarFicha(1, c.fichaA, c.fichaB);
+        Mover(b, c.fichaA, c.fichaB, c.extremo);
+        Contexto ctx = b.Ctx();
+        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
+        EXPECT_EQ(b.e.FichaA, c.unido);
+        EXPECT_EQ(b.e.Linea.Extremos[I(c.extremo)], c.abierto);
+        EXPECT_EQ(b.e.Linea.Extremos[I(3 - c.extremo)], c.extremo == 1 ? 2 : 5);
+    }
+}
+
+TEST(Jugada, UnaJugadaRechazadaNoTocaNadaDeLaPartida)
+{
+    struct Caso
+    {
+        const char* nombre;
+        Entero fichaA, fichaB, extremo;
+        Entero numeroJugada, jugador;
+        FalloJugada fallo;
+    };
+    const Caso casos[] = {
+        {"ficha que la mano no tiene", 5, 0, 1, 3, 1, FalloJugada::FichaAusente},
+        {"ficha ya puesta", 2, 2, 2, 3, 1, FalloJugada::FichaYaPuesta},
+        {"ficha que no encaja", 3, 1, 1, 3, 1, FalloJugada::NoEncaja},
+        {"robo por esta via", 5, 3, 8, 3, 1, FalloJugada::ExtremoNoValido},
+        {"extremo cero", 5, 3, 0, 3, 1, FalloJugada::ExtremoNoValido},
+        {"jugada 100", 5, 3, 1, 100, 1, FalloJugada::ListaLlena},
+        {"sin jugador", 5, 3, 1, 3, 0, FalloJugada::JugadorNoValido},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        BancoJugadas b;
+        PrepararLineaAbierta(b, 5, 2, 1, 1);
+        b.DarFicha(1, 3, 1);
+        b.DarFicha(1, 5, 3);
+        const Entero puesta = b.DarFicha(1, 2, 2);
+        b.e.Manos[1][I(puesta)].Estado = kPuesta;
+        --b.e.FichasEnMano[1];
+        b.e.NumeroJugada = c.numeroJugada;
+        b.e.JugadorTurno = c.jugador;
+        b.e.JugadaElegida = false;
+        Mover(b, c.fichaA, c.fichaB, c.extremo);
+        const FotoMano antes = TomarFoto(b.e);
+        const auto jugadas = b.e.Jugadas;
+
+        Contexto ctx = b.Ctx();
+        EXPECT_EQ(EjecutarJugada(ctx), c.fallo);
+        EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
+        EXPECT_EQ(b.e.Jugadas, jugadas);
+        EXPECT_TRUE(b.e.LineasListaJugadas.empty());
+        EXPECT_TRUE(b.mesa.Llamadas.empty()) << "nothing shown for a refused move";
+    }
+}
+
+TEST(Jugada, LaManoIndicaTresVecesLaFichaQueNoEligioLaPersona)
+{
+    for (const bool elegida : {false, true}) {
+        BancoJugadas b;
+        PrepararLineaAbierta(b, 5, 2, 1, 1);
+        b.e.JugadorTurno = 2;
+        b.e.Disposicion.InicioMano[2] = 200;
+        b.e.Disposicion.SeparacionFichas[2] = 44;
+        b.DarFicha(2, 0, 0);
+        b.DarFicha(2, 5, 3);
+        b.e.JugadaElegida = elegida;
+        Mover(b, 5, 3, 1);
+        Contexto ctx = b.Ctx();
+        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
+        EXPECT_EQ(b.mesa.Veces("Indicar 2 246,0"), elegida ? 0 : 3);
+        EXPECT_EQ(b.mesa.Veces("DibujarMano 2"), elegida ? 0 : 3);
+        EXPECT_EQ(b.mesa.Llamadas.back(), "MostrarGrabadora");
+        EXPECT_TRUE(b.mesa.Hubo("AnimarJugada 3"));
+    }
+}
+
+TEST(Jugada, LaManoIndicadoraSeColocaSobreElHuecoDeCadaAsiento)
+{
+    struct Caso
+    {
+        Entero asiento, hueco, inicio, separacion;
+        bool holgada;
+        Entero x, y;
+    };
+    const Caso casos[] = {
+        {1, 3, 100, 30, false, 1, 162},   {2, 2, 200, 44, false, 246, 0},
+        {3, 1, 120, 28, false, 677, 122}, {4, 3, 150, 30, true, 242, 567},
+        {4, 3, 150, 30, false, 206, 567},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::to_string(c.asiento) + (c.holgada ? " holgada" : ""));
+        EstadoJuego e;
+        e.Disposicion.InicioMano[I(c.asiento)] = c.inicio;
+        e.Disposicion.SeparacionFichas[I(c.asiento)] = c.separacion;
+        e.ManoHolgada[4] = c.holgada;
+        EXPECT_EQ(CalcularPosicionManoIndicadora(e, MedirPantalla(800, 600), c.asiento, c.hueco),
+                  (PuntoMesa{c.x, c.y}));
+    }
+}
+
+TEST(Jugada, BuscarFichaEnManoDaElUltimoHuecoConEsaFichaEnCualquierSentido)
+{
+    EstadoJuego e;
+    e.HuecosMano[3] = 4;
+    e.Manos[3][1] = {6, 2, kPuesta};
+    e.Manos[3][2] = {4, 1, kEnMano};
+    e.Manos[3][3] = {2, 6, kEnMano}; // a damaged hand holding a tile twice: the last one counts
+    e.Manos[3][4] = {kNinguna, kNinguna, kVacio};
+    e.Manos[3][5] = {5, 5, kEnMano}; // beyond HuecosMano: not part of the hand
+    struct Caso
+    {
+        Entero a, b, p;
+        std::optional<Entero> hueco;
+    };
+    const Caso casos[] = {
+        {6, 2, 3, 3}, {2, 6, 3, 3}, {1, 4, 3, 2}, {4, 1, 3, 2},
+        {5, 5, 3, std::nullopt}, {3, 0, 3, std::nullopt}, {6, 2, 1, std::nullopt}, {6, 2, 0, std::nullopt},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::to_string(c.a) + "-" + std::to_string(c.b) + " de " + std::to_string(c.p));
+        EXPECT_EQ(BuscarFichaEnMano(e, c.a, c.b, c.p), c.hueco);
+    }
+}
+
+TEST(Jugada, ComprobarFichaJugableSigueLaSalidaYLosExtremos)
+{
+    struct Caso
+    {
+        const char* nombre;
+        Entero numeroMano, numeroJugada, primeraMano, turnoSalida, hueco;
+        bool jugable;
+    };
+    // Seat 4 holds 6-6 (the opening tile), 5-1, 3-2 laid; ends show 1 and 4 on later moves.
+    const Caso casos[] = {
+        {"seis doble: la de salida", 1, 1, 1, 1, 1, true},
+        {"seis doble: otra ficha", 1, 1, 1, 1, 2, false},
+        {"salida elegida: cualquiera", 1, 1, 1, 2, 2, true},
+        {"salida a suertes: cualquiera", 1, 1, 2, 1, 2, true},
+        {"mano posterior: cualquiera", 2, 1, 1, 1, 2, true},
+        {"ficha puesta nunca", 2, 1, 1, 1, 3, false},
+        {"encaja en un extremo", 2, 5, 1, 1, 2, true},
+        {"no encaja", 2, 5, 1, 1, 1, false},
+        {"hueco fuera de la mano", 2, 5, 1, 1, 4, false},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        EstadoJuego e;
+        Ajustes a;
+        e.JugadorTurno = 4;
+        e.HuecosMano[4] = 3;
+        e.Manos[4][1] = {6, 6, kEnMano};
+        e.Manos[4][2] = {5, 1, kEnMano};
+        e.Manos[4][3] = {3, 2, kPuesta};
+        e.SalidaA = e.SalidaB = 6;
+        e.Linea.Extremos = c.numeroJugada == 1 ? std::array<Entero, 3>{0, 9, 9} : std::array<Entero, 3>{0, 1, 4};
+        e.NumeroMano = c.numeroMano;
+        e.NumeroJugada = c.numeroJugada;
+        a.PrimeraMano = c.primeraMano;
+        a.TurnoSalida = c.turnoSalida;
+        EXPECT_EQ(ComprobarFichaJugable(e, a, c.hueco), c.jugable);
+    }
+}
+
+struct PasoLinea
+{
+    Entero extremo; // 8 draw, 9 pass
+    Entero x, y, ancho, alto, lado, sprite, xAncla, yAncla, direccion;
+};
+
+// The geometry's own turning line, with a draw and a pass between its tiles.
+// clang-format off
+const PasoLinea kLineaQueDaLaVuelta[] = {
+    {1, 356, 262, 77, 40, 1, 474, 432, 262, 3},
+    {2, 281, 262, 77, 40, 2, 395, 281, 262, 1},
+    {1, 433, 262, 77, 40, 1, 474, 509, 262, 3},
+    {8, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {1, 510, 262, 77, 40, 1, 474, 586, 262, 3},
+    {1, 587, 262, 40, 77, 1, 352, 587, 338, 4},
+    {1, 587, 339, 40, 77, 1, 352, 587, 415, 4},
+    {9, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {1, 587, 416, 40, 77, 1, 352, 587, 492, 4},
+    {1, 510, 452, 77, 40, 1, 474, 510, 452, 1},
+    {1, 433, 452, 77, 40, 1, 474, 433, 452, 1},
+    {1, 356, 452, 77, 40, 1, 474, 356, 452, 1},
+    {1, 281, 452, 77, 40, 2, 395, 281, 452, 1},
+    {1, 204, 452, 77, 40, 2, 395, 204, 452, 1},
+    {1, 127, 452, 77, 40, 2, 395, 127, 452, 1},
+    {1, 87, 415, 40, 77, 2, 310, 87, 415, 2},
+    {1, 87, 375, 77, 40, 2, 395, 163, 375, 3},
+    {1, 164, 375, 77, 40, 2, 395, 240, 375, 3},
+    {1, 241, 375, 77, 40, 2, 395, 317, 375, 3},
+    {1, 318, 375, 77, 40, 2, 395, 394, 375, 3},
+    {1, 393, 375, 77, 40, 1, 474, 469, 375, 3},
+};
+// clang-format on
+
+struct FichaDada
+{
+    Entero asiento, a, b;
+};
+
+// Plays the line round the four seats. Without `dadas` each mover is handed, as it moves, a non-double tile
+// new to its hand that keeps the two ends apart (equal ends would choose the end themselves; the placement
+// depends on nothing else), and the tiles are noted in `notadas`; with `dadas` the hands hold them all from
+// the start, as after a deal, so that the draw is the last slot of its hand.
+void JugarLineaQueDaLaVuelta(BancoJugadas& b, const std::vector<FichaDada>* dadas, std::vector<FichaDada>& notadas)
+{
+    PrepararMano(b, 1);
+    b.e.FichasMonton = 1;
+    b.e.Monton[1] = {6, 6};
+    b.a.RemanentesMonton = 0;
+    if (dadas != nullptr)
+        for (const FichaDada& f : *dadas) b.DarFicha(f.asiento, f.a, f.b);
+    std::size_t siguiente = 0;
+    Contexto ctx = b.Ctx();
+    for (const PasoLinea& p : kLineaQueDaLaVuelta) {
+        const Entero n = b.e.NumeroJugada;
+        SCOPED_TRACE("jugada " + std::to_string(n));
+        if (p.extremo == kExtremoRoba) {
+            ASSERT_EQ(RobarFicha(ctx), FalloJugada::Ninguno);
+            continue;
+        }
+        if (p.extremo == kExtremoPasa) {
+            Mover(b, kNinguna, kNinguna, kExtremoPasa);
+        } else if (dadas != nullptr) {
+            const FichaDada& f = (*dadas)[siguiente++];
+            Mover(b, f.a, f.b, p.extremo);
+        } else {
+            const Entero v = n == 1 ? Entero{2} : b.e.Linea.Extremos[I(p.extremo)];
+            const Entero lejano = n == 1 ? kNinguna : b.e.Linea.Extremos[I(3 - p.extremo)];
+            Entero otro = kNinguna;
+            for (int k = 1; k <= 6 && otro == kNinguna; ++k) {
+                const auto o = static_cast<Entero>((v + k) % 7);
+                if (o != lejano && !BuscarFichaEnMano(b.e, v, o, b.e.JugadorTurno)) otro = o;
+            }
+            ASSERT_NE(otro, kNinguna);
+            b.DarFicha(b.e.JugadorTurno, v, otro);
+            notadas.push_back({b.e.JugadorTurno, v, otro});
+            Mover(b, v, otro, p.extremo);
+        }
+        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
+        AvanzarTurno(b.e, b.a);
+        if (p.extremo == kExtremoPasa) continue;
+        const RegistroJugada& r = b.e.Jugadas[I(n)];
+        EXPECT_EQ(r.XFicha, p.x);
+        EXPECT_EQ(r.YFicha, p.y);
+        EXPECT_EQ(r.AnchoFicha, p.ancho);
+        EXPECT_EQ(r.AltoFicha, p.alto);
+        EXPECT_EQ(r.LadoMesa, p.lado);
+        EXPECT_EQ(r.XSpriteFicha, p.sprite);
+        EXPECT_EQ(r.XExtremoDespues, p.xAncla);
+        EXPECT_EQ(r.YExtremoDespues, p.yAncla);
+        EXPECT_EQ(r.DireccionDespues, p.direccion);
+        EXPECT_EQ(b.e.Linea.XExtremo[I(p.extremo)], p.xAncla);
+        EXPECT_EQ(b.e.Linea.YExtremo[I(p.extremo)], p.yAncla);
+        EXPECT_EQ(b.e.Linea.DireccionExtremo[I(p.extremo)], p.direccion);
+    }
+}
+
+TEST(Jugada, UnaLineaQueDaLaVueltaGiraEnCadaLimiteYSeDeshaceHastaElPrincipio)
+{
+    std::vector<FichaDada> fichas;
+    {
+        BancoJugadas ensayo;
+        JugarLineaQueDaLaVuelta(ensayo, nullptr, fichas);
+    }
+    BancoJugadas b;
+    std::vector<FichaDada> ninguna;
+    JugarLineaQueDaLaVuelta(b, &fichas, ninguna);
+    if (HasFatalFailure()) return;
+    EXPECT_EQ(b.e.Jugadas[13].XMitad1, 318);
+    EXPECT_EQ(b.e.Jugadas[13].XMitad2, 281);
+    EXPECT_EQ(b.e.Jugadas[6].XExtremoAntes, 586);
+    EXPECT_EQ(b.e.Jugadas[6].DireccionAntes, 3);
+
+    // Taken back to the first move the line is as the deal left it, and replayed it is as it was.
+    ExtremosLinea inicio;
+    PrepararInicioLinea(inicio, 1, b.pantalla);
+    const ExtremosLinea fin = b.e.Linea;
+    b.e.PosicionGrabadora = b.e.NumeroJugada;
+    Contexto ctx = b.Ctx();
+    while (b.e.NumeroJugada >= 2) ASSERT_EQ(RetrocederGrabadora(ctx), FalloJugada::Ninguno);
+    EXPECT_EQ(b.e.Linea.XExtremo, inicio.XExtremo);
+    EXPECT_EQ(b.e.Linea.YExtremo, inicio.YExtremo);
+    EXPECT_EQ(b.e.Linea.DireccionExtremo, inicio.DireccionExtremo);
+    EXPECT_EQ(b.e.Linea.Extremos, (std::array<Entero, 3>{0, kNinguna, kNinguna}));
+    EXPECT_EQ(b.e.FichasMonton, 1);
+    ASSERT_EQ(IrAlFinalGrabadora(ctx), FalloJugada::Ninguno);
+    EXPECT_EQ(b.e.Linea.XExtremo, fin.XExtremo);
+    EXPECT_EQ(b.e.Linea.YExtremo, fin.YExtremo);
+    EXPECT_EQ(b.e.Linea.DireccionExtremo, fin.DireccionExtremo);
+    EXPECT_EQ(b.e.Linea.Extremos, fin.Extremos);
+    EXPECT_EQ(b.e.FichasMonton, 0);
+}
+
+TEST(Jugada, SeRobaDeUnaEnUnaHastaLaReservaDelMonton)
+{
+    struct Caso
+    {
+        Entero monton, reserva, robos;
+    };
+    const Caso casos[] = {{5, 2, 3}, {3, 0, 3}, {2, 2, 0}, {14, 7, 7}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::to_string(c.monton) + " con reserva " + std::to_string(c.reserva));
+        BancoJugadas b;
+        b.Asientos("24");
+        b.a.FichasPorJugador = 7;
+        b.a.RemanentesMonton = c.reserva;
+        PrepararLineaAbierta(b, 6, 6, 1, 0);
+        b.e.JugadorTurno = 2;
+        b.DarFicha(2, 1, 0);
+        for (int i = 1; i <= c.monton; ++i) b.e.Monton[I(i)] = {static_cast<Entero>(i % 6), static_cast<Entero>(i / 6)};
+        b.e.FichasMonton = c.monton;
+        const ZonaMonton zona = CalcularDisposicionMonton(7, 2, ElegirLadoMonton(b.a), b.pantalla);
+        Contexto ctx = b.Ctx();
+        for (int k = 0; k < c.robos; ++k) {
+            const Entero n = b.e.NumeroJugada;
+            const Entero arriba = b.e.FichasMonton;
+            const auto plaza = CalcularFichaRobada(zona, ElegirLadoMonton(b.a), arriba);
+            ASSERT_TRUE(plaza.has_value());
+            ASSERT_EQ(RobarFicha(ctx), FalloJugada::Ninguno);
+            const RegistroJugada& r = b.e.Jugadas[I(n)];
+            EXPECT_EQ(r.Extremo, kExtremoRoba);
+            EXPECT_EQ(r.Jugador, 2);
+            EXPECT_EQ(r.PuntoUnido, b.e.Monton[I(arriba)].PuntoA);
+            EXPECT_EQ(r.PuntoAbierto, b.e.Monton[I(arriba)].PuntoB);
+            EXPECT_EQ(r.XFicha, plaza->PosX);
+            EXPECT_EQ(r.YFicha, plaza->PosY);
+            EXPECT_EQ(b.e.FichasMonton, arriba - 1);
+            EXPECT_EQ(b.e.NumeroJugada, n + 1) << "each tile drawn is a move";
+            EXPECT_EQ(b.e.JugadorTurno, 2) << "the turn stays";
+            const HuecoMano& h = b.e.Manos[2][I(b.e.HuecosMano[2])];
+            EXPECT_EQ((std::array<Entero, 3>{h.PuntoA, h.PuntoB, h.Estado}),
+                      (std::array<Entero, 3>{r.PuntoUnido, r.PuntoAbierto, kEnMano}));
+            EXPECT_EQ(b.e.LineasListaJugadas.back().substr(13), "Roba");
+        }
+        EXPECT_EQ(b.e.FichasMonton, c.reserva);
+        EXPECT_EQ(b.e.FichasEnMano[2], 1 + c.robos);
+        const FotoMano antes = TomarFoto(b.e);
+        EXPECT_EQ(RobarFicha(ctx), FalloJugada::MontonAgotado);
+        EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
+    }
+}
+
+TEST(Jugada, UnaManoLlenaNoRoba)
+{
+    BancoJugadas b;
+    b.Asientos("24");
+    PrepararLineaAbierta(b, 6, 6, 1, 0);
+    b.e.JugadorTurno = 2;
+    for (int i = 0; i < kHuecos; ++i) b.DarFicha(2, 1, 0);
+    b.e.FichasMonton = 3;
+    b.a.RemanentesMonton = 0;
+    Contexto ctx = b.Ctx();
+    EXPECT_EQ(RobarFicha(ctx), FalloJugada::ManoLlena);
+    EXPECT_EQ(b.e.FichasMonton, 3);
+    EXPECT_EQ(b.e.HuecosMano[2], kHuecos);
+}
+
+TEST(Jugada, ElPaseGuardaLosExtremosYDejaLoDemasDelRegistro)
+{
+    struct Caso
+    {
+        Entero x1, x2;
+        std::array<Entero, 7> peso; // seat 3's weights after the pass
+    };
+    const Caso casos[] = {
+        {3, 5, {0, 0, 0, -6, 0, -6, 0}},
+        {4, 4, {0, 0, 0, 0, -6, 0, 0}}, // the same number is weighed once
+    };
+    for (const Caso& c : casos) {
+        BancoJugadas b;
+        PrepararLineaAbierta(b, c.x1, c.x2, 2, 2);
+        b.e.JugadorTurno = 3;
+        RegistroJugada& r = b.e.Jugadas[I(b.e.NumeroJugada)];
+        for (const int f : {18, 19, 20, 21, 25}) r.campo(f) = static_cast<Entero>(100 + f);
+        Mover(b, kNinguna, kNinguna, kExtremoPasa);
+        Contexto ctx = b.Ctx();
+        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
+        for (const int f : {18, 19, 20, 21, 25}) EXPECT_EQ(r.campo(f), 100 + f) << "campo " << f;
+        EXPECT_EQ(r.Extremo, kExtremoPasa);
+        EXPECT_EQ(r.Jugador, 3);
+        EXPECT_EQ(r.Extremo1, c.x1);
+        EXPECT_EQ(r.Extremo2, c.x2);
+        EXPECT_EQ(b.e.PesoNumero[3], c.peso);
+        EXPECT_TRUE(b.mesa.Hubo("MostrarPaso 3"));
+        EXPECT_EQ(b.e.LineasListaJugadas.back().substr(13), "Pasa");
+        EXPECT_EQ(b.e.Linea.FichasEnExtremo, (std::array<Entero, 3>{0, 2, 2}));
+    }
+}
+
+TEST(Jugada, LaListaDeJugadasCreceSinPerderRegistrosHastaLaJugada99)
+{
+    BancoJugadas b;
+    PrepararLineaAbierta(b, 3, 5, 0, 0);
+    Contexto ctx = b.Ctx();
+    ASSERT_EQ(b.e.Jugadas.size(), 41u);
+    for (Entero n = 1; n <= kMaximoJugadas; ++n) {
+        b.e.NumeroJugada = n;
+        b.e.JugadorTurno = static_cast<Entero>(n % 4 + 1);
+        b.e.ExtremoElegido = kExtremoPasa;
+        ASSERT_EQ(RegistrarJugada(ctx), FalloJugada::Ninguno) << n;
+        if (n == 39) {
+            EXPECT_EQ(b.e.Jugadas.size(), 41u);
+        }
+        if (n == 40 || n == 90) {
+            EXPECT_EQ(b.e.Jugadas.size(), 91u) << n;
+        }
+    }
+    EXPECT_EQ(b.e.Jugadas.size(), 100u);
+    for (Entero n = 1; n <= kMaximoJugadas; ++n) {
+        EXPECT_EQ(b.e.Jugadas[I(n)].Jugador, n % 4 + 1) << n;
+        EXPECT_EQ(b.e.Jugadas[I(n)].Extremo, kExtremoPasa) << n;
+    }
+    EXPECT_EQ(b.e.LineasListaJugadas.size(), 99u);
+    EXPECT_EQ(b.e.LineasListaJugadas[98].substr(0, 2), "99");
+
+    b.e.NumeroJugada = 100;
+    EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::ListaLlena);
+    EXPECT_EQ(b.e.Jugadas.size(), 100u);
+    EXPECT_EQ(b.e.LineasListaJugadas.size(), 99u);
+    b.e.NumeroJugada = 0;
+    EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::ListaLlena) << "record 0 is never written";
+}
+
+} // namespace
+} // namespace zp

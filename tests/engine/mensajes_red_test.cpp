@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "engine/mensajes_red.h"
+#include "engine/reparto.h"
+#include "engine/salida.h"
+#include "falsos.h"
+
+namespace zp {
+namespace {
+
+using prueba::Banco;
+using prueba::SituacionDeMano;
+
+TEST(MensajesRed, los_mensajes_salen_con_su_prefijo_codigo_y_digito)
+{
+    EXPECT_EQ(CrearMensajeSalida(3), "ZRP33013");
+    EXPECT_EQ(CrearMensajeCincoDobles(true), "ZRP33051");
+    EXPECT_EQ(CrearMensajeCincoDobles(false), "ZRP33050");
+    EXPECT_EQ(CrearMensajeReparto("abc"), "ZRP3312abc");
+}
+
+TEST(MensajesRed, un_mensaje_de_salida_con_digito_fuera_de_rango_se_descarta)
+{
+    struct Caso
+    {
+        std::string cola;
+        Entero puestoLocal;
+        std::optional<Entero> salida;
+        std::string queda;
+    };
+    // Seat 1 is out of play.
+    const Caso casos[] = {
+        {"013", 4, 3, ""},  {"014", 2, 2, ""},  {"01206", 4, 2, "06"},
+        {"010", 4, {}, ""}, {"015", 4, {}, ""}, {"019013", 2, {}, "013"},
+        {"01x", 4, {}, ""}, {"01", 4, {}, ""},  {"061", 4, {}, "061"},
+        {"", 4, {}, ""},    {"011", 4, {}, ""}, {"013", 2, {}, ""}, // the host's seat 3 sits at seat 1 here
+    };
+    for (const auto& k : casos) {
+        Ajustes a;
+        a.Jugador[1].EstadoJugador = 2;
+        std::string cola = k.cola;
+        EXPECT_EQ(TomarSalidaDeCola(cola, k.puestoLocal, a), k.salida)
+            << k.cola << " en el puesto " << k.puestoLocal;
+        EXPECT_EQ(cola, k.queda) << k.cola;
+    }
+}
+
+TEST(MensajesRed, una_decision_de_cinco_dobles_que_no_es_0_ni_1_se_descarta)
+{
+    struct Caso
+    {
+        std::string cola;
+        std::optional<bool> rechazadas;
+        std::string queda;
+    };
+    const Caso casos[] = {{"051", true, ""}, {"050013", false, "013"}, {"052", {}, ""},
+                          {"05-", {}, ""},   {"013", {}, "013"},       {"0", {}, "0"}};
+    for (const auto& k : casos) {
+        std::string cola = k.cola;
+        EXPECT_EQ(TomarCincoDoblesDeCola(cola), k.rechazadas) << k.cola;
+        EXPECT_EQ(cola, k.queda) << k.cola;
+    }
+}
+
+TEST(MensajesRed, el_numero_de_mano_de_un_reparto_se_lee_solo_si_esta_bien_formado)
+{
+    EXPECT_EQ(LeerManoDeReparto(SituacionDeMano(7)), 7);
+    EXPECT_EQ(LeerManoDeReparto(SituacionDeMano(700)), 700);
+    std::string mala = SituacionDeMano(7);
+    mala[184] = ' ';
+    EXPECT_EQ(LeerManoDeReparto(mala), std::nullopt);
+    EXPECT_EQ(LeerManoDeReparto(SituacionDeMano(7).substr(0, 779)), std::nullopt);
+    EXPECT_EQ(LeerManoDeReparto(""), std::nullopt);
+}
+
+TEST(MensajesRed, el_administrador_envia_el_reparto_y_la_salida)
+{
+    Banco b(7);
+    b.a.JuegoEnRed = true;
+    b.a.ModoRed = 1;
+    b.almacen.Situacion = SituacionDeMano(1);
+    Contexto c = b.Ctx();
+    ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+    ASSERT_EQ(b.red.Enviados.size(), 2u);
+    EXPECT_EQ(b.red.Enviados[0].mensaje, "ZRP3312" + SituacionDeMano(1));
+    EXPECT_EQ(b.red.Enviados[1].mensaje, "ZRP3301" + std::to_string(b.e.JugadorSalida));
+    EXPECT_EQ(b.red.Enviados[1].destino, RedNula::Envio::A::Todos);
+}
+
+// The client's hands are whatever the host's situation holds; here the fake store records it.
+TEST(MensajesRed, el_cliente_espera_el_reparto_de_su_mano_y_descarta_el_mal_formado)
+{
+    Banco b(7);
+    b.a.JuegoEnRed = true;
+    b.a.ModoRed = 2;
+    b.e.PuestoLocal = 2;
+    b.e.NumeroMano = 4; // this deal is hand 5
+    std::string mala = SituacionDeMano(5);
+    mala[183] = 'x';
+    b.red.Llegadas = {
+        [&] { b.e.CadenaSituacionRed = SituacionDeMano(4); }, // an older hand: left, the wait goes on
+        [&] { b.e.CadenaSituacionRed = mala; },               // dropped
+        [&] { b.e.CadenaSituacionRed = SituacionDeMano(5); },
+        [&] { b.e.ColaRed += "019"; }, // a leader digit out of range: dropped
+        [&] { b.e.ColaRed += "011"; }, // seat 1 of the host is seat 3 here
+    };
+    Contexto c = b.Ctx();
+    ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+    ASSERT_EQ(b.almacen.Aplicadas.size(), 1u);
+    EXPECT_EQ(b.almacen.Aplicadas[0], SituacionDeMano(5));
+    EXPECT_TRUE(b.e.CadenaSituacionRed.empty());
+    EXPECT_TRUE(b.e.ColaRed.empty());
+    EXPECT_EQ(b.e.NumeroMano, 5);
+    EXPECT_EQ(b.e.JugadorSalida, 3);
+    EXPECT_EQ(b.usuario.TituloEspera, "Juego en red");
+    EXPECT_FALSE(b.usuario.EsperaVisible); // hidden once the leader arrived
+    EXPECT_TRUE(b.red.Enviados.empty());
+}
+
+TEST(MensajesRed, un_cliente_sin_reparto_ni_salida_vuelve_cuando_se_abandona_la_partida)
+{
+    Banco b(7);
+    b.a.JuegoEnRed = true;
+    b.a.ModoRed = 2;
+    Contexto c = b.Ctx();
+    EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado);
+    b.red.Llegadas = {[&] { b.e.CadenaSituacionRed = SituacionDeMano(9); }};
+    EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado); // the leader never came
+    EXPECT_FALSE(b.usuario.EsperaVisible);
+}
+
+} // namespace
+} // namespace zp

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "engine/reparto.h"
+#include "engine/reparto_manual.h"
+#include "falsos.h"
+
+namespace zp {
+namespace {
+
+using prueba::Banco;
+
+void LlenarEnOrden(EstadoJuego& e)
+{
+    for (Entero a = 0; a <= 6; ++a)
+        for (Entero b = 0; b <= a; ++b)
+            for (Entero p = 1; p <= 4; ++p)
+                if (ColocarFichaReparto(e, p, a, b)) break;
+}
+
+std::vector<int> Monton(const EstadoJuego& e)
+{
+    std::vector<int> v;
+    for (int i = 1; i <= e.FichasMonton; ++i)
+        v.push_back(e.Monton[static_cast<std::size_t>(i)].PuntoA * 10 +
+                    e.Monton[static_cast<std::size_t>(i)].PuntoB);
+    return v;
+}
+
+TEST(RepartoManual, la_rejilla_se_centra_en_la_pantalla_y_sube_20)
+{
+    struct Caso
+    {
+        int ancho, alto;
+        Entero x, y;
+    };
+    for (const Caso k : {Caso{800, 600, 273, 109}, Caso{1024, 768, 385, 193}, Caso{1000, 1000, 373, 309}}) {
+        EstadoJuego e;
+        CalcularOrigenRejilla(e, MedirPantalla(k.ancho, k.alto));
+        EXPECT_EQ(e.OrigenRejillaX, k.x);
+        EXPECT_EQ(e.OrigenRejillaY, k.y);
+    }
+}
+
+TEST(RepartoManual, las_fichas_que_quedan_en_la_rejilla_van_al_monton_en_huecos_al_azar)
+{
+    std::vector<std::vector<int>> montones;
+    for (std::uint32_t semilla : {1u, 2u}) {
+        Banco b(semilla);
+        b.Asientos("24");
+        b.a.SistemaReparto = 1;
+        Contexto c = b.Ctx();
+        ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+        EXPECT_FALSE(b.e.RepartoEnCurso);
+        EXPECT_TRUE(b.mesa.Hubo("DibujarFichaDescubierta 00"));
+        EXPECT_TRUE(b.mesa.Hubo("DibujarFichaDescubierta 66"));
+        // The default person deals the grid in order, one tile to each seat in turn: 0-0, 1-1, ... to seat 2.
+        EXPECT_EQ(b.e.Manos[2][2].PuntoA, 1);
+        EXPECT_EQ(b.e.Manos[2][2].PuntoB, 1);
+        EXPECT_EQ(b.e.FichasMonton, 14);
+        montones.push_back(Monton(b.e));
+        std::set<int> enMonton(montones.back().begin(), montones.back().end());
+        EXPECT_EQ(enMonton.size(), 14u);
+        EXPECT_EQ(*enMonton.begin(), 44); // the first 14 tiles of the grid went to the hands
+    }
+    EXPECT_NE(montones[0], montones[1]);
+}
+
+TEST(RepartoManual, solo_se_coloca_una_ficha_de_la_rejilla_en_una_mano_del_reparto_con_sitio)
+{
+    Banco b;
+    b.Asientos("134");
+    b.a.FichasPorJugador = 7;
+    EstadoJuego& e = b.e;
+    EXPECT_FALSE(ColocarFichaReparto(e, 1, 3, 2)); // no manual deal running
+    e.RepartoEnCurso = true;
+    e.FichasReparto = 2;
+    e.AsientoReparto = {false, true, false, true, true};
+    for (auto& fila : e.RejillaReparto) fila.fill(true);
+    struct Caso
+    {
+        Entero asiento, a, b;
+        bool colocada;
+    };
+    const Caso casos[] = {
+        {2, 3, 2, false}, // seat 2 is not in the deal
+        {1, 2, 3, false}, // no such cell: the higher pip is the row
+        {1, 7, 0, false}, {0, 3, 2, false}, {5, 3, 2, false},
+        {1, 3, 2, true},  {3, 3, 2, false}, // already taken from the grid
+        {1, 6, 6, true},  {1, 5, 5, false}, // the hand is full
+        {3, 5, 5, true},
+    };
+    for (const auto& k : casos)
+        EXPECT_EQ(ColocarFichaReparto(e, k.asiento, k.a, k.b), k.colocada)
+            << k.asiento << ": " << k.a << "-" << k.b;
+    EXPECT_EQ(e.FichasEnMano[1], 2);
+    EXPECT_EQ(e.Manos[1][2].PuntoA, 6);
+    EXPECT_FALSE(e.RejillaReparto[3][2]);
+
+    const auto devuelta = DevolverFichaReparto(e, 1, 1);
+    ASSERT_TRUE(devuelta.has_value());
+    EXPECT_EQ(devuelta->PuntoA, 3);
+    EXPECT_TRUE(e.RejillaReparto[3][2]);
+    EXPECT_EQ(e.FichasEnMano[1], 1);
+    EXPECT_FALSE(DevolverFichaReparto(e, 1, 1).has_value()); // the slot is empty now
+    EXPECT_FALSE(DevolverFichaReparto(e, 1, 9).has_value());
+    EXPECT_TRUE(ColocarFichaReparto(e, 1, 4, 0)); // into the first empty slot
+    EXPECT_EQ(e.Manos[1][1].PuntoA, 4);
+}
+
+TEST(RepartoManual, cambiar_al_reparto_aleatorio_a_mitad_repite_la_mano_con_el_mismo_numero)
+{
+    Banco b(5);
+    b.a.SistemaReparto = 1;
+    b.usuario.RepartoManual = [&](EstadoJuego& e) {
+        ColocarFichaReparto(e, 1, 6, 6);
+        ColocarFichaReparto(e, 2, 5, 5);
+        b.a.SistemaReparto = 2; // the rules window, during the deal
+    };
+    Contexto c = b.Ctx();
+    ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+    EXPECT_EQ(b.e.NumeroMano, 1);
+    EXPECT_FALSE(b.e.RepartoEnCurso);
+    for (std::size_t p = 1; p <= 4; ++p) EXPECT_EQ(b.e.FichasEnMano[p], 7);
+}
+
+TEST(RepartoManual, otros_cambios_de_reglas_a_mitad_no_rompen_el_reparto)
+{
+    Banco b(5);
+    b.Asientos("24");
+    b.a.SistemaReparto = 1;
+    b.usuario.RepartoManual = [&](EstadoJuego& e) {
+        ColocarFichaReparto(e, 2, 6, 6);
+        b.a.FichasPorJugador = 9;         // more tiles each,
+        b.a.Jugador[1].EstadoJugador = 1; // a third seat,
+        b.a.NumeroJugadores = 3;
+        LlenarEnOrden(e); // yet the deal goes on as it began
+    };
+    Contexto c = b.Ctx();
+    ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+    EXPECT_EQ(b.e.FichasEnMano[1], 0);
+    EXPECT_EQ(b.e.FichasEnMano[2], 7);
+    EXPECT_EQ(b.e.FichasEnMano[4], 7);
+    EXPECT_EQ(b.e.HuecosMano[1], 0);
+    EXPECT_EQ(b.e.FichasMonton, 14);
+    EXPECT_EQ(Monton(b.e).size(), 14u);
+    EXPECT_TRUE(b.e.JugadorSalida == 2 || b.e.JugadorSalida == 4);
+}
+
+TEST(RepartoManual, abandonar_la_partida_durante_el_reparto_lo_termina)
+{
+    Banco b;
+    b.a.SistemaReparto = 1;
+    b.usuario.Abandonar = true;
+    Contexto c = b.Ctx();
+    EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado);
+    EXPECT_FALSE(b.e.RepartoEnCurso);
+    EXPECT_FALSE(b.e.ManoEnCurso);
+}
+
+} // namespace
+} // namespace zp

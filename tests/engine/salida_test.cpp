@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/reparto.h"
+#include "engine/salida.h"
+#include "falsos.h"
+
+namespace zp {
+namespace {
+
+using prueba::Banco;
+
+using Fichas = std::vector<std::pair<Entero, Entero>>;
+
+void Dar(EstadoJuego& e, std::size_t p, const Fichas& fichas)
+{
+    e.HuecosMano[p] = static_cast<Entero>(fichas.size());
+    e.FichasEnMano[p] = static_cast<Entero>(fichas.size());
+    for (std::size_t s = 0; s < fichas.size(); ++s)
+        e.Manos[p][s + 1] = HuecoMano{fichas[s].first, fichas[s].second, kEnMano};
+}
+
+TEST(Salida, la_primera_mano_la_abre_la_doble_mas_alta_repartida_o_la_ficha_mas_alta)
+{
+    struct Caso
+    {
+        Fichas mano2, mano4;
+        Entero a, b, salida;
+        std::string primeraLinea;
+    };
+    const Caso casos[] = {
+        // The double six lies in the stock: the double five leads.
+        {{{5, 5}, {4, 1}, {3, 0}, {6, 2}, {2, 1}, {1, 0}, {6, 0}},
+         {{3, 3}, {6, 5}, {6, 4}, {5, 4}, {4, 3}, {2, 0}, {3, 1}},
+         5,
+         5,
+         2,
+         "Sale el jugador que tiene la doble más alta."},
+        {{{6, 6}, {4, 1}, {3, 0}, {6, 2}, {2, 1}, {1, 0}, {6, 0}},
+         {{3, 3}, {6, 5}, {6, 4}, {5, 4}, {4, 3}, {2, 0}, {3, 1}},
+         6,
+         6,
+         2,
+         "Sale el jugador que tiene el seis doble."},
+        // No double dealt: of 6-3 and 5-4, equal sums, the higher first pip opens, in either order.
+        {{{5, 4}, {4, 1}, {3, 0}, {6, 2}, {2, 1}, {1, 0}, {6, 0}},
+         {{6, 3}, {5, 3}, {4, 2}, {4, 0}, {3, 1}, {2, 0}, {5, 0}},
+         6,
+         3,
+         4,
+         "Sale el jugador que tiene la ficha más alta."},
+        {{{6, 3}, {4, 1}, {3, 0}, {6, 2}, {2, 1}, {1, 0}, {6, 0}},
+         {{5, 4}, {5, 3}, {4, 2}, {4, 0}, {3, 1}, {2, 0}, {5, 0}},
+         6,
+         3,
+         2,
+         "Sale el jugador que tiene la ficha más alta."},
+    };
+    for (const auto& k : casos) {
+        Banco b;
+        b.Asientos("24");
+        b.a.Jugador[2].NombreJugador = "  Ana  ";
+        b.a.Jugador[4].NombreJugador = "Luis";
+        b.e.NumeroMano = 1;
+        Dar(b.e, 2, k.mano2);
+        Dar(b.e, 4, k.mano4);
+        ContarManos(b.e, b.a);
+        ElegirPrimeraSalida(b.e, b.a, b.azar);
+        EXPECT_EQ(b.e.SalidaA, k.a);
+        EXPECT_EQ(b.e.SalidaB, k.b);
+        EXPECT_EQ(b.e.JugadorSalida, k.salida);
+        const std::string nombre = k.salida == 2 ? "Ana" : "Luis";
+        EXPECT_EQ(TextoComienzoPartida(b.e, b.a), k.primeraLinea + "\r\nSale " + nombre + ".");
+    }
+}
+
+TEST(Salida, por_sorteo_la_primera_mano_la_abre_un_asiento_en_juego)
+{
+    for (std::uint32_t semilla = 1; semilla <= 40; ++semilla) {
+        Banco b(semilla);
+        b.Asientos("13");
+        b.a.PrimeraMano = 2;
+        Contexto c = b.Ctx();
+        ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+        EXPECT_TRUE(b.e.JugadorSalida == 1 || b.e.JugadorSalida == 3);
+        ASSERT_EQ(b.usuario.Mensajes.size(), 1u);
+        const auto& m = b.usuario.Mensajes[0];
+        EXPECT_EQ(m.titulo, "Comienza la Partida");
+        EXPECT_EQ(m.texto.substr(0, m.texto.find('\r')),
+                  "Se ha sorteado el jugador que comienza la partida.");
+        EXPECT_EQ(m.lineas, 2);
+        EXPECT_EQ(m.botones, 1);
+        EXPECT_EQ(m.ayuda, 2145);
+    }
+}
+
+TEST(Salida, el_poseedor_de_una_ficha_se_busca_en_las_manos_y_no_en_el_monton)
+{
+    EstadoJuego e;
+    Dar(e, 1, {{6, 2}, {4, 4}});
+    Dar(e, 3, {{5, 0}, {3, 1}});
+    e.Manos[3][2].Estado = kPuesta;
+    e.Monton[1] = FichaMonton{6, 6};
+    struct Caso
+    {
+        Entero a, b, asiento;
+        bool puesta;
+    };
+    const Caso casos[] = {
+        {6, 2, 1, false}, {2, 6, 1, false}, {1, 3, 3, true}, {6, 6, 0, false}, {4, 4, 1, false}};
+    for (const auto& k : casos) {
+        e.FichaPuesta = !k.puesta;
+        EXPECT_EQ(BuscarPoseedorFicha(e, k.a, k.b), k.asiento) << k.a << "-" << k.b;
+        EXPECT_EQ(e.FichaPuesta, k.puesta) << k.a << "-" << k.b;
+    }
+}
+
+// Partners: counts of each one's commonest number and their doubles.
+TEST(Salida, entre_companeros_sale_el_de_mas_fichas_de_su_numero_y_si_empatan_el_de_menos_dobles)
+{
+    struct Caso
+    {
+        Entero turnoSalida, ganador, cuentaA, cuentaB, doblesA, doblesB, salida;
+    };
+    // Rule 3 with pair 1 winning and rule 4 with pair 2 winning both give seats 2 and 4 (A = 2, B = 4);
+    // rule 3 with pair 2 and rule 4 with pair 1 give seats 1 and 3.
+    const Caso casos[] = {
+        {3, 1, 3, 3, 2, 1, 4}, {3, 1, 3, 3, 1, 1, 4}, {3, 1, 3, 3, 0, 1, 2}, {3, 1, 4, 3, 2, 0, 2},
+        {3, 1, 2, 3, 0, 2, 4}, {4, 2, 3, 3, 1, 1, 4}, {4, 2, 4, 2, 3, 0, 2}, {3, 2, 3, 3, 1, 1, 3},
+        {3, 2, 3, 3, 0, 2, 1}, {4, 1, 2, 4, 0, 0, 3}, {4, 1, 5, 4, 0, 0, 1},
+    };
+    for (const auto& k : casos) {
+        Ajustes r;
+        r.ModoJuego = 1;
+        r.TurnoSalida = k.turnoSalida;
+        EstadoJuego e;
+        e.JugadorSalida = 1;
+        e.GanadorMano = k.ganador;
+        const bool pareja1 = (k.turnoSalida == 3) == (k.ganador == 1);
+        const std::size_t ma = pareja1 ? 2 : 1, mb = pareja1 ? 4 : 3;
+        e.NumerosOrdenados[ma][1] = 5;
+        e.NumerosOrdenados[mb][1] = 2;
+        e.CuentaNumeros[ma][5] = k.cuentaA;
+        e.CuentaNumeros[mb][2] = k.cuentaB;
+        e.DoblesJugador[ma] = k.doblesA;
+        e.DoblesJugador[mb] = k.doblesB;
+        EXPECT_EQ(CalcularSalidaSiguiente(e, r), k.salida)
+            << "regla " << k.turnoSalida << ", gana " << k.ganador << ", cuentas " << k.cuentaA << "/"
+            << k.cuentaB << ", dobles " << k.doblesA << "/" << k.doblesB;
+    }
+}
+
+TEST(Salida, en_individual_sale_el_ganador_en_juego_o_repite_el_anterior)
+{
+    struct Caso
+    {
+        std::initializer_list<int> enJuego;
+        Entero turnoSalida, paso, anterior, ganador, salida;
+    };
+    const Caso casos[] = {
+        {{1, 2, 3, 4}, 1, 1, 4, 0, 1}, {{1, 2, 4}, 1, 1, 2, 0, 4}, {{1, 2, 4}, 1, -1, 1, 0, 4},
+        {{2, 3}, 1, -1, 2, 0, 3},      {{1, 2, 3}, 3, 1, 2, 3, 3}, {{1, 2, 3}, 3, 1, 2, 0, 2},
+        {{1, 2, 3}, 3, 1, 2, 4, 2}, // the winner's seat is out of play: the previous leader again
+        {{2, 4}, 4, 1, 2, 1, 4},    // a pairs rule from a damaged file names empty seat 3: the next one leads
+    };
+    for (const auto& k : casos) {
+        Ajustes r;
+        r.ModoJuego = 2;
+        for (std::size_t p = 1; p <= 4; ++p) r.Jugador[p].EstadoJugador = 2;
+        for (int p : k.enJuego) r.Jugador[static_cast<std::size_t>(p)].EstadoJugador = 1;
+        r.TurnoSalida = k.turnoSalida;
+        EstadoJuego e;
+        e.PasoTurno = k.paso;
+        e.JugadorSalida = k.anterior;
+        e.GanadorMano = k.ganador;
+        const Entero salida = CalcularSalidaSiguiente(e, r);
+        EXPECT_EQ(salida, k.salida) << "regla " << k.turnoSalida << ", anterior " << k.anterior;
+        EXPECT_EQ(r.Jugador[static_cast<std::size_t>(salida)].EstadoJugador, 1);
+    }
+}
+
+TEST(Salida, con_elegir_en_cada_juego_la_persona_pica_una_mano_en_juego)
+{
+    Banco b(7);
+    b.Asientos("234");
+    b.a.FichasPorJugador = 7;
+    b.a.TurnoSalida = 2;
+    b.usuario.SalidasElegidas = {1, 3}; // seat 1 is out of play: asked again
+    Contexto c = b.Ctx();
+    ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+    EXPECT_EQ(b.e.JugadorSalida, 3);
+    EXPECT_EQ(b.e.JugadorTurno, 2);
+    EXPECT_FALSE(b.e.EligiendoSalida);
+    EXPECT_TRUE(b.mesa.Hubo("Rotulo Elija el jugador que va a salir"));
+    EXPECT_TRUE(b.mesa.Hubo("BorrarRotulo"));
+    EXPECT_TRUE(b.usuario.Mensajes.empty()); // no announcement when the person chose
+}
+
+TEST(Salida, el_asiento_1_sale_con_el_turno_en_0_y_el_4_en_sentido_inverso_con_el_turno_en_5)
+{
+    struct Caso
+    {
+        Entero salida, paso, turno;
+    };
+    for (const Caso k : {Caso{1, 1, 0}, Caso{4, -1, 5}, Caso{2, -1, 3}}) {
+        Banco b;
+        b.a.TurnoSalida = 2;
+        b.e.PasoTurno = k.paso;
+        b.e.NumeroMano = 2;
+        b.usuario.SalidasElegidas = {k.salida};
+        Contexto c = b.Ctx();
+        ASSERT_EQ(DecidirSalida(c, b.a), Espera::Cumplida);
+        EXPECT_EQ(b.e.JugadorTurno, k.turno);
+        EXPECT_EQ(b.e.SalidaA, kNinguna);
+    }
+}
+
+TEST(Salida, tras_un_empate_con_el_mismo_jugador_sale_quien_salio)
+{
+    struct Caso
+    {
+        Entero modo, turnoSalida, salidaSiEmpate, salidaAntes, salidaDespues;
+    };
+    const Caso casos[] = {
+        {1, 1, 1, 3, 3},
+        {1, 1, 2, 3, 4},
+        {2, 1, 1, 2, 2},
+        {2, 3, 1, 2, 2},
+        // Pairs play: seat 1 led the tie; its partner 3 holds the longer suit, yet 1 leads again.
+        {1, 3, 1, 1, 1},
+        {1, 4, 1, 1, 1},
+    };
+    for (const auto& k : casos) {
+        Ajustes a;
+        a.ModoJuego = k.modo;
+        a.TurnoSalida = k.turnoSalida;
+        a.SalidaSiEmpate = k.salidaSiEmpate;
+        EstadoJuego e;
+        e.NumeroMano = 12;
+        e.JugadorSalida = k.salidaAntes;
+        e.GanadorMano = 0;
+        e.NumerosOrdenados[3][1] = 6;
+        e.CuentaNumeros[3][6] = 5;
+        PrepararRepeticionEmpate(e, a);
+        EXPECT_EQ(e.NumeroMano, 11); // the replay keeps the tied hand's number
+        EXPECT_EQ(CalcularSalidaSiguiente(e, a), k.salidaDespues)
+            << "modo " << k.modo << ", regla " << k.turnoSalida << ", empate " << k.salidaSiEmpate;
+    }
+}
+
+TEST(Salida, a_igual_cuenta_el_que_sale_prefiere_el_numero_de_su_doble)
+{
+    for (std::uint32_t semilla = 1; semilla <= 30; ++semilla) {
+        AzarSemilla azar(semilla);
+        EstadoJuego e;
+        e.JugadorSalida = 2;
+        e.NumerosOrdenados[2] = {0, 5, 3, 1, 0, 2, 4, 6};
+        e.CuentaNumeros[2][5] = 3;
+        e.CuentaNumeros[2][3] = 3;
+        e.PoseedorDoble[3] = 2; // holds 3-3, not 5-5
+        AjustarNumerosFavoritos(e, azar);
+        EXPECT_EQ(e.NumerosOrdenados[2][1], 3);
+        EXPECT_EQ(e.NumerosOrdenados[2][2], 5);
+    }
+}
+
+} // namespace
+} // namespace zp

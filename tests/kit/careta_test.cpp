@@ -1,0 +1,58 @@
+// La portada: centrada en la pantalla y a la vista 1500 ms, sea cual sea la velocidad guardada.
+#include "comun_kit.h"
+
+#include "kit/careta.h"
+
+namespace {
+
+using prueba::EntornoPrueba;
+
+// Un reloj que, en la pausa, mira dónde está la portada y si se ve.
+class RelojQueMira : public prueba::RelojPrueba {
+public:
+    void pauseUntil(std::uint32_t inicio, std::uint32_t transcurrido) override
+    {
+        if (auto* c = QApplication::topLevelWidgets().isEmpty() ? nullptr : Buscar()) {
+            sitio = c->logicalGeometry();
+            visible = c->isVisible();
+        }
+        RelojPrueba::pauseUntil(inicio, transcurrido);
+    }
+    QRect sitio;
+    bool visible = false;
+
+private:
+    static zp::careta* Buscar()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* c = qobject_cast<zp::careta*>(w)) return c;
+        return nullptr;
+    }
+};
+
+using Careta = EntornoPrueba;
+
+TEST_F(Careta, centrada_en_la_pantalla_y_1500_ms_con_cualquier_velocidad)
+{
+    struct Caso {
+        QSize pantalla;
+        zp::Entero velocidad;
+        QPoint esquina;
+    };
+    for (const Caso c : {Caso{QSize(800, 600), 0, {198, 206}}, Caso{QSize(1000, 800), 100, {298, 306}},
+                         Caso{QSize(1000, 1000), 50, {298, 406}}}) {
+        SCOPED_TRACE(c.velocidad);
+        zp::setVirtualScreen(zp::VirtualScreen::fit(c.pantalla));
+        RelojQueMira mira;
+        zp::Pausa pausa(mira);
+        zp::Entero velocidad = c.velocidad;
+        zp::MostrarCareta(velocidad, pausa);
+        EXPECT_EQ(velocidad, 50);
+        EXPECT_EQ(mira.pausas, std::vector<std::uint32_t>{zp::DuracionPausa(1500, 50)});
+        EXPECT_TRUE(mira.visible);
+        EXPECT_EQ(mira.sitio, QRect(c.esquina, QSize(404, 188)));
+        for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<zp::careta*>(w), nullptr);
+    }
+}
+
+} // namespace

@@ -1,0 +1,288 @@
+// La caja de mensajes del programa: su tamaño y sus botones según las líneas y el modo, la respuesta de cada
+// botón y tecla, el centrado y las cajas abiertas una sobre otra.
+#include "comun_kit.h"
+
+#include "kit/ayuda.h"
+#include "kit/cursores.h"
+#include "kit/etiqueta.h"
+#include "kit/mensajes.h"
+#include "platform/picture_box.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+using prueba::EntornoPrueba;
+using zp::mensajes;
+
+mensajes* CajaAbierta()
+{
+    return qobject_cast<mensajes*>(QApplication::activeModalWidget());
+}
+
+// Hace `accion` con la caja en cuanto se muestre; si no hay caja, la prueba falla y nada queda esperando.
+void AlAbrirse(std::function<void(mensajes&)> accion)
+{
+    QTimer::singleShot(0, [accion] {
+        mensajes* caja = CajaAbierta();
+        if (!caja) {
+            ADD_FAILURE() << "no hay caja de mensajes abierta";
+            return;
+        }
+        accion(*caja);
+    });
+}
+
+void Pulsar(zp::PictureBox* boton, Qt::MouseButton raton = Qt::LeftButton)
+{
+    ASSERT_TRUE(boton->isVisible());
+    QTest::mousePress(boton, raton, {}, QPoint(10, 10));
+}
+
+using CajaMensajes = EntornoPrueba;
+
+TEST_F(CajaMensajes, tamano_y_botones_segun_las_lineas)
+{
+    struct Caso {
+        int lineas, alto, arriba;
+    };
+    // Mesa de 710 x 600: la caja queda a la izquierda 155.
+    for (const Caso c : {Caso{2, 168, 216}, Caso{3, 184, 208}, Caso{5, 216, 192}, Caso{6, 232, 184}}) {
+        SCOPED_TRACE(c.lineas);
+        const int b = 16 * c.lineas + 53;
+        AlAbrirse([&](mensajes& caja) {
+            EXPECT_EQ(caja.geometry(), QRect(155, c.arriba, 400, c.alto));
+            EXPECT_EQ(caja.GeometriaLogica(), QRect(155, c.arriba, 400, c.alto));
+            EXPECT_EQ(caja.Pic_Si->geometry(), QRect(171, b + 14, 55, 55));
+            EXPECT_EQ(caja.Pic_No->geometry(), QRect(332, b + 14, 55, 55));
+            EXPECT_EQ(caja.Pic_BotAyuda->geometry(), QRect(15, b + 20, 50, 50));
+            EXPECT_FALSE(caja.Pic_BotSalir->isVisible());
+            // Los botones acaban 13 (Ayuda) y 14 (Sí, No) píxeles por encima del borde de abajo.
+            EXPECT_EQ(caja.Pic_No->geometry().right() + 1, 387);
+            EXPECT_EQ(caja.Pic_No->geometry().bottom() + 1, c.alto - 14);
+            EXPECT_EQ(caja.Pic_BotAyuda->geometry().bottom() + 1, c.alto - 13);
+            Pulsar(caja.Pic_No);
+        });
+        zp::MostrarMensaje(QStringLiteral("Título"), QStringLiteral("Texto"), zp::Entero(c.lineas), 2, 2121);
+
+        AlAbrirse([&](mensajes& caja) {
+            EXPECT_EQ(caja.Pic_BotSalir->geometry(), QRect(337, b + 20, 50, 50));
+            EXPECT_EQ(caja.Pic_BotSalir->geometry().right() + 1, 387); // a la altura del borde derecho de No
+            EXPECT_FALSE(caja.Pic_Si->isVisible());
+            EXPECT_FALSE(caja.Pic_No->isVisible());
+            EXPECT_FALSE(caja.Pic_BotAyuda->isVisible());
+            Pulsar(caja.Pic_BotSalir);
+        });
+        zp::MostrarMensaje(QStringLiteral("Título"), QStringLiteral("Texto"), zp::Entero(c.lineas), 1);
+    }
+}
+
+TEST_F(CajaMensajes, dibuja_marco_recuadros_y_botones_de_la_hoja)
+{
+    AlAbrirse([&](mensajes& caja) {
+        const zp::Surface& s = caja.Superficie();
+        // Marco exterior en relieve, de dos píxeles: blanco arriba a la izquierda, gris abajo a la derecha.
+        EXPECT_EQ(s.pixel(0, 100), zp::kBlanco);
+        EXPECT_EQ(s.pixel(1, 100), zp::kBlanco);
+        EXPECT_EQ(s.pixel(399, 100), zp::kGris);
+        EXPECT_EQ(s.pixel(200, 183), zp::kGris);
+        EXPECT_EQ(s.pixel(200, 150), zp::kGrisClaro);
+        // Recuadros hundidos del título (14,14)-(385,37) y del texto (14,49)-(385,101).
+        EXPECT_EQ(s.pixel(100, 14), zp::kGris);
+        EXPECT_EQ(s.pixel(14, 30), zp::kGris);
+        EXPECT_EQ(s.pixel(385, 30), zp::kBlanco);
+        EXPECT_EQ(s.pixel(100, 37), zp::kBlanco);
+        EXPECT_EQ(s.pixel(100, 49), zp::kGris);
+        EXPECT_EQ(s.pixel(385, 80), zp::kBlanco);
+        EXPECT_EQ(s.pixel(100, 101), zp::kBlanco);
+        EXPECT_TRUE(BloqueDeHoja(caja.Pic_BotAyuda->surface(), 0, 0, 50, 50, 409, 0));
+        EXPECT_TRUE(BloqueDeHoja(caja.Pic_BotSalir->surface(), 0, 0, 50, 50, 102, 51));
+        EXPECT_EQ(caja.Pic_BotSalir->toolTip(), QStringLiteral("Salir"));
+        EXPECT_EQ(caja.Pic_BotAyuda->toolTip(), QStringLiteral("Ayuda"));
+        EXPECT_EQ(zp::CursorDe(caja.Pic_BotSalir), QStringLiteral("manoindice"));
+        EXPECT_EQ(caja.TextoTitulo(), QStringLiteral("Final de Partida"));
+        Pulsar(caja.Pic_BotSalir);
+    });
+    zp::MostrarMensaje(QStringLiteral("Final de Partida"), QStringLiteral("Ganan ellos."), 3, 1, 2183);
+}
+
+TEST_F(CajaMensajes, respuesta_de_cada_boton_y_tecla)
+{
+    using Accion = std::function<void(mensajes&)>;
+    auto raton = [](zp::PictureBox* mensajes::*boton, Qt::MouseButton b) -> Accion {
+        return [boton, b](mensajes& caja) { Pulsar(caja.*boton, b); };
+    };
+    auto tecla = [](Qt::Key k) -> Accion {
+        return [k](mensajes& caja) {
+            QTest::keyClick(&caja, k);
+            if (caja.isVisible()) Pulsar(caja.Pic_No); // la tecla no hizo nada
+        };
+    };
+    auto cerrar = [](mensajes& caja) { caja.close(); };
+    struct Caso {
+        const char* nombre;
+        int botones;
+        Accion accion;
+        bool respuesta;
+    };
+    const Caso casos[] = {
+        {"Sí", 2, raton(&mensajes::Pic_Si, Qt::LeftButton), true},
+        {"Sí con el botón derecho", 2, raton(&mensajes::Pic_Si, Qt::RightButton), true},
+        {"No", 2, raton(&mensajes::Pic_No, Qt::LeftButton), false},
+        {"No con el botón derecho", 2, raton(&mensajes::Pic_No, Qt::RightButton), false},
+        {"modo 0 es de dos botones", 0, raton(&mensajes::Pic_Si, Qt::LeftButton), true},
+        {"modo 7 es de dos botones", 7, raton(&mensajes::Pic_No, Qt::LeftButton), false},
+        {"Salir", 1, raton(&mensajes::Pic_BotSalir, Qt::LeftButton), true},
+        {"Escape acepta", 2, tecla(Qt::Key_Escape), true},
+        {"Intro acepta", 2, tecla(Qt::Key_Return), true},
+        {"una letra acepta", 2, tecla(Qt::Key_N), true},
+        {"Mayúsculas sola no responde", 2, tecla(Qt::Key_Shift), false},
+        {"una tecla cierra la de un botón", 1, tecla(Qt::Key_Escape), true},
+        {"cerrada desde fuera, la de un botón", 1, cerrar, true},
+        {"cerrada desde fuera, la de dos", 2, cerrar, false},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        zp::Mensajes().RespuestaMensaje = !c.respuesta;
+        AlAbrirse(c.accion);
+        const bool r = zp::MostrarMensaje(QStringLiteral("Pregunta"), QStringLiteral("¿Sí o no?"), 1,
+                                          zp::Entero(c.botones));
+        EXPECT_EQ(r, c.respuesta);
+        EXPECT_EQ(zp::Mensajes().RespuestaMensaje, c.respuesta);
+        EXPECT_EQ(zp::Mensajes().BotonesMensaje, c.botones);
+    }
+}
+
+TEST_F(CajaMensajes, se_centra_en_la_mesa_o_en_toda_la_pantalla)
+{
+    struct Caso {
+        const char* nombre;
+        int anchoMesa, anchoPantalla, altoPantalla;
+        bool ajustesAbiertos;
+        QPoint esquina;
+    };
+    const Caso casos[] = {
+        {"en la mesa", 710, 800, 600, false, {155, 208}},
+        {"ajustes abiertos: toda la pantalla", 710, 800, 600, true, {200, 208}},
+        {"pantalla ancha con ajustes", 910, 1000, 700, true, {300, 258}},
+        {"antes de disponer la mesa", 0, 0, 0, false, {200, 208}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        zp::EntornoKit& e = zp::Entorno();
+        e.AnchoMesa = zp::Entero(c.anchoMesa);
+        e.AnchoPantalla = zp::Entero(c.anchoPantalla);
+        e.AltoPantalla = zp::Entero(c.altoPantalla);
+        e.AjustesAbiertos = c.ajustesAbiertos;
+        AlAbrirse([&](mensajes& caja) {
+            EXPECT_EQ(caja.GeometriaLogica().topLeft(), c.esquina);
+            Pulsar(caja.Pic_BotSalir);
+        });
+        zp::MostrarMensaje(QStringLiteral("Aviso"), QStringLiteral("Texto"), 3, 1);
+    }
+    EXPECT_EQ(zp::Entorno().AltoPantalla, 600);
+}
+
+TEST_F(CajaMensajes, quita_el_reloj_de_arena_de_la_mesa)
+{
+    QWidget mesa;
+    zp::Entorno().mesa = &mesa;
+    zp::PonerPuntero(&mesa, zp::kPunteroEspera);
+    AlAbrirse([&](mensajes& caja) {
+        EXPECT_EQ(zp::PunteroDe(&mesa), zp::kPunteroNormal);
+        Pulsar(caja.Pic_Si);
+    });
+    zp::MostrarMensaje(QStringLiteral("Pregunta"), QStringLiteral("¿Seguro?"), 1, 2);
+}
+
+TEST_F(CajaMensajes, una_caja_abierta_encima_de_otra_no_le_cambia_la_respuesta)
+{
+    bool segunda = false;
+    AlAbrirse([&](mensajes& primera) {
+        // Un suceso de la red pregunta mientras la primera espera.
+        AlAbrirse([&](mensajes& otra) {
+            EXPECT_NE(&otra, &primera);
+            Pulsar(otra.Pic_BotSalir);
+        });
+        segunda = zp::MostrarMensaje(QStringLiteral("Juego en red"), QStringLiteral("Se perdió la conexión."), 2, 1,
+                                     5100);
+        // La primera sigue abierta y espera su propia respuesta.
+        EXPECT_EQ(CajaAbierta(), &primera);
+        EXPECT_TRUE(primera.isVisible());
+        Pulsar(primera.Pic_No);
+    });
+    const bool primera = zp::MostrarMensaje(QStringLiteral("Abandonar la partida en curso"),
+                                            QStringLiteral("¿Desea abandonar la partida?"), 1, 2);
+    EXPECT_TRUE(segunda);
+    EXPECT_FALSE(primera);
+    EXPECT_FALSE(zp::Mensajes().RespuestaMensaje);
+}
+
+TEST_F(CajaMensajes, la_ayuda_abre_su_pagina_y_deja_la_caja_como_estaba)
+{
+    QTemporaryDir carpeta;
+    ASSERT_TRUE(carpeta.isValid());
+    for (const char* nombre : {"2144.html", "indice.html"}) {
+        QFile f(carpeta.filePath(QString::fromLatin1(nombre)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<html><head><title>Cinco dobles</title></head><body>Cinco dobles</body></html>");
+    }
+    zp::PonerCarpetaAyuda(carpeta.path());
+    QWidget mesa;
+    zp::Entorno().mesa = &mesa;
+    bool abiertaTrasLaAyuda = false;
+    QUrl pagina;
+    AlAbrirse([&](mensajes& caja) {
+        Pulsar(caja.Pic_BotAyuda);
+        abiertaTrasLaAyuda = caja.isVisible();
+        ASSERT_NE(zp::AyudaAbierta(), nullptr);
+        pagina = zp::AyudaAbierta()->PaginaMostrada();
+        // La ventana de ayuda es de la caja, así que la caja modal no la bloquea.
+        EXPECT_EQ(zp::AyudaAbierta()->parentWidget(), &caja);
+        caja.close();
+    });
+    const bool r = zp::MostrarMensaje(QStringLiteral("Jugador con cinco dobles"), QStringLiteral("¿Las rechaza?"),
+                                      3, 2, 2144);
+    zp::PonerCarpetaAyuda(QStringLiteral(":/ayuda/"));
+    // Al cerrarse la caja, la ayuda sigue abierta, ahora de la mesa.
+    ASSERT_NE(zp::AyudaAbierta(), nullptr);
+    EXPECT_TRUE(zp::AyudaAbierta()->isVisible());
+    EXPECT_EQ(zp::AyudaAbierta()->parentWidget(), &mesa);
+    delete zp::AyudaAbierta();
+    EXPECT_TRUE(abiertaTrasLaAyuda);
+    EXPECT_EQ(pagina.fileName(), QStringLiteral("2144.html"));
+    EXPECT_FALSE(r);
+    EXPECT_EQ(zp::Mensajes().AyudaMensaje, 2144);
+}
+
+TEST(EtiquetaMensaje, parte_en_los_saltos_y_en_las_palabras)
+{
+    const zp::FontSpec fuente = zp::FuenteTextoMensaje();
+    struct Caso {
+        const char* nombre;
+        QString texto;
+        int lineas;
+    };
+    const QString largo = QStringLiteral("Cuando se juega una partida en red en modo  Cliente  no  se puede comenzar "
+                                         "una nueva partida, ya que esta posibilidad sólo la tiene el Administrador "
+                                         "de la misma.");
+    const Caso casos[] = {
+        {"una línea", QStringLiteral("Texto corto"), 1},
+        {"salto CR LF", QStringLiteral("Uno\r\nDos"), 2},
+        {"salto al final", QStringLiteral("Permanezca a la espera.\r\n"), 2},
+        {"texto largo", largo, 3},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        const QStringList lineas = zp::PartirEnLineas(c.texto, 365, fuente);
+        EXPECT_EQ(lineas.size(), c.lineas) << lineas.join(QLatin1Char('|')).toStdString();
+        for (const QString& l : lineas) EXPECT_LE(zp::textWidth(l, fuente), 365);
+    }
+    // Los espacios dobles del texto se conservan dentro de la línea.
+    EXPECT_TRUE(zp::PartirEnLineas(largo, 365, fuente).join(QLatin1Char(' ')).contains(QStringLiteral("modo  Cliente")));
+}
+
+} // namespace

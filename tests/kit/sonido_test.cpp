@@ -1,0 +1,163 @@
+#include "kit/sonido.h"
+#include "platform/sound_output.h"
+#include "reloj_falso.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using zp::prueba::RelojFalso;
+
+// A WAVE file of `ms` of silence, 22050 Hz, 8 bits, mono.
+void escribirWav(const QString& ruta, int ms)
+{
+    const quint32 muestras = quint32(22050 * ms / 1000);
+    QByteArray b("RIFF");
+    auto u32 = [&](quint32 v) { b.append(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](quint16 v) { b.append(reinterpret_cast<const char*>(&v), 2); };
+    u32(36 + muestras);
+    b.append("WAVEfmt ");
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(22050);
+    u32(22050);
+    u16(1);
+    u16(8);
+    b.append("data");
+    u32(muestras);
+    b.append(QByteArray(int(muestras), '\x80'));
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(b);
+}
+
+// What the device is asked to do.
+class SalidaGrabada : public zp::SoundOutput
+{
+public:
+    explicit SalidaGrabada(QStringList* registro) : registro_(registro) {}
+    void play(const QString& ruta) override { registro_->append("suena " + ruta.section('/', -1)); }
+    void stop() override { registro_->append("para"); }
+    bool isPlaying(const QString&) const override { return false; }
+
+private:
+    QStringList* registro_;
+};
+
+class SonidoPrueba : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        escribirWav(dir_.filePath("09.wav"), 21);
+        escribirWav(dir_.filePath("14.wav"), 3743);
+        QFile roto(dir_.filePath("05.wav"));
+        ASSERT_TRUE(roto.open(QIODevice::WriteOnly));
+        roto.write("RIFF\x10\0\0\0WAVE", 12);
+    }
+    zp::Sonidos::BuscarRuta ruta()
+    {
+        return [this](zp::Entero id) {
+            return dir_.filePath(QStringLiteral("%1.wav").arg(int(id), 2, 10, QChar('0')));
+        };
+    }
+    zp::Sonidos conDispositivo()
+    {
+        return zp::Sonidos(std::make_unique<SalidaGrabada>(&registro_), ruta(), reloj_);
+    }
+    zp::Sonidos sinDispositivo() { return zp::Sonidos(nullptr, ruta(), reloj_); }
+
+    QTemporaryDir dir_;
+    QStringList registro_;
+    RelojFalso reloj_;
+};
+
+struct CasoModo
+{
+    zp::Entero modo;
+    bool espera;
+};
+
+TEST_F(SonidoPrueba, el_modo_1_vuelve_enseguida_y_los_demas_esperan_la_duracion_de_la_cabecera)
+{
+    const CasoModo casos[] = {{1, false}, {0, true}, {2, true}, {-1, true}};
+    for (bool dispositivo : {true, false})
+        for (const CasoModo& c : casos) {
+            reloj_.esperas.clear();
+            registro_.clear();
+            zp::Sonidos sonidos = dispositivo ? conDispositivo() : sinDispositivo();
+            sonidos.ReproducirSonido(c.modo, 9, true);
+            EXPECT_EQ(registro_, dispositivo ? QStringList{"suena 09.wav"} : QStringList{});
+            if (c.espera) {
+                ASSERT_EQ(reloj_.esperas.size(), 1u) << "modo " << c.modo;
+                EXPECT_EQ(reloj_.esperas[0].duracion, 21u);
+            } else {
+                EXPECT_TRUE(reloj_.esperas.empty()) << "modo " << c.modo;
+            }
+        }
+}
+
+TEST_F(SonidoPrueba, con_el_sonido_apagado_no_suena_ni_espera)
+{
+    zp::Sonidos sonidos = conDispositivo();
+    sonidos.ReproducirSonido(0, 14, false);
+    sonidos.ReproducirSonido(1, 9, false);
+    EXPECT_TRUE(registro_.empty());
+    EXPECT_TRUE(reloj_.esperas.empty());
+}
+
+TEST_F(SonidoPrueba, un_sonido_que_no_existe_o_esta_roto_no_suena_ni_espera)
+{
+    zp::Sonidos sonidos = conDispositivo();
+    const zp::Entero ids[] = {8, 13, 5, 0, -3, 999};
+    for (zp::Entero id : ids) sonidos.ReproducirSonido(0, id, true);
+    EXPECT_TRUE(registro_.empty());
+    EXPECT_TRUE(reloj_.esperas.empty());
+}
+
+TEST_F(SonidoPrueba, cada_sonido_va_a_la_unica_voz)
+{
+    zp::Sonidos sonidos = conDispositivo();
+    sonidos.ReproducirSonido(1, 14, true);
+    sonidos.ReproducirSonido(0, 9, true);
+    EXPECT_EQ(registro_, (QStringList{"suena 14.wav", "suena 09.wav"}));
+    EXPECT_EQ(reloj_.esperas.back().duracion, 21u); // the click's length, not the fanfare's
+}
+
+TEST_F(SonidoPrueba, la_voz_de_qt_corta_el_sonido_anterior_al_empezar_otro)
+{
+    // Opened even without a device: QSoundEffect then reports playing for ever, which shows the cut.
+    auto salida = zp::openSoundOutput(true);
+    const QString largo = dir_.filePath("14.wav"), corto = dir_.filePath("09.wav");
+    salida->play(largo);
+    EXPECT_TRUE(salida->isPlaying(largo));
+    salida->play(corto);
+    EXPECT_FALSE(salida->isPlaying(largo));
+    EXPECT_TRUE(salida->isPlaying(corto));
+    salida->stop();
+    EXPECT_FALSE(salida->isPlaying(corto));
+    QTest::qWait(200); // let Qt finish loading the samples before they are thrown away
+}
+
+TEST(RutaSonido, los_sonidos_del_programa_se_numeran_con_dos_cifras)
+{
+    EXPECT_EQ(zp::RutaSonidoRecurso(1), ":/sonidos/01.wav");
+    EXPECT_EQ(zp::RutaSonidoRecurso(15), ":/sonidos/15.wav");
+}
+
+TEST(SonidosPrograma, los_numeros_sin_sonido_no_suenan_ni_se_quedan_esperando)
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    zp::SonidosPrograma().ReproducirSonido(0, 8, true);
+    zp::SonidosPrograma().ReproducirSonido(0, 13, true);
+    EXPECT_LT(reloj.elapsed(), 1000);
+}
+
+} // namespace

@@ -1,0 +1,220 @@
+#include "platform/surface.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+using zp::RasterOp;
+using zp::Surface;
+
+Surface aleatoria(int w, int h, std::mt19937& gen)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) img.setPixel(x, y, 0xFF000000u | (gen() & 0xFFFFFFu));
+    // Extreme colours in the corners.
+    img.setPixel(0, 0, 0xFF000000u);
+    img.setPixel(w - 1, h - 1, 0xFFFFFFFFu);
+    return Surface::fromImage(img);
+}
+
+QRgb definicion(RasterOp op, QRgb s, QRgb d)
+{
+    switch (op) {
+    case RasterOp::Copy:
+        return s;
+    case RasterOp::And:
+        return (s & d) | 0xFF000000u;
+    case RasterOp::Xor:
+        return (s ^ d) | 0xFF000000u;
+    case RasterOp::InvertDestination:
+        return ~d | 0xFF000000u;
+    }
+    return 0;
+}
+
+// What a copy must leave: every destination pixel whose source pixel exists takes the operation, the
+// others stay as they were.
+void comprobarCopia(const Surface& antes, const Surface& fuente, const Surface& despues, int dx, int dy,
+                    int w, int h, int sx, int sy, RasterOp op)
+{
+    for (int y = 0; y < antes.height(); ++y)
+        for (int x = 0; x < antes.width(); ++x) {
+            const int i = x - dx, j = y - dy;
+            const int fx = sx + i, fy = sy + j;
+            const bool dentro = i >= 0 && j >= 0 && i < w && j < h &&
+                                (op == RasterOp::InvertDestination ||
+                                 (fx >= 0 && fy >= 0 && fx < fuente.width() && fy < fuente.height()));
+            const QRgb esperado =
+                dentro ? definicion(op, fuente.pixel(fx, fy), antes.pixel(x, y)) : antes.pixel(x, y);
+            ASSERT_EQ(despues.pixel(x, y), esperado)
+                << "pixel (" << x << "," << y << ") op " << int(op) << " copia " << dx << "," << dy << " "
+                << w << "x" << h << " desde " << sx << "," << sy;
+        }
+}
+
+struct CasoCopia
+{
+    int dx, dy, w, h, sx, sy;
+};
+
+TEST(Superficie, las_cuatro_operaciones_cumplen_su_definicion_pixel_a_pixel)
+{
+    const CasoCopia casos[] = {
+        {0, 0, 37, 23, 0, 0},     // todo
+        {3, 2, 11, 9, 5, 7},      // un trozo impar
+        {-4, -3, 20, 10, 2, 1},   // se sale por arriba a la izquierda
+        {30, 18, 20, 20, 0, 0},   // se sale por abajo a la derecha
+        {5, 5, 30, 30, -6, -2},   // la fuente empieza fuera
+        {2, 3, 15, 12, 25, 16},   // la fuente acaba fuera
+        {1000, 1000, 5, 5, 0, 0}, // del todo fuera
+    };
+    std::mt19937 gen(1234);
+    for (RasterOp op : {RasterOp::Copy, RasterOp::And, RasterOp::Xor, RasterOp::InvertDestination})
+        for (const CasoCopia& c : casos) {
+            const Surface fuente = aleatoria(31, 19, gen);
+            const Surface antes = aleatoria(37, 23, gen);
+            Surface despues = antes;
+            despues.blit(c.dx, c.dy, c.w, c.h, fuente, c.sx, c.sy, op);
+            comprobarCopia(antes, fuente, despues, c.dx, c.dy, c.w, c.h, c.sx, c.sy, op);
+        }
+}
+
+TEST(Superficie, tamanos_cero_o_negativos_no_dibujan_nada)
+{
+    std::mt19937 gen(7);
+    const Surface fuente = aleatoria(9, 9, gen);
+    const Surface antes = aleatoria(9, 9, gen);
+    const int tamanos[][2] = {{0, 5}, {5, 0}, {-3, 5}, {5, -3}, {-1, -1}};
+    for (RasterOp op : {RasterOp::Copy, RasterOp::And, RasterOp::Xor, RasterOp::InvertDestination})
+        for (auto [w, h] : tamanos) {
+            Surface s = antes;
+            s.blit(1, 1, w, h, fuente, 0, 0, op);
+            s.invert(1, 1, w, h);
+            s.fillRect(1, 1, w, h, 0xFF00FF00u);
+            s.stretchBlit(1, 1, w, h, fuente, 0, 0, 3, 3);
+            EXPECT_EQ(s.image(), antes.image()) << w << "x" << h;
+        }
+}
+
+TEST(Superficie, copiar_sobre_si_misma_lee_los_pixeles_de_antes)
+{
+    std::mt19937 gen(99);
+    for (RasterOp op : {RasterOp::Copy, RasterOp::And, RasterOp::Xor}) {
+        const Surface antes = aleatoria(25, 17, gen);
+        Surface s = antes;
+        s.blit(3, 2, 15, 11, s, 0, 0, op); // solapada hacia abajo a la derecha
+        comprobarCopia(antes, antes, s, 3, 2, 15, 11, 0, 0, op);
+        Surface t = antes;
+        t.blit(0, 0, 15, 11, t, 4, 3, op); // solapada hacia arriba a la izquierda
+        comprobarCopia(antes, antes, t, 0, 0, 15, 11, 4, 3, op);
+    }
+}
+
+TEST(Superficie, el_recuadro_incluye_sus_dos_esquinas_y_la_linea_no_su_final)
+{
+    Surface s(79, 66, 0xFF000000u);
+    const QRgb verde = 0xFF00FF00u;
+    s.box(0, 0, 78, 65, verde);
+    EXPECT_EQ(s.pixel(78, 65), verde);
+    EXPECT_EQ(s.pixel(78, 0), verde);
+    EXPECT_EQ(s.pixel(0, 65), verde);
+    EXPECT_EQ(s.pixel(1, 1), 0xFF000000u);
+
+    Surface l(10, 3, 0xFF000000u);
+    l.line(1, 1, 8, 1, verde);
+    EXPECT_EQ(l.pixel(1, 1), verde);
+    EXPECT_EQ(l.pixel(7, 1), verde);
+    EXPECT_EQ(l.pixel(8, 1), 0xFF000000u);
+}
+
+TEST(Superficie, un_marco_de_dos_pixeles_desde_1_1_llena_el_borde)
+{
+    // A window frame drawn with width 2 from (1, 1) to (W - 1, H - 1) covers the outer two pixels.
+    Surface s(20, 12, 0xFF000000u);
+    s.box(1, 1, 19, 11, 0xFFFFFFFFu, 2);
+    for (int x = 0; x < 20; ++x) {
+        EXPECT_EQ(s.pixel(x, 0), 0xFFFFFFFFu);
+        EXPECT_EQ(s.pixel(x, 11), 0xFFFFFFFFu);
+    }
+    EXPECT_EQ(s.pixel(2, 2), 0xFF000000u);
+    EXPECT_EQ(s.pixel(17, 9), 0xFF000000u);
+}
+
+TEST(Superficie, el_estirado_repite_los_pixeles_sin_suavizar)
+{
+    Surface fuente(2, 1);
+    fuente.fillRect(0, 0, 1, 1, 0xFFFF0000u);
+    fuente.fillRect(1, 0, 1, 1, 0xFF0000FFu);
+    Surface s(4, 1, 0xFF000000u);
+    s.stretchBlit(0, 0, 4, 1, fuente, 0, 0, 2, 1);
+    EXPECT_EQ(s.pixel(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(s.pixel(1, 0), 0xFFFF0000u);
+    EXPECT_EQ(s.pixel(2, 0), 0xFF0000FFu);
+    EXPECT_EQ(s.pixel(3, 0), 0xFF0000FFu);
+}
+
+TEST(Superficie, el_texto_se_dibuja_desde_su_esquina_y_el_opaco_pinta_su_fondo)
+{
+    const zp::FontSpec letra{QStringLiteral("Arial"), 12, true};
+    Surface s(200, 40, 0xFFFFFFFFu);
+    const int ancho = s.text(10, 5, std::string_view("Sí, señor"), letra, 0xFF0000FFu);
+    EXPECT_EQ(ancho, zp::textWidth(std::string_view("Sí, señor"), letra));
+    EXPECT_GT(ancho, 20);
+    int izquierda = 1000, arriba = 1000, derecha = -1, abajo = -1;
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+            if (s.pixel(x, y) != 0xFFFFFFFFu) {
+                izquierda = std::min(izquierda, x);
+                arriba = std::min(arriba, y);
+                derecha = std::max(derecha, x);
+                abajo = std::max(abajo, y);
+            }
+    EXPECT_GE(izquierda, 10);
+    EXPECT_GE(arriba, 5);
+    EXPECT_LT(derecha, 10 + ancho + 1);
+    EXPECT_LT(abajo, 5 + zp::textHeight(letra));
+
+    Surface o(100, 30, 0xFF000000u);
+    o.setBackground(0xFF808080u);
+    o.text(0, 0, QStringLiteral("   "), letra, 0xFFFFFFFFu, true);
+    EXPECT_EQ(o.pixel(1, 1), 0xFF808080u); // the cell of the blanks shows the background colour
+    EXPECT_EQ(o.pixel(1, zp::textHeight(letra) + 1), 0xFF000000u);
+}
+
+TEST(Superficie, un_dibujo_translucido_se_carga_como_rgb32_con_su_color_crudo)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage img(3, 2, QImage::Format_ARGB32);
+    img.fill(0x80C86432u);
+    const QString ruta = dir.filePath("dibujo.png");
+    ASSERT_TRUE(img.save(ruta));
+    auto s = Surface::load(ruta);
+    ASSERT_TRUE(s.has_value());
+    EXPECT_EQ(s->image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(s->pixel(2, 1), 0xFFC86432u);
+
+    EXPECT_FALSE(Surface::load(dir.filePath("no-existe.png")).has_value());
+    QFile roto(dir.filePath("roto.png"));
+    ASSERT_TRUE(roto.open(QIODevice::WriteOnly));
+    roto.write("\x89PNG\r\n\x1a\n basura");
+    roto.close();
+    EXPECT_FALSE(Surface::load(roto.fileName()).has_value());
+}
+
+TEST(Superficie, cambiar_el_tamano_conserva_lo_que_cabe)
+{
+    Surface s(4, 4, 0xFF000000u);
+    s.fillRect(0, 0, 4, 4, 0xFF00FF00u);
+    s.setBackground(0xFF0000FFu);
+    s.resize(6, 2);
+    EXPECT_EQ(s.width(), 6);
+    EXPECT_EQ(s.pixel(3, 1), 0xFF00FF00u);
+    EXPECT_EQ(s.pixel(5, 1), 0xFF0000FFu);
+}
+
+} // namespace

@@ -1,0 +1,78 @@
+#include "platform/wav.h"
+
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray wav(int rate, int bits, int channels, int frames, quint16 format = 1)
+{
+    const int block = channels * bits / 8;
+    QByteArray b;
+    auto u32 = [&](quint32 v) { b.append(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](quint16 v) { b.append(reinterpret_cast<const char*>(&v), 2); };
+    b.append("RIFF");
+    u32(quint32(36 + frames * block));
+    b.append("WAVE");
+    b.append("fmt ");
+    u32(16);
+    u16(format);
+    u16(quint16(channels));
+    u32(quint32(rate));
+    u32(quint32(rate * block));
+    u16(quint16(block));
+    u16(quint16(bits));
+    b.append("data");
+    u32(quint32(frames * block));
+    b.append(QByteArray(frames * block, '\x80'));
+    return b;
+}
+
+struct CasoDuracion
+{
+    int rate, bits, frames, ms;
+};
+
+TEST(CabeceraWav, la_duracion_sale_de_los_datos_y_la_frecuencia)
+{
+    const CasoDuracion casos[] = {
+        {22050, 8, 463, 21}, // the click of every button
+        {22050, 8, 2161, 98},    {24000, 16, 3480, 145}, {11025, 8, 5071, 460},
+        {22050, 8, 82533, 3743}, {11025, 8, 0, 0},
+    };
+    for (const CasoDuracion& c : casos) {
+        auto info = zp::readWavInfo(wav(c.rate, c.bits, 1, c.frames));
+        ASSERT_TRUE(info.has_value()) << c.frames;
+        EXPECT_EQ(info->durationMs, c.ms) << c.rate << " Hz, " << c.frames << " muestras";
+        EXPECT_EQ(info->sampleRate, c.rate);
+        EXPECT_EQ(info->bitsPerSample, c.bits);
+    }
+}
+
+TEST(CabeceraWav, un_fichero_roto_no_da_duracion_ni_se_cae)
+{
+    const QByteArray bueno = wav(22050, 8, 1, 100);
+    QByteArray sinFormato = bueno;
+    sinFormato.replace(12, 4, "junk");
+    QByteArray tamanoEnorme = bueno;
+    tamanoEnorme.replace(16, 4, QByteArray("\xff\xff\xff\xff", 4));
+    const QByteArray casos[] = {
+        QByteArray(),
+        QByteArray("RIFF"),
+        bueno.left(20),
+        bueno.left(40),
+        QByteArray("RIFX") + bueno.mid(4),
+        wav(22050, 8, 1, 100, 3),
+        wav(0, 8, 1, 100),
+        wav(22050, 0, 0, 100),
+        sinFormato,
+        tamanoEnorme,
+    };
+    for (const QByteArray& c : casos) EXPECT_FALSE(zp::readWavInfo(c).has_value()) << c.size() << " bytes";
+    // Data cut short: the length of what is there.
+    auto corto = zp::readWavInfo(bueno.left(44 + 50));
+    ASSERT_TRUE(corto.has_value());
+    EXPECT_EQ(corto->dataBytes, 50u);
+}
+
+} // namespace

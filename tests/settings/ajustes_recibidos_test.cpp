@@ -1,0 +1,124 @@
+#include "settings/core/ajustes_recibidos.h"
+#include "settings/estados_prueba.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace zp;
+using namespace prueba;
+
+// The host's state: four named players, seat 4 the host itself.
+Estado Anfitrion()
+{
+    Estado h = PartidaEnJuego();
+    const char* nombres[] = {"", "Uno", "Dos", "Tres", "Cuatro"};
+    for (int p = 1; p <= 4; ++p) {
+        AjustesJugador& j = h.datos.Jugador[P(p)];
+        j.NombreJugador = nombres[p];
+        j.NivelJugador = E(10 * p);
+        j.CaracterJugador = E(1 + p % 3);
+        j.ControlJugador = 2;
+        j.DireccionIP = "10.0.0." + std::to_string(p);
+    }
+    h.datos.Sonido = true;
+    h.datos.Velocidad = 90;
+    h.datos.FichasVisiblesPuestas = 2;
+    h.datos.PuntosPartida = 200;
+    h.datos.SentidoJuego = 2;
+    return h;
+}
+
+TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cliente)
+{
+    const std::string cadena = Anfitrion().Cadenas().CadenaSituacion;
+    Estado c = PrimeraEjecucion();
+    c.juego.PuestoLocal = 2;
+    c.datos.Sonido = false;
+    c.datos.Velocidad = 20;
+    c.datos.FichasVisiblesPuestas = 1;
+    c.juego.NumeroMano = 0;
+    ASSERT_FALSE(AplicarAjustesRecibidos(cadena, c.juego, c.datos));
+
+    const struct
+    {
+        int local;
+        const char* nombre;
+        int control, fichas, nivel;
+    } casos[] = {
+        {4, "Dos", 1, 2, 20},    // this computer: Manual, tiles shown
+        {2, "Cuatro", 3, 1, 40}, // the host: Remoto
+        {3, "Uno", 2, 1, 10},
+        {1, "Tres", 2, 1, 30},
+    };
+    for (const auto& k : casos) {
+        const AjustesJugador& j = c.datos.Jugador[P(k.local)];
+        EXPECT_EQ(j.NombreJugador, k.nombre) << k.local;
+        EXPECT_EQ(j.ControlJugador, k.control) << k.local;
+        EXPECT_EQ(j.FichasJugador, k.fichas) << k.local;
+        EXPECT_EQ(j.NivelJugador, k.nivel) << k.local;
+    }
+    EXPECT_EQ(c.datos.Jugador[3].DireccionIP, "10.0.0.1");
+    // The host's rules, this computer's own preferences and progress.
+    EXPECT_EQ(c.datos.PuntosPartida, 200);
+    EXPECT_EQ(c.datos.SentidoJuego, 2);
+    EXPECT_EQ(c.juego.PasoTurno, -1);
+    EXPECT_EQ(c.juego.IdPartida, "0427");
+    EXPECT_FALSE(c.datos.Sonido);
+    EXPECT_EQ(c.datos.Velocidad, 20);
+    EXPECT_EQ(c.datos.FichasVisiblesPuestas, 1);
+    EXPECT_EQ(c.juego.NumeroMano, 0);
+    EXPECT_EQ(c.juego.PuestoLocal, 2);
+}
+
+TEST(AplicarManosRecibidas, las_fichas_del_propio_asiento_quedan_abajo_y_el_monton_igual)
+{
+    Estado h = Anfitrion();
+    h.juego.NumeroMano = 3;
+    for (int i = 1; i <= kHuecosMonton; ++i) h.juego.Monton[P(i)] = {E(i % 7), E((i + 2) % 7)};
+    h.juego.FichasEnMano = {0, 1, 2, 3, 4};
+    Estado c = PrimeraEjecucion();
+    c.juego.PuestoLocal = 3;
+    ASSERT_FALSE(AplicarManosRecibidas(h.Cadenas().CadenaSituacion, c.juego));
+    for (int p = 1; p <= 4; ++p) {
+        const auto q = P(p + 4 - 3 > 4 ? p + 1 - 4 : p + 1);
+        EXPECT_EQ(c.juego.FichasEnMano[q], h.juego.FichasEnMano[P(p)]) << p;
+        for (int s = 1; s <= kHuecos; ++s) {
+            EXPECT_EQ(c.juego.Manos[q][P(s)].PuntoA, h.juego.Manos[P(p)][P(s)].PuntoA);
+            EXPECT_EQ(c.juego.Manos[q][P(s)].Estado, h.juego.Manos[P(p)][P(s)].Estado);
+        }
+    }
+    EXPECT_EQ(c.juego.Manos[4][1].PuntoA, h.juego.Manos[3][1].PuntoA);
+    for (int i = 1; i <= kHuecosMonton; ++i) {
+        EXPECT_EQ(c.juego.Monton[P(i)].PuntoA, h.juego.Monton[P(i)].PuntoA);
+        EXPECT_EQ(c.juego.Monton[P(i)].PuntoB, h.juego.Monton[P(i)].PuntoB);
+    }
+    // Nothing else of the message: the slots in use stay this computer's.
+    EXPECT_EQ(c.juego.HuecosMano[4], 0);
+}
+
+TEST(MensajesRecibidos, un_mensaje_danado_se_descarta_sin_tocar_nada)
+{
+    const std::string bueno = Anfitrion().Cadenas().CadenaSituacion;
+    const struct
+    {
+        const char* que;
+        std::string cadena;
+    } casos[] = {
+        {"corto", bueno.substr(0, 700)},
+        {"sin marca final", bueno.substr(0, 768) + std::string(12, ' ')},
+        {"ficha imposible", bueno.substr(0, 335) + "8" + bueno.substr(336)},
+        {"nivel con letras", bueno.substr(0, 9) + "ab0" + bueno.substr(12)},
+        {"vacío", ""},
+    };
+    for (const auto& k : casos) {
+        Estado c = PartidaLarga();
+        c.juego.PuestoLocal = 2;
+        const CadenasEstado antes = c.Cadenas();
+        EXPECT_TRUE(AplicarAjustesRecibidos(k.cadena, c.juego, c.datos)) << k.que;
+        EXPECT_TRUE(AplicarManosRecibidas(k.cadena, c.juego)) << k.que;
+        EXPECT_EQ(c.Cadenas(), antes) << k.que;
+    }
+}
+
+} // namespace

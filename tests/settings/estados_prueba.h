@@ -1,0 +1,201 @@
+#pragma once
+// States the tests write and read: a first run, a game in progress and a long match.
+#include "engine/estado.h"
+#include "settings/core/cadenas_estado.h"
+#include "settings/core/fichero_estado.h"
+
+#include <string>
+
+namespace prueba {
+
+using namespace zp;
+
+struct Estado
+{
+    EstadoJuego juego;
+    Ajustes datos;
+    CadenasEstado Cadenas() const { return GenerarCadenasEstado(juego, datos); }
+};
+
+inline std::size_t P(int n)
+{
+    return static_cast<std::size_t>(n);
+}
+inline Entero E(int n)
+{
+    return static_cast<Entero>(n);
+}
+
+inline Estado PrimeraEjecucion()
+{
+    Estado s;
+    PonerAjustesPorDefecto(s.juego, s.datos);
+    return s;
+}
+
+// Hand 3 of a pairs game, 14 moves played: every seat dealt 7 tiles in order, some of them laid.
+inline Estado PartidaEnJuego()
+{
+    Estado s = PrimeraEjecucion();
+    EstadoJuego& j = s.juego;
+    s.datos.Jugador[1].NombreJugador = "Ana";
+    s.datos.Jugador[2].NombreJugador = "Luis";
+    s.datos.Jugador[3].NombreJugador = "Pepe";
+    s.datos.Jugador[4].NombreJugador = "Sur";
+    s.datos.Jugador[2].DireccionIP = "192.168.1.20";
+    s.datos.RemanentesMonton = 0;
+    j.PartidaEnCurso = true;
+    j.ManoEnCurso = true;
+    j.NumeroMano = 3;
+    j.NumeroJugada = 15;
+    j.JugadorTurno = 2;
+    j.JugadorSalida = 1;
+    j.GanadorMano = 1;
+    j.IdPartida = "0427";
+    j.SalidaA = 6;
+    j.SalidaB = 6;
+    j.FichasMonton = 0;
+    int a = 0, b = 0;
+    for (int p = 1; p <= 4; ++p) {
+        j.HuecosMano[P(p)] = 7;
+        for (int h = 1; h <= 7; ++h) {
+            j.Manos[P(p)][P(h)] = {E(a), E(b), E(h <= 3 ? kPuesta : kEnMano)};
+            if (++b > a) b = 0, ++a;
+        }
+        j.FichasEnMano[P(p)] = 4;
+        j.DoblesJugador[P(p)] = E(p % 3);
+        for (int n = 0; n < 7; ++n) {
+            j.CuentaNumeros[P(p)][P(n)] = E((n + p) % 4);
+            j.PesoNumero[P(p)][P(n)] = E(n * 13 + p);
+            j.NumerosOrdenados[P(p)][P(n + 1)] = E(6 - n);
+        }
+    }
+    for (int d = 0; d <= 6; ++d) j.PoseedorDoble[P(d)] = E(1 + d % 4);
+    j.Linea.Extremos = {0, 3, 5};
+    j.Linea.DireccionExtremo = {0, 1, 3};
+    j.Linea.FichasEnExtremo = {0, 6, 7};
+    j.Linea.XExtremo = {0, 212, 618};
+    j.Linea.YExtremo = {0, 300, 288};
+    j.Linea.LimiteGiro[1] = {0, 40, 120, 760, 520};
+    j.Linea.LimiteGiro[2] = {0, 40, 120, 760, 520};
+    for (int i = 1; i <= 2; ++i) {
+        RegistroMano& r = j.Anotaciones[P(i)];
+        r.Sale = i == 1 ? "Ana" : "Luis";
+        r.PuntosPareja1 = E(25 * i);
+        r.DecenasPareja1 = E(2 * i);
+        r.PuntosPareja2 = E(i - 1);
+        r.PuntosJugador[P(i)] = E(25 * i);
+        r.DecenasJugador[P(i)] = E(2 * i);
+    }
+    for (int i = 1; i <= 14; ++i) {
+        RegistroJugada& m = j.Jugadas[P(i)];
+        m.Jugador = E(1 + (i - 1) % 4);
+        m.PuntoUnido = E(i % 7);
+        m.PuntoAbierto = E((i * 3) % 7);
+        m.Extremo = E(i % 5 == 0 ? kExtremoPasa : 1 + i % 2);
+        m.Eleccion = E(i % 2 ? -1 : 0);
+        m.XFicha = E(200 + 10 * i);
+        m.YFicha = E(280 + i);
+        m.AnchoFicha = 77;
+        m.AltoFicha = 40;
+        m.LadoMesa = E(1 + i % 2);
+        m.XSpriteFicha = E(40 * i);
+        m.XMitad1 = E(100 + i);
+        m.YMitad1 = E(50 + i);
+        m.XMitad2 = E(140 + i);
+        m.YMitad2 = E(60 + i);
+        m.GiroFicha = E(i % 3);
+        m.EsDoble = E(i == 4 ? -1 : 0);
+        m.DobleAtravesado = E(i == 4 ? -1 : 0);
+        m.XExtremoAntes = E(300 - i);
+        m.YExtremoAntes = E(290);
+        m.XExtremoDespues = E(300 + i);
+        m.YExtremoDespues = E(291);
+        m.Extremo1 = E(i % 7);
+        m.Extremo2 = E(kNinguna);
+        m.DireccionAntes = E(1 + i % 4);
+        m.DireccionDespues = E(1 + (i + 1) % 4);
+    }
+    return s;
+}
+
+// The last hand the score sheet holds, with 89 moves of the hand played, playing against the clock.
+inline Estado PartidaLarga()
+{
+    Estado s = PartidaEnJuego();
+    s.datos.SentidoJuego = 2;
+    s.juego.PasoTurno = -1;
+    s.juego.NumeroMano = 700;
+    for (int i = 1; i < 700; ++i) {
+        RegistroMano& r = s.juego.Anotaciones[P(i)];
+        r.Sale = i % 2 ? "Ana" : "Luis";
+        r.PuntosPareja1 = E(i * 14 % 10000);
+        r.DecenasPareja1 = E(i % 1000);
+        r.PuntosJugador[P(1 + i % 4)] = E(i);
+    }
+    s.juego.NumeroJugada = 90;
+    s.juego.Jugadas.resize(131);
+    for (int i = 15; i < 90; ++i) s.juego.Jugadas[P(i)] = s.juego.Jugadas[P(1 + i % 14)];
+    return s;
+}
+
+inline std::string Blancos(std::size_t n)
+{
+    return std::string(n, ' ');
+}
+
+// The situation of a first run, column by column as the file must hold it.
+inline std::string SituacionPrimeraEjecucion()
+{
+    std::string s;
+    s += "Jugador1 050"
+         "1122" +
+         Blancos(15);
+    s += "Jugador2 050"
+         "1123" +
+         Blancos(15);
+    s += "Jugador3 050"
+         "1121" +
+         Blancos(15);
+    s += "Jugador4 100"
+         "1212" +
+         Blancos(15);
+    s += "-1-1";          // 125-128 pause, sound
+    s += "1211111111121"; // 129-141 rules
+    s += "000"
+         "0 "
+         "4"; // 142-147 turn, leader, winner, waiting, players
+    s += "  "
+         "2" +
+         Blancos(9);
+    s += "0 0 "
+         "000"
+         "050"
+         "0"
+         "  "; // 160-172
+    s += "1 "
+         "030"
+         "07"
+         "  "
+         "00"
+         "000"
+         "07"
+         "99"
+         "0000"
+         "4" +
+         Blancos(5); // 173-200
+    s += "0000000";  // 201-207
+    for (int e = 0; e < 2; ++e) s += "9000" + std::string(24, '0');
+    s += Blancos(30);
+    for (int p = 1; p <= 4; ++p) {
+        s += std::string("0000") + "0" + (p == 4 ? "-1" : "0 ");
+        for (int n = 0; n < 7; ++n) s += "000 0";
+        s += std::string(63, '9');
+    }
+    s += Blancos(27);
+    s += std::string(28, '9');
+    s += "XXXXXXXXXXXX";
+    return s;
+}
+
+} // namespace prueba

@@ -1,0 +1,300 @@
+#include "settings/core/almacen_ficheros.h"
+#include "settings/core/fichero_estado.h"
+#include "settings/estados_prueba.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using namespace zp;
+using namespace prueba;
+namespace fs = std::filesystem;
+
+class FicheroEstado : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char plantilla[] = "/tmp/zp_estado_XXXXXX";
+        ASSERT_NE(::mkdtemp(plantilla), nullptr);
+        carpeta = std::string(plantilla) + "/";
+    }
+    void TearDown() override { fs::remove_all(carpeta); }
+
+    std::string Leer(const std::string& nombre) const
+    {
+        std::ifstream f(carpeta + nombre, std::ios::binary);
+        std::stringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }
+    void Escribir(const std::string& nombre, const std::string& bytes) const
+    {
+        std::ofstream(carpeta + nombre, std::ios::binary) << bytes;
+    }
+    bool Existe(const std::string& nombre) const { return fs::exists(carpeta + nombre); }
+
+    std::string carpeta;
+};
+
+const std::string kFicheroPrimeraEjecucion = "\"" + SituacionPrimeraEjecucion() + "\"\r\n\"\"\r\n\"\"\r\n";
+
+TEST_F(FicheroEstado, primera_ejecucion_avisa_y_crea_el_fichero_exacto)
+{
+    Estado s;
+    s.datos.PuntosPartida = 500; // whatever start-up held, the defaults win
+    const ResultadoAjustes r = CargarAjustes(carpeta, s.juego, s.datos);
+    EXPECT_EQ(r.ErrorFichero, 53);
+    ASSERT_EQ(r.Mensajes.size(), 1u);
+    EXPECT_EQ(r.Mensajes[0].Titulo, "Error en la carga de datos iniciales");
+    EXPECT_EQ(r.Mensajes[0].Texto,
+              "No se encuentra el fichero de inicialización ZARPE33.INI. Se ha  procedido  a  crearlo "
+              "automáticamente  con  los  valores establecidos por defecto.");
+    EXPECT_EQ(r.Mensajes[0].Lineas, 3);
+    const std::string bytes = Leer("ZARPE33.INI");
+    EXPECT_EQ(bytes.size(), 792u);
+    EXPECT_EQ(bytes, kFicheroPrimeraEjecucion);
+    EXPECT_EQ(s.datos.PuntosPartida, 30);
+    EXPECT_FALSE(s.juego.PartidaEnCurso);
+    EXPECT_FALSE(Existe("ZARPE33.INI.tmp"));
+}
+
+TEST_F(FicheroEstado, el_fichero_creado_se_lee_en_el_siguiente_arranque)
+{
+    Estado primero;
+    CargarAjustes(carpeta, primero.juego, primero.datos);
+    Estado segundo;
+    const ResultadoAjustes r = CargarAjustes(carpeta, segundo.juego, segundo.datos);
+    EXPECT_EQ(r.ErrorFichero, 0);
+    EXPECT_TRUE(r.Mensajes.empty());
+    EXPECT_EQ(segundo.Cadenas(), primero.Cadenas());
+}
+
+TEST_F(FicheroEstado, partida_en_la_mano_3_con_14_jugadas_da_lineas_de_782_104_y_842)
+{
+    const Estado s = PartidaEnJuego();
+    ASSERT_FALSE(GrabarEstado(carpeta, "ZARPE33.INI", s.juego, s.datos));
+    const std::string bytes = Leer("ZARPE33.INI");
+    std::vector<std::size_t> largos;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t fin = bytes.find("\r\n", pos);
+        ASSERT_NE(fin, std::string::npos);
+        largos.push_back(fin - pos);
+        pos = fin + 2;
+    }
+    EXPECT_EQ(largos, (std::vector<std::size_t>{782, 104, 842}));
+}
+
+TEST_F(FicheroEstado, cargar_un_fichero_que_no_existe_no_cambia_nada)
+{
+    Estado s = PartidaEnJuego();
+    const CadenasEstado antes = s.Cadenas();
+    const ResultadoCargaEstado r = CargarEstado(carpeta, "NADA.man", s.juego, s.datos);
+    EXPECT_FALSE(r.FicheroEncontrado);
+    EXPECT_FALSE(r.Mensaje);
+    EXPECT_FALSE(s.juego.RedibujoPendiente);
+    EXPECT_EQ(s.Cadenas(), antes);
+}
+
+TEST_F(FicheroEstado, cargar_una_partida_guardada_limpia_la_mano_actual_y_pide_redibujar)
+{
+    Estado guardado = PartidaEnJuego();
+    guardado.juego.Anotaciones[3].Sale = "Pepe";
+    guardado.juego.Anotaciones[3].PuntosPareja2 = 40;
+    guardado.juego.Anotaciones[3].PuntosJugador[1] = 40;
+    ASSERT_FALSE(GrabarEstado(carpeta, "tarde.man", guardado.juego, guardado.datos));
+
+    Estado s = PrimeraEjecucion();
+    s.juego.Anotaciones[3] = guardado.juego.Anotaciones[3];
+    const ResultadoCargaEstado r = CargarEstado(carpeta, "tarde.man", s.juego, s.datos);
+    EXPECT_TRUE(r.FicheroEncontrado);
+    EXPECT_TRUE(s.juego.RedibujoPendiente);
+    EXPECT_EQ(s.Cadenas(), guardado.Cadenas());
+    EXPECT_EQ(s.juego.Anotaciones[3].Sale, "");
+    EXPECT_EQ(s.juego.Anotaciones[3].PuntosPareja2, 0);
+    EXPECT_EQ(s.juego.Anotaciones[2], guardado.juego.Anotaciones[2]);
+}
+
+TEST_F(FicheroEstado, lineas_terminadas_solo_en_lf_se_leen_igual)
+{
+    const Estado guardado = PartidaEnJuego();
+    std::string bytes = ComponerFicheroEstado(guardado.Cadenas());
+    std::string lf;
+    for (char c : bytes)
+        if (c != '\r') lf += c;
+    Escribir("unix.man", lf);
+    Estado s;
+    EXPECT_TRUE(CargarEstado(carpeta, "unix.man", s.juego, s.datos).FicheroEncontrado);
+    EXPECT_EQ(s.Cadenas(), guardado.Cadenas());
+
+    // Saving it again always gives CRLF.
+    ASSERT_FALSE(GrabarEstado(carpeta, "unix.man", s.juego, s.datos));
+    EXPECT_EQ(Leer("unix.man"), bytes);
+}
+
+TEST_F(FicheroEstado, fichero_danado_se_rechaza_con_su_motivo_y_el_estado_sigue_igual)
+{
+    const std::string bueno = ComponerFicheroEstado(PartidaEnJuego().Cadenas());
+    const struct
+    {
+        const char* que;
+        std::string bytes;
+    } casos[] = {
+        {"vacío", ""},
+        {"cortado en la primera línea", bueno.substr(0, 400)},
+        {"sin la tercera línea", bueno.substr(0, bueno.find("\r\n", 790) + 2)},
+        {"sin comillas", "abc\r\ndef\r\nghi\r\n"},
+        {"comilla dentro de un nombre", "\"Pe\"pe" + bueno.substr(6)},
+        {"basura binaria", std::string("\0\x01\x02\"\"\r\n", 7)},
+    };
+    for (const auto& c : casos) {
+        Escribir("roto.man", c.bytes);
+        Estado s = PartidaLarga();
+        const CadenasEstado antes = s.Cadenas();
+        const ResultadoCargaEstado r = CargarEstado(carpeta, "roto.man", s.juego, s.datos);
+        EXPECT_FALSE(r.FicheroEncontrado) << c.que;
+        ASSERT_TRUE(r.Mensaje) << c.que;
+        EXPECT_EQ(r.Mensaje->Titulo, "Error en la carga de datos") << c.que;
+        EXPECT_NE(r.Mensaje->Texto.find("roto.man"), std::string::npos) << c.que;
+        EXPECT_FALSE(s.juego.RedibujoPendiente) << c.que;
+        EXPECT_EQ(s.Cadenas(), antes) << c.que;
+    }
+}
+
+TEST_F(FicheroEstado, ajustes_danados_se_apartan_y_se_crean_de_nuevo)
+{
+    const std::string roto = "\"Jugador1 050" + std::string(100, '?') + "\"\r\n";
+    Escribir("ZARPE33.INI", roto);
+    Estado s;
+    const ResultadoAjustes r = CargarAjustes(carpeta, s.juego, s.datos);
+    EXPECT_EQ(r.ErrorFichero, kErrorFicheroDanado);
+    ASSERT_EQ(r.Mensajes.size(), 1u);
+    EXPECT_EQ(r.Mensajes[0].Titulo, "Error en la carga de datos iniciales");
+    EXPECT_NE(r.Mensajes[0].Texto.find("ZARPE33.INI.bak"), std::string::npos);
+    EXPECT_EQ(Leer("ZARPE33.INI.bak"), roto);
+    EXPECT_EQ(Leer("ZARPE33.INI"), kFicheroPrimeraEjecucion);
+}
+
+TEST_F(FicheroEstado, sin_carpeta_de_trabajo_avisa_dos_veces_y_sigue_con_los_valores_por_defecto)
+{
+    const std::string inexistente = carpeta + "no/existe/";
+    Estado s;
+    const ResultadoAjustes r = CargarAjustes(inexistente, s.juego, s.datos);
+    ASSERT_EQ(r.Mensajes.size(), 2u);
+    EXPECT_EQ(r.Mensajes[0].Texto, "CID ERROR 76: No existe el fichero de inicialización ZARPE33.INI");
+    EXPECT_EQ(r.Mensajes[1].Texto, r.Mensajes[0].Texto);
+    EXPECT_EQ(r.ErrorFichero, 76);
+    EXPECT_EQ(s.datos.Jugador[4].NombreJugador, "Jugador4");
+    EXPECT_EQ(s.datos.RemanentesMonton, 7);
+}
+
+TEST_F(FicheroEstado, error_75_al_escribir_los_valores_por_defecto_se_muestra_y_se_sigue_en_memoria)
+{
+    fs::create_directory(carpeta + "ZARPE33.INI.tmp"); // the temporary cannot be created
+    Estado s;
+    const ResultadoAjustes r = CargarAjustes(carpeta, s.juego, s.datos);
+    ASSERT_EQ(r.Mensajes.size(), 2u);
+    EXPECT_EQ(r.Mensajes[0].Texto, TextoErrorAjustes(53));
+    EXPECT_EQ(r.Mensajes[1].Texto, "CID ERROR 75");
+    EXPECT_EQ(r.Mensajes[1].Titulo, "Error en la carga de datos iniciales");
+    EXPECT_EQ(r.ErrorFichero, 75);
+    EXPECT_FALSE(Existe("ZARPE33.INI"));
+    EXPECT_EQ(s.datos.PuntosPartida, 30);
+}
+
+TEST_F(FicheroEstado, grabacion_interrumpida_deja_el_fichero_anterior_legible)
+{
+    const Estado viejo = PartidaEnJuego();
+    ASSERT_FALSE(GrabarEstado(carpeta, "ZARPE33.DRE", viejo.juego, viejo.datos));
+    const std::string bytesViejos = Leer("ZARPE33.DRE");
+
+    // A crash before the rename: the new state only reached the temporary file.
+    Estado nuevo = PartidaLarga();
+    ASSERT_FALSE(
+        EscribirFicheroSeguro(carpeta + "ZARPE33.DRE", ComponerFicheroEstado(nuevo.Cadenas()), true));
+    EXPECT_TRUE(Existe("ZARPE33.DRE.tmp"));
+    EXPECT_EQ(Leer("ZARPE33.DRE"), bytesViejos);
+    Estado s;
+    ASSERT_TRUE(CargarEstado(carpeta, "ZARPE33.DRE", s.juego, s.datos).FicheroEncontrado);
+    EXPECT_EQ(s.Cadenas(), viejo.Cadenas());
+
+    // A crash while writing the temporary: half a file left behind, the next save replaces it.
+    Escribir("ZARPE33.DRE.tmp", bytesViejos.substr(0, 300));
+    ASSERT_FALSE(GrabarEstado(carpeta, "ZARPE33.DRE", nuevo.juego, nuevo.datos));
+    EXPECT_FALSE(Existe("ZARPE33.DRE.tmp"));
+    ASSERT_TRUE(CargarEstado(carpeta, "ZARPE33.DRE", s.juego, s.datos).FicheroEncontrado);
+    EXPECT_EQ(s.Cadenas(), nuevo.Cadenas());
+}
+
+TEST_F(FicheroEstado, grabar_en_una_carpeta_que_no_existe_devuelve_el_error)
+{
+    const Estado s = PartidaEnJuego();
+    const auto fallo = GrabarEstado(carpeta + "falta/", "x.man", s.juego, s.datos);
+    ASSERT_TRUE(fallo);
+    EXPECT_EQ(fallo->Numero, 76);
+}
+
+TEST_F(FicheroEstado, nombres_con_acentos_ocupan_un_byte_y_vuelven_iguales)
+{
+    Estado s = PrimeraEjecucion();
+    s.datos.Jugador[1].NombreJugador = "Begoña";
+    s.datos.Jugador[2].NombreJugador = "Íñigo";
+    s.datos.Jugador[3].NombreJugador = "O\"Neil";
+    ASSERT_FALSE(GuardarAjustes(carpeta, s.juego, s.datos));
+    const std::string bytes = Leer("ZARPE33.INI");
+    EXPECT_EQ(bytes.size(), 792u);
+    EXPECT_EQ(bytes.substr(1, 9), "Bego\xF1"
+                                  "a   ");
+    EXPECT_EQ(bytes.substr(32, 9), "\xCD\xF1igo    ");
+    EXPECT_EQ(bytes.substr(63, 9), "O'Neil   ");
+
+    Estado leido;
+    ASSERT_EQ(CargarAjustes(carpeta, leido.juego, leido.datos).ErrorFichero, 0);
+    EXPECT_EQ(leido.datos.Jugador[1].NombreJugador, "Begoña");
+    EXPECT_EQ(leido.datos.Jugador[2].NombreJugador, "Íñigo");
+    EXPECT_EQ(leido.datos.Jugador[3].NombreJugador, "O'neil");
+}
+
+TEST(TextoErrorAjustes, cada_numero_de_error_tiene_su_texto)
+{
+    const struct
+    {
+        int numero;
+        const char* texto;
+    } casos[] = {
+        {68, "CID ERROR 68: Unidad 0: no preparada"},
+        {76, "CID ERROR 76: No existe el fichero de inicialización ZARPE33.INI"},
+        {7, "CID ERROR 7 : Insuficiente memoria"},
+        {75, "CID ERROR 75"},
+        {61, "CID ERROR 61"},
+    };
+    for (const auto& c : casos) EXPECT_EQ(TextoErrorAjustes(c.numero), c.texto);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FicheroEstado, el_almacen_del_motor_graba_en_la_carpeta_y_descarta_repartos_danados)
+{
+    Estado s = PartidaEnJuego();
+    AlmacenFicheros almacen(s.juego, s.datos, carpeta);
+    EXPECT_TRUE(almacen.GrabarEstado("ZARPE33.DRE"));
+    EXPECT_EQ(Leer("ZARPE33.DRE"), ComponerFicheroEstado(s.Cadenas()));
+    EXPECT_EQ(almacen.GenerarCadenaSituacion(), s.Cadenas().CadenaSituacion);
+
+    const CadenasEstado antes = s.Cadenas();
+    almacen.AplicarManosRecibidas(antes.CadenaSituacion.substr(0, 500));
+    EXPECT_EQ(s.Cadenas(), antes);
+
+    almacen.BorrarFichero("ZARPE33.DRE");
+    EXPECT_FALSE(Existe("ZARPE33.DRE"));
+    EXPECT_FALSE(AlmacenFicheros(s.juego, s.datos, carpeta + "falta/").GrabarEstado("ZARPE33.DRE"));
+}
+
+} // namespace

@@ -1,0 +1,165 @@
+// A seeded tournament of automatic players with no window: every seat gets a level and a character, the
+// hands are dealt from one seed and played from another, and the hands won and the points taken are printed
+// per seat and, in pairs play, per pair. Same seeds, same figures.
+//
+//   torneo [--semilla N] [--manos N] [--serie N] [--modo 1|2] [--asientos 1234]
+//          [--niveles 0,100,0,100] [--caracteres 2,2,2,2]
+//
+// --serie is the number of hands after which a new match starts (hand 1 again, with its opening tile).
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine/contexto.h"
+#include "engine/reglas.h"
+#include "mano_automatica.h"
+
+namespace {
+
+using namespace zp;
+
+struct Opciones
+{
+    std::uint32_t semilla = 1;
+    int manos = 2000, serie = 10, modo = 1;
+    std::string asientos = "1234";
+    std::vector<int> niveles{50, 50, 50, 50};
+    std::vector<int> caracteres{2, 2, 2, 2};
+};
+
+[[noreturn]] void Uso(const char* motivo)
+{
+    std::fprintf(stderr, "torneo: %s\n", motivo);
+    std::fprintf(stderr, "uso: torneo [--semilla N] [--manos N] [--serie N] [--modo 1|2] [--asientos 1234]\n"
+                         "              [--niveles 0,100,0,100] [--caracteres 2,2,2,2]\n");
+    std::exit(2);
+}
+
+int Numero(const char* texto)
+{
+    char* fin = nullptr;
+    const long n = std::strtol(texto, &fin, 10);
+    if (fin == texto || *fin != '\0' || n < 0 || n > 1000000000L) Uso("número no válido");
+    return static_cast<int>(n);
+}
+
+// Four values, one per seat 1..4, separated by commas.
+std::vector<int> Cuatro(const char* texto, int minimo, int maximo)
+{
+    std::vector<int> v;
+    std::string s = texto;
+    std::size_t inicio = 0;
+    while (inicio <= s.size()) {
+        const std::size_t coma = s.find(',', inicio);
+        const std::string parte =
+            s.substr(inicio, coma == std::string::npos ? std::string::npos : coma - inicio);
+        const int n = Numero(parte.c_str());
+        if (n < minimo || n > maximo) Uso("valor fuera de rango");
+        v.push_back(n);
+        if (coma == std::string::npos) break;
+        inicio = coma + 1;
+    }
+    if (v.size() != 4) Uso("hacen falta cuatro valores, uno por asiento");
+    return v;
+}
+
+Opciones LeerOpciones(int argc, char** argv)
+{
+    Opciones o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string nombre = argv[i];
+        if (i + 1 >= argc) Uso("falta el valor de una opción");
+        const char* valor = argv[++i];
+        if (nombre == "--semilla")
+            o.semilla = static_cast<std::uint32_t>(Numero(valor));
+        else if (nombre == "--manos")
+            o.manos = Numero(valor);
+        else if (nombre == "--serie")
+            o.serie = Numero(valor);
+        else if (nombre == "--modo")
+            o.modo = Numero(valor);
+        else if (nombre == "--asientos")
+            o.asientos = valor;
+        else if (nombre == "--niveles")
+            o.niveles = Cuatro(valor, 0, 100);
+        else if (nombre == "--caracteres")
+            o.caracteres = Cuatro(valor, 1, 3);
+        else
+            Uso("opción desconocida");
+    }
+    if (o.serie < 1 || o.serie > 700) Uso("la serie va de 1 a 700 manos");
+    if (o.modo != 1 && o.modo != 2) Uso("modo 1 (parejas) o 2 (individual)");
+    return o;
+}
+
+const char* NombreCaracter(int k)
+{
+    return k == 1 ? "Conservador" : k == 3 ? "Agresivo" : "Medio";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const Opciones o = LeerOpciones(argc, argv);
+    MotorSinVentana motor(o.semilla);
+    AzarSemilla azarJuego(o.semilla ^ 0x5bd1e995u);
+    Ajustes& a = motor.a;
+    a.ModoJuego = static_cast<Entero>(o.modo);
+    a.Sonido = false;
+    a.PausaEntreJugadas = false;
+    int enJuego = 0;
+    for (std::size_t p = 1; p <= 4; ++p) {
+        AjustesJugador& j = a.Jugador[p];
+        const bool juega = o.asientos.find(static_cast<char>('0' + p)) != std::string::npos;
+        j.EstadoJugador = juega ? 1 : 2;
+        j.ControlJugador = 2;
+        j.NivelJugador = static_cast<Entero>(o.niveles[p - 1]);
+        j.CaracterJugador = static_cast<Entero>(o.caracteres[p - 1]);
+        enJuego += juega ? 1 : 0;
+    }
+    a.NumeroJugadores = static_cast<Entero>(enJuego);
+    if (ValidarReglas(a) != FalloReglas::Ninguno) Uso("asientos y modo no permiten jugar");
+
+    Contexto reparto = motor.Ctx();
+    Contexto juego{motor.e,     motor.a,   motor.pantalla, motor.mesa, motor.usuario,
+                   motor.ritmo, motor.red, motor.almacen,  azarJuego};
+
+    std::array<int, 5> ganadas{}, puntos{}; // by seat, or by pair code in pairs play
+    int empates = 0, cerradas = 0, fallidas = 0;
+    for (int m = 0; m < o.manos; ++m) {
+        if (m % o.serie == 0) EmpezarSerie(motor.e);
+        const ResultadoManoAutomatica r = JugarManoAutomatica(reparto, juego);
+        if (!r.Valida) {
+            ++fallidas;
+            EmpezarSerie(motor.e);
+            continue;
+        }
+        if (!r.Domino) ++cerradas;
+        if (r.Ganador == 0) {
+            ++empates;
+            continue;
+        }
+        ++ganadas[static_cast<std::size_t>(r.Ganador)];
+        puntos[static_cast<std::size_t>(r.Ganador)] += r.Puntos;
+    }
+
+    std::printf("Torneo: semilla %u, %d manos en series de %d, %s\n", o.semilla, o.manos, o.serie,
+                o.modo == 1 ? "parejas" : "individual");
+    for (std::size_t p = 1; p <= 4; ++p) {
+        const AjustesJugador& j = a.Jugador[p];
+        if (j.EstadoJugador != 1) continue;
+        std::printf("  Asiento %zu: nivel %5.1f %-11s", p, j.NivelJugador / 10.0,
+                    NombreCaracter(j.CaracterJugador));
+        if (o.modo == 2) std::printf("  manos ganadas %5d  puntos %7d", ganadas[p], puntos[p]);
+        std::printf("\n");
+    }
+    if (o.modo == 1) {
+        std::printf("  Pareja 1 (asientos 2 y 4): manos ganadas %5d  puntos %7d\n", ganadas[1], puntos[1]);
+        std::printf("  Pareja 2 (asientos 1 y 3): manos ganadas %5d  puntos %7d\n", ganadas[2], puntos[2]);
+    }
+    std::printf("  Manos cerradas %d, empates %d, sin terminar %d\n", cerradas, empates, fallidas);
+    return fallidas == 0 ? 0 : 1;
+}
