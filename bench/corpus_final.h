@@ -1,8 +1,8 @@
 #pragma once
 // A fixed corpus of positions at which the strongest automatic player searches the end of a hand: hands dealt
 // by the game's own deal from fixed seeds and played on at random until the mover holds three tiles or fewer,
-// has two or more plays, and the stock can no longer matter. The benchmark and the tests read the same corpus,
-// so the node count over it is one number both can name.
+// has two or more plays, and the stock can no longer matter. The benchmark and the tests read the same
+// corpus, so the node count over it is one number both can name.
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -14,7 +14,8 @@
 
 namespace zp::corpus {
 
-struct Configuracion {
+struct Configuracion
+{
     const char* Nombre;
     Entero ModoJuego; // 1 pairs, 2 individual
     int Jugadores;
@@ -30,7 +31,8 @@ inline constexpr std::array<Configuracion, 5> kConfiguraciones{{
 }};
 
 // One gate position: what the search reads, small enough to keep ten thousand of.
-struct Posicion {
+struct Posicion
+{
     int Configuracion = 0;
     int Mano = 0; // hand number within its configuration, which seeds it
     std::array<std::array<HuecoMano, kHuecos + 1>, 5> Manos{};
@@ -46,7 +48,8 @@ struct Posicion {
 inline void Cargar(const Posicion& p, EstadoJuego& e, Ajustes& a)
 {
     a.ModoJuego = kConfiguraciones[static_cast<std::size_t>(p.Configuracion)].ModoJuego;
-    a.NumeroJugadores = static_cast<Entero>(kConfiguraciones[static_cast<std::size_t>(p.Configuracion)].Jugadores);
+    a.NumeroJugadores =
+        static_cast<Entero>(kConfiguraciones[static_cast<std::size_t>(p.Configuracion)].Jugadores);
     a.FichasPorJugador = kConfiguraciones[static_cast<std::size_t>(p.Configuracion)].Fichas;
     for (std::size_t s = 1; s <= 4; ++s) a.Jugador[s].EstadoJugador = p.EstadoJugador[s];
     a.RemanentesMonton = p.RemanentesMonton;
@@ -67,7 +70,10 @@ inline void Cargar(const Posicion& p, EstadoJuego& e, Ajustes& a)
 
 namespace detalle {
 
-inline int Azar(AzarSemilla& azar, int n) { return Aleatorio(azar, n); }
+inline int Azar(AzarSemilla& azar, int n)
+{
+    return Aleatorio(azar, n);
+}
 
 // Plays of seat p: (slot, pip joined); a double once, a tile twice when each pip meets a different end.
 inline int ListarJugadas(const EstadoJuego& e, std::size_t p, std::array<std::array<int, 2>, 43>& lista)
@@ -79,7 +85,8 @@ inline int ListarJugadas(const EstadoJuego& e, std::size_t p, std::array<std::ar
         for (int mitad = 1; mitad <= 2; ++mitad) {
             const Entero x = mitad == 1 ? h.PuntoA : h.PuntoB;
             if (mitad == 2 && h.PuntoA == h.PuntoB) continue;
-            if (x == e.Linea.Extremos[1] || x == e.Linea.Extremos[2]) lista[static_cast<std::size_t>(++n)] = {static_cast<int>(s), x};
+            if (x == e.Linea.Extremos[1] || x == e.Linea.Extremos[2])
+                lista[static_cast<std::size_t>(++n)] = {static_cast<int>(s), x};
         }
     }
     return n;
@@ -110,10 +117,13 @@ inline void JugarMano(int config, int mano, std::vector<Posicion>& salida)
     a.FichasPorJugador = c.Fichas;
     // Seat 4 always plays; the others sit out at random.
     std::array<int, 4> asientos{1, 2, 3, 0};
-    for (int i = 2; i >= 0; --i) std::swap(asientos[static_cast<std::size_t>(i)], asientos[static_cast<std::size_t>(Azar(azar, i + 1) - 1)]);
+    for (int i = 2; i >= 0; --i)
+        std::swap(asientos[static_cast<std::size_t>(i)],
+                  asientos[static_cast<std::size_t>(Azar(azar, i + 1) - 1)]);
     for (std::size_t s = 1; s <= 4; ++s) a.Jugador[s].EstadoJugador = 2;
     a.Jugador[4].EstadoJugador = 1;
-    for (int i = 0; i < c.Jugadores - 1; ++i) a.Jugador[static_cast<std::size_t>(asientos[static_cast<std::size_t>(i)])].EstadoJugador = 1;
+    for (int i = 0; i < c.Jugadores - 1; ++i)
+        a.Jugador[static_cast<std::size_t>(asientos[static_cast<std::size_t>(i)])].EstadoJugador = 1;
     const int monton = 28 - c.Jugadores * c.Fichas;
     a.RemanentesMonton = static_cast<Entero>(monton == 0 || Azar(azar, 3) <= 2 ? 0 : 4);
     a.SentidoJuego = static_cast<Entero>(Azar(azar, 2));
@@ -221,7 +231,8 @@ inline std::vector<Posicion> PosicionesDeManos(int configuracion, int desde, int
 
 // The largest positions met in many more hands of the small games, named by configuration, hand and the
 // order of the gate position within its hand (listed by `bench_final_mano --barrido`).
-struct Referencia {
+struct Referencia
+{
     int Configuracion, Mano, Indice;
 };
 inline constexpr Referencia kGrandes[] = {
@@ -229,26 +240,26 @@ inline constexpr Referencia kGrandes[] = {
     {4, 378753, 0}, // 156850 positions, 102638919438 outcomes
     {4, 174535, 0}, // 156000 positions, 103171825740 outcomes
     {4, 346379, 0}, // 107159 positions, 666169858 outcomes
-    {4, 45988, 0}, // 106645 positions, 666169858 outcomes
+    {4, 45988, 0},  // 106645 positions, 666169858 outcomes
     {4, 264303, 0}, // 82367 positions, 13100831998 outcomes
-    {4, 47441, 0}, // 75897 positions, 21181477742 outcomes
+    {4, 47441, 0},  // 75897 positions, 21181477742 outcomes
     {4, 373696, 0}, // 73746 positions, 4061228970 outcomes
-    {4, 58698, 0}, // 73394 positions, 12762105325 outcomes
-    {4, 47393, 0}, // 68038 positions, 935011443 outcomes
-    {4, 12762, 0}, // 67321 positions, 1792910810 outcomes
-    {4, 3960, 0}, // 65732 positions, 7652139687 outcomes
+    {4, 58698, 0},  // 73394 positions, 12762105325 outcomes
+    {4, 47393, 0},  // 68038 positions, 935011443 outcomes
+    {4, 12762, 0},  // 67321 positions, 1792910810 outcomes
+    {4, 3960, 0},   // 65732 positions, 7652139687 outcomes
     {4, 301615, 0}, // 64279 positions, 4422705089 outcomes
-    {4, 89996, 0}, // 61632 positions, 294381104 outcomes
+    {4, 89996, 0},  // 61632 positions, 294381104 outcomes
     {4, 378753, 1}, // 61530 positions, 3722348017 outcomes
-    {4, 88582, 0}, // 60361 positions, 6567339410 outcomes
+    {4, 88582, 0},  // 60361 positions, 6567339410 outcomes
     {2, 136636, 0}, // 22424 positions, 172828 outcomes
     {2, 121286, 0}, // 14035 positions, 134637 outcomes
-    {2, 39145, 0}, // 13714 positions, 330123 outcomes
-    {2, 50267, 0}, // 13083 positions, 182685 outcomes
-    {3, 3253, 0}, // 12289 positions, 1900206 outcomes
+    {2, 39145, 0},  // 13714 positions, 330123 outcomes
+    {2, 50267, 0},  // 13083 positions, 182685 outcomes
+    {3, 3253, 0},   // 12289 positions, 1900206 outcomes
     {3, 136741, 0}, // 6170 positions, 3982974 outcomes
     {3, 169080, 0}, // 5335 positions, 1499118 outcomes
-    {3, 28849, 0}, // 5263 positions, 2697281 outcomes
+    {3, 28849, 0},  // 5263 positions, 2697281 outcomes
 };
 
 inline constexpr int kPorConfiguracion = 2000;

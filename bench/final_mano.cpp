@@ -18,7 +18,8 @@ namespace {
 
 using Reloj = std::chrono::steady_clock;
 
-struct Medida {
+struct Medida
+{
     double ms = 0;
     InformeFinalMano informe;
 };
@@ -36,7 +37,8 @@ Medida Medir(const corpus::Posicion& p, EstadoJuego& e, Ajustes& a, std::uint64_
 
 int Barrido()
 {
-    struct Grande {
+    struct Grande
+    {
         std::uint64_t visitadas, desenlaces;
         int config, mano, indice;
     };
@@ -54,13 +56,15 @@ int Barrido()
         }
     }
     // The largest of each small game, most from the two-seat game with seven tiles, where they grow most.
-    std::sort(grandes.begin(), grandes.end(), [](const Grande& x, const Grande& y) { return x.visitadas > y.visitadas; });
+    std::sort(grandes.begin(), grandes.end(),
+              [](const Grande& x, const Grande& y) { return x.visitadas > y.visitadas; });
     const int cupo[] = {0, 0, 4, 4, 16};
     int tomados[5] = {};
     for (const Grande& g : grandes) {
         if (tomados[g.config]++ >= cupo[g.config]) continue;
         std::printf("    {%d, %d, %d}, // %llu positions, %llu outcomes\n", g.config, g.mano, g.indice,
-                    static_cast<unsigned long long>(g.visitadas), static_cast<unsigned long long>(g.desenlaces));
+                    static_cast<unsigned long long>(g.visitadas),
+                    static_cast<unsigned long long>(g.desenlaces));
     }
     return 0;
 }
@@ -74,7 +78,8 @@ int main(int argc, char** argv)
     const auto t0 = Reloj::now();
     const std::vector<corpus::Posicion> corpus = corpus::CorpusCompleto();
     std::printf("corpus: %zu positions (%d per configuration and %zu of the largest), built in %.1f s\n",
-                corpus.size(), corpus::kPorConfiguracion, corpus.size() - 5 * static_cast<std::size_t>(corpus::kPorConfiguracion),
+                corpus.size(), corpus::kPorConfiguracion,
+                corpus.size() - 5 * static_cast<std::size_t>(corpus::kPorConfiguracion),
                 std::chrono::duration<double>(Reloj::now() - t0).count());
 
     EstadoJuego e;
@@ -101,8 +106,8 @@ int main(int argc, char** argv)
                 static_cast<unsigned long long>(firma), static_cast<unsigned long long>(maxVisitadas));
     std::printf("outcomes counted:  %llu in all, %llu at most in one search\n",
                 static_cast<unsigned long long>(desenlaces), static_cast<unsigned long long>(maxDesenlaces));
-    std::printf("time per search:   median %.4f ms, p99 %.3f ms, worst %.2f ms\n", ordenados[ordenados.size() / 2],
-                ordenados[ordenados.size() * 99 / 100], ordenados.back());
+    std::printf("time per search:   median %.4f ms, p99 %.3f ms, worst %.2f ms\n",
+                ordenados[ordenados.size() / 2], ordenados[ordenados.size() * 99 / 100], ordenados.back());
     for (std::size_t c = 0; c < corpus::kConfiguraciones.size(); ++c)
         std::printf("  worst %-16s %.2f ms\n", corpus::kConfiguraciones[c].Nombre, peorPorConfig[c]);
     std::printf("refused past the budget: %llu\n", static_cast<unsigned long long>(rechazos));

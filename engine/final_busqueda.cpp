@@ -8,7 +8,8 @@ namespace zp {
 
 namespace {
 
-struct TablasFichas {
+struct TablasFichas
+{
     std::array<int, 28> PuntoA{};
     std::array<int, 28> PuntoB{};
     std::array<MascaraFichas, 10> ConPunto{}; // tiles carrying a pip; 7..9 (no tile) carry none
@@ -34,12 +35,14 @@ constexpr TablasFichas kTablas = CrearTablas();
 constexpr int kBitsGeneracion = 28;
 constexpr int kDesplazamientoGeneracion = 36; // 28 tile bits, two ends of 3 bits, the seat in 2
 
-inline MascaraFichas ConPunto(int p) { return kTablas.ConPunto[static_cast<std::size_t>(p)]; }
+inline MascaraFichas ConPunto(int p)
+{
+    return kTablas.ConPunto[static_cast<std::size_t>(p)];
+}
 
 } // namespace
 
-BusquedaFinal::BusquedaFinal(int bitsTabla)
-    : tabla_(std::size_t{1} << bitsTabla), bitsTabla_(bitsTabla)
+BusquedaFinal::BusquedaFinal(int bitsTabla) : tabla_(std::size_t{1} << bitsTabla), bitsTabla_(bitsTabla)
 {
     assert(bitsTabla >= 4 && bitsTabla <= 28);
 }
@@ -53,6 +56,7 @@ void BusquedaFinal::Preparar(const ReglasBusqueda& reglas, const std::array<Masc
     for (std::size_t p = 1; p <= 4; ++p) {
         assert((todas_ & manos[p]) == 0 && "a tile held by two seats");
         assert(reglas.EnJuego[p] || manos[p] == 0);
+        assert(!reglas.EnJuego[p] || reglas.EnJuego[static_cast<std::size_t>(reglas.Siguiente[p])]);
         todas_ |= manos[p];
         puntos_[p] = 0;
         for (MascaraFichas m = manos[p]; m != 0; m &= m - 1) {
@@ -118,7 +122,8 @@ ValorFinal BusquedaFinal::Nodo(int m)
 {
     // 1. Seats that can lay nothing pass.
     const MascaraFichas encajan = ConPunto(extremo1_) | ConPunto(extremo2_);
-    while ((mano_[static_cast<std::size_t>(m)] & encajan) == 0) m = reglas_.Siguiente[static_cast<std::size_t>(m)];
+    while ((mano_[static_cast<std::size_t>(m)] & encajan) == 0)
+        m = reglas_.Siguiente[static_cast<std::size_t>(m)];
     const MascaraFichas mano = mano_[static_cast<std::size_t>(m)];
 
     // 2. A position counted before. Swapping the two ends changes no count, so the key takes them in order.
@@ -130,10 +135,11 @@ ValorFinal BusquedaFinal::Nodo(int m)
     if (const Entrada* e = Buscar(clave)) return e->Valor;
 
     // 3. Past the budget the search unwinds with nothing.
-    if (++visitadas_ > presupuesto_) {
+    if (visitadas_ >= presupuesto_) {
         agotado_ = true;
         return {};
     }
+    ++visitadas_;
 
     // 4. Every tile that fits, each way round that fits; a double once. The last tile dominoes the same way
     //    at either end, so it is laid once.
@@ -183,9 +189,14 @@ ValorFinal BusquedaFinal::Desenlace(int w, bool cerrada) const
         if (empate) {
             const bool salidaPar = r.JugadorSalida == 2 || r.JugadorSalida == 4;
             switch (r.GanadorSiEmpate) {
-            case 2: codigo = r.Parejas ? (salidaPar ? 1 : 2) : r.JugadorSalida; break;
-            case 3: codigo = salidaPar ? 2 : 1; break;
-            default: return {}; // the hand is played again: no outcome
+            case 2:
+                codigo = r.Parejas ? (salidaPar ? 1 : 2) : r.JugadorSalida;
+                break;
+            case 3:
+                codigo = salidaPar ? 2 : 1;
+                break;
+            default:
+                return {}; // the hand is played again: no outcome
             }
         }
     }
@@ -205,7 +216,8 @@ ValorFinal BusquedaFinal::Desenlace(int w, bool cerrada) const
 const BusquedaFinal::Entrada* BusquedaFinal::Buscar(std::uint64_t clave) const
 {
     const std::uint64_t contenido = clave & ((std::uint64_t{1} << kDesplazamientoGeneracion) - 1);
-    const std::size_t i = static_cast<std::size_t>((contenido * 0x9E3779B97F4A7C15ull) >> (64 - bitsTabla_)) & ~std::size_t{1};
+    const std::size_t i =
+        static_cast<std::size_t>((contenido * 0x9E3779B97F4A7C15ull) >> (64 - bitsTabla_)) & ~std::size_t{1};
     if (tabla_[i].Clave == clave) return &tabla_[i];
     if (tabla_[i + 1].Clave == clave) return &tabla_[i + 1];
     return nullptr;
@@ -214,9 +226,12 @@ const BusquedaFinal::Entrada* BusquedaFinal::Buscar(std::uint64_t clave) const
 void BusquedaFinal::Guardar(std::uint64_t clave, const ValorFinal& v)
 {
     const std::uint64_t contenido = clave & ((std::uint64_t{1} << kDesplazamientoGeneracion) - 1);
-    const std::size_t i = static_cast<std::size_t>((contenido * 0x9E3779B97F4A7C15ull) >> (64 - bitsTabla_)) & ~std::size_t{1};
+    const std::size_t i =
+        static_cast<std::size_t>((contenido * 0x9E3779B97F4A7C15ull) >> (64 - bitsTabla_)) & ~std::size_t{1};
     // Keep the larger subtree: it is the dearer one to count again. A stale entry always gives way.
-    const auto vieja = [this](const Entrada& e) { return (e.Clave >> kDesplazamientoGeneracion) != generacion_; };
+    const auto vieja = [this](const Entrada& e) {
+        return (e.Clave >> kDesplazamientoGeneracion) != generacion_;
+    };
     Entrada* destino = &tabla_[i];
     if (!vieja(tabla_[i]) && (vieja(tabla_[i + 1]) || tabla_[i + 1].Valor.Total <= tabla_[i].Valor.Total))
         destino = &tabla_[i + 1];

@@ -19,19 +19,21 @@ constexpr int IndiceFicha(int a, int b)
 }
 
 // What stays fixed through one search: the rules that score an outcome and the seats in play.
-struct ReglasBusqueda {
+struct ReglasBusqueda
+{
     bool Parejas = true;
-    int GanadorSiEmpate = 1;      // 1 a tie is not counted, 2 the leader wins, 3 the pair that did not lead
+    int GanadorSiEmpate = 1; // 1 a tie is not counted, 2 the leader wins, 3 the pair that did not lead
     int JugadorSalida = 1;
-    bool SoloPerdedores = false;  // pairs: only the losing pair's pips are scored
-    bool PorUnidades = false;     // else by tens
-    int Propio = 1;               // result code of the mover's side
+    bool SoloPerdedores = false;    // pairs: only the losing pair's pips are scored
+    bool PorUnidades = false;       // else by tens
+    int Propio = 1;                 // result code of the mover's side
     std::array<int, 5> Siguiente{}; // next seat in play after each seat in play
     std::array<bool, 5> EnJuego{};
 };
 
 // Outcomes below a position, seen from the mover's side at the call.
-struct ValorFinal {
+struct ValorFinal
+{
     std::uint64_t Total = 0;   // outcomes counted (a tie under "se repite" counts nowhere)
     std::uint64_t Ganadas = 0; // those the mover's side wins
     std::uint64_t Suma = 0;    // their scored values added up
@@ -44,7 +46,8 @@ struct ValorFinal {
     }
 };
 
-class BusquedaFinal {
+class BusquedaFinal
+{
 public:
     // The memory holds 2^bitsTabla positions; it is allocated here once and reused by every search.
     explicit BusquedaFinal(int bitsTabla = 18);
@@ -61,7 +64,8 @@ public:
     std::uint64_t Visitadas() const { return visitadas_; }
 
 private:
-    struct Entrada {
+    struct Entrada
+    {
         std::uint64_t Clave = 0; // generation and position; 0 = empty
         ValorFinal Valor;
     };

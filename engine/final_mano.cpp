@@ -36,7 +36,8 @@ ReglasBusqueda LeerReglas(const EstadoJuego& e, const Ajustes& a)
     return r;
 }
 
-struct Raiz {
+struct Raiz
+{
     int x = 0;
     int y = 0;
 };
@@ -74,7 +75,8 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
             if (h.Estado != kEnMano) continue;
             manos[p] |= MascaraFichas{1} << IndiceFicha(h.PuntoA, h.PuntoB);
             if (static_cast<int>(p) != m) continue;
-            if (h.PuntoA == e1 || h.PuntoA == e2) raices[static_cast<std::size_t>(++n)] = {h.PuntoA, h.PuntoB};
+            if (h.PuntoA == e1 || h.PuntoA == e2)
+                raices[static_cast<std::size_t>(++n)] = {h.PuntoA, h.PuntoB};
             if (h.PuntoA != h.PuntoB && (h.PuntoB == e1 || h.PuntoB == e2))
                 raices[static_cast<std::size_t>(++n)] = {h.PuntoB, h.PuntoA};
         }
@@ -98,9 +100,12 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
     for (std::size_t k = 1; k <= static_cast<std::size_t>(n); ++k) {
         const ValorFinal& v = valores[k];
         r.PorcentajeGanadas[k] =
-            v.Total == 0 ? 0.0f : static_cast<float>(static_cast<double>(v.Ganadas) * 100.0 / static_cast<double>(v.Total));
+            v.Total == 0
+                ? 0.0f
+                : static_cast<float>(static_cast<double>(v.Ganadas) * 100.0 / static_cast<double>(v.Total));
         r.MediaPuntosGanados[k] =
-            v.Ganadas == 0 ? 0.0f : static_cast<float>(static_cast<double>(v.Suma) / static_cast<double>(v.Ganadas));
+            v.Ganadas == 0 ? 0.0f
+                           : static_cast<float>(static_cast<double>(v.Suma) / static_cast<double>(v.Ganadas));
         informe.Desenlaces += v.Total;
     }
     informe.Raices = n;

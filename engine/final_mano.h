@@ -12,19 +12,23 @@ constexpr int kRaicesFinal = 42; // 21 slots, each tile at most twice
 
 // Results per root k = 1..Raices, numbered like the chooser's candidates: slot order of the mover's hand, the
 // first pip joined before the second, a double once. Index 0 carries nothing.
-struct ResultadoFinalMano {
-    std::array<float, kRaicesFinal + 1> PorcentajeGanadas{};  // 0..100, share of outcomes the mover's side wins
+struct ResultadoFinalMano
+{
+    std::array<float, kRaicesFinal + 1>
+        PorcentajeGanadas{}; // 0..100, share of outcomes the mover's side wins
     std::array<float, kRaicesFinal + 1> MediaPuntosGanados{}; // mean scored value of those wins, 0 for none
 };
 
-enum class FinBusqueda {
+enum class FinBusqueda
+{
     Completa,          // results written for roots 1..Raices
     UnaFicha,          // the mover holds one tile: nothing to weigh
     MontonAbierto,     // individual play and the stock can still be drawn from
     FueraDePresupuesto // the position is too large to finish in time; the ordinary choice stands
 };
 
-struct InformeFinalMano {
+struct InformeFinalMano
+{
     FinBusqueda Fin = FinBusqueda::Completa;
     int Raices = 0;
     std::uint64_t PosicionesVisitadas = 0; // positions expanded (not found in memory)

@@ -195,7 +195,8 @@ FalloJugada AvanzarGrabadora(Contexto& c)
 FalloJugada RetrocederGrabadora(Contexto& c)
 {
     EstadoJuego& e = c.e;
-    if (e.NumeroJugada < 2 || e.NumeroJugada > static_cast<int>(e.Jugadas.size())) return FalloJugada::ListaLlena;
+    if (e.NumeroJugada < 2 || e.NumeroJugada > static_cast<int>(e.Jugadas.size()))
+        return FalloJugada::ListaLlena;
     const Entero numeroAntes = e.NumeroJugada;
     const Entero turnoAntes = e.JugadorTurno;
     const Entero n = static_cast<Entero>(numeroAntes - 1);

@@ -64,7 +64,8 @@ void AnadirLineaListaJugadas(Contexto& c, Entero numero)
         p >= 1 && p <= kAsientos ? c.a.Jugador[static_cast<std::size_t>(p)].NombreJugador : std::string();
 
     auto& lineas = e.LineasListaJugadas;
-    if (lineas.size() > static_cast<std::size_t>(numero - 1)) lineas.resize(static_cast<std::size_t>(numero - 1));
+    if (lineas.size() > static_cast<std::size_t>(numero - 1))
+        lineas.resize(static_cast<std::size_t>(numero - 1));
     lineas.push_back(TextoLineaListaJugadas(r, numero, nombre));
     c.mesa.PonerLineaListaJugadas(lineas.back());
     e.LineaGrabadora = static_cast<Entero>(lineas.size() - 1);

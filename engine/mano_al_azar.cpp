@@ -66,7 +66,8 @@ bool ManoCerrada(const EstadoJuego& e, const Ajustes& a)
         if (a.Jugador[p].EstadoJugador != 1) continue;
         for (int s = 1; s <= e.HuecosMano[p]; ++s) {
             const HuecoMano& h = e.Manos[p][I(s)];
-            if (HuecoEnMano(h) && (h.PuntoA == x[1] || h.PuntoA == x[2] || h.PuntoB == x[1] || h.PuntoB == x[2]))
+            if (HuecoEnMano(h) &&
+                (h.PuntoA == x[1] || h.PuntoA == x[2] || h.PuntoB == x[1] || h.PuntoB == x[2]))
                 return false;
         }
     }

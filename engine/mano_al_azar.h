@@ -29,7 +29,7 @@ bool ManoCerrada(const EstadoJuego& e, const Ajustes& a);
 struct ResultadoManoAlAzar
 {
     FalloJugada Fallo = FalloJugada::Ninguno; // a move the engine refused: the hand stopped there
-    bool Domino = false;                       // the last mover emptied its hand
+    bool Domino = false;                      // the last mover emptied its hand
 };
 
 // Plays the hand just dealt (IniciarMano) until a seat dominoes or the hand is blocked. NumeroJugada is left

@@ -28,8 +28,8 @@ int LugarDe(const EstadoJuego& e, int mover, int n)
     return 7;
 }
 
-// Block judged from the pips each seat or side would keep. `puntos` and `bando` are copies: the block
-// rules subtract from them what they expect to be laid.
+// The pips each seat and side would keep after a block: copies of the analysis' counts, less what the
+// block rules expect to be laid meanwhile.
 struct Bloqueo
 {
     std::array<float, 5> PuntosEnMano;
@@ -71,7 +71,6 @@ int BloqueoSiguiente(const EstadoJuego& e, const Ajustes& a, const DatosEleccion
         return 0;
     Bloqueo b{an.PuntosEnMano, an.PuntosEnBando};
     Restar(a, d, b, d.Mover, c.A + c.B);
-    // In pairs the mover's own pips are his side's: Restar already picks side 1 for him.
     Restar(a, d, b, BuscarPoseedor(e, c.B, otro).Asiento, c.B + otro);
     if (an.EsDoble == 0) Restar(a, d, b, BuscarPoseedor(e, x, x).Asiento, 2 * x);
     return BloqueoFavorable(a, d, b, margen) ? 50 : -50;
@@ -251,7 +250,7 @@ Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosElecc
     }
 
     // 18 and 19. The tile B-C that would join the open pip to the other end, closing C or B.
-    if (L >= 81 && e1 != e2 && !BuscarPoseedor(e, B, otro).Puesta) {
+    if (L >= 81 && e1 != e2 && otro >= 0 && otro <= 6 && !BuscarPoseedor(e, B, otro).Puesta) {
         const AnalisisNumero anC = AnalizarFichasNumero(e, m, otro);
         if (anC.VistoConNumero[I(B)] != 1) sumar(18, BloqueoSiguiente(e, a, d, c, otro, anC, otro, margen));
         if (anB.VistoConNumero[I(otro)] != 1) sumar(19, BloqueoSiguiente(e, a, d, c, otro, anB, B, margen));

@@ -11,7 +11,8 @@ class QTextBrowser;
 
 namespace zp {
 
-class VisorAyuda : public QWidget {
+class VisorAyuda : public QWidget
+{
     Q_OBJECT
 public:
     explicit VisorAyuda(QWidget* padre = nullptr);

@@ -8,7 +8,8 @@ namespace zp {
 
 class Pausa;
 
-class careta : public PictureBox {
+class careta : public PictureBox
+{
     Q_OBJECT
 public:
     explicit careta(QWidget* padre = nullptr);

@@ -34,7 +34,8 @@ void DibujarBuleano(PictureBox& ventana, PictureBox& buleano, const QString& tex
     const QRect antes = buleano.logicalGeometry();
     DibujarMarcoBuleano(ventana.surface(), antes.topLeft(), grosor);
     PintarBuleano(buleano.surface(), texto, valor, fuente);
-    buleano.setLogicalGeometry(QRect(antes.topLeft(), QSize(buleano.surface().width(), buleano.surface().height())));
+    buleano.setLogicalGeometry(
+        QRect(antes.topLeft(), QSize(buleano.surface().width(), buleano.surface().height())));
     ventana.invalidate();
     buleano.refresh();
 }

@@ -15,7 +15,8 @@ void DibujarMarcoBuleano(Surface& ventana, QPoint esquina, int grosor = 1);
 
 // The switch's own picture: the lit lamp when `valor` is on, the unlit one otherwise, and the caption as
 // given (blanks kept) at (19, 1). The surface takes the switch's width and at least the lamp's height.
-void PintarBuleano(Surface& buleano, const QString& texto, bool valor, const FontSpec& fuente = FuenteControles());
+void PintarBuleano(Surface& buleano, const QString& texto, bool valor,
+                   const FontSpec& fuente = FuenteControles());
 
 // The whole drawing: the frame on `ventana` round `buleano`, the switch's new width and picture, both shown.
 void DibujarBuleano(PictureBox& ventana, PictureBox& buleano, const QString& texto, bool valor,

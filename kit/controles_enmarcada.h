@@ -11,7 +11,7 @@ inline constexpr int kAnchoEnmarcada = 145;
 QPoint DibujarEtiquetaEnmarcada(Surface& ventana, int x, int y, const QString& texto, int anchoControl,
                                 const FontSpec& fuente = FuenteControles());
 // The same, moving `control` (of logical size `tamano`) into the frame and showing it.
-void DibujarEtiquetaEnmarcada(Surface& ventana, QWidget& control, QSize tamano, int x, int y, const QString& texto,
-                              const FontSpec& fuente = FuenteControles());
+void DibujarEtiquetaEnmarcada(Surface& ventana, QWidget& control, QSize tamano, int x, int y,
+                              const QString& texto, const FontSpec& fuente = FuenteControles());
 
 } // namespace zp

@@ -37,7 +37,8 @@ void PintarPotenciometro(Surface& potenciometro, Entero valor, const QString& te
                            texto, fuente);
 }
 
-void DibujarPotenciometro(PictureBox& potenciometro, Entero valor, const QString& texto, const FontSpec& fuente)
+void DibujarPotenciometro(PictureBox& potenciometro, Entero valor, const QString& texto,
+                          const FontSpec& fuente)
 {
     PintarPotenciometro(potenciometro.surface(), valor, texto, fuente);
     potenciometro.refresh();

@@ -11,7 +11,10 @@ class PictureBox;
 inline constexpr int kYMando = 17; // top of the knob in the slider
 
 // Left edge of the knob for a value.
-constexpr int XMando(Entero valor) { return valor + 8; }
+constexpr int XMando(Entero valor)
+{
+    return valor + 8;
+}
 
 // The pointer is over the knob of a slider at `valor`: x in valor+8..valor+20, y in 17..35, bounds included.
 bool EnMandoPotenciometro(QPoint punto, Entero valor);

@@ -32,9 +32,10 @@ QString TextoSpin(Entero valor)
 void DibujarFlechaSpin(Surface& spin, bool arriba, bool pulsada)
 {
     using namespace recursos::bmpvario;
-    const auto& r = arriba ? (pulsada ? SpinArribaPulsado : SpinArriba) : (pulsada ? SpinAbajoPulsado : SpinAbajo);
-    spin.blit(arriba ? SpinArribaX : SpinAbajoX, arriba ? SpinArribaY : SpinAbajoY, r.ancho, r.alto, HojaBmpVario(),
-              r.x, r.y);
+    const auto& r =
+        arriba ? (pulsada ? SpinArribaPulsado : SpinArriba) : (pulsada ? SpinAbajoPulsado : SpinAbajo);
+    spin.blit(arriba ? SpinArribaX : SpinAbajoX, arriba ? SpinArribaY : SpinAbajoY, r.ancho, r.alto,
+              HojaBmpVario(), r.x, r.y);
 }
 
 void PintarSpin(Surface& spin, const QString& texto, const FontSpec& fuente)

@@ -9,10 +9,11 @@ class QWidget;
 
 namespace zp {
 
-struct EntornoKit {
-    Entero AnchoMesa = 0;     // width of the table area; 0 until the table is laid out
-    Entero AltoPantalla = 0;  // screen height, also the table area's height
-    Entero AnchoPantalla = 0; // screen width
+struct EntornoKit
+{
+    Entero AnchoMesa = 0;         // width of the table area; 0 until the table is laid out
+    Entero AltoPantalla = 0;      // screen height, also the table area's height
+    Entero AnchoPantalla = 0;     // screen width
     bool AjustesAbiertos = false; // the player settings or the rules window is open
 
     const Surface* BmpVario = nullptr; // the table's sprite sheet; the program's own when unset

@@ -32,7 +32,8 @@ QString LineaTiempoEspera(int segundos)
     const int minutos = segundos / 60;
     QString linea = QStringLiteral("            Tiempo de espera: ");
     if (minutos != 0)
-        linea += QString::number(minutos) + (minutos == 1 ? QStringLiteral(" minuto y ") : QStringLiteral(" minutos y "));
+        linea += QString::number(minutos) +
+                 (minutos == 1 ? QStringLiteral(" minuto y ") : QStringLiteral(" minutos y "));
     return linea + QString::number(segundos - minutos * 60) + QStringLiteral(" segundos.");
 }
 
@@ -74,7 +75,8 @@ void PanelEspera::Colocar(Entero lineas)
     Hundido(s, kTex_Titulo);
     Hundido(s, Tex_Mensaje(lineas_));
     setSurface(std::move(s));
-    setLogicalGeometry(QRect((entorno.AnchoMesa - kAncho) / 2, (entorno.AltoPantalla - alto) / 2, kAncho, alto));
+    setLogicalGeometry(
+        QRect((entorno.AnchoMesa - kAncho) / 2, (entorno.AltoPantalla - alto) / 2, kAncho, alto));
     show();
 }
 

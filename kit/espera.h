@@ -13,7 +13,8 @@ namespace zp {
 // The line added under the text: "            Tiempo de espera: " and the minutes and seconds.
 QString LineaTiempoEspera(int segundos);
 
-class PanelEspera : public PictureBox {
+class PanelEspera : public PictureBox
+{
     Q_OBJECT
 public:
     explicit PanelEspera(QWidget* padre = nullptr, Clock& reloj = systemClock());

@@ -255,7 +255,8 @@ bool MostrarMensaje(const QString& titulo, const QString& texto, Entero lineas, 
 bool MostrarMensaje(const std::string& titulo, const std::string& texto, Entero lineas, Entero botones,
                     Entero ayuda)
 {
-    return MostrarMensaje(QString::fromStdString(titulo), QString::fromStdString(texto), lineas, botones, ayuda);
+    return MostrarMensaje(QString::fromStdString(titulo), QString::fromStdString(texto), lineas, botones,
+                          ayuda);
 }
 
 } // namespace zp

@@ -14,10 +14,11 @@ namespace zp {
 class PictureBox;
 
 // The last message's values, kept after the box is gone for callers that read them.
-struct EstadoMensajes {
+struct EstadoMensajes
+{
     Entero LineasMensaje = 0;
-    Entero BotonesMensaje = 0; // 1 = one exit button; any other value = Aceptar and Cancelar
-    Entero AyudaMensaje = 0;   // help context; 0 = no help button
+    Entero BotonesMensaje = 0;     // 1 = one exit button; any other value = Aceptar and Cancelar
+    Entero AyudaMensaje = 0;       // help context; 0 = no help button
     bool RespuestaMensaje = false; // true = accepted, or a one-button box closed by any means
 };
 EstadoMensajes& Mensajes();
@@ -34,7 +35,8 @@ bool MostrarMensaje(const std::string& titulo, const std::string& texto, Entero 
 FontSpec FuenteTituloMensaje();
 FontSpec FuenteTextoMensaje();
 
-class mensajes : public QDialog {
+class mensajes : public QDialog
+{
     Q_OBJECT
 public:
     mensajes(const QString& titulo, const QString& texto, Entero lineas, Entero botones, Entero ayuda,

@@ -19,7 +19,8 @@ namespace {
 
 using namespace zp;
 
-struct Opciones {
+struct Opciones
+{
     std::uint32_t semilla = 1;
     std::string asientos = "1234";
     int fichas = 7, remanentes = -1, modo = 0, sentido = 1, primera = 1;
@@ -29,17 +30,23 @@ struct Opciones {
 [[noreturn]] void Uso(const char* motivo)
 {
     std::fprintf(stderr, "mano: %s\n", motivo);
-    std::fprintf(stderr, "uso: mano [--semilla N] [--asientos 1234] [--fichas F] [--remanentes R] [--modo 1|2]\n"
-                         "            [--sentido 1|2] [--primera-mano 1|2] [--pantalla 800x600]\n");
+    std::fprintf(stderr,
+                 "uso: mano [--semilla N] [--asientos 1234] [--fichas F] [--remanentes R] [--modo 1|2]\n"
+                 "            [--sentido 1|2] [--primera-mano 1|2] [--pantalla 800x600]\n");
     std::exit(2);
+}
+
+long long Leer(const char* texto, long long maximo)
+{
+    char* fin = nullptr;
+    const long long n = std::strtoll(texto, &fin, 10);
+    if (fin == texto || *fin != '\0' || n < 0 || n > maximo) Uso("número no válido");
+    return n;
 }
 
 int Numero(const char* texto)
 {
-    char* fin = nullptr;
-    const long n = std::strtol(texto, &fin, 10);
-    if (fin == texto || *fin != '\0' || n < 0 || n > 4000000000L) Uso("número no válido");
-    return static_cast<int>(n);
+    return static_cast<int>(Leer(texto, 1000));
 }
 
 Opciones LeerOpciones(int argc, char** argv)
@@ -49,13 +56,20 @@ Opciones LeerOpciones(int argc, char** argv)
         const std::string nombre = argv[i];
         if (i + 1 >= argc) Uso("falta el valor de una opción");
         const char* valor = argv[++i];
-        if (nombre == "--semilla") o.semilla = static_cast<std::uint32_t>(std::strtoul(valor, nullptr, 10));
-        else if (nombre == "--asientos") o.asientos = valor;
-        else if (nombre == "--fichas") o.fichas = Numero(valor);
-        else if (nombre == "--remanentes") o.remanentes = Numero(valor);
-        else if (nombre == "--modo") o.modo = Numero(valor);
-        else if (nombre == "--sentido") o.sentido = Numero(valor);
-        else if (nombre == "--primera-mano") o.primera = Numero(valor);
+        if (nombre == "--semilla")
+            o.semilla = static_cast<std::uint32_t>(Leer(valor, 4294967295LL));
+        else if (nombre == "--asientos")
+            o.asientos = valor;
+        else if (nombre == "--fichas")
+            o.fichas = Numero(valor);
+        else if (nombre == "--remanentes")
+            o.remanentes = Numero(valor);
+        else if (nombre == "--modo")
+            o.modo = Numero(valor);
+        else if (nombre == "--sentido")
+            o.sentido = Numero(valor);
+        else if (nombre == "--primera-mano")
+            o.primera = Numero(valor);
         else if (nombre == "--pantalla") {
             if (std::sscanf(valor, "%dx%d", &o.ancho, &o.alto) != 2) Uso("pantalla no válida");
         } else {
@@ -68,15 +82,24 @@ Opciones LeerOpciones(int argc, char** argv)
 const char* TextoFallo(FalloJugada f)
 {
     switch (f) {
-    case FalloJugada::Ninguno: return "ninguno";
-    case FalloJugada::FichaAusente: return "la ficha no está en la mano";
-    case FalloJugada::FichaYaPuesta: return "la ficha ya está puesta";
-    case FalloJugada::NoEncaja: return "la ficha no encaja en el extremo";
-    case FalloJugada::ExtremoNoValido: return "extremo no válido";
-    case FalloJugada::JugadorNoValido: return "jugador no válido";
-    case FalloJugada::ListaLlena: return "número de jugada fuera de límites";
-    case FalloJugada::MontonAgotado: return "no se puede robar";
-    case FalloJugada::ManoLlena: return "la mano no tiene hueco libre";
+    case FalloJugada::Ninguno:
+        return "ninguno";
+    case FalloJugada::FichaAusente:
+        return "la ficha no está en la mano";
+    case FalloJugada::FichaYaPuesta:
+        return "la ficha ya está puesta";
+    case FalloJugada::NoEncaja:
+        return "la ficha no encaja en el extremo";
+    case FalloJugada::ExtremoNoValido:
+        return "extremo no válido";
+    case FalloJugada::JugadorNoValido:
+        return "jugador no válido";
+    case FalloJugada::ListaLlena:
+        return "número de jugada fuera de límites";
+    case FalloJugada::MontonAgotado:
+        return "no se puede robar";
+    case FalloJugada::ManoLlena:
+        return "la mano no tiene hueco libre";
     }
     return "?";
 }

@@ -8,7 +8,8 @@
 
 namespace zp::prueba {
 
-class MesaDeJugadas : public MesaNula {
+class MesaDeJugadas : public MesaNula
+{
 public:
     void DibujarManoIndicadora(Entero p, Entero x, Entero y) override
     {
@@ -60,7 +61,8 @@ private:
     void Anotar(std::string s) { Llamadas.push_back(std::move(s)); }
 };
 
-struct BancoJugadas {
+struct BancoJugadas
+{
     explicit BancoJugadas(std::uint32_t semilla = 1, Pantalla p = MedirPantalla(800, 600))
         : pantalla(p), azar(semilla)
     {

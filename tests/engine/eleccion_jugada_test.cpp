@@ -199,6 +199,20 @@ TEST(ElegirJugada, LaSalidaLibreSegunLosDoblesYLosNumerosDeLaMano)
     }
 }
 
+TEST(ElegirJugada, SinElBlancoDobleNiReglaQueElijaSaleSuUltimaFicha)
+{
+    // Six doubles and nothing else: no rule picks a tile, and the double blank to fall back on is not there.
+    Posicion pos(1);
+    pos.e.NumeroJugada = 1;
+    pos.a.FichasPorJugador = 6;
+    pos.Mano(4, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}});
+    ContarManos(pos.e, pos.a);
+    OrdenarNumeros(pos.e, pos.a);
+    Eleccion el(pos);
+    el.Elegir();
+    EXPECT_EQ((Ficha{pos.e.FichaA, pos.e.FichaB}), (Ficha{6, 6}));
+}
+
 // The mover (level 30) would leave 3 open; at level 100 he sees that the next seat's last tile is 3-3.
 void PosicionDelTutor(Posicion& pos)
 {

@@ -7,7 +7,8 @@
 
 namespace zp::prueba {
 
-struct MesaFinal {
+struct MesaFinal
+{
     Entero ModoJuego = 2; // 1 pairs, 2 individual
     std::array<std::string, 5> Manos{};
     Entero Extremo1 = 9, Extremo2 = 9;

@@ -13,13 +13,15 @@
 
 namespace zp::prueba {
 
-struct CuentaRaiz {
+struct CuentaRaiz
+{
     std::uint64_t Total = 0;
     std::uint64_t Ganadas = 0;
     std::uint64_t Suma = 0;
 };
 
-struct ResultadoReferencia {
+struct ResultadoReferencia
+{
     bool Calculado = false;
     int Raices = 0;
     ResultadoFinalMano Salida;
@@ -33,7 +35,8 @@ namespace detalle_referencia {
 constexpr int kProfundidades = 30;
 constexpr int kEntradas = 2 * kHuecos;
 
-struct Pila {
+struct Pila
+{
     // [half 0..1][entry 1..42][seat 1..4][depth 1..29]
     std::vector<Entero> manos = std::vector<Entero>(2 * (kEntradas + 1) * 5 * kProfundidades);
     Entero& Mano(int mitad, int i, int p, int d)
@@ -95,9 +98,11 @@ inline ResultadoReferencia ExplorarReferencia(const EstadoJuego& e, const Ajuste
     const auto cerrada = [&](int d) {
         for (int p = 1; p <= 4; ++p) {
             if (!enJuego(p)) continue;
-            for (int i = 1; i <= 2 * pila.fichas[static_cast<std::size_t>(p)][static_cast<std::size_t>(d)]; ++i) {
+            for (int i = 1; i <= 2 * pila.fichas[static_cast<std::size_t>(p)][static_cast<std::size_t>(d)];
+                 ++i) {
                 const int x = pila.Mano(0, i, p, d);
-                if (x == pila.extremos[1][static_cast<std::size_t>(d)] || x == pila.extremos[2][static_cast<std::size_t>(d)])
+                if (x == pila.extremos[1][static_cast<std::size_t>(d)] ||
+                    x == pila.extremos[2][static_cast<std::size_t>(d)])
                     return false;
             }
         }
@@ -108,7 +113,8 @@ inline ResultadoReferencia ExplorarReferencia(const EstadoJuego& e, const Ajuste
         std::array<int, 5> puntos{};
         for (int p = 1; p <= 4; ++p) {
             if (!enJuego(p)) continue;
-            for (int i = 1; i <= 2 * pila.fichas[static_cast<std::size_t>(p)][static_cast<std::size_t>(d)]; i += 2)
+            for (int i = 1; i <= 2 * pila.fichas[static_cast<std::size_t>(p)][static_cast<std::size_t>(d)];
+                 i += 2)
                 puntos[static_cast<std::size_t>(p)] += pila.Mano(0, i, p, d) + pila.Mano(1, i, p, d);
         }
         int codigo = parejas ? ParejaDe(w) : w;
@@ -127,7 +133,8 @@ inline ResultadoReferencia ExplorarReferencia(const EstadoJuego& e, const Ajuste
                         codigo = p;
                     }
                 int iguales = 0;
-                for (int p = 1; p <= 4; ++p) iguales += enJuego(p) && puntos[static_cast<std::size_t>(p)] == menor;
+                for (int p = 1; p <= 4; ++p)
+                    iguales += enJuego(p) && puntos[static_cast<std::size_t>(p)] == menor;
                 empate = iguales > 1;
             }
             if (empate) {
@@ -151,7 +158,8 @@ inline ResultadoReferencia ExplorarReferencia(const EstadoJuego& e, const Ajuste
         const auto ud = static_cast<std::size_t>(d);
         int i = pila.cursor[ud];
         const int fin = 2 * pila.fichas[static_cast<std::size_t>(m)][ud];
-        while (i <= fin && pila.Mano(0, i, m, d) != pila.extremos[1][ud] && pila.Mano(0, i, m, d) != pila.extremos[2][ud])
+        while (i <= fin && pila.Mano(0, i, m, d) != pila.extremos[1][ud] &&
+               pila.Mano(0, i, m, d) != pila.extremos[2][ud])
             ++i;
         if (i > fin) {
             if (paseLibre) {
@@ -231,9 +239,12 @@ inline ResultadoReferencia ExplorarReferencia(const EstadoJuego& e, const Ajuste
         const auto uk = static_cast<std::size_t>(k);
         res.Cuentas[uk] = c;
         res.Salida.PorcentajeGanadas[uk] =
-            c.Total == 0 ? 0.0f : static_cast<float>(static_cast<double>(c.Ganadas) * 100.0 / static_cast<double>(c.Total));
+            c.Total == 0
+                ? 0.0f
+                : static_cast<float>(static_cast<double>(c.Ganadas) * 100.0 / static_cast<double>(c.Total));
         res.Salida.MediaPuntosGanados[uk] =
-            c.Ganadas == 0 ? 0.0f : static_cast<float>(static_cast<double>(c.Suma) / static_cast<double>(c.Ganadas));
+            c.Ganadas == 0 ? 0.0f
+                           : static_cast<float>(static_cast<double>(c.Suma) / static_cast<double>(c.Ganadas));
     }
     res.Raices = k;
     res.Calculado = true;

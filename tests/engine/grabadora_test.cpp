@@ -42,8 +42,8 @@ void Aplicar(BancoJugadas& b, const Reglas& r)
 TEST(Grabadora, RetrocederYAvanzarCadaJugadaDeManosAlAzarDejaLaPartidaIgual)
 {
     const Reglas reglas[] = {
-        {"1234", 7, 0, 1, 1, 1},  {"1234", 7, 0, 2, 2, 2}, {"13", 7, 0, 1, 1, 1},
-        {"123", 7, 2, 2, 1, 2},   {"24", 10, 0, 1, 2, 1},  {"12", 14, 0, 1, 1, 1},
+        {"1234", 7, 0, 1, 1, 1}, {"1234", 7, 0, 2, 2, 2}, {"13", 7, 0, 1, 1, 1},
+        {"123", 7, 2, 2, 1, 2},  {"24", 10, 0, 1, 2, 1},  {"12", 14, 0, 1, 1, 1},
     };
     int manos = 0, robos = 0, pases = 0, largas = 0;
     for (const Reglas& r : reglas) {
@@ -147,9 +147,9 @@ TEST(Grabadora, AlRetrocederElRoboNoMueveElTurnoYLaFichaVuelveAlMonton)
         const char* llamada;
     };
     const Paso pasos[] = {
-        {5, 1, 0, 3, 2, 6, 2, "MostrarPaso 1"},              // the pass sign shows again
-        {4, 1, 1, 2, 2, 6, 2, "DibujarMonton"},              // the draw: the turn stays
-        {3, 2, 1, 2, 2, 6, 4, "DeshacerJugada 3"},           // the tile: back one seat
+        {5, 1, 0, 3, 2, 6, 2, "MostrarPaso 1"},    // the pass sign shows again
+        {4, 1, 1, 2, 2, 6, 2, "DibujarMonton"},    // the draw: the turn stays
+        {3, 2, 1, 2, 2, 6, 4, "DeshacerJugada 3"}, // the tile: back one seat
         {2, 2, 2, 2, 1, 6, 4, "DibujarMonton"},
         {1, 1, 2, 2, 1, kNinguna, kNinguna, "DeshacerJugada 1"}, // no tile: no number on either end
     };
@@ -257,13 +257,17 @@ TEST(Grabadora, UnRegistroQueNoCuadraConLaManoSeRechazaSinTocarNada)
         FalloJugada fallo;
     };
     const Caso casos[] = {
-        {"la ficha ya no esta en la mano", [](EstadoJuego& e) { e.Manos[2][2] = {5, 5, kPuesta}; },
+        {"la ficha ya no esta en la mano",
+         [](EstadoJuego& e) {
+             e.Manos[2][2] = {5, 5, kPuesta};
+         },
          FalloJugada::FichaAusente},
         {"la ficha puesta aparece en la mano", [](EstadoJuego& e) { e.Manos[2][2].Estado = kEnMano; },
          FalloJugada::FichaYaPuesta},
         {"el jugador del registro no existe", [](EstadoJuego& e) { e.Jugadas[3].Jugador = 7; },
          FalloJugada::JugadorNoValido},
-        {"extremo desconocido", [](EstadoJuego& e) { e.Jugadas[3].Extremo = 5; }, FalloJugada::ExtremoNoValido},
+        {"extremo desconocido", [](EstadoJuego& e) { e.Jugadas[3].Extremo = 5; },
+         FalloJugada::ExtremoNoValido},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
@@ -286,7 +290,7 @@ TEST(Grabadora, DeshacerUnRoboQueNoEsElUltimoHuecoNoVaciaOtraFicha)
     BancoJugadas& b = g.b;
     Contexto c = b.Ctx();
     ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno); // now before the pass; next back: 0-0 drawn
-    b.e.Manos[1][4] = {5, 1, kEnMano}; // a slot after the drawn tile: a damaged hand
+    b.e.Manos[1][4] = {5, 1, kEnMano};                       // a slot after the drawn tile: a damaged hand
     ++b.e.HuecosMano[1];
     const FotoMano antes = TomarFoto(b.e);
     EXPECT_EQ(RetrocederGrabadora(c), FalloJugada::FichaAusente);
@@ -317,7 +321,7 @@ TEST(Grabadora, LosPesosDeLosNumerosSubenYBajanConCadaJugada)
     };
     // clang-format off
     const Caso casos[] = {
-        {"salida de la partida con el seis doble", 1, 1, 1, 1, R(1, 6, 6, 1, 0), 9, 6, 1, {0, 0, 0, 0, 0, 0, 8}},
+        {"salida con el seis doble", 1, 1, 1, 1, R(1, 6, 6, 1, 0), 9, 6, 1, {0, 0, 0, 0, 0, 0, 8}},
         {"salida de la partida", 1, 1, 1, 1, R(1, 3, 5, 1, 0), 9, 3, 1, {0, 0, 0, 4, 0, 4, 0}},
         {"salida de otra mano", 1, 2, 1, 1, R(1, 3, 5, 1, 0), 9, 3, 1, {0, 0, 0, 7, 0, 7, 0}},
         {"salida a suertes", 1, 1, 2, 1, R(1, 3, 5, 1, 0), 9, 3, 1, {0, 0, 0, 7, 0, 7, 0}},
@@ -326,9 +330,9 @@ TEST(Grabadora, LosPesosDeLosNumerosSubenYBajanConCadaJugada)
         {"doble elegido", 4, 2, 1, 2, R(2, 3, 3, 1, -1), 3, 5, 2, {0, 0, 0, 1, 0, 0, 0}},
         {"ficha elegida", 4, 2, 1, 2, R(2, 3, 5, 1, -1), 3, 1, 2, {0, 0, 0, -2, 0, 3, 0}},
         // Record 1 was 6-6 and record 2 left a 2 open; record 3 joins the 6.
-        {"parejas: la tercera sobre el doble de salida", 3, 2, 1, 1, R(3, 6, 1, 2, -1), 2, 6, 3, {0, 3, -2, 0, 0, 0, -2}},
+        {"parejas: tercera sobre el doble", 3, 2, 1, 1, R(3, 6, 1, 2, -1), 2, 6, 3, {0, 3, -2, 0, 0, 0, -2}},
         {"individual: sin esa regla", 3, 2, 1, 2, R(3, 6, 1, 2, -1), 2, 6, 3, {0, 3, 0, 0, 0, 0, -2}},
-        {"parejas: la tercera en el otro numero", 3, 2, 1, 1, R(3, 2, 1, 1, -1), 2, 6, 3, {0, 3, -2, 0, 0, 0, 0}},
+        {"parejas: tercera en el otro", 3, 2, 1, 1, R(3, 2, 1, 1, -1), 2, 6, 3, {0, 3, -2, 0, 0, 0, 0}},
     };
     // clang-format on
     for (const Caso& caso : casos) {

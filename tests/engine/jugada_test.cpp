@@ -54,11 +54,12 @@ TEST(Jugada, LaPrimeraFichaSeGiraSegunElAsientoDeQuienSale)
         Entero asiento, a, b, extremoDado;
         Entero fichaA, fichaB; // as laid
     };
-    const Caso casos[] = {
-        {1, 6, 2, 1, 2, 6}, {2, 6, 2, 1, 2, 6}, {3, 6, 2, 1, 6, 2}, {4, 2, 6, 1, 6, 2},
-        {1, 2, 6, 1, 2, 6}, {1, 3, 3, 1, 3, 3}, {4, 5, 5, 1, 5, 5},
-        {3, 2, 6, 2, 6, 2}, // a first move handed to end 2 still opens at end 1
-    };
+    const Caso casos[] =
+        {
+            {1, 6, 2, 1, 2, 6}, {2, 6, 2, 1, 2, 6}, {3, 6, 2, 1, 6, 2},
+            {4, 2, 6, 1, 6, 2}, {1, 2, 6, 1, 2, 6}, {1, 3, 3, 1, 3, 3},
+            {4, 5, 5, 1, 5, 5}, {3, 2, 6, 2, 6, 2}, // a first move handed to end 2 still opens at end 1
+        };
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.asiento) + ": " + std::to_string(c.a) + "-" + std::to_string(c.b));
         BancoJugadas b;
@@ -92,11 +93,10 @@ TEST(Jugada, ConLosDosExtremosIgualesLaFichaVaAlQueTieneMenosFichas)
         Entero fichas1, fichas2, fichaA, fichaB, extremoDado, extremo;
     };
     const Caso casos[] = {
-        {3, 3, 4, 1, 1, 2}, // equal counts: end 2
-        {2, 3, 4, 1, 2, 1}, // end 1 holds fewer
-        {3, 2, 4, 1, 1, 2},
-        {3, 3, 4, 4, 1, 2}, // a double too
-        {2, 3, 1, 4, 1, 1}, // handed the wrong way round: turned rather than laid on a 1
+        {3, 3, 4, 1, 1, 2},                     // equal counts: end 2
+        {2, 3, 4, 1, 2, 1},                     // end 1 holds fewer
+        {3, 2, 4, 1, 1, 2}, {3, 3, 4, 4, 1, 2}, // a double too
+        {2, 3, 1, 4, 1, 1},                     // handed the wrong way round: turned rather than laid on a 1
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.fichas1) + "/" + std::to_string(c.fichas2) + " " +
@@ -124,11 +124,12 @@ TEST(Jugada, EnExtremosDistintosLaFichaSeGiraParaUnirElNumeroDelExtremo)
         Entero fichaA, fichaB, extremo, unido, abierto;
     };
     const Caso casos[] = {
-        {5, 3, 1, 5, 3}, {3, 5, 1, 5, 3}, {2, 6, 2, 2, 6}, {6, 2, 2, 2, 6},
-        {5, 2, 1, 5, 2}, {5, 2, 2, 2, 5}, // fits both ends: the end chosen decides
+        {5, 3, 1, 5, 3}, {3, 5, 1, 5, 3}, {2, 6, 2, 2, 6},
+        {6, 2, 2, 2, 6}, {5, 2, 1, 5, 2}, {5, 2, 2, 2, 5}, // fits both ends: the end chosen decides
     };
     for (const Caso& c : casos) {
-        SCOPED_TRACE(std::to_string(c.fichaA) + "-" + std::to_string(c.fichaB) + " en " + std::to_string(c.extremo));
+        SCOPED_TRACE(std::to_string(c.fichaA) + "-" + std::to_string(c.fichaB) + " en " +
+                     std::to_string(c.extremo));
         BancoJugadas b;
         PrepararLineaAbierta(b, 5, 2, 1, 1);
         b.DarFicha(1, c.fichaA, c.fichaB);
@@ -214,9 +215,8 @@ TEST(Jugada, LaManoIndicadoraSeColocaSobreElHuecoDeCadaAsiento)
         Entero x, y;
     };
     const Caso casos[] = {
-        {1, 3, 100, 30, false, 1, 162},   {2, 2, 200, 44, false, 246, 0},
-        {3, 1, 120, 28, false, 677, 122}, {4, 3, 150, 30, true, 242, 567},
-        {4, 3, 150, 30, false, 206, 567},
+        {1, 3, 100, 30, false, 1, 162},  {2, 2, 200, 44, false, 246, 0},   {3, 1, 120, 28, false, 677, 122},
+        {4, 3, 150, 30, true, 242, 567}, {4, 3, 150, 30, false, 206, 567},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.asiento) + (c.holgada ? " holgada" : ""));
@@ -244,8 +244,14 @@ TEST(Jugada, BuscarFichaEnManoDaElUltimoHuecoConEsaFichaEnCualquierSentido)
         std::optional<Entero> hueco;
     };
     const Caso casos[] = {
-        {6, 2, 3, 3}, {2, 6, 3, 3}, {1, 4, 3, 2}, {4, 1, 3, 2},
-        {5, 5, 3, std::nullopt}, {3, 0, 3, std::nullopt}, {6, 2, 1, std::nullopt}, {6, 2, 0, std::nullopt},
+        {6, 2, 3, 3},
+        {2, 6, 3, 3},
+        {1, 4, 3, 2},
+        {4, 1, 3, 2},
+        {5, 5, 3, std::nullopt},
+        {3, 0, 3, std::nullopt},
+        {6, 2, 1, std::nullopt},
+        {6, 2, 0, std::nullopt},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.a) + "-" + std::to_string(c.b) + " de " + std::to_string(c.p));
@@ -283,7 +289,8 @@ TEST(Jugada, ComprobarFichaJugableSigueLaSalidaYLosExtremos)
         e.Manos[4][2] = {5, 1, kEnMano};
         e.Manos[4][3] = {3, 2, kPuesta};
         e.SalidaA = e.SalidaB = 6;
-        e.Linea.Extremos = c.numeroJugada == 1 ? std::array<Entero, 3>{0, 9, 9} : std::array<Entero, 3>{0, 1, 4};
+        e.Linea.Extremos =
+            c.numeroJugada == 1 ? std::array<Entero, 3>{0, 9, 9} : std::array<Entero, 3>{0, 1, 4};
         e.NumeroMano = c.numeroMano;
         e.NumeroJugada = c.numeroJugada;
         a.PrimeraMano = c.primeraMano;
@@ -334,7 +341,8 @@ struct FichaDada
 // new to its hand that keeps the two ends apart (equal ends would choose the end themselves; the placement
 // depends on nothing else), and the tiles are noted in `notadas`; with `dadas` the hands hold them all from
 // the start, as after a deal, so that the draw is the last slot of its hand.
-void JugarLineaQueDaLaVuelta(BancoJugadas& b, const std::vector<FichaDada>* dadas, std::vector<FichaDada>& notadas)
+void JugarLineaQueDaLaVuelta(BancoJugadas& b, const std::vector<FichaDada>* dadas,
+                             std::vector<FichaDada>& notadas)
 {
     PrepararMano(b, 1);
     b.e.FichasMonton = 1;
@@ -440,7 +448,8 @@ TEST(Jugada, SeRobaDeUnaEnUnaHastaLaReservaDelMonton)
         PrepararLineaAbierta(b, 6, 6, 1, 0);
         b.e.JugadorTurno = 2;
         b.DarFicha(2, 1, 0);
-        for (int i = 1; i <= c.monton; ++i) b.e.Monton[I(i)] = {static_cast<Entero>(i % 6), static_cast<Entero>(i / 6)};
+        for (int i = 1; i <= c.monton; ++i)
+            b.e.Monton[I(i)] = {static_cast<Entero>(i % 6), static_cast<Entero>(i / 6)};
         b.e.FichasMonton = c.monton;
         const ZonaMonton zona = CalcularDisposicionMonton(7, 2, ElegirLadoMonton(b.a), b.pantalla);
         Contexto ctx = b.Ctx();
@@ -496,8 +505,7 @@ TEST(Jugada, ElPaseGuardaLosExtremosYDejaLoDemasDelRegistro)
         std::array<Entero, 7> peso; // seat 3's weights after the pass
     };
     const Caso casos[] = {
-        {3, 5, {0, 0, 0, -6, 0, -6, 0}},
-        {4, 4, {0, 0, 0, 0, -6, 0, 0}}, // the same number is weighed once
+        {3, 5, {0, 0, 0, -6, 0, -6, 0}}, {4, 4, {0, 0, 0, 0, -6, 0, 0}}, // the same number is weighed once
     };
     for (const Caso& c : casos) {
         BancoJugadas b;

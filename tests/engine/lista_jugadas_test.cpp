@@ -35,7 +35,7 @@ TEST(ListaJugadas, CadaLineaLlevaNumeroNombreYFichaEnSusColumnas)
         {7, Registro(9, 9, 9, false), "Ana", " 7 Ana       Pasa"},
         {40, Registro(2, 0, 0, true), "Jugador4", "40 Jugador4  0-0 ???"},
         {99, Registro(1, 5, 2, true), "Maximiliano", "99 Maximilia 5-2 ???"}, // never wider than 9
-        {5, Registro(2, 1, 3, false), "Begoña", " 5 Begoña    1-3"},           // characters, not bytes
+        {5, Registro(2, 1, 3, false), "Begoña", " 5 Begoña    1-3"},          // characters, not bytes
         {1, Registro(1, 2, 6, false), "", " 1           2-6"},
     };
     for (const Caso& c : casos) {

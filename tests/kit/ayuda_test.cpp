@@ -9,7 +9,8 @@
 
 namespace {
 
-class Ayuda : public prueba::EntornoPrueba {
+class Ayuda : public prueba::EntornoPrueba
+{
 protected:
     void SetUp() override
     {
@@ -30,16 +31,19 @@ protected:
     {
         QFile f(carpeta.filePath(QString::fromLatin1(nombre)));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head><body><p>%1</p></body></html>")
-                    .arg(QString::fromUtf8(titulo))
-                    .toUtf8());
+        f.write(
+            QStringLiteral(
+                "<html><head><meta charset=\"utf-8\"><title>%1</title></head><body><p>%1</p></body></html>")
+                .arg(QString::fromUtf8(titulo))
+                .toUtf8());
     }
     QTemporaryDir carpeta;
 };
 
 TEST_F(Ayuda, cada_contexto_abre_su_pagina_y_uno_desconocido_el_indice)
 {
-    struct Caso {
+    struct Caso
+    {
         zp::Entero contexto;
         const char* pagina;
         const char* titulo;

@@ -8,7 +8,8 @@ namespace {
 using prueba::EntornoPrueba;
 
 // Un reloj que, en la pausa, mira dónde está la portada y si se ve.
-class RelojQueMira : public prueba::RelojPrueba {
+class RelojQueMira : public prueba::RelojPrueba
+{
 public:
     void pauseUntil(std::uint32_t inicio, std::uint32_t transcurrido) override
     {
@@ -34,7 +35,8 @@ using Careta = EntornoPrueba;
 
 TEST_F(Careta, centrada_en_la_pantalla_y_1500_ms_con_cualquier_velocidad)
 {
-    struct Caso {
+    struct Caso
+    {
         QSize pantalla;
         zp::Entero velocidad;
         QPoint esquina;

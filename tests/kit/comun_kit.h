@@ -27,7 +27,8 @@ inline zp::Surface HojaDePrueba()
 }
 
 // Un reloj que nunca espera: cada pausa avanza su hora y queda anotada.
-class RelojPrueba : public zp::Clock {
+class RelojPrueba : public zp::Clock
+{
 public:
     std::uint32_t now() override { return ahora; }
     void pauseUntil(std::uint32_t inicio, std::uint32_t transcurrido) override
@@ -40,7 +41,8 @@ public:
 };
 
 // La mesa de 800 x 600 (710 de mesa), la hoja de prueba, sin sonido y con las pausas en el reloj de prueba.
-class EntornoPrueba : public ::testing::Test {
+class EntornoPrueba : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -59,18 +61,21 @@ protected:
     {
         zp::PausaPrograma().PonerReloj(zp::systemClock());
         zp::Entorno() = zp::EntornoKit{};
+        zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(800, 600)));
     }
 
     // El píxel de la hoja en (x, y).
     QRgb Hoja(int x, int y) const { return hoja.pixel(x, y); }
 
     // true si el bloque w x h de `s` en (dx, dy) es el de la hoja en (sx, sy).
-    ::testing::AssertionResult BloqueDeHoja(const zp::Surface& s, int dx, int dy, int w, int h, int sx, int sy) const
+    ::testing::AssertionResult BloqueDeHoja(const zp::Surface& s, int dx, int dy, int w, int h, int sx,
+                                            int sy) const
     {
         for (int j = 0; j < h; ++j)
             for (int i = 0; i < w; ++i)
                 if (s.pixel(dx + i, dy + j) != hoja.pixel(sx + i, sy + j))
-                    return ::testing::AssertionFailure() << "distinto en (" << dx + i << ", " << dy + j << ")";
+                    return ::testing::AssertionFailure()
+                           << "distinto en (" << dx + i << ", " << dy + j << ")";
         return ::testing::AssertionSuccess();
     }
 

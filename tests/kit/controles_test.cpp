@@ -36,10 +36,15 @@ bool Parecido(QRgb p, QRgb color)
 {
     const int r = qRed(p), g = qGreen(p), b = qBlue(p);
     switch (color) {
-    case zp::kAzul: return b >= 200 && r <= 110 && g <= 110;
-    case zp::kBlanco: return r >= 235 && g >= 235 && b >= 235;
-    case zp::kNegro: return r <= 60 && g <= 60 && b <= 60;
-    default: return std::abs(r - qRed(color)) <= 30 && std::abs(g - qGreen(color)) <= 30 && std::abs(b - qBlue(color)) <= 30;
+    case zp::kAzul:
+        return b >= 200 && r <= 110 && g <= 110;
+    case zp::kBlanco:
+        return r >= 235 && g >= 235 && b >= 235;
+    case zp::kNegro:
+        return r <= 60 && g <= 60 && b <= 60;
+    default:
+        return std::abs(r - qRed(color)) <= 30 && std::abs(g - qGreen(color)) <= 30 &&
+               std::abs(b - qBlue(color)) <= 30;
     }
 }
 
@@ -63,10 +68,12 @@ TEST_F(Controles, el_interruptor_muestra_su_lampara_y_su_titulo_en_un_marco)
         buleano.surface().clear();
         zp::DibujarBuleano(ventana, buleano, QStringLiteral("Sonido "), valor);
 
-        const auto& lampara = valor ? zp::recursos::bmpvario::BuleanoEncendido : zp::recursos::bmpvario::BuleanoApagado;
+        const auto& lampara =
+            valor ? zp::recursos::bmpvario::BuleanoEncendido : zp::recursos::bmpvario::BuleanoApagado;
         EXPECT_TRUE(BloqueDeHoja(buleano.surface(), 0, 0, 17, 17, lampara.x, lampara.y));
         // El ancho es el del título sin el espacio final, más 20.
-        EXPECT_EQ(buleano.logicalGeometry(), QRect(40, 30, zp::textWidth(QStringLiteral("Sonido"), zp::FuenteControles()) + 20, 19));
+        EXPECT_EQ(buleano.logicalGeometry(),
+                  QRect(40, 30, zp::textWidth(QStringLiteral("Sonido"), zp::FuenteControles()) + 20, 19));
         // Letras azules con su borde de luz blanco.
         EXPECT_TRUE(HayColor(buleano.surface(), QRect(19, 1, 30, 15), zp::kAzul));
         EXPECT_TRUE(HayColor(buleano.surface(), QRect(19, 1, 30, 15), zp::kBlanco));
@@ -84,7 +91,8 @@ TEST_F(Controles, el_interruptor_muestra_su_lampara_y_su_titulo_en_un_marco)
 TEST_F(Controles, el_selector_se_dibuja_de_la_hoja_con_su_ancho)
 {
     const auto fila = Fila({"Directo", "Inverso"});
-    struct Caso {
+    struct Caso
+    {
         zp::Entero indice;
         int ancho;
     };
@@ -94,8 +102,8 @@ TEST_F(Controles, el_selector_se_dibuja_de_la_hoja_con_su_ancho)
         Surface s(180, 40, zp::kGrisClaro);
         // Sin texto de opción la barra queda limpia y se compara entera.
         zp::PintarSelector(s, c.indice, QString(), QString());
-        EXPECT_TRUE(BloqueDeHoja(s, 4, 14, 29, 20, 186, 75));  // la tecla suelta
-        EXPECT_TRUE(BloqueDeHoja(s, 35, 14, 5, 20, 275, 51));  // el extremo de la barra
+        EXPECT_TRUE(BloqueDeHoja(s, 4, 14, 29, 20, 186, 75)); // la tecla suelta
+        EXPECT_TRUE(BloqueDeHoja(s, 35, 14, 5, 20, 275, 51)); // el extremo de la barra
         for (int x = 40; x <= c.ancho - 3; ++x) EXPECT_TRUE(BloqueDeHoja(s, x, 14, 1, 20, 279, 51));
         // Marco grabado: blanco de (0, 6) a (w, 36) y gris de (1, 7) a (w + 1, 37).
         EXPECT_EQ(s.pixel(0, 20), zp::kBlanco);
@@ -134,14 +142,15 @@ TEST_F(Controles, cada_clic_pasa_a_la_opcion_siguiente)
     const auto dos = Fila({"Administrador", "Cliente"});
     const auto cinco = Fila({"a", "b", "c", "d", "e"});
     const auto vacia = Fila({});
-    struct Caso {
+    struct Caso
+    {
         const char* nombre;
         const std::array<QString, 6>& fila;
         zp::Entero desde, hasta;
     };
     const Caso casos[] = {
-        {"1 a 2", dos, 1, 2},   {"2 vuelve a 1", dos, 2, 1},     {"4 a 5", cinco, 4, 5},
-        {"5 vuelve a 1", cinco, 5, 1}, {"fila vacía", vacia, 1, 1}, {"valor fuera de la fila", dos, 9, 1},
+        {"1 a 2", dos, 1, 2},           {"2 vuelve a 1", dos, 2, 1}, {"4 a 5", cinco, 4, 5},
+        {"5 vuelve a 1", cinco, 5, 1},  {"fila vacía", vacia, 1, 1}, {"valor fuera de la fila", dos, 9, 1},
         {"valor negativo", dos, -3, 1},
     };
     for (const Caso& c : casos) {
@@ -157,7 +166,8 @@ TEST_F(Controles, cada_clic_pasa_a_la_opcion_siguiente)
     zp::AvanzarSelector(selector, 1, valor, QStringLiteral(" Modo de juego en red  "), dos);
     EXPECT_EQ(valor, 2);
     // La tecla se ve pulsada 190 ms a velocidad 50 y al final vuelve a verse suelta.
-    EXPECT_EQ(reloj.pausas, (std::vector<std::uint32_t>{zp::DuracionPausa(190, 50), zp::DuracionPausa(190, 50)}));
+    EXPECT_EQ(reloj.pausas,
+              (std::vector<std::uint32_t>{zp::DuracionPausa(190, 50), zp::DuracionPausa(190, 50)}));
     EXPECT_TRUE(BloqueDeHoja(selector.surface(), 4, 14, 29, 20, 186, 75));
     // Un valor fuera de la fila se dibuja sin texto en vez de leer fuera de la tabla.
     zp::DibujarSelector(selector, 1, 40, QString(), dos);
@@ -166,7 +176,8 @@ TEST_F(Controles, cada_clic_pasa_a_la_opcion_siguiente)
 
 TEST_F(Controles, zonas_de_clic_con_sus_bordes)
 {
-    struct Caso {
+    struct Caso
+    {
         const char* zona;
         std::function<bool(QPoint)> dentro;
         QPoint punto;
@@ -202,7 +213,8 @@ TEST_F(Controles, zonas_de_clic_con_sus_bordes)
         {"flecha de bajar", zp::EnFlechaAbajo, {175, 13}, false},
     };
     for (const Caso& c : casos) {
-        EXPECT_EQ(c.dentro(c.punto), c.esperado) << c.zona << " en (" << c.punto.x() << ", " << c.punto.y() << ")";
+        EXPECT_EQ(c.dentro(c.punto), c.esperado)
+            << c.zona << " en (" << c.punto.x() << ", " << c.punto.y() << ")";
     }
 }
 
@@ -213,7 +225,8 @@ TEST_F(Controles, el_potenciometro_pone_el_mando_en_valor_mas_8)
         Surface s(132, 44, zp::kGrisClaro);
         zp::PintarPotenciometro(s, valor, QStringLiteral("Velocidad"));
         const int x = valor + 8;
-        // Borde en relieve: blanco arriba y a la izquierda, gris a la derecha y abajo; la marca roja en x + 6.
+        // Borde en relieve: blanco arriba y a la izquierda, gris a la derecha y abajo; la marca roja en x
+        // + 6.
         EXPECT_EQ(s.pixel(x, 17), zp::kBlanco);
         EXPECT_EQ(s.pixel(x, 30), zp::kBlanco);
         EXPECT_EQ(s.pixel(x + 12, 17), zp::kGris);
@@ -246,7 +259,8 @@ TEST_F(Controles, el_spin_muestra_sus_flechas_su_titulo_y_su_valor)
     zp::PictureBox spin;
     spin.setSurface(Surface(200, 30, zp::kGrisClaro));
     QLineEdit tex_spin(&spin);
-    struct Caso {
+    struct Caso
+    {
         zp::Entero valor;
         const char* texto;
     };
@@ -273,12 +287,15 @@ TEST_F(Controles, el_spin_muestra_sus_flechas_su_titulo_y_su_valor)
 TEST_F(Controles, el_recuadro_con_titulo_centra_su_cuadro_de_texto)
 {
     Surface ventana(400, 200, zp::kGrisClaro);
-    struct Caso {
+    struct Caso
+    {
         int x, y, anchoControl;
         QPoint esperado;
     };
-    for (const Caso c : {Caso{30, 50, 121, {43, 58}}, Caso{200, 100, 83, {232, 108}}, Caso{10, 20, 120, {23, 28}}}) {
-        EXPECT_EQ(zp::DibujarEtiquetaEnmarcada(ventana, c.x, c.y, QStringLiteral(" Nombre "), c.anchoControl), c.esperado);
+    for (const Caso c :
+         {Caso{30, 50, 121, {43, 58}}, Caso{200, 100, 83, {232, 108}}, Caso{10, 20, 120, {23, 28}}}) {
+        EXPECT_EQ(zp::DibujarEtiquetaEnmarcada(ventana, c.x, c.y, QStringLiteral(" Nombre "), c.anchoControl),
+                  c.esperado);
     }
     EXPECT_EQ(ventana.pixel(30, 65), zp::kBlanco);
     EXPECT_EQ(ventana.pixel(175, 65), zp::kBlanco);

@@ -14,7 +14,8 @@ const QString kDoce = QStringLiteral("            Tiempo de espera: ");
 
 TEST(LineaTiempoEspera, minutos_y_segundos)
 {
-    struct Caso {
+    struct Caso
+    {
         int segundos;
         QString linea;
     };
@@ -31,7 +32,8 @@ TEST(LineaTiempoEspera, minutos_y_segundos)
 
 TEST_F(PanelEspera, se_centra_en_la_mesa_con_su_alto_segun_las_lineas)
 {
-    struct Caso {
+    struct Caso
+    {
         zp::Entero lineas;
         QRect sitio;
     };
@@ -49,7 +51,8 @@ TEST_F(PanelEspera, se_centra_en_la_mesa_con_su_alto_segun_las_lineas)
         EXPECT_EQ(panel.geometry(), c.sitio);
         const zp::Surface& s = panel.surface();
         const int alto = c.sitio.height();
-        // Marco en relieve y recuadros hundidos del título (14,14)-(425,38) y del texto hasta 16 x líneas + 54.
+        // Marco en relieve y recuadros hundidos del título (14,14)-(425,38) y del texto hasta 16 x líneas
+        // + 54.
         EXPECT_EQ(s.pixel(1, 50), zp::kBlanco);
         EXPECT_EQ(s.pixel(439, 50), zp::kGris);
         EXPECT_EQ(s.pixel(200, alto - 1), zp::kGris);
@@ -83,13 +86,15 @@ TEST_F(PanelEspera, el_texto_lleva_el_tiempo_y_cambia_una_vez_por_segundo)
     EXPECT_EQ(panel.TextoTitulo(), QStringLiteral("Juego en red"));
     EXPECT_EQ(panel.surface().image(), visto);
 
-    struct Paso {
+    struct Paso
+    {
         std::uint32_t ms;
         QString cola;
     };
-    for (const Paso& p : {Paso{1000, QStringLiteral("1 segundos.")}, Paso{45000, QStringLiteral("45 segundos.")},
-                          Paso{60000, QStringLiteral("1 minuto y 0 segundos.")},
-                          Paso{125000, QStringLiteral("2 minutos y 5 segundos.")}}) {
+    for (const Paso& p :
+         {Paso{1000, QStringLiteral("1 segundos.")}, Paso{45000, QStringLiteral("45 segundos.")},
+          Paso{60000, QStringLiteral("1 minuto y 0 segundos.")},
+          Paso{125000, QStringLiteral("2 minutos y 5 segundos.")}}) {
         reloj.ahora = 100000 + p.ms;
         texto = base;
         panel.MostrarEspera(QStringLiteral("Juego en red"), texto, 5);

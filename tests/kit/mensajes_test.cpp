@@ -46,7 +46,8 @@ using CajaMensajes = EntornoPrueba;
 
 TEST_F(CajaMensajes, tamano_y_botones_segun_las_lineas)
 {
-    struct Caso {
+    struct Caso
+    {
         int lineas, alto, arriba;
     };
     // Mesa de 710 x 600: la caja queda a la izquierda 155.
@@ -122,7 +123,8 @@ TEST_F(CajaMensajes, respuesta_de_cada_boton_y_tecla)
         };
     };
     auto cerrar = [](mensajes& caja) { caja.close(); };
-    struct Caso {
+    struct Caso
+    {
         const char* nombre;
         int botones;
         Accion accion;
@@ -158,7 +160,8 @@ TEST_F(CajaMensajes, respuesta_de_cada_boton_y_tecla)
 
 TEST_F(CajaMensajes, se_centra_en_la_mesa_o_en_toda_la_pantalla)
 {
-    struct Caso {
+    struct Caso
+    {
         const char* nombre;
         int anchoMesa, anchoPantalla, altoPantalla;
         bool ajustesAbiertos;
@@ -186,6 +189,24 @@ TEST_F(CajaMensajes, se_centra_en_la_mesa_o_en_toda_la_pantalla)
     EXPECT_EQ(zp::Entorno().AltoPantalla, 600);
 }
 
+TEST_F(CajaMensajes, en_una_pantalla_mayor_crece_con_ella_y_sus_botones_responden)
+{
+    zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(1600, 1200))); // 1,6 píxeles reales por cada uno
+    bool pulsadoEnSuSitio = false;
+    AlAbrirse([&](mensajes& caja) {
+        EXPECT_EQ(caja.GeometriaLogica(), QRect(155, 208, 400, 184));
+        const zp::VirtualScreen& pantalla = zp::virtualScreen();
+        EXPECT_EQ(caja.geometry(), pantalla.toRealOnScreen(QRect(155, 208, 400, 184)));
+        EXPECT_EQ(caja.geometry().width(), 640);
+        EXPECT_EQ(caja.Pic_No->geometry(), pantalla.toReal(QRect(332, 115, 55, 55)));
+        pulsadoEnSuSitio = true;
+        QTest::mousePress(caja.Pic_No, Qt::LeftButton, {}, QPoint(80, 80));
+    });
+    const bool r = zp::MostrarMensaje(QStringLiteral("Pregunta"), QStringLiteral("¿Sí o no?"), 3, 2);
+    EXPECT_TRUE(pulsadoEnSuSitio);
+    EXPECT_FALSE(r);
+}
+
 TEST_F(CajaMensajes, quita_el_reloj_de_arena_de_la_mesa)
 {
     QWidget mesa;
@@ -207,8 +228,8 @@ TEST_F(CajaMensajes, una_caja_abierta_encima_de_otra_no_le_cambia_la_respuesta)
             EXPECT_NE(&otra, &primera);
             Pulsar(otra.Pic_BotSalir);
         });
-        segunda = zp::MostrarMensaje(QStringLiteral("Juego en red"), QStringLiteral("Se perdió la conexión."), 2, 1,
-                                     5100);
+        segunda = zp::MostrarMensaje(QStringLiteral("Juego en red"), QStringLiteral("Se perdió la conexión."),
+                                     2, 1, 5100);
         // La primera sigue abierta y espera su propia respuesta.
         EXPECT_EQ(CajaAbierta(), &primera);
         EXPECT_TRUE(primera.isVisible());
@@ -244,8 +265,8 @@ TEST_F(CajaMensajes, la_ayuda_abre_su_pagina_y_deja_la_caja_como_estaba)
         EXPECT_EQ(zp::AyudaAbierta()->parentWidget(), &caja);
         caja.close();
     });
-    const bool r = zp::MostrarMensaje(QStringLiteral("Jugador con cinco dobles"), QStringLiteral("¿Las rechaza?"),
-                                      3, 2, 2144);
+    const bool r = zp::MostrarMensaje(QStringLiteral("Jugador con cinco dobles"),
+                                      QStringLiteral("¿Las rechaza?"), 3, 2, 2144);
     zp::PonerCarpetaAyuda(QStringLiteral(":/ayuda/"));
     // Al cerrarse la caja, la ayuda sigue abierta, ahora de la mesa.
     ASSERT_NE(zp::AyudaAbierta(), nullptr);
@@ -261,14 +282,16 @@ TEST_F(CajaMensajes, la_ayuda_abre_su_pagina_y_deja_la_caja_como_estaba)
 TEST(EtiquetaMensaje, parte_en_los_saltos_y_en_las_palabras)
 {
     const zp::FontSpec fuente = zp::FuenteTextoMensaje();
-    struct Caso {
+    struct Caso
+    {
         const char* nombre;
         QString texto;
         int lineas;
     };
-    const QString largo = QStringLiteral("Cuando se juega una partida en red en modo  Cliente  no  se puede comenzar "
-                                         "una nueva partida, ya que esta posibilidad sólo la tiene el Administrador "
-                                         "de la misma.");
+    const QString largo =
+        QStringLiteral("Cuando se juega una partida en red en modo  Cliente  no  se puede comenzar "
+                       "una nueva partida, ya que esta posibilidad sólo la tiene el Administrador "
+                       "de la misma.");
     const Caso casos[] = {
         {"una línea", QStringLiteral("Texto corto"), 1},
         {"salto CR LF", QStringLiteral("Uno\r\nDos"), 2},
@@ -282,7 +305,9 @@ TEST(EtiquetaMensaje, parte_en_los_saltos_y_en_las_palabras)
         for (const QString& l : lineas) EXPECT_LE(zp::textWidth(l, fuente), 365);
     }
     // Los espacios dobles del texto se conservan dentro de la línea.
-    EXPECT_TRUE(zp::PartirEnLineas(largo, 365, fuente).join(QLatin1Char(' ')).contains(QStringLiteral("modo  Cliente")));
+    EXPECT_TRUE(zp::PartirEnLineas(largo, 365, fuente)
+                    .join(QLatin1Char(' '))
+                    .contains(QStringLiteral("modo  Cliente")));
 }
 
 } // namespace

@@ -1,0 +1,121 @@
+// The endgame search over seeded corpora of real gate positions: exact against the plain enumerator, the
+// node-count signature, the largest positions, and the budget.
+#include <gtest/gtest.h>
+
+#include "bench/corpus_final.h"
+#include "engine/final_mano.h"
+#include "final_referencia.h"
+
+namespace zp {
+namespace {
+
+// Node count over the benchmark's corpus: changes only when the search's behaviour does.
+constexpr std::uint64_t kFirma = 2170405;
+
+TEST(BusquedaFinalCorpus, coincide_con_la_enumeracion_simple_en_cada_configuracion)
+{
+    const std::vector<corpus::Posicion> posiciones = corpus::GenerarCorpus(400);
+    ASSERT_EQ(posiciones.size(), 2000u);
+    EstadoJuego e;
+    Ajustes a;
+    int comparadas = 0;
+    for (const corpus::Posicion& p : posiciones) {
+        corpus::Cargar(p, e, a);
+        ResultadoFinalMano previo;
+        previo.PorcentajeGanadas.fill(-1.0f);
+        previo.MediaPuntosGanados.fill(-1.0f);
+        const prueba::ResultadoReferencia ref = prueba::ExplorarReferencia(e, a, previo, 2'000'000);
+        if (!ref.Calculado) continue;
+        ++comparadas;
+        ResultadoFinalMano r = previo;
+        const InformeFinalMano inf = ExplorarFinalDeMano(e, a, r);
+        ASSERT_EQ(inf.Fin, FinBusqueda::Completa);
+        ASSERT_EQ(inf.Raices, ref.Raices)
+            << corpus::kConfiguraciones[static_cast<std::size_t>(p.Configuracion)].Nombre << " mano "
+            << p.Mano;
+        ASSERT_EQ(r.PorcentajeGanadas, ref.Salida.PorcentajeGanadas) << "mano " << p.Mano;
+        ASSERT_EQ(r.MediaPuntosGanados, ref.Salida.MediaPuntosGanados) << "mano " << p.Mano;
+    }
+    EXPECT_GE(comparadas, 1990);
+}
+
+TEST(BusquedaFinalCorpus, la_firma_de_nodos_del_corpus_no_cambia)
+{
+    EstadoJuego e;
+    Ajustes a;
+    std::uint64_t firma = 0;
+    for (const corpus::Posicion& p : corpus::CorpusCompleto()) {
+        corpus::Cargar(p, e, a);
+        ResultadoFinalMano r;
+        const InformeFinalMano inf = ExplorarFinalDeMano(e, a, r);
+        ASSERT_EQ(inf.Fin, FinBusqueda::Completa) << "mano " << p.Mano;
+        firma += inf.PosicionesVisitadas;
+    }
+    EXPECT_EQ(firma, kFirma);
+}
+
+corpus::Posicion Grande(std::size_t i)
+{
+    const corpus::Referencia g = corpus::kGrandes[i];
+    return corpus::PosicionesDeManos(g.Configuracion, g.Mano, g.Mano + 1)
+        .at(static_cast<std::size_t>(g.Indice));
+}
+
+TEST(BusquedaFinalCorpus, mas_de_32767_desenlaces_bajo_una_raiz_siguen_exactos)
+{
+    // The largest three-seat positions: one root alone gathers more than a 16-bit total holds.
+    for (std::size_t i = 16; i < 20; ++i) {
+        SCOPED_TRACE(i);
+        EstadoJuego e;
+        Ajustes a;
+        corpus::Cargar(Grande(i), e, a);
+        const prueba::ResultadoReferencia ref = prueba::ExplorarReferencia(e, a, ResultadoFinalMano{});
+        ASSERT_TRUE(ref.Calculado);
+        std::uint64_t mayor = 0;
+        for (const prueba::CuentaRaiz& c : ref.Cuentas) mayor = std::max(mayor, c.Total);
+        EXPECT_GT(mayor, 32767u);
+        ResultadoFinalMano r;
+        ASSERT_EQ(ExplorarFinalDeMano(e, a, r).Fin, FinBusqueda::Completa);
+        EXPECT_EQ(r.PorcentajeGanadas, ref.Salida.PorcentajeGanadas);
+        EXPECT_EQ(r.MediaPuntosGanados, ref.Salida.MediaPuntosGanados);
+    }
+}
+
+TEST(BusquedaFinalCorpus, la_posicion_mayor_termina_y_cuenta_mas_de_lo_que_cabe_en_32_bits)
+{
+    EstadoJuego e;
+    Ajustes a;
+    corpus::Cargar(Grande(0), e, a);
+    ResultadoFinalMano r;
+    const InformeFinalMano inf = ExplorarFinalDeMano(e, a, r);
+    ASSERT_EQ(inf.Fin, FinBusqueda::Completa);
+    EXPECT_EQ(inf.Desenlaces, 105721476824u);
+    EXPECT_LT(inf.PosicionesVisitadas, kPresupuestoFinal / 4);
+    for (int k = 1; k <= inf.Raices; ++k) {
+        EXPECT_GE(r.PorcentajeGanadas[static_cast<std::size_t>(k)], 0.0f);
+        EXPECT_LE(r.PorcentajeGanadas[static_cast<std::size_t>(k)], 100.0f);
+    }
+}
+
+TEST(BusquedaFinalCorpus, pasado_el_presupuesto_se_niega_sin_tocar_los_resultados)
+{
+    EstadoJuego e;
+    Ajustes a;
+    corpus::Cargar(Grande(0), e, a);
+    ResultadoFinalMano r;
+    r.PorcentajeGanadas.fill(-3.0f);
+    r.MediaPuntosGanados.fill(-3.0f);
+    const InformeFinalMano inf = ExplorarFinalDeMano(e, a, r, 10'000);
+    EXPECT_EQ(inf.Fin, FinBusqueda::FueraDePresupuesto);
+    EXPECT_EQ(inf.PosicionesVisitadas, 10'000u);
+    EXPECT_EQ(r.PorcentajeGanadas[1], -3.0f);
+    EXPECT_EQ(r.MediaPuntosGanados[1], -3.0f);
+
+    // The next search starts afresh: nothing of the abandoned one is remembered as counted.
+    const InformeFinalMano otra = ExplorarFinalDeMano(e, a, r);
+    EXPECT_EQ(otra.Fin, FinBusqueda::Completa);
+    EXPECT_EQ(otra.Desenlaces, 105721476824u);
+}
+
+} // namespace
+} // namespace zp
