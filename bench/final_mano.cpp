@@ -108,6 +108,10 @@ int main(int argc, char** argv)
                 static_cast<unsigned long long>(desenlaces), static_cast<unsigned long long>(maxDesenlaces));
     std::printf("time per search:   median %.4f ms, p99 %.3f ms, worst %.2f ms\n",
                 ordenados[ordenados.size() / 2], ordenados[ordenados.size() * 99 / 100], ordenados.back());
+    std::vector<double> mayores(tiempos.end() - static_cast<std::ptrdiff_t>(std::size(corpus::kGrandes)),
+                                tiempos.end());
+    std::sort(mayores.begin(), mayores.end());
+    std::printf("  the %zu largest alone: median %.2f ms\n", mayores.size(), mayores[mayores.size() / 2]);
     for (std::size_t c = 0; c < corpus::kConfiguraciones.size(); ++c)
         std::printf("  worst %-16s %.2f ms\n", corpus::kConfiguraciones[c].Nombre, peorPorConfig[c]);
     std::printf("refused past the budget: %llu\n", static_cast<unsigned long long>(rechazos));

@@ -278,6 +278,10 @@ struct EstadoJuego {
     Entero LineaGrabadora = -1;     // the move-list line showing the current move, -1 none
     Entero PunteroMesa = 0;         // the remote's pointer: 1 pointing hand, 0 default, 11 hourglass
     std::vector<std::string> LineasListaJugadas; // the move list's lines: line n - 1 shows record n
+
+    // What the window asked for when it abandoned the match during a wait (a Peticion, partida.h): the
+    // engine unwinds that match and hands the request back to the top-level caller.
+    Entero PeticionPendiente = 0;
 };
 
 } // namespace zp

@@ -73,6 +73,7 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
         for (std::size_t s = 1; s <= static_cast<std::size_t>(e.HuecosMano[p]); ++s) {
             const HuecoMano& h = e.Manos[p][s];
             if (h.Estado != kEnMano) continue;
+            assert(h.PuntoA >= 0 && h.PuntoA <= 6 && h.PuntoB >= 0 && h.PuntoB <= 6);
             manos[p] |= MascaraFichas{1} << IndiceFicha(h.PuntoA, h.PuntoB);
             if (static_cast<int>(p) != m) continue;
             if (h.PuntoA == e1 || h.PuntoA == e2)
@@ -96,7 +97,7 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
         }
     }
 
-    // 4. Summary per root.
+    // 4. Summary per root. Counts pass 2^24, so each quotient is taken in double and rounded to Single once.
     for (std::size_t k = 1; k <= static_cast<std::size_t>(n); ++k) {
         const ValorFinal& v = valores[k];
         r.PorcentajeGanadas[k] =

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/estado.h"
+#include "engine/pantalla.h"
 
 namespace zp {
 
@@ -66,6 +67,32 @@ public:
     virtual int LineaSuperiorListaJugadas() const { return 0; }
     // The automatic player's pointing hand sweeping over the tiles the seat still holds, while it thinks.
     virtual void IndicarFichas(Entero /*asiento*/) {}
+
+    // The match loop and the end of a hand.
+    virtual void ParpadearMano(Entero /*asiento*/) {} // the hand in turn blinks
+    // The domino sign blinking over the hand that emptied, with its sound; the hand is drawn again after.
+    virtual void MostrarSenalDomino(Entero /*asiento*/) {}
+    virtual void OcultarFlechas() {}       // the two end arrows
+    virtual void OcultarPanelTurno() {}    // the network turn panel
+    virtual void OcultarBombillaTutor() {} // the tutor's bulb
+    // The turn panel naming the player in turn, with the clock of the wait started by
+    // Usuario::IniciarEspera. While the engine waits with TipoEspera 2 the window keeps the clock going.
+    virtual void DibujarEsperandoJugada() {}
+    virtual void PonerPunteroContinuar(Puntero /*puntero*/) {}
+    virtual void EncenderTeclaGrabadora() {} // the remote's power key drawn lit
+
+    // Start-up.
+    virtual void MostrarCareta() {}
+    virtual void CerrarCareta() {}
+    // The table window loaded, sized to the screen and laid out.
+    virtual void DisponerMesa(const Pantalla& /*pantalla*/) {}
+    virtual void PintarGrabadora() {} // the recorder remote's picture
+    // The marble over the whole table, kept as the clean copy every erase copies from.
+    virtual void PintarFondo() {}
+    virtual void MostrarMesa() {} // shown and refreshed
+    virtual void RedibujarMesa() {} // the whole table from the game state
+    // The screen's fonts are larger than the layout was made for.
+    virtual bool LetraGrande() const { return false; }
 };
 
 class MesaNula : public Mesa

@@ -43,6 +43,10 @@ public:
     // The person drags the grid's tiles into the hands (the table's handlers call ColocarFichaReparto and
     // DevolverFichaReparto) until `terminado` holds.
     virtual Espera EsperarRepartoManual(EstadoJuego& e, const std::function<bool()>& terminado) = 0;
+
+    // Lets the window handle the events pending now, once, without waiting for any; the match may have been
+    // abandoned meanwhile.
+    virtual Espera AtenderEventos() { return Espera::Cumplida; }
 };
 
 // Headless person: answers from the scripts given, else by default (accept, continue, end 1, the first

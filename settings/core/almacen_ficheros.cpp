@@ -27,4 +27,14 @@ void AlmacenFicheros::AplicarManosRecibidas(const std::string& cadenaSituacion)
     (void)zp::AplicarManosRecibidas(cadenaSituacion, juego_);
 }
 
+std::vector<AvisoAlmacen> AlmacenFicheros::CargarAjustes()
+{
+    return zp::CargarAjustes(carpeta_, juego_, datos_).Mensajes;
+}
+
+void AlmacenFicheros::CargarEtiquetasOpciones()
+{
+    zp::CargarEtiquetasOpciones(OpcionesSelector, datos_.ModoJuego);
+}
+
 } // namespace zp

@@ -2,8 +2,10 @@
 // The engine's state-file service over the real work folder.
 #include "engine/almacen.h"
 #include "engine/estado.h"
+#include "settings/core/etiquetas_opciones.h"
 
 #include <string>
+#include <vector>
 
 namespace zp {
 
@@ -19,6 +21,11 @@ public:
     std::string GenerarCadenaSituacion() override;
     // A deal that does not read as a whole state is dropped: the hands stay as they were.
     void AplicarManosRecibidas(const std::string& cadenaSituacion) override;
+    std::vector<AvisoAlmacen> CargarAjustes() override;
+    void CargarEtiquetasOpciones() override;
+
+    // The option texts of every selector, as the settings windows show them.
+    TablaOpciones OpcionesSelector{};
 
 private:
     EstadoJuego& juego_;

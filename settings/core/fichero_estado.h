@@ -2,6 +2,7 @@
 // State files: the settings file ZARPE33.INI, the snapshots ZARPE33.DRE and ZARPE33.ARE and the stored
 // games, all three quoted lines of the state strings, CRLF, one byte per character in Windows-1252.
 // `carpetaDatos` is the work folder, ending in "/".
+#include "engine/almacen.h"
 #include "engine/estado.h"
 #include "settings/core/cadenas_estado.h"
 #include "settings/core/fichero_seguro.h"
@@ -22,12 +23,7 @@ constexpr std::string_view kTituloErrorCarga = "Error en la carga de datos";
 constexpr int kErrorFicheroDanado = 13;
 
 // A message for the program's message box: the window layer shows it, with one button.
-struct MensajeCarga
-{
-    std::string Titulo;
-    std::string Texto;
-    int Lineas = 3;
-};
+using MensajeCarga = AvisoAlmacen;
 
 // The three lines of a state file, and back. Lines ending in LF alone are read as well.
 std::string ComponerFicheroEstado(const CadenasEstado& cadenas);

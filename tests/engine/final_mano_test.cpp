@@ -79,8 +79,8 @@ MesaFinal TresJugadores()
 TEST(BusquedaFinalMano, cuenta_cada_raiz_como_las_candidatas_y_puntua_cada_desenlace)
 {
     const std::vector<Caso> casos = {
-        // 3-3 once; 5-3 at end 2 (joined by 5) and at end 1 (joined by 3). The last: 5-5 closes the line and
-        // seat 4 wins with the fewer pips, scoring everybody's 18.
+        // 3-3 once; 5-3 at end 2 (joined by 5) and at end 1 (joined by 3). The third leaves a 5 at both ends
+        // that nobody holds: the line is closed and seat 4 wins with the fewer pips, scoring everybody's 18.
         {"una ficha doble es una raiz y una ficha de dos extremos son dos",
          Con(Individual("33 53", "66", 3, 5), 1, 1, 2),
          {{100, 12}, {100, 12}, {100, 18}},
@@ -118,8 +118,8 @@ TEST(BusquedaFinalMano, cuenta_cada_raiz_como_las_candidatas_y_puntua_cada_desen
          ParejasEmpatadas(3, 2, 2, 1),
          {{100, 7}},
          1},
-        // Closed by end 1 alone, seat 4 would lose on pips; with the other end open seat 4 passes nobody and
-        // dominoes. The second root lets seat 2 domino.
+        // Judged by end 1 alone the line would be closed and seat 4 lose on pips; the other end is still open,
+        // so seat 2 passes and seat 4 dominoes. The second root lets seat 2 domino.
         {"una linea solo esta cerrada si nadie puede poner en ningun extremo",
          ExtremoUnoMuerto(),
          {{100, 1}, {0, 0}},

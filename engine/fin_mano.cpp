@@ -1,0 +1,425 @@
+#include "engine/fin_mano.h"
+
+#include <algorithm>
+#include <cassert>
+
+#include "engine/grabadora.h"
+#include "engine/partida.h"
+#include "engine/reparto.h"
+#include "engine/salida.h"
+#include "engine/turno.h"
+
+namespace zp {
+
+namespace {
+
+constexpr int kTopeTotal = 999;
+constexpr int kAyudaHistorico = 2183;
+constexpr int kSonidoFinPartida = 14;
+constexpr int kSonidoPulsar = 6;
+constexpr int kSonidoSoltar = 7;
+const std::string kLineaRetroceder = "(Pulse el botón Cancelar si desea retroceder)";
+
+std::size_t I(int v)
+{
+    assert(v >= 0);
+    return static_cast<std::size_t>(v);
+}
+
+bool EnJuego(const Ajustes& a, int p)
+{
+    return p >= 1 && p <= kAsientos && a.Jugador[I(p)].EstadoJugador == 1;
+}
+
+const std::string& Nombre(const Ajustes& a, int p)
+{
+    static const std::string vacio;
+    return p >= 1 && p <= kAsientos ? a.Jugador[I(p)].NombreJugador : vacio;
+}
+
+// Str(): a number with a leading space when it is not negative.
+std::string Str(int n)
+{
+    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+}
+
+// Format "@@@": right-aligned in three characters, never cut.
+std::string Arrobas(int n)
+{
+    std::string s = std::to_string(n);
+    if (s.size() < 3) s.insert(0, 3 - s.size(), ' ');
+    return s;
+}
+
+Entero Entero16(int n)
+{
+    return static_cast<Entero>(std::clamp(n, -32768, 32767));
+}
+
+// How the hand ended, as the messages tell it.
+struct CierreMano
+{
+    bool Domino = false;
+    bool Repetir = false;
+    Entero Ganador = 0;
+    int Puntos = 0;
+    std::array<int, 5> Pips{};
+};
+
+std::array<int, 5> ContarPips(const EstadoJuego& e)
+{
+    std::array<int, 5> pips{};
+    for (std::size_t p = 1; p <= kAsientos; ++p) {
+        const int huecos = std::clamp<int>(e.HuecosMano[p], 0, kHuecos);
+        for (int s = 1; s <= huecos; ++s) {
+            const HuecoMano& h = e.Manos[p][I(s)];
+            if (h.Estado == kEnMano) pips[p] += h.PuntoA + h.PuntoB;
+        }
+    }
+    return pips;
+}
+
+// The tie rule in force. "Gana la pareja que no salió" has no meaning without pairs, and its pair code would
+// be taken for a seat: individual play replays the hand instead.
+Entero ReglaEmpate(const Ajustes& a)
+{
+    if (a.GanadorSiEmpate == 3 && a.ModoJuego != 1) return 1;
+    return a.GanadorSiEmpate;
+}
+
+// The text of "C i e r r e" for a blocked hand, and the winner or the tie it shows.
+std::string TextoCierre(const EstadoJuego& e, const Ajustes& a, CierreMano& k, int& lineas)
+{
+    std::string texto;
+    const std::string salto(SaltoLinea);
+    const bool parejas = a.ModoJuego == 1;
+    bool empate = false;
+    if (parejas) {
+        const int s24 = k.Pips[2] + k.Pips[4], s13 = k.Pips[1] + k.Pips[3];
+        texto = Nombre(a, 2) + " y " + Nombre(a, 4) + " : " + Str(s24) + salto + Nombre(a, 1) + " y " +
+                Nombre(a, 3) + " : " + Str(s13);
+        lineas = 2;
+        empate = s13 == s24;
+    } else {
+        int menor = 0, cuantos = 0;
+        lineas = 1;
+        for (int p = 1; p <= kAsientos; ++p) {
+            if (!EnJuego(a, p)) continue;
+            texto += Nombre(a, p) + " : " + Arrobas(k.Pips[I(p)]) + salto;
+            ++lineas;
+            if (cuantos == 0 || k.Pips[I(p)] < menor) {
+                menor = k.Pips[I(p)];
+                k.Ganador = static_cast<Entero>(p);
+                cuantos = 1;
+            } else if (k.Pips[I(p)] == menor) {
+                ++cuantos;
+            }
+        }
+        if (cuantos > 1) k.Ganador = 0;
+        empate = k.Ganador == 0;
+    }
+    if (empate) {
+        ++lineas;
+        texto += salto;
+        switch (ReglaEmpate(a)) {
+        case 2:
+            texto += parejas ? "EMPATE -> Gana la pareja que salió." : "EMPATE -> Gana el jugador que salió.";
+            k.Ganador = parejas ? ParejaDe(e.JugadorSalida) : e.JugadorSalida;
+            break;
+        case 3:
+            texto += "EMPATE -> Gana la pareja que no salió.";
+            k.Ganador = ParejaDe(e.JugadorSalida) == 1 ? Entero{2} : Entero{1};
+            break;
+        default:
+            texto += "EMPATE -> Se repite el juego";
+            if (a.TurnoSalida == 1)
+                texto +=
+                    a.SalidaSiEmpate == 1 ? " y sale el mismo jugador." : " y se corre el turno de salida.";
+            k.Repetir = true;
+            break;
+        }
+    }
+    return texto;
+}
+
+std::string LineaGanadorMano(const Ajustes& a, Entero ganador)
+{
+    if (a.ModoJuego == 1) {
+        if (ganador == 1) return "Habeis ganado el juego " + Nombre(a, 2) + " y " + Nombre(a, 4);
+        return "Han ganado el juego " + Nombre(a, 1) + " y " + Nombre(a, 3);
+    }
+    if (ganador == 4) return Nombre(a, 4) + ", has ganado el juego. ";
+    return "Ha ganado el juego " + Nombre(a, ganador);
+}
+
+// The message box, with the line and the button to take the hand back when no network game is played.
+Respuesta<bool> Preguntar(Contexto& c, const std::string& titulo, std::string texto, int lineas)
+{
+    int botones = 1;
+    if (!c.a.JuegoEnRed) {
+        texto += std::string(SaltoLinea) + kLineaRetroceder;
+        ++lineas;
+        botones = 2;
+    }
+    return c.usuario.MostrarMensaje(titulo, texto, lineas, botones);
+}
+
+void EscribirAnotacion(EstadoJuego& e, const Ajustes& a, const CierreMano& k)
+{
+    const auto n = I(e.NumeroMano);
+    if (n >= e.Anotaciones.size()) e.Anotaciones.resize(n + 1);
+    RegistroMano r;
+    r.Sale = Nombre(a, e.JugadorSalida);
+    const Entero puntos = Entero16(k.Puntos);
+    const Entero decenas = CalcularDecenas(k.Puntos);
+    if (a.ModoJuego == 1) {
+        const bool columna1 =
+            (a.ParejaQueSeAnota == 1 && k.Ganador == 1) || (a.ParejaQueSeAnota == 2 && k.Ganador == 2);
+        (columna1 ? r.PuntosPareja1 : r.PuntosPareja2) = puntos;
+        (columna1 ? r.DecenasPareja1 : r.DecenasPareja2) = decenas;
+    } else if (k.Ganador >= 1 && k.Ganador <= kAsientos) {
+        r.PuntosJugador[I(k.Ganador)] = puntos;
+        r.DecenasJugador[I(k.Ganador)] = decenas;
+    }
+    e.Anotaciones[n] = r;
+}
+
+// The leader on the totals, when the match ends without one: the highest total, the winner of the last hand
+// among equals, else the first.
+Entero GanadorPorTotales(const EstadoJuego& e, const Ajustes& a)
+{
+    if (a.ModoJuego == 1) {
+        if (e.TotalPareja1 != e.TotalPareja2) return e.TotalPareja1 > e.TotalPareja2 ? Entero{1} : Entero{2};
+        return e.GanadorMano == 2 ? Entero{2} : Entero{1};
+    }
+    Entero mejor = 0;
+    for (int p = 1; p <= kAsientos; ++p) {
+        if (!EnJuego(a, p)) continue;
+        const Entero t = e.PuntosJugador[I(p)];
+        if (mejor == 0 || t > e.PuntosJugador[I(mejor)] ||
+            (t == e.PuntosJugador[I(mejor)] && p == e.GanadorMano))
+            mejor = static_cast<Entero>(p);
+    }
+    return mejor;
+}
+
+bool GanadorValido(const EstadoJuego& e, const Ajustes& a)
+{
+    return a.ModoJuego == 1 ? (e.GanadorMano == 1 || e.GanadorMano == 2) : EnJuego(a, e.GanadorMano);
+}
+
+FinMano TerminarPartida(Contexto& c)
+{
+    EstadoJuego& e = c.e;
+    const Ajustes& a = c.a;
+    OcultarBotonContinuar(c);
+    if (!GanadorValido(e, a)) e.GanadorMano = GanadorPorTotales(e, a);
+    const Entero g = e.GanadorMano;
+    std::string texto;
+    int lineas = 1;
+    if (a.ModoJuego == 1) {
+        lineas = 2;
+        if (g == 1)
+            texto =
+                "Habeis ganado la partida " + std::string(SaltoLinea) + Nombre(a, 2) + " y " + Nombre(a, 4);
+        else
+            texto = "Han ganado la partida " + std::string(SaltoLinea) + Nombre(a, 1) + " y " + Nombre(a, 3);
+    } else if (g == 4) {
+        texto = Nombre(a, 4) + ", has ganado la partida. ";
+    } else {
+        texto = "Ha ganado la partida " + Nombre(a, g);
+    }
+    c.ritmo.ReproducirSonido(ModoSonido::Seguir, kSonidoFinPartida);
+    if (c.usuario.MostrarMensaje("Final de Partida", texto, lineas, 1).abandonada) return FinMano::Abandonada;
+    const Respuesta<bool> historico = c.usuario.MostrarMensaje(
+        "Histórico de partidas jugadas", "¿Se actualiza el Histórico de partidas?", 1, 2, kAyudaHistorico);
+    if (historico.abandonada) return FinMano::Abandonada;
+    if (historico.valor) c.almacen.AnadirRegistroHistorico(ResumirPartida(e, a));
+    return FinMano::PartidaTerminada;
+}
+
+// Three digits of hand number are all the state strings keep: rather than a hand they could not store, the
+// match ends on the totals as they stand.
+FinMano TerminarPorLimiteDeManos(Contexto& c)
+{
+    const std::string texto = "Se han jugado " + std::to_string(kManosPartida) +
+                              " manos, el máximo de una partida." + std::string(SaltoLinea) +
+                              "La partida termina con los tantos conseguidos hasta ahora.";
+    if (c.usuario.MostrarMensaje("Límite de manos", texto, 2, 1).abandonada) return FinMano::Abandonada;
+    c.e.GanadorMano = GanadorPorTotales(c.e, c.a);
+    return TerminarPartida(c);
+}
+
+} // namespace
+
+Entero CalcularDecenas(int puntos)
+{
+    if (puntos <= 0) return 0;
+    return Entero16((puntos - 1) / 10 + 1);
+}
+
+void CalcularTotales(EstadoJuego& e, const Ajustes& a)
+{
+    int pareja1 = 0, pareja2 = 0;
+    std::array<int, 5> jugador{};
+    const bool decenas = a.SistemaAnotacion == 1;
+    const int ultima = std::min<int>(e.NumeroMano, static_cast<int>(e.Anotaciones.size()) - 1);
+    for (int h = 1; h <= ultima; ++h) {
+        const RegistroMano& r = e.Anotaciones[I(h)];
+        pareja1 += decenas ? r.DecenasPareja1 : r.PuntosPareja1;
+        pareja2 += decenas ? r.DecenasPareja2 : r.PuntosPareja2;
+        for (std::size_t p = 1; p <= kAsientos; ++p)
+            jugador[p] += decenas ? r.DecenasJugador[p] : r.PuntosJugador[p];
+    }
+    e.TotalPareja1 = Entero16(std::min(pareja1, kTopeTotal));
+    e.TotalPareja2 = Entero16(std::min(pareja2, kTopeTotal));
+    e.PuntosJugador[0] = 0;
+    for (std::size_t p = 1; p <= kAsientos; ++p)
+        e.PuntosJugador[p] = Entero16(std::min(jugador[p], kTopeTotal));
+}
+
+bool ComprobarFinPartida(const EstadoJuego& e, const Ajustes& a)
+{
+    if (a.ModoJuego == 1) return e.TotalPareja1 >= a.PuntosPartida || e.TotalPareja2 >= a.PuntosPartida;
+    for (std::size_t p = 1; p <= kAsientos; ++p)
+        if (e.PuntosJugador[p] >= a.PuntosPartida) return true;
+    return false;
+}
+
+ResumenPartida ResumirPartida(const EstadoJuego& e, const Ajustes& a)
+{
+    ResumenPartida r;
+    r.ModoJuego = a.ModoJuego;
+    r.Ganador = e.GanadorMano;
+    for (std::size_t p = 1; p <= kAsientos; ++p) {
+        r.NombreJugador[p] = a.Jugador[p].NombreJugador;
+        r.EstadoJugador[p] = a.Jugador[p].EstadoJugador;
+        r.PuntosJugador[p] = e.PuntosJugador[p];
+    }
+    r.TotalPareja1 = e.TotalPareja1;
+    r.TotalPareja2 = e.TotalPareja2;
+    return r;
+}
+
+void ActivarGrabadora(Contexto& c)
+{
+    EstadoJuego& e = c.e;
+    c.mesa.EncenderTeclaGrabadora();
+    c.mesa.RefrescarGrabadora();
+    c.ritmo.ReproducirSonido(ModoSonido::Seguir, kSonidoPulsar);
+    c.mesa.MostrarListaJugadas();
+    if (c.a.PausaEntreJugadas) {
+        c.mesa.DibujarBotonContinuar(1);
+        e.EsperaContinuar = true;
+    }
+    e.PosicionGrabadora = e.NumeroJugada;
+    e.GrabadoraOcupada = false;
+    c.ritmo.ReproducirSonido(ModoSonido::Seguir, kSonidoSoltar);
+    e.GrabadoraActiva = true;
+}
+
+void RetrocederFinDeMano(Contexto& c)
+{
+    EstadoJuego& e = c.e;
+    e.ManoEnCurso = true;
+    e.ManoReabierta = true;
+    for (Entero p = 1; p <= kAsientos; ++p) c.mesa.DibujarMano(p);
+    AvanzarTurno(e, c.a);
+    ActivarGrabadora(c);
+    const FalloJugada f = RetrocederGrabadora(c);
+    assert(f == FalloJugada::Ninguno);
+    (void)f;
+    RetrocederTurno(e, c.a);
+}
+
+FinMano TerminarMano(Contexto& c)
+{
+    EstadoJuego& e = c.e;
+    Ajustes& a = c.a;
+    e.ManoEnCurso = false;
+    c.mesa.PonerPunteroMesa(Puntero::Normal);
+    c.mesa.AnularZonaPuntero();
+    OcultarBotonContinuar(c);
+    e.ManoReabierta = false;
+
+    // A. The end shown: the domino sign, every hand face up, the pips left counted.
+    const Entero mover = e.JugadorTurno;
+    CierreMano k;
+    k.Domino = mover >= 1 && mover <= kAsientos && e.FichasEnMano[I(mover)] == 0;
+    if (k.Domino) c.mesa.MostrarSenalDomino(mover);
+    for (std::size_t p = 1; p <= kAsientos; ++p) {
+        const Entero fichas = a.Jugador[p].FichasJugador;
+        a.Jugador[p].FichasJugador = 2;
+        c.mesa.DibujarMano(static_cast<Entero>(p));
+        a.Jugador[p].FichasJugador = fichas;
+    }
+    k.Pips = ContarPips(e);
+    for (std::size_t p = 0; p <= kAsientos; ++p) e.PuntosEnMano[p] = static_cast<float>(k.Pips[p]);
+    e.GanadorMano = 0;
+
+    // B. A blocked hand: the pips of every seat or pair, the winner or the tie.
+    if (!k.Domino) {
+        int lineas = 0;
+        const std::string texto = TextoCierre(e, a, k, lineas);
+        const Respuesta<bool> r = Preguntar(c, "C i e r r e", texto, lineas);
+        if (r.abandonada) return FinMano::Abandonada;
+        if (!r.valor) {
+            RetrocederFinDeMano(c);
+            return FinMano::Continuar;
+        }
+    }
+
+    // C. The winner, the points and the tens, and the score-sheet entry.
+    const bool parejas = a.ModoJuego == 1;
+    if (!k.Repetir) {
+        if (k.Domino) k.Ganador = parejas ? ParejaDe(mover) : mover;
+        const int s24 = k.Pips[2] + k.Pips[4], s13 = k.Pips[1] + k.Pips[3];
+        if (!k.Domino && parejas && k.Ganador == 0) k.Ganador = s13 <= s24 ? Entero{2} : Entero{1};
+        if (parejas && a.PuntosQueSeAnotan == 2)
+            k.Puntos = k.Ganador == 1 ? s13 : s24;
+        else
+            k.Puntos = k.Pips[1] + k.Pips[2] + k.Pips[3] + k.Pips[4];
+        e.GanadorMano = k.Ganador;
+
+        std::string texto = "Puntos : " + Str(k.Puntos);
+        if (a.SistemaAnotacion == 1) texto += "       Decenas : " + Str(CalcularDecenas(k.Puntos));
+        texto += std::string(SaltoLinea) + LineaGanadorMano(a, k.Ganador);
+        const Respuesta<bool> r = Preguntar(c, "Final de este juego", texto, 2);
+        if (r.abandonada) return FinMano::Abandonada;
+        if (!r.valor) {
+            RetrocederFinDeMano(c);
+            return FinMano::Continuar;
+        }
+        c.mesa.OcultarGrabadora();
+        EscribirAnotacion(e, a, k);
+    }
+
+    // D. The score panel, the Continue button, the totals; the end of the match or the next hand.
+    c.mesa.DibujarMarcadorMesa();
+    c.mesa.DibujarBotonContinuar(1);
+    e.EsperaContinuar = true;
+    for (;;) {
+        const Respuesta<Continuacion> r = c.usuario.EsperarContinuar();
+        if (r.abandonada) return FinMano::Abandonada;
+        if (r.valor != Continuacion::Redibujar) break;
+        c.mesa.DibujarBotonContinuar(1);
+        e.RedibujoPendiente = false;
+    }
+    e.EsperaContinuar = false;
+    CalcularTotales(e, a);
+    if (ComprobarFinPartida(e, a)) return TerminarPartida(c);
+    if (!k.Repetir && e.NumeroMano >= kManosPartida) return TerminarPorLimiteDeManos(c);
+    if (k.Repetir) PrepararRepeticionEmpate(e, a);
+
+    switch (IniciarMano(c)) {
+    case ResultadoReparto::Listo:
+        return FinMano::Continuar;
+    case ResultadoReparto::Abandonado:
+        return FinMano::Abandonada;
+    case ResultadoReparto::ReglasNoValidas:
+        break;
+    }
+    return FinMano::ReglasNoValidas;
+}
+
+} // namespace zp

@@ -1,0 +1,370 @@
+#include "engine/partida.h"
+
+#include <cassert>
+
+#include "engine/analisis_mano.h"
+#include "engine/disposicion_manos.h"
+#include "engine/eleccion.h"
+#include "engine/fin_mano.h"
+#include "engine/jugada.h"
+#include "engine/mano_al_azar.h"
+#include "engine/mensaje_jugada.h"
+#include "engine/mensajes_red.h"
+#include "engine/reparto.h"
+#include "engine/turno.h"
+
+namespace zp {
+
+namespace {
+
+enum class FinTurno
+{
+    Siguiente, // the next cycle begins
+    FinDeMano, // JugadorTurno emptied the hand, or nobody can play any more
+    Abandono
+};
+
+enum class Paso
+{
+    Seguir,
+    Abandono
+};
+
+std::size_t I(int v)
+{
+    assert(v >= 0);
+    return static_cast<std::size_t>(v);
+}
+
+Entero Control(const Ajustes& a, Entero p)
+{
+    return a.Jugador[I(p)].ControlJugador;
+}
+
+bool EsAdministrador(const Ajustes& a)
+{
+    return a.JuegoEnRed && a.ModoRed == 1;
+}
+
+ResultadoPartida Abandonar(Contexto& c)
+{
+    const auto peticion = static_cast<Peticion>(c.e.PeticionPendiente);
+    c.e.PeticionPendiente = static_cast<Entero>(Peticion::Ninguna);
+    return {FinPartida::Abandonada, peticion};
+}
+
+// Who the loop waits for before the move, and how the wait shows.
+void DecidirEspera(EstadoJuego& e, const Ajustes& a)
+{
+    const Entero p = e.JugadorTurno;
+    e.EsperaNecesaria = false;
+    e.TipoEspera = 0;
+    if (!a.JuegoEnRed) {
+        if (Control(a, p) == 1 || a.PausaEntreJugadas || e.ManoReabierta) {
+            e.TipoEspera = 1;
+            e.EsperaNecesaria = true;
+        }
+        return;
+    }
+    if (e.JugadasPosibles > 0) e.TipoEspera = 2;
+    if (p == 4 && e.JugadasPosibles > 0) e.EsperaNecesaria = true;
+    if (a.ModoRed == 1 && Control(a, p) == 2 && a.PausaEntreJugadas) {
+        e.TipoEspera = 1;
+        e.EsperaNecesaria = true;
+    }
+}
+
+// The Continue button, or a tile of the person here; a state loaded meanwhile is shown and waited on.
+Paso EsperarTurno(Contexto& c)
+{
+    EstadoJuego& e = c.e;
+    if (e.TipoEspera == 1) {
+        c.mesa.DibujarBotonContinuar(1);
+    } else if (e.TipoEspera == 2) {
+        OcultarBotonContinuar(c);
+        c.usuario.IniciarEspera();
+        c.mesa.DibujarEsperandoJugada();
+    }
+    if (!e.EsperaNecesaria) return Paso::Seguir;
+    e.EsperaContinuar = true;
+    for (;;) {
+        const Respuesta<Continuacion> r = c.usuario.EsperarContinuar();
+        if (r.abandonada) return Paso::Abandono;
+        if (r.valor != Continuacion::Redibujar) break;
+        c.mesa.DibujarBotonContinuar(1);
+        c.mesa.ParpadearMano(e.JugadorTurno);
+        e.RedibujoPendiente = false;
+    }
+    e.EsperaContinuar = false;
+    return Paso::Seguir;
+}
+
+// The tile the person clicked, and the end it goes to: asked with the arrows only when it fits both ends by
+// its two different pips, the mover holds more than one tile and the choice makes a difference.
+Paso TomarFichaElegida(Contexto& c)
+{
+    EstadoJuego& e = c.e;
+    const Entero p = e.JugadorTurno;
+    // The window lets only a playable tile be clicked; anything else leaves the chooser's move.
+    if (!ComprobarFichaJugable(e, c.a, e.HuecoElegido)) {
+        e.JugadaElegida = false;
+        return Paso::Seguir;
+    }
+    const HuecoMano& h = e.Manos[I(p)][I(e.HuecoElegido)];
+    e.FichaA = h.PuntoA;
+    e.FichaB = h.PuntoB;
+    e.ExtremoElegido = 1;
+    const auto& x = e.Linea.Extremos;
+    if (x[1] == x[2]) {
+        if (e.FichaA != x[1]) GirarFicha(e);
+        return Paso::Seguir;
+    }
+    const bool ambos = (e.FichaA == x[1] && e.FichaB == x[2]) || (e.FichaA == x[2] && e.FichaB == x[1]);
+    const bool indiferente = AnalizarFichasNumero(e, p, e.FichaA).PuestasConNumero == 6 &&
+                             AnalizarFichasNumero(e, p, e.FichaB).PuestasConNumero == 6;
+    if (ambos && e.FichasEnMano[I(p)] > 1 && !indiferente) {
+        e.EsperaExtremo = true;
+        const Respuesta<Entero> r = c.usuario.EsperarEleccionExtremo();
+        e.EsperaExtremo = false;
+        if (r.abandonada) return Paso::Abandono;
+        e.ExtremoElegido = r.valor == 2 ? Entero{2} : Entero{1};
+    } else {
+        e.ExtremoElegido = (e.FichaA == x[2] || e.FichaB == x[2]) ? Entero{2} : Entero{1};
+    }
+    return Paso::Seguir;
+}
+
+bool MueveRemoto(const EstadoJuego& e, const Ajustes& a)
+{
+    if (!a.JuegoEnRed || e.JugadasPosibles < 1) return false;
+    if (a.ModoRed == 1) return Control(a, e.JugadorTurno) == 3;
+    return a.ModoRed == 2 && e.JugadorTurno != 4;
+}
+
+// A remote player's move from the receive queue. Only a move for this turn that fits ends the wait: this
+// computer never plays its own choice for a remote seat.
+Paso EsperarJugadaRemota(Contexto& c)
+{
+    EstadoJuego& e = c.e;
+    e.EsperandoRed = true;
+    std::optional<JugadaRecibida> jugada;
+    const Espera espera = c.red.EsperarRed([&] {
+        jugada = TomarJugadaDeCola(e.ColaRed, e, c.a);
+        if (e.RedibujoPendiente) {
+            c.mesa.DibujarBotonContinuar(1);
+            c.mesa.ParpadearMano(e.JugadorTurno);
+            e.RedibujoPendiente = false;
+        }
+        if (e.TipoEspera == 2) c.mesa.DibujarEsperandoJugada();
+        return jugada.has_value();
+    });
+    e.EsperandoRed = false;
+    if (espera == Espera::Abandonada || !jugada) return Paso::Abandono;
+    e.FichaA = jugada->FichaA;
+    e.FichaB = jugada->FichaB;
+    e.ExtremoElegido = jugada->Extremo;
+    return Paso::Seguir;
+}
+
+void EnviarJugada(Contexto& c)
+{
+    const EstadoJuego& e = c.e;
+    const std::string m = CrearMensajeJugada(e.NumeroJugada, e.FichaA, e.FichaB, e.ExtremoElegido);
+    if (c.a.ModoRed == 1) {
+        // The mover never receives its own move back.
+        const Entero salvo = Control(c.a, e.JugadorTurno) == 3 ? e.JugadorTurno : Entero{0};
+        c.red.EnviarAClientes(m, salvo);
+    } else if (e.JugadorTurno == 4) {
+        c.red.EnviarAlAdministrador(m);
+    }
+}
+
+// Carries out the move chosen; a move the engine refuses (which the choosers never give) becomes a pass.
+// False when not even that can be written: the hand has used every move number.
+bool LlevarACabo(Contexto& c)
+{
+    FalloJugada f = EjecutarJugada(c);
+    if (f == FalloJugada::ListaLlena) return false;
+    if (f != FalloJugada::Ninguno) {
+        assert(false && "jugada rechazada");
+        c.e.ExtremoElegido = kExtremoPasa;
+        f = EjecutarJugada(c);
+    }
+    return f == FalloJugada::Ninguno;
+}
+
+FinTurno JugarTurno(Contexto& c)
+{
+    EstadoJuego& e = c.e;
+    const Ajustes& a = c.a;
+
+    // 1. The turn moves on; a network game keeps its snapshot for a resumption.
+    e.FichaA = e.FichaB = e.ExtremoElegido = kNinguna;
+    if (!AvanzarTurno(e, a)) return FinTurno::Abandono;
+    if (a.JuegoEnRed) c.almacen.GrabarEstado(kFicheroRed);
+    if (c.usuario.AtenderEventos() == Espera::Abandonada) return FinTurno::Abandono;
+    e.JugadaElegida = false;
+    c.mesa.ParpadearMano(e.JugadorTurno);
+
+    // 2. Count what fits; draw one tile at a time, each its own move, while nothing does.
+    e.SoloContar = true;
+    ElegirJugada(c);
+    c.mesa.PonerPunteroMesa(Puntero::Normal);
+    while (e.JugadasPosibles == 0 && e.FichasMonton > a.RemanentesMonton) {
+        c.mesa.OcultarBotonContinuar();
+        if (RobarFicha(c) != FalloJugada::Ninguno) break;
+        ElegirJugada(c);
+    }
+    e.SoloContar = false;
+
+    // 3. Wait for the person here, the Continue button, or show whom a network game waits for.
+    DecidirEspera(e, a);
+    if (EsperarTurno(c) == Paso::Abandono) return FinTurno::Abandono;
+    c.mesa.PonerPunteroContinuar(Puntero::Normal);
+    if (!e.PartidaEnCurso) return FinTurno::Abandono;
+
+    // 4. A reopened hand reviewed back to where it ended ends again, without a move.
+    if (e.NumeroJugada == e.PosicionGrabadora && e.ManoReabierta) {
+        RetrocederTurno(e, a);
+        return FinTurno::FinDeMano;
+    }
+
+    // 5. The move: the chooser's, the person's tile, or the remote player's.
+    c.mesa.PonerPunteroMesa(Puntero::Reloj);
+    c.mesa.OcultarBombillaTutor();
+    ElegirJugada(c);
+    if (e.JugadaElegida && TomarFichaElegida(c) == Paso::Abandono) return FinTurno::Abandono;
+    if (MueveRemoto(e, a)) {
+        if (EsperarJugadaRemota(c) == Paso::Abandono) return FinTurno::Abandono;
+        if (!e.PartidaEnCurso) return FinTurno::Abandono;
+    }
+
+    // 6. Carried out, and sent when a tile was laid in a network game.
+    c.mesa.OcultarPanelTurno();
+    if (!LlevarACabo(c)) return FinTurno::FinDeMano;
+    const bool ficha = e.ExtremoElegido == 1 || e.ExtremoElegido == 2;
+    if (a.JuegoEnRed && e.JugadasPosibles >= 1 && ficha) EnviarJugada(c);
+
+    // 7. The hand goes on while the mover holds tiles and someone can still play.
+    const Entero p = e.JugadorTurno;
+    if (e.FichasEnMano[I(p)] > 0 && !ManoCerrada(e, a)) return FinTurno::Siguiente;
+    return FinTurno::FinDeMano;
+}
+
+} // namespace
+
+void PedirPeticion(EstadoJuego& e, Peticion peticion)
+{
+    e.PeticionPendiente = static_cast<Entero>(peticion);
+}
+
+void OcultarBotonContinuar(Contexto& c)
+{
+    c.mesa.OcultarBotonContinuar();
+    c.e.EsperaContinuar = false;
+}
+
+void CerrarPartida(Contexto& c)
+{
+    EstadoJuego& e = c.e;
+    c.mesa.LimpiarMesa();
+    c.mesa.OcultarListaJugadas();
+    OcultarBotonContinuar(c);
+    c.mesa.OcultarPanelTurno();
+    e.PartidaEnCurso = false;
+    c.almacen.BorrarFichero(kFicheroRed);
+    e.NumeroJugada = 0;
+}
+
+ResultadoPartida ComenzarPartida(Contexto& c)
+{
+    EstadoJuego& e = c.e;
+    e.PartidaEnCurso = true;
+    e.PeticionPendiente = static_cast<Entero>(Peticion::Ninguna);
+    c.mesa.LimpiarMesa();
+    c.mesa.OcultarFlechas();
+    c.mesa.OcultarGrabadora();
+    c.mesa.OcultarListaJugadas();
+    OcultarBotonContinuar(c);
+    c.mesa.OcultarPanelTurno();
+    e.NumeroMano = 0;
+    e.JugadorSalida = 0;
+    e.GanadorMano = 0;
+    e.RepetirSalida = false;
+    e.ManoReabierta = false;
+    if (EsAdministrador(c.a)) {
+        const int id = Aleatorio(c.azar, 9999);
+        e.IdPartida = std::to_string(10000 + id).substr(1);
+        c.red.EnviarATodosRed(std::string(kPrefijoRed) + "11" + c.almacen.GenerarCadenaSituacion());
+    }
+    e.ManoEnCurso = false;
+    e.Anotaciones.assign(std::max(e.Anotaciones.size(), kEntradasMarcador + 1), RegistroMano{});
+    c.azar.SembrarDelReloj();
+
+    CalcularDisposicionManos(c);
+    switch (IniciarMano(c)) {
+    case ResultadoReparto::Listo:
+        return JugarPartida(c);
+    case ResultadoReparto::Abandonado:
+        return Abandonar(c);
+    case ResultadoReparto::ReglasNoValidas:
+        break;
+    }
+    CerrarPartida(c);
+    return {FinPartida::ReglasNoValidas, Peticion::Ninguna};
+}
+
+ResultadoPartida JugarPartida(Contexto& c)
+{
+    EstadoJuego& e = c.e;
+    for (;;) {
+        if (!e.PartidaEnCurso) {
+            CerrarPartida(c);
+            return Abandonar(c);
+        }
+        switch (JugarTurno(c)) {
+        case FinTurno::Siguiente:
+            continue;
+        case FinTurno::Abandono:
+            return Abandonar(c);
+        case FinTurno::FinDeMano:
+            break;
+        }
+        switch (TerminarMano(c)) {
+        case FinMano::Continuar:
+            continue;
+        case FinMano::Abandonada:
+            return Abandonar(c);
+        case FinMano::PartidaTerminada:
+            CerrarPartida(c);
+            return {FinPartida::Terminada, Peticion::Ninguna};
+        case FinMano::ReglasNoValidas:
+            CerrarPartida(c);
+            return {FinPartida::ReglasNoValidas, Peticion::Ninguna};
+        }
+    }
+}
+
+ResultadoPartida ReanudarPartida(Contexto& c)
+{
+    // Only a hand under way is taken up: stepping the turn back with none would lose a turn at every start.
+    if (!c.e.PartidaEnCurso || !c.e.ManoEnCurso) return {FinPartida::SinPartida, Peticion::Ninguna};
+    RetrocederTurno(c.e, c.a);
+    return JugarPartida(c);
+}
+
+ResultadoPartida AtenderPeticion(Contexto& c, Peticion peticion)
+{
+    switch (peticion) {
+    case Peticion::NuevaPartida:
+        return ComenzarPartida(c);
+    case Peticion::ReanudarPartida:
+        return ReanudarPartida(c);
+    case Peticion::Ninguna:
+    case Peticion::Salir:
+        break;
+    }
+    return {FinPartida::SinPartida, peticion};
+}
+
+} // namespace zp

@@ -1,0 +1,60 @@
+#pragma once
+// The match loop: a match is started, dealt and played turn after turn on the one thread until it ends or is
+// abandoned. Every wait inside it (the person here, the Continue button, the end of the line, a remote
+// player's move, the message boxes) may come back abandoned: the loop then unwinds at once, shows nothing
+// more and deals nothing more, and hands back to its caller what the window asked for. A new match is never
+// started inside an old one: the top-level caller starts it.
+#include "engine/contexto.h"
+
+namespace zp {
+
+// What the window asks the top-level caller to do once the match it abandoned has unwound. Kept in
+// EstadoJuego::PeticionPendiente while the match unwinds.
+enum class Peticion : Entero
+{
+    Ninguna = 0,
+    NuevaPartida = 1,    // ComenzarPartida
+    ReanudarPartida = 2, // a game was loaded: ReanudarPartida
+    Salir = 3            // the program ends
+};
+
+enum class FinPartida
+{
+    SinPartida,     // nothing was played (start-up with no hand left in progress)
+    Terminada,      // played to its end: messages shown, table cleared, snapshot deleted
+    Abandonada,     // a wait came back abandoned, or PartidaEnCurso was found cleared
+    ReglasNoValidas // the players and rules allow no deal; the match was closed
+};
+
+struct ResultadoPartida
+{
+    FinPartida Fin = FinPartida::SinPartida;
+    Peticion Siguiente = Peticion::Ninguna; // what the caller is asked to do next
+};
+
+// Called by the window before it abandons the running match from inside a wait.
+void PedirPeticion(EstadoJuego& e, Peticion peticion);
+
+// Starts a new match under the rules as they stand: score sheet erased, first hand dealt, played to its end.
+ResultadoPartida ComenzarPartida(Contexto& c);
+
+// Plays turns while PartidaEnCurso: each cycle begins by advancing the turn.
+ResultadoPartida JugarPartida(Contexto& c);
+
+// A hand in progress taken up again (start-up, a loaded game, the recorder's continue): the turn steps back
+// once, since the loop advances it first, and the loop runs when a match is in progress.
+ResultadoPartida ReanudarPartida(Contexto& c);
+
+// Does what a returned request asks: a new match or the loaded game resumed; nothing for the others.
+ResultadoPartida AtenderPeticion(Contexto& c, Peticion peticion);
+
+// Hides the Continue button and ends the loop's wait for it.
+void OcultarBotonContinuar(Contexto& c);
+
+// The closing steps of a match: table cleared, PartidaEnCurso False, snapshot deleted, NumeroJugada 0.
+void CerrarPartida(Contexto& c);
+
+// The snapshot a network game writes on every turn and deletes at its end.
+inline constexpr const char* kFicheroRed = "ZARPE33.DRE";
+
+} // namespace zp
