@@ -1,5 +1,7 @@
 #include "engine/salida.h"
 
+#include "engine/analisis_mano.h"
+
 #include <cassert>
 #include <utility>
 
@@ -51,19 +53,9 @@ Respuesta<Entero> PreguntarSalida(Contexto& c, const Ajustes& r)
 
 Entero BuscarPoseedorFicha(EstadoJuego& e, Entero a, Entero b)
 {
-    e.FichaPuesta = false;
-    Entero poseedor = 0;
-    for (std::size_t p = 1; p <= 4; ++p) {
-        const int huecos = std::min<int>(e.HuecosMano[p], kHuecos);
-        for (int s = 1; s <= huecos; ++s) {
-            const HuecoMano& h = e.Manos[p][static_cast<std::size_t>(s)];
-            if ((h.PuntoA == a && h.PuntoB == b) || (h.PuntoA == b && h.PuntoB == a)) {
-                poseedor = static_cast<Entero>(p);
-                e.FichaPuesta = h.Estado == kPuesta;
-            }
-        }
-    }
-    return poseedor;
+    const PoseedorFicha r = BuscarPoseedor(e, a, b);
+    e.FichaPuesta = r.Puesta;
+    return r.Asiento;
 }
 
 void ElegirPrimeraSalida(EstadoJuego& e, const Ajustes& r, Azar& azar)

@@ -5,7 +5,6 @@
 //   mano [--semilla N] [--asientos 1234] [--fichas F] [--remanentes R] [--modo 1|2] [--sentido 1|2]
 //        [--primera-mano 1|2] [--pantalla 800x600]
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "engine/contexto.h"
@@ -14,69 +13,23 @@
 #include "engine/reglas.h"
 #include "engine/reparto.h"
 #include "engine/turno.h"
+#include "tools/comun/opciones.h"
 
 namespace {
 
 using namespace zp;
 
-struct Opciones
-{
-    std::uint32_t semilla = 1;
-    std::string asientos = "1234";
-    int fichas = 7, remanentes = -1, modo = 0, sentido = 1, primera = 1;
-    int ancho = 800, alto = 600;
-};
+const Programa programa{
+    "mano", "uso: mano [--semilla N] [--asientos 1234] [--fichas F] [--remanentes R] [--modo 1|2]\n"
+            "            [--sentido 1|2] [--primera-mano 1|2] [--pantalla 800x600]\n"};
 
-[[noreturn]] void Uso(const char* motivo)
+OpcionesReglas LeerOpciones(int argc, char** argv)
 {
-    std::fprintf(stderr, "mano: %s\n", motivo);
-    std::fprintf(stderr,
-                 "uso: mano [--semilla N] [--asientos 1234] [--fichas F] [--remanentes R] [--modo 1|2]\n"
-                 "            [--sentido 1|2] [--primera-mano 1|2] [--pantalla 800x600]\n");
-    std::exit(2);
-}
-
-long long Leer(const char* texto, long long maximo)
-{
-    char* fin = nullptr;
-    const long long n = std::strtoll(texto, &fin, 10);
-    if (fin == texto || *fin != '\0' || n < 0 || n > maximo) Uso("número no válido");
-    return n;
-}
-
-int Numero(const char* texto)
-{
-    return static_cast<int>(Leer(texto, 1000));
-}
-
-Opciones LeerOpciones(int argc, char** argv)
-{
-    Opciones o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string nombre = argv[i];
-        if (i + 1 >= argc) Uso("falta el valor de una opción");
-        const char* valor = argv[++i];
-        if (nombre == "--semilla")
-            o.semilla = static_cast<std::uint32_t>(Leer(valor, 4294967295LL));
-        else if (nombre == "--asientos")
-            o.asientos = valor;
-        else if (nombre == "--fichas")
-            o.fichas = Numero(valor);
-        else if (nombre == "--remanentes")
-            o.remanentes = Numero(valor);
-        else if (nombre == "--modo")
-            o.modo = Numero(valor);
-        else if (nombre == "--sentido")
-            o.sentido = Numero(valor);
-        else if (nombre == "--primera-mano")
-            o.primera = Numero(valor);
-        else if (nombre == "--pantalla") {
-            if (std::sscanf(valor, "%dx%d", &o.ancho, &o.alto) != 2) Uso("pantalla no válida");
-        } else {
-            Uso("opción desconocida");
-        }
-    }
-    return o;
+    OpcionesReglas r;
+    std::vector<Opcion> opciones = OpcionesDeReglas(programa, r, 4294967295LL, 1000);
+    opciones.push_back(programa.Entera("--remanentes", r.Remanentes, 0, 1000));
+    programa.Leer(argc, argv, opciones);
+    return r;
 }
 
 const char* TextoFallo(FalloJugada f)
@@ -119,25 +72,11 @@ bool Comparar(const char* momento, const FotoMano& esperada, const FotoMano& obt
 
 int main(int argc, char** argv)
 {
-    const Opciones o = LeerOpciones(argc, argv);
-    MotorSinVentana motor(o.semilla, MedirPantalla(o.ancho, o.alto));
+    const OpcionesReglas o = LeerOpciones(argc, argv);
+    MotorSinVentana motor(o.Semilla, MedirPantalla(o.Ancho, o.Alto));
     Ajustes& a = motor.a;
     EstadoJuego& e = motor.e;
-    int enJuego = 0;
-    for (std::size_t p = 1; p <= 4; ++p) {
-        const bool esta = o.asientos.find(static_cast<char>('0' + p)) != std::string::npos;
-        a.Jugador[p].EstadoJugador = esta ? 1 : 2;
-        enJuego += esta ? 1 : 0;
-    }
-    a.NumeroJugadores = static_cast<Entero>(enJuego);
-    a.FichasPorJugador = static_cast<Entero>(o.fichas);
-    a.ModoJuego = static_cast<Entero>(o.modo != 0 ? o.modo : (enJuego == 4 ? 1 : 2));
-    a.SentidoJuego = static_cast<Entero>(o.sentido);
-    a.PrimeraMano = static_cast<Entero>(o.primera);
-    if (o.remanentes >= 0) a.RemanentesMonton = static_cast<Entero>(o.remanentes);
-    a.SistemaReparto = 2;
-    a.JuegoEnRed = false;
-    e.PasoTurno = o.sentido == 2 ? -1 : 1;
+    AplicarReglas(o, a, e);
     if (ValidarReglas(a) != FalloReglas::Ninguno) {
         std::fprintf(stderr, "mano: estas reglas no permiten repartir\n");
         return 2;
@@ -154,8 +93,8 @@ int main(int argc, char** argv)
     AvanzarTurno(antes, a);
     const FotoMano inicio = TomarFoto(antes);
 
-    std::printf("Semilla %u, %d jugadores, %d fichas, %d en el montón (reserva %d)\n", o.semilla, enJuego,
-                o.fichas, e.FichasMonton, a.RemanentesMonton);
+    std::printf("Semilla %u, %d jugadores, %d fichas, %d en el montón (reserva %d)\n", o.Semilla,
+                a.NumeroJugadores, o.Fichas, e.FichasMonton, a.RemanentesMonton);
     const ResultadoManoAlAzar resultado = JugarManoAlAzar(c);
     for (const std::string& linea : e.LineasListaJugadas) std::printf("%s\n", linea.c_str());
     if (resultado.Fallo != FalloJugada::Ninguno) {

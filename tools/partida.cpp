@@ -9,60 +9,35 @@
 //
 // --mensajes also prints every message box the match showed, in order.
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
-#include <vector>
 
 #include "engine/contexto.h"
 #include "engine/fin_mano.h"
 #include "engine/partida.h"
 #include "engine/reglas.h"
+#include "tools/comun/opciones.h"
 
 namespace {
 
 using namespace zp;
 
-[[noreturn]] void Uso(const char* motivo)
-{
-    std::fprintf(stderr, "partida: %s\n", motivo);
-    std::fprintf(
-        stderr,
-        "uso: partida [--semilla N] [--modo 1|2] [--asientos 1234] [--puntos N] [--anotacion 1|2]\n"
-        "               [--anotan 1|2] [--pareja 1|2] [--empate 1|2|3] [--salida-empate 1|2]\n"
-        "               [--turno 1..4] [--primera 1|2] [--fichas N] [--remanentes N]\n"
-        "               [--sentido 1|2] [--niveles 50,50,50,50] [--caracteres 2,3,1,2] [--mensajes]\n");
-    std::exit(2);
-}
+const Programa programa{
+    "partida",
+    "uso: partida [--semilla N] [--modo 1|2] [--asientos 1234] [--puntos N] [--anotacion 1|2]\n"
+    "               [--anotan 1|2] [--pareja 1|2] [--empate 1|2|3] [--salida-empate 1|2]\n"
+    "               [--turno 1..4] [--primera 1|2] [--fichas N] [--remanentes N]\n"
+    "               [--sentido 1|2] [--niveles 50,50,50,50] [--caracteres 2,3,1,2] [--mensajes]\n",
+    "valor no válido"};
 
-int Numero(const char* texto, int minimo, int maximo)
+// One value per seat, each from `minimo` to `maximo`, into the field `campo` of every seat.
+Opcion PorAsiento(const char* nombre, Ajustes& a, Entero AjustesJugador::*campo, int minimo, int maximo)
 {
-    char* fin = nullptr;
-    const long n = std::strtol(texto, &fin, 10);
-    if (fin == texto || *fin != '\0' || n < minimo || n > maximo) Uso("valor no válido");
-    return static_cast<int>(n);
-}
-
-Entero E(const char* texto, int minimo, int maximo)
-{
-    return static_cast<Entero>(Numero(texto, minimo, maximo));
-}
-
-// Four values, one per seat 1..4, separated by commas.
-std::vector<Entero> Cuatro(const char* texto, int minimo, int maximo)
-{
-    std::vector<Entero> v;
-    std::string s = texto;
-    std::size_t inicio = 0;
-    for (;;) {
-        const std::size_t coma = s.find(',', inicio);
-        v.push_back(E(s.substr(inicio, coma == std::string::npos ? std::string::npos : coma - inicio).c_str(),
-                      minimo, maximo));
-        if (coma == std::string::npos) break;
-        inicio = coma + 1;
-    }
-    if (v.size() != 4) Uso("hacen falta cuatro valores, uno por asiento");
-    return v;
+    return {nombre, [&a, campo, minimo, maximo](const char* v) {
+                const auto n = programa.Cuatro(v, [minimo, maximo](const char* parte) {
+                    return static_cast<int>(programa.Numero(parte, minimo, maximo));
+                });
+                for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].*campo = static_cast<Entero>(n[p - 1]);
+            }};
 }
 
 struct Opciones
@@ -74,57 +49,26 @@ struct Opciones
 Opciones LeerOpciones(int argc, char** argv, Ajustes& a)
 {
     Opciones o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string nombre = argv[i];
-        if (nombre == "--mensajes") {
-            o.mensajes = true;
-            continue;
-        }
-        if (i + 1 >= argc) Uso("falta el valor de una opción");
-        const char* v = argv[++i];
-        if (nombre == "--semilla")
-            o.semilla = static_cast<std::uint32_t>(Numero(v, 0, 2000000000));
-        else if (nombre == "--modo")
-            a.ModoJuego = E(v, 1, 2);
-        else if (nombre == "--asientos") {
-            int n = 0;
-            for (std::size_t p = 1; p <= 4; ++p) {
-                const bool esta = std::strchr(v, static_cast<char>('0' + p)) != nullptr;
-                a.Jugador[p].EstadoJugador = esta ? 1 : 2;
-                n += esta ? 1 : 0;
-            }
-            a.NumeroJugadores = static_cast<Entero>(n);
-        } else if (nombre == "--puntos")
-            a.PuntosPartida = E(v, 1, 999);
-        else if (nombre == "--anotacion")
-            a.SistemaAnotacion = E(v, 1, 2);
-        else if (nombre == "--anotan")
-            a.PuntosQueSeAnotan = E(v, 1, 2);
-        else if (nombre == "--pareja")
-            a.ParejaQueSeAnota = E(v, 1, 2);
-        else if (nombre == "--empate")
-            a.GanadorSiEmpate = E(v, 1, 3);
-        else if (nombre == "--salida-empate")
-            a.SalidaSiEmpate = E(v, 1, 2);
-        else if (nombre == "--turno")
-            a.TurnoSalida = E(v, 1, 4);
-        else if (nombre == "--primera")
-            a.PrimeraMano = E(v, 1, 2);
-        else if (nombre == "--fichas")
-            a.FichasPorJugador = E(v, 7, 14);
-        else if (nombre == "--remanentes")
-            a.RemanentesMonton = E(v, 0, 14);
-        else if (nombre == "--sentido")
-            a.SentidoJuego = E(v, 1, 2);
-        else if (nombre == "--niveles") {
-            const auto n = Cuatro(v, 0, 100);
-            for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].NivelJugador = n[p - 1];
-        } else if (nombre == "--caracteres") {
-            const auto n = Cuatro(v, 1, 3);
-            for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].CaracterJugador = n[p - 1];
-        } else
-            Uso("opción desconocida");
-    }
+    programa.Leer(argc, argv,
+                  {
+                      programa.Interruptor("--mensajes", o.mensajes),
+                      programa.Entera("--semilla", o.semilla, 0, 2000000000),
+                      programa.Entera("--modo", a.ModoJuego, 1, 2),
+                      {"--asientos", [&a](const char* v) { MarcarAsientos(v, a); }},
+                      programa.Entera("--puntos", a.PuntosPartida, 1, 999),
+                      programa.Entera("--anotacion", a.SistemaAnotacion, 1, 2),
+                      programa.Entera("--anotan", a.PuntosQueSeAnotan, 1, 2),
+                      programa.Entera("--pareja", a.ParejaQueSeAnota, 1, 2),
+                      programa.Entera("--empate", a.GanadorSiEmpate, 1, 3),
+                      programa.Entera("--salida-empate", a.SalidaSiEmpate, 1, 2),
+                      programa.Entera("--turno", a.TurnoSalida, 1, 4),
+                      programa.Entera("--primera", a.PrimeraMano, 1, 2),
+                      programa.Entera("--fichas", a.FichasPorJugador, 7, 14),
+                      programa.Entera("--remanentes", a.RemanentesMonton, 0, 14),
+                      programa.Entera("--sentido", a.SentidoJuego, 1, 2),
+                      PorAsiento("--niveles", a, &AjustesJugador::NivelJugador, 0, 100),
+                      PorAsiento("--caracteres", a, &AjustesJugador::CaracterJugador, 1, 3),
+                  });
     return o;
 }
 
@@ -200,12 +144,13 @@ int main(int argc, char** argv)
     m.a = a;
     for (std::size_t p = 1; p <= 4; ++p) m.a.Jugador[p].ControlJugador = 2;
     m.a.PausaEntreJugadas = false;
-    if (ValidarReglas(m.a) != FalloReglas::Ninguno) Uso("los jugadores y las normas no permiten repartir");
+    if (ValidarReglas(m.a) != FalloReglas::Ninguno)
+        programa.Uso("los jugadores y las normas no permiten repartir");
 
     Contexto c = m.Ctx();
     const ResultadoPartida r = ComenzarPartida(c);
     if (o.mensajes) {
-        for (const auto& k : m.usuario.Mensajes) std::printf("[%s] %s\n", k.titulo.c_str(), k.texto.c_str());
+        ImprimirMensajes(m.usuario);
         std::printf("\n");
     }
     // The closing steps leave the sheet as it was: the hands of the match are still there to print.

@@ -5,77 +5,40 @@
 //           [--primera-mano 1|2] [--turno-salida 1..4] [--cinco-dobles 1|2] [--ganador G]
 //           [--pantalla 800x600]
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "engine/contexto.h"
 #include "engine/reglas.h"
 #include "engine/reparto.h"
+#include "tools/comun/opciones.h"
 
 namespace {
 
 using namespace zp;
 
+const Programa programa{"reparto",
+                        "uso: reparto [--semilla N] [--asientos 1234] [--fichas F] [--manos K] [--modo 1|2]\n"
+                        "               [--sentido 1|2] [--primera-mano 1|2] [--turno-salida 1..4]\n"
+                        "               [--cinco-dobles 1|2] [--ganador G] [--pantalla 800x600]\n"};
+
 struct Opciones
 {
-    std::uint32_t semilla = 1;
-    std::string asientos = "1234";
-    int fichas = 7, manos = 1, modo = 0, sentido = 1, primera = 1, turno = 1, cincoDobles = 1, ganador = 0;
-    int ancho = 800, alto = 600;
+    OpcionesReglas reglas;
+    int manos = 1, ganador = 0;
 };
-
-[[noreturn]] void Uso(const char* motivo)
-{
-    std::fprintf(stderr, "reparto: %s\n", motivo);
-    std::fprintf(stderr,
-                 "uso: reparto [--semilla N] [--asientos 1234] [--fichas F] [--manos K] [--modo 1|2]\n"
-                 "               [--sentido 1|2] [--primera-mano 1|2] [--turno-salida 1..4]\n"
-                 "               [--cinco-dobles 1|2] [--ganador G] [--pantalla 800x600]\n");
-    std::exit(2);
-}
-
-int Numero(const char* texto)
-{
-    char* fin = nullptr;
-    const long n = std::strtol(texto, &fin, 10);
-    if (fin == texto || *fin != '\0' || n < 0 || n > 1000000000L) Uso("número no válido");
-    return static_cast<int>(n);
-}
 
 Opciones LeerOpciones(int argc, char** argv)
 {
+    constexpr long long kMaximo = 1000000000;
     Opciones o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string nombre = argv[i];
-        if (i + 1 >= argc) Uso("falta el valor de una opción");
-        const char* valor = argv[++i];
-        if (nombre == "--semilla")
-            o.semilla = static_cast<std::uint32_t>(Numero(valor));
-        else if (nombre == "--asientos")
-            o.asientos = valor;
-        else if (nombre == "--fichas")
-            o.fichas = Numero(valor);
-        else if (nombre == "--manos")
-            o.manos = Numero(valor);
-        else if (nombre == "--modo")
-            o.modo = Numero(valor);
-        else if (nombre == "--sentido")
-            o.sentido = Numero(valor);
-        else if (nombre == "--primera-mano")
-            o.primera = Numero(valor);
-        else if (nombre == "--turno-salida")
-            o.turno = Numero(valor);
-        else if (nombre == "--cinco-dobles")
-            o.cincoDobles = Numero(valor);
-        else if (nombre == "--ganador")
-            o.ganador = Numero(valor);
-        else if (nombre == "--pantalla") {
-            if (std::sscanf(valor, "%dx%d", &o.ancho, &o.alto) != 2) Uso("pantalla no válida");
-        } else {
-            Uso("opción desconocida");
-        }
-    }
+    o.reglas.TurnoSalida = 1;
+    o.reglas.CincoDobles = 1;
+    std::vector<Opcion> opciones = OpcionesDeReglas(programa, o.reglas, kMaximo, kMaximo);
+    opciones.insert(opciones.end(), {programa.Entera("--manos", o.manos, 0, kMaximo),
+                                     programa.Entera("--turno-salida", o.reglas.TurnoSalida, 0, kMaximo),
+                                     programa.Entera("--cinco-dobles", o.reglas.CincoDobles, 0, kMaximo),
+                                     programa.Entera("--ganador", o.ganador, 0, kMaximo)});
+    programa.Leer(argc, argv, opciones);
     return o;
 }
 
@@ -123,30 +86,16 @@ void Imprimir(const EstadoJuego& e, const Ajustes& a)
 int main(int argc, char** argv)
 {
     const Opciones o = LeerOpciones(argc, argv);
-    MotorSinVentana motor(o.semilla, MedirPantalla(o.ancho, o.alto));
+    const OpcionesReglas& r = o.reglas;
+    MotorSinVentana motor(r.Semilla, MedirPantalla(r.Ancho, r.Alto));
     Ajustes& a = motor.a;
-    int enJuego = 0;
-    for (std::size_t p = 1; p <= 4; ++p) {
-        const bool esta = o.asientos.find(static_cast<char>('0' + p)) != std::string::npos;
-        a.Jugador[p].EstadoJugador = esta ? 1 : 2;
-        enJuego += esta ? 1 : 0;
-    }
-    a.NumeroJugadores = static_cast<Entero>(enJuego);
-    a.FichasPorJugador = static_cast<Entero>(o.fichas);
-    a.ModoJuego = static_cast<Entero>(o.modo != 0 ? o.modo : (enJuego == 4 ? 1 : 2));
-    a.SentidoJuego = static_cast<Entero>(o.sentido);
-    a.PrimeraMano = static_cast<Entero>(o.primera);
-    a.TurnoSalida = static_cast<Entero>(o.turno);
-    a.JugadorCincoDobles = static_cast<Entero>(o.cincoDobles);
-    a.SistemaReparto = 2;
-    a.JuegoEnRed = false;
-    motor.e.PasoTurno = o.sentido == 2 ? -1 : 1;
+    AplicarReglas(r, a, motor.e);
     if (ValidarReglas(a) != FalloReglas::Ninguno) {
         std::fprintf(stderr, "reparto: estas reglas no permiten repartir\n");
         return 1;
     }
 
-    std::printf("Semilla %u, pantalla %dx%d\n", o.semilla, motor.pantalla.AnchoPantalla,
+    std::printf("Semilla %u, pantalla %dx%d\n", r.Semilla, motor.pantalla.AnchoPantalla,
                 motor.pantalla.AltoPantalla);
     Contexto c = motor.Ctx();
     for (int k = 0; k < o.manos; ++k) {
@@ -157,6 +106,6 @@ int main(int argc, char** argv)
         }
         Imprimir(motor.e, a);
     }
-    for (const auto& m : motor.usuario.Mensajes) std::printf("[%s] %s\n", m.titulo.c_str(), m.texto.c_str());
+    ImprimirMensajes(motor.usuario);
     return 0;
 }

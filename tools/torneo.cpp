@@ -7,18 +7,23 @@
 //
 // --serie is the number of hands after which a new match starts (hand 1 again, with its opening tile).
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "engine/contexto.h"
 #include "engine/reglas.h"
 #include "mano_automatica.h"
+#include "tools/comun/opciones.h"
 
 namespace {
 
 using namespace zp;
+
+const Programa programa{"torneo",
+                        "uso: torneo [--semilla N] [--manos N] [--serie N] [--modo 1|2] [--asientos 1234]\n"
+                        "              [--niveles 0,100,0,100] [--caracteres 2,2,2,2]\n"};
+
+constexpr long long kMaximo = 1000000000;
 
 struct Opciones
 {
@@ -29,68 +34,33 @@ struct Opciones
     std::vector<int> caracteres{2, 2, 2, 2};
 };
 
-[[noreturn]] void Uso(const char* motivo)
+// One value per seat, each from `minimo` to `maximo`.
+Opcion PorAsiento(const char* nombre, std::vector<int>& destino, int minimo, int maximo)
 {
-    std::fprintf(stderr, "torneo: %s\n", motivo);
-    std::fprintf(stderr, "uso: torneo [--semilla N] [--manos N] [--serie N] [--modo 1|2] [--asientos 1234]\n"
-                         "              [--niveles 0,100,0,100] [--caracteres 2,2,2,2]\n");
-    std::exit(2);
-}
-
-int Numero(const char* texto)
-{
-    char* fin = nullptr;
-    const long n = std::strtol(texto, &fin, 10);
-    if (fin == texto || *fin != '\0' || n < 0 || n > 1000000000L) Uso("número no válido");
-    return static_cast<int>(n);
-}
-
-// Four values, one per seat 1..4, separated by commas.
-std::vector<int> Cuatro(const char* texto, int minimo, int maximo)
-{
-    std::vector<int> v;
-    std::string s = texto;
-    std::size_t inicio = 0;
-    while (inicio <= s.size()) {
-        const std::size_t coma = s.find(',', inicio);
-        const std::string parte =
-            s.substr(inicio, coma == std::string::npos ? std::string::npos : coma - inicio);
-        const int n = Numero(parte.c_str());
-        if (n < minimo || n > maximo) Uso("valor fuera de rango");
-        v.push_back(n);
-        if (coma == std::string::npos) break;
-        inicio = coma + 1;
-    }
-    if (v.size() != 4) Uso("hacen falta cuatro valores, uno por asiento");
-    return v;
+    return {nombre, [&destino, minimo, maximo](const char* v) {
+                destino = programa.Cuatro(v, [minimo, maximo](const char* parte) {
+                    const auto n = static_cast<int>(programa.Numero(parte, 0, kMaximo));
+                    if (n < minimo || n > maximo) programa.Uso("valor fuera de rango");
+                    return n;
+                });
+            }};
 }
 
 Opciones LeerOpciones(int argc, char** argv)
 {
     Opciones o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string nombre = argv[i];
-        if (i + 1 >= argc) Uso("falta el valor de una opción");
-        const char* valor = argv[++i];
-        if (nombre == "--semilla")
-            o.semilla = static_cast<std::uint32_t>(Numero(valor));
-        else if (nombre == "--manos")
-            o.manos = Numero(valor);
-        else if (nombre == "--serie")
-            o.serie = Numero(valor);
-        else if (nombre == "--modo")
-            o.modo = Numero(valor);
-        else if (nombre == "--asientos")
-            o.asientos = valor;
-        else if (nombre == "--niveles")
-            o.niveles = Cuatro(valor, 0, 100);
-        else if (nombre == "--caracteres")
-            o.caracteres = Cuatro(valor, 1, 3);
-        else
-            Uso("opción desconocida");
-    }
-    if (o.serie < 1 || o.serie > 700) Uso("la serie va de 1 a 700 manos");
-    if (o.modo != 1 && o.modo != 2) Uso("modo 1 (parejas) o 2 (individual)");
+    programa.Leer(argc, argv,
+                  {
+                      programa.Entera("--semilla", o.semilla, 0, kMaximo),
+                      programa.Entera("--manos", o.manos, 0, kMaximo),
+                      programa.Entera("--serie", o.serie, 0, kMaximo),
+                      programa.Entera("--modo", o.modo, 0, kMaximo),
+                      programa.Texto("--asientos", o.asientos),
+                      PorAsiento("--niveles", o.niveles, 0, 100),
+                      PorAsiento("--caracteres", o.caracteres, 1, 3),
+                  });
+    if (o.serie < 1 || o.serie > 700) programa.Uso("la serie va de 1 a 700 manos");
+    if (o.modo != 1 && o.modo != 2) programa.Uso("modo 1 (parejas) o 2 (individual)");
     return o;
 }
 
@@ -110,18 +80,14 @@ int main(int argc, char** argv)
     a.ModoJuego = static_cast<Entero>(o.modo);
     a.Sonido = false;
     a.PausaEntreJugadas = false;
-    int enJuego = 0;
+    MarcarAsientos(o.asientos, a);
     for (std::size_t p = 1; p <= 4; ++p) {
         AjustesJugador& j = a.Jugador[p];
-        const bool juega = o.asientos.find(static_cast<char>('0' + p)) != std::string::npos;
-        j.EstadoJugador = juega ? 1 : 2;
         j.ControlJugador = 2;
         j.NivelJugador = static_cast<Entero>(o.niveles[p - 1]);
         j.CaracterJugador = static_cast<Entero>(o.caracteres[p - 1]);
-        enJuego += juega ? 1 : 0;
     }
-    a.NumeroJugadores = static_cast<Entero>(enJuego);
-    if (ValidarReglas(a) != FalloReglas::Ninguno) Uso("asientos y modo no permiten jugar");
+    if (ValidarReglas(a) != FalloReglas::Ninguno) programa.Uso("asientos y modo no permiten jugar");
 
     Contexto reparto = motor.Ctx();
     Contexto juego{motor.e,     motor.a,   motor.pantalla, motor.mesa, motor.usuario,

@@ -1,5 +1,7 @@
 #include "settings/core/cadenas_estado.h"
 
+#include "engine/analisis_mano.h"
+
 #include "platform/text/cp1252.h"
 #include "settings/core/columnas_estado.h"
 
@@ -60,21 +62,6 @@ std::string CapitalizarNombre(const std::string& utf8)
         s[i] = static_cast<char>(i == 0 || s[i - 1] == ' ' ? Mayuscula(c) : Minuscula(c));
     }
     return desdeCp1252(s);
-}
-
-// Seat whose used slots hold the tile either way round, laid or held; the last one found, 0 when none.
-Entero BuscarPoseedorFicha(const EstadoJuego& juego, Entero a, Entero b)
-{
-    Entero poseedor = 0;
-    for (int p = 1; p <= kAsientos; ++p) {
-        const int usados = std::min<int>(juego.HuecosMano[Pos(p)], kHuecos);
-        for (int s = 1; s <= usados; ++s) {
-            const HuecoMano& h = juego.Manos[Pos(p)][Pos(s)];
-            if ((h.PuntoA == a && h.PuntoB == b) || (h.PuntoA == b && h.PuntoB == a))
-                poseedor = static_cast<Entero>(p);
-        }
-    }
-    return poseedor;
 }
 
 struct Intervalo
@@ -217,7 +204,7 @@ FalloLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& jueg
 
     // The first hand before its first move belongs to whoever holds the opening tile.
     if (j.NumeroMano == 1 && j.NumeroJugada == 1 && a.PrimeraMano == 1) {
-        const Entero poseedor = BuscarPoseedorFicha(j, j.SalidaA, j.SalidaB);
+        const Entero poseedor = BuscarPoseedor(j, j.SalidaA, j.SalidaB).Asiento;
         if (poseedor >= 1 && poseedor <= kAsientos && poseedor != j.JugadorTurno) {
             j.JugadorTurno = poseedor;
             j.JugadorSalida = poseedor;
