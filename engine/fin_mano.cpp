@@ -1,5 +1,7 @@
 #include "engine/fin_mano.h"
 
+#include "engine/reglas.h"
+
 #include <algorithm>
 #include <cassert>
 
@@ -77,14 +79,6 @@ std::array<int, 5> ContarPips(const EstadoJuego& e)
         }
     }
     return pips;
-}
-
-// The tie rule in force. "Gana la pareja que no salió" has no meaning without pairs, and its pair code would
-// be taken for a seat: individual play replays the hand instead.
-Entero ReglaEmpate(const Ajustes& a)
-{
-    if (a.GanadorSiEmpate == 3 && a.ModoJuego != 1) return 1;
-    return a.GanadorSiEmpate;
 }
 
 // The text of "C i e r r e" for a blocked hand, and the winner or the tie it shows.

@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "engine/final_busqueda.h"
+#include "engine/reglas.h"
 #include "engine/turno.h"
 
 namespace zp {
@@ -21,7 +22,7 @@ ReglasBusqueda LeerReglas(const EstadoJuego& e, const Ajustes& a)
 {
     ReglasBusqueda r;
     r.Parejas = a.ModoJuego == 1;
-    r.GanadorSiEmpate = a.GanadorSiEmpate;
+    r.GanadorSiEmpate = ReglaEmpate(a);
     r.JugadorSalida = e.JugadorSalida;
     r.SoloPerdedores = a.PuntosQueSeAnotan == 2;
     r.PorUnidades = a.SistemaAnotacion == 2;

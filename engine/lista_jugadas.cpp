@@ -39,7 +39,9 @@ std::string Digito(Entero punto)
 
 std::string TextoLineaListaJugadas(const RegistroJugada& r, Entero numero, const std::string& nombre)
 {
-    std::string linea = numero < 10 ? " " + std::to_string(numero) : std::to_string(numero);
+    std::string linea;
+    if (numero < 10) linea += ' ';
+    linea += std::to_string(numero);
     linea += ' ';
     linea += AjustarNombre(nombre);
     linea += ' ';

@@ -21,4 +21,10 @@ FalloReglas ValidarReglas(const Ajustes& a)
     return FalloReglas::Ninguno;
 }
 
+Entero ReglaEmpate(const Ajustes& a)
+{
+    if (a.GanadorSiEmpate == 3 && a.ModoJuego != 1) return 1;
+    return a.GanadorSiEmpate;
+}
+
 } // namespace zp

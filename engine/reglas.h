@@ -18,4 +18,9 @@ enum class FalloReglas
 int ContarJugadoresEnJuego(const Ajustes& a);
 FalloReglas ValidarReglas(const Ajustes& a);
 
+// The tie rule in force. "Gana la pareja que no salió" has no meaning without pairs, and its pair code would
+// be taken for a seat: individual play replays the hand instead. The scoring and the endgame search both
+// read it here, so they never disagree.
+Entero ReglaEmpate(const Ajustes& a);
+
 } // namespace zp

@@ -63,8 +63,8 @@ void DibujarFichaJugada(LienzoMesa& l, Entero n)
     if (n < 1 || n >= static_cast<int>(l.e.Jugadas.size())) return;
     const RegistroJugada& r = l.e.Jugadas[static_cast<std::size_t>(n)];
     const int desplazamiento = recursos::dibujos::DesplazamientoMascara;
-    CopiarConMascara(l.mesa, r.XFicha, r.YFicha, r.AnchoFicha, r.AltoFicha, l.hojas.Pic_Dibujos, r.XSpriteFicha,
-                     0, r.XSpriteFicha, desplazamiento);
+    CopiarConMascara(l.mesa, r.XFicha, r.YFicha, r.AnchoFicha, r.AltoFicha, l.hojas.Pic_Dibujos,
+                     r.XSpriteFicha, 0, r.XSpriteFicha, desplazamiento);
     DibujarPuntosGrandes(l.mesa, l.hojas, r.PuntoUnido, r.XMitad1, r.YMitad1, r.GiroFicha);
     DibujarPuntosGrandes(l.mesa, l.hojas, r.PuntoAbierto, r.XMitad2, r.YMitad2, r.GiroFicha);
 }

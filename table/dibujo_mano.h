@@ -8,10 +8,10 @@ namespace zp {
 // How one slot of a hand is drawn.
 enum class AspectoHueco
 {
-    Nada,            // an empty slot, or a laid tile that disappears: the marble shows
-    Cara,            // face up
-    CaraInvertida,   // face up, then inverted: a laid tile kept in a shown hand
-    Dorso            // face down
+    Nada,          // an empty slot, or a laid tile that disappears: the marble shows
+    Cara,          // face up
+    CaraInvertida, // face up, then inverted: a laid tile kept in a shown hand
+    Dorso          // face down
 };
 
 // Lays the four hands out into the state; when the bottom hand would reach the move list, the list is hidden

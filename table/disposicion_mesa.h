@@ -20,8 +20,8 @@ inline constexpr QSize kTamanoListaGrabadora{165, 72};
 
 struct DisposicionMesa
 {
-    QRect Formulario;      // the window: the screen plus 2 px each way
-    QRect Pic_Botonera;    // on the window
+    QRect Formulario;                // the window: the screen plus 2 px each way
+    QRect Pic_Botonera;              // on the window
     std::array<QRect, 10> Pic_Boton; // 1..9, inside the bar
     QRect Pic_BotContinuar;          // inside the bar
     QRect Pic_Grabadora;             // on the window

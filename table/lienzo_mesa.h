@@ -58,8 +58,8 @@ inline void Borrar(LienzoMesa& l, int x, int y, int w, int h)
 }
 
 // A masked sprite: the mask with AND, then the image with XOR at the same place.
-inline void CopiarConMascara(Surface& destino, int x, int y, int w, int h, const Surface& hoja, int ix, int iy,
-                             int mx, int my)
+inline void CopiarConMascara(Surface& destino, int x, int y, int w, int h, const Surface& hoja, int ix,
+                             int iy, int mx, int my)
 {
     destino.blit(x, y, w, h, hoja, mx, my, RasterOp::And);
     destino.blit(x, y, w, h, hoja, ix, iy, RasterOp::Xor);

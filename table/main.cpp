@@ -1,12 +1,12 @@
+// Zarpelón: a game of dominoes round a table of two to four players.
+#include "table/arranque_mesa.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QWidget mesa;
-    mesa.setWindowTitle(QStringLiteral("Zarpelón"));
-    mesa.resize(800, 600);
-    mesa.show();
-    return app.exec();
+    QApplication aplicacion(argc, argv);
+    const auto programa = zp::ArrancarPrograma();
+    if (programa->Salir) return 0;
+    return aplicacion.exec();
 }

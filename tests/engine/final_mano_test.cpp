@@ -110,6 +110,11 @@ TEST(BusquedaFinalMano, cuenta_cada_raiz_como_las_candidatas_y_puntua_cada_desen
          Con(Individual("61 22", "40", 6, 6), 2, 1, 2, 2),
          {{0, 0}},
          1},
+        // "The pair that did not lead" means nothing without pairs: the hand is replayed, as the scoring does.
+        {"empate individual con la regla de parejas se repite como al anotar",
+         Con(Individual("61 22", "40", 6, 6), 3, 1, 2, 4),
+         {{0, 0}},
+         0},
         {"empate por parejas que se repite no cuenta", ParejasEmpatadas(1, 1, 1, 1), {{0, 0}}, 0},
         {"empate por parejas lo gana la pareja que salio", ParejasEmpatadas(2, 1, 1, 2), {{100, 2}}, 1},
         {"empate por parejas perdido si salio la otra", ParejasEmpatadas(2, 1, 1, 1), {{0, 0}}, 1},

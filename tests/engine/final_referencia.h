@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/estado.h"
+#include "engine/reglas.h"
 #include "engine/final_mano.h"
 #include "engine/turno.h"
 
@@ -138,9 +139,10 @@ inline ResultadoReferencia ExplorarReferencia(const EstadoJuego& e, const Ajuste
                 empate = iguales > 1;
             }
             if (empate) {
-                if (a.GanadorSiEmpate == 1) return;
-                if (a.GanadorSiEmpate == 2) codigo = parejas ? ParejaDe(e.JugadorSalida) : e.JugadorSalida;
-                if (a.GanadorSiEmpate == 3) codigo = (e.JugadorSalida == 2 || e.JugadorSalida == 4) ? 2 : 1;
+                const Entero regla = ReglaEmpate(a);
+                if (regla == 1) return;
+                if (regla == 2) codigo = parejas ? ParejaDe(e.JugadorSalida) : e.JugadorSalida;
+                if (regla == 3) codigo = (e.JugadorSalida == 2 || e.JugadorSalida == 4) ? 2 : 1;
             }
         }
         const int total = (parejas && a.PuntosQueSeAnotan == 2) ? (codigo == 1 ? s13 : s24) : s13 + s24;

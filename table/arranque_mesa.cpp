@@ -1,0 +1,94 @@
+#include "table/arranque_mesa.h"
+
+#include "kit/carpeta.h"
+#include "kit/pausa.h"
+#include "kit/sonido.h"
+#include "platform/virtual_screen.h"
+#include "platform/wait.h"
+#include "settings/core/almacen_ficheros.h"
+#include "settings/core/fichero_estado.h"
+
+#include <QApplication>
+#include <QMetaObject>
+#include <QPointer>
+#include <filesystem>
+
+namespace zp {
+
+namespace {
+
+// Pauses and sounds at the speed and sound settings.
+class RitmoPrograma : public Ritmo
+{
+public:
+    explicit RitmoPrograma(const Ajustes& a) : a_(a) {}
+    void HacerPausa(int ms) override { PausaPrograma().HacerPausa(Entero(ms), a_.Velocidad); }
+    void ReproducirSonido(ModoSonido modo, int numero) override
+    {
+        if (!a_.Sonido) return;
+        SonidosPrograma().ReproducirSonido(static_cast<Entero>(modo), Entero(numero), true);
+    }
+
+private:
+    const Ajustes& a_;
+};
+
+std::filesystem::path CarpetaPrograma()
+{
+    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+}
+
+} // namespace
+
+Programa::Programa() = default;
+Programa::~Programa() = default;
+
+std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
+{
+    auto programa = std::make_unique<Programa>();
+    Programa& pr = *programa;
+    pr.Mesa = std::make_unique<mesa>(pr.e, pr.a);
+    pr.Mesa->SinCareta = !opciones.Careta;
+    pr.Persona = std::make_unique<UsuarioMesa>(*pr.Mesa);
+
+    const VirtualScreen& pantalla = virtualScreen();
+    EntradaArranque entrada;
+    entrada.CarpetaPrograma = CarpetaPrograma();
+    entrada.CarpetaUsuario = std::filesystem::path(ObtenerDirectorioWindows());
+    entrada.AnchoPantalla = pantalla.width();
+    entrada.AltoPantalla = pantalla.height();
+    const Preparacion preparada = PrepararArranque(*pr.Mesa, *pr.Persona, entrada);
+    pr.Salir = preparada.Salir;
+    pr.CarpetaDatos = opciones.CarpetaDatos.empty() ? preparada.CarpetaDatos : opciones.CarpetaDatos;
+    pr.Medidas = MedirPantalla(preparada.AnchoPantalla, preparada.AltoPantalla);
+    if (preparada.AnchoPantalla != pantalla.width() || preparada.AltoPantalla != pantalla.height())
+        setVirtualScreen(VirtualScreen::switched(realScreenSize()));
+
+    pr.Pausas = std::make_unique<RitmoPrograma>(pr.a);
+    pr.Conexion = std::make_unique<RedNula>(); // until network play joins the table
+    pr.Ficheros = std::make_unique<AlmacenFicheros>(pr.e, pr.a, pr.CarpetaDatos);
+    pr.Suerte = std::make_unique<AzarReloj>();
+    pr.Ctx.emplace(Contexto{pr.e, pr.a, pr.Medidas, *pr.Mesa, *pr.Persona, *pr.Pausas, *pr.Conexion,
+                            *pr.Ficheros, *pr.Suerte});
+    if (pr.Salir) return programa;
+
+    auto alTerminar = opciones.AlTerminar ? opciones.AlTerminar : [](const ResultadoPartida& r) {
+        if (r.Siguiente == Peticion::Salir) {
+            requestQuit();
+            QApplication::quit();
+        }
+    };
+    // A resumed match runs inside Main: from the top-level loop, never inside the caller.
+    QPointer<mesa> ventana(pr.Mesa.get());
+    Programa* p = &pr;
+    QMetaObject::invokeMethod(
+        pr.Mesa.get(),
+        [ventana, p, alTerminar] {
+            if (!ventana) return;
+            alTerminar(Main(*p->Ctx));
+        },
+        Qt::QueuedConnection);
+    return programa;
+}
+
+} // namespace zp

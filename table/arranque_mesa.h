@@ -1,0 +1,48 @@
+#pragma once
+// The program's start on the window side: the table window and the services the engine works through,
+// the engine's start-up run on them (cover, work folder, screen test; then, from the top-level event loop,
+// the settings, the table laid out and shown, the help offer and a hand left in progress taken up again).
+#include "engine/arranque.h"
+#include "table/mesa.h"
+#include "table/usuario_mesa.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace zp {
+
+struct OpcionesArranque
+{
+    bool Careta = true;       // show the cover first
+    std::string CarpetaDatos; // the work folder; empty: the program's folder when writable, else the user's
+    // What to do with the match's outcome once it returns to the top-level loop; by default a request to
+    // leave closes the program.
+    std::function<void(const ResultadoPartida&)> AlTerminar;
+};
+
+struct Programa
+{
+    Programa();
+    ~Programa();
+
+    EstadoJuego e;
+    Ajustes a;
+    std::string CarpetaDatos;
+    std::unique_ptr<mesa> Mesa;
+    std::unique_ptr<UsuarioMesa> Persona;
+    std::unique_ptr<Ritmo> Pausas;
+    std::unique_ptr<Red> Conexion;
+    std::unique_ptr<Almacen> Ficheros;
+    std::unique_ptr<Azar> Suerte;
+    Pantalla Medidas;
+    std::optional<Contexto> Ctx;
+    bool Salir = false; // the person would not play on this screen
+};
+
+// Starts the program: the window and the engine's first steps now, its `Main` queued on the event loop
+// (never inside the caller). Nothing is queued when the person chose to leave.
+std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones = {});
+
+} // namespace zp

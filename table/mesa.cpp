@@ -1,0 +1,401 @@
+#include "table/mesa.h"
+
+#include "assets/recursos.h"
+#include "engine/lista_jugadas.h"
+#include "kit/careta.h"
+#include "kit/cursores.h"
+#include "kit/entorno.h"
+#include "kit/espera.h"
+#include "platform/virtual_screen.h"
+#include "platform/wait.h"
+#include "table/dibujo_fichas.h"
+#include "table/dibujo_mano.h"
+#include "table/dibujo_monton.h"
+#include "table/marcador_mesa.h"
+#include "table/nombres_mesa.h"
+
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace zp {
+
+namespace {
+
+constexpr QRgb kContornoBotonera = qRgb(224, 64, 32);
+constexpr QRgb kLuzBotonera = qRgb(224, 128, 96);
+constexpr QRgb kFondoBotonera = qRgb(96, 36, 24); // the bar's own ground
+
+PictureBox* Caja(QWidget* padre, const char* nombre, QSize tamano)
+{
+    auto* caja = new PictureBox(padre);
+    caja->setObjectName(QLatin1String(nombre));
+    caja->setSurface(Surface(tamano.width(), tamano.height(), kFondoBotonera));
+    caja->hide();
+    return caja;
+}
+
+} // namespace
+
+mesa::mesa(EstadoJuego& e, Ajustes& a, QWidget* padre)
+    : PictureBox(padre), e_(e), a_(a), hojas_(CargarHojasMesa())
+{
+    setObjectName(QStringLiteral("mesa"));
+    setWindowTitle(QStringLiteral("Zarpelón"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    CrearControles();
+    Entorno().BmpVario = &hojas_.Pic_BmpVario;
+    Entorno().mesa = this;
+    Entorno().ajustes = &a_;
+}
+
+mesa::~mesa()
+{
+    EntornoKit& k = Entorno();
+    if (k.BmpVario == &hojas_.Pic_BmpVario) k.BmpVario = nullptr;
+    if (k.mesa == this) k.mesa = nullptr;
+}
+
+void mesa::CrearControles()
+{
+    Pic_Botonera = Caja(this, "Pic_Botonera", QSize(kAnchoBotonera, 600));
+    Pic_Botonera->show();
+    for (int i = 1; i <= 9; ++i) {
+        Pic_Boton[i] =
+            Caja(Pic_Botonera, "Pic_Boton", i == 9 ? kTamanoBoton9 : QSize(kLadoBoton, kLadoBoton));
+        Pic_Boton[i]->setProperty("Index", i);
+        if (i != 9) Pic_Boton[i]->show(); // the chat button shows only in network play
+    }
+    Pic_BotContinuar = Caja(Pic_Botonera, "Pic_BotContinuar", kTamanoBotContinuar);
+    Pic_TexTurno = Caja(Pic_Botonera, "Pic_TexTurno", QSize(79, 66));
+    Pic_Info = new PanelEspera(this);
+    Pic_Info->setObjectName(QStringLiteral("Pic_Info"));
+    Pic_Info->hide();
+    Pic_Grabadora = Caja(this, "Pic_Grabadora", kTamanoGrabadora);
+    Pic_SelOpciones = Caja(this, "Pic_SelOpciones", QSize(150, 190));
+    Pic_Mover = Caja(this, "Pic_Mover", QSize(40, 77));
+
+    Lis_Grabadora = new QListWidget(this);
+    Lis_Grabadora->setObjectName(QStringLiteral("Lis_Grabadora"));
+    QFont fuente(QStringLiteral("Arial"));
+    fuente.setPixelSize(kPixeles9);
+    fuente.setBold(true);
+    Lis_Grabadora->setFont(fuente);
+    Lis_Grabadora->setUniformItemSizes(true);
+    Lis_Grabadora->hide();
+    Lis_Ordenar = new QListWidget(this);
+    Lis_Ordenar->setObjectName(QStringLiteral("Lis_Ordenar"));
+    Lis_Ordenar->setSortingEnabled(true);
+    Lis_Ordenar->hide();
+
+    for (int i = 1; i <= 4; ++i) {
+        Ima_Flechas[static_cast<std::size_t>(i)] = ImagenMesa(QStringLiteral("Ima_Flechas"));
+        PrepararImagen(Ima_Flechas[static_cast<std::size_t>(i)], recursos::mesa::Flechas[i - 1]);
+    }
+    PrepararImagen(Ima_Mover);
+    PrepararImagen(Ima_FlechaDer);
+    PrepararImagen(Ima_FlechaIzq);
+    PrepararImagen(Ima_Paso, recursos::mesa::Paso);
+    PrepararImagen(Ima_IndiTuto, recursos::mesa::IndiTuto);
+}
+
+void mesa::PrepararImagen(ImagenMesa& imagen, const char* ruta)
+{
+    if (ruta) imagen.PonerDibujo(QImage(QString::fromLatin1(ruta)));
+    imagen.PonerAviso([this](const QRect& r) { invalidate(r); });
+}
+
+std::array<ImagenMesa*, 8> mesa::Imagenes()
+{
+    // Drawn in this order, the later over the earlier.
+    return {&Ima_Paso,  &Ima_IndiTuto,   &Ima_FlechaDer,  &Ima_FlechaIzq,
+            &Ima_Mover, &Ima_Flechas[1], &Ima_Flechas[2], &Ima_Flechas[3]};
+}
+
+void mesa::DisponerMesa(const Pantalla& pantalla)
+{
+    pantalla_ = pantalla;
+    disposicion_ = CalcularDisposicionMesa(pantalla);
+    const DisposicionMesa& d = disposicion_;
+    setLogicalGeometry(d.Formulario);
+    Pic_Botonera->setLogicalGeometry(d.Pic_Botonera);
+
+    LienzoMesa l = Lienzo();
+    CalcularDisposicionManos(l);
+    DibujarBotonera();
+    for (int i = 1; i <= 9; ++i) Pic_Boton[i]->setLogicalGeometry(d.Pic_Boton[i]);
+    Pic_BotContinuar->setLogicalGeometry(d.Pic_BotContinuar);
+    for (int i = 1; i <= 8; ++i) {
+        const auto b = recursos::bmpvario::BotonBarra(i);
+        Pic_Boton[i]->surface().blit(0, 0, b.ancho, b.alto, hojas_.Pic_BmpVario, b.x, b.y);
+    }
+    const auto chat = recursos::bmpvario::BotonMensaje;
+    Pic_Boton[9]->surface().blit(0, 0, chat.ancho, chat.alto, hojas_.Pic_BmpVario, chat.x, chat.y);
+    Pic_Grabadora->setLogicalGeometry(d.Pic_Grabadora);
+    Pic_Marmol = ComponerMarmol(hojas_.Marmol, d.Pic_Marmol.width(), d.Pic_Marmol.height());
+    Lis_Grabadora->setGeometry(virtualScreen().toReal(d.Lis_Grabadora));
+    Ima_FlechaIzq.Cursor = QStringLiteral("ManoIndice");
+    Ima_FlechaDer.Cursor = QStringLiteral("ManoIndice");
+    e_.EsperaContinuar = false;
+    e_.EsperaExtremo = false;
+    e_.EligiendoSalida = false;
+    e_.ModoAyuda = false;
+
+    EntornoKit& k = Entorno();
+    k.AnchoMesa = pantalla.AnchoMesa;
+    k.AltoPantalla = pantalla.AltoPantalla;
+    k.AnchoPantalla = pantalla.AnchoPantalla;
+}
+
+void mesa::DibujarBotonera()
+{
+    Surface& s = Pic_Botonera->surface();
+    s.clear();
+    const int w = s.width(), h = s.height();
+    s.box(0, 0, w - 1, h - 1, kContornoBotonera);
+    s.line(0, 0, w, 0, kLuzBotonera);
+    s.line(0, 0, 0, h, kLuzBotonera);
+    Pic_Botonera->invalidate();
+}
+
+void mesa::PintarFondo()
+{
+    fondo_ = Pic_Marmol;
+    Cls();
+}
+
+void mesa::PonerFondo(const Surface& fondo)
+{
+    Pic_Marmol = ComponerMarmol(fondo, disposicion_.Pic_Marmol.width(), disposicion_.Pic_Marmol.height());
+    fondo_ = Pic_Marmol;
+}
+
+void mesa::PintarGrabadora()
+{
+    const auto r = recursos::bmpvario::Grabadora;
+    Pic_Grabadora->surface().blit(0, 0, r.ancho, r.alto, hojas_.Pic_BmpVario, r.x, r.y);
+    Pic_Grabadora->invalidate();
+}
+
+void mesa::Cls()
+{
+    Surface& s = surface();
+    s.clear();
+    s.blit(0, 0, s.width(), s.height(), fondo_, 0, 0);
+    invalidate();
+}
+
+LienzoMesa mesa::Lienzo()
+{
+    LienzoMesa l{surface(), Pic_Marmol, hojas_, e_, a_, pantalla_, m_};
+    l.Refrescar = [this] { Refrescar(); };
+    l.OcultarListaJugadas = [this] { OcultarListaJugadas(); };
+    return l;
+}
+
+void mesa::RedibujarMesa()
+{
+    Cls();
+    if (e_.ManoEnCurso) {
+        LienzoMesa l = Lienzo();
+        const int jugadas = std::min<int>(e_.NumeroJugada, static_cast<int>(e_.Jugadas.size()));
+        for (int i = 1; i < jugadas; ++i) {
+            const Entero extremo = e_.Jugadas[static_cast<std::size_t>(i)].Extremo;
+            if (extremo != kExtremoRoba && extremo != kExtremoPasa)
+                DibujarFichaJugada(l, static_cast<Entero>(i));
+        }
+        for (Entero p = 1; p <= 4; ++p)
+            if (a_.Jugador[static_cast<std::size_t>(p)].EstadoJugador == 1) zp::DibujarMano(l, p);
+        if (e_.FichasMonton > 0) zp::DibujarMonton(l);
+        VaciarListaJugadas();
+        e_.LineasListaJugadas.clear();
+        for (int i = 1; i < jugadas; ++i) {
+            const RegistroJugada& r = e_.Jugadas[static_cast<std::size_t>(i)];
+            const Entero p = r.Jugador;
+            const std::string nombre =
+                p >= 1 && p <= 4 ? a_.Jugador[static_cast<std::size_t>(p)].NombreJugador : std::string();
+            e_.LineasListaJugadas.push_back(TextoLineaListaJugadas(r, static_cast<Entero>(i), nombre));
+            PonerLineaListaJugadas(e_.LineasListaJugadas.back());
+        }
+        e_.LineaGrabadora = static_cast<Entero>(e_.LineasListaJugadas.size()) - 1;
+        SeleccionarLineaListaJugadas(e_.LineaGrabadora);
+    }
+    Ima_FlechaIzq.Hide();
+    Ima_FlechaDer.Hide();
+    Pic_Grabadora->hide();
+    if (e_.NumeroJugada > 1 && !a_.JuegoEnRed) Pic_Grabadora->show();
+    Lis_Grabadora->setVisible(e_.NumeroJugada >= 2 && a_.ListaJugadas == 1);
+    DibujarMarcadorMesa();
+    invalidate();
+}
+
+void mesa::paintEvent(QPaintEvent* evento)
+{
+    PictureBox::paintEvent(evento);
+    QPainter pintor(this);
+    pintor.setClipRegion(evento->region());
+    for (ImagenMesa* imagen : Imagenes()) {
+        if (!imagen->Visible() || imagen->Dibujo().isNull()) continue;
+        pintor.drawImage(virtualScreen().toReal(imagen->Rectangulo()), imagen->Dibujo());
+    }
+}
+
+void mesa::closeEvent(QCloseEvent* evento)
+{
+    PictureBox::closeEvent(evento);
+    requestQuit();
+    QCoreApplication::quit();
+}
+
+// The engine's table.
+
+void mesa::MostrarCareta()
+{
+    if (!SinCareta) zp::MostrarCareta(a_.Velocidad);
+}
+
+void mesa::CerrarCareta()
+{
+    // The cover closes itself once its time is up.
+}
+
+void mesa::MostrarMesa()
+{
+    show();
+    refresh();
+}
+
+bool mesa::LetraGrande() const
+{
+    // Our layout is in pixels whatever the screen's fonts: the remote keeps its 75 px.
+    return Pic_Grabadora->logicalGeometry().height() > kTamanoGrabadora.height();
+}
+
+void mesa::LimpiarMesa()
+{
+    Cls();
+}
+
+void mesa::Refrescar()
+{
+    refresh();
+}
+
+void mesa::OcultarGrabadora()
+{
+    Pic_Grabadora->hide();
+}
+
+void mesa::MostrarGrabadora()
+{
+    Pic_Grabadora->show();
+}
+
+void mesa::VaciarListaJugadas()
+{
+    Lis_Grabadora->clear();
+}
+
+void mesa::OcultarListaJugadas()
+{
+    Lis_Grabadora->hide();
+}
+
+void mesa::MostrarListaJugadas()
+{
+    Lis_Grabadora->show();
+}
+
+void mesa::PonerLineaListaJugadas(const std::string& linea)
+{
+    Lis_Grabadora->addItem(QString::fromStdString(linea));
+}
+
+void mesa::SeleccionarLineaListaJugadas(int indice)
+{
+    if (indice < 0 || indice >= Lis_Grabadora->count()) {
+        Lis_Grabadora->setCurrentRow(-1);
+        return;
+    }
+    Lis_Grabadora->setCurrentRow(indice);
+    Lis_Grabadora->scrollToItem(Lis_Grabadora->item(indice));
+}
+
+void mesa::QuitarLineaListaJugadas(int indice)
+{
+    if (indice >= 0 && indice < Lis_Grabadora->count()) delete Lis_Grabadora->takeItem(indice);
+}
+
+int mesa::LineaSuperiorListaJugadas() const
+{
+    const QListWidgetItem* arriba = Lis_Grabadora->itemAt(0, 0);
+    return arriba ? Lis_Grabadora->row(arriba) : 0;
+}
+
+void mesa::DibujarMarcadorMesa()
+{
+    zp::DibujarMarcadorMesa(Pic_Boton[5]->surface(), hojas_, e_, a_);
+    Pic_Boton[5]->invalidate();
+}
+
+void mesa::OcultarBotonContinuar()
+{
+    Pic_BotContinuar->hide();
+}
+
+void mesa::DibujarFichaDescubierta(Entero a, Entero b)
+{
+    LienzoMesa l = Lienzo();
+    zp::DibujarFichaDescubierta(l, a, b);
+}
+
+void mesa::DibujarMano(Entero asiento)
+{
+    LienzoMesa l = Lienzo();
+    zp::DibujarMano(l, asiento);
+}
+
+void mesa::DibujarNombres()
+{
+    LienzoMesa l = Lienzo();
+    zp::DibujarNombres(l);
+    invalidate();
+}
+
+void mesa::DibujarMonton()
+{
+    LienzoMesa l = Lienzo();
+    zp::DibujarMonton(l);
+}
+
+void mesa::PonerPunteroMesa(Puntero puntero)
+{
+    PonerPuntero(this, static_cast<Entero>(puntero));
+}
+
+void mesa::AnularZonaPuntero()
+{
+    m_.ZonaPuntero = 0;
+}
+
+void mesa::MostrarRotuloSalida(const std::string& texto)
+{
+    const int x = pantalla_.CentroX - 140, y = pantalla_.CentroY - 30;
+    Surface& s = surface();
+    s.fillBox(x, y, x + 280, y + 60, qRgb(0, 128, 0));
+    s.box(x, y, x + 280, y + 60, qRgb(0, 255, 0));
+    s.line(x, y + 60, x + 281, y + 60, kNegroMesa);
+    s.line(x + 280, y, x + 280, y + 60, kNegroMesa);
+    s.text(x + 30, y + 20, texto, FuenteMesa(16, true), kBlancoMesa);
+    refresh();
+}
+
+void mesa::BorrarRotuloSalida()
+{
+    const int x = pantalla_.CentroX - 140, y = pantalla_.CentroY - 30;
+    surface().blit(x, y, 281, 61, Pic_Marmol, x, y);
+    refresh();
+}
+
+} // namespace zp

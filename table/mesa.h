@@ -1,0 +1,120 @@
+#pragma once
+// The table window `mesa`: it fills the screen; its left part is the marble table on which the hands, the
+// line, the stock and the panels are drawn, its right edge the 90 px button bar. It lives from start-up to
+// exit, owns the sprite sheets every window copies from, and is the table the engine draws on.
+#include "engine/mesa.h"
+#include "engine/pantalla.h"
+#include "platform/picture_box.h"
+#include "table/disposicion_mesa.h"
+#include "table/imagen_mesa.h"
+#include "table/lienzo_mesa.h"
+
+#include <array>
+
+class QListWidget;
+
+namespace zp {
+
+class PanelEspera;
+
+class mesa : public PictureBox, public Mesa
+{
+    Q_OBJECT
+public:
+    mesa(EstadoJuego& e, Ajustes& a, QWidget* padre = nullptr);
+    ~mesa() override;
+
+    // Lays the window out for the screen: window, bar and its buttons, Continue button, remote, move list,
+    // marble copy; then the hands. Once, at start-up.
+    void DisponerMesa(const Pantalla& pantalla) override;
+    // The start-up's background: the marble tiled over the whole table becomes the clean copy every erase
+    // copies from and the window's own picture; the table is cleared to it.
+    void PintarFondo() override;
+    // A background picture of the user's in place of the marble (the settings' background option).
+    void PonerFondo(const Surface& fondo);
+    // The recorder remote's released picture.
+    void PintarGrabadora() override;
+
+    // Redraws the whole table from the game state: laid tiles, hands, stock, move list and score panel.
+    void RedibujarMesa() override;
+    // Clears the drawing to the window's background picture.
+    void Cls();
+
+    const Pantalla& Medidas() const { return pantalla_; }
+    const DisposicionMesa& Disposicion() const { return disposicion_; }
+    EstadoMesa& Estado() { return m_; }
+    const HojasMesa& Hojas() const { return hojas_; }
+    const Surface& Marmol() const { return Pic_Marmol; }
+    LienzoMesa Lienzo();
+    EstadoJuego& Juego() { return e_; }
+    Ajustes& Datos() { return a_; }
+
+    // The engine's table.
+    void MostrarCareta() override; // the cover, for its time, unless `SinCareta`
+    void CerrarCareta() override;
+    void MostrarMesa() override;
+    bool LetraGrande() const override;
+    void LimpiarMesa() override;
+    void Refrescar() override;
+    void OcultarGrabadora() override;
+    void VaciarListaJugadas() override;
+    void OcultarListaJugadas() override;
+    void DibujarMarcadorMesa() override;
+    void OcultarBotonContinuar() override;
+    void DibujarFichaDescubierta(Entero a, Entero b) override;
+    void DibujarMano(Entero asiento) override;
+    void DibujarNombres() override;
+    void DibujarMonton() override;
+    void PonerPunteroMesa(Puntero puntero) override;
+    void AnularZonaPuntero() override;
+    void MostrarRotuloSalida(const std::string& texto) override;
+    void BorrarRotuloSalida() override;
+    void MostrarGrabadora() override;
+    void MostrarListaJugadas() override;
+    void PonerLineaListaJugadas(const std::string& linea) override;
+    void SeleccionarLineaListaJugadas(int indice) override;
+    void QuitarLineaListaJugadas(int indice) override;
+    int LineaSuperiorListaJugadas() const override;
+
+    // The form's controls, by their names.
+    PictureBox* Pic_Botonera;
+    std::array<PictureBox*, 10> Pic_Boton{}; // 1..9
+    PictureBox* Pic_BotContinuar;
+    PictureBox* Pic_TexTurno;
+    PanelEspera* Pic_Info;
+    PictureBox* Pic_Grabadora;
+    QListWidget* Lis_Grabadora;
+    QListWidget* Lis_Ordenar; // sorted work list, never shown
+    PictureBox* Pic_SelOpciones;
+    PictureBox* Pic_Mover;
+    ImagenMesa Ima_Mover{QStringLiteral("Ima_Mover")};
+    std::array<ImagenMesa, 5> Ima_Flechas; // 1 right, 2 down, 3 left, 4 up: picture sources only
+    ImagenMesa Ima_FlechaDer{QStringLiteral("Ima_FlechaDer")}; // end 1
+    ImagenMesa Ima_FlechaIzq{QStringLiteral("Ima_FlechaIzq")}; // end 2
+    ImagenMesa Ima_Paso{QStringLiteral("Ima_Paso")};
+    ImagenMesa Ima_IndiTuto{QStringLiteral("Ima_IndiTuto")};
+    // The clean background every erase copies from: the screen plus 9 x 2 px.
+    Surface Pic_Marmol;
+    bool SinCareta = false; // tests start without the cover
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+    // Closing the window by the window system leaves the program as the exit button would, unsaved.
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void CrearControles();
+    void DibujarBotonera();
+    void PrepararImagen(ImagenMesa& imagen, const char* ruta = nullptr);
+    std::array<ImagenMesa*, 8> Imagenes();
+
+    EstadoJuego& e_;
+    Ajustes& a_;
+    Pantalla pantalla_;
+    DisposicionMesa disposicion_;
+    HojasMesa hojas_;
+    EstadoMesa m_;
+    Surface fondo_; // the window's picture, which Cls restores
+};
+
+} // namespace zp

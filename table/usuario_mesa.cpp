@@ -1,0 +1,95 @@
+#include "table/usuario_mesa.h"
+
+#include "kit/espera.h"
+#include "kit/mensajes.h"
+#include "platform/wait.h"
+#include "table/mesa.h"
+
+#include <QCoreApplication>
+
+namespace zp {
+
+namespace {
+
+// The match a call began under was abandoned, or the program is on its way out.
+bool Cortada(std::uint32_t generacion)
+{
+    return quitting() || matchGeneration() != generacion;
+}
+
+template <class T> Respuesta<T> Tras(WaitEnd fin, T valor)
+{
+    return fin == WaitEnd::ConditionHeld ? Respuesta<T>::De(std::move(valor)) : Respuesta<T>::Abandono();
+}
+
+} // namespace
+
+UsuarioMesa::UsuarioMesa(mesa& ventana) : ventana_(ventana) {}
+
+Respuesta<bool> UsuarioMesa::MostrarMensaje(const std::string& titulo, const std::string& texto, int lineas,
+                                            int botones, int ayuda)
+{
+    const std::uint32_t generacion = matchGeneration();
+    const bool respuesta = zp::MostrarMensaje(titulo, texto, Entero(lineas), Entero(botones), Entero(ayuda));
+    if (Cortada(generacion)) return Respuesta<bool>::Abandono();
+    return Respuesta<bool>::De(respuesta);
+}
+
+void UsuarioMesa::IniciarEspera()
+{
+    ventana_.Pic_Info->IniciarEspera();
+}
+
+void UsuarioMesa::MostrarEspera(const std::string& titulo, const std::string& texto, int lineas)
+{
+    QString t = QString::fromStdString(texto);
+    ventana_.Pic_Info->MostrarEspera(QString::fromStdString(titulo), t, Entero(lineas));
+}
+
+void UsuarioMesa::OcultarEspera()
+{
+    ventana_.Pic_Info->hide();
+}
+
+Respuesta<Continuacion> UsuarioMesa::EsperarContinuar()
+{
+    EstadoJuego& e = ventana_.Juego();
+    const WaitEnd fin =
+        waitUntil([&e] { return !e.EsperaContinuar || e.JugadaElegida || e.RedibujoPendiente; });
+    Continuacion c = Continuacion::Continuar;
+    if (e.JugadaElegida)
+        c = Continuacion::FichaElegida;
+    else if (e.RedibujoPendiente)
+        c = Continuacion::Redibujar;
+    return Tras(fin, c);
+}
+
+Respuesta<Entero> UsuarioMesa::EsperarEleccionExtremo()
+{
+    EstadoJuego& e = ventana_.Juego();
+    e.EsperaExtremo = true;
+    const WaitEnd fin = waitUntil([&e] { return !e.EsperaExtremo; });
+    return Tras(fin, e.ExtremoElegido);
+}
+
+Respuesta<Entero> UsuarioMesa::EsperarEleccionSalida(const Ajustes&)
+{
+    EstadoJuego& e = ventana_.Juego();
+    e.EligiendoSalida = true;
+    const WaitEnd fin = waitUntil([&e] { return !e.EligiendoSalida; });
+    return Tras(fin, e.ManoApuntada);
+}
+
+Espera UsuarioMesa::EsperarRepartoManual(EstadoJuego&, const std::function<bool()>& terminado)
+{
+    return waitUntil(terminado) == WaitEnd::ConditionHeld ? Espera::Cumplida : Espera::Abandonada;
+}
+
+Espera UsuarioMesa::AtenderEventos()
+{
+    const std::uint32_t generacion = matchGeneration();
+    QCoreApplication::processEvents();
+    return Cortada(generacion) ? Espera::Abandonada : Espera::Cumplida;
+}
+
+} // namespace zp

@@ -1,0 +1,108 @@
+// Lo que comparten las pruebas de la mesa: la ventana dispuesta para una pantalla, manos repartidas a mano
+// y una foto de lo que se ve guardada en el árbol de compilación para mirarla.
+#pragma once
+
+#include "kit/entorno.h"
+#include "platform/virtual_screen.h"
+#include "table/mesa.h"
+
+#include <QApplication>
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace prueba {
+
+struct Ficha
+{
+    zp::Entero a, b;
+};
+
+// Todas las fichas del juego, la más alta primero: 6-6, 6-5, ... 0-0.
+inline std::vector<Ficha> Juego()
+{
+    std::vector<Ficha> f;
+    for (zp::Entero a = 6; a >= 0; --a)
+        for (zp::Entero b = a; b >= 0; --b) f.push_back({a, b});
+    return f;
+}
+
+class MesaPrueba : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(800, 600)));
+        a.Sonido = false;
+    }
+    void TearDown() override
+    {
+        ventana.reset();
+        zp::Entorno() = zp::EntornoKit{};
+    }
+
+    // La mesa dispuesta para una pantalla de ancho x alto, con su mármol.
+    zp::mesa& Abrir(int ancho = 800, int alto = 600)
+    {
+        ventana = std::make_unique<zp::mesa>(e, a);
+        ventana->DisponerMesa(zp::MedirPantalla(ancho, alto));
+        ventana->PintarGrabadora();
+        ventana->PintarFondo();
+        ventana->DibujarMarcadorMesa();
+        return *ventana;
+    }
+
+    // Los asientos en juego y sus fichas; los demás fuera. Las fichas sobrantes van al montón.
+    void Repartir(const std::vector<zp::Entero>& asientos, int fichas)
+    {
+        for (zp::Entero p = 1; p <= 4; ++p) a.Jugador[std::size_t(p)].EstadoJugador = 2;
+        a.NumeroJugadores = zp::Entero(asientos.size());
+        a.FichasPorJugador = zp::Entero(fichas);
+        const auto juego = Juego();
+        std::size_t k = 0;
+        for (zp::Entero p : asientos) {
+            auto& mano = e.Manos[std::size_t(p)];
+            a.Jugador[std::size_t(p)].EstadoJugador = 1;
+            for (int s = 1; s <= fichas; ++s, ++k)
+                mano[std::size_t(s)] = {juego[k].a, juego[k].b, zp::kEnMano};
+            e.HuecosMano[std::size_t(p)] = zp::Entero(fichas);
+            e.FichasEnMano[std::size_t(p)] = zp::Entero(fichas);
+        }
+        e.FichasMonton = 0;
+        for (std::size_t i = 1; k < juego.size() && i <= std::size_t(zp::kHuecosMonton); ++i, ++k) {
+            e.Monton[i] = {juego[k].a, juego[k].b};
+            ++e.FichasMonton;
+        }
+        e.ManoEnCurso = true;
+        e.PartidaEnCurso = true;
+        e.NumeroMano = 1;
+        e.NumeroJugada = 1;
+    }
+
+    // Guarda lo que se ve de la mesa en el árbol de compilación, para mirarlo.
+    void Foto(const QString& nombre) const
+    {
+        QDir().mkpath(QStringLiteral("fotos_mesa"));
+        ventana->grab().toImage().save(QStringLiteral("fotos_mesa/") + nombre + QStringLiteral(".png"));
+    }
+
+    // Un trozo ampliado, para ver los detalles.
+    void FotoAmpliada(const QString& nombre, const QRect& trozo, int veces) const
+    {
+        QDir().mkpath(QStringLiteral("fotos_mesa"));
+        const QImage parte = ventana->grab().toImage().copy(trozo);
+        parte.scaled(parte.size() * veces)
+            .save(QStringLiteral("fotos_mesa/") + nombre + QStringLiteral(".png"));
+    }
+
+    QRgb Pixel(int x, int y) const { return ventana->surface().pixel(x, y); }
+    QRgb Marmol(int x, int y) const { return ventana->Marmol().pixel(x, y); }
+
+    zp::EstadoJuego e;
+    zp::Ajustes a;
+    std::unique_ptr<zp::mesa> ventana;
+};
+
+} // namespace prueba
