@@ -3,23 +3,11 @@
 #include <algorithm>
 #include <cassert>
 
+#include "engine/indices.h"
+#include "engine/jugada.h"
 #include "engine/turno.h"
 
 namespace zp {
-
-namespace {
-
-std::size_t I(int n)
-{
-    return static_cast<std::size_t>(n);
-}
-
-int HuecosDe(const EstadoJuego& e, int p)
-{
-    return std::clamp<int>(e.HuecosMano[I(p)], 0, kHuecos);
-}
-
-} // namespace
 
 Entero BandoDe(Entero mover, Entero p)
 {
@@ -64,12 +52,10 @@ PoseedorFicha BuscarPoseedor(const EstadoJuego& e, Entero a, Entero b)
 {
     PoseedorFicha r;
     for (int p = 1; p <= kAsientos; ++p) {
-        for (int s = 1; s <= HuecosDe(e, p); ++s) {
-            const HuecoMano& h = e.Manos[I(p)][I(s)];
-            if ((h.PuntoA == a && h.PuntoB == b) || (h.PuntoA == b && h.PuntoB == a)) {
-                r.Asiento = static_cast<Entero>(p);
-                r.Puesta = h.Estado == kPuesta;
-            }
+        const auto asiento = static_cast<Entero>(p);
+        if (const auto hueco = BuscarFichaEnMano(e, a, b, asiento)) {
+            r.Asiento = asiento;
+            r.Puesta = e.Manos[I(p)][I(*hueco)].Estado == kPuesta;
         }
     }
     return r;

@@ -3,29 +3,19 @@
 #include <algorithm>
 #include <cassert>
 
+#include "engine/indices.h"
+#include "engine/jugada.h"
 #include "engine/redondeo.h"
 
 namespace zp {
 
 namespace {
 
-std::size_t I(int n)
-{
-    return static_cast<std::size_t>(n);
-}
-
 // The last slot of seat p holding a-b either way round, laid or not; the hand's last slot when it has none,
 // so that a lead always names a tile of the hand.
 Entero HuecoDeFicha(const EstadoJuego& e, Entero a, Entero b, Entero p)
 {
-    const int huecos = std::clamp<int>(e.HuecosMano[I(p)], 0, kHuecos);
-    Entero hueco = static_cast<Entero>(huecos);
-    for (int s = 1; s <= huecos; ++s) {
-        const HuecoMano& h = e.Manos[I(p)][I(s)];
-        if ((h.PuntoA == a && h.PuntoB == b) || (h.PuntoA == b && h.PuntoB == a))
-            hueco = static_cast<Entero>(s);
-    }
-    return hueco;
+    return BuscarFichaEnMano(e, a, b, p).value_or(static_cast<Entero>(HuecosDe(e, p)));
 }
 
 } // namespace
@@ -34,8 +24,7 @@ ListaCandidatas ListarCandidatas(const EstadoJuego& e, Entero mover)
 {
     ListaCandidatas l;
     const Entero e1 = e.Linea.Extremos[1], e2 = e.Linea.Extremos[2];
-    const int huecos = std::clamp<int>(e.HuecosMano[I(mover)], 0, kHuecos);
-    for (int s = 1; s <= huecos; ++s) {
+    for (int s = 1; s <= HuecosDe(e, mover); ++s) {
         const HuecoMano& h = e.Manos[I(mover)][I(s)];
         if (h.Estado != kEnMano) continue;
         if (h.PuntoA == e1 || h.PuntoA == e2) l.Candidatas[I(++l.Cantidad)] = Candidata{h.PuntoA, h.PuntoB};

@@ -6,6 +6,7 @@
 #include <cassert>
 
 #include "engine/grabadora.h"
+#include "engine/indices.h"
 #include "engine/partida.h"
 #include "engine/reparto.h"
 #include "engine/salida.h"
@@ -21,17 +22,6 @@ constexpr int kSonidoFinPartida = 14;
 constexpr int kSonidoPulsar = 6;
 constexpr int kSonidoSoltar = 7;
 const std::string kLineaRetroceder = "(Pulse el botón Cancelar si desea retroceder)";
-
-std::size_t I(int v)
-{
-    assert(v >= 0);
-    return static_cast<std::size_t>(v);
-}
-
-bool EnJuego(const Ajustes& a, int p)
-{
-    return p >= 1 && p <= kAsientos && a.Jugador[I(p)].EstadoJugador == 1;
-}
 
 const std::string& Nombre(const Ajustes& a, int p)
 {
@@ -71,11 +61,10 @@ struct CierreMano
 std::array<int, 5> ContarPips(const EstadoJuego& e)
 {
     std::array<int, 5> pips{};
-    for (std::size_t p = 1; p <= kAsientos; ++p) {
-        const int huecos = std::clamp<int>(e.HuecosMano[p], 0, kHuecos);
-        for (int s = 1; s <= huecos; ++s) {
-            const HuecoMano& h = e.Manos[p][I(s)];
-            if (h.Estado == kEnMano) pips[p] += h.PuntoA + h.PuntoB;
+    for (int p = 1; p <= kAsientos; ++p) {
+        for (int s = 1; s <= HuecosDe(e, p); ++s) {
+            const HuecoMano& h = e.Manos[I(p)][I(s)];
+            if (h.Estado == kEnMano) pips[I(p)] += h.PuntoA + h.PuntoB;
         }
     }
     return pips;
@@ -98,7 +87,7 @@ std::string TextoCierre(const EstadoJuego& e, const Ajustes& a, CierreMano& k, i
         int menor = 0, cuantos = 0;
         lineas = 1;
         for (int p = 1; p <= kAsientos; ++p) {
-            if (!EnJuego(a, p)) continue;
+            if (!AsientoEnJuego(a, p)) continue;
             texto += Nombre(a, p) + " : " + Arrobas(k.Pips[I(p)]) + salto;
             ++lineas;
             if (cuantos == 0 || k.Pips[I(p)] < menor) {
@@ -188,7 +177,7 @@ Entero GanadorPorTotales(const EstadoJuego& e, const Ajustes& a)
     }
     Entero mejor = 0;
     for (int p = 1; p <= kAsientos; ++p) {
-        if (!EnJuego(a, p)) continue;
+        if (!AsientoEnJuego(a, p)) continue;
         const Entero t = e.PuntosJugador[I(p)];
         if (mejor == 0 || t > e.PuntosJugador[I(mejor)] ||
             (t == e.PuntosJugador[I(mejor)] && p == e.GanadorMano))
@@ -199,7 +188,7 @@ Entero GanadorPorTotales(const EstadoJuego& e, const Ajustes& a)
 
 bool GanadorValido(const EstadoJuego& e, const Ajustes& a)
 {
-    return a.ModoJuego == 1 ? (e.GanadorMano == 1 || e.GanadorMano == 2) : EnJuego(a, e.GanadorMano);
+    return a.ModoJuego == 1 ? (e.GanadorMano == 1 || e.GanadorMano == 2) : AsientoEnJuego(a, e.GanadorMano);
 }
 
 FinMano TerminarPartida(Contexto& c)
@@ -391,15 +380,7 @@ FinMano TerminarMano(Contexto& c)
     // D. The score panel, the Continue button, the totals; the end of the match or the next hand.
     c.mesa.DibujarMarcadorMesa();
     c.mesa.DibujarBotonContinuar(1);
-    e.EsperaContinuar = true;
-    for (;;) {
-        const Respuesta<Continuacion> r = c.usuario.EsperarContinuar();
-        if (r.abandonada) return FinMano::Abandonada;
-        if (r.valor != Continuacion::Redibujar) break;
-        c.mesa.DibujarBotonContinuar(1);
-        e.RedibujoPendiente = false;
-    }
-    e.EsperaContinuar = false;
+    if (!EsperarBotonContinuar(c)) return FinMano::Abandonada;
     CalcularTotales(e, a);
     if (ComprobarFinPartida(e, a)) return TerminarPartida(c);
     if (!k.Repetir && e.NumeroMano >= kManosPartida) return TerminarPorLimiteDeManos(c);

@@ -1,7 +1,6 @@
 #include "engine/grabadora.h"
 
-#include <cassert>
-
+#include "engine/indices.h"
 #include "engine/turno.h"
 
 namespace zp {
@@ -14,12 +13,6 @@ constexpr int kSonidoPulsar = 6;
 constexpr int kSonidoSoltar = 7;
 // The list shows five lines at a time; a step pauses unless the list is about to scroll.
 constexpr int kLineasVisibles = 5;
-
-std::size_t I(int v)
-{
-    assert(v >= 0);
-    return static_cast<std::size_t>(v);
-}
 
 bool EsPunto(Entero n)
 {

@@ -7,6 +7,7 @@
 #include "engine/geometria_linea.h"
 #include "engine/geometria_monton.h"
 #include "engine/grabadora.h"
+#include "engine/indices.h"
 #include "engine/lista_jugadas.h"
 
 namespace zp {
@@ -21,12 +22,6 @@ constexpr int kPausaManoOculta = 105;
 Entero E(int v)
 {
     return static_cast<Entero>(v);
-}
-
-std::size_t I(int v)
-{
-    assert(v >= 0);
-    return static_cast<std::size_t>(v);
 }
 
 bool AsientoValido(Entero p)
@@ -88,9 +83,8 @@ std::optional<Entero> BuscarFichaEnMano(const EstadoJuego& e, Entero a, Entero b
 {
     if (!AsientoValido(p)) return std::nullopt;
     const auto& mano = e.Manos[I(p)];
-    const int huecos = std::min<int>(e.HuecosMano[I(p)], kHuecos);
     std::optional<Entero> hueco;
-    for (int s = 1; s <= huecos; ++s) {
+    for (int s = 1; s <= HuecosDe(e, p); ++s) {
         const HuecoMano& h = mano[I(s)];
         if ((h.PuntoA == a && h.PuntoB == b) || (h.PuntoA == b && h.PuntoB == a)) hueco = E(s);
     }
@@ -105,7 +99,7 @@ void GirarFicha(EstadoJuego& e)
 bool ComprobarFichaJugable(const EstadoJuego& e, const Ajustes& a, Entero hueco)
 {
     const Entero p = e.JugadorTurno;
-    if (!AsientoValido(p) || hueco < 1 || hueco > std::min<int>(e.HuecosMano[I(p)], kHuecos)) return false;
+    if (!AsientoValido(p) || hueco < 1 || hueco > HuecosDe(e, p)) return false;
     const HuecoMano& h = e.Manos[I(p)][I(hueco)];
     if (h.Estado != kEnMano) return false;
     if (e.NumeroJugada != 1) {

@@ -1,30 +1,12 @@
 #include "engine/mano_al_azar.h"
 
-#include <cassert>
-
+#include "engine/analisis_mano.h"
+#include "engine/indices.h"
 #include "engine/turno.h"
 
 namespace zp {
 
 namespace {
-
-std::size_t I(int v)
-{
-    assert(v >= 0);
-    return static_cast<std::size_t>(v);
-}
-
-int PuestasConNumero(const EstadoJuego& e, Entero numero)
-{
-    int n = 0;
-    for (std::size_t p = 1; p <= kAsientos; ++p) {
-        for (int s = 1; s <= e.HuecosMano[p]; ++s) {
-            const HuecoMano& h = e.Manos[p][I(s)];
-            if (h.Estado == kPuesta && (h.PuntoA == numero || h.PuntoB == numero)) ++n;
-        }
-    }
-    return n;
-}
 
 bool HuecoEnMano(const HuecoMano& h)
 {
@@ -72,7 +54,8 @@ bool ManoCerrada(const EstadoJuego& e, const Ajustes& a)
         }
     }
     if (e.FichasMonton > a.RemanentesMonton) {
-        if (PuestasConNumero(e, x[1]) < 7 || PuestasConNumero(e, x[2]) < 7) return false;
+        const auto puestas = [&](Entero n) { return AnalizarFichasNumero(e, 0, n).PuestasConNumero; };
+        if (puestas(x[1]) < 7 || puestas(x[2]) < 7) return false;
     }
     return true;
 }

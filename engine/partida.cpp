@@ -6,6 +6,7 @@
 #include "engine/disposicion_manos.h"
 #include "engine/eleccion.h"
 #include "engine/fin_mano.h"
+#include "engine/indices.h"
 #include "engine/jugada.h"
 #include "engine/mano_al_azar.h"
 #include "engine/mensaje_jugada.h"
@@ -29,12 +30,6 @@ enum class Paso
     Seguir,
     Abandono
 };
-
-std::size_t I(int v)
-{
-    assert(v >= 0);
-    return static_cast<std::size_t>(v);
-}
 
 Entero Control(const Ajustes& a, Entero p)
 {
@@ -86,17 +81,7 @@ Paso EsperarTurno(Contexto& c)
         c.mesa.DibujarEsperandoJugada();
     }
     if (!e.EsperaNecesaria) return Paso::Seguir;
-    e.EsperaContinuar = true;
-    for (;;) {
-        const Respuesta<Continuacion> r = c.usuario.EsperarContinuar();
-        if (r.abandonada) return Paso::Abandono;
-        if (r.valor != Continuacion::Redibujar) break;
-        c.mesa.DibujarBotonContinuar(1);
-        c.mesa.ParpadearMano(e.JugadorTurno);
-        e.RedibujoPendiente = false;
-    }
-    e.EsperaContinuar = false;
-    return Paso::Seguir;
+    return EsperarBotonContinuar(c, true) ? Paso::Seguir : Paso::Abandono;
 }
 
 // The tile the person clicked, and the end it goes to: asked with the arrows only when it fits both ends by
@@ -262,6 +247,22 @@ void OcultarBotonContinuar(Contexto& c)
 {
     c.mesa.OcultarBotonContinuar();
     c.e.EsperaContinuar = false;
+}
+
+bool EsperarBotonContinuar(Contexto& c, bool parpadearTurno)
+{
+    EstadoJuego& e = c.e;
+    e.EsperaContinuar = true;
+    for (;;) {
+        const Respuesta<Continuacion> r = c.usuario.EsperarContinuar();
+        if (r.abandonada) return false;
+        if (r.valor != Continuacion::Redibujar) break;
+        c.mesa.DibujarBotonContinuar(1);
+        if (parpadearTurno) c.mesa.ParpadearMano(e.JugadorTurno);
+        e.RedibujoPendiente = false;
+    }
+    e.EsperaContinuar = false;
+    return true;
 }
 
 void CerrarPartida(Contexto& c)

@@ -51,6 +51,11 @@ ResultadoPartida AtenderPeticion(Contexto& c, Peticion peticion);
 // Hides the Continue button and ends the loop's wait for it.
 void OcultarBotonContinuar(Contexto& c);
 
+// Waits, EsperaContinuar set, until the person goes on; each redraw the window asks for meanwhile draws the
+// Continue button again and, with `parpadearTurno`, blinks the hand of the seat in turn. False when the wait
+// came back abandoned: EsperaContinuar is then left set while the match unwinds.
+bool EsperarBotonContinuar(Contexto& c, bool parpadearTurno = false);
+
 // The closing steps of a match: table cleared, PartidaEnCurso False, snapshot deleted, NumeroJugada 0.
 void CerrarPartida(Contexto& c);
 

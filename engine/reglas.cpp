@@ -2,12 +2,29 @@
 
 namespace zp {
 
+bool AsientoEnJuego(const Ajustes& a, int p)
+{
+    return p >= 1 && p <= kAsientos && a.Jugador[static_cast<std::size_t>(p)].EstadoJugador == 1;
+}
+
 int ContarJugadoresEnJuego(const Ajustes& a)
 {
     int n = 0;
-    for (int p = 1; p <= 4; ++p)
-        if (a.Jugador[static_cast<std::size_t>(p)].EstadoJugador == 1) ++n;
+    for (int p = 1; p <= kAsientos; ++p)
+        if (AsientoEnJuego(a, p)) ++n;
     return n;
+}
+
+int MarcarAsientos(const std::string& asientos, Ajustes& a)
+{
+    int enJuego = 0;
+    for (std::size_t p = 1; p <= kAsientos; ++p) {
+        const bool esta = asientos.find(static_cast<char>('0' + p)) != std::string::npos;
+        a.Jugador[p].EstadoJugador = esta ? 1 : 2;
+        enJuego += esta ? 1 : 0;
+    }
+    a.NumeroJugadores = static_cast<Entero>(enJuego);
+    return enJuego;
 }
 
 FalloReglas ValidarReglas(const Ajustes& a)

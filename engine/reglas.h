@@ -1,6 +1,8 @@
 #pragma once
 // The players and rules a hand can be dealt and played under. The settings windows refuse anything else,
 // and the deal refuses to start on rules read from a damaged file.
+#include <string>
+
 #include "engine/estado.h"
 
 namespace zp {
@@ -15,7 +17,12 @@ enum class FalloReglas
     ParejasSinCuatro,     // pairs play needs the four seats
 };
 
+// Seat p, whatever its value, takes part in the hand.
+bool AsientoEnJuego(const Ajustes& a, int p);
 int ContarJugadoresEnJuego(const Ajustes& a);
+// Puts in play the seats whose digits `asientos` holds ("134") and the others out, NumeroJugadores kept
+// consistent; returns how many are in play.
+int MarcarAsientos(const std::string& asientos, Ajustes& a);
 FalloReglas ValidarReglas(const Ajustes& a);
 
 // The tie rule in force. "Gana la pareja que no salió" has no meaning without pairs, and its pair code would

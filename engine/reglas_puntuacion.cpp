@@ -2,16 +2,12 @@
 
 #include <cassert>
 
+#include "engine/indices.h"
 #include "engine/redondeo.h"
 
 namespace zp {
 
 namespace {
-
-std::size_t I(int n)
-{
-    return static_cast<std::size_t>(n);
-}
 
 // Seat 0 (no seat, a rank past the last opponent) weighs nothing.
 int Peso(const EstadoJuego& e, int asiento, int numero)

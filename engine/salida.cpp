@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/mensajes_red.h"
+#include "engine/reglas.h"
 #include "engine/turno.h"
 
 namespace zp {
@@ -13,11 +14,6 @@ namespace zp {
 namespace {
 
 constexpr int kAyudaComienzo = 2145;
-
-bool EnJuego(const Ajustes& r, int p)
-{
-    return p >= 1 && p <= 4 && r.Jugador[static_cast<std::size_t>(p)].EstadoJugador == 1;
-}
 
 std::string SinEspacios(const std::string& s)
 {
@@ -43,7 +39,7 @@ Respuesta<Entero> PreguntarSalida(Contexto& c, const Ajustes& r)
         c.e.EligiendoSalida = true;
         eleccion = c.usuario.EsperarEleccionSalida(r);
         c.e.EligiendoSalida = false;
-    } while (!eleccion.abandonada && !EnJuego(r, eleccion.valor));
+    } while (!eleccion.abandonada && !AsientoEnJuego(r, eleccion.valor));
     c.mesa.BorrarRotuloSalida();
     c.mesa.Refrescar();
     return eleccion;
@@ -67,7 +63,7 @@ void ElegirPrimeraSalida(EstadoJuego& e, const Ajustes& r, Azar& azar)
     int p = 0;
     do {
         p = Aleatorio(azar, 4);
-    } while (!EnJuego(r, p));
+    } while (!AsientoEnJuego(r, p));
     e.JugadorSalida = static_cast<Entero>(p);
 }
 
@@ -89,14 +85,14 @@ Entero CalcularSalidaSiguiente(const EstadoJuego& e, const Ajustes& r)
     } else if (r.TurnoSalida == 1) {
         CalcularJugadorSiguiente(e, r, salida);
     } else if (r.TurnoSalida == 3 && r.ModoJuego != 1) {
-        if (EnJuego(r, e.GanadorMano)) salida = e.GanadorMano;
+        if (AsientoEnJuego(r, e.GanadorMano)) salida = e.GanadorMano;
     } else if (r.TurnoSalida == 3) {
         salida = e.GanadorMano == 1 ? SalidaEntreCompaneros(e, 2, 4) : SalidaEntreCompaneros(e, 1, 3);
     } else if (r.TurnoSalida == 4) {
         salida = e.GanadorMano == 1 ? SalidaEntreCompaneros(e, 1, 3) : SalidaEntreCompaneros(e, 2, 4);
     }
     // A pair rule read in individual play can name an empty seat: the next seat in play leads instead.
-    if (!EnJuego(r, salida)) CalcularJugadorSiguiente(e, r, salida);
+    if (!AsientoEnJuego(r, salida)) CalcularJugadorSiguiente(e, r, salida);
     return salida;
 }
 
@@ -113,7 +109,7 @@ std::string TextoComienzoPartida(const EstadoJuego& e, const Ajustes& r)
     } else {
         primera = "Se ha sorteado el jugador que comienza la partida.";
     }
-    const Entero l = EnJuego(r, e.JugadorSalida) ? e.JugadorSalida : 0;
+    const Entero l = AsientoEnJuego(r, e.JugadorSalida) ? e.JugadorSalida : 0;
     return primera + std::string(SaltoLinea) + "Sale " +
            SinEspacios(r.Jugador[static_cast<std::size_t>(l)].NombreJugador) + ".";
 }

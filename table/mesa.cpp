@@ -8,11 +8,16 @@
 #include "kit/espera.h"
 #include "platform/virtual_screen.h"
 #include "platform/wait.h"
+#include "table/animaciones.h"
+#include "table/boton_continuar.h"
 #include "table/dibujo_fichas.h"
+#include "table/efectos_mano.h"
+#include "table/linea_mesa.h"
 #include "table/dibujo_mano.h"
 #include "table/dibujo_monton.h"
 #include "table/marcador_mesa.h"
 #include "table/nombres_mesa.h"
+#include "table/panel_turno.h"
 
 #include <QCoreApplication>
 #include <QListWidget>
@@ -341,7 +346,7 @@ void mesa::DibujarMarcadorMesa()
 
 void mesa::OcultarBotonContinuar()
 {
-    Pic_BotContinuar->hide();
+    zp::OcultarBotonContinuar(*Pic_BotContinuar, e_);
 }
 
 void mesa::DibujarFichaDescubierta(Entero a, Entero b)
@@ -396,6 +401,85 @@ void mesa::BorrarRotuloSalida()
     const int x = pantalla_.CentroX - 140, y = pantalla_.CentroY - 30;
     surface().blit(x, y, 281, 61, Pic_Marmol, x, y);
     refresh();
+}
+
+// The line, the animations, the hand effects, the Continue button and the turn panel.
+
+void mesa::DibujarManoIndicadora(Entero asiento, Entero x, Entero y)
+{
+    LienzoMesa l = Lienzo();
+    zp::DibujarManoIndicadora(l, asiento, x, y);
+}
+
+void mesa::AnimarJugada(Entero jugada)
+{
+    LienzoMesa l = Lienzo();
+    zp::AnimarJugada(EscenaMesa{l, *this}, Ima_Mover, jugada);
+}
+
+void mesa::AnimarRobarFicha(Entero jugada)
+{
+    LienzoMesa l = Lienzo();
+    zp::AnimarRobarFicha(EscenaMesa{l, *this}, Ima_Mover, jugada);
+}
+
+void mesa::DeshacerJugada(Entero jugada)
+{
+    LienzoMesa l = Lienzo();
+    zp::DeshacerJugada(EscenaMesa{l, *this}, Ima_Mover, jugada);
+}
+
+void mesa::DevolverFichaAlMonton(Entero xDesde, Entero yDesde, Entero xHasta, Entero yHasta)
+{
+    LienzoMesa l = Lienzo();
+    zp::DevolverFichaAlMonton(EscenaMesa{l, *this}, Ima_Mover, xDesde, yDesde, xHasta, yHasta);
+}
+
+void mesa::MostrarPaso(Entero asiento)
+{
+    LienzoMesa l = Lienzo();
+    zp::MostrarPaso(EscenaMesa{l, *this}, Ima_Paso, asiento);
+}
+
+void mesa::DibujarBotonContinuar(Entero modo)
+{
+    zp::DibujarBotonContinuar(*Pic_BotContinuar, hojas_.Pic_BmpVario, e_, a_, modo);
+}
+
+void mesa::IndicarFichas(Entero asiento)
+{
+    LienzoMesa l = Lienzo();
+    zp::IndicarFichas(EscenaMesa{l, *this}, asiento);
+}
+
+void mesa::ParpadearMano(Entero asiento)
+{
+    LienzoMesa l = Lienzo();
+    zp::ParpadearMano(EscenaMesa{l, *this}, asiento);
+}
+
+void mesa::MostrarSenalDomino(Entero asiento)
+{
+    LienzoMesa l = Lienzo();
+    zp::MostrarSenalDomino(EscenaMesa{l, *this}, asiento);
+}
+
+void mesa::OcultarFlechas()
+{
+    Ima_FlechaIzq.Hide();
+    Ima_FlechaDer.Hide();
+}
+
+void mesa::OcultarPanelTurno()
+{
+    Pic_TexTurno->hide();
+}
+
+void mesa::DibujarEsperandoJugada()
+{
+    // Timed from the start of the wait on the waiting panel's clock.
+    zp::DibujarEsperandoJugada(*Pic_TexTurno, e_, a_, m_, Pic_BotContinuar->logicalGeometry().top(),
+                               Pic_Info->InicioEspera);
 }
 
 } // namespace zp

@@ -75,6 +75,20 @@ public:
     void SeleccionarLineaListaJugadas(int indice) override;
     void QuitarLineaListaJugadas(int indice) override;
     int LineaSuperiorListaJugadas() const override;
+    // The line, the animations, the hand effects, the Continue button and the turn panel.
+    void DibujarManoIndicadora(Entero asiento, Entero x, Entero y) override;
+    void AnimarJugada(Entero jugada) override;
+    void AnimarRobarFicha(Entero jugada) override;
+    void DeshacerJugada(Entero jugada) override;
+    void DevolverFichaAlMonton(Entero xDesde, Entero yDesde, Entero xHasta, Entero yHasta) override;
+    void MostrarPaso(Entero asiento) override;
+    void DibujarBotonContinuar(Entero modo) override;
+    void IndicarFichas(Entero asiento) override;
+    void ParpadearMano(Entero asiento) override;
+    void MostrarSenalDomino(Entero asiento) override;
+    void OcultarFlechas() override;
+    void OcultarPanelTurno() override;
+    void DibujarEsperandoJugada() override;
 
     // The form's controls, by their names.
     PictureBox* Pic_Botonera;

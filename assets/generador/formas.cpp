@@ -9,13 +9,6 @@ namespace zp::generador {
 
 namespace {
 
-void Texto(QPainter& p, QRectF r, const QString& t, const QFont& f, QColor c, int alin = Qt::AlignCenter)
-{
-    p.setFont(f);
-    p.setPen(c);
-    p.drawText(r, alin, t);
-}
-
 QPainterPath Flecha()
 {
     // Pointing right, 32x32.
@@ -358,12 +351,7 @@ QImage BotonEnviar()
     f.lineTo(38, 22);
     f.lineTo(38, 27);
     f.closeSubpath();
-    QLinearGradient v(0, 7, 0, 27);
-    v.setColorAt(0, QColor(120, 235, 110));
-    v.setColorAt(1, QColor(20, 140, 40));
-    p.setPen(QPen(QColor(10, 70, 20), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(v);
-    p.drawPath(f);
+    RellenarFlechaVerde(p, f, 7, 27);
     return img;
 }
 

@@ -145,4 +145,21 @@ QFont Fuente(const char* familia, int pixeles, bool negrita, bool cursiva)
     return f;
 }
 
+void Texto(QPainter& p, QRectF r, const QString& t, const QFont& f, QColor c, int alin)
+{
+    p.setFont(f);
+    p.setPen(c);
+    p.drawText(r, alin, t);
+}
+
+void RellenarFlechaVerde(QPainter& p, const QPainterPath& flecha, double arriba, double abajo)
+{
+    QLinearGradient v(0, arriba, 0, abajo);
+    v.setColorAt(0, QColor(120, 235, 110));
+    v.setColorAt(1, QColor(20, 140, 40));
+    p.setPen(QPen(QColor(10, 70, 20), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(v);
+    p.drawPath(flecha);
+}
+
 } // namespace zp::generador

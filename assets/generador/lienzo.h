@@ -71,6 +71,11 @@ void PanelRelieve(QPainter& p, QRect r, QColor claro, QColor oscuro, bool hundid
 void BaseBoton(QPainter& p, QRect r);
 
 QFont Fuente(const char* familia, int pixeles, bool negrita = false, bool cursiva = false);
+// `t` in font f and colour c, aligned in r.
+void Texto(QPainter& p, QRectF r, const QString& t, const QFont& f, QColor c, int alin = Qt::AlignCenter);
+
+// An arrow outline filled green, light at height `arriba` and dark at `abajo`, with a dark green rim.
+void RellenarFlechaVerde(QPainter& p, const QPainterPath& flecha, double arriba, double abajo);
 
 // Hands: 32x32, pointing up with the fingertip at (13, 1).
 void DibujarManoIndice(QPainter& p, QColor piel, QColor puno);

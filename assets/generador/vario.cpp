@@ -11,13 +11,6 @@ namespace {
 
 const QColor GrisVentana(192, 192, 192);
 
-void Texto(QPainter& p, QRectF r, const QString& t, QFont f, QColor c, int alin = Qt::AlignCenter)
-{
-    p.setFont(f);
-    p.setPen(c);
-    p.drawText(r, alin, t);
-}
-
 // Bar button 1: two tiles and a green start arrow.
 void IconoNueva(QPainter& p)
 {
@@ -282,12 +275,7 @@ void IconoSalida(QPainter& p)
     f.lineTo(15, 30);
     f.lineTo(15, 35);
     f.closeSubpath();
-    QLinearGradient v(0, 17, 0, 35);
-    v.setColorAt(0, QColor(120, 235, 110));
-    v.setColorAt(1, QColor(20, 140, 40));
-    p.setPen(QPen(QColor(10, 70, 20), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(v);
-    p.drawPath(f);
+    RellenarFlechaVerde(p, f, 17, 35);
 }
 
 // Chat: two speech bubbles.

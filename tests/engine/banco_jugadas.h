@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/contexto.h"
+#include "engine/reglas.h"
 
 namespace zp::prueba {
 
@@ -77,13 +78,7 @@ struct BancoJugadas
     // Seats in play from a string of seat digits; pairs only with all four.
     void Asientos(const std::string& enJuego)
     {
-        int n = 0;
-        for (std::size_t p = 1; p <= 4; ++p) {
-            const bool esta = enJuego.find(static_cast<char>('0' + p)) != std::string::npos;
-            a.Jugador[p].EstadoJugador = esta ? 1 : 2;
-            n += esta ? 1 : 0;
-        }
-        a.NumeroJugadores = static_cast<Entero>(n);
+        const int n = MarcarAsientos(enJuego, a);
         a.ModoJuego = n == 4 ? 1 : 2;
     }
 

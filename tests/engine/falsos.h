@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/contexto.h"
+#include "engine/reglas.h"
 
 namespace zp::prueba {
 
@@ -76,13 +77,7 @@ struct Banco
     // Seats in play from a string of seat digits, with the count kept consistent.
     void Asientos(const std::string& enJuego)
     {
-        int n = 0;
-        for (std::size_t p = 1; p <= 4; ++p) {
-            const bool esta = enJuego.find(static_cast<char>('0' + p)) != std::string::npos;
-            a.Jugador[p].EstadoJugador = esta ? 1 : 2;
-            n += esta ? 1 : 0;
-        }
-        a.NumeroJugadores = static_cast<Entero>(n);
+        const int n = MarcarAsientos(enJuego, a);
         if (n != 4) a.ModoJuego = 2;
     }
 

@@ -5,22 +5,15 @@
 #include <vector>
 
 #include "engine/fin_mano.h"
+#include "manos_prueba.h"
 #include "partida_banco.h"
 
 namespace zp {
 namespace {
 
 using prueba::BancoPartida;
-
-using Fichas = std::vector<std::pair<Entero, Entero>>;
-
-void Dar(EstadoJuego& e, std::size_t p, const Fichas& fichas)
-{
-    e.HuecosMano[p] = static_cast<Entero>(fichas.size());
-    e.FichasEnMano[p] = static_cast<Entero>(fichas.size());
-    for (std::size_t s = 0; s < fichas.size(); ++s)
-        e.Manos[p][s + 1] = HuecoMano{fichas[s].first, fichas[s].second, kEnMano};
-}
+using prueba::Dar;
+using prueba::Fichas;
 
 // Hand `mano` just ended on a move of `mover`: the tiles each seat still holds (a seat with none has
 // dominoed), the seat that led it. The target is out of reach unless a test sets it.

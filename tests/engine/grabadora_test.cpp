@@ -5,6 +5,7 @@
 #include "banco_jugadas.h"
 #include "engine/geometria_linea.h"
 #include "engine/grabadora.h"
+#include "engine/indices.h"
 #include "engine/jugada.h"
 #include "engine/mano_al_azar.h"
 #include "engine/reglas.h"
@@ -15,11 +16,6 @@ namespace zp {
 namespace {
 
 using prueba::BancoJugadas;
-
-std::size_t I(int v)
-{
-    return static_cast<std::size_t>(v);
-}
 
 struct Reglas
 {

@@ -6,19 +6,19 @@
 #include "engine/geometria_linea.h"
 #include "engine/geometria_monton.h"
 #include "engine/grabadora.h"
+#include "engine/indices.h"
 #include "engine/jugada.h"
 #include "engine/mano_al_azar.h"
 #include "engine/turno.h"
+#include "linea_que_da_la_vuelta.h"
 
 namespace zp {
 namespace {
 
 using prueba::BancoJugadas;
-
-std::size_t I(int v)
-{
-    return static_cast<std::size_t>(v);
-}
+using prueba::ComprobarPasoLinea;
+using prueba::kLineaQueDaLaVuelta;
+using prueba::PasoLinea;
 
 // A hand about to start: the line set up for `salida`, no tile laid, the turn on `salida`.
 void PrepararMano(BancoJugadas& b, Entero salida)
@@ -299,39 +299,6 @@ TEST(Jugada, ComprobarFichaJugableSigueLaSalidaYLosExtremos)
     }
 }
 
-struct PasoLinea
-{
-    Entero extremo; // 8 draw, 9 pass
-    Entero x, y, ancho, alto, lado, sprite, xAncla, yAncla, direccion;
-};
-
-// The geometry's own turning line, with a draw and a pass between its tiles.
-// clang-format off
-const PasoLinea kLineaQueDaLaVuelta[] = {
-    {1, 356, 262, 77, 40, 1, 474, 432, 262, 3},
-    {2, 281, 262, 77, 40, 2, 395, 281, 262, 1},
-    {1, 433, 262, 77, 40, 1, 474, 509, 262, 3},
-    {8, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-    {1, 510, 262, 77, 40, 1, 474, 586, 262, 3},
-    {1, 587, 262, 40, 77, 1, 352, 587, 338, 4},
-    {1, 587, 339, 40, 77, 1, 352, 587, 415, 4},
-    {9, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-    {1, 587, 416, 40, 77, 1, 352, 587, 492, 4},
-    {1, 510, 452, 77, 40, 1, 474, 510, 452, 1},
-    {1, 433, 452, 77, 40, 1, 474, 433, 452, 1},
-    {1, 356, 452, 77, 40, 1, 474, 356, 452, 1},
-    {1, 281, 452, 77, 40, 2, 395, 281, 452, 1},
-    {1, 204, 452, 77, 40, 2, 395, 204, 452, 1},
-    {1, 127, 452, 77, 40, 2, 395, 127, 452, 1},
-    {1, 87, 415, 40, 77, 2, 310, 87, 415, 2},
-    {1, 87, 375, 77, 40, 2, 395, 163, 375, 3},
-    {1, 164, 375, 77, 40, 2, 395, 240, 375, 3},
-    {1, 241, 375, 77, 40, 2, 395, 317, 375, 3},
-    {1, 318, 375, 77, 40, 2, 395, 394, 375, 3},
-    {1, 393, 375, 77, 40, 1, 474, 469, 375, 3},
-};
-// clang-format on
-
 struct FichaDada
 {
     Entero asiento, a, b;
@@ -380,16 +347,7 @@ void JugarLineaQueDaLaVuelta(BancoJugadas& b, const std::vector<FichaDada>* dada
         ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
         AvanzarTurno(b.e, b.a);
         if (p.extremo == kExtremoPasa) continue;
-        const RegistroJugada& r = b.e.Jugadas[I(n)];
-        EXPECT_EQ(r.XFicha, p.x);
-        EXPECT_EQ(r.YFicha, p.y);
-        EXPECT_EQ(r.AnchoFicha, p.ancho);
-        EXPECT_EQ(r.AltoFicha, p.alto);
-        EXPECT_EQ(r.LadoMesa, p.lado);
-        EXPECT_EQ(r.XSpriteFicha, p.sprite);
-        EXPECT_EQ(r.XExtremoDespues, p.xAncla);
-        EXPECT_EQ(r.YExtremoDespues, p.yAncla);
-        EXPECT_EQ(r.DireccionDespues, p.direccion);
+        ComprobarPasoLinea(b.e.Jugadas[I(n)], p);
         EXPECT_EQ(b.e.Linea.XExtremo[I(p.extremo)], p.xAncla);
         EXPECT_EQ(b.e.Linea.YExtremo[I(p.extremo)], p.yAncla);
         EXPECT_EQ(b.e.Linea.DireccionExtremo[I(p.extremo)], p.direccion);

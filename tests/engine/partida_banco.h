@@ -11,6 +11,7 @@
 #include "engine/grabadora.h"
 #include "engine/jugada.h"
 #include "engine/partida.h"
+#include "engine/reglas.h"
 
 namespace zp::prueba {
 
@@ -193,13 +194,7 @@ struct BancoPartida
     // Seats in play from a string of seat digits; individual play unless all four play.
     void Asientos(const std::string& enJuego)
     {
-        int n = 0;
-        for (std::size_t p = 1; p <= 4; ++p) {
-            const bool esta = enJuego.find(static_cast<char>('0' + p)) != std::string::npos;
-            a.Jugador[p].EstadoJugador = esta ? 1 : 2;
-            n += esta ? 1 : 0;
-        }
-        a.NumeroJugadores = static_cast<Entero>(n);
+        const int n = MarcarAsientos(enJuego, a);
         if (n != 4) a.ModoJuego = 2;
     }
 

@@ -6,21 +6,14 @@
 #include "engine/reparto.h"
 #include "engine/salida.h"
 #include "falsos.h"
+#include "manos_prueba.h"
 
 namespace zp {
 namespace {
 
 using prueba::Banco;
-
-using Fichas = std::vector<std::pair<Entero, Entero>>;
-
-void Dar(EstadoJuego& e, std::size_t p, const Fichas& fichas)
-{
-    e.HuecosMano[p] = static_cast<Entero>(fichas.size());
-    e.FichasEnMano[p] = static_cast<Entero>(fichas.size());
-    for (std::size_t s = 0; s < fichas.size(); ++s)
-        e.Manos[p][s + 1] = HuecoMano{fichas[s].first, fichas[s].second, kEnMano};
-}
+using prueba::Dar;
+using prueba::Fichas;
 
 TEST(Salida, la_primera_mano_la_abre_la_doble_mas_alta_repartida_o_la_ficha_mas_alta)
 {

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/reglas.h"
+
 namespace zp {
 
 void Programa::Uso(const char* motivo) const
@@ -81,18 +83,6 @@ std::vector<Opcion> OpcionesDeReglas(const Programa& p, OpcionesReglas& r, long 
             p.Entera("--sentido", r.Sentido, 0, maximo),
             p.Entera("--primera-mano", r.PrimeraMano, 0, maximo),
             p.Pantalla(r.Ancho, r.Alto)};
-}
-
-int MarcarAsientos(const std::string& asientos, Ajustes& a)
-{
-    int enJuego = 0;
-    for (std::size_t p = 1; p <= 4; ++p) {
-        const bool esta = asientos.find(static_cast<char>('0' + p)) != std::string::npos;
-        a.Jugador[p].EstadoJugador = esta ? 1 : 2;
-        enJuego += esta ? 1 : 0;
-    }
-    a.NumeroJugadores = static_cast<Entero>(enJuego);
-    return enJuego;
 }
 
 void AplicarReglas(const OpcionesReglas& r, Ajustes& a, EstadoJuego& e)

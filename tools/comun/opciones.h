@@ -75,9 +75,6 @@ struct OpcionesReglas
 std::vector<Opcion> OpcionesDeReglas(const Programa& p, OpcionesReglas& r, long long maximoSemilla,
                                      long long maximo);
 
-// Puts in play the seats whose digits `asientos` holds and the others out; returns how many are in play.
-int MarcarAsientos(const std::string& asientos, Ajustes& a);
-
 // The rules and the turn step for a deal with no window and no network.
 void AplicarReglas(const OpcionesReglas& r, Ajustes& a, EstadoJuego& e);
 
