@@ -5,6 +5,7 @@
 #include "kit/sonido.h"
 #include "platform/virtual_screen.h"
 #include "platform/wait.h"
+#include "scores/core/historico.h"
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
 
@@ -31,6 +32,24 @@ public:
 
 private:
     const Ajustes& a_;
+};
+
+// The settings' files, plus the history file the end of a match appends to.
+class AlmacenPrograma : public AlmacenFicheros
+{
+public:
+    AlmacenPrograma(EstadoJuego& juego, Ajustes& datos, const std::string& carpetaDatos)
+        : AlmacenFicheros(juego, datos, carpetaDatos), carpeta_(carpetaDatos)
+    {
+    }
+    void AnadirRegistroHistorico(const ResumenPartida& partida) override
+    {
+        // A history that cannot be written is no reason to hold up the end of a match: it stays as it was.
+        (void)zp::AnadirRegistroHistorico(carpeta_, partida, FechaHoraActual());
+    }
+
+private:
+    std::string carpeta_;
 };
 
 std::filesystem::path CarpetaPrograma()
@@ -66,7 +85,7 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
 
     pr.Pausas = std::make_unique<RitmoPrograma>(pr.a);
     pr.Conexion = std::make_unique<RedNula>(); // until network play joins the table
-    pr.Ficheros = std::make_unique<AlmacenFicheros>(pr.e, pr.a, pr.CarpetaDatos);
+    pr.Ficheros = std::make_unique<AlmacenPrograma>(pr.e, pr.a, pr.CarpetaDatos);
     pr.Suerte = std::make_unique<AzarReloj>();
     pr.Ctx.emplace(Contexto{pr.e, pr.a, pr.Medidas, *pr.Mesa, *pr.Persona, *pr.Pausas, *pr.Conexion,
                             *pr.Ficheros, *pr.Suerte});

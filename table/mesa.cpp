@@ -11,15 +11,17 @@
 #include "table/animaciones.h"
 #include "table/boton_continuar.h"
 #include "table/dibujo_fichas.h"
-#include "table/efectos_mano.h"
-#include "table/linea_mesa.h"
 #include "table/dibujo_mano.h"
 #include "table/dibujo_monton.h"
+#include "table/efectos_mano.h"
+#include "table/entrada_continuar.h"
+#include "table/linea_mesa.h"
 #include "table/marcador_mesa.h"
 #include "table/nombres_mesa.h"
 #include "table/panel_turno.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPaintEvent>
 #include <QPainter>
@@ -53,6 +55,10 @@ mesa::mesa(EstadoJuego& e, Ajustes& a, QWidget* padre)
     Entorno().BmpVario = &hojas_.Pic_BmpVario;
     Entorno().mesa = this;
     Entorno().ajustes = &a_;
+    connect(Pic_BotContinuar, &PictureBox::pressed, this, [this](const PointerEvent& p) {
+        if (p.button == Qt::LeftButton) Pic_BotContinuar_MouseDown(*this);
+    });
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 mesa::~mesa()
@@ -244,6 +250,14 @@ void mesa::paintEvent(QPaintEvent* evento)
         if (!imagen->Visible() || imagen->Dibujo().isNull()) continue;
         pintor.drawImage(virtualScreen().toReal(imagen->Rectangulo()), imagen->Dibujo());
     }
+}
+
+void mesa::keyPressEvent(QKeyEvent* evento)
+{
+    // Keys that type a character; Shift, arrows and the like are not keys of the game.
+    const QString texto = evento->text();
+    if (texto.size() == 1) Form_KeyPress(*this, texto.at(0).unicode());
+    evento->accept();
 }
 
 void mesa::closeEvent(QCloseEvent* evento)

@@ -115,6 +115,7 @@ protected:
     void paintEvent(QPaintEvent* evento) override;
     // Closing the window by the window system leaves the program as the exit button would, unsaved.
     void closeEvent(QCloseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void CrearControles();

@@ -1,0 +1,263 @@
+#include "scores/core/historico.h"
+
+#include "platform/text/cp1252.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zp {
+namespace {
+
+constexpr std::size_t kCampos = 4; // names and points, one per seat
+constexpr int kPuntosMaximos = 999;
+
+// Start and width of each field, counted from 0.
+struct Campo
+{
+    std::size_t Inicio;
+    std::size_t Ancho;
+};
+constexpr Campo kFecha{0, 8};
+constexpr Campo kHora{8, 4};
+constexpr std::array<Campo, kCampos> kNombres{{{12, 9}, {21, 9}, {30, 9}, {39, 9}}};
+constexpr std::array<Campo, kCampos> kPuntos{{{48, 3}, {51, 3}, {54, 3}, {57, 3}}};
+constexpr Campo kModo{60, 1};
+
+std::string_view Trozo(std::string_view bytes, Campo c)
+{
+    if (c.Inicio >= bytes.size()) return {};
+    return bytes.substr(c.Inicio, c.Ancho);
+}
+
+std::string SinEspacios(std::string_view s)
+{
+    const auto primero = s.find_first_not_of(' ');
+    if (primero == std::string_view::npos) return {};
+    return std::string(s.substr(primero, s.find_last_not_of(' ') - primero + 1));
+}
+
+// A name takes its 9 bytes whole: cut or padded with spaces.
+std::string AjustarNombre(const std::string& utf8)
+{
+    std::string bytes = aCp1252(utf8).substr(0, kLongitudNombreHistorico);
+    bytes.resize(kLongitudNombreHistorico, ' ');
+    return bytes;
+}
+
+// Right-aligned in 3 characters; anything outside -99..999 would widen the field and shift later records.
+std::string AjustarPuntos(int puntos)
+{
+    char texto[8];
+    std::snprintf(texto, sizeof texto, "%3d", std::clamp(puntos, kPuntosFueraDeJuego, kPuntosMaximos));
+    return texto;
+}
+
+bool SentadoEnJuego(const ResumenPartida& p, std::size_t asiento)
+{
+    return p.EstadoJugador[asiento] == 1;
+}
+
+// The winner the engine handed over; should it not be a seat, the best total among the seats in play.
+std::size_t GanadorIndividual(const ResumenPartida& p)
+{
+    if (p.Ganador >= 1 && p.Ganador <= kAsientos) return static_cast<std::size_t>(p.Ganador);
+    std::size_t mejor = 1;
+    for (std::size_t s = 1; s <= std::size_t{kAsientos}; ++s) {
+        if (SentadoEnJuego(p, s) &&
+            (!SentadoEnJuego(p, mejor) || p.PuntosJugador[s] > p.PuntosJugador[mejor]))
+            mejor = s;
+    }
+    return mejor;
+}
+
+RegistroHistorico RegistroDePartida(const ResumenPartida& p, const FechaHoraLocal& cuando)
+{
+    RegistroHistorico r;
+    char fecha[16];
+    char hora[8];
+    std::snprintf(fecha, sizeof fecha, "%04d%02d%02d", std::clamp(cuando.Anio, 0, 9999),
+                  std::clamp(cuando.Mes, 0, 99), std::clamp(cuando.Dia, 0, 99));
+    std::snprintf(hora, sizeof hora, "%02d%02d", std::clamp(cuando.Hora, 0, 99),
+                  std::clamp(cuando.Minuto, 0, 99));
+    r.Fecha = fecha;
+    r.Hora = hora;
+
+    if (p.ModoJuego == 1) {
+        // Pair 1 is seats 2 and 4, pair 2 seats 1 and 3.
+        const bool ganaPareja2 = p.Ganador == 2;
+        const auto& n = p.NombreJugador;
+        r.Nombre1 = ganaPareja2 ? n[1] : n[2];
+        r.Nombre2 = ganaPareja2 ? n[3] : n[4];
+        r.Nombre3 = ganaPareja2 ? n[2] : n[1];
+        r.Nombre4 = ganaPareja2 ? n[4] : n[3];
+        r.Puntos1 = ganaPareja2 ? p.TotalPareja2 : p.TotalPareja1;
+        r.Puntos2 = ganaPareja2 ? p.TotalPareja1 : p.TotalPareja2;
+        r.Modo = 'P';
+        return r;
+    }
+
+    const std::size_t ganador = GanadorIndividual(p);
+    std::array<std::string*, kCampos> nombres{&r.Nombre1, &r.Nombre2, &r.Nombre3, &r.Nombre4};
+    std::array<int*, kCampos> puntos{&r.Puntos1, &r.Puntos2, &r.Puntos3, &r.Puntos4};
+    std::size_t i = 0;
+    *nombres[i] = p.NombreJugador[ganador];
+    *puntos[i++] = p.PuntosJugador[ganador];
+    for (std::size_t s = 1; s <= std::size_t{kAsientos}; ++s) {
+        if (s == ganador) continue;
+        // Readers skip a seat that did not play, name included: it stays blank.
+        *nombres[i] = SentadoEnJuego(p, s) ? p.NombreJugador[s] : std::string();
+        *puntos[i++] = SentadoEnJuego(p, s) ? int(p.PuntosJugador[s]) : kPuntosFueraDeJuego;
+    }
+    r.Modo = 'I';
+    return r;
+}
+
+std::error_code ErrorSistema(int numero)
+{
+    return {numero, std::system_category()};
+}
+
+// The file's bytes; a missing file is an empty history. Any other failure is an error, so that an append
+// never replaces a history it could not read.
+std::error_code LeerBytes(const std::string& ruta, std::string& bytes)
+{
+    bytes.clear();
+    const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT ? std::error_code() : ErrorSistema(errno);
+    char trozo[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, trozo, sizeof trozo);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            ::close(fd);
+            return ErrorSistema(err);
+        }
+        if (n == 0) break;
+        bytes.append(trozo, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return {};
+}
+
+bool EscribirTodo(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Temporary file beside the target, flushed to disk, renamed over it.
+std::error_code EscribirSeguro(const std::string& carpeta, const std::string& ruta, std::string_view bytes)
+{
+    const std::string temporal = ruta + ".tmp";
+    const int fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return ErrorSistema(errno);
+    if (!EscribirTodo(fd, bytes) || ::fsync(fd) != 0) {
+        const int err = errno;
+        ::close(fd);
+        ::unlink(temporal.c_str());
+        return ErrorSistema(err);
+    }
+    if (::close(fd) != 0 || ::rename(temporal.c_str(), ruta.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(temporal.c_str());
+        return ErrorSistema(err);
+    }
+    // The rename itself must reach the disk too.
+    const int dir = ::open(carpeta.empty() ? "." : carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return {};
+}
+
+} // namespace
+
+FechaHoraLocal FechaHoraActual()
+{
+    const std::time_t ahora = std::time(nullptr);
+    std::tm t{};
+    if (::localtime_r(&ahora, &t) == nullptr) return {};
+    return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min};
+}
+
+std::string FormarRegistroHistorico(const ResumenPartida& partida, const FechaHoraLocal& cuando)
+{
+    const RegistroHistorico r = RegistroDePartida(partida, cuando);
+    std::string texto = r.Fecha + r.Hora;
+    for (const std::string* nombre : {&r.Nombre1, &r.Nombre2, &r.Nombre3, &r.Nombre4})
+        texto += AjustarNombre(*nombre);
+    for (const int puntos : {r.Puntos1, r.Puntos2, r.Puntos3, r.Puntos4}) texto += AjustarPuntos(puntos);
+    texto += r.Modo;
+    texto += "\r\n";
+    return texto;
+}
+
+int LeerPuntosHistorico(std::string_view campo)
+{
+    std::size_t i = 0;
+    while (i < campo.size() && campo[i] == ' ') ++i;
+    const bool negativo = i < campo.size() && campo[i] == '-';
+    if (negativo) ++i;
+    int valor = 0;
+    for (; i < campo.size() && campo[i] >= '0' && campo[i] <= '9'; ++i) valor = valor * 10 + (campo[i] - '0');
+    return negativo ? -valor : valor;
+}
+
+RegistroHistorico LeerRegistroHistorico(std::string_view bytes)
+{
+    bytes = bytes.substr(0, kLongitudRegistroHistorico);
+    RegistroHistorico r;
+    r.Texto = std::string(bytes);
+    r.Fecha = desdeCp1252(Trozo(bytes, kFecha));
+    r.Hora = desdeCp1252(Trozo(bytes, kHora));
+    std::array<std::string*, kCampos> nombres{&r.Nombre1, &r.Nombre2, &r.Nombre3, &r.Nombre4};
+    std::array<int*, kCampos> puntos{&r.Puntos1, &r.Puntos2, &r.Puntos3, &r.Puntos4};
+    for (std::size_t i = 0; i < kCampos; ++i) {
+        *nombres[i] = desdeCp1252(SinEspacios(Trozo(bytes, kNombres[i])));
+        *puntos[i] = LeerPuntosHistorico(Trozo(bytes, kPuntos[i]));
+    }
+    const std::string_view modo = Trozo(bytes, kModo);
+    r.Modo = modo.empty() ? ' ' : modo[0];
+    return r;
+}
+
+std::error_code AnadirRegistroHistorico(const std::string& carpetaDatos, const ResumenPartida& partida,
+                                        const FechaHoraLocal& cuando)
+{
+    const std::string ruta = carpetaDatos + kFicheroHistorico;
+    std::string bytes;
+    if (const std::error_code fallo = LeerBytes(ruta, bytes)) return fallo;
+    // A damaged tail would shift every later record for the readers: the new one starts on a boundary.
+    bytes.resize(bytes.size() - bytes.size() % kLongitudRegistroHistorico);
+    bytes += FormarRegistroHistorico(partida, cuando);
+    return EscribirSeguro(carpetaDatos, ruta, bytes);
+}
+
+std::vector<RegistroHistorico> LeerHistorico(const std::string& carpetaDatos)
+{
+    std::string bytes;
+    if (LeerBytes(carpetaDatos + kFicheroHistorico, bytes)) return {};
+    std::vector<RegistroHistorico> registros;
+    registros.reserve(bytes.size() / kLongitudRegistroHistorico);
+    const std::string_view todo(bytes);
+    for (std::size_t i = 0; i + kLongitudRegistroHistorico <= todo.size(); i += kLongitudRegistroHistorico)
+        registros.push_back(LeerRegistroHistorico(todo.substr(i, kLongitudRegistroHistorico)));
+    return registros;
+}
+
+} // namespace zp

@@ -1,0 +1,49 @@
+#include "table/entrada_continuar.h"
+
+#include "platform/wait.h"
+#include "table/mesa.h"
+#include "table/ritmo_mesa.h"
+
+namespace zp {
+namespace {
+
+constexpr Entero kSonidoPulsar = 6;
+constexpr Entero kPausaPulsado = 420; // the pressed picture stays this long
+constexpr Entero kEstadoPulsado = 2;
+
+constexpr int kCtrlC = 3;
+constexpr int kEscape = 27;
+
+} // namespace
+
+void Pic_BotContinuar_MouseDown(mesa& ventana)
+{
+    EstadoJuego& e = ventana.Juego();
+    const Ajustes& a = ventana.Datos();
+    ventana.Pic_SelOpciones->hide();
+    if (!e.EsperaContinuar || e.GrabadoraActiva) return;
+
+    RitmoMesa& ritmo = RitmoMesaPrograma();
+    ritmo.ReproducirSonido(ritmo_mesa::kEsperando, kSonidoPulsar, a.Sonido);
+    ventana.DibujarBotonContinuar(kEstadoPulsado);
+    ventana.Pic_BotContinuar->refresh();
+    ritmo.HacerPausa(kPausaPulsado, a.Velocidad);
+    e.EsperaContinuar = false;
+    e.EsperandoRed = false;
+    if (!a.PausaEntreJugadas) ventana.OcultarBotonContinuar();
+    notifyStateChanged();
+}
+
+void Form_KeyPress(mesa& ventana, int codigo)
+{
+    if (codigo == kCtrlC || codigo == 'q' || codigo == 'Q' || codigo == kEscape) return;
+    const EstadoJuego& e = ventana.Juego();
+    const Ajustes& a = ventana.Datos();
+    if (e.ManoEnCurso && e.JugadorTurno >= 1 && e.JugadorTurno <= kAsientos) {
+        const Entero control = a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].ControlJugador;
+        if (control == 3 || (control == 1 && a.JuegoEnRed)) return;
+    }
+    Pic_BotContinuar_MouseDown(ventana);
+}
+
+} // namespace zp

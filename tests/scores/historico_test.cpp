@@ -1,0 +1,293 @@
+#include "scores/core/historico.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using namespace zp;
+namespace fs = std::filesystem;
+
+const FechaHoraLocal kCuando{2026, 12, 6, 19, 37};
+
+ResumenPartida Parejas(Entero ganador, Entero total1, Entero total2)
+{
+    ResumenPartida r;
+    r.ModoJuego = 1;
+    r.Ganador = ganador;
+    r.NombreJugador = {"", "Ana", "Benito", "Carmen", "Dionisio"};
+    r.EstadoJugador = {0, 1, 1, 1, 1};
+    r.TotalPareja1 = total1;
+    r.TotalPareja2 = total2;
+    return r;
+}
+
+ResumenPartida Individual(Entero ganador, std::array<Entero, 5> puntos, std::array<Entero, 5> estado)
+{
+    ResumenPartida r;
+    r.ModoJuego = 2;
+    r.Ganador = ganador;
+    r.NombreJugador = {"", "Ana", "Benito", "Carmen", "Dionisio"};
+    r.EstadoJugador = estado;
+    r.PuntosJugador = puntos;
+    return r;
+}
+
+TEST(RegistroHistorico, cada_partida_da_sus_63_bytes_exactos)
+{
+    struct Caso
+    {
+        const char* nombre;
+        ResumenPartida partida;
+        std::string registro;
+    };
+    const Caso casos[] = {
+        {"gana la pareja 2: asientos 1 y 3 delante", Parejas(2, 87, 100),
+         "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r\n"},
+        {"gana la pareja 1: asientos 2 y 4 delante", Parejas(1, 150, 20),
+         "202612061937Benito   Dionisio Ana      Carmen   150 20  0  0P\r\n"},
+        {"totales 999 y 0", Parejas(1, 999, 0),
+         "202612061937Benito   Dionisio Ana      Carmen   999  0  0  0P\r\n"},
+        {"un total fuera de rango no ensancha el campo", Parejas(2, -5, 1200),
+         "202612061937Ana      Carmen   Benito   Dionisio 999 -5  0  0P\r\n"},
+        {"individual entre tres: el asiento sin jugar lleva -99 y sin nombre",
+         Individual(4, {0, 50, 30, 0, 120}, {0, 1, 1, 0, 1}),
+         "202612061937Dionisio Ana      Benito            120 50 30-99I\r\n"},
+        {"individual entre cuatro: el ganador delante, los demás por asiento",
+         Individual(2, {0, 10, 200, 0, 45}, {0, 1, 1, 1, 1}),
+         "202612061937Benito   Ana      Carmen   Dionisio 200 10  0 45I\r\n"},
+        {"individual sin ganador válido: el mejor total de los que jugaron",
+         Individual(0, {0, 50, 30, 400, 120}, {0, 1, 1, 0, 1}),
+         "202612061937Dionisio Ana      Benito            120 50 30-99I\r\n"},
+        {"individual entre dos", Individual(1, {0, 101, 0, 0, 99}, {0, 1, 0, 0, 1}),
+         "202612061937Ana                        Dionisio 101-99-99 99I\r\n"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        EXPECT_EQ(FormarRegistroHistorico(c.partida, kCuando), c.registro);
+    }
+}
+
+TEST(RegistroHistorico, fecha_y_hora_llevan_ceros_a_la_izquierda)
+{
+    const std::string r = FormarRegistroHistorico(Parejas(1, 100, 0), {2027, 1, 5, 3, 7});
+    EXPECT_EQ(r.substr(0, 12), "202701050307");
+}
+
+TEST(RegistroHistorico, los_nombres_ocupan_nueve_bytes_justos)
+{
+    struct Caso
+    {
+        const char* nombre; // seat 1's name as the settings hold it
+        std::string campo;  // what its field holds in the file
+        std::string leido;  // what a reader gets back
+    };
+    const Caso casos[] = {
+        {"Maximilia", "Maximilia", "Maximilia"}, {"Bartolomeo Ruiz", "Bartolome", "Bartolome"},
+        {"Íñigo", "\xCD\xF1igo    ", "Íñigo"},   {"Ñoñoñoñoñoño", "\xD1o\xF1o\xF1o\xF1o\xF1", "Ñoñoñoñoñ"},
+        {"Zoë €", "Zo\xEB \x80    ", "Zoë €"},   {"", "         ", ""},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        ResumenPartida p = Parejas(2, 100, 87);
+        p.NombreJugador[1] = c.nombre;
+        const std::string r = FormarRegistroHistorico(p, kCuando);
+        ASSERT_EQ(r.size(), 63u);
+        EXPECT_EQ(r.substr(12, 9), c.campo);
+        // The next field follows with no space between.
+        EXPECT_EQ(r.substr(21, 9), "Carmen   ");
+        EXPECT_EQ(r.substr(61), "\r\n");
+        EXPECT_EQ(LeerRegistroHistorico(r).Nombre1, c.leido);
+    }
+}
+
+TEST(RegistroHistorico, se_lee_campo_a_campo)
+{
+    const RegistroHistorico r =
+        LeerRegistroHistorico("202612061937Dionisio Ana      Benito            120 50 30-99I\r\n");
+    EXPECT_EQ(r.Fecha, "20261206");
+    EXPECT_EQ(r.Hora, "1937");
+    EXPECT_EQ(r.Nombre1, "Dionisio");
+    EXPECT_EQ(r.Nombre2, "Ana");
+    EXPECT_EQ(r.Nombre3, "Benito");
+    EXPECT_EQ(r.Nombre4, "");
+    EXPECT_EQ(r.Puntos1, 120);
+    EXPECT_EQ(r.Puntos2, 50);
+    EXPECT_EQ(r.Puntos3, 30);
+    EXPECT_EQ(r.Puntos4, -99);
+    EXPECT_EQ(r.Modo, 'I');
+    EXPECT_FALSE(r.EnParejas());
+    EXPECT_EQ(r.Texto.size(), 63u);
+}
+
+TEST(RegistroHistorico, solo_la_p_mayuscula_es_partida_por_parejas)
+{
+    const std::string base = "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0";
+    EXPECT_TRUE(LeerRegistroHistorico(base + "P\r\n").EnParejas());
+    EXPECT_FALSE(LeerRegistroHistorico(base + "p\r\n").EnParejas());
+    EXPECT_FALSE(LeerRegistroHistorico(base + "I\r\n").EnParejas());
+    EXPECT_FALSE(LeerRegistroHistorico(base).EnParejas()); // cut short: no mode at all
+}
+
+TEST(RegistroHistorico, los_puntos_se_leen_por_su_valor)
+{
+    struct Caso
+    {
+        const char* campo;
+        int valor;
+    };
+    const Caso casos[] = {
+        {"100", 100}, {" 87", 87}, {"  0", 0}, {"999", 999}, {"-99", -99}, {"   ", 0}, {"", 0},
+        {"7  ", 7},   {"12x", 12}, {"x12", 0}, {"- 5", 0},   {" -5", -5},  {"+5 ", 0},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.campo);
+        EXPECT_EQ(LeerPuntosHistorico(c.campo), c.valor);
+    }
+}
+
+class FicheroHistorico : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char plantilla[] = "/tmp/zp_historico_XXXXXX";
+        ASSERT_NE(::mkdtemp(plantilla), nullptr);
+        carpeta = std::string(plantilla) + "/";
+    }
+    void TearDown() override { fs::remove_all(carpeta); }
+
+    std::string Leer() const
+    {
+        std::ifstream f(carpeta + "ZARPE33.HIS", std::ios::binary);
+        std::stringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }
+    void Escribir(const std::string& bytes) const
+    {
+        std::ofstream(carpeta + "ZARPE33.HIS", std::ios::binary) << bytes;
+    }
+
+    std::string carpeta;
+};
+
+TEST_F(FicheroHistorico, sin_fichero_la_primera_partida_lo_crea)
+{
+    ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Parejas(2, 87, 100), kCuando));
+    EXPECT_EQ(Leer(), "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r\n");
+    EXPECT_FALSE(fs::exists(carpeta + "ZARPE33.HIS.tmp"));
+}
+
+TEST_F(FicheroHistorico, dos_partidas_quedan_en_el_orden_en_que_terminaron)
+{
+    ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Parejas(2, 87, 100), kCuando));
+    ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Individual(4, {0, 50, 30, 0, 120}, {0, 1, 1, 0, 1}),
+                                         {2026, 12, 6, 20, 2}));
+    EXPECT_EQ(Leer(), "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r\n"
+                      "202612062002Dionisio Ana      Benito            120 50 30-99I\r\n");
+    const auto registros = LeerHistorico(carpeta);
+    ASSERT_EQ(registros.size(), 2u);
+    EXPECT_TRUE(registros[0].EnParejas());
+    EXPECT_EQ(registros[0].Hora, "1937");
+    EXPECT_EQ(registros[0].Nombre1, "Ana");
+    EXPECT_EQ(registros[0].Puntos1, 100);
+    EXPECT_EQ(registros[0].Puntos2, 87);
+    EXPECT_FALSE(registros[1].EnParejas());
+    EXPECT_EQ(registros[1].Hora, "2002");
+    EXPECT_EQ(registros[1].Nombre1, "Dionisio");
+    EXPECT_EQ(registros[1].Puntos4, -99);
+}
+
+TEST_F(FicheroHistorico, dos_partidas_del_mismo_minuto_dan_dos_registros)
+{
+    ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Parejas(2, 87, 100), kCuando));
+    ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Parejas(1, 100, 40), kCuando));
+    const auto registros = LeerHistorico(carpeta);
+    ASSERT_EQ(registros.size(), 2u);
+    EXPECT_EQ(registros[0].Nombre1, "Ana");
+    EXPECT_EQ(registros[1].Nombre1, "Benito");
+}
+
+TEST_F(FicheroHistorico, sin_registros_enteros_no_hay_historia)
+{
+    struct Caso
+    {
+        const char* nombre;
+        bool existe;
+        std::string bytes;
+    };
+    const Caso casos[] = {
+        {"fichero ausente", false, ""},
+        {"fichero vacío", true, ""},
+        {"un trozo menor que un registro", true, "202612061937Ana      Car"},
+        {"62 bytes: falta el salto de línea final", true,
+         "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        fs::remove(carpeta + "ZARPE33.HIS");
+        if (c.existe) Escribir(c.bytes);
+        EXPECT_TRUE(LeerHistorico(carpeta).empty());
+    }
+}
+
+TEST_F(FicheroHistorico, un_final_danado_se_ignora_al_leer_y_se_descarta_al_anadir)
+{
+    const std::string primero = "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r\n";
+    Escribir(primero + "2026120619");
+    const auto antes = LeerHistorico(carpeta);
+    ASSERT_EQ(antes.size(), 1u);
+    EXPECT_EQ(antes[0].Texto, primero);
+
+    ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Parejas(1, 999, 0), {2026, 12, 7, 9, 5}));
+    EXPECT_EQ(Leer(), primero + "202612070905Benito   Dionisio Ana      Carmen   999  0  0  0P\r\n");
+    const auto despues = LeerHistorico(carpeta);
+    ASSERT_EQ(despues.size(), 2u);
+    EXPECT_EQ(despues[1].Puntos1, 999);
+    EXPECT_EQ(despues[1].Puntos2, 0);
+}
+
+TEST_F(FicheroHistorico, un_registro_editado_a_mano_se_lee_sin_fallar)
+{
+    // Spaces for points, odd characters in the date, bytes of every value: read as stored, never refused.
+    const std::string raro = std::string("20xx1206    Ana      Carmen   Benito   Dionisio ") + "   " + "  -" +
+                             " ab" + "   " + "?\r\n" + std::string("\x00\xFF\x81\x90", 4) +
+                             std::string(59, '\x9D');
+    ASSERT_EQ(raro.size(), 126u);
+    Escribir(raro);
+    const auto registros = LeerHistorico(carpeta);
+    ASSERT_EQ(registros.size(), 2u);
+    EXPECT_EQ(registros[0].Fecha, "20xx1206");
+    EXPECT_EQ(registros[0].Hora, "    ");
+    EXPECT_EQ(registros[0].Puntos1, 0);
+    EXPECT_EQ(registros[0].Puntos2, 0);
+    EXPECT_EQ(registros[0].Puntos3, 0);
+    EXPECT_EQ(registros[0].Puntos4, 0);
+    EXPECT_EQ(registros[0].Modo, '?');
+    EXPECT_EQ(registros[1].Texto.size(), 63u);
+}
+
+TEST_F(FicheroHistorico, una_carpeta_que_no_se_puede_escribir_devuelve_el_error)
+{
+    const std::string inexistente = carpeta + "no_existe/";
+    EXPECT_TRUE(AnadirRegistroHistorico(inexistente, Parejas(2, 87, 100), kCuando));
+    EXPECT_FALSE(fs::exists(inexistente));
+    EXPECT_TRUE(LeerHistorico(inexistente).empty());
+}
+
+TEST_F(FicheroHistorico, un_historico_que_no_se_puede_leer_no_se_reemplaza)
+{
+    // A folder where the file should be: the append fails and what is there stays.
+    fs::create_directory(carpeta + "ZARPE33.HIS");
+    EXPECT_TRUE(AnadirRegistroHistorico(carpeta, Parejas(2, 87, 100), kCuando));
+    EXPECT_TRUE(fs::is_directory(carpeta + "ZARPE33.HIS"));
+    EXPECT_FALSE(fs::exists(carpeta + "ZARPE33.HIS.tmp"));
+    EXPECT_TRUE(LeerHistorico(carpeta).empty());
+}
+
+} // namespace
