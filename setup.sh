@@ -39,7 +39,8 @@ test)
     # Window tests run offscreen; the ones labelled "visual" need a real X server and run under Xvfb.
     ctest --preset dev -j"$jobs" -LE visual
     if ctest --test-dir build/dev -N -L visual | grep -q "Total Tests: [1-9]"; then
-        xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" ctest --preset dev -L visual
+        # One at a time: they look at one shared screen.
+        xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" ctest --preset dev -L visual -j1
     fi
     ;;
 *)
