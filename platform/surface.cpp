@@ -13,11 +13,11 @@ namespace {
 
 constexpr QRgb kOpaque = 0xFF000000u;
 
-QFont toQFont(const FontSpec& spec)
+QFont toQFont(const FontSpec& desc)
 {
-    QFont font(spec.family);
-    font.setPixelSize(std::max(1, spec.pixelSize));
-    font.setBold(spec.bold);
+    QFont font(desc.family);
+    font.setPixelSize(std::max(1, desc.pixelSize));
+    font.setBold(desc.bold);
     // Sub-pixel colour fringes would differ from one display to another.
     font.setStyleStrategy(QFont::NoSubpixelAntialias);
     return font;

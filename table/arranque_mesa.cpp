@@ -8,6 +8,7 @@
 #include "scores/core/historico.h"
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
+#include "table/botonera.h"
 
 #include <QApplication>
 #include <QMetaObject>
@@ -57,6 +58,44 @@ std::filesystem::path CarpetaPrograma()
     return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
 }
 
+void EncolarPeticion(Programa& pr, Peticion peticion);
+
+// Runs on the top-level loop: the match, then its outcome handed on; what it asked for comes next, queued.
+void Ejecutar(Programa& pr, const std::function<ResultadoPartida(Contexto&)>& partida)
+{
+    pr.BucleEnMarcha = true;
+    const ResultadoPartida r = partida(*pr.Ctx);
+    pr.BucleEnMarcha = false;
+    // Queued before the handler runs: the handler may be the last thing that sees this program.
+    if (!quitting() && (r.Siguiente == Peticion::NuevaPartida || r.Siguiente == Peticion::ReanudarPartida))
+        EncolarPeticion(pr, r.Siguiente);
+    if (pr.AlTerminar) pr.AlTerminar(r);
+}
+
+void Encolar(Programa& pr, std::function<void(Programa&)> llamada)
+{
+    QPointer<mesa> ventana(pr.Mesa.get());
+    Programa* p = &pr;
+    QMetaObject::invokeMethod(
+        pr.Mesa.get(),
+        [ventana, p, llamada = std::move(llamada)] {
+            if (ventana) llamada(*p);
+        },
+        Qt::QueuedConnection);
+}
+
+void EncolarPeticion(Programa& pr, Peticion peticion)
+{
+    Encolar(pr, [peticion](Programa& p) {
+        // A match that began meanwhile (its wait handled this call) goes first: it is abandoned with the
+        // request rather than a loop being started inside its own.
+        if (p.BucleEnMarcha)
+            PedirAlPrograma(p, peticion);
+        else
+            Ejecutar(p, [peticion](Contexto& c) { return AtenderPeticion(c, peticion); });
+    });
+}
+
 } // namespace
 
 Programa::Programa() = default;
@@ -91,23 +130,27 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
                             *pr.Ficheros, *pr.Suerte});
     if (pr.Salir) return programa;
 
-    auto alTerminar = opciones.AlTerminar ? opciones.AlTerminar : [](const ResultadoPartida& r) {
+    pr.AlTerminar = opciones.AlTerminar ? opciones.AlTerminar : [](const ResultadoPartida& r) {
         if (r.Siguiente == Peticion::Salir) {
             requestQuit();
             QApplication::quit();
         }
     };
+    PrepararBotonera(pr);
     // A resumed match runs inside Main: from the top-level loop, never inside the caller.
-    QPointer<mesa> ventana(pr.Mesa.get());
-    Programa* p = &pr;
-    QMetaObject::invokeMethod(
-        pr.Mesa.get(),
-        [ventana, p, alTerminar] {
-            if (!ventana) return;
-            alTerminar(Main(*p->Ctx));
-        },
-        Qt::QueuedConnection);
+    Encolar(pr, [](Programa& p) { Ejecutar(p, [](Contexto& c) { return Main(c); }); });
     return programa;
+}
+
+void PedirAlPrograma(Programa& pr, Peticion peticion)
+{
+    if (pr.BucleEnMarcha) {
+        // The match's waits end and its loop unwinds; the top level then finds the request in its outcome.
+        PedirPeticion(pr.e, peticion);
+        abandonMatch();
+        return;
+    }
+    EncolarPeticion(pr, peticion);
 }
 
 } // namespace zp

@@ -39,10 +39,18 @@ struct Programa
     Pantalla Medidas;
     std::optional<Contexto> Ctx;
     bool Salir = false; // the person would not play on this screen
+    // What the top level does with each match's outcome once its loop has returned.
+    std::function<void(const ResultadoPartida&)> AlTerminar;
+    bool BucleEnMarcha = false; // a match loop runs below the top-level loop
 };
 
 // Starts the program: the window and the engine's first steps now, its `Main` queued on the event loop
 // (never inside the caller). Nothing is queued when the person chose to leave.
 std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones = {});
+
+// A new match, a loaded game taken up or the end of the program, asked for by a window. A running match is
+// abandoned first; the request is served from the top-level loop once that match has unwound, so that a
+// match loop never runs inside another one or inside an input handler.
+void PedirAlPrograma(Programa& pr, Peticion peticion);
 
 } // namespace zp

@@ -22,6 +22,8 @@ void Pic_BotContinuar_MouseDown(mesa& ventana)
     const Ajustes& a = ventana.Datos();
     ventana.Pic_SelOpciones->hide();
     if (!e.EsperaContinuar || e.GrabadoraActiva) return;
+    // A lifted hand tile is marked laid until it is put down: the loop must not go on meanwhile.
+    if (ventana.Estado().ArrastreOrden || ventana.Entrada.ArrastreReparto) return;
 
     RitmoMesa& ritmo = RitmoMesaPrograma();
     ritmo.ReproducirSonido(ritmo_mesa::kEsperando, kSonidoPulsar, a.Sonido);

@@ -15,6 +15,7 @@
 #include "table/dibujo_monton.h"
 #include "table/efectos_mano.h"
 #include "table/entrada_continuar.h"
+#include "table/entrada_mesa.h"
 #include "table/linea_mesa.h"
 #include "table/marcador_mesa.h"
 #include "table/nombres_mesa.h"
@@ -58,6 +59,12 @@ mesa::mesa(EstadoJuego& e, Ajustes& a, QWidget* padre)
     connect(Pic_BotContinuar, &PictureBox::pressed, this, [this](const PointerEvent& p) {
         if (p.button == Qt::LeftButton) Pic_BotContinuar_MouseDown(*this);
     });
+    connect(this, &PictureBox::moved, this, [this](const PointerEvent& p) { Form_MouseMove(*this, p); });
+    connect(this, &PictureBox::pressed, this, [this](const PointerEvent& p) { Form_MouseDown(*this, p); });
+    connect(this, &PictureBox::released, this, [this](const PointerEvent& p) { Form_MouseUp(*this, p); });
+    connect(this, &PictureBox::clicked, this, [this](const PointerEvent& p) { Form_Click(*this, p); });
+    connect(Pic_Botonera, &PictureBox::moved, this,
+            [this](const PointerEvent&) { Pic_Botonera_MouseMove(*this); });
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -494,6 +501,16 @@ void mesa::DibujarEsperandoJugada()
     // Timed from the start of the wait on the waiting panel's clock.
     zp::DibujarEsperandoJugada(*Pic_TexTurno, e_, a_, m_, Pic_BotContinuar->logicalGeometry().top(),
                                Pic_Info->InicioEspera);
+}
+
+void mesa::InhabilitarBotonAyuda()
+{
+    PonerPuntero(Pic_Boton[4], kPunteroProhibido);
+}
+
+void mesa::OcultarBombillaTutor()
+{
+    Ima_IndiTuto.Hide();
 }
 
 } // namespace zp

@@ -8,6 +8,7 @@
 #include "table/disposicion_mesa.h"
 #include "table/imagen_mesa.h"
 #include "table/lienzo_mesa.h"
+#include "table/zona_puntero.h"
 
 #include <array>
 
@@ -89,6 +90,9 @@ public:
     void OcultarFlechas() override;
     void OcultarPanelTurno() override;
     void DibujarEsperandoJugada() override;
+    // The bar's tutor: unusable after every move until the pointer passes over it again; its bulb.
+    void InhabilitarBotonAyuda() override;
+    void OcultarBombillaTutor() override;
 
     // The form's controls, by their names.
     PictureBox* Pic_Botonera;
@@ -110,6 +114,7 @@ public:
     // The clean background every erase copies from: the screen plus 9 x 2 px.
     Surface Pic_Marmol;
     bool SinCareta = false; // tests start without the cover
+    EntradaMesa Entrada; // the pointer between mouse events
 
 protected:
     void paintEvent(QPaintEvent* evento) override;

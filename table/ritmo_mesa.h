@@ -36,6 +36,12 @@ inline constexpr int kParpadeosDomino = 4;
 inline constexpr Entero kPausaDominoCon = 360;
 inline constexpr Entero kPausaDominoSin = 120;
 
+// The tutor's bulb: a wait, then three blinks, each with its sound.
+inline constexpr Entero kPausaAntesTutor = 180;
+inline constexpr int kParpadeosTutor = 3;
+inline constexpr Entero kPausaTutorCon = 370;
+inline constexpr Entero kPausaTutorSin = 190;
+
 // Sounds: how they are played and which.
 inline constexpr Entero kSinEsperar = 1;     // returns at once
 inline constexpr Entero kEsperando = 0;      // returns when the sound has ended
@@ -44,6 +50,8 @@ inline constexpr Entero kSonidoFicha = 2;    // a tile lifted off a hand, or put
 inline constexpr Entero kSonidoDesliza = 3;  // a tile sets off across the table
 inline constexpr Entero kSonidoPaso = 11;
 inline constexpr Entero kSonidoDomino = 14;
+inline constexpr Entero kSonidoBoton = 9;  // a button of the bar pressed
+inline constexpr Entero kSonidoTutor = 12; // each blink of the tutor's bulb
 } // namespace ritmo_mesa
 
 // The pause and the sounds the table's drawings are paced by: the program's own unless a test gives others.

@@ -1,8 +1,10 @@
 #include "table/usuario_mesa.h"
 
+#include "kit/cursores.h"
 #include "kit/espera.h"
 #include "kit/mensajes.h"
 #include "platform/wait.h"
+#include "table/entrada_mesa.h"
 #include "table/mesa.h"
 
 #include <QCoreApplication>
@@ -67,8 +69,10 @@ Respuesta<Continuacion> UsuarioMesa::EsperarContinuar()
 Respuesta<Entero> UsuarioMesa::EsperarEleccionExtremo()
 {
     EstadoJuego& e = ventana_.Juego();
-    e.EsperaExtremo = true;
+    MostrarFlechasExtremos(ventana_);
     const WaitEnd fin = waitUntil([&e] { return !e.EsperaExtremo; });
+    PonerPuntero(&ventana_, kPunteroEspera);
+    ventana_.OcultarFlechas();
     return Tras(fin, e.ExtremoElegido);
 }
 
@@ -76,8 +80,9 @@ Respuesta<Entero> UsuarioMesa::EsperarEleccionSalida(const Ajustes&)
 {
     EstadoJuego& e = ventana_.Juego();
     e.EligiendoSalida = true;
+    ventana_.Entrada.SalidaElegida = 0;
     const WaitEnd fin = waitUntil([&e] { return !e.EligiendoSalida; });
-    return Tras(fin, e.ManoApuntada);
+    return Tras(fin, ventana_.Entrada.SalidaElegida);
 }
 
 Espera UsuarioMesa::EsperarRepartoManual(EstadoJuego&, const std::function<bool()>& terminado)

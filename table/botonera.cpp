@@ -1,0 +1,188 @@
+#include "table/botonera.h"
+
+#include "engine/mensajes_red.h"
+#include "engine/partida.h"
+#include "kit/ayuda.h"
+#include "kit/cursores.h"
+#include "kit/mensajes.h"
+#include "settings/core/fichero_estado.h"
+#include "table/arranque_mesa.h"
+#include "table/ritmo_mesa.h"
+#include "table/tutor_mesa.h"
+
+#include <QPointer>
+#include <filesystem>
+#include <system_error>
+
+namespace zp {
+
+namespace {
+
+constexpr Entero kAyudaRed = 5100;
+
+enum Boton : Entero
+{
+    kNuevaPartida = 1,
+    kPersonal = 2,
+    kNormas = 3,
+    kTutor = 4,
+    kMarcador = 5,
+    kAyuda = 6,
+    kSalir = 7,
+    kEstadisticas = 8,
+    kMensajeRed = 9
+};
+
+const AjustesJugador& EnTurno(const EstadoJuego& e, const Ajustes& a)
+{
+    const Entero p = e.JugadorTurno >= 1 && e.JugadorTurno <= 4 ? e.JugadorTurno : Entero{0};
+    return a.Jugador[static_cast<std::size_t>(p)];
+}
+
+bool Mensaje(const char* titulo, const char* texto, Entero lineas, Entero botones, Entero ayuda = 0)
+{
+    return MostrarMensaje(QString::fromUtf8(titulo), QString::fromUtf8(texto), lineas, botones, ayuda);
+}
+
+void NuevaPartida(Programa& pr)
+{
+    const Ajustes& a = pr.a;
+    if (a.JuegoEnRed && a.ModoRed == 2) {
+        Mensaje(
+            "Partida en red",
+            "Cuando se juega una partida en red en modo  Cliente  no  se puede comenzar una nueva partida, "
+            "ya que esta posibilidad sólo la tiene el Administrador de la misma.",
+            3, 1, kAyudaRed);
+        return;
+    }
+    bool respuesta = true;
+    if (pr.e.PartidaEnCurso)
+        respuesta =
+            Mensaje("Abandonar la partida en curso",
+                    "¿Desea abandonar la partida que está jugando para comenzar una nueva partida?", 2, 2);
+    if (!respuesta) return;
+    if (a.JuegoEnRed) pr.Ctx->red.EnviarATodosRed(std::string(kPrefijoRed) + "08");
+    PedirAlPrograma(pr, Peticion::NuevaPartida);
+}
+
+void Tutor(Programa& pr)
+{
+    if (pr.a.JuegoEnRed) {
+        Mensaje("Partida en red",
+                "Cuando se juega una partida en red no puede utilizar el Tutor de Juego ninguno de los "
+                "jugadores.",
+                2, 1, kAyudaRed);
+        return;
+    }
+    MostrarJugadaTutor(*pr.Ctx, *pr.Mesa);
+}
+
+void Salir(Programa& pr)
+{
+    EstadoJuego& e = pr.e;
+    if (e.EligiendoSalida) {
+        Mensaje("Salir del programa",
+                "Elija el jugador que va a salir este juego antes de poder abandonar el programa.", 2, 1);
+        return;
+    }
+    if (e.GrabadoraActiva) {
+        Mensaje("Salir del programa",
+                "Tiene que apagar la Grabadora de jugadas antes de poder abandonar el programa.", 2, 1);
+        return;
+    }
+    if (VisorAyuda* ayuda = AyudaAbierta()) ayuda->close();
+    bool respuesta = true;
+    if (e.PartidaEnCurso && pr.a.JuegoEnRed) {
+        respuesta =
+            Mensaje("Salir del programa", "¿Desea salir del programa y abandonar la partida en red?", 1, 2);
+    } else if (e.PartidaEnCurso) {
+        respuesta = Mensaje("Posponer la partida en curso",
+                            "¿Desea abandonar el programa para continuar en otro momento la partida que está "
+                            "jugando?",
+                            2, 2);
+    }
+    if (!respuesta) return;
+    // A game left in the middle of its deal cannot be taken up again: it is not kept.
+    if (e.RepartoEnCurso) {
+        e.RepartoEnCurso = false;
+        e.PartidaEnCurso = false;
+    }
+    // A settings file that cannot be written is no reason to keep the person here.
+    if (!pr.a.JuegoEnRed) (void)GuardarAjustes(pr.CarpetaDatos, e, pr.a);
+    std::error_code sinFallo; // a missing file is no error
+    std::filesystem::remove(std::filesystem::path(pr.CarpetaDatos) / kFicheroAntesDeRed, sinFallo);
+    pr.Mesa->hide();
+    PedirAlPrograma(pr, Peticion::Salir);
+}
+
+} // namespace
+
+bool BotonUtilizable(const EstadoJuego& e, const Ajustes& a, Entero Index)
+{
+    switch (Index) {
+    case kNuevaPartida:
+        return !e.GrabadoraActiva;
+    case kPersonal:
+    case kNormas:
+        return !e.GrabadoraActiva && !e.EligiendoSalida;
+    case kTutor:
+        return EnTurno(e, a).ControlJugador == 1 && e.ManoEnCurso && e.EsperaContinuar && !e.GrabadoraActiva;
+    case kEstadisticas:
+        return EnTurno(e, a).FichasJugador != 1 && e.NumeroJugada != 0;
+    default:
+        return true;
+    }
+}
+
+void PrepararBotonera(Programa& pr)
+{
+    Programa* p = &pr;
+    for (Entero i = 1; i <= 9; ++i) {
+        PictureBox* boton = pr.Mesa->Pic_Boton[static_cast<std::size_t>(i)];
+        boton->setToolTip(QString::fromUtf8(kAvisosBotonera[static_cast<std::size_t>(i)].data()));
+        PonerPuntero(boton, kPunteroProhibido);
+        QObject::connect(boton, &PictureBox::moved, boton,
+                         [p, i](const PointerEvent&) { Pic_Boton_MouseMove(*p, i); });
+        QObject::connect(boton, &PictureBox::pressed, boton,
+                         [p, i](const PointerEvent&) { Pic_Boton_MouseDown(*p, i); });
+    }
+}
+
+void Pic_Boton_MouseMove(Programa& pr, Entero Index)
+{
+    PictureBox* boton = pr.Mesa->Pic_Boton[static_cast<std::size_t>(Index)];
+    const bool utilizable = BotonUtilizable(pr.e, pr.a, Index);
+    const bool prohibido = PunteroDe(boton) == kPunteroProhibido;
+    if (prohibido && utilizable)
+        PonerCursor(boton, "ManoIndice");
+    else if (!prohibido && !utilizable)
+        PonerPuntero(boton, kPunteroProhibido);
+}
+
+void Pic_Boton_MouseDown(Programa& pr, Entero Index)
+{
+    if (Index < 1 || Index > 9) return;
+    pr.Mesa->Pic_SelOpciones->hide();
+    // The last pass of the pointer decides, not the state now.
+    if (PunteroDe(pr.Mesa->Pic_Boton[static_cast<std::size_t>(Index)]) == kPunteroProhibido) return;
+    pr.Ctx->ritmo.ReproducirSonido(ModoSonido::Esperar, ritmo_mesa::kSonidoBoton);
+    switch (Index) {
+    case kNuevaPartida:
+        NuevaPartida(pr);
+        break;
+    case kTutor:
+        Tutor(pr);
+        break;
+    case kAyuda:
+        MostrarAyuda(0); // the contents
+        break;
+    case kSalir:
+        Salir(pr);
+        break;
+    default:
+        // Settings, rules, score sheet, statistics and chat open windows of their own.
+        break;
+    }
+}
+
+} // namespace zp

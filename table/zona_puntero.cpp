@@ -1,0 +1,151 @@
+#include "table/zona_puntero.h"
+
+#include "engine/jugada.h"
+
+#include <cmath>
+
+namespace zp {
+
+namespace {
+
+std::size_t I(Entero n)
+{
+    return static_cast<std::size_t>(n);
+}
+
+// Int of a division made in floating point: the floor, so that a point before a strip's first slot gives 0.
+Entero Piso(double valor)
+{
+    return static_cast<Entero>(std::floor(valor));
+}
+
+const HuecoMano* HuecoApuntadoDe(const EstadoJuego& e)
+{
+    const Entero p = e.ManoApuntada, h = e.HuecoApuntado;
+    if (p < 1 || p > kAsientos || h < 1 || h > e.HuecosMano[I(p)] || h > kHuecos) return nullptr;
+    return &e.Manos[I(p)][I(h)];
+}
+
+// A laid tile shows only while laid tiles stay in the hand in another colour.
+bool FichaSeVe(const EstadoJuego& e, const Ajustes& a)
+{
+    const HuecoMano* h = HuecoApuntadoDe(e);
+    return h && (h->Estado == kEnMano || (h->Estado == kPuesta && a.FichasVisiblesPuestas == 2));
+}
+
+bool JuegaEstePuesto(const EstadoJuego& e, const Ajustes& a)
+{
+    const Entero p = e.JugadorTurno;
+    return p >= 1 && p <= kAsientos && a.Jugador[I(p)].ControlJugador == 1;
+}
+
+// Picking up or turning works on any hand shown face up.
+bool FichaManejable(const EstadoJuego& e, const Ajustes& a)
+{
+    return e.ManoApuntada != 0 && e.HuecoApuntado != 0 && a.Jugador[I(e.ManoApuntada)].FichasJugador == 2 &&
+           FichaSeVe(e, a);
+}
+
+Entero ZonaReparto(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x, Entero y)
+{
+    if (en.ArrastreReparto) return kZonaArrastre;
+    HallaManoYFicha(e, a, en, x, y, true);
+    const bool fueraRejilla = x < e.OrigenRejillaX || x > e.OrigenRejillaX + 253 || y < e.OrigenRejillaY ||
+                              y > e.OrigenRejillaY + 341;
+    if (fueraRejilla) {
+        const HuecoMano* h = HuecoApuntadoDe(e);
+        return h && h->Estado != kVacio ? kZonaJugable : kZonaNormal;
+    }
+    HallaFilyCol(e, en, x, y);
+    const Entero f = en.FilaRejilla, c = en.ColumnaRejilla;
+    const bool celda = f >= 0 && f <= 6 && c >= 0 && c <= f && e.RejillaReparto[I(f)][I(c)];
+    return celda ? kZonaOrdenar : kZonaNormal;
+}
+
+} // namespace
+
+void HallaManoYFicha(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x, Entero y, bool exacto)
+{
+    const DisposicionManos& d = e.Disposicion;
+    e.ManoApuntada = 0;
+    en.TrasUltimaFicha = false;
+    // Later strips win where two overlap.
+    const bool dentro[5] = {
+        false,
+        x <= 42 && d.InicioMano[1] <= y && y <= d.FinMano[1],
+        d.InicioMano[2] <= x && x <= d.FinMano[2] && y <= 42,
+        x >= d.EjeMano[3] && d.InicioMano[3] <= y && y <= d.FinMano[3],
+        d.InicioMano[4] <= x && x <= d.FinMano[4] && y >= d.EjeMano[4],
+    };
+    for (Entero p = 1; p <= kAsientos; ++p) {
+        if (!dentro[p]) continue;
+        const int desplazamiento = (p == 1 || p == 3 ? y : x) - d.InicioMano[I(p)];
+        e.ManoApuntada = p;
+        // The large face-up tiles of a roomy bottom hand sit 4 px into their 44 px pitch. A hidden roomy
+        // hand is edge-on at its own pitch and is tested like the others.
+        if (p == 4 && e.ManoHolgada[4] && a.Jugador[4].FichasJugador == 2) {
+            int hueco = Piso((desplazamiento - 4) / 44.0) + 1;
+            const int inicio = (hueco - 1) * 44 + 4;
+            if (exacto && (desplazamiento < inicio || desplazamiento > inicio + 36)) hueco = 0;
+            e.HuecoApuntado = static_cast<Entero>(hueco);
+        } else {
+            const int s = d.SeparacionFichas[I(p)];
+            int hueco = s > 0 ? Piso(desplazamiento / double(s)) + 1 : 0;
+            const int inicio = (hueco - 1) * s;
+            // A small tile covers 21 px of its pitch, from its start.
+            if (exacto && (desplazamiento < inicio || desplazamiento > inicio + 20)) hueco = 0;
+            e.HuecoApuntado = static_cast<Entero>(hueco);
+        }
+        en.TrasUltimaFicha = desplazamiento > d.LongitudMano[I(p)] - 20;
+    }
+    if (e.ManoApuntada != 0 && a.Jugador[I(e.ManoApuntada)].EstadoJugador == 2) e.ManoApuntada = 0;
+}
+
+void HallaFilyCol(const EstadoJuego& e, EntradaMesa& en, Entero x, Entero y)
+{
+    // Cells of 39 x 50 px, each with a small upright tile of 20 x 42 at its top left.
+    const int dy = y - e.OrigenRejillaY, dx = x - e.OrigenRejillaX;
+    en.FilaRejilla = Piso(dy / 50.0);
+    if (dy > en.FilaRejilla * 50 + 41) en.FilaRejilla = 9;
+    en.ColumnaRejilla = Piso(dx / 39.0);
+    if (dx > en.ColumnaRejilla * 39 + 19) en.ColumnaRejilla = 9;
+}
+
+Entero CalcularZonaPuntero(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, bool arrastreOrden, Entero x,
+                           Entero y)
+{
+    const bool modoMano = en.OrdenarFichas || en.GirarFichas;
+    if (JuegaEstePuesto(e, a) && e.PartidaEnCurso && e.ManoEnCurso && !e.GrabadoraActiva && !modoMano &&
+        !e.RepartoEnCurso) {
+        HallaManoYFicha(e, a, en, x, y, true);
+        if (e.ManoApuntada != e.JugadorTurno || e.HuecoApuntado == 0 || e.EsperaExtremo) return kZonaNormal;
+        if (HuecoApuntadoDe(e) && ComprobarFichaJugable(e, a, e.HuecoApuntado)) return kZonaJugable;
+        return FichaSeVe(e, a) ? kZonaNoJugable : kZonaNormal;
+    }
+    // The deal and the choice of leader come before the hand modes: a mode left on from the last hand must
+    // neither block the choice nor start a grid lift from a hand tile.
+    if (e.RepartoEnCurso) return ZonaReparto(e, a, en, x, y);
+    if (e.EligiendoSalida) {
+        HallaManoYFicha(e, a, en, x, y, false);
+        return e.ManoApuntada != 0 ? kZonaSalida : kZonaNormal;
+    }
+    if (en.OrdenarFichas) {
+        if (arrastreOrden) return kZonaArrastre;
+        HallaManoYFicha(e, a, en, x, y, true);
+        return FichaManejable(e, a) ? kZonaOrdenar : kZonaNormal;
+    }
+    if (en.GirarFichas) {
+        HallaManoYFicha(e, a, en, x, y, true);
+        return FichaManejable(e, a) ? kZonaGirar : kZonaNormal;
+    }
+    return kZonaNormal;
+}
+
+const char* CursorDeZona(Entero zona)
+{
+    static constexpr const char* nombres[] = {"",        "ManoIndice", "ManoVerde",  "ManoRoja",
+                                              "Ordenar", "Girar",      "ManoCerrada"};
+    return zona >= 1 && zona <= 6 ? nombres[zona] : "";
+}
+
+} // namespace zp

@@ -1,0 +1,316 @@
+// La persona juega en la mesa con el ratón: la mano verde sobre una ficha que se puede jugar, la roja sobre
+// una que no, un clic que juega, las flechas que eligen el extremo y el clic en una mano que elige quién
+// sale.
+#include "comun_mesa.h"
+
+#include "kit/cursores.h"
+#include "table/entrada_mesa.h"
+#include "table/usuario_mesa.h"
+
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// En 800 x 600 la mano de abajo es holgada: sus fichas grandes van de x 205 + 44 (n - 1) a 40 px más allá.
+constexpr int kYAbajo = 550;
+int XFicha(int hueco)
+{
+    return 205 + 44 * (hueco - 1) + 18;
+}
+
+struct Entrada : prueba::MesaPrueba
+{
+    // Le toca a la persona (asiento 4): 3-0, 2-2, 2-1, 2-0, 1-1, 1-0, 0-0 ante los extremos 3 y 3, así que
+    // solo la primera encaja.
+    zp::mesa& Jugando()
+    {
+        a.Velocidad = 100;
+        Repartir({1, 2, 3, 4}, 7);
+        zp::mesa& m = Abrir();
+        m.show();
+        Entrar(m);
+        e.NumeroJugada = 2;
+        e.Linea.Extremos = {0, 3, 3};
+        e.JugadorTurno = 4;
+        m.DibujarBotonContinuar(1);
+        m.Pic_BotContinuar->show();
+        e.EsperaContinuar = true;
+        return m;
+    }
+
+    // The first move over a new window only brings the pointer in; the next ones are moves.
+    void Mover(zp::mesa& m, QPoint punto) { QTest::mouseMove(&m, punto); }
+    void Entrar(zp::mesa& m) { QTest::mouseMove(&m, {400, 300}); }
+};
+
+TEST_F(Entrada, el_cursor_en_los_bordes_de_una_ficha_de_la_mano_en_turno)
+{
+    struct Caso
+    {
+        const char* nombre;
+        QPoint punto;
+        const char* cursor; // vacío: el puntero normal
+        zp::Entero zona;
+    };
+    const Caso casos[] = {
+        {"borde izquierdo de la que encaja", {205, kYAbajo}, "manoverde", 2},
+        {"borde derecho de la que encaja", {241, kYAbajo}, "manoverde", 2},
+        {"justo antes de la primera", {204, kYAbajo}, "", 0},
+        {"entre dos fichas", {242, kYAbajo}, "", 0},
+        {"la segunda no encaja", {249, kYAbajo}, "manoroja", 3},
+        {"la última no encaja", {XFicha(7), 590}, "manoroja", 3},
+        {"encima de la tira", {XFicha(1), 522}, "", 0},
+        {"la mano de otro asiento", {20, 200}, "", 0},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        zp::mesa& m = Jugando();
+        Mover(m, c.punto);
+        EXPECT_EQ(m.Estado().ZonaPuntero, c.zona);
+        EXPECT_EQ(zp::CursorDe(&m), QString::fromLatin1(c.cursor));
+        if (c.zona == 0) {
+            EXPECT_EQ(zp::PunteroDe(&m), zp::kPunteroNormal);
+        }
+    }
+}
+
+TEST_F(Entrada, una_ficha_puesta_se_ve_roja_solo_si_las_puestas_siguen_en_la_mano)
+{
+    for (zp::Entero visibles : {zp::Entero(1), zp::Entero(2)}) {
+        SCOPED_TRACE(visibles);
+        zp::mesa& m = Jugando();
+        a.FichasVisiblesPuestas = visibles;
+        e.Manos[4][2].Estado = zp::kPuesta;
+        Mover(m, {XFicha(2), kYAbajo});
+        EXPECT_EQ(zp::CursorDe(&m), visibles == 2 ? QStringLiteral("manoroja") : QString());
+    }
+}
+
+TEST_F(Entrada, sin_turno_de_la_persona_o_eligiendo_extremo_el_puntero_es_el_normal)
+{
+    struct Caso
+    {
+        const char* nombre;
+        zp::Entero turno;
+        bool esperaExtremo;
+    };
+    const Caso casos[] = {{"juega el ordenador", 3, false}, {"se elige el extremo", 4, true}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        zp::mesa& m = Jugando();
+        e.JugadorTurno = c.turno;
+        e.EsperaExtremo = c.esperaExtremo;
+        Mover(m, {XFicha(1), kYAbajo});
+        EXPECT_EQ(m.Estado().ZonaPuntero, 0);
+        QTest::mouseClick(&m, Qt::LeftButton, {}, {XFicha(1), kYAbajo});
+        EXPECT_FALSE(e.JugadaElegida);
+        EXPECT_TRUE(e.EsperaContinuar);
+    }
+}
+
+TEST_F(Entrada, un_clic_en_la_ficha_que_encaja_la_juega_y_en_otra_no_hace_nada)
+{
+    struct Caso
+    {
+        const char* nombre;
+        int hueco;
+        Qt::MouseButton boton;
+        bool juega;
+    };
+    const Caso casos[] = {
+        {"la que encaja", 1, Qt::LeftButton, true},
+        {"una que no encaja", 2, Qt::LeftButton, false},
+        {"la que encaja con el botón derecho", 1, Qt::RightButton, false},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        zp::mesa& m = Jugando();
+        e.JugadaElegida = false;
+        e.HuecoElegido = 0;
+        const QPoint punto(XFicha(c.hueco), kYAbajo);
+        Mover(m, punto);
+        QTest::mouseClick(&m, c.boton, {}, punto);
+        EXPECT_EQ(e.JugadaElegida, c.juega);
+        EXPECT_EQ(e.HuecoElegido, c.juega ? c.hueco : 0);
+        EXPECT_EQ(e.EsperaContinuar, !c.juega);
+        EXPECT_EQ(m.Pic_BotContinuar->isVisible(), !c.juega);
+    }
+}
+
+TEST_F(Entrada, sobre_el_fondo_de_la_barra_el_puntero_vuelve_a_ser_el_normal)
+{
+    zp::mesa& m = Jugando();
+    Mover(m, {XFicha(1), kYAbajo});
+    ASSERT_EQ(zp::CursorDe(&m), QStringLiteral("manoverde"));
+    QTest::mouseMove(m.Pic_Botonera, {45, 590});
+    EXPECT_EQ(m.Estado().ZonaPuntero, 0);
+    EXPECT_EQ(zp::PunteroDe(&m), zp::kPunteroNormal);
+    Mover(m, {XFicha(1), kYAbajo});
+    EXPECT_EQ(zp::CursorDe(&m), QStringLiteral("manoverde")) << "back over the tile the zone is set anew";
+}
+
+TEST_F(Entrada, el_clic_acaba_la_espera_del_bucle_con_la_ficha_elegida)
+{
+    zp::mesa& m = Jugando();
+    zp::UsuarioMesa persona(m);
+    const QPoint punto(XFicha(1), kYAbajo);
+    QTimer::singleShot(0, &m, [&] {
+        QTest::mouseMove(&m, punto);
+        QTest::mouseClick(&m, Qt::LeftButton, {}, punto);
+    });
+    const auto r = persona.EsperarContinuar();
+    ASSERT_FALSE(r.abandonada);
+    EXPECT_EQ(r.valor, zp::Continuacion::FichaElegida);
+    EXPECT_EQ(e.HuecoElegido, 1);
+}
+
+// El extremo 1 crece hacia la izquierda desde (281, 262) y el 2 hacia la derecha desde (432, 262): sus
+// flechas van a (247, 264) y (434, 264).
+struct Extremos : Entrada
+{
+    zp::mesa& Eligiendo()
+    {
+        zp::mesa& m = Jugando();
+        e.Linea.DireccionExtremo = {0, 1, 3};
+        e.Linea.XExtremo = {0, 281, 432};
+        e.Linea.YExtremo = {0, 262, 262};
+        return m;
+    }
+};
+
+TEST_F(Extremos, las_flechas_aparecen_en_sus_sitios_con_su_cursor)
+{
+    zp::mesa& m = Eligiendo();
+    zp::MostrarFlechasExtremos(m);
+    EXPECT_TRUE(e.EsperaExtremo);
+    ASSERT_TRUE(m.Ima_FlechaDer.Visible());
+    ASSERT_TRUE(m.Ima_FlechaIzq.Visible());
+    EXPECT_EQ(m.Ima_FlechaDer.Rectangulo(), QRect(247, 264, 32, 32));
+    EXPECT_EQ(m.Ima_FlechaIzq.Rectangulo(), QRect(434, 264, 32, 32));
+    EXPECT_EQ(m.Ima_FlechaDer.Dibujo(), m.Ima_Flechas[1].Dibujo());
+    EXPECT_EQ(m.Ima_FlechaIzq.Dibujo(), m.Ima_Flechas[3].Dibujo());
+
+    Mover(m, {260, 280});
+    EXPECT_EQ(zp::CursorDe(&m), QStringLiteral("manoindice"));
+    Mover(m, {300, 200});
+    EXPECT_EQ(zp::PunteroDe(&m), zp::kPunteroNormal) << "off the arrow the table's pointer is back";
+}
+
+TEST_F(Extremos, un_clic_en_cada_flecha_elige_su_extremo_y_fuera_de_ellas_nada)
+{
+    struct Caso
+    {
+        const char* nombre;
+        QPoint punto;
+        zp::Entero extremo; // 0: sigue esperando
+    };
+    const Caso casos[] = {
+        {"la flecha del extremo 1", {262, 279}, 1},
+        {"la flecha del extremo 2", {449, 279}, 2},
+        {"entre las dos", {350, 279}, 0},
+        {"la ficha que encaja", {XFicha(1), kYAbajo}, 0},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        zp::mesa& m = Eligiendo();
+        e.ExtremoElegido = 0;
+        zp::MostrarFlechasExtremos(m);
+        Mover(m, c.punto);
+        QTest::mouseClick(&m, Qt::LeftButton, {}, c.punto);
+        EXPECT_EQ(e.ExtremoElegido, c.extremo);
+        EXPECT_EQ(e.EsperaExtremo, c.extremo == 0);
+        EXPECT_FALSE(e.JugadaElegida);
+    }
+}
+
+TEST_F(Extremos, un_clic_en_una_flecha_sin_esperar_extremo_no_cambia_nada)
+{
+    zp::mesa& m = Eligiendo();
+    zp::MostrarFlechasExtremos(m);
+    e.EsperaExtremo = false;
+    e.ExtremoElegido = 1;
+    QTest::mouseClick(&m, Qt::LeftButton, {}, {449, 279});
+    EXPECT_EQ(e.ExtremoElegido, 1);
+}
+
+TEST_F(Extremos, la_espera_del_extremo_acaba_con_el_clic_y_esconde_las_flechas)
+{
+    zp::mesa& m = Eligiendo();
+    zp::UsuarioMesa persona(m);
+    // The person clicks the arrow once it shows (the blink's pauses run the test's timers, not its input).
+    std::function<void()> pulsar = [&] {
+        if (!m.Ima_FlechaIzq.Visible()) {
+            QTimer::singleShot(0, &m, pulsar);
+            return;
+        }
+        QTest::mouseClick(&m, Qt::LeftButton, {}, {449, 279});
+    };
+    QTimer::singleShot(0, &m, pulsar);
+    const auto r = persona.EsperarEleccionExtremo();
+    ASSERT_FALSE(r.abandonada);
+    EXPECT_EQ(r.valor, 2);
+    EXPECT_FALSE(m.Ima_FlechaDer.Visible());
+    EXPECT_FALSE(m.Ima_FlechaIzq.Visible());
+    EXPECT_EQ(zp::PunteroDe(&m), zp::kPunteroEspera);
+}
+
+struct Salida : Entrada
+{
+    zp::mesa& Eligiendo(const std::vector<zp::Entero>& asientos)
+    {
+        a.Velocidad = 100;
+        Repartir(asientos, 7);
+        e.ManoEnCurso = false;
+        zp::mesa& m = Abrir();
+        m.show();
+        Entrar(m);
+        e.EligiendoSalida = true;
+        return m;
+    }
+};
+
+TEST_F(Salida, un_clic_en_una_mano_en_juego_elige_quien_sale)
+{
+    struct Caso
+    {
+        const char* nombre;
+        QPoint punto;
+        zp::Entero asiento; // 0: sigue eligiendo
+    };
+    const Caso casos[] = {
+        {"la mano de la izquierda", {20, 300}, 1}, {"entre dos fichas de la de arriba", {258, 20}, 2},
+        {"la mano de abajo", {300, 580}, 4}, // with three seats it is not roomy: 42 px deep
+        {"el centro de la mesa", {350, 300}, 0},   {"la mano de un asiento fuera de juego", {690, 300}, 0},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        zp::mesa& m = Eligiendo({1, 2, 4});
+        Mover(m, c.punto);
+        EXPECT_EQ(zp::CursorDe(&m), c.asiento ? QStringLiteral("manoindice") : QString());
+        QTest::mouseClick(&m, Qt::LeftButton, {}, c.punto);
+        EXPECT_EQ(e.EligiendoSalida, c.asiento == 0);
+        if (c.asiento) {
+            EXPECT_EQ(m.Entrada.SalidaElegida, c.asiento);
+        }
+    }
+}
+
+TEST_F(Salida, la_espera_de_la_salida_da_el_asiento_pulsado_aunque_el_puntero_siga)
+{
+    zp::mesa& m = Eligiendo({1, 2, 3, 4});
+    zp::UsuarioMesa persona(m);
+    QTimer::singleShot(0, &m, [&] {
+        QTest::mouseMove(&m, {20, 300});
+        QTest::mousePress(&m, Qt::LeftButton, {}, {20, 300});
+        QTest::mouseMove(&m, {300, 20}); // over the top hand before the wait looks
+        QTest::mouseRelease(&m, Qt::LeftButton, {}, {300, 20});
+    });
+    const auto r = persona.EsperarEleccionSalida(a);
+    ASSERT_FALSE(r.abandonada);
+    EXPECT_EQ(r.valor, 1);
+}
+
+} // namespace
