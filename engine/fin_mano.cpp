@@ -1,15 +1,15 @@
 #include "engine/fin_mano.h"
 
-#include "engine/reglas.h"
-
 #include <algorithm>
 #include <cassert>
 
 #include "engine/grabadora.h"
 #include "engine/indices.h"
 #include "engine/partida.h"
+#include "engine/reglas.h"
 #include "engine/reparto.h"
 #include "engine/salida.h"
+#include "engine/sonidos.h"
 #include "engine/turno.h"
 
 namespace zp {
@@ -18,9 +18,6 @@ namespace {
 
 constexpr int kTopeTotal = 999;
 constexpr int kAyudaHistorico = 2183;
-constexpr int kSonidoFinPartida = 14;
-constexpr int kSonidoPulsar = 6;
-constexpr int kSonidoSoltar = 7;
 const std::string kLineaRetroceder = "(Pulse el botón Cancelar si desea retroceder)";
 
 const std::string& Nombre(const Ajustes& a, int p)
@@ -212,7 +209,7 @@ FinMano TerminarPartida(Contexto& c)
     } else {
         texto = "Ha ganado la partida " + Nombre(a, g);
     }
-    c.ritmo.ReproducirSonido(ModoSonido::Seguir, kSonidoFinPartida);
+    c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Domino);
     if (c.usuario.MostrarMensaje("Final de Partida", texto, lineas, 1).abandonada) return FinMano::Abandonada;
     const Respuesta<bool> historico = c.usuario.MostrarMensaje(
         "Histórico de partidas jugadas", "¿Se actualiza el Histórico de partidas?", 1, 2, kAyudaHistorico);
@@ -289,7 +286,7 @@ void ActivarGrabadora(Contexto& c)
     EstadoJuego& e = c.e;
     c.mesa.EncenderTeclaGrabadora();
     c.mesa.RefrescarGrabadora();
-    c.ritmo.ReproducirSonido(ModoSonido::Seguir, kSonidoPulsar);
+    c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Pulsar);
     c.mesa.MostrarListaJugadas();
     if (c.a.PausaEntreJugadas) {
         c.mesa.DibujarBotonContinuar(1);
@@ -297,7 +294,7 @@ void ActivarGrabadora(Contexto& c)
     }
     e.PosicionGrabadora = e.NumeroJugada;
     e.GrabadoraOcupada = false;
-    c.ritmo.ReproducirSonido(ModoSonido::Seguir, kSonidoSoltar);
+    c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Soltar);
     e.GrabadoraActiva = true;
 }
 

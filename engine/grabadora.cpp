@@ -1,6 +1,7 @@
 #include "engine/grabadora.h"
 
 #include "engine/indices.h"
+#include "engine/sonidos.h"
 #include "engine/turno.h"
 
 namespace zp {
@@ -8,9 +9,6 @@ namespace zp {
 namespace {
 
 constexpr int kPausaPaso = 210;
-constexpr int kSonidoFicha = 2;
-constexpr int kSonidoPulsar = 6;
-constexpr int kSonidoSoltar = 7;
 // The list shows five lines at a time; a step pauses unless the list is about to scroll.
 constexpr int kLineasVisibles = 5;
 
@@ -218,7 +216,7 @@ FalloJugada RetrocederGrabadora(Contexto& c)
         c.mesa.DibujarMano(r.Jugador);
         if (desde) c.mesa.DevolverFichaAlMonton(desde->X, desde->Y, r.XFicha, r.YFicha);
         c.mesa.DibujarMonton();
-        c.ritmo.ReproducirSonido(ModoSonido::Seguir, kSonidoFicha);
+        c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Ficha);
     } else {
         c.mesa.DibujarBotonContinuar(1);
     }
@@ -233,7 +231,7 @@ FalloJugada IrAlFinalGrabadora(Contexto& c)
     c.mesa.PonerPunteroGrabadora(Puntero::Reloj);
     e.GrabadoraOcupada = true;
     e.PunteroMesa = static_cast<Entero>(Puntero::Reloj);
-    c.ritmo.ReproducirSonido(ModoSonido::Seguir, kSonidoPulsar);
+    c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Pulsar);
 
     FalloJugada f = FalloJugada::Ninguno;
     while (e.NumeroJugada < e.PosicionGrabadora && f == FalloJugada::Ninguno) f = AvanzarGrabadora(c);
@@ -242,7 +240,7 @@ FalloJugada IrAlFinalGrabadora(Contexto& c)
     if (c.a.ListaJugadas == 2) c.mesa.OcultarListaJugadas();
     c.mesa.RefrescarGrabadora();
     if (e.NumeroJugada == 1) c.mesa.OcultarGrabadora();
-    c.ritmo.ReproducirSonido(ModoSonido::Seguir, kSonidoSoltar);
+    c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Soltar);
     c.mesa.RestaurarCursorContinuar();
     if (e.NumeroJugada == e.PosicionGrabadora && e.ManoReabierta) {
         // Back at the end of a reopened hand: the match loop's wait ends and the hand ends again.

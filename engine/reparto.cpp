@@ -7,14 +7,13 @@
 #include "engine/reglas.h"
 #include "engine/reparto_manual.h"
 #include "engine/salida.h"
+#include "engine/sonidos.h"
 
 namespace zp {
 
 namespace {
 
 constexpr int kPausaMano = 260;
-constexpr int kSonidoBarajar = 15;
-constexpr int kSonidoFicha = 2;
 
 bool EnJuego(const Ajustes& r, std::size_t p)
 {
@@ -68,7 +67,7 @@ void MostrarReparto(Contexto& c, const Ajustes& r)
     for (std::size_t p = 1; p <= 4; ++p) {
         if (!EnJuego(r, p)) continue;
         c.mesa.DibujarMano(static_cast<Entero>(p));
-        if (r.SistemaReparto == 2) c.ritmo.ReproducirSonido(ModoSonido::Esperar, kSonidoFicha);
+        if (r.SistemaReparto == 2) c.ritmo.ReproducirSonido(ModoSonido::Esperar, sonido::Ficha);
         c.ritmo.HacerPausa(kPausaMano);
     }
     if (c.e.FichasMonton > 0) c.mesa.DibujarMonton();
@@ -203,7 +202,7 @@ ResultadoReparto IniciarMano(Contexto& c)
         c.mesa.DibujarMarcadorMesa();
         e.EsperaContinuar = false;
         c.mesa.OcultarBotonContinuar();
-        if (r.SistemaReparto == 2) c.ritmo.ReproducirSonido(ModoSonido::Esperar, kSonidoBarajar);
+        if (r.SistemaReparto == 2) c.ritmo.ReproducirSonido(ModoSonido::Esperar, sonido::Barajar);
 
         ++e.NumeroMano;
         e.NumeroJugada = 0;

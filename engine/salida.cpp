@@ -1,10 +1,9 @@
 #include "engine/salida.h"
 
-#include "engine/analisis_mano.h"
-
 #include <cassert>
 #include <utility>
 
+#include "engine/analisis_mano.h"
 #include "engine/mensajes_red.h"
 #include "engine/reglas.h"
 #include "engine/turno.h"

@@ -1,6 +1,7 @@
 #include "kit/controles_selector.h"
 
 #include "assets/recursos.h"
+#include "engine/sonidos.h"
 #include "kit/entorno.h"
 #include "platform/picture_box.h"
 
@@ -79,14 +80,14 @@ void AvanzarSelector(PictureBox& selector, Entero indice, Entero& valor, const Q
                      std::span<const QString> opciones, const FontSpec& fuente)
 {
     const int w = AnchoSelector(indice);
-    SonarKit(0, 6);
+    SonarKit(0, sonido::Pulsar);
     valor = SiguienteOpcion(valor, opciones);
     PintarTecla(selector.surface(), true);
     DibujarBarraSelector(selector.surface(), kBarraX, kBarraY, w - 38, kAltoBarra); // wipes the old text
     selector.refresh();
     PausarKit(190);
     DibujarSelector(selector, indice, valor, titulo, opciones, fuente);
-    SonarKit(0, 7);
+    SonarKit(0, sonido::Soltar);
 }
 
 } // namespace zp

@@ -1,6 +1,7 @@
 #include "kit/mensajes.h"
 
 #include "assets/recursos.h"
+#include "engine/sonidos.h"
 #include "kit/ayuda.h"
 #include "kit/cursores.h"
 #include "kit/entorno.h"
@@ -18,7 +19,6 @@ namespace zp {
 namespace {
 
 constexpr int kAncho = 400;
-constexpr int kSonidoClic = 9;
 
 int AltoCaja(Entero lineas)
 {
@@ -188,14 +188,14 @@ void mensajes::Descargar()
 
 void mensajes::Pic_Si_MouseDown()
 {
-    SonarKit(0, kSonidoClic);
+    SonarKit(0, sonido::Clic);
     respuesta_ = true;
     Descargar();
 }
 
 void mensajes::Pic_No_MouseDown()
 {
-    SonarKit(0, kSonidoClic);
+    SonarKit(0, sonido::Clic);
     respuesta_ = false;
     Descargar();
 }
@@ -203,13 +203,13 @@ void mensajes::Pic_No_MouseDown()
 void mensajes::Pic_BotSalir_MouseDown()
 {
     if (botones_ != 1) return;
-    SonarKit(0, kSonidoClic);
+    SonarKit(0, sonido::Clic);
     Descargar();
 }
 
 void mensajes::Pic_BotAyuda_MouseDown()
 {
-    SonarKit(0, kSonidoClic);
+    SonarKit(0, sonido::Clic);
     MostrarAyuda(ayuda_);
 }
 

@@ -3,6 +3,7 @@
 #include "assets/recursos.h"
 #include "engine/disposicion_manos.h"
 #include "engine/jugada.h"
+#include "engine/sonidos.h"
 #include "table/dibujo_fichas.h"
 #include "table/dibujo_mano.h"
 #include "table/dibujo_monton.h"
@@ -93,11 +94,11 @@ void MoverFicha(const EscenaMesa& s, ImagenMesa& Ima_Mover, RecorridoFicha& r, E
 
     s.Mostrar(s.l.mesa.rect());
     s.Pausa(kPausaAlzar);
-    if (modo == kAdelante) s.Sonido(kSinEsperar, kSonidoFicha);
+    if (modo == kAdelante) s.Sonido(kSinEsperar, sonido::Ficha);
     Ima_Mover.Show();
     Mostrar(s, Ima_Mover);
     s.Pausa(kPausaMostrar);
-    s.Sonido(kSinEsperar, kSonidoDesliza);
+    s.Sonido(kSinEsperar, sonido::Desliza);
     RecorrerPasos(s, Ima_Mover, r);
 }
 
@@ -112,12 +113,12 @@ void DeslizarFicha(const EscenaMesa& s, ImagenMesa& Ima_Mover, RecorridoFicha& r
 
     s.Mostrar(s.l.mesa.rect());
     s.Pausa(kPausaAlzar);
-    if (modo == kAdelante) s.Sonido(kSinEsperar, kSonidoFicha);
+    if (modo == kAdelante) s.Sonido(kSinEsperar, sonido::Ficha);
     Ima_Mover.Move(QPoint(r.AnimXOrigen, r.AnimYOrigen));
     Ima_Mover.Show();
     Mostrar(s, Ima_Mover);
     s.Pausa(kPausaMostrar);
-    s.Sonido(kSinEsperar, kSonidoDesliza);
+    s.Sonido(kSinEsperar, sonido::Desliza);
     RecorrerPasos(s, Ima_Mover, r);
 }
 
@@ -144,7 +145,7 @@ void AnimarJugada(const EscenaMesa& s, ImagenMesa& Ima_Mover, Entero n)
     DibujarFichaJugada(s.l, n);
     s.Mostrar(QRect(j->XFicha, j->YFicha, j->AnchoFicha, j->AltoFicha));
     // The first tile of a hand lands silently.
-    if (n > 1) s.Sonido(kEsperando, kSonidoAterriza);
+    if (n > 1) s.Sonido(kEsperando, sonido::Aterriza);
 }
 
 void AnimarRobarFicha(const EscenaMesa& s, ImagenMesa& Ima_Mover, Entero n)
@@ -200,7 +201,7 @@ void AnimarRobarFicha(const EscenaMesa& s, ImagenMesa& Ima_Mover, Entero n)
     Ima_Mover.Hide();
     DibujarMano(s.l, p);
     s.Mostrar(Ima_Mover.Rectangulo());
-    s.Sonido(kEsperando, kSonidoFicha);
+    s.Sonido(kEsperando, sonido::Ficha);
 }
 
 void DevolverFichaAlMonton(const EscenaMesa& s, ImagenMesa& Ima_Mover, Entero xDesde, Entero yDesde,

@@ -2,6 +2,7 @@
 
 #include "engine/mensajes_red.h"
 #include "engine/partida.h"
+#include "engine/sonidos.h"
 #include "kit/ayuda.h"
 #include "kit/cursores.h"
 #include "kit/mensajes.h"
@@ -165,7 +166,7 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
     pr.Mesa->Pic_SelOpciones->hide();
     // The last pass of the pointer decides, not the state now.
     if (PunteroDe(pr.Mesa->Pic_Boton[static_cast<std::size_t>(Index)]) == kPunteroProhibido) return;
-    pr.Ctx->ritmo.ReproducirSonido(ModoSonido::Esperar, ritmo_mesa::kSonidoBoton);
+    pr.Ctx->ritmo.ReproducirSonido(ModoSonido::Esperar, sonido::Clic);
     switch (Index) {
     case kNuevaPartida:
         NuevaPartida(pr);

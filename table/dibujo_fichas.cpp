@@ -1,6 +1,7 @@
 #include "table/dibujo_fichas.h"
 
 #include "assets/recursos.h"
+#include "engine/sonidos.h"
 #include "kit/entorno.h"
 
 namespace zp {
@@ -55,7 +56,7 @@ void DibujarFichaDescubierta(LienzoMesa& l, Entero a, Entero b)
     DibujarPuntos(l.mesa, l.hojas, b, x, y + 21, 1);
     l.e.RejillaReparto[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = true;
     l.Refrescar();
-    SonarKit(0, 2);
+    SonarKit(0, sonido::Ficha);
 }
 
 void DibujarFichaJugada(LienzoMesa& l, Entero n)

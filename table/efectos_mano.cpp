@@ -2,6 +2,7 @@
 
 #include "assets/recursos.h"
 #include "engine/jugada.h"
+#include "engine/sonidos.h"
 #include "table/dibujo_mano.h"
 #include "table/disposicion_mesa.h"
 
@@ -63,7 +64,7 @@ void MostrarPaso(const EscenaMesa& s, ImagenMesa& Ima_Paso, Entero asiento)
     for (int vez = 0; vez < kParpadeosPaso; ++vez) {
         Ima_Paso.Show();
         s.Mostrar(Ima_Paso.Rectangulo());
-        s.Sonido(kEsperando, kSonidoPaso);
+        s.Sonido(kEsperando, sonido::Paso);
         s.Pausa(kPausaSenalPaso);
         Ima_Paso.Hide();
         s.Mostrar(Ima_Paso.Rectangulo());
@@ -107,7 +108,7 @@ void IndicarFichas(const EscenaMesa& s, Entero asiento)
 void MostrarSenalDomino(const EscenaMesa& s, Entero asiento)
 {
     if (!EsAsiento(asiento)) return;
-    s.Sonido(kSinEsperar, kSonidoDomino);
+    s.Sonido(kSinEsperar, sonido::Domino);
     const QPoint sitio = SitioSenal(s, asiento);
     const QRect zona(sitio, QSize(kLadoSenal, kLadoSenal));
     for (int vez = 0; vez < kParpadeosDomino; ++vez) {

@@ -1,5 +1,6 @@
 #include "table/entrada_continuar.h"
 
+#include "engine/sonidos.h"
 #include "platform/wait.h"
 #include "table/mesa.h"
 #include "table/ritmo_mesa.h"
@@ -7,7 +8,6 @@
 namespace zp {
 namespace {
 
-constexpr Entero kSonidoPulsar = 6;
 constexpr Entero kPausaPulsado = 420; // the pressed picture stays this long
 constexpr Entero kEstadoPulsado = 2;
 
@@ -26,7 +26,7 @@ void Pic_BotContinuar_MouseDown(mesa& ventana)
     if (ventana.Estado().ArrastreOrden || ventana.Entrada.ArrastreReparto) return;
 
     RitmoMesa& ritmo = RitmoMesaPrograma();
-    ritmo.ReproducirSonido(ritmo_mesa::kEsperando, kSonidoPulsar, a.Sonido);
+    ritmo.ReproducirSonido(ritmo_mesa::kEsperando, sonido::Pulsar, a.Sonido);
     ventana.DibujarBotonContinuar(kEstadoPulsado);
     ventana.Pic_BotContinuar->refresh();
     ritmo.HacerPausa(kPausaPulsado, a.Velocidad);

@@ -2,6 +2,7 @@
 
 #include "engine/jugada.h"
 #include "engine/reparto_manual.h"
+#include "engine/sonidos.h"
 #include "kit/cursores.h"
 #include "platform/wait.h"
 #include "table/linea_mesa.h"
@@ -16,12 +17,9 @@ namespace zp {
 
 namespace {
 
-constexpr Entero kSonidoExtremo = 4;
-constexpr Entero kSonidoSalida = 12;
 constexpr Entero kPausaFlechasSin = 180;
 constexpr Entero kPausaFlechasCon = 360;
 constexpr int kParpadeosFlechas = 2;
-constexpr Entero kSonidoAlzar = 5;
 
 std::size_t I(Entero n)
 {
@@ -116,7 +114,7 @@ void AlzarFichaMano(mesa& v, const PointerEvent& p)
     v.Entrada.EstadoArrastrado = h.Estado;
     h.Estado = kPuesta;
     v.DibujarMano(mano); // shows the slot empty
-    RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, kSonidoAlzar, v.Datos().Sonido);
+    RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, sonido::Alzar, v.Datos().Sonido);
     Form_MouseMove(v, p);
 }
 
@@ -154,7 +152,7 @@ void SoltarFichaMano(mesa& v)
         Hueco(e, mano, desde).Estado = en.EstadoArrastrado;
     }
     v.DibujarMano(mano);
-    RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, ritmo_mesa::kSonidoFicha, v.Datos().Sonido);
+    RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, sonido::Ficha, v.Datos().Sonido);
 }
 
 // 1 the arrow of end 1, 2 that of end 2, 0 none: only shown arrows take the pointer.
@@ -196,7 +194,7 @@ void AlzarFichaRejilla(mesa& v, const PointerEvent& p)
     HallaFilyCol(e, en, en.PunteroX, en.PunteroY);
     const Entero f = en.FilaRejilla, c = en.ColumnaRejilla;
     if (f < 0 || f > 6 || c < 0 || c > f || !e.RejillaReparto[I(f)][I(c)]) return;
-    RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, kSonidoAlzar, v.Datos().Sonido);
+    RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, sonido::Alzar, v.Datos().Sonido);
     en.ArrastreReparto = true;
     en.AnimXOrigen = Entero(e.OrigenRejillaX + 39 * c);
     en.AnimYOrigen = Entero(e.OrigenRejillaY + 50 * f);
@@ -225,7 +223,7 @@ void SeguirArrastreReparto(mesa& v, const PointerEvent& p)
     en.ArrastreReparto = false;
     v.DibujarMano(mano);
     v.Pic_Mover->hide();
-    RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, ritmo_mesa::kSonidoFicha, v.Datos().Sonido);
+    RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, sonido::Ficha, v.Datos().Sonido);
     PonerZona(v, kZonaNormal);
     notifyStateChanged();
 }
@@ -293,13 +291,13 @@ void Form_MouseDown(mesa& v, const PointerEvent& p)
         HuecoMano& h = Hueco(e, e.ManoApuntada, e.HuecoApuntado);
         std::swap(h.PuntoA, h.PuntoB);
         v.DibujarMano(e.ManoApuntada);
-        RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, ritmo_mesa::kSonidoFicha,
+        RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, sonido::Ficha,
                                              v.Datos().Sonido);
     }
     if (zona == kZonaSalida && e.EligiendoSalida) {
         // The seat is taken now: later moves change `ManoApuntada` before the wait looks at it.
         en.SalidaElegida = e.ManoApuntada;
-        RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kEsperando, kSonidoSalida, v.Datos().Sonido);
+        RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kEsperando, sonido::Salida, v.Datos().Sonido);
         e.EligiendoSalida = false;
         notifyStateChanged();
     }
@@ -373,7 +371,7 @@ void MostrarFlechasExtremos(mesa& v)
         v.Ima_FlechaIzq.Show();
         v.Ima_FlechaDer.Show();
         v.refresh();
-        ritmo.ReproducirSonido(ritmo_mesa::kEsperando, kSonidoExtremo, a.Sonido);
+        ritmo.ReproducirSonido(ritmo_mesa::kEsperando, sonido::Extremo, a.Sonido);
         ritmo.HacerPausa(kPausaFlechasCon, a.Velocidad);
     }
 }

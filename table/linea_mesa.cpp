@@ -3,6 +3,7 @@
 #include "engine/disposicion_manos.h"
 #include "engine/geometria_linea.h"
 #include "engine/jugada.h"
+#include "engine/sonidos.h"
 #include "table/dibujo_fichas.h"
 #include "table/dibujo_mano.h"
 
@@ -57,7 +58,7 @@ void DeshacerJugada(const EscenaMesa& s, ImagenMesa& Ima_Mover, Entero n)
     Ima_Mover.Hide();
     DibujarMano(s.l, j.Jugador);
     s.Mostrar(Ima_Mover.Rectangulo());
-    s.Sonido(ritmo_mesa::kSinEsperar, ritmo_mesa::kSonidoFicha);
+    s.Sonido(ritmo_mesa::kSinEsperar, sonido::Ficha);
 }
 
 } // namespace zp

@@ -1,6 +1,7 @@
 #pragma once
 // The pace of the table's animations and effects: every pause (nominal milliseconds, scaled by the speed
 // setting) and every sound they make, named here once; and the scene they draw on.
+#include "engine/sonidos.h"
 #include "platform/picture_box.h"
 #include "table/lienzo_mesa.h"
 
@@ -45,13 +46,6 @@ inline constexpr Entero kPausaTutorSin = 190;
 // Sounds: how they are played and which.
 inline constexpr Entero kSinEsperar = 1;     // returns at once
 inline constexpr Entero kEsperando = 0;      // returns when the sound has ended
-inline constexpr Entero kSonidoAterriza = 1; // a played tile lands on the line
-inline constexpr Entero kSonidoFicha = 2;    // a tile lifted off a hand, or put down in one
-inline constexpr Entero kSonidoDesliza = 3;  // a tile sets off across the table
-inline constexpr Entero kSonidoPaso = 11;
-inline constexpr Entero kSonidoDomino = 14;
-inline constexpr Entero kSonidoBoton = 9;  // a button of the bar pressed
-inline constexpr Entero kSonidoTutor = 12; // each blink of the tutor's bulb
 } // namespace ritmo_mesa
 
 // The pause and the sounds the table's drawings are paced by: the program's own unless a test gives others.

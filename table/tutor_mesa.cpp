@@ -2,6 +2,7 @@
 
 #include "engine/eleccion.h"
 #include "engine/jugada.h"
+#include "engine/sonidos.h"
 #include "table/linea_mesa.h"
 #include "table/mesa.h"
 #include "table/ritmo_mesa.h"
@@ -52,7 +53,7 @@ void MostrarJugadaTutor(Contexto& c, mesa& m)
     m.Ima_IndiTuto.Move(SitioBombillaTutor(e, c.pantalla, p, e.HuecoFicha));
     c.ritmo.HacerPausa(kPausaAntesTutor);
     for (int vez = 0; vez < kParpadeosTutor; ++vez) {
-        c.ritmo.ReproducirSonido(ModoSonido::Seguir, kSonidoTutor);
+        c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Salida);
         m.Ima_IndiTuto.Show();
         if (flecha) flecha->Show();
         m.Refrescar();

@@ -1,15 +1,14 @@
 #include "scores/core/historico.h"
 
 #include "platform/text/cp1252.h"
+#include "settings/core/fichero_seguro.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <variant>
 
 namespace zp {
 namespace {
@@ -118,71 +117,22 @@ RegistroHistorico RegistroDePartida(const ResumenPartida& p, const FechaHoraLoca
     return r;
 }
 
-std::error_code ErrorSistema(int numero)
-{
-    return {numero, std::system_category()};
-}
+// A history is small, but a hand-edited file could be anything.
+constexpr std::size_t kMaximoHistorico = 64u << 20;
 
 // The file's bytes; a missing file is an empty history. Any other failure is an error, so that an append
 // never replaces a history it could not read.
-std::error_code LeerBytes(const std::string& ruta, std::string& bytes)
+std::optional<FalloFichero> LeerBytes(const std::string& ruta, std::string& bytes)
 {
     bytes.clear();
-    const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? std::error_code() : ErrorSistema(errno);
-    char trozo[8192];
-    for (;;) {
-        const ssize_t n = ::read(fd, trozo, sizeof trozo);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const int err = errno;
-            ::close(fd);
-            return ErrorSistema(err);
-        }
-        if (n == 0) break;
-        bytes.append(trozo, static_cast<std::size_t>(n));
+    auto leido = LeerFicheroEntero(ruta, kMaximoHistorico);
+    if (auto* contenido = std::get_if<std::string>(&leido)) {
+        bytes = std::move(*contenido);
+        return std::nullopt;
     }
-    ::close(fd);
-    return {};
-}
-
-bool EscribirTodo(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// Temporary file beside the target, flushed to disk, renamed over it.
-std::error_code EscribirSeguro(const std::string& carpeta, const std::string& ruta, std::string_view bytes)
-{
-    const std::string temporal = ruta + ".tmp";
-    const int fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return ErrorSistema(errno);
-    if (!EscribirTodo(fd, bytes) || ::fsync(fd) != 0) {
-        const int err = errno;
-        ::close(fd);
-        ::unlink(temporal.c_str());
-        return ErrorSistema(err);
-    }
-    if (::close(fd) != 0 || ::rename(temporal.c_str(), ruta.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(temporal.c_str());
-        return ErrorSistema(err);
-    }
-    // The rename itself must reach the disk too.
-    const int dir = ::open(carpeta.empty() ? "." : carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return {};
+    const FalloFichero& fallo = std::get<FalloFichero>(leido);
+    if (fallo.Numero == NumeroErrorFichero(ENOENT, true)) return std::nullopt;
+    return fallo;
 }
 
 } // namespace
@@ -236,16 +186,16 @@ RegistroHistorico LeerRegistroHistorico(std::string_view bytes)
     return r;
 }
 
-std::error_code AnadirRegistroHistorico(const std::string& carpetaDatos, const ResumenPartida& partida,
-                                        const FechaHoraLocal& cuando)
+std::optional<FalloFichero> AnadirRegistroHistorico(const std::string& carpetaDatos,
+                                                    const ResumenPartida& partida, const FechaHoraLocal& cuando)
 {
     const std::string ruta = carpetaDatos + kFicheroHistorico;
     std::string bytes;
-    if (const std::error_code fallo = LeerBytes(ruta, bytes)) return fallo;
+    if (auto fallo = LeerBytes(ruta, bytes)) return fallo;
     // A damaged tail would shift every later record for the readers: the new one starts on a boundary.
     bytes.resize(bytes.size() - bytes.size() % kLongitudRegistroHistorico);
     bytes += FormarRegistroHistorico(partida, cuando);
-    return EscribirSeguro(carpetaDatos, ruta, bytes);
+    return EscribirFicheroSeguro(ruta, bytes);
 }
 
 std::vector<RegistroHistorico> LeerHistorico(const std::string& carpetaDatos)

@@ -3,11 +3,12 @@
 // Readers take the file 63 bytes at a time and never look for line ends, so every record must keep that
 // length exactly, whatever the names hold.
 #include "engine/almacen.h"
+#include "settings/core/fichero_seguro.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <system_error>
+#include <optional>
 #include <vector>
 
 namespace zp {
@@ -65,10 +66,10 @@ RegistroHistorico LeerRegistroHistorico(std::string_view bytes);
 // Appends the match to carpetaDatos + "ZARPE33.HIS", creating it when missing. The whole file is rewritten
 // beside the old one and renamed over it, so a crash leaves either the old history or the new one. A trailing
 // piece shorter than a record (a damaged file) is dropped so that the records after it stay aligned. Gives
-// back the system's error when the file could not be read or written; the file is then unchanged.
-[[nodiscard]] std::error_code AnadirRegistroHistorico(const std::string& carpetaDatos,
-                                                      const ResumenPartida& partida,
-                                                      const FechaHoraLocal& cuando);
+// back why when the file could not be read or written; the file is then unchanged.
+[[nodiscard]] std::optional<FalloFichero> AnadirRegistroHistorico(const std::string& carpetaDatos,
+                                                                  const ResumenPartida& partida,
+                                                                  const FechaHoraLocal& cuando);
 
 // Every whole record of the file, in file order. A missing, unreadable or empty file has none; a trailing
 // piece shorter than a record is ignored.

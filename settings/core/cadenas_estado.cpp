@@ -1,7 +1,6 @@
 #include "settings/core/cadenas_estado.h"
 
 #include "engine/analisis_mano.h"
-
 #include "platform/text/cp1252.h"
 #include "settings/core/columnas_estado.h"
 
