@@ -6,6 +6,7 @@
 #include "kit/ayuda.h"
 #include "kit/cursores.h"
 #include "kit/mensajes.h"
+#include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
 #include "table/arranque_mesa.h"
 #include "table/ritmo_mesa.h"
@@ -174,6 +175,9 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
     case kTutor:
         Tutor(pr);
         break;
+    case kMarcador:
+        MostrarMarcador(pr.e, pr.a, pr.Mesa.get());
+        break;
     case kAyuda:
         MostrarAyuda(0); // the contents
         break;
@@ -181,7 +185,7 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
         Salir(pr);
         break;
     default:
-        // Settings, rules, score sheet, statistics and chat open windows of their own.
+        // Settings, rules, statistics and chat open windows of their own.
         break;
     }
 }

@@ -1,0 +1,84 @@
+#pragma once
+// The score sheet `marcador`: the scored hands of the match in progress and its totals, as a spiral notepad
+// in pairs play or as a typed report on a sheet of paper in individual play. It changes no game state but
+// the match totals, which it recomputes before listing.
+#include "engine/estado.h"
+#include "platform/surface.h"
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+namespace zp {
+
+class PictureBox;
+
+// One text as the sheet printed it: its cell's top-left corner, the text and how it was written.
+struct TextoImpreso
+{
+    int x = 0, y = 0;
+    QString texto;
+    bool negrita = false;
+    QRgb color = 0;
+};
+
+// Masks of the sheet: "@@@" right-aligns in `ancho` characters, "!@@@…" left-aligns; neither shortens.
+QString AlinearDerecha(const QString& texto, int ancho);
+QString AlinearIzquierda(const QString& texto, int ancho);
+// A hand number as the sheet writes it: "  1" .. "  9", " 10" .. " 99".
+QString TextoNumeroMano(int mano);
+
+class marcador : public QDialog
+{
+    Q_OBJECT
+public:
+    marcador(EstadoJuego& e, const Ajustes& a, QWidget* padre = nullptr);
+
+    // Place and size on the virtual screen.
+    QRect GeometriaLogica() const { return geometria_; }
+    const Surface& Superficie() const;
+    // What was printed on the notepad and on the paper, in order.
+    const std::vector<TextoImpreso>& TextosPuntos() const { return textosPuntos_; }
+    const std::vector<TextoImpreso>& TextosPapel() const { return textosPapel_; }
+
+    // The paper rises out of the tray's slot (individual layout only).
+    void Form_Activate();
+
+    // The form's controls, by their names.
+    PictureBox* Pic_Puntos;
+    PictureBox* Pic_Informe;
+    PictureBox* Pic_Papel;
+    PictureBox* Pic_BotAyuda;
+    PictureBox* Pic_BotHistorico;
+    PictureBox* Pic_BotSalir;
+
+protected:
+    bool event(QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+
+private:
+    void Form_Load();
+    void Pic_BotAyuda_MouseDown();
+    void Pic_BotHistorico_MouseDown();
+    void Pic_BotSalir_MouseDown();
+
+    void DibujarMarco();
+    void DibujarParejas();
+    void DibujarIndividual();
+    void ColocarBotones();
+    void Escribir(PictureBox* caja, std::vector<TextoImpreso>& textos, int x, int y, const QString& texto,
+                  const FontSpec& fuente, QRgb color, bool cursiva);
+    PictureBox* CrearCaja(QWidget* padre, const char* nombre, const QString& aviso);
+
+    EstadoJuego& e_;
+    const Ajustes& a_;
+    QRect geometria_;
+    PictureBox* fondo_;
+    std::vector<TextoImpreso> textosPuntos_, textosPapel_;
+    bool deslizando_ = false;
+};
+
+// Shows the score sheet modally over `padre` and returns when it has been closed.
+void MostrarMarcador(EstadoJuego& e, const Ajustes& a, QWidget* padre);
+
+} // namespace zp

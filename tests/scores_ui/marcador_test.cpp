@@ -1,0 +1,413 @@
+// El marcador: su tamaño y lugar, los textos del bloc de parejas y del informe individual, los totales, las
+// manos que caben, el papel que sube y la salida por botón y por tecla.
+#include "assets/recursos.h"
+#include "kit/entorno.h"
+#include "kit/pausa.h"
+#include "platform/clock.h"
+#include "platform/picture_box.h"
+#include "platform/virtual_screen.h"
+#include "scores/marcador.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace {
+
+using zp::marcador;
+using zp::TextoImpreso;
+
+// Un reloj que nunca espera y cuenta las pausas.
+class RelojPrueba : public zp::Clock
+{
+public:
+    std::uint32_t now() override { return ahora; }
+    void pauseUntil(std::uint32_t inicio, std::uint32_t transcurrido) override
+    {
+        ++pausas;
+        ahora = inicio + transcurrido;
+    }
+    std::uint32_t ahora = 5000;
+    int pausas = 0;
+};
+
+struct Texto
+{
+    int x, y;
+    QString texto;
+    bool operator==(const Texto&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Texto& t)
+{
+    return os << "(" << t.x << ", " << t.y << ", \"" << t.texto.toStdString() << "\")";
+}
+
+std::vector<Texto> Textos(const std::vector<TextoImpreso>& impresos, std::size_t desde = 0)
+{
+    std::vector<Texto> r;
+    for (std::size_t i = desde; i < impresos.size(); ++i)
+        r.push_back({impresos[i].x, impresos[i].y, impresos[i].texto});
+    return r;
+}
+
+// Píxeles claramente azules en el rectángulo: la tinta del bloc (la cuadrícula es cian).
+int TintaAzul(const zp::Surface& s, int x, int y, int w, int h)
+{
+    int n = 0;
+    for (int j = y; j < y + h; ++j)
+        for (int i = x; i < x + w; ++i) {
+            const QRgb c = s.pixel(i, j);
+            if (qBlue(c) > qRed(c) + 80 && qBlue(c) > qGreen(c) + 80) ++n;
+        }
+    return n;
+}
+
+class Marcador : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(800, 600)));
+        ajustes.Sonido = false;
+        zp::Entorno() = zp::EntornoKit{};
+        zp::Entorno().ajustes = &ajustes;
+        zp::PausaPrograma().PonerReloj(reloj);
+        for (int p = 1; p <= 4; ++p) ajustes.Jugador[std::size_t(p)].NombreJugador = nombres[p];
+    }
+    void TearDown() override
+    {
+        zp::PausaPrograma().PonerReloj(zp::systemClock());
+        zp::Entorno() = zp::EntornoKit{};
+    }
+
+    zp::RegistroMano& Mano(int i, const char* sale)
+    {
+        zp::RegistroMano& m = estado.Anotaciones[std::size_t(i)];
+        m.Sale = sale;
+        return m;
+    }
+
+    const char* nombres[5] = {"", "Ana", "Berta", "Carlos", "Dora"};
+    zp::EstadoJuego estado;
+    zp::Ajustes ajustes;
+    RelojPrueba reloj;
+};
+
+TEST_F(Marcador, tamano_lugar_marco_y_botones_segun_el_modo)
+{
+    struct Caso
+    {
+        zp::Entero modo;
+        QRect ventana;
+        int historico, salir;
+    };
+    // Pantalla de 800 x 600: la ventana centrada en ella.
+    for (const Caso c :
+         {Caso{1, QRect(234, 68, 332, 463), 142, 269}, Caso{2, QRect(158, 68, 483, 463), 217, 420}}) {
+        SCOPED_TRACE(c.modo);
+        ajustes.ModoJuego = c.modo;
+        marcador hoja(estado, ajustes);
+        EXPECT_EQ(hoja.GeometriaLogica(), c.ventana);
+        EXPECT_EQ(hoja.geometry(), c.ventana);
+
+        const zp::Surface& s = hoja.Superficie();
+        const int w = c.ventana.width();
+        EXPECT_EQ(s.width(), w);
+        EXPECT_EQ(s.pixel(1, 200), zp::kBlanco);
+        EXPECT_EQ(s.pixel(100, 1), zp::kBlanco);
+        EXPECT_EQ(s.pixel(w - 1, 200), zp::kGris);
+        EXPECT_EQ(s.pixel(100, 462), zp::kGris);
+
+        const zp::Surface& sprites = zp::HojaBmpVario();
+        for (const auto& [boton, x, dibujo, aviso] :
+             {std::tuple{hoja.Pic_BotAyuda, 15, zp::recursos::bmpvario::BotonAyuda, "Ayuda sobre Marcador"},
+              std::tuple{hoja.Pic_BotHistorico, c.historico, zp::recursos::bmpvario::BotonHistorico,
+                         "Histórico de partidas jugadas"},
+              std::tuple{hoja.Pic_BotSalir, c.salir, zp::recursos::bmpvario::BotonSalir,
+                         "Salir del Marcador"}}) {
+            EXPECT_EQ(boton->geometry(), QRect(x, 401, 50, 50));
+            EXPECT_EQ(boton->toolTip(), QString::fromUtf8(aviso));
+            EXPECT_EQ(boton->surface().pixel(25, 25), sprites.pixel(dibujo.x + 25, dibujo.y + 25));
+            EXPECT_EQ(boton->surface().pixel(3, 40), sprites.pixel(dibujo.x + 3, dibujo.y + 40));
+        }
+        EXPECT_EQ(hoja.Pic_Puntos->isVisibleTo(&hoja), c.modo == 1);
+        EXPECT_EQ(hoja.Pic_Informe->isVisibleTo(&hoja), c.modo == 2);
+    }
+}
+
+TEST_F(Marcador, el_bloc_se_alarga_con_renglones_de_la_cabecera)
+{
+    marcador hoja(estado, ajustes);
+    EXPECT_EQ(hoja.Pic_Puntos->geometry(), QRect(20, 10, 290, 385));
+    const auto cabecera = zp::Surface::load(QString::fromLatin1(zp::recursos::marcador::Puntos));
+    ASSERT_TRUE(cabecera.has_value());
+    const zp::Surface& bloc = hoja.Pic_Puntos->surface();
+    for (int x : {3, 100, 200, 286}) {
+        for (int k = 0; k < 19; ++k)
+            for (int j = 0; j < 15; ++j)
+                ASSERT_EQ(bloc.pixel(x, 76 + 15 * k + j), cabecera->pixel(x, 76 + j))
+                    << x << " " << k << " " << j;
+        for (int j = 0; j < 24; ++j) ASSERT_EQ(bloc.pixel(x, 361 + j), cabecera->pixel(x, 76 + j));
+    }
+}
+
+TEST_F(Marcador, parejas_por_decenas_filas_y_totales)
+{
+    ajustes.SistemaAnotacion = 1;
+    Mano(1, "Ana").PuntosPareja1 = 23;
+    estado.Anotaciones[1].DecenasPareja1 = 3;
+    Mano(2, "Berta").PuntosPareja2 = 8;
+    estado.Anotaciones[2].DecenasPareja2 = 1;
+    Mano(3, "Carlos"); // nadie se anotó nada: no ocupa renglón
+    Mano(4, "Dora").PuntosPareja1 = 105;
+    estado.Anotaciones[4].DecenasPareja1 = 11;
+    estado.NumeroMano = 5;
+    estado.ManoEnCurso = true;
+
+    marcador hoja(estado, ajustes);
+    const auto& impresos = hoja.TextosPuntos();
+    ASSERT_FALSE(impresos.empty());
+    EXPECT_EQ(impresos[0].texto, QStringLiteral("30"));
+    EXPECT_EQ(impresos[0].y, 32);
+    EXPECT_TRUE(impresos[0].negrita);
+    EXPECT_GT(impresos[0].x, 150);
+    EXPECT_LT(impresos[0].x, 162);
+    const std::vector<Texto> esperado = {
+        {26, 76, "  1"},   {59, 76, "Ana        "},  {142, 76, " 23"},  {166, 76, "-"},  {173, 76, "  3"},
+        {26, 91, "  2"},   {59, 91, "Berta      "},  {221, 91, "  8"},  {246, 91, "-"},  {253, 91, "  1"},
+        {26, 106, "  4"},  {59, 106, "Dora       "}, {142, 106, "105"}, {166, 106, "-"}, {173, 106, " 11"},
+        {158, 122, " 14"}, {236, 122, "  1"},
+    };
+    EXPECT_EQ(Textos(impresos, 1), esperado);
+    for (const TextoImpreso& t : impresos) EXPECT_EQ(t.color, zp::kAzul);
+    EXPECT_EQ(estado.TotalPareja1, 14);
+    EXPECT_EQ(estado.TotalPareja2, 1);
+
+    const zp::Surface& bloc = hoja.Pic_Puntos->surface();
+    EXPECT_GT(TintaAzul(bloc, 60, 77, 60, 13), 10); // "Ana" escrito en su renglón
+    EXPECT_EQ(TintaAzul(bloc, 60, 122, 60, 13), 0); // la fila de totales no tiene quien salga
+    for (int x : {140, 200, 274}) EXPECT_EQ(bloc.pixel(x, 120), zp::kAzul) << x; // raya de los totales
+    EXPECT_NE(bloc.pixel(139, 120), zp::kAzul);
+}
+
+TEST_F(Marcador, parejas_por_puntos_con_manos_de_dos_cifras)
+{
+    ajustes.SistemaAnotacion = 2;
+    Mano(10, "Ana").PuntosPareja1 = 15;
+    Mano(11, "Berta"); // mano sin puntos
+    Mano(12, "Carlos").PuntosPareja2 = 40;
+    estado.NumeroMano = 12;
+
+    marcador hoja(estado, ajustes);
+    const std::vector<Texto> esperado = {
+        {22, 76, " 10"},         {59, 76, "Ana        "}, {158, 76, " 15"},  {22, 91, " 12"},
+        {59, 91, "Carlos     "}, {236, 91, " 40"},        {158, 107, " 15"}, {236, 107, " 40"},
+    };
+    EXPECT_EQ(Textos(hoja.TextosPuntos(), 1), esperado);
+}
+
+TEST_F(Marcador, parejas_sin_manos_acabadas_solo_la_meta)
+{
+    for (const auto& [numero, enCurso] : {std::pair{0, false}, std::pair{1, true}}) {
+        estado.NumeroMano = zp::Entero(numero);
+        estado.ManoEnCurso = enCurso;
+        marcador hoja(estado, ajustes);
+        ASSERT_EQ(hoja.TextosPuntos().size(), 1u);
+        EXPECT_EQ(hoja.TextosPuntos()[0].texto, QStringLiteral("30"));
+    }
+}
+
+TEST_F(Marcador, individual_cabecera_filas_totales_y_cuadricula)
+{
+    ajustes.ModoJuego = 2;
+    ajustes.SistemaAnotacion = 2;
+    ajustes.PuntosPartida = 100;
+    ajustes.Jugador[3].EstadoJugador = 2; // fuera de juego: sin columna
+    ajustes.Jugador[4].NombreJugador = " Dora  ";
+    Mano(1, "Ana").PuntosJugador[2] = 12;
+    Mano(2, "Berta"); // ocupa renglón con las casillas en blanco
+    Mano(3, "Dora").PuntosJugador[4] = 7;
+    estado.NumeroMano = 3;
+
+    marcador hoja(estado, ajustes);
+    EXPECT_EQ(hoja.Pic_Informe->geometry(), QRect(17, 5, 451, 387));
+    EXPECT_EQ(hoja.Pic_Papel->geometry(), QRect(5, 2, 440, 380));
+    const auto& impresos = hoja.TextosPapel();
+    const std::vector<Texto> esperado = {
+        {150, 2, "Informe de puntuación"},
+        {157, 19, "Partida a 100 puntos"},
+        {32, 40, "Mano   Sale    Ana       Berta     Dora      "},
+        {31, 56, "  1"},
+        {67, 56, "Ana        "},
+        {226, 56, " 12"},
+        {31, 71, "  2"},
+        {67, 71, "Berta      "},
+        {31, 86, "  3"},
+        {67, 86, "Dora       "},
+        {296, 86, "  7"},
+        {156, 103, "  0"},
+        {226, 103, " 12"},
+        {296, 103, "  7"},
+    };
+    EXPECT_EQ(Textos(impresos), esperado);
+    ASSERT_GE(impresos.size(), 3u);
+    EXPECT_EQ(impresos[0].color, zp::kRojo);
+    EXPECT_EQ(impresos[1].color, zp::rgbFromBgr(0x008000));
+    EXPECT_EQ(impresos[2].color, zp::kNegro);
+    EXPECT_TRUE(impresos[2].negrita);
+    EXPECT_FALSE(impresos[3].negrita);
+    EXPECT_EQ(impresos[3].color, zp::kAzul);
+
+    const zp::Surface& papel = hoja.Pic_Papel->surface();
+    EXPECT_EQ(papel.pixel(200, 15), zp::kRojo); // subrayado del título
+    // Letras de 7 px: cada nombre empieza 5 px a la derecha de la raya de su columna y cabe en ella.
+    for (int columna : {132, 202, 272}) {
+        int primera = -1;
+        for (int x = columna + 1; x < columna + 70 && primera < 0; ++x)
+            for (int y = 41; y < 54; ++y)
+                if (qRed(papel.pixel(x, y)) < 128) {
+                    primera = x;
+                    break;
+                }
+        EXPECT_GE(primera, columna + 5) << columna;
+        EXPECT_LE(primera, columna + 7) << columna;
+    }
+    // Recuadro hasta 120 (17 bajo los totales), raya bajo la cabecera y sobre los totales, columnas.
+    for (const auto& [x, y] : {std::pair{28, 39},
+                               {410, 39},
+                               {25, 100},
+                               {414, 100},
+                               {28, 120},
+                               {28, 55},
+                               {300, 104},
+                               {62, 80},
+                               {132, 80},
+                               {202, 80},
+                               {272, 80},
+                               {342, 80}})
+        EXPECT_EQ(papel.pixel(x, y), zp::kNegro) << x << ", " << y;
+    EXPECT_EQ(papel.pixel(100, 104), zp::kBlanco); // la raya de los totales empieza en la columna 132
+    EXPECT_EQ(papel.pixel(28, 125), zp::kBlanco);
+    // Agujeros, margen punteado y la ranura de la bandeja.
+    EXPECT_EQ(papel.pixel(432, 371), zp::kGrisClaro);
+    EXPECT_EQ(papel.pixel(424, 1), zp::kGris);
+    EXPECT_EQ(hoja.Pic_Informe->surface().pixel(2, 376), zp::kNegro);
+    EXPECT_EQ(hoja.Pic_Informe->surface().pixel(100, 382), zp::rgbFromBgr(0xEAEAEA));
+}
+
+TEST_F(Marcador, individual_por_decenas_y_sin_manos)
+{
+    ajustes.ModoJuego = 2;
+    ajustes.SistemaAnotacion = 1;
+    Mano(1, "Ana").PuntosJugador[1] = 23;
+    estado.Anotaciones[1].DecenasJugador[1] = 3;
+    estado.NumeroMano = 1;
+    {
+        marcador hoja(estado, ajustes);
+        const std::vector<Texto> filas(Textos(hoja.TextosPapel(), 3));
+        const std::vector<Texto> esperado = {
+            {31, 56, "  1"},  {67, 56, "Ana        "}, {141, 56, " 23"}, {164, 56, "-"},   {173, 56, "  3"},
+            {156, 73, "  3"}, {226, 73, "  0"},        {296, 73, "  0"}, {366, 73, "  0"},
+        };
+        EXPECT_EQ(filas, esperado);
+    }
+    // Antes de acabar la primera mano: la cabecera en un recuadro de 39 a 58, sin rayas de totales.
+    estado.ManoEnCurso = true;
+    estado.Anotaciones[1] = zp::RegistroMano{}; // la mano en juego aún no tiene anotación
+    marcador hoja(estado, ajustes);
+    EXPECT_EQ(hoja.TextosPapel().size(), 3u);
+    const zp::Surface& papel = hoja.Pic_Papel->surface();
+    EXPECT_EQ(papel.pixel(28, 58), zp::kNegro);
+    EXPECT_EQ(papel.pixel(28, 55), zp::kBlanco);
+    EXPECT_EQ(papel.pixel(28, 62), zp::kBlanco);
+}
+
+TEST_F(Marcador, manos_que_caben_en_cada_hoja)
+{
+    struct Caso
+    {
+        zp::Entero modo;
+        bool enCurso;
+        QString primera, ultima;
+        std::size_t filas;
+    };
+    for (int i = 1; i <= 25; ++i) {
+        Mano(i, "Ana").PuntosPareja1 = 1;
+        estado.Anotaciones[std::size_t(i)].PuntosJugador[1] = 1;
+    }
+    estado.NumeroMano = 25;
+    for (const Caso& c : {Caso{1, true, "  7", " 24", 18}, Caso{1, false, "  7", " 25", 19},
+                          Caso{2, true, "  6", " 24", 19}, Caso{2, false, "  6", " 25", 20}}) {
+        SCOPED_TRACE(testing::Message() << c.modo << " " << c.enCurso);
+        ajustes.ModoJuego = c.modo;
+        estado.ManoEnCurso = c.enCurso;
+        marcador hoja(estado, ajustes);
+        std::vector<QString> manos;
+        for (const TextoImpreso& t : c.modo == 1 ? hoja.TextosPuntos() : hoja.TextosPapel())
+            if ((c.modo == 1 && (t.x == 22 || t.x == 26)) || (c.modo == 2 && t.x == 31))
+                manos.push_back(t.texto);
+        ASSERT_EQ(manos.size(), c.filas);
+        EXPECT_EQ(manos.front(), c.primera);
+        EXPECT_EQ(manos.back(), c.ultima);
+    }
+}
+
+TEST_F(Marcador, el_papel_sube_desde_la_ranura)
+{
+    ajustes.ModoJuego = 2;
+    marcador hoja(estado, ajustes);
+    reloj.pausas = 0;
+    hoja.Form_Activate();
+    EXPECT_EQ(reloj.pausas, 127);
+    EXPECT_EQ(hoja.Pic_Papel->geometry(), QRect(5, 2, 440, 380));
+
+    ajustes.ModoJuego = 1; // el bloc no se mueve
+    marcador bloc(estado, ajustes);
+    reloj.pausas = 0;
+    bloc.Form_Activate();
+    EXPECT_EQ(reloj.pausas, 0);
+}
+
+// Hace `accion` con el marcador en cuanto se muestre; si no se muestra, la prueba falla.
+void AlAbrirse(std::function<void(marcador&)> accion)
+{
+    QTimer::singleShot(0, [accion] {
+        auto* hoja = qobject_cast<marcador*>(QApplication::activeModalWidget());
+        if (!hoja) {
+            ADD_FAILURE() << "no hay marcador abierto";
+            return;
+        }
+        accion(*hoja);
+    });
+}
+
+TEST_F(Marcador, se_sale_con_el_boton_y_con_escape)
+{
+    const std::function<void(marcador&)> salidas[] = {
+        [](marcador& hoja) { QTest::mousePress(hoja.Pic_BotSalir, Qt::LeftButton, {}, QPoint(25, 25)); },
+        [](marcador& hoja) {
+            QTest::keyClick(&hoja, Qt::Key_A); // otras teclas no cierran
+            QTest::keyClick(&hoja, Qt::Key_Return);
+            QTest::mousePress(hoja.Pic_BotHistorico, Qt::LeftButton, {}, QPoint(25, 25));
+            EXPECT_EQ(QApplication::activeModalWidget(), &hoja);
+            QTest::keyClick(&hoja, Qt::Key_Escape);
+        }};
+    for (zp::Entero modo : {zp::Entero(1), zp::Entero(2)})
+        for (const auto& salir : salidas) {
+            ajustes.ModoJuego = modo;
+            bool visto = false;
+            AlAbrirse([&](marcador& hoja) {
+                visto = true;
+                salir(hoja);
+            });
+            zp::MostrarMarcador(estado, ajustes, nullptr);
+            EXPECT_TRUE(visto);
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        }
+}
+
+} // namespace
