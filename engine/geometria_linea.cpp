@@ -348,19 +348,23 @@ const RegistroJugada* RegistroAnterior(const EstadoJuego& estado, Entero jugadaA
     return &estado.Jugadas[static_cast<std::size_t>(jugadaAnteriorExtremo)];
 }
 
+// The end being played and the direction it grows in, when both are ones the line can be drawn from.
+bool ExtremoEnJuego(const EstadoJuego& estado, std::size_t& e, Entero& d)
+{
+    assert(ExtremoValido(estado.ExtremoElegido));
+    if (!ExtremoValido(estado.ExtremoElegido)) return false;
+    e = static_cast<std::size_t>(estado.ExtremoElegido);
+    d = estado.Linea.DireccionExtremo[e];
+    return DireccionValida(d);
+}
+
 } // namespace
 
 void DoblarLinea(EstadoJuego& estado, Entero jugadaAnteriorExtremo)
 {
-    assert(ExtremoValido(estado.ExtremoElegido));
-    if (!ExtremoValido(estado.ExtremoElegido)) {
-        return;
-    }
-    const auto e = static_cast<std::size_t>(estado.ExtremoElegido);
-    const Entero d = estado.Linea.DireccionExtremo[e];
-    if (!DireccionValida(d)) {
-        return;
-    }
+    std::size_t e = 0;
+    Entero d = 0;
+    if (!ExtremoEnJuego(estado, e, d)) return;
     ColocacionFicha& col = estado.Colocacion;
     const RegistroJugada* anterior = RegistroAnterior(estado, jugadaAnteriorExtremo);
     const AnclaLinea r = DoblarLinea(AnclaLinea{col.PosX, col.PosY, d, col.DobleAtravesado},
@@ -374,15 +378,9 @@ void DoblarLinea(EstadoJuego& estado, Entero jugadaAnteriorExtremo)
 
 void CalcularRectanguloFichaLinea(EstadoJuego& estado, Entero jugadaAnteriorExtremo, Entero centroX)
 {
-    assert(ExtremoValido(estado.ExtremoElegido));
-    if (!ExtremoValido(estado.ExtremoElegido)) {
-        return;
-    }
-    const auto e = static_cast<std::size_t>(estado.ExtremoElegido);
-    const Entero d = estado.Linea.DireccionExtremo[e];
-    if (!DireccionValida(d)) {
-        return;
-    }
+    std::size_t e = 0;
+    Entero d = 0;
+    if (!ExtremoEnJuego(estado, e, d)) return;
     ColocacionFicha& col = estado.Colocacion;
     const RegistroJugada* anterior = RegistroAnterior(estado, jugadaAnteriorExtremo);
     const FichaLinea f =

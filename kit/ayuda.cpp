@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace zp {
@@ -61,6 +62,13 @@ VisorAyuda::VisorAyuda(QWidget* padre) : QWidget(padre, Qt::Window), navegador_(
     capa->setContentsMargins(0, 0, 0, 0);
     capa->addWidget(navegador_);
     navegador_->setOpenLinks(true);
+    // One look for every page, kept here rather than repeated in each of them.
+    navegador_->document()->setDefaultStyleSheet(QStringLiteral(
+        "body { font-family: sans-serif; font-size: 10pt; }\n"
+        "h1 { color: #000080; font-size: 16pt; }\n"
+        "h2 { color: #800080; font-size: 12pt; }\n"
+        ".nav { font-size: 9pt; }\n"
+        ".msg { color: #000080; }\n"));
     connect(navegador_, &QTextBrowser::sourceChanged, this, [this] {
         const QString titulo = navegador_->documentTitle();
         setWindowTitle(titulo.isEmpty() ? QStringLiteral("Ayuda") : titulo);

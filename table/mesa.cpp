@@ -218,11 +218,7 @@ void mesa::RedibujarMesa()
     if (e_.ManoEnCurso) {
         LienzoMesa l = Lienzo();
         const int jugadas = std::min<int>(e_.NumeroJugada, static_cast<int>(e_.Jugadas.size()));
-        for (int i = 1; i < jugadas; ++i) {
-            const Entero extremo = e_.Jugadas[static_cast<std::size_t>(i)].Extremo;
-            if (extremo != kExtremoRoba && extremo != kExtremoPasa)
-                DibujarFichaJugada(l, static_cast<Entero>(i));
-        }
+        DibujarLinea(l, static_cast<Entero>(e_.NumeroJugada - 1));
         for (Entero p = 1; p <= 4; ++p)
             if (a_.Jugador[static_cast<std::size_t>(p)].EstadoJugador == 1) zp::DibujarMano(l, p);
         if (e_.FichasMonton > 0) zp::DibujarMonton(l);

@@ -12,16 +12,7 @@ namespace {
 QPainterPath Flecha()
 {
     // Pointing right, 32x32.
-    QPainterPath f;
-    f.moveTo(30, 16);
-    f.lineTo(17, 4);
-    f.lineTo(17, 11);
-    f.lineTo(3, 11);
-    f.lineTo(3, 21);
-    f.lineTo(17, 21);
-    f.lineTo(17, 28);
-    f.closeSubpath();
-    return f;
+    return FlechaBloque({30, 16}, 17, 12, 5, 3);
 }
 
 } // namespace
@@ -342,16 +333,7 @@ QImage BotonEnviar()
     solapa.lineTo(sobre.topRight());
     p.setBrush(Qt::NoBrush);
     p.drawPath(solapa);
-    QPainterPath f;
-    f.moveTo(49, 17);
-    f.lineTo(38, 7);
-    f.lineTo(38, 12);
-    f.lineTo(26, 12);
-    f.lineTo(26, 22);
-    f.lineTo(38, 22);
-    f.lineTo(38, 27);
-    f.closeSubpath();
-    RellenarFlechaVerde(p, f, 7, 27);
+    RellenarFlechaVerde(p, FlechaBloque({49, 17}, 38, 10, 5, 26), 7, 27);
     return img;
 }
 

@@ -162,4 +162,19 @@ void RellenarFlechaVerde(QPainter& p, const QPainterPath& flecha, double arriba,
     p.drawPath(flecha);
 }
 
+QPainterPath FlechaBloque(QPointF punta, double xCabeza, double mitadCabeza, double mitadAsta, double xCola)
+{
+    const double y = punta.y();
+    QPainterPath f;
+    f.moveTo(punta);
+    f.lineTo(xCabeza, y - mitadCabeza);
+    f.lineTo(xCabeza, y - mitadAsta);
+    f.lineTo(xCola, y - mitadAsta);
+    f.lineTo(xCola, y + mitadAsta);
+    f.lineTo(xCabeza, y + mitadAsta);
+    f.lineTo(xCabeza, y + mitadCabeza);
+    f.closeSubpath();
+    return f;
+}
+
 } // namespace zp::generador

@@ -77,6 +77,10 @@ void Texto(QPainter& p, QRectF r, const QString& t, const QFont& f, QColor c, in
 // An arrow outline filled green, light at height `arriba` and dark at `abajo`, with a dark green rim.
 void RellenarFlechaVerde(QPainter& p, const QPainterPath& flecha, double arriba, double abajo);
 
+// A block arrow along the x axis: its tip, the x of the back of its head and its half height, the half
+// height of its shaft and the x where the shaft ends. It points left or right as the tip lies.
+QPainterPath FlechaBloque(QPointF punta, double xCabeza, double mitadCabeza, double mitadAsta, double xCola);
+
 // Hands: 32x32, pointing up with the fingertip at (13, 1).
 void DibujarManoIndice(QPainter& p, QColor piel, QColor puno);
 void DibujarManoAbierta(QPainter& p, QColor piel, QColor puno);

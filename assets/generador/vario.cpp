@@ -266,16 +266,7 @@ void IconoSalida(QPainter& p)
     g.setColorAt(1, QColor(150, 110, 60));
     p.setBrush(g);
     p.drawPath(puerta);
-    QPainterPath f;
-    f.moveTo(5, 26);
-    f.lineTo(15, 17);
-    f.lineTo(15, 22);
-    f.lineTo(29, 22);
-    f.lineTo(29, 30);
-    f.lineTo(15, 30);
-    f.lineTo(15, 35);
-    f.closeSubpath();
-    RellenarFlechaVerde(p, f, 17, 35);
+    RellenarFlechaVerde(p, FlechaBloque({5, 26}, 15, 9, 4, 29), 17, 35);
 }
 
 // Chat: two speech bubbles.
