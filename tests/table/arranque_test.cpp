@@ -85,19 +85,7 @@ TEST_F(Arranque, una_mano_a_medias_vuelve_a_la_mesa_antes_del_aviso)
         zp::EstadoJuego e;
         zp::Ajustes a;
         zp::PonerAjustesPorDefecto(e, a);
-        const auto juego = prueba::Juego();
-        std::size_t k = 0;
-        for (std::size_t p = 1; p <= 4; ++p) {
-            for (std::size_t s = 1; s <= 7; ++s, ++k) e.Manos[p][s] = {juego[k].a, juego[k].b, zp::kEnMano};
-            e.HuecosMano[p] = 7;
-            e.FichasEnMano[p] = 7;
-        }
-        e.ManoEnCurso = true;
-        e.PartidaEnCurso = true;
-        e.NumeroMano = 1;
-        e.NumeroJugada = 1;
-        e.JugadorTurno = 1;
-        e.JugadorSalida = 1;
+        prueba::RepartirManoAMedias(e, 1);
         ASSERT_FALSE(zp::GuardarAjustes(carpeta.path().toStdString() + "/", e, a).has_value());
     }
     Arrancar();

@@ -71,22 +71,7 @@ protected:
     QString Fichero(const char* nombre) const { return carpeta.filePath(QString::fromLatin1(nombre)); }
 
     // Una mano a medias de la partida: la mano 3, nadie ha jugado aún, le toca al asiento 1.
-    void ManoAMedias()
-    {
-        const auto juego = prueba::Juego();
-        std::size_t k = 0;
-        for (std::size_t p = 1; p <= 4; ++p) {
-            for (std::size_t s = 1; s <= 7; ++s, ++k) e.Manos[p][s] = {juego[k].a, juego[k].b, zp::kEnMano};
-            e.HuecosMano[p] = 7;
-            e.FichasEnMano[p] = 7;
-        }
-        e.ManoEnCurso = true;
-        e.PartidaEnCurso = true;
-        e.NumeroMano = 3;
-        e.NumeroJugada = 1;
-        e.JugadorTurno = 1;
-        e.JugadorSalida = 1;
-    }
+    void ManoAMedias() { prueba::RepartirManoAMedias(e, 3); }
 
     // Arranca con los ajustes de la prueba. El guion responde a cada caja (Sí o No según su título; si no,
     // la cierra) y en cada vuelta hace `paso`. Vuelve cuando Main ha terminado, o cuando `paso` lo dice.

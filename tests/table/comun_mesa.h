@@ -29,6 +29,25 @@ inline std::vector<Ficha> Juego()
     return f;
 }
 
+// Una mano a medias con los cuatro asientos en juego y siete fichas cada uno: nadie ha jugado aún y le toca
+// al asiento 1, que salió.
+inline void RepartirManoAMedias(zp::EstadoJuego& e, zp::Entero numeroMano)
+{
+    const auto juego = Juego();
+    std::size_t k = 0;
+    for (std::size_t p = 1; p <= 4; ++p) {
+        for (std::size_t s = 1; s <= 7; ++s, ++k) e.Manos[p][s] = {juego[k].a, juego[k].b, zp::kEnMano};
+        e.HuecosMano[p] = 7;
+        e.FichasEnMano[p] = 7;
+    }
+    e.ManoEnCurso = true;
+    e.PartidaEnCurso = true;
+    e.NumeroMano = numeroMano;
+    e.NumeroJugada = 1;
+    e.JugadorTurno = 1;
+    e.JugadorSalida = 1;
+}
+
 class MesaPrueba : public ::testing::Test
 {
 protected:

@@ -4,6 +4,7 @@
 #include "platform/wait.h"
 #include "settings/core/fichero_estado.h"
 #include "table/arranque_mesa.h"
+#include "table/comun_mesa.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,20 +31,7 @@ void GuardarManoEnCurso(const std::string& carpeta)
     zp::EstadoJuego e;
     zp::Ajustes a;
     zp::PonerAjustesPorDefecto(e, a);
-    std::size_t k = 0;
-    std::vector<std::pair<zp::Entero, zp::Entero>> fichas;
-    for (zp::Entero x = 6; x >= 0; --x)
-        for (zp::Entero y = x; y >= 0; --y) fichas.emplace_back(x, y);
-    for (std::size_t p = 1; p <= 4; ++p) {
-        for (std::size_t s = 1; s <= 7; ++s, ++k)
-            e.Manos[p][s] = {fichas[k].first, fichas[k].second, zp::kEnMano};
-        e.HuecosMano[p] = 7;
-        e.FichasEnMano[p] = 7;
-    }
-    e.ManoEnCurso = e.PartidaEnCurso = true;
-    e.NumeroMano = 1;
-    e.NumeroJugada = 1;
-    e.JugadorTurno = e.JugadorSalida = 1;
+    prueba::RepartirManoAMedias(e, 1);
     zp::GuardarAjustes(carpeta, e, a);
 }
 
