@@ -125,7 +125,7 @@ void ContinuarDesdeAqui(Contexto& c, mesa& v)
 void Encendido(Contexto& c, mesa& v)
 {
     EstadoJuego& e = c.e;
-    if (EnCarrera(v.Grabadora)) return;
+    if (EnCarrera(v.Grabadora) || !v.Grabadora.BucleEsperando) return;
     if (e.GrabadoraActiva) {
         if (!e.GrabadoraOcupada) IrAlFinalGrabadora(c);
     } else if (e.NumeroJugada > 1 && e.EsperaContinuar && e.ManoEnCurso && !c.a.JuegoEnRed) {
@@ -146,6 +146,7 @@ TeclaGrabadora TeclaEn(QPoint p)
 
 bool TeclaActiva(const EstadoJuego& e, const EstadoGrabadoraMesa& g, TeclaGrabadora t)
 {
+    if (!g.BucleEsperando) return false;
     const bool on = e.GrabadoraActiva;
     switch (t) {
     case TeclaGrabadora::Encendido:

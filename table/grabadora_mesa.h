@@ -28,6 +28,8 @@ struct EstadoGrabadoraMesa
     Entero ZonaGrabadora = 0; // 1: the pointer is over a key that acts now
     bool RetrocesoRapido = false;
     bool AvanceRapido = false;
+    // The match loop is inside its wait for the move: only then may the recorder move the game under it.
+    bool BucleEsperando = false;
 };
 
 // The key under a point of the remote, in its own pixels. Column 25 of the middle rows belongs to both back

@@ -139,7 +139,7 @@ QListWidget* CrearListaJugadas(QWidget* padre, const Entero& lineaActual)
     lista->setItemDelegate(new LineasJugadas(lista));
     lista->setTextElideMode(Qt::ElideNone);
     lista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lista->setFrameShape(QFrame::Box);
+    lista->setFrameStyle(QFrame::Box | QFrame::Plain); // one pixel each way: five lines fill it
     lista->setLineWidth(1);
     lista->setSpacing(0);
     lista->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -59,7 +59,10 @@ Respuesta<Continuacion> UsuarioMesa::EsperarContinuar()
     // A tile chosen counts only while its hand runs: the one that ended the hand must not end the pause
     // that follows it.
     auto elegida = [&e] { return e.ManoEnCurso && e.JugadaElegida; };
+    bool& esperando = ventana_.Grabadora.BucleEsperando;
+    esperando = true;
     const WaitEnd fin = waitUntil([&] { return !e.EsperaContinuar || elegida() || e.RedibujoPendiente; });
+    esperando = false;
     Continuacion c = Continuacion::Continuar;
     if (elegida())
         c = Continuacion::FichaElegida;
