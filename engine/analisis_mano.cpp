@@ -83,7 +83,7 @@ RolesAsientos CalcularRoles(const EstadoJuego& e, const Ajustes& a, Entero mover
     CalcularJugadorSiguiente(e, a, r.Siguiente);
     const auto fichas = [&](Entero p) { return e.FichasEnMano[I(p)]; };
 
-    if (a.ModoJuego == 1) {
+    if (EnParejas(a)) {
         const Entero companero = Companero[I(mover)];
         r.Propio1 = fichas(companero) < fichas(mover) ? companero : mover;
         r.Propio2 = r.Propio1 == mover ? companero : mover;

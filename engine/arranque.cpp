@@ -113,7 +113,7 @@ Preparacion PrepararArranque(Mesa& mesa, Usuario& usuario, const EntradaArranque
 void InicializarTablas(Contexto& c)
 {
     c.mesa.PintarGrabadora();
-    c.e.PasoTurno = c.a.SentidoJuego == 1 ? Entero{1} : Entero{-1};
+    c.e.PasoTurno = c.a.SentidoJuego == Sentido::Directo ? Entero{1} : Entero{-1};
     c.almacen.CargarEtiquetasOpciones();
     c.a.JuegoEnRed = false; // network play is never on at start
     c.e.RedibujoPendiente = false;

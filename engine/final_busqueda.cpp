@@ -189,12 +189,13 @@ ValorFinal BusquedaFinal::Desenlace(int w, bool cerrada) const
         if (empate) {
             const bool salidaPar = r.JugadorSalida == 2 || r.JugadorSalida == 4;
             switch (r.GanadorSiEmpate) {
-            case 2:
+            case Empate::GanaQuienSalio:
                 codigo = r.Parejas ? (salidaPar ? 1 : 2) : r.JugadorSalida;
                 break;
-            case 3:
+            case Empate::GanaQuienNoSalio:
                 codigo = salidaPar ? 2 : 1;
                 break;
+            case Empate::SeRepite:
             default:
                 return {}; // the hand is played again: no outcome
             }

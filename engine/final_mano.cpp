@@ -21,14 +21,14 @@ BusquedaFinal& Motor()
 ReglasBusqueda LeerReglas(const EstadoJuego& e, const Ajustes& a)
 {
     ReglasBusqueda r;
-    r.Parejas = a.ModoJuego == 1;
+    r.Parejas = EnParejas(a);
     r.GanadorSiEmpate = ReglaEmpate(a);
     r.JugadorSalida = e.JugadorSalida;
-    r.SoloPerdedores = a.PuntosQueSeAnotan == 2;
-    r.PorUnidades = a.SistemaAnotacion == 2;
+    r.SoloPerdedores = a.PuntosQueSeAnotan == PuntosAnotados::DeLaPerdedora;
+    r.PorUnidades = a.SistemaAnotacion == Anotacion::Unidades;
     r.Propio = r.Parejas ? ParejaDe(e.JugadorTurno) : e.JugadorTurno;
     for (std::size_t p = 1; p <= 4; ++p) {
-        r.EnJuego[p] = a.Jugador[p].EstadoJugador == 1;
+        r.EnJuego[p] = AsientoEnJuego(a, p);
         if (!r.EnJuego[p]) continue;
         Entero s = static_cast<Entero>(p);
         CalcularJugadorSiguiente(e, a, s);
@@ -50,10 +50,10 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
 {
     InformeFinalMano informe;
     const int m = e.JugadorTurno;
-    assert(m >= 1 && m <= 4 && a.Jugador[static_cast<std::size_t>(m)].EstadoJugador == 1);
+    assert(m >= 1 && m <= 4 && AsientoEnJuego(a, m));
 
     // 1. Refusals: tiles still to be drawn in individual play, or nothing to weigh.
-    if (a.ModoJuego == 2 && e.FichasMonton > a.RemanentesMonton) {
+    if (a.ModoJuego == Modalidad::Individual && e.FichasMonton > a.RemanentesMonton) {
         informe.Fin = FinBusqueda::MontonAbierto;
         return informe;
     }
@@ -70,7 +70,7 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
     const int e2 = e.Linea.Extremos[2];
     int n = 0;
     for (std::size_t p = 1; p <= 4; ++p) {
-        if (a.Jugador[p].EstadoJugador != 1) continue;
+        if (!AsientoEnJuego(a, p)) continue;
         for (std::size_t s = 1; s <= static_cast<std::size_t>(e.HuecosMano[p]); ++s) {
             const HuecoMano& h = e.Manos[p][s];
             if (h.Estado != kEnMano) continue;

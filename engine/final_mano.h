@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 namespace zp {
 

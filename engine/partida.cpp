@@ -31,14 +31,14 @@ enum class Paso
     Abandono
 };
 
-Entero Control(const Ajustes& a, Entero p)
+Control ControlDe(const Ajustes& a, Entero p)
 {
     return a.Jugador[I(p)].ControlJugador;
 }
 
 bool EsAdministrador(const Ajustes& a)
 {
-    return a.JuegoEnRed && a.ModoRed == 1;
+    return a.JuegoEnRed && a.ModoRed == PapelRed::Administrador;
 }
 
 ResultadoPartida Abandonar(Contexto& c)
@@ -55,7 +55,7 @@ void DecidirEspera(EstadoJuego& e, const Ajustes& a)
     e.EsperaNecesaria = false;
     e.TipoEspera = 0;
     if (!a.JuegoEnRed) {
-        if (Control(a, p) == 1 || a.PausaEntreJugadas || e.ManoReabierta) {
+        if (ControlDe(a, p) == Control::Manual || a.PausaEntreJugadas || e.ManoReabierta) {
             e.TipoEspera = 1;
             e.EsperaNecesaria = true;
         }
@@ -63,7 +63,8 @@ void DecidirEspera(EstadoJuego& e, const Ajustes& a)
     }
     if (e.JugadasPosibles > 0) e.TipoEspera = 2;
     if (p == 4 && e.JugadasPosibles > 0) e.EsperaNecesaria = true;
-    if (a.ModoRed == 1 && Control(a, p) == 2 && a.PausaEntreJugadas) {
+    if (a.ModoRed == PapelRed::Administrador && ControlDe(a, p) == Control::Automatico &&
+        a.PausaEntreJugadas) {
         e.TipoEspera = 1;
         e.EsperaNecesaria = true;
     }
@@ -122,8 +123,8 @@ Paso TomarFichaElegida(Contexto& c)
 bool MueveRemoto(const EstadoJuego& e, const Ajustes& a)
 {
     if (!a.JuegoEnRed || e.JugadasPosibles < 1) return false;
-    if (a.ModoRed == 1) return Control(a, e.JugadorTurno) == 3;
-    return a.ModoRed == 2 && e.JugadorTurno != 4;
+    if (a.ModoRed == PapelRed::Administrador) return ControlDe(a, e.JugadorTurno) == Control::Remoto;
+    return a.ModoRed == PapelRed::Cliente && e.JugadorTurno != 4;
 }
 
 // A remote player's move from the receive queue. Only a move for this turn that fits ends the wait: this
@@ -155,9 +156,9 @@ void EnviarJugada(Contexto& c)
 {
     const EstadoJuego& e = c.e;
     const std::string m = CrearMensajeJugada(e.NumeroJugada, e.FichaA, e.FichaB, e.ExtremoElegido);
-    if (c.a.ModoRed == 1) {
+    if (c.a.ModoRed == PapelRed::Administrador) {
         // The mover never receives its own move back.
-        const Entero salvo = Control(c.a, e.JugadorTurno) == 3 ? e.JugadorTurno : Entero{0};
+        const Entero salvo = ControlDe(c.a, e.JugadorTurno) == Control::Remoto ? e.JugadorTurno : Entero{0};
         c.red.EnviarAClientes(m, salvo);
     } else if (e.JugadorTurno == 4) {
         c.red.EnviarAlAdministrador(m);

@@ -49,7 +49,7 @@ bool Mensaje(const char* titulo, const char* texto, Entero lineas, Entero botone
 void NuevaPartida(Programa& pr)
 {
     const Ajustes& a = pr.a;
-    if (a.JuegoEnRed && a.ModoRed == 2) {
+    if (a.JuegoEnRed && a.ModoRed == PapelRed::Cliente) {
         Mensaje(
             "Partida en red",
             "Cuando se juega una partida en red en modo  Cliente  no  se puede comenzar una nueva partida, "
@@ -128,9 +128,10 @@ bool BotonUtilizable(const EstadoJuego& e, const Ajustes& a, Entero Index)
     case kNormas:
         return !e.GrabadoraActiva && !e.EligiendoSalida;
     case kTutor:
-        return EnTurno(e, a).ControlJugador == 1 && e.ManoEnCurso && e.EsperaContinuar && !e.GrabadoraActiva;
+        return EnTurno(e, a).ControlJugador == Control::Manual && e.ManoEnCurso && e.EsperaContinuar &&
+               !e.GrabadoraActiva;
     case kEstadisticas:
-        return EnTurno(e, a).FichasJugador != 1 && e.NumeroJugada != 0;
+        return EnTurno(e, a).FichasJugador != VistaFichas::Ocultas && e.NumeroJugada != 0;
     default:
         return true;
     }

@@ -35,9 +35,9 @@ FalloLectura AplicarAjustesRecibidos(std::string_view cadena, EstadoJuego& juego
         j.NivelJugador = h.NivelJugador;
         j.EstadoJugador = h.EstadoJugador;
         j.ControlJugador = h.ControlJugador;
-        if (p == 4) j.ControlJugador = 3; // the host plays from its own computer
-        if (local) j.ControlJugador = 1;
-        j.FichasJugador = local ? 2 : 1;
+        if (p == 4) j.ControlJugador = Control::Remoto; // the host plays from its own computer
+        if (local) j.ControlJugador = Control::Manual;
+        j.FichasJugador = local ? VistaFichas::Visibles : VistaFichas::Ocultas;
         j.CaracterJugador = h.CaracterJugador;
         j.DireccionIP = h.DireccionIP;
     }

@@ -63,47 +63,6 @@ std::string CapitalizarNombre(const std::string& utf8)
     return desdeCp1252(s);
 }
 
-struct Intervalo
-{
-    Entero* valor;
-    int minimo, maximo;
-    Entero sustituto;
-};
-
-// Settings out of their range take a fallback, in the order the reader has always tested them.
-void AplicarIntervalos(Ajustes& a)
-{
-    std::vector<Intervalo> t;
-    for (int p = 1; p <= kAsientos; ++p) {
-        AjustesJugador& j = a.Jugador[Pos(p)];
-        t.push_back({&j.EstadoJugador, 1, 2, 1});
-        t.push_back({&j.FichasJugador, 1, 2, 1});
-        t.push_back({&j.ControlJugador, 1, 3, 2});
-        t.push_back({&j.CaracterJugador, 1, 3, 2});
-    }
-    for (int p = 1; p <= kAsientos; ++p) t.push_back({&a.Jugador[Pos(p)].NivelJugador, 0, 100, 50});
-    // The pause, the sound and the network switch are booleans here and cannot leave their range.
-    t.push_back({&a.FichasVisiblesPuestas, 1, 2, 2});
-    t.push_back({&a.ModoRed, 1, 2, 2});
-    t.push_back({&a.SentidoJuego, 1, 2, 1});
-    t.push_back({&a.ListaJugadas, 1, 2, 2});
-    t.push_back({&a.SistemaReparto, 1, 2, 2});
-    t.push_back({&a.JugadorCincoDobles, 1, 2, 1});
-    t.push_back({&a.PrimeraMano, 1, 2, 1});
-    t.push_back({&a.SistemaAnotacion, 1, 2, 1});
-    t.push_back({&a.GanadorSiEmpate, 1, 3, 1});
-    t.push_back({&a.SalidaSiEmpate, 1, 2, 1});
-    t.push_back({&a.TurnoSalida, 1, 4, 1});
-    t.push_back({&a.PuntosQueSeAnotan, 1, 2, 1});
-    t.push_back({&a.ParejaQueSeAnota, 1, 2, 1});
-    t.push_back({&a.ModoJuego, 1, 2, 1});
-    t.push_back({&a.FichasPorJugador, 7, 14, 7});
-    t.push_back({&a.RemanentesMonton, 0, 14, 0});
-    t.push_back({&a.Velocidad, 0, 100, 50});
-    for (const Intervalo& i : t)
-        if (*i.valor < i.minimo || *i.valor > i.maximo) *i.valor = i.sustituto;
-}
-
 FalloLectura Linea(int n, const std::string& motivo)
 {
     return "línea " + std::to_string(n) + ", " + motivo;
@@ -115,11 +74,12 @@ void RecalcularDerivados(EstadoJuego& juego, Ajustes& datos)
 {
     Entero activos = 0;
     for (int p = 1; p <= kAsientos; ++p)
-        if (datos.Jugador[Pos(p)].EstadoJugador == 1) ++activos;
+        if (AsientoEnJuego(datos, p)) ++activos;
     datos.NumeroJugadores = activos;
-    juego.PasoTurno = datos.SentidoJuego == 1 ? 1 : -1;
+    juego.PasoTurno = datos.SentidoJuego == Sentido::Directo ? 1 : -1;
     // More tiles per player than the set can deal would overrun the deal.
-    if (activos > 0 && datos.FichasPorJugador * activos > kFichasJuego) datos.FichasPorJugador = 7;
+    if (activos > 0 && datos.FichasPorJugador * activos > kFichasJuego)
+        datos.FichasPorJugador = static_cast<Entero>(*ajuste::FichasPorJugador.Sustituto);
 }
 
 CadenasEstado GenerarCadenasEstado(const EstadoJuego& juego, const Ajustes& datos)
@@ -162,7 +122,7 @@ FalloLectura LeerSituacion(std::string_view cadena, EstadoJuego& juego, Ajustes&
     if (cadena.substr(kColumnaMarcaFinal - 1) != kMarcaFinal) return std::string("le falta la marca final");
     VistaEstado vista{juego, datos};
     if (auto f = LeerCampos(TablaSituacion(), vista, cadena, 0)) return f;
-    AplicarIntervalos(datos);
+    AplicarSustitutos(datos);
     RecalcularDerivados(juego, datos);
     if (datos.NumeroJugadores < 2) return std::string("tiene menos de dos jugadores activados");
     return std::nullopt;
@@ -202,7 +162,7 @@ FalloLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& jueg
         a.Jugador[Pos(p)].NombreJugador = CapitalizarNombre(a.Jugador[Pos(p)].NombreJugador);
 
     // The first hand before its first move belongs to whoever holds the opening tile.
-    if (j.NumeroMano == 1 && j.NumeroJugada == 1 && a.PrimeraMano == 1) {
+    if (j.NumeroMano == 1 && j.NumeroJugada == 1 && a.PrimeraMano == Apertura::SeisDoble) {
         const Entero poseedor = BuscarPoseedor(j, j.SalidaA, j.SalidaB).Asiento;
         if (poseedor >= 1 && poseedor <= kAsientos && poseedor != j.JugadorTurno) {
             j.JugadorTurno = poseedor;

@@ -2,7 +2,7 @@
 // The whole game state as three fixed-width strings: the situation (players, rules, progress, line ends,
 // hands and stock), the score sheet of the finished hands and the moves of the hand in progress. They are
 // the lines of every state file and the payload of the network's state and deal messages.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 #include <optional>
 #include <string>

@@ -54,6 +54,32 @@ template <class R> Campo<R> Fijo(std::size_t columna, std::string_view texto)
 using Vista = VistaEstado;
 using S = CampoSituacion;
 
+// A setting of the table, by its code.
+S Ajuste(std::size_t columna, std::size_t ancho, int digitos, std::string nombre, const DefinicionAjuste& d,
+         int asiento = 0, Validez valida = Validez::Libre, int minimo = 0, int maximo = 0)
+{
+    return Num<Vista>(
+        columna, ancho, digitos, std::move(nombre),
+        [&d, asiento](Vista& v) {
+            return RefCampo{RefAjuste{&v.Datos, &d, asiento}};
+        },
+        valida, minimo, maximo);
+}
+
+int LeerNumero(const RefCampo& r)
+{
+    if (const auto* a = std::get_if<RefAjuste>(&r)) return a->Definicion->Leer(*a->Datos, a->Asiento);
+    return *std::get<Entero*>(r);
+}
+
+void PonerNumero(const RefCampo& r, int valor)
+{
+    if (const auto* a = std::get_if<RefAjuste>(&r))
+        a->Definicion->Poner(*a->Datos, a->Asiento, valor);
+    else
+        *std::get<Entero*>(r) = static_cast<Entero>(valor);
+}
+
 std::vector<S> ConstruirSituacion()
 {
     std::vector<S> t;
@@ -66,16 +92,11 @@ std::vector<S> ConstruirSituacion()
         auto jug = [p, aj](Vista& v) -> AjustesJugador& { return aj(v).Jugador[Pos(p)]; };
         t.push_back(
             Tex<Vista>(b, 9, Indice("NombreJugador", p), [jug](Vista& v) { return &jug(v).NombreJugador; }));
-        t.push_back(Num<Vista>(b + 9, 3, 3, Indice("NivelJugador", p),
-                               [jug](Vista& v) { return &jug(v).NivelJugador; }));
-        t.push_back(Num<Vista>(b + 12, 1, 1, Indice("EstadoJugador", p),
-                               [jug](Vista& v) { return &jug(v).EstadoJugador; }));
-        t.push_back(Num<Vista>(b + 13, 1, 1, Indice("FichasJugador", p),
-                               [jug](Vista& v) { return &jug(v).FichasJugador; }));
-        t.push_back(Num<Vista>(b + 14, 1, 1, Indice("ControlJugador", p),
-                               [jug](Vista& v) { return &jug(v).ControlJugador; }));
-        t.push_back(Num<Vista>(b + 15, 1, 1, Indice("CaracterJugador", p),
-                               [jug](Vista& v) { return &jug(v).CaracterJugador; }));
+        t.push_back(Ajuste(b + 9, 3, 3, Indice("NivelJugador", p), ajuste::NivelJugador, p));
+        t.push_back(Ajuste(b + 12, 1, 1, Indice("EstadoJugador", p), ajuste::EstadoJugador, p));
+        t.push_back(Ajuste(b + 13, 1, 1, Indice("FichasJugador", p), ajuste::FichasJugador, p));
+        t.push_back(Ajuste(b + 14, 1, 1, Indice("ControlJugador", p), ajuste::ControlJugador, p));
+        t.push_back(Ajuste(b + 15, 1, 1, Indice("CaracterJugador", p), ajuste::CaracterJugador, p));
         t.push_back(Tex<Vista>(b + 16, 15, Indice("DireccionIP", p),
                                [jug](Vista& v) { return &jug(v).DireccionIP; }));
     }
@@ -83,31 +104,19 @@ std::vector<S> ConstruirSituacion()
     // Settings, rules and progress.
     t.push_back(Ban<Vista>(125, "PausaEntreJugadas", [aj](Vista& v) { return &aj(v).PausaEntreJugadas; }));
     t.push_back(Ban<Vista>(127, "Sonido", [aj](Vista& v) { return &aj(v).Sonido; }));
-    struct Regla
-    {
-        std::size_t columna;
-        const char* nombre;
-        Entero Ajustes::*miembro;
+    // Columns 129..141, one digit each.
+    static const DefinicionAjuste* const kReglas[] = {
+        &ajuste::SentidoJuego,       &ajuste::SistemaReparto,
+        &ajuste::JugadorCincoDobles, &ajuste::FichasVisiblesPuestas,
+        &ajuste::PrimeraMano,        &ajuste::SistemaAnotacion,
+        &ajuste::PuntosQueSeAnotan,  &ajuste::ParejaQueSeAnota,
+        &ajuste::GanadorSiEmpate,    &ajuste::SalidaSiEmpate,
+        &ajuste::TurnoSalida,        &ajuste::ListaJugadas,
+        &ajuste::ModoJuego,
     };
-    static const Regla kReglas[] = {
-        {129, "SentidoJuego", &Ajustes::SentidoJuego},
-        {130, "SistemaReparto", &Ajustes::SistemaReparto},
-        {131, "JugadorCincoDobles", &Ajustes::JugadorCincoDobles},
-        {132, "FichasVisiblesPuestas", &Ajustes::FichasVisiblesPuestas},
-        {133, "PrimeraMano", &Ajustes::PrimeraMano},
-        {134, "SistemaAnotacion", &Ajustes::SistemaAnotacion},
-        {135, "PuntosQueSeAnotan", &Ajustes::PuntosQueSeAnotan},
-        {136, "ParejaQueSeAnota", &Ajustes::ParejaQueSeAnota},
-        {137, "GanadorSiEmpate", &Ajustes::GanadorSiEmpate},
-        {138, "SalidaSiEmpate", &Ajustes::SalidaSiEmpate},
-        {139, "TurnoSalida", &Ajustes::TurnoSalida},
-        {140, "ListaJugadas", &Ajustes::ListaJugadas},
-        {141, "ModoJuego", &Ajustes::ModoJuego},
-    };
-    for (const Regla& r : kReglas) {
-        auto m = r.miembro;
-        t.push_back(Num<Vista>(r.columna, 1, 1, r.nombre, [aj, m](Vista& v) { return &(aj(v).*m); }));
-    }
+    std::size_t columna = 129;
+    for (const DefinicionAjuste* d : kReglas)
+        t.push_back(Ajuste(columna++, 1, 1, std::string(d->Nombre), *d));
     // A turn one seat before the leader, not yet wrapped, is 0 or 5 between hands.
     t.push_back(Num<Vista>(
         142, 1, 1, "JugadorTurno", [ju](Vista& v) { return &ju(v).JugadorTurno; }, Validez::Rango, 0, 5));
@@ -116,26 +125,24 @@ std::vector<S> ConstruirSituacion()
     t.push_back(Num<Vista>(
         144, 1, 1, "GanadorMano", [ju](Vista& v) { return &ju(v).GanadorMano; }, Validez::Rango, 0, 4));
     t.push_back(Ban<Vista>(145, "EsperaContinuar", [ju](Vista& v) { return &ju(v).EsperaContinuar; }));
-    t.push_back(Num<Vista>(147, 1, 1, "NumeroJugadores", [aj](Vista& v) { return &aj(v).NumeroJugadores; }));
-    t.push_back(Num<Vista>(150, 1, 1, "ModoRed", [aj](Vista& v) { return &aj(v).ModoRed; }));
+    t.push_back(Ajuste(147, 1, 1, "NumeroJugadores", ajuste::NumeroJugadores));
+    t.push_back(Ajuste(150, 1, 1, "ModoRed", ajuste::ModoRed));
     t.push_back(Ban<Vista>(160, "PartidaEnCurso", [ju](Vista& v) { return &ju(v).PartidaEnCurso; }));
     t.push_back(Ban<Vista>(162, "ManoEnCurso", [ju](Vista& v) { return &ju(v).ManoEnCurso; }));
     t.push_back(Num<Vista>(
         164, 3, 3, "NumeroJugada", [ju](Vista& v) { return &ju(v).NumeroJugada; }, Validez::Rango, 0, 999));
-    t.push_back(Num<Vista>(167, 3, 3, "Velocidad", [aj](Vista& v) { return &aj(v).Velocidad; }));
+    t.push_back(Ajuste(167, 3, 3, "Velocidad", ajuste::Velocidad));
     t.push_back(Fijo<Vista>(170, "0"));
     t.push_back(Num<Vista>(173, 2, 1, "PasoTurno", [ju](Vista& v) { return &ju(v).PasoTurno; }));
-    t.push_back(Num<Vista>(
-        175, 3, 3, "PuntosPartida", [aj](Vista& v) { return &aj(v).PuntosPartida; }, Validez::Rango, 1, 999));
-    t.push_back(
-        Num<Vista>(178, 2, 2, "FichasPorJugador", [aj](Vista& v) { return &aj(v).FichasPorJugador; }));
+    t.push_back(Ajuste(175, 3, 3, "PuntosPartida", ajuste::PuntosPartida, 0, Validez::Rango,
+                       ajuste::PuntosPartida.Minimo, ajuste::PuntosPartida.Maximo));
+    t.push_back(Ajuste(178, 2, 2, "FichasPorJugador", ajuste::FichasPorJugador));
     t.push_back(Num<Vista>(
         182, 2, 2, "FichasMonton", [ju](Vista& v) { return &ju(v).FichasMonton; }, Validez::Rango, 0,
         kHuecosMonton));
     t.push_back(Num<Vista>(
         184, 3, 3, "NumeroMano", [ju](Vista& v) { return &ju(v).NumeroMano; }, Validez::Rango, 0, 999));
-    t.push_back(
-        Num<Vista>(187, 2, 2, "RemanentesMonton", [aj](Vista& v) { return &aj(v).RemanentesMonton; }));
+    t.push_back(Ajuste(187, 2, 2, "RemanentesMonton", ajuste::RemanentesMonton));
     t.push_back(Num<Vista>(
         189, 1, 1, "SalidaA", [ju](Vista& v) { return &ju(v).SalidaA; }, Validez::Punto));
     t.push_back(Num<Vista>(
@@ -402,7 +409,7 @@ void EscribirCampos(const std::vector<Campo<Registro>>& tabla, Registro& registr
             texto = std::string(c.Fijo);
             break;
         case Formato::Numero:
-            texto = EscribirNumero(*std::get<Entero*>(c.Valor(registro)), c.Digitos, c.Ancho);
+            texto = EscribirNumero(LeerNumero(c.Valor(registro)), c.Digitos, c.Ancho);
             break;
         case Formato::Bandera:
             texto = EscribirNumero(*std::get<bool*>(c.Valor(registro)) ? -1 : 0, 1, c.Ancho);
@@ -460,7 +467,7 @@ std::optional<std::string> LeerCampos(const std::vector<Campo<Registro>>& tabla,
             if (!v) return donde + ": " + Mostrable(texto) + " no es un número";
             if (!EsValido(c.Valida, *v, c.Minimo, c.Maximo))
                 return donde + ": el valor " + std::to_string(*v) + " está fuera de su intervalo";
-            *std::get<Entero*>(c.Valor(registro)) = static_cast<Entero>(*v);
+            PonerNumero(c.Valor(registro), *v);
             break;
         }
         }

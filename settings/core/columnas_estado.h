@@ -2,7 +2,7 @@
 // The columns of the three state strings. Each column is described once, here, and both the writer and the
 // reader walk the same tables, so a field can never be written in one place and read from another.
 // Strings hold one byte per character in Windows-1252, exactly as files and messages carry them.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 #include <functional>
 #include <optional>
@@ -52,7 +52,15 @@ enum class Validez
     ExtremoJugada
 };
 
-using RefCampo = std::variant<Entero*, bool*, std::string*>;
+// A setting of the table in engine/ajustes.h, read and written by its code.
+struct RefAjuste
+{
+    Ajustes* Datos;
+    const DefinicionAjuste* Definicion;
+    int Asiento; // 1..4 for a seat's setting
+};
+
+using RefCampo = std::variant<Entero*, bool*, std::string*, RefAjuste>;
 
 template <class Registro> struct Campo
 {

@@ -155,45 +155,14 @@ ResultadoAjustes CargarAjustes(const std::string& carpetaDatos, EstadoJuego& jue
 
 void PonerAjustesPorDefecto(EstadoJuego& juego, Ajustes& datos)
 {
-    static const char* const kNombres[] = {"", "Jugador1", "Jugador2", "Jugador3", "Jugador4"};
-    static const Entero kNiveles[] = {0, 50, 50, 50, 100};
-    static const Entero kFichas[] = {0, 1, 1, 1, 2};
-    static const Entero kControl[] = {0, 2, 2, 2, 1};
-    static const Entero kCaracter[] = {0, 2, 3, 1, 2};
-    for (int p = 1; p <= kAsientos; ++p) {
-        datos.Jugador[Pos(p)].NombreJugador = kNombres[p];
-        datos.Jugador[Pos(p)].NivelJugador = kNiveles[p];
+    Ajustes nuevos;
+    // The addresses and connections are this run's, not settings of the file.
+    for (std::size_t p = 1; p <= kAsientos; ++p) {
+        nuevos.Jugador[p].DireccionIP = datos.Jugador[p].DireccionIP;
+        nuevos.Jugador[p].Conectado = datos.Jugador[p].Conectado;
     }
-    datos.PausaEntreJugadas = true;
-    datos.JuegoEnRed = false;
-    datos.FichasVisiblesPuestas = 1;
-    datos.ModoRed = 2;
-    datos.SentidoJuego = 1;
-    datos.Sonido = true;
-    datos.ListaJugadas = 2;
-    for (int p = 1; p <= kAsientos; ++p) {
-        AjustesJugador& j = datos.Jugador[Pos(p)];
-        j.EstadoJugador = 1;
-        j.FichasJugador = kFichas[p];
-        j.ControlJugador = kControl[p];
-        j.CaracterJugador = kCaracter[p];
-    }
-    datos.JugadorCincoDobles = 1;
-    datos.SistemaReparto = 2;
-    datos.PrimeraMano = 1;
-    datos.SistemaAnotacion = 1;
-    datos.GanadorSiEmpate = 1;
-    datos.SalidaSiEmpate = 1;
-    datos.TurnoSalida = 1;
-    datos.PuntosQueSeAnotan = 1;
-    datos.ParejaQueSeAnota = 1;
-    datos.ModoJuego = 1;
-    datos.PuntosPartida = 30;
-    datos.NumeroJugadores = 4;
-    datos.FichasPorJugador = 7;
-    datos.RemanentesMonton = 7;
+    datos = std::move(nuevos);
     juego.ManoHolgada = {false, false, false, false, true};
-    datos.Velocidad = 50;
     juego.PartidaEnCurso = false;
 }
 

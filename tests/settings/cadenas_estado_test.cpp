@@ -195,12 +195,12 @@ TEST(CargarCadenasEstado, ajustes_fuera_de_intervalo_toman_su_valor_sustituto)
         {187, "15", [](const Estado& s) { return s.datos.RemanentesMonton; }, 0},
         {178, "15", [](const Estado& s) { return s.datos.FichasPorJugador; }, 7},
         {10, "150", [](const Estado& s) { return s.datos.Jugador[1].NivelJugador; }, 50},
-        {13, "3", [](const Estado& s) { return s.datos.Jugador[1].EstadoJugador; }, 1},
-        {15, "0", [](const Estado& s) { return s.datos.Jugador[1].ControlJugador; }, 2},
-        {47, "9", [](const Estado& s) { return s.datos.Jugador[2].CaracterJugador; }, 2},
-        {132, "3", [](const Estado& s) { return s.datos.FichasVisiblesPuestas; }, 2},
-        {150, "0", [](const Estado& s) { return s.datos.ModoRed; }, 2},
-        {139, "5", [](const Estado& s) { return s.datos.TurnoSalida; }, 1},
+        {13, "3", [](const Estado& s) { return Codigo(s.datos.Jugador[1].EstadoJugador); }, 1},
+        {15, "0", [](const Estado& s) { return Codigo(s.datos.Jugador[1].ControlJugador); }, 2},
+        {47, "9", [](const Estado& s) { return Codigo(s.datos.Jugador[2].CaracterJugador); }, 2},
+        {132, "3", [](const Estado& s) { return Codigo(s.datos.FichasVisiblesPuestas); }, 2},
+        {150, "0", [](const Estado& s) { return Codigo(s.datos.ModoRed); }, 2},
+        {139, "5", [](const Estado& s) { return Codigo(s.datos.TurnoSalida); }, 1},
         {167, "101", [](const Estado& s) { return s.datos.Velocidad; }, 50},
         {127, "5 ", [](const Estado& s) { return s.datos.Sonido ? -1 : 0; }, -1},
         {125, "0 ", [](const Estado& s) { return s.datos.PausaEntreJugadas ? -1 : 0; }, 0},
@@ -220,7 +220,7 @@ TEST(CargarCadenasEstado, ajustes_fuera_de_intervalo_toman_su_valor_sustituto)
 TEST(CargarCadenasEstado, mas_fichas_de_las_que_hay_para_los_jugadores_vuelven_a_siete)
 {
     Estado s = PrimeraEjecucion();
-    s.datos.Jugador[1].EstadoJugador = 2;
+    s.datos.Jugador[1].EstadoJugador = EstadoAsiento::Desactivado;
     s.datos.FichasPorJugador = 12;
     Estado leido;
     ASSERT_FALSE(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos));

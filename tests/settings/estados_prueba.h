@@ -1,6 +1,6 @@
 #pragma once
 // States the tests write and read: a first run, a game in progress and a long match.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "settings/core/cadenas_estado.h"
 #include "settings/core/fichero_estado.h"
 
@@ -123,7 +123,7 @@ inline Estado PartidaEnJuego()
 inline Estado PartidaLarga()
 {
     Estado s = PartidaEnJuego();
-    s.datos.SentidoJuego = 2;
+    s.datos.SentidoJuego = Sentido::Inverso;
     s.juego.PasoTurno = -1;
     s.juego.NumeroMano = 700;
     for (int i = 1; i < 700; ++i) {

@@ -274,8 +274,8 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
     };
     auto manual = [&] {
         j.JugadorTurno = 4;
-        ajustes.Jugador[4].ControlJugador = 1;
-        ajustes.Jugador[4].FichasJugador = 2;
+        ajustes.Jugador[4].ControlJugador = zp::Control::Manual;
+        ajustes.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
         j.ManoEnCurso = true;
         j.EsperaContinuar = true;
         j.NumeroJugada = 3;
@@ -294,7 +294,7 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
         {"tutor mientras juega la máquina", 4,
          [&] {
              manual();
-             ajustes.Jugador[4].ControlJugador = 2;
+             ajustes.Jugador[4].ControlJugador = zp::Control::Automatico;
          },
          false},
         {"marcador", 5, [] {}, true},
@@ -305,15 +305,15 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
         {"estadísticas con la mano oculta", 8,
          [&] {
              manual();
-             ajustes.Jugador[4].FichasJugador = 1;
+             ajustes.Jugador[4].FichasJugador = zp::VistaFichas::Ocultas;
          },
          false},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.que);
         j = limpio;
-        ajustes.Jugador[4].ControlJugador = 1;
-        ajustes.Jugador[4].FichasJugador = 2;
+        ajustes.Jugador[4].ControlJugador = zp::Control::Manual;
+        ajustes.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
         zp::PonerPuntero(Boton(c.boton), zp::kPunteroProhibido);
         c.preparar();
         Pasar(c.boton);
