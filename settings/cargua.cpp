@@ -137,9 +137,7 @@ void cargua::Form_Load()
     fondo_->setSurface(Surface(kAncho, kAlto, kGrisClaro));
     fondo_->setLogicalGeometry(QRect(0, 0, kAncho, kAlto));
     Surface& s = fondo_->surface();
-    s.box(1, 1, kAncho - 1, kAlto - 1, kBlanco, 2);
-    s.line(kAncho - 1, kAlto - 1, kAncho - 1, 1, kGris, 2);
-    s.line(kAncho - 1, kAlto - 1, 1, kAlto - 1, kGris, 2);
+    BordeElevado(s);
 
     AvisoMostrado = false;
     DibujarEtiqueta(s, kTex_Titulo, QString::fromUtf8(Textos(modo_).titulo), FuenteTituloMensaje(),

@@ -263,13 +263,7 @@ void normas::Form_Load()
 
 void normas::DibujaNormas()
 {
-    Surface& s = fondo_->surface();
-    const int w = s.width(), h = s.height();
-    s.line(1, 1, w - 1, 1, kBlanco, 2);
-    s.line(1, 1, 1, h - 1, kBlanco, 2);
-    s.line(w - 1, h - 1, w - 1, 1, kGris, 2);
-    s.line(w - 1, h - 1, 1, h - 1, kGris, 2);
-
+    BordeElevado(fondo_->surface());
     for (const Marco& m : kMarcos) {
         DibujarMarco(m.origen, QString::fromUtf8(m.titulo), m.alto);
         for (const Selector& sel : m.Selectores()) {
