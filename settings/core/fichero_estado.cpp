@@ -21,13 +21,14 @@ std::string Ruta(const std::string& carpeta, std::string_view nombre)
     return carpeta + std::string(nombre);
 }
 
-// About 56 characters fill a line of the message box; the box itself grows to fit whatever it is given.
+// The lines a text fills in the message box, counted low (about 60 characters fill one): the box grows to
+// show whatever it is given, never shrinks, so a count too low costs nothing and one too high a blank line.
 int LineasDeTexto(const std::string& texto)
 {
     int caracteres = 0;
     for (char c : texto)
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++caracteres;
-    return std::max(1, (caracteres + 55) / 56);
+    return std::max(1, (caracteres + 63) / 64);
 }
 
 MensajeCarga MensajeAjustes(int numero)

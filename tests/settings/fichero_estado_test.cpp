@@ -1,3 +1,6 @@
+#include "engine/contexto.h"
+#include "engine/fin_mano.h"
+#include "engine/partida.h"
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
 #include "settings/estados_prueba.h"
@@ -342,6 +345,59 @@ TEST_F(FicheroEstado, nombres_con_acentos_ocupan_un_byte_y_vuelven_iguales)
     EXPECT_EQ(leido.datos.Jugador[1].NombreJugador, "Begoña");
     EXPECT_EQ(leido.datos.Jugador[2].NombreJugador, "Íñigo");
     EXPECT_EQ(leido.datos.Jugador[3].NombreJugador, "O'neil");
+}
+
+// The person who leaves: at the Continue button once `mano` has been scored, or at the first turn.
+class PersonaQueSeVa : public UsuarioAutomatico
+{
+public:
+    PersonaQueSeVa(const EstadoJuego& e, int mano) : e_(e), mano_(mano) {}
+    Respuesta<Continuacion> EsperarContinuar() override
+    {
+        if (!e_.ManoEnCurso && e_.NumeroMano == mano_) return Respuesta<Continuacion>::Abandono();
+        return UsuarioAutomatico::EsperarContinuar();
+    }
+    Espera AtenderEventos() override { return mano_ == 0 ? Espera::Abandonada : Espera::Cumplida; }
+
+private:
+    const EstadoJuego& e_;
+    int mano_;
+};
+
+TEST_F(FicheroEstado, partida_dejada_entre_dos_manos_sigue_con_la_mano_siguiente_y_todas_sus_anotaciones)
+{
+    MotorSinVentana m(11);
+    m.a.PuntosPartida = 200;
+    PersonaQueSeVa sale(m.e, 2);
+    Contexto c{m.e, m.a, m.pantalla, m.mesa, sale, m.ritmo, m.red, m.almacen, m.azar};
+    ASSERT_EQ(ComenzarPartida(c).Fin, FinPartida::Abandonada);
+    ASSERT_FALSE(m.e.ManoEnCurso);
+    ASSERT_NE(m.e.Anotaciones[2], RegistroMano{}) << "la mano 2 se anotó";
+    CalcularTotales(m.e, m.a);
+    const Entero total1 = m.e.TotalPareja1, total2 = m.e.TotalPareja2;
+    ASSERT_FALSE(GuardarAjustes(carpeta, m.e, m.a));
+
+    Estado s;
+    const ResultadoAjustes r = CargarAjustes(carpeta, s.juego, s.datos);
+    EXPECT_TRUE(r.Mensajes.empty());
+    EXPECT_EQ(s.juego.NumeroMano, 2);
+    for (std::size_t i = 1; i <= 2; ++i) EXPECT_EQ(s.juego.Anotaciones[i], m.e.Anotaciones[i]) << i;
+    CalcularTotales(s.juego, s.datos);
+    EXPECT_EQ(s.juego.TotalPareja1, total1);
+    EXPECT_EQ(s.juego.TotalPareja2, total2);
+
+    // Taken up as the program's start does: the next hand is dealt and its first turn comes.
+    MotorSinVentana otra(12);
+    otra.e = s.juego;
+    otra.a = s.datos;
+    PersonaQueSeVa vuelve(otra.e, 0);
+    Contexto d{otra.e,     otra.a,   otra.pantalla, otra.mesa, vuelve,
+               otra.ritmo, otra.red, otra.almacen,  otra.azar};
+    EXPECT_EQ(ReanudarPartida(d).Fin, FinPartida::Abandonada);
+    EXPECT_EQ(otra.e.NumeroMano, 3);
+    EXPECT_TRUE(otra.e.ManoEnCurso);
+    EXPECT_EQ(otra.e.NumeroJugada, 1);
+    for (std::size_t i = 1; i <= 2; ++i) EXPECT_EQ(otra.e.Anotaciones[i], m.e.Anotaciones[i]) << i;
 }
 
 TEST(TextoErrorAjustes, cada_numero_de_error_tiene_su_texto)
