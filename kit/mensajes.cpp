@@ -3,6 +3,7 @@
 #include "assets/recursos.h"
 #include "engine/sonidos.h"
 #include "kit/ayuda.h"
+#include "kit/controles.h"
 #include "kit/cursores.h"
 #include "kit/entorno.h"
 #include "kit/etiqueta.h"
@@ -178,11 +179,7 @@ void mensajes::Form_Load()
 void mensajes::DibujarFormulario()
 {
     Surface& s = fondo_->surface();
-    const int sw = s.width(), sh = s.height();
-    // Raised outer frame, two pixels wide.
-    s.box(1, 1, sw - 1, sh - 1, kBlanco, 2);
-    s.line(sw - 1, sh - 1, sw - 1, 1, kGris, 2);
-    s.line(sw - 1, sh - 1, 1, sh - 1, kGris, 2);
+    BordeElevado(s);
 
     const QRect tex_titulo(20, 15, 365, 22);
     const QRect tex_mensaje(20, 50, kAnchoTexto, 16 * lineas_ + 3);
