@@ -145,8 +145,9 @@ ResultadoPartida Main(Contexto& c)
         if (aviso.abandonada) return {FinPartida::SinPartida, Peticion::Salir};
     }
 
-    // A file that says a hand is under way but no match is would step the turn back at every start.
-    if (!e.ManoEnCurso || !e.PartidaEnCurso) return {FinPartida::SinPartida, Peticion::Ninguna};
+    // A match left during a hand, or between two hands, goes on.
+    if (!e.PartidaEnCurso || (!e.ManoEnCurso && e.NumeroMano < 1))
+        return {FinPartida::SinPartida, Peticion::Ninguna};
     c.mesa.RedibujarMesa();
     c.azar.SembrarDelReloj();
     const auto aviso = c.usuario.MostrarMensaje("Continuar la partida anterior", kTextoContinuar, 2, 1);

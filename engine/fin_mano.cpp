@@ -376,14 +376,23 @@ FinMano TerminarMano(Contexto& c)
         EscribirAnotacion(e, a, k);
     }
 
-    // D. The score panel, the Continue button, the totals; the end of the match or the next hand.
+    // D. The score panel and the Continue button; then the totals and what comes next.
     c.mesa.DibujarMarcadorMesa();
     c.mesa.DibujarBotonContinuar(1);
     if (!EsperarBotonContinuar(c)) return FinMano::Abandonada;
+    return SeguirTrasMano(c);
+}
+
+FinMano SeguirTrasMano(Contexto& c)
+{
+    EstadoJuego& e = c.e;
+    Ajustes& a = c.a;
+    // Only a tied hand that is played again leaves no winner.
+    const bool repetir = e.GanadorMano == 0;
     CalcularTotales(e, a);
     if (ComprobarFinPartida(e, a)) return TerminarPartida(c);
-    if (!k.Repetir && e.NumeroMano >= kManosPartida) return TerminarPorLimiteDeManos(c);
-    if (k.Repetir) PrepararRepeticionEmpate(e, a);
+    if (!repetir && e.NumeroMano >= kManosPartida) return TerminarPorLimiteDeManos(c);
+    if (repetir) PrepararRepeticionEmpate(e, a);
 
     switch (IniciarMano(c)) {
     case ResultadoReparto::Listo:

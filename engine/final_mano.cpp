@@ -74,8 +74,17 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
         for (std::size_t s = 1; s <= static_cast<std::size_t>(e.HuecosMano[p]); ++s) {
             const HuecoMano& h = e.Manos[p][s];
             if (h.Estado != kEnMano) continue;
-            assert(h.PuntoA >= 0 && h.PuntoA <= 6 && h.PuntoB >= 0 && h.PuntoB <= 6);
-            manos[p] |= MascaraFichas{1} << IndiceFicha(h.PuntoA, h.PuntoB);
+            // Every tile once, with two pips: the state files are checked for it before a game is played.
+            const bool punto = h.PuntoA >= 0 && h.PuntoA <= 6 && h.PuntoB >= 0 && h.PuntoB <= 6;
+            const MascaraFichas bit = punto ? MascaraFichas{1} << IndiceFicha(h.PuntoA, h.PuntoB) : 0;
+            bool repetida = false;
+            for (const MascaraFichas otra : manos) repetida = repetida || (otra & bit) != 0;
+            assert(punto && !repetida);
+            if (!punto || repetida) {
+                informe.Fin = FinBusqueda::PosicionNoValida;
+                return informe;
+            }
+            manos[p] |= bit;
             if (static_cast<int>(p) != m) continue;
             if (h.PuntoA == e1 || h.PuntoA == e2)
                 raices[static_cast<std::size_t>(++n)] = {h.PuntoA, h.PuntoB};
@@ -83,6 +92,10 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
                 raices[static_cast<std::size_t>(++n)] = {h.PuntoB, h.PuntoA};
         }
         assert(std::popcount(manos[p]) == e.FichasEnMano[p]);
+        if (std::popcount(manos[p]) != e.FichasEnMano[p]) {
+            informe.Fin = FinBusqueda::PosicionNoValida;
+            return informe;
+        }
     }
     assert(n <= kRaicesFinal);
 

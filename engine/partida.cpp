@@ -1,6 +1,7 @@
 #include "engine/partida.h"
 
 #include <cassert>
+#include <optional>
 
 #include "engine/analisis_mano.h"
 #include "engine/disposicion_manos.h"
@@ -316,6 +317,24 @@ ResultadoPartida ComenzarPartida(Contexto& c)
     return {FinPartida::ReglasNoValidas, Peticion::Ninguna};
 }
 
+// What the loop does once a hand has ended: nothing more when the next one is under way.
+std::optional<ResultadoPartida> TrasFinDeMano(Contexto& c, FinMano fin)
+{
+    switch (fin) {
+    case FinMano::Continuar:
+        return std::nullopt;
+    case FinMano::Abandonada:
+        return Abandonar(c);
+    case FinMano::PartidaTerminada:
+        CerrarPartida(c);
+        return ResultadoPartida{FinPartida::Terminada, Peticion::Ninguna};
+    case FinMano::ReglasNoValidas:
+        break;
+    }
+    CerrarPartida(c);
+    return ResultadoPartida{FinPartida::ReglasNoValidas, Peticion::Ninguna};
+}
+
 ResultadoPartida JugarPartida(Contexto& c)
 {
     EstadoJuego& e = c.e;
@@ -332,26 +351,22 @@ ResultadoPartida JugarPartida(Contexto& c)
         case FinTurno::FinDeMano:
             break;
         }
-        switch (TerminarMano(c)) {
-        case FinMano::Continuar:
-            continue;
-        case FinMano::Abandonada:
-            return Abandonar(c);
-        case FinMano::PartidaTerminada:
-            CerrarPartida(c);
-            return {FinPartida::Terminada, Peticion::Ninguna};
-        case FinMano::ReglasNoValidas:
-            CerrarPartida(c);
-            return {FinPartida::ReglasNoValidas, Peticion::Ninguna};
-        }
+        if (auto r = TrasFinDeMano(c, TerminarMano(c))) return *r;
     }
 }
 
 ResultadoPartida ReanudarPartida(Contexto& c)
 {
-    // Only a hand under way is taken up: stepping the turn back with none would lose a turn at every start.
-    if (!c.e.PartidaEnCurso || !c.e.ManoEnCurso) return {FinPartida::SinPartida, Peticion::Ninguna};
-    RetrocederTurno(c.e, c.a);
+    EstadoJuego& e = c.e;
+    if (!e.PartidaEnCurso) return {FinPartida::SinPartida, Peticion::Ninguna};
+    if (!e.ManoEnCurso) {
+        // Left between two hands: the match goes on as it would have when the person pressed Continuar.
+        if (e.NumeroMano < 1) return {FinPartida::SinPartida, Peticion::Ninguna};
+        if (auto r = TrasFinDeMano(c, SeguirTrasMano(c))) return *r;
+        return JugarPartida(c);
+    }
+    // The loop advances the turn first: it steps back once.
+    RetrocederTurno(e, c.a);
     return JugarPartida(c);
 }
 

@@ -8,6 +8,7 @@
 #include "kit/mensajes.h"
 #include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
+#include "settings/guardar_ajustes.h"
 #include "table/arranque_mesa.h"
 #include "table/ritmo_mesa.h"
 #include "table/tutor_mesa.h"
@@ -109,8 +110,7 @@ void Salir(Programa& pr)
         e.RepartoEnCurso = false;
         e.PartidaEnCurso = false;
     }
-    // A settings file that cannot be written is no reason to keep the person here.
-    if (!pr.a.JuegoEnRed) (void)GuardarAjustes(pr.CarpetaDatos, e, pr.a);
+    if (!pr.a.JuegoEnRed) GuardarAjustesAlSalir(pr.CarpetaDatos, e, pr.a);
     std::error_code sinFallo; // a missing file is no error
     std::filesystem::remove(std::filesystem::path(pr.CarpetaDatos) / kFicheroAntesDeRed, sinFallo);
     pr.Mesa->hide();

@@ -23,7 +23,7 @@ FalloLectura AplicarAjustesRecibidos(std::string_view cadena, EstadoJuego& juego
     // The host's view, read whole and checked before anything of it is taken.
     EstadoJuego hj = juego;
     Ajustes ha = datos;
-    if (auto f = LeerSituacion(cadena, hj, ha)) return f;
+    if (auto f = LeerSituacion(cadena, hj, ha, Lectura::Red)) return f;
 
     Ajustes a = datos;
     for (int p = 1; p <= kAsientos; ++p) {
@@ -77,7 +77,7 @@ FalloLectura AplicarManosRecibidas(std::string_view cadena, EstadoJuego& juego)
     if (!PuestoValido(juego.PuestoLocal)) return std::string("este ordenador no tiene puesto en la partida");
     EstadoJuego hj = juego;
     Ajustes ha;
-    if (auto f = LeerSituacion(cadena, hj, ha)) return f;
+    if (auto f = LeerSituacion(cadena, hj, ha, Lectura::Red)) return f;
 
     for (int p = 1; p <= kAsientos; ++p) {
         const auto q = Pos(CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal));

@@ -56,14 +56,13 @@ using S = CampoSituacion;
 
 // A setting of the table, by its code.
 S Ajuste(std::size_t columna, std::size_t ancho, int digitos, std::string nombre, const DefinicionAjuste& d,
-         int asiento = 0, Validez valida = Validez::Libre, int minimo = 0, int maximo = 0)
+         int asiento = 0, Formato forma = Formato::Numero)
 {
-    return Num<Vista>(
-        columna, ancho, digitos, std::move(nombre),
-        [&d, asiento](Vista& v) {
-            return RefCampo{RefAjuste{&v.Datos, &d, asiento}};
-        },
-        valida, minimo, maximo);
+    S campo = Num<Vista>(columna, ancho, digitos, std::move(nombre), [&d, asiento](Vista& v) {
+        return RefCampo{RefAjuste{&v.Datos, &d, asiento}};
+    });
+    campo.Forma = forma;
+    return campo;
 }
 
 int LeerNumero(const RefCampo& r)
@@ -92,11 +91,21 @@ std::vector<S> ConstruirSituacion()
         auto jug = [p, aj](Vista& v) -> AjustesJugador& { return aj(v).Jugador[Pos(p)]; };
         t.push_back(
             Tex<Vista>(b, 9, Indice("NombreJugador", p), [jug](Vista& v) { return &jug(v).NombreJugador; }));
-        t.push_back(Ajuste(b + 9, 3, 3, Indice("NivelJugador", p), ajuste::NivelJugador, p));
-        t.push_back(Ajuste(b + 12, 1, 1, Indice("EstadoJugador", p), ajuste::EstadoJugador, p));
-        t.push_back(Ajuste(b + 13, 1, 1, Indice("FichasJugador", p), ajuste::FichasJugador, p));
-        t.push_back(Ajuste(b + 14, 1, 1, Indice("ControlJugador", p), ajuste::ControlJugador, p));
-        t.push_back(Ajuste(b + 15, 1, 1, Indice("CaracterJugador", p), ajuste::CaracterJugador, p));
+        // Numbers of a player block are taken by their leading number, as every version has read them.
+        struct Numero
+        {
+            std::size_t desplazamiento, ancho;
+            int digitos;
+            const DefinicionAjuste& ajuste;
+        };
+        static const Numero kNumeros[] = {
+            {9, 3, 3, ajuste::NivelJugador},     {12, 1, 1, ajuste::EstadoJugador},
+            {13, 1, 1, ajuste::FichasJugador},   {14, 1, 1, ajuste::ControlJugador},
+            {15, 1, 1, ajuste::CaracterJugador},
+        };
+        for (const Numero& n : kNumeros)
+            t.push_back(Ajuste(b + n.desplazamiento, n.ancho, n.digitos,
+                               Indice(std::string(n.ajuste.Nombre).c_str(), p), n.ajuste, p, Formato::Valor));
         t.push_back(Tex<Vista>(b + 16, 15, Indice("DireccionIP", p),
                                [jug](Vista& v) { return &jug(v).DireccionIP; }));
     }
@@ -134,8 +143,7 @@ std::vector<S> ConstruirSituacion()
     t.push_back(Ajuste(167, 3, 3, "Velocidad", ajuste::Velocidad));
     t.push_back(Fijo<Vista>(170, "0"));
     t.push_back(Num<Vista>(173, 2, 1, "PasoTurno", [ju](Vista& v) { return &ju(v).PasoTurno; }));
-    t.push_back(Ajuste(175, 3, 3, "PuntosPartida", ajuste::PuntosPartida, 0, Validez::Rango,
-                       ajuste::PuntosPartida.Minimo, ajuste::PuntosPartida.Maximo));
+    t.push_back(Ajuste(175, 3, 3, "PuntosPartida", ajuste::PuntosPartida));
     t.push_back(Ajuste(178, 2, 2, "FichasPorJugador", ajuste::FichasPorJugador));
     t.push_back(Num<Vista>(
         182, 2, 2, "FichasMonton", [ju](Vista& v) { return &ju(v).FichasMonton; }, Validez::Rango, 0,
@@ -149,9 +157,9 @@ std::vector<S> ConstruirSituacion()
         190, 1, 1, "SalidaB", [ju](Vista& v) { return &ju(v).SalidaB; }, Validez::Punto));
     t.push_back({kColumnaIdPartida, 4, Formato::Identificador, 0, Validez::Libre, 0, 0, "IdPartida",
                  [ju](Vista& v) { return &ju(v).IdPartida; }});
-    t.push_back(Num<Vista>(
-        kColumnaPuestoLocal, 1, 1, "PuestoLocal", [ju](Vista& v) { return &ju(v).PuestoLocal; },
-        Validez::Rango, 1, 4));
+    // 0: this computer has never played on the network.
+    t.push_back(
+        Num<Vista>(kColumnaPuestoLocal, 1, 1, "PuestoLocal", [ju](Vista& v) { return &ju(v).PuestoLocal; }));
 
     for (int n = 0; n <= 6; ++n)
         t.push_back(Num<Vista>(
@@ -242,16 +250,23 @@ std::vector<CampoMarcador> ConstruirMarcador()
     using R = RegistroMano;
     std::vector<CampoMarcador> t;
     t.push_back(Tex<R>(1, 9, "Sale", [](R& r) { return &r.Sale; }));
-    t.push_back(Num<R>(10, 4, 4, "PuntosPareja1", [](R& r) { return &r.PuntosPareja1; }));
-    t.push_back(Num<R>(14, 3, 3, "DecenasPareja1", [](R& r) { return &r.DecenasPareja1; }));
-    t.push_back(Num<R>(17, 4, 4, "PuntosPareja2", [](R& r) { return &r.PuntosPareja2; }));
-    t.push_back(Num<R>(21, 3, 3, "DecenasPareja2", [](R& r) { return &r.DecenasPareja2; }));
+    // Points and tens as the columns hold them; the sheet adds them up.
+    auto puntos = [](std::size_t columna, std::string nombre, std::function<RefCampo(R&)> valor) {
+        return Num<R>(columna, 4, 4, std::move(nombre), std::move(valor), Validez::Rango, 0, 9999);
+    };
+    auto decenas = [](std::size_t columna, std::string nombre, std::function<RefCampo(R&)> valor) {
+        return Num<R>(columna, 3, 3, std::move(nombre), std::move(valor), Validez::Rango, 0, 999);
+    };
+    t.push_back(puntos(10, "PuntosPareja1", [](R& r) { return &r.PuntosPareja1; }));
+    t.push_back(decenas(14, "DecenasPareja1", [](R& r) { return &r.DecenasPareja1; }));
+    t.push_back(puntos(17, "PuntosPareja2", [](R& r) { return &r.PuntosPareja2; }));
+    t.push_back(decenas(21, "DecenasPareja2", [](R& r) { return &r.DecenasPareja2; }));
     for (int j = 1; j <= kAsientos; ++j) {
         const auto J = Pos(j);
-        t.push_back(Num<R>(24 + 7 * Pos(j - 1), 4, 4, Indice("PuntosJugador", j),
+        t.push_back(puntos(24 + 7 * Pos(j - 1), Indice("PuntosJugador", j),
                            [J](R& r) { return &r.PuntosJugador[J]; }));
-        t.push_back(Num<R>(28 + 7 * Pos(j - 1), 3, 3, Indice("DecenasJugador", j),
-                           [J](R& r) { return &r.DecenasJugador[J]; }));
+        t.push_back(decenas(28 + 7 * Pos(j - 1), Indice("DecenasJugador", j),
+                            [J](R& r) { return &r.DecenasJugador[J]; }));
     }
     return t;
 }
@@ -384,6 +399,29 @@ std::optional<int> LeerEntero(std::string_view texto)
     return negativo ? -valor : valor;
 }
 
+int LeerValor(std::string_view texto)
+{
+    std::string limpio;
+    for (char c : texto)
+        if (c != ' ') limpio += c;
+    std::size_t i = 0;
+    const bool negativo = i < limpio.size() && limpio[i] == '-';
+    if (negativo || (i < limpio.size() && limpio[i] == '+')) ++i;
+    long entero = 0;
+    for (; i < limpio.size() && limpio[i] >= '0' && limpio[i] <= '9' && entero < 100000; ++i)
+        entero = entero * 10 + (limpio[i] - '0');
+    // A fraction rounds half to even, as every conversion of the program does.
+    if (i < limpio.size() && limpio[i] == '.' && i + 1 < limpio.size() && limpio[i + 1] >= '0' &&
+        limpio[i + 1] <= '9') {
+        const int primera = limpio[i + 1] - '0';
+        bool resto = false;
+        for (std::size_t k = i + 2; k < limpio.size() && limpio[k] >= '0' && limpio[k] <= '9'; ++k)
+            resto = resto || limpio[k] != '0';
+        if (primera > 5 || (primera == 5 && (resto || entero % 2 == 1))) ++entero;
+    }
+    return static_cast<int>(negativo ? -entero : entero);
+}
+
 std::string EscribirTexto(std::string_view utf8, std::size_t ancho)
 {
     std::string s = aCp1252(utf8);
@@ -409,6 +447,7 @@ void EscribirCampos(const std::vector<Campo<Registro>>& tabla, Registro& registr
             texto = std::string(c.Fijo);
             break;
         case Formato::Numero:
+        case Formato::Valor:
             texto = EscribirNumero(LeerNumero(c.Valor(registro)), c.Digitos, c.Ancho);
             break;
         case Formato::Bandera:
@@ -429,44 +468,58 @@ void EscribirCampos(const std::vector<Campo<Registro>>& tabla, Registro& registr
 
 template <class Registro>
 std::optional<std::string> LeerCampos(const std::vector<Campo<Registro>>& tabla, Registro& registro,
-                                      std::string_view origen, std::size_t base)
+                                      std::string_view origen, std::size_t base, Lectura lectura)
 {
+    const bool red = lectura == Lectura::Red;
     for (const auto& c : tabla) {
         assert(base + c.Columna - 1 + c.Ancho <= origen.size());
         const std::string_view texto = origen.substr(base + c.Columna - 1, c.Ancho);
-        const std::string donde = "columna " + std::to_string(base + c.Columna) + " (" + c.Nombre + ")";
+        auto donde = [&] { return "columna " + std::to_string(base + c.Columna) + " (" + c.Nombre + ")"; };
         switch (c.Forma) {
         case Formato::Constante:
             break;
         case Formato::Texto: {
-            // The writer never puts control characters in a text: one there means the line was damaged.
-            for (char ch : texto)
-                if (static_cast<unsigned char>(ch) < 0x20)
-                    return donde + ": el texto tiene un carácter de control";
-            std::size_t i = texto.find_first_not_of(' ');
-            std::size_t f = texto.find_last_not_of(' ');
+            std::string bytes(texto);
+            for (char& ch : bytes) {
+                if (static_cast<unsigned char>(ch) >= 0x20) continue;
+                // No writer puts control characters in a text: in a message one means it was damaged.
+                if (red) return donde() + ": el texto tiene un carácter de control";
+                ch = ' ';
+            }
+            const std::size_t i = bytes.find_first_not_of(' ');
+            const std::size_t f = bytes.find_last_not_of(' ');
             *std::get<std::string*>(c.Valor(registro)) =
-                i == std::string_view::npos ? std::string() : desdeCp1252(texto.substr(i, f - i + 1));
+                i == std::string::npos ? std::string() : desdeCp1252(bytes.substr(i, f - i + 1));
             break;
         }
         case Formato::Identificador: {
             const bool digitos = texto.find_first_not_of("0123456789") == std::string_view::npos;
             const bool blanco = texto.find_first_not_of(' ') == std::string_view::npos;
-            if (!digitos && !blanco) return donde + ": " + Mostrable(texto) + " no son cuatro cifras";
-            *std::get<std::string*>(c.Valor(registro)) = std::string(texto);
+            if (red && !digitos && !blanco)
+                return donde() + ": " + Mostrable(texto) + " no son cuatro cifras";
+            *std::get<std::string*>(c.Valor(registro)) = desdeCp1252(texto);
             break;
         }
         case Formato::Bandera: {
-            auto v = LeerEntero(texto);
-            if (!v) return donde + ": " + Mostrable(texto) + " no es un número";
-            *std::get<bool*>(c.Valor(registro)) = *v != 0;
+            const auto v = LeerEntero(texto);
+            if (!v && red) return donde() + ": " + Mostrable(texto) + " no es un número";
+            if (v) *std::get<bool*>(c.Valor(registro)) = *v != 0;
             break;
         }
+        case Formato::Valor:
+            if (!red) {
+                PonerNumero(c.Valor(registro), LeerValor(texto));
+                break;
+            }
+            [[fallthrough]];
         case Formato::Numero: {
-            auto v = LeerEntero(texto);
-            if (!v) return donde + ": " + Mostrable(texto) + " no es un número";
-            if (!EsValido(c.Valida, *v, c.Minimo, c.Maximo))
-                return donde + ": el valor " + std::to_string(*v) + " está fuera de su intervalo";
+            const auto v = LeerEntero(texto);
+            if (!v) {
+                if (red) return donde() + ": " + Mostrable(texto) + " no es un número";
+                break;
+            }
+            if (red && !EsValido(c.Valida, *v, c.Minimo, c.Maximo))
+                return donde() + ": el valor " + std::to_string(*v) + " está fuera de su intervalo";
             PonerNumero(c.Valor(registro), *v);
             break;
         }
@@ -475,14 +528,31 @@ std::optional<std::string> LeerCampos(const std::vector<Campo<Registro>>& tabla,
     return std::nullopt;
 }
 
+template <class Registro>
+std::optional<std::string> ComprobarCampos(const std::vector<Campo<Registro>>& tabla,
+                                           const Registro& registro)
+{
+    // The tables hand out references for both directions; checking only reads through them.
+    Registro& r = const_cast<Registro&>(registro);
+    for (const auto& c : tabla) {
+        if (c.Valida == Validez::Libre || (c.Forma != Formato::Numero && c.Forma != Formato::Valor)) continue;
+        const int v = LeerNumero(c.Valor(r));
+        if (!EsValido(c.Valida, v, c.Minimo, c.Maximo)) return c.Nombre + " vale " + std::to_string(v);
+    }
+    return std::nullopt;
+}
+
 template void EscribirCampos(const std::vector<CampoSituacion>&, VistaEstado&, std::string&, std::size_t);
 template void EscribirCampos(const std::vector<CampoMarcador>&, RegistroMano&, std::string&, std::size_t);
 template void EscribirCampos(const std::vector<CampoJugada>&, RegistroJugada&, std::string&, std::size_t);
 template std::optional<std::string> LeerCampos(const std::vector<CampoSituacion>&, VistaEstado&,
-                                               std::string_view, std::size_t);
+                                               std::string_view, std::size_t, Lectura);
 template std::optional<std::string> LeerCampos(const std::vector<CampoMarcador>&, RegistroMano&,
-                                               std::string_view, std::size_t);
+                                               std::string_view, std::size_t, Lectura);
 template std::optional<std::string> LeerCampos(const std::vector<CampoJugada>&, RegistroJugada&,
-                                               std::string_view, std::size_t);
+                                               std::string_view, std::size_t, Lectura);
+template std::optional<std::string> ComprobarCampos(const std::vector<CampoSituacion>&, const VistaEstado&);
+template std::optional<std::string> ComprobarCampos(const std::vector<CampoMarcador>&, const RegistroMano&);
+template std::optional<std::string> ComprobarCampos(const std::vector<CampoJugada>&, const RegistroJugada&);
 
 } // namespace zp
