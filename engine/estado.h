@@ -217,12 +217,9 @@ struct EstadoJuego
     bool GrabadoraActiva = false;
     Entero PosicionGrabadora = 0;
 
-    // Network: this computer's seat in the host's numbering, the match code, the receive queue.
+    // Network: this computer's seat in the host's numbering and the match code.
     Entero PuestoLocal = 4;
     std::string IdPartida = "0000";
-    bool EsperandoRed = false;
-    std::string ColaRed;
-    std::string CadenaSituacionRed;
 
     // Carrying out a move and the recorder.
     bool EleccionTurno = false;    // the chooser weighed two or more playable tiles (the record's Eleccion)

@@ -133,10 +133,9 @@ bool MueveRemoto(const EstadoJuego& e, const Ajustes& a)
 Paso EsperarJugadaRemota(Contexto& c)
 {
     EstadoJuego& e = c.e;
-    e.EsperandoRed = true;
     std::optional<JugadaRecibida> jugada;
     const Espera espera = c.red.EsperarRed([&] {
-        jugada = TomarJugadaDeCola(e.ColaRed, e, c.a);
+        jugada = TomarJugadaDeCola(c.red.ColaRed(), e, c.a);
         if (e.RedibujoPendiente) {
             c.mesa.DibujarBotonContinuar(1);
             c.mesa.ParpadearMano(e.JugadorTurno);
@@ -145,7 +144,6 @@ Paso EsperarJugadaRemota(Contexto& c)
         if (e.TipoEspera == 2) c.mesa.DibujarEsperandoJugada();
         return jugada.has_value();
     });
-    e.EsperandoRed = false;
     if (espera == Espera::Abandonada || !jugada) return Paso::Abandono;
     e.FichaA = jugada->FichaA;
     e.FichaB = jugada->FichaB;
