@@ -328,12 +328,7 @@ FinMano TerminarMano(Contexto& c)
     CierreMano k;
     k.Domino = mover >= 1 && mover <= kAsientos && e.FichasEnMano[I(mover)] == 0;
     if (k.Domino) c.mesa.MostrarSenalDomino(mover);
-    for (std::size_t p = 1; p <= kAsientos; ++p) {
-        const VistaFichas fichas = a.Jugador[p].FichasJugador;
-        a.Jugador[p].FichasJugador = VistaFichas::Visibles;
-        c.mesa.DibujarMano(static_cast<Entero>(p));
-        a.Jugador[p].FichasJugador = fichas;
-    }
+    for (Entero p = 1; p <= kAsientos; ++p) c.mesa.DibujarMano(p, true);
     k.Pips = ContarPips(e);
     for (std::size_t p = 0; p <= kAsientos; ++p) e.PuntosEnMano[p] = static_cast<float>(k.Pips[p]);
     e.GanadorMano = 0;

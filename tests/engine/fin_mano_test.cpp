@@ -159,6 +159,12 @@ TEST(FinMano, un_domino_anota_los_puntos_y_decenas_de_todas_las_manos_o_de_la_pa
         EXPECT_NE(
             std::find(b.diario.begin(), b.diario.end(), "MostrarSenalDomino " + std::to_string(k.mover)),
             b.diario.end());
+        // Every hand shown face up, the players' settings left as they were.
+        for (int p = 1; p <= 4; ++p) {
+            const std::string vista = "DibujarMano " + std::to_string(p) + " descubierta";
+            EXPECT_NE(std::find(b.diario.begin(), b.diario.end(), vista), b.diario.end()) << vista;
+        }
+        EXPECT_EQ(b.a.Jugador[1].FichasJugador, VistaFichas::Ocultas);
         EXPECT_EQ(b.e.NumeroMano, 4); // the next hand is dealt
     }
 }
