@@ -81,7 +81,7 @@ EstadisticasMano CalcularEstadisticas(const EstadoJuego& e, const Ajustes& a)
 {
     EstadisticasMano s;
     // The first hand's opening tile under "Sale el Seis Doble" was forced: it shows nothing.
-    const bool salidaForzada = e.NumeroMano == 1 && a.PrimeraMano == 1;
+    const bool salidaForzada = e.NumeroMano == 1 && a.PrimeraMano == Apertura::SeisDoble;
     const int hechas = std::min<int>(e.NumeroJugada - 1, static_cast<int>(e.Jugadas.size()) - 1);
     for (const Entero p : AsientosDesdeSalida(e, a)) {
         FilaEstadisticas& f = s.Filas.emplace_back();

@@ -2,6 +2,7 @@
 // The statistics of the hand in progress, worked out afresh from its move list and the hands: what each
 // player laid, the numbers each one cut, showed or could not answer, what the table has seen of each
 // number, the state of every tile, and the tiles still out that fit the open ends.
+#include "engine/ajustes.h"
 #include "engine/estado.h"
 
 #include <array>

@@ -77,7 +77,7 @@ std::string Puestas(const EstadisticasMano& s)
 
 // Primera mano por parejas, sale el seis doble el asiento 2: el 6-6 no dice nada, un doble tardío tampoco, el
 // asiento 4 roba y pasa con 3 y 6 abiertos. Extremos 3 y 5; le toca al 3.
-Mano Parejas(Entero primeraMano)
+Mano Parejas(Apertura primeraMano)
 {
     Mano m;
     m.a.PrimeraMano = primeraMano;
@@ -104,8 +104,8 @@ Mano Parejas(Entero primeraMano)
 Mano Individual()
 {
     Mano m;
-    m.a.ModoJuego = 2;
-    m.a.Jugador[3].EstadoJugador = 2;
+    m.a.ModoJuego = Modalidad::Individual;
+    m.a.Jugador[3].EstadoJugador = EstadoAsiento::Desactivado;
     m.a.NumeroJugadores = 3;
     m.e.PasoTurno = -1;
     m.e.NumeroMano = 2;
@@ -140,7 +140,7 @@ TEST(EstadisticasMano, cifras_de_manos_preparadas)
     };
     const Caso casos[] = {
         {"parejas, primera mano con el seis doble",
-         [] { return Parejas(1); },
+         [] { return Parejas(Apertura::SeisDoble); },
          {"2:66 65|0000001|0000010|0000000", "3:63|0000001|0001000|0000000", "4:|0000000|0000000|0001001",
           "1:33|0000000|0000000|0000000"},
          "0002013",
@@ -149,7 +149,7 @@ TEST(EstadisticasMano, cifras_de_manos_preparadas)
          "33 63 65 66",
          {"30 31* 32 34 35", "50 51 52 53 54* 55"}},
         {"parejas, primera mano por sorteo: el doble de salida enseña su número",
-         [] { return Parejas(2); },
+         [] { return Parejas(Apertura::Sorteo); },
          {"2:66 65|0000001|0000011|0000000", "3:63|0000001|0001000|0000000", "4:|0000000|0000000|0001001",
           "1:33|0000000|0000000|0000000"},
          "0002013",
@@ -167,7 +167,7 @@ TEST(EstadisticasMano, cifras_de_manos_preparadas)
          {"00 01 02* 04 05 06", "20* 21 23 24 26"}},
         {"sin jugadas aún",
          [] {
-             Mano m = Parejas(1);
+             Mano m = Parejas(Apertura::SeisDoble);
              m.e.NumeroJugada = 1;
              return m;
          },
@@ -180,7 +180,7 @@ TEST(EstadisticasMano, cifras_de_manos_preparadas)
          {}},
         {"los dos extremos al mismo número: una sola lista",
          [] {
-             Mano m = Parejas(1);
+             Mano m = Parejas(Apertura::SeisDoble);
              m.e.Linea.Extremos = {0, 3, 3};
              return m;
          },
@@ -226,10 +226,10 @@ TEST(EstadisticasMano, el_recorrido_de_asientos_acaba_aunque_quien_salio_no_jueg
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         Mano m = Individual();
-        m.a.Jugador[3].EstadoJugador = 1;
+        m.a.Jugador[3].EstadoJugador = EstadoAsiento::Activado;
         m.e.PasoTurno = 1;
         m.e.JugadorSalida = c.salida;
-        for (Entero p : c.fuera) m.a.Jugador[std::size_t(p)].EstadoJugador = 2;
+        for (Entero p : c.fuera) m.a.Jugador[std::size_t(p)].EstadoJugador = EstadoAsiento::Desactivado;
         std::vector<Entero> filas;
         for (const FilaEstadisticas& f : CalcularEstadisticas(m.e, m.a).Filas) filas.push_back(f.Asiento);
         EXPECT_EQ(filas, c.filas);

@@ -37,8 +37,8 @@ ManoSembrada Sembrar(const std::vector<Entero>& asientos, int fichas, int largo,
     ManoSembrada m;
     EstadoJuego& e = m.e;
     Ajustes& a = m.a;
-    for (Entero p = 1; p <= 4; ++p) a.Jugador[std::size_t(p)].EstadoJugador = 2;
-    for (Entero p : asientos) a.Jugador[std::size_t(p)].EstadoJugador = 1;
+    for (Entero p = 1; p <= 4; ++p) a.Jugador[std::size_t(p)].EstadoJugador = EstadoAsiento::Desactivado;
+    for (Entero p : asientos) a.Jugador[std::size_t(p)].EstadoJugador = EstadoAsiento::Activado;
     for (int p = 1; p <= 4; ++p)
         a.Jugador[std::size_t(p)].NombreJugador = std::string("Jugador") + char('0' + p);
     a.NumeroJugadores = Entero(asientos.size());

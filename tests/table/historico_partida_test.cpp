@@ -81,7 +81,7 @@ TEST(HistoricoDePartida, una_partida_acabada_en_la_mesa_sale_la_primera_del_hist
     // Four automatic players, no pause between moves, and the first hand ends the match.
     zp::Ajustes& reglas = programa->a;
     reglas.PausaEntreJugadas = false;
-    reglas.Jugador[4].ControlJugador = 2;
+    reglas.Jugador[4].ControlJugador = zp::Control::Automatico;
     reglas.PuntosPartida = 1;
 
     auto pulsar = [&](int i) {
