@@ -118,11 +118,14 @@ TEST_F(Historico, la_mano_aparece_solo_sobre_una_esquina_que_pasa_pagina)
         SCOPED_TRACE(testing::Message() << c.partidas << " " << c.donde.x());
         Escribir(c.partidas);
         historic h(Carpeta());
+        h.show(); // the pointer moves over a window on the screen
+        QTest::mouseMove(h.Pic_Carpeta, QPoint(200, 100));
         QTest::mouseMove(h.Pic_Carpeta, c.donde);
         EXPECT_EQ(zp::CursorDe(h.Pic_Carpeta) == QStringLiteral("manoindice"), c.mano);
     }
     // Turned forward, the corner under the pointer has nothing more to show.
     historic h(Carpeta());
+    h.show();
     QTest::mouseMove(h.Pic_Carpeta, kAdelante);
     Pulsar(h, kAdelante);
     EXPECT_EQ(zp::PunteroDe(h.Pic_Carpeta), zp::kPunteroNormal);
