@@ -34,4 +34,18 @@ std::optional<EntradaCola> ColaRed::Tomar(int codigo, const std::function<bool(c
     return std::nullopt;
 }
 
+std::vector<EntradaCola> ColaRed::Extraer(const std::function<bool(const EntradaCola&)>& cual)
+{
+    std::vector<EntradaCola> fuera;
+    std::deque<EntradaCola> quedan;
+    for (EntradaCola& e : entradas_) {
+        if (cual(e))
+            fuera.push_back(std::move(e));
+        else
+            quedan.push_back(std::move(e));
+    }
+    entradas_.swap(quedan);
+    return fuera;
+}
+
 } // namespace zp

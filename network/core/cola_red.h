@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zp {
 
@@ -39,6 +40,9 @@ public:
     // refuses (a wrong sender, a stale move). Gives the first one it accepts, taken off the queue; nothing
     // when the queue runs out first.
     std::optional<EntradaCola> Tomar(int codigo, const std::function<bool(const EntradaCola&)>& vale);
+
+    // Every entry `cual` picks, taken off the queue in order; the others stay as they were.
+    std::vector<EntradaCola> Extraer(const std::function<bool(const EntradaCola&)>& cual);
 
 private:
     std::deque<EntradaCola> entradas_;
