@@ -100,7 +100,8 @@ Entero ConexionRed::PuestoParaDireccion(const QString& direccion) const
     for (std::size_t i = 1; i <= 3; ++i) {
         const AjustesJugador& j = datos_.Jugador[i];
         if (QString::fromStdString(j.DireccionIP).trimmed().compare(direccion, Qt::CaseInsensitive) == 0 &&
-            j.EstadoJugador == 1 && j.ControlJugador == 3 && !j.Conectado)
+            j.EstadoJugador == EstadoAsiento::Activado && j.ControlJugador == Control::Remoto &&
+            !j.Conectado)
             return static_cast<Entero>(i);
     }
     return 0;
@@ -226,7 +227,7 @@ void ConexionRed::PasarAlMotor()
     // The engine still reads its messages from two strings of the game state: what it may take is put there.
     if (juego_.CadenaSituacionRed.empty())
         if (auto r = TomarReparto(Estado, juego_.NumeroMano)) juego_.CadenaSituacionRed = std::move(*r);
-    const bool administrador = datos_.ModoRed == 1;
+    const bool administrador = datos_.ModoRed == PapelRed::Administrador;
     const auto delMotor = [](const EntradaCola& x) {
         return x.Codigo == codigo_red::Salida || x.Codigo == codigo_red::CincoDobles ||
                x.Codigo == codigo_red::Jugada;

@@ -101,13 +101,7 @@ bool SocketControl::listen(quint16 port)
     errorSeen_ = true;
     const int number = socketErrorNumber(server_->serverError());
     const QString description = server_->errorString();
-    const unsigned epoch = epoch_;
-    QMetaObject::invokeMethod(
-        this,
-        [this, epoch, number, description] {
-            if (epoch == epoch_) emit errorOccurred(number, description);
-        },
-        Qt::QueuedConnection);
+    postEvent([this, number, description] { emit errorOccurred(number, description); });
     return false;
 }
 
@@ -221,13 +215,20 @@ void SocketControl::adopt(QTcpSocket* socket)
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     }
     // What came before the socket was ours, or a close that came meanwhile, is announced as usual.
+    postEvent([this] {
+        if (!socket_) return;
+        if (socket_->bytesAvailable() > 0) onReadyRead();
+        if (wasConnected_ && socket_->state() == QAbstractSocket::UnconnectedState) onDisconnected();
+    });
+}
+
+void SocketControl::postEvent(std::function<void()> event)
+{
     const unsigned epoch = epoch_;
     QMetaObject::invokeMethod(
         this,
-        [this, epoch] {
-            if (epoch != epoch_ || !socket_) return;
-            if (socket_->bytesAvailable() > 0) onReadyRead();
-            if (wasConnected_ && socket_->state() == QAbstractSocket::UnconnectedState) onDisconnected();
+        [this, epoch, event = std::move(event)] {
+            if (epoch == epoch_) event();
         },
         Qt::QueuedConnection);
 }
@@ -246,13 +247,7 @@ void SocketControl::onDisconnected()
     if (peerClosed_) return;
     peerClosed_ = true;
     // Queued: the break may be found inside a write or a close of ours.
-    const unsigned epoch = epoch_;
-    QMetaObject::invokeMethod(
-        this,
-        [this, epoch] {
-            if (epoch == epoch_) emit closed();
-        },
-        Qt::QueuedConnection);
+    postEvent([this] { emit closed(); });
 }
 
 void SocketControl::onSocketError()
@@ -268,13 +263,7 @@ void SocketControl::onSocketError()
     errorSeen_ = true;
     const int number = socketErrorNumber(error);
     const QString description = socket_->errorString();
-    const unsigned epoch = epoch_;
-    QMetaObject::invokeMethod(
-        this,
-        [this, epoch, number, description] {
-            if (epoch == epoch_) emit errorOccurred(number, description);
-        },
-        Qt::QueuedConnection);
+    postEvent([this, number, description] { emit errorOccurred(number, description); });
 }
 
 void SocketControl::onNewConnection()

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -79,6 +80,8 @@ signals:
     void errorOccurred(int number, const QString& description);
 
 private:
+    // Runs `event` from the event loop, unless this socket was closed or reused meanwhile.
+    void postEvent(std::function<void()> event);
     void adopt(QTcpSocket* socket);
     void release();
     void onReadyRead();

@@ -49,7 +49,7 @@ ProtocoloRed::ProtocoloRed(EstadoRed& red, EstadoJuego& juego, Ajustes& datos, E
 
 bool ProtocoloRed::EsAdministrador() const
 {
-    return datos_.ModoRed == 1;
+    return datos_.ModoRed == PapelRed::Administrador;
 }
 
 void ProtocoloRed::OlvidarTrama(int socket)
@@ -160,7 +160,7 @@ bool ProtocoloRed::RepartoValido(const std::string& cadena) const
     if (!LeerManoDeReparto(cadena)) return false;
     EstadoJuego hj = juego_;
     Ajustes ha = datos_;
-    if (LeerSituacion(cadena, hj, ha)) return false;
+    if (LeerSituacion(cadena, hj, ha, Lectura::Red)) return false;
     return FichasCoherentes(hj);
 }
 

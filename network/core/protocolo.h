@@ -3,7 +3,7 @@
 // at once (a state, a deal, a chat line, a handshake answer, a new game) or queued for the wait that takes
 // it; what leaves goes to the host or to the host's clients by the relaying rules. No sockets here: they are
 // reached through `Enlaces`, so the same rules run over Qt's sockets and in tests.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "network/core/estado_red.h"
 #include "network/core/trama.h"
 

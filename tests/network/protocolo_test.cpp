@@ -31,7 +31,7 @@ struct Extremo
     {
         PonerAjustesPorDefecto(juego, datos);
         datos.JuegoEnRed = true;
-        datos.ModoRed = administrador ? 1 : 2;
+        datos.ModoRed = administrador ? PapelRed::Administrador : PapelRed::Cliente;
         juego.PuestoLocal = administrador ? 4 : 2;
     }
     Avisos Recibir(std::string_view bytes, int socket = 0) { return protocolo.Recibir(socket, bytes); }
@@ -110,7 +110,7 @@ TEST(ProtocoloRed, un_estado_y_un_reparto_seguidos_se_aplican_y_guardan_en_cualq
         // The host's seat 2 is seat 4 here, the host's own seat 4 is seat 2.
         EXPECT_EQ(cliente.datos.Jugador[4].NombreJugador, "Nom2");
         EXPECT_EQ(cliente.datos.Jugador[2].NombreJugador, "Nom4");
-        EXPECT_EQ(cliente.datos.Jugador[2].ControlJugador, 3);
+        EXPECT_EQ(cliente.datos.Jugador[2].ControlJugador, Control::Remoto);
         ASSERT_EQ(cliente.red.Repartos.size(), 1u);
         EXPECT_EQ(cliente.red.Repartos.front(), reparto);
         EXPECT_TRUE(cliente.red.Cola.Vacia());

@@ -1,35 +1,22 @@
 // Nuestro administrador y nuestro cliente frente a un ordenador escrito solo a partir del protocolo, con
 // sockets de Qt sin más: los bytes que salen, los puestos por dirección, el reenvío y lo que se deja para
 // después de atender la llegada.
+#include "common/espera_acotada.h"
 #include "network/conexion_red.h"
 #include "network/core/mensajes.h"
 #include "platform/socket_control.h"
-#include "platform/wait.h"
 #include "settings/core/fichero_estado.h"
 
 #include <QCoreApplication>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace zp {
 namespace {
 
-bool Esperar(const std::function<bool()>& condicion)
-{
-    WaitOptions o;
-    o.belongsToMatch = false;
-    o.tickMs = 10;
-    QTimer limite; // only a broken connection gets here: the test fails instead of hanging
-    bool vencido = false;
-    limite.setSingleShot(true);
-    QObject::connect(&limite, &QTimer::timeout, [&] { vencido = true; });
-    limite.start(30000);
-    waitUntil([&] { return vencido || condicion(); }, o);
-    return !vencido;
-}
+using prueba::EsperarA;
 
 // A peer that knows nothing but the bytes: what it received so far.
 struct Ajeno
@@ -55,7 +42,7 @@ struct Lado
     {
         PonerAjustesPorDefecto(juego, datos);
         datos.JuegoEnRed = true;
-        datos.ModoRed = administrador ? 1 : 2;
+        datos.ModoRed = administrador ? PapelRed::Administrador : PapelRed::Cliente;
         red.Puerto = 0;
     }
     EstadoJuego juego;
@@ -67,7 +54,7 @@ TEST(ConexionRed, los_clientes_ajenos_se_sientan_por_direccion_y_reciben_los_men
 {
     Lado h(true);
     for (std::size_t p : {1, 3}) {
-        h.datos.Jugador[p].ControlJugador = 3;
+        h.datos.Jugador[p].ControlJugador = Control::Remoto;
         h.datos.Jugador[p].DireccionIP = "127.0.0.1";
     }
     std::vector<QString> rechazados;
@@ -79,30 +66,30 @@ TEST(ConexionRed, los_clientes_ajenos_se_sientan_por_direccion_y_reciben_los_men
 
     // Seats 1 and 3 expect this address: the first caller gets seat 1, the second seat 3.
     Ajeno uno(puerto);
-    ASSERT_TRUE(Esperar([&] { return uno.recibido.size() >= 8; }));
+    ASSERT_TRUE(EsperarA([&] { return uno.recibido.size() >= 8; }));
     EXPECT_EQ(uno.recibido, "ZRP33031");
     Ajeno tres(puerto);
-    ASSERT_TRUE(Esperar([&] { return tres.recibido.size() >= 8; }));
+    ASSERT_TRUE(EsperarA([&] { return tres.recibido.size() >= 8; }));
     EXPECT_EQ(tres.recibido, "ZRP33033");
     EXPECT_TRUE(h.datos.Jugador[1].Conectado && h.datos.Jugador[3].Conectado);
 
     // No seat is left for a third: it is turned away, not left waiting.
     Ajeno otro(puerto);
-    ASSERT_TRUE(Esperar([&] { return otro.socket.state() == QAbstractSocket::UnconnectedState; }));
-    ASSERT_TRUE(Esperar([&] { return !rechazados.empty(); }));
+    ASSERT_TRUE(EsperarA([&] { return otro.socket.state() == QAbstractSocket::UnconnectedState; }));
+    ASSERT_TRUE(EsperarA([&] { return !rechazados.empty(); }));
     EXPECT_EQ(rechazados, std::vector<QString>{"127.0.0.1"});
     EXPECT_TRUE(otro.recibido.empty());
 
     // A game code in two pieces, and a chat line that comes back to both clients.
     tres.Enviar("ZRP33040000");
     tres.Enviar("000000");
-    ASSERT_TRUE(Esperar([&] { return h.red.Estado.ClientesRespondidos() == 1; }));
+    ASSERT_TRUE(EsperarA([&] { return h.red.Estado.ClientesRespondidos() == 1; }));
     std::string chat = "Ana      21:07Hola, \xBFqu\xE9 tal?"; // one byte per character, as on the wire
     chat.resize(kLargoChat, ' ');
     uno.recibido.clear();
     tres.recibido.clear();
     uno.Enviar("ZRP3320" + chat);
-    ASSERT_TRUE(Esperar([&] { return uno.recibido.size() >= 221 && tres.recibido.size() >= 221; }));
+    ASSERT_TRUE(EsperarA([&] { return uno.recibido.size() >= 221 && tres.recibido.size() >= 221; }));
     EXPECT_EQ(uno.recibido, "ZRP3320" + chat);
     EXPECT_EQ(tres.recibido, "ZRP3320" + chat);
     EXPECT_EQ(h.red.Estado.MensajesChat[1], chat);
@@ -112,12 +99,12 @@ TEST(ConexionRed, los_clientes_ajenos_se_sientan_por_direccion_y_reciben_los_men
     tres.recibido.clear();
     h.red.EnviarAClientes("ZRP330601661", 3);
     h.red.EnviarATodosRed("ZRP330702652");
-    ASSERT_TRUE(Esperar([&] { return uno.recibido.size() >= 24 && tres.recibido.size() >= 12; }));
+    ASSERT_TRUE(EsperarA([&] { return uno.recibido.size() >= 24 && tres.recibido.size() >= 12; }));
     EXPECT_EQ(uno.recibido, "ZRP330601661ZRP330702652");
     EXPECT_EQ(tres.recibido, "ZRP330702652");
 
     tres.socket.disconnectFromHost();
-    ASSERT_TRUE(Esperar([&] { return !desconectados.empty(); }));
+    ASSERT_TRUE(EsperarA([&] { return !desconectados.empty(); }));
     EXPECT_EQ(desconectados, std::vector<Entero>{3});
     EXPECT_FALSE(h.datos.Jugador[3].Conectado);
     EXPECT_TRUE(h.datos.Jugador[1].Conectado);
@@ -134,14 +121,14 @@ TEST(ConexionRed, una_partida_nueva_del_administrador_se_pide_una_vez_y_despues_
     int pedidas = 0, pedidasAlLlegar = -1;
     c.red.AlPedirNuevaPartida = [&] { ++pedidas; };
     c.red.Conectar();
-    ASSERT_TRUE(Esperar([&] { return ajeno.hasPendingConnections(); }));
+    ASSERT_TRUE(EsperarA([&] { return ajeno.hasPendingConnections(); }));
     std::unique_ptr<QTcpSocket> socket(ajeno.nextPendingConnection());
     // Runs right after the network's own handler of the same arrival.
     QObject::connect(c.red.WSCliente, &SocketControl::dataArrival, [&] { pedidasAlLlegar = pedidas; });
 
     socket->write("ZRP33032ZRP3308ZRP3308ZRP33021");
     socket->flush();
-    ASSERT_TRUE(Esperar([&] { return pedidas > 0; }));
+    ASSERT_TRUE(EsperarA([&] { return pedidas > 0; }));
     EXPECT_EQ(pedidasAlLlegar, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(pedidas, 1);

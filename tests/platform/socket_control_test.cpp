@@ -1,28 +1,15 @@
 // El control de sockets por la interfaz local: una petición de conexión tomada por otro control, lo enviado
 // llega entero y en orden, el cierre del otro lado se avisa una vez, y nadie escuchando da el error 10061.
+#include "common/espera_acotada.h"
 #include "platform/socket_control.h"
-#include "platform/wait.h"
 
 #include <QSignalSpy>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace zp {
 namespace {
 
-bool Esperar(const std::function<bool()>& condicion)
-{
-    WaitOptions o;
-    o.belongsToMatch = false;
-    o.tickMs = 20;
-    QTimer limite; // only a broken socket gets here: the test fails instead of hanging
-    bool vencido = false;
-    limite.setSingleShot(true);
-    QObject::connect(&limite, &QTimer::timeout, [&] { vencido = true; });
-    limite.start(30000);
-    waitUntil([&] { return vencido || condicion(); }, o);
-    return !vencido;
-}
+using prueba::EsperarA;
 
 TEST(ControlSocket, una_peticion_aceptada_por_otro_control_lleva_los_datos_enteros_y_avisa_el_cierre)
 {
@@ -32,7 +19,7 @@ TEST(ControlSocket, una_peticion_aceptada_por_otro_control_lleva_los_datos_enter
     int peticion = 0;
     QObject::connect(&escucha, &SocketControl::connectionRequest, [&](int id) { peticion = id; });
     cliente.connectTo("127.0.0.1", escucha.localPort());
-    ASSERT_TRUE(Esperar([&] { return peticion != 0 && cliente.state() == SocketControl::Connected; }));
+    ASSERT_TRUE(EsperarA([&] { return peticion != 0 && cliente.state() == SocketControl::Connected; }));
     EXPECT_EQ(escucha.requestAddress(peticion), "127.0.0.1");
     ASSERT_TRUE(servidor.accept(escucha, peticion));
     servidor.setTag(2);
@@ -44,13 +31,13 @@ TEST(ControlSocket, una_peticion_aceptada_por_otro_control_lleva_los_datos_enter
     EXPECT_TRUE(servidor.sendData(enviado));
     std::string recibido;
     QObject::connect(&cliente, &SocketControl::dataArrival, [&] { recibido += cliente.getData(); });
-    ASSERT_TRUE(Esperar([&] { return recibido.size() >= enviado.size(); }));
+    ASSERT_TRUE(EsperarA([&] { return recibido.size() >= enviado.size(); }));
     EXPECT_EQ(recibido, enviado);
 
     QSignalSpy cierres(&servidor, &SocketControl::closed);
     cliente.close();
     EXPECT_EQ(cliente.state(), SocketControl::Closed);
-    ASSERT_TRUE(Esperar([&] { return cierres.count() > 0; }));
+    ASSERT_TRUE(EsperarA([&] { return cierres.count() > 0; }));
     EXPECT_EQ(servidor.state(), SocketControl::Closing);
     EXPECT_FALSE(servidor.sendData("ZRP3308"));
     servidor.close();
@@ -71,7 +58,7 @@ TEST(ControlSocket, sin_nadie_escuchando_la_conexion_da_el_error_10061)
     int numero = 0;
     QObject::connect(&cliente, &SocketControl::errorOccurred, [&](int n, const QString&) { numero = n; });
     cliente.connectTo("127.0.0.1", puerto);
-    ASSERT_TRUE(Esperar([&] { return numero != 0; }));
+    ASSERT_TRUE(EsperarA([&] { return numero != 0; }));
     EXPECT_EQ(numero, SocketControl::kErrorConnectionRefused);
     EXPECT_EQ(cliente.state(), SocketControl::Error);
 }

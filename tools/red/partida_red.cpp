@@ -161,11 +161,11 @@ int main(int argc, char** argv)
     a.PausaEntreJugadas = false;
     a.JuegoEnRed = true;
     a.PuntosPartida = static_cast<Entero>(o.puntos);
-    a.ModoJuego = static_cast<Entero>(o.modo);
-    a.ModoRed = o.administrador ? 1 : 2;
+    a.ModoJuego = static_cast<Modalidad>(o.modo);
+    a.ModoRed = o.administrador ? PapelRed::Administrador : PapelRed::Cliente;
     for (std::size_t p = 1; p <= 4; ++p) {
         const bool remoto = o.administrador && static_cast<int>(p) <= o.clientes;
-        a.Jugador[p].ControlJugador = remoto ? 3 : 2;
+        a.Jugador[p].ControlJugador = remoto ? Control::Remoto : Control::Automatico;
         a.Jugador[p].DireccionIP = remoto ? kLoopback : "";
     }
     if (o.cliente) a.Jugador[4].DireccionIP = kLoopback;
