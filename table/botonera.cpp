@@ -6,6 +6,7 @@
 #include "kit/ayuda.h"
 #include "kit/cursores.h"
 #include "kit/mensajes.h"
+#include "scores/estadis.h"
 #include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
 #include "settings/guardar_ajustes.h"
@@ -177,7 +178,7 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
         Tutor(pr);
         break;
     case kMarcador:
-        MostrarMarcador(pr.e, pr.a, pr.Mesa.get());
+        MostrarMarcador(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
         break;
     case kAyuda:
         MostrarAyuda(0); // the contents
@@ -185,8 +186,11 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
     case kSalir:
         Salir(pr);
         break;
+    case kEstadisticas:
+        MostrarEstadisticas(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
+        break;
     default:
-        // Settings, rules, statistics and chat open windows of their own.
+        // Settings, rules and chat open windows of their own.
         break;
     }
 }
