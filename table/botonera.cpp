@@ -8,6 +8,7 @@
 #include "kit/mensajes.h"
 #include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
+#include "settings/normas.h"
 #include "table/arranque_mesa.h"
 #include "table/ritmo_mesa.h"
 #include "table/tutor_mesa.h"
@@ -175,6 +176,9 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
     case kTutor:
         Tutor(pr);
         break;
+    case kNormas:
+        if (MostrarNormas(*pr.Ctx, pr.Mesa.get())) PedirAlPrograma(pr, Peticion::NuevaPartida);
+        break;
     case kMarcador:
         MostrarMarcador(pr.e, pr.a, pr.Mesa.get());
         break;
@@ -185,7 +189,7 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
         Salir(pr);
         break;
     default:
-        // Settings, rules, statistics and chat open windows of their own.
+        // Settings, statistics and chat open windows of their own.
         break;
     }
 }
