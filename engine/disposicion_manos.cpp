@@ -24,11 +24,12 @@ ResultadoDisposicion CalcularDisposicionManos(const EstadoJuego& e, const Ajuste
     for (int p = 1; p <= 4; ++p) {
         const auto i = static_cast<std::size_t>(p);
         const int n = e.HuecosMano[i];
-        const bool oculta = a.Jugador[i].FichasJugador == 1;
+        const bool oculta = a.Jugador[i].FichasJugador == VistaFichas::Ocultas;
         bool holgada = oculta && n * kPasoOculta < sitio[p];
         if (p == 4 && a.NumeroJugadores == 4) holgada = true;
         if (e.RepartoEnCurso) holgada = false;
-        int paso = (p == 4 && a.Jugador[4].FichasJugador == 2) ? kPasoGrande : kPasoOculta;
+        int paso =
+            (p == 4 && a.Jugador[4].FichasJugador == VistaFichas::Visibles) ? kPasoGrande : kPasoOculta;
         if (!holgada && n * kPasoOculta > sitio[p]) {
             const int base = (p == 1 || p == 3) ? 21 : 20; // the small tile along the strip
             paso = base + (sitio[p] - n * base) / n;       // non-negative here, so / is Int()
@@ -61,7 +62,7 @@ void CalcularDisposicionManos(Contexto& c)
     for (std::size_t p = 1; p <= 4; ++p) c.e.ManoHolgada[p] = r.ManoHolgada[p];
     if (r.OcultarLista) {
         c.mesa.OcultarListaJugadas();
-        c.a.ListaJugadas = 2;
+        c.a.ListaJugadas = VistaLista::AlConectarGrabadora;
     }
 }
 
@@ -72,11 +73,11 @@ std::optional<PuntoMesa> CalcularPosicionFichaMano(const EstadoJuego& e, const A
     const auto paso = [&](int s) { return (n - 1) * d.SeparacionFichas[static_cast<std::size_t>(s)]; };
     switch (p) {
     case 1:
-        return PuntoMesa{static_cast<Entero>(a.Jugador[1].FichasJugador == 2 ? 0 : 23),
+        return PuntoMesa{static_cast<Entero>(a.Jugador[1].FichasJugador == VistaFichas::Visibles ? 0 : 23),
                          static_cast<Entero>(d.InicioMano[1] + paso(1))};
     case 2:
         return PuntoMesa{static_cast<Entero>(d.InicioMano[2] + paso(2)),
-                         static_cast<Entero>(a.Jugador[2].FichasJugador == 2 ? 0 : 23)};
+                         static_cast<Entero>(a.Jugador[2].FichasJugador == VistaFichas::Visibles ? 0 : 23)};
     case 3:
         return PuntoMesa{static_cast<Entero>(pantalla.AnchoMesa - 39),
                          static_cast<Entero>(d.InicioMano[3] + paso(3))};

@@ -39,13 +39,13 @@ void PesarFicha(Contexto& c, Entero n, const RegistroJugada& r, int d)
     if (n == 1) {
         SumarPeso(e, p, r.PuntoUnido, 4 * d);
         SumarPeso(e, p, r.PuntoAbierto, 4 * d);
-        if (!(e.NumeroMano == 1 && c.a.PrimeraMano == 1)) {
+        if (!(e.NumeroMano == 1 && c.a.PrimeraMano == Apertura::SeisDoble)) {
             SumarPeso(e, p, r.PuntoUnido, 3 * d);
             SumarPeso(e, p, r.PuntoAbierto, 3 * d);
         }
         return;
     }
-    if (c.a.ModoJuego == 1 && n == 3) {
+    if (EnParejas(c.a) && n == 3) {
         const RegistroJugada& r1 = e.Jugadas[1];
         const RegistroJugada& r2 = e.Jugadas[2];
         if (r1.PuntoUnido == r1.PuntoAbierto && r2.Extremo != kExtremoPasa && r.PuntoUnido == r1.PuntoUnido)
@@ -237,7 +237,7 @@ FalloJugada IrAlFinalGrabadora(Contexto& c)
     while (e.NumeroJugada < e.PosicionGrabadora && f == FalloJugada::Ninguno) f = AvanzarGrabadora(c);
 
     c.mesa.ApagarTeclaGrabadora();
-    if (c.a.ListaJugadas == 2) c.mesa.OcultarListaJugadas();
+    if (c.a.ListaJugadas == VistaLista::AlConectarGrabadora) c.mesa.OcultarListaJugadas();
     c.mesa.RefrescarGrabadora();
     if (e.NumeroJugada == 1) c.mesa.OcultarGrabadora();
     c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Soltar);

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 namespace zp {
 

@@ -133,7 +133,7 @@ const Surface& marcador::Superficie() const
 
 void marcador::Form_Load()
 {
-    const int ancho = a_.ModoJuego == 2 ? kAnchoIndividual : kAncho;
+    const int ancho = a_.ModoJuego == Modalidad::Individual ? kAnchoIndividual : kAncho;
     const VirtualScreen& pantalla = virtualScreen();
     const int izquierda = int(std::floor((pantalla.width() - ancho) / 2.0));
     const int arriba = int(std::floor((pantalla.height() - kAlto) / 2.0));
@@ -143,7 +143,7 @@ void marcador::Form_Load()
     fondo_->setLogicalGeometry(QRect(0, 0, ancho, kAlto));
     DibujarMarco();
 
-    if (a_.ModoJuego == 2)
+    if (a_.ModoJuego == Modalidad::Individual)
         DibujarIndividual();
     else
         DibujarParejas();
@@ -191,7 +191,7 @@ void marcador::DibujarParejas()
     const int primera = numero > kFilasBloc ? numero - (kFilasBloc - 1) : 1;
     const int ultima = e_.ManoEnCurso ? numero - 1 : numero;
     CalcularTotales(e_, a_);
-    const bool decenas = a_.SistemaAnotacion == 1;
+    const bool decenas = a_.SistemaAnotacion == Anotacion::Decenas;
 
     int y = 61;
     for (int i = primera; i <= ultima && i < int(e_.Anotaciones.size()); ++i) {
@@ -249,7 +249,7 @@ void marcador::DibujarIndividual()
     QString cabecera = QStringLiteral("Mano   Sale    ");
     for (int p = 1; p <= 4; ++p) {
         const AjustesJugador& j = a_.Jugador[std::size_t(p)];
-        if (j.EstadoJugador != 1) continue;
+        if (j.EstadoJugador != EstadoAsiento::Activado) continue;
         enJuego.push_back(p);
         cabecera += AlinearIzquierda(QString::fromStdString(j.NombreJugador).trimmed(), 10);
     }
@@ -259,7 +259,7 @@ void marcador::DibujarIndividual()
     const int primera = numero > 20 ? numero - 19 : 1;
     const int ultima = e_.ManoEnCurso ? numero - 1 : numero;
     CalcularTotales(e_, a_);
-    const bool decenas = a_.SistemaAnotacion == 1;
+    const bool decenas = a_.SistemaAnotacion == Anotacion::Decenas;
 
     int y = 41;
     for (int i = primera; i <= ultima && i < int(e_.Anotaciones.size()); ++i) {
@@ -342,7 +342,7 @@ void marcador::ColocarBotones()
 void marcador::Form_Activate()
 {
     // A return from another window during the slide must not start a second one.
-    if (a_.ModoJuego != 2 || deslizando_) return;
+    if (a_.ModoJuego != Modalidad::Individual || deslizando_) return;
     deslizando_ = true;
     Pic_Papel->moveLogical(QPoint(5, 380));
     repaint();

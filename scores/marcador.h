@@ -2,7 +2,7 @@
 // The score sheet `marcador`: the scored hands of the match in progress and its totals, as a spiral notepad
 // in pairs play or as a typed report on a sheet of paper in individual play. It changes no game state but
 // the match totals, which it recomputes before listing.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "platform/surface.h"
 
 #include <QDialog>

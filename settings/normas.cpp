@@ -188,55 +188,60 @@ const Surface& normas::Superficie() const
     return fondo_->surface();
 }
 
-Entero& ReglaDeNormas(Ajustes& a, Entero indice)
+const DefinicionAjuste& ReglaDeNormas(Entero indice)
 {
     switch (indice) {
     case 6:
-        return a.JugadorCincoDobles;
+        return ajuste::JugadorCincoDobles;
     case 7:
-        return a.SistemaReparto;
+        return ajuste::SistemaReparto;
     case 8:
-        return a.PrimeraMano;
+        return ajuste::PrimeraMano;
     case 9:
-        return a.SistemaAnotacion;
+        return ajuste::SistemaAnotacion;
     case 10:
-        return a.PuntosQueSeAnotan;
+        return ajuste::PuntosQueSeAnotan;
     case 15:
-        return a.ModoJuego;
+        return ajuste::ModoJuego;
     case 16:
-        return a.ParejaQueSeAnota;
+        return ajuste::ParejaQueSeAnota;
     case 17:
-        return a.GanadorSiEmpate;
+        return ajuste::GanadorSiEmpate;
     case 18:
-        return a.SalidaSiEmpate;
+        return ajuste::SalidaSiEmpate;
     case 19:
-        return a.TurnoSalida;
+        return ajuste::TurnoSalida;
     case 24:
-        return a.PuntosPartida;
+        return ajuste::PuntosPartida;
     case 25:
-        return a.FichasPorJugador;
+        return ajuste::FichasPorJugador;
     default:
-        return a.RemanentesMonton;
+        return ajuste::RemanentesMonton;
     }
 }
 
-Entero& normas::Regla(Entero indice)
+Entero normas::Regla(Entero indice) const
 {
-    return ReglaDeNormas(c_.a, indice);
+    return static_cast<Entero>(ReglaDeNormas(indice).Leer(c_.a, 0));
+}
+
+void normas::PonerRegla(Entero indice, Entero valor)
+{
+    ReglaDeNormas(indice).Poner(c_.a, 0, valor);
 }
 
 std::array<Entero, 13> normas::Reglas() const
 {
-    const Ajustes& a = c_.a;
-    return {a.SistemaReparto,   a.ModoJuego,         a.JugadorCincoDobles, a.PrimeraMano,
-            a.SistemaAnotacion, a.PuntosQueSeAnotan, a.ParejaQueSeAnota,   a.GanadorSiEmpate,
-            a.SalidaSiEmpate,   a.TurnoSalida,       a.PuntosPartida,      a.FichasPorJugador,
-            a.RemanentesMonton};
+    std::array<Entero, 13> r{};
+    std::size_t i = 0;
+    for (const int indice : {7, 15, 6, 8, 9, 10, 16, 17, 18, 19, 24, 25, 26})
+        r[i++] = Regla(static_cast<Entero>(indice));
+    return r;
 }
 
 bool normas::BloqueoCliente() const
 {
-    return c_.a.JuegoEnRed && c_.a.ModoRed == 2;
+    return c_.a.JuegoEnRed && c_.a.ModoRed == PapelRed::Cliente;
 }
 
 bool normas::RechazarCliente() const
@@ -319,7 +324,9 @@ void normas::DibujarSelectorNormas(Entero indice)
 void normas::AvanzarSelectorNormas(Entero indice)
 {
     const auto fila = Fila(opciones_, indice);
-    AvanzarSelector(*Pic_Selector[std::size_t(indice)], indice, Regla(indice), Titulo(indice), fila);
+    Entero valor = Regla(indice);
+    AvanzarSelector(*Pic_Selector[std::size_t(indice)], indice, valor, Titulo(indice), fila);
+    PonerRegla(indice, valor);
 }
 
 void normas::DibujarSpinNormas(Entero indice)
@@ -373,7 +380,8 @@ void normas::Pic_Selector_MouseDown(Entero Index, QPoint punto)
     const bool enJuego = e.PartidaEnCurso && e.NumeroMano > 1;
     switch (Index) {
     case 18:
-        if (a.GanadorSiEmpate != 1) Mensaje("Selección intrascendente", kTextoIntrascendenteEmpate, 3, 2148);
+        if (a.GanadorSiEmpate != Empate::SeRepite)
+            Mensaje("Selección intrascendente", kTextoIntrascendenteEmpate, 3, 2148);
         AvanzarSelectorNormas(Index);
         break;
     case 9:
@@ -389,14 +397,14 @@ void normas::Pic_Selector_MouseDown(Entero Index, QPoint punto)
     case 16: {
         const bool puntos = Index == 10;
         const Entero ayuda = puntos ? 2150 : 2151;
-        if (enJuego && a.ModoJuego == 1)
+        if (enJuego && EnParejas(a))
             AvisarPartidaEnJuego(puntos ? "Puntos que se anotan" : "Pareja que se anota los puntos", ayuda);
-        if (a.ModoJuego == 2) Mensaje("Selección intrascendente", kTextoIntrascendenteParejas, 3, ayuda);
+        if (!EnParejas(a)) Mensaje("Selección intrascendente", kTextoIntrascendenteParejas, 3, ayuda);
         AvanzarSelectorNormas(Index);
         break;
     }
     case 15:
-        if (a.ModoJuego == 2 && a.NumeroJugadores != 4) {
+        if (!EnParejas(a) && a.NumeroJugadores != 4) {
             MostrarMensaje(QStringLiteral("Selección improcedente"),
                            QString::fromUtf8(kTextoSoloParejas) + QString::number(a.NumeroJugadores) +
                                QStringLiteral(" jugadores ."),
@@ -410,9 +418,9 @@ void normas::Pic_Selector_MouseDown(Entero Index, QPoint punto)
         // unless the new mode has no such option.
         CargarEtiquetasOpciones(opciones_, a.ModoJuego);
         c_.almacen.CargarEtiquetasOpciones();
-        --a.GanadorSiEmpate;
+        PonerRegla(17, static_cast<Entero>(Regla(17) - 1));
         AvanzarSelectorNormas(17);
-        --a.TurnoSalida;
+        PonerRegla(19, static_cast<Entero>(Regla(19) - 1));
         AvanzarSelectorNormas(19);
         break;
     default: // 6, 7, 8, 17, 19
@@ -460,7 +468,7 @@ void normas::Pic_BotSalir_MouseDown()
     }
     ajustar(26);
 
-    if (a.JuegoEnRed && a.ModoRed == 1) {
+    if (a.JuegoEnRed && a.ModoRed == PapelRed::Administrador) {
         if (Reglas() != ReglasAntes)
             c_.red.EnviarATodosRed(std::string(kPrefijoRed) + "11" + c_.almacen.GenerarCadenaSituacion());
         if (NuevaPartida_) c_.red.EnviarATodosRed(std::string(kPrefijoRed) + "08");

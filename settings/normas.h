@@ -27,8 +27,8 @@ struct LimitesSpinNormas
 // Spin 24 the points of the match, 25 the tiles per player, 26 the tiles that stay in the stock.
 LimitesSpinNormas LimitesDeSpin(Entero indice, const Ajustes& a);
 
-// The rule variable of selector or spin `indice` (6..19, 24..26; any other gives the stock remainder).
-Entero& ReglaDeNormas(Ajustes& a, Entero indice);
+// The rule of selector or spin `indice` (6..19, 24..26; any other gives the stock remainder).
+const DefinicionAjuste& ReglaDeNormas(Entero indice);
 
 // The number a text begins with, blanks skipped, as a 16-bit integer (halves to even); 0 when it begins
 // with none.
@@ -84,7 +84,9 @@ private:
     void SoltarFlechaSpin();
     void DetenerRepeticion();
 
-    Entero& Regla(Entero indice);
+    // The code of the rule of selector or spin `indice`, and its change.
+    Entero Regla(Entero indice) const;
+    void PonerRegla(Entero indice, Entero valor);
     bool BloqueoCliente() const;
     // Shows the Cliente lock's message when it holds.
     bool RechazarCliente() const;

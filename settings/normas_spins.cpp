@@ -78,7 +78,7 @@ void normas::LimitesSpin(Entero Index)
 void normas::ActualizaSpin(Entero Index)
 {
     if (Index < 24 || Index > 26) return;
-    Regla(Index) = ValorSpin;
+    PonerRegla(Index, ValorSpin);
 }
 
 void normas::Pic_Spin_MouseMove(Entero Index, QPoint punto)

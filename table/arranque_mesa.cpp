@@ -1,6 +1,7 @@
 #include "table/arranque_mesa.h"
 
 #include "kit/carpeta.h"
+#include "kit/mensajes.h"
 #include "kit/pausa.h"
 #include "kit/sonido.h"
 #include "platform/virtual_screen.h"
@@ -45,8 +46,14 @@ public:
     }
     void AnadirRegistroHistorico(const ResumenPartida& partida) override
     {
-        // A history that cannot be written is no reason to hold up the end of a match: it stays as it was.
-        (void)zp::AnadirRegistroHistorico(carpeta_, partida, FechaHoraActual());
+        // A history that cannot be written is no reason to hold up the end of a match: it stays as it was,
+        // and the person is told.
+        const auto fallo = zp::AnadirRegistroHistorico(carpeta_, partida, FechaHoraActual());
+        if (!fallo) return;
+        const QString texto = QStringLiteral("No se ha podido añadir esta partida al Histórico de partidas "
+                                             "(%1). El histórico queda como estaba.")
+                                  .arg(QString::fromStdString(TextoErrorAjustes(fallo->Numero)));
+        MostrarMensaje(QStringLiteral("Histórico de partidas jugadas"), texto, ContarLineasMensaje(texto), 1);
     }
 
 private:

@@ -42,8 +42,8 @@ void Form_KeyPress(mesa& ventana, int codigo)
     const EstadoJuego& e = ventana.Juego();
     const Ajustes& a = ventana.Datos();
     if (e.ManoEnCurso && e.JugadorTurno >= 1 && e.JugadorTurno <= kAsientos) {
-        const Entero control = a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].ControlJugador;
-        if (control == 3 || (control == 1 && a.JuegoEnRed)) return;
+        const Control control = a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].ControlJugador;
+        if (control == Control::Remoto || (control == Control::Manual && a.JuegoEnRed)) return;
     }
     Pic_BotContinuar_MouseDown(ventana);
 }

@@ -220,7 +220,7 @@ void mesa::RedibujarMesa()
         const int jugadas = std::min<int>(e_.NumeroJugada, static_cast<int>(e_.Jugadas.size()));
         DibujarLinea(l, static_cast<Entero>(e_.NumeroJugada - 1));
         for (Entero p = 1; p <= 4; ++p)
-            if (a_.Jugador[static_cast<std::size_t>(p)].EstadoJugador == 1) zp::DibujarMano(l, p);
+            if (AsientoEnJuego(a_, p)) zp::DibujarMano(l, p);
         if (e_.FichasMonton > 0) zp::DibujarMonton(l);
         VaciarListaJugadas();
         e_.LineasListaJugadas.clear();
@@ -239,7 +239,7 @@ void mesa::RedibujarMesa()
     Ima_FlechaDer.Hide();
     Pic_Grabadora->hide();
     if (e_.NumeroJugada > 1 && !a_.JuegoEnRed) Pic_Grabadora->show();
-    Lis_Grabadora->setVisible(e_.NumeroJugada >= 2 && a_.ListaJugadas == 1);
+    Lis_Grabadora->setVisible(e_.NumeroJugada >= 2 && a_.ListaJugadas == VistaLista::SiempreVisible);
     DibujarMarcadorMesa();
     invalidate();
 }

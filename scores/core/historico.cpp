@@ -59,7 +59,7 @@ std::string AjustarPuntos(int puntos)
 
 bool SentadoEnJuego(const ResumenPartida& p, std::size_t asiento)
 {
-    return p.EstadoJugador[asiento] == 1;
+    return p.EstadoJugador[asiento] == EstadoAsiento::Activado;
 }
 
 // The winner the engine handed over; should it not be a seat, the best total among the seats in play.
@@ -87,7 +87,7 @@ RegistroHistorico RegistroDePartida(const ResumenPartida& p, const FechaHoraLoca
     r.Fecha = fecha;
     r.Hora = hora;
 
-    if (p.ModoJuego == 1) {
+    if (p.ModoJuego == Modalidad::Parejas) {
         // Pair 1 is seats 2 and 4, pair 2 seats 1 and 3.
         const bool ganaPareja2 = p.Ganador == 2;
         const auto& n = p.NombreJugador;
@@ -187,7 +187,8 @@ RegistroHistorico LeerRegistroHistorico(std::string_view bytes)
 }
 
 std::optional<FalloFichero> AnadirRegistroHistorico(const std::string& carpetaDatos,
-                                                    const ResumenPartida& partida, const FechaHoraLocal& cuando)
+                                                    const ResumenPartida& partida,
+                                                    const FechaHoraLocal& cuando)
 {
     const std::string ruta = carpetaDatos + kFicheroHistorico;
     std::string bytes;

@@ -67,7 +67,7 @@ struct BancoJugadas
     explicit BancoJugadas(std::uint32_t semilla = 1, Pantalla p = MedirPantalla(800, 600))
         : pantalla(p), azar(semilla)
     {
-        a.SistemaReparto = 2;
+        a.SistemaReparto = FormaReparto::Aleatorio;
         a.JuegoEnRed = false;
     }
     BancoJugadas(const BancoJugadas&) = delete;
@@ -79,7 +79,7 @@ struct BancoJugadas
     void Asientos(const std::string& enJuego)
     {
         const int n = MarcarAsientos(enJuego, a);
-        a.ModoJuego = n == 4 ? 1 : 2;
+        a.ModoJuego = n == 4 ? Modalidad::Parejas : Modalidad::Individual;
     }
 
     // Puts the tile a-b held in the next slot of seat p; returns the slot.

@@ -70,7 +70,7 @@ struct Banco
     explicit Banco(std::uint32_t semilla = 1, Pantalla p = MedirPantalla(800, 600))
         : pantalla(p), azar(semilla)
     {
-        a.SistemaReparto = 2;
+        a.SistemaReparto = FormaReparto::Aleatorio;
     }
     Contexto Ctx() { return Contexto{e, a, pantalla, mesa, usuario, ritmo, red, almacen, azar}; }
 
@@ -78,7 +78,7 @@ struct Banco
     void Asientos(const std::string& enJuego)
     {
         const int n = MarcarAsientos(enJuego, a);
-        if (n != 4) a.ModoJuego = 2;
+        if (n != 4) a.ModoJuego = Modalidad::Individual;
     }
 
     EstadoJuego e;

@@ -37,7 +37,7 @@ TEST(MensajesRed, un_mensaje_de_salida_con_digito_fuera_de_rango_se_descarta)
     };
     for (const auto& k : casos) {
         Ajustes a;
-        a.Jugador[1].EstadoJugador = 2;
+        a.Jugador[1].EstadoJugador = EstadoAsiento::Desactivado;
         std::string cola = k.cola;
         EXPECT_EQ(TomarSalidaDeCola(cola, k.puestoLocal, a), k.salida)
             << k.cola << " en el puesto " << k.puestoLocal;
@@ -77,7 +77,7 @@ TEST(MensajesRed, el_administrador_envia_el_reparto_y_la_salida)
 {
     Banco b(7);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 1;
+    b.a.ModoRed = PapelRed::Administrador;
     b.almacen.Situacion = SituacionDeMano(1);
     Contexto c = b.Ctx();
     ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
@@ -92,7 +92,7 @@ TEST(MensajesRed, el_cliente_espera_el_reparto_de_su_mano_y_descarta_el_mal_form
 {
     Banco b(7);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 2;
+    b.a.ModoRed = PapelRed::Cliente;
     b.e.PuestoLocal = 2;
     b.e.NumeroMano = 4; // this deal is hand 5
     std::string mala = SituacionDeMano(5);
@@ -121,7 +121,7 @@ TEST(MensajesRed, un_cliente_sin_reparto_ni_salida_vuelve_cuando_se_abandona_la_
 {
     Banco b(7);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 2;
+    b.a.ModoRed = PapelRed::Cliente;
     Contexto c = b.Ctx();
     EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado);
     b.red.Llegadas = {[&] { b.e.CadenaSituacionRed = SituacionDeMano(9); }};

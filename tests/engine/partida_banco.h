@@ -101,7 +101,7 @@ public:
         // stood.
         if (e_.GrabadoraActiva) IrAlFinalGrabadora(c_);
         if (e_.ManoEnCurso && JugarFichas && e_.JugadorTurno == 4 && a_ &&
-            a_->Jugador[4].ControlJugador == 1) {
+            a_->Jugador[4].ControlJugador == Control::Manual) {
             const Entero hueco = ElegirHueco();
             if (hueco != 0) {
                 e_.HuecoElegido = hueco;
@@ -195,7 +195,7 @@ struct BancoPartida
     void Asientos(const std::string& enJuego)
     {
         const int n = MarcarAsientos(enJuego, a);
-        if (n != 4) a.ModoJuego = 2;
+        if (n != 4) a.ModoJuego = Modalidad::Individual;
     }
 
     // Everything that happened after the match was abandoned, if it was.

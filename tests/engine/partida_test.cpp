@@ -25,22 +25,22 @@ std::vector<std::string> Hoja(const EstadoJuego& e, const Ajustes& a)
     for (int h = 1; h <= e.NumeroMano; ++h) {
         const RegistroMano& r = e.Anotaciones[static_cast<std::size_t>(h)];
         std::string f = std::to_string(h) + " " + r.Sale;
-        if (a.ModoJuego == 1) {
+        if (EnParejas(a)) {
             f += " " + std::to_string(r.PuntosPareja1) + "-" + std::to_string(r.DecenasPareja1) + " " +
                  std::to_string(r.PuntosPareja2) + "-" + std::to_string(r.DecenasPareja2);
         } else {
             for (std::size_t p = 1; p <= 4; ++p)
-                if (a.Jugador[p].EstadoJugador == 1)
+                if (AsientoEnJuego(a, p))
                     f += " " + std::to_string(r.PuntosJugador[p]) + "-" + std::to_string(r.DecenasJugador[p]);
         }
         filas.push_back(f);
     }
     std::string t = "Total";
-    if (a.ModoJuego == 1) {
+    if (EnParejas(a)) {
         t += " " + std::to_string(e.TotalPareja1) + " " + std::to_string(e.TotalPareja2);
     } else {
         for (std::size_t p = 1; p <= 4; ++p)
-            if (a.Jugador[p].EstadoJugador == 1) t += " " + std::to_string(e.PuntosJugador[p]);
+            if (AsientoEnJuego(a, p)) t += " " + std::to_string(e.PuntosJugador[p]);
     }
     filas.push_back(t);
     return filas;
@@ -77,7 +77,7 @@ TEST(Partida, una_partida_sembrada_de_jugadores_automaticos_da_siempre_la_misma_
         SCOPED_TRACE(k.nombre);
         BancoPartida b(k.semilla);
         b.Asientos(k.asientos);
-        b.a.SistemaAnotacion = k.anotacion;
+        b.a.SistemaAnotacion = static_cast<Anotacion>(k.anotacion);
         b.a.PuntosPartida = k.puntos;
         const ResultadoPartida r = ComenzarPartida(b.c);
         EXPECT_EQ(r.Fin, FinPartida::Terminada);
@@ -197,7 +197,7 @@ TEST(Partida, abandonada_en_cualquier_espera_no_muestra_ni_reparte_nada_mas_y_la
         SCOPED_TRACE(k.espera);
         BancoPartida b(k.semilla);
         b.a.PausaEntreJugadas = k.pausa;
-        b.a.TurnoSalida = k.turnoSalida;
+        b.a.TurnoSalida = static_cast<ReglaSalida>(k.turnoSalida);
         b.usuario.JugarFichas = k.fichas;
         b.usuario.AbandonarEn = k.espera;
         b.usuario.VezAbandono = k.vez;
@@ -225,9 +225,9 @@ TEST(Partida, sin_la_jugada_del_jugador_remoto_la_espera_acaba_solo_si_se_abando
 {
     BancoPartida b(4);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 1;
-    b.a.Jugador[1].ControlJugador = 3;
-    b.a.Jugador[3].ControlJugador = 3;
+    b.a.ModoRed = PapelRed::Administrador;
+    b.a.Jugador[1].ControlJugador = Control::Remoto;
+    b.a.Jugador[3].ControlJugador = Control::Remoto;
     PedirPeticion(b.e, Peticion::Salir);
     const ResultadoPartida r = ComenzarPartida(b.c);
     EXPECT_EQ(r.Fin, FinPartida::Abandonada);
@@ -254,8 +254,8 @@ TEST(Partida, en_red_el_administrador_solo_acepta_la_jugada_remota_que_encaja_y_
 {
     BancoPartida b(6);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 1;
-    b.a.Jugador[1].ControlJugador = 3;
+    b.a.ModoRed = PapelRed::Administrador;
+    b.a.Jugador[1].ControlJugador = Control::Remoto;
     b.a.PausaEntreJugadas = false;
     std::vector<std::string> esperadas; // "NNAB" of every remote move sent
     int llamada = 0;
@@ -332,7 +332,7 @@ TEST(Partida, un_cliente_envia_solo_las_jugadas_de_su_asiento_y_juega_las_que_le
     b.e.PartidaEnCurso = true;
     ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 2;
+    b.a.ModoRed = PapelRed::Cliente;
     b.e.PuestoLocal = 2;
     int recibidas = 0;
     std::function<void()> responder = [&] {

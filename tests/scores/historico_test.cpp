@@ -17,10 +17,10 @@ const FechaHoraLocal kCuando{2026, 12, 6, 19, 37};
 ResumenPartida Parejas(Entero ganador, Entero total1, Entero total2)
 {
     ResumenPartida r;
-    r.ModoJuego = 1;
+    r.ModoJuego = Modalidad::Parejas;
     r.Ganador = ganador;
     r.NombreJugador = {"", "Ana", "Benito", "Carmen", "Dionisio"};
-    r.EstadoJugador = {0, 1, 1, 1, 1};
+    r.EstadoJugador.fill(EstadoAsiento::Activado);
     r.TotalPareja1 = total1;
     r.TotalPareja2 = total2;
     return r;
@@ -29,10 +29,11 @@ ResumenPartida Parejas(Entero ganador, Entero total1, Entero total2)
 ResumenPartida Individual(Entero ganador, std::array<Entero, 5> puntos, std::array<Entero, 5> estado)
 {
     ResumenPartida r;
-    r.ModoJuego = 2;
+    r.ModoJuego = Modalidad::Individual;
     r.Ganador = ganador;
     r.NombreJugador = {"", "Ana", "Benito", "Carmen", "Dionisio"};
-    r.EstadoJugador = estado;
+    for (std::size_t p = 0; p < estado.size(); ++p)
+        r.EstadoJugador[p] = static_cast<EstadoAsiento>(estado[p]);
     r.PuntosJugador = puntos;
     return r;
 }

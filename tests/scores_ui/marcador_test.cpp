@@ -109,7 +109,7 @@ TEST_F(Marcador, tamano_lugar_marco_y_botones_segun_el_modo)
     for (const Caso c :
          {Caso{1, QRect(234, 68, 332, 463), 142, 269}, Caso{2, QRect(158, 68, 483, 463), 217, 420}}) {
         SCOPED_TRACE(c.modo);
-        ajustes.ModoJuego = c.modo;
+        ajustes.ModoJuego = static_cast<zp::Modalidad>(c.modo);
         marcador hoja(estado, ajustes);
         EXPECT_EQ(hoja.GeometriaLogica(), c.ventana);
         EXPECT_EQ(hoja.geometry(), c.ventana);
@@ -157,7 +157,7 @@ TEST_F(Marcador, el_bloc_se_alarga_con_renglones_de_la_cabecera)
 
 TEST_F(Marcador, parejas_por_decenas_filas_y_totales)
 {
-    ajustes.SistemaAnotacion = 1;
+    ajustes.SistemaAnotacion = zp::Anotacion::Decenas;
     Mano(1, "Ana").PuntosPareja1 = 23;
     estado.Anotaciones[1].DecenasPareja1 = 3;
     Mano(2, "Berta").PuntosPareja2 = 8;
@@ -196,7 +196,7 @@ TEST_F(Marcador, parejas_por_decenas_filas_y_totales)
 
 TEST_F(Marcador, parejas_por_puntos_con_manos_de_dos_cifras)
 {
-    ajustes.SistemaAnotacion = 2;
+    ajustes.SistemaAnotacion = zp::Anotacion::Unidades;
     Mano(10, "Ana").PuntosPareja1 = 15;
     Mano(11, "Berta"); // mano sin puntos
     Mano(12, "Carlos").PuntosPareja2 = 40;
@@ -223,10 +223,10 @@ TEST_F(Marcador, parejas_sin_manos_acabadas_solo_la_meta)
 
 TEST_F(Marcador, individual_cabecera_filas_totales_y_cuadricula)
 {
-    ajustes.ModoJuego = 2;
-    ajustes.SistemaAnotacion = 2;
+    ajustes.ModoJuego = zp::Modalidad::Individual;
+    ajustes.SistemaAnotacion = zp::Anotacion::Unidades;
     ajustes.PuntosPartida = 100;
-    ajustes.Jugador[3].EstadoJugador = 2; // fuera de juego: sin columna
+    ajustes.Jugador[3].EstadoJugador = zp::EstadoAsiento::Desactivado; // fuera de juego: sin columna
     ajustes.Jugador[4].NombreJugador = " Dora  ";
     Mano(1, "Ana").PuntosJugador[2] = 12;
     Mano(2, "Berta"); // ocupa renglón con las casillas en blanco
@@ -301,8 +301,8 @@ TEST_F(Marcador, individual_cabecera_filas_totales_y_cuadricula)
 
 TEST_F(Marcador, individual_por_decenas_y_sin_manos)
 {
-    ajustes.ModoJuego = 2;
-    ajustes.SistemaAnotacion = 1;
+    ajustes.ModoJuego = zp::Modalidad::Individual;
+    ajustes.SistemaAnotacion = zp::Anotacion::Decenas;
     Mano(1, "Ana").PuntosJugador[1] = 23;
     estado.Anotaciones[1].DecenasJugador[1] = 3;
     estado.NumeroMano = 1;
@@ -343,7 +343,7 @@ TEST_F(Marcador, manos_que_caben_en_cada_hoja)
     for (const Caso& c : {Caso{1, true, "  7", " 24", 18}, Caso{1, false, "  7", " 25", 19},
                           Caso{2, true, "  6", " 24", 19}, Caso{2, false, "  6", " 25", 20}}) {
         SCOPED_TRACE(testing::Message() << c.modo << " " << c.enCurso);
-        ajustes.ModoJuego = c.modo;
+        ajustes.ModoJuego = static_cast<zp::Modalidad>(c.modo);
         estado.ManoEnCurso = c.enCurso;
         marcador hoja(estado, ajustes);
         std::vector<QString> manos;
@@ -358,14 +358,14 @@ TEST_F(Marcador, manos_que_caben_en_cada_hoja)
 
 TEST_F(Marcador, el_papel_sube_desde_la_ranura)
 {
-    ajustes.ModoJuego = 2;
+    ajustes.ModoJuego = zp::Modalidad::Individual;
     marcador hoja(estado, ajustes);
     reloj.pausas = 0;
     hoja.Form_Activate();
     EXPECT_EQ(reloj.pausas, 127);
     EXPECT_EQ(hoja.Pic_Papel->geometry(), QRect(5, 2, 440, 380));
 
-    ajustes.ModoJuego = 1; // el bloc no se mueve
+    ajustes.ModoJuego = zp::Modalidad::Parejas; // el bloc no se mueve
     marcador bloc(estado, ajustes);
     reloj.pausas = 0;
     bloc.Form_Activate();
@@ -398,7 +398,7 @@ TEST_F(Marcador, se_sale_con_el_boton_y_con_escape)
         }};
     for (zp::Entero modo : {zp::Entero(1), zp::Entero(2)})
         for (const auto& salir : salidas) {
-            ajustes.ModoJuego = modo;
+            ajustes.ModoJuego = static_cast<zp::Modalidad>(modo);
             bool visto = false;
             AlAbrirse([&](marcador& hoja) {
                 visto = true;

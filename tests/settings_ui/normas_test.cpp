@@ -16,9 +16,15 @@ using zp::Entero;
 
 using Normas = VentanaAjustes;
 
-Entero& Regla(zp::Ajustes& a, Entero indice)
+Entero Regla(const zp::Ajustes& a, Entero indice)
 {
-    return zp::ReglaDeNormas(a, indice);
+    return Entero(zp::ReglaDeNormas(indice).Leer(a, 0));
+}
+
+// The rule a spin changes, watched while the arrow is held.
+const Entero& ReglaDeSpin(zp::Ajustes& a, Entero spin)
+{
+    return spin == 24 ? a.PuntosPartida : spin == 25 ? a.FichasPorJugador : a.RemanentesMonton;
 }
 
 // El puntero llega a `punto` desde fuera del control, como lo lleva una persona.
@@ -60,14 +66,16 @@ TEST_F(Normas, cada_selector_aplica_su_regla_y_su_mensaje)
     const Caso casos[] = {
         {"cliente: no cambia", [](auto&, auto& aj) { aj.JuegoEnRed = true; }, 7, flecha, "Juego en Red", 5100,
          2},
-        {"administrador: cambia", [](auto&, auto& aj) { aj.JuegoEnRed = true, aj.ModoRed = 1; }, 7, flecha,
+        {"administrador: cambia",
+         [](auto&, auto& aj) { aj.JuegoEnRed = true, aj.ModoRed = zp::PapelRed::Administrador; }, 7, flecha,
          "", 0, 1},
         {"borde izquierdo y superior", nada, 6, {4, 14}, "", 0, 2},
         {"borde derecho e inferior", nada, 8, {33, 34}, "", 0, 2},
         {"fuera por la izquierda", nada, 8, {3, 20}, "", 0, 1},
         {"fuera por la derecha", nada, 8, {34, 20}, "", 0, 1},
         {"cliente fuera de la flecha", [](auto&, auto& aj) { aj.JuegoEnRed = true; }, 8, {50, 20}, "", 0, 1},
-        {"salida tras empate sin repetir", [](auto&, auto& aj) { aj.GanadorSiEmpate = 2; }, 18, flecha,
+        {"salida tras empate sin repetir",
+         [](auto&, auto& aj) { aj.GanadorSiEmpate = zp::Empate::GanaQuienSalio; }, 18, flecha,
          "Selección intrascendente", 2148, 2},
         {"salida tras empate repitiendo", nada, 18, flecha, "", 0, 2},
         {"anotación en la primera mano", [](auto& ej, auto&) { EnPartida(ej, 1, true); }, 9, flecha, "", 0,
@@ -80,26 +88,39 @@ TEST_F(Normas, cada_selector_aplica_su_regla_y_su_mensaje)
         {"puntos en la segunda mano", [](auto& ej, auto&) { EnPartida(ej, 2, true); }, 10, flecha,
          "Selector 'Puntos que se anotan'", 2150, 2},
         {"puntos en la primera mano", [](auto& ej, auto&) { EnPartida(ej, 1, true); }, 10, flecha, "", 0, 2},
-        {"puntos en individual", [](auto&, auto& aj) { aj.ModoJuego = 2; }, 10, flecha,
-         "Selección intrascendente", 2150, 2},
+        {"puntos en individual", [](auto&, auto& aj) { aj.ModoJuego = zp::Modalidad::Individual; }, 10,
+         flecha, "Selección intrascendente", 2150, 2},
         {"pareja en la tercera mano", [](auto& ej, auto&) { EnPartida(ej, 3, true); }, 16, flecha,
          "Selector 'Pareja que se anota los puntos'", 2151, 2},
-        {"pareja en individual", [](auto&, auto& aj) { aj.ModoJuego = 2; }, 16, flecha,
-         "Selección intrascendente", 2151, 2},
-        {"parejas con tres jugadores", [](auto& ej, auto& aj) { TresJugadores(ej, aj), aj.ModoJuego = 2; },
-         15, flecha, "Selección improcedente", 2142, 2},
+        {"pareja en individual", [](auto&, auto& aj) { aj.ModoJuego = zp::Modalidad::Individual; }, 16,
+         flecha, "Selección intrascendente", 2151, 2},
+        {"parejas con tres jugadores",
+         [](auto& ej, auto& aj) { TresJugadores(ej, aj), aj.ModoJuego = zp::Modalidad::Individual; }, 15,
+         flecha, "Selección improcedente", 2142, 2},
         {"a individual en la segunda mano",
-         [](auto& ej, auto& aj) { EnPartida(ej, 2, true), aj.GanadorSiEmpate = 3, aj.TurnoSalida = 4; }, 15,
-         flecha, "Selector 'Modo de juego'", 2142, 2, 1, 1},
-        {"a individual sin partida", [](auto&, auto& aj) { aj.GanadorSiEmpate = 2, aj.TurnoSalida = 3; }, 15,
-         flecha, "", 0, 2, 2, 3},
+         [](auto& ej, auto& aj) {
+             EnPartida(ej, 2, true), aj.GanadorSiEmpate = zp::Empate::GanaQuienNoSalio,
+                                     aj.TurnoSalida = zp::ReglaSalida::Perdedora;
+         },
+         15, flecha, "Selector 'Modo de juego'", 2142, 2, 1, 1},
+        {"a individual sin partida",
+         [](auto&, auto& aj) {
+             aj.GanadorSiEmpate = zp::Empate::GanaQuienSalio, aj.TurnoSalida = zp::ReglaSalida::Ganador;
+         },
+         15, flecha, "", 0, 2, 2, 3},
         {"a parejas con cuatro",
-         [](auto&, auto& aj) { aj.ModoJuego = 2, aj.GanadorSiEmpate = 2, aj.TurnoSalida = 3; }, 15, flecha,
-         "", 0, 1, 2, 3},
+         [](auto&, auto& aj) {
+             aj.ModoJuego = zp::Modalidad::Individual, aj.GanadorSiEmpate = zp::Empate::GanaQuienSalio,
+             aj.TurnoSalida = zp::ReglaSalida::Ganador;
+         },
+         15, flecha, "", 0, 1, 2, 3},
         {"ganador en individual vuelve a la primera",
-         [](auto&, auto& aj) { aj.ModoJuego = 2, aj.GanadorSiEmpate = 2; }, 17, flecha, "", 0, 1},
-        {"turno en parejas llega a la cuarta", [](auto&, auto& aj) { aj.TurnoSalida = 3; }, 19, flecha, "", 0,
-         4},
+         [](auto&, auto& aj) {
+             aj.ModoJuego = zp::Modalidad::Individual, aj.GanadorSiEmpate = zp::Empate::GanaQuienSalio;
+         },
+         17, flecha, "", 0, 1},
+        {"turno en parejas llega a la cuarta",
+         [](auto&, auto& aj) { aj.TurnoSalida = zp::ReglaSalida::Ganador; }, 19, flecha, "", 0, 4},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -128,10 +149,10 @@ TEST_F(Normas, cada_selector_aplica_su_regla_y_su_mensaje)
         }
         EXPECT_EQ(Regla(a, c.selector), c.valor);
         if (c.ganador) {
-            EXPECT_EQ(a.GanadorSiEmpate, c.ganador);
+            EXPECT_EQ(zp::Codigo(a.GanadorSiEmpate), c.ganador);
         }
         if (c.turno) {
-            EXPECT_EQ(a.TurnoSalida, c.turno);
+            EXPECT_EQ(zp::Codigo(a.TurnoSalida), c.turno);
         }
     }
 }
@@ -192,7 +213,7 @@ TEST_F(Normas, los_spins_no_salen_de_sus_limites_con_clic_repeticion_ni_tecleo)
         zp::Contexto ctx = Ctx();
         zp::normas ventana(ctx);
         ventana.show();
-        const Entero& valor = Regla(a, c.spin);
+        const Entero& valor = ReglaDeSpin(a, c.spin);
         const zp::LimitesSpinNormas limites = zp::LimitesDeSpin(c.spin, a);
         if (c.accion == Accion::Teclear) {
             QLineEdit* caja = ventana.Tex_Spin[std::size_t(c.spin)];
@@ -270,7 +291,7 @@ TEST_F(Normas, al_salir_ajusta_lo_tecleado_confirma_las_fichas_y_avisa_a_los_cli
         a.Sonido = false;
         TresJugadores(e, a);
         a.JuegoEnRed = c.red;
-        a.ModoRed = c.administrador ? 1 : 2;
+        a.ModoRed = c.administrador ? zp::PapelRed::Administrador : zp::PapelRed::Cliente;
         e.PartidaEnCurso = c.partida;
         e.NumeroJugada = c.jugada;
         red.Enviados.clear();
@@ -327,8 +348,8 @@ TEST_F(Normas, en_un_cliente_los_spins_no_se_tocan)
 
 TEST_F(Normas, la_ventana_se_ve_como_su_imagen)
 {
-    a.ModoJuego = 2;
-    a.TurnoSalida = 3;
+    a.ModoJuego = zp::Modalidad::Individual;
+    a.TurnoSalida = zp::ReglaSalida::Ganador;
     zp::Contexto ctx = Ctx();
     zp::normas ventana(ctx);
     ventana.show();

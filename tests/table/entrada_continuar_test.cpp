@@ -75,7 +75,7 @@ TEST_F(Continuar, una_tecla_pulsa_continuar_salvo_las_reservadas_y_el_turno_remo
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         zp::mesa& m = Esperando(false);
-        a.Jugador[1].ControlJugador = c.control;
+        a.Jugador[1].ControlJugador = static_cast<zp::Control>(c.control);
         a.JuegoEnRed = c.enRed;
         zp::Form_KeyPress(m, static_cast<unsigned char>(c.tecla));
         EXPECT_EQ(e.EsperaContinuar, !c.acaba);
