@@ -1,3 +1,4 @@
+// The spins of the rules window: their bounds, the held arrows and the typed values.
 #include "settings/normas.h"
 
 #include "assets/recursos.h"
@@ -14,27 +15,23 @@
 #include <algorithm>
 #include <cmath>
 
-// The spins of the rules window: their bounds, the held arrows and the typed values.
-
 namespace zp {
-
-namespace {
-
-constexpr Entero kMaximoPuntosPartida = 999; // three digits: the box, the state files and the totals
-
-} // namespace
 
 LimitesSpinNormas LimitesDeSpin(Entero indice, const Ajustes& a)
 {
     // A count of players no table can hold is read as the nearest one that can.
     const int jugadores = std::clamp<int>(a.NumeroJugadores, 2, kAsientos);
+    // The tiles dealt and kept must fit in the set: the upper bounds follow the players and the tiles.
+    auto limites = [](const DefinicionAjuste& d, int maximo) {
+        return LimitesSpinNormas{Entero(d.Minimo), Entero(std::clamp(maximo, d.Minimo, d.Maximo))};
+    };
     switch (indice) {
     case 24:
-        return {1, kMaximoPuntosPartida};
+        return limites(ajuste::PuntosPartida, ajuste::PuntosPartida.Maximo);
     case 25:
-        return {7, RedondearAPar(double(kFichasJuego) / jugadores)};
+        return limites(ajuste::FichasPorJugador, RedondearAPar(double(kFichasJuego) / jugadores));
     case 26:
-        return {0, Entero(std::max(0, kFichasJuego - jugadores * a.FichasPorJugador))};
+        return limites(ajuste::RemanentesMonton, kFichasJuego - jugadores * a.FichasPorJugador);
     default:
         return {};
     }
