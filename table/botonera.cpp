@@ -6,6 +6,7 @@
 #include "kit/ayuda.h"
 #include "kit/cursores.h"
 #include "kit/mensajes.h"
+#include "scores/estadis.h"
 #include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
 #include "settings/guardar_ajustes.h"
@@ -181,7 +182,7 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
         if (MostrarNormas(*pr.Ctx, pr.Mesa.get())) PedirAlPrograma(pr, Peticion::NuevaPartida);
         break;
     case kMarcador:
-        MostrarMarcador(pr.e, pr.a, pr.Mesa.get());
+        MostrarMarcador(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
         break;
     case kAyuda:
         MostrarAyuda(0); // the contents
@@ -189,8 +190,11 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
     case kSalir:
         Salir(pr);
         break;
+    case kEstadisticas:
+        MostrarEstadisticas(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
+        break;
     default:
-        // Settings, statistics and chat open windows of their own.
+        // Settings and chat open windows of their own.
         break;
     }
 }

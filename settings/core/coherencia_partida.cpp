@@ -42,11 +42,14 @@ public:
     int Anotar(int a, int b) { return ++veces_[Pos(a > b ? a * 7 + b : b * 7 + a)]; }
     FalloLectura Comprobar() const
     {
-        for (int a = 0; a <= 6; ++a) {
-            for (int b = 0; b <= a; ++b) {
-                const int n = veces_[Pos(a * 7 + b)];
-                if (n == 0) return Ficha(a, b) + " no está en ninguna mano ni en el montón";
-                if (n > 1) return Ficha(a, b) + " está " + std::to_string(n) + " veces";
+        // A tile twice first: that is what an edit does, and the tile it displaced is then missing.
+        for (const bool repetidas : {true, false}) {
+            for (int a = 0; a <= 6; ++a) {
+                for (int b = 0; b <= a; ++b) {
+                    const int n = veces_[Pos(a * 7 + b)];
+                    if (repetidas && n > 1) return Ficha(a, b) + " está " + std::to_string(n) + " veces";
+                    if (!repetidas && n == 0) return Ficha(a, b) + " no está en ninguna mano ni en el montón";
+                }
             }
         }
         return std::nullopt;
