@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 namespace zp {
 
@@ -20,10 +20,10 @@ struct AvisoAlmacen
 // in pairs play, a seat in individual play), the players as they sat and the match totals.
 struct ResumenPartida
 {
-    Entero ModoJuego = 1;
+    Modalidad ModoJuego = Modalidad::Parejas;
     Entero Ganador = 0;
     std::array<std::string, 5> NombreJugador{};
-    std::array<Entero, 5> EstadoJugador{};
+    std::array<EstadoAsiento, 5> EstadoJugador{};
     Entero TotalPareja1 = 0; // seats 2 and 4
     Entero TotalPareja2 = 0; // seats 1 and 3
     std::array<Entero, 5> PuntosJugador{};

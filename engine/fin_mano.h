@@ -23,6 +23,11 @@ enum class FinMano
 // Called by the loop when JugadorTurno has emptied the hand or nobody can play any more.
 FinMano TerminarMano(Contexto& c);
 
+// Once the end of hand NumeroMano has been shown and scored (GanadorMano 0 for a tie played again): the
+// totals, then the end of the match or the next hand dealt. Also where a match left between two hands
+// takes up again.
+FinMano SeguirTrasMano(Contexto& c);
+
 // 1..10 points make 1 ten, 11..20 make 2, and 0 points none.
 Entero CalcularDecenas(int puntos);
 

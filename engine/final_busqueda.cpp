@@ -120,10 +120,16 @@ ValorFinal BusquedaFinal::Jugar(int m, int t, int x, int y)
 // A position reached by a play, seat m next. The line is not blocked, so some seat can lay a tile.
 ValorFinal BusquedaFinal::Nodo(int m)
 {
-    // 1. Seats that can lay nothing pass.
+    // 1. Seats that can lay nothing pass. Some seat can, since the line is not blocked: with tiles held
+    //    twice it might be none, and the round then ends with nothing counted rather than never.
     const MascaraFichas encajan = ConPunto(extremo1_) | ConPunto(extremo2_);
-    while ((mano_[static_cast<std::size_t>(m)] & encajan) == 0)
+    for (int pases = 0; (mano_[static_cast<std::size_t>(m)] & encajan) == 0; ++pases) {
+        if (pases == 4) {
+            assert(false && "nobody holds the tiles that fit");
+            return {};
+        }
         m = reglas_.Siguiente[static_cast<std::size_t>(m)];
+    }
     const MascaraFichas mano = mano_[static_cast<std::size_t>(m)];
 
     // 2. A position counted before. Swapping the two ends changes no count, so the key takes them in order.
@@ -189,12 +195,13 @@ ValorFinal BusquedaFinal::Desenlace(int w, bool cerrada) const
         if (empate) {
             const bool salidaPar = r.JugadorSalida == 2 || r.JugadorSalida == 4;
             switch (r.GanadorSiEmpate) {
-            case 2:
+            case Empate::GanaQuienSalio:
                 codigo = r.Parejas ? (salidaPar ? 1 : 2) : r.JugadorSalida;
                 break;
-            case 3:
+            case Empate::GanaQuienNoSalio:
                 codigo = salidaPar ? 2 : 1;
                 break;
+            case Empate::SeRepite:
             default:
                 return {}; // the hand is played again: no outcome
             }

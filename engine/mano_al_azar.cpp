@@ -45,7 +45,7 @@ bool ManoCerrada(const EstadoJuego& e, const Ajustes& a)
 {
     const auto& x = e.Linea.Extremos;
     for (std::size_t p = 1; p <= kAsientos; ++p) {
-        if (a.Jugador[p].EstadoJugador != 1) continue;
+        if (!AsientoEnJuego(a, p)) continue;
         for (int s = 1; s <= e.HuecosMano[p]; ++s) {
             const HuecoMano& h = e.Manos[p][I(s)];
             if (HuecoEnMano(h) &&

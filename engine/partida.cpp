@@ -1,6 +1,7 @@
 #include "engine/partida.h"
 
 #include <cassert>
+#include <optional>
 
 #include "engine/analisis_mano.h"
 #include "engine/disposicion_manos.h"
@@ -31,14 +32,14 @@ enum class Paso
     Abandono
 };
 
-Entero Control(const Ajustes& a, Entero p)
+Control ControlDe(const Ajustes& a, Entero p)
 {
     return a.Jugador[I(p)].ControlJugador;
 }
 
 bool EsAdministrador(const Ajustes& a)
 {
-    return a.JuegoEnRed && a.ModoRed == 1;
+    return a.JuegoEnRed && a.ModoRed == PapelRed::Administrador;
 }
 
 ResultadoPartida Abandonar(Contexto& c)
@@ -55,7 +56,7 @@ void DecidirEspera(EstadoJuego& e, const Ajustes& a)
     e.EsperaNecesaria = false;
     e.TipoEspera = 0;
     if (!a.JuegoEnRed) {
-        if (Control(a, p) == 1 || a.PausaEntreJugadas || e.ManoReabierta) {
+        if (ControlDe(a, p) == Control::Manual || a.PausaEntreJugadas || e.ManoReabierta) {
             e.TipoEspera = 1;
             e.EsperaNecesaria = true;
         }
@@ -63,7 +64,8 @@ void DecidirEspera(EstadoJuego& e, const Ajustes& a)
     }
     if (e.JugadasPosibles > 0) e.TipoEspera = 2;
     if (p == 4 && e.JugadasPosibles > 0) e.EsperaNecesaria = true;
-    if (a.ModoRed == 1 && Control(a, p) == 2 && a.PausaEntreJugadas) {
+    if (a.ModoRed == PapelRed::Administrador && ControlDe(a, p) == Control::Automatico &&
+        a.PausaEntreJugadas) {
         e.TipoEspera = 1;
         e.EsperaNecesaria = true;
     }
@@ -122,8 +124,8 @@ Paso TomarFichaElegida(Contexto& c)
 bool MueveRemoto(const EstadoJuego& e, const Ajustes& a)
 {
     if (!a.JuegoEnRed || e.JugadasPosibles < 1) return false;
-    if (a.ModoRed == 1) return Control(a, e.JugadorTurno) == 3;
-    return a.ModoRed == 2 && e.JugadorTurno != 4;
+    if (a.ModoRed == PapelRed::Administrador) return ControlDe(a, e.JugadorTurno) == Control::Remoto;
+    return a.ModoRed == PapelRed::Cliente && e.JugadorTurno != 4;
 }
 
 // A remote player's move from the receive queue. Only a move for this turn that fits ends the wait: this
@@ -131,10 +133,9 @@ bool MueveRemoto(const EstadoJuego& e, const Ajustes& a)
 Paso EsperarJugadaRemota(Contexto& c)
 {
     EstadoJuego& e = c.e;
-    e.EsperandoRed = true;
     std::optional<JugadaRecibida> jugada;
     const Espera espera = c.red.EsperarRed([&] {
-        jugada = TomarJugadaDeCola(e.ColaRed, e, c.a);
+        jugada = TomarJugadaDeCola(c.red.ColaRed(), e, c.a);
         if (e.RedibujoPendiente) {
             c.mesa.DibujarBotonContinuar(1);
             c.mesa.ParpadearMano(e.JugadorTurno);
@@ -143,7 +144,6 @@ Paso EsperarJugadaRemota(Contexto& c)
         if (e.TipoEspera == 2) c.mesa.DibujarEsperandoJugada();
         return jugada.has_value();
     });
-    e.EsperandoRed = false;
     if (espera == Espera::Abandonada || !jugada) return Paso::Abandono;
     e.FichaA = jugada->FichaA;
     e.FichaB = jugada->FichaB;
@@ -155,9 +155,9 @@ void EnviarJugada(Contexto& c)
 {
     const EstadoJuego& e = c.e;
     const std::string m = CrearMensajeJugada(e.NumeroJugada, e.FichaA, e.FichaB, e.ExtremoElegido);
-    if (c.a.ModoRed == 1) {
+    if (c.a.ModoRed == PapelRed::Administrador) {
         // The mover never receives its own move back.
-        const Entero salvo = Control(c.a, e.JugadorTurno) == 3 ? e.JugadorTurno : Entero{0};
+        const Entero salvo = ControlDe(c.a, e.JugadorTurno) == Control::Remoto ? e.JugadorTurno : Entero{0};
         c.red.EnviarAClientes(m, salvo);
     } else if (e.JugadorTurno == 4) {
         c.red.EnviarAlAdministrador(m);
@@ -315,6 +315,24 @@ ResultadoPartida ComenzarPartida(Contexto& c)
     return {FinPartida::ReglasNoValidas, Peticion::Ninguna};
 }
 
+// What the loop does once a hand has ended: nothing more when the next one is under way.
+std::optional<ResultadoPartida> TrasFinDeMano(Contexto& c, FinMano fin)
+{
+    switch (fin) {
+    case FinMano::Continuar:
+        return std::nullopt;
+    case FinMano::Abandonada:
+        return Abandonar(c);
+    case FinMano::PartidaTerminada:
+        CerrarPartida(c);
+        return ResultadoPartida{FinPartida::Terminada, Peticion::Ninguna};
+    case FinMano::ReglasNoValidas:
+        break;
+    }
+    CerrarPartida(c);
+    return ResultadoPartida{FinPartida::ReglasNoValidas, Peticion::Ninguna};
+}
+
 ResultadoPartida JugarPartida(Contexto& c)
 {
     EstadoJuego& e = c.e;
@@ -331,26 +349,22 @@ ResultadoPartida JugarPartida(Contexto& c)
         case FinTurno::FinDeMano:
             break;
         }
-        switch (TerminarMano(c)) {
-        case FinMano::Continuar:
-            continue;
-        case FinMano::Abandonada:
-            return Abandonar(c);
-        case FinMano::PartidaTerminada:
-            CerrarPartida(c);
-            return {FinPartida::Terminada, Peticion::Ninguna};
-        case FinMano::ReglasNoValidas:
-            CerrarPartida(c);
-            return {FinPartida::ReglasNoValidas, Peticion::Ninguna};
-        }
+        if (auto r = TrasFinDeMano(c, TerminarMano(c))) return *r;
     }
 }
 
 ResultadoPartida ReanudarPartida(Contexto& c)
 {
-    // Only a hand under way is taken up: stepping the turn back with none would lose a turn at every start.
-    if (!c.e.PartidaEnCurso || !c.e.ManoEnCurso) return {FinPartida::SinPartida, Peticion::Ninguna};
-    RetrocederTurno(c.e, c.a);
+    EstadoJuego& e = c.e;
+    if (!e.PartidaEnCurso) return {FinPartida::SinPartida, Peticion::Ninguna};
+    if (!e.ManoEnCurso) {
+        // Left between two hands: the match goes on as it would have when the person pressed Continuar.
+        if (e.NumeroMano < 1) return {FinPartida::SinPartida, Peticion::Ninguna};
+        if (auto r = TrasFinDeMano(c, SeguirTrasMano(c))) return *r;
+        return JugarPartida(c);
+    }
+    // The loop advances the turn first: it steps back once.
+    RetrocederTurno(e, c.a);
     return JugarPartida(c);
 }
 

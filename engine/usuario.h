@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "engine/respuesta.h"
 
 namespace zp {

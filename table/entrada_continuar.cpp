@@ -32,7 +32,6 @@ void Pic_BotContinuar_MouseDown(mesa& ventana)
     ventana.Pic_BotContinuar->refresh();
     ritmo.HacerPausa(kPausaPulsado, a.Velocidad);
     e.EsperaContinuar = false;
-    e.EsperandoRed = false;
     if (!a.PausaEntreJugadas) ventana.OcultarBotonContinuar();
     notifyStateChanged();
 }
@@ -48,8 +47,8 @@ void Form_KeyPress(mesa& ventana, int codigo)
     const Ajustes& a = ventana.Datos();
     bool continuar = true;
     if (e.ManoEnCurso && e.JugadorTurno >= 1 && e.JugadorTurno <= kAsientos) {
-        const Entero control = a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].ControlJugador;
-        continuar = !(control == 3 || (control == 1 && a.JuegoEnRed));
+        const Control control = a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].ControlJugador;
+        continuar = !(control == Control::Remoto || (control == Control::Manual && a.JuegoEnRed));
     }
     if (continuar) Pic_BotContinuar_MouseDown(ventana);
     // With no match a key opens the player settings.

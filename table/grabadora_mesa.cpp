@@ -119,7 +119,8 @@ void ContinuarDesdeAqui(Contexto& c, mesa& v)
     IrAlFinalGrabadora(c);
     const Entero p = e.JugadorTurno;
     // An automatic seat moves at once; the person here plays or presses Continue as ever.
-    if (p >= 1 && p <= kAsientos && c.a.Jugador[I(p)].ControlJugador == 2) OcultarBotonContinuar(c);
+    if (p >= 1 && p <= kAsientos && c.a.Jugador[I(p)].ControlJugador == Control::Automatico)
+        OcultarBotonContinuar(c);
 }
 
 void Encendido(Contexto& c, mesa& v)

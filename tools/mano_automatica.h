@@ -56,7 +56,7 @@ inline ResultadoManoAutomatica JugarManoAutomatica(Contexto& reparto, Contexto& 
         }
     for (std::size_t p = 1; p <= 4; ++p) r.Puntos += r.PuntosAsiento[p];
 
-    const bool parejas = a.ModoJuego == 1;
+    const bool parejas = EnParejas(a);
     if (r.Domino) {
         r.Ganador = parejas ? ParejaDe(e.JugadorTurno) : e.JugadorTurno;
     } else if (parejas) {
@@ -66,7 +66,7 @@ inline ResultadoManoAutomatica JugarManoAutomatica(Contexto& reparto, Contexto& 
     } else {
         int minimo = 999, cuantos = 0;
         for (std::size_t p = 1; p <= 4; ++p) {
-            if (a.Jugador[p].EstadoJugador != 1) continue;
+            if (!AsientoEnJuego(a, p)) continue;
             if (r.PuntosAsiento[p] < minimo) {
                 minimo = r.PuntosAsiento[p];
                 r.Ganador = static_cast<Entero>(p);

@@ -51,7 +51,7 @@ void Imprimir(const EstadoJuego& e, const Ajustes& a)
 {
     std::printf("Mano %d\n", e.NumeroMano);
     for (std::size_t p = 1; p <= 4; ++p) {
-        if (a.Jugador[p].EstadoJugador != 1) {
+        if (!AsientoEnJuego(a, p)) {
             std::printf("  Asiento %zu: fuera de juego\n", p);
             continue;
         }

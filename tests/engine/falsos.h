@@ -22,7 +22,10 @@ public:
     {
         Anotar("DibujarFichaDescubierta " + std::to_string(a) + std::to_string(b));
     }
-    void DibujarMano(Entero p) override { Anotar("DibujarMano " + std::to_string(p)); }
+    void DibujarMano(Entero p, bool descubierta) override
+    {
+        Anotar("DibujarMano " + std::to_string(p) + (descubierta ? " descubierta" : ""));
+    }
     void DibujarNombres() override {}
     void DibujarMonton() override { Anotar("DibujarMonton"); }
     void PonerPunteroMesa(Puntero) override {}
@@ -70,7 +73,7 @@ struct Banco
     explicit Banco(std::uint32_t semilla = 1, Pantalla p = MedirPantalla(800, 600))
         : pantalla(p), azar(semilla)
     {
-        a.SistemaReparto = 2;
+        a.SistemaReparto = FormaReparto::Aleatorio;
     }
     Contexto Ctx() { return Contexto{e, a, pantalla, mesa, usuario, ritmo, red, almacen, azar}; }
 
@@ -78,7 +81,7 @@ struct Banco
     void Asientos(const std::string& enJuego)
     {
         const int n = MarcarAsientos(enJuego, a);
-        if (n != 4) a.ModoJuego = 2;
+        if (n != 4) a.ModoJuego = Modalidad::Individual;
     }
 
     EstadoJuego e;

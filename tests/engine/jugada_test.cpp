@@ -293,8 +293,8 @@ TEST(Jugada, ComprobarFichaJugableSigueLaSalidaYLosExtremos)
             c.numeroJugada == 1 ? std::array<Entero, 3>{0, 9, 9} : std::array<Entero, 3>{0, 1, 4};
         e.NumeroMano = c.numeroMano;
         e.NumeroJugada = c.numeroJugada;
-        a.PrimeraMano = c.primeraMano;
-        a.TurnoSalida = c.turnoSalida;
+        a.PrimeraMano = static_cast<Apertura>(c.primeraMano);
+        a.TurnoSalida = static_cast<ReglaSalida>(c.turnoSalida);
         EXPECT_EQ(ComprobarFichaJugable(e, a, c.hueco), c.jugable);
     }
 }

@@ -17,7 +17,38 @@ const QString kPosponer = QStringLiteral("Posponer la partida en curso");
 const QString kAbandonar = QStringLiteral("Abandonar la partida en curso");
 const QString kContinuarAnterior = QStringLiteral("Continuar la partida anterior");
 
-using Botonera = prueba::ProgramaPrueba;
+struct Botonera : prueba::ProgramaPrueba
+{
+    // Sale con la carpeta de trabajo donde no se puede crear nada. La primera caja de error se responde con
+    // Aceptar; la segunda, con Aceptar y la carpeta arreglada (`arreglar`) o con Cancelar.
+    void SalirSinPoderGuardar(bool arreglar)
+    {
+        const QString kErrorGuardar = QStringLiteral("Error al guardar los ajustes");
+        if (!QFileInfo(QStringLiteral("/sys")).isDir()) GTEST_SKIP() << "sin /sys";
+        int errores = 0;
+        responder = [&](const QString& titulo) -> std::optional<bool> {
+            if (titulo != kErrorGuardar) return std::nullopt;
+            if (++errores < 2) return true;
+            if (arreglar) programa->CarpetaDatos = Carpeta();
+            return arreglar;
+        };
+        Arrancar();
+        ASSERT_TRUE(QFile::remove(Fichero("ZARPE33.INI")));
+        programa->CarpetaDatos = "/sys/";
+        Pulsar(7);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return resultados.size() == 2; }, 5000));
+
+        EXPECT_EQ(errores, 2);
+        const auto caja = std::find_if(cajas.begin(), cajas.end(),
+                                       [&](const prueba::Caja& c) { return c.titulo == kErrorGuardar; });
+        ASSERT_NE(caja, cajas.end());
+        EXPECT_TRUE(caja->texto.startsWith(
+            QStringLiteral("No se ha podido guardar el fichero ZARPE33.INI (CID ERROR 75): los ajustes se")))
+            << caja->texto.toStdString();
+        EXPECT_EQ(QFileInfo::exists(Fichero("ZARPE33.INI")), arreglar);
+        EXPECT_EQ(resultados.back().Siguiente, zp::Peticion::Salir);
+    }
+};
 using prueba::Caja;
 
 TEST_F(Botonera, salir_sin_partida_guarda_los_ajustes_en_la_carpeta_de_trabajo_y_termina)
@@ -96,6 +127,17 @@ TEST_F(Botonera, salir_durante_una_partida_con_si_la_guarda_para_otro_momento_y_
     EXPECT_EQ(leido.NumeroMano, 3);
 }
 
+// Un fallo al guardar al salir se dice: Aceptar lo intenta otra vez, Cancelar sale sin guardar.
+TEST_F(Botonera, salir_con_un_fallo_al_guardar_lo_dice_y_con_aceptar_lo_intenta_otra_vez)
+{
+    SalirSinPoderGuardar(true);
+}
+
+TEST_F(Botonera, salir_con_un_fallo_al_guardar_lo_dice_y_con_cancelar_sale_sin_guardar)
+{
+    SalirSinPoderGuardar(false);
+}
+
 TEST_F(Botonera, nueva_partida_durante_otra_pregunta_y_empieza_desde_arriba_en_la_mano_uno)
 {
     ManoAMedias();
@@ -151,8 +193,8 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
     };
     auto manual = [&] {
         j.JugadorTurno = 4;
-        ajustes.Jugador[4].ControlJugador = 1;
-        ajustes.Jugador[4].FichasJugador = 2;
+        ajustes.Jugador[4].ControlJugador = zp::Control::Manual;
+        ajustes.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
         j.ManoEnCurso = true;
         j.EsperaContinuar = true;
         j.NumeroJugada = 3;
@@ -171,7 +213,7 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
         {"tutor mientras juega la máquina", 4,
          [&] {
              manual();
-             ajustes.Jugador[4].ControlJugador = 2;
+             ajustes.Jugador[4].ControlJugador = zp::Control::Automatico;
          },
          false},
         {"marcador", 5, [] {}, true},
@@ -182,15 +224,15 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
         {"estadísticas con la mano oculta", 8,
          [&] {
              manual();
-             ajustes.Jugador[4].FichasJugador = 1;
+             ajustes.Jugador[4].FichasJugador = zp::VistaFichas::Ocultas;
          },
          false},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.que);
         j = limpio;
-        ajustes.Jugador[4].ControlJugador = 1;
-        ajustes.Jugador[4].FichasJugador = 2;
+        ajustes.Jugador[4].ControlJugador = zp::Control::Manual;
+        ajustes.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
         zp::PonerPuntero(Boton(c.boton), zp::kPunteroProhibido);
         c.preparar();
         Pasar(c.boton);
@@ -286,7 +328,7 @@ TEST_F(Botonera, cada_negativa_de_un_boton_lo_explica_con_su_texto)
     const zp::Ajustes ajustesLimpios = aj;
     auto tutor = [&] {
         j.JugadorTurno = 4;
-        aj.Jugador[4].ControlJugador = 1;
+        aj.Jugador[4].ControlJugador = zp::Control::Manual;
         j.ManoEnCurso = j.EsperaContinuar = true;
     };
     const QString red = QStringLiteral("Partida en red"), salir = QStringLiteral("Salir del programa");
@@ -297,7 +339,7 @@ TEST_F(Botonera, cada_negativa_de_un_boton_lo_explica_con_su_texto)
         QString titulo, texto;
     };
     const std::vector<Caso> casos = {
-        {1, [&] { aj.JuegoEnRed = true, aj.ModoRed = 2; }, red,
+        {1, [&] { aj.JuegoEnRed = true, aj.ModoRed = zp::PapelRed::Cliente; }, red,
          QStringLiteral(
              "Cuando se juega una partida en red en modo  Cliente  no  se puede comenzar una nueva "
              "partida, ya que esta posibilidad sólo la tiene el Administrador de la misma.")},

@@ -45,9 +45,9 @@ struct FinDeMano : prueba::ProgramaPrueba
 
 TEST_F(FinDeMano, cancelar_reabre_el_juego_el_mando_lo_recorre_y_la_partida_sigue_hasta_su_final)
 {
-    for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].ControlJugador = 2;
+    for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].ControlJugador = zp::Control::Automatico;
     a.PausaEntreJugadas = false;
-    a.ListaJugadas = 1;
+    a.ListaJugadas = zp::VistaLista::SiempreVisible;
     Arrancar(21);
     int finales = 0;
     responder = [&](const QString& t) -> std::optional<bool> {
@@ -134,7 +134,7 @@ QPoint SitioFicha(const zp::EstadoJuego& e, const zp::Ajustes& a, zp::Entero p, 
     case 3:
         return {d.EjeMano[3] + 10, largo};
     default:
-        if (e.ManoHolgada[4] && a.Jugador[4].FichasJugador == 2)
+        if (e.ManoHolgada[4] && a.Jugador[4].FichasJugador == zp::VistaFichas::Visibles)
             return {d.InicioMano[4] + (h - 1) * 44 + 22, d.EjeMano[4] + 20};
         return {largo, d.EjeMano[4] + 20};
     }
@@ -142,7 +142,7 @@ QPoint SitioFicha(const zp::EstadoJuego& e, const zp::Ajustes& a, zp::Entero p, 
 
 TEST_F(FinDeMano, el_juego_que_acaba_con_una_ficha_pulsada_espera_a_continuar)
 {
-    for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].ControlJugador = 1;
+    for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].ControlJugador = zp::Control::Manual;
     respuestas[kFinal] = respuestas[kCierre] = true;
     Arrancar(5);
     bool ultimaPulsada = false, esperaba = false;

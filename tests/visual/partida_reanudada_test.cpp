@@ -36,7 +36,7 @@ void GuardarPartidaAMedias(const std::string& carpeta)
 {
     zp::MotorSinVentana motor(5);
     zp::PonerAjustesPorDefecto(motor.e, motor.a);
-    for (std::size_t p = 1; p <= 4; ++p) motor.a.Jugador[p].ControlJugador = 2;
+    for (std::size_t p = 1; p <= 4; ++p) motor.a.Jugador[p].ControlJugador = zp::Control::Automatico;
     motor.a.PausaEntreJugadas = false;
     motor.a.Sonido = false; // no device here: a synchronous sound would still wait its length
     motor.a.Velocidad = 100;
