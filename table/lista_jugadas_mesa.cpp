@@ -48,7 +48,8 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
     {
-        return {1, virtualScreen().toReal(kAltoLineaLista)};
+        // Rounded down, so that five whole lines fit the list's height however the screen is scaled.
+        return {1, std::max(1, int(std::floor(kAltoLineaLista * virtualScreen().scale() + 1e-9)))};
     }
 
     void paint(QPainter* pintor, const QStyleOptionViewItem& opcion, const QModelIndex& indice) const override
