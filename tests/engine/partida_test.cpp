@@ -7,7 +7,7 @@
 
 #include "engine/arranque.h"
 #include "engine/fin_mano.h"
-#include "engine/mano_al_azar.h"
+#include "tests/soporte/mano_al_azar.h"
 #include "engine/mensaje_jugada.h"
 #include "engine/partida.h"
 #include "engine/reparto.h"
