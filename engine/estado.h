@@ -165,7 +165,6 @@ struct EstadoJuego
     std::array<std::array<Entero, 7>, 5> CuentaNumeros{};
     std::array<std::array<Entero, 8>, 5> NumerosOrdenados{};
     std::array<bool, 5> ManoHolgada{false, false, false, false, true};
-    std::array<float, 5> PuntosEnMano{};
     DisposicionManos Disposicion;
 
     // Progress of the match.
