@@ -268,8 +268,9 @@ void mesa::closeEvent(QCloseEvent* evento)
     }
     evento->ignore();
     // Handled like a press on the exit button, inside whatever wait is running, never inside this event.
+    constexpr Entero kBotonSalir = 7;
     QMetaObject::invokeMethod(
-        this, [this] { PedirBoton(7); }, Qt::QueuedConnection);
+        this, [this] { PedirBoton(kBotonSalir); }, Qt::QueuedConnection);
 }
 
 // The engine's table.

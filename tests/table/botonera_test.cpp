@@ -19,6 +19,20 @@ const QString kContinuarAnterior = QStringLiteral("Continuar la partida anterior
 
 struct Botonera : prueba::ProgramaPrueba
 {
+    // The program has left, its settings file keeping the half-played hand for another day.
+    void SeFueGuardandoLaMano()
+    {
+        ASSERT_EQ(resultados.size(), 1u);
+        EXPECT_EQ(resultados[0].Siguiente, zp::Peticion::Salir);
+        EXPECT_FALSE(programa->Mesa->isVisible());
+        zp::EstadoJuego leido;
+        zp::Ajustes ajustesLeidos;
+        ASSERT_EQ(zp::CargarAjustes(Carpeta(), leido, ajustesLeidos).ErrorFichero, 0);
+        EXPECT_TRUE(leido.PartidaEnCurso);
+        EXPECT_TRUE(leido.ManoEnCurso);
+        EXPECT_EQ(leido.NumeroMano, 3);
+    }
+
     // Sale con la carpeta de trabajo donde no se puede crear nada. La primera caja de error se responde con
     // Aceptar; la segunda, con Aceptar y la carpeta arreglada (`arreglar`) o con Cancelar.
     void SalirSinPoderGuardar(bool arreglar)
@@ -115,16 +129,7 @@ TEST_F(Botonera, salir_durante_una_partida_con_si_la_guarda_para_otro_momento_y_
     Arrancar();
 
     ASSERT_TRUE(HayCaja(kPosponer));
-    ASSERT_EQ(resultados.size(), 1u);
-    EXPECT_EQ(resultados[0].Siguiente, zp::Peticion::Salir);
-    EXPECT_FALSE(programa->Mesa->isVisible());
-    // El fichero de ajustes guarda la mano a medias para seguirla otro día.
-    zp::EstadoJuego leido;
-    zp::Ajustes ajustesLeidos;
-    ASSERT_EQ(zp::CargarAjustes(Carpeta(), leido, ajustesLeidos).ErrorFichero, 0);
-    EXPECT_TRUE(leido.PartidaEnCurso);
-    EXPECT_TRUE(leido.ManoEnCurso);
-    EXPECT_EQ(leido.NumeroMano, 3);
+    SeFueGuardandoLaMano();
 }
 
 // Un fallo al guardar al salir se dice: Aceptar lo intenta otra vez, Cancelar sale sin guardar.
@@ -386,13 +391,7 @@ TEST_F(Botonera, cerrar_la_ventana_es_pulsar_salir)
         }
     };
     Arrancar();
-    ASSERT_EQ(resultados.size(), 1u);
-    EXPECT_EQ(resultados[0].Siguiente, zp::Peticion::Salir);
-    EXPECT_FALSE(programa->Mesa->isVisible());
-    zp::EstadoJuego leido;
-    zp::Ajustes ajustesLeidos;
-    ASSERT_EQ(zp::CargarAjustes(Carpeta(), leido, ajustesLeidos).ErrorFichero, 0);
-    EXPECT_TRUE(leido.PartidaEnCurso) << "the game is kept for another day";
+    SeFueGuardandoLaMano();
 }
 
 } // namespace
