@@ -56,7 +56,7 @@ void RecibirEstadoYReparto(benchmark::State& estado)
     ProtocoloRed protocolo(red, juego, datos, enlaces);
     for (auto _ : estado) {
         protocolo.Recibir(0, bloque);
-        red.Repartos.clear();
+        red.CadenaSituacionRed.clear();
     }
     if (red.Descartados != 0) estado.SkipWithError("mensaje descartado");
 }

@@ -23,7 +23,7 @@ Entero EstadoRed::ClientesRespondidos() const
 void EstadoRed::VaciarRecibidos()
 {
     Cola.Vaciar();
-    Repartos.clear();
+    CadenaSituacionRed.clear();
 }
 
 void AnadirMensajeChat(EstadoRed& red, std::string mensaje)
@@ -38,9 +38,9 @@ void AnadirMensajeChat(EstadoRed& red, std::string mensaje)
 
 std::optional<std::string> TomarReparto(EstadoRed& red, Entero numeroMano)
 {
-    while (!red.Repartos.empty()) {
-        std::string r = std::move(red.Repartos.front());
-        red.Repartos.pop_front();
+    while (!red.CadenaSituacionRed.empty()) {
+        std::string r = std::move(red.CadenaSituacionRed.front());
+        red.CadenaSituacionRed.pop_front();
         const auto mano = LeerManoDeReparto(r);
         if (mano && *mano >= numeroMano) return r;
     }

@@ -17,7 +17,7 @@ struct EstadoRed
     ColaRed Cola;
     // The payloads of the deal messages not yet taken, oldest first: a hand dealt again before the first
     // deal was taken must not replace it, or the client would take the decision of one with the other.
-    std::deque<std::string> Repartos;
+    std::deque<std::string> CadenaSituacionRed;
 
     // The chat records received or sent, from index 1; an all-blank record is free.
     std::vector<std::string> MensajesChat = std::vector<std::string>(51);

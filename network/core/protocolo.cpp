@@ -135,7 +135,7 @@ Avisos ProtocoloRed::AtenderEnCliente(MensajeRed m)
             ++red_.Descartados;
             return {};
         }
-        red_.Repartos.push_back(std::move(m.Cuerpo));
+        red_.CadenaSituacionRed.push_back(std::move(m.Cuerpo));
         avisos.Recibido = true;
         break;
     case codigo_red::Chat:

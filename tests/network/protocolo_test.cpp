@@ -111,8 +111,8 @@ TEST(ProtocoloRed, un_estado_y_un_reparto_seguidos_se_aplican_y_guardan_en_cualq
         EXPECT_EQ(cliente.datos.Jugador[4].NombreJugador, "Nom2");
         EXPECT_EQ(cliente.datos.Jugador[2].NombreJugador, "Nom4");
         EXPECT_EQ(cliente.datos.Jugador[2].ControlJugador, Control::Remoto);
-        ASSERT_EQ(cliente.red.Repartos.size(), 1u);
-        EXPECT_EQ(cliente.red.Repartos.front(), reparto);
+        ASSERT_EQ(cliente.red.CadenaSituacionRed.size(), 1u);
+        EXPECT_EQ(cliente.red.CadenaSituacionRed.front(), reparto);
         EXPECT_TRUE(cliente.red.Cola.Vacia());
         EXPECT_EQ(cliente.red.Descartados, 0);
     }
@@ -137,7 +137,7 @@ TEST(ProtocoloRed, una_partida_nueva_vacia_lo_recibido_y_se_avisa_tras_cortar_to
     const Avisos avisos = cliente.Recibir("ZRP3308ZRP33013");
     EXPECT_TRUE(avisos.NuevaPartida);
     EXPECT_EQ(cliente.red.Cola.Texto(), "013");
-    EXPECT_TRUE(cliente.red.Repartos.empty());
+    EXPECT_TRUE(cliente.red.CadenaSituacionRed.empty());
 }
 
 TEST(ProtocoloRed, un_mensaje_mal_formado_o_de_quien_no_toca_se_descarta_sin_cambiar_nada)
@@ -186,7 +186,7 @@ TEST(ProtocoloRed, un_mensaje_mal_formado_o_de_quien_no_toca_se_descarta_sin_cam
         EXPECT_FALSE(avisos.Recibido || avisos.NuevaPartida || avisos.Chat);
         EXPECT_EQ(x.red.Descartados, 1);
         EXPECT_TRUE(x.red.Cola.Vacia());
-        EXPECT_TRUE(x.red.Repartos.empty());
+        EXPECT_TRUE(x.red.CadenaSituacionRed.empty());
         EXPECT_EQ(x.red.ClientesRespondidos(), 0);
         EXPECT_TRUE(x.enlaces.enviados.empty());
         EXPECT_EQ(GenerarCadenasEstado(x.juego, x.datos), antes);
