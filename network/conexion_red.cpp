@@ -63,6 +63,11 @@ Espera ConexionRed::EsperarRed(const std::function<bool()>& llegado)
     return fin == WaitEnd::ConditionHeld && datos_.JuegoEnRed ? Espera::Cumplida : Espera::Abandonada;
 }
 
+std::optional<std::string> ConexionRed::TomarReparto()
+{
+    return zp::TomarReparto(Estado, juego_.NumeroMano);
+}
+
 void ConexionRed::EnviarEstadoRed()
 {
     protocolo_.EnviarEstadoRed(GenerarCadenasEstado(juego_, datos_).CadenaSituacion);
@@ -100,8 +105,7 @@ Entero ConexionRed::PuestoParaDireccion(const QString& direccion) const
     for (std::size_t i = 1; i <= 3; ++i) {
         const AjustesJugador& j = datos_.Jugador[i];
         if (QString::fromStdString(j.DireccionIP).trimmed().compare(direccion, Qt::CaseInsensitive) == 0 &&
-            j.EstadoJugador == EstadoAsiento::Activado && j.ControlJugador == Control::Remoto &&
-            !j.Conectado)
+            j.EstadoJugador == EstadoAsiento::Activado && j.ControlJugador == Control::Remoto && !j.Conectado)
             return static_cast<Entero>(i);
     }
     return 0;
@@ -224,9 +228,7 @@ void ConexionRed::Despues(const std::function<void()>& accion)
 
 void ConexionRed::PasarAlMotor()
 {
-    // The engine still reads its messages from two strings of the game state: what it may take is put there.
-    if (juego_.CadenaSituacionRed.empty())
-        if (auto r = TomarReparto(Estado, juego_.NumeroMano)) juego_.CadenaSituacionRed = std::move(*r);
+    // The engine reads its messages from one string, kind and payload one after the other.
     const bool administrador = datos_.ModoRed == PapelRed::Administrador;
     const auto delMotor = [](const EntradaCola& x) {
         return x.Codigo == codigo_red::Salida || x.Codigo == codigo_red::CincoDobles ||
@@ -238,9 +240,9 @@ void ConexionRed::PasarAlMotor()
         if (administrador && x.Codigo == codigo_red::CincoDobles &&
             juego_.DoblesJugador[static_cast<std::size_t>(x.Origen)] < 5)
             continue;
-        juego_.ColaRed += static_cast<char>('0' + x.Codigo / 10);
-        juego_.ColaRed += static_cast<char>('0' + x.Codigo % 10);
-        juego_.ColaRed += x.Cuerpo;
+        colaMotor_ += static_cast<char>('0' + x.Codigo / 10);
+        colaMotor_ += static_cast<char>('0' + x.Codigo % 10);
+        colaMotor_ += x.Cuerpo;
     }
 }
 

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/mano_automatica.h"
+#include "tests/soporte/mano_automatica.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 namespace {

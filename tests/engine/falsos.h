@@ -5,6 +5,7 @@
 
 #include "engine/contexto.h"
 #include "engine/reglas.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp::prueba {
 
@@ -22,7 +23,10 @@ public:
     {
         Anotar("DibujarFichaDescubierta " + std::to_string(a) + std::to_string(b));
     }
-    void DibujarMano(Entero p) override { Anotar("DibujarMano " + std::to_string(p)); }
+    void DibujarMano(Entero p, bool descubierta) override
+    {
+        Anotar("DibujarMano " + std::to_string(p) + (descubierta ? " descubierta" : ""));
+    }
     void DibujarNombres() override {}
     void DibujarMonton() override { Anotar("DibujarMonton"); }
     void PonerPunteroMesa(Puntero) override {}

@@ -12,6 +12,7 @@
 #include "platform/virtual_screen.h"
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -46,6 +47,7 @@ protected:
         zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(800, 600)));
         zp::PonerAjustesPorDefecto(e, a);
         a.Sonido = false;
+        a.Velocidad = 100; // las pausas de los controles, de un milisegundo
         zp::Entorno() = zp::EntornoKit{};
         zp::Entorno().AnchoMesa = 710;
         zp::Entorno().AltoPantalla = 600;
