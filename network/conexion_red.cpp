@@ -55,17 +55,8 @@ void ConexionRed::EnviarAlAdministrador(const std::string& mensaje)
 
 Espera ConexionRed::EsperarRed(const std::function<bool()>& llegado)
 {
-    const WaitEnd fin = waitUntil([&] {
-        if (!datos_.JuegoEnRed) return true;
-        PasarAlMotor();
-        return llegado();
-    });
+    const WaitEnd fin = waitUntil([&] { return !datos_.JuegoEnRed || llegado(); });
     return fin == WaitEnd::ConditionHeld && datos_.JuegoEnRed ? Espera::Cumplida : Espera::Abandonada;
-}
-
-std::optional<std::string> ConexionRed::TomarReparto()
-{
-    return zp::TomarReparto(Estado, juego_.NumeroMano);
 }
 
 void ConexionRed::EnviarEstadoRed()
@@ -226,24 +217,14 @@ void ConexionRed::Despues(const std::function<void()>& accion)
     QMetaObject::invokeMethod(this, accion, Qt::QueuedConnection);
 }
 
-void ConexionRed::PasarAlMotor()
+std::string& ConexionRed::ColaRed()
 {
-    // The engine reads its messages from one string, kind and payload one after the other.
-    const bool administrador = datos_.ModoRed == PapelRed::Administrador;
-    const auto delMotor = [](const EntradaCola& x) {
-        return x.Codigo == codigo_red::Salida || x.Codigo == codigo_red::CincoDobles ||
-               x.Codigo == codigo_red::Jugada;
-    };
-    for (const EntradaCola& x : Estado.Cola.Extraer(delMotor)) {
-        // On the host only the seat in turn may move, and only a seat dealt five doubles may decide on them.
-        if (administrador && x.Codigo == codigo_red::Jugada && x.Origen != juego_.JugadorTurno) continue;
-        if (administrador && x.Codigo == codigo_red::CincoDobles &&
-            juego_.DoblesJugador[static_cast<std::size_t>(x.Origen)] < 5)
-            continue;
-        colaMotor_ += static_cast<char>('0' + x.Codigo / 10);
-        colaMotor_ += static_cast<char>('0' + x.Codigo % 10);
-        colaMotor_ += x.Cuerpo;
-    }
+    return protocolo_.ColaDelMotor();
+}
+
+std::optional<std::string> ConexionRed::TomarReparto()
+{
+    return protocolo_.TomarReparto();
 }
 
 } // namespace zp

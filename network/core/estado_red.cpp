@@ -1,7 +1,5 @@
 #include "network/core/estado_red.h"
 
-#include "engine/mensajes_red.h"
-
 #include <algorithm>
 
 namespace zp {
@@ -23,6 +21,7 @@ Entero EstadoRed::ClientesRespondidos() const
 void EstadoRed::VaciarRecibidos()
 {
     Cola.Vaciar();
+    ColaMotor.clear();
     CadenaSituacionRed.clear();
 }
 
@@ -34,17 +33,6 @@ void AnadirMensajeChat(EstadoRed& red, std::string mensaje)
     if (i >= m.size()) m.resize(i + 1);
     m[i] = std::move(mensaje);
     if (i == m.size() - 1) m.resize(m.size() + 50);
-}
-
-std::optional<std::string> TomarReparto(EstadoRed& red, Entero numeroMano)
-{
-    while (!red.CadenaSituacionRed.empty()) {
-        std::string r = std::move(red.CadenaSituacionRed.front());
-        red.CadenaSituacionRed.pop_front();
-        const auto mano = LeerManoDeReparto(r);
-        if (mano && *mano >= numeroMano) return r;
-    }
-    return std::nullopt;
 }
 
 } // namespace zp
