@@ -5,6 +5,7 @@
 #include "network/core/protocolo.h"
 #include "settings/core/cadenas_estado.h"
 #include "settings/core/fichero_estado.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <benchmark/benchmark.h>
 
