@@ -1,6 +1,5 @@
 #include "network/conexion_red.h"
 
-#include "engine/mensajes_red.h"
 #include "network/core/mensajes.h"
 #include "platform/socket_control.h"
 #include "platform/wait.h"
@@ -134,21 +133,21 @@ void ConexionRed::WSServidor_ConnectionRequest(int requestId)
     SocketControl& escucha = *WSServidor[0];
     const QString direccion = escucha.requestAddress(requestId);
     const Entero puesto = PuestoParaDireccion(direccion);
-    SocketControl* libre = nullptr;
-    for (std::size_t j = 1; j <= 3 && !libre; ++j)
-        if (WSServidor[j]->state() == SocketControl::Closed) libre = WSServidor[j];
-    if (puesto == 0 || !libre) {
+    int libre = 0;
+    for (int j = 3; j >= 1; --j)
+        if (WSServidor[static_cast<std::size_t>(j)]->state() == SocketControl::Closed) libre = j;
+    if (puesto == 0 || libre == 0) {
         // Turned away at once: a caller left waiting would never learn it has no seat.
         escucha.refuse(requestId);
         if (puesto == 0 && AlRechazarConexion) Despues([this, direccion] { AlRechazarConexion(direccion); });
         return;
     }
-    libre->accept(escucha, requestId);
-    libre->setTag(puesto);
-    for (int i = 1; i <= 3; ++i)
-        if (WSServidor[static_cast<std::size_t>(i)] == libre) protocolo_.OlvidarTrama(i);
+    SocketControl& s = *WSServidor[static_cast<std::size_t>(libre)];
+    s.accept(escucha, requestId);
+    s.setTag(puesto);
+    protocolo_.OlvidarTrama(libre);
     datos_.Jugador[static_cast<std::size_t>(puesto)].Conectado = true;
-    libre->sendData(CrearMensaje(codigo_red::Puesto, std::string(1, static_cast<char>('0' + puesto))));
+    s.sendData(CrearMensaje(codigo_red::Puesto, std::string(1, static_cast<char>('0' + puesto))));
     notifyStateChanged();
 }
 
