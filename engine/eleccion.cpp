@@ -135,7 +135,7 @@ int RevisarConFinalDeMano(const ResultadoFinalMano& r, int candidatas, int elegi
 
 bool ExplorarConPresupuesto(const EstadoJuego& e, const Ajustes& a, ResultadoFinalMano& r)
 {
-    return ExplorarFinalDeMano(e, a, r).Fin == FinBusqueda::Completa;
+    return ExplorarFinalRecordado(e, a, r).Fin == FinBusqueda::Completa;
 }
 
 void ElegirJugada(Contexto& c)

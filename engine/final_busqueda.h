@@ -7,18 +7,10 @@
 #include <cstdint>
 
 #include "engine/ajustes.h"
+#include "engine/ficha.h"
 #include "engine/final_memoria.h"
 
 namespace zp {
-
-using MascaraFichas = std::uint32_t; // bit t: tile t of the set, numbered by IndiceFicha
-
-constexpr int IndiceFicha(int a, int b)
-{
-    const int alto = a > b ? a : b;
-    const int bajo = a > b ? b : a;
-    return alto * (alto + 1) / 2 + bajo;
-}
 
 // What stays fixed through one search: the rules that score an outcome and the seats in play.
 struct ReglasBusqueda
@@ -31,6 +23,7 @@ struct ReglasBusqueda
     int Propio = 1;                 // result code of the mover's side
     std::array<int, 5> Siguiente{}; // next seat in play after each seat in play
     std::array<bool, 5> EnJuego{};
+    bool operator==(const ReglasBusqueda&) const = default;
 };
 
 class BusquedaFinal

@@ -27,6 +27,7 @@ struct DatosEleccion
     Entero Nivel = 0; // 0..100, the mover's level (100 while giving a hint)
     zp::Caracter CaracterJugador = zp::Caracter::Medio;
     RolesAsientos Roles;
+    MesaLeida Mesa; // the slots, which no candidate changes, read once
 };
 
 DatosEleccion PrepararEleccion(const EstadoJuego& e, const Ajustes& a, Entero mover, Entero nivel);
