@@ -22,7 +22,6 @@ struct TablasFichas
 {
     std::array<int, 28> PuntoA{};
     std::array<int, 28> PuntoB{};
-    std::array<MascaraFichas, 10> ConPunto{};     // tiles carrying a pip; 7..9 (no tile) carry none
     std::array<std::array<int, 128>, 4> Puntos{}; // pips of the tiles of each 7-bit quarter of a mask
     // Per pair of ends: the tiles that fit either; for each tile the ways it goes (bit 0 joined by its first
     // pip, bit 1 by its second, never for a double) and the ends after each; and the ends in a position's
@@ -41,8 +40,6 @@ constexpr TablasFichas CrearTablas()
             const auto i = static_cast<std::size_t>(IndiceFicha(a, b));
             t.PuntoA[i] = a;
             t.PuntoB[i] = b;
-            t.ConPunto[static_cast<std::size_t>(a)] |= MascaraFichas{1} << i;
-            t.ConPunto[static_cast<std::size_t>(b)] |= MascaraFichas{1} << i;
         }
     }
     for (std::size_t c = 0; c < 4; ++c)
@@ -52,8 +49,7 @@ constexpr TablasFichas CrearTablas()
     for (int e1 = 0; e1 <= 6; ++e1) {
         for (int e2 = 0; e2 <= 6; ++e2) {
             const Extremos ee = ParDeExtremos(e1, e2);
-            t.Encajan[ee] =
-                t.ConPunto[static_cast<std::size_t>(e1)] | t.ConPunto[static_cast<std::size_t>(e2)];
+            t.Encajan[ee] = ConPunto(e1) | ConPunto(e2);
             t.ClaveExtremos[ee] = std::uint64_t(e1 < e2 ? e1 : e2) << 28 | std::uint64_t(e1 < e2 ? e2 : e1)
                                                                                << 31;
             for (std::size_t i = 0; i < 28; ++i) {

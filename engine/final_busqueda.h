@@ -23,7 +23,6 @@ struct ReglasBusqueda
     int Propio = 1;                 // result code of the mover's side
     std::array<int, 5> Siguiente{}; // next seat in play after each seat in play
     std::array<bool, 5> EnJuego{};
-    bool operator==(const ReglasBusqueda&) const = default;
 };
 
 class BusquedaFinal

@@ -2,7 +2,6 @@
 
 #include <bit>
 #include <cassert>
-#include <optional>
 
 #include "engine/final_busqueda.h"
 #include "engine/reglas.h"
@@ -43,40 +42,33 @@ struct Raiz
 {
     int x = 0;
     int y = 0;
-    bool operator==(const Raiz&) const = default;
 };
 
-// All that a search reads of the state: with the same reading, the same results.
-struct Planteo
-{
-    FinBusqueda Fin = FinBusqueda::Completa; // a refusal found while reading
-    int Mover = 0, E1 = 0, E2 = 0, CuantasRaices = 0;
-    std::array<MascaraFichas, 5> Manos{};
-    std::array<Raiz, kRaicesFinal + 1> Raices{};
-    ReglasBusqueda Reglas;
-    bool operator==(const Planteo&) const = default;
-};
+} // namespace
 
-Planteo Plantear(const EstadoJuego& e, const Ajustes& a)
+InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, ResultadoFinalMano& r,
+                                     std::uint64_t presupuesto)
 {
-    Planteo q;
-    const int m = q.Mover = e.JugadorTurno;
+    InformeFinalMano informe;
+    const int m = e.JugadorTurno;
     assert(m >= 1 && m <= 4 && AsientoEnJuego(a, m));
 
     // 1. Refusals: tiles still to be drawn in individual play, or nothing to weigh.
     if (a.ModoJuego == Modalidad::Individual && e.FichasMonton > a.RemanentesMonton) {
-        q.Fin = FinBusqueda::MontonAbierto;
-        return q;
+        informe.Fin = FinBusqueda::MontonAbierto;
+        return informe;
     }
     if (e.FichasEnMano[static_cast<std::size_t>(m)] == 1) {
-        q.Fin = FinBusqueda::UnaFicha;
-        return q;
+        informe.Fin = FinBusqueda::UnaFicha;
+        return informe;
     }
 
     // 2. The hands as bitmasks; the mover's roots in slot order, the first pip joined before the second and
     //    a double once, as the chooser numbers its candidates.
-    const int e1 = q.E1 = e.Linea.Extremos[1];
-    const int e2 = q.E2 = e.Linea.Extremos[2];
+    std::array<MascaraFichas, 5> manos{};
+    std::array<Raiz, kRaicesFinal + 1> raices{};
+    const int e1 = e.Linea.Extremos[1];
+    const int e2 = e.Linea.Extremos[2];
     int n = 0;
     for (std::size_t p = 1; p <= 4; ++p) {
         if (!AsientoEnJuego(a, p)) continue;
@@ -87,42 +79,33 @@ Planteo Plantear(const EstadoJuego& e, const Ajustes& a)
             const bool punto = h.PuntoA >= 0 && h.PuntoA <= 6 && h.PuntoB >= 0 && h.PuntoB <= 6;
             const MascaraFichas bit = punto ? MascaraFichas{1} << IndiceFicha(h.PuntoA, h.PuntoB) : 0;
             bool repetida = false;
-            for (const MascaraFichas otra : q.Manos) repetida = repetida || (otra & bit) != 0;
+            for (const MascaraFichas otra : manos) repetida = repetida || (otra & bit) != 0;
             assert(punto && !repetida);
             if (!punto || repetida) {
-                q.Fin = FinBusqueda::PosicionNoValida;
-                return q;
+                informe.Fin = FinBusqueda::PosicionNoValida;
+                return informe;
             }
-            q.Manos[p] |= bit;
+            manos[p] |= bit;
             if (static_cast<int>(p) != m) continue;
             if (h.PuntoA == e1 || h.PuntoA == e2)
-                q.Raices[static_cast<std::size_t>(++n)] = {h.PuntoA, h.PuntoB};
+                raices[static_cast<std::size_t>(++n)] = {h.PuntoA, h.PuntoB};
             if (h.PuntoA != h.PuntoB && (h.PuntoB == e1 || h.PuntoB == e2))
-                q.Raices[static_cast<std::size_t>(++n)] = {h.PuntoB, h.PuntoA};
+                raices[static_cast<std::size_t>(++n)] = {h.PuntoB, h.PuntoA};
         }
-        assert(std::popcount(q.Manos[p]) == e.FichasEnMano[p]);
-        if (std::popcount(q.Manos[p]) != e.FichasEnMano[p]) {
-            q.Fin = FinBusqueda::PosicionNoValida;
-            return q;
+        assert(std::popcount(manos[p]) == e.FichasEnMano[p]);
+        if (std::popcount(manos[p]) != e.FichasEnMano[p]) {
+            informe.Fin = FinBusqueda::PosicionNoValida;
+            return informe;
         }
     }
     assert(n <= kRaicesFinal);
-    q.CuantasRaices = n;
-    q.Reglas = LeerReglas(e, a);
-    return q;
-}
 
-// 3. Every root counted; past the budget nothing is written and the ordinary choice stands.
-InformeFinalMano Resolver(const Planteo& q, ResultadoFinalMano& r, std::uint64_t presupuesto)
-{
-    InformeFinalMano informe;
-    informe.Fin = q.Fin;
-    if (q.Fin != FinBusqueda::Completa) return informe;
+    // 3. Every root counted; past the budget nothing is written and the ordinary choice stands.
     BusquedaFinal& motor = Motor();
-    motor.Preparar(q.Reglas, q.Manos, q.E1, q.E2, presupuesto);
+    motor.Preparar(LeerReglas(e, a), manos, e1, e2, presupuesto);
     std::array<ValorFinal, kRaicesFinal + 1> valores{};
-    for (std::size_t k = 1; k <= static_cast<std::size_t>(q.CuantasRaices); ++k) {
-        if (!motor.JugarRaiz(q.Mover, q.Raices[k].x, q.Raices[k].y, valores[k])) {
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(n); ++k) {
+        if (!motor.JugarRaiz(m, raices[k].x, raices[k].y, valores[k])) {
             informe.Fin = FinBusqueda::FueraDePresupuesto;
             informe.PosicionesVisitadas = motor.Visitadas();
             return informe;
@@ -130,7 +113,7 @@ InformeFinalMano Resolver(const Planteo& q, ResultadoFinalMano& r, std::uint64_t
     }
 
     // 4. Summary per root. Counts pass 2^24, so each quotient is taken in double and rounded to Single once.
-    for (std::size_t k = 1; k <= static_cast<std::size_t>(q.CuantasRaices); ++k) {
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(n); ++k) {
         const ValorFinal& v = valores[k];
         r.PorcentajeGanadas[k] =
             v.Total == 0
@@ -141,38 +124,8 @@ InformeFinalMano Resolver(const Planteo& q, ResultadoFinalMano& r, std::uint64_t
                            : static_cast<float>(static_cast<double>(v.Suma) / static_cast<double>(v.Ganadas));
         informe.Desenlaces += v.Total;
     }
-    informe.Raices = q.CuantasRaices;
+    informe.Raices = n;
     informe.PosicionesVisitadas = motor.Visitadas();
-    return informe;
-}
-
-} // namespace
-
-InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, ResultadoFinalMano& r,
-                                     std::uint64_t presupuesto)
-{
-    return Resolver(Plantear(e, a), r, presupuesto);
-}
-
-InformeFinalMano ExplorarFinalRecordado(const EstadoJuego& e, const Ajustes& a, ResultadoFinalMano& r)
-{
-    struct Ultima
-    {
-        Planteo Q;
-        InformeFinalMano Informe;
-        ResultadoFinalMano R;
-    };
-    thread_local std::optional<Ultima> ultima;
-    const Planteo q = Plantear(e, a);
-    if (ultima && ultima->Q == q) {
-        for (std::size_t k = 1; k <= static_cast<std::size_t>(q.CuantasRaices); ++k) {
-            r.PorcentajeGanadas[k] = ultima->R.PorcentajeGanadas[k];
-            r.MediaPuntosGanados[k] = ultima->R.MediaPuntosGanados[k];
-        }
-        return ultima->Informe;
-    }
-    const InformeFinalMano informe = Resolver(q, r, kPresupuestoFinal);
-    if (informe.Fin == FinBusqueda::Completa) ultima = Ultima{q, informe, r};
     return informe;
 }
 

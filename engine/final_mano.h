@@ -45,9 +45,4 @@ constexpr std::uint64_t kPresupuestoFinal = 1'000'000;
 InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, ResultadoFinalMano& r,
                                      std::uint64_t presupuesto = kPresupuestoFinal);
 
-// The same search for the chooser, which asks twice in a turn (the counting run, then the move): a search
-// of the very position the last one finished is not made again, its results are given once more. The search
-// draws no random numbers, so they are the same.
-InformeFinalMano ExplorarFinalRecordado(const EstadoJuego& e, const Ajustes& a, ResultadoFinalMano& r);
-
 } // namespace zp

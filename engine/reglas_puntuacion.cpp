@@ -202,7 +202,7 @@ Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosElecc
         // double drawn from the stock counts too.
         if (anB.EsDoble == 0) Restar(a, d, b, anB.PoseedorDobleNumero, 2 * B);
         bool favorable = BloqueoFavorable(a, d, b, margen);
-        if (L < 50) {
+        if (L < kNivelSinAzar) {
             const int azarBloqueo = Aleatorio(azar, 10);
             if ((k == Caracter::Conservador && azarBloqueo < 6) || (k == Caracter::Medio && azarBloqueo < 3))
                 favorable = false;
