@@ -97,7 +97,7 @@ void mesa::CrearControles()
     Pic_SelOpciones = Caja(this, "Pic_SelOpciones", QSize(150, 190));
     Pic_Mover = Caja(this, "Pic_Mover", QSize(40, 77));
 
-    Lis_Grabadora = CrearListaJugadas(this, e_.LineaGrabadora);
+    Lis_Grabadora = CrearListaJugadas(this, m_.LineaGrabadora);
     Lis_Ordenar = new QListWidget(this);
     Lis_Ordenar->setObjectName(QStringLiteral("Lis_Ordenar"));
     Lis_Ordenar->setSortingEnabled(true);
@@ -510,34 +510,25 @@ void mesa::OcultarBombillaTutor()
     Ima_IndiTuto.Hide();
 }
 
-void mesa::EncenderTeclaGrabadora()
+void mesa::EncenderGrabadora(bool encendida)
 {
-    DibujarTeclaGrabadora(*this, TeclaGrabadora::Encendido, true);
-}
-
-void mesa::ApagarTeclaGrabadora()
-{
-    DibujarTeclaGrabadora(*this, TeclaGrabadora::Encendido, false);
-}
-
-void mesa::RefrescarGrabadora()
-{
+    DibujarTeclaGrabadora(*this, TeclaGrabadora::Encendido, encendida);
     Pic_Grabadora->refresh();
 }
 
 void mesa::PonerPunteroGrabadora(Puntero puntero)
 {
     PonerPuntero(Pic_Grabadora, static_cast<Entero>(puntero));
-}
-
-void mesa::RestaurarCursorContinuar()
-{
-    PonerCursor(Pic_BotContinuar, "ManoIndice");
+    Grabadora.PunteroMesa = static_cast<Entero>(puntero);
+    Grabadora.Ocupada = puntero == Puntero::Reloj;
 }
 
 void mesa::PonerPunteroContinuar(Puntero puntero)
 {
-    PonerPuntero(Pic_BotContinuar, static_cast<Entero>(puntero));
+    if (puntero == Puntero::Mano)
+        PonerCursor(Pic_BotContinuar, "ManoIndice");
+    else
+        PonerPuntero(Pic_BotContinuar, static_cast<Entero>(puntero));
 }
 
 } // namespace zp

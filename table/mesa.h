@@ -104,11 +104,8 @@ public:
     void InhabilitarBotonAyuda() override;
     void OcultarBombillaTutor() override;
     // The recorder remote: its power key lit or not, its pointer; the Continue button's pointer.
-    void EncenderTeclaGrabadora() override;
-    void ApagarTeclaGrabadora() override;
-    void RefrescarGrabadora() override;
+    void EncenderGrabadora(bool encendida) override;
     void PonerPunteroGrabadora(Puntero puntero) override;
-    void RestaurarCursorContinuar() override;
     void PonerPunteroContinuar(Puntero puntero) override;
 
     // The form's controls, by their names.
