@@ -46,17 +46,10 @@ Respuesta<Entero> PreguntarSalida(Contexto& c, const Ajustes& r)
 
 } // namespace
 
-Entero BuscarPoseedorFicha(EstadoJuego& e, Entero a, Entero b)
-{
-    const PoseedorFicha r = BuscarPoseedor(e, a, b);
-    e.FichaPuesta = r.Puesta;
-    return r.Asiento;
-}
-
 void ElegirPrimeraSalida(EstadoJuego& e, const Ajustes& r, Azar& azar)
 {
     if (r.PrimeraMano == Apertura::SeisDoble) {
-        e.JugadorSalida = BuscarPoseedorFicha(e, e.SalidaA, e.SalidaB);
+        e.JugadorSalida = BuscarPoseedor(e, e.SalidaA, e.SalidaB).Asiento;
         return;
     }
     int p = 0;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/analisis_mano.h"
 #include "engine/reparto.h"
 #include "engine/salida.h"
 #include "manos_prueba.h"
@@ -103,9 +104,9 @@ TEST(Salida, el_poseedor_de_una_ficha_se_busca_en_las_manos_y_no_en_el_monton)
     const Caso casos[] = {
         {6, 2, 1, false}, {2, 6, 1, false}, {1, 3, 3, true}, {6, 6, 0, false}, {4, 4, 1, false}};
     for (const auto& k : casos) {
-        e.FichaPuesta = !k.puesta;
-        EXPECT_EQ(BuscarPoseedorFicha(e, k.a, k.b), k.asiento) << k.a << "-" << k.b;
-        EXPECT_EQ(e.FichaPuesta, k.puesta) << k.a << "-" << k.b;
+        const PoseedorFicha r = BuscarPoseedor(e, k.a, k.b);
+        EXPECT_EQ(r.Asiento, k.asiento) << k.a << "-" << k.b;
+        EXPECT_EQ(r.Puesta, k.puesta) << k.a << "-" << k.b;
     }
 }
 
