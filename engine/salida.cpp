@@ -175,9 +175,10 @@ void PrepararRepeticionEmpate(EstadoJuego& e, const Ajustes& a)
         } else {
             e.GanadorMano = e.JugadorSalida;
         }
+        // The replay keeps the tied hand's number and score-sheet entry.
+        --e.NumeroMano;
     }
-    // Either way the replay keeps the tied hand's number, so the score sheet has no empty entry.
-    --e.NumeroMano;
+    // "Se corre el turno": the next hand is dealt as any other, the tied one left with no points.
 }
 
 } // namespace zp

@@ -32,7 +32,8 @@ std::string TextoComienzoPartida(const EstadoJuego& e, const Ajustes& r);
 void AjustarNumerosFavoritos(EstadoJuego& e, Azar& azar);
 
 // A blocked hand was tied and is dealt again: with "El mismo jugador" the seat that led it leads again, and
-// the hand keeps its number and score-sheet entry. Called before the next deal.
+// the hand keeps its number and score-sheet entry; with "Se corre el turno" the next hand follows as usual.
+// Called before the next deal.
 void PrepararRepeticionEmpate(EstadoJuego& e, const Ajustes& a);
 
 } // namespace zp

@@ -238,7 +238,8 @@ TEST(Salida, tras_un_empate_con_el_mismo_jugador_sale_quien_salio)
         e.NumerosOrdenados[3][1] = 6;
         e.CuentaNumeros[3][6] = 5;
         PrepararRepeticionEmpate(e, a);
-        EXPECT_EQ(e.NumeroMano, 11); // the replay keeps the tied hand's number
+        // With "El mismo jugador" the replay keeps the tied hand's number; otherwise the next hand comes.
+        EXPECT_EQ(e.NumeroMano, k.salidaSiEmpate == 1 ? 11 : 12);
         EXPECT_EQ(CalcularSalidaSiguiente(e, a), k.salidaDespues)
             << "modo " << k.modo << ", regla " << k.turnoSalida << ", empate " << k.salidaSiEmpate;
     }
