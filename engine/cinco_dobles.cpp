@@ -84,17 +84,13 @@ DecisionCincoDobles EnRed(Contexto& c, const Ajustes& r)
             " tiene cinco o más dobles entre sus fichas iniciales y debe decidir si las "
             "acepta o las rechaza. Permanezca a la espera." +
             std::string(SaltoLinea);
-        e.EsperandoRed = true;
         c.usuario.IniciarEspera();
         const Espera espera = c.red.EsperarRed([&] {
             c.usuario.MostrarEspera(kTitulo, texto, 5);
-            if (const auto d = TomarCincoDoblesDeCola(e.ColaRed)) {
-                rechazadas = *d;
-                e.EsperandoRed = false;
-            }
-            return !e.EsperandoRed;
+            const std::optional<bool> d = TomarCincoDoblesDeCola(c.red.ColaRed());
+            if (d) rechazadas = *d;
+            return d.has_value();
         });
-        e.EsperandoRed = false;
         c.usuario.OcultarEspera();
         if (espera == Espera::Abandonada) return DecisionCincoDobles::Abandonada;
     }

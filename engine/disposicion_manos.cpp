@@ -10,6 +10,11 @@ constexpr int kPasoOculta = 39; // full pitch, and the test for it
 constexpr int kPasoGrande = 44; // seat 4 face up
 constexpr int kAnchoListaJugadas = 165;
 
+bool ManoTapaLista(const DisposicionManos& d)
+{
+    return d.InicioMano[4] < kAnchoListaJugadas + 1;
+}
+
 } // namespace
 
 ResultadoDisposicion CalcularDisposicionManos(const EstadoJuego& e, const Ajustes& a,
@@ -51,7 +56,7 @@ ResultadoDisposicion CalcularDisposicionManos(const EstadoJuego& e, const Ajuste
     d.EjeMano[3] = static_cast<Entero>(ancho - 42);
     d.EjeMano[4] = static_cast<Entero>(r.ManoHolgada[4] ? alto - 77 : alto - 42);
 
-    r.OcultarLista = d.InicioMano[4] < kAnchoListaJugadas + 1;
+    r.OcultarLista = ManoTapaLista(d);
     return r;
 }
 
@@ -60,10 +65,12 @@ void CalcularDisposicionManos(Contexto& c)
     const ResultadoDisposicion r = CalcularDisposicionManos(c.e, c.a, c.pantalla);
     c.e.Disposicion = r.disposicion;
     for (std::size_t p = 1; p <= 4; ++p) c.e.ManoHolgada[p] = r.ManoHolgada[p];
-    if (r.OcultarLista) {
-        c.mesa.OcultarListaJugadas();
-        c.a.ListaJugadas = VistaLista::AlConectarGrabadora;
-    }
+    if (r.OcultarLista) c.mesa.OcultarListaJugadas();
+}
+
+bool ListaJugadasVisible(const EstadoJuego& e, const Ajustes& a)
+{
+    return a.ListaJugadas == VistaLista::SiempreVisible && !ManoTapaLista(e.Disposicion);
 }
 
 std::optional<PuntoMesa> CalcularPosicionFichaMano(const EstadoJuego& e, const Ajustes& a,

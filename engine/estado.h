@@ -165,7 +165,6 @@ struct EstadoJuego
     std::array<std::array<Entero, 7>, 5> CuentaNumeros{};
     std::array<std::array<Entero, 8>, 5> NumerosOrdenados{};
     std::array<bool, 5> ManoHolgada{false, false, false, false, true};
-    std::array<float, 5> PuntosEnMano{};
     DisposicionManos Disposicion;
 
     // Progress of the match.
@@ -217,12 +216,9 @@ struct EstadoJuego
     bool GrabadoraActiva = false;
     Entero PosicionGrabadora = 0;
 
-    // Network: this computer's seat in the host's numbering, the match code, the receive queue.
+    // Network: this computer's seat in the host's numbering and the match code.
     Entero PuestoLocal = 4;
     std::string IdPartida = "0000";
-    bool EsperandoRed = false;
-    std::string ColaRed;
-    std::string CadenaSituacionRed;
 
     // Carrying out a move and the recorder.
     bool EleccionTurno = false;    // the chooser weighed two or more playable tiles (the record's Eleccion)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 
+#include "engine/cierre.h"
 #include "engine/grabadora.h"
 #include "engine/indices.h"
 #include "engine/partida.h"
@@ -55,60 +56,38 @@ struct CierreMano
     std::array<int, 5> Pips{};
 };
 
-std::array<int, 5> ContarPips(const EstadoJuego& e)
-{
-    std::array<int, 5> pips{};
-    for (int p = 1; p <= kAsientos; ++p) {
-        for (int s = 1; s <= HuecosDe(e, p); ++s) {
-            const HuecoMano& h = e.Manos[I(p)][I(s)];
-            if (h.Estado == kEnMano) pips[I(p)] += h.PuntoA + h.PuntoB;
-        }
-    }
-    return pips;
-}
-
 // The text of "C i e r r e" for a blocked hand, and the winner or the tie it shows.
 std::string TextoCierre(const EstadoJuego& e, const Ajustes& a, CierreMano& k, int& lineas)
 {
     std::string texto;
     const std::string salto(SaltoLinea);
     const bool parejas = EnParejas(a);
-    bool empate = false;
     if (parejas) {
         const int s24 = k.Pips[2] + k.Pips[4], s13 = k.Pips[1] + k.Pips[3];
         texto = Nombre(a, 2) + " y " + Nombre(a, 4) + " : " + Str(s24) + salto + Nombre(a, 1) + " y " +
                 Nombre(a, 3) + " : " + Str(s13);
         lineas = 2;
-        empate = s13 == s24;
     } else {
-        int menor = 0, cuantos = 0;
         lineas = 1;
         for (int p = 1; p <= kAsientos; ++p) {
             if (!AsientoEnJuego(a, p)) continue;
             texto += Nombre(a, p) + " : " + Arrobas(k.Pips[I(p)]) + salto;
             ++lineas;
-            if (cuantos == 0 || k.Pips[I(p)] < menor) {
-                menor = k.Pips[I(p)];
-                k.Ganador = static_cast<Entero>(p);
-                cuantos = 1;
-            } else if (k.Pips[I(p)] == menor) {
-                ++cuantos;
-            }
         }
-        if (cuantos > 1) k.Ganador = 0;
-        empate = k.Ganador == 0;
     }
-    if (empate) {
+    const GanadorCierre g = DecidirCierre(parejas, k.Pips, AsientosEnJuego(a));
+    k.Ganador = static_cast<Entero>(g.Ganador);
+    if (g.Empate) {
         ++lineas;
         texto += salto;
-        switch (ReglaEmpate(a)) {
+        const Empate regla = ReglaEmpate(a);
+        k.Ganador = static_cast<Entero>(GanadorEmpate(regla, parejas, e.JugadorSalida));
+        switch (regla) {
         case Empate::GanaQuienSalio:
             texto += parejas ? "EMPATE -> Gana la pareja que salió." : "EMPATE -> Gana el jugador que salió.";
-            k.Ganador = parejas ? ParejaDe(e.JugadorSalida) : e.JugadorSalida;
             break;
         case Empate::GanaQuienNoSalio:
             texto += "EMPATE -> Gana la pareja que no salió.";
-            k.Ganador = ParejaDe(e.JugadorSalida) == 1 ? Entero{2} : Entero{1};
             break;
         case Empate::SeRepite:
         default:
@@ -152,7 +131,7 @@ void EscribirAnotacion(EstadoJuego& e, const Ajustes& a, const CierreMano& k)
     RegistroMano r;
     r.Sale = Nombre(a, e.JugadorSalida);
     const Entero puntos = Entero16(k.Puntos);
-    const Entero decenas = CalcularDecenas(k.Puntos);
+    const Entero decenas = Entero16(DecenasDe(k.Puntos));
     if (EnParejas(a)) {
         const bool columna1 = (a.ParejaQueSeAnota == ParejaAnotada::Ganadora && k.Ganador == 1) ||
                               (a.ParejaQueSeAnota == ParejaAnotada::Perdedora && k.Ganador == 2);
@@ -232,12 +211,6 @@ FinMano TerminarPorLimiteDeManos(Contexto& c)
 }
 
 } // namespace
-
-Entero CalcularDecenas(int puntos)
-{
-    if (puntos <= 0) return 0;
-    return Entero16((puntos - 1) / 10 + 1);
-}
 
 void CalcularTotales(EstadoJuego& e, const Ajustes& a)
 {
@@ -328,14 +301,8 @@ FinMano TerminarMano(Contexto& c)
     CierreMano k;
     k.Domino = mover >= 1 && mover <= kAsientos && e.FichasEnMano[I(mover)] == 0;
     if (k.Domino) c.mesa.MostrarSenalDomino(mover);
-    for (std::size_t p = 1; p <= kAsientos; ++p) {
-        const VistaFichas fichas = a.Jugador[p].FichasJugador;
-        a.Jugador[p].FichasJugador = VistaFichas::Visibles;
-        c.mesa.DibujarMano(static_cast<Entero>(p));
-        a.Jugador[p].FichasJugador = fichas;
-    }
-    k.Pips = ContarPips(e);
-    for (std::size_t p = 0; p <= kAsientos; ++p) e.PuntosEnMano[p] = static_cast<float>(k.Pips[p]);
+    for (Entero p = 1; p <= kAsientos; ++p) c.mesa.DibujarMano(p, true);
+    k.Pips = PipsEnMano(e);
     e.GanadorMano = 0;
 
     // B. A blocked hand: the pips of every seat or pair, the winner or the tie.
@@ -354,17 +321,12 @@ FinMano TerminarMano(Contexto& c)
     const bool parejas = EnParejas(a);
     if (!k.Repetir) {
         if (k.Domino) k.Ganador = parejas ? ParejaDe(mover) : mover;
-        const int s24 = k.Pips[2] + k.Pips[4], s13 = k.Pips[1] + k.Pips[3];
-        if (!k.Domino && parejas && k.Ganador == 0) k.Ganador = s13 <= s24 ? Entero{2} : Entero{1};
-        if (parejas && a.PuntosQueSeAnotan == PuntosAnotados::DeLaPerdedora)
-            k.Puntos = k.Ganador == 1 ? s13 : s24;
-        else
-            k.Puntos = k.Pips[1] + k.Pips[2] + k.Pips[3] + k.Pips[4];
+        k.Puntos = PuntosMano(parejas, a.PuntosQueSeAnotan == PuntosAnotados::DeLaPerdedora, k.Ganador, k.Pips);
         e.GanadorMano = k.Ganador;
 
         std::string texto = "Puntos : " + Str(k.Puntos);
         if (a.SistemaAnotacion == Anotacion::Decenas)
-            texto += "       Decenas : " + Str(CalcularDecenas(k.Puntos));
+            texto += "       Decenas : " + Str(DecenasDe(k.Puntos));
         texto += std::string(SaltoLinea) + LineaGanadorMano(a, k.Ganador);
         const Respuesta<bool> r = Preguntar(c, "Final de este juego", texto, 2);
         if (r.abandonada) return FinMano::Abandonada;

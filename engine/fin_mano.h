@@ -28,9 +28,6 @@ FinMano TerminarMano(Contexto& c);
 // takes up again.
 FinMano SeguirTrasMano(Contexto& c);
 
-// 1..10 points make 1 ten, 11..20 make 2, and 0 points none.
-Entero CalcularDecenas(int puntos);
-
 // The match totals from entries 1..NumeroMano: tens when scoring by tens, points otherwise; at most 999.
 void CalcularTotales(EstadoJuego& e, const Ajustes& a);
 

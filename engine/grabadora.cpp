@@ -1,5 +1,6 @@
 #include "engine/grabadora.h"
 
+#include "engine/disposicion_manos.h"
 #include "engine/indices.h"
 #include "engine/sonidos.h"
 #include "engine/turno.h"
@@ -7,10 +8,6 @@
 namespace zp {
 
 namespace {
-
-constexpr int kPausaPaso = 210;
-// The list shows five lines at a time; a step pauses unless the list is about to scroll.
-constexpr int kLineasVisibles = 5;
 
 bool EsPunto(Entero n)
 {
@@ -114,16 +111,12 @@ FalloJugada AplicarFicha(Contexto& c, Entero n, const RegistroJugada& r, bool ap
     return FalloJugada::Ninguno;
 }
 
-void SeleccionarLineaActual(Contexto& c)
+// The list's line of the last move in force, -1 before the first, shown after the step's pause.
+void SeleccionarLineaActual(Contexto& c, bool adelante)
 {
     EstadoJuego& e = c.e;
-    if (e.NumeroJugada > 1) {
-        e.LineaGrabadora = static_cast<Entero>(e.NumeroJugada - 2);
-        c.mesa.SeleccionarLineaListaJugadas(e.LineaGrabadora);
-    } else {
-        e.LineaGrabadora = -1;
-        c.mesa.SeleccionarLineaListaJugadas(-1);
-    }
+    e.LineaGrabadora = e.NumeroJugada > 1 ? static_cast<Entero>(e.NumeroJugada - 2) : Entero{-1};
+    c.mesa.PasoListaJugadas(e.LineaGrabadora, adelante);
 }
 
 } // namespace
@@ -174,12 +167,7 @@ FalloJugada AvanzarGrabadora(Contexto& c)
         AvanzarTurno(e, c.a);
         c.mesa.DibujarBotonContinuar(1);
     }
-    const int superior = c.mesa.LineaSuperiorListaJugadas();
-    if (static_cast<int>(e.LineasListaJugadas.size()) <= kLineasVisibles ||
-        e.LineaGrabadora != superior + kLineasVisibles - 1) {
-        c.ritmo.HacerPausa(kPausaPaso);
-    }
-    SeleccionarLineaActual(c);
+    SeleccionarLineaActual(c, true);
     return FalloJugada::Ninguno;
 }
 
@@ -220,8 +208,7 @@ FalloJugada RetrocederGrabadora(Contexto& c)
     } else {
         c.mesa.DibujarBotonContinuar(1);
     }
-    if (e.LineaGrabadora != c.mesa.LineaSuperiorListaJugadas()) c.ritmo.HacerPausa(kPausaPaso);
-    SeleccionarLineaActual(c);
+    SeleccionarLineaActual(c, false);
     return FalloJugada::Ninguno;
 }
 
@@ -237,7 +224,7 @@ FalloJugada IrAlFinalGrabadora(Contexto& c)
     while (e.NumeroJugada < e.PosicionGrabadora && f == FalloJugada::Ninguno) f = AvanzarGrabadora(c);
 
     c.mesa.ApagarTeclaGrabadora();
-    if (c.a.ListaJugadas == VistaLista::AlConectarGrabadora) c.mesa.OcultarListaJugadas();
+    if (!ListaJugadasVisible(e, c.a)) c.mesa.OcultarListaJugadas();
     c.mesa.RefrescarGrabadora();
     if (e.NumeroJugada == 1) c.mesa.OcultarGrabadora();
     c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Soltar);

@@ -225,7 +225,7 @@ FalloJugada EjecutarJugada(Contexto& c)
     c.mesa.AnimarJugada(e.NumeroJugada);
     if (!c.a.JuegoEnRed) {
         c.mesa.MostrarGrabadora();
-        if (c.a.ListaJugadas == VistaLista::SiempreVisible) c.mesa.MostrarListaJugadas();
+        if (ListaJugadasVisible(e, c.a)) c.mesa.MostrarListaJugadas();
     }
     return aplicada;
 }

@@ -17,6 +17,14 @@ void RedNula::EnviarAlAdministrador(const std::string& mensaje)
     Enviados.push_back({Envio::A::Administrador, mensaje, 0});
 }
 
+std::optional<std::string> RedNula::TomarReparto()
+{
+    if (Repartos.empty()) return std::nullopt;
+    std::string r = std::move(Repartos.front());
+    Repartos.pop_front();
+    return r;
+}
+
 Espera RedNula::EsperarRed(const std::function<bool()>& llegado)
 {
     while (!llegado()) {

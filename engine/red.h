@@ -1,8 +1,9 @@
 #pragma once
-// Network play as the engine sees it: sends, and a wait that ends when a condition on the receive queue
-// (EstadoJuego::ColaRed, EstadoJuego::CadenaSituacionRed, filled by the socket events) holds.
+// Network play as the engine sees it: sends, what arrived for the engine, and a wait that ends when a
+// condition on what arrived holds. The sockets and the queue behind them are network play's own.
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,11 @@ public:
     // Yields to events until `llegado` holds; it is asked again after every event and may take messages
     // from the queue. Ends early when the match is abandoned.
     virtual Espera EsperarRed(const std::function<bool()>& llegado) = 0;
+    // The leader, five-doubles and move messages received, each its two-digit kind and its payload, oldest
+    // first; the engine takes off the head what it reads.
+    virtual std::string& ColaRed() = 0;
+    // The next deal received (the host's situation string), taken off; nothing when none is waiting.
+    virtual std::optional<std::string> TomarReparto() = 0;
 };
 
 // Headless network: remembers what was sent, and while waiting plays the arrivals it was given, one per
@@ -47,9 +53,13 @@ public:
     void EnviarAClientes(const std::string& mensaje, Entero salvoPuesto) override;
     void EnviarAlAdministrador(const std::string& mensaje) override;
     Espera EsperarRed(const std::function<bool()>& llegado) override;
+    std::string& ColaRed() override { return Cola; }
+    std::optional<std::string> TomarReparto() override;
 
     std::vector<Envio> Enviados;
     std::deque<std::function<void()>> Llegadas;
+    std::string Cola;
+    std::deque<std::string> Repartos;
 };
 
 } // namespace zp

@@ -27,33 +27,32 @@ void EnviarReparto(Contexto& c)
     c.red.EnviarATodosRed(CrearMensajeReparto(c.almacen.GenerarCadenaSituacion()));
 }
 
-// A client deals nothing: it waits for the host's deal of this hand (or a later one). A malformed payload is
-// dropped and the wait goes on; one for an older hand is left until the next arrives.
+// A client deals nothing: it waits for the host's deal of this hand (or a later one). A malformed payload
+// and one for an older hand are dropped and the wait goes on.
 Espera RecibirReparto(Contexto& c)
 {
     EstadoJuego& e = c.e;
     const std::string texto = "Está pendiente de la comunicación del Administrador informando del reparto "
                               "inicial de fichas. Permanezca a la espera." +
                               std::string(SaltoLinea);
-    Entero recibida = 0;
+    std::optional<std::string> reparto;
     c.usuario.IniciarEspera();
     const Espera espera = c.red.EsperarRed([&] {
         c.usuario.MostrarEspera("Juego en red", texto, 5);
-        if (!e.CadenaSituacionRed.empty()) {
-            if (const auto n = LeerManoDeReparto(e.CadenaSituacionRed))
-                recibida = *n;
-            else
-                e.CadenaSituacionRed.clear();
+        while (!reparto) {
+            std::optional<std::string> r = c.red.TomarReparto();
+            if (!r) break;
+            const std::optional<Entero> mano = LeerManoDeReparto(*r);
+            if (mano && *mano >= e.NumeroMano) reparto = std::move(r);
         }
-        return recibida >= e.NumeroMano && !e.CadenaSituacionRed.empty();
+        return reparto.has_value();
     });
     if (espera == Espera::Abandonada) {
         c.usuario.OcultarEspera();
         return espera;
     }
     // The waiting panel stays up until the leader arrives.
-    c.almacen.AplicarManosRecibidas(e.CadenaSituacionRed);
-    e.CadenaSituacionRed.clear();
+    c.almacen.AplicarManosRecibidas(*reparto);
     return Espera::Cumplida;
 }
 

@@ -136,7 +136,7 @@ Espera DecidirSalida(Contexto& c, const Ajustes& r)
     } else if (cliente) {
         e.JugadorSalida = 0;
         const Espera espera = c.red.EsperarRed([&] {
-            if (const auto s = TomarSalidaDeCola(e.ColaRed, e.PuestoLocal, r)) e.JugadorSalida = *s;
+            if (const auto s = TomarSalidaDeCola(c.red.ColaRed(), e.PuestoLocal, r)) e.JugadorSalida = *s;
             return e.JugadorSalida != 0;
         });
         c.usuario.OcultarEspera();

@@ -59,6 +59,12 @@ QString Titulo(ModoCargua modo)
     return QString::fromUtf8(Textos(modo).titulo).trimmed();
 }
 
+// A message of the window's own, as many lines long as its text needs.
+bool Preguntar(const QString& titulo, const QString& texto, Entero botones)
+{
+    return MostrarMensaje(titulo, texto, ContarLineasMensaje(texto), botones);
+}
+
 QFont FuenteCaja()
 {
     QFont f(FuenteControles().family);
@@ -257,11 +263,11 @@ bool cargua::NombreAceptado()
 {
     const QString motivo = NombreNoValido(NombreJuego);
     if (motivo.isEmpty()) return true;
-    MostrarMensaje(Titulo(modo_),
-                   QStringLiteral("No puede usarse «") + NombreJuego +
-                       QStringLiteral("» como nombre de un juego: ") + motivo +
-                       QStringLiteral(". Indique otro nombre."),
-                   2, 1);
+    Preguntar(Titulo(modo_),
+              QStringLiteral("No puede usarse «") + NombreJuego +
+                  QStringLiteral("» como nombre de un juego: ") + motivo +
+                  QStringLiteral(". Indique otro nombre."),
+              1);
     return false;
 }
 
@@ -284,11 +290,11 @@ void cargua::GuardaMano()
     // A name that differs only in case overwrites that game rather than making a twin of it.
     const QString fichero = existente.value_or(NombreJuego + QStringLiteral(".man"));
     if (const auto fallo = GrabarEstado(carpeta_, fichero.toStdString(), c_.e, c_.a)) {
-        MostrarMensaje(Titulo(modo_),
-                       QStringLiteral("No se ha podido archivar el juego actual con el nombre «") +
-                           NombreJuego +
-                           QStringLiteral("» (error %1). El juego sigue en la mesa.").arg(fallo->Numero),
-                       2, 1);
+        Preguntar(Titulo(modo_),
+                  QStringLiteral("No se ha podido archivar el juego actual con el nombre «%1» (%2). El juego "
+                                 "sigue en la mesa.")
+                      .arg(NombreJuego, QString::fromStdString(TextoErrorAjustes(fallo->Numero))),
+                  1);
         return;
     }
     done(QDialog::Accepted);
@@ -322,9 +328,9 @@ void cargua::Pic_Borrar_Click()
     const QString carpeta = QString::fromStdString(carpeta_);
     const auto fichero = FicheroDePartida(carpeta, NombreJuego);
     if (!fichero) return;
-    if (!MostrarMensaje(
-            Titulo(modo_),
-            QStringLiteral("¿Desea borrar el juego archivado «") + NombreJuego + QStringLiteral("»?"), 1, 2))
+    if (!Preguntar(Titulo(modo_),
+                   QStringLiteral("¿Desea borrar el juego archivado «") + NombreJuego + QStringLiteral("»?"),
+                   2))
         return;
     if (!QFile::remove(QDir(carpeta).filePath(*fichero))) return; // the list and the name stay as they were
     RellenaLista();

@@ -52,10 +52,9 @@ bool AplicarFondoMesa(MesaConFondo& mesa, const QString& texto, const std::strin
     const QString ruta = QDir(QString::fromStdString(carpetaDatos)).filePath(texto);
     const std::optional<Surface> dibujo = Surface::load(ruta);
     if (!dibujo || dibujo->width() <= 0 || dibujo->height() <= 0) {
-        MostrarMensaje(QStringLiteral("Fondo de la mesa"),
-                       QStringLiteral("No se ha podido leer la imagen «") + texto +
-                           QStringLiteral("». La mesa conserva su fondo."),
-                       2, 1);
+        const QString aviso = QStringLiteral("No se ha podido leer la imagen «") + texto +
+                              QStringLiteral("». La mesa conserva su fondo.");
+        MostrarMensaje(QStringLiteral("Fondo de la mesa"), aviso, ContarLineasMensaje(aviso), 1);
         return false;
     }
     mesa.PonerFondo(PintarFondo(mesa.Marmol(), *dibujo, copias, mesa.Medidas()));

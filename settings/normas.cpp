@@ -167,6 +167,12 @@ normas::normas(Contexto& c, QWidget* padre)
         connect(caja, &PictureBox::released, this, [this, i](const PointerEvent&) { Pic_Spin_MouseUp(i); });
         connect(texto, &QLineEdit::textChanged, this, [this, i] { Tex_Spin_Change(i); });
     }
+    soltarFlecha_ = new QTimer(this);
+    siguientePaso_ = new QTimer(this);
+    soltarFlecha_->setSingleShot(true);
+    siguientePaso_->setSingleShot(true);
+    connect(soltarFlecha_, &QTimer::timeout, this, [this] { SoltarFlechaSpin(); });
+    connect(siguientePaso_, &QTimer::timeout, this, [this] { RepetirSpin(spinRepetido_, subiendo_); });
     Pic_BotAyuda = Caja(fondo_, QStringLiteral("Pic_BotAyuda"), QSize(50, 50));
     Pic_BotAyuda->setToolTip(QStringLiteral("Ayuda sobre Normas de juego"));
     Pic_BotAyuda->setFocusPolicy(Qt::StrongFocus);
@@ -437,6 +443,7 @@ void normas::Pic_BotSalir_MouseDown()
     if (mesa) PonerPuntero(mesa, kPunteroEspera);
     SonarKit(0, sonido::Clic);
     ArribaPulsado = AbajoPulsado = false;
+    DetenerRepeticion();
 
     // Typed values within bounds. The stock's bound follows the tiles per player once their change has been
     // confirmed or cancelled, so that a cancelled change leaves the stock as it was.

@@ -79,9 +79,10 @@ private:
 
     void LimitesSpin(Entero Index);
     void ActualizaSpin(Entero Index);
-    // One round of a held arrow, then the next one from the event loop while the arrow stays held.
+    // One round of a held arrow; the next ones follow from the event loop while the arrow stays held.
     void RepetirSpin(Entero Index, bool arriba);
-    void PasoSpin(Entero Index, bool arriba);
+    void SoltarFlechaSpin();
+    void DetenerRepeticion();
 
     // The code of the rule of selector or spin `indice`, and its change.
     Entero Regla(Entero indice) const;
@@ -101,6 +102,10 @@ private:
     Entero FichasAntes = 0;
     Entero ValorSpin = 0, MinimoSpin = 0, MaximoSpin = 0;
     bool ArribaPulsado = false, AbajoPulsado = false;
+    QTimer* soltarFlecha_;  // the held arrow shown released
+    QTimer* siguientePaso_; // the next round
+    Entero spinRepetido_ = 24;
+    bool subiendo_ = true;
     bool NuevaPartida_ = false;
     bool saliendo_ = false;
 };

@@ -1,10 +1,13 @@
+// The spins of the rules window: their bounds, the held arrows and the typed values.
 #include "settings/normas.h"
 
+#include "assets/recursos.h"
 #include "engine/redondeo.h"
 #include "engine/sonidos.h"
 #include "kit/controles_spin.h"
 #include "kit/cursores.h"
 #include "kit/entorno.h"
+#include "kit/pausa.h"
 #include "platform/picture_box.h"
 
 #include <QLineEdit>
@@ -12,27 +15,23 @@
 #include <algorithm>
 #include <cmath>
 
-// The spins of the rules window: their bounds, the held arrows and the typed values.
-
 namespace zp {
-
-namespace {
-
-constexpr Entero kMaximoPuntosPartida = 999; // three digits: the box, the state files and the totals
-
-} // namespace
 
 LimitesSpinNormas LimitesDeSpin(Entero indice, const Ajustes& a)
 {
     // A count of players no table can hold is read as the nearest one that can.
     const int jugadores = std::clamp<int>(a.NumeroJugadores, 2, kAsientos);
+    // The tiles dealt and kept must fit in the set: the upper bounds follow the players and the tiles.
+    auto limites = [](const DefinicionAjuste& d, int maximo) {
+        return LimitesSpinNormas{Entero(d.Minimo), Entero(std::clamp(maximo, d.Minimo, d.Maximo))};
+    };
     switch (indice) {
     case 24:
-        return {1, kMaximoPuntosPartida};
+        return limites(ajuste::PuntosPartida, ajuste::PuntosPartida.Maximo);
     case 25:
-        return {7, RedondearAPar(double(kFichasJuego) / jugadores)};
+        return limites(ajuste::FichasPorJugador, RedondearAPar(double(kFichasJuego) / jugadores));
     case 26:
-        return {0, Entero(std::max(0, kFichasJuego - jugadores * a.FichasPorJugador))};
+        return limites(ajuste::RemanentesMonton, kFichasJuego - jugadores * a.FichasPorJugador);
     default:
         return {};
     }
@@ -81,6 +80,7 @@ void normas::ActualizaSpin(Entero Index)
 
 void normas::Pic_Spin_MouseMove(Entero Index, QPoint punto)
 {
+
     PictureBox* spin = Pic_Spin[std::size_t(Index)];
     const bool normal = PunteroDe(spin) == kPunteroNormal;
     if (EnFlechasSpin(punto)) {
@@ -100,6 +100,7 @@ void normas::Pic_Spin_MouseDown(Entero Index, QPoint punto)
     LimitesSpin(Index);
     // The press counts only on the arrows, which the spin's pointer shows.
     if (PunteroDe(Pic_Spin[std::size_t(Index)]) == kPunteroNormal) return;
+    DetenerRepeticion();
     if (EnFlechaArriba(punto)) {
         ArribaPulsado = true;
         RepetirSpin(Index, true);
@@ -109,34 +110,52 @@ void normas::Pic_Spin_MouseDown(Entero Index, QPoint punto)
     }
 }
 
+// A held arrow steps the value once at the press and then once a round: the arrow pressed and the sound,
+// the arrow released after a pause, the next step after another. The rounds run from the event loop, so the
+// release and the pointer's moves are seen between them and end the repeat.
 void normas::RepetirSpin(Entero Index, bool arriba)
 {
     LimitesSpin(Index);
     const bool pulsado = arriba ? ArribaPulsado : AbajoPulsado;
     if (!pulsado || (arriba ? ValorSpin >= MaximoSpin : ValorSpin <= MinimoSpin)) return;
-    PasoSpin(Index, arriba);
-    // The release and the pointer's moves are handled before the next round, and clear the flag.
-    QTimer::singleShot(0, this, [this, Index, arriba] { RepetirSpin(Index, arriba); });
-}
-
-void normas::PasoSpin(Entero Index, bool arriba)
-{
+    spinRepetido_ = Index;
+    subiendo_ = arriba;
     PictureBox* spin = Pic_Spin[std::size_t(Index)];
     DibujarFlechaSpin(spin->surface(), arriba, true);
     spin->refresh();
     ValorSpin = Entero(ValorSpin + (arriba ? 1 : -1));
-    QLineEdit* texto = Tex_Spin[std::size_t(Index)];
-    texto->setText(TextoSpin(ValorSpin)); // stores it
-    texto->repaint();
-    SonarKit(0, sonido::Extremo);
-    PausarKit(60);
-    DibujarFlechaSpin(spin->surface(), arriba, false);
+    Tex_Spin[std::size_t(Index)]->setText(TextoSpin(ValorSpin)); // stores it
+    const Ajustes* a = Entorno().ajustes;
+    const Entero velocidad = a ? a->Velocidad : Entero(50);
+    int sonando = 0;
+    if (!a || a->Sonido) {
+        SonarKit(1, sonido::Extremo);
+        if (const auto* s = recursos::sonidos::Buscar(sonido::Extremo)) sonando = s->milisegundos;
+    }
+    soltarFlecha_->start(sonando + int(DuracionPausa(60, velocidad)));
+}
+
+void normas::SoltarFlechaSpin()
+{
+    PictureBox* spin = Pic_Spin[std::size_t(spinRepetido_)];
+    DibujarFlechaSpin(spin->surface(), subiendo_, false);
     spin->refresh();
-    PausarKit(60);
+    const Ajustes* a = Entorno().ajustes;
+    siguientePaso_->start(int(DuracionPausa(60, a ? a->Velocidad : Entero(50))));
+}
+
+void normas::DetenerRepeticion()
+{
+    if (soltarFlecha_->isActive()) {
+        soltarFlecha_->stop();
+        SoltarFlechaSpin();
+    }
+    siguientePaso_->stop();
 }
 
 void normas::Pic_Spin_MouseUp(Entero Index)
 {
+
     if (BloqueoCliente()) return;
     ArribaPulsado = AbajoPulsado = false;
     LimitesSpin(Index);

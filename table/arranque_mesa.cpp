@@ -4,6 +4,7 @@
 #include "kit/mensajes.h"
 #include "kit/pausa.h"
 #include "kit/sonido.h"
+#include "network/conexion_red.h"
 #include "platform/virtual_screen.h"
 #include "platform/wait.h"
 #include "scores/core/historico.h"
@@ -130,7 +131,10 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
         setVirtualScreen(VirtualScreen::switched(realScreenSize()));
 
     pr.Pausas = std::make_unique<RitmoPrograma>(pr.a);
-    pr.Conexion = std::make_unique<RedNula>(); // until network play joins the table
+    auto red = std::make_unique<ConexionRed>(pr.e, pr.a);
+    // The host's new game reaches a client inside a socket event: it is started from the top level.
+    red->AlPedirNuevaPartida = [p = &pr] { PedirAlPrograma(*p, Peticion::NuevaPartida); };
+    pr.Conexion = std::move(red);
     pr.Ficheros = std::make_unique<AlmacenPrograma>(pr.e, pr.a, pr.CarpetaDatos);
     pr.Suerte = std::make_unique<AzarReloj>();
     pr.Ctx.emplace(Contexto{pr.e, pr.a, pr.Medidas, *pr.Mesa, *pr.Persona, *pr.Pausas, *pr.Conexion,

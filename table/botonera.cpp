@@ -10,6 +10,7 @@
 #include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
 #include "settings/guardar_ajustes.h"
+#include "settings/normas.h"
 #include "table/arranque_mesa.h"
 #include "table/ritmo_mesa.h"
 #include "table/tutor_mesa.h"
@@ -177,6 +178,9 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
     case kTutor:
         Tutor(pr);
         break;
+    case kNormas:
+        if (MostrarNormas(*pr.Ctx, pr.Mesa.get())) PedirAlPrograma(pr, Peticion::NuevaPartida);
+        break;
     case kMarcador:
         MostrarMarcador(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
         break;
@@ -190,7 +194,7 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
         MostrarEstadisticas(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
         break;
     default:
-        // Settings, rules and chat open windows of their own.
+        // Settings and chat open windows of their own.
         break;
     }
 }

@@ -101,10 +101,7 @@ void CalcularDisposicionManos(LienzoMesa& l)
     const ResultadoDisposicion r = zp::CalcularDisposicionManos(l.e, l.a, l.p);
     l.e.Disposicion = r.disposicion;
     for (std::size_t p = 1; p <= 4; ++p) l.e.ManoHolgada[p] = r.ManoHolgada[p];
-    if (r.OcultarLista) {
-        l.OcultarListaJugadas();
-        l.a.ListaJugadas = VistaLista::AlConectarGrabadora;
-    }
+    if (r.OcultarLista) l.OcultarListaJugadas();
 }
 
 AspectoHueco CalcularAspectoHueco(const EstadoJuego& e, const Ajustes& a, Entero asiento, Entero hueco)

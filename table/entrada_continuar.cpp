@@ -31,7 +31,6 @@ void Pic_BotContinuar_MouseDown(mesa& ventana)
     ventana.Pic_BotContinuar->refresh();
     ritmo.HacerPausa(kPausaPulsado, a.Velocidad);
     e.EsperaContinuar = false;
-    e.EsperandoRed = false;
     if (!a.PausaEntreJugadas) ventana.OcultarBotonContinuar();
     notifyStateChanged();
 }

@@ -64,7 +64,7 @@ public:
     void DibujarMarcadorMesa() override;
     void OcultarBotonContinuar() override;
     void DibujarFichaDescubierta(Entero a, Entero b) override;
-    void DibujarMano(Entero asiento) override;
+    void DibujarMano(Entero asiento, bool descubierta = false) override;
     void DibujarNombres() override;
     void DibujarMonton() override;
     void PonerPunteroMesa(Puntero puntero) override;
@@ -76,7 +76,7 @@ public:
     void PonerLineaListaJugadas(const std::string& linea) override;
     void SeleccionarLineaListaJugadas(int indice) override;
     void QuitarLineaListaJugadas(int indice) override;
-    int LineaSuperiorListaJugadas() const override;
+    void PasoListaJugadas(int indice, bool adelante) override;
     // The line, the animations, the hand effects, the Continue button and the turn panel.
     void DibujarManoIndicadora(Entero asiento, Entero x, Entero y) override;
     void AnimarJugada(Entero jugada) override;

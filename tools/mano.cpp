@@ -9,7 +9,7 @@
 
 #include "engine/contexto.h"
 #include "engine/grabadora.h"
-#include "engine/mano_al_azar.h"
+#include "tests/soporte/mano_al_azar.h"
 #include "engine/reglas.h"
 #include "engine/reparto.h"
 #include "engine/turno.h"

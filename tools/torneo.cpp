@@ -12,7 +12,7 @@
 
 #include "engine/contexto.h"
 #include "engine/reglas.h"
-#include "mano_automatica.h"
+#include "tests/soporte/mano_automatica.h"
 #include "tools/comun/opciones.h"
 
 namespace {

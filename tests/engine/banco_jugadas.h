@@ -16,7 +16,10 @@ public:
     {
         Anotar("Indicar " + std::to_string(p) + " " + std::to_string(x) + "," + std::to_string(y));
     }
-    void DibujarMano(Entero p) override { Anotar("DibujarMano " + std::to_string(p)); }
+    void DibujarMano(Entero p, bool descubierta) override
+    {
+        Anotar("DibujarMano " + std::to_string(p) + (descubierta ? " descubierta" : ""));
+    }
     void DibujarMonton() override { Anotar("DibujarMonton"); }
     void AnimarJugada(Entero n) override { Anotar("AnimarJugada " + std::to_string(n)); }
     void AnimarRobarFicha(Entero n) override { Anotar("AnimarRobarFicha " + std::to_string(n)); }
@@ -39,7 +42,7 @@ public:
         Anotar("QuitarLinea " + std::to_string(indice));
         if (indice >= 0 && indice < static_cast<int>(Lineas.size())) Lineas.erase(Lineas.begin() + indice);
     }
-    int LineaSuperiorListaJugadas() const override { return 0; }
+    void PasoListaJugadas(int indice, bool) override { Seleccionada = indice; }
 
     int Veces(const std::string& prefijo) const
     {

@@ -126,12 +126,11 @@ TEST(CincoDobles, el_administrador_espera_al_remoto_descarta_digitos_malos_y_ree
     EnRed(b, 1);
     b.a.Jugador[3].ControlJugador = Control::Remoto;
     b.e.DoblesJugador[3] = 5;
-    b.red.Llegadas = {[&] { b.e.ColaRed += "057"; }, [&] { b.e.ColaRed += "05x"; },
-                      [&] { b.e.ColaRed += "051"; }};
+    b.red.Llegadas = {[&] { b.red.Cola += "057"; }, [&] { b.red.Cola += "05x"; },
+                      [&] { b.red.Cola += "051"; }};
     Contexto c = b.Ctx();
     EXPECT_EQ(AplicarCincoDobles(c, b.a), DecisionCincoDobles::Rechazadas);
-    EXPECT_TRUE(b.e.ColaRed.empty());
-    EXPECT_FALSE(b.e.EsperandoRed);
+    EXPECT_TRUE(b.red.Cola.empty());
     EXPECT_EQ(b.usuario.TituloEspera, "Jugador con cinco dobles");
     EXPECT_FALSE(b.usuario.EsperaVisible);
     ASSERT_EQ(b.red.Enviados.size(), 1u);
@@ -160,7 +159,7 @@ TEST(CincoDobles, el_cliente_espera_la_decision_de_otro_y_solo_avisa_si_devolvio
         Banco b;
         EnRed(b, 2);
         b.e.DoblesJugador[2] = 5;
-        b.red.Llegadas = {[&] { b.e.ColaRed += llega; }};
+        b.red.Llegadas = {[&] { b.red.Cola += llega; }};
         Contexto c = b.Ctx();
         const bool devuelve = llega[2] == '1';
         EXPECT_EQ(AplicarCincoDobles(c, b.a),
@@ -177,7 +176,6 @@ TEST(CincoDobles, una_espera_abandonada_no_deja_la_espera_puesta)
     b.e.DoblesJugador[1] = 5;
     Contexto c = b.Ctx();
     EXPECT_EQ(AplicarCincoDobles(c, b.a), DecisionCincoDobles::Abandonada);
-    EXPECT_FALSE(b.e.EsperandoRed);
     EXPECT_FALSE(b.usuario.EsperaVisible);
 }
 

@@ -140,8 +140,9 @@ TEST(DisposicionManos, las_manos_se_centran_en_su_lado_y_se_estrechan_si_no_cabe
             EXPECT_EQ(d.FinMano[p], d.InicioMano[p] + d.LongitudMano[p] - 1); // empty: one before the start
         }
         EXPECT_EQ(b.mesa.Hubo("OcultarListaJugadas"), k.ocultaLista);
-        EXPECT_EQ(b.a.ListaJugadas,
-                  k.ocultaLista ? VistaLista::AlConectarGrabadora : VistaLista::SiempreVisible);
+        // The list gives way to the hand; the player's setting stays as it was.
+        EXPECT_EQ(ListaJugadasVisible(b.e, b.a), !k.ocultaLista);
+        EXPECT_EQ(b.a.ListaJugadas, VistaLista::SiempreVisible);
     }
 }
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/mano_automatica.h"
+#include "tests/soporte/mano_automatica.h"
 
 namespace zp {
 namespace {

@@ -22,7 +22,10 @@ public:
     {
         Anotar("DibujarFichaDescubierta " + std::to_string(a) + std::to_string(b));
     }
-    void DibujarMano(Entero p) override { Anotar("DibujarMano " + std::to_string(p)); }
+    void DibujarMano(Entero p, bool descubierta) override
+    {
+        Anotar("DibujarMano " + std::to_string(p) + (descubierta ? " descubierta" : ""));
+    }
     void DibujarNombres() override {}
     void DibujarMonton() override { Anotar("DibujarMonton"); }
     void PonerPunteroMesa(Puntero) override {}

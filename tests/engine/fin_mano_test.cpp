@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/cierre.h"
 #include "engine/fin_mano.h"
 #include "manos_prueba.h"
 #include "partida_banco.h"
@@ -55,7 +56,7 @@ TEST(FinMano, las_decenas_son_de_diez_en_diez_y_sin_puntos_no_hay_decena)
 {
     const std::pair<int, int> casos[] = {{0, 0},  {1, 1},  {9, 1},   {10, 1},  {11, 2},
                                          {20, 2}, {21, 3}, {92, 10}, {168, 17}};
-    for (const auto& [puntos, decenas] : casos) EXPECT_EQ(CalcularDecenas(puntos), decenas) << puntos;
+    for (const auto& [puntos, decenas] : casos) EXPECT_EQ(DecenasDe(puntos), decenas) << puntos;
 }
 
 TEST(FinMano, un_domino_anota_los_puntos_y_decenas_de_todas_las_manos_o_de_la_pareja_perdedora)
@@ -159,6 +160,12 @@ TEST(FinMano, un_domino_anota_los_puntos_y_decenas_de_todas_las_manos_o_de_la_pa
         EXPECT_NE(
             std::find(b.diario.begin(), b.diario.end(), "MostrarSenalDomino " + std::to_string(k.mover)),
             b.diario.end());
+        // Every hand shown face up, the players' settings left as they were.
+        for (int p = 1; p <= 4; ++p) {
+            const std::string vista = "DibujarMano " + std::to_string(p) + " descubierta";
+            EXPECT_NE(std::find(b.diario.begin(), b.diario.end(), vista), b.diario.end()) << vista;
+        }
+        EXPECT_EQ(b.a.Jugador[1].FichasJugador, VistaFichas::Ocultas);
         EXPECT_EQ(b.e.NumeroMano, 4); // the next hand is dealt
     }
 }

@@ -189,19 +189,5 @@ TEST(BusquedaFinalMano, se_niega_sin_tocar_los_resultados_cuando_no_hay_nada_que
     }
 }
 
-TEST(BusquedaFinalMano, deja_el_estado_de_la_partida_como_lo_encontro)
-{
-    EstadoJuego e;
-    Ajustes a;
-    prueba::MontarMesa(ParejasEmpatadas(3, 1, 1, 1), e, a);
-    e.GanadorMano = 2;
-    e.PuntosEnMano = {0, 11, 12, 13, 14};
-    const EstadoJuego antes = e;
-    ResultadoFinalMano r;
-    ASSERT_EQ(ExplorarFinalDeMano(e, a, r).Fin, FinBusqueda::Completa);
-    EXPECT_EQ(e.GanadorMano, antes.GanadorMano);
-    EXPECT_EQ(e.PuntosEnMano, antes.PuntosEnMano);
-}
-
 } // namespace
 } // namespace zp

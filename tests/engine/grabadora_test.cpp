@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "banco_jugadas.h"
+#include "engine/disposicion_manos.h"
 #include "engine/geometria_linea.h"
 #include "engine/grabadora.h"
 #include "engine/indices.h"
 #include "engine/jugada.h"
-#include "engine/mano_al_azar.h"
+#include "tests/soporte/mano_al_azar.h"
 #include "engine/reglas.h"
 #include "engine/reparto.h"
 #include "engine/turno.h"
@@ -213,8 +214,10 @@ TEST(Grabadora, IrAlFinalDesdeLaUltimaJugadaSoloApagaLaGrabadora)
         b.a.ListaJugadas = static_cast<VistaLista>(caso.listaJugadas);
         b.e.ManoReabierta = caso.reabierta;
         b.e.EsperaContinuar = true;
-        const FotoMano antes = TomarFoto(b.e);
         Contexto c = b.Ctx();
+        CalcularDisposicionManos(c);
+        b.mesa.Llamadas.clear();
+        const FotoMano antes = TomarFoto(b.e);
         ASSERT_EQ(IrAlFinalGrabadora(c), FalloJugada::Ninguno);
         EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
         EXPECT_FALSE(b.e.GrabadoraActiva);

@@ -8,7 +8,7 @@
 #include "engine/grabadora.h"
 #include "engine/indices.h"
 #include "engine/jugada.h"
-#include "engine/mano_al_azar.h"
+#include "tests/soporte/mano_al_azar.h"
 #include "engine/turno.h"
 #include "linea_que_da_la_vuelta.h"
 

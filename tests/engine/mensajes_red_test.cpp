@@ -98,18 +98,18 @@ TEST(MensajesRed, el_cliente_espera_el_reparto_de_su_mano_y_descarta_el_mal_form
     std::string mala = SituacionDeMano(5);
     mala[183] = 'x';
     b.red.Llegadas = {
-        [&] { b.e.CadenaSituacionRed = SituacionDeMano(4); }, // an older hand: left, the wait goes on
-        [&] { b.e.CadenaSituacionRed = mala; },               // dropped
-        [&] { b.e.CadenaSituacionRed = SituacionDeMano(5); },
-        [&] { b.e.ColaRed += "019"; }, // a leader digit out of range: dropped
-        [&] { b.e.ColaRed += "011"; }, // seat 1 of the host is seat 3 here
+        [&] { b.red.Repartos.push_back(SituacionDeMano(4)); }, // an older hand: dropped, the wait goes on
+        [&] { b.red.Repartos.push_back(mala); },               // dropped
+        [&] { b.red.Repartos.push_back(SituacionDeMano(5)); },
+        [&] { b.red.Cola += "019"; }, // a leader digit out of range: dropped
+        [&] { b.red.Cola += "011"; }, // seat 1 of the host is seat 3 here
     };
     Contexto c = b.Ctx();
     ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
     ASSERT_EQ(b.almacen.Aplicadas.size(), 1u);
     EXPECT_EQ(b.almacen.Aplicadas[0], SituacionDeMano(5));
-    EXPECT_TRUE(b.e.CadenaSituacionRed.empty());
-    EXPECT_TRUE(b.e.ColaRed.empty());
+    EXPECT_TRUE(b.red.Repartos.empty());
+    EXPECT_TRUE(b.red.Cola.empty());
     EXPECT_EQ(b.e.NumeroMano, 5);
     EXPECT_EQ(b.e.JugadorSalida, 3);
     EXPECT_EQ(b.usuario.TituloEspera, "Juego en red");
@@ -124,7 +124,7 @@ TEST(MensajesRed, un_cliente_sin_reparto_ni_salida_vuelve_cuando_se_abandona_la_
     b.a.ModoRed = PapelRed::Cliente;
     Contexto c = b.Ctx();
     EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado);
-    b.red.Llegadas = {[&] { b.e.CadenaSituacionRed = SituacionDeMano(9); }};
+    b.red.Llegadas = {[&] { b.red.Repartos.push_back(SituacionDeMano(9)); }};
     EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado); // the leader never came
     EXPECT_FALSE(b.usuario.EsperaVisible);
 }

@@ -23,7 +23,10 @@ public:
     explicit MesaDeDiario(Diario& d) : d_(d) {}
     void LimpiarMesa() override { d_.push_back("LimpiarMesa"); }
     void DibujarMarcadorMesa() override { d_.push_back("DibujarMarcadorMesa"); }
-    void DibujarMano(Entero p) override { d_.push_back("DibujarMano " + std::to_string(p)); }
+    void DibujarMano(Entero p, bool descubierta) override
+    {
+        d_.push_back("DibujarMano " + std::to_string(p) + (descubierta ? " descubierta" : ""));
+    }
     void DibujarBotonContinuar(Entero) override { d_.push_back("DibujarBotonContinuar"); }
     void MostrarSenalDomino(Entero p) override { d_.push_back("MostrarSenalDomino " + std::to_string(p)); }
     void DibujarEsperandoJugada() override { d_.push_back("DibujarEsperandoJugada"); }

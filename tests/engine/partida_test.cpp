@@ -7,7 +7,7 @@
 
 #include "engine/arranque.h"
 #include "engine/fin_mano.h"
-#include "engine/mano_al_azar.h"
+#include "tests/soporte/mano_al_azar.h"
 #include "engine/mensaje_jugada.h"
 #include "engine/partida.h"
 #include "engine/reparto.h"
@@ -235,7 +235,6 @@ TEST(Partida, sin_la_jugada_del_jugador_remoto_la_espera_acaba_solo_si_se_abando
     ASSERT_FALSE(b.diario.empty());
     EXPECT_EQ(b.diario.back(), "DibujarEsperandoJugada");
     EXPECT_TRUE(b.e.PartidaEnCurso);
-    EXPECT_FALSE(b.e.EsperandoRed);
 }
 
 // A tile seat 1 does not hold that carries the pip of end 1 (any, before the first tile), as "ab".
@@ -262,7 +261,7 @@ TEST(Partida, en_red_el_administrador_solo_acepta_la_jugada_remota_que_encaja_y_
     std::function<void()> responder = [&] {
         b.red.Llegadas.push_back(responder);
         EstadoJuego& e = b.e;
-        if (!e.EsperandoRed || e.JugadorTurno != 1) return;
+        if (!e.ManoEnCurso || e.JugadorTurno != 1) return;
         const auto posibles = ListarJugadasPosibles(e, b.a);
         ASSERT_FALSE(posibles.empty());
         const JugadaPosible& j = posibles.back();
@@ -272,11 +271,11 @@ TEST(Partida, en_red_el_administrador_solo_acepta_la_jugada_remota_que_encaja_y_
             // Each is dropped and the wait goes on: another move's number, a pip 7, end 3, a tile not held.
             const std::string otro = std::to_string(100 + e.NumeroJugada - 1).substr(1);
             const JugadaPosible& f = posibles.front(); // legal now, but sent under another move's number
-            e.ColaRed +=
+            b.red.Cola +=
                 "06" + otro + std::to_string(f.FichaA) + std::to_string(f.FichaB) + std::to_string(f.Extremo);
-            e.ColaRed += "06" + n + "7" + bb + "1";
-            e.ColaRed += "06" + n + a + bb + "3";
-            e.ColaRed += "06" + n + Ajena(e) + "1";
+            b.red.Cola += "06" + n + "7" + bb + "1";
+            b.red.Cola += "06" + n + a + bb + "3";
+            b.red.Cola += "06" + n + Ajena(e) + "1";
             return;
         }
         // The sender's own numbering of the ends: the receiver turns it by the pip joined.
@@ -284,7 +283,7 @@ TEST(Partida, en_red_el_administrador_solo_acepta_la_jugada_remota_que_encaja_y_
         const auto& x = e.Linea.Extremos;
         if (e.NumeroJugada != 1 && x[1] != x[2] && x[static_cast<std::size_t>(3 - extremo)] != j.FichaA)
             extremo = static_cast<Entero>(3 - extremo);
-        e.ColaRed += "06" + n + a + bb + std::to_string(extremo);
+        b.red.Cola += "06" + n + a + bb + std::to_string(extremo);
         esperadas.push_back(n + std::to_string(std::max(j.FichaA, j.FichaB)) +
                             std::to_string(std::min(j.FichaA, j.FichaB)));
     };
@@ -312,7 +311,7 @@ TEST(Partida, en_red_el_administrador_solo_acepta_la_jugada_remota_que_encaja_y_
         }
     }
     EXPECT_EQ(delRemoto, esperadas);
-    EXPECT_TRUE(b.e.ColaRed.empty());
+    EXPECT_TRUE(b.red.Cola.empty());
 
     // A snapshot on every turn, removed at the end; the end-of-hand boxes have one button.
     EXPECT_FALSE(b.almacen.Grabados.empty());
@@ -338,12 +337,12 @@ TEST(Partida, un_cliente_envia_solo_las_jugadas_de_su_asiento_y_juega_las_que_le
     std::function<void()> responder = [&] {
         EstadoJuego& e = b.e;
         // Only a move wait is answered: the next deal's wait finds nothing and the match is left there.
-        if (!e.EsperandoRed) return;
+        if (!e.ManoEnCurso) return;
         b.red.Llegadas.push_back(responder);
         const auto posibles = ListarJugadasPosibles(e, b.a);
         ASSERT_FALSE(posibles.empty());
         const JugadaPosible& j = posibles.front();
-        e.ColaRed += std::string(kCodigoJugada) + std::to_string(100 + e.NumeroJugada).substr(1) +
+        b.red.Cola += std::string(kCodigoJugada) + std::to_string(100 + e.NumeroJugada).substr(1) +
                      std::to_string(j.FichaA) + std::to_string(j.FichaB) + std::to_string(j.Extremo);
         ++recibidas;
     };

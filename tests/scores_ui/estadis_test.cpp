@@ -2,6 +2,7 @@
 // manos de 7 a 14 fichas; se cierra con cualquier tecla que escriba un carácter (Mayúsculas sola no), y "p" o
 // "P" la imprimen antes; sin partida enseña la hoja vacía y se puede salir. Una imagen revisada por hoja.
 #include "common/imagen_referencia.h"
+#include "comun_puntuacion.h"
 #include "kit/entorno.h"
 #include "kit/mensajes.h"
 #include "platform/picture_box.h"
@@ -120,22 +121,12 @@ ManoSembrada Sembrar(const std::vector<Entero>& asientos, int fichas, int largo,
     return m;
 }
 
-class Estadisticas : public ::testing::Test
+class Estadisticas : public ::prueba::VentanaPuntuacion
 {
 protected:
-    void SetUp() override
-    {
-        setVirtualScreen(VirtualScreen::fit(QSize(800, 600)));
-        ajustes.Sonido = false;
-        Entorno() = EntornoKit{};
-        Entorno().ajustes = &ajustes;
-    }
-    void TearDown() override { Entorno() = EntornoKit{}; }
-
     std::string Carpeta() const { return dir.path().toStdString() + "/"; }
 
     QTemporaryDir dir;
-    Ajustes ajustes;
 };
 
 TEST_F(Estadisticas, la_ventana_crece_con_la_fila_mas_larga_y_los_asientos_en_juego)
@@ -181,7 +172,7 @@ TEST_F(Estadisticas, lo_que_se_ve_de_cada_hoja)
         SCOPED_TRACE(c.imagen);
         const ManoSembrada m = Sembrar(c.asientos, c.fichas, c.largo, c.semilla);
         estadis ventana(m.e, m.a, Carpeta());
-        EXPECT_TRUE(prueba::CoincideConImagen(ventana.grab().toImage(), c.imagen));
+        EXPECT_TRUE(zp::prueba::CoincideConImagen(ventana.grab().toImage(), c.imagen));
     }
 }
 

@@ -2,6 +2,7 @@
 // hay y enseñan la mano encima; el botón de totales pasa a las cuatro tablas, que se hojean igual; sin
 // partidas, el botón de totales no hace nada. Una imagen revisada de cada vista.
 #include "common/imagen_referencia.h"
+#include "comun_puntuacion.h"
 #include "kit/cursores.h"
 #include "kit/entorno.h"
 #include "platform/picture_box.h"
@@ -21,18 +22,9 @@ using zp::historic;
 const QPoint kAdelante(352, 280);
 const QPoint kAtras(10, 280);
 
-class Historico : public ::testing::Test
+class Historico : public prueba::VentanaPuntuacion
 {
 protected:
-    void SetUp() override
-    {
-        zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(800, 600)));
-        ajustes.Sonido = false;
-        zp::Entorno() = zp::EntornoKit{};
-        zp::Entorno().ajustes = &ajustes;
-    }
-    void TearDown() override { zp::Entorno() = zp::EntornoKit{}; }
-
     std::string Carpeta() const { return dir.path().toStdString() + "/"; }
 
     // n partidas, la i-ésima terminada el día i de enero a las hh:mm de i; en el fichero, en orden inverso
@@ -69,7 +61,6 @@ protected:
     }
 
     QTemporaryDir dir;
-    zp::Ajustes ajustes;
 };
 
 TEST_F(Historico, la_mas_nueva_primero_y_las_esquinas_pasan_pagina_solo_si_la_hay)

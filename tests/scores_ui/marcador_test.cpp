@@ -1,6 +1,7 @@
 // El marcador: su tamaño y lugar, los textos del bloc de parejas y del informe individual, los totales, las
 // manos que caben, el papel que sube y la salida por botón y por tecla.
 #include "assets/recursos.h"
+#include "comun_puntuacion.h"
 #include "kit/entorno.h"
 #include "kit/pausa.h"
 #include "platform/clock.h"
@@ -67,22 +68,19 @@ int TintaAzul(const zp::Surface& s, int x, int y, int w, int h)
     return n;
 }
 
-class Marcador : public ::testing::Test
+class Marcador : public prueba::VentanaPuntuacion
 {
 protected:
     void SetUp() override
     {
-        zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(800, 600)));
-        ajustes.Sonido = false;
-        zp::Entorno() = zp::EntornoKit{};
-        zp::Entorno().ajustes = &ajustes;
+        VentanaPuntuacion::SetUp();
         zp::PausaPrograma().PonerReloj(reloj);
         for (int p = 1; p <= 4; ++p) ajustes.Jugador[std::size_t(p)].NombreJugador = nombres[p];
     }
     void TearDown() override
     {
         zp::PausaPrograma().PonerReloj(zp::systemClock());
-        zp::Entorno() = zp::EntornoKit{};
+        VentanaPuntuacion::TearDown();
     }
 
     zp::RegistroMano& Mano(int i, const char* sale)
@@ -94,7 +92,6 @@ protected:
 
     const char* nombres[5] = {"", "Ana", "Berta", "Carlos", "Dora"};
     zp::EstadoJuego estado;
-    zp::Ajustes ajustes;
     std::string carpeta = "/no/existe/"; // no history
     RelojPrueba reloj;
 };

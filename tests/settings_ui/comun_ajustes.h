@@ -46,6 +46,7 @@ protected:
         zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(800, 600)));
         zp::PonerAjustesPorDefecto(e, a);
         a.Sonido = false;
+        a.Velocidad = 100; // las pausas de los controles, de un milisegundo
         zp::Entorno() = zp::EntornoKit{};
         zp::Entorno().AnchoMesa = 710;
         zp::Entorno().AltoPantalla = 600;

@@ -164,17 +164,14 @@ enum class Accion
     Teclear
 };
 
-// Sostiene una flecha del spin hasta que el valor deja de moverse.
-void Sostener(zp::PictureBox* spin, bool arriba, const Entero& valor)
+// Sostiene una flecha del spin hasta que el valor llega a `hasta` y un rato más, en el que no se mueve.
+void Sostener(zp::PictureBox* spin, bool arriba, const Entero& valor, Entero hasta)
 {
     const QPoint punto(177, arriba ? 8 : 18);
     Apuntar(spin, punto);
     QTest::mousePress(spin, Qt::LeftButton, {}, punto);
-    for (int quieto = 0, vueltas = 0; quieto < 5 && vueltas < 2000; ++vueltas) {
-        const Entero antes = valor;
-        QApplication::processEvents();
-        quieto = valor == antes ? quieto + 1 : 0;
-    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return valor == hasta; }, 5000));
+    QTest::qWait(30);
     QTest::mouseRelease(spin, Qt::LeftButton, {}, punto);
 }
 
@@ -229,7 +226,7 @@ TEST_F(Normas, los_spins_no_salen_de_sus_limites_con_clic_repeticion_ni_tecleo)
                 EXPECT_LE(valor, limites.Maximo);
             }
         } else {
-            Sostener(ventana.Pic_Spin[std::size_t(c.spin)], c.accion == Accion::Subir, valor);
+            Sostener(ventana.Pic_Spin[std::size_t(c.spin)], c.accion == Accion::Subir, valor, c.esperado);
         }
         EXPECT_EQ(valor, c.esperado);
         EXPECT_EQ(ventana.Tex_Spin[std::size_t(c.spin)]->text(), QString::fromLatin1(c.texto));
@@ -248,14 +245,13 @@ TEST_F(Normas, soltar_o_pasar_a_la_otra_flecha_detiene_la_repeticion)
         Apuntar(spin, QPoint(177, 8));
         QTest::mousePress(spin, Qt::LeftButton, {}, QPoint(177, 8));
         EXPECT_EQ(a.PuntosPartida, 31); // el primer paso, en el acto
-        for (int i = 0; i < 3; ++i) QApplication::processEvents();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return a.PuntosPartida > 33; }, 5000));
         if (soltar)
             QTest::mouseRelease(spin, Qt::LeftButton, {}, QPoint(177, 8));
         else
             QTest::mouseMove(spin, QPoint(177, 14)); // con el botón aún pulsado
         const Entero alcanzado = a.PuntosPartida;
-        for (int i = 0; i < 20; ++i) QApplication::processEvents();
-        EXPECT_GT(alcanzado, 31);
+        QTest::qWait(30);
         EXPECT_EQ(a.PuntosPartida, alcanzado);
         EXPECT_EQ(ventana.Tex_Spin[24]->text(), QString::number(alcanzado));
     }

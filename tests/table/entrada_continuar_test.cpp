@@ -30,10 +30,8 @@ TEST_F(Continuar, pulsar_el_boton_acaba_la_espera_y_sin_pausa_lo_esconde)
     for (bool pausa : {false, true}) {
         SCOPED_TRACE(pausa ? "con pausa entre jugadas" : "sin pausa entre jugadas");
         zp::mesa& m = Esperando(pausa);
-        e.EsperandoRed = true;
         QTest::mouseClick(m.Pic_BotContinuar, Qt::LeftButton, {}, QPoint(40, 18));
         EXPECT_FALSE(e.EsperaContinuar);
-        EXPECT_FALSE(e.EsperandoRed);
         EXPECT_EQ(m.Pic_BotContinuar->isVisible(), pausa);
     }
 }
