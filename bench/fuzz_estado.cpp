@@ -8,6 +8,7 @@
 #include "settings/core/ajustes_recibidos.h"
 #include "settings/core/cadenas_estado.h"
 #include "settings/core/fichero_estado.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -51,13 +51,4 @@ public:
     virtual void AnadirRegistroHistorico(const ResumenPartida& /*partida*/) {}
 };
 
-class AlmacenNulo : public Almacen
-{
-public:
-    bool GrabarEstado(const std::string&) override { return true; }
-    void BorrarFichero(const std::string&) override {}
-    std::string GenerarCadenaSituacion() override { return {}; }
-    void AplicarManosRecibidas(const std::string&) override {}
-};
-
 } // namespace zp

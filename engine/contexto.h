@@ -25,28 +25,4 @@ struct Contexto
     Azar& azar;
 };
 
-// A whole engine with no window: null table, pacing and files, an automatic person, a scripted network and
-// a seeded generator. For tools and tests.
-struct MotorSinVentana
-{
-    explicit MotorSinVentana(std::uint32_t semilla, Pantalla p = MedirPantalla(800, 600))
-        : pantalla(p), azar(semilla)
-    {
-    }
-    MotorSinVentana(const MotorSinVentana&) = delete;
-    MotorSinVentana& operator=(const MotorSinVentana&) = delete;
-
-    Contexto Ctx() { return Contexto{e, a, pantalla, mesa, usuario, ritmo, red, almacen, azar}; }
-
-    EstadoJuego e;
-    Ajustes a;
-    Pantalla pantalla;
-    MesaNula mesa;
-    UsuarioAutomatico usuario;
-    RitmoNulo ritmo;
-    RedNula red;
-    AlmacenNulo almacen;
-    AzarSemilla azar;
-};
-
 } // namespace zp

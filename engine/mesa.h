@@ -1,6 +1,6 @@
 #pragma once
 // The table window as the engine sees it: drawing and animation calls that return nothing. The table window
-// implements them; headless, MesaNula does nothing.
+// implements them.
 #include <string>
 
 #include "engine/estado.h"
@@ -96,26 +96,6 @@ public:
     virtual void RedibujarMesa() {} // the whole table from the game state
     // The screen's fonts are larger than the layout was made for.
     virtual bool LetraGrande() const { return false; }
-};
-
-class MesaNula : public Mesa
-{
-public:
-    void LimpiarMesa() override {}
-    void Refrescar() override {}
-    void OcultarGrabadora() override {}
-    void VaciarListaJugadas() override {}
-    void OcultarListaJugadas() override {}
-    void DibujarMarcadorMesa() override {}
-    void OcultarBotonContinuar() override {}
-    void DibujarFichaDescubierta(Entero, Entero) override {}
-    void DibujarMano(Entero, bool) override {}
-    void DibujarNombres() override {}
-    void DibujarMonton() override {}
-    void PonerPunteroMesa(Puntero) override {}
-    void AnularZonaPuntero() override {}
-    void MostrarRotuloSalida(const std::string&) override {}
-    void BorrarRotuloSalida() override {}
 };
 
 } // namespace zp

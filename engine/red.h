@@ -1,11 +1,9 @@
 #pragma once
 // Network play as the engine sees it: sends, what arrived for the engine, and a wait that ends when a
 // condition on what arrived holds. The sockets and the queue behind them are network play's own.
-#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "engine/estado.h"
 #include "engine/respuesta.h"
@@ -30,36 +28,6 @@ public:
     virtual std::string& ColaRed() = 0;
     // The next deal received (the host's situation string), taken off; nothing when none is waiting.
     virtual std::optional<std::string> TomarReparto() = 0;
-};
-
-// Headless network: remembers what was sent, and while waiting plays the arrivals it was given, one per
-// pass. With nothing more to arrive a wait could never end, so it reports the match abandoned.
-class RedNula : public Red
-{
-public:
-    struct Envio
-    {
-        enum class A
-        {
-            Todos,
-            Clientes,
-            Administrador
-        } destino;
-        std::string mensaje;
-        Entero salvoPuesto = 0;
-    };
-
-    void EnviarATodosRed(const std::string& mensaje) override;
-    void EnviarAClientes(const std::string& mensaje, Entero salvoPuesto) override;
-    void EnviarAlAdministrador(const std::string& mensaje) override;
-    Espera EsperarRed(const std::function<bool()>& llegado) override;
-    std::string& ColaRed() override { return Cola; }
-    std::optional<std::string> TomarReparto() override;
-
-    std::vector<Envio> Enviados;
-    std::deque<std::function<void()>> Llegadas;
-    std::string Cola;
-    std::deque<std::string> Repartos;
 };
 
 } // namespace zp

@@ -15,6 +15,7 @@
 #include "engine/fin_mano.h"
 #include "engine/partida.h"
 #include "engine/reglas.h"
+#include "tests/soporte/motor_sin_ventana.h"
 #include "tools/comun/opciones.h"
 
 namespace {

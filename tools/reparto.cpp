@@ -10,6 +10,7 @@
 #include "engine/contexto.h"
 #include "engine/reglas.h"
 #include "engine/reparto.h"
+#include "tests/soporte/motor_sin_ventana.h"
 #include "tools/comun/opciones.h"
 
 namespace {

@@ -13,6 +13,7 @@
 #include "engine/contexto.h"
 #include "engine/reglas.h"
 #include "tests/soporte/mano_automatica.h"
+#include "tests/soporte/motor_sin_ventana.h"
 #include "tools/comun/opciones.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "engine/contexto.h"
 #include "engine/reglas.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp::prueba {
 

@@ -4,6 +4,7 @@
 #include "engine/reparto.h"
 #include "engine/reparto_manual.h"
 #include "falsos.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 namespace {

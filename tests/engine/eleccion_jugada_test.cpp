@@ -7,6 +7,7 @@
 #include "eleccion_posicion.h"
 #include "engine/eleccion.h"
 #include "engine/reparto.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp::prueba {
 namespace {

@@ -7,6 +7,7 @@
 #include "engine/contexto.h"
 #include "engine/eleccion.h"
 #include "engine/reglas_puntuacion.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp::prueba {
 

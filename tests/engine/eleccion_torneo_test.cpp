@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/soporte/mano_automatica.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 namespace {

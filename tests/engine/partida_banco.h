@@ -12,6 +12,7 @@
 #include "engine/jugada.h"
 #include "engine/partida.h"
 #include "engine/reglas.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp::prueba {
 

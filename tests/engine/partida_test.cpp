@@ -7,11 +7,12 @@
 
 #include "engine/arranque.h"
 #include "engine/fin_mano.h"
-#include "tests/soporte/mano_al_azar.h"
 #include "engine/mensaje_jugada.h"
 #include "engine/partida.h"
 #include "engine/reparto.h"
 #include "partida_banco.h"
+#include "tests/soporte/mano_al_azar.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 namespace {
@@ -343,7 +344,7 @@ TEST(Partida, un_cliente_envia_solo_las_jugadas_de_su_asiento_y_juega_las_que_le
         ASSERT_FALSE(posibles.empty());
         const JugadaPosible& j = posibles.front();
         b.red.Cola += std::string(kCodigoJugada) + std::to_string(100 + e.NumeroJugada).substr(1) +
-                     std::to_string(j.FichaA) + std::to_string(j.FichaB) + std::to_string(j.Extremo);
+                      std::to_string(j.FichaA) + std::to_string(j.FichaB) + std::to_string(j.Extremo);
         ++recibidas;
     };
     for (int i = 0; i < 3; ++i) b.red.Llegadas.push_back(responder);

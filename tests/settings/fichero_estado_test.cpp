@@ -4,6 +4,7 @@
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
 #include "settings/estados_prueba.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <gtest/gtest.h>
 

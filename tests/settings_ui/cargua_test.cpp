@@ -7,6 +7,7 @@
 #include "kit/cursores.h"
 #include "settings/cargua.h"
 #include "settings/core/cadenas_estado.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <QDir>
 #include <QFile>

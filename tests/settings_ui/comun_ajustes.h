@@ -12,6 +12,7 @@
 #include "platform/virtual_screen.h"
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <QApplication>
 #include <QPointer>

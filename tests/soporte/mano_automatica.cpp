@@ -31,8 +31,8 @@ ResultadoManoAutomatica JugarManoAutomatica(Contexto& reparto, Contexto& juego)
         r.Ganador = static_cast<Entero>(g.Empate ? GanadorEmpate(ReglaEmpate(a), parejas, e.JugadorSalida)
                                                  : g.Ganador);
     }
-    r.Puntos = PuntosMano(parejas, a.PuntosQueSeAnotan == PuntosAnotados::DeLaPerdedora, r.Ganador,
-                          r.PuntosAsiento);
+    r.Puntos =
+        PuntosMano(parejas, a.PuntosQueSeAnotan == PuntosAnotados::DeLaPerdedora, r.Ganador, r.PuntosAsiento);
     e.GanadorMano = r.Ganador;
     e.ManoEnCurso = false;
     r.Valida = true;

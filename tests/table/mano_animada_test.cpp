@@ -6,6 +6,7 @@
 #include "table/linea_mesa.h"
 #include "table/mesa.h"
 #include "tests/soporte/mano_automatica.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <gtest/gtest.h>
 

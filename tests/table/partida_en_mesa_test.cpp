@@ -7,6 +7,7 @@
 #include "platform/virtual_screen.h"
 #include "table/linea_mesa.h"
 #include "table/mesa.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <gtest/gtest.h>
 

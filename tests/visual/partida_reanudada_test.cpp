@@ -7,6 +7,7 @@
 #include "scores/core/historico.h"
 #include "settings/core/fichero_estado.h"
 #include "table/arranque_mesa.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "engine/reglas.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 

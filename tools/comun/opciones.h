@@ -8,6 +8,7 @@
 
 #include "engine/ajustes.h"
 #include "engine/usuario.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 

@@ -25,6 +25,7 @@
 #include "platform/wait.h"
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
+#include "tests/soporte/motor_sin_ventana.h"
 #include "tools/comun/opciones.h"
 
 namespace {

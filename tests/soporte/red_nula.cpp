@@ -1,4 +1,4 @@
-#include "engine/red.h"
+#include "tests/soporte/red_nula.h"
 
 namespace zp {
 

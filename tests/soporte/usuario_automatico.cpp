@@ -1,4 +1,4 @@
-#include "engine/usuario.h"
+#include "tests/soporte/usuario_automatico.h"
 
 #include "engine/reparto_manual.h"
 
