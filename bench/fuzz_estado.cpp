@@ -3,7 +3,6 @@
 // state taken must write back to a file that reads the same, and the game left where play stopped must be
 // one the reader takes again. The same first line is also read as a network client receives it. Built only
 // with clang (tools/fuzz_estado.sh); with ZP_CORPUS set it first writes seed files there.
-#include "engine/contexto.h"
 #include "engine/partida.h"
 #include "settings/core/ajustes_recibidos.h"
 #include "settings/core/cadenas_estado.h"
