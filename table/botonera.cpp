@@ -8,6 +8,7 @@
 #include "kit/mensajes.h"
 #include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
+#include "table/ajustes_mesa.h"
 #include "table/arranque_mesa.h"
 #include "table/ritmo_mesa.h"
 #include "table/tutor_mesa.h"
@@ -171,6 +172,9 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
     switch (Index) {
     case kNuevaPartida:
         NuevaPartida(pr);
+        break;
+    case kPersonal:
+        AbrirPersonal(pr);
         break;
     case kTutor:
         Tutor(pr);

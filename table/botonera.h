@@ -24,9 +24,6 @@ inline constexpr std::array<std::string_view, 10> kAvisosBotonera = {"",
                                                                      "Estadísticas",
                                                                      "Enviar mensaje"};
 
-// The game saved before network play, which the exit command deletes from the work folder.
-inline constexpr const char* kFicheroAntesDeRed = "ZARPE33.ARE";
-
 // Tooltips, every button unusable until the pointer first passes over it, and the buttons' mouse events.
 void PrepararBotonera(Programa& pr);
 

@@ -53,6 +53,8 @@ unsigned char Minuscula(unsigned char c)
     }
 }
 
+} // namespace
+
 std::string CapitalizarNombre(const std::string& utf8)
 {
     std::string s = aCp1252(utf8);
@@ -62,6 +64,8 @@ std::string CapitalizarNombre(const std::string& utf8)
     }
     return desdeCp1252(s);
 }
+
+namespace {
 
 struct Intervalo
 {
