@@ -4,6 +4,7 @@
 #include "engine/fin_mano.h"
 #include "engine/sonidos.h"
 #include "kit/ayuda.h"
+#include "kit/controles.h"
 #include "kit/cursores.h"
 #include "kit/entorno.h"
 #include "kit/pausa.h"
@@ -153,12 +154,7 @@ void marcador::Form_Load()
 
 void marcador::DibujarMarco()
 {
-    Surface& s = fondo_->surface();
-    const int w = s.width(), h = s.height();
-    s.line(1, 1, w - 1, 1, kBlanco, 2);
-    s.line(1, 1, 1, h - 1, kBlanco, 2);
-    s.line(w - 1, h - 1, w - 1, 1, kGris, 2);
-    s.line(w - 1, h - 1, 1, h - 1, kGris, 2);
+    DibujarBordeVentana(fondo_->surface());
 }
 
 void marcador::Escribir(PictureBox* caja, std::vector<TextoImpreso>& textos, int x, int y,

@@ -238,11 +238,7 @@ void personal::DibujaPersonal()
         for (Entero s = 1; s <= 4; ++s) c_.servicios.DibujarMano(s);
 
     Surface& f = fondo_->surface();
-    const int w = f.width(), h = f.height();
-    f.line(1, 1, w - 1, 1, kBlanco, 2);
-    f.line(1, 1, 1, h - 1, kBlanco, 2);
-    f.line(w - 1, h - 1, w - 1, 1, kGris, 2);
-    f.line(w - 1, h - 1, 1, h - 1, kGris, 2);
+    DibujarBordeVentana(f);
     // The purple cross behind the panels: seats 1 and 3 across, 2 and 4 down.
     f.fillRect(16, 179, 766, 150, kPurpura);
     f.fillRect(242, 30, 317, 448, kPurpura);
