@@ -113,7 +113,7 @@ Preparacion PrepararArranque(Mesa& mesa, Usuario& usuario, const EntradaArranque
 void InicializarTablas(Contexto& c)
 {
     c.mesa.PintarGrabadora();
-    c.e.PasoTurno = c.a.SentidoJuego == 1 ? Entero{1} : Entero{-1};
+    c.e.PasoTurno = c.a.SentidoJuego == Sentido::Directo ? Entero{1} : Entero{-1};
     c.almacen.CargarEtiquetasOpciones();
     c.a.JuegoEnRed = false; // network play is never on at start
     c.e.RedibujoPendiente = false;
@@ -145,8 +145,9 @@ ResultadoPartida Main(Contexto& c)
         if (aviso.abandonada) return {FinPartida::SinPartida, Peticion::Salir};
     }
 
-    // A file that says a hand is under way but no match is would step the turn back at every start.
-    if (!e.ManoEnCurso || !e.PartidaEnCurso) return {FinPartida::SinPartida, Peticion::Ninguna};
+    // A match left during a hand, or between two hands, goes on.
+    if (!e.PartidaEnCurso || (!e.ManoEnCurso && e.NumeroMano < 1))
+        return {FinPartida::SinPartida, Peticion::Ninguna};
     c.mesa.RedibujarMesa();
     c.azar.SembrarDelReloj();
     const auto aviso = c.usuario.MostrarMensaje("Continuar la partida anterior", kTextoContinuar, 2, 1);

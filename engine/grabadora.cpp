@@ -1,5 +1,6 @@
 #include "engine/grabadora.h"
 
+#include "engine/disposicion_manos.h"
 #include "engine/indices.h"
 #include "engine/sonidos.h"
 #include "engine/turno.h"
@@ -7,10 +8,6 @@
 namespace zp {
 
 namespace {
-
-constexpr int kPausaPaso = 210;
-// The list shows five lines at a time; a step pauses unless the list is about to scroll.
-constexpr int kLineasVisibles = 5;
 
 bool EsPunto(Entero n)
 {
@@ -39,13 +36,13 @@ void PesarFicha(Contexto& c, Entero n, const RegistroJugada& r, int d)
     if (n == 1) {
         SumarPeso(e, p, r.PuntoUnido, 4 * d);
         SumarPeso(e, p, r.PuntoAbierto, 4 * d);
-        if (!(e.NumeroMano == 1 && c.a.PrimeraMano == 1)) {
+        if (!(e.NumeroMano == 1 && c.a.PrimeraMano == Apertura::SeisDoble)) {
             SumarPeso(e, p, r.PuntoUnido, 3 * d);
             SumarPeso(e, p, r.PuntoAbierto, 3 * d);
         }
         return;
     }
-    if (c.a.ModoJuego == 1 && n == 3) {
+    if (EnParejas(c.a) && n == 3) {
         const RegistroJugada& r1 = e.Jugadas[1];
         const RegistroJugada& r2 = e.Jugadas[2];
         if (r1.PuntoUnido == r1.PuntoAbierto && r2.Extremo != kExtremoPasa && r.PuntoUnido == r1.PuntoUnido)
@@ -114,16 +111,12 @@ FalloJugada AplicarFicha(Contexto& c, Entero n, const RegistroJugada& r, bool ap
     return FalloJugada::Ninguno;
 }
 
-void SeleccionarLineaActual(Contexto& c)
+// The list's line of the last move in force, -1 before the first, shown after the step's pause.
+void SeleccionarLineaActual(Contexto& c, bool adelante)
 {
     EstadoJuego& e = c.e;
-    if (e.NumeroJugada > 1) {
-        e.LineaGrabadora = static_cast<Entero>(e.NumeroJugada - 2);
-        c.mesa.SeleccionarLineaListaJugadas(e.LineaGrabadora);
-    } else {
-        e.LineaGrabadora = -1;
-        c.mesa.SeleccionarLineaListaJugadas(-1);
-    }
+    e.LineaGrabadora = e.NumeroJugada > 1 ? static_cast<Entero>(e.NumeroJugada - 2) : Entero{-1};
+    c.mesa.PasoListaJugadas(e.LineaGrabadora, adelante);
 }
 
 } // namespace
@@ -174,12 +167,7 @@ FalloJugada AvanzarGrabadora(Contexto& c)
         AvanzarTurno(e, c.a);
         c.mesa.DibujarBotonContinuar(1);
     }
-    const int superior = c.mesa.LineaSuperiorListaJugadas();
-    if (static_cast<int>(e.LineasListaJugadas.size()) <= kLineasVisibles ||
-        e.LineaGrabadora != superior + kLineasVisibles - 1) {
-        c.ritmo.HacerPausa(kPausaPaso);
-    }
-    SeleccionarLineaActual(c);
+    SeleccionarLineaActual(c, true);
     return FalloJugada::Ninguno;
 }
 
@@ -220,8 +208,7 @@ FalloJugada RetrocederGrabadora(Contexto& c)
     } else {
         c.mesa.DibujarBotonContinuar(1);
     }
-    if (e.LineaGrabadora != c.mesa.LineaSuperiorListaJugadas()) c.ritmo.HacerPausa(kPausaPaso);
-    SeleccionarLineaActual(c);
+    SeleccionarLineaActual(c, false);
     return FalloJugada::Ninguno;
 }
 
@@ -237,7 +224,7 @@ FalloJugada IrAlFinalGrabadora(Contexto& c)
     while (e.NumeroJugada < e.PosicionGrabadora && f == FalloJugada::Ninguno) f = AvanzarGrabadora(c);
 
     c.mesa.ApagarTeclaGrabadora();
-    if (c.a.ListaJugadas == 2) c.mesa.OcultarListaJugadas();
+    if (!ListaJugadasVisible(e, c.a)) c.mesa.OcultarListaJugadas();
     c.mesa.RefrescarGrabadora();
     if (e.NumeroJugada == 1) c.mesa.OcultarGrabadora();
     c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Soltar);

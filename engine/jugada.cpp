@@ -106,7 +106,7 @@ bool ComprobarFichaJugable(const EstadoJuego& e, const Ajustes& a, Entero hueco)
         const auto& x = e.Linea.Extremos;
         return h.PuntoA == x[1] || h.PuntoA == x[2] || h.PuntoB == x[1] || h.PuntoB == x[2];
     }
-    if (e.NumeroMano == 1 && a.PrimeraMano == 1 && a.TurnoSalida != 2) {
+    if (e.NumeroMano == 1 && a.PrimeraMano == Apertura::SeisDoble && a.TurnoSalida != ReglaSalida::Elegida) {
         // The match opens with the opening tile, and only from the hand that holds it.
         return BuscarFichaEnMano(e, e.SalidaA, e.SalidaB, p) == hueco;
     }
@@ -225,7 +225,7 @@ FalloJugada EjecutarJugada(Contexto& c)
     c.mesa.AnimarJugada(e.NumeroJugada);
     if (!c.a.JuegoEnRed) {
         c.mesa.MostrarGrabadora();
-        if (c.a.ListaJugadas == 1) c.mesa.MostrarListaJugadas();
+        if (ListaJugadasVisible(e, c.a)) c.mesa.MostrarListaJugadas();
     }
     return aplicada;
 }

@@ -53,7 +53,7 @@ std::optional<Entero> TomarSalidaDeCola(std::string& cola, Entero puestoLocal, c
     const int d = TomarDigito(cola);
     if (d < 1 || d > 4 || puestoLocal < 1 || puestoLocal > 4) return std::nullopt;
     const Entero asiento = CalcularJugadorRelativo(static_cast<Entero>(d), puestoLocal);
-    if (a.Jugador[static_cast<std::size_t>(asiento)].EstadoJugador != 1) return std::nullopt;
+    if (!AsientoEnJuego(a, asiento)) return std::nullopt;
     return asiento;
 }
 

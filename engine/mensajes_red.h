@@ -1,12 +1,13 @@
 #pragma once
 // The deal, five-doubles and leader messages that the engine sends and takes. Each goes out as "ZRP33", a
-// two-digit kind and its payload; the socket layer strips the prefix and appends the rest to ColaRed. Every
-// digit is checked: a message with one out of range is dropped from the queue and the wait goes on.
+// two-digit kind and its payload; the socket layer strips the prefix and queues the rest for the engine
+// (Red::ColaRed). Every digit is checked: a message with one out of range is dropped from the queue and the
+// wait goes on.
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 namespace zp {
 

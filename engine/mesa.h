@@ -1,6 +1,6 @@
 #pragma once
 // The table window as the engine sees it: drawing and animation calls that return nothing. The table window
-// implements them; headless, MesaNula does nothing.
+// implements them.
 #include <string>
 
 #include "engine/estado.h"
@@ -28,7 +28,8 @@ public:
     virtual void OcultarBotonContinuar() = 0;
     // Lays the tile a-b face up on its cell of the manual-deal grid, with its sound.
     virtual void DibujarFichaDescubierta(Entero a, Entero b) = 0;
-    virtual void DibujarMano(Entero asiento) = 0;
+    // `descubierta`: face up whatever the seat's setting, as the end of a hand shows every hand.
+    virtual void DibujarMano(Entero asiento, bool descubierta = false) = 0;
     virtual void DibujarNombres() = 0;
     virtual void DibujarMonton() = 0;
     virtual void PonerPunteroMesa(Puntero puntero) = 0;
@@ -64,7 +65,9 @@ public:
     virtual void PonerLineaListaJugadas(const std::string& /*linea*/) {}
     virtual void SeleccionarLineaListaJugadas(int /*indice*/) {}
     virtual void QuitarLineaListaJugadas(int /*indice*/) {}
-    virtual int LineaSuperiorListaJugadas() const { return 0; }
+    // After a recorder step (`adelante`: forward): the step's pause, unless the list is about to scroll to
+    // bring line `indice` into view, then that line selected (-1: none).
+    virtual void PasoListaJugadas(int /*indice*/, bool /*adelante*/) {}
     // The automatic player's pointing hand sweeping over the tiles the seat still holds, while it thinks.
     virtual void IndicarFichas(Entero /*asiento*/) {}
 
@@ -89,30 +92,10 @@ public:
     virtual void PintarGrabadora() {} // the recorder remote's picture
     // The marble over the whole table, kept as the clean copy every erase copies from.
     virtual void PintarFondo() {}
-    virtual void MostrarMesa() {} // shown and refreshed
+    virtual void MostrarMesa() {}   // shown and refreshed
     virtual void RedibujarMesa() {} // the whole table from the game state
     // The screen's fonts are larger than the layout was made for.
     virtual bool LetraGrande() const { return false; }
-};
-
-class MesaNula : public Mesa
-{
-public:
-    void LimpiarMesa() override {}
-    void Refrescar() override {}
-    void OcultarGrabadora() override {}
-    void VaciarListaJugadas() override {}
-    void OcultarListaJugadas() override {}
-    void DibujarMarcadorMesa() override {}
-    void OcultarBotonContinuar() override {}
-    void DibujarFichaDescubierta(Entero, Entero) override {}
-    void DibujarMano(Entero) override {}
-    void DibujarNombres() override {}
-    void DibujarMonton() override {}
-    void PonerPunteroMesa(Puntero) override {}
-    void AnularZonaPuntero() override {}
-    void MostrarRotuloSalida(const std::string&) override {}
-    void BorrarRotuloSalida() override {}
 };
 
 } // namespace zp

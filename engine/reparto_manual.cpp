@@ -62,7 +62,7 @@ FinRepartoManual RepartirAMano(Contexto& c, const Ajustes& r)
     e.RepartoEnCurso = true;
     e.RejillaReparto = {};
     e.FichasReparto = r.FichasPorJugador;
-    for (std::size_t p = 0; p <= 4; ++p) e.AsientoReparto[p] = p >= 1 && r.Jugador[p].EstadoJugador == 1;
+    for (std::size_t p = 0; p <= 4; ++p) e.AsientoReparto[p] = p >= 1 && AsientoEnJuego(r, p);
     CalcularOrigenRejilla(e, c.pantalla);
 
     for (Entero a = 0; a <= 6; ++a) {
@@ -78,7 +78,7 @@ FinRepartoManual RepartirAMano(Contexto& c, const Ajustes& r)
     // The live rules are watched only for the switch to the random deal; anything else changed meanwhile
     // waits for the next hand.
     const Espera espera = c.usuario.EsperarRepartoManual(
-        e, [&] { return RepartoManualCompleto(e) || c.a.SistemaReparto == 2; });
+        e, [&] { return RepartoManualCompleto(e) || c.a.SistemaReparto == FormaReparto::Aleatorio; });
     e.RepartoEnCurso = false;
     if (espera == Espera::Abandonada) return FinRepartoManual::Abandonado;
     if (!RepartoManualCompleto(e)) return FinRepartoManual::CambioAleatorio;
@@ -101,7 +101,8 @@ FinRepartoManual RepartirAMano(Contexto& c, const Ajustes& r)
 
     c.mesa.LimpiarMesa();
     for (Entero p = 1; p <= 4; ++p)
-        if (r.Jugador[static_cast<std::size_t>(p)].FichasJugador == 1) c.mesa.DibujarMano(p);
+        if (r.Jugador[static_cast<std::size_t>(p)].FichasJugador == VistaFichas::Ocultas)
+            c.mesa.DibujarMano(p);
     c.mesa.PonerPunteroMesa(Puntero::Reloj);
     return FinRepartoManual::Completo;
 }

@@ -55,7 +55,7 @@ Entero BuscarPoseedorFicha(EstadoJuego& e, Entero a, Entero b)
 
 void ElegirPrimeraSalida(EstadoJuego& e, const Ajustes& r, Azar& azar)
 {
-    if (r.PrimeraMano == 1) {
+    if (r.PrimeraMano == Apertura::SeisDoble) {
         e.JugadorSalida = BuscarPoseedorFicha(e, e.SalidaA, e.SalidaB);
         return;
     }
@@ -79,15 +79,16 @@ Entero SalidaEntreCompaneros(const EstadoJuego& e, Entero m1, Entero m2)
 Entero CalcularSalidaSiguiente(const EstadoJuego& e, const Ajustes& r)
 {
     Entero salida = e.JugadorSalida;
-    if (e.RepetirSalida && r.ModoJuego == 1 && (r.TurnoSalida == 3 || r.TurnoSalida == 4)) {
+    if (e.RepetirSalida && EnParejas(r) &&
+        (r.TurnoSalida == ReglaSalida::Ganador || r.TurnoSalida == ReglaSalida::Perdedora)) {
         // the tied hand's leader leads its replay
-    } else if (r.TurnoSalida == 1) {
+    } else if (r.TurnoSalida == ReglaSalida::Rotatorio) {
         CalcularJugadorSiguiente(e, r, salida);
-    } else if (r.TurnoSalida == 3 && r.ModoJuego != 1) {
+    } else if (r.TurnoSalida == ReglaSalida::Ganador && !EnParejas(r)) {
         if (AsientoEnJuego(r, e.GanadorMano)) salida = e.GanadorMano;
-    } else if (r.TurnoSalida == 3) {
+    } else if (r.TurnoSalida == ReglaSalida::Ganador) {
         salida = e.GanadorMano == 1 ? SalidaEntreCompaneros(e, 2, 4) : SalidaEntreCompaneros(e, 1, 3);
-    } else if (r.TurnoSalida == 4) {
+    } else if (r.TurnoSalida == ReglaSalida::Perdedora) {
         salida = e.GanadorMano == 1 ? SalidaEntreCompaneros(e, 1, 3) : SalidaEntreCompaneros(e, 2, 4);
     }
     // A pair rule read in individual play can name an empty seat: the next seat in play leads instead.
@@ -98,7 +99,7 @@ Entero CalcularSalidaSiguiente(const EstadoJuego& e, const Ajustes& r)
 std::string TextoComienzoPartida(const EstadoJuego& e, const Ajustes& r)
 {
     std::string primera;
-    if (r.PrimeraMano == 1) {
+    if (r.PrimeraMano == Apertura::SeisDoble) {
         if (e.SalidaA == 6 && e.SalidaB == 6)
             primera = "Sale el jugador que tiene el seis doble.";
         else if (e.SalidaA == e.SalidaB)
@@ -116,11 +117,11 @@ std::string TextoComienzoPartida(const EstadoJuego& e, const Ajustes& r)
 Espera DecidirSalida(Contexto& c, const Ajustes& r)
 {
     EstadoJuego& e = c.e;
-    const bool cliente = r.JuegoEnRed && r.ModoRed == 2;
+    const bool cliente = r.JuegoEnRed && r.ModoRed == PapelRed::Cliente;
     const bool primera = e.NumeroMano == 1;
 
-    if (!cliente && (!primera || r.TurnoSalida == 2)) {
-        if (r.TurnoSalida == 2) {
+    if (!cliente && (!primera || r.TurnoSalida == ReglaSalida::Elegida)) {
+        if (r.TurnoSalida == ReglaSalida::Elegida) {
             const Respuesta<Entero> eleccion = PreguntarSalida(c, r);
             if (eleccion.abandonada) return Espera::Abandonada;
             e.JugadorSalida = eleccion.valor;
@@ -130,19 +131,19 @@ Espera DecidirSalida(Contexto& c, const Ajustes& r)
     }
     e.RepetirSalida = false;
 
-    if (r.JuegoEnRed && r.ModoRed == 1) {
+    if (r.JuegoEnRed && r.ModoRed == PapelRed::Administrador) {
         c.red.EnviarATodosRed(CrearMensajeSalida(e.JugadorSalida));
     } else if (cliente) {
         e.JugadorSalida = 0;
         const Espera espera = c.red.EsperarRed([&] {
-            if (const auto s = TomarSalidaDeCola(e.ColaRed, e.PuestoLocal, r)) e.JugadorSalida = *s;
+            if (const auto s = TomarSalidaDeCola(c.red.ColaRed(), e.PuestoLocal, r)) e.JugadorSalida = *s;
             return e.JugadorSalida != 0;
         });
         c.usuario.OcultarEspera();
         if (espera == Espera::Abandonada) return Espera::Abandonada;
     }
 
-    if (primera && r.TurnoSalida != 2) {
+    if (primera && r.TurnoSalida != ReglaSalida::Elegida) {
         const auto aviso =
             c.usuario.MostrarMensaje("Comienza la Partida", TextoComienzoPartida(e, r), 2, 1, kAyudaComienzo);
         if (aviso.abandonada) return Espera::Abandonada;
@@ -170,10 +171,11 @@ void AjustarNumerosFavoritos(EstadoJuego& e, Azar& azar)
 
 void PrepararRepeticionEmpate(EstadoJuego& e, const Ajustes& a)
 {
-    if (a.SalidaSiEmpate == 1) {
-        if (a.TurnoSalida == 1) {
+    if (a.SalidaSiEmpate == SalidaEmpate::MismoJugador) {
+        if (a.TurnoSalida == ReglaSalida::Rotatorio) {
             CalcularJugadorAnterior(e, a, e.JugadorSalida); // the rotation lands on it again
-        } else if (a.ModoJuego == 1 && (a.TurnoSalida == 3 || a.TurnoSalida == 4)) {
+        } else if (EnParejas(a) &&
+                   (a.TurnoSalida == ReglaSalida::Ganador || a.TurnoSalida == ReglaSalida::Perdedora)) {
             // In pairs play the winner is a pair code, and the partner rule could hand the lead to the
             // other pair or to the partner: the leader is kept as it is instead.
             e.RepetirSalida = true;

@@ -11,6 +11,7 @@
 #include "kit/entorno.h"
 #include "platform/virtual_screen.h"
 #include "settings/core/fichero_estado.h"
+#include "settings/fondo_mesa.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -203,11 +204,7 @@ void personal::Form_Load()
         }
     }
 
-    TablaOpciones tabla;
-    CargarEtiquetasOpciones(tabla, a.ModoJuego);
-    for (std::size_t i = 0; i < tabla.size(); ++i)
-        for (std::size_t o = 0; o < tabla[i].size(); ++o)
-            opciones_[i][o] = QString::fromStdString(tabla[i][o]);
+    CargarEtiquetasOpciones(opciones_, a.ModoJuego);
 
     DibujaPersonal();
     if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
@@ -216,17 +213,18 @@ void personal::Form_Load()
 void personal::NormalizarAsientos()
 {
     Ajustes& a = c_.a;
-    const bool enRed = a.JuegoEnRed && (a.ModoRed == 1 || c_.servicios.ClienteConectado());
+    const bool enRed =
+        a.JuegoEnRed && (a.ModoRed == PapelRed::Administrador || c_.servicios.ClienteConectado());
     for (std::size_t s = 1; s <= 4; ++s) {
         AjustesJugador& j = a.Jugador[s];
         if (enRed && s <= 3) {
-            if (j.ControlJugador == 1) j.ControlJugador = 2;
-            if (j.FichasJugador == 2) j.FichasJugador = 1;
+            if (j.ControlJugador == Control::Manual) j.ControlJugador = Control::Automatico;
+            if (j.FichasJugador == VistaFichas::Visibles) j.FichasJugador = VistaFichas::Ocultas;
         } else if (enRed) {
-            if (j.ControlJugador == 2) j.ControlJugador = 1;
-            if (j.FichasJugador == 1) j.FichasJugador = 2;
-        } else if (s <= 3 && j.ControlJugador == 3) {
-            j.ControlJugador = 2;
+            if (j.ControlJugador == Control::Automatico) j.ControlJugador = Control::Manual;
+            if (j.FichasJugador == VistaFichas::Ocultas) j.FichasJugador = VistaFichas::Visibles;
+        } else if (s <= 3 && j.ControlJugador == Control::Remoto) {
+            j.ControlJugador = Control::Automatico;
         }
     }
 }
@@ -238,7 +236,7 @@ void personal::DibujaPersonal()
         for (Entero s = 1; s <= 4; ++s) c_.servicios.DibujarMano(s);
 
     Surface& f = fondo_->surface();
-    DibujarBordeVentana(f);
+    BordeElevado(f);
     // The purple cross behind the panels: seats 1 and 3 across, 2 and 4 down.
     f.fillRect(16, 179, 766, 150, kPurpura);
     f.fillRect(242, 30, 317, 448, kPurpura);
@@ -281,7 +279,8 @@ void personal::DibujaPersonal()
 
 void personal::DibujarFigura()
 {
-    const char* ruta = c_.a.SentidoJuego == 1 ? recursos::personal::Directo : recursos::personal::Inverso;
+    const char* ruta =
+        c_.a.SentidoJuego == Sentido::Directo ? recursos::personal::Directo : recursos::personal::Inverso;
     const auto& tamano = recursos::personal::Figura;
     Surface& f = fondo_->surface();
     if (auto figura = Surface::load(QString::fromLatin1(ruta)))
@@ -318,7 +317,7 @@ void personal::DibujarAsiento(int s)
     PictureBox* control = Pic_Selector[24 + i];
     PictureBox* caracter = Pic_Selector[30 + i];
     PictureBox* nivel = Pic_Potenciometro[10 + i];
-    if (j.EstadoJugador == 2) {
+    if (j.EstadoJugador == EstadoAsiento::Desactivado) {
         for (PictureBox* p : {nivel, fichas, control, caracter}) p->hide();
         return;
     }
@@ -327,7 +326,7 @@ void personal::DibujarAsiento(int s)
     control->show();
 
     const bool enRed = c_.a.JuegoEnRed;
-    if (j.ControlJugador != 3 && !(enRed && s == 4)) {
+    if (j.ControlJugador != Control::Remoto && !(enRed && s == 4)) {
         fichas->moveLogical(QPoint(x + 157, y + 50));
         Dibujar(Entero(20 + s));
         nivel->moveLogical(QPoint(x + 16, y + 95));
@@ -341,7 +340,7 @@ void personal::DibujarAsiento(int s)
     if (s > 3) return;
     QLineEdit& ip = *Txt_IPCliente[i];
     DibujarEtiquetaEnmarcada(f, ip, kTamanoTexto, x + 83, y + 101, QStringLiteral(" Dirección IP Remota  "));
-    const bool cliente = c_.a.ModoRed == 2;
+    const bool cliente = c_.a.ModoRed == PapelRed::Cliente;
     ColorTexto(ip, cliente ? kNegro : j.Conectado ? kVerdeOscuro : kRojo);
     PonerTexto(ip, j.DireccionIP);
     ip.setEnabled(!cliente);
@@ -366,7 +365,7 @@ void personal::DibujarRed()
     ImprimirTextoSombreado(f, 582, 108, QStringLiteral("Direccion IP Local.:"));
     const std::string local = c_.servicios.DireccionLocal();
     f.text(677, 109, QString::fromStdString(local), FuenteControles(), kNegro);
-    if (a.ModoRed == 2) {
+    if (a.ModoRed == PapelRed::Cliente) {
         DibujarEtiquetaEnmarcada(f, *Txt_IPAdmin, kTamanoTexto, 598, 134,
                                  QStringLiteral(" Dirección IP Administrador  "));
         ColorTexto(*Txt_IPAdmin, c_.servicios.ClienteConectado() ? kVerdeOscuro : kRojo);
@@ -389,7 +388,8 @@ void personal::Form_Unload()
     if (c_.e.ManoEnCurso) c_.servicios.DibujarNombres();
     const bool esperando = c_.servicios.EsperandoConexiones();
     if (esperando) c_.servicios.LimpiarMesa();
-    c_.servicios.VerListaJugadas(c_.a.ListaJugadas == 1 && c_.e.NumeroJugada >= 2 && !esperando);
+    c_.servicios.VerListaJugadas(c_.a.ListaJugadas == VistaLista::SiempreVisible && c_.e.NumeroJugada >= 2 &&
+                                 !esperando);
     done(QDialog::Accepted);
 }
 
@@ -435,10 +435,7 @@ void personal::Form_KeyPress(const QString& tecla)
 
 void personal::Tex_Grafico_KeyPress()
 {
-    const QString nombre = Tex_Grafico->text();
-    const QString prefijo = nombre.trimmed().left(5).toLower();
-    if (prefijo != QStringLiteral("zpbg1") && prefijo != QStringLiteral("zpbg4")) return;
-    c_.servicios.CambiarFondoMesa(nombre);
+    AplicarFondoMesa(Tex_Grafico->text(), c_.CarpetaDatos);
 }
 
 BanderasAjustes MostrarPersonal(ContextoAjustes c, QWidget* padre)

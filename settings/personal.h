@@ -5,6 +5,7 @@
 // addresses, and the speed of play. Every control changes the shared settings at once; leaving checks them,
 // asks before anything that ends the game in progress, puts back what the user cancels and tells the table
 // what to do next.
+#include "engine/ajustes.h"
 #include "platform/picture_box.h"
 #include "settings/core/etiquetas_opciones.h"
 #include "settings/servicios_ajustes.h"
@@ -59,7 +60,9 @@ private:
     // The controls and their rules.
     bool CandadoCliente() const;
     void MensajeCandado(Entero ayuda);
-    Entero& ValorSelector(Entero indice);
+    // The setting a selector shows, and its value as an option number.
+    Entero ValorSelector(Entero indice) const;
+    void PonerSelector(Entero indice, Entero valor);
     Entero& ValorPotenciometro(Entero indice);
     void Dibujar(Entero indiceSelector);
     void Avanzar(Entero indiceSelector);
@@ -96,14 +99,19 @@ private:
     BanderasAjustes banderas_;
     QRect geometria_;
     PictureBox* fondo_;
-    std::array<std::array<QString, kOpciones>, kSelectores> opciones_{};
+    TablaOpciones opciones_{};
     bool saliendo_ = false; // the exit's checks are running: a second press waits for them
 
     // The copies taken when the window opened, which leaving compares against.
     std::array<std::string, 5> NombreAntes{}, IPAntes{};
-    std::array<Entero, 5> EstadoAntes{}, ControlAntes{}, CaracterAntes{}, NivelAntes{};
+    std::array<EstadoAsiento, 5> EstadoAntes{};
+    std::array<Control, 5> ControlAntes{};
+    std::array<Caracter, 5> CaracterAntes{};
+    std::array<Entero, 5> NivelAntes{};
     bool JuegoEnRedAntes = false, PausaAntes = false;
-    Entero ModoRedAntes = 0, SentidoAntes = 0, ListaAntes = 0;
+    PapelRed ModoRedAntes{};
+    Sentido SentidoAntes{};
+    VistaLista ListaAntes{};
 
     // A slider's knob being dragged.
     int XInicial = 0;

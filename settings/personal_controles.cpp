@@ -11,6 +11,7 @@
 #include "settings/core/cadenas_estado.h"
 #include "settings/core/columnas_estado.h"
 #include "settings/core/etiquetas_opciones.h"
+#include "settings/selector_ajuste.h"
 
 #include <QLineEdit>
 
@@ -34,7 +35,7 @@ bool Mensaje(const char* titulo, const char* texto, Entero lineas, Entero botone
 
 bool personal::CandadoCliente() const
 {
-    return c_.a.JuegoEnRed && c_.a.ModoRed == 2;
+    return c_.a.JuegoEnRed && c_.a.ModoRed == PapelRed::Cliente;
 }
 
 void personal::MensajeCandado(Entero ayuda)
@@ -45,29 +46,41 @@ void personal::MensajeCandado(Entero ayuda)
             3, 1, ayuda);
 }
 
-Entero& personal::ValorSelector(Entero indice)
+namespace {
+
+// The setting selector `indice` shows, and the seat it belongs to (0 for a setting of the game).
+std::pair<const DefinicionAjuste&, int> AjusteDeSelector(Entero indice)
 {
-    Ajustes& a = c_.a;
     switch (indice) {
     case 1:
-        return a.ModoRed;
+        return {ajuste::ModoRed, 0};
     case 2:
-        return a.FichasVisiblesPuestas;
+        return {ajuste::FichasVisiblesPuestas, 0};
     case 3:
-        return a.SentidoJuego;
+        return {ajuste::SentidoJuego, 0};
     case 5:
-        return a.ListaJugadas;
+        return {ajuste::ListaJugadas, 0};
     default:
         break;
     }
-    AjustesJugador& j = a.Jugador[std::size_t(indice <= 14   ? indice - 10
-                                              : indice <= 24 ? indice - 20
-                                              : indice <= 28 ? indice - 24
-                                                             : indice - 30)];
-    if (indice <= 14) return j.EstadoJugador;
-    if (indice <= 24) return j.FichasJugador;
-    if (indice <= 28) return j.ControlJugador;
-    return j.CaracterJugador;
+    if (indice <= 14) return {ajuste::EstadoJugador, indice - 10};
+    if (indice <= 24) return {ajuste::FichasJugador, indice - 20};
+    if (indice <= 28) return {ajuste::ControlJugador, indice - 24};
+    return {ajuste::CaracterJugador, indice - 30};
+}
+
+} // namespace
+
+Entero personal::ValorSelector(Entero indice) const
+{
+    const auto [ajuste, asiento] = AjusteDeSelector(indice);
+    return Entero(ajuste.Leer(c_.a, asiento));
+}
+
+void personal::PonerSelector(Entero indice, Entero valor)
+{
+    const auto [ajuste, asiento] = AjusteDeSelector(indice);
+    ajuste.Poner(c_.a, asiento, valor);
 }
 
 Entero& personal::ValorPotenciometro(Entero indice)
@@ -77,16 +90,16 @@ Entero& personal::ValorPotenciometro(Entero indice)
 
 void personal::Dibujar(Entero indice)
 {
-    DibujarSelector(*Pic_Selector[std::size_t(indice)], indice, ValorSelector(indice),
-                    QString::fromStdString(TitulosSelector()[std::size_t(indice)]),
-                    opciones_[std::size_t(indice)]);
+    DibujarSelector(*Pic_Selector[std::size_t(indice)], indice, ValorSelector(indice), TituloSelector(indice),
+                    FilaOpciones(opciones_, indice));
 }
 
 void personal::Avanzar(Entero indice)
 {
-    AvanzarSelector(*Pic_Selector[std::size_t(indice)], indice, ValorSelector(indice),
-                    QString::fromStdString(TitulosSelector()[std::size_t(indice)]),
-                    opciones_[std::size_t(indice)]);
+    Entero valor = ValorSelector(indice);
+    AvanzarSelector(*Pic_Selector[std::size_t(indice)], indice, valor, TituloSelector(indice),
+                    FilaOpciones(opciones_, indice));
+    PonerSelector(indice, valor);
 }
 
 void personal::Pic_Buleano_MouseDown(Entero Index)
@@ -140,8 +153,9 @@ void personal::Pic_Potenciometro_MouseMove(Entero Index, const PointerEvent& p)
     const int x = p.position.x();
     if (pulsado && PunteroDe(slider) != kPunteroNormal) {
         Desplazamiento = x - XInicial;
-        if (ValorSlider + Desplazamiento < 0) Desplazamiento = -ValorSlider;
-        if (ValorSlider + Desplazamiento > 100) Desplazamiento = 100 - ValorSlider;
+        const DefinicionAjuste& rango = Index == 1 ? ajuste::Velocidad : ajuste::NivelJugador;
+        if (ValorSlider + Desplazamiento < rango.Minimo) Desplazamiento = rango.Minimo - ValorSlider;
+        if (ValorSlider + Desplazamiento > rango.Maximo) Desplazamiento = rango.Maximo - ValorSlider;
         BorrarMandoPotenciometro(slider->surface(), ValorSlider);
         ValorSlider = Entero(ValorSlider + Desplazamiento);
         DibujarMandoPotenciometro(slider->surface(), XMando(ValorSlider), kYMando);
@@ -208,12 +222,13 @@ void personal::ClicSelectorEstado(Entero s)
     if (CandadoCliente()) return MensajeCandado(kAyudaCandadoSelector);
     Avanzar(Entero(10 + s));
     AjustesJugador& j = c_.a.Jugador[std::size_t(s)];
-    if (j.EstadoJugador == 2 && c_.a.JuegoEnRed && c_.a.ModoRed == 1 && s == 4) {
+    if (j.EstadoJugador == EstadoAsiento::Desactivado && c_.a.JuegoEnRed &&
+        c_.a.ModoRed == PapelRed::Administrador && s == 4) {
         Mensaje(kTituloRed,
                 "Si va a jugar en red como  Administrador  de la partida, este jugador no puede estar "
                 "desactivado, ya que es el que está asignado al Administrador de la partida.",
                 3, 1, 2123);
-        j.EstadoJugador = 1;
+        j.EstadoJugador = EstadoAsiento::Activado;
     }
     DibujaPersonal();
 }
@@ -231,8 +246,9 @@ void personal::ClicSelectorFichas(Entero s)
     const Entero indice = Entero(20 + s);
     Avanzar(indice);
     const AjustesJugador& j = c_.a.Jugador[std::size_t(s)];
-    if (EstadoAntes[std::size_t(s)] == 1 && c_.e.PartidaEnCurso) c_.servicios.DibujarMano(s);
-    if (j.FichasJugador != 1 || j.ControlJugador != 1) return;
+    if (EstadoAntes[std::size_t(s)] == EstadoAsiento::Activado && c_.e.PartidaEnCurso)
+        c_.servicios.DibujarMano(s);
+    if (j.FichasJugador != VistaFichas::Ocultas || j.ControlJugador != Control::Manual) return;
     const bool aceptar = Mensaje(
         kTituloIncompatibles,
         "Si elige 'Ocultas' en 'Fichas del jugador' no podrá seguir con el  'Tipo de juego'  de este jugador "
@@ -249,15 +265,15 @@ void personal::ClicSelectorControl(Entero s)
     Ajustes& a = c_.a;
     AjustesJugador& j = a.Jugador[std::size_t(s)];
     // Without network play Remoto is skipped: the cycle is Manual, Automático, Manual.
-    if (!a.JuegoEnRed && j.ControlJugador == 2) j.ControlJugador = 3;
+    if (!a.JuegoEnRed && j.ControlJugador == Control::Automatico) j.ControlJugador = Control::Remoto;
     const Entero indice = Entero(24 + s);
     Avanzar(indice);
-    if (a.JuegoEnRed && a.ModoRed == 1) {
+    if (a.JuegoEnRed && a.ModoRed == PapelRed::Administrador) {
         // On the host the other seats are automatic or remote, and its own seat stays Manual.
-        if (s <= 3 && j.ControlJugador == 1) j.ControlJugador = 2;
-        if (s == 4 && j.ControlJugador == 2) j.ControlJugador = 1;
+        if (s <= 3 && j.ControlJugador == Control::Manual) j.ControlJugador = Control::Automatico;
+        if (s == 4 && j.ControlJugador == Control::Automatico) j.ControlJugador = Control::Manual;
     }
-    if (j.ControlJugador == 1 && j.FichasJugador == 1) {
+    if (j.ControlJugador == Control::Manual && j.FichasJugador == VistaFichas::Ocultas) {
         const bool aceptar = Mensaje(
             kTituloIncompatibles,
             "Para que pueda pasar a  'Manual'  el 'Tipo de juego' de este jugador, las  'Fichas  del  "
@@ -267,7 +283,7 @@ void personal::ClicSelectorControl(Entero s)
             5, 2, 2124);
         if (!aceptar)
             Pic_Selector_MouseDown(indice, kClicSeguido);
-        else if (j.FichasJugador == 1)
+        else if (j.FichasJugador == VistaFichas::Ocultas)
             Pic_Selector_MouseDown(Entero(20 + s), kClicSeguido);
     }
     DibujaPersonal();
@@ -285,7 +301,7 @@ void personal::ClicSelectorSentido()
         return;
     }
     Avanzar(3);
-    c_.e.PasoTurno = c_.a.SentidoJuego == 1 ? 1 : -1;
+    c_.e.PasoTurno = c_.a.SentidoJuego == Sentido::Directo ? 1 : -1;
     DibujarFigura();
     fondo_->refresh();
 }

@@ -3,6 +3,7 @@
 // and the table is left what to do next.
 #include "settings/personal.h"
 
+#include "engine/reglas.h"
 #include "engine/sonidos.h"
 #include "kit/cursores.h"
 #include "kit/entorno.h"
@@ -37,14 +38,6 @@ std::string SinBlancosAlrededor(const std::string& texto)
     return QString::fromStdString(texto).trimmed().toStdString();
 }
 
-Entero ContarActivados(const Ajustes& a)
-{
-    Entero n = 0;
-    for (std::size_t s = 1; s <= 4; ++s)
-        if (a.Jugador[s].EstadoJugador == 1) ++n;
-    return n;
-}
-
 } // namespace
 
 void personal::Pic_BotSalir_MouseDown()
@@ -64,7 +57,7 @@ void personal::Pic_BotSalir_MouseDown()
 bool personal::ComprobarSalida()
 {
     Ajustes& a = c_.a;
-    a.NumeroJugadores = ContarActivados(a);
+    a.NumeroJugadores = Entero(ContarJugadoresEnJuego(a));
     if (a.NumeroJugadores < 2) {
         Mensaje("Número de Jugadores",
                 "Ha  modificado  los  jugadores  activados,  pero  debe haber como mínimo dos jugadores "
@@ -72,10 +65,10 @@ bool personal::ComprobarSalida()
                 3, 1, 2123);
         return false;
     }
-    if (a.JuegoEnRed && a.ModoRed == 1) {
+    if (a.JuegoEnRed && a.ModoRed == PapelRed::Administrador) {
         int remotos = 0;
         for (std::size_t s = 1; s <= 3; ++s)
-            if (a.Jugador[s].EstadoJugador == 1 && a.Jugador[s].ControlJugador == 3) ++remotos;
+            if (AsientoEnJuego(a, s) && a.Jugador[s].ControlJugador == Control::Remoto) ++remotos;
         if (remotos == 0) {
             Mensaje(
                 "Número de Jugadores en Red",
@@ -94,7 +87,7 @@ bool personal::ComprobarSalida()
     if (!ComprobarDirecciones()) return false;
     PreguntarPorLasDirecciones();
     // Pairs need four players.
-    if (a.NumeroJugadores != 4) a.ModoJuego = 2;
+    if (a.NumeroJugadores != 4) a.ModoJuego = Modalidad::Individual;
     for (std::size_t s = 1; s <= 4; ++s)
         a.Jugador[s].NombreJugador = SinBlancosAlrededor(a.Jugador[s].NombreJugador);
     if (c_.servicios.EsperandoConexiones()) c_.servicios.LimpiarMesa();
@@ -164,11 +157,12 @@ void personal::PreguntarPorElModo()
 void personal::PreguntarPorLosControles()
 {
     Ajustes& a = c_.a;
-    if (!a.JuegoEnRed || a.ModoRed != 1 || banderas_.ReiniciarRed) return;
+    if (!a.JuegoEnRed || a.ModoRed != PapelRed::Administrador || banderas_.ReiniciarRed) return;
     bool nuevoRemoto = false, remotoQuitado = false;
     for (std::size_t s = 1; s <= 3; ++s) {
-        if (EstadoAntes[s] != 1 || a.Jugador[s].ControlJugador == ControlAntes[s]) continue;
-        (a.Jugador[s].ControlJugador == 3 ? nuevoRemoto : remotoQuitado) = true;
+        if (EstadoAntes[s] != EstadoAsiento::Activado || a.Jugador[s].ControlJugador == ControlAntes[s])
+            continue;
+        (a.Jugador[s].ControlJugador == Control::Remoto ? nuevoRemoto : remotoQuitado) = true;
     }
     auto deshacer = [&] {
         for (std::size_t s = 1; s <= 4; ++s) a.Jugador[s].ControlJugador = ControlAntes[s];
@@ -201,8 +195,8 @@ void personal::PreguntarPorLosControles()
     if (!aceptar) return deshacer();
     for (Entero s = 1; s <= 3; ++s) {
         const AjustesJugador& j = a.Jugador[std::size_t(s)];
-        if (EstadoAntes[std::size_t(s)] == 1 && j.ControlJugador != ControlAntes[std::size_t(s)] &&
-            j.ControlJugador != 3)
+        if (EstadoAntes[std::size_t(s)] == EstadoAsiento::Activado &&
+            j.ControlJugador != ControlAntes[std::size_t(s)] && j.ControlJugador != Control::Remoto)
             c_.servicios.DesconectarAsiento(s);
     }
 }
@@ -227,14 +221,14 @@ void personal::PreguntarPorLosActivados()
     if (!aceptar) {
         for (std::size_t s = 1; s <= 4; ++s) a.Jugador[s].EstadoJugador = EstadoAntes[s];
         // The seats in play are the old ones again: so is their count.
-        a.NumeroJugadores = ContarActivados(a);
+        a.NumeroJugadores = Entero(ContarJugadoresEnJuego(a));
         return;
     }
     for (std::size_t s = 1; s <= 4; ++s)
-        if (a.Jugador[s].EstadoJugador == 2) c_.e.FichasEnMano[s] = 0;
-    // Seven tiles each and none kept back fit the set with any number of players.
-    a.FichasPorJugador = 7;
-    a.RemanentesMonton = 0;
+        if (!AsientoEnJuego(a, s)) c_.e.FichasEnMano[s] = 0;
+    // The fewest tiles each and none kept back fit the set with any number of players.
+    a.FichasPorJugador = Entero(ajuste::FichasPorJugador.Minimo);
+    a.RemanentesMonton = Entero(ajuste::RemanentesMonton.Minimo);
     if (a.JuegoEnRed) banderas_.ReiniciarRed = true;
     banderas_.NuevaPartida = true;
 }
@@ -244,9 +238,9 @@ bool personal::ComprobarDirecciones()
     Ajustes& a = c_.a;
     if (!a.JuegoEnRed) return true;
     std::vector<std::size_t> asientos;
-    if (a.ModoRed == 1) {
+    if (a.ModoRed == PapelRed::Administrador) {
         for (std::size_t s = 1; s <= 3; ++s)
-            if (a.Jugador[s].EstadoJugador == 1 && a.Jugador[s].ControlJugador == 3) asientos.push_back(s);
+            if (AsientoEnJuego(a, s) && a.Jugador[s].ControlJugador == Control::Remoto) asientos.push_back(s);
     } else {
         asientos.push_back(4);
     }
@@ -296,7 +290,7 @@ void personal::PreguntarPorLasDirecciones()
 void personal::DifundirCambios()
 {
     const Ajustes& a = c_.a;
-    if (!a.JuegoEnRed || a.ModoRed != 1 || banderas_.NuevaPartida) return;
+    if (!a.JuegoEnRed || a.ModoRed != PapelRed::Administrador || banderas_.NuevaPartida) return;
     bool cambio =
         a.SentidoJuego != SentidoAntes || a.ListaJugadas != ListaAntes || a.PausaEntreJugadas != PausaAntes;
     for (std::size_t s = 1; s <= 4 && !cambio; ++s) {

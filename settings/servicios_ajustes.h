@@ -2,9 +2,8 @@
 // What the settings windows need of the table and of network play while they are open, and what they leave
 // for the table to do once they close. The table fills the services; with none (tests, no network yet) each
 // does nothing and reports no connection.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
-#include <QString>
 #include <string>
 
 namespace zp {
@@ -19,8 +18,6 @@ public:
     virtual void DibujarNombres() {}
     virtual void LimpiarMesa() {} // the drawing cleared to the table's background
     virtual void VerListaJugadas(bool /*visible*/) {}
-    // A picture file of the user's over the table's background (names beginning "zpbg1" or "zpbg4").
-    virtual void CambiarFondoMesa(const QString& /*fichero*/) {}
 
     // Network play.
     virtual bool ClienteConectado() const { return false; }

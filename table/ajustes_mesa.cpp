@@ -2,6 +2,7 @@
 
 #include "engine/partida.h"
 #include "kit/mensajes.h"
+#include "network/conexion_red.h"
 #include "settings/core/fichero_estado.h"
 #include "settings/personal.h"
 #include "table/arranque_mesa.h"
@@ -15,21 +16,32 @@ namespace {
 class ServiciosMesa : public ServiciosAjustes
 {
 public:
-    explicit ServiciosMesa(mesa& m) : m_(m) {}
+    explicit ServiciosMesa(Programa& pr) : m_(*pr.Mesa), red_(dynamic_cast<ConexionRed*>(pr.Conexion.get()))
+    {
+    }
     void DibujarMano(Entero asiento) override { m_.DibujarMano(asiento); }
     void DibujarNombres() override { m_.DibujarNombres(); }
     void LimpiarMesa() override { m_.Cls(); }
     void VerListaJugadas(bool visible) override { m_.Lis_Grabadora->setVisible(visible); }
+    void CerrarRed() override
+    {
+        if (red_) red_->CerrarSockets();
+    }
+    void EnviarEstadoRed() override
+    {
+        if (red_) red_->EnviarEstadoRed();
+    }
 
 private:
     mesa& m_;
+    ConexionRed* red_;
 };
 
 } // namespace
 
 void AbrirPersonal(Programa& pr)
 {
-    ServiciosMesa servicios(*pr.Mesa);
+    ServiciosMesa servicios(pr);
     AtenderBanderasAjustes(pr, MostrarPersonal({pr.e, pr.a, pr.CarpetaDatos, servicios}, pr.Mesa.get()));
 }
 

@@ -1,8 +1,10 @@
 #include "table/arranque_mesa.h"
 
 #include "kit/carpeta.h"
+#include "kit/mensajes.h"
 #include "kit/pausa.h"
 #include "kit/sonido.h"
+#include "network/conexion_red.h"
 #include "platform/virtual_screen.h"
 #include "platform/wait.h"
 #include "scores/core/historico.h"
@@ -45,8 +47,14 @@ public:
     }
     void AnadirRegistroHistorico(const ResumenPartida& partida) override
     {
-        // A history that cannot be written is no reason to hold up the end of a match: it stays as it was.
-        (void)zp::AnadirRegistroHistorico(carpeta_, partida, FechaHoraActual());
+        // A history that cannot be written is no reason to hold up the end of a match: it stays as it was,
+        // and the person is told.
+        const auto fallo = zp::AnadirRegistroHistorico(carpeta_, partida, FechaHoraActual());
+        if (!fallo) return;
+        const QString texto = QStringLiteral("No se ha podido añadir esta partida al Histórico de partidas "
+                                             "(%1). El histórico queda como estaba.")
+                                  .arg(QString::fromStdString(TextoErrorAjustes(fallo->Numero)));
+        MostrarMensaje(QStringLiteral("Histórico de partidas jugadas"), texto, ContarLineasMensaje(texto), 1);
     }
 
 private:
@@ -123,7 +131,10 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
         setVirtualScreen(VirtualScreen::switched(realScreenSize()));
 
     pr.Pausas = std::make_unique<RitmoPrograma>(pr.a);
-    pr.Conexion = std::make_unique<RedNula>(); // until network play joins the table
+    auto red = std::make_unique<ConexionRed>(pr.e, pr.a);
+    // The host's new game reaches a client inside a socket event: it is started from the top level.
+    red->AlPedirNuevaPartida = [p = &pr] { PedirAlPrograma(*p, Peticion::NuevaPartida); };
+    pr.Conexion = std::move(red);
     pr.Ficheros = std::make_unique<AlmacenPrograma>(pr.e, pr.a, pr.CarpetaDatos);
     pr.Suerte = std::make_unique<AzarReloj>();
     pr.Ctx.emplace(Contexto{pr.e, pr.a, pr.Medidas, *pr.Mesa, *pr.Persona, *pr.Pausas, *pr.Conexion,

@@ -6,8 +6,11 @@
 #include "kit/ayuda.h"
 #include "kit/cursores.h"
 #include "kit/mensajes.h"
+#include "scores/estadis.h"
 #include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
+#include "settings/guardar_ajustes.h"
+#include "settings/normas.h"
 #include "table/ajustes_mesa.h"
 #include "table/arranque_mesa.h"
 #include "table/ritmo_mesa.h"
@@ -50,7 +53,7 @@ bool Mensaje(const char* titulo, const char* texto, Entero lineas, Entero botone
 void NuevaPartida(Programa& pr)
 {
     const Ajustes& a = pr.a;
-    if (a.JuegoEnRed && a.ModoRed == 2) {
+    if (a.JuegoEnRed && a.ModoRed == PapelRed::Cliente) {
         Mensaje(
             "Partida en red",
             "Cuando se juega una partida en red en modo  Cliente  no  se puede comenzar una nueva partida, "
@@ -110,8 +113,7 @@ void Salir(Programa& pr)
         e.RepartoEnCurso = false;
         e.PartidaEnCurso = false;
     }
-    // A settings file that cannot be written is no reason to keep the person here.
-    if (!pr.a.JuegoEnRed) (void)GuardarAjustes(pr.CarpetaDatos, e, pr.a);
+    if (!pr.a.JuegoEnRed) GuardarAjustesAlSalir(pr.CarpetaDatos, e, pr.a);
     std::error_code sinFallo; // a missing file is no error
     std::filesystem::remove(std::filesystem::path(pr.CarpetaDatos) / kFicheroAntesDeRed, sinFallo);
     pr.Mesa->hide();
@@ -129,9 +131,10 @@ bool BotonUtilizable(const EstadoJuego& e, const Ajustes& a, Entero Index)
     case kNormas:
         return !e.GrabadoraActiva && !e.EligiendoSalida;
     case kTutor:
-        return EnTurno(e, a).ControlJugador == 1 && e.ManoEnCurso && e.EsperaContinuar && !e.GrabadoraActiva;
+        return EnTurno(e, a).ControlJugador == Control::Manual && e.ManoEnCurso && e.EsperaContinuar &&
+               !e.GrabadoraActiva;
     case kEstadisticas:
-        return EnTurno(e, a).FichasJugador != 1 && e.NumeroJugada != 0;
+        return EnTurno(e, a).FichasJugador != VistaFichas::Ocultas && e.NumeroJugada != 0;
     default:
         return true;
     }
@@ -179,8 +182,11 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
     case kTutor:
         Tutor(pr);
         break;
+    case kNormas:
+        if (MostrarNormas(*pr.Ctx, pr.Mesa.get())) PedirAlPrograma(pr, Peticion::NuevaPartida);
+        break;
     case kMarcador:
-        MostrarMarcador(pr.e, pr.a, pr.Mesa.get());
+        MostrarMarcador(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
         break;
     case kAyuda:
         MostrarAyuda(0); // the contents
@@ -188,8 +194,11 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
     case kSalir:
         Salir(pr);
         break;
+    case kEstadisticas:
+        MostrarEstadisticas(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
+        break;
     default:
-        // Settings, rules, statistics and chat open windows of their own.
+        // Settings and chat open windows of their own.
         break;
     }
 }

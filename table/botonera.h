@@ -3,7 +3,7 @@
 // tutor's hint and open the help. Each shows by its pointer whether it may be used now (the no-drop pointer
 // 12, or the pointing hand), decided when the pointer passes over it; a press on an unusable one does
 // nothing.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 #include <array>
 #include <string_view>

@@ -31,7 +31,6 @@ void Pic_BotContinuar_MouseDown(mesa& ventana)
     ventana.Pic_BotContinuar->refresh();
     ritmo.HacerPausa(kPausaPulsado, a.Velocidad);
     e.EsperaContinuar = false;
-    e.EsperandoRed = false;
     if (!a.PausaEntreJugadas) ventana.OcultarBotonContinuar();
     notifyStateChanged();
 }
@@ -42,8 +41,8 @@ void Form_KeyPress(mesa& ventana, int codigo)
     const EstadoJuego& e = ventana.Juego();
     const Ajustes& a = ventana.Datos();
     if (e.ManoEnCurso && e.JugadorTurno >= 1 && e.JugadorTurno <= kAsientos) {
-        const Entero control = a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].ControlJugador;
-        if (control == 3 || (control == 1 && a.JuegoEnRed)) return;
+        const Control control = a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].ControlJugador;
+        if (control == Control::Remoto || (control == Control::Manual && a.JuegoEnRed)) return;
     }
     Pic_BotContinuar_MouseDown(ventana);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // What every drawing of the table works on: the window's kept image, the clean marble copy it erases from,
 // the sprite sheets, the game state and the few layout values that belong to the table window itself.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "engine/pantalla.h"
 #include "platform/surface.h"
 

@@ -1,6 +1,7 @@
 #include "table/mesa.h"
 
 #include "assets/recursos.h"
+#include "engine/disposicion_manos.h"
 #include "engine/lista_jugadas.h"
 #include "kit/careta.h"
 #include "kit/cursores.h"
@@ -20,6 +21,7 @@
 #include "table/marcador_mesa.h"
 #include "table/nombres_mesa.h"
 #include "table/panel_turno.h"
+#include "table/ritmo_mesa.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -220,7 +222,7 @@ void mesa::RedibujarMesa()
         const int jugadas = std::min<int>(e_.NumeroJugada, static_cast<int>(e_.Jugadas.size()));
         DibujarLinea(l, static_cast<Entero>(e_.NumeroJugada - 1));
         for (Entero p = 1; p <= 4; ++p)
-            if (a_.Jugador[static_cast<std::size_t>(p)].EstadoJugador == 1) zp::DibujarMano(l, p);
+            if (AsientoEnJuego(a_, p)) zp::DibujarMano(l, p);
         if (e_.FichasMonton > 0) zp::DibujarMonton(l);
         VaciarListaJugadas();
         e_.LineasListaJugadas.clear();
@@ -239,7 +241,7 @@ void mesa::RedibujarMesa()
     Ima_FlechaDer.Hide();
     Pic_Grabadora->hide();
     if (e_.NumeroJugada > 1 && !a_.JuegoEnRed) Pic_Grabadora->show();
-    Lis_Grabadora->setVisible(e_.NumeroJugada >= 2 && a_.ListaJugadas == 1);
+    Lis_Grabadora->setVisible(e_.NumeroJugada >= 2 && ListaJugadasVisible(e_, a_));
     DibujarMarcadorMesa();
     invalidate();
 }
@@ -349,10 +351,16 @@ void mesa::QuitarLineaListaJugadas(int indice)
     if (indice >= 0 && indice < Lis_Grabadora->count()) delete Lis_Grabadora->takeItem(indice);
 }
 
-int mesa::LineaSuperiorListaJugadas() const
+void mesa::PasoListaJugadas(int indice, bool adelante)
 {
+    // The list shows five lines; selecting past its top or bottom scrolls it, which takes the pause's time.
     const QListWidgetItem* arriba = Lis_Grabadora->itemAt(0, 0);
-    return arriba ? Lis_Grabadora->row(arriba) : 0;
+    const int superior = arriba ? Lis_Grabadora->row(arriba) : 0;
+    const int actual = Lis_Grabadora->currentRow();
+    const bool desplaza =
+        adelante ? Lis_Grabadora->count() > 5 && actual == superior + 4 : actual == superior;
+    if (!desplaza) RitmoMesaPrograma().HacerPausa(ritmo_mesa::kPausaPasoGrabadora, a_.Velocidad);
+    SeleccionarLineaListaJugadas(indice);
 }
 
 void mesa::DibujarMarcadorMesa()
@@ -372,9 +380,19 @@ void mesa::DibujarFichaDescubierta(Entero a, Entero b)
     zp::DibujarFichaDescubierta(l, a, b);
 }
 
-void mesa::DibujarMano(Entero asiento)
+void mesa::DibujarMano(Entero asiento, bool descubierta)
 {
-    LienzoMesa l = Lienzo();
+    if (!descubierta || asiento < 1 || asiento > kAsientos) {
+        LienzoMesa l = Lienzo();
+        zp::DibujarMano(l, asiento);
+        return;
+    }
+    // Drawn, laid out and named as a hand whose player shows it; the player's setting stays as it is.
+    Ajustes vista = a_;
+    vista.Jugador[static_cast<std::size_t>(asiento)].FichasJugador = VistaFichas::Visibles;
+    LienzoMesa l{surface(), Pic_Marmol, hojas_, e_, vista, pantalla_, m_};
+    l.Refrescar = [this] { Refrescar(); };
+    l.OcultarListaJugadas = [this] { OcultarListaJugadas(); };
     zp::DibujarMano(l, asiento);
 }
 

@@ -5,6 +5,7 @@
 #include "engine/mesa.h"
 #include "engine/pantalla.h"
 #include "platform/picture_box.h"
+#include "settings/fondo_mesa.h"
 #include "table/disposicion_mesa.h"
 #include "table/imagen_mesa.h"
 #include "table/lienzo_mesa.h"
@@ -18,7 +19,7 @@ namespace zp {
 
 class PanelEspera;
 
-class mesa : public PictureBox, public Mesa
+class mesa : public PictureBox, public Mesa, public MesaConFondo
 {
     Q_OBJECT
 public:
@@ -32,7 +33,7 @@ public:
     // copies from and the window's own picture; the table is cleared to it.
     void PintarFondo() override;
     // A background picture of the user's in place of the marble (the settings' background option).
-    void PonerFondo(const Surface& fondo);
+    void PonerFondo(const Surface& fondo) override;
     // The recorder remote's released picture.
     void PintarGrabadora() override;
 
@@ -41,11 +42,11 @@ public:
     // Clears the drawing to the window's background picture.
     void Cls();
 
-    const Pantalla& Medidas() const { return pantalla_; }
+    const Pantalla& Medidas() const override { return pantalla_; }
     const DisposicionMesa& Disposicion() const { return disposicion_; }
     EstadoMesa& Estado() { return m_; }
     const HojasMesa& Hojas() const { return hojas_; }
-    const Surface& Marmol() const { return Pic_Marmol; }
+    const Surface& Marmol() const override { return Pic_Marmol; }
     LienzoMesa Lienzo();
     EstadoJuego& Juego() { return e_; }
     Ajustes& Datos() { return a_; }
@@ -63,7 +64,7 @@ public:
     void DibujarMarcadorMesa() override;
     void OcultarBotonContinuar() override;
     void DibujarFichaDescubierta(Entero a, Entero b) override;
-    void DibujarMano(Entero asiento) override;
+    void DibujarMano(Entero asiento, bool descubierta = false) override;
     void DibujarNombres() override;
     void DibujarMonton() override;
     void PonerPunteroMesa(Puntero puntero) override;
@@ -75,7 +76,7 @@ public:
     void PonerLineaListaJugadas(const std::string& linea) override;
     void SeleccionarLineaListaJugadas(int indice) override;
     void QuitarLineaListaJugadas(int indice) override;
-    int LineaSuperiorListaJugadas() const override;
+    void PasoListaJugadas(int indice, bool adelante) override;
     // The line, the animations, the hand effects, the Continue button and the turn panel.
     void DibujarManoIndicadora(Entero asiento, Entero x, Entero y) override;
     void AnimarJugada(Entero jugada) override;
@@ -114,7 +115,7 @@ public:
     // The clean background every erase copies from: the screen plus 9 x 2 px.
     Surface Pic_Marmol;
     bool SinCareta = false; // tests start without the cover
-    EntradaMesa Entrada; // the pointer between mouse events
+    EntradaMesa Entrada;    // the pointer between mouse events
 
 protected:
     void paintEvent(QPaintEvent* evento) override;

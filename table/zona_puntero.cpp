@@ -30,20 +30,21 @@ const HuecoMano* HuecoApuntadoDe(const EstadoJuego& e)
 bool FichaSeVe(const EstadoJuego& e, const Ajustes& a)
 {
     const HuecoMano* h = HuecoApuntadoDe(e);
-    return h && (h->Estado == kEnMano || (h->Estado == kPuesta && a.FichasVisiblesPuestas == 2));
+    return h && (h->Estado == kEnMano ||
+                 (h->Estado == kPuesta && a.FichasVisiblesPuestas == FichasPuestas::CambianDeColor));
 }
 
 bool JuegaEstePuesto(const EstadoJuego& e, const Ajustes& a)
 {
     const Entero p = e.JugadorTurno;
-    return p >= 1 && p <= kAsientos && a.Jugador[I(p)].ControlJugador == 1;
+    return p >= 1 && p <= kAsientos && a.Jugador[I(p)].ControlJugador == Control::Manual;
 }
 
 // Picking up or turning works on any hand shown face up.
 bool FichaManejable(const EstadoJuego& e, const Ajustes& a)
 {
-    return e.ManoApuntada != 0 && e.HuecoApuntado != 0 && a.Jugador[I(e.ManoApuntada)].FichasJugador == 2 &&
-           FichaSeVe(e, a);
+    return e.ManoApuntada != 0 && e.HuecoApuntado != 0 &&
+           a.Jugador[I(e.ManoApuntada)].FichasJugador == VistaFichas::Visibles && FichaSeVe(e, a);
 }
 
 Entero ZonaReparto(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x, Entero y)
@@ -83,7 +84,7 @@ void HallaManoYFicha(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x
         e.ManoApuntada = p;
         // The large face-up tiles of a roomy bottom hand sit 4 px into their 44 px pitch. A hidden roomy
         // hand is edge-on at its own pitch and is tested like the others.
-        if (p == 4 && e.ManoHolgada[4] && a.Jugador[4].FichasJugador == 2) {
+        if (p == 4 && e.ManoHolgada[4] && a.Jugador[4].FichasJugador == VistaFichas::Visibles) {
             int hueco = Piso((desplazamiento - 4) / 44.0) + 1;
             const int inicio = (hueco - 1) * 44 + 4;
             if (exacto && (desplazamiento < inicio || desplazamiento > inicio + 36)) hueco = 0;
@@ -98,7 +99,7 @@ void HallaManoYFicha(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x
         }
         en.TrasUltimaFicha = desplazamiento > d.LongitudMano[I(p)] - 20;
     }
-    if (e.ManoApuntada != 0 && a.Jugador[I(e.ManoApuntada)].EstadoJugador == 2) e.ManoApuntada = 0;
+    if (e.ManoApuntada != 0 && !AsientoEnJuego(a, e.ManoApuntada)) e.ManoApuntada = 0;
 }
 
 void HallaFilyCol(const EstadoJuego& e, EntradaMesa& en, Entero x, Entero y)

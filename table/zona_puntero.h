@@ -1,7 +1,7 @@
 #pragma once
 // What the pointer is over on the table: the hand and slot under a point, the cell of the manual deal's
 // grid, and the zone (with its cursor) that decides what a press there does.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 namespace zp {
 

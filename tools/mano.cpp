@@ -9,10 +9,11 @@
 
 #include "engine/contexto.h"
 #include "engine/grabadora.h"
-#include "engine/mano_al_azar.h"
 #include "engine/reglas.h"
 #include "engine/reparto.h"
 #include "engine/turno.h"
+#include "tests/soporte/mano_al_azar.h"
+#include "tests/soporte/motor_sin_ventana.h"
 #include "tools/comun/opciones.h"
 
 namespace {

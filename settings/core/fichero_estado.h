@@ -2,8 +2,8 @@
 // State files: the settings file ZARPE33.INI, the snapshots ZARPE33.DRE and ZARPE33.ARE and the stored
 // games, all three quoted lines of the state strings, CRLF, one byte per character in Windows-1252.
 // `carpetaDatos` is the work folder, ending in "/".
+#include "engine/ajustes.h"
 #include "engine/almacen.h"
-#include "engine/estado.h"
 #include "settings/core/cadenas_estado.h"
 #include "settings/core/fichero_seguro.h"
 

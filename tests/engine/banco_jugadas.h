@@ -6,6 +6,7 @@
 
 #include "engine/contexto.h"
 #include "engine/reglas.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp::prueba {
 
@@ -16,7 +17,10 @@ public:
     {
         Anotar("Indicar " + std::to_string(p) + " " + std::to_string(x) + "," + std::to_string(y));
     }
-    void DibujarMano(Entero p) override { Anotar("DibujarMano " + std::to_string(p)); }
+    void DibujarMano(Entero p, bool descubierta) override
+    {
+        Anotar("DibujarMano " + std::to_string(p) + (descubierta ? " descubierta" : ""));
+    }
     void DibujarMonton() override { Anotar("DibujarMonton"); }
     void AnimarJugada(Entero n) override { Anotar("AnimarJugada " + std::to_string(n)); }
     void AnimarRobarFicha(Entero n) override { Anotar("AnimarRobarFicha " + std::to_string(n)); }
@@ -39,7 +43,7 @@ public:
         Anotar("QuitarLinea " + std::to_string(indice));
         if (indice >= 0 && indice < static_cast<int>(Lineas.size())) Lineas.erase(Lineas.begin() + indice);
     }
-    int LineaSuperiorListaJugadas() const override { return 0; }
+    void PasoListaJugadas(int indice, bool) override { Seleccionada = indice; }
 
     int Veces(const std::string& prefijo) const
     {
@@ -67,7 +71,7 @@ struct BancoJugadas
     explicit BancoJugadas(std::uint32_t semilla = 1, Pantalla p = MedirPantalla(800, 600))
         : pantalla(p), azar(semilla)
     {
-        a.SistemaReparto = 2;
+        a.SistemaReparto = FormaReparto::Aleatorio;
         a.JuegoEnRed = false;
     }
     BancoJugadas(const BancoJugadas&) = delete;
@@ -79,7 +83,7 @@ struct BancoJugadas
     void Asientos(const std::string& enJuego)
     {
         const int n = MarcarAsientos(enJuego, a);
-        a.ModoJuego = n == 4 ? 1 : 2;
+        a.ModoJuego = n == 4 ? Modalidad::Parejas : Modalidad::Individual;
     }
 
     // Puts the tile a-b held in the next slot of seat p; returns the slot.

@@ -7,6 +7,7 @@
 #include "eleccion_posicion.h"
 #include "engine/eleccion.h"
 #include "engine/reparto.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp::prueba {
 namespace {
@@ -120,8 +121,8 @@ TEST(ElegirJugada, LaSalidaPrescritaDeLaPrimeraManoConSeisDoble)
         Posicion pos(1);
         pos.e.NumeroMano = 1;
         pos.e.NumeroJugada = 1;
-        pos.a.PrimeraMano = 1;
-        pos.a.TurnoSalida = static_cast<Entero>(turno);
+        pos.a.PrimeraMano = Apertura::SeisDoble;
+        pos.a.TurnoSalida = static_cast<ReglaSalida>(turno);
         pos.Mano(4, {{5, 4}, {6, 6}, {5, 5}, {5, 3}, {5, 2}, {4, 1}, {1, 0}});
         pos.a.FichasPorJugador = 7;
         ContarManos(pos.e, pos.a);
@@ -189,7 +190,7 @@ TEST(ElegirJugada, LaSalidaLibreSegunLosDoblesYLosNumerosDeLaMano)
         pos.Mano(4, c.mano);
         ContarManos(pos.e, pos.a);
         OrdenarNumeros(pos.e, pos.a);
-        pos.a.Jugador[4].CaracterJugador = static_cast<Entero>(c.caracter);
+        pos.a.Jugador[4].CaracterJugador = static_cast<Caracter>(c.caracter);
         Eleccion el(pos);
         el.Elegir();
         EXPECT_EQ(pos.e.JugadasPosibles, 99) << c.nombre;
@@ -368,7 +369,7 @@ TEST(RevisarConFinalDeMano, CuandoLaBusquedaCambiaLaJugadaPuntuada)
             r.MediaPuntosGanados[i + 1] = c.media[i];
         }
         EXPECT_EQ(RevisarConFinalDeMano(r, static_cast<int>(c.porcentaje.size()), c.elegida,
-                                        static_cast<Entero>(c.nivel), static_cast<Entero>(c.caracter),
+                                        static_cast<Entero>(c.nivel), static_cast<Caracter>(c.caracter),
                                         static_cast<Entero>(c.fichas), c.parejas),
                   c.resultado)
             << c.nombre;

@@ -5,6 +5,7 @@
 
 #include "engine/contexto.h"
 #include "engine/reglas.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp::prueba {
 
@@ -22,7 +23,10 @@ public:
     {
         Anotar("DibujarFichaDescubierta " + std::to_string(a) + std::to_string(b));
     }
-    void DibujarMano(Entero p) override { Anotar("DibujarMano " + std::to_string(p)); }
+    void DibujarMano(Entero p, bool descubierta) override
+    {
+        Anotar("DibujarMano " + std::to_string(p) + (descubierta ? " descubierta" : ""));
+    }
     void DibujarNombres() override {}
     void DibujarMonton() override { Anotar("DibujarMonton"); }
     void PonerPunteroMesa(Puntero) override {}
@@ -70,7 +74,7 @@ struct Banco
     explicit Banco(std::uint32_t semilla = 1, Pantalla p = MedirPantalla(800, 600))
         : pantalla(p), azar(semilla)
     {
-        a.SistemaReparto = 2;
+        a.SistemaReparto = FormaReparto::Aleatorio;
     }
     Contexto Ctx() { return Contexto{e, a, pantalla, mesa, usuario, ritmo, red, almacen, azar}; }
 
@@ -78,7 +82,7 @@ struct Banco
     void Asientos(const std::string& enJuego)
     {
         const int n = MarcarAsientos(enJuego, a);
-        if (n != 4) a.ModoJuego = 2;
+        if (n != 4) a.ModoJuego = Modalidad::Individual;
     }
 
     EstadoJuego e;

@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "banco_jugadas.h"
+#include "engine/disposicion_manos.h"
 #include "engine/geometria_linea.h"
 #include "engine/grabadora.h"
 #include "engine/indices.h"
 #include "engine/jugada.h"
-#include "engine/mano_al_azar.h"
+#include "tests/soporte/mano_al_azar.h"
 #include "engine/reglas.h"
 #include "engine/reparto.h"
 #include "engine/turno.h"
@@ -29,10 +30,10 @@ void Aplicar(BancoJugadas& b, const Reglas& r)
     b.Asientos(r.asientos);
     b.a.FichasPorJugador = r.fichas;
     b.a.RemanentesMonton = r.remanentes;
-    b.a.SentidoJuego = r.sentido;
+    b.a.SentidoJuego = static_cast<Sentido>(r.sentido);
     b.e.PasoTurno = r.sentido == 2 ? -1 : 1;
-    b.a.PrimeraMano = r.primeraMano;
-    b.a.Jugador[4].ControlJugador = 2; // nobody waits for a person
+    b.a.PrimeraMano = static_cast<Apertura>(r.primeraMano);
+    b.a.Jugador[4].ControlJugador = Control::Automatico; // nobody waits for a person
 }
 
 TEST(Grabadora, RetrocederYAvanzarCadaJugadaDeManosAlAzarDejaLaPartidaIgual)
@@ -210,11 +211,13 @@ TEST(Grabadora, IrAlFinalDesdeLaUltimaJugadaSoloApagaLaGrabadora)
     for (const Caso& caso : {Caso{false, 1}, Caso{false, 2}, Caso{true, 1}}) {
         ManoGuionada g;
         BancoJugadas& b = g.b;
-        b.a.ListaJugadas = caso.listaJugadas;
+        b.a.ListaJugadas = static_cast<VistaLista>(caso.listaJugadas);
         b.e.ManoReabierta = caso.reabierta;
         b.e.EsperaContinuar = true;
-        const FotoMano antes = TomarFoto(b.e);
         Contexto c = b.Ctx();
+        CalcularDisposicionManos(c);
+        b.mesa.Llamadas.clear();
+        const FotoMano antes = TomarFoto(b.e);
         ASSERT_EQ(IrAlFinalGrabadora(c), FalloJugada::Ninguno);
         EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
         EXPECT_FALSE(b.e.GrabadoraActiva);
@@ -334,8 +337,8 @@ TEST(Grabadora, LosPesosDeLosNumerosSubenYBajanConCadaJugada)
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
         BancoJugadas b;
-        b.a.PrimeraMano = caso.primeraMano;
-        b.a.ModoJuego = caso.modoJuego;
+        b.a.PrimeraMano = static_cast<Apertura>(caso.primeraMano);
+        b.a.ModoJuego = static_cast<Modalidad>(caso.modoJuego);
         b.e.NumeroMano = caso.numeroMano;
         b.e.NumeroJugada = caso.numero;
         b.e.Jugadas[1] = R(1, 6, 6, 1, 0);

@@ -8,7 +8,7 @@
 #include "engine/grabadora.h"
 #include "engine/indices.h"
 #include "engine/jugada.h"
-#include "engine/mano_al_azar.h"
+#include "tests/soporte/mano_al_azar.h"
 #include "engine/turno.h"
 #include "linea_que_da_la_vuelta.h"
 
@@ -293,8 +293,8 @@ TEST(Jugada, ComprobarFichaJugableSigueLaSalidaYLosExtremos)
             c.numeroJugada == 1 ? std::array<Entero, 3>{0, 9, 9} : std::array<Entero, 3>{0, 1, 4};
         e.NumeroMano = c.numeroMano;
         e.NumeroJugada = c.numeroJugada;
-        a.PrimeraMano = c.primeraMano;
-        a.TurnoSalida = c.turnoSalida;
+        a.PrimeraMano = static_cast<Apertura>(c.primeraMano);
+        a.TurnoSalida = static_cast<ReglaSalida>(c.turnoSalida);
         EXPECT_EQ(ComprobarFichaJugable(e, a, c.hueco), c.jugable);
     }
 }

@@ -4,6 +4,7 @@
 #include "engine/reparto.h"
 #include "engine/salida.h"
 #include "falsos.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 namespace {
@@ -37,7 +38,7 @@ TEST(MensajesRed, un_mensaje_de_salida_con_digito_fuera_de_rango_se_descarta)
     };
     for (const auto& k : casos) {
         Ajustes a;
-        a.Jugador[1].EstadoJugador = 2;
+        a.Jugador[1].EstadoJugador = EstadoAsiento::Desactivado;
         std::string cola = k.cola;
         EXPECT_EQ(TomarSalidaDeCola(cola, k.puestoLocal, a), k.salida)
             << k.cola << " en el puesto " << k.puestoLocal;
@@ -77,7 +78,7 @@ TEST(MensajesRed, el_administrador_envia_el_reparto_y_la_salida)
 {
     Banco b(7);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 1;
+    b.a.ModoRed = PapelRed::Administrador;
     b.almacen.Situacion = SituacionDeMano(1);
     Contexto c = b.Ctx();
     ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
@@ -92,24 +93,24 @@ TEST(MensajesRed, el_cliente_espera_el_reparto_de_su_mano_y_descarta_el_mal_form
 {
     Banco b(7);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 2;
+    b.a.ModoRed = PapelRed::Cliente;
     b.e.PuestoLocal = 2;
     b.e.NumeroMano = 4; // this deal is hand 5
     std::string mala = SituacionDeMano(5);
     mala[183] = 'x';
     b.red.Llegadas = {
-        [&] { b.e.CadenaSituacionRed = SituacionDeMano(4); }, // an older hand: left, the wait goes on
-        [&] { b.e.CadenaSituacionRed = mala; },               // dropped
-        [&] { b.e.CadenaSituacionRed = SituacionDeMano(5); },
-        [&] { b.e.ColaRed += "019"; }, // a leader digit out of range: dropped
-        [&] { b.e.ColaRed += "011"; }, // seat 1 of the host is seat 3 here
+        [&] { b.red.Repartos.push_back(SituacionDeMano(4)); }, // an older hand: dropped, the wait goes on
+        [&] { b.red.Repartos.push_back(mala); },               // dropped
+        [&] { b.red.Repartos.push_back(SituacionDeMano(5)); },
+        [&] { b.red.Cola += "019"; }, // a leader digit out of range: dropped
+        [&] { b.red.Cola += "011"; }, // seat 1 of the host is seat 3 here
     };
     Contexto c = b.Ctx();
     ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
     ASSERT_EQ(b.almacen.Aplicadas.size(), 1u);
     EXPECT_EQ(b.almacen.Aplicadas[0], SituacionDeMano(5));
-    EXPECT_TRUE(b.e.CadenaSituacionRed.empty());
-    EXPECT_TRUE(b.e.ColaRed.empty());
+    EXPECT_TRUE(b.red.Repartos.empty());
+    EXPECT_TRUE(b.red.Cola.empty());
     EXPECT_EQ(b.e.NumeroMano, 5);
     EXPECT_EQ(b.e.JugadorSalida, 3);
     EXPECT_EQ(b.usuario.TituloEspera, "Juego en red");
@@ -121,10 +122,10 @@ TEST(MensajesRed, un_cliente_sin_reparto_ni_salida_vuelve_cuando_se_abandona_la_
 {
     Banco b(7);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 2;
+    b.a.ModoRed = PapelRed::Cliente;
     Contexto c = b.Ctx();
     EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado);
-    b.red.Llegadas = {[&] { b.e.CadenaSituacionRed = SituacionDeMano(9); }};
+    b.red.Llegadas = {[&] { b.red.Repartos.push_back(SituacionDeMano(9)); }};
     EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado); // the leader never came
     EXPECT_FALSE(b.usuario.EsperaVisible);
 }

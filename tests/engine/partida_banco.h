@@ -12,6 +12,7 @@
 #include "engine/jugada.h"
 #include "engine/partida.h"
 #include "engine/reglas.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp::prueba {
 
@@ -23,7 +24,10 @@ public:
     explicit MesaDeDiario(Diario& d) : d_(d) {}
     void LimpiarMesa() override { d_.push_back("LimpiarMesa"); }
     void DibujarMarcadorMesa() override { d_.push_back("DibujarMarcadorMesa"); }
-    void DibujarMano(Entero p) override { d_.push_back("DibujarMano " + std::to_string(p)); }
+    void DibujarMano(Entero p, bool descubierta) override
+    {
+        d_.push_back("DibujarMano " + std::to_string(p) + (descubierta ? " descubierta" : ""));
+    }
     void DibujarBotonContinuar(Entero) override { d_.push_back("DibujarBotonContinuar"); }
     void MostrarSenalDomino(Entero p) override { d_.push_back("MostrarSenalDomino " + std::to_string(p)); }
     void DibujarEsperandoJugada() override { d_.push_back("DibujarEsperandoJugada"); }
@@ -101,7 +105,7 @@ public:
         // stood.
         if (e_.GrabadoraActiva) IrAlFinalGrabadora(c_);
         if (e_.ManoEnCurso && JugarFichas && e_.JugadorTurno == 4 && a_ &&
-            a_->Jugador[4].ControlJugador == 1) {
+            a_->Jugador[4].ControlJugador == Control::Manual) {
             const Entero hueco = ElegirHueco();
             if (hueco != 0) {
                 e_.HuecoElegido = hueco;
@@ -195,7 +199,7 @@ struct BancoPartida
     void Asientos(const std::string& enJuego)
     {
         const int n = MarcarAsientos(enJuego, a);
-        if (n != 4) a.ModoJuego = 2;
+        if (n != 4) a.ModoJuego = Modalidad::Individual;
     }
 
     // Everything that happened after the match was abandoned, if it was.

@@ -74,7 +74,7 @@ TEST(Salida, por_sorteo_la_primera_mano_la_abre_un_asiento_en_juego)
     for (std::uint32_t semilla = 1; semilla <= 40; ++semilla) {
         Banco b(semilla);
         b.Asientos("13");
-        b.a.PrimeraMano = 2;
+        b.a.PrimeraMano = Apertura::Sorteo;
         Contexto c = b.Ctx();
         ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
         EXPECT_TRUE(b.e.JugadorSalida == 1 || b.e.JugadorSalida == 3);
@@ -126,8 +126,8 @@ TEST(Salida, entre_companeros_sale_el_de_mas_fichas_de_su_numero_y_si_empatan_el
     };
     for (const auto& k : casos) {
         Ajustes r;
-        r.ModoJuego = 1;
-        r.TurnoSalida = k.turnoSalida;
+        r.ModoJuego = Modalidad::Parejas;
+        r.TurnoSalida = static_cast<ReglaSalida>(k.turnoSalida);
         EstadoJuego e;
         e.JugadorSalida = 1;
         e.GanadorMano = k.ganador;
@@ -160,17 +160,18 @@ TEST(Salida, en_individual_sale_el_ganador_en_juego_o_repite_el_anterior)
     };
     for (const auto& k : casos) {
         Ajustes r;
-        r.ModoJuego = 2;
-        for (std::size_t p = 1; p <= 4; ++p) r.Jugador[p].EstadoJugador = 2;
-        for (int p : k.enJuego) r.Jugador[static_cast<std::size_t>(p)].EstadoJugador = 1;
-        r.TurnoSalida = k.turnoSalida;
+        r.ModoJuego = Modalidad::Individual;
+        for (std::size_t p = 1; p <= 4; ++p) r.Jugador[p].EstadoJugador = EstadoAsiento::Desactivado;
+        for (int p : k.enJuego)
+            r.Jugador[static_cast<std::size_t>(p)].EstadoJugador = EstadoAsiento::Activado;
+        r.TurnoSalida = static_cast<ReglaSalida>(k.turnoSalida);
         EstadoJuego e;
         e.PasoTurno = k.paso;
         e.JugadorSalida = k.anterior;
         e.GanadorMano = k.ganador;
         const Entero salida = CalcularSalidaSiguiente(e, r);
         EXPECT_EQ(salida, k.salida) << "regla " << k.turnoSalida << ", anterior " << k.anterior;
-        EXPECT_EQ(r.Jugador[static_cast<std::size_t>(salida)].EstadoJugador, 1);
+        EXPECT_TRUE(AsientoEnJuego(r, salida));
     }
 }
 
@@ -179,7 +180,7 @@ TEST(Salida, con_elegir_en_cada_juego_la_persona_pica_una_mano_en_juego)
     Banco b(7);
     b.Asientos("234");
     b.a.FichasPorJugador = 7;
-    b.a.TurnoSalida = 2;
+    b.a.TurnoSalida = ReglaSalida::Elegida;
     b.usuario.SalidasElegidas = {1, 3}; // seat 1 is out of play: asked again
     Contexto c = b.Ctx();
     ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
@@ -199,7 +200,7 @@ TEST(Salida, el_asiento_1_sale_con_el_turno_en_0_y_el_4_en_sentido_inverso_con_e
     };
     for (const Caso k : {Caso{1, 1, 0}, Caso{4, -1, 5}, Caso{2, -1, 3}}) {
         Banco b;
-        b.a.TurnoSalida = 2;
+        b.a.TurnoSalida = ReglaSalida::Elegida;
         b.e.PasoTurno = k.paso;
         b.e.NumeroMano = 2;
         b.usuario.SalidasElegidas = {k.salida};
@@ -227,9 +228,9 @@ TEST(Salida, tras_un_empate_con_el_mismo_jugador_sale_quien_salio)
     };
     for (const auto& k : casos) {
         Ajustes a;
-        a.ModoJuego = k.modo;
-        a.TurnoSalida = k.turnoSalida;
-        a.SalidaSiEmpate = k.salidaSiEmpate;
+        a.ModoJuego = static_cast<Modalidad>(k.modo);
+        a.TurnoSalida = static_cast<ReglaSalida>(k.turnoSalida);
+        a.SalidaSiEmpate = static_cast<SalidaEmpate>(k.salidaSiEmpate);
         EstadoJuego e;
         e.NumeroMano = 12;
         e.JugadorSalida = k.salidaAntes;

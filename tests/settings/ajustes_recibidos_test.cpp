@@ -17,15 +17,15 @@ Estado Anfitrion()
         AjustesJugador& j = h.datos.Jugador[P(p)];
         j.NombreJugador = nombres[p];
         j.NivelJugador = E(10 * p);
-        j.CaracterJugador = E(1 + p % 3);
-        j.ControlJugador = 2;
+        j.CaracterJugador = static_cast<Caracter>(1 + p % 3);
+        j.ControlJugador = Control::Automatico;
         j.DireccionIP = "10.0.0." + std::to_string(p);
     }
     h.datos.Sonido = true;
     h.datos.Velocidad = 90;
-    h.datos.FichasVisiblesPuestas = 2;
+    h.datos.FichasVisiblesPuestas = FichasPuestas::CambianDeColor;
     h.datos.PuntosPartida = 200;
-    h.datos.SentidoJuego = 2;
+    h.datos.SentidoJuego = Sentido::Inverso;
     return h;
 }
 
@@ -36,7 +36,7 @@ TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cli
     c.juego.PuestoLocal = 2;
     c.datos.Sonido = false;
     c.datos.Velocidad = 20;
-    c.datos.FichasVisiblesPuestas = 1;
+    c.datos.FichasVisiblesPuestas = FichasPuestas::Desaparecen;
     c.juego.NumeroMano = 0;
     ASSERT_FALSE(AplicarAjustesRecibidos(cadena, c.juego, c.datos));
 
@@ -54,19 +54,19 @@ TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cli
     for (const auto& k : casos) {
         const AjustesJugador& j = c.datos.Jugador[P(k.local)];
         EXPECT_EQ(j.NombreJugador, k.nombre) << k.local;
-        EXPECT_EQ(j.ControlJugador, k.control) << k.local;
-        EXPECT_EQ(j.FichasJugador, k.fichas) << k.local;
+        EXPECT_EQ(Codigo(j.ControlJugador), k.control) << k.local;
+        EXPECT_EQ(Codigo(j.FichasJugador), k.fichas) << k.local;
         EXPECT_EQ(j.NivelJugador, k.nivel) << k.local;
     }
     EXPECT_EQ(c.datos.Jugador[3].DireccionIP, "10.0.0.1");
     // The host's rules, this computer's own preferences and progress.
     EXPECT_EQ(c.datos.PuntosPartida, 200);
-    EXPECT_EQ(c.datos.SentidoJuego, 2);
+    EXPECT_EQ(c.datos.SentidoJuego, Sentido::Inverso);
     EXPECT_EQ(c.juego.PasoTurno, -1);
     EXPECT_EQ(c.juego.IdPartida, "0427");
     EXPECT_FALSE(c.datos.Sonido);
     EXPECT_EQ(c.datos.Velocidad, 20);
-    EXPECT_EQ(c.datos.FichasVisiblesPuestas, 1);
+    EXPECT_EQ(c.datos.FichasVisiblesPuestas, FichasPuestas::Desaparecen);
     EXPECT_EQ(c.juego.NumeroMano, 0);
     EXPECT_EQ(c.juego.PuestoLocal, 2);
 }

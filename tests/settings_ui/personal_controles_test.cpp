@@ -20,19 +20,20 @@ const QString kCandado = QStringLiteral("Si va a jugar en red, este selector sol
 void Cliente(Ajustes& a)
 {
     a.JuegoEnRed = true;
-    a.ModoRed = 2;
+    a.ModoRed = zp::PapelRed::Cliente;
 }
 
 void Administrador(Ajustes& a)
 {
     a.JuegoEnRed = true;
-    a.ModoRed = 1;
-    a.Jugador[1].ControlJugador = 3;
+    a.ModoRed = zp::PapelRed::Administrador;
+    a.Jugador[1].ControlJugador = zp::Control::Remoto;
 }
 
+// Los códigos de los cuatro selectores de un asiento: estado, fichas, control y carácter.
 struct Valores
 {
-    Entero estado, fichas, control, caracter;
+    int estado, fichas, control, caracter;
     bool operator==(const Valores&) const = default;
 };
 
@@ -44,88 +45,43 @@ std::ostream& operator<<(std::ostream& os, const Valores& v)
 Valores DelAsiento(const Ajustes& a, int s)
 {
     const zp::AjustesJugador& j = a.Jugador[std::size_t(s)];
-    return {j.EstadoJugador, j.FichasJugador, j.ControlJugador, j.CaracterJugador};
+    return {zp::Codigo(j.EstadoJugador), zp::Codigo(j.FichasJugador), zp::Codigo(j.ControlJugador),
+            zp::Codigo(j.CaracterJugador)};
 }
 
 TEST_F(Personal, cada_selector_del_asiento_sigue_su_regla_o_dice_por_que_no)
 {
     struct Fila
     {
-        const char* caso;
-        std::function<void(Ajustes&)> preparar;
         int selector, asiento;
-        std::deque<bool> respuestas;
-        Valores despues;
+        std::function<void(Ajustes&)> preparar;
+        bool acepta;        // la respuesta a la caja de selecciones incompatibles
+        Valores despues;    // estado, fichas, control y carácter del asiento
         const char* titulo; // la caja que se ve, o nada
         Entero ayuda;
+        const char* caso;
     };
     const auto nada = [](Ajustes&) {};
+    const auto enRed = [](Ajustes& a) { a.JuegoEnRed = true; };
+    const char* incompatibles = "Selecciones incompatibles";
+    const char* red = "Juego en Red";
+    // Por defecto: asientos 1-3 automáticos con fichas ocultas, el 4 manual con las suyas visibles.
     const Fila filas[] = {
-        // Por defecto: asientos 1-3 automáticos con fichas ocultas, el 4 manual con las suyas visibles.
-        {"sin red el control pasa de automático a manual, y aceptar enseña las fichas",
-         nada,
-         25,
-         1,
-         {true},
-         {1, 2, 1, 2},
-         "Selecciones incompatibles",
-         2124},
-        {"cancelar lo deja automático",
-         nada,
-         25,
-         1,
-         {false},
-         {1, 1, 2, 2},
-         "Selecciones incompatibles",
-         2124},
-        {"sin red el manual pasa a automático sin preguntar", nada, 28, 4, {}, {1, 2, 2, 2}, nullptr, 0},
-        {"ocultar las fichas de un manual y aceptar lo vuelve automático",
-         nada,
-         24,
-         4,
-         {true},
-         {1, 1, 2, 2},
-         "Selecciones incompatibles",
-         2125},
-        {"cancelar deja las fichas visibles y el manual",
-         nada,
-         24,
-         4,
-         {false},
-         {1, 2, 1, 2},
-         "Selecciones incompatibles",
-         2125},
-        {"en red el administrador pasa el asiento 2 a remoto",
-         Administrador,
-         26,
-         2,
-         {},
-         {1, 1, 3, 3},
-         nullptr,
-         0},
-        {"y el remoto vuelve a automático, nunca a manual",
-         Administrador,
-         25,
-         1,
-         {},
-         {1, 1, 2, 2},
-         nullptr,
-         0},
-        {"el asiento del administrador sigue manual", Administrador, 28, 4, {}, {1, 2, 1, 2}, nullptr, 0},
-        {"y no se puede desactivar", Administrador, 14, 4, {}, {1, 2, 1, 2}, "Juego en Red", 2123},
-        {"con la red puesta al abrir las fichas no cambian",
-         [](Ajustes& a) { a.JuegoEnRed = true; },
-         21,
-         1,
-         {},
-         {1, 1, 2, 2},
-         "Juego en Red",
-         2125},
-        {"el cliente no cambia el estado", Cliente, 12, 2, {}, {1, 1, 2, 3}, "Juego en Red", 5100},
-        {"ni el control", Cliente, 27, 3, {}, {1, 1, 2, 1}, "Juego en Red", 5100},
-        {"ni el carácter", Cliente, 34, 4, {}, {1, 2, 1, 2}, "Juego en Red", 5100},
-        {"el carácter da la vuelta", nada, 32, 2, {}, {1, 1, 2, 1}, nullptr, 0},
-        {"desactivar un asiento", nada, 13, 3, {}, {2, 1, 2, 1}, nullptr, 0},
+        {25, 1, nada, true, {1, 2, 1, 2}, incompatibles, 2124, "a manual; aceptar enseña las fichas"},
+        {25, 1, nada, false, {1, 1, 2, 2}, incompatibles, 2124, "cancelar lo deja automático"},
+        {28, 4, nada, true, {1, 2, 2, 2}, nullptr, 0, "sin red, de manual a automático sin preguntar"},
+        {24, 4, nada, true, {1, 1, 2, 2}, incompatibles, 2125, "ocultar y aceptar: automático"},
+        {24, 4, nada, false, {1, 2, 1, 2}, incompatibles, 2125, "cancelar: visibles y manual"},
+        {26, 2, Administrador, true, {1, 1, 3, 3}, nullptr, 0, "el administrador pasa a remoto"},
+        {25, 1, Administrador, true, {1, 1, 2, 2}, nullptr, 0, "y de remoto a automático, no a manual"},
+        {28, 4, Administrador, true, {1, 2, 1, 2}, nullptr, 0, "su propio asiento sigue manual"},
+        {14, 4, Administrador, true, {1, 2, 1, 2}, red, 2123, "y no se puede desactivar"},
+        {21, 1, enRed, true, {1, 1, 2, 2}, red, 2125, "con red al abrir las fichas no cambian"},
+        {12, 2, Cliente, true, {1, 1, 2, 3}, red, 5100, "el cliente no cambia el estado"},
+        {27, 3, Cliente, true, {1, 1, 2, 1}, red, 5100, "ni el control"},
+        {34, 4, Cliente, true, {1, 2, 1, 2}, red, 5100, "ni el carácter"},
+        {32, 2, nada, true, {1, 1, 2, 1}, nullptr, 0, "el carácter da la vuelta"},
+        {13, 3, nada, true, {2, 1, 2, 1}, nullptr, 0, "desactivar un asiento"},
     };
     for (const Fila& f : filas) {
         SCOPED_TRACE(f.caso);
@@ -133,11 +89,10 @@ TEST_F(Personal, cada_selector_del_asiento_sigue_su_regla_o_dice_por_que_no)
         a.Sonido = false;
         f.preparar(a);
         cajas.clear();
-        respuestas = f.respuestas;
+        respuestas[QString::fromUtf8(incompatibles)] = f.acepta;
         Abrir();
         ClicSelector(f.selector);
         EXPECT_EQ(DelAsiento(a, f.asiento), f.despues);
-        EXPECT_TRUE(respuestas.empty());
         if (!f.titulo) {
             EXPECT_TRUE(cajas.empty()) << cajas.front().titulo.toStdString();
             continue;
@@ -153,7 +108,7 @@ TEST_F(Personal, un_asiento_desactivado_solo_ensena_su_nombre_y_su_estado)
 {
     Abrir();
     ClicSelector(12);
-    ASSERT_EQ(a.Jugador[2].EstadoJugador, 2);
+    ASSERT_EQ(a.Jugador[2].EstadoJugador, zp::EstadoAsiento::Desactivado);
     EXPECT_TRUE(ventana->Txt_Nombre[2]->isVisible());
     EXPECT_TRUE(ventana->Pic_Selector[12]->isVisible());
     for (int i : {22, 26, 32}) EXPECT_FALSE(ventana->Pic_Selector[std::size_t(i)]->isVisible()) << i;
@@ -167,7 +122,7 @@ TEST_F(Personal, el_selector_solo_responde_en_su_tecla)
     struct Fila
     {
         QPoint donde;
-        Entero caracter;
+        int caracter;
     };
     // El carácter del asiento 1 empieza en Medio (2); cada clic en la tecla avanza uno.
     const Fila filas[] = {{{3, 20}, 2},  {{34, 20}, 2}, {{10, 13}, 2},
@@ -175,7 +130,7 @@ TEST_F(Personal, el_selector_solo_responde_en_su_tecla)
     Abrir();
     for (const Fila& f : filas) {
         ClicSelector(31, f.donde);
-        EXPECT_EQ(a.Jugador[1].CaracterJugador, f.caracter) << f.donde.x() << ", " << f.donde.y();
+        EXPECT_EQ(zp::Codigo(a.Jugador[1].CaracterJugador), f.caracter) << f.donde.x() << ", " << f.donde.y();
     }
 }
 
@@ -185,11 +140,11 @@ TEST_F(Personal, los_selectores_generales_y_sus_negativas)
     e.NumeroJugada = 1;
     Abrir();
     ClicSelector(3);
-    EXPECT_EQ(a.SentidoJuego, 2);
+    EXPECT_EQ(a.SentidoJuego, zp::Sentido::Inverso);
     EXPECT_EQ(e.PasoTurno, -1);
     e.NumeroJugada = 2;
     ClicSelector(3);
-    EXPECT_EQ(a.SentidoJuego, 2);
+    EXPECT_EQ(a.SentidoJuego, zp::Sentido::Inverso);
     ASSERT_EQ(cajas.size(), 1u);
     EXPECT_EQ(cajas[0].titulo, QStringLiteral("Selección improcedente"));
     EXPECT_EQ(cajas[0].ayuda, 2129);
@@ -197,7 +152,7 @@ TEST_F(Personal, los_selectores_generales_y_sus_negativas)
     // Las fichas ya puestas redibujan las manos de la partida.
     e.PartidaEnCurso = true;
     ClicSelector(2);
-    EXPECT_EQ(a.FichasVisiblesPuestas, 2);
+    EXPECT_EQ(a.FichasVisiblesPuestas, zp::FichasPuestas::CambianDeColor);
     EXPECT_EQ(servicios.manos, (std::vector<Entero>{1, 2, 3, 4}));
 
     // El cliente no toca el sentido ni la lista, pero sí se hace administrador.
@@ -206,11 +161,11 @@ TEST_F(Personal, los_selectores_generales_y_sus_negativas)
     Abrir();
     ClicSelector(3);
     ClicSelector(5);
-    EXPECT_EQ(a.SentidoJuego, 2);
-    EXPECT_EQ(a.ListaJugadas, 2);
+    EXPECT_EQ(a.SentidoJuego, zp::Sentido::Inverso);
+    EXPECT_EQ(a.ListaJugadas, zp::VistaLista::AlConectarGrabadora);
     EXPECT_EQ(cajas.size(), 2u);
     ClicSelector(1);
-    EXPECT_EQ(a.ModoRed, 1);
+    EXPECT_EQ(a.ModoRed, zp::PapelRed::Administrador);
     EXPECT_TRUE(ventana->Txt_IPAdmin->isHidden());
 }
 
@@ -258,6 +213,7 @@ TEST_F(Personal, el_nivel_se_arrastra_por_su_mando_hasta_el_tope)
 
     // La velocidad no tiene candado; el nivel del cliente sí, aunque el puntero cambie sobre el mando.
     Cliente(a);
+    a.Velocidad = 50;
     Abrir();
     zp::PictureBox* velocidad = ventana->Pic_Potenciometro[1];
     QTest::mouseMove(velocidad, QPoint(50 + 14, 25));

@@ -28,8 +28,8 @@ std::ostream& operator<<(std::ostream& os, const Banderas& b)
 void Administrador(Ajustes& a, EstadoJuego&)
 {
     a.JuegoEnRed = true;
-    a.ModoRed = 1;
-    a.Jugador[1].ControlJugador = 3;
+    a.ModoRed = zp::PapelRed::Administrador;
+    a.Jugador[1].ControlJugador = zp::Control::Remoto;
     a.Jugador[1].DireccionIP = "10.0.0.1";
     a.Jugador[4].DireccionIP = "192.168.1.33"; // la propia, la que da la mesa
 }
@@ -50,7 +50,7 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
         const char* caso;
         std::function<void(Ajustes&, EstadoJuego&)> antes;               // los ajustes al abrir
         std::function<void(Ajustes&, prueba::ServiciosPrueba&)> cambiar; // lo que la persona cambia
-        std::deque<bool> respuestas;
+        const char* cancela; // la pregunta que se cancela; las demás se aceptan
         std::vector<const char*> titulos;
         bool cierra;
         Banderas banderas;
@@ -61,9 +61,10 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
         {"un solo jugador no basta",
          nada,
          [](Ajustes& a, auto&) {
-             for (int s = 1; s <= 3; ++s) a.Jugador[std::size_t(s)].EstadoJugador = 2;
+             for (int s = 1; s <= 3; ++s)
+                 a.Jugador[std::size_t(s)].EstadoJugador = zp::EstadoAsiento::Desactivado;
          },
-         {},
+         nullptr,
          {"Número de Jugadores"},
          false,
          {false, false, false},
@@ -72,9 +73,9 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
          nada,
          [](Ajustes& a, auto&) {
              a.JuegoEnRed = true;
-             a.ModoRed = 1;
+             a.ModoRed = zp::PapelRed::Administrador;
          },
-         {},
+         nullptr,
          {"Número de Jugadores en Red"},
          false,
          {false, false, false},
@@ -82,7 +83,7 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
         {"dejar la red y restaurar",
          Administrador,
          [](Ajustes& a, auto&) { a.JuegoEnRed = false; },
-         {true, true},
+         nullptr,
          {"Jugar en red", "Restaurar situación anterior"},
          true,
          {true, false, false},
@@ -92,7 +93,7 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
         {"dejar la red y empezar otra",
          Administrador,
          [](Ajustes& a, auto&) { a.JuegoEnRed = false; },
-         {true, false},
+         "Restaurar situación anterior",
          {"Jugar en red", "Restaurar situación anterior"},
          true,
          {false, false, true},
@@ -101,29 +102,29 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
          nada,
          [](Ajustes& a, auto&) {
              a.JuegoEnRed = true;
-             a.ModoRed = 1;
-             a.Jugador[2].ControlJugador = 3;
-             a.Jugador[4].ControlJugador = 2;
+             a.ModoRed = zp::PapelRed::Administrador;
+             a.Jugador[2].ControlJugador = zp::Control::Remoto;
+             a.Jugador[4].ControlJugador = zp::Control::Automatico;
          },
-         {false},
+         "Jugar en red",
          {"Jugar en red"},
          true,
          {false, false, false},
          [](const Ajustes& a, const EstadoJuego&, auto&) {
              EXPECT_FALSE(a.JuegoEnRed);
-             EXPECT_EQ(a.ModoRed, 2);
-             EXPECT_EQ(a.Jugador[2].ControlJugador, 2);
-             EXPECT_EQ(a.Jugador[4].ControlJugador, 2);
+             EXPECT_EQ(a.ModoRed, zp::PapelRed::Cliente);
+             EXPECT_EQ(a.Jugador[2].ControlJugador, zp::Control::Automatico);
+             EXPECT_EQ(a.Jugador[4].ControlJugador, zp::Control::Automatico);
          }},
         {"entrar en red cambiando el modo pregunta una vez y guarda",
          nada,
          [](Ajustes& a, auto&) {
              a.JuegoEnRed = true;
-             a.ModoRed = 1;
-             a.Jugador[2].ControlJugador = 3;
+             a.ModoRed = zp::PapelRed::Administrador;
+             a.Jugador[2].ControlJugador = zp::Control::Remoto;
              a.Jugador[2].DireccionIP = "10.0.0.2";
          },
-         {true},
+         nullptr,
          {"Jugar en red"},
          true,
          {false, true, true},
@@ -131,10 +132,10 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
         {"quitar un remoto lo desconecta sin partida nueva",
          Administrador,
          [](Ajustes& a, auto&) {
-             a.Jugador[2].ControlJugador = 3;
+             a.Jugador[2].ControlJugador = zp::Control::Remoto;
              a.Jugador[2].DireccionIP = "10.0.0.2";
          },
-         {},
+         nullptr,
          {},
          true,
          {false, true, true},
@@ -142,11 +143,11 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
         {"pasar un remoto a automático lo desconecta",
          [](Ajustes& a, EstadoJuego& e) {
              Administrador(a, e);
-             a.Jugador[3].ControlJugador = 3;
+             a.Jugador[3].ControlJugador = zp::Control::Remoto;
              a.Jugador[3].DireccionIP = "10.0.0.3";
          },
-         [](Ajustes& a, auto&) { a.Jugador[3].ControlJugador = 2; },
-         {true},
+         [](Ajustes& a, auto&) { a.Jugador[3].ControlJugador = zp::Control::Automatico; },
+         nullptr,
          {"Control del juego"},
          true,
          {false, false, false},
@@ -160,8 +161,8 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
              a.FichasPorJugador = 10;
              a.RemanentesMonton = 4;
          },
-         [](Ajustes& a, auto&) { a.Jugador[2].EstadoJugador = 2; },
-         {},
+         [](Ajustes& a, auto&) { a.Jugador[2].EstadoJugador = zp::EstadoAsiento::Desactivado; },
+         nullptr,
          {},
          true,
          {false, false, true},
@@ -170,24 +171,24 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
              EXPECT_EQ(a.RemanentesMonton, 0);
              EXPECT_EQ(e.FichasEnMano[2], 0);
              EXPECT_EQ(a.NumeroJugadores, 3);
-             EXPECT_EQ(a.ModoJuego, 2); // sin cuatro no hay parejas
+             EXPECT_EQ(a.ModoJuego, zp::Modalidad::Individual); // sin cuatro no hay parejas
          }},
         {"cancelar el cambio de activados lo deshace y las parejas siguen",
          [](Ajustes&, EstadoJuego& e) { ManoEmpezada(e); },
-         [](Ajustes& a, auto&) { a.Jugador[2].EstadoJugador = 2; },
-         {false},
+         [](Ajustes& a, auto&) { a.Jugador[2].EstadoJugador = zp::EstadoAsiento::Desactivado; },
+         "Jugadores Activados",
          {"Jugadores Activados"},
          true,
          {false, false, false},
          [](const Ajustes& a, const EstadoJuego&, auto&) {
-             EXPECT_EQ(a.Jugador[2].EstadoJugador, 1);
+             EXPECT_EQ(a.Jugador[2].EstadoJugador, zp::EstadoAsiento::Activado);
              EXPECT_EQ(a.NumeroJugadores, 4);
-             EXPECT_EQ(a.ModoJuego, 1);
+             EXPECT_EQ(a.ModoJuego, zp::Modalidad::Parejas);
          }},
         {"una dirección mal formada no deja salir",
          Administrador,
          [](Ajustes& a, auto&) { a.Jugador[1].DireccionIP = "10.0.0.256"; },
-         {},
+         nullptr,
          {"Dirección IP"},
          false,
          {false, false, false},
@@ -195,7 +196,7 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
         {"una dirección con blancos se guarda sin ellos y cancelar el cambio la devuelve",
          Administrador,
          [](Ajustes& a, auto&) { a.Jugador[1].DireccionIP = "10 .0. 0.9"; },
-         {false},
+         "Modo de juego en red",
          {"Modo de juego en red"},
          true,
          {false, false, false},
@@ -205,7 +206,7 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
         {"el administrador cuenta a los clientes un nivel cambiado",
          Administrador,
          [](Ajustes& a, auto&) { a.Jugador[2].NivelJugador = 70; },
-         {},
+         nullptr,
          {},
          true,
          {false, false, false},
@@ -215,7 +216,7 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
         {"sin cambios no cuenta nada",
          Administrador,
          nada,
-         {},
+         nullptr,
          {},
          true,
          {false, false, false},
@@ -233,12 +234,13 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
         Abrir();
         f.cambiar(a, servicios);
         cajas.clear();
-        respuestas = f.respuestas;
+        for (const char* t : {"Jugar en red", "Restaurar situación anterior", "Modo de juego en red",
+                              "Control del juego", "Jugadores Activados"})
+            respuestas[QString::fromUtf8(t)] = !f.cancela || std::string_view(t) != f.cancela;
         Salir();
         std::vector<QString> esperados;
         for (const char* t : f.titulos) esperados.push_back(QString::fromUtf8(t));
         EXPECT_EQ(Titulos(), esperados);
-        EXPECT_TRUE(respuestas.empty());
         EXPECT_EQ(!Abierta(), f.cierra);
         const zp::BanderasAjustes& b = ventana->Banderas();
         EXPECT_EQ((Banderas{b.RestaurarSituacion, b.ReiniciarRed, b.NuevaPartida}), f.banderas);
@@ -249,7 +251,7 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
 TEST_F(Personal, la_direccion_mal_formada_nombra_al_jugador)
 {
     a.JuegoEnRed = true;
-    a.ModoRed = 1;
+    a.ModoRed = zp::PapelRed::Administrador;
     Abrir();
     ClicSelector(26); // el asiento 2 pasa a remoto, sin dirección
     QTest::keyClicks(ventana->Txt_IPCliente[2], QStringLiteral("1.2.3"));
@@ -286,7 +288,7 @@ TEST_F(Personal, al_cerrar_la_mesa_ve_los_nombres_y_la_lista_de_jugadas_segun_el
     };
     e.ManoEnCurso = true;
     for (const Fila& f : {Fila{1, 2, true}, Fila{1, 1, false}, Fila{2, 5, false}}) {
-        a.ListaJugadas = f.lista;
+        a.ListaJugadas = zp::VistaLista(f.lista);
         e.NumeroJugada = f.jugada;
         servicios.nombres = 0;
         Abrir();

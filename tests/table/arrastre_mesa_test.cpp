@@ -90,7 +90,7 @@ TEST_F(Arrastre, una_tecla_no_sigue_la_partida_con_una_ficha_en_el_aire)
 {
     zp::mesa& m = Mesa();
     e.JugadorTurno = 4;
-    a.Jugador[4].ControlJugador = 2;
+    a.Jugador[4].ControlJugador = zp::Control::Automatico;
     e.EsperaContinuar = true;
     m.Entrada.OrdenarFichas = true;
     QTest::mouseMove(&m, {XFicha(2), kYAbajo});
@@ -174,7 +174,8 @@ TEST_F(Reparto, soltada_sobre_la_mesa_la_ficha_vuelve_a_su_casilla)
 
 TEST_F(Reparto, un_modo_de_mano_encendido_no_alza_una_ficha_de_la_mano)
 {
-    a.Jugador[2].FichasJugador = 2; // the top hand face up, so that it could be reordered
+    a.Jugador[2].FichasJugador =
+        zp::VistaFichas::Visibles; // the top hand face up, so that it could be reordered
     zp::mesa& m = Repartiendo();
     m.Entrada.OrdenarFichas = true;
     QTest::mouseMove(&m, kFicha31);

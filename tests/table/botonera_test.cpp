@@ -83,6 +83,7 @@ protected:
             if (caja && caja != atendida) {
                 atendida = caja;
                 cajas.push_back({caja->TextoTitulo(), caja->TextoMensaje()});
+                if (alVerCaja) alVerCaja(caja->TextoTitulo());
                 const auto r = respuestas.find(caja->TextoTitulo());
                 if (r == respuestas.end())
                     caja->close();
@@ -101,6 +102,38 @@ protected:
         programa = zp::ArrancarPrograma(o);
         ASSERT_FALSE(programa->Salir);
         ASSERT_TRUE(QTest::qWaitFor([this] { return !resultados.empty(); }, 20000));
+    }
+
+    // Sale con la carpeta de trabajo donde no se puede crear nada. La primera caja de error se responde con
+    // Aceptar; la segunda, con Aceptar y la carpeta arreglada (`arreglar`) o con Cancelar.
+    void SalirSinPoderGuardar(bool arreglar)
+    {
+        const QString kErrorGuardar = QStringLiteral("Error al guardar los ajustes");
+        if (!QFileInfo(QStringLiteral("/sys")).isDir()) GTEST_SKIP() << "sin /sys";
+        respuestas[kErrorGuardar] = true;
+        int errores = 0;
+        alVerCaja = [&](const QString& titulo) {
+            if (titulo != kErrorGuardar || ++errores < 2) return;
+            if (arreglar)
+                programa->CarpetaDatos = Carpeta();
+            else
+                respuestas[kErrorGuardar] = false;
+        };
+        Arrancar();
+        ASSERT_TRUE(QFile::remove(Fichero("ZARPE33.INI")));
+        programa->CarpetaDatos = "/sys/";
+        Pulsar(7);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return resultados.size() == 2; }, 5000));
+
+        EXPECT_EQ(errores, 2);
+        const auto caja = std::find_if(cajas.begin(), cajas.end(),
+                                       [&](const Caja& c) { return c.titulo == kErrorGuardar; });
+        ASSERT_NE(caja, cajas.end());
+        EXPECT_TRUE(caja->texto.startsWith(
+            QStringLiteral("No se ha podido guardar el fichero ZARPE33.INI (CID ERROR 75): los ajustes se")))
+            << caja->texto.toStdString();
+        EXPECT_EQ(QFileInfo::exists(Fichero("ZARPE33.INI")), arreglar);
+        EXPECT_EQ(resultados.back().Siguiente, zp::Peticion::Salir);
     }
 
     zp::PictureBox* Boton(int i) const { return programa->Mesa->Pic_Boton[std::size_t(i)]; }
@@ -140,6 +173,7 @@ protected:
     std::vector<Caja> cajas;
     std::map<QString, bool> respuestas;
     std::function<void()> paso;
+    std::function<void(const QString&)> alVerCaja; // antes de responderla
     std::vector<zp::ResultadoPartida> resultados;
 };
 
@@ -219,6 +253,17 @@ TEST_F(Botonera, salir_durante_una_partida_con_si_la_guarda_para_otro_momento_y_
     EXPECT_EQ(leido.NumeroMano, 3);
 }
 
+// Un fallo al guardar al salir se dice: Aceptar lo intenta otra vez, Cancelar sale sin guardar.
+TEST_F(Botonera, salir_con_un_fallo_al_guardar_lo_dice_y_con_aceptar_lo_intenta_otra_vez)
+{
+    SalirSinPoderGuardar(true);
+}
+
+TEST_F(Botonera, salir_con_un_fallo_al_guardar_lo_dice_y_con_cancelar_sale_sin_guardar)
+{
+    SalirSinPoderGuardar(false);
+}
+
 TEST_F(Botonera, nueva_partida_durante_otra_pregunta_y_empieza_desde_arriba_en_la_mano_uno)
 {
     ManoAMedias();
@@ -274,8 +319,8 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
     };
     auto manual = [&] {
         j.JugadorTurno = 4;
-        ajustes.Jugador[4].ControlJugador = 1;
-        ajustes.Jugador[4].FichasJugador = 2;
+        ajustes.Jugador[4].ControlJugador = zp::Control::Manual;
+        ajustes.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
         j.ManoEnCurso = true;
         j.EsperaContinuar = true;
         j.NumeroJugada = 3;
@@ -294,7 +339,7 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
         {"tutor mientras juega la máquina", 4,
          [&] {
              manual();
-             ajustes.Jugador[4].ControlJugador = 2;
+             ajustes.Jugador[4].ControlJugador = zp::Control::Automatico;
          },
          false},
         {"marcador", 5, [] {}, true},
@@ -305,15 +350,15 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
         {"estadísticas con la mano oculta", 8,
          [&] {
              manual();
-             ajustes.Jugador[4].FichasJugador = 1;
+             ajustes.Jugador[4].FichasJugador = zp::VistaFichas::Ocultas;
          },
          false},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.que);
         j = limpio;
-        ajustes.Jugador[4].ControlJugador = 1;
-        ajustes.Jugador[4].FichasJugador = 2;
+        ajustes.Jugador[4].ControlJugador = zp::Control::Manual;
+        ajustes.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
         zp::PonerPuntero(Boton(c.boton), zp::kPunteroProhibido);
         c.preparar();
         Pasar(c.boton);

@@ -5,7 +5,8 @@
 #include "platform/virtual_screen.h"
 #include "table/linea_mesa.h"
 #include "table/mesa.h"
-#include "tools/mano_automatica.h"
+#include "tests/soporte/mano_automatica.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <gtest/gtest.h>
 

@@ -195,7 +195,7 @@ TEST_F(PersonalEnLaMesa, desactivar_un_asiento_en_la_primera_jugada_empieza_otra
     EXPECT_EQ(resultados[0].Fin, zp::FinPartida::Abandonada);
     EXPECT_EQ(resultados[0].Siguiente, zp::Peticion::NuevaPartida);
     EXPECT_EQ(programa->a.NumeroJugadores, 3);
-    EXPECT_EQ(programa->a.ModoJuego, 2);
+    EXPECT_EQ(programa->a.ModoJuego, zp::Modalidad::Individual);
     EXPECT_EQ(j.HuecosMano[2], 0);
     for (std::size_t p : {1u, 3u, 4u}) EXPECT_EQ(j.HuecosMano[p], 7) << p;
     // La primera jugada aún no se había hecho: no se preguntó nada.

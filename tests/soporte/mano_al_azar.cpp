@@ -1,4 +1,4 @@
-#include "engine/mano_al_azar.h"
+#include "tests/soporte/mano_al_azar.h"
 
 #include "engine/analisis_mano.h"
 #include "engine/indices.h"
@@ -8,10 +8,32 @@ namespace zp {
 
 namespace {
 
-bool HuecoEnMano(const HuecoMano& h)
+// A random legal move; the count is the number of moves listed.
+class TurnoAlAzar : public PasosTurno
 {
-    return h.Estado == kEnMano && h.PuntoA != kNinguna;
-}
+public:
+    // As the chooser's count does, it leaves no choice marked on the draws that may follow.
+    void Contar(Contexto& c) override
+    {
+        c.e.EleccionTurno = false;
+        c.e.JugadasPosibles = static_cast<Entero>(ListarJugadasPosibles(c.e, c.a).size());
+    }
+
+    EleccionTurno Elegir(Contexto& c) override
+    {
+        EstadoJuego& e = c.e;
+        const std::vector<JugadaPosible> posibles = ListarJugadasPosibles(e, c.a);
+        e.ExtremoElegido = kExtremoPasa; // nothing fits: a pass, as the chooser leaves it
+        if (!posibles.empty()) {
+            const JugadaPosible& j = posibles[I(Aleatorio(c.azar, static_cast<int>(posibles.size())) - 1)];
+            e.FichaA = j.FichaA;
+            e.FichaB = j.FichaB;
+            e.ExtremoElegido = j.Extremo;
+            e.EleccionTurno = e.NumeroJugada != 1 && posibles.size() >= 2;
+        }
+        return EleccionTurno::Jugar;
+    }
+};
 
 } // namespace
 
@@ -41,58 +63,16 @@ std::vector<JugadaPosible> ListarJugadasPosibles(const EstadoJuego& e, const Aju
     return r;
 }
 
-bool ManoCerrada(const EstadoJuego& e, const Ajustes& a)
-{
-    const auto& x = e.Linea.Extremos;
-    for (std::size_t p = 1; p <= kAsientos; ++p) {
-        if (a.Jugador[p].EstadoJugador != 1) continue;
-        for (int s = 1; s <= e.HuecosMano[p]; ++s) {
-            const HuecoMano& h = e.Manos[p][I(s)];
-            if (HuecoEnMano(h) &&
-                (h.PuntoA == x[1] || h.PuntoA == x[2] || h.PuntoB == x[1] || h.PuntoB == x[2]))
-                return false;
-        }
-    }
-    if (e.FichasMonton > a.RemanentesMonton) {
-        const auto puestas = [&](Entero n) { return AnalizarFichasNumero(e, 0, n).PuestasConNumero; };
-        if (puestas(x[1]) < 7 || puestas(x[2]) < 7) return false;
-    }
-    return true;
-}
-
 ResultadoManoAlAzar JugarManoAlAzar(Contexto& c)
 {
-    EstadoJuego& e = c.e;
+    TurnoAlAzar turno;
     ResultadoManoAlAzar resultado;
     for (;;) {
-        e.FichaA = e.FichaB = e.ExtremoElegido = kNinguna;
-        if (!AvanzarTurno(e, c.a)) {
-            resultado.Fallo = FalloJugada::JugadorNoValido;
-            return resultado;
-        }
-        e.JugadaElegida = false;
-        e.EleccionTurno = false;
-        std::vector<JugadaPosible> posibles = ListarJugadasPosibles(e, c.a);
-        while (posibles.empty() && e.FichasMonton > c.a.RemanentesMonton) {
-            resultado.Fallo = RobarFicha(c);
-            if (resultado.Fallo != FalloJugada::Ninguno) return resultado;
-            posibles = ListarJugadasPosibles(e, c.a);
-        }
-        e.ExtremoElegido = kExtremoPasa; // nothing fits: a pass, as the chooser leaves it
-        if (!posibles.empty()) {
-            const JugadaPosible& j = posibles[I(Aleatorio(c.azar, static_cast<int>(posibles.size())) - 1)];
-            e.FichaA = j.FichaA;
-            e.FichaB = j.FichaB;
-            e.ExtremoElegido = j.Extremo;
-            e.EleccionTurno = e.NumeroJugada != 1 && posibles.size() >= 2;
-        }
-        resultado.Fallo = EjecutarJugada(c);
-        if (resultado.Fallo != FalloJugada::Ninguno) return resultado;
-        if (e.FichasEnMano[I(e.JugadorTurno)] == 0) {
-            resultado.Domino = true;
-            return resultado;
-        }
-        if (ManoCerrada(e, c.a)) return resultado;
+        const ResultadoTurno r = JugarTurno(c, turno);
+        if (r.Fallo != FalloJugada::Ninguno) resultado.Fallo = r.Fallo;
+        if (r.Fin == FinTurno::Siguiente && resultado.Fallo == FalloJugada::Ninguno) continue;
+        resultado.Domino = r.Fin == FinTurno::Domino;
+        return resultado;
     }
 }
 

@@ -1,4 +1,4 @@
-#include "engine/red.h"
+#include "tests/soporte/red_nula.h"
 
 namespace zp {
 
@@ -15,6 +15,14 @@ void RedNula::EnviarAClientes(const std::string& mensaje, Entero salvoPuesto)
 void RedNula::EnviarAlAdministrador(const std::string& mensaje)
 {
     Enviados.push_back({Envio::A::Administrador, mensaje, 0});
+}
+
+std::optional<std::string> RedNula::TomarReparto()
+{
+    if (Repartos.empty()) return std::nullopt;
+    std::string r = std::move(Repartos.front());
+    Repartos.pop_front();
+    return r;
 }
 
 Espera RedNula::EsperarRed(const std::function<bool()>& llegado)

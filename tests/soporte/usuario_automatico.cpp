@@ -1,4 +1,4 @@
-#include "engine/usuario.h"
+#include "tests/soporte/usuario_automatico.h"
 
 #include "engine/reparto_manual.h"
 
@@ -50,7 +50,7 @@ Respuesta<Entero> UsuarioAutomatico::EsperarEleccionSalida(const Ajustes& a)
         return Respuesta<Entero>::De(p);
     }
     for (Entero p = 1; p <= 4; ++p)
-        if (a.Jugador[p].EstadoJugador == 1) return Respuesta<Entero>::De(p);
+        if (AsientoEnJuego(a, p)) return Respuesta<Entero>::De(p);
     return Respuesta<Entero>::Abandono();
 }
 

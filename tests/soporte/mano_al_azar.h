@@ -1,11 +1,12 @@
 #pragma once
-// One hand played to its end by random legal moves with no window, through the same calls as live play:
-// for the developer tools and the recorder's tests. It knows what a legal move is and nothing of strategy.
+// One hand played to its end by random legal moves with no window, through the engine's own turn: for the
+// developer tools and the recorder's tests. It knows what a legal move is and nothing of strategy. And a
+// picture of what moves change, to compare before and after taking them back.
+#include <array>
 #include <string>
 #include <vector>
 
-#include "engine/contexto.h"
-#include "engine/jugada.h"
+#include "engine/ciclo_turno.h"
 
 namespace zp {
 
@@ -22,13 +23,9 @@ struct JugadaPosible
 // once: the move itself decides the end.
 std::vector<JugadaPosible> ListarJugadasPosibles(const EstadoJuego& e, const Ajustes& a);
 
-// No seat in play holds a tile for either end, and the stock cannot help: it is down to its reserve, or
-// every tile of both end numbers is laid.
-bool ManoCerrada(const EstadoJuego& e, const Ajustes& a);
-
 struct ResultadoManoAlAzar
 {
-    FalloJugada Fallo = FalloJugada::Ninguno; // a move the engine refused: the hand stopped there
+    FalloJugada Fallo = FalloJugada::Ninguno; // a move the engine refused
     bool Domino = false;                      // the last mover emptied its hand
 };
 

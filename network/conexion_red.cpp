@@ -1,0 +1,249 @@
+#include "network/conexion_red.h"
+
+#include "engine/mensajes_red.h"
+#include "network/core/mensajes.h"
+#include "platform/socket_control.h"
+#include "platform/wait.h"
+#include "settings/core/cadenas_estado.h"
+
+#include <QMetaObject>
+
+namespace zp {
+
+namespace {
+
+constexpr Entero kPuestoAdministrador = 4;
+
+} // namespace
+
+ConexionRed::ConexionRed(EstadoJuego& juego, Ajustes& datos, QObject* padre)
+    : QObject(padre), juego_(juego), datos_(datos), protocolo_(Estado, juego, datos, *this)
+{
+    for (int i = 0; i <= 3; ++i) {
+        auto* s = new SocketControl(this);
+        WSServidor[static_cast<std::size_t>(i)] = s;
+        connect(s, &SocketControl::dataArrival, this, [this, i] { WSServidor_DataArrival(i); });
+        connect(s, &SocketControl::closed, this, [this, i] { WSServidor_Close(i); });
+        connect(s, &SocketControl::errorOccurred, this, [this, i](int numero, const QString& descripcion) {
+            WSServidor_Error(i, numero, descripcion);
+        });
+    }
+    connect(WSServidor[0], &SocketControl::connectionRequest, this,
+            &ConexionRed::WSServidor_ConnectionRequest);
+    WSCliente = new SocketControl(this);
+    connect(WSCliente, &SocketControl::dataArrival, this, &ConexionRed::WSCliente_DataArrival);
+    connect(WSCliente, &SocketControl::closed, this, &ConexionRed::WSCliente_Close);
+    connect(WSCliente, &SocketControl::errorOccurred, this, &ConexionRed::WSCliente_Error);
+}
+
+ConexionRed::~ConexionRed() = default;
+
+void ConexionRed::EnviarATodosRed(const std::string& mensaje)
+{
+    protocolo_.EnviarATodosRed(mensaje);
+}
+
+void ConexionRed::EnviarAClientes(const std::string& mensaje, Entero salvoPuesto)
+{
+    protocolo_.EnviarAClientes(mensaje, salvoPuesto);
+}
+
+void ConexionRed::EnviarAlAdministrador(const std::string& mensaje)
+{
+    protocolo_.EnviarAlAdministrador(mensaje);
+}
+
+Espera ConexionRed::EsperarRed(const std::function<bool()>& llegado)
+{
+    const WaitEnd fin = waitUntil([&] {
+        if (!datos_.JuegoEnRed) return true;
+        PasarAlMotor();
+        return llegado();
+    });
+    return fin == WaitEnd::ConditionHeld && datos_.JuegoEnRed ? Espera::Cumplida : Espera::Abandonada;
+}
+
+std::optional<std::string> ConexionRed::TomarReparto()
+{
+    return zp::TomarReparto(Estado, juego_.NumeroMano);
+}
+
+void ConexionRed::EnviarEstadoRed()
+{
+    protocolo_.EnviarEstadoRed(GenerarCadenasEstado(juego_, datos_).CadenaSituacion);
+}
+
+bool ConexionRed::Escuchar()
+{
+    return WSServidor[0]->listen(Puerto);
+}
+
+void ConexionRed::Conectar()
+{
+    protocolo_.OlvidarTrama(0);
+    WSCliente->connectTo(QString::fromStdString(datos_.Jugador[kPuestoAdministrador].DireccionIP).trimmed(),
+                         Puerto);
+}
+
+void ConexionRed::CerrarSockets()
+{
+    for (int i = 0; i <= 3; ++i) {
+        SocketControl* s = WSServidor[static_cast<std::size_t>(i)];
+        s->close();
+        if (s->tag() >= 1 && s->tag() <= 3)
+            datos_.Jugador[static_cast<std::size_t>(s->tag())].Conectado = false;
+        s->setTag(0);
+        protocolo_.OlvidarTrama(i);
+    }
+    WSCliente->close();
+    Estado.VaciarRecibidos();
+    notifyStateChanged();
+}
+
+Entero ConexionRed::PuestoParaDireccion(const QString& direccion) const
+{
+    for (std::size_t i = 1; i <= 3; ++i) {
+        const AjustesJugador& j = datos_.Jugador[i];
+        if (QString::fromStdString(j.DireccionIP).trimmed().compare(direccion, Qt::CaseInsensitive) == 0 &&
+            j.EstadoJugador == EstadoAsiento::Activado && j.ControlJugador == Control::Remoto && !j.Conectado)
+            return static_cast<Entero>(i);
+    }
+    return 0;
+}
+
+bool ConexionRed::Abierto(int socket) const
+{
+    const SocketControl* s = socket == 0 ? WSCliente : WSServidor[static_cast<std::size_t>(socket)];
+    return s->isOpen();
+}
+
+Entero ConexionRed::Puesto(int socket) const
+{
+    return socket == 0 ? Entero{0} : static_cast<Entero>(WSServidor[static_cast<std::size_t>(socket)]->tag());
+}
+
+void ConexionRed::Enviar(int socket, const std::string& mensaje)
+{
+    SocketControl* s = socket == 0 ? WSCliente : WSServidor[static_cast<std::size_t>(socket)];
+    s->sendData(mensaje);
+}
+
+void ConexionRed::WSServidor_DataArrival(int index)
+{
+    Atender(protocolo_.Recibir(index, WSServidor[static_cast<std::size_t>(index)]->getData()));
+}
+
+void ConexionRed::WSCliente_DataArrival()
+{
+    Atender(protocolo_.Recibir(0, WSCliente->getData()));
+}
+
+void ConexionRed::WSServidor_ConnectionRequest(int requestId)
+{
+    SocketControl& escucha = *WSServidor[0];
+    const QString direccion = escucha.requestAddress(requestId);
+    const Entero puesto = PuestoParaDireccion(direccion);
+    SocketControl* libre = nullptr;
+    for (std::size_t j = 1; j <= 3 && !libre; ++j)
+        if (WSServidor[j]->state() == SocketControl::Closed) libre = WSServidor[j];
+    if (puesto == 0 || !libre) {
+        // Turned away at once: a caller left waiting would never learn it has no seat.
+        escucha.refuse(requestId);
+        if (puesto == 0 && AlRechazarConexion) Despues([this, direccion] { AlRechazarConexion(direccion); });
+        return;
+    }
+    libre->accept(escucha, requestId);
+    libre->setTag(puesto);
+    for (int i = 1; i <= 3; ++i)
+        if (WSServidor[static_cast<std::size_t>(i)] == libre) protocolo_.OlvidarTrama(i);
+    datos_.Jugador[static_cast<std::size_t>(puesto)].Conectado = true;
+    libre->sendData(CrearMensaje(codigo_red::Puesto, std::string(1, static_cast<char>('0' + puesto))));
+    notifyStateChanged();
+}
+
+void ConexionRed::WSServidor_Close(int index)
+{
+    SocketControl* s = WSServidor[static_cast<std::size_t>(index)];
+    const int puesto = s->tag();
+    s->close();
+    s->setTag(0);
+    protocolo_.OlvidarTrama(index);
+    if (puesto < 1 || puesto > 3) return; // a socket that served no seat
+    AjustesJugador& j = datos_.Jugador[static_cast<std::size_t>(puesto)];
+    if (!j.Conectado) return;
+    j.Conectado = false;
+    notifyStateChanged();
+    if (AlDesconectarCliente) Despues([this, puesto] { AlDesconectarCliente(static_cast<Entero>(puesto)); });
+}
+
+void ConexionRed::WSCliente_Close()
+{
+    if (!WSCliente->isOpen()) return;
+    WSCliente->close();
+    protocolo_.OlvidarTrama(0);
+    notifyStateChanged();
+    if (AlDesconectarAdministrador) Despues([this] { AlDesconectarAdministrador(); });
+}
+
+void ConexionRed::WSCliente_Error(int numero, const QString& descripcion)
+{
+    if (numero == SocketControl::kErrorConnectionRefused) {
+        notifyStateChanged(); // whoever waits to be connected tries again
+        return;
+    }
+    if (numero == SocketControl::kErrorConnectionAborted) {
+        WSCliente_Close();
+        return;
+    }
+    if (AlFallarSocket) Despues([this, numero, descripcion] { AlFallarSocket(numero, descripcion); });
+}
+
+void ConexionRed::WSServidor_Error(int index, int numero, const QString& descripcion)
+{
+    if (numero == SocketControl::kErrorConnectionAborted) {
+        WSServidor_Close(index);
+        return;
+    }
+    if (AlFallarSocket) Despues([this, numero, descripcion] { AlFallarSocket(numero, descripcion); });
+}
+
+void ConexionRed::Atender(const Avisos& avisos)
+{
+    if (avisos.Recibido) notifyStateChanged();
+    if (avisos.NuevaPartida && !nuevaPartidaPedida_) {
+        // Several in one read, or before the first is served, start one new game.
+        nuevaPartidaPedida_ = true;
+        Despues([this] {
+            nuevaPartidaPedida_ = false;
+            if (AlPedirNuevaPartida) AlPedirNuevaPartida();
+        });
+    }
+    if (avisos.Chat && AlRecibirChat) Despues([this] { AlRecibirChat(); });
+}
+
+void ConexionRed::Despues(const std::function<void()>& accion)
+{
+    QMetaObject::invokeMethod(this, accion, Qt::QueuedConnection);
+}
+
+void ConexionRed::PasarAlMotor()
+{
+    // The engine reads its messages from one string, kind and payload one after the other.
+    const bool administrador = datos_.ModoRed == PapelRed::Administrador;
+    const auto delMotor = [](const EntradaCola& x) {
+        return x.Codigo == codigo_red::Salida || x.Codigo == codigo_red::CincoDobles ||
+               x.Codigo == codigo_red::Jugada;
+    };
+    for (const EntradaCola& x : Estado.Cola.Extraer(delMotor)) {
+        // On the host only the seat in turn may move, and only a seat dealt five doubles may decide on them.
+        if (administrador && x.Codigo == codigo_red::Jugada && x.Origen != juego_.JugadorTurno) continue;
+        if (administrador && x.Codigo == codigo_red::CincoDobles &&
+            juego_.DoblesJugador[static_cast<std::size_t>(x.Origen)] < 5)
+            continue;
+        colaMotor_ += static_cast<char>('0' + x.Codigo / 10);
+        colaMotor_ += static_cast<char>('0' + x.Codigo % 10);
+        colaMotor_ += x.Cuerpo;
+    }
+}
+
+} // namespace zp
