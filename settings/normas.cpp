@@ -8,6 +8,7 @@
 #include "kit/controles_selector.h"
 #include "kit/controles_spin.h"
 #include "kit/cursores.h"
+#include "kit/dialogo.h"
 #include "kit/entorno.h"
 #include "kit/mensajes.h"
 #include "platform/picture_box.h"
@@ -242,12 +243,7 @@ bool normas::RechazarCliente() const
 
 void normas::Form_Load()
 {
-    const VirtualScreen& pantalla = virtualScreen();
-    geometria_ = QRect(int(std::floor((pantalla.width() - kAncho) / 2.0)),
-                       int(std::floor((pantalla.height() - kAlto) / 2.0)), kAncho, kAlto);
-    setGeometry(pantalla.toRealOnScreen(geometria_));
-    fondo_->setSurface(Surface(kAncho, kAlto, kGrisClaro));
-    fondo_->setLogicalGeometry(QRect(0, 0, kAncho, kAlto));
+    geometria_ = CentrarDialogo(*this, *fondo_, QSize(kAncho, kAlto));
     CargarEtiquetasOpciones(opciones_, c_.a.ModoJuego);
 
     Cargando = true;

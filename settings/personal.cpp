@@ -8,6 +8,7 @@
 #include "kit/controles_potenciometro.h"
 #include "kit/controles_selector.h"
 #include "kit/cursores.h"
+#include "kit/dialogo.h"
 #include "kit/entorno.h"
 #include "platform/virtual_screen.h"
 #include "settings/core/fichero_estado.h"
@@ -173,12 +174,7 @@ void personal::CrearControles()
 
 void personal::Form_Load()
 {
-    const VirtualScreen& pantalla = virtualScreen();
-    geometria_ = QRect(int(std::floor((pantalla.width() - kAncho) / 2.0)),
-                       int(std::floor((pantalla.height() - kAlto) / 2.0)), kAncho, kAlto);
-    setGeometry(pantalla.toRealOnScreen(geometria_));
-    fondo_->setSurface(Surface(kAncho, kAlto, kGrisClaro));
-    fondo_->setLogicalGeometry(QRect(0, 0, kAncho, kAlto));
+    geometria_ = CentrarDialogo(*this, *fondo_, QSize(kAncho, kAlto));
 
     const Ajustes& a = c_.a;
     for (std::size_t s = 1; s <= 4; ++s) {
