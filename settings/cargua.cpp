@@ -105,7 +105,8 @@ cargua::cargua(Contexto& c, std::string carpetaDatos, ModoCargua modo, QWidget* 
 
     connect(Tex_CarGua, &QLineEdit::textChanged, this, [this] { Tex_CarGua_Change(); });
     connect(Tex_CarGua, &QLineEdit::returnPressed, this, [this] { Tex_CarGua_KeyPress(); });
-    connect(Lis_CarGua, &QListWidget::currentRowChanged, this, [this] { Lis_CarGua_Click(); });
+    // A pick by mouse or arrow keys; the list taking the focus changes nothing.
+    connect(Lis_CarGua, &QListWidget::itemSelectionChanged, this, [this] { Lis_CarGua_Click(); });
     connect(Lis_CarGua, &QListWidget::itemClicked, this, [this] { Lis_CarGua_Click(); });
     connect(Lis_CarGua, &QListWidget::itemDoubleClicked, this, [this] { Lis_CarGua_DblClick(); });
     connect(Pic_Cargar, &PictureBox::clicked, this, [this] { Pic_Cargar_Click(); });
@@ -242,7 +243,8 @@ void cargua::Tex_CarGua_KeyPress()
 
 void cargua::Lis_CarGua_Click()
 {
-    if (QListWidgetItem* elegido = Lis_CarGua->currentItem()) Tex_CarGua->setText(elegido->text());
+    const auto elegidos = Lis_CarGua->selectedItems();
+    if (!elegidos.isEmpty()) Tex_CarGua->setText(elegidos.front()->text());
 }
 
 void cargua::Lis_CarGua_DblClick()

@@ -1,9 +1,6 @@
 #include "table/ajustes_mesa.h"
 
-#include "engine/partida.h"
-#include "kit/mensajes.h"
 #include "network/conexion_red.h"
-#include "settings/core/fichero_estado.h"
 #include "settings/personal.h"
 #include "table/arranque_mesa.h"
 
@@ -39,38 +36,16 @@ private:
 
 } // namespace
 
-void AbrirPersonal(Programa& pr)
+BanderasAjustes MostrarPersonalEnMesa(Programa& pr)
 {
     ServiciosMesa servicios(pr);
-    AtenderBanderasAjustes(pr, MostrarPersonal({pr.e, pr.a, pr.CarpetaDatos, servicios}, pr.Mesa.get()));
-}
-
-void AtenderBanderasAjustes(Programa& pr, const BanderasAjustes& banderas)
-{
-    EstadoJuego& e = pr.e;
-    if (banderas.RestaurarSituacion) {
-        const ResultadoCargaEstado r = CargarEstado(pr.CarpetaDatos, kFicheroAntesDeRed, e, pr.a);
-        if (r.Mensaje) MostrarMensaje(r.Mensaje->Titulo, r.Mensaje->Texto, Entero(r.Mensaje->Lineas), 1);
-        if (!e.RedibujoPendiente) return;
-        e.RedibujoPendiente = false;
-        pr.Mesa->RedibujarMesa();
-        // The game as it was goes on from the top-level loop; the network match running below it ends.
-        if (e.PartidaEnCurso)
-            PedirAlPrograma(pr, Peticion::ReanudarPartida);
-        else if (pr.BucleEnMarcha)
-            PedirAlPrograma(pr, Peticion::Ninguna);
-        return;
-    }
-    if (banderas.ReiniciarRed) {
-        if (IniciarJuegoEnRed(pr) && banderas.NuevaPartida) PedirAlPrograma(pr, Peticion::NuevaPartida);
-        return;
-    }
-    if (banderas.NuevaPartida) PedirAlPrograma(pr, Peticion::NuevaPartida);
+    return MostrarPersonal({pr.e, pr.a, pr.CarpetaDatos, servicios}, pr.Mesa.get());
 }
 
 bool IniciarJuegoEnRed(Programa& /*pr*/)
 {
-    // Network play is not part of this build yet: nothing starts, and no match is begun with remote seats.
+    // The network start-up (listening or connecting, the handshake) is not built yet: nothing starts, and no
+    // match is begun with remote seats.
     return false;
 }
 

@@ -18,14 +18,15 @@
 #include "table/entrada_continuar.h"
 #include "table/entrada_mesa.h"
 #include "table/linea_mesa.h"
+#include "table/lista_jugadas_mesa.h"
 #include "table/marcador_mesa.h"
 #include "table/nombres_mesa.h"
 #include "table/panel_turno.h"
 #include "table/ritmo_mesa.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMetaObject>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -96,14 +97,7 @@ void mesa::CrearControles()
     Pic_SelOpciones = Caja(this, "Pic_SelOpciones", QSize(150, 190));
     Pic_Mover = Caja(this, "Pic_Mover", QSize(40, 77));
 
-    Lis_Grabadora = new QListWidget(this);
-    Lis_Grabadora->setObjectName(QStringLiteral("Lis_Grabadora"));
-    QFont fuente(QStringLiteral("Arial"));
-    fuente.setPixelSize(kPixeles9);
-    fuente.setBold(true);
-    Lis_Grabadora->setFont(fuente);
-    Lis_Grabadora->setUniformItemSizes(true);
-    Lis_Grabadora->hide();
+    Lis_Grabadora = CrearListaJugadas(this, e_.LineaGrabadora);
     Lis_Ordenar = new QListWidget(this);
     Lis_Ordenar->setObjectName(QStringLiteral("Lis_Ordenar"));
     Lis_Ordenar->setSortingEnabled(true);
@@ -154,7 +148,7 @@ void mesa::DisponerMesa(const Pantalla& pantalla)
     Pic_Boton[9]->surface().blit(0, 0, chat.ancho, chat.alto, hojas_.Pic_BmpVario, chat.x, chat.y);
     Pic_Grabadora->setLogicalGeometry(d.Pic_Grabadora);
     Pic_Marmol = ComponerMarmol(hojas_.Marmol, d.Pic_Marmol.width(), d.Pic_Marmol.height());
-    Lis_Grabadora->setGeometry(virtualScreen().toReal(d.Lis_Grabadora));
+    ColocarListaJugadas(*Lis_Grabadora, d.Lis_Grabadora);
     Ima_FlechaIzq.Cursor = QStringLiteral("ManoIndice");
     Ima_FlechaDer.Cursor = QStringLiteral("ManoIndice");
     e_.EsperaContinuar = false;
@@ -267,9 +261,16 @@ void mesa::keyPressEvent(QKeyEvent* evento)
 
 void mesa::closeEvent(QCloseEvent* evento)
 {
-    PictureBox::closeEvent(evento);
-    requestQuit();
-    QCoreApplication::quit();
+    // Once the person has left, or with no bar to ask, the window just goes.
+    if (!PedirBoton || !isVisible()) {
+        PictureBox::closeEvent(evento);
+        return;
+    }
+    evento->ignore();
+    // Handled like a press on the exit button, inside whatever wait is running, never inside this event.
+    constexpr Entero kBotonSalir = 7;
+    QMetaObject::invokeMethod(
+        this, [this] { PedirBoton(kBotonSalir); }, Qt::QueuedConnection);
 }
 
 // The engine's table.
@@ -525,6 +526,36 @@ void mesa::InhabilitarBotonAyuda()
 void mesa::OcultarBombillaTutor()
 {
     Ima_IndiTuto.Hide();
+}
+
+void mesa::EncenderTeclaGrabadora()
+{
+    DibujarTeclaGrabadora(*this, TeclaGrabadora::Encendido, true);
+}
+
+void mesa::ApagarTeclaGrabadora()
+{
+    DibujarTeclaGrabadora(*this, TeclaGrabadora::Encendido, false);
+}
+
+void mesa::RefrescarGrabadora()
+{
+    Pic_Grabadora->refresh();
+}
+
+void mesa::PonerPunteroGrabadora(Puntero puntero)
+{
+    PonerPuntero(Pic_Grabadora, static_cast<Entero>(puntero));
+}
+
+void mesa::RestaurarCursorContinuar()
+{
+    PonerCursor(Pic_BotContinuar, "ManoIndice");
+}
+
+void mesa::PonerPunteroContinuar(Puntero puntero)
+{
+    PonerPuntero(Pic_BotContinuar, static_cast<Entero>(puntero));
 }
 
 } // namespace zp

@@ -7,11 +7,14 @@
 #include "platform/picture_box.h"
 #include "settings/fondo_mesa.h"
 #include "table/disposicion_mesa.h"
+#include "table/grabadora_mesa.h"
 #include "table/imagen_mesa.h"
 #include "table/lienzo_mesa.h"
+#include "table/opciones_mesa.h"
 #include "table/zona_puntero.h"
 
 #include <array>
+#include <functional>
 
 class QListWidget;
 
@@ -94,6 +97,13 @@ public:
     // The bar's tutor: unusable after every move until the pointer passes over it again; its bulb.
     void InhabilitarBotonAyuda() override;
     void OcultarBombillaTutor() override;
+    // The recorder remote: its power key lit or not, its pointer; the Continue button's pointer.
+    void EncenderTeclaGrabadora() override;
+    void ApagarTeclaGrabadora() override;
+    void RefrescarGrabadora() override;
+    void PonerPunteroGrabadora(Puntero puntero) override;
+    void RestaurarCursorContinuar() override;
+    void PonerPunteroContinuar(Puntero puntero) override;
 
     // The form's controls, by their names.
     PictureBox* Pic_Botonera;
@@ -116,10 +126,14 @@ public:
     Surface Pic_Marmol;
     bool SinCareta = false; // tests start without the cover
     EntradaMesa Entrada;    // the pointer between mouse events
+    EstadoGrabadoraMesa Grabadora;
+    MenuOpciones Menu;
+    // A bar button pressed by a key or by closing the window: set by the bar.
+    std::function<void(Entero)> PedirBoton;
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
-    // Closing the window by the window system leaves the program as the exit button would, unsaved.
+    // Closing the window by the window system is the exit button: it may refuse, ask and save.
     void closeEvent(QCloseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 
