@@ -132,6 +132,7 @@ void AtenderPeticiones(Programa& pr, const PeticionesAjustes& p)
     if (p.RestaurarSituacion) {
         const ResultadoCargaEstado r = CargarEstado(pr.CarpetaDatos, kFicheroAntesDeRed, pr.e, pr.a);
         if (r.Mensaje) MostrarMensaje(r.Mensaje->Titulo, r.Mensaje->Texto, Entero(r.Mensaje->Lineas), 1);
+        if (r.FicheroEncontrado) pr.Mesa->RedibujarMesa();
         ReanudarJuegoCargado(pr);
         return;
     }
@@ -289,7 +290,6 @@ void ReanudarJuegoCargado(Programa& pr)
 {
     EstadoJuego& e = pr.e;
     if (!e.RedibujoPendiente) return;
-    pr.Mesa->RedibujarMesa();
     e.RedibujoPendiente = false;
     // From the top level, once a match running meanwhile has unwound: its turn is the loaded game's.
     if (e.PartidaEnCurso || pr.BucleEnMarcha) PedirAlPrograma(pr, Peticion::ReanudarPartida);

@@ -41,8 +41,8 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index);
 // A press that comes from a key or from the window system: the button's rule is looked at now.
 void PulsarBoton(Programa& pr, Entero Index);
 
-// A game loaded by a window (the stored games, the game kept before network play) is shown and played on
-// from its turn; a match running meanwhile gives way to it.
+// A game loaded (and shown) by a window, or the game kept before network play, is played on from its turn;
+// a match running meanwhile gives way to it.
 void ReanudarJuegoCargado(Programa& pr);
 
 } // namespace zp

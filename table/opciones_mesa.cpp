@@ -175,9 +175,7 @@ void PrepararOpciones(Programa& pr)
 
 void AbrirCargua(Programa& pr, ModoCargua modo)
 {
-    (void)modo;
-    // The stored-games window is shown here, modally, in `modo`, once it is part of the program.
-    ReanudarJuegoCargado(pr);
+    if (MostrarCargua(*pr.Ctx, pr.CarpetaDatos, modo, pr.Mesa.get())) ReanudarJuegoCargado(pr);
 }
 
 } // namespace zp

@@ -5,6 +5,7 @@
 // the row under the pointer is highlighted and a release runs it.
 #include "engine/arranque.h"
 #include "engine/estado.h"
+#include "settings/cargua.h"
 
 #include <array>
 
@@ -20,14 +21,6 @@ enum OpcionMenu : Entero
     kBorrarJuego = 3,
     kOrdenarFichas = 4,
     kGirarFichas = 5
-};
-
-// What the stored-games window does: load, store or delete a game.
-enum ModoCargua : Entero
-{
-    kCarguaCargar = 1,
-    kCarguaGuardar = 2,
-    kCarguaBorrar = 3
 };
 
 inline constexpr int kAnchoMenuOpciones = 150;
@@ -57,8 +50,7 @@ void Pic_SelOpciones_MouseUp(Programa& pr);
 // The pop-up's mouse events.
 void PrepararOpciones(Programa& pr);
 
-// The stored-games window in one of its modes, modally. A game it loads is shown and played on from its
-// turn.
+// The stored-games window in one of its modes, modally. A game it loads is played on from its turn.
 void AbrirCargua(Programa& pr, ModoCargua modo);
 
 } // namespace zp

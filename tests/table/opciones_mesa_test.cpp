@@ -2,6 +2,8 @@
 // mano que enciende y apaga, y que al abrirse no trae resaltada la fila de la última vez.
 #include "programa_prueba.h"
 
+#include <QLineEdit>
+
 namespace {
 
 using Opciones = prueba::ProgramaPrueba;
@@ -86,6 +88,37 @@ TEST_F(Opciones, ofrece_lo_suyo_donde_se_pulsa_y_cambia_los_modos_de_mano)
     };
     Arrancar();
     ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 1 && hecho; }, 10000));
+}
+
+TEST_F(Opciones, un_juego_cargado_sin_partida_sigue_en_su_turno)
+{
+    {
+        zp::EstadoJuego guardado = e;
+        prueba::RepartirManoAMedias(guardado, 3);
+        ASSERT_FALSE(zp::GrabarEstado(Carpeta(), "Mano.man", guardado, a).has_value());
+    }
+    Arrancar();
+    zp::Entero mano = 0;
+    paso = [&] {
+        if (!programa->e.EsperaContinuar) return;
+        mano = programa->e.NumeroMano;
+        zp::abandonMatch(); // fin de la prueba
+    };
+    zp::mesa& m = *programa->Mesa;
+    QTest::mouseClick(&m, Qt::RightButton, {}, {400, 300});
+    ASSERT_EQ(m.Menu.FilasMenuOpciones, 2) << "loading and deleting, with no game to store";
+    QTimer persona; // the stored-games window, once it shows: the game's name and Return
+    QObject::connect(&persona, &QTimer::timeout, [&] {
+        auto* v = qobject_cast<zp::cargua*>(QApplication::activeModalWidget());
+        if (!v) return;
+        persona.stop();
+        QTest::keyClicks(v->Tex_CarGua, QStringLiteral("Mano"));
+        QTest::keyClick(v->Tex_CarGua, Qt::Key_Return);
+    });
+    persona.start(10);
+    Pulsar(m.Pic_SelOpciones, {40, 10});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 2; }, 10000));
+    EXPECT_EQ(mano, 3) << "the loaded game waits for its move";
 }
 
 } // namespace
