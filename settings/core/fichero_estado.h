@@ -17,6 +17,8 @@ namespace zp {
 
 constexpr std::string_view kFicheroAjustes = "ZARPE33.INI";
 constexpr std::string_view kCopiaAjustesDanados = "ZARPE33.INI.bak";
+// The game as it was before network play, taken when the player settings open and reloaded when it ends.
+constexpr std::string_view kFicheroAntesDeRed = "ZARPE33.ARE";
 constexpr std::string_view kTituloErrorAjustes = "Error en la carga de datos iniciales";
 constexpr std::string_view kTituloErrorCarga = "Error en la carga de datos";
 // The number `CargarAjustes` leaves when the settings file was there but could not be used.
