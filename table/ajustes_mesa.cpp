@@ -24,6 +24,10 @@ public:
     {
         if (red_) red_->CerrarSockets();
     }
+    void DesconectarAsiento(Entero asiento) override
+    {
+        if (red_) red_->CerrarPuestoSinAviso(asiento);
+    }
     void EnviarEstadoRed() override
     {
         if (red_) red_->EnviarEstadoRed();
