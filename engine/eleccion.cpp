@@ -169,7 +169,7 @@ void ElegirJugada(Contexto& c, const ExploradorFinal& explorar)
         e.FichaB = h.PuntoB;
         e.ExtremoElegido = 1;
         e.JugadasPosibles = 99;
-        if (marcar) c.mesa.IndicarFichas(m);
+        if (marcar) c.animacion.IndicarFichas(m);
         return;
     }
 
@@ -188,7 +188,7 @@ void ElegirJugada(Contexto& c, const ExploradorFinal& explorar)
     // player's block judgement draws, so from the level where none is drawn it is not made.
     const bool contarSolo = e.SoloContar && nivel >= kNivelSinAzar;
     if (e.JugadasPosibles >= 2) {
-        if (marcar) c.mesa.IndicarFichas(m);
+        if (marcar) c.animacion.IndicarFichas(m);
         e.EleccionTurno = true;
     }
     if (e.JugadasPosibles >= 2 && !contarSolo) {

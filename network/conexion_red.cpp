@@ -1,12 +1,12 @@
 #include "network/conexion_red.h"
 
-#include "engine/mensajes_red.h"
 #include "network/core/mensajes.h"
 #include "platform/socket_control.h"
 #include "platform/wait.h"
 #include "settings/core/cadenas_estado.h"
 
 #include <QMetaObject>
+#include <utility>
 
 namespace zp {
 
@@ -55,17 +55,8 @@ void ConexionRed::EnviarAlAdministrador(const std::string& mensaje)
 
 Espera ConexionRed::EsperarRed(const std::function<bool()>& llegado)
 {
-    const WaitEnd fin = waitUntil([&] {
-        if (!datos_.JuegoEnRed) return true;
-        PasarAlMotor();
-        return llegado();
-    });
+    const WaitEnd fin = waitUntil([&] { return !datos_.JuegoEnRed || llegado(); });
     return fin == WaitEnd::ConditionHeld && datos_.JuegoEnRed ? Espera::Cumplida : Espera::Abandonada;
-}
-
-std::optional<std::string> ConexionRed::TomarReparto()
-{
-    return zp::TomarReparto(Estado, juego_.NumeroMano);
 }
 
 void ConexionRed::EnviarEstadoRed()
@@ -143,21 +134,21 @@ void ConexionRed::WSServidor_ConnectionRequest(int requestId)
     SocketControl& escucha = *WSServidor[0];
     const QString direccion = escucha.requestAddress(requestId);
     const Entero puesto = PuestoParaDireccion(direccion);
-    SocketControl* libre = nullptr;
-    for (std::size_t j = 1; j <= 3 && !libre; ++j)
-        if (WSServidor[j]->state() == SocketControl::Closed) libre = WSServidor[j];
-    if (puesto == 0 || !libre) {
+    int libre = 0;
+    for (int j = 3; j >= 1; --j)
+        if (WSServidor[static_cast<std::size_t>(j)]->state() == SocketControl::Closed) libre = j;
+    if (puesto == 0 || libre == 0) {
         // Turned away at once: a caller left waiting would never learn it has no seat.
         escucha.refuse(requestId);
         if (puesto == 0 && AlRechazarConexion) Despues([this, direccion] { AlRechazarConexion(direccion); });
         return;
     }
-    libre->accept(escucha, requestId);
-    libre->setTag(puesto);
-    for (int i = 1; i <= 3; ++i)
-        if (WSServidor[static_cast<std::size_t>(i)] == libre) protocolo_.OlvidarTrama(i);
+    SocketControl& s = *WSServidor[static_cast<std::size_t>(libre)];
+    s.accept(escucha, requestId);
+    s.setTag(puesto);
+    protocolo_.OlvidarTrama(libre);
     datos_.Jugador[static_cast<std::size_t>(puesto)].Conectado = true;
-    libre->sendData(CrearMensaje(codigo_red::Puesto, std::string(1, static_cast<char>('0' + puesto))));
+    s.sendData(CrearMensaje(codigo_red::Puesto, std::string(1, static_cast<char>('0' + puesto))));
     notifyStateChanged();
 }
 
@@ -174,6 +165,16 @@ void ConexionRed::WSServidor_Close(int index)
     j.Conectado = false;
     notifyStateChanged();
     if (AlDesconectarCliente) Despues([this, puesto] { AlDesconectarCliente(static_cast<Entero>(puesto)); });
+}
+
+void ConexionRed::CerrarPuestoSinAviso(Entero puesto)
+{
+    const auto aviso = std::exchange(AlDesconectarCliente, nullptr);
+    for (int k = 1; k <= 3; ++k) {
+        const SocketControl* s = WSServidor[static_cast<std::size_t>(k)];
+        if (s->tag() == puesto && s->isOpen()) WSServidor_Close(k);
+    }
+    AlDesconectarCliente = aviso;
 }
 
 void ConexionRed::WSCliente_Close()
@@ -226,24 +227,14 @@ void ConexionRed::Despues(const std::function<void()>& accion)
     QMetaObject::invokeMethod(this, accion, Qt::QueuedConnection);
 }
 
-void ConexionRed::PasarAlMotor()
+std::string& ConexionRed::ColaRed()
 {
-    // The engine reads its messages from one string, kind and payload one after the other.
-    const bool administrador = datos_.ModoRed == PapelRed::Administrador;
-    const auto delMotor = [](const EntradaCola& x) {
-        return x.Codigo == codigo_red::Salida || x.Codigo == codigo_red::CincoDobles ||
-               x.Codigo == codigo_red::Jugada;
-    };
-    for (const EntradaCola& x : Estado.Cola.Extraer(delMotor)) {
-        // On the host only the seat in turn may move, and only a seat dealt five doubles may decide on them.
-        if (administrador && x.Codigo == codigo_red::Jugada && x.Origen != juego_.JugadorTurno) continue;
-        if (administrador && x.Codigo == codigo_red::CincoDobles &&
-            juego_.DoblesJugador[static_cast<std::size_t>(x.Origen)] < 5)
-            continue;
-        colaMotor_ += static_cast<char>('0' + x.Codigo / 10);
-        colaMotor_ += static_cast<char>('0' + x.Codigo % 10);
-        colaMotor_ += x.Cuerpo;
-    }
+    return protocolo_.ColaDelMotor();
+}
+
+std::optional<std::string> ConexionRed::TomarReparto()
+{
+    return protocolo_.TomarReparto();
 }
 
 } // namespace zp

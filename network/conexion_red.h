@@ -33,8 +33,7 @@ public:
     // Handles every event until `llegado` holds; ends early when the match is abandoned, the program quits
     // or network play ends.
     Espera EsperarRed(const std::function<bool()>& llegado) override;
-    std::string& ColaRed() override { return colaMotor_; }
-    // The deal for the hand being dealt or a later one; older ones are dropped.
+    std::string& ColaRed() override;
     std::optional<std::string> TomarReparto() override;
 
     // Host: the state of the game as it stands now, to every client.
@@ -46,6 +45,9 @@ public:
     void Conectar();
     // Every socket closed, the seats no longer connected, nothing received kept.
     void CerrarSockets();
+    // Host: the connection that serves `puesto` closed as if its player had left, but not announced (the
+    // host's own player dropped that seat).
+    void CerrarPuestoSinAviso(Entero puesto);
 
     // The sockets, by the names the game's network code uses.
     std::array<SocketControl*, 4> WSServidor{};
@@ -81,13 +83,11 @@ private:
 
     void Atender(const Avisos& avisos);
     void Despues(const std::function<void()>& accion);
-    void PasarAlMotor();
 
     EstadoJuego& juego_;
     Ajustes& datos_;
     ProtocoloRed protocolo_;
     bool nuevaPartidaPedida_ = false;
-    std::string colaMotor_; // what the engine may take, as the engine reads it
 };
 
 } // namespace zp

@@ -5,6 +5,7 @@
 #include "kit/ayuda.h"
 #include "kit/controles.h"
 #include "kit/cursores.h"
+#include "kit/dialogo.h"
 #include "kit/entorno.h"
 #include "kit/etiqueta.h"
 #include "kit/mensajes.h"
@@ -104,7 +105,8 @@ cargua::cargua(Contexto& c, std::string carpetaDatos, ModoCargua modo, QWidget* 
 
     connect(Tex_CarGua, &QLineEdit::textChanged, this, [this] { Tex_CarGua_Change(); });
     connect(Tex_CarGua, &QLineEdit::returnPressed, this, [this] { Tex_CarGua_KeyPress(); });
-    connect(Lis_CarGua, &QListWidget::currentRowChanged, this, [this] { Lis_CarGua_Click(); });
+    // A pick by mouse or arrow keys; the list taking the focus changes nothing.
+    connect(Lis_CarGua, &QListWidget::itemSelectionChanged, this, [this] { Lis_CarGua_Click(); });
     connect(Lis_CarGua, &QListWidget::itemClicked, this, [this] { Lis_CarGua_Click(); });
     connect(Lis_CarGua, &QListWidget::itemDoubleClicked, this, [this] { Lis_CarGua_DblClick(); });
     connect(Pic_Cargar, &PictureBox::clicked, this, [this] { Pic_Cargar_Click(); });
@@ -136,12 +138,7 @@ PictureBox* cargua::BotonDelModo() const
 void cargua::Form_Load()
 {
     if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
-    const VirtualScreen& pantalla = virtualScreen();
-    geometria_ = QRect(int(std::floor((pantalla.width() - kAncho) / 2.0)),
-                       int(std::floor((pantalla.height() - kAlto) / 2.0)), kAncho, kAlto);
-    setGeometry(pantalla.toRealOnScreen(geometria_));
-    fondo_->setSurface(Surface(kAncho, kAlto, kGrisClaro));
-    fondo_->setLogicalGeometry(QRect(0, 0, kAncho, kAlto));
+    geometria_ = CentrarDialogo(*this, *fondo_, QSize(kAncho, kAlto));
     Surface& s = fondo_->surface();
     BordeElevado(s);
 
@@ -246,7 +243,8 @@ void cargua::Tex_CarGua_KeyPress()
 
 void cargua::Lis_CarGua_Click()
 {
-    if (QListWidgetItem* elegido = Lis_CarGua->currentItem()) Tex_CarGua->setText(elegido->text());
+    const auto elegidos = Lis_CarGua->selectedItems();
+    if (!elegidos.isEmpty()) Tex_CarGua->setText(elegidos.front()->text());
 }
 
 void cargua::Lis_CarGua_DblClick()
@@ -315,7 +313,7 @@ void cargua::Pic_Cargar_Click()
     }
     if (!r.FicheroEncontrado) return;
     // `RedibujoPendiente` stays set: it tells the table to take the loaded game up.
-    c_.mesa.RedibujarMesa();
+    c_.dibujo.RedibujarMesa();
     cargado_ = true;
     done(QDialog::Accepted);
 }

@@ -1,7 +1,5 @@
 #include "network/core/estado_red.h"
 
-#include "engine/mensajes_red.h"
-
 #include <algorithm>
 
 namespace zp {
@@ -23,7 +21,8 @@ Entero EstadoRed::ClientesRespondidos() const
 void EstadoRed::VaciarRecibidos()
 {
     Cola.Vaciar();
-    Repartos.clear();
+    ColaMotor.clear();
+    CadenaSituacionRed.clear();
 }
 
 void AnadirMensajeChat(EstadoRed& red, std::string mensaje)
@@ -34,17 +33,6 @@ void AnadirMensajeChat(EstadoRed& red, std::string mensaje)
     if (i >= m.size()) m.resize(i + 1);
     m[i] = std::move(mensaje);
     if (i == m.size() - 1) m.resize(m.size() + 50);
-}
-
-std::optional<std::string> TomarReparto(EstadoRed& red, Entero numeroMano)
-{
-    while (!red.Repartos.empty()) {
-        std::string r = std::move(red.Repartos.front());
-        red.Repartos.pop_front();
-        const auto mano = LeerManoDeReparto(r);
-        if (mano && *mano >= numeroMano) return r;
-    }
-    return std::nullopt;
 }
 
 } // namespace zp

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <deque>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,9 +14,11 @@ namespace zp {
 struct EstadoRed
 {
     ColaRed Cola;
+    // The entries handed on to the engine, each its kind and payload; the engine takes them off the head.
+    std::string ColaMotor;
     // The payloads of the deal messages not yet taken, oldest first: a hand dealt again before the first
     // deal was taken must not replace it, or the client would take the decision of one with the other.
-    std::deque<std::string> Repartos;
+    std::deque<std::string> CadenaSituacionRed;
 
     // The chat records received or sent, from index 1; an all-blank record is free.
     std::vector<std::string> MensajesChat = std::vector<std::string>(51);
@@ -37,9 +38,5 @@ struct EstadoRed
 
 // Stores one chat record in the first free element; the history grows by 50 when its last one fills.
 void AnadirMensajeChat(EstadoRed& red, std::string mensaje);
-
-// The deal for hand `numeroMano` or a later one, taken off the kept deals; those for earlier hands are
-// dropped. Nothing when none has come yet.
-std::optional<std::string> TomarReparto(EstadoRed& red, Entero numeroMano);
 
 } // namespace zp

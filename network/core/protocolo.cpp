@@ -10,6 +10,7 @@ namespace zp {
 namespace {
 
 constexpr Entero kPuestoAdministrador = 4;
+constexpr Entero kMinimoDobles = 5;
 
 bool PuestoDeCliente(Entero p)
 {
@@ -135,7 +136,7 @@ Avisos ProtocoloRed::AtenderEnCliente(MensajeRed m)
             ++red_.Descartados;
             return {};
         }
-        red_.Repartos.push_back(std::move(m.Cuerpo));
+        red_.CadenaSituacionRed.push_back(std::move(m.Cuerpo));
         avisos.Recibido = true;
         break;
     case codigo_red::Chat:
@@ -186,6 +187,38 @@ void ProtocoloRed::EnviarEstadoRed(const std::string& cadenaSituacion)
     // The receivers frame by length: a situation of any other length would garble everything after it.
     if (cadenaSituacion.size() != kLargoCadenaSituacion) return;
     EnviarATodosRed(CrearMensaje(codigo_red::Estado, cadenaSituacion));
+}
+
+std::string& ProtocoloRed::ColaDelMotor()
+{
+    const bool administrador = EsAdministrador();
+    const auto delMotor = [](const EntradaCola& x) {
+        return x.Codigo == codigo_red::Salida || x.Codigo == codigo_red::CincoDobles ||
+               x.Codigo == codigo_red::Jugada;
+    };
+    for (const EntradaCola& x : red_.Cola.Extraer(delMotor)) {
+        // No other seat can be dealt five doubles along with the one that was: there are seven in all.
+        const bool suyo = !administrador ||
+                          (x.Codigo == codigo_red::Jugada && x.Origen == juego_.JugadorTurno) ||
+                          (x.Codigo == codigo_red::CincoDobles &&
+                           juego_.DoblesJugador[static_cast<std::size_t>(x.Origen)] >= kMinimoDobles);
+        if (!suyo) {
+            ++red_.Descartados;
+            continue;
+        }
+        red_.ColaMotor += static_cast<char>('0' + x.Codigo / 10);
+        red_.ColaMotor += static_cast<char>('0' + x.Codigo % 10);
+        red_.ColaMotor += x.Cuerpo;
+    }
+    return red_.ColaMotor;
+}
+
+std::optional<std::string> ProtocoloRed::TomarReparto()
+{
+    if (red_.CadenaSituacionRed.empty()) return std::nullopt;
+    std::string r = std::move(red_.CadenaSituacionRed.front());
+    red_.CadenaSituacionRed.pop_front();
+    return r;
 }
 
 } // namespace zp

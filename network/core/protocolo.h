@@ -8,6 +8,7 @@
 #include "network/core/trama.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,6 +52,13 @@ public:
     void EnviarAlAdministrador(const std::string& mensaje);
     // Host: the state message with this situation string.
     void EnviarEstadoRed(const std::string& cadenaSituacion);
+
+    // The engine's view of the queue, with what it may take now moved on to it: on the host a move only from
+    // the seat in turn and a five-doubles answer only from the seat dealt them; what else a client sent is
+    // dropped.
+    std::string& ColaDelMotor();
+    // The oldest deal received and not yet taken.
+    std::optional<std::string> TomarReparto();
 
 private:
     bool EsAdministrador() const;

@@ -3,14 +3,20 @@
 #include "engine/mensajes_red.h"
 #include "engine/reparto.h"
 #include "engine/salida.h"
-#include "falsos.h"
+#include "tests/soporte/banco.h"
 #include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 namespace {
 
-using prueba::Banco;
-using prueba::SituacionDeMano;
+// A 780-column situation whose hand-number columns 184..186 hold `mano`.
+std::string SituacionDeMano(int mano)
+{
+    std::string s(780, '9');
+    const std::string n = std::to_string(1000 + mano).substr(1);
+    s.replace(183, 3, n);
+    return s;
+}
 
 TEST(MensajesRed, los_mensajes_salen_con_su_prefijo_codigo_y_digito)
 {
@@ -33,7 +39,7 @@ TEST(MensajesRed, un_mensaje_de_salida_con_digito_fuera_de_rango_se_descarta)
     const Caso casos[] = {
         {"013", 4, 3, ""},  {"014", 2, 2, ""},  {"01206", 4, 2, "06"},
         {"010", 4, {}, ""}, {"015", 4, {}, ""}, {"019013", 2, {}, "013"},
-        {"01x", 4, {}, ""}, {"01", 4, {}, ""},  {"061", 4, {}, "061"},
+        {"01x", 4, {}, ""}, {"01", 4, {}, ""},  {"0601661013", 4, 3, ""},
         {"", 4, {}, ""},    {"011", 4, {}, ""}, {"013", 2, {}, ""}, // the host's seat 3 sits at seat 1 here
     };
     for (const auto& k : casos) {
@@ -55,7 +61,7 @@ TEST(MensajesRed, una_decision_de_cinco_dobles_que_no_es_0_ni_1_se_descarta)
         std::string queda;
     };
     const Caso casos[] = {{"051", true, ""}, {"050013", false, "013"}, {"052", {}, ""},
-                          {"05-", {}, ""},   {"013", {}, "013"},       {"0", {}, "0"}};
+                          {"05-", {}, ""},   {"013051", true, ""},     {"0", {}, "0"}};
     for (const auto& k : casos) {
         std::string cola = k.cola;
         EXPECT_EQ(TomarCincoDoblesDeCola(cola), k.rechazadas) << k.cola;

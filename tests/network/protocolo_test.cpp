@@ -112,23 +112,21 @@ TEST(ProtocoloRed, un_estado_y_un_reparto_seguidos_se_aplican_y_guardan_en_cualq
         EXPECT_EQ(cliente.datos.Jugador[4].NombreJugador, "Nom2");
         EXPECT_EQ(cliente.datos.Jugador[2].NombreJugador, "Nom4");
         EXPECT_EQ(cliente.datos.Jugador[2].ControlJugador, Control::Remoto);
-        ASSERT_EQ(cliente.red.Repartos.size(), 1u);
-        EXPECT_EQ(cliente.red.Repartos.front(), reparto);
+        ASSERT_EQ(cliente.red.CadenaSituacionRed.size(), 1u);
+        EXPECT_EQ(cliente.red.CadenaSituacionRed.front(), reparto);
         EXPECT_TRUE(cliente.red.Cola.Vacia());
         EXPECT_EQ(cliente.red.Descartados, 0);
     }
 }
 
-TEST(ProtocoloRed, los_repartos_se_toman_en_orden_y_los_de_manos_pasadas_se_descartan)
+TEST(ProtocoloRed, los_repartos_recibidos_se_guardan_todos_y_en_orden)
 {
     Extremo cliente(false);
-    const std::string viejo = Situacion(1, 2), primero = Situacion(2, 3), segundo = Situacion(3, 3);
+    const std::string primero = Situacion(2, 3), segundo = Situacion(3, 3);
     // A hand dealt twice (five doubles refused) before the first deal was taken: both stay, in order.
-    cliente.Recibir("ZRP3312" + viejo + "ZRP3312" + primero + "ZRP33051ZRP3312" + segundo + "ZRP33014");
+    cliente.Recibir("ZRP3312" + primero + "ZRP33051ZRP3312" + segundo + "ZRP33014");
     EXPECT_EQ(cliente.red.Cola.Texto(), "051014");
-    EXPECT_EQ(TomarReparto(cliente.red, 3), primero);
-    EXPECT_EQ(TomarReparto(cliente.red, 3), segundo);
-    EXPECT_EQ(TomarReparto(cliente.red, 3), std::nullopt);
+    EXPECT_EQ(cliente.red.CadenaSituacionRed, (std::deque<std::string>{primero, segundo}));
 }
 
 TEST(ProtocoloRed, una_partida_nueva_vacia_lo_recibido_y_se_avisa_tras_cortar_todo_el_bloque)
@@ -138,7 +136,7 @@ TEST(ProtocoloRed, una_partida_nueva_vacia_lo_recibido_y_se_avisa_tras_cortar_to
     const Avisos avisos = cliente.Recibir("ZRP3308ZRP33013");
     EXPECT_TRUE(avisos.NuevaPartida);
     EXPECT_EQ(cliente.red.Cola.Texto(), "013");
-    EXPECT_TRUE(cliente.red.Repartos.empty());
+    EXPECT_TRUE(cliente.red.CadenaSituacionRed.empty());
 }
 
 TEST(ProtocoloRed, un_mensaje_mal_formado_o_de_quien_no_toca_se_descarta_sin_cambiar_nada)
@@ -187,7 +185,7 @@ TEST(ProtocoloRed, un_mensaje_mal_formado_o_de_quien_no_toca_se_descarta_sin_cam
         EXPECT_FALSE(avisos.Recibido || avisos.NuevaPartida || avisos.Chat);
         EXPECT_EQ(x.red.Descartados, 1);
         EXPECT_TRUE(x.red.Cola.Vacia());
-        EXPECT_TRUE(x.red.Repartos.empty());
+        EXPECT_TRUE(x.red.CadenaSituacionRed.empty());
         EXPECT_EQ(x.red.ClientesRespondidos(), 0);
         EXPECT_TRUE(x.enlaces.enviados.empty());
         EXPECT_EQ(GenerarCadenasEstado(x.juego, x.datos), antes);
@@ -252,6 +250,25 @@ TEST(ColaRed, una_espera_salta_lo_que_no_es_para_ella_y_toma_solo_de_quien_toca)
     EXPECT_EQ(h.red.Cola.Texto(), "0602661");
     EXPECT_FALSE(h.red.Cola.Tomar(codigo_red::CincoDobles, nullptr));
     EXPECT_TRUE(h.red.Cola.Vacia());
+}
+
+TEST(ProtocoloRed, el_motor_del_administrador_solo_recibe_la_jugada_del_turno_y_los_dobles_de_quien_los_tiene)
+{
+    Extremo h(true);
+    h.juego.JugadorTurno = 2;
+    h.juego.DoblesJugador[3] = 5;
+    h.Recibir("ZRP330601661", 1); // seat 1 is not in turn
+    h.Recibir("ZRP33051", 1);     // nor was it dealt five doubles
+    h.Recibir("ZRP330602661", 2);
+    h.Recibir("ZRP33050", 3);
+    EXPECT_EQ(h.protocolo.ColaDelMotor(), "0602661050");
+    EXPECT_EQ(h.red.Descartados, 2);
+
+    // On a client everything comes from the host, in order.
+    Extremo c(false);
+    c.Recibir("ZRP33050ZRP33013ZRP33021ZRP330601661");
+    EXPECT_EQ(c.protocolo.ColaDelMotor(), "0500130601661");
+    EXPECT_EQ(c.red.Cola.Texto(), "021");
 }
 
 } // namespace
