@@ -21,6 +21,14 @@ constexpr int kFichasJuego = 28;  // the double-six set
 // Separates the lines of a message text.
 inline constexpr std::string_view SaltoLinea = "\r\n";
 
+// A number in a message by the format "@@@": right-aligned in at least three characters, never cut.
+inline std::string Arrobas(int n)
+{
+    std::string s = std::to_string(n);
+    if (s.size() < 3) s.insert(0, 3 - s.size(), ' ');
+    return s;
+}
+
 // Values of the end field of a move record and of `ExtremoElegido`.
 constexpr Entero kExtremoRoba = 8;
 constexpr Entero kExtremoPasa = 9;
@@ -199,11 +207,8 @@ struct EstadoJuego
     Entero EsDoble = 0;
     Entero JugadasPosibles = 0;
     bool SoloContar = false;
-    bool FichaPuesta = false;
 
     // Waits and requests between the table window and the engine.
-    bool EsperaNecesaria = false;
-    Entero TipoEspera = 0;
     bool EsperaContinuar = false;
     bool JugadaElegida = false;
     Entero HuecoElegido = 0;
@@ -221,12 +226,8 @@ struct EstadoJuego
     std::string IdPartida = "0000";
 
     // Carrying out a move and the recorder.
-    bool EleccionTurno = false;    // the chooser weighed two or more playable tiles (the record's Eleccion)
-    Entero DireccionAnterior = 0;  // direction of the end played, before any turn (its DireccionAntes)
-    bool GrabadoraOcupada = false; // replaying to the newest move: the remote's pointer stays as it is
-    Entero LineaGrabadora = -1;    // the move-list line showing the current move, -1 none
-    Entero PunteroMesa = 0;        // the remote's pointer: 1 pointing hand, 0 default, 11 hourglass
-    std::vector<std::string> LineasListaJugadas; // the move list's lines: line n - 1 shows record n
+    bool EleccionTurno = false;   // the chooser weighed two or more playable tiles (the record's Eleccion)
+    Entero DireccionAnterior = 0; // direction of the end played, before any turn (its DireccionAntes)
 
     // What the window asked for when it abandoned the match during a wait (a Peticion, partida.h): the
     // engine unwinds that match and hands the request back to the top-level caller.

@@ -31,32 +31,25 @@ Entero CuentaOrdenada(const EstadoJuego& e, std::size_t p, std::size_t k)
 // Rule 2: the person clicks the hand of the seat that leads.
 Respuesta<Entero> PreguntarSalida(Contexto& c, const Ajustes& r)
 {
-    c.mesa.MostrarRotuloSalida("Elija el jugador que va a salir");
-    c.mesa.PonerPunteroMesa(Puntero::Normal);
+    c.avisos.MostrarRotuloSalida("Elija el jugador que va a salir");
+    c.mandos.PonerPunteroMesa(Puntero::Normal);
     Respuesta<Entero> eleccion;
     do {
         c.e.EligiendoSalida = true;
         eleccion = c.usuario.EsperarEleccionSalida(r);
         c.e.EligiendoSalida = false;
     } while (!eleccion.abandonada && !AsientoEnJuego(r, eleccion.valor));
-    c.mesa.BorrarRotuloSalida();
-    c.mesa.Refrescar();
+    c.avisos.BorrarRotuloSalida();
+    c.dibujo.Refrescar();
     return eleccion;
 }
 
 } // namespace
 
-Entero BuscarPoseedorFicha(EstadoJuego& e, Entero a, Entero b)
-{
-    const PoseedorFicha r = BuscarPoseedor(e, a, b);
-    e.FichaPuesta = r.Puesta;
-    return r.Asiento;
-}
-
 void ElegirPrimeraSalida(EstadoJuego& e, const Ajustes& r, Azar& azar)
 {
     if (r.PrimeraMano == Apertura::SeisDoble) {
-        e.JugadorSalida = BuscarPoseedorFicha(e, e.SalidaA, e.SalidaB);
+        e.JugadorSalida = BuscarPoseedor(e, e.SalidaA, e.SalidaB).Asiento;
         return;
     }
     int p = 0;
@@ -182,9 +175,10 @@ void PrepararRepeticionEmpate(EstadoJuego& e, const Ajustes& a)
         } else {
             e.GanadorMano = e.JugadorSalida;
         }
+        // The replay keeps the tied hand's number and score-sheet entry.
+        --e.NumeroMano;
     }
-    // Either way the replay keeps the tied hand's number, so the score sheet has no empty entry.
-    --e.NumeroMano;
+    // "Se corre el turno": the next hand is dealt as any other, the tied one left with no points.
 }
 
 } // namespace zp

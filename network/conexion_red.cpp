@@ -6,6 +6,7 @@
 #include "settings/core/cadenas_estado.h"
 
 #include <QMetaObject>
+#include <utility>
 
 namespace zp {
 
@@ -164,6 +165,16 @@ void ConexionRed::WSServidor_Close(int index)
     j.Conectado = false;
     notifyStateChanged();
     if (AlDesconectarCliente) Despues([this, puesto] { AlDesconectarCliente(static_cast<Entero>(puesto)); });
+}
+
+void ConexionRed::CerrarPuestoSinAviso(Entero puesto)
+{
+    const auto aviso = std::exchange(AlDesconectarCliente, nullptr);
+    for (int k = 1; k <= 3; ++k) {
+        const SocketControl* s = WSServidor[static_cast<std::size_t>(k)];
+        if (s->tag() == puesto && s->isOpen()) WSServidor_Close(k);
+    }
+    AlDesconectarCliente = aviso;
 }
 
 void ConexionRed::WSCliente_Close()

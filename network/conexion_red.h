@@ -45,6 +45,9 @@ public:
     void Conectar();
     // Every socket closed, the seats no longer connected, nothing received kept.
     void CerrarSockets();
+    // Host: the connection that serves `puesto` closed as if its player had left, but not announced (the
+    // host's own player dropped that seat).
+    void CerrarPuestoSinAviso(Entero puesto);
 
     // The sockets, by the names the game's network code uses.
     std::array<SocketControl*, 4> WSServidor{};

@@ -12,6 +12,7 @@
 #include "settings/core/fichero_estado.h"
 #include "settings/guardar_ajustes.h"
 #include "settings/normas.h"
+#include "table/ajustes_mesa.h"
 #include "table/arranque_mesa.h"
 #include "table/ritmo_mesa.h"
 #include "table/tutor_mesa.h"
@@ -87,9 +88,7 @@ void Tutor(Programa& pr)
 
 void AbrirPersonal(Programa& pr, PeticionesAjustes& peticiones)
 {
-    (void)pr;
-    (void)peticiones;
-    // The player settings window `personal` is shown here once it is part of the program.
+    peticiones = MostrarPersonalEnMesa(pr);
 }
 
 void AbrirNormas(Programa& pr, PeticionesAjustes& peticiones)
@@ -137,7 +136,10 @@ void AtenderPeticiones(Programa& pr, const PeticionesAjustes& p)
         ReanudarJuegoCargado(pr);
         return;
     }
-    // Network play starts again here once the table hosts it (`ReiniciarRed`).
+    if (p.ReiniciarRed) {
+        if (IniciarJuegoEnRed(pr) && p.NuevaPartida) PedirAlPrograma(pr, Peticion::NuevaPartida);
+        return;
+    }
     if (p.NuevaPartida) PedirAlPrograma(pr, Peticion::NuevaPartida);
 }
 

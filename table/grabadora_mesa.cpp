@@ -113,8 +113,8 @@ void ContinuarDesdeAqui(Contexto& c, mesa& v)
         if (AvanzarGrabadora(c) != FalloJugada::Ninguno) break;
     if (e.NumeroJugada != e.PosicionGrabadora) e.ManoReabierta = false;
     DibujarTeclaGrabadora(v, TeclaGrabadora::Continuar, false);
-    RecortarListaJugadas(c, e.NumeroJugada - 1);
-    if (e.NumeroJugada < 2) c.mesa.OcultarListaJugadas();
+    v.RecortarListaJugadas(e.NumeroJugada - 1);
+    if (e.NumeroJugada < 2) v.MostrarListaJugadas(false);
     e.PosicionGrabadora = e.NumeroJugada;
     IrAlFinalGrabadora(c);
     const Entero p = e.JugadorTurno;
@@ -128,7 +128,7 @@ void Encendido(Contexto& c, mesa& v)
     EstadoJuego& e = c.e;
     if (EnCarrera(v.Grabadora) || !v.Grabadora.BucleEsperando) return;
     if (e.GrabadoraActiva) {
-        if (!e.GrabadoraOcupada) IrAlFinalGrabadora(c);
+        if (!v.Grabadora.Ocupada) IrAlFinalGrabadora(c);
     } else if (e.NumeroJugada > 1 && e.EsperaContinuar && e.ManoEnCurso && !c.a.JuegoEnRed) {
         // Only while the game waits for a move of the hand in progress, with a move to look back on.
         ActivarGrabadora(c);
@@ -178,12 +178,12 @@ void Pic_Grabadora_MouseMove(mesa& v, QPoint punto)
     v.Pic_Grabadora->setToolTip(activa && t == TeclaGrabadora::Encendido ? QString::fromUtf8(kAvisoEncendido)
                                                                          : QString());
     // While everything is replayed the hourglass stays.
-    if (g.ZonaGrabadora == e.PunteroMesa || e.GrabadoraOcupada) return;
+    if (g.ZonaGrabadora == g.PunteroMesa || g.Ocupada) return;
     if (g.ZonaGrabadora == 1)
         PonerCursor(v.Pic_Grabadora, "ManoIndice");
     else
         PonerPuntero(v.Pic_Grabadora, kPunteroNormal);
-    e.PunteroMesa = g.ZonaGrabadora;
+    g.PunteroMesa = g.ZonaGrabadora;
 }
 
 void Pic_Grabadora_MouseDown(Contexto& c, mesa& v, QPoint punto)
@@ -194,7 +194,7 @@ void Pic_Grabadora_MouseDown(Contexto& c, mesa& v, QPoint punto)
     const TeclaGrabadora t = TeclaEn(punto);
     if (t == TeclaGrabadora::Encendido) {
         Encendido(c, v);
-    } else if (t != TeclaGrabadora::Ninguna && e.PunteroMesa == 1) {
+    } else if (t != TeclaGrabadora::Ninguna && g.PunteroMesa == 1) {
         switch (t) {
         case TeclaGrabadora::Atras:
             Pulsar(c, v, t);

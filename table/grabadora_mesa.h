@@ -30,6 +30,8 @@ struct EstadoGrabadoraMesa
     bool AvanceRapido = false;
     // The match loop is inside its wait for the move: only then may the recorder move the game under it.
     bool BucleEsperando = false;
+    Entero PunteroMesa = 0; // the remote's pointer: 1 pointing hand, 0 default, 11 hourglass
+    bool Ocupada = false;   // replaying to the newest move: the hourglass stays
 };
 
 // The key under a point of the remote, in its own pixels. Column 25 of the middle rows belongs to both back

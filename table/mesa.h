@@ -22,7 +22,14 @@ namespace zp {
 
 class PanelEspera;
 
-class mesa : public PictureBox, public Mesa, public MesaConFondo
+class mesa : public PictureBox,
+             public DibujoMesa,
+             public AnimacionMesa,
+             public GrabadoraMesa,
+             public AvisosMesa,
+             public MandosMesa,
+             public ArranqueMesa,
+             public MesaConFondo
 {
     Q_OBJECT
 public:
@@ -61,9 +68,6 @@ public:
     bool LetraGrande() const override;
     void LimpiarMesa() override;
     void Refrescar() override;
-    void OcultarGrabadora() override;
-    void VaciarListaJugadas() override;
-    void OcultarListaJugadas() override;
     void DibujarMarcadorMesa() override;
     void OcultarBotonContinuar() override;
     void DibujarFichaDescubierta(Entero a, Entero b) override;
@@ -74,12 +78,14 @@ public:
     void AnularZonaPuntero() override;
     void MostrarRotuloSalida(const std::string& texto) override;
     void BorrarRotuloSalida() override;
-    void MostrarGrabadora() override;
-    void MostrarListaJugadas() override;
-    void PonerLineaListaJugadas(const std::string& linea) override;
-    void SeleccionarLineaListaJugadas(int indice) override;
-    void QuitarLineaListaJugadas(int indice) override;
-    void PasoListaJugadas(int indice, bool adelante) override;
+    // The recorder remote and the move list, whose lines and selected line the window keeps.
+    void MostrarGrabadora(bool visible) override;
+    void MostrarListaJugadas(bool visible) override;
+    void PonerLineaListaJugadas(int linea, const std::string& texto) override;
+    void RecortarListaJugadas(int lineas) override;
+    void PasoListaJugadas(int linea, bool adelante) override;
+    // The line of the current move selected (-1: none).
+    void SeleccionarLineaListaJugadas(int linea);
     // The line, the animations, the hand effects, the Continue button and the turn panel.
     void DibujarManoIndicadora(Entero asiento, Entero x, Entero y) override;
     void AnimarJugada(Entero jugada) override;
@@ -98,11 +104,8 @@ public:
     void InhabilitarBotonAyuda() override;
     void OcultarBombillaTutor() override;
     // The recorder remote: its power key lit or not, its pointer; the Continue button's pointer.
-    void EncenderTeclaGrabadora() override;
-    void ApagarTeclaGrabadora() override;
-    void RefrescarGrabadora() override;
+    void EncenderGrabadora(bool encendida) override;
     void PonerPunteroGrabadora(Puntero puntero) override;
-    void RestaurarCursorContinuar() override;
     void PonerPunteroContinuar(Puntero puntero) override;
 
     // The form's controls, by their names.

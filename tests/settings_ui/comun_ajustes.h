@@ -13,6 +13,7 @@
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
 #include "tests/soporte/motor_sin_ventana.h"
+#include "tests/soporte/reloj_falso.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -26,17 +27,12 @@
 
 namespace prueba {
 
-class RelojSinEspera : public zp::Clock
-{
-public:
-    std::uint32_t now() override { return ahora; }
-    void pauseUntil(std::uint32_t inicio, std::uint32_t duracion) override { ahora = inicio + duracion; }
-    std::uint32_t ahora = 1000;
-};
+using RelojSinEspera = zp::prueba::RelojFalso;
 
 struct Caja
 {
     QString titulo, texto;
+    zp::Entero ayuda = 0;
 };
 
 class VentanaAjustes : public ::testing::Test
@@ -58,7 +54,7 @@ protected:
             auto* caja = qobject_cast<zp::mensajes*>(QApplication::activeModalWidget());
             if (!caja || caja == atendida) return;
             atendida = caja;
-            cajas.push_back({caja->TextoTitulo(), caja->TextoMensaje()});
+            cajas.push_back({caja->TextoTitulo(), caja->TextoMensaje(), zp::Mensajes().AyudaMensaje});
             const auto r = respuestas.find(caja->TextoTitulo());
             if (r == respuestas.end())
                 caja->close();

@@ -24,11 +24,10 @@ TEST_F(Lista, la_doble_pulsacion_alarga_la_lista_larga_y_la_vuelve_a_plegar)
     } casos[] = {{5, plegada}, {20, {0, 318, 165, 282}}, {50, {0, 60, 165, 540}}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.lineas);
-        m.VaciarListaJugadas();
+        m.RecortarListaJugadas(0);
         for (int i = 1; i <= c.lineas; ++i)
-            m.PonerLineaListaJugadas((i < 10 ? " " : "") + std::to_string(i) + " Jugador1  6-4");
-        m.SeleccionarLineaListaJugadas(c.lineas - 1);
-        m.MostrarListaJugadas();
+            m.PonerLineaListaJugadas(i - 1, (i < 10 ? " " : "") + std::to_string(i) + " Jugador1  6-4");
+        m.MostrarListaJugadas(true);
         ASSERT_EQ(zp::GeometriaListaJugadas(lista), plegada);
         lista.scrollToTop();
         EXPECT_LE(lista.visualItemRect(lista.item(4)).bottom(), lista.viewport()->height() - 1)
@@ -41,7 +40,6 @@ TEST_F(Lista, la_doble_pulsacion_alarga_la_lista_larga_y_la_vuelve_a_plegar)
             << "the selected line is in sight";
     }
 
-    e.LineaGrabadora = 2;
     m.SeleccionarLineaListaJugadas(2);
     lista.scrollToTop();
     QTest::mouseClick(lista.viewport(), Qt::LeftButton, {}, lista.visualItemRect(lista.item(0)).center());
