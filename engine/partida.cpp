@@ -122,12 +122,15 @@ bool MueveRemoto(const EstadoJuego& e, const Ajustes& a)
 }
 
 // A remote player's move from the receive queue. Only a move for this turn that fits ends the wait: this
-// computer never plays its own choice for a remote seat.
+// computer never plays its own choice for a remote seat. A seat whose player was lost meanwhile is played
+// here from then on: its move is the chooser's, after the Continue button when the window drew it.
 Paso EsperarJugadaRemota(Contexto& c)
 {
     EstadoJuego& e = c.e;
     std::optional<JugadaRecibida> jugada;
+    bool perdido = false;
     const Espera espera = c.red.EsperarRed([&] {
+        if ((perdido = !MueveRemoto(e, c.a))) return true;
         jugada = TomarJugadaDeCola(c.red.ColaRed(), e, c.a);
         if (e.RedibujoPendiente) {
             c.mesa.DibujarBotonContinuar(1);
@@ -137,7 +140,9 @@ Paso EsperarJugadaRemota(Contexto& c)
         if (e.TipoEspera == 2) c.mesa.DibujarEsperandoJugada();
         return jugada.has_value();
     });
-    if (espera == Espera::Abandonada || !jugada) return Paso::Abandono;
+    if (espera == Espera::Abandonada) return Paso::Abandono;
+    if (perdido) return e.TipoEspera == 1 && !EsperarBotonContinuar(c, true) ? Paso::Abandono : Paso::Seguir;
+    if (!jugada) return Paso::Abandono;
     e.FichaA = jugada->FichaA;
     e.FichaB = jugada->FichaB;
     e.ExtremoElegido = jugada->Extremo;
