@@ -32,7 +32,7 @@ struct Preparacion
 };
 
 // The first steps: the cover, the work folder, the screen test.
-Preparacion PrepararArranque(Mesa& mesa, Usuario& usuario, const EntradaArranque& entrada);
+Preparacion PrepararArranque(ArranqueMesa& mesa, Usuario& usuario, const EntradaArranque& entrada);
 
 // The program's folder when a file can be created there (the probe file is removed at once), else the
 // per-user folder, created if need be; on its first use the settings and history files are copied into it

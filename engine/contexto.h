@@ -14,10 +14,25 @@ namespace zp {
 
 struct Contexto
 {
+    // `ventana` implements every set of the table window's calls (engine/mesa.h).
+    template <class Ventana>
+    Contexto(EstadoJuego& e_, Ajustes& a_, const Pantalla& pantalla_, Ventana& ventana, Usuario& usuario_,
+             Ritmo& ritmo_, Red& red_, Almacen& almacen_, Azar& azar_)
+        : e(e_), a(a_), pantalla(pantalla_), dibujo(ventana), animacion(ventana), grabadora(ventana),
+          avisos(ventana), mandos(ventana), arranque(ventana), usuario(usuario_), ritmo(ritmo_), red(red_),
+          almacen(almacen_), azar(azar_)
+    {
+    }
+
     EstadoJuego& e;
     Ajustes& a;
     const Pantalla& pantalla;
-    Mesa& mesa;
+    DibujoMesa& dibujo;
+    AnimacionMesa& animacion;
+    GrabadoraMesa& grabadora;
+    AvisosMesa& avisos;
+    MandosMesa& mandos;
+    ArranqueMesa& arranque;
     Usuario& usuario;
     Ritmo& ritmo;
     Red& red;

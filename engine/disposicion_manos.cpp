@@ -65,7 +65,7 @@ void CalcularDisposicionManos(Contexto& c)
     const ResultadoDisposicion r = CalcularDisposicionManos(c.e, c.a, c.pantalla);
     c.e.Disposicion = r.disposicion;
     for (std::size_t p = 1; p <= 4; ++p) c.e.ManoHolgada[p] = r.ManoHolgada[p];
-    if (r.OcultarLista) c.mesa.OcultarListaJugadas();
+    if (r.OcultarLista) c.grabadora.MostrarListaJugadas(false);
 }
 
 bool ListaJugadasVisible(const EstadoJuego& e, const Ajustes& a)

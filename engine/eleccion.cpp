@@ -169,7 +169,7 @@ void ElegirJugada(Contexto& c, const ExploradorFinal& explorar)
         e.FichaB = h.PuntoB;
         e.ExtremoElegido = 1;
         e.JugadasPosibles = 99;
-        if (marcar) c.mesa.IndicarFichas(m);
+        if (marcar) c.animacion.IndicarFichas(m);
         return;
     }
 
@@ -184,7 +184,7 @@ void ElegirJugada(Contexto& c, const ExploradorFinal& explorar)
 
     int elegida = 1;
     if (e.JugadasPosibles >= 2) {
-        if (marcar) c.mesa.IndicarFichas(m);
+        if (marcar) c.animacion.IndicarFichas(m);
         e.EleccionTurno = true;
         const DatosEleccion d = PrepararEleccion(e, a, m, nivel);
         Entero mejor = 0;

@@ -202,8 +202,6 @@ struct EstadoJuego
     bool FichaPuesta = false;
 
     // Waits and requests between the table window and the engine.
-    bool EsperaNecesaria = false;
-    Entero TipoEspera = 0;
     bool EsperaContinuar = false;
     bool JugadaElegida = false;
     Entero HuecoElegido = 0;
@@ -221,12 +219,8 @@ struct EstadoJuego
     std::string IdPartida = "0000";
 
     // Carrying out a move and the recorder.
-    bool EleccionTurno = false;    // the chooser weighed two or more playable tiles (the record's Eleccion)
-    Entero DireccionAnterior = 0;  // direction of the end played, before any turn (its DireccionAntes)
-    bool GrabadoraOcupada = false; // replaying to the newest move: the remote's pointer stays as it is
-    Entero LineaGrabadora = -1;    // the move-list line showing the current move, -1 none
-    Entero PunteroMesa = 0;        // the remote's pointer: 1 pointing hand, 0 default, 11 hourglass
-    std::vector<std::string> LineasListaJugadas; // the move list's lines: line n - 1 shows record n
+    bool EleccionTurno = false;   // the chooser weighed two or more playable tiles (the record's Eleccion)
+    Entero DireccionAnterior = 0; // direction of the end played, before any turn (its DireccionAntes)
 
     // What the window asked for when it abandoned the match during a wait (a Peticion, partida.h): the
     // engine unwinds that match and hands the request back to the top-level caller.

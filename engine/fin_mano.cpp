@@ -258,16 +258,14 @@ ResumenPartida ResumirPartida(const EstadoJuego& e, const Ajustes& a)
 void ActivarGrabadora(Contexto& c)
 {
     EstadoJuego& e = c.e;
-    c.mesa.EncenderTeclaGrabadora();
-    c.mesa.RefrescarGrabadora();
+    c.grabadora.EncenderGrabadora(true);
     c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Pulsar);
-    c.mesa.MostrarListaJugadas();
+    c.grabadora.MostrarListaJugadas(true);
     if (c.a.PausaEntreJugadas) {
-        c.mesa.DibujarBotonContinuar(1);
+        c.avisos.DibujarBotonContinuar(1);
         e.EsperaContinuar = true;
     }
     e.PosicionGrabadora = e.NumeroJugada;
-    e.GrabadoraOcupada = false;
     c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Soltar);
     e.GrabadoraActiva = true;
 }
@@ -277,7 +275,7 @@ void RetrocederFinDeMano(Contexto& c)
     EstadoJuego& e = c.e;
     e.ManoEnCurso = true;
     e.ManoReabierta = true;
-    for (Entero p = 1; p <= kAsientos; ++p) c.mesa.DibujarMano(p);
+    for (Entero p = 1; p <= kAsientos; ++p) c.dibujo.DibujarMano(p);
     AvanzarTurno(e, c.a);
     ActivarGrabadora(c);
     const FalloJugada f = RetrocederGrabadora(c);
@@ -291,8 +289,8 @@ FinMano TerminarMano(Contexto& c)
     EstadoJuego& e = c.e;
     Ajustes& a = c.a;
     e.ManoEnCurso = false;
-    c.mesa.PonerPunteroMesa(Puntero::Normal);
-    c.mesa.AnularZonaPuntero();
+    c.mandos.PonerPunteroMesa(Puntero::Normal);
+    c.mandos.AnularZonaPuntero();
     OcultarBotonContinuar(c);
     e.ManoReabierta = false;
 
@@ -300,8 +298,8 @@ FinMano TerminarMano(Contexto& c)
     const Entero mover = e.JugadorTurno;
     CierreMano k;
     k.Domino = mover >= 1 && mover <= kAsientos && e.FichasEnMano[I(mover)] == 0;
-    if (k.Domino) c.mesa.MostrarSenalDomino(mover);
-    for (Entero p = 1; p <= kAsientos; ++p) c.mesa.DibujarMano(p, true);
+    if (k.Domino) c.animacion.MostrarSenalDomino(mover);
+    for (Entero p = 1; p <= kAsientos; ++p) c.dibujo.DibujarMano(p, true);
     k.Pips = PipsEnMano(e);
     e.GanadorMano = 0;
 
@@ -321,12 +319,12 @@ FinMano TerminarMano(Contexto& c)
     const bool parejas = EnParejas(a);
     if (!k.Repetir) {
         if (k.Domino) k.Ganador = parejas ? ParejaDe(mover) : mover;
-        k.Puntos = PuntosMano(parejas, a.PuntosQueSeAnotan == PuntosAnotados::DeLaPerdedora, k.Ganador, k.Pips);
+        k.Puntos =
+            PuntosMano(parejas, a.PuntosQueSeAnotan == PuntosAnotados::DeLaPerdedora, k.Ganador, k.Pips);
         e.GanadorMano = k.Ganador;
 
         std::string texto = "Puntos : " + Str(k.Puntos);
-        if (a.SistemaAnotacion == Anotacion::Decenas)
-            texto += "       Decenas : " + Str(DecenasDe(k.Puntos));
+        if (a.SistemaAnotacion == Anotacion::Decenas) texto += "       Decenas : " + Str(DecenasDe(k.Puntos));
         texto += std::string(SaltoLinea) + LineaGanadorMano(a, k.Ganador);
         const Respuesta<bool> r = Preguntar(c, "Final de este juego", texto, 2);
         if (r.abandonada) return FinMano::Abandonada;
@@ -334,13 +332,13 @@ FinMano TerminarMano(Contexto& c)
             RetrocederFinDeMano(c);
             return FinMano::Continuar;
         }
-        c.mesa.OcultarGrabadora();
+        c.grabadora.MostrarGrabadora(false);
         EscribirAnotacion(e, a, k);
     }
 
     // D. The score panel and the Continue button; then the totals and what comes next.
-    c.mesa.DibujarMarcadorMesa();
-    c.mesa.DibujarBotonContinuar(1);
+    c.dibujo.DibujarMarcadorMesa();
+    c.avisos.DibujarBotonContinuar(1);
     if (!EsperarBotonContinuar(c)) return FinMano::Abandonada;
     return SeguirTrasMano(c);
 }

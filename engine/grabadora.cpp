@@ -114,9 +114,7 @@ FalloJugada AplicarFicha(Contexto& c, Entero n, const RegistroJugada& r, bool ap
 // The list's line of the last move in force, -1 before the first, shown after the step's pause.
 void SeleccionarLineaActual(Contexto& c, bool adelante)
 {
-    EstadoJuego& e = c.e;
-    e.LineaGrabadora = e.NumeroJugada > 1 ? static_cast<Entero>(e.NumeroJugada - 2) : Entero{-1};
-    c.mesa.PasoListaJugadas(e.LineaGrabadora, adelante);
+    c.grabadora.PasoListaJugadas(c.e.NumeroJugada > 1 ? c.e.NumeroJugada - 2 : -1, adelante);
 }
 
 } // namespace
@@ -133,7 +131,7 @@ FalloJugada AplicarJugadaGrabadora(Contexto& c, ModoGrabadora modo)
     case kExtremoRoba:
         return AplicarRobo(e, r, aplicar);
     case kExtremoPasa:
-        c.mesa.MostrarPaso(r.Jugador);
+        c.animacion.MostrarPaso(r.Jugador);
         CastigarExtremos(e, r, aplicar ? 1 : -1);
         return FalloJugada::Ninguno;
     case 1:
@@ -156,16 +154,16 @@ FalloJugada AvanzarGrabadora(Contexto& c)
     if (r.Extremo == 1 || r.Extremo == 2) {
         const auto x = I(r.Extremo);
         e.Linea.DireccionExtremo[x] = r.DireccionDespues;
-        c.mesa.AnimarJugada(n);
+        c.animacion.AnimarJugada(n);
         e.Linea.XExtremo[x] = r.XExtremoDespues;
         e.Linea.YExtremo[x] = r.YExtremoDespues;
     }
     if (r.Extremo == kExtremoRoba) {
-        c.mesa.AnimarRobarFicha(n);
+        c.animacion.AnimarRobarFicha(n);
         ++e.NumeroJugada;
     } else {
         AvanzarTurno(e, c.a);
-        c.mesa.DibujarBotonContinuar(1);
+        c.avisos.DibujarBotonContinuar(1);
     }
     SeleccionarLineaActual(c, true);
     return FalloJugada::Ninguno;
@@ -197,16 +195,16 @@ FalloJugada RetrocederGrabadora(Contexto& c)
         e.Linea.DireccionExtremo[x] = r.DireccionAntes;
         e.Linea.XExtremo[x] = r.XExtremoAntes;
         e.Linea.YExtremo[x] = r.YExtremoAntes;
-        c.mesa.DeshacerJugada(n);
+        c.animacion.DeshacerJugada(n);
     }
     if (r.Extremo == kExtremoRoba) {
         const auto desde = CalcularPosicionFichaMano(e, c.a, c.pantalla, r.Jugador, e.HuecoFicha);
-        c.mesa.DibujarMano(r.Jugador);
-        if (desde) c.mesa.DevolverFichaAlMonton(desde->X, desde->Y, r.XFicha, r.YFicha);
-        c.mesa.DibujarMonton();
+        c.dibujo.DibujarMano(r.Jugador);
+        if (desde) c.animacion.DevolverFichaAlMonton(desde->X, desde->Y, r.XFicha, r.YFicha);
+        c.dibujo.DibujarMonton();
         c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Ficha);
     } else {
-        c.mesa.DibujarBotonContinuar(1);
+        c.avisos.DibujarBotonContinuar(1);
     }
     SeleccionarLineaActual(c, false);
     return FalloJugada::Ninguno;
@@ -215,28 +213,24 @@ FalloJugada RetrocederGrabadora(Contexto& c)
 FalloJugada IrAlFinalGrabadora(Contexto& c)
 {
     EstadoJuego& e = c.e;
-    c.mesa.PonerPunteroGrabadora(Puntero::Reloj);
-    e.GrabadoraOcupada = true;
-    e.PunteroMesa = static_cast<Entero>(Puntero::Reloj);
+    // The remote shows the hourglass, and keeps it, while the hand is replayed.
+    c.grabadora.PonerPunteroGrabadora(Puntero::Reloj);
     c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Pulsar);
 
     FalloJugada f = FalloJugada::Ninguno;
     while (e.NumeroJugada < e.PosicionGrabadora && f == FalloJugada::Ninguno) f = AvanzarGrabadora(c);
 
-    c.mesa.ApagarTeclaGrabadora();
-    if (!ListaJugadasVisible(e, c.a)) c.mesa.OcultarListaJugadas();
-    c.mesa.RefrescarGrabadora();
-    if (e.NumeroJugada == 1) c.mesa.OcultarGrabadora();
+    c.grabadora.EncenderGrabadora(false);
+    if (!ListaJugadasVisible(e, c.a)) c.grabadora.MostrarListaJugadas(false);
+    if (e.NumeroJugada == 1) c.grabadora.MostrarGrabadora(false);
     c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Soltar);
-    c.mesa.RestaurarCursorContinuar();
+    c.avisos.PonerPunteroContinuar(Puntero::Mano);
     if (e.NumeroJugada == e.PosicionGrabadora && e.ManoReabierta) {
         // Back at the end of a reopened hand: the match loop's wait ends and the hand ends again.
         e.EsperaContinuar = false;
-        c.mesa.OcultarBotonContinuar();
+        c.avisos.OcultarBotonContinuar();
     }
-    c.mesa.PonerPunteroGrabadora(Puntero::Normal);
-    e.GrabadoraOcupada = false;
-    e.PunteroMesa = 0;
+    c.grabadora.PonerPunteroGrabadora(Puntero::Normal);
     e.GrabadoraActiva = false;
     return f;
 }

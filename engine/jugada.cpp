@@ -38,10 +38,10 @@ void IndicarFicha(Contexto& c, Entero p, Entero hueco)
 {
     const PuntoMesa punto = CalcularPosicionManoIndicadora(c.e, c.pantalla, p, hueco);
     for (int vez = 0; vez < kVecesIndicacion; ++vez) {
-        c.mesa.DibujarManoIndicadora(p, punto.X, punto.Y);
-        c.mesa.Refrescar();
+        c.animacion.DibujarManoIndicadora(p, punto.X, punto.Y);
+        c.dibujo.Refrescar();
         c.ritmo.HacerPausa(kPausaManoVisible);
-        c.mesa.DibujarMano(p);
+        c.dibujo.DibujarMano(p);
         c.ritmo.HacerPausa(kPausaManoOculta);
     }
 }
@@ -219,13 +219,13 @@ FalloJugada EjecutarJugada(Contexto& c)
     if (f != FalloJugada::Ninguno) return f;
     e.Linea.XExtremo[x] = col.PosX;
     e.Linea.YExtremo[x] = col.PosY;
-    c.mesa.InhabilitarBotonAyuda();
+    c.mandos.InhabilitarBotonAyuda();
     const FalloJugada aplicada = AplicarJugadaGrabadora(c, ModoGrabadora::Aplicar);
     assert(aplicada == FalloJugada::Ninguno);
-    c.mesa.AnimarJugada(e.NumeroJugada);
+    c.animacion.AnimarJugada(e.NumeroJugada);
     if (!c.a.JuegoEnRed) {
-        c.mesa.MostrarGrabadora();
-        if (ListaJugadasVisible(e, c.a)) c.mesa.MostrarListaJugadas();
+        c.grabadora.MostrarGrabadora(true);
+        if (ListaJugadasVisible(e, c.a)) c.grabadora.MostrarListaJugadas(true);
     }
     return aplicada;
 }
@@ -244,7 +244,7 @@ FalloJugada RobarFicha(Contexto& c)
     FalloJugada f = RegistrarJugada(c);
     if (f == FalloJugada::Ninguno) f = AplicarJugadaGrabadora(c, ModoGrabadora::Aplicar);
     if (f != FalloJugada::Ninguno) return f;
-    c.mesa.AnimarRobarFicha(e.NumeroJugada);
+    c.animacion.AnimarRobarFicha(e.NumeroJugada);
     ++e.NumeroJugada;
     return FalloJugada::Ninguno;
 }

@@ -4,12 +4,12 @@
 #include <optional>
 
 #include "engine/analisis_mano.h"
+#include "engine/ciclo_turno.h"
 #include "engine/disposicion_manos.h"
 #include "engine/eleccion.h"
 #include "engine/fin_mano.h"
 #include "engine/indices.h"
 #include "engine/jugada.h"
-#include "engine/ciclo_turno.h"
 #include "engine/mensaje_jugada.h"
 #include "engine/mensajes_red.h"
 #include "engine/reparto.h"
@@ -42,40 +42,42 @@ ResultadoPartida Abandonar(Contexto& c)
     return {FinPartida::Abandonada, peticion};
 }
 
-// Who the loop waits for before the move, and how the wait shows.
-void DecidirEspera(EstadoJuego& e, const Ajustes& a)
+// Who the loop waits for before the move, and how the wait shows: the Continue button, or the network turn
+// panel with its clock.
+struct EsperaTurno
+{
+    bool Necesaria = false;
+    bool Boton = false;
+    bool Panel = false;
+};
+
+EsperaTurno DecidirEspera(const EstadoJuego& e, const Ajustes& a)
 {
     const Entero p = e.JugadorTurno;
-    e.EsperaNecesaria = false;
-    e.TipoEspera = 0;
+    EsperaTurno w;
     if (!a.JuegoEnRed) {
-        if (ControlDe(a, p) == Control::Manual || a.PausaEntreJugadas || e.ManoReabierta) {
-            e.TipoEspera = 1;
-            e.EsperaNecesaria = true;
-        }
-        return;
+        w.Boton = ControlDe(a, p) == Control::Manual || a.PausaEntreJugadas || e.ManoReabierta;
+        w.Necesaria = w.Boton;
+        return w;
     }
-    if (e.JugadasPosibles > 0) e.TipoEspera = 2;
-    if (p == 4 && e.JugadasPosibles > 0) e.EsperaNecesaria = true;
-    if (a.ModoRed == PapelRed::Administrador && ControlDe(a, p) == Control::Automatico &&
-        a.PausaEntreJugadas) {
-        e.TipoEspera = 1;
-        e.EsperaNecesaria = true;
-    }
+    w.Panel = e.JugadasPosibles > 0;
+    w.Necesaria = p == 4 && e.JugadasPosibles > 0;
+    if (a.ModoRed == PapelRed::Administrador && ControlDe(a, p) == Control::Automatico && a.PausaEntreJugadas)
+        w = EsperaTurno{true, true, false};
+    return w;
 }
 
 // The Continue button, or a tile of the person here; a state loaded meanwhile is shown and waited on.
-Paso EsperarTurno(Contexto& c)
+Paso EsperarTurno(Contexto& c, const EsperaTurno& w)
 {
-    EstadoJuego& e = c.e;
-    if (e.TipoEspera == 1) {
-        c.mesa.DibujarBotonContinuar(1);
-    } else if (e.TipoEspera == 2) {
+    if (w.Boton) {
+        c.avisos.DibujarBotonContinuar(1);
+    } else if (w.Panel) {
         OcultarBotonContinuar(c);
         c.usuario.IniciarEspera();
-        c.mesa.DibujarEsperandoJugada();
+        c.avisos.DibujarEsperandoJugada();
     }
-    if (!e.EsperaNecesaria) return Paso::Seguir;
+    if (!w.Necesaria) return Paso::Seguir;
     return EsperarBotonContinuar(c, true) ? Paso::Seguir : Paso::Abandono;
 }
 
@@ -123,8 +125,8 @@ bool MueveRemoto(const EstadoJuego& e, const Ajustes& a)
 
 // A remote player's move from the receive queue. Only a move for this turn that fits ends the wait: this
 // computer never plays its own choice for a remote seat. A seat whose player was lost meanwhile is played
-// here from then on: its move is the chooser's, after the Continue button when the window drew it.
-Paso EsperarJugadaRemota(Contexto& c)
+// here from then on: its move is the chooser's, once the person here presses Continue.
+Paso EsperarJugadaRemota(Contexto& c, const EsperaTurno& w)
 {
     EstadoJuego& e = c.e;
     std::optional<JugadaRecibida> jugada;
@@ -133,15 +135,19 @@ Paso EsperarJugadaRemota(Contexto& c)
         if ((perdido = !MueveRemoto(e, c.a))) return true;
         jugada = TomarJugadaDeCola(c.red.ColaRed(), e, c.a);
         if (e.RedibujoPendiente) {
-            c.mesa.DibujarBotonContinuar(1);
-            c.mesa.ParpadearMano(e.JugadorTurno);
+            c.avisos.DibujarBotonContinuar(1);
+            c.animacion.ParpadearMano(e.JugadorTurno);
             e.RedibujoPendiente = false;
         }
-        if (e.TipoEspera == 2) c.mesa.DibujarEsperandoJugada();
+        if (w.Panel) c.avisos.DibujarEsperandoJugada();
         return jugada.has_value();
     });
     if (espera == Espera::Abandonada) return Paso::Abandono;
-    if (perdido) return e.TipoEspera == 1 && !EsperarBotonContinuar(c, true) ? Paso::Abandono : Paso::Seguir;
+    if (perdido) {
+        c.avisos.OcultarPanelTurno();
+        c.avisos.DibujarBotonContinuar(1);
+        return EsperarBotonContinuar(c, true) ? Paso::Seguir : Paso::Abandono;
+    }
     if (!jugada) return Paso::Abandono;
     e.FichaA = jugada->FichaA;
     e.FichaB = jugada->FichaB;
@@ -171,25 +177,25 @@ public:
     {
         if (c.a.JuegoEnRed) c.almacen.GrabarEstado(kFicheroRed);
         if (c.usuario.AtenderEventos() == Espera::Abandonada) return false;
-        c.mesa.ParpadearMano(c.e.JugadorTurno);
+        c.animacion.ParpadearMano(c.e.JugadorTurno);
         return true;
     }
 
     void Contar(Contexto& c) override
     {
         ElegirJugada(c);
-        c.mesa.PonerPunteroMesa(Puntero::Normal);
+        c.mandos.PonerPunteroMesa(Puntero::Normal);
     }
 
-    void AntesDeRobar(Contexto& c) override { c.mesa.OcultarBotonContinuar(); }
+    void AntesDeRobar(Contexto& c) override { c.avisos.OcultarBotonContinuar(); }
 
     EleccionTurno Elegir(Contexto& c) override
     {
         EstadoJuego& e = c.e;
         // Wait for the person here, the Continue button, or show whom a network game waits for.
-        DecidirEspera(e, c.a);
-        if (EsperarTurno(c) == Paso::Abandono) return EleccionTurno::Abandono;
-        c.mesa.PonerPunteroContinuar(Puntero::Normal);
+        const EsperaTurno espera = DecidirEspera(e, c.a);
+        if (EsperarTurno(c, espera) == Paso::Abandono) return EleccionTurno::Abandono;
+        c.avisos.PonerPunteroContinuar(Puntero::Normal);
         if (!e.PartidaEnCurso) return EleccionTurno::Abandono;
 
         // A reopened hand reviewed back to where it ended ends again, without a move.
@@ -199,15 +205,15 @@ public:
         }
 
         // The chooser's move, the person's tile, or the remote player's.
-        c.mesa.PonerPunteroMesa(Puntero::Reloj);
-        c.mesa.OcultarBombillaTutor();
+        c.mandos.PonerPunteroMesa(Puntero::Reloj);
+        c.mandos.OcultarBombillaTutor();
         ElegirJugada(c);
         if (e.JugadaElegida && TomarFichaElegida(c) == Paso::Abandono) return EleccionTurno::Abandono;
         if (MueveRemoto(e, c.a)) {
-            if (EsperarJugadaRemota(c) == Paso::Abandono) return EleccionTurno::Abandono;
+            if (EsperarJugadaRemota(c, espera) == Paso::Abandono) return EleccionTurno::Abandono;
             if (!e.PartidaEnCurso) return EleccionTurno::Abandono;
         }
-        c.mesa.OcultarPanelTurno();
+        c.avisos.OcultarPanelTurno();
         return EleccionTurno::Jugar;
     }
 
@@ -229,7 +235,7 @@ void PedirPeticion(EstadoJuego& e, Peticion peticion)
 
 void OcultarBotonContinuar(Contexto& c)
 {
-    c.mesa.OcultarBotonContinuar();
+    c.avisos.OcultarBotonContinuar();
     c.e.EsperaContinuar = false;
 }
 
@@ -241,8 +247,8 @@ bool EsperarBotonContinuar(Contexto& c, bool parpadearTurno)
         const Respuesta<Continuacion> r = c.usuario.EsperarContinuar();
         if (r.abandonada) return false;
         if (r.valor != Continuacion::Redibujar) break;
-        c.mesa.DibujarBotonContinuar(1);
-        if (parpadearTurno) c.mesa.ParpadearMano(e.JugadorTurno);
+        c.avisos.DibujarBotonContinuar(1);
+        if (parpadearTurno) c.animacion.ParpadearMano(e.JugadorTurno);
         e.RedibujoPendiente = false;
     }
     e.EsperaContinuar = false;
@@ -252,10 +258,10 @@ bool EsperarBotonContinuar(Contexto& c, bool parpadearTurno)
 void CerrarPartida(Contexto& c)
 {
     EstadoJuego& e = c.e;
-    c.mesa.LimpiarMesa();
-    c.mesa.OcultarListaJugadas();
+    c.dibujo.LimpiarMesa();
+    c.grabadora.MostrarListaJugadas(false);
     OcultarBotonContinuar(c);
-    c.mesa.OcultarPanelTurno();
+    c.avisos.OcultarPanelTurno();
     e.PartidaEnCurso = false;
     c.almacen.BorrarFichero(kFicheroRed);
     e.NumeroJugada = 0;
@@ -266,12 +272,12 @@ ResultadoPartida ComenzarPartida(Contexto& c)
     EstadoJuego& e = c.e;
     e.PartidaEnCurso = true;
     e.PeticionPendiente = static_cast<Entero>(Peticion::Ninguna);
-    c.mesa.LimpiarMesa();
-    c.mesa.OcultarFlechas();
-    c.mesa.OcultarGrabadora();
-    c.mesa.OcultarListaJugadas();
+    c.dibujo.LimpiarMesa();
+    c.mandos.OcultarFlechas();
+    c.grabadora.MostrarGrabadora(false);
+    c.grabadora.MostrarListaJugadas(false);
     OcultarBotonContinuar(c);
-    c.mesa.OcultarPanelTurno();
+    c.avisos.OcultarPanelTurno();
     e.NumeroMano = 0;
     e.JugadorSalida = 0;
     e.GanadorMano = 0;

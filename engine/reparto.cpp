@@ -60,13 +60,13 @@ void MostrarReparto(Contexto& c, const Ajustes& r)
 {
     for (std::size_t p = 1; p <= 4; ++p) {
         if (!AsientoEnJuego(r, p)) continue;
-        c.mesa.DibujarMano(static_cast<Entero>(p));
+        c.dibujo.DibujarMano(static_cast<Entero>(p));
         if (r.SistemaReparto == FormaReparto::Aleatorio)
             c.ritmo.ReproducirSonido(ModoSonido::Esperar, sonido::Ficha);
         c.ritmo.HacerPausa(kPausaMano);
     }
-    if (c.e.FichasMonton > 0) c.mesa.DibujarMonton();
-    c.mesa.DibujarNombres();
+    if (c.e.FichasMonton > 0) c.dibujo.DibujarMonton();
+    c.dibujo.DibujarNombres();
 }
 
 } // namespace
@@ -189,14 +189,14 @@ ResultadoReparto IniciarMano(Contexto& c)
         // The hand is dealt under the rules as they stand now; a change meanwhile waits for the next hand.
         const Ajustes r = c.a;
 
-        c.mesa.LimpiarMesa();
-        c.mesa.OcultarGrabadora();
-        c.mesa.VaciarListaJugadas();
-        c.mesa.OcultarListaJugadas();
-        c.mesa.Refrescar();
-        c.mesa.DibujarMarcadorMesa();
+        c.dibujo.LimpiarMesa();
+        c.grabadora.MostrarGrabadora(false);
+        c.grabadora.RecortarListaJugadas(0);
+        c.grabadora.MostrarListaJugadas(false);
+        c.dibujo.Refrescar();
+        c.dibujo.DibujarMarcadorMesa();
         e.EsperaContinuar = false;
-        c.mesa.OcultarBotonContinuar();
+        c.avisos.OcultarBotonContinuar();
         if (r.SistemaReparto == FormaReparto::Aleatorio)
             c.ritmo.ReproducirSonido(ModoSonido::Esperar, sonido::Barajar);
 

@@ -31,16 +31,16 @@ Entero CuentaOrdenada(const EstadoJuego& e, std::size_t p, std::size_t k)
 // Rule 2: the person clicks the hand of the seat that leads.
 Respuesta<Entero> PreguntarSalida(Contexto& c, const Ajustes& r)
 {
-    c.mesa.MostrarRotuloSalida("Elija el jugador que va a salir");
-    c.mesa.PonerPunteroMesa(Puntero::Normal);
+    c.avisos.MostrarRotuloSalida("Elija el jugador que va a salir");
+    c.mandos.PonerPunteroMesa(Puntero::Normal);
     Respuesta<Entero> eleccion;
     do {
         c.e.EligiendoSalida = true;
         eleccion = c.usuario.EsperarEleccionSalida(r);
         c.e.EligiendoSalida = false;
     } while (!eleccion.abandonada && !AsientoEnJuego(r, eleccion.valor));
-    c.mesa.BorrarRotuloSalida();
-    c.mesa.Refrescar();
+    c.avisos.BorrarRotuloSalida();
+    c.dibujo.Refrescar();
     return eleccion;
 }
 

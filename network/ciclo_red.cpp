@@ -36,16 +36,11 @@ void RechazarConexion(ConexionRed& red, const QString& direccion)
     s.RechazoVisible = false;
 }
 
-// Host: the seat is played here from now on. The Continue button lets the person resume a match that was
-// waiting for that seat's move.
+// Host: the seat is played here from now on; a match waiting for its move goes on once the person here
+// presses Continue.
 void SeguirSinAsiento(ConexionRed& red)
 {
     Contexto& c = Ctx(red);
-    c.mesa.OcultarPanelTurno();
-    if (c.e.PartidaEnCurso) {
-        c.e.TipoEspera = 1;
-        c.mesa.DibujarBotonContinuar(1);
-    }
     if (ContarJugadoresRemotos(c.a) > 0)
         red.EnviarEstadoRed();
     else
@@ -129,7 +124,7 @@ void CerrarRed(ConexionRed& red)
     s.ClienteConectado = false;
     s.EsperandoConexiones = false;
     c.usuario.OcultarEspera();
-    c.mesa.OcultarPanelTurno();
+    c.avisos.OcultarPanelTurno();
     if (red.Programa.VerBotonMensajes) red.Programa.VerBotonMensajes(false);
     notifyStateChanged();
 }
@@ -147,7 +142,7 @@ void RestaurarAntesDeRed(ConexionRed& red)
     if (r.Mensaje) AvisarRed(red, r.Mensaje->Titulo, r.Mensaje->Texto, r.Mensaje->Lineas, 1, 0);
     if (!r.FicheroEncontrado || !c.e.RedibujoPendiente) return;
     c.e.RedibujoPendiente = false;
-    c.mesa.RedibujarMesa();
+    c.dibujo.RedibujarMesa();
     if (c.e.PartidaEnCurso) PedirPartida(red, Peticion::ReanudarPartida);
 }
 

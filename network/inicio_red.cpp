@@ -68,7 +68,7 @@ bool Reanudar(ConexionRed& red)
         red.EnviarATodosRed(CrearMensaje(codigo_red::TipoPartida, "2"));
     }
     c.e.RedibujoPendiente = false;
-    c.mesa.RedibujarMesa();
+    c.dibujo.RedibujarMesa();
     PedirPartida(red, Peticion::ReanudarPartida);
     return true;
 }
@@ -189,10 +189,10 @@ bool IniciarJuegoEnRed(ConexionRed& red)
     s.Arrancando = true;
     s.PeticionAplazada.reset();
     s.PersonalAplazado = false;
-    c.mesa.LimpiarMesa();
-    c.mesa.OcultarPanelTurno();
-    c.mesa.OcultarGrabadora();
-    c.mesa.OcultarListaJugadas();
+    c.dibujo.LimpiarMesa();
+    c.avisos.OcultarPanelTurno();
+    c.grabadora.MostrarGrabadora(false);
+    c.grabadora.MostrarListaJugadas(false);
     OcultarBotonContinuar(c);
     s.EsperandoConexiones = true;
     s.VaciarRecibidos();

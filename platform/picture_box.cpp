@@ -78,8 +78,9 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const double scale = virtualScreen().scale();
     const QRect exposed = event->rect();
-    // Outside the drawing (a box larger than its surface) shows the background, never stale memory.
-    if (!realRect(surface_.rect()).contains(exposed))
+    // Outside the drawing (a box larger than its surface, or the part of a last pixel that a scaled drawing
+    // covers only in part) shows the background, never stale memory.
+    if (scale != 1.0 || !realRect(surface_.rect()).contains(exposed))
         painter.fillRect(exposed, QColor::fromRgb(surface_.background()));
     if (scale == 1.0) {
         painter.drawImage(exposed.topLeft(), surface_.image(), exposed);

@@ -317,7 +317,7 @@ void cargua::Pic_Cargar_Click()
     }
     if (!r.FicheroEncontrado) return;
     // `RedibujoPendiente` stays set: it tells the table to take the loaded game up.
-    c_.mesa.RedibujarMesa();
+    c_.dibujo.RedibujarMesa();
     cargado_ = true;
     done(QDialog::Accepted);
 }

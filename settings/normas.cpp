@@ -391,7 +391,7 @@ void normas::Pic_Selector_MouseDown(Entero Index, QPoint punto)
             return;
         }
         AvanzarSelectorNormas(Index);
-        c_.mesa.DibujarMarcadorMesa();
+        c_.dibujo.DibujarMarcadorMesa();
         break;
     case 10:
     case 16: {
@@ -413,7 +413,7 @@ void normas::Pic_Selector_MouseDown(Entero Index, QPoint punto)
         }
         if (enJuego) AvisarPartidaEnJuego("Modo de juego", 2142);
         AvanzarSelectorNormas(15);
-        c_.mesa.DibujarMarcadorMesa();
+        c_.dibujo.DibujarMarcadorMesa();
         // The tie and lead selectors name pairs or players: their texts follow the mode, their values stay
         // unless the new mode has no such option.
         CargarEtiquetasOpciones(opciones_, a.ModoJuego);

@@ -11,6 +11,8 @@
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
 #include "table/botonera.h"
+#include "table/grabadora_mesa.h"
+#include "table/opciones_mesa.h"
 
 #include <QApplication>
 #include <QMetaObject>
@@ -106,6 +108,12 @@ void EncolarPeticion(Programa& pr, Peticion peticion)
 
 } // namespace
 
+QSize PantallaParaArranque(const VirtualScreen& pantalla)
+{
+    // A screen too narrow is laid out as 800 x 600 anyway: the start-up asks first, naming the real one.
+    return pantalla.narrowerThanMinimum() ? pantalla.realSize() : pantalla.logicalSize();
+}
+
 Programa::Programa() = default;
 Programa::~Programa() = default;
 
@@ -121,8 +129,9 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
     EntradaArranque entrada;
     entrada.CarpetaPrograma = CarpetaPrograma();
     entrada.CarpetaUsuario = std::filesystem::path(ObtenerDirectorioWindows());
-    entrada.AnchoPantalla = pantalla.width();
-    entrada.AltoPantalla = pantalla.height();
+    const QSize medida = PantallaParaArranque(pantalla);
+    entrada.AnchoPantalla = medida.width();
+    entrada.AltoPantalla = medida.height();
     const Preparacion preparada = PrepararArranque(*pr.Mesa, *pr.Persona, entrada);
     pr.Salir = preparada.Salir;
     pr.CarpetaDatos = opciones.CarpetaDatos.empty() ? preparada.CarpetaDatos : opciones.CarpetaDatos;
@@ -136,7 +145,10 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
     red->AlPedirNuevaPartida = [p = &pr] { PedirAlPrograma(*p, Peticion::NuevaPartida); };
     pr.Conexion = std::move(red);
     pr.Ficheros = std::make_unique<AlmacenPrograma>(pr.e, pr.a, pr.CarpetaDatos);
-    pr.Suerte = std::make_unique<AzarReloj>();
+    if (opciones.Semilla)
+        pr.Suerte = std::make_unique<AzarSemilla>(*opciones.Semilla);
+    else
+        pr.Suerte = std::make_unique<AzarReloj>();
     pr.Ctx.emplace(Contexto{pr.e, pr.a, pr.Medidas, *pr.Mesa, *pr.Persona, *pr.Pausas, *pr.Conexion,
                             *pr.Ficheros, *pr.Suerte});
     if (pr.Salir) return programa;
@@ -148,6 +160,8 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
         }
     };
     PrepararBotonera(pr);
+    PrepararOpciones(pr);
+    PrepararGrabadora(*pr.Ctx, *pr.Mesa);
     // A resumed match runs inside Main: from the top-level loop, never inside the caller.
     Encolar(pr, [](Programa& p) { Ejecutar(p, [](Contexto& c) { return Main(c); }); });
     return programa;

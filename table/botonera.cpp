@@ -5,6 +5,7 @@
 #include "engine/sonidos.h"
 #include "kit/ayuda.h"
 #include "kit/cursores.h"
+#include "kit/entorno.h"
 #include "kit/mensajes.h"
 #include "scores/estadis.h"
 #include "scores/marcador.h"
@@ -82,6 +83,64 @@ void Tutor(Programa& pr)
     MostrarJugadaTutor(*pr.Ctx, *pr.Mesa);
 }
 
+// The windows the bar opens, each shown modally through its own procedure from here.
+
+void AbrirPersonal(Programa& pr, PeticionesAjustes& peticiones)
+{
+    (void)pr;
+    (void)peticiones;
+    // The player settings window `personal` is shown here once it is part of the program.
+}
+
+void AbrirNormas(Programa& pr, PeticionesAjustes& peticiones)
+{
+    peticiones.NuevaPartida = MostrarNormas(*pr.Ctx, pr.Mesa.get());
+}
+
+void AbrirMarcador(Programa& pr)
+{
+    MostrarMarcador(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
+}
+
+void AbrirEstadisticas(Programa& pr)
+{
+    MostrarEstadisticas(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
+}
+
+void AbrirMensajeRed(Programa& pr)
+{
+    (void)pr;
+    // The network chat window `mensared` is shown here once network play is part of the program.
+}
+
+// The settings windows run with the message box centred on the whole screen; the player settings also keep
+// the stock on its side while they redraw the table.
+void AbrirAjustes(Programa& pr, bool personal, PeticionesAjustes& peticiones)
+{
+    EstadoMesa& m = pr.Mesa->Estado();
+    Entorno().AjustesAbiertos = true;
+    m.PersonalAbierto = personal;
+    if (personal)
+        AbrirPersonal(pr, peticiones);
+    else
+        AbrirNormas(pr, peticiones);
+    m.PersonalAbierto = false;
+    Entorno().AjustesAbiertos = false;
+}
+
+void AtenderPeticiones(Programa& pr, const PeticionesAjustes& p)
+{
+    if (p.RestaurarSituacion) {
+        const ResultadoCargaEstado r = CargarEstado(pr.CarpetaDatos, kFicheroAntesDeRed, pr.e, pr.a);
+        if (r.Mensaje) MostrarMensaje(r.Mensaje->Titulo, r.Mensaje->Texto, Entero(r.Mensaje->Lineas), 1);
+        if (r.FicheroEncontrado) pr.Mesa->RedibujarMesa();
+        ReanudarJuegoCargado(pr);
+        return;
+    }
+    // Network play starts again here once the table hosts it (`ReiniciarRed`).
+    if (p.NuevaPartida) PedirAlPrograma(pr, Peticion::NuevaPartida);
+}
+
 void Salir(Programa& pr)
 {
     EstadoJuego& e = pr.e;
@@ -142,6 +201,7 @@ bool BotonUtilizable(const EstadoJuego& e, const Ajustes& a, Entero Index)
 void PrepararBotonera(Programa& pr)
 {
     Programa* p = &pr;
+    pr.Mesa->PedirBoton = [p](Entero i) { PulsarBoton(*p, i); };
     for (Entero i = 1; i <= 9; ++i) {
         PictureBox* boton = pr.Mesa->Pic_Boton[static_cast<std::size_t>(i)];
         boton->setToolTip(QString::fromUtf8(kAvisosBotonera[static_cast<std::size_t>(i)].data()));
@@ -164,25 +224,27 @@ void Pic_Boton_MouseMove(Programa& pr, Entero Index)
         PonerPuntero(boton, kPunteroProhibido);
 }
 
-void Pic_Boton_MouseDown(Programa& pr, Entero Index)
+namespace {
+
+void Orden(Programa& pr, Entero Index)
 {
-    if (Index < 1 || Index > 9) return;
-    pr.Mesa->Pic_SelOpciones->hide();
-    // The last pass of the pointer decides, not the state now.
-    if (PunteroDe(pr.Mesa->Pic_Boton[static_cast<std::size_t>(Index)]) == kPunteroProhibido) return;
     pr.Ctx->ritmo.ReproducirSonido(ModoSonido::Esperar, sonido::Clic);
+    PeticionesAjustes peticiones;
     switch (Index) {
     case kNuevaPartida:
         NuevaPartida(pr);
         break;
+    case kPersonal:
+        AbrirAjustes(pr, true, peticiones);
+        break;
+    case kNormas:
+        AbrirAjustes(pr, false, peticiones);
+        break;
     case kTutor:
         Tutor(pr);
         break;
-    case kNormas:
-        if (MostrarNormas(*pr.Ctx, pr.Mesa.get())) PedirAlPrograma(pr, Peticion::NuevaPartida);
-        break;
     case kMarcador:
-        MostrarMarcador(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
+        AbrirMarcador(pr);
         break;
     case kAyuda:
         MostrarAyuda(0); // the contents
@@ -191,12 +253,44 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
         Salir(pr);
         break;
     case kEstadisticas:
-        MostrarEstadisticas(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
+        AbrirEstadisticas(pr);
+        break;
+    case kMensajeRed:
+        AbrirMensajeRed(pr);
         break;
     default:
-        // Settings and chat open windows of their own.
         break;
     }
+    AtenderPeticiones(pr, peticiones);
+}
+
+} // namespace
+
+void Pic_Boton_MouseDown(Programa& pr, Entero Index)
+{
+    if (Index < 1 || Index > 9) return;
+    pr.Mesa->Pic_SelOpciones->hide();
+    // The last pass of the pointer decides, not the state now.
+    if (PunteroDe(pr.Mesa->Pic_Boton[static_cast<std::size_t>(Index)]) == kPunteroProhibido) return;
+    Orden(pr, Index);
+}
+
+void PulsarBoton(Programa& pr, Entero Index)
+{
+    if (Index < 1 || Index > 9) return;
+    pr.Mesa->Pic_SelOpciones->hide();
+    // No pointer has passed over the button: its rule decides.
+    if (!BotonUtilizable(pr.e, pr.a, Index)) return;
+    Orden(pr, Index);
+}
+
+void ReanudarJuegoCargado(Programa& pr)
+{
+    EstadoJuego& e = pr.e;
+    if (!e.RedibujoPendiente) return;
+    e.RedibujoPendiente = false;
+    // From the top level, once a match running meanwhile has unwound: its turn is the loaded game's.
+    if (e.PartidaEnCurso || pr.BucleEnMarcha) PedirAlPrograma(pr, Peticion::ReanudarPartida);
 }
 
 } // namespace zp

@@ -27,13 +27,29 @@ inline constexpr std::array<std::string_view, 10> kAvisosBotonera = {"",
 // The game saved before network play, which the exit command deletes from the work folder.
 inline constexpr const char* kFicheroAntesDeRed = "ZARPE33.ARE";
 
-// Tooltips, every button unusable until the pointer first passes over it, and the buttons' mouse events.
+// What the player settings and the rules ask for while they are open; the bar acts on it once they close.
+struct PeticionesAjustes
+{
+    bool NuevaPartida = false;       // a new match
+    bool RestaurarSituacion = false; // network play was left: the game kept before it comes back
+    bool ReiniciarRed = false;       // the network settings changed: network play starts again
+};
+
+// Tooltips, every button unusable until the pointer first passes over it, the buttons' mouse events, and
+// the presses that come from the table's keys and from closing the window.
 void PrepararBotonera(Programa& pr);
 
 // May button `Index` be used in this state?
 bool BotonUtilizable(const EstadoJuego& e, const Ajustes& a, Entero Index);
 
 void Pic_Boton_MouseMove(Programa& pr, Entero Index);
+// A mouse press: the button's pointer, left by the last pass over it, says whether it may be used.
 void Pic_Boton_MouseDown(Programa& pr, Entero Index);
+// A press that comes from a key or from the window system: the button's rule is looked at now.
+void PulsarBoton(Programa& pr, Entero Index);
+
+// A game loaded (and shown) by a window, or the game kept before network play, is played on from its turn;
+// a match running meanwhile gives way to it.
+void ReanudarJuegoCargado(Programa& pr);
 
 } // namespace zp

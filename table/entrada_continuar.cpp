@@ -13,6 +13,7 @@ constexpr Entero kEstadoPulsado = 2;
 
 constexpr int kCtrlC = 3;
 constexpr int kEscape = 27;
+constexpr Entero kBotonPersonal = 2;
 
 } // namespace
 
@@ -37,14 +38,21 @@ void Pic_BotContinuar_MouseDown(mesa& ventana)
 
 void Form_KeyPress(mesa& ventana, int codigo)
 {
-    if (codigo == kCtrlC || codigo == 'q' || codigo == 'Q' || codigo == kEscape) return;
+    if (codigo == kCtrlC) return;
+    if (codigo == 'q' || codigo == 'Q' || codigo == kEscape) {
+        ventana.showMinimized();
+        return;
+    }
     const EstadoJuego& e = ventana.Juego();
     const Ajustes& a = ventana.Datos();
+    bool continuar = true;
     if (e.ManoEnCurso && e.JugadorTurno >= 1 && e.JugadorTurno <= kAsientos) {
         const Control control = a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].ControlJugador;
-        if (control == Control::Remoto || (control == Control::Manual && a.JuegoEnRed)) return;
+        continuar = !(control == Control::Remoto || (control == Control::Manual && a.JuegoEnRed));
     }
-    Pic_BotContinuar_MouseDown(ventana);
+    if (continuar) Pic_BotContinuar_MouseDown(ventana);
+    // With no match a key opens the player settings.
+    if (!e.PartidaEnCurso && ventana.PedirBoton) ventana.PedirBoton(kBotonPersonal);
 }
 
 } // namespace zp

@@ -36,6 +36,7 @@ struct EstadoMesa
     bool ArrastreOrden = false;   // a tile of a hand is being dragged to reorder it
     Entero HuecoArrastrado = 0;
     Entero ZonaPuntero = 0;
+    Entero LineaGrabadora = -1; // the move list's line of the current move, -1 none
 };
 
 struct LienzoMesa

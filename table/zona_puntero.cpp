@@ -1,6 +1,7 @@
 #include "table/zona_puntero.h"
 
 #include "engine/jugada.h"
+#include "platform/wait.h"
 
 #include <cmath>
 
@@ -112,9 +113,34 @@ void HallaFilyCol(const EstadoJuego& e, EntradaMesa& en, Entero x, Entero y)
     if (dx > en.ColumnaRejilla * 39 + 19) en.ColumnaRejilla = 9;
 }
 
+void CambiarModoMano(const EstadoJuego& e, EntradaMesa& en, bool ordenar)
+{
+    CaducarModosMano(e, en);
+    bool& modo = ordenar ? en.OrdenarFichas : en.GirarFichas;
+    modo = !modo;
+    if (!modo) return;
+    (ordenar ? en.GirarFichas : en.OrdenarFichas) = false;
+    en.PartidaModo = matchGeneration();
+    en.ManoModo = e.NumeroMano;
+    en.JugadaModo = e.NumeroJugada;
+    en.TurnoModo = e.JugadorTurno;
+}
+
+void CaducarModosMano(const EstadoJuego& e, EntradaMesa& en)
+{
+    const bool vigentes = e.ManoEnCurso && !e.RepartoEnCurso && en.PartidaModo == matchGeneration() &&
+                          en.ManoModo == e.NumeroMano && en.JugadaModo == e.NumeroJugada &&
+                          en.TurnoModo == e.JugadorTurno;
+    if (vigentes) return;
+    en.OrdenarFichas = false;
+    en.GirarFichas = false;
+}
+
 Entero CalcularZonaPuntero(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, bool arrastreOrden, Entero x,
                            Entero y)
 {
+    // A reorder drag in progress keeps its mode until the tile is put down.
+    if (!arrastreOrden) CaducarModosMano(e, en);
     const bool modoMano = en.OrdenarFichas || en.GirarFichas;
     if (JuegaEstePuesto(e, a) && e.PartidaEnCurso && e.ManoEnCurso && !e.GrabadoraActiva && !modoMano &&
         !e.RepartoEnCurso) {

@@ -3,13 +3,11 @@
 #include "engine/cinco_dobles.h"
 #include "engine/reparto.h"
 #include "engine/reparto_manual.h"
-#include "falsos.h"
+#include "tests/soporte/banco.h"
 #include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 namespace {
-
-using prueba::Banco;
 
 const char* kAvisoAutomatico = "El jugador Jugador2 tiene cinco o más dobles entre sus fichas iniciales y ha "
                                "optado por rechazarlas y repetir el juego.";

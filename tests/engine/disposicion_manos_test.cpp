@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/disposicion_manos.h"
-#include "falsos.h"
+#include "tests/soporte/banco.h"
 
 namespace zp {
 namespace {
-
-using prueba::Banco;
 
 using Cuatro = std::array<Entero, 5>;
 

@@ -7,17 +7,11 @@
 #include "eleccion_posicion.h"
 #include "engine/eleccion.h"
 #include "engine/reparto.h"
+#include "tests/soporte/mesa_que_anota.h"
 #include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp::prueba {
 namespace {
-
-class MesaQueMarca : public MesaNula
-{
-public:
-    void IndicarFichas(Entero asiento) override { Marcadas.push_back(asiento); }
-    std::vector<Entero> Marcadas;
-};
 
 // The position's engine with a table that remembers the hand marking, and a search that answers as told.
 struct Eleccion
@@ -39,7 +33,7 @@ struct Eleccion
         });
     }
     Posicion& pos;
-    MesaQueMarca mesa;
+    MesaQueAnota mesa;
     int Busquedas = 0;
     const ResultadoFinalMano* Resultado = nullptr;
 };
@@ -98,7 +92,7 @@ TEST(ElegirJugada, JugadasSinEleccion)
         EXPECT_EQ(pos.e.FichaB, c.fichaB) << c.nombre;
         EXPECT_EQ(pos.e.ExtremoElegido, c.extremo) << c.nombre;
         EXPECT_FALSE(pos.e.EleccionTurno) << c.nombre;
-        EXPECT_TRUE(el.mesa.Marcadas.empty()) << c.nombre;
+        EXPECT_TRUE((el.mesa.Veces("IndicarFichas") == 0)) << c.nombre;
     }
 }
 
@@ -135,12 +129,12 @@ TEST(ElegirJugada, LaSalidaPrescritaDeLaPrimeraManoConSeisDoble)
         if (turno == 2) {
             // The leader was chosen by hand: he leads as he likes.
             EXPECT_EQ(pos.e.JugadasPosibles, 99);
-            EXPECT_EQ(el.mesa.Marcadas.size(), 1u);
+            EXPECT_EQ(el.mesa.Veces("IndicarFichas"), 1);
         } else {
             EXPECT_EQ(pos.e.JugadasPosibles, 1) << turno;
             EXPECT_EQ(pos.e.FichaA, 6);
             EXPECT_EQ(pos.e.FichaB, 6);
-            EXPECT_TRUE(el.mesa.Marcadas.empty());
+            EXPECT_TRUE((el.mesa.Veces("IndicarFichas") == 0));
         }
     }
 }
@@ -258,7 +252,7 @@ TEST(ElegirJugada, SoloLaEleccionCorrienteMarcaLasFichas)
         pos.e.JugadaElegida = c.elegida;
         Eleccion el(pos);
         el.Elegir();
-        EXPECT_EQ(el.mesa.Marcadas.size(), c.marcas);
+        EXPECT_EQ(el.mesa.Veces("IndicarFichas"), static_cast<int>(c.marcas));
         EXPECT_EQ(pos.e.JugadasPosibles, 2);
         EXPECT_TRUE(pos.e.EleccionTurno);
     }

@@ -3,14 +3,20 @@
 #include "engine/mensajes_red.h"
 #include "engine/reparto.h"
 #include "engine/salida.h"
-#include "falsos.h"
+#include "tests/soporte/banco.h"
 #include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 namespace {
 
-using prueba::Banco;
-using prueba::SituacionDeMano;
+// A 780-column situation whose hand-number columns 184..186 hold `mano`.
+std::string SituacionDeMano(int mano)
+{
+    std::string s(780, '9');
+    const std::string n = std::to_string(1000 + mano).substr(1);
+    s.replace(183, 3, n);
+    return s;
+}
 
 TEST(MensajesRed, los_mensajes_salen_con_su_prefijo_codigo_y_digito)
 {

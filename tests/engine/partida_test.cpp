@@ -205,7 +205,10 @@ TEST(Partida, abandonada_en_cualquier_espera_no_muestra_ni_reparte_nada_mas_y_la
         const ResultadoPartida r = ComenzarPartida(b.c);
         EXPECT_EQ(r.Fin, FinPartida::Abandonada);
         EXPECT_EQ(r.Siguiente, Peticion::NuevaPartida);
-        EXPECT_EQ(b.TrasAbandono(), prueba::Diario{});
+        // Nothing more is shown; only the lead's banner, when it was up, is taken down.
+        const prueba::Diario tras = b.TrasAbandono();
+        const prueba::Diario rotulo = {"BorrarRotulo", "Refrescar"};
+        EXPECT_EQ(tras, k.turnoSalida == 2 ? rotulo : prueba::Diario{});
         // Unwound as it stood: the window saves or replaces it, the engine closes nothing.
         EXPECT_TRUE(b.e.PartidaEnCurso);
         EXPECT_TRUE(b.almacen.Borrados.empty());

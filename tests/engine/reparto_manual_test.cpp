@@ -4,12 +4,10 @@
 
 #include "engine/reparto.h"
 #include "engine/reparto_manual.h"
-#include "falsos.h"
+#include "tests/soporte/banco.h"
 
 namespace zp {
 namespace {
-
-using prueba::Banco;
 
 void LlenarEnOrden(EstadoJuego& e)
 {

@@ -4,12 +4,10 @@
 #include <string>
 
 #include "engine/reparto.h"
-#include "falsos.h"
+#include "tests/soporte/banco.h"
 
 namespace zp {
 namespace {
-
-using prueba::Banco;
 
 std::string Mano(const EstadoJuego& e, std::size_t p)
 {

@@ -5,13 +5,12 @@
 
 #include "engine/reparto.h"
 #include "engine/salida.h"
-#include "falsos.h"
 #include "manos_prueba.h"
+#include "tests/soporte/banco.h"
 
 namespace zp {
 namespace {
 
-using prueba::Banco;
 using prueba::Dar;
 using prueba::Fichas;
 

@@ -6,24 +6,14 @@
 
 namespace zp {
 
-class MesaNula : public Mesa
+// The table window that shows nothing.
+class MesaNula : public DibujoMesa,
+                 public AnimacionMesa,
+                 public GrabadoraMesa,
+                 public AvisosMesa,
+                 public MandosMesa,
+                 public ArranqueMesa
 {
-public:
-    void LimpiarMesa() override {}
-    void Refrescar() override {}
-    void OcultarGrabadora() override {}
-    void VaciarListaJugadas() override {}
-    void OcultarListaJugadas() override {}
-    void DibujarMarcadorMesa() override {}
-    void OcultarBotonContinuar() override {}
-    void DibujarFichaDescubierta(Entero, Entero) override {}
-    void DibujarMano(Entero, bool) override {}
-    void DibujarNombres() override {}
-    void DibujarMonton() override {}
-    void PonerPunteroMesa(Puntero) override {}
-    void AnularZonaPuntero() override {}
-    void MostrarRotuloSalida(const std::string&) override {}
-    void BorrarRotuloSalida() override {}
 };
 
 class AlmacenNulo : public Almacen

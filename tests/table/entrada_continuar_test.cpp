@@ -63,9 +63,9 @@ TEST_F(Continuar, una_tecla_pulsa_continuar_salvo_las_reservadas_y_el_turno_remo
     const Caso casos[] = {
         {"una letra cualquiera", 'x', 2, false, true},
         {"la barra espaciadora", ' ', 1, false, true},
-        {"q no hace nada", 'q', 2, false, false},
-        {"Q no hace nada", 'Q', 2, false, false},
-        {"Escape no hace nada", '\x1b', 2, false, false},
+        {"q minimiza la ventana", 'q', 2, false, false},
+        {"Q minimiza la ventana", 'Q', 2, false, false},
+        {"Escape minimiza la ventana", '\x1b', 2, false, false},
         {"el turno es de otro ordenador", 'x', 3, true, false},
         {"un asiento manual en red", 'x', 1, true, false},
         {"un asiento manual en este ordenador", 'x', 1, false, true},
@@ -77,6 +77,7 @@ TEST_F(Continuar, una_tecla_pulsa_continuar_salvo_las_reservadas_y_el_turno_remo
         a.JuegoEnRed = c.enRed;
         zp::Form_KeyPress(m, static_cast<unsigned char>(c.tecla));
         EXPECT_EQ(e.EsperaContinuar, !c.acaba);
+        EXPECT_EQ(m.isMinimized(), c.tecla == 'q' || c.tecla == 'Q' || c.tecla == '\x1b');
     }
 }
 
