@@ -143,7 +143,8 @@ void RestaurarAntesDeRed(ConexionRed& red)
     if (!r.FicheroEncontrado || !c.e.RedibujoPendiente) return;
     c.e.RedibujoPendiente = false;
     c.dibujo.RedibujarMesa();
-    if (c.e.PartidaEnCurso) PedirPartida(red, Peticion::ReanudarPartida);
+    // A match running now gives way to the one loaded, or ends when the situation loaded has none.
+    PedirPartida(red, c.e.PartidaEnCurso ? Peticion::ReanudarPartida : Peticion::Ninguna);
 }
 
 void PerderAdministrador(ConexionRed& red)
