@@ -12,7 +12,6 @@ namespace zp {
 namespace {
 
 constexpr int kAyudaRed = 5100;
-constexpr const char* kSituacionAntesDeRed = "ZARPE33.ARE";
 const std::string kTituloRed = "Juego en red";
 
 Contexto& Ctx(ConexionRed& red)
@@ -129,16 +128,10 @@ void CerrarRed(ConexionRed& red)
     notifyStateChanged();
 }
 
-void DesconectarAsiento(ConexionRed& red, Entero asiento)
-{
-    // Its control is the one the person just chose; only the connection goes.
-    if (red.SoltarAsiento(asiento)) SeguirSinAsiento(red);
-}
-
 void RestaurarAntesDeRed(ConexionRed& red)
 {
     Contexto& c = Ctx(red);
-    const ResultadoCargaEstado r = CargarEstado(red.Programa.CarpetaDatos, kSituacionAntesDeRed, c.e, c.a);
+    const ResultadoCargaEstado r = CargarEstado(red.Programa.CarpetaDatos, kFicheroAntesDeRed, c.e, c.a);
     if (r.Mensaje) AvisarRed(red, r.Mensaje->Titulo, r.Mensaje->Texto, r.Mensaje->Lineas, 1, 0);
     if (!r.FicheroEncontrado || !c.e.RedibujoPendiente) return;
     c.e.RedibujoPendiente = false;

@@ -15,10 +15,6 @@ void PrepararCicloRed(ConexionRed& red, Contexto& c, ProgramaRed programa);
 // chat button hidden.
 void CerrarRed(ConexionRed& red);
 
-// Host: the player at `asiento` is no longer remote (the player settings changed the seat's control): its
-// connection is closed without a question, and the match goes on with the seat played here.
-void DesconectarAsiento(ConexionRed& red, Entero asiento);
-
 // Client: the connection to the host is lost, after it gave a seat or before (it turned this computer away):
 // network play ends here and the person chooses how to go on.
 void PerderAdministrador(ConexionRed& red);

@@ -6,6 +6,7 @@
 #include "settings/core/cadenas_estado.h"
 
 #include <QMetaObject>
+#include <utility>
 
 namespace zp {
 
@@ -91,25 +92,6 @@ void ConexionRed::CerrarSockets()
     WSCliente->close();
     Estado.VaciarRecibidos();
     notifyStateChanged();
-}
-
-bool ConexionRed::SoltarAsiento(Entero asiento)
-{
-    bool abierto = false;
-    for (int k = 1; k <= 3; ++k) {
-        SocketControl* s = WSServidor[static_cast<std::size_t>(k)];
-        if (s->tag() != asiento) continue;
-        abierto |= s->isOpen();
-        s->close();
-        s->setTag(0);
-        protocolo_.OlvidarTrama(k);
-    }
-    if (asiento >= 1 && asiento <= 3) {
-        datos_.Jugador[static_cast<std::size_t>(asiento)].Conectado = false;
-        Estado.Respondio[static_cast<std::size_t>(asiento)] = false;
-    }
-    notifyStateChanged();
-    return abierto;
 }
 
 void ConexionRed::EnviarMensajeChat(const std::string& registro)
@@ -201,6 +183,16 @@ void ConexionRed::WSServidor_Close(int index)
     Estado.Respondio[static_cast<std::size_t>(puesto)] = false; // its answer left with it
     notifyStateChanged();
     if (AlDesconectarCliente) Despues([this, puesto] { AlDesconectarCliente(static_cast<Entero>(puesto)); });
+}
+
+void ConexionRed::CerrarPuestoSinAviso(Entero puesto)
+{
+    const auto aviso = std::exchange(AlDesconectarCliente, nullptr);
+    for (int k = 1; k <= 3; ++k) {
+        const SocketControl* s = WSServidor[static_cast<std::size_t>(k)];
+        if (s->tag() == puesto && s->isOpen()) WSServidor_Close(k);
+    }
+    AlDesconectarCliente = aviso;
 }
 
 void ConexionRed::WSCliente_Close()

@@ -62,8 +62,9 @@ public:
     void Conectar();
     // Every socket closed, the seats no longer connected, nothing received kept.
     void CerrarSockets();
-    // Host: the connections serving `asiento` closed, with nothing announced. False when none was open.
-    bool SoltarAsiento(Entero asiento);
+    // Host: the connection that serves `puesto` closed as if its player had left, but not announced (the
+    // host's own player dropped that seat).
+    void CerrarPuestoSinAviso(Entero puesto);
 
     // One chat record of the person here: a client sends it to the host, which sends it back to everyone; the
     // host stores it first and sends it to every client. A client not connected drops it.

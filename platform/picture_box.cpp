@@ -92,9 +92,8 @@ void PictureBox::paintEvent(QPaintEvent* event)
     const QPoint a = virtualScreen().toLogical(exposed.topLeft()) - QPoint(2, 2);
     const QPoint b = virtualScreen().toLogical(exposed.bottomRight()) + QPoint(3, 3);
     const QRect source = QRect(a, b).intersected(surface_.rect());
-    const QRectF target(source.x() * scale, source.y() * scale, source.width() * scale,
-                        source.height() * scale);
-    painter.drawImage(target, surface_.image(), source);
+    // The target's edges are the ones the box itself was given, so the picture covers it to its last row.
+    painter.drawImage(QRectF(realRect(source)), surface_.image(), source);
 }
 
 PointerEvent PictureBox::toPointer(const QMouseEvent* event) const

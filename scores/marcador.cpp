@@ -5,6 +5,7 @@
 #include "engine/sonidos.h"
 #include "kit/ayuda.h"
 #include "kit/cursores.h"
+#include "kit/dialogo.h"
 #include "kit/entorno.h"
 #include "kit/pausa.h"
 #include "platform/picture_box.h"
@@ -105,13 +106,7 @@ const Surface& marcador::Superficie() const
 void marcador::Form_Load()
 {
     const int ancho = a_.ModoJuego == Modalidad::Individual ? kAnchoIndividual : kAncho;
-    const VirtualScreen& pantalla = virtualScreen();
-    const int izquierda = int(std::floor((pantalla.width() - ancho) / 2.0));
-    const int arriba = int(std::floor((pantalla.height() - kAlto) / 2.0));
-    geometria_ = QRect(izquierda, arriba, ancho, kAlto);
-    setGeometry(pantalla.toRealOnScreen(geometria_));
-    fondo_->setSurface(Surface(ancho, kAlto, kGrisClaro));
-    fondo_->setLogicalGeometry(QRect(0, 0, ancho, kAlto));
+    geometria_ = CentrarDialogo(*this, *fondo_, QSize(ancho, kAlto));
     DibujarMarco();
 
     if (a_.ModoJuego == Modalidad::Individual)

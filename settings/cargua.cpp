@@ -5,6 +5,7 @@
 #include "kit/ayuda.h"
 #include "kit/controles.h"
 #include "kit/cursores.h"
+#include "kit/dialogo.h"
 #include "kit/entorno.h"
 #include "kit/etiqueta.h"
 #include "kit/mensajes.h"
@@ -137,12 +138,7 @@ PictureBox* cargua::BotonDelModo() const
 void cargua::Form_Load()
 {
     if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
-    const VirtualScreen& pantalla = virtualScreen();
-    geometria_ = QRect(int(std::floor((pantalla.width() - kAncho) / 2.0)),
-                       int(std::floor((pantalla.height() - kAlto) / 2.0)), kAncho, kAlto);
-    setGeometry(pantalla.toRealOnScreen(geometria_));
-    fondo_->setSurface(Surface(kAncho, kAlto, kGrisClaro));
-    fondo_->setLogicalGeometry(QRect(0, 0, kAncho, kAlto));
+    geometria_ = CentrarDialogo(*this, *fondo_, QSize(kAncho, kAlto));
     Surface& s = fondo_->surface();
     BordeElevado(s);
 

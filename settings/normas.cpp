@@ -8,10 +8,12 @@
 #include "kit/controles_selector.h"
 #include "kit/controles_spin.h"
 #include "kit/cursores.h"
+#include "kit/dialogo.h"
 #include "kit/entorno.h"
 #include "kit/mensajes.h"
 #include "platform/picture_box.h"
 #include "platform/virtual_screen.h"
+#include "settings/selector_ajuste.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -105,18 +107,6 @@ void AvisarPartidaEnJuego(const char* selector, Entero ayuda)
 {
     MostrarMensaje(QStringLiteral("Selector '") + QString::fromUtf8(selector) + QLatin1Char('\''),
                    QString::fromUtf8(kTextoPartidaEnJuego), 4, 1, ayuda);
-}
-
-std::array<QString, kOpciones> Fila(const TablaOpciones& t, Entero indice)
-{
-    std::array<QString, kOpciones> fila;
-    for (std::size_t o = 0; o < fila.size(); ++o) fila[o] = QString::fromStdString(t[std::size_t(indice)][o]);
-    return fila;
-}
-
-QString Titulo(Entero indice)
-{
-    return QString::fromStdString(TitulosSelector()[std::size_t(indice)]);
 }
 
 PictureBox* Caja(QWidget* padre, const QString& nombre, QSize tamano)
@@ -253,12 +243,7 @@ bool normas::RechazarCliente() const
 
 void normas::Form_Load()
 {
-    const VirtualScreen& pantalla = virtualScreen();
-    geometria_ = QRect(int(std::floor((pantalla.width() - kAncho) / 2.0)),
-                       int(std::floor((pantalla.height() - kAlto) / 2.0)), kAncho, kAlto);
-    setGeometry(pantalla.toRealOnScreen(geometria_));
-    fondo_->setSurface(Surface(kAncho, kAlto, kGrisClaro));
-    fondo_->setLogicalGeometry(QRect(0, 0, kAncho, kAlto));
+    geometria_ = CentrarDialogo(*this, *fondo_, QSize(kAncho, kAlto));
     CargarEtiquetasOpciones(opciones_, c_.a.ModoJuego);
 
     Cargando = true;
@@ -317,15 +302,15 @@ void normas::DibujarMarco(QPoint origen, const QString& titulo, int alto)
 
 void normas::DibujarSelectorNormas(Entero indice)
 {
-    const auto fila = Fila(opciones_, indice);
-    DibujarSelector(*Pic_Selector[std::size_t(indice)], indice, Regla(indice), Titulo(indice), fila);
+    const auto fila = FilaOpciones(opciones_, indice);
+    DibujarSelector(*Pic_Selector[std::size_t(indice)], indice, Regla(indice), TituloSelector(indice), fila);
 }
 
 void normas::AvanzarSelectorNormas(Entero indice)
 {
-    const auto fila = Fila(opciones_, indice);
+    const auto fila = FilaOpciones(opciones_, indice);
     Entero valor = Regla(indice);
-    AvanzarSelector(*Pic_Selector[std::size_t(indice)], indice, valor, Titulo(indice), fila);
+    AvanzarSelector(*Pic_Selector[std::size_t(indice)], indice, valor, TituloSelector(indice), fila);
     PonerRegla(indice, valor);
 }
 

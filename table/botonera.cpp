@@ -8,13 +8,13 @@
 #include "kit/entorno.h"
 #include "kit/mensajes.h"
 #include "network/ciclo_red.h"
-#include "network/inicio_red.h"
 #include "network/mensared.h"
 #include "scores/estadis.h"
 #include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
 #include "settings/guardar_ajustes.h"
 #include "settings/normas.h"
+#include "table/ajustes_mesa.h"
 #include "table/arranque_mesa.h"
 #include "table/ritmo_mesa.h"
 #include "table/tutor_mesa.h"
@@ -90,9 +90,7 @@ void Tutor(Programa& pr)
 
 void AbrirPersonal(Programa& pr, PeticionesAjustes& peticiones)
 {
-    (void)pr;
-    (void)peticiones;
-    // The player settings window `personal` is shown here once it is part of the program.
+    peticiones = MostrarPersonalEnMesa(pr);
 }
 
 void AbrirNormas(Programa& pr, PeticionesAjustes& peticiones)
@@ -137,9 +135,9 @@ void AtenderPeticiones(Programa& pr, const PeticionesAjustes& p)
         RestaurarAntesDeRed(*red);
         return;
     }
-    // The new match of network play is the host's to start: it does so once its players have come.
-    if (p.ReiniciarRed && red) {
-        if (IniciarJuegoEnRed(*red)) PedirAlPrograma(pr, Peticion::NuevaPartida);
+    // Whether a new match starts is the network start-up's to say: the host's verdict.
+    if (p.ReiniciarRed) {
+        if (IniciarJuegoEnRed(pr)) PedirAlPrograma(pr, Peticion::NuevaPartida);
         return;
     }
     if (p.NuevaPartida) PedirAlPrograma(pr, Peticion::NuevaPartida);

@@ -4,6 +4,7 @@
 // 12, or the pointing hand), decided when the pointer passes over it; a press on an unusable one does
 // nothing.
 #include "engine/ajustes.h"
+#include "settings/servicios_ajustes.h"
 
 #include <array>
 #include <string_view>
@@ -24,16 +25,8 @@ inline constexpr std::array<std::string_view, 10> kAvisosBotonera = {"",
                                                                      "Estadísticas",
                                                                      "Enviar mensaje"};
 
-// The game saved before network play, which the exit command deletes from the work folder.
-inline constexpr const char* kFicheroAntesDeRed = "ZARPE33.ARE";
-
 // What the player settings and the rules ask for while they are open; the bar acts on it once they close.
-struct PeticionesAjustes
-{
-    bool NuevaPartida = false;       // a new match
-    bool RestaurarSituacion = false; // network play was left: the game kept before it comes back
-    bool ReiniciarRed = false;       // the network settings changed: network play starts again
-};
+using PeticionesAjustes = BanderasAjustes;
 
 // Tooltips, every button unusable until the pointer first passes over it, the buttons' mouse events, and
 // the presses that come from the table's keys and from closing the window.

@@ -1,6 +1,7 @@
 #include "settings/core/ajustes_recibidos.h"
 
 #include "engine/turno.h"
+#include "settings/core/coherencia_partida.h"
 
 namespace zp {
 namespace {
@@ -80,6 +81,8 @@ FalloLectura AplicarManosRecibidas(std::string_view cadena, EstadoJuego& juego)
     EstadoJuego hj = juego;
     Ajustes ha;
     if (auto f = LeerSituacion(cadena, hj, ha, Lectura::Red)) return f;
+    // A tile twice, or a hand miscounted, is not a deal any engine can play.
+    if (auto f = ComprobarReparto(hj)) return f;
 
     for (int p = 1; p <= kAsientos; ++p) {
         const auto q = Pos(CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal));

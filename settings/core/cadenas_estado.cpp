@@ -55,6 +55,8 @@ unsigned char Minuscula(unsigned char c)
     }
 }
 
+} // namespace
+
 std::string CapitalizarNombre(const std::string& utf8)
 {
     std::string s = aCp1252(utf8);
@@ -64,6 +66,8 @@ std::string CapitalizarNombre(const std::string& utf8)
     }
     return desdeCp1252(s);
 }
+
+namespace {
 
 FalloLectura Linea(int n, const std::string& motivo)
 {

@@ -46,6 +46,10 @@ ResultadoLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& 
 // as described for CargarCadenasEstado.
 FalloLectura LeerSituacion(std::string_view cadena, EstadoJuego& juego, Ajustes& datos, Lectura lectura);
 
+// A player's name as the state files give it back: the first letter and every letter after a blank upper
+// case, the rest lower case; a character Windows-1252 cannot hold becomes "?".
+std::string CapitalizarNombre(const std::string& utf8);
+
 // Values the other fields decide: seats in play from their state, the step of the turn from the direction.
 void RecalcularDerivados(EstadoJuego& juego, Ajustes& datos);
 

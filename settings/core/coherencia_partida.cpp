@@ -188,6 +188,35 @@ FalloLectura ComprobarPartida(const EstadoJuego& j, const Ajustes& a)
     return ComprobarManoEnCurso(j, a);
 }
 
+FalloLectura ComprobarReparto(const EstadoJuego& j)
+{
+    Recuento fichas;
+    auto anotar = [&fichas](int a, int b) -> FalloLectura {
+        if (fichas.Anotar(a, b) > 1) return Ficha(a, b) + " está dos veces";
+        return std::nullopt;
+    };
+    for (int p = 1; p <= kAsientos; ++p) {
+        int enMano = 0;
+        for (int s = 1; s <= kHuecos; ++s) {
+            const HuecoMano& h = j.Manos[Pos(p)][Pos(s)];
+            if (h.PuntoA == kNinguna && h.PuntoB == kNinguna && h.Estado == kVacio) continue;
+            if (h.Estado != kEnMano || !EsPunto(h.PuntoA) || !EsPunto(h.PuntoB))
+                return "el hueco " + std::to_string(s) + " " + DelAsiento(p) + " no es una ficha repartida";
+            if (auto f = anotar(h.PuntoA, h.PuntoB)) return f;
+            ++enMano;
+        }
+        if (enMano != j.FichasEnMano[Pos(p)]) return "las fichas " + DelAsiento(p) + " están mal contadas";
+    }
+    for (int i = 1; i <= kHuecosMonton; ++i) {
+        const FichaMonton& m = j.Monton[Pos(i)];
+        if (m.PuntoA == kNinguna && m.PuntoB == kNinguna) continue;
+        if (!EsPunto(m.PuntoA) || !EsPunto(m.PuntoB))
+            return "el hueco " + std::to_string(i) + " del montón no es una ficha";
+        if (auto f = anotar(m.PuntoA, m.PuntoB)) return f;
+    }
+    return std::nullopt;
+}
+
 void VaciarPosicion(EstadoJuego& j)
 {
     const EstadoJuego limpio;

@@ -12,6 +12,10 @@ namespace zp {
 // `NumeroMano`): empty when the engine can take it up; otherwise why not, in words for the user.
 FalloLectura ComprobarPartida(const EstadoJuego& juego, const Ajustes& datos);
 
+// The hands and the stock of a deal received from the host: each slot empty or a held tile with two pips,
+// the tiles held counted right, no tile twice among the hands and the stock.
+FalloLectura ComprobarReparto(const EstadoJuego& juego);
+
 // No hand on the table: empty hands, stock and line, no moves. Between two hands, and with no game in
 // progress, that is all a resumed game needs.
 void VaciarPosicion(EstadoJuego& juego);

@@ -436,6 +436,11 @@ std::string EscribirTexto(std::string_view utf8, std::size_t ancho)
     return s;
 }
 
+bool TextoGuardableTalCual(std::string_view utf8)
+{
+    return desdeCp1252(EscribirTexto(utf8, longitudCp1252(utf8))) == utf8;
+}
+
 template <class Registro>
 void EscribirCampos(const std::vector<Campo<Registro>>& tabla, Registro& registro, std::string& destino,
                     std::size_t base)

@@ -94,6 +94,9 @@ int LeerValor(std::string_view texto);
 // A text in UTF-8 as it goes into `ancho` columns: one byte per character, what cannot be carried replaced.
 std::string EscribirTexto(std::string_view utf8, std::size_t ancho);
 
+// The text would go into its columns and come back unchanged: no character is replaced on the way.
+bool TextoGuardableTalCual(std::string_view utf8);
+
 // Writes every field of `tabla` from `registro` into `destino`, starting at offset `base` (0-based).
 template <class Registro>
 void EscribirCampos(const std::vector<Campo<Registro>>& tabla, Registro& registro, std::string& destino,

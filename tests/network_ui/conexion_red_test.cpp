@@ -109,6 +109,13 @@ TEST(ConexionRed, los_clientes_ajenos_se_sientan_por_direccion_y_reciben_los_men
     EXPECT_EQ(desconectados, std::vector<Entero>{3});
     EXPECT_FALSE(h.datos.Jugador[3].Conectado);
     EXPECT_TRUE(h.datos.Jugador[1].Conectado);
+
+    // The host's player drops seat 1: its connection closes and nobody is told of it.
+    h.red.CerrarPuestoSinAviso(1);
+    ASSERT_TRUE(EsperarA([&] { return uno.socket.state() == QAbstractSocket::UnconnectedState; }));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(h.datos.Jugador[1].Conectado);
+    EXPECT_EQ(desconectados, std::vector<Entero>{3});
 }
 
 TEST(ConexionRed, una_partida_nueva_del_administrador_se_pide_una_vez_y_despues_de_atender_la_llegada)

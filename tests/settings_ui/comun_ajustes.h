@@ -37,6 +37,7 @@ public:
 struct Caja
 {
     QString titulo, texto;
+    zp::Entero ayuda = 0;
 };
 
 class VentanaAjustes : public ::testing::Test
@@ -58,7 +59,7 @@ protected:
             auto* caja = qobject_cast<zp::mensajes*>(QApplication::activeModalWidget());
             if (!caja || caja == atendida) return;
             atendida = caja;
-            cajas.push_back({caja->TextoTitulo(), caja->TextoMensaje()});
+            cajas.push_back({caja->TextoTitulo(), caja->TextoMensaje(), zp::Mensajes().AyudaMensaje});
             const auto r = respuestas.find(caja->TextoTitulo());
             if (r == respuestas.end())
                 caja->close();
