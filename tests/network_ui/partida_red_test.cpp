@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -139,6 +141,35 @@ TEST(PartidaRed, un_cliente_que_se_cae_lo_juega_el_administrador_y_la_partida_si
     EXPECT_EQ(Hoja(lh).back(), "partida terminada");
     EXPECT_EQ(Hoja(sigue->Terminar()), Hoja(lh));
     EXPECT_EQ(sigue->Codigo(), 0);
+}
+
+TEST(PartidaRed, un_asiento_que_se_cae_antes_de_contestar_no_deja_esperando_a_los_demas)
+{
+    // Cancelar: the seat lost during the start-up is played by the host.
+    Administrador h({"--clientes", "2", "--semilla", "9", "--respuestas", "0"});
+    {
+        // Takes seat 1 and leaves before it reports its game.
+        QTcpSocket pasa;
+        pasa.connectToHost("127.0.0.1", quint16(h.puerto.toUInt()));
+        QByteArray puesto;
+        while (puesto.size() < 8 && pasa.waitForReadyRead(kLimiteMs)) puesto += pasa.readAll();
+        EXPECT_EQ(puesto, "ZRP33031");
+    }
+    auto c = h.Cliente({});
+    const QStringList lh = h.Terminar();
+    EXPECT_TRUE(lh.contains("mensaje: Jugador desconectado"));
+    EXPECT_EQ(Hoja(lh).back(), "partida terminada");
+    EXPECT_EQ(Hoja(c->Terminar()), Hoja(lh));
+}
+
+TEST(PartidaRed, un_puerto_ocupado_se_avisa_y_no_se_espera)
+{
+    QTcpServer otro;
+    ASSERT_TRUE(otro.listen(QHostAddress::AnyIPv4));
+    Ordenador h({"--administrador", "--puerto", QString::number(otro.serverPort())});
+    const QStringList l = h.Terminar();
+    EXPECT_TRUE(l.contains("mensaje: Error en Administrador de una partida en red"));
+    EXPECT_TRUE(l.contains("sin red"));
 }
 
 TEST(PartidaRed, una_llamada_sin_asiento_libre_se_rechaza_y_la_partida_se_juega_con_el_otro)
