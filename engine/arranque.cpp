@@ -43,14 +43,6 @@ std::string ConBarra(const fs::path& carpeta)
     return s;
 }
 
-// Format "@@@": right-aligned in at least three characters.
-std::string Arrobas(int n)
-{
-    std::string s = std::to_string(n);
-    if (s.size() < 3) s.insert(0, 3 - s.size(), ' ');
-    return s;
-}
-
 bool Escribible(const fs::path& carpeta)
 {
     const fs::path sonda = carpeta / kSonda;

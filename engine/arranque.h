@@ -65,10 +65,4 @@ inline constexpr std::array<std::string_view, 6> kTextoMenuOpciones = {"",
                                                                        "Ordenar fichas",
                                                                        "Girar fichas"};
 
-// Top-left corners of the up and down arrows inside a spin control of the settings windows.
-constexpr int kSpinArribaX = 170;
-constexpr int kSpinArribaY = 4;
-constexpr int kSpinAbajoX = 170;
-constexpr int kSpinAbajoY = 14;
-
 } // namespace zp

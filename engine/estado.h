@@ -21,6 +21,14 @@ constexpr int kFichasJuego = 28;  // the double-six set
 // Separates the lines of a message text.
 inline constexpr std::string_view SaltoLinea = "\r\n";
 
+// A number in a message by the format "@@@": right-aligned in at least three characters, never cut.
+inline std::string Arrobas(int n)
+{
+    std::string s = std::to_string(n);
+    if (s.size() < 3) s.insert(0, 3 - s.size(), ' ');
+    return s;
+}
+
 // Values of the end field of a move record and of `ExtremoElegido`.
 constexpr Entero kExtremoRoba = 8;
 constexpr Entero kExtremoPasa = 9;
@@ -199,7 +207,6 @@ struct EstadoJuego
     Entero EsDoble = 0;
     Entero JugadasPosibles = 0;
     bool SoloContar = false;
-    bool FichaPuesta = false;
 
     // Waits and requests between the table window and the engine.
     bool EsperaContinuar = false;

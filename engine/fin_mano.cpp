@@ -33,14 +33,6 @@ std::string Str(int n)
     return n < 0 ? std::to_string(n) : " " + std::to_string(n);
 }
 
-// Format "@@@": right-aligned in three characters, never cut.
-std::string Arrobas(int n)
-{
-    std::string s = std::to_string(n);
-    if (s.size() < 3) s.insert(0, 3 - s.size(), ' ');
-    return s;
-}
-
 Entero Entero16(int n)
 {
     return static_cast<Entero>(std::clamp(n, -32768, 32767));

@@ -197,9 +197,10 @@ Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosElecc
     if (NumeroAgotado(anB, doble)) {
         Bloqueo b{anB.PuntosEnMano, anB.PuntosEnBando};
         Restar(a, d, b, m, A + B);
-        // Whoever holds the double B-B still lays it. Its holder now, not the seat it was dealt to: a
-        // double drawn from the stock counts too.
-        if (anB.EsDoble == 0) Restar(a, d, b, anB.PoseedorDobleNumero, 2 * B);
+        // The double B-B is still to be laid: by the seat it was dealt to in individual play (one left in the
+        // stock is nobody's), by its holder's side in pairs play.
+        if (anB.EsDoble == 0)
+            Restar(a, d, b, parejas ? anB.PoseedorDobleNumero : e.PoseedorDoble[I(B)], 2 * B);
         bool favorable = BloqueoFavorable(a, d, b, margen);
         if (L < 50) {
             const int azarBloqueo = Aleatorio(azar, 10);
@@ -215,8 +216,9 @@ Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosElecc
             sumar(15, -400);
         } else {
             // The double A-A is left with nothing to join: bad when it is ours, good when it sticks an
-            // opponent who holds nothing else. Its holder now, as in rule 14.
-            const Entero poseedor = anA.PoseedorDobleNumero;
+            // opponent who holds nothing else. Ours by its holder's side in pairs play, by the seat it was
+            // dealt to in individual play, as in rule 14.
+            const Entero poseedor = e.PoseedorDoble[I(A)];
             const bool propio = parejas ? anA.BandoDobleNumero == 1 : poseedor == m;
             if (propio) {
                 sumar(15, -400);

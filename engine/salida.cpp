@@ -46,17 +46,10 @@ Respuesta<Entero> PreguntarSalida(Contexto& c, const Ajustes& r)
 
 } // namespace
 
-Entero BuscarPoseedorFicha(EstadoJuego& e, Entero a, Entero b)
-{
-    const PoseedorFicha r = BuscarPoseedor(e, a, b);
-    e.FichaPuesta = r.Puesta;
-    return r.Asiento;
-}
-
 void ElegirPrimeraSalida(EstadoJuego& e, const Ajustes& r, Azar& azar)
 {
     if (r.PrimeraMano == Apertura::SeisDoble) {
-        e.JugadorSalida = BuscarPoseedorFicha(e, e.SalidaA, e.SalidaB);
+        e.JugadorSalida = BuscarPoseedor(e, e.SalidaA, e.SalidaB).Asiento;
         return;
     }
     int p = 0;
@@ -182,9 +175,10 @@ void PrepararRepeticionEmpate(EstadoJuego& e, const Ajustes& a)
         } else {
             e.GanadorMano = e.JugadorSalida;
         }
+        // The replay keeps the tied hand's number and score-sheet entry.
+        --e.NumeroMano;
     }
-    // Either way the replay keeps the tied hand's number, so the score sheet has no empty entry.
-    --e.NumeroMano;
+    // "Se corre el turno": the next hand is dealt as any other, the tied one left with no points.
 }
 
 } // namespace zp

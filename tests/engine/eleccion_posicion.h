@@ -68,6 +68,7 @@ private:
             auto& h = e.Manos[s][static_cast<std::size_t>(++e.HuecosMano[s])];
             h = HuecoMano{static_cast<Entero>(x), static_cast<Entero>(y), estado};
             if (estado == kEnMano) ++e.FichasEnMano[s];
+            if (x == y) e.PoseedorDoble[static_cast<std::size_t>(x)] = static_cast<Entero>(p); // as dealt
         }
     }
 };

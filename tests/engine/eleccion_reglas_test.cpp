@@ -336,17 +336,18 @@ TEST(ReglasPuntuacion, CerrarElUltimoNumeroDejandoElDobleSegunDeQuienSea)
     }
 }
 
-TEST(ReglasPuntuacion, ElDobleQueSeQuedaSinJuegoSeJuzgaPorQuienLoTieneAhora)
+TEST(ReglasPuntuacion, EnIndividualElDobleEsDelAsientoQueLoRecibioEnElReparto)
 {
-    // Individual play: 4-4 lay in the stock at the deal and the mover drew it. Covering the last open 4
-    // leaves his own double dead.
+    // 4-4 lay in the stock at the deal and the mover drew it: it is nobody's. Covering the last open 4
+    // with 4-6 is then judged as leaving another's double dead.
     Posicion pos(2);
-    pos.e.PoseedorDoble[4] = 0;
     pos.Puestas(3, {{4, 0}, {4, 1}, {4, 2}, {4, 3}, {4, 5}});
     pos.Mano(4, {{4, 6}, {1, 1}, {4, 4}});
     pos.Mano(1, {{2, 2}});
     pos.Extremos(4, 0);
     EXPECT_EQ(pos.Puntuar(4, 6, 60, 2).Regla[15], -400);
+    pos.e.PoseedorDoble[4] = 0;
+    EXPECT_EQ(pos.Puntuar(4, 6, 60, 2).Regla[15], -50);
 }
 
 TEST(ReglasPuntuacion, DejarAbiertoElNumeroDelDobleQueQuedaEnManoVale2000)

@@ -205,8 +205,9 @@ TEST(FinMano, la_matriz_de_empates_decide_ganador_repeticion_y_quien_sale)
     const Caso casos[] = {
         {"parejas, se repite y sale el mismo", 1, 1, 1, 1, 3,
          "EMPATE -> Se repite el juego y sale el mismo jugador.", false, 0, 5, 3},
+        // The lead moves on to the next hand as after any other: the tied one keeps its number, unscored.
         {"parejas, se repite y se corre el turno", 1, 1, 1, 2, 3,
-         "EMPATE -> Se repite el juego y se corre el turno de salida.", false, 0, 5, 4},
+         "EMPATE -> Se repite el juego y se corre el turno de salida.", false, 0, 6, 4},
         // The lead by the winner or the losing pair: the same seat leads the replay, not its pair's choice.
         {"parejas, sale el ganador: repite quien salió", 1, 1, 3, 1, 2, "EMPATE -> Se repite el juego", false,
          0, 5, 2},

@@ -139,12 +139,7 @@ struct BancoPartida
     BancoPartida(const BancoPartida&) = delete;
     BancoPartida& operator=(const BancoPartida&) = delete;
 
-    // Seats in play from a string of seat digits; pairs play exactly when all four play.
-    void Asientos(const std::string& enJuego)
-    {
-        const int n = MarcarAsientos(enJuego, a);
-        a.ModoJuego = n == 4 ? Modalidad::Parejas : Modalidad::Individual;
-    }
+    void Asientos(const std::string& enJuego) { PonerAsientos(a, enJuego); }
 
     // Everything that happened after the match was abandoned, if it was.
     Diario TrasAbandono() const

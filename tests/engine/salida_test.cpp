@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/analisis_mano.h"
 #include "engine/reparto.h"
 #include "engine/salida.h"
 #include "manos_prueba.h"
@@ -103,9 +104,9 @@ TEST(Salida, el_poseedor_de_una_ficha_se_busca_en_las_manos_y_no_en_el_monton)
     const Caso casos[] = {
         {6, 2, 1, false}, {2, 6, 1, false}, {1, 3, 3, true}, {6, 6, 0, false}, {4, 4, 1, false}};
     for (const auto& k : casos) {
-        e.FichaPuesta = !k.puesta;
-        EXPECT_EQ(BuscarPoseedorFicha(e, k.a, k.b), k.asiento) << k.a << "-" << k.b;
-        EXPECT_EQ(e.FichaPuesta, k.puesta) << k.a << "-" << k.b;
+        const PoseedorFicha r = BuscarPoseedor(e, k.a, k.b);
+        EXPECT_EQ(r.Asiento, k.asiento) << k.a << "-" << k.b;
+        EXPECT_EQ(r.Puesta, k.puesta) << k.a << "-" << k.b;
     }
 }
 
@@ -237,7 +238,8 @@ TEST(Salida, tras_un_empate_con_el_mismo_jugador_sale_quien_salio)
         e.NumerosOrdenados[3][1] = 6;
         e.CuentaNumeros[3][6] = 5;
         PrepararRepeticionEmpate(e, a);
-        EXPECT_EQ(e.NumeroMano, 11); // the replay keeps the tied hand's number
+        // With "El mismo jugador" the replay keeps the tied hand's number; otherwise the next hand comes.
+        EXPECT_EQ(e.NumeroMano, k.salidaSiEmpate == 1 ? 11 : 12);
         EXPECT_EQ(CalcularSalidaSiguiente(e, a), k.salidaDespues)
             << "modo " << k.modo << ", regla " << k.turnoSalida << ", empate " << k.salidaSiEmpate;
     }

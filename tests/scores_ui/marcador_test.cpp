@@ -9,6 +9,7 @@
 #include "platform/virtual_screen.h"
 #include "scores/historic.h"
 #include "scores/marcador.h"
+#include "tests/soporte/reloj_falso.h"
 
 #include <QApplication>
 #include <QTest>
@@ -22,19 +23,7 @@ namespace {
 using zp::marcador;
 using zp::TextoImpreso;
 
-// Un reloj que nunca espera y cuenta las pausas.
-class RelojPrueba : public zp::Clock
-{
-public:
-    std::uint32_t now() override { return ahora; }
-    void pauseUntil(std::uint32_t inicio, std::uint32_t transcurrido) override
-    {
-        ++pausas;
-        ahora = inicio + transcurrido;
-    }
-    std::uint32_t ahora = 5000;
-    int pausas = 0;
-};
+using RelojPrueba = zp::prueba::RelojFalso;
 
 struct Texto
 {
@@ -359,16 +348,16 @@ TEST_F(Marcador, el_papel_sube_desde_la_ranura)
 {
     ajustes.ModoJuego = zp::Modalidad::Individual;
     marcador hoja(estado, ajustes, carpeta);
-    reloj.pausas = 0;
+    reloj.esperas.clear();
     hoja.Form_Activate();
-    EXPECT_EQ(reloj.pausas, 127);
+    EXPECT_EQ(reloj.esperas.size(), 127u);
     EXPECT_EQ(hoja.Pic_Papel->geometry(), QRect(5, 2, 440, 380));
 
     ajustes.ModoJuego = zp::Modalidad::Parejas; // el bloc no se mueve
     marcador bloc(estado, ajustes, carpeta);
-    reloj.pausas = 0;
+    reloj.esperas.clear();
     bloc.Form_Activate();
-    EXPECT_EQ(reloj.pausas, 0);
+    EXPECT_TRUE(reloj.esperas.empty());
 }
 
 // Hace `accion` con el marcador en cuanto se muestre; si no se muestra, la prueba falla.

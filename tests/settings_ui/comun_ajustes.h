@@ -13,6 +13,7 @@
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
 #include "tests/soporte/motor_sin_ventana.h"
+#include "tests/soporte/reloj_falso.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -26,13 +27,7 @@
 
 namespace prueba {
 
-class RelojSinEspera : public zp::Clock
-{
-public:
-    std::uint32_t now() override { return ahora; }
-    void pauseUntil(std::uint32_t inicio, std::uint32_t duracion) override { ahora = inicio + duracion; }
-    std::uint32_t ahora = 1000;
-};
+using RelojSinEspera = zp::prueba::RelojFalso;
 
 struct Caja
 {

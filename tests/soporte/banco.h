@@ -38,6 +38,12 @@ public:
     std::function<void()> AlCargar; // the settings file "read": the test puts its state in place
 };
 
+// Seats in play from a string of seat digits ("134"); pairs play exactly when all four play.
+inline void PonerAsientos(Ajustes& a, const std::string& enJuego)
+{
+    a.ModoJuego = MarcarAsientos(enJuego, a) == 4 ? Modalidad::Parejas : Modalidad::Individual;
+}
+
 struct Banco
 {
     explicit Banco(std::uint32_t semilla = 1, Pantalla p = MedirPantalla(800, 600))
@@ -50,12 +56,7 @@ struct Banco
 
     Contexto Ctx() { return Contexto{e, a, pantalla, mesa, usuario, ritmo, red, almacen, azar}; }
 
-    // Seats in play from a string of seat digits ("134"); pairs play exactly when all four play.
-    void Asientos(const std::string& enJuego)
-    {
-        const int n = MarcarAsientos(enJuego, a);
-        a.ModoJuego = n == 4 ? Modalidad::Parejas : Modalidad::Individual;
-    }
+    void Asientos(const std::string& enJuego) { PonerAsientos(a, enJuego); }
 
     // Puts the tile a-b held in the next slot of seat p; gives the slot.
     Entero DarFicha(Entero p, Entero a_, Entero b_)

@@ -8,6 +8,7 @@
 #include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
 #include "table/arranque_mesa.h"
+#include "tests/soporte/reloj_falso.h"
 
 #include <QDate>
 #include <QTemporaryDir>
@@ -17,13 +18,7 @@
 
 namespace {
 
-class RelojSinEspera : public zp::Clock
-{
-public:
-    std::uint32_t now() override { return ahora; }
-    void pauseUntil(std::uint32_t inicio, std::uint32_t duracion) override { ahora = inicio + duracion; }
-    std::uint32_t ahora = 1000;
-};
+using RelojSinEspera = zp::prueba::RelojFalso;
 
 // Hace `accion` con la ventana modal de tipo V en cuanto se abra.
 template <typename V> void AlAbrirse(std::function<void(V&)> accion)

@@ -8,6 +8,7 @@
 #include "table/linea_mesa.h"
 #include "table/mesa.h"
 #include "tests/soporte/motor_sin_ventana.h"
+#include "tests/soporte/reloj_falso.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +21,7 @@ constexpr Entero kTotalPareja1 = 16;
 constexpr Entero kTotalPareja2 = 31;
 constexpr int kFichasUltimaMano = 21;
 
-class RelojSinEspera : public Clock
-{
-public:
-    std::uint32_t now() override { return ahora; }
-    void pauseUntil(std::uint32_t inicio, std::uint32_t duracion) override { ahora = inicio + duracion; }
-    std::uint32_t ahora = 1000;
-};
+using RelojSinEspera = zp::prueba::RelojFalso;
 
 // The automatic person, who also takes a picture of the table when the end of the match is announced.
 class PersonaQueMira : public UsuarioAutomatico

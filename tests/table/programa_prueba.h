@@ -12,6 +12,7 @@
 #include "platform/wait.h"
 #include "settings/core/fichero_estado.h"
 #include "table/arranque_mesa.h"
+#include "tests/soporte/reloj_falso.h"
 
 #include <QPointer>
 #include <QTemporaryDir>
@@ -23,18 +24,7 @@
 
 namespace prueba {
 
-class RelojSinEspera : public zp::Clock
-{
-public:
-    std::uint32_t now() override { return ahora; }
-    void pauseUntil(std::uint32_t inicio, std::uint32_t duracion) override
-    {
-        if (alPausar) alPausar();
-        ahora = inicio + duracion;
-    }
-    std::uint32_t ahora = 1000;
-    std::function<void()> alPausar; // lo que se ve en cada pausa
-};
+using RelojSinEspera = zp::prueba::RelojFalso;
 
 struct Caja
 {
