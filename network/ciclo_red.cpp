@@ -115,13 +115,14 @@ void PrepararCicloRed(ConexionRed& red, Contexto& c, ProgramaRed programa)
 
 void CerrarRed(ConexionRed& red)
 {
-    Contexto& c = Ctx(red);
     EstadoRed& s = red.Estado;
     red.CerrarSockets();
     s.Respondio = {};
-    c.a.JuegoEnRed = false;
     s.ClienteConectado = false;
     s.EsperandoConexiones = false;
+    if (!red.Ctx) return; // no game given yet: nothing shown to hide
+    Contexto& c = Ctx(red);
+    c.a.JuegoEnRed = false;
     c.usuario.OcultarEspera();
     c.avisos.OcultarPanelTurno();
     if (red.Programa.VerBotonMensajes) red.Programa.VerBotonMensajes(false);
