@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/ajustes.h"
 #include "engine/azar.h"
-#include "engine/estado.h"
 #include "engine/reparto.h"
 #include "engine/turno.h"
 
@@ -17,17 +17,17 @@ namespace zp::corpus {
 struct Configuracion
 {
     const char* Nombre;
-    Entero ModoJuego; // 1 pairs, 2 individual
+    Modalidad ModoJuego;
     int Jugadores;
     Entero Fichas;
 };
 
 inline constexpr std::array<Configuracion, 5> kConfiguraciones{{
-    {"parejas 4x7", 1, 4, 7},
-    {"individual 4x7", 2, 4, 7},
-    {"individual 3x7", 2, 3, 7},
-    {"individual 2x10", 2, 2, 10},
-    {"individual 2x7", 2, 2, 7},
+    {"parejas 4x7", Modalidad::Parejas, 4, 7},
+    {"individual 4x7", Modalidad::Individual, 4, 7},
+    {"individual 3x7", Modalidad::Individual, 3, 7},
+    {"individual 2x10", Modalidad::Individual, 2, 10},
+    {"individual 2x7", Modalidad::Individual, 2, 7},
 }};
 
 // One gate position: what the search reads, small enough to keep ten thousand of.
@@ -38,11 +38,14 @@ struct Posicion
     std::array<std::array<HuecoMano, kHuecos + 1>, 5> Manos{};
     std::array<Entero, 5> HuecosMano{};
     std::array<Entero, 5> FichasEnMano{};
-    std::array<Entero, 5> EstadoJugador{};
+    std::array<EstadoAsiento, 5> EstadoJugador{};
     Entero Extremo1 = kNinguna, Extremo2 = kNinguna;
     Entero FichasMonton = 0, RemanentesMonton = 0;
-    Entero JugadorTurno = 0, JugadorSalida = 0, SentidoJuego = 1;
-    Entero GanadorSiEmpate = 1, PuntosQueSeAnotan = 1, SistemaAnotacion = 1;
+    Entero JugadorTurno = 0, JugadorSalida = 0;
+    Sentido SentidoJuego = Sentido::Directo;
+    Empate GanadorSiEmpate = Empate::SeRepite;
+    PuntosAnotados PuntosQueSeAnotan = PuntosAnotados::DeTodos;
+    Anotacion SistemaAnotacion = Anotacion::Decenas;
 };
 
 inline void Cargar(const Posicion& p, EstadoJuego& e, Ajustes& a)
@@ -51,7 +54,8 @@ inline void Cargar(const Posicion& p, EstadoJuego& e, Ajustes& a)
     a.NumeroJugadores =
         static_cast<Entero>(kConfiguraciones[static_cast<std::size_t>(p.Configuracion)].Jugadores);
     a.FichasPorJugador = kConfiguraciones[static_cast<std::size_t>(p.Configuracion)].Fichas;
-    for (std::size_t s = 1; s <= 4; ++s) a.Jugador[s].EstadoJugador = p.EstadoJugador[s];
+    for (std::size_t s = 1; s <= 4; ++s)
+        a.Jugador[s].EstadoJugador = static_cast<EstadoAsiento>(p.EstadoJugador[s]);
     a.RemanentesMonton = p.RemanentesMonton;
     a.SentidoJuego = p.SentidoJuego;
     a.GanadorSiEmpate = p.GanadorSiEmpate;
@@ -65,7 +69,7 @@ inline void Cargar(const Posicion& p, EstadoJuego& e, Ajustes& a)
     e.FichasMonton = p.FichasMonton;
     e.JugadorTurno = p.JugadorTurno;
     e.JugadorSalida = p.JugadorSalida;
-    e.PasoTurno = p.SentidoJuego == 1 ? 1 : -1;
+    e.PasoTurno = p.SentidoJuego == Sentido::Directo ? 1 : -1;
 }
 
 namespace detalle {
@@ -120,28 +124,29 @@ inline void JugarMano(int config, int mano, std::vector<Posicion>& salida)
     for (int i = 2; i >= 0; --i)
         std::swap(asientos[static_cast<std::size_t>(i)],
                   asientos[static_cast<std::size_t>(Azar(azar, i + 1) - 1)]);
-    for (std::size_t s = 1; s <= 4; ++s) a.Jugador[s].EstadoJugador = 2;
-    a.Jugador[4].EstadoJugador = 1;
+    for (std::size_t s = 1; s <= 4; ++s) a.Jugador[s].EstadoJugador = EstadoAsiento::Desactivado;
+    a.Jugador[4].EstadoJugador = EstadoAsiento::Activado;
     for (int i = 0; i < c.Jugadores - 1; ++i)
-        a.Jugador[static_cast<std::size_t>(asientos[static_cast<std::size_t>(i)])].EstadoJugador = 1;
+        a.Jugador[static_cast<std::size_t>(asientos[static_cast<std::size_t>(i)])].EstadoJugador =
+            EstadoAsiento::Activado;
     const int monton = 28 - c.Jugadores * c.Fichas;
     a.RemanentesMonton = static_cast<Entero>(monton == 0 || Azar(azar, 3) <= 2 ? 0 : 4);
-    a.SentidoJuego = static_cast<Entero>(Azar(azar, 2));
-    a.GanadorSiEmpate = static_cast<Entero>(Azar(azar, c.ModoJuego == 1 ? 3 : 2));
-    a.PuntosQueSeAnotan = static_cast<Entero>(Azar(azar, 2));
-    a.SistemaAnotacion = static_cast<Entero>(Azar(azar, 2));
-    e.PasoTurno = a.SentidoJuego == 1 ? 1 : -1;
+    a.SentidoJuego = static_cast<Sentido>(Azar(azar, 2));
+    a.GanadorSiEmpate = static_cast<Empate>(Azar(azar, EnParejas(a) ? 3 : 2));
+    a.PuntosQueSeAnotan = static_cast<PuntosAnotados>(Azar(azar, 2));
+    a.SistemaAnotacion = static_cast<Anotacion>(Azar(azar, 2));
+    e.PasoTurno = a.SentidoJuego == Sentido::Directo ? 1 : -1;
 
     VaciarManos(e, a);
     RepartirAlAzar(e, a, azar);
     for (std::size_t s = 1; s <= 4; ++s)
-        if (a.Jugador[s].EstadoJugador != 1) e.HuecosMano[s] = 0;
+        if (!AsientoEnJuego(a, s)) e.HuecosMano[s] = 0;
 
     // The lead: a seat in play lays a tile of its hand.
     Entero m = 0;
     do {
         m = static_cast<Entero>(Azar(azar, 4));
-    } while (a.Jugador[static_cast<std::size_t>(m)].EstadoJugador != 1);
+    } while (!AsientoEnJuego(a, m));
     e.JugadorSalida = m;
     {
         const auto s = static_cast<std::size_t>(Azar(azar, e.FichasEnMano[static_cast<std::size_t>(m)]));
@@ -172,7 +177,7 @@ inline void JugarMano(int config, int mano, std::vector<Posicion>& salida)
             continue;
         }
         pasesSeguidos = 0;
-        const bool puertaAbierta = c.ModoJuego == 1 || e.FichasMonton <= a.RemanentesMonton;
+        const bool puertaAbierta = c.ModoJuego == Modalidad::Parejas || e.FichasMonton <= a.RemanentesMonton;
         if (e.FichasEnMano[p] >= 2 && e.FichasEnMano[p] <= 3 && n >= 2 && puertaAbierta) {
             Posicion q;
             q.Configuracion = config;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 namespace zp {
 
@@ -20,10 +20,10 @@ struct AvisoAlmacen
 // in pairs play, a seat in individual play), the players as they sat and the match totals.
 struct ResumenPartida
 {
-    Entero ModoJuego = 1;
+    Modalidad ModoJuego = Modalidad::Parejas;
     Entero Ganador = 0;
     std::array<std::string, 5> NombreJugador{};
-    std::array<Entero, 5> EstadoJugador{};
+    std::array<EstadoAsiento, 5> EstadoJugador{};
     Entero TotalPareja1 = 0; // seats 2 and 4
     Entero TotalPareja2 = 0; // seats 1 and 3
     std::array<Entero, 5> PuntosJugador{};
@@ -49,15 +49,6 @@ public:
     virtual void CargarEtiquetasOpciones() {}
     // The end of a match the person chose to record: one record appended to the history file.
     virtual void AnadirRegistroHistorico(const ResumenPartida& /*partida*/) {}
-};
-
-class AlmacenNulo : public Almacen
-{
-public:
-    bool GrabarEstado(const std::string&) override { return true; }
-    void BorrarFichero(const std::string&) override {}
-    std::string GenerarCadenaSituacion() override { return {}; }
-    void AplicarManosRecibidas(const std::string&) override {}
 };
 
 } // namespace zp

@@ -24,10 +24,12 @@ AnalisisNumero AnalizarFichasNumero(const EstadoJuego& e, Entero mover, Entero n
             const Entero a = h.PuntoA, b = h.PuntoB;
             if (a == n || b == n) {
                 if (h.Estado == kPuesta) {
+                    // A laid tile has two pips; the state files are checked for it before a game is played.
+                    assert(a >= 0 && a <= 6 && b >= 0 && b <= 6);
                     ++r.PuestasConNumero;
                     if (a != n && a >= 0 && a <= 6) r.VistoConNumero[I(a)] = 1;
                     if (b != n && b >= 0 && b <= 6) r.VistoConNumero[I(b)] = 1;
-                    if (a == b) {
+                    if (a == b && a >= 0 && a <= 6) {
                         r.EsDoble = 1;
                         r.VistoConNumero[I(n)] = 1;
                     }
@@ -83,7 +85,7 @@ RolesAsientos CalcularRoles(const EstadoJuego& e, const Ajustes& a, Entero mover
     CalcularJugadorSiguiente(e, a, r.Siguiente);
     const auto fichas = [&](Entero p) { return e.FichasEnMano[I(p)]; };
 
-    if (a.ModoJuego == 1) {
+    if (EnParejas(a)) {
         const Entero companero = Companero[I(mover)];
         r.Propio1 = fichas(companero) < fichas(mover) ? companero : mover;
         r.Propio2 = r.Propio1 == mover ? companero : mover;

@@ -5,7 +5,7 @@
 // is written back, so a rule never reads a value left over by another.
 #include <array>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 namespace zp {
 

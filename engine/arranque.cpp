@@ -43,14 +43,6 @@ std::string ConBarra(const fs::path& carpeta)
     return s;
 }
 
-// Format "@@@": right-aligned in at least three characters.
-std::string Arrobas(int n)
-{
-    std::string s = std::to_string(n);
-    if (s.size() < 3) s.insert(0, 3 - s.size(), ' ');
-    return s;
-}
-
 bool Escribible(const fs::path& carpeta)
 {
     const fs::path sonda = carpeta / kSonda;
@@ -97,7 +89,7 @@ ResultadoPantalla ComprobarPantalla(Usuario& usuario, int ancho, int alto)
     return {false, 800, 600};
 }
 
-Preparacion PrepararArranque(Mesa& mesa, Usuario& usuario, const EntradaArranque& entrada)
+Preparacion PrepararArranque(ArranqueMesa& mesa, Usuario& usuario, const EntradaArranque& entrada)
 {
     Preparacion p;
     mesa.MostrarCareta();
@@ -112,8 +104,8 @@ Preparacion PrepararArranque(Mesa& mesa, Usuario& usuario, const EntradaArranque
 
 void InicializarTablas(Contexto& c)
 {
-    c.mesa.PintarGrabadora();
-    c.e.PasoTurno = c.a.SentidoJuego == 1 ? Entero{1} : Entero{-1};
+    c.arranque.PintarGrabadora();
+    c.e.PasoTurno = c.a.SentidoJuego == Sentido::Directo ? Entero{1} : Entero{-1};
     c.almacen.CargarEtiquetasOpciones();
     c.a.JuegoEnRed = false; // network play is never on at start
     c.e.RedibujoPendiente = false;
@@ -129,25 +121,25 @@ ResultadoPartida Main(Contexto& c)
             return {FinPartida::SinPartida, Peticion::Salir};
     }
 
-    c.mesa.DisponerMesa(c.pantalla);
+    c.arranque.DisponerMesa(c.pantalla);
     InicializarTablas(c);
-    c.mesa.PintarFondo();
-    c.mesa.DibujarMarcadorMesa();
-    c.mesa.CerrarCareta();
-    c.mesa.MostrarMesa();
+    c.arranque.PintarFondo();
+    c.dibujo.DibujarMarcadorMesa();
+    c.arranque.CerrarCareta();
+    c.arranque.MostrarMesa();
 
     const auto ayuda = c.usuario.MostrarMensaje("ZARPELON", kTextoAyuda, 3, 1, kAyudaGeneral);
     if (ayuda.abandonada) return {FinPartida::SinPartida, Peticion::Salir};
-    c.mesa.AnularZonaPuntero();
-    e.PunteroMesa = 0;
-    if (c.mesa.LetraGrande()) {
+    c.mandos.AnularZonaPuntero();
+    if (c.arranque.LetraGrande()) {
         const auto aviso = c.usuario.MostrarMensaje("Tamaño de letra", kTextoLetraGrande, 12, 1);
         if (aviso.abandonada) return {FinPartida::SinPartida, Peticion::Salir};
     }
 
-    // A file that says a hand is under way but no match is would step the turn back at every start.
-    if (!e.ManoEnCurso || !e.PartidaEnCurso) return {FinPartida::SinPartida, Peticion::Ninguna};
-    c.mesa.RedibujarMesa();
+    // A match left during a hand, or between two hands, goes on.
+    if (!e.PartidaEnCurso || (!e.ManoEnCurso && e.NumeroMano < 1))
+        return {FinPartida::SinPartida, Peticion::Ninguna};
+    c.dibujo.RedibujarMesa();
     c.azar.SembrarDelReloj();
     const auto aviso = c.usuario.MostrarMensaje("Continuar la partida anterior", kTextoContinuar, 2, 1);
     if (aviso.abandonada) return {FinPartida::SinPartida, Peticion::Salir};

@@ -32,7 +32,7 @@ struct Preparacion
 };
 
 // The first steps: the cover, the work folder, the screen test.
-Preparacion PrepararArranque(Mesa& mesa, Usuario& usuario, const EntradaArranque& entrada);
+Preparacion PrepararArranque(ArranqueMesa& mesa, Usuario& usuario, const EntradaArranque& entrada);
 
 // The program's folder when a file can be created there (the probe file is removed at once), else the
 // per-user folder, created if need be; on its first use the settings and history files are copied into it
@@ -64,11 +64,5 @@ inline constexpr std::array<std::string_view, 6> kTextoMenuOpciones = {"",
                                                                        "Borrar un juego guardado",
                                                                        "Ordenar fichas",
                                                                        "Girar fichas"};
-
-// Top-left corners of the up and down arrows inside a spin control of the settings windows.
-constexpr int kSpinArribaX = 170;
-constexpr int kSpinArribaY = 4;
-constexpr int kSpinAbajoX = 170;
-constexpr int kSpinAbajoY = 14;
 
 } // namespace zp

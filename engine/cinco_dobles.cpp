@@ -36,7 +36,7 @@ DecisionCincoDobles EnLocal(Contexto& c, const Ajustes& r)
     bool rechazadas = false;
     for (int p = 1; p <= 4; ++p) {
         if (c.e.DoblesJugador[static_cast<std::size_t>(p)] < kMinimoDobles) continue;
-        if (r.Jugador[static_cast<std::size_t>(p)].ControlJugador != 1) {
+        if (r.Jugador[static_cast<std::size_t>(p)].ControlJugador != Control::Manual) {
             if (!AvisarRechazo(c, r, p)) return DecisionCincoDobles::Abandonada;
             rechazadas = true;
         } else {
@@ -60,7 +60,7 @@ DecisionCincoDobles EnRed(Contexto& c, const Ajustes& r)
         if (e.DoblesJugador[static_cast<std::size_t>(q)] >= kMinimoDobles) p = q;
     if (p == 0) return DecisionCincoDobles::Aceptadas;
 
-    const bool administrador = r.ModoRed == 1;
+    const bool administrador = r.ModoRed == PapelRed::Administrador;
     bool rechazadas = false;
     if (p == 4) {
         const auto respuesta = c.usuario.MostrarMensaje(
@@ -74,7 +74,8 @@ DecisionCincoDobles EnRed(Contexto& c, const Ajustes& r)
             c.red.EnviarAlAdministrador(CrearMensajeCincoDobles(rechazadas));
             return Decision(rechazadas);
         }
-    } else if (administrador && r.Jugador[static_cast<std::size_t>(p)].ControlJugador == 2) {
+    } else if (administrador &&
+               r.Jugador[static_cast<std::size_t>(p)].ControlJugador == Control::Automatico) {
         if (!AvisarRechazo(c, r, p)) return DecisionCincoDobles::Abandonada;
         rechazadas = true;
     } else {
@@ -83,17 +84,13 @@ DecisionCincoDobles EnRed(Contexto& c, const Ajustes& r)
             " tiene cinco o más dobles entre sus fichas iniciales y debe decidir si las "
             "acepta o las rechaza. Permanezca a la espera." +
             std::string(SaltoLinea);
-        e.EsperandoRed = true;
         c.usuario.IniciarEspera();
         const Espera espera = c.red.EsperarRed([&] {
             c.usuario.MostrarEspera(kTitulo, texto, 5);
-            if (const auto d = TomarCincoDoblesDeCola(e.ColaRed)) {
-                rechazadas = *d;
-                e.EsperandoRed = false;
-            }
-            return !e.EsperandoRed;
+            const std::optional<bool> d = TomarCincoDoblesDeCola(c.red.ColaRed());
+            if (d) rechazadas = *d;
+            return d.has_value();
         });
-        e.EsperandoRed = false;
         c.usuario.OcultarEspera();
         if (espera == Espera::Abandonada) return DecisionCincoDobles::Abandonada;
     }
@@ -110,7 +107,7 @@ DecisionCincoDobles EnRed(Contexto& c, const Ajustes& r)
 
 DecisionCincoDobles AplicarCincoDobles(Contexto& c, const Ajustes& r)
 {
-    if (r.JugadorCincoDobles != 2) return DecisionCincoDobles::Aceptadas;
+    if (r.JugadorCincoDobles != CincoDobles::PuedeDevolver) return DecisionCincoDobles::Aceptadas;
     return r.JuegoEnRed ? EnRed(c, r) : EnLocal(c, r);
 }
 

@@ -10,6 +10,11 @@ constexpr int kPasoOculta = 39; // full pitch, and the test for it
 constexpr int kPasoGrande = 44; // seat 4 face up
 constexpr int kAnchoListaJugadas = 165;
 
+bool ManoTapaLista(const DisposicionManos& d)
+{
+    return d.InicioMano[4] < kAnchoListaJugadas + 1;
+}
+
 } // namespace
 
 ResultadoDisposicion CalcularDisposicionManos(const EstadoJuego& e, const Ajustes& a,
@@ -24,11 +29,12 @@ ResultadoDisposicion CalcularDisposicionManos(const EstadoJuego& e, const Ajuste
     for (int p = 1; p <= 4; ++p) {
         const auto i = static_cast<std::size_t>(p);
         const int n = e.HuecosMano[i];
-        const bool oculta = a.Jugador[i].FichasJugador == 1;
+        const bool oculta = a.Jugador[i].FichasJugador == VistaFichas::Ocultas;
         bool holgada = oculta && n * kPasoOculta < sitio[p];
         if (p == 4 && a.NumeroJugadores == 4) holgada = true;
         if (e.RepartoEnCurso) holgada = false;
-        int paso = (p == 4 && a.Jugador[4].FichasJugador == 2) ? kPasoGrande : kPasoOculta;
+        int paso =
+            (p == 4 && a.Jugador[4].FichasJugador == VistaFichas::Visibles) ? kPasoGrande : kPasoOculta;
         if (!holgada && n * kPasoOculta > sitio[p]) {
             const int base = (p == 1 || p == 3) ? 21 : 20; // the small tile along the strip
             paso = base + (sitio[p] - n * base) / n;       // non-negative here, so / is Int()
@@ -50,7 +56,7 @@ ResultadoDisposicion CalcularDisposicionManos(const EstadoJuego& e, const Ajuste
     d.EjeMano[3] = static_cast<Entero>(ancho - 42);
     d.EjeMano[4] = static_cast<Entero>(r.ManoHolgada[4] ? alto - 77 : alto - 42);
 
-    r.OcultarLista = d.InicioMano[4] < kAnchoListaJugadas + 1;
+    r.OcultarLista = ManoTapaLista(d);
     return r;
 }
 
@@ -59,10 +65,12 @@ void CalcularDisposicionManos(Contexto& c)
     const ResultadoDisposicion r = CalcularDisposicionManos(c.e, c.a, c.pantalla);
     c.e.Disposicion = r.disposicion;
     for (std::size_t p = 1; p <= 4; ++p) c.e.ManoHolgada[p] = r.ManoHolgada[p];
-    if (r.OcultarLista) {
-        c.mesa.OcultarListaJugadas();
-        c.a.ListaJugadas = 2;
-    }
+    if (r.OcultarLista) c.grabadora.MostrarListaJugadas(false);
+}
+
+bool ListaJugadasVisible(const EstadoJuego& e, const Ajustes& a)
+{
+    return a.ListaJugadas == VistaLista::SiempreVisible && !ManoTapaLista(e.Disposicion);
 }
 
 std::optional<PuntoMesa> CalcularPosicionFichaMano(const EstadoJuego& e, const Ajustes& a,
@@ -72,11 +80,11 @@ std::optional<PuntoMesa> CalcularPosicionFichaMano(const EstadoJuego& e, const A
     const auto paso = [&](int s) { return (n - 1) * d.SeparacionFichas[static_cast<std::size_t>(s)]; };
     switch (p) {
     case 1:
-        return PuntoMesa{static_cast<Entero>(a.Jugador[1].FichasJugador == 2 ? 0 : 23),
+        return PuntoMesa{static_cast<Entero>(a.Jugador[1].FichasJugador == VistaFichas::Visibles ? 0 : 23),
                          static_cast<Entero>(d.InicioMano[1] + paso(1))};
     case 2:
         return PuntoMesa{static_cast<Entero>(d.InicioMano[2] + paso(2)),
-                         static_cast<Entero>(a.Jugador[2].FichasJugador == 2 ? 0 : 23)};
+                         static_cast<Entero>(a.Jugador[2].FichasJugador == VistaFichas::Visibles ? 0 : 23)};
     case 3:
         return PuntoMesa{static_cast<Entero>(pantalla.AnchoMesa - 39),
                          static_cast<Entero>(d.InicioMano[3] + paso(3))};

@@ -26,8 +26,12 @@ ResultadoDisposicion CalcularDisposicionManos(const EstadoJuego& e, const Ajuste
                                               const Pantalla& pantalla);
 
 // Lays the hands out into the state. When the bottom hand would reach the move list (165 px wide at the
-// bottom left) the list is hidden and "Lista de jugadas" becomes "Al conectar grabadora".
+// bottom left) the list is hidden.
 void CalcularDisposicionManos(Contexto& c);
+
+// The move list shows during play when "Lista de jugadas" says so and the bottom hand, as last laid out,
+// leaves it room; otherwise only while the recorder is on.
+bool ListaJugadasVisible(const EstadoJuego& e, const Ajustes& a);
 
 // Top left of slot n (1..21) of seat p; nothing for any other seat.
 std::optional<PuntoMesa> CalcularPosicionFichaMano(const EstadoJuego& e, const Ajustes& a,

@@ -57,7 +57,7 @@ Entero ElegirFichaSalida(const EstadoJuego& e, const Ajustes& a, Entero mover)
             bool faltaAlguno = false;
             for (int x = 0; x <= 6; ++x) faltaAlguno = faltaAlguno || C(x) == 0;
             const int x = orden[2];
-            const bool conservador = a.Jugador[I(mover)].CaracterJugador == 1;
+            const bool conservador = a.Jugador[I(mover)].CaracterJugador == Caracter::Conservador;
             s = (!faltaAlguno && C(x) == 3 && !conservador) ? hueco(d, x) : hueco(d, d);
         }
     } else if (doblesJugador == 2 && cuantos >= 2) {
@@ -95,7 +95,7 @@ int ProfundidadBusqueda(Entero nivel)
 }
 
 int RevisarConFinalDeMano(const ResultadoFinalMano& r, int candidatas, int elegida, Entero nivel,
-                          Entero caracter, Entero fichasEnMano, bool parejas)
+                          Caracter caracter, Entero fichasEnMano, bool parejas)
 {
     assert(candidatas >= 1 && candidatas <= kMaximoCandidatas && elegida >= 1 && elegida <= candidatas);
     const auto P = [&](int n) { return r.PorcentajeGanadas[I(n)]; };
@@ -113,10 +113,11 @@ int RevisarConFinalDeMano(const ResultadoFinalMano& r, int candidatas, int elegi
     if (otra == 0 || otra == elegida) return elegida;
 
     bool cambiar = false;
-    const int umbral = 10 - 2 * caracter - (parejas ? 2 : 0);
+    const int umbral = 10 - 2 * Codigo(caracter) - (parejas ? 2 : 0);
     if (fichasEnMano == 2 && nivel == 100 && RedondearAPar(P(otra) - P(elegida)) > umbral) cambiar = true;
     if (nivel == 100 && P(elegida) < 100.0f && P(otra) == 100.0f) cambiar = true;
-    if (nivel == 100 && caracter == 3 && P(elegida) == 0.0f && P(otra) > 0.0f) cambiar = true;
+    if (nivel == 100 && caracter == Caracter::Agresivo && P(elegida) == 0.0f && P(otra) > 0.0f)
+        cambiar = true;
     if (nivel >= 96 && seguras >= 2) {
         // A sure win worth clearly more than the scored move's; the later one on equal means.
         float referencia = M(elegida);
@@ -155,7 +156,8 @@ void ElegirJugada(Contexto& c, const ExploradorFinal& explorar)
     const bool marcar = !e.SoloContar && !e.ModoAyuda && !e.JugadaElegida;
 
     if (e.NumeroJugada == 1) {
-        if (e.NumeroMano == 1 && a.PrimeraMano == 1 && a.TurnoSalida != 2) {
+        if (e.NumeroMano == 1 && a.PrimeraMano == Apertura::SeisDoble &&
+            a.TurnoSalida != ReglaSalida::Elegida) {
             e.FichaA = e.SalidaA;
             e.FichaB = e.SalidaB;
             e.ExtremoElegido = 1;
@@ -167,7 +169,7 @@ void ElegirJugada(Contexto& c, const ExploradorFinal& explorar)
         e.FichaB = h.PuntoB;
         e.ExtremoElegido = 1;
         e.JugadasPosibles = 99;
-        if (marcar) c.mesa.IndicarFichas(m);
+        if (marcar) c.animacion.IndicarFichas(m);
         return;
     }
 
@@ -182,7 +184,7 @@ void ElegirJugada(Contexto& c, const ExploradorFinal& explorar)
 
     int elegida = 1;
     if (e.JugadasPosibles >= 2) {
-        if (marcar) c.mesa.IndicarFichas(m);
+        if (marcar) c.animacion.IndicarFichas(m);
         e.EleccionTurno = true;
         const DatosEleccion d = PrepararEleccion(e, a, m, nivel);
         Entero mejor = 0;
@@ -193,12 +195,12 @@ void ElegirJugada(Contexto& c, const ExploradorFinal& explorar)
                 elegida = n;
             }
         }
-        const bool parejas = a.ModoJuego == 1;
+        const bool parejas = EnParejas(a);
         if (e.FichasEnMano[I(m)] <= ProfundidadBusqueda(nivel) &&
             (parejas || e.FichasMonton <= a.RemanentesMonton) && explorar) {
             ResultadoFinalMano r;
             if (explorar(e, a, r))
-                elegida = RevisarConFinalDeMano(r, e.JugadasPosibles, elegida, nivel, d.Caracter,
+                elegida = RevisarConFinalDeMano(r, e.JugadasPosibles, elegida, nivel, d.CaracterJugador,
                                                 e.FichasEnMano[I(m)], parejas);
         }
     }

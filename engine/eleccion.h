@@ -32,7 +32,7 @@ int ProfundidadBusqueda(Entero nivel);
 // The search's verdict on the scored choice `elegida` (1..candidatas): the candidate to play instead, or
 // `elegida` itself. The search changes the choice only at levels 96 and above.
 int RevisarConFinalDeMano(const ResultadoFinalMano& r, int candidatas, int elegida, Entero nivel,
-                          Entero caracter, Entero fichasEnMano, bool parejas);
+                          Caracter caracter, Entero fichasEnMano, bool parejas);
 
 // The search as the chooser calls it: true with the results written, false when it refused (the scored
 // choice then stands). Tests pass their own.

@@ -12,14 +12,22 @@ namespace zp {
 
 using Entero = std::int16_t; // widths the state strings and messages rely on
 
-constexpr Entero kNinguna = 9;     // no tile, no pip, no end, not chosen
-constexpr int kAsientos = 4;       // seats 1 left, 2 top, 3 right, 4 bottom (this computer)
-constexpr int kHuecos = 21;        // slots per hand: 7 dealt and 14 drawn at most
-constexpr int kHuecosMonton = 14;  // stock slots
-constexpr int kFichasJuego = 28;   // the double-six set
+constexpr Entero kNinguna = 9;    // no tile, no pip, no end, not chosen
+constexpr int kAsientos = 4;      // seats 1 left, 2 top, 3 right, 4 bottom (this computer)
+constexpr int kHuecos = 21;       // slots per hand: 7 dealt and 14 drawn at most
+constexpr int kHuecosMonton = 14; // stock slots
+constexpr int kFichasJuego = 28;  // the double-six set
 
 // Separates the lines of a message text.
 inline constexpr std::string_view SaltoLinea = "\r\n";
+
+// A number in a message by the format "@@@": right-aligned in at least three characters, never cut.
+inline std::string Arrobas(int n)
+{
+    std::string s = std::to_string(n);
+    if (s.size() < 3) s.insert(0, 3 - s.size(), ' ');
+    return s;
+}
 
 // Values of the end field of a move record and of `ExtremoElegido`.
 constexpr Entero kExtremoRoba = 8;
@@ -30,19 +38,22 @@ constexpr Entero kEnMano = 0;
 constexpr Entero kPuesta = 1;
 constexpr Entero kVacio = 9;
 
-struct HuecoMano {
+struct HuecoMano
+{
     Entero PuntoA = kNinguna;
     Entero PuntoB = kNinguna;
     Entero Estado = kVacio;
 };
 
-struct FichaMonton {
+struct FichaMonton
+{
     Entero PuntoA = kNinguna;
     Entero PuntoB = kNinguna;
 };
 
 // One move of the hand: a tile laid at end 1 or 2, a draw (8) or a pass (9).
-struct RegistroJugada {
+struct RegistroJugada
+{
     Entero Jugador = 0;
     Entero PuntoUnido = 0;
     Entero PuntoAbierto = 0;
@@ -59,8 +70,8 @@ struct RegistroJugada {
     Entero XMitad2 = 0;
     Entero YMitad2 = 0;
     Entero GiroFicha = 0;
-    Entero EsDoble = 0;          // -1 / 0
-    Entero DobleAtravesado = 0;  // -1 / 0
+    Entero EsDoble = 0;         // -1 / 0
+    Entero DobleAtravesado = 0; // -1 / 0
     Entero XExtremoAntes = 0;
     Entero YExtremoAntes = 0;
     Entero XExtremoDespues = 0;
@@ -80,7 +91,8 @@ struct RegistroJugada {
 static_assert(sizeof(RegistroJugada) == RegistroJugada::kCampos * sizeof(Entero));
 
 // One hand of the score sheet. Pair column 1 is seats 2 and 4, pair column 2 seats 1 and 3.
-struct RegistroMano {
+struct RegistroMano
+{
     std::string Sale;
     Entero PuntosPareja1 = 0;
     Entero DecenasPareja1 = 0;
@@ -91,71 +103,17 @@ struct RegistroMano {
     bool operator==(const RegistroMano&) const = default;
 };
 
-// Per-seat settings. Index 0 of every per-seat array exists and carries nothing.
-struct AjustesJugador {
-    std::string NombreJugador; // UTF-8; at most 9 characters once written one byte per character
-    Entero NivelJugador = 50;  // 0..100 (shown as 0.0 .. 10.0)
-    Entero EstadoJugador = 1;  // 1 in play, 2 out
-    Entero FichasJugador = 1;  // 1 hidden, 2 shown
-    Entero ControlJugador = 2; // 1 Manual, 2 Automático, 3 Remoto
-    Entero CaracterJugador = 2; // 1 Conservador, 2 Medio, 3 Agresivo
-    std::string DireccionIP;
-    bool Conectado = false;
-};
-
-// The players of a fresh settings file: three automatic players round the person at seat 4.
-inline std::array<AjustesJugador, 5> JugadoresPorDefecto()
-{
-    std::array<AjustesJugador, 5> j{};
-    const Entero nivel[5] = {0, 50, 50, 50, 100};
-    const Entero fichas[5] = {0, 1, 1, 1, 2};
-    const Entero control[5] = {0, 2, 2, 2, 1};
-    const Entero caracter[5] = {0, 2, 3, 1, 2};
-    for (int p = 1; p <= 4; ++p) {
-        j[p].NombreJugador = "Jugador" + std::to_string(p);
-        j[p].NivelJugador = nivel[p];
-        j[p].FichasJugador = fichas[p];
-        j[p].ControlJugador = control[p];
-        j[p].CaracterJugador = caracter[p];
-    }
-    return j;
-}
-
-// The players and the rules the engine plays by; the settings windows set them and the state files keep them.
-// The defaults are those of a fresh settings file.
-struct Ajustes {
-    std::array<AjustesJugador, 5> Jugador = JugadoresPorDefecto();
-    Entero NumeroJugadores = 4;
-    Entero PuntosPartida = 30;
-    Entero FichasPorJugador = 7;
-    Entero RemanentesMonton = 7;
-    Entero ModoRed = 2;      // 1 Administrador (host), 2 Cliente
-    Entero SentidoJuego = 1; // 1 Directo, 2 Inverso
-    Entero ModoJuego = 1;    // 1 pairs, 2 individual
-    Entero SistemaReparto = 2;     // 1 manual, 2 random
-    Entero JugadorCincoDobles = 1; // 1 must play them, 2 may give them back
-    Entero PrimeraMano = 1;        // 1 the double six leads, 2 drawn by lot
-    Entero SistemaAnotacion = 1; // 1 by tens, 2 by units
-    Entero PuntosQueSeAnotan = 1;
-    Entero ParejaQueSeAnota = 1;
-    Entero GanadorSiEmpate = 1;
-    Entero SalidaSiEmpate = 1; // 1 the same player, 2 the lead moves on
-    Entero TurnoSalida = 1;    // 1 rotating, 2 chosen, 3 winner, 4 losing pair
-    Entero ListaJugadas = 2;
-    Entero FichasVisiblesPuestas = 1;
-    bool Sonido = true;
-    bool PausaEntreJugadas = true;
-    bool JuegoEnRed = false;
-    Entero Velocidad = 50; // 0..100
-};
-
 // Partners are fixed: seats 1..4 play with 3, 4, 1, 2.
 constexpr std::array<Entero, 5> Companero = {0, 3, 4, 1, 2};
 
 // Pair code of a seat: 1 for seats 2 and 4, 2 for seats 1 and 3.
-constexpr Entero ParejaDe(int asiento) { return (asiento == 2 || asiento == 4) ? 1 : 2; }
+constexpr Entero ParejaDe(int asiento)
+{
+    return (asiento == 2 || asiento == 4) ? 1 : 2;
+}
 
-struct ExtremosLinea {
+struct ExtremosLinea
+{
     std::array<Entero, 3> Extremos{0, kNinguna, kNinguna};
     std::array<Entero, 3> DireccionExtremo{};
     std::array<Entero, 3> FichasEnExtremo{};
@@ -166,7 +124,8 @@ struct ExtremosLinea {
 
 // Where each hand lies along its side of the table (seats 1 left, 2 top, 3 right, 4 bottom), in pixels.
 // Recomputed from the hands and the screen before every drawing of a hand.
-struct DisposicionManos {
+struct DisposicionManos
+{
     std::array<Entero, 5> SeparacionFichas{}; // pitch between slots
     std::array<Entero, 5> LongitudMano{};     // HuecosMano x pitch
     std::array<Entero, 5> InicioMano{};       // first pixel along the side
@@ -176,14 +135,16 @@ struct DisposicionManos {
 };
 
 // Placement of the tile being laid or drawn, in table pixels.
-struct ColocacionFicha {
+struct ColocacionFicha
+{
     Entero XFicha = 0, YFicha = 0, AnchoFicha = 0, AltoFicha = 0, LadoMesa = 0, XSpriteFicha = 0;
     Entero XMitad1 = 0, YMitad1 = 0, XMitad2 = 0, YMitad2 = 0, GiroFicha = 0;
     bool DobleAtravesado = false;
     Entero PosX = 0, PosY = 0, XFichaRobada = 0, YFichaRobada = 0;
 };
 
-struct EstadoJuego {
+struct EstadoJuego
+{
     // Hands and stock.
     std::array<std::array<HuecoMano, kHuecos + 1>, 5> Manos{};
     std::array<Entero, 5> HuecosMano{};
@@ -212,7 +173,6 @@ struct EstadoJuego {
     std::array<std::array<Entero, 7>, 5> CuentaNumeros{};
     std::array<std::array<Entero, 8>, 5> NumerosOrdenados{};
     std::array<bool, 5> ManoHolgada{false, false, false, false, true};
-    std::array<float, 5> PuntosEnMano{};
     DisposicionManos Disposicion;
 
     // Progress of the match.
@@ -247,11 +207,8 @@ struct EstadoJuego {
     Entero EsDoble = 0;
     Entero JugadasPosibles = 0;
     bool SoloContar = false;
-    bool FichaPuesta = false;
 
     // Waits and requests between the table window and the engine.
-    bool EsperaNecesaria = false;
-    Entero TipoEspera = 0;
     bool EsperaContinuar = false;
     bool JugadaElegida = false;
     Entero HuecoElegido = 0;
@@ -264,20 +221,13 @@ struct EstadoJuego {
     bool GrabadoraActiva = false;
     Entero PosicionGrabadora = 0;
 
-    // Network: this computer's seat in the host's numbering, the match code, the receive queue.
+    // Network: this computer's seat in the host's numbering and the match code.
     Entero PuestoLocal = 4;
     std::string IdPartida = "0000";
-    bool EsperandoRed = false;
-    std::string ColaRed;
-    std::string CadenaSituacionRed;
 
     // Carrying out a move and the recorder.
-    bool EleccionTurno = false;     // the chooser weighed two or more playable tiles (the record's Eleccion)
-    Entero DireccionAnterior = 0;   // direction of the end played, before any turn (its DireccionAntes)
-    bool GrabadoraOcupada = false;  // replaying to the newest move: the remote's pointer stays as it is
-    Entero LineaGrabadora = -1;     // the move-list line showing the current move, -1 none
-    Entero PunteroMesa = 0;         // the remote's pointer: 1 pointing hand, 0 default, 11 hourglass
-    std::vector<std::string> LineasListaJugadas; // the move list's lines: line n - 1 shows record n
+    bool EleccionTurno = false;   // the chooser weighed two or more playable tiles (the record's Eleccion)
+    Entero DireccionAnterior = 0; // direction of the end played, before any turn (its DireccionAntes)
 
     // What the window asked for when it abandoned the match during a wait (a Peticion, partida.h): the
     // engine unwinds that match and hands the request back to the top-level caller.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 
+#include "engine/cierre.h"
 #include "engine/grabadora.h"
 #include "engine/indices.h"
 #include "engine/partida.h"
@@ -32,14 +33,6 @@ std::string Str(int n)
     return n < 0 ? std::to_string(n) : " " + std::to_string(n);
 }
 
-// Format "@@@": right-aligned in three characters, never cut.
-std::string Arrobas(int n)
-{
-    std::string s = std::to_string(n);
-    if (s.size() < 3) s.insert(0, 3 - s.size(), ' ');
-    return s;
-}
-
 Entero Entero16(int n)
 {
     return static_cast<Entero>(std::clamp(n, -32768, 32767));
@@ -55,66 +48,45 @@ struct CierreMano
     std::array<int, 5> Pips{};
 };
 
-std::array<int, 5> ContarPips(const EstadoJuego& e)
-{
-    std::array<int, 5> pips{};
-    for (int p = 1; p <= kAsientos; ++p) {
-        for (int s = 1; s <= HuecosDe(e, p); ++s) {
-            const HuecoMano& h = e.Manos[I(p)][I(s)];
-            if (h.Estado == kEnMano) pips[I(p)] += h.PuntoA + h.PuntoB;
-        }
-    }
-    return pips;
-}
-
 // The text of "C i e r r e" for a blocked hand, and the winner or the tie it shows.
 std::string TextoCierre(const EstadoJuego& e, const Ajustes& a, CierreMano& k, int& lineas)
 {
     std::string texto;
     const std::string salto(SaltoLinea);
-    const bool parejas = a.ModoJuego == 1;
-    bool empate = false;
+    const bool parejas = EnParejas(a);
     if (parejas) {
         const int s24 = k.Pips[2] + k.Pips[4], s13 = k.Pips[1] + k.Pips[3];
         texto = Nombre(a, 2) + " y " + Nombre(a, 4) + " : " + Str(s24) + salto + Nombre(a, 1) + " y " +
                 Nombre(a, 3) + " : " + Str(s13);
         lineas = 2;
-        empate = s13 == s24;
     } else {
-        int menor = 0, cuantos = 0;
         lineas = 1;
         for (int p = 1; p <= kAsientos; ++p) {
             if (!AsientoEnJuego(a, p)) continue;
             texto += Nombre(a, p) + " : " + Arrobas(k.Pips[I(p)]) + salto;
             ++lineas;
-            if (cuantos == 0 || k.Pips[I(p)] < menor) {
-                menor = k.Pips[I(p)];
-                k.Ganador = static_cast<Entero>(p);
-                cuantos = 1;
-            } else if (k.Pips[I(p)] == menor) {
-                ++cuantos;
-            }
         }
-        if (cuantos > 1) k.Ganador = 0;
-        empate = k.Ganador == 0;
     }
-    if (empate) {
+    const GanadorCierre g = DecidirCierre(parejas, k.Pips, AsientosEnJuego(a));
+    k.Ganador = static_cast<Entero>(g.Ganador);
+    if (g.Empate) {
         ++lineas;
         texto += salto;
-        switch (ReglaEmpate(a)) {
-        case 2:
+        const Empate regla = ReglaEmpate(a);
+        k.Ganador = static_cast<Entero>(GanadorEmpate(regla, parejas, e.JugadorSalida));
+        switch (regla) {
+        case Empate::GanaQuienSalio:
             texto += parejas ? "EMPATE -> Gana la pareja que salió." : "EMPATE -> Gana el jugador que salió.";
-            k.Ganador = parejas ? ParejaDe(e.JugadorSalida) : e.JugadorSalida;
             break;
-        case 3:
+        case Empate::GanaQuienNoSalio:
             texto += "EMPATE -> Gana la pareja que no salió.";
-            k.Ganador = ParejaDe(e.JugadorSalida) == 1 ? Entero{2} : Entero{1};
             break;
+        case Empate::SeRepite:
         default:
             texto += "EMPATE -> Se repite el juego";
-            if (a.TurnoSalida == 1)
-                texto +=
-                    a.SalidaSiEmpate == 1 ? " y sale el mismo jugador." : " y se corre el turno de salida.";
+            if (a.TurnoSalida == ReglaSalida::Rotatorio)
+                texto += a.SalidaSiEmpate == SalidaEmpate::MismoJugador ? " y sale el mismo jugador."
+                                                                        : " y se corre el turno de salida.";
             k.Repetir = true;
             break;
         }
@@ -124,7 +96,7 @@ std::string TextoCierre(const EstadoJuego& e, const Ajustes& a, CierreMano& k, i
 
 std::string LineaGanadorMano(const Ajustes& a, Entero ganador)
 {
-    if (a.ModoJuego == 1) {
+    if (EnParejas(a)) {
         if (ganador == 1) return "Habeis ganado el juego " + Nombre(a, 2) + " y " + Nombre(a, 4);
         return "Han ganado el juego " + Nombre(a, 1) + " y " + Nombre(a, 3);
     }
@@ -151,10 +123,10 @@ void EscribirAnotacion(EstadoJuego& e, const Ajustes& a, const CierreMano& k)
     RegistroMano r;
     r.Sale = Nombre(a, e.JugadorSalida);
     const Entero puntos = Entero16(k.Puntos);
-    const Entero decenas = CalcularDecenas(k.Puntos);
-    if (a.ModoJuego == 1) {
-        const bool columna1 =
-            (a.ParejaQueSeAnota == 1 && k.Ganador == 1) || (a.ParejaQueSeAnota == 2 && k.Ganador == 2);
+    const Entero decenas = Entero16(DecenasDe(k.Puntos));
+    if (EnParejas(a)) {
+        const bool columna1 = (a.ParejaQueSeAnota == ParejaAnotada::Ganadora && k.Ganador == 1) ||
+                              (a.ParejaQueSeAnota == ParejaAnotada::Perdedora && k.Ganador == 2);
         (columna1 ? r.PuntosPareja1 : r.PuntosPareja2) = puntos;
         (columna1 ? r.DecenasPareja1 : r.DecenasPareja2) = decenas;
     } else if (k.Ganador >= 1 && k.Ganador <= kAsientos) {
@@ -168,7 +140,7 @@ void EscribirAnotacion(EstadoJuego& e, const Ajustes& a, const CierreMano& k)
 // among equals, else the first.
 Entero GanadorPorTotales(const EstadoJuego& e, const Ajustes& a)
 {
-    if (a.ModoJuego == 1) {
+    if (EnParejas(a)) {
         if (e.TotalPareja1 != e.TotalPareja2) return e.TotalPareja1 > e.TotalPareja2 ? Entero{1} : Entero{2};
         return e.GanadorMano == 2 ? Entero{2} : Entero{1};
     }
@@ -185,7 +157,7 @@ Entero GanadorPorTotales(const EstadoJuego& e, const Ajustes& a)
 
 bool GanadorValido(const EstadoJuego& e, const Ajustes& a)
 {
-    return a.ModoJuego == 1 ? (e.GanadorMano == 1 || e.GanadorMano == 2) : AsientoEnJuego(a, e.GanadorMano);
+    return EnParejas(a) ? (e.GanadorMano == 1 || e.GanadorMano == 2) : AsientoEnJuego(a, e.GanadorMano);
 }
 
 FinMano TerminarPartida(Contexto& c)
@@ -197,7 +169,7 @@ FinMano TerminarPartida(Contexto& c)
     const Entero g = e.GanadorMano;
     std::string texto;
     int lineas = 1;
-    if (a.ModoJuego == 1) {
+    if (EnParejas(a)) {
         lineas = 2;
         if (g == 1)
             texto =
@@ -232,17 +204,11 @@ FinMano TerminarPorLimiteDeManos(Contexto& c)
 
 } // namespace
 
-Entero CalcularDecenas(int puntos)
-{
-    if (puntos <= 0) return 0;
-    return Entero16((puntos - 1) / 10 + 1);
-}
-
 void CalcularTotales(EstadoJuego& e, const Ajustes& a)
 {
     int pareja1 = 0, pareja2 = 0;
     std::array<int, 5> jugador{};
-    const bool decenas = a.SistemaAnotacion == 1;
+    const bool decenas = a.SistemaAnotacion == Anotacion::Decenas;
     const int ultima = std::min<int>(e.NumeroMano, static_cast<int>(e.Anotaciones.size()) - 1);
     for (int h = 1; h <= ultima; ++h) {
         const RegistroMano& r = e.Anotaciones[I(h)];
@@ -260,7 +226,7 @@ void CalcularTotales(EstadoJuego& e, const Ajustes& a)
 
 bool ComprobarFinPartida(const EstadoJuego& e, const Ajustes& a)
 {
-    if (a.ModoJuego == 1) return e.TotalPareja1 >= a.PuntosPartida || e.TotalPareja2 >= a.PuntosPartida;
+    if (EnParejas(a)) return e.TotalPareja1 >= a.PuntosPartida || e.TotalPareja2 >= a.PuntosPartida;
     for (std::size_t p = 1; p <= kAsientos; ++p)
         if (e.PuntosJugador[p] >= a.PuntosPartida) return true;
     return false;
@@ -284,16 +250,14 @@ ResumenPartida ResumirPartida(const EstadoJuego& e, const Ajustes& a)
 void ActivarGrabadora(Contexto& c)
 {
     EstadoJuego& e = c.e;
-    c.mesa.EncenderTeclaGrabadora();
-    c.mesa.RefrescarGrabadora();
+    c.grabadora.EncenderGrabadora(true);
     c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Pulsar);
-    c.mesa.MostrarListaJugadas();
+    c.grabadora.MostrarListaJugadas(true);
     if (c.a.PausaEntreJugadas) {
-        c.mesa.DibujarBotonContinuar(1);
+        c.avisos.DibujarBotonContinuar(1);
         e.EsperaContinuar = true;
     }
     e.PosicionGrabadora = e.NumeroJugada;
-    e.GrabadoraOcupada = false;
     c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Soltar);
     e.GrabadoraActiva = true;
 }
@@ -303,7 +267,7 @@ void RetrocederFinDeMano(Contexto& c)
     EstadoJuego& e = c.e;
     e.ManoEnCurso = true;
     e.ManoReabierta = true;
-    for (Entero p = 1; p <= kAsientos; ++p) c.mesa.DibujarMano(p);
+    for (Entero p = 1; p <= kAsientos; ++p) c.dibujo.DibujarMano(p);
     AvanzarTurno(e, c.a);
     ActivarGrabadora(c);
     const FalloJugada f = RetrocederGrabadora(c);
@@ -317,8 +281,8 @@ FinMano TerminarMano(Contexto& c)
     EstadoJuego& e = c.e;
     Ajustes& a = c.a;
     e.ManoEnCurso = false;
-    c.mesa.PonerPunteroMesa(Puntero::Normal);
-    c.mesa.AnularZonaPuntero();
+    c.mandos.PonerPunteroMesa(Puntero::Normal);
+    c.mandos.AnularZonaPuntero();
     OcultarBotonContinuar(c);
     e.ManoReabierta = false;
 
@@ -326,15 +290,9 @@ FinMano TerminarMano(Contexto& c)
     const Entero mover = e.JugadorTurno;
     CierreMano k;
     k.Domino = mover >= 1 && mover <= kAsientos && e.FichasEnMano[I(mover)] == 0;
-    if (k.Domino) c.mesa.MostrarSenalDomino(mover);
-    for (std::size_t p = 1; p <= kAsientos; ++p) {
-        const Entero fichas = a.Jugador[p].FichasJugador;
-        a.Jugador[p].FichasJugador = 2;
-        c.mesa.DibujarMano(static_cast<Entero>(p));
-        a.Jugador[p].FichasJugador = fichas;
-    }
-    k.Pips = ContarPips(e);
-    for (std::size_t p = 0; p <= kAsientos; ++p) e.PuntosEnMano[p] = static_cast<float>(k.Pips[p]);
+    if (k.Domino) c.animacion.MostrarSenalDomino(mover);
+    for (Entero p = 1; p <= kAsientos; ++p) c.dibujo.DibujarMano(p, true);
+    k.Pips = PipsEnMano(e);
     e.GanadorMano = 0;
 
     // B. A blocked hand: the pips of every seat or pair, the winner or the tie.
@@ -350,19 +308,15 @@ FinMano TerminarMano(Contexto& c)
     }
 
     // C. The winner, the points and the tens, and the score-sheet entry.
-    const bool parejas = a.ModoJuego == 1;
+    const bool parejas = EnParejas(a);
     if (!k.Repetir) {
         if (k.Domino) k.Ganador = parejas ? ParejaDe(mover) : mover;
-        const int s24 = k.Pips[2] + k.Pips[4], s13 = k.Pips[1] + k.Pips[3];
-        if (!k.Domino && parejas && k.Ganador == 0) k.Ganador = s13 <= s24 ? Entero{2} : Entero{1};
-        if (parejas && a.PuntosQueSeAnotan == 2)
-            k.Puntos = k.Ganador == 1 ? s13 : s24;
-        else
-            k.Puntos = k.Pips[1] + k.Pips[2] + k.Pips[3] + k.Pips[4];
+        k.Puntos =
+            PuntosMano(parejas, a.PuntosQueSeAnotan == PuntosAnotados::DeLaPerdedora, k.Ganador, k.Pips);
         e.GanadorMano = k.Ganador;
 
         std::string texto = "Puntos : " + Str(k.Puntos);
-        if (a.SistemaAnotacion == 1) texto += "       Decenas : " + Str(CalcularDecenas(k.Puntos));
+        if (a.SistemaAnotacion == Anotacion::Decenas) texto += "       Decenas : " + Str(DecenasDe(k.Puntos));
         texto += std::string(SaltoLinea) + LineaGanadorMano(a, k.Ganador);
         const Respuesta<bool> r = Preguntar(c, "Final de este juego", texto, 2);
         if (r.abandonada) return FinMano::Abandonada;
@@ -370,18 +324,27 @@ FinMano TerminarMano(Contexto& c)
             RetrocederFinDeMano(c);
             return FinMano::Continuar;
         }
-        c.mesa.OcultarGrabadora();
+        c.grabadora.MostrarGrabadora(false);
         EscribirAnotacion(e, a, k);
     }
 
-    // D. The score panel, the Continue button, the totals; the end of the match or the next hand.
-    c.mesa.DibujarMarcadorMesa();
-    c.mesa.DibujarBotonContinuar(1);
+    // D. The score panel and the Continue button; then the totals and what comes next.
+    c.dibujo.DibujarMarcadorMesa();
+    c.avisos.DibujarBotonContinuar(1);
     if (!EsperarBotonContinuar(c)) return FinMano::Abandonada;
+    return SeguirTrasMano(c);
+}
+
+FinMano SeguirTrasMano(Contexto& c)
+{
+    EstadoJuego& e = c.e;
+    Ajustes& a = c.a;
+    // Only a tied hand that is played again leaves no winner.
+    const bool repetir = e.GanadorMano == 0;
     CalcularTotales(e, a);
     if (ComprobarFinPartida(e, a)) return TerminarPartida(c);
-    if (!k.Repetir && e.NumeroMano >= kManosPartida) return TerminarPorLimiteDeManos(c);
-    if (k.Repetir) PrepararRepeticionEmpate(e, a);
+    if (!repetir && e.NumeroMano >= kManosPartida) return TerminarPorLimiteDeManos(c);
+    if (repetir) PrepararRepeticionEmpate(e, a);
 
     switch (IniciarMano(c)) {
     case ResultadoReparto::Listo:

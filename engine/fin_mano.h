@@ -23,8 +23,10 @@ enum class FinMano
 // Called by the loop when JugadorTurno has emptied the hand or nobody can play any more.
 FinMano TerminarMano(Contexto& c);
 
-// 1..10 points make 1 ten, 11..20 make 2, and 0 points none.
-Entero CalcularDecenas(int puntos);
+// Once the end of hand NumeroMano has been shown and scored (GanadorMano 0 for a tie played again): the
+// totals, then the end of the match or the next hand dealt. Also where a match left between two hands
+// takes up again.
+FinMano SeguirTrasMano(Contexto& c);
 
 // The match totals from entries 1..NumeroMano: tens when scoring by tens, points otherwise; at most 999.
 void CalcularTotales(EstadoJuego& e, const Ajustes& a);

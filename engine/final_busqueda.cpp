@@ -1,5 +1,7 @@
 #include "engine/final_busqueda.h"
 
+#include "engine/cierre.h"
+
 #include <algorithm>
 #include <bit>
 #include <cassert>
@@ -120,10 +122,16 @@ ValorFinal BusquedaFinal::Jugar(int m, int t, int x, int y)
 // A position reached by a play, seat m next. The line is not blocked, so some seat can lay a tile.
 ValorFinal BusquedaFinal::Nodo(int m)
 {
-    // 1. Seats that can lay nothing pass.
+    // 1. Seats that can lay nothing pass. Some seat can, since the line is not blocked: with tiles held
+    //    twice it might be none, and the round then ends with nothing counted rather than never.
     const MascaraFichas encajan = ConPunto(extremo1_) | ConPunto(extremo2_);
-    while ((mano_[static_cast<std::size_t>(m)] & encajan) == 0)
+    for (int pases = 0; (mano_[static_cast<std::size_t>(m)] & encajan) == 0; ++pases) {
+        if (pases == 4) {
+            assert(false && "nobody holds the tiles that fit");
+            return {};
+        }
         m = reglas_.Siguiente[static_cast<std::size_t>(m)];
+    }
     const MascaraFichas mano = mano_[static_cast<std::size_t>(m)];
 
     // 2. A position counted before. Swapping the two ends changes no count, so the key takes them in order.
@@ -165,44 +173,15 @@ ValorFinal BusquedaFinal::Nodo(int m)
 ValorFinal BusquedaFinal::Desenlace(int w, bool cerrada) const
 {
     const ReglasBusqueda& r = reglas_;
-    const int s13 = puntos_[1] + puntos_[3];
-    const int s24 = puntos_[2] + puntos_[4];
     int codigo = r.Parejas ? (w == 2 || w == 4 ? 1 : 2) : w;
-
     if (cerrada) {
-        bool empate = false;
-        if (r.Parejas) {
-            codigo = s13 > s24 ? 1 : 2;
-            empate = s13 == s24;
-        } else {
-            int menor = 999;
-            for (std::size_t p = 1; p <= 4; ++p) {
-                if (r.EnJuego[p] && puntos_[p] < menor) {
-                    menor = puntos_[p];
-                    codigo = static_cast<int>(p);
-                }
-            }
-            int iguales = 0;
-            for (std::size_t p = 1; p <= 4; ++p) iguales += (r.EnJuego[p] && puntos_[p] == menor) ? 1 : 0;
-            empate = iguales > 1;
-        }
-        if (empate) {
-            const bool salidaPar = r.JugadorSalida == 2 || r.JugadorSalida == 4;
-            switch (r.GanadorSiEmpate) {
-            case 2:
-                codigo = r.Parejas ? (salidaPar ? 1 : 2) : r.JugadorSalida;
-                break;
-            case 3:
-                codigo = salidaPar ? 2 : 1;
-                break;
-            default:
-                return {}; // the hand is played again: no outcome
-            }
-        }
+        const GanadorCierre g = DecidirCierre(r.Parejas, puntos_, r.EnJuego);
+        codigo = g.Empate ? GanadorEmpate(r.GanadorSiEmpate, r.Parejas, r.JugadorSalida) : g.Ganador;
+        if (codigo == 0) return {}; // the hand is played again: no outcome
     }
 
-    const int puntos = (r.Parejas && r.SoloPerdedores) ? (codigo == 1 ? s13 : s24) : s13 + s24;
-    const int valor = r.PorUnidades ? puntos : (puntos == 0 ? 0 : (puntos - 1) / 10 + 1);
+    const int puntos = PuntosMano(r.Parejas, r.SoloPerdedores, codigo, puntos_);
+    const int valor = r.PorUnidades ? puntos : DecenasDe(puntos);
     ValorFinal v;
     if (codigo >= 1 && codigo <= 4 && r.EnJuego[static_cast<std::size_t>(codigo)]) v.Total = 1;
     if (codigo == r.Propio) {

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/ajustes.h"
+
 namespace zp {
 
 using MascaraFichas = std::uint32_t; // bit t: tile t of the set, numbered by IndiceFicha
@@ -22,7 +24,7 @@ constexpr int IndiceFicha(int a, int b)
 struct ReglasBusqueda
 {
     bool Parejas = true;
-    int GanadorSiEmpate = 1; // 1 a tie is not counted, 2 the leader wins, 3 the pair that did not lead
+    Empate GanadorSiEmpate = Empate::SeRepite; // a replayed tie is not counted
     int JugadorSalida = 1;
     bool SoloPerdedores = false;    // pairs: only the losing pair's pips are scored
     bool PorUnidades = false;       // else by tens

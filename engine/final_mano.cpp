@@ -21,14 +21,14 @@ BusquedaFinal& Motor()
 ReglasBusqueda LeerReglas(const EstadoJuego& e, const Ajustes& a)
 {
     ReglasBusqueda r;
-    r.Parejas = a.ModoJuego == 1;
+    r.Parejas = EnParejas(a);
     r.GanadorSiEmpate = ReglaEmpate(a);
     r.JugadorSalida = e.JugadorSalida;
-    r.SoloPerdedores = a.PuntosQueSeAnotan == 2;
-    r.PorUnidades = a.SistemaAnotacion == 2;
+    r.SoloPerdedores = a.PuntosQueSeAnotan == PuntosAnotados::DeLaPerdedora;
+    r.PorUnidades = a.SistemaAnotacion == Anotacion::Unidades;
     r.Propio = r.Parejas ? ParejaDe(e.JugadorTurno) : e.JugadorTurno;
     for (std::size_t p = 1; p <= 4; ++p) {
-        r.EnJuego[p] = a.Jugador[p].EstadoJugador == 1;
+        r.EnJuego[p] = AsientoEnJuego(a, p);
         if (!r.EnJuego[p]) continue;
         Entero s = static_cast<Entero>(p);
         CalcularJugadorSiguiente(e, a, s);
@@ -50,10 +50,10 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
 {
     InformeFinalMano informe;
     const int m = e.JugadorTurno;
-    assert(m >= 1 && m <= 4 && a.Jugador[static_cast<std::size_t>(m)].EstadoJugador == 1);
+    assert(m >= 1 && m <= 4 && AsientoEnJuego(a, m));
 
     // 1. Refusals: tiles still to be drawn in individual play, or nothing to weigh.
-    if (a.ModoJuego == 2 && e.FichasMonton > a.RemanentesMonton) {
+    if (a.ModoJuego == Modalidad::Individual && e.FichasMonton > a.RemanentesMonton) {
         informe.Fin = FinBusqueda::MontonAbierto;
         return informe;
     }
@@ -70,12 +70,21 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
     const int e2 = e.Linea.Extremos[2];
     int n = 0;
     for (std::size_t p = 1; p <= 4; ++p) {
-        if (a.Jugador[p].EstadoJugador != 1) continue;
+        if (!AsientoEnJuego(a, p)) continue;
         for (std::size_t s = 1; s <= static_cast<std::size_t>(e.HuecosMano[p]); ++s) {
             const HuecoMano& h = e.Manos[p][s];
             if (h.Estado != kEnMano) continue;
-            assert(h.PuntoA >= 0 && h.PuntoA <= 6 && h.PuntoB >= 0 && h.PuntoB <= 6);
-            manos[p] |= MascaraFichas{1} << IndiceFicha(h.PuntoA, h.PuntoB);
+            // Every tile once, with two pips: the state files are checked for it before a game is played.
+            const bool punto = h.PuntoA >= 0 && h.PuntoA <= 6 && h.PuntoB >= 0 && h.PuntoB <= 6;
+            const MascaraFichas bit = punto ? MascaraFichas{1} << IndiceFicha(h.PuntoA, h.PuntoB) : 0;
+            bool repetida = false;
+            for (const MascaraFichas otra : manos) repetida = repetida || (otra & bit) != 0;
+            assert(punto && !repetida);
+            if (!punto || repetida) {
+                informe.Fin = FinBusqueda::PosicionNoValida;
+                return informe;
+            }
+            manos[p] |= bit;
             if (static_cast<int>(p) != m) continue;
             if (h.PuntoA == e1 || h.PuntoA == e2)
                 raices[static_cast<std::size_t>(++n)] = {h.PuntoA, h.PuntoB};
@@ -83,6 +92,10 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
                 raices[static_cast<std::size_t>(++n)] = {h.PuntoB, h.PuntoA};
         }
         assert(std::popcount(manos[p]) == e.FichasEnMano[p]);
+        if (std::popcount(manos[p]) != e.FichasEnMano[p]) {
+            informe.Fin = FinBusqueda::PosicionNoValida;
+            return informe;
+        }
     }
     assert(n <= kRaicesFinal);
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 namespace zp {
 
@@ -21,10 +21,11 @@ struct ResultadoFinalMano
 
 enum class FinBusqueda
 {
-    Completa,          // results written for roots 1..Raices
-    UnaFicha,          // the mover holds one tile: nothing to weigh
-    MontonAbierto,     // individual play and the stock can still be drawn from
-    FueraDePresupuesto // the position is too large to finish in time; the ordinary choice stands
+    Completa,           // results written for roots 1..Raices
+    UnaFicha,           // the mover holds one tile: nothing to weigh
+    MontonAbierto,      // individual play and the stock can still be drawn from
+    FueraDePresupuesto, // the position is too large to finish in time; the ordinary choice stands
+    PosicionNoValida    // the hands do not hold each tile once (never in play); the ordinary choice stands
 };
 
 struct InformeFinalMano

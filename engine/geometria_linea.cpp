@@ -285,59 +285,6 @@ Entero BuscarJugadaAnteriorExtremo(const std::vector<RegistroJugada>& jugadas, E
     return 0;
 }
 
-ColocacionLinea ColocarFichaEnLinea(const ExtremosLinea& linea, Entero extremo, bool esDoble,
-                                    const RegistroJugada* anterior, Entero centroX)
-{
-    assert(ExtremoValido(extremo));
-    ColocacionLinea c;
-    if (!ExtremoValido(extremo)) {
-        return c;
-    }
-    const auto e = static_cast<std::size_t>(extremo);
-    c.EsDoble = esDoble;
-    c.XExtremoAntes = linea.XExtremo[e];
-    c.YExtremoAntes = linea.YExtremo[e];
-    c.DireccionAntes = linea.DireccionExtremo[e];
-
-    AnclaLinea ancla{linea.XExtremo[e], linea.YExtremo[e], linea.DireccionExtremo[e], esDoble};
-    if (DireccionValida(ancla.Direccion)) {
-        const Entero limite = linea.LimiteGiro[e][static_cast<std::size_t>(ancla.Direccion)];
-        if (PasaLimiteGiro(ancla.Direccion, limite, ancla.PosX, ancla.PosY)) {
-            const bool anteriorAtravesado = anterior != nullptr && anterior->DobleAtravesado != 0;
-            ancla = DoblarLinea(ancla, limite, anteriorAtravesado);
-            c.Doblada = true;
-        }
-    }
-    c.DireccionDespues = ancla.Direccion;
-    c.Ficha =
-        CalcularRectanguloFichaLinea(ancla, anterior != nullptr ? anterior->LadoMesa : Entero{0}, centroX);
-    return c;
-}
-
-void AnotarColocacion(const ColocacionLinea& c, RegistroJugada& r)
-{
-    const FichaLinea& f = c.Ficha;
-    r.XFicha = f.XFicha;
-    r.YFicha = f.YFicha;
-    r.AnchoFicha = f.AnchoFicha;
-    r.AltoFicha = f.AltoFicha;
-    r.LadoMesa = f.LadoMesa;
-    r.XSpriteFicha = f.XSpriteFicha;
-    r.XMitad1 = f.XMitad1;
-    r.YMitad1 = f.YMitad1;
-    r.XMitad2 = f.XMitad2;
-    r.YMitad2 = f.YMitad2;
-    r.GiroFicha = f.GiroFicha;
-    r.EsDoble = c.EsDoble ? -1 : 0;
-    r.DobleAtravesado = f.DobleAtravesado ? -1 : 0;
-    r.XExtremoAntes = c.XExtremoAntes;
-    r.YExtremoAntes = c.YExtremoAntes;
-    r.XExtremoDespues = f.PosX;
-    r.YExtremoDespues = f.PosY;
-    r.DireccionAntes = c.DireccionAntes;
-    r.DireccionDespues = c.DireccionDespues;
-}
-
 namespace {
 
 const RegistroJugada* RegistroAnterior(const EstadoJuego& estado, Entero jugadaAnteriorExtremo)

@@ -75,26 +75,6 @@ FichaLinea CalcularRectanguloFichaLinea(const AnclaLinea& ancla, Entero ladoAnte
 Entero BuscarJugadaAnteriorExtremo(const std::vector<RegistroJugada>& jugadas, Entero numeroJugada,
                                    Entero extremo);
 
-// Everything a tile laid at an end takes from the line, turn included.
-struct ColocacionLinea
-{
-    FichaLinea Ficha;
-    bool EsDoble = false;
-    bool Doblada = false; // the end turned before this tile
-    Entero XExtremoAntes = 0, YExtremoAntes = 0;
-    Entero DireccionAntes = 0, DireccionDespues = 0;
-    bool operator==(const ColocacionLinea&) const = default;
-};
-
-// The placement of a tile at end `extremo` (1 or 2): turn test, turn and rectangle, in the order of a move.
-// `anterior` is the end's latest earlier record, nullptr when none.
-ColocacionLinea ColocarFichaEnLinea(const ExtremosLinea& linea, Entero extremo, bool esDoble,
-                                    const RegistroJugada* anterior, Entero centroX);
-
-// Writes the placement into a move record: fields 5..21 (tile, halves, lie, double, anchors before and
-// after), 24 and 25 (directions before and after).
-void AnotarColocacion(const ColocacionLinea& colocacion, RegistroJugada& registro);
-
 // The same procedures on the shared state, for a move that follows the steps literally: they read
 // `ExtremoElegido`, the anchor in `Colocacion.PosX/PosY`, `Colocacion.DobleAtravesado` and the end's
 // direction and limits, and write what the turn and the placement write (`Colocacion`, the end's direction).

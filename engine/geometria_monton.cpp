@@ -18,7 +18,7 @@ Entero E(int v)
 Entero ElegirLadoMonton(const Ajustes& ajustes)
 {
     for (const Entero asiento : {Entero{3}, Entero{1}, Entero{2}}) {
-        if (ajustes.Jugador[static_cast<std::size_t>(asiento)].EstadoJugador != 1) {
+        if (!AsientoEnJuego(ajustes, asiento)) {
             return asiento;
         }
     }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "engine/pantalla.h"
 
 namespace zp {

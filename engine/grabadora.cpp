@@ -1,5 +1,6 @@
 #include "engine/grabadora.h"
 
+#include "engine/disposicion_manos.h"
 #include "engine/indices.h"
 #include "engine/sonidos.h"
 #include "engine/turno.h"
@@ -7,10 +8,6 @@
 namespace zp {
 
 namespace {
-
-constexpr int kPausaPaso = 210;
-// The list shows five lines at a time; a step pauses unless the list is about to scroll.
-constexpr int kLineasVisibles = 5;
 
 bool EsPunto(Entero n)
 {
@@ -39,13 +36,13 @@ void PesarFicha(Contexto& c, Entero n, const RegistroJugada& r, int d)
     if (n == 1) {
         SumarPeso(e, p, r.PuntoUnido, 4 * d);
         SumarPeso(e, p, r.PuntoAbierto, 4 * d);
-        if (!(e.NumeroMano == 1 && c.a.PrimeraMano == 1)) {
+        if (!(e.NumeroMano == 1 && c.a.PrimeraMano == Apertura::SeisDoble)) {
             SumarPeso(e, p, r.PuntoUnido, 3 * d);
             SumarPeso(e, p, r.PuntoAbierto, 3 * d);
         }
         return;
     }
-    if (c.a.ModoJuego == 1 && n == 3) {
+    if (EnParejas(c.a) && n == 3) {
         const RegistroJugada& r1 = e.Jugadas[1];
         const RegistroJugada& r2 = e.Jugadas[2];
         if (r1.PuntoUnido == r1.PuntoAbierto && r2.Extremo != kExtremoPasa && r.PuntoUnido == r1.PuntoUnido)
@@ -114,16 +111,10 @@ FalloJugada AplicarFicha(Contexto& c, Entero n, const RegistroJugada& r, bool ap
     return FalloJugada::Ninguno;
 }
 
-void SeleccionarLineaActual(Contexto& c)
+// The list's line of the last move in force, -1 before the first, shown after the step's pause.
+void SeleccionarLineaActual(Contexto& c, bool adelante)
 {
-    EstadoJuego& e = c.e;
-    if (e.NumeroJugada > 1) {
-        e.LineaGrabadora = static_cast<Entero>(e.NumeroJugada - 2);
-        c.mesa.SeleccionarLineaListaJugadas(e.LineaGrabadora);
-    } else {
-        e.LineaGrabadora = -1;
-        c.mesa.SeleccionarLineaListaJugadas(-1);
-    }
+    c.grabadora.PasoListaJugadas(c.e.NumeroJugada > 1 ? c.e.NumeroJugada - 2 : -1, adelante);
 }
 
 } // namespace
@@ -140,7 +131,7 @@ FalloJugada AplicarJugadaGrabadora(Contexto& c, ModoGrabadora modo)
     case kExtremoRoba:
         return AplicarRobo(e, r, aplicar);
     case kExtremoPasa:
-        c.mesa.MostrarPaso(r.Jugador);
+        c.animacion.MostrarPaso(r.Jugador);
         CastigarExtremos(e, r, aplicar ? 1 : -1);
         return FalloJugada::Ninguno;
     case 1:
@@ -163,23 +154,18 @@ FalloJugada AvanzarGrabadora(Contexto& c)
     if (r.Extremo == 1 || r.Extremo == 2) {
         const auto x = I(r.Extremo);
         e.Linea.DireccionExtremo[x] = r.DireccionDespues;
-        c.mesa.AnimarJugada(n);
+        c.animacion.AnimarJugada(n);
         e.Linea.XExtremo[x] = r.XExtremoDespues;
         e.Linea.YExtremo[x] = r.YExtremoDespues;
     }
     if (r.Extremo == kExtremoRoba) {
-        c.mesa.AnimarRobarFicha(n);
+        c.animacion.AnimarRobarFicha(n);
         ++e.NumeroJugada;
     } else {
         AvanzarTurno(e, c.a);
-        c.mesa.DibujarBotonContinuar(1);
+        c.avisos.DibujarBotonContinuar(1);
     }
-    const int superior = c.mesa.LineaSuperiorListaJugadas();
-    if (static_cast<int>(e.LineasListaJugadas.size()) <= kLineasVisibles ||
-        e.LineaGrabadora != superior + kLineasVisibles - 1) {
-        c.ritmo.HacerPausa(kPausaPaso);
-    }
-    SeleccionarLineaActual(c);
+    SeleccionarLineaActual(c, true);
     return FalloJugada::Ninguno;
 }
 
@@ -209,47 +195,42 @@ FalloJugada RetrocederGrabadora(Contexto& c)
         e.Linea.DireccionExtremo[x] = r.DireccionAntes;
         e.Linea.XExtremo[x] = r.XExtremoAntes;
         e.Linea.YExtremo[x] = r.YExtremoAntes;
-        c.mesa.DeshacerJugada(n);
+        c.animacion.DeshacerJugada(n);
     }
     if (r.Extremo == kExtremoRoba) {
         const auto desde = CalcularPosicionFichaMano(e, c.a, c.pantalla, r.Jugador, e.HuecoFicha);
-        c.mesa.DibujarMano(r.Jugador);
-        if (desde) c.mesa.DevolverFichaAlMonton(desde->X, desde->Y, r.XFicha, r.YFicha);
-        c.mesa.DibujarMonton();
+        c.dibujo.DibujarMano(r.Jugador);
+        if (desde) c.animacion.DevolverFichaAlMonton(desde->X, desde->Y, r.XFicha, r.YFicha);
+        c.dibujo.DibujarMonton();
         c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Ficha);
     } else {
-        c.mesa.DibujarBotonContinuar(1);
+        c.avisos.DibujarBotonContinuar(1);
     }
-    if (e.LineaGrabadora != c.mesa.LineaSuperiorListaJugadas()) c.ritmo.HacerPausa(kPausaPaso);
-    SeleccionarLineaActual(c);
+    SeleccionarLineaActual(c, false);
     return FalloJugada::Ninguno;
 }
 
 FalloJugada IrAlFinalGrabadora(Contexto& c)
 {
     EstadoJuego& e = c.e;
-    c.mesa.PonerPunteroGrabadora(Puntero::Reloj);
-    e.GrabadoraOcupada = true;
-    e.PunteroMesa = static_cast<Entero>(Puntero::Reloj);
+    // The remote shows the hourglass, and keeps it, while the hand is replayed.
+    c.grabadora.PonerPunteroGrabadora(Puntero::Reloj);
     c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Pulsar);
 
     FalloJugada f = FalloJugada::Ninguno;
     while (e.NumeroJugada < e.PosicionGrabadora && f == FalloJugada::Ninguno) f = AvanzarGrabadora(c);
 
-    c.mesa.ApagarTeclaGrabadora();
-    if (c.a.ListaJugadas == 2) c.mesa.OcultarListaJugadas();
-    c.mesa.RefrescarGrabadora();
-    if (e.NumeroJugada == 1) c.mesa.OcultarGrabadora();
+    c.grabadora.EncenderGrabadora(false);
+    if (!ListaJugadasVisible(e, c.a)) c.grabadora.MostrarListaJugadas(false);
+    if (e.NumeroJugada == 1) c.grabadora.MostrarGrabadora(false);
     c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Soltar);
-    c.mesa.RestaurarCursorContinuar();
+    c.avisos.PonerPunteroContinuar(Puntero::Mano);
     if (e.NumeroJugada == e.PosicionGrabadora && e.ManoReabierta) {
         // Back at the end of a reopened hand: the match loop's wait ends and the hand ends again.
         e.EsperaContinuar = false;
-        c.mesa.OcultarBotonContinuar();
+        c.avisos.OcultarBotonContinuar();
     }
-    c.mesa.PonerPunteroGrabadora(Puntero::Normal);
-    e.GrabadoraOcupada = false;
-    e.PunteroMesa = 0;
+    c.grabadora.PonerPunteroGrabadora(Puntero::Normal);
     e.GrabadoraActiva = false;
     return f;
 }

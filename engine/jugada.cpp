@@ -38,10 +38,10 @@ void IndicarFicha(Contexto& c, Entero p, Entero hueco)
 {
     const PuntoMesa punto = CalcularPosicionManoIndicadora(c.e, c.pantalla, p, hueco);
     for (int vez = 0; vez < kVecesIndicacion; ++vez) {
-        c.mesa.DibujarManoIndicadora(p, punto.X, punto.Y);
-        c.mesa.Refrescar();
+        c.animacion.DibujarManoIndicadora(p, punto.X, punto.Y);
+        c.dibujo.Refrescar();
         c.ritmo.HacerPausa(kPausaManoVisible);
-        c.mesa.DibujarMano(p);
+        c.dibujo.DibujarMano(p);
         c.ritmo.HacerPausa(kPausaManoOculta);
     }
 }
@@ -106,7 +106,7 @@ bool ComprobarFichaJugable(const EstadoJuego& e, const Ajustes& a, Entero hueco)
         const auto& x = e.Linea.Extremos;
         return h.PuntoA == x[1] || h.PuntoA == x[2] || h.PuntoB == x[1] || h.PuntoB == x[2];
     }
-    if (e.NumeroMano == 1 && a.PrimeraMano == 1 && a.TurnoSalida != 2) {
+    if (e.NumeroMano == 1 && a.PrimeraMano == Apertura::SeisDoble && a.TurnoSalida != ReglaSalida::Elegida) {
         // The match opens with the opening tile, and only from the hand that holds it.
         return BuscarFichaEnMano(e, e.SalidaA, e.SalidaB, p) == hueco;
     }
@@ -219,13 +219,13 @@ FalloJugada EjecutarJugada(Contexto& c)
     if (f != FalloJugada::Ninguno) return f;
     e.Linea.XExtremo[x] = col.PosX;
     e.Linea.YExtremo[x] = col.PosY;
-    c.mesa.InhabilitarBotonAyuda();
+    c.mandos.InhabilitarBotonAyuda();
     const FalloJugada aplicada = AplicarJugadaGrabadora(c, ModoGrabadora::Aplicar);
     assert(aplicada == FalloJugada::Ninguno);
-    c.mesa.AnimarJugada(e.NumeroJugada);
+    c.animacion.AnimarJugada(e.NumeroJugada);
     if (!c.a.JuegoEnRed) {
-        c.mesa.MostrarGrabadora();
-        if (c.a.ListaJugadas == 1) c.mesa.MostrarListaJugadas();
+        c.grabadora.MostrarGrabadora(true);
+        if (ListaJugadasVisible(e, c.a)) c.grabadora.MostrarListaJugadas(true);
     }
     return aplicada;
 }
@@ -244,7 +244,7 @@ FalloJugada RobarFicha(Contexto& c)
     FalloJugada f = RegistrarJugada(c);
     if (f == FalloJugada::Ninguno) f = AplicarJugadaGrabadora(c, ModoGrabadora::Aplicar);
     if (f != FalloJugada::Ninguno) return f;
-    c.mesa.AnimarRobarFicha(e.NumeroJugada);
+    c.animacion.AnimarRobarFicha(e.NumeroJugada);
     ++e.NumeroJugada;
     return FalloJugada::Ninguno;
 }

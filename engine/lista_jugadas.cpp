@@ -55,34 +55,20 @@ std::string TextoLineaListaJugadas(const RegistroJugada& r, Entero numero, const
     return linea;
 }
 
-void AnadirLineaListaJugadas(Contexto& c, Entero numero)
+std::string LineaDeJugada(const EstadoJuego& e, const Ajustes& a, Entero numero)
 {
-    EstadoJuego& e = c.e;
     assert(numero >= 1 && numero < static_cast<int>(e.Jugadas.size()));
-    if (numero < 1 || numero >= static_cast<int>(e.Jugadas.size())) return;
+    if (numero < 1 || numero >= static_cast<int>(e.Jugadas.size())) return {};
     const RegistroJugada& r = e.Jugadas[static_cast<std::size_t>(numero)];
     const Entero p = r.Jugador;
     const std::string nombre =
-        p >= 1 && p <= kAsientos ? c.a.Jugador[static_cast<std::size_t>(p)].NombreJugador : std::string();
-
-    auto& lineas = e.LineasListaJugadas;
-    if (lineas.size() > static_cast<std::size_t>(numero - 1))
-        lineas.resize(static_cast<std::size_t>(numero - 1));
-    lineas.push_back(TextoLineaListaJugadas(r, numero, nombre));
-    c.mesa.PonerLineaListaJugadas(lineas.back());
-    e.LineaGrabadora = static_cast<Entero>(lineas.size() - 1);
-    c.mesa.SeleccionarLineaListaJugadas(e.LineaGrabadora);
+        p >= 1 && p <= kAsientos ? a.Jugador[static_cast<std::size_t>(p)].NombreJugador : std::string();
+    return TextoLineaListaJugadas(r, numero, nombre);
 }
 
-void RecortarListaJugadas(Contexto& c, int lineas)
+void AnadirLineaListaJugadas(Contexto& c, Entero numero)
 {
-    EstadoJuego& e = c.e;
-    if (lineas < 0) lineas = 0;
-    while (static_cast<int>(e.LineasListaJugadas.size()) > lineas) {
-        e.LineasListaJugadas.pop_back();
-        c.mesa.QuitarLineaListaJugadas(static_cast<int>(e.LineasListaJugadas.size()));
-    }
-    if (e.LineaGrabadora >= static_cast<int>(e.LineasListaJugadas.size())) e.LineaGrabadora = -1;
+    c.grabadora.PonerLineaListaJugadas(numero - 1, LineaDeJugada(c.e, c.a, numero));
 }
 
 } // namespace zp

@@ -1,7 +1,7 @@
 #pragma once
 // The move list shown on the table: one line per move record, line n - 1 for record n, with the number,
 // the mover's name, the tile or the word for a draw or a pass, and a mark when the mover had a choice.
-// The engine keeps the lines; the table shows them as it is told.
+// The table keeps the lines; the engine tells it each one.
 #include <string>
 
 #include "engine/contexto.h"
@@ -12,11 +12,11 @@ namespace zp {
 // "Roba" or "Pasa", then " ???" when the move was a choice.
 std::string TextoLineaListaJugadas(const RegistroJugada& registro, Entero numero, const std::string& nombre);
 
-// Adds the line of record n and selects it. The lines of later records, left from a hand or a review the
-// table has already cleared, are dropped first, so that line n - 1 always shows record n.
-void AnadirLineaListaJugadas(Contexto& c, Entero numero);
+// The line of record n of the hand, with its mover's name.
+std::string LineaDeJugada(const EstadoJuego& e, const Ajustes& a, Entero numero);
 
-// Keeps the first `lineas` lines, removing the rest from the table the highest first.
-void RecortarListaJugadas(Contexto& c, int lineas);
+// Puts the line of record n in its place, line n - 1, and selects it; the lines of later records, left from
+// a review, go.
+void AnadirLineaListaJugadas(Contexto& c, Entero numero);
 
 } // namespace zp

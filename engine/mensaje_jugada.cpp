@@ -9,9 +9,6 @@ namespace zp {
 
 namespace {
 
-// Payload lengths of the kinds that travel through the queue.
-constexpr std::size_t kLargoCorto = 3; // 01, 02, 03, 05: code and one digit
-
 std::optional<Entero> Digito(char c, char desde, char hasta)
 {
     if (c < desde || c > hasta) return std::nullopt;
@@ -57,19 +54,11 @@ std::string CrearMensajeJugada(Entero numero, Entero fichaA, Entero fichaB, Ente
 
 std::optional<JugadaRecibida> TomarJugadaDeCola(std::string& cola, const EstadoJuego& e, const Ajustes& a)
 {
-    while (cola.size() >= 2) {
-        const std::string_view codigo(cola.data(), 2);
-        if (codigo == kCodigoJugada) {
-            if (cola.size() < kLargoJugadaEnCola) return std::nullopt;
-            const auto j = Validar(std::string_view(cola).substr(2, 5), e, a);
-            cola.erase(0, kLargoJugadaEnCola);
-            if (j) return j;
-        } else if (codigo == "01" || codigo == "02" || codigo == "03" || codigo == "05") {
-            cola.erase(0, std::min(kLargoCorto, cola.size()));
-        } else {
-            // A kind of unknown length: nothing behind it can be framed.
-            cola.clear();
-        }
+    while (SaltarOtrasClases(cola, kCodigoJugada)) {
+        if (cola.size() < kLargoJugadaEnCola) return std::nullopt;
+        const auto j = Validar(std::string_view(cola).substr(2, 5), e, a);
+        cola.erase(0, kLargoJugadaEnCola);
+        if (j) return j;
     }
     return std::nullopt;
 }

@@ -1,12 +1,13 @@
 #pragma once
 // The move message: "ZRP3306", the move number in two digits, the pip joined to the end, the pip left open
 // and the end, one digit each. Only a laid tile travels; draws and passes every computer works out itself.
-// The socket layer strips "ZRP33" and appends the rest to ColaRed, where the match loop takes it.
+// The socket layer strips "ZRP33" and queues the rest for the engine (Red::ColaRed), where the match loop
+// takes it.
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 namespace zp {
 

@@ -1,5 +1,6 @@
 #include "engine/mensajes_red.h"
 
+#include "engine/mensaje_jugada.h"
 #include "engine/turno.h"
 
 namespace zp {
@@ -47,19 +48,33 @@ std::string CrearMensajeReparto(const std::string& cadenaSituacion)
     return Mensaje(kCodigoReparto, cadenaSituacion);
 }
 
+bool SaltarOtrasClases(std::string& cola, std::string_view codigo)
+{
+    while (cola.size() >= 2 && !Empieza(cola, codigo)) {
+        const std::string_view clase(cola.data(), 2);
+        if (clase == kCodigoJugada)
+            cola.erase(0, std::min(kLargoJugadaEnCola, cola.size()));
+        else if (clase == "01" || clase == "02" || clase == "03" || clase == "05")
+            cola.erase(0, std::min(kLargoCorto, cola.size()));
+        else
+            cola.clear(); // a kind of unknown length: nothing behind it can be framed
+    }
+    return Empieza(cola, codigo);
+}
+
 std::optional<Entero> TomarSalidaDeCola(std::string& cola, Entero puestoLocal, const Ajustes& a)
 {
-    if (!Empieza(cola, kCodigoSalida)) return std::nullopt;
+    if (!SaltarOtrasClases(cola, kCodigoSalida)) return std::nullopt;
     const int d = TomarDigito(cola);
     if (d < 1 || d > 4 || puestoLocal < 1 || puestoLocal > 4) return std::nullopt;
     const Entero asiento = CalcularJugadorRelativo(static_cast<Entero>(d), puestoLocal);
-    if (a.Jugador[static_cast<std::size_t>(asiento)].EstadoJugador != 1) return std::nullopt;
+    if (!AsientoEnJuego(a, asiento)) return std::nullopt;
     return asiento;
 }
 
 std::optional<bool> TomarCincoDoblesDeCola(std::string& cola)
 {
-    if (!Empieza(cola, kCodigoCincoDobles)) return std::nullopt;
+    if (!SaltarOtrasClases(cola, kCodigoCincoDobles)) return std::nullopt;
     const int d = TomarDigito(cola);
     if (d != 0 && d != 1) return std::nullopt;
     return d == 1;

@@ -1,14 +1,15 @@
 #include "engine/partida.h"
 
 #include <cassert>
+#include <optional>
 
 #include "engine/analisis_mano.h"
+#include "engine/ciclo_turno.h"
 #include "engine/disposicion_manos.h"
 #include "engine/eleccion.h"
 #include "engine/fin_mano.h"
 #include "engine/indices.h"
 #include "engine/jugada.h"
-#include "engine/mano_al_azar.h"
 #include "engine/mensaje_jugada.h"
 #include "engine/mensajes_red.h"
 #include "engine/reparto.h"
@@ -18,27 +19,20 @@ namespace zp {
 
 namespace {
 
-enum class FinTurno
-{
-    Siguiente, // the next cycle begins
-    FinDeMano, // JugadorTurno emptied the hand, or nobody can play any more
-    Abandono
-};
-
 enum class Paso
 {
     Seguir,
     Abandono
 };
 
-Entero Control(const Ajustes& a, Entero p)
+Control ControlDe(const Ajustes& a, Entero p)
 {
     return a.Jugador[I(p)].ControlJugador;
 }
 
 bool EsAdministrador(const Ajustes& a)
 {
-    return a.JuegoEnRed && a.ModoRed == 1;
+    return a.JuegoEnRed && a.ModoRed == PapelRed::Administrador;
 }
 
 ResultadoPartida Abandonar(Contexto& c)
@@ -48,39 +42,42 @@ ResultadoPartida Abandonar(Contexto& c)
     return {FinPartida::Abandonada, peticion};
 }
 
-// Who the loop waits for before the move, and how the wait shows.
-void DecidirEspera(EstadoJuego& e, const Ajustes& a)
+// Who the loop waits for before the move, and how the wait shows: the Continue button, or the network turn
+// panel with its clock.
+struct EsperaTurno
+{
+    bool Necesaria = false;
+    bool Boton = false;
+    bool Panel = false;
+};
+
+EsperaTurno DecidirEspera(const EstadoJuego& e, const Ajustes& a)
 {
     const Entero p = e.JugadorTurno;
-    e.EsperaNecesaria = false;
-    e.TipoEspera = 0;
+    EsperaTurno w;
     if (!a.JuegoEnRed) {
-        if (Control(a, p) == 1 || a.PausaEntreJugadas || e.ManoReabierta) {
-            e.TipoEspera = 1;
-            e.EsperaNecesaria = true;
-        }
-        return;
+        w.Boton = ControlDe(a, p) == Control::Manual || a.PausaEntreJugadas || e.ManoReabierta;
+        w.Necesaria = w.Boton;
+        return w;
     }
-    if (e.JugadasPosibles > 0) e.TipoEspera = 2;
-    if (p == 4 && e.JugadasPosibles > 0) e.EsperaNecesaria = true;
-    if (a.ModoRed == 1 && Control(a, p) == 2 && a.PausaEntreJugadas) {
-        e.TipoEspera = 1;
-        e.EsperaNecesaria = true;
-    }
+    w.Panel = e.JugadasPosibles > 0;
+    w.Necesaria = p == 4 && e.JugadasPosibles > 0;
+    if (a.ModoRed == PapelRed::Administrador && ControlDe(a, p) == Control::Automatico && a.PausaEntreJugadas)
+        w = EsperaTurno{true, true, false};
+    return w;
 }
 
 // The Continue button, or a tile of the person here; a state loaded meanwhile is shown and waited on.
-Paso EsperarTurno(Contexto& c)
+Paso EsperarTurno(Contexto& c, const EsperaTurno& w)
 {
-    EstadoJuego& e = c.e;
-    if (e.TipoEspera == 1) {
-        c.mesa.DibujarBotonContinuar(1);
-    } else if (e.TipoEspera == 2) {
+    if (w.Boton) {
+        c.avisos.DibujarBotonContinuar(1);
+    } else if (w.Panel) {
         OcultarBotonContinuar(c);
         c.usuario.IniciarEspera();
-        c.mesa.DibujarEsperandoJugada();
+        c.avisos.DibujarEsperandoJugada();
     }
-    if (!e.EsperaNecesaria) return Paso::Seguir;
+    if (!w.Necesaria) return Paso::Seguir;
     return EsperarBotonContinuar(c, true) ? Paso::Seguir : Paso::Abandono;
 }
 
@@ -122,28 +119,26 @@ Paso TomarFichaElegida(Contexto& c)
 bool MueveRemoto(const EstadoJuego& e, const Ajustes& a)
 {
     if (!a.JuegoEnRed || e.JugadasPosibles < 1) return false;
-    if (a.ModoRed == 1) return Control(a, e.JugadorTurno) == 3;
-    return a.ModoRed == 2 && e.JugadorTurno != 4;
+    if (a.ModoRed == PapelRed::Administrador) return ControlDe(a, e.JugadorTurno) == Control::Remoto;
+    return a.ModoRed == PapelRed::Cliente && e.JugadorTurno != 4;
 }
 
 // A remote player's move from the receive queue. Only a move for this turn that fits ends the wait: this
 // computer never plays its own choice for a remote seat.
-Paso EsperarJugadaRemota(Contexto& c)
+Paso EsperarJugadaRemota(Contexto& c, const EsperaTurno& w)
 {
     EstadoJuego& e = c.e;
-    e.EsperandoRed = true;
     std::optional<JugadaRecibida> jugada;
     const Espera espera = c.red.EsperarRed([&] {
-        jugada = TomarJugadaDeCola(e.ColaRed, e, c.a);
+        jugada = TomarJugadaDeCola(c.red.ColaRed(), e, c.a);
         if (e.RedibujoPendiente) {
-            c.mesa.DibujarBotonContinuar(1);
-            c.mesa.ParpadearMano(e.JugadorTurno);
+            c.avisos.DibujarBotonContinuar(1);
+            c.animacion.ParpadearMano(e.JugadorTurno);
             e.RedibujoPendiente = false;
         }
-        if (e.TipoEspera == 2) c.mesa.DibujarEsperandoJugada();
+        if (w.Panel) c.avisos.DibujarEsperandoJugada();
         return jugada.has_value();
     });
-    e.EsperandoRed = false;
     if (espera == Espera::Abandonada || !jugada) return Paso::Abandono;
     e.FichaA = jugada->FichaA;
     e.FichaB = jugada->FichaB;
@@ -155,86 +150,72 @@ void EnviarJugada(Contexto& c)
 {
     const EstadoJuego& e = c.e;
     const std::string m = CrearMensajeJugada(e.NumeroJugada, e.FichaA, e.FichaB, e.ExtremoElegido);
-    if (c.a.ModoRed == 1) {
+    if (c.a.ModoRed == PapelRed::Administrador) {
         // The mover never receives its own move back.
-        const Entero salvo = Control(c.a, e.JugadorTurno) == 3 ? e.JugadorTurno : Entero{0};
+        const Entero salvo = ControlDe(c.a, e.JugadorTurno) == Control::Remoto ? e.JugadorTurno : Entero{0};
         c.red.EnviarAClientes(m, salvo);
     } else if (e.JugadorTurno == 4) {
         c.red.EnviarAlAdministrador(m);
     }
 }
 
-// Carries out the move chosen; a move the engine refuses (which the choosers never give) becomes a pass.
-// False when not even that can be written: the hand has used every move number.
-bool LlevarACabo(Contexto& c)
+// The match loop's turn: the snapshot, the events and the blink as it begins; the waits for the person here,
+// the Continue button or a remote player before the move; the move sent after it.
+class TurnoPartida : public PasosTurno
 {
-    FalloJugada f = EjecutarJugada(c);
-    if (f == FalloJugada::ListaLlena) return false;
-    if (f != FalloJugada::Ninguno) {
-        assert(false && "jugada rechazada");
-        c.e.ExtremoElegido = kExtremoPasa;
-        f = EjecutarJugada(c);
+public:
+    bool Empezar(Contexto& c) override
+    {
+        if (c.a.JuegoEnRed) c.almacen.GrabarEstado(kFicheroRed);
+        if (c.usuario.AtenderEventos() == Espera::Abandonada) return false;
+        c.animacion.ParpadearMano(c.e.JugadorTurno);
+        return true;
     }
-    return f == FalloJugada::Ninguno;
-}
 
-FinTurno JugarTurno(Contexto& c)
-{
-    EstadoJuego& e = c.e;
-    const Ajustes& a = c.a;
-
-    // 1. The turn moves on; a network game keeps its snapshot for a resumption.
-    e.FichaA = e.FichaB = e.ExtremoElegido = kNinguna;
-    if (!AvanzarTurno(e, a)) return FinTurno::Abandono;
-    if (a.JuegoEnRed) c.almacen.GrabarEstado(kFicheroRed);
-    if (c.usuario.AtenderEventos() == Espera::Abandonada) return FinTurno::Abandono;
-    e.JugadaElegida = false;
-    c.mesa.ParpadearMano(e.JugadorTurno);
-
-    // 2. Count what fits; draw one tile at a time, each its own move, while nothing does.
-    e.SoloContar = true;
-    ElegirJugada(c);
-    c.mesa.PonerPunteroMesa(Puntero::Normal);
-    while (e.JugadasPosibles == 0 && e.FichasMonton > a.RemanentesMonton) {
-        c.mesa.OcultarBotonContinuar();
-        if (RobarFicha(c) != FalloJugada::Ninguno) break;
+    void Contar(Contexto& c) override
+    {
         ElegirJugada(c);
-    }
-    e.SoloContar = false;
-
-    // 3. Wait for the person here, the Continue button, or show whom a network game waits for.
-    DecidirEspera(e, a);
-    if (EsperarTurno(c) == Paso::Abandono) return FinTurno::Abandono;
-    c.mesa.PonerPunteroContinuar(Puntero::Normal);
-    if (!e.PartidaEnCurso) return FinTurno::Abandono;
-
-    // 4. A reopened hand reviewed back to where it ended ends again, without a move.
-    if (e.NumeroJugada == e.PosicionGrabadora && e.ManoReabierta) {
-        RetrocederTurno(e, a);
-        return FinTurno::FinDeMano;
+        c.mandos.PonerPunteroMesa(Puntero::Normal);
     }
 
-    // 5. The move: the chooser's, the person's tile, or the remote player's.
-    c.mesa.PonerPunteroMesa(Puntero::Reloj);
-    c.mesa.OcultarBombillaTutor();
-    ElegirJugada(c);
-    if (e.JugadaElegida && TomarFichaElegida(c) == Paso::Abandono) return FinTurno::Abandono;
-    if (MueveRemoto(e, a)) {
-        if (EsperarJugadaRemota(c) == Paso::Abandono) return FinTurno::Abandono;
-        if (!e.PartidaEnCurso) return FinTurno::Abandono;
+    void AntesDeRobar(Contexto& c) override { c.avisos.OcultarBotonContinuar(); }
+
+    EleccionTurno Elegir(Contexto& c) override
+    {
+        EstadoJuego& e = c.e;
+        // Wait for the person here, the Continue button, or show whom a network game waits for.
+        const EsperaTurno espera = DecidirEspera(e, c.a);
+        if (EsperarTurno(c, espera) == Paso::Abandono) return EleccionTurno::Abandono;
+        c.avisos.PonerPunteroContinuar(Puntero::Normal);
+        if (!e.PartidaEnCurso) return EleccionTurno::Abandono;
+
+        // A reopened hand reviewed back to where it ended ends again, without a move.
+        if (e.NumeroJugada == e.PosicionGrabadora && e.ManoReabierta) {
+            RetrocederTurno(e, c.a);
+            return EleccionTurno::FinDeMano;
+        }
+
+        // The chooser's move, the person's tile, or the remote player's.
+        c.mandos.PonerPunteroMesa(Puntero::Reloj);
+        c.mandos.OcultarBombillaTutor();
+        ElegirJugada(c);
+        if (e.JugadaElegida && TomarFichaElegida(c) == Paso::Abandono) return EleccionTurno::Abandono;
+        if (MueveRemoto(e, c.a)) {
+            if (EsperarJugadaRemota(c, espera) == Paso::Abandono) return EleccionTurno::Abandono;
+            if (!e.PartidaEnCurso) return EleccionTurno::Abandono;
+        }
+        c.avisos.OcultarPanelTurno();
+        return EleccionTurno::Jugar;
     }
 
-    // 6. Carried out, and sent when a tile was laid in a network game.
-    c.mesa.OcultarPanelTurno();
-    if (!LlevarACabo(c)) return FinTurno::FinDeMano;
-    const bool ficha = e.ExtremoElegido == 1 || e.ExtremoElegido == 2;
-    if (a.JuegoEnRed && e.JugadasPosibles >= 1 && ficha) EnviarJugada(c);
-
-    // 7. The hand goes on while the mover holds tiles and someone can still play.
-    const Entero p = e.JugadorTurno;
-    if (e.FichasEnMano[I(p)] > 0 && !ManoCerrada(e, a)) return FinTurno::Siguiente;
-    return FinTurno::FinDeMano;
-}
+    // A laid tile of a network game goes to the others; draws and passes every computer works out itself.
+    void Hecha(Contexto& c) override
+    {
+        const EstadoJuego& e = c.e;
+        const bool ficha = e.ExtremoElegido == 1 || e.ExtremoElegido == 2;
+        if (c.a.JuegoEnRed && e.JugadasPosibles >= 1 && ficha) EnviarJugada(c);
+    }
+};
 
 } // namespace
 
@@ -245,7 +226,7 @@ void PedirPeticion(EstadoJuego& e, Peticion peticion)
 
 void OcultarBotonContinuar(Contexto& c)
 {
-    c.mesa.OcultarBotonContinuar();
+    c.avisos.OcultarBotonContinuar();
     c.e.EsperaContinuar = false;
 }
 
@@ -257,8 +238,8 @@ bool EsperarBotonContinuar(Contexto& c, bool parpadearTurno)
         const Respuesta<Continuacion> r = c.usuario.EsperarContinuar();
         if (r.abandonada) return false;
         if (r.valor != Continuacion::Redibujar) break;
-        c.mesa.DibujarBotonContinuar(1);
-        if (parpadearTurno) c.mesa.ParpadearMano(e.JugadorTurno);
+        c.avisos.DibujarBotonContinuar(1);
+        if (parpadearTurno) c.animacion.ParpadearMano(e.JugadorTurno);
         e.RedibujoPendiente = false;
     }
     e.EsperaContinuar = false;
@@ -268,10 +249,10 @@ bool EsperarBotonContinuar(Contexto& c, bool parpadearTurno)
 void CerrarPartida(Contexto& c)
 {
     EstadoJuego& e = c.e;
-    c.mesa.LimpiarMesa();
-    c.mesa.OcultarListaJugadas();
+    c.dibujo.LimpiarMesa();
+    c.grabadora.MostrarListaJugadas(false);
     OcultarBotonContinuar(c);
-    c.mesa.OcultarPanelTurno();
+    c.avisos.OcultarPanelTurno();
     e.PartidaEnCurso = false;
     c.almacen.BorrarFichero(kFicheroRed);
     e.NumeroJugada = 0;
@@ -282,12 +263,12 @@ ResultadoPartida ComenzarPartida(Contexto& c)
     EstadoJuego& e = c.e;
     e.PartidaEnCurso = true;
     e.PeticionPendiente = static_cast<Entero>(Peticion::Ninguna);
-    c.mesa.LimpiarMesa();
-    c.mesa.OcultarFlechas();
-    c.mesa.OcultarGrabadora();
-    c.mesa.OcultarListaJugadas();
+    c.dibujo.LimpiarMesa();
+    c.mandos.OcultarFlechas();
+    c.grabadora.MostrarGrabadora(false);
+    c.grabadora.MostrarListaJugadas(false);
     OcultarBotonContinuar(c);
-    c.mesa.OcultarPanelTurno();
+    c.avisos.OcultarPanelTurno();
     e.NumeroMano = 0;
     e.JugadorSalida = 0;
     e.GanadorMano = 0;
@@ -315,6 +296,24 @@ ResultadoPartida ComenzarPartida(Contexto& c)
     return {FinPartida::ReglasNoValidas, Peticion::Ninguna};
 }
 
+// What the loop does once a hand has ended: nothing more when the next one is under way.
+std::optional<ResultadoPartida> TrasFinDeMano(Contexto& c, FinMano fin)
+{
+    switch (fin) {
+    case FinMano::Continuar:
+        return std::nullopt;
+    case FinMano::Abandonada:
+        return Abandonar(c);
+    case FinMano::PartidaTerminada:
+        CerrarPartida(c);
+        return ResultadoPartida{FinPartida::Terminada, Peticion::Ninguna};
+    case FinMano::ReglasNoValidas:
+        break;
+    }
+    CerrarPartida(c);
+    return ResultadoPartida{FinPartida::ReglasNoValidas, Peticion::Ninguna};
+}
+
 ResultadoPartida JugarPartida(Contexto& c)
 {
     EstadoJuego& e = c.e;
@@ -323,34 +322,32 @@ ResultadoPartida JugarPartida(Contexto& c)
             CerrarPartida(c);
             return Abandonar(c);
         }
-        switch (JugarTurno(c)) {
+        TurnoPartida turno;
+        switch (JugarTurno(c, turno).Fin) {
         case FinTurno::Siguiente:
             continue;
         case FinTurno::Abandono:
             return Abandonar(c);
-        case FinTurno::FinDeMano:
+        case FinTurno::Domino:
+        case FinTurno::Cerrada:
             break;
         }
-        switch (TerminarMano(c)) {
-        case FinMano::Continuar:
-            continue;
-        case FinMano::Abandonada:
-            return Abandonar(c);
-        case FinMano::PartidaTerminada:
-            CerrarPartida(c);
-            return {FinPartida::Terminada, Peticion::Ninguna};
-        case FinMano::ReglasNoValidas:
-            CerrarPartida(c);
-            return {FinPartida::ReglasNoValidas, Peticion::Ninguna};
-        }
+        if (auto r = TrasFinDeMano(c, TerminarMano(c))) return *r;
     }
 }
 
 ResultadoPartida ReanudarPartida(Contexto& c)
 {
-    // Only a hand under way is taken up: stepping the turn back with none would lose a turn at every start.
-    if (!c.e.PartidaEnCurso || !c.e.ManoEnCurso) return {FinPartida::SinPartida, Peticion::Ninguna};
-    RetrocederTurno(c.e, c.a);
+    EstadoJuego& e = c.e;
+    if (!e.PartidaEnCurso) return {FinPartida::SinPartida, Peticion::Ninguna};
+    if (!e.ManoEnCurso) {
+        // Left between two hands: the match goes on as it would have when the person pressed Continuar.
+        if (e.NumeroMano < 1) return {FinPartida::SinPartida, Peticion::Ninguna};
+        if (auto r = TrasFinDeMano(c, SeguirTrasMano(c))) return *r;
+        return JugarPartida(c);
+    }
+    // The loop advances the turn first: it steps back once.
+    RetrocederTurno(e, c.a);
     return JugarPartida(c);
 }
 

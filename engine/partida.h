@@ -41,8 +41,9 @@ ResultadoPartida ComenzarPartida(Contexto& c);
 // Plays turns while PartidaEnCurso: each cycle begins by advancing the turn.
 ResultadoPartida JugarPartida(Contexto& c);
 
-// A hand in progress taken up again (start-up, a loaded game, the recorder's continue): the turn steps back
-// once, since the loop advances it first, and the loop runs when a match is in progress.
+// A match taken up again (start-up, a loaded game, the recorder's continue). A hand in progress: the turn
+// steps back once, since the loop advances it first, and the loop runs. Between two hands: the totals, then
+// the end of the match or the next hand, as after the Continue button.
 ResultadoPartida ReanudarPartida(Contexto& c);
 
 // Does what a returned request asks: a new match or the loaded game resumed; nothing for the others.

@@ -1,10 +1,9 @@
 #pragma once
-// Network play as the engine sees it: sends, and a wait that ends when a condition on the receive queue
-// (EstadoJuego::ColaRed, EstadoJuego::CadenaSituacionRed, filled by the socket events) holds.
-#include <deque>
+// Network play as the engine sees it: sends, what arrived for the engine, and a wait that ends when a
+// condition on what arrived holds. The sockets and the queue behind them are network play's own.
 #include <functional>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "engine/estado.h"
 #include "engine/respuesta.h"
@@ -24,32 +23,11 @@ public:
     // Yields to events until `llegado` holds; it is asked again after every event and may take messages
     // from the queue. Ends early when the match is abandoned.
     virtual Espera EsperarRed(const std::function<bool()>& llegado) = 0;
-};
-
-// Headless network: remembers what was sent, and while waiting plays the arrivals it was given, one per
-// pass. With nothing more to arrive a wait could never end, so it reports the match abandoned.
-class RedNula : public Red
-{
-public:
-    struct Envio
-    {
-        enum class A
-        {
-            Todos,
-            Clientes,
-            Administrador
-        } destino;
-        std::string mensaje;
-        Entero salvoPuesto = 0;
-    };
-
-    void EnviarATodosRed(const std::string& mensaje) override;
-    void EnviarAClientes(const std::string& mensaje, Entero salvoPuesto) override;
-    void EnviarAlAdministrador(const std::string& mensaje) override;
-    Espera EsperarRed(const std::function<bool()>& llegado) override;
-
-    std::vector<Envio> Enviados;
-    std::deque<std::function<void()>> Llegadas;
+    // The leader, five-doubles and move messages received, each its two-digit kind and its payload, oldest
+    // first; the engine takes off the head what it reads.
+    virtual std::string& ColaRed() = 0;
+    // The next deal received (the host's situation string), taken off; nothing when none is waiting.
+    virtual std::optional<std::string> TomarReparto() = 0;
 };
 
 } // namespace zp

@@ -3,7 +3,7 @@
 // and the deal refuses to start on rules read from a damaged file.
 #include <string>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 namespace zp {
 
@@ -17,8 +17,6 @@ enum class FalloReglas
     ParejasSinCuatro,     // pairs play needs the four seats
 };
 
-// Seat p, whatever its value, takes part in the hand.
-bool AsientoEnJuego(const Ajustes& a, int p);
 int ContarJugadoresEnJuego(const Ajustes& a);
 // Puts in play the seats whose digits `asientos` holds ("134") and the others out, NumeroJugadores kept
 // consistent; returns how many are in play.
@@ -28,6 +26,6 @@ FalloReglas ValidarReglas(const Ajustes& a);
 // The tie rule in force. "Gana la pareja que no salió" has no meaning without pairs, and its pair code would
 // be taken for a seat: individual play replays the hand instead. The scoring and the endgame search both
 // read it here, so they never disagree.
-Entero ReglaEmpate(const Ajustes& a);
+Empate ReglaEmpate(const Ajustes& a);
 
 } // namespace zp

@@ -35,7 +35,7 @@ struct Bloqueo
 bool BloqueoFavorable(const Ajustes& a, const DatosEleccion& d, const Bloqueo& b, Entero margen)
 {
     const auto m = static_cast<float>(margen);
-    if (a.ModoJuego == 1) return b.PuntosEnBando[2] + m > b.PuntosEnBando[1];
+    if (EnParejas(a)) return b.PuntosEnBando[2] + m > b.PuntosEnBando[1];
     for (int k = 1; k <= a.NumeroJugadores - 1 && k <= 3; ++k) {
         const Entero r = d.Roles.OrdenRivales[I(k)];
         if (!(b.PuntosEnMano[I(r)] + m > b.PuntosEnMano[I(d.Mover)])) return false;
@@ -47,7 +47,7 @@ bool BloqueoFavorable(const Ajustes& a, const DatosEleccion& d, const Bloqueo& b
 void Restar(const Ajustes& a, const DatosEleccion& d, Bloqueo& b, Entero p, int pips)
 {
     if (p < 1 || p > 4) return;
-    if (a.ModoJuego == 1)
+    if (EnParejas(a))
         b.PuntosEnBando[I(BandoDe(d.Mover, p))] -= static_cast<float>(pips);
     else
         b.PuntosEnMano[I(p)] -= static_cast<float>(pips);
@@ -79,7 +79,7 @@ DatosEleccion PrepararEleccion(const EstadoJuego& e, const Ajustes& a, Entero mo
     DatosEleccion d;
     d.Mover = mover;
     d.Nivel = nivel;
-    d.Caracter = a.Jugador[I(mover)].CaracterJugador;
+    d.CaracterJugador = a.Jugador[I(mover)].CaracterJugador;
     d.Roles = CalcularRoles(e, a, mover, nivel);
     return d;
 }
@@ -95,16 +95,17 @@ Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosElecc
     assert(d.Mover >= 1 && d.Mover <= 4 && c.A >= 0 && c.A <= 6 && c.B >= 0 && c.B <= 6);
     DesglosePuntuacion z;
     const int L = d.Nivel;
-    const int K = d.Caracter;
+    const Caracter k = d.CaracterJugador;
+    const int K = Codigo(k); // the character's code weighs in the formulas
     const Entero m = d.Mover;
     const Entero A = c.A, B = c.B;
     const bool doble = A == B;
-    const bool parejas = a.ModoJuego == 1;
+    const bool parejas = EnParejas(a);
     const Entero e1 = e.Linea.Extremos[1], e2 = e.Linea.Extremos[2];
     const Entero otro = A == e2 ? e1 : e2;
     const Entero L1 = e.Jugadas[1].PuntoUnido, L2 = e.Jugadas[1].PuntoAbierto;
     const bool salidaDoble = L1 == L2;
-    const bool primeraConSeisDoble = e.NumeroMano == 1 && a.PrimeraMano == 1;
+    const bool primeraConSeisDoble = e.NumeroMano == 1 && a.PrimeraMano == Apertura::SeisDoble;
     const Entero margen = MargenBloqueo(d.Nivel);
     const int g = 19 - 3 * K;
     const RolesAsientos& r = d.Roles;
@@ -145,7 +146,7 @@ Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosElecc
         int valor = 15;
         if (puestasA == 3 && L >= 41) valor = 35;
         if (enManoA == 1 && puestasA == 5 && L >= 41) valor += 90;
-        if (K != 3) valor += 15;
+        if (k != Caracter::Agresivo) valor += 15;
         sumar(1, valor);
     }
     // 2 and 3. The mover's last tile of the number left open, of the number covered.
@@ -180,7 +181,7 @@ Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosElecc
     }
 
     // 9 to 12 read the analysis of A.
-    if (L >= 61 && doble && enManoA == 1 && puestasA == 5) sumar(9, K == 1 ? 130 : 90);
+    if (L >= 61 && doble && enManoA == 1 && puestasA == 5) sumar(9, k == Caracter::Conservador ? 130 : 90);
     if (L >= 81 && doble && enManoA == 2 && puestasA == 4) sumar(10, 600);
     if (L >= 71 && doble && enManoA == 3 && puestasA == 4) sumar(11, 600);
     if (L >= 41 && enManoA == 2 && puestasA == 5) sumar(12, doble ? -200 : -700);
@@ -196,13 +197,15 @@ Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosElecc
     if (NumeroAgotado(anB, doble)) {
         Bloqueo b{anB.PuntosEnMano, anB.PuntosEnBando};
         Restar(a, d, b, m, A + B);
-        // Whoever holds the double B-B still lays it. Its holder now, not the seat it was dealt to: a
-        // double drawn from the stock counts too.
-        if (anB.EsDoble == 0) Restar(a, d, b, anB.PoseedorDobleNumero, 2 * B);
+        // The double B-B is still to be laid: by the seat it was dealt to in individual play (one left in the
+        // stock is nobody's), by its holder's side in pairs play.
+        if (anB.EsDoble == 0)
+            Restar(a, d, b, parejas ? anB.PoseedorDobleNumero : e.PoseedorDoble[I(B)], 2 * B);
         bool favorable = BloqueoFavorable(a, d, b, margen);
         if (L < 50) {
             const int azarBloqueo = Aleatorio(azar, 10);
-            if ((K == 1 && azarBloqueo < 6) || (K == 2 && azarBloqueo < 3)) favorable = false;
+            if ((k == Caracter::Conservador && azarBloqueo < 6) || (k == Caracter::Medio && azarBloqueo < 3))
+                favorable = false;
         }
         sumar(14, favorable ? 600 : -600);
     }
@@ -213,8 +216,9 @@ Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosElecc
             sumar(15, -400);
         } else {
             // The double A-A is left with nothing to join: bad when it is ours, good when it sticks an
-            // opponent who holds nothing else. Its holder now, as in rule 14.
-            const Entero poseedor = anA.PoseedorDobleNumero;
+            // opponent who holds nothing else. Ours by its holder's side in pairs play, by the seat it was
+            // dealt to in individual play, as in rule 14.
+            const Entero poseedor = e.PoseedorDoble[I(A)];
             const bool propio = parejas ? anA.BandoDobleNumero == 1 : poseedor == m;
             if (propio) {
                 sumar(15, -400);

@@ -6,9 +6,9 @@
 // misjudges a block at random.
 #include <array>
 
+#include "engine/ajustes.h"
 #include "engine/analisis_mano.h"
 #include "engine/azar.h"
-#include "engine/estado.h"
 
 namespace zp {
 
@@ -24,8 +24,8 @@ struct Candidata
 struct DatosEleccion
 {
     Entero Mover = 0;
-    Entero Nivel = 0;    // 0..100, the mover's level (100 while giving a hint)
-    Entero Caracter = 2; // 1 Conservador, 2 Medio, 3 Agresivo
+    Entero Nivel = 0; // 0..100, the mover's level (100 while giving a hint)
+    zp::Caracter CaracterJugador = zp::Caracter::Medio;
     RolesAsientos Roles;
 };
 

@@ -15,11 +15,6 @@ namespace {
 
 constexpr int kPausaMano = 260;
 
-bool EnJuego(const Ajustes& r, std::size_t p)
-{
-    return r.Jugador[p].EstadoJugador == 1;
-}
-
 int FichasRepartidas(const EstadoJuego& e)
 {
     int n = 0;
@@ -32,46 +27,46 @@ void EnviarReparto(Contexto& c)
     c.red.EnviarATodosRed(CrearMensajeReparto(c.almacen.GenerarCadenaSituacion()));
 }
 
-// A client deals nothing: it waits for the host's deal of this hand (or a later one). A malformed payload is
-// dropped and the wait goes on; one for an older hand is left until the next arrives.
+// A client deals nothing: it waits for the host's deal of this hand (or a later one). A malformed payload
+// and one for an older hand are dropped and the wait goes on.
 Espera RecibirReparto(Contexto& c)
 {
     EstadoJuego& e = c.e;
     const std::string texto = "Está pendiente de la comunicación del Administrador informando del reparto "
                               "inicial de fichas. Permanezca a la espera." +
                               std::string(SaltoLinea);
-    Entero recibida = 0;
+    std::optional<std::string> reparto;
     c.usuario.IniciarEspera();
     const Espera espera = c.red.EsperarRed([&] {
         c.usuario.MostrarEspera("Juego en red", texto, 5);
-        if (!e.CadenaSituacionRed.empty()) {
-            if (const auto n = LeerManoDeReparto(e.CadenaSituacionRed))
-                recibida = *n;
-            else
-                e.CadenaSituacionRed.clear();
+        while (!reparto) {
+            std::optional<std::string> r = c.red.TomarReparto();
+            if (!r) break;
+            const std::optional<Entero> mano = LeerManoDeReparto(*r);
+            if (mano && *mano >= e.NumeroMano) reparto = std::move(r);
         }
-        return recibida >= e.NumeroMano && !e.CadenaSituacionRed.empty();
+        return reparto.has_value();
     });
     if (espera == Espera::Abandonada) {
         c.usuario.OcultarEspera();
         return espera;
     }
     // The waiting panel stays up until the leader arrives.
-    c.almacen.AplicarManosRecibidas(e.CadenaSituacionRed);
-    e.CadenaSituacionRed.clear();
+    c.almacen.AplicarManosRecibidas(*reparto);
     return Espera::Cumplida;
 }
 
 void MostrarReparto(Contexto& c, const Ajustes& r)
 {
     for (std::size_t p = 1; p <= 4; ++p) {
-        if (!EnJuego(r, p)) continue;
-        c.mesa.DibujarMano(static_cast<Entero>(p));
-        if (r.SistemaReparto == 2) c.ritmo.ReproducirSonido(ModoSonido::Esperar, sonido::Ficha);
+        if (!AsientoEnJuego(r, p)) continue;
+        c.dibujo.DibujarMano(static_cast<Entero>(p));
+        if (r.SistemaReparto == FormaReparto::Aleatorio)
+            c.ritmo.ReproducirSonido(ModoSonido::Esperar, sonido::Ficha);
         c.ritmo.HacerPausa(kPausaMano);
     }
-    if (c.e.FichasMonton > 0) c.mesa.DibujarMonton();
-    c.mesa.DibujarNombres();
+    if (c.e.FichasMonton > 0) c.dibujo.DibujarMonton();
+    c.dibujo.DibujarNombres();
 }
 
 } // namespace
@@ -120,7 +115,7 @@ void RepartirAlAzar(EstadoJuego& e, const Ajustes& r, Azar& azar)
         std::size_t p = 0;
         do {
             p = static_cast<std::size_t>(Aleatorio(azar, 4));
-        } while (!EnJuego(r, p) || e.FichasEnMano[p] >= r.FichasPorJugador);
+        } while (!AsientoEnJuego(r, p) || e.FichasEnMano[p] >= r.FichasPorJugador);
         repartida[i] = true;
         ++e.FichasEnMano[p];
         e.Manos[p][static_cast<std::size_t>(e.FichasEnMano[p])] = HuecoMano{puntoA[i], puntoB[i], kEnMano};
@@ -143,7 +138,7 @@ void ContarManos(EstadoJuego& e, const Ajustes& r)
     const bool primera = e.NumeroMano == 1;
     for (std::size_t p = 1; p <= 4; ++p) {
         e.DoblesJugador[p] = 0;
-        if (!EnJuego(r, p)) {
+        if (!AsientoEnJuego(r, p)) {
             e.HuecosMano[p] = 0;
             continue;
         }
@@ -177,7 +172,7 @@ void ContarManos(EstadoJuego& e, const Ajustes& r)
 void OrdenarNumeros(EstadoJuego& e, const Ajustes& r)
 {
     for (std::size_t p = 1; p <= 4; ++p) {
-        if (!EnJuego(r, p)) continue;
+        if (!AsientoEnJuego(r, p)) continue;
         std::size_t k = 0;
         for (int cuenta = 7; cuenta >= 0; --cuenta)
             for (int n = 6; n >= 0; --n)
@@ -194,23 +189,24 @@ ResultadoReparto IniciarMano(Contexto& c)
         // The hand is dealt under the rules as they stand now; a change meanwhile waits for the next hand.
         const Ajustes r = c.a;
 
-        c.mesa.LimpiarMesa();
-        c.mesa.OcultarGrabadora();
-        c.mesa.VaciarListaJugadas();
-        c.mesa.OcultarListaJugadas();
-        c.mesa.Refrescar();
-        c.mesa.DibujarMarcadorMesa();
+        c.dibujo.LimpiarMesa();
+        c.grabadora.MostrarGrabadora(false);
+        c.grabadora.RecortarListaJugadas(0);
+        c.grabadora.MostrarListaJugadas(false);
+        c.dibujo.Refrescar();
+        c.dibujo.DibujarMarcadorMesa();
         e.EsperaContinuar = false;
-        c.mesa.OcultarBotonContinuar();
-        if (r.SistemaReparto == 2) c.ritmo.ReproducirSonido(ModoSonido::Esperar, sonido::Barajar);
+        c.avisos.OcultarBotonContinuar();
+        if (r.SistemaReparto == FormaReparto::Aleatorio)
+            c.ritmo.ReproducirSonido(ModoSonido::Esperar, sonido::Barajar);
 
         ++e.NumeroMano;
         e.NumeroJugada = 0;
         VaciarManos(e, r);
         CalcularDisposicionManos(c);
 
-        const bool cliente = r.JuegoEnRed && r.ModoRed == 2;
-        if (!cliente && r.SistemaReparto == 1) {
+        const bool cliente = r.JuegoEnRed && r.ModoRed == PapelRed::Cliente;
+        if (!cliente && r.SistemaReparto == FormaReparto::Manual) {
             const FinRepartoManual fin = RepartirAMano(c, r);
             if (fin == FinRepartoManual::Abandonado) return ResultadoReparto::Abandonado;
             if (fin == FinRepartoManual::CambioAleatorio) {
@@ -220,7 +216,7 @@ ResultadoReparto IniciarMano(Contexto& c)
         } else if (!cliente) {
             RepartirAlAzar(e, r, c.azar);
         }
-        if (r.JuegoEnRed && r.ModoRed == 1) EnviarReparto(c);
+        if (r.JuegoEnRed && r.ModoRed == PapelRed::Administrador) EnviarReparto(c);
         if (cliente && RecibirReparto(c) == Espera::Abandonada) return ResultadoReparto::Abandonado;
 
         ContarManos(e, r);

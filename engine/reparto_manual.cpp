@@ -57,28 +57,28 @@ bool RepartoManualCompleto(const EstadoJuego& e)
 FinRepartoManual RepartirAMano(Contexto& c, const Ajustes& r)
 {
     EstadoJuego& e = c.e;
-    c.mesa.PonerPunteroMesa(Puntero::Normal);
-    c.mesa.AnularZonaPuntero();
+    c.mandos.PonerPunteroMesa(Puntero::Normal);
+    c.mandos.AnularZonaPuntero();
     e.RepartoEnCurso = true;
     e.RejillaReparto = {};
     e.FichasReparto = r.FichasPorJugador;
-    for (std::size_t p = 0; p <= 4; ++p) e.AsientoReparto[p] = p >= 1 && r.Jugador[p].EstadoJugador == 1;
+    for (std::size_t p = 0; p <= 4; ++p) e.AsientoReparto[p] = p >= 1 && AsientoEnJuego(r, p);
     CalcularOrigenRejilla(e, c.pantalla);
 
     for (Entero a = 0; a <= 6; ++a) {
         for (Entero b = 0; b <= a; ++b) {
             e.RejillaReparto[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = true;
-            c.mesa.DibujarFichaDescubierta(a, b);
+            c.dibujo.DibujarFichaDescubierta(a, b);
         }
     }
-    for (Entero p = 1; p <= 4; ++p) c.mesa.DibujarMano(p);
-    c.mesa.DibujarNombres();
-    c.mesa.Refrescar();
+    for (Entero p = 1; p <= 4; ++p) c.dibujo.DibujarMano(p);
+    c.dibujo.DibujarNombres();
+    c.dibujo.Refrescar();
 
     // The live rules are watched only for the switch to the random deal; anything else changed meanwhile
     // waits for the next hand.
     const Espera espera = c.usuario.EsperarRepartoManual(
-        e, [&] { return RepartoManualCompleto(e) || c.a.SistemaReparto == 2; });
+        e, [&] { return RepartoManualCompleto(e) || c.a.SistemaReparto == FormaReparto::Aleatorio; });
     e.RepartoEnCurso = false;
     if (espera == Espera::Abandonada) return FinRepartoManual::Abandonado;
     if (!RepartoManualCompleto(e)) return FinRepartoManual::CambioAleatorio;
@@ -99,10 +99,11 @@ FinRepartoManual RepartirAMano(Contexto& c, const Ajustes& r)
         }
     }
 
-    c.mesa.LimpiarMesa();
+    c.dibujo.LimpiarMesa();
     for (Entero p = 1; p <= 4; ++p)
-        if (r.Jugador[static_cast<std::size_t>(p)].FichasJugador == 1) c.mesa.DibujarMano(p);
-    c.mesa.PonerPunteroMesa(Puntero::Reloj);
+        if (r.Jugador[static_cast<std::size_t>(p)].FichasJugador == VistaFichas::Ocultas)
+            c.dibujo.DibujarMano(p);
+    c.mandos.PonerPunteroMesa(Puntero::Reloj);
     return FinRepartoManual::Completo;
 }
 

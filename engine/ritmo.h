@@ -16,11 +16,4 @@ public:
     virtual void ReproducirSonido(ModoSonido modo, int numero) = 0;
 };
 
-class RitmoNulo : public Ritmo
-{
-public:
-    void HacerPausa(int) override {}
-    void ReproducirSonido(ModoSonido, int) override {}
-};
-
 } // namespace zp

@@ -31,32 +31,25 @@ Entero CuentaOrdenada(const EstadoJuego& e, std::size_t p, std::size_t k)
 // Rule 2: the person clicks the hand of the seat that leads.
 Respuesta<Entero> PreguntarSalida(Contexto& c, const Ajustes& r)
 {
-    c.mesa.MostrarRotuloSalida("Elija el jugador que va a salir");
-    c.mesa.PonerPunteroMesa(Puntero::Normal);
+    c.avisos.MostrarRotuloSalida("Elija el jugador que va a salir");
+    c.mandos.PonerPunteroMesa(Puntero::Normal);
     Respuesta<Entero> eleccion;
     do {
         c.e.EligiendoSalida = true;
         eleccion = c.usuario.EsperarEleccionSalida(r);
         c.e.EligiendoSalida = false;
     } while (!eleccion.abandonada && !AsientoEnJuego(r, eleccion.valor));
-    c.mesa.BorrarRotuloSalida();
-    c.mesa.Refrescar();
+    c.avisos.BorrarRotuloSalida();
+    c.dibujo.Refrescar();
     return eleccion;
 }
 
 } // namespace
 
-Entero BuscarPoseedorFicha(EstadoJuego& e, Entero a, Entero b)
-{
-    const PoseedorFicha r = BuscarPoseedor(e, a, b);
-    e.FichaPuesta = r.Puesta;
-    return r.Asiento;
-}
-
 void ElegirPrimeraSalida(EstadoJuego& e, const Ajustes& r, Azar& azar)
 {
-    if (r.PrimeraMano == 1) {
-        e.JugadorSalida = BuscarPoseedorFicha(e, e.SalidaA, e.SalidaB);
+    if (r.PrimeraMano == Apertura::SeisDoble) {
+        e.JugadorSalida = BuscarPoseedor(e, e.SalidaA, e.SalidaB).Asiento;
         return;
     }
     int p = 0;
@@ -79,15 +72,16 @@ Entero SalidaEntreCompaneros(const EstadoJuego& e, Entero m1, Entero m2)
 Entero CalcularSalidaSiguiente(const EstadoJuego& e, const Ajustes& r)
 {
     Entero salida = e.JugadorSalida;
-    if (e.RepetirSalida && r.ModoJuego == 1 && (r.TurnoSalida == 3 || r.TurnoSalida == 4)) {
+    if (e.RepetirSalida && EnParejas(r) &&
+        (r.TurnoSalida == ReglaSalida::Ganador || r.TurnoSalida == ReglaSalida::Perdedora)) {
         // the tied hand's leader leads its replay
-    } else if (r.TurnoSalida == 1) {
+    } else if (r.TurnoSalida == ReglaSalida::Rotatorio) {
         CalcularJugadorSiguiente(e, r, salida);
-    } else if (r.TurnoSalida == 3 && r.ModoJuego != 1) {
+    } else if (r.TurnoSalida == ReglaSalida::Ganador && !EnParejas(r)) {
         if (AsientoEnJuego(r, e.GanadorMano)) salida = e.GanadorMano;
-    } else if (r.TurnoSalida == 3) {
+    } else if (r.TurnoSalida == ReglaSalida::Ganador) {
         salida = e.GanadorMano == 1 ? SalidaEntreCompaneros(e, 2, 4) : SalidaEntreCompaneros(e, 1, 3);
-    } else if (r.TurnoSalida == 4) {
+    } else if (r.TurnoSalida == ReglaSalida::Perdedora) {
         salida = e.GanadorMano == 1 ? SalidaEntreCompaneros(e, 1, 3) : SalidaEntreCompaneros(e, 2, 4);
     }
     // A pair rule read in individual play can name an empty seat: the next seat in play leads instead.
@@ -98,7 +92,7 @@ Entero CalcularSalidaSiguiente(const EstadoJuego& e, const Ajustes& r)
 std::string TextoComienzoPartida(const EstadoJuego& e, const Ajustes& r)
 {
     std::string primera;
-    if (r.PrimeraMano == 1) {
+    if (r.PrimeraMano == Apertura::SeisDoble) {
         if (e.SalidaA == 6 && e.SalidaB == 6)
             primera = "Sale el jugador que tiene el seis doble.";
         else if (e.SalidaA == e.SalidaB)
@@ -116,11 +110,11 @@ std::string TextoComienzoPartida(const EstadoJuego& e, const Ajustes& r)
 Espera DecidirSalida(Contexto& c, const Ajustes& r)
 {
     EstadoJuego& e = c.e;
-    const bool cliente = r.JuegoEnRed && r.ModoRed == 2;
+    const bool cliente = r.JuegoEnRed && r.ModoRed == PapelRed::Cliente;
     const bool primera = e.NumeroMano == 1;
 
-    if (!cliente && (!primera || r.TurnoSalida == 2)) {
-        if (r.TurnoSalida == 2) {
+    if (!cliente && (!primera || r.TurnoSalida == ReglaSalida::Elegida)) {
+        if (r.TurnoSalida == ReglaSalida::Elegida) {
             const Respuesta<Entero> eleccion = PreguntarSalida(c, r);
             if (eleccion.abandonada) return Espera::Abandonada;
             e.JugadorSalida = eleccion.valor;
@@ -130,19 +124,19 @@ Espera DecidirSalida(Contexto& c, const Ajustes& r)
     }
     e.RepetirSalida = false;
 
-    if (r.JuegoEnRed && r.ModoRed == 1) {
+    if (r.JuegoEnRed && r.ModoRed == PapelRed::Administrador) {
         c.red.EnviarATodosRed(CrearMensajeSalida(e.JugadorSalida));
     } else if (cliente) {
         e.JugadorSalida = 0;
         const Espera espera = c.red.EsperarRed([&] {
-            if (const auto s = TomarSalidaDeCola(e.ColaRed, e.PuestoLocal, r)) e.JugadorSalida = *s;
+            if (const auto s = TomarSalidaDeCola(c.red.ColaRed(), e.PuestoLocal, r)) e.JugadorSalida = *s;
             return e.JugadorSalida != 0;
         });
         c.usuario.OcultarEspera();
         if (espera == Espera::Abandonada) return Espera::Abandonada;
     }
 
-    if (primera && r.TurnoSalida != 2) {
+    if (primera && r.TurnoSalida != ReglaSalida::Elegida) {
         const auto aviso =
             c.usuario.MostrarMensaje("Comienza la Partida", TextoComienzoPartida(e, r), 2, 1, kAyudaComienzo);
         if (aviso.abandonada) return Espera::Abandonada;
@@ -170,19 +164,21 @@ void AjustarNumerosFavoritos(EstadoJuego& e, Azar& azar)
 
 void PrepararRepeticionEmpate(EstadoJuego& e, const Ajustes& a)
 {
-    if (a.SalidaSiEmpate == 1) {
-        if (a.TurnoSalida == 1) {
+    if (a.SalidaSiEmpate == SalidaEmpate::MismoJugador) {
+        if (a.TurnoSalida == ReglaSalida::Rotatorio) {
             CalcularJugadorAnterior(e, a, e.JugadorSalida); // the rotation lands on it again
-        } else if (a.ModoJuego == 1 && (a.TurnoSalida == 3 || a.TurnoSalida == 4)) {
+        } else if (EnParejas(a) &&
+                   (a.TurnoSalida == ReglaSalida::Ganador || a.TurnoSalida == ReglaSalida::Perdedora)) {
             // In pairs play the winner is a pair code, and the partner rule could hand the lead to the
             // other pair or to the partner: the leader is kept as it is instead.
             e.RepetirSalida = true;
         } else {
             e.GanadorMano = e.JugadorSalida;
         }
+        // The replay keeps the tied hand's number and score-sheet entry.
+        --e.NumeroMano;
     }
-    // Either way the replay keeps the tied hand's number, so the score sheet has no empty entry.
-    --e.NumeroMano;
+    // "Se corre el turno": the next hand is dealt as any other, the tied one left with no points.
 }
 
 } // namespace zp

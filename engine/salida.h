@@ -8,10 +8,6 @@
 
 namespace zp {
 
-// The seat whose hand holds the tile a-b (either way round, laid or not; the last match wins), 0 when no
-// hand holds it. FichaPuesta tells whether that slot's tile is laid.
-Entero BuscarPoseedorFicha(EstadoJuego& e, Entero a, Entero b);
-
 // First hand: the leader by "Primera mano de la partida" (the holder of the opening tile, or a seat drawn
 // by lot). The opening tile SalidaA/SalidaB was found while counting the hands.
 void ElegirPrimeraSalida(EstadoJuego& e, const Ajustes& r, Azar& azar);
@@ -36,7 +32,8 @@ std::string TextoComienzoPartida(const EstadoJuego& e, const Ajustes& r);
 void AjustarNumerosFavoritos(EstadoJuego& e, Azar& azar);
 
 // A blocked hand was tied and is dealt again: with "El mismo jugador" the seat that led it leads again, and
-// the hand keeps its number and score-sheet entry. Called before the next deal.
+// the hand keeps its number and score-sheet entry; with "Se corre el turno" the next hand follows as usual.
+// Called before the next deal.
 void PrepararRepeticionEmpate(EstadoJuego& e, const Ajustes& a);
 
 } // namespace zp

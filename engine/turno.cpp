@@ -12,7 +12,7 @@ bool Recorrer(const Ajustes& a, Entero& p, int paso)
     int q = p;
     for (int vuelta = 0; vuelta < 4; ++vuelta) {
         q = ((q - 1 + paso) % 4 + 4) % 4 + 1;
-        if (a.Jugador[static_cast<std::size_t>(q)].EstadoJugador == 1) {
+        if (AsientoEnJuego(a, q)) {
             p = static_cast<Entero>(q);
             return true;
         }

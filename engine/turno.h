@@ -1,6 +1,6 @@
 #pragma once
 // Turn order: seats play round the table by the direction of play, skipping seats not in play.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 namespace zp {
 

@@ -1,12 +1,10 @@
 #pragma once
 // The decisions the engine waits for from the person at this computer. Each call blocks (the table window
 // runs its events meanwhile) and may come back saying the match was abandoned.
-#include <deque>
 #include <functional>
 #include <string>
-#include <vector>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "engine/respuesta.h"
 
 namespace zp {
@@ -47,39 +45,6 @@ public:
     // Lets the window handle the events pending now, once, without waiting for any; the match may have been
     // abandoned meanwhile.
     virtual Espera AtenderEventos() { return Espera::Cumplida; }
-};
-
-// Headless person: answers from the scripts given, else by default (accept, continue, end 1, the first
-// seat in play, tiles dealt from the grid in turn). It keeps the message boxes shown, for tests and tools.
-class UsuarioAutomatico : public Usuario
-{
-public:
-    struct Mensaje
-    {
-        std::string titulo, texto;
-        int lineas = 0, botones = 0, ayuda = 0;
-    };
-
-    Respuesta<bool> MostrarMensaje(const std::string& titulo, const std::string& texto, int lineas,
-                                   int botones, int ayuda = 0) override;
-    void IniciarEspera() override {}
-    void MostrarEspera(const std::string& titulo, const std::string& texto, int lineas) override;
-    void OcultarEspera() override { EsperaVisible = false; }
-    Respuesta<Continuacion> EsperarContinuar() override;
-    Respuesta<Entero> EsperarEleccionExtremo() override;
-    Respuesta<Entero> EsperarEleccionSalida(const Ajustes& a) override;
-    Espera EsperarRepartoManual(EstadoJuego& e, const std::function<bool()>& terminado) override;
-
-    std::deque<bool> RespuestasMensaje;
-    std::deque<Entero> SalidasElegidas;
-    std::deque<Entero> ExtremosElegidos;
-    // Replaces the default manual deal; it should fill the hands, else the deal is abandoned.
-    std::function<void(EstadoJuego&)> RepartoManual;
-    bool Abandonar = false; // every blocking call reports the match abandoned
-
-    std::vector<Mensaje> Mensajes;
-    std::string TituloEspera;
-    bool EsperaVisible = false;
 };
 
 } // namespace zp

@@ -6,7 +6,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -63,12 +66,12 @@ VisorAyuda::VisorAyuda(QWidget* padre) : QWidget(padre, Qt::Window), navegador_(
     capa->addWidget(navegador_);
     navegador_->setOpenLinks(true);
     // One look for every page, kept here rather than repeated in each of them.
-    navegador_->document()->setDefaultStyleSheet(QStringLiteral(
-        "body { font-family: sans-serif; font-size: 10pt; }\n"
-        "h1 { color: #000080; font-size: 16pt; }\n"
-        "h2 { color: #800080; font-size: 12pt; }\n"
-        ".nav { font-size: 9pt; }\n"
-        ".msg { color: #000080; }\n"));
+    navegador_->document()->setDefaultStyleSheet(
+        QStringLiteral("body { font-family: sans-serif; font-size: 10pt; }\n"
+                       "h1 { color: #000080; font-size: 16pt; }\n"
+                       "h2 { color: #800080; font-size: 12pt; }\n"
+                       ".nav { font-size: 9pt; }\n"
+                       ".msg { color: #000080; }\n"));
     connect(navegador_, &QTextBrowser::sourceChanged, this, [this] {
         const QString titulo = navegador_->documentTitle();
         setWindowTitle(titulo.isEmpty() ? QStringLiteral("Ayuda") : titulo);
@@ -104,6 +107,15 @@ void VisorAyuda::PonerDueno(QWidget* dueno)
     if (dueno) dueno->installEventFilter(this);
 }
 
+void VisorAyuda::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
+}
+
 bool VisorAyuda::eventFilter(QObject* objeto, QEvent* evento)
 {
     // A message box is gone once hidden: the help it opened must not go with it.
@@ -120,11 +132,20 @@ VisorAyuda* MostrarAyuda(Entero contexto)
     QWidget* dueno = QApplication::activeModalWidget();
     if (!dueno) dueno = Entorno().mesa;
     QPointer<VisorAyuda>& visor = visorAbierto();
-    if (!visor) {
+    const bool nuevo = !visor;
+    if (nuevo) {
         visor = new VisorAyuda;
         visor->setAttribute(Qt::WA_DeleteOnClose);
     }
     visor->PonerDueno(dueno);
+    // Centred on the screen the first time, as every window of the program; where the person put it after.
+    if (nuevo) {
+        if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
+            QRect donde(QPoint(), visor->size());
+            donde.moveCenter(pantalla->availableGeometry().center());
+            visor->move(donde.topLeft());
+        }
+    }
     visor->MostrarContexto(contexto);
     visor->show();
     visor->raise();

@@ -29,6 +29,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override; // Esc closes it
 
 private:
     QTextBrowser* navegador_;

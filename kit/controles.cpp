@@ -25,6 +25,14 @@ void MarcoGrabado(Surface& imagen, int x1, int y1, int x2, int y2, int grosor)
     imagen.box(x1 + 1, y1 + 1, x2 + 1, y2 + 1, kGris, grosor);
 }
 
+void BordeElevado(Surface& ventana)
+{
+    const int w = ventana.width(), h = ventana.height();
+    ventana.box(1, 1, w - 1, h - 1, kBlanco, 2);
+    ventana.line(w - 1, h - 1, w - 1, 1, kGris, 2);
+    ventana.line(w - 1, h - 1, 1, h - 1, kGris, 2);
+}
+
 int MitadRedondeada(int a, int b)
 {
     return RedondearAPar((a - b) / 2.0);

@@ -23,6 +23,10 @@ void ImprimirTextoSombreado(Surface& imagen, int x, int y, const QString& texto,
 // pixel lower right.
 void MarcoGrabado(Surface& imagen, int x1, int y1, int x2, int y2, int grosor = 1);
 
+// The raised border every dialog window draws round itself, two pixels wide: white at the top and left,
+// grey at the right and bottom.
+void BordeElevado(Surface& ventana);
+
 // (a − b) / 2 to the nearest integer, halves to even: how every caption is centred.
 int MitadRedondeada(int a, int b);
 

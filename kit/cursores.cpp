@@ -69,6 +69,9 @@ void PonerPuntero(QWidget* control, Entero codigo)
 {
     if (!control) return;
     switch (codigo) {
+    case kPunteroArrastre:
+        control->setCursor(Qt::SizeHorCursor);
+        break;
     case kPunteroEspera:
         control->setCursor(Qt::WaitCursor);
         break;

@@ -1,7 +1,7 @@
 #pragma once
 // The program's cursors (hands on a transparent ground, 32x32) and the pointer code each control keeps.
 // Press handlers read the code to know whether a button can be used: 99 custom cursor, 0 default,
-// 11 hourglass, 12 no-drop.
+// 9 west-east arrows (a slider's knob being dragged), 11 hourglass, 12 no-drop.
 #include "engine/estado.h"
 
 #include <QCursor>
@@ -14,6 +14,7 @@ class QWidget;
 namespace zp {
 
 constexpr Entero kPunteroNormal = 0;
+constexpr Entero kPunteroArrastre = 9;
 constexpr Entero kPunteroEspera = 11;
 constexpr Entero kPunteroProhibido = 12;
 constexpr Entero kPunteroPropio = 99;
@@ -45,7 +46,7 @@ inline bool PonerCursor(QWidget* control, std::string_view nombre)
     return CursoresPrograma().PonerCursor(control, nombre);
 }
 
-// One of the standard pointers (0, 11, 12) on `control`; other codes give the default arrow.
+// One of the standard pointers (0, 9, 11, 12) on `control`; other codes give the default arrow.
 void PonerPuntero(QWidget* control, Entero codigo);
 // The control's pointer code (0 until one is set) and the name of its custom cursor, in lower case.
 Entero PunteroDe(const QWidget* control);

@@ -2,7 +2,7 @@
 // What the kit's windows and controls need from the table window and the settings: the table's measures,
 // whether a settings window is open, the sprite sheet, the table window itself, and the sound and speed
 // settings. The table fills it when it lays itself out; tests fill it with their own.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "platform/surface.h"
 
 class QWidget;

@@ -3,6 +3,7 @@
 #include "assets/recursos.h"
 #include "engine/sonidos.h"
 #include "kit/ayuda.h"
+#include "kit/controles.h"
 #include "kit/cursores.h"
 #include "kit/entorno.h"
 #include "kit/etiqueta.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <algorithm>
 #include <cmath>
 
 namespace zp {
@@ -19,6 +21,7 @@ namespace zp {
 namespace {
 
 constexpr int kAncho = 400;
+constexpr int kAnchoTexto = 365;
 
 int AltoCaja(Entero lineas)
 {
@@ -74,6 +77,13 @@ EstadoMensajes& Mensajes()
     return estado;
 }
 
+Entero ContarLineasMensaje(const QString& texto)
+{
+    QStringList lineas = PartirEnLineas(texto, kAnchoTexto, FuenteTextoMensaje());
+    while (!lineas.isEmpty() && lineas.back().trimmed().isEmpty()) lineas.removeLast();
+    return static_cast<Entero>(std::min<qsizetype>(lineas.size(), 100));
+}
+
 FontSpec FuenteTituloMensaje()
 {
     return FontSpec{QStringLiteral("Arial"), 16, true};
@@ -87,7 +97,8 @@ FontSpec FuenteTextoMensaje()
 mensajes::mensajes(const QString& titulo, const QString& texto, Entero lineas, Entero botones, Entero ayuda,
                    QWidget* padre)
     : QDialog(padre, Qt::Dialog | Qt::FramelessWindowHint), titulo_(titulo), texto_(texto),
-      lineas_(std::max<Entero>(lineas, 0)), botones_(botones), ayuda_(ayuda), fondo_(new PictureBox(this))
+      lineas_(std::max<Entero>({lineas, 0, ContarLineasMensaje(texto)})), botones_(botones), ayuda_(ayuda),
+      fondo_(new PictureBox(this))
 {
     setObjectName(QStringLiteral("mensajes"));
     setWindowTitle(titulo);
@@ -168,14 +179,10 @@ void mensajes::Form_Load()
 void mensajes::DibujarFormulario()
 {
     Surface& s = fondo_->surface();
-    const int sw = s.width(), sh = s.height();
-    // Raised outer frame, two pixels wide.
-    s.box(1, 1, sw - 1, sh - 1, kBlanco, 2);
-    s.line(sw - 1, sh - 1, sw - 1, 1, kGris, 2);
-    s.line(sw - 1, sh - 1, 1, sh - 1, kGris, 2);
+    BordeElevado(s);
 
     const QRect tex_titulo(20, 15, 365, 22);
-    const QRect tex_mensaje(20, 50, 365, 16 * lineas_ + 3);
+    const QRect tex_mensaje(20, 50, kAnchoTexto, 16 * lineas_ + 3);
     DibujarEtiqueta(s, tex_titulo, titulo_, FuenteTituloMensaje(), kAzulMarino, kGrisClaro, 16);
     DibujarEtiqueta(s, tex_mensaje, texto_, FuenteTextoMensaje(), kNegro, kGrisClaro, 16);
     for (const QRect& r : {tex_titulo, tex_mensaje}) Hundido(s, r.x(), r.y(), r.width(), r.height());

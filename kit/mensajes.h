@@ -31,6 +31,10 @@ bool MostrarMensaje(const QString& titulo, const QString& texto, Entero lineas, 
 bool MostrarMensaje(const std::string& titulo, const std::string& texto, Entero lineas, Entero botones,
                     Entero ayuda = 0);
 
+// The lines `texto` fills in the box's text label. The box never shows fewer, whatever `lineas` it is
+// given, so no text is ever cut off.
+Entero ContarLineasMensaje(const QString& texto);
+
 // Fonts of the form's labels, in pixels: 12 pt bold for the title, 9.75 pt for the text.
 FontSpec FuenteTituloMensaje();
 FontSpec FuenteTextoMensaje();

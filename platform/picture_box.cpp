@@ -78,8 +78,9 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const double scale = virtualScreen().scale();
     const QRect exposed = event->rect();
-    // Outside the drawing (a box larger than its surface) shows the background, never stale memory.
-    if (!realRect(surface_.rect()).contains(exposed))
+    // Outside the drawing (a box larger than its surface, or the part of a last pixel that a scaled drawing
+    // covers only in part) shows the background, never stale memory.
+    if (scale != 1.0 || !realRect(surface_.rect()).contains(exposed))
         painter.fillRect(exposed, QColor::fromRgb(surface_.background()));
     if (scale == 1.0) {
         painter.drawImage(exposed.topLeft(), surface_.image(), exposed);
@@ -91,9 +92,8 @@ void PictureBox::paintEvent(QPaintEvent* event)
     const QPoint a = virtualScreen().toLogical(exposed.topLeft()) - QPoint(2, 2);
     const QPoint b = virtualScreen().toLogical(exposed.bottomRight()) + QPoint(3, 3);
     const QRect source = QRect(a, b).intersected(surface_.rect());
-    const QRectF target(source.x() * scale, source.y() * scale, source.width() * scale,
-                        source.height() * scale);
-    painter.drawImage(target, surface_.image(), source);
+    // The target's edges are the ones the box itself was given, so the picture covers it to its last row.
+    painter.drawImage(QRectF(realRect(source)), surface_.image(), source);
 }
 
 PointerEvent PictureBox::toPointer(const QMouseEvent* event) const

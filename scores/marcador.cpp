@@ -5,15 +5,16 @@
 #include "engine/sonidos.h"
 #include "kit/ayuda.h"
 #include "kit/cursores.h"
+#include "kit/dialogo.h"
 #include "kit/entorno.h"
 #include "kit/pausa.h"
 #include "platform/picture_box.h"
 #include "platform/virtual_screen.h"
+#include "scores/historic.h"
+#include "scores/texto_hoja.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
@@ -30,9 +31,6 @@ constexpr int kFilasBloc = 19;        // ruled rows of the lengthened pad
 constexpr int kAltoPapel = 380;
 constexpr int kAyudaMarcador = 2181;
 
-constexpr QRgb kVerde = rgbFromBgr(0x008000);
-constexpr QRgb kGrisPalido = rgbFromBgr(0xEAEAEA);
-
 FontSpec FuenteBloc(bool negrita = false)
 {
     return FontSpec{QStringLiteral("Arial"), 12, negrita}; // 9 pt
@@ -41,33 +39,6 @@ FontSpec FuenteBloc(bool negrita = false)
 FontSpec FuentePapel(bool negrita = false)
 {
     return FontSpec{QStringLiteral("Courier New"), 12, negrita}; // 9 pt, fixed pitch
-}
-
-// The surface's fonts know neither italic, which the pad's handwriting needs, nor full hinting, without which
-// the paper's fixed-pitch characters would be 7.2 px wide instead of the 7 its columns are laid out for.
-QFont FuenteQt(const FontSpec& f, bool cursiva)
-{
-    QFont fuente(f.family);
-    fuente.setPixelSize(f.pixelSize);
-    fuente.setBold(f.bold);
-    fuente.setItalic(cursiva);
-    fuente.setHintingPreference(cursiva ? QFont::PreferDefaultHinting : QFont::PreferFullHinting);
-    fuente.setStyleStrategy(QFont::NoSubpixelAntialias);
-    return fuente;
-}
-
-void TextoQt(Surface& s, int x, int y, const QString& texto, const QFont& fuente, QRgb color)
-{
-    QImage imagen = s.image();
-    {
-        QPainter pintor(&imagen);
-        pintor.setFont(fuente);
-        pintor.setPen(QColor::fromRgb(color | 0xFF000000u));
-        pintor.drawText(x, y + QFontMetrics(fuente).ascent(), texto);
-    }
-    const QRgb fondo = s.background();
-    s = Surface::fromImage(imagen);
-    s.setBackground(fondo);
 }
 
 // A dotted line straight down, three pixels on and three off.
@@ -99,8 +70,9 @@ QString TextoNumeroMano(int mano)
     return QLatin1Char(' ') + AlinearDerecha(Numero(mano), 2);
 }
 
-marcador::marcador(EstadoJuego& e, const Ajustes& a, QWidget* padre)
-    : QDialog(padre, Qt::Dialog | Qt::FramelessWindowHint), e_(e), a_(a), fondo_(new PictureBox(this))
+marcador::marcador(EstadoJuego& e, const Ajustes& a, std::string carpetaDatos, QWidget* padre)
+    : QDialog(padre, Qt::Dialog | Qt::FramelessWindowHint), e_(e), a_(a), carpeta_(std::move(carpetaDatos)),
+      fondo_(new PictureBox(this))
 {
     setObjectName(QStringLiteral("marcador"));
     setWindowTitle(QStringLiteral("Marcador"));
@@ -133,17 +105,11 @@ const Surface& marcador::Superficie() const
 
 void marcador::Form_Load()
 {
-    const int ancho = a_.ModoJuego == 2 ? kAnchoIndividual : kAncho;
-    const VirtualScreen& pantalla = virtualScreen();
-    const int izquierda = int(std::floor((pantalla.width() - ancho) / 2.0));
-    const int arriba = int(std::floor((pantalla.height() - kAlto) / 2.0));
-    geometria_ = QRect(izquierda, arriba, ancho, kAlto);
-    setGeometry(pantalla.toRealOnScreen(geometria_));
-    fondo_->setSurface(Surface(ancho, kAlto, kGrisClaro));
-    fondo_->setLogicalGeometry(QRect(0, 0, ancho, kAlto));
+    const int ancho = a_.ModoJuego == Modalidad::Individual ? kAnchoIndividual : kAncho;
+    geometria_ = CentrarDialogo(*this, *fondo_, QSize(ancho, kAlto));
     DibujarMarco();
 
-    if (a_.ModoJuego == 2)
+    if (a_.ModoJuego == Modalidad::Individual)
         DibujarIndividual();
     else
         DibujarParejas();
@@ -164,7 +130,7 @@ void marcador::DibujarMarco()
 void marcador::Escribir(PictureBox* caja, std::vector<TextoImpreso>& textos, int x, int y,
                         const QString& texto, const FontSpec& fuente, QRgb color, bool cursiva)
 {
-    TextoQt(caja->surface(), x, y, texto, FuenteQt(fuente, cursiva), color);
+    EscribirEnHoja(caja->surface(), x, y, texto, FuenteHoja(fuente, cursiva), color);
     textos.push_back({x, y, texto, fuente.bold, color});
 }
 
@@ -184,14 +150,14 @@ void marcador::DibujarParejas()
         Escribir(Pic_Puntos, textosPuntos_, x, y, texto, FuenteBloc(negrita), kAzul, true);
     };
     const QString meta = Numero(a_.PuntosPartida);
-    const int w = QFontMetrics(FuenteQt(FuenteBloc(), true)).horizontalAdvance(meta);
+    const int w = AnchoEnHoja(meta, FuenteHoja(FuenteBloc(), true));
     escribir(162 - w / 2, 32, meta, true); // in the gap between "Partida a" and "puntos"
 
     const int numero = e_.NumeroMano;
     const int primera = numero > kFilasBloc ? numero - (kFilasBloc - 1) : 1;
     const int ultima = e_.ManoEnCurso ? numero - 1 : numero;
     CalcularTotales(e_, a_);
-    const bool decenas = a_.SistemaAnotacion == 1;
+    const bool decenas = a_.SistemaAnotacion == Anotacion::Decenas;
 
     int y = 61;
     for (int i = primera; i <= ultima && i < int(e_.Anotaciones.size()); ++i) {
@@ -249,7 +215,7 @@ void marcador::DibujarIndividual()
     QString cabecera = QStringLiteral("Mano   Sale    ");
     for (int p = 1; p <= 4; ++p) {
         const AjustesJugador& j = a_.Jugador[std::size_t(p)];
-        if (j.EstadoJugador != 1) continue;
+        if (j.EstadoJugador != EstadoAsiento::Activado) continue;
         enJuego.push_back(p);
         cabecera += AlinearIzquierda(QString::fromStdString(j.NombreJugador).trimmed(), 10);
     }
@@ -259,7 +225,7 @@ void marcador::DibujarIndividual()
     const int primera = numero > 20 ? numero - 19 : 1;
     const int ultima = e_.ManoEnCurso ? numero - 1 : numero;
     CalcularTotales(e_, a_);
-    const bool decenas = a_.SistemaAnotacion == 1;
+    const bool decenas = a_.SistemaAnotacion == Anotacion::Decenas;
 
     int y = 41;
     for (int i = primera; i <= ultima && i < int(e_.Anotaciones.size()); ++i) {
@@ -342,7 +308,7 @@ void marcador::ColocarBotones()
 void marcador::Form_Activate()
 {
     // A return from another window during the slide must not start a second one.
-    if (a_.ModoJuego != 2 || deslizando_) return;
+    if (a_.ModoJuego != Modalidad::Individual || deslizando_) return;
     deslizando_ = true;
     Pic_Papel->moveLogical(QPoint(5, 380));
     repaint();
@@ -381,8 +347,8 @@ void marcador::Pic_BotHistorico_MouseDown()
     QWidget* mesa = Entorno().mesa;
     if (mesa) PonerPuntero(mesa, kPunteroEspera);
     SonarKit(0, sonido::Clic);
-    // The history window opens here once it exists; it puts the pointer back itself.
-    if (mesa) PonerPuntero(mesa, kPunteroNormal);
+    // The history window puts the pointer back itself as it opens.
+    MostrarHistorico(carpeta_, this);
 }
 
 void marcador::Pic_BotSalir_MouseDown()
@@ -391,10 +357,10 @@ void marcador::Pic_BotSalir_MouseDown()
     done(QDialog::Accepted);
 }
 
-void MostrarMarcador(EstadoJuego& e, const Ajustes& a, QWidget* padre)
+void MostrarMarcador(EstadoJuego& e, const Ajustes& a, const std::string& carpetaDatos, QWidget* padre)
 {
     if (!padre) padre = Entorno().mesa;
-    QPointer<marcador> hoja = new marcador(e, a, padre);
+    QPointer<marcador> hoja = new marcador(e, a, carpetaDatos, padre);
     hoja->exec();
     if (hoja) delete hoja.data();
 }

@@ -2,25 +2,18 @@
 // The score sheet `marcador`: the scored hands of the match in progress and its totals, as a spiral notepad
 // in pairs play or as a typed report on a sheet of paper in individual play. It changes no game state but
 // the match totals, which it recomputes before listing.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "platform/surface.h"
+#include "scores/texto_hoja.h"
 
 #include <QDialog>
 #include <QString>
+#include <string>
 #include <vector>
 
 namespace zp {
 
 class PictureBox;
-
-// One text as the sheet printed it: its cell's top-left corner, the text and how it was written.
-struct TextoImpreso
-{
-    int x = 0, y = 0;
-    QString texto;
-    bool negrita = false;
-    QRgb color = 0;
-};
 
 // Masks of the sheet: "@@@" right-aligns in `ancho` characters, "!@@@…" left-aligns; neither shortens.
 QString AlinearDerecha(const QString& texto, int ancho);
@@ -32,7 +25,8 @@ class marcador : public QDialog
 {
     Q_OBJECT
 public:
-    marcador(EstadoJuego& e, const Ajustes& a, QWidget* padre = nullptr);
+    // `carpetaDatos` is the work folder, where the history button finds the history file.
+    marcador(EstadoJuego& e, const Ajustes& a, std::string carpetaDatos, QWidget* padre = nullptr);
 
     // Place and size on the virtual screen.
     QRect GeometriaLogica() const { return geometria_; }
@@ -72,6 +66,7 @@ private:
 
     EstadoJuego& e_;
     const Ajustes& a_;
+    std::string carpeta_;
     QRect geometria_;
     PictureBox* fondo_;
     std::vector<TextoImpreso> textosPuntos_, textosPapel_;
@@ -79,6 +74,6 @@ private:
 };
 
 // Shows the score sheet modally over `padre` and returns when it has been closed.
-void MostrarMarcador(EstadoJuego& e, const Ajustes& a, QWidget* padre);
+void MostrarMarcador(EstadoJuego& e, const Ajustes& a, const std::string& carpetaDatos, QWidget* padre);
 
 } // namespace zp

@@ -156,7 +156,8 @@ void AnimarRobarFicha(const EscenaMesa& s, ImagenMesa& Ima_Mover, Entero n)
     const Entero p = j->Jugador;
     const DisposicionManos& d = l.e.Disposicion;
     const auto i = static_cast<std::size_t>(p);
-    const Entero borde = l.a.Jugador[i].FichasJugador == 2 ? 0 : 23; // from the table's edge
+    const Entero borde =
+        l.a.Jugador[i].FichasJugador == VistaFichas::Visibles ? 0 : 23; // from the table's edge
     RecorridoFicha r;
     r.AnimXOrigen = j->XFicha;
     r.AnimYOrigen = j->YFicha;

@@ -1,14 +1,18 @@
 #include "table/arranque_mesa.h"
 
 #include "kit/carpeta.h"
+#include "kit/mensajes.h"
 #include "kit/pausa.h"
 #include "kit/sonido.h"
+#include "network/conexion_red.h"
 #include "platform/virtual_screen.h"
 #include "platform/wait.h"
 #include "scores/core/historico.h"
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
 #include "table/botonera.h"
+#include "table/grabadora_mesa.h"
+#include "table/opciones_mesa.h"
 
 #include <QApplication>
 #include <QMetaObject>
@@ -45,8 +49,14 @@ public:
     }
     void AnadirRegistroHistorico(const ResumenPartida& partida) override
     {
-        // A history that cannot be written is no reason to hold up the end of a match: it stays as it was.
-        (void)zp::AnadirRegistroHistorico(carpeta_, partida, FechaHoraActual());
+        // A history that cannot be written is no reason to hold up the end of a match: it stays as it was,
+        // and the person is told.
+        const auto fallo = zp::AnadirRegistroHistorico(carpeta_, partida, FechaHoraActual());
+        if (!fallo) return;
+        const QString texto = QStringLiteral("No se ha podido añadir esta partida al Histórico de partidas "
+                                             "(%1). El histórico queda como estaba.")
+                                  .arg(QString::fromStdString(TextoErrorAjustes(fallo->Numero)));
+        MostrarMensaje(QStringLiteral("Histórico de partidas jugadas"), texto, ContarLineasMensaje(texto), 1);
     }
 
 private:
@@ -98,6 +108,12 @@ void EncolarPeticion(Programa& pr, Peticion peticion)
 
 } // namespace
 
+QSize PantallaParaArranque(const VirtualScreen& pantalla)
+{
+    // A screen too narrow is laid out as 800 x 600 anyway: the start-up asks first, naming the real one.
+    return pantalla.narrowerThanMinimum() ? pantalla.realSize() : pantalla.logicalSize();
+}
+
 Programa::Programa() = default;
 Programa::~Programa() = default;
 
@@ -113,8 +129,9 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
     EntradaArranque entrada;
     entrada.CarpetaPrograma = CarpetaPrograma();
     entrada.CarpetaUsuario = std::filesystem::path(ObtenerDirectorioWindows());
-    entrada.AnchoPantalla = pantalla.width();
-    entrada.AltoPantalla = pantalla.height();
+    const QSize medida = PantallaParaArranque(pantalla);
+    entrada.AnchoPantalla = medida.width();
+    entrada.AltoPantalla = medida.height();
     const Preparacion preparada = PrepararArranque(*pr.Mesa, *pr.Persona, entrada);
     pr.Salir = preparada.Salir;
     pr.CarpetaDatos = opciones.CarpetaDatos.empty() ? preparada.CarpetaDatos : opciones.CarpetaDatos;
@@ -123,9 +140,15 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
         setVirtualScreen(VirtualScreen::switched(realScreenSize()));
 
     pr.Pausas = std::make_unique<RitmoPrograma>(pr.a);
-    pr.Conexion = std::make_unique<RedNula>(); // until network play joins the table
+    auto red = std::make_unique<ConexionRed>(pr.e, pr.a);
+    // The host's new game reaches a client inside a socket event: it is started from the top level.
+    red->AlPedirNuevaPartida = [p = &pr] { PedirAlPrograma(*p, Peticion::NuevaPartida); };
+    pr.Conexion = std::move(red);
     pr.Ficheros = std::make_unique<AlmacenPrograma>(pr.e, pr.a, pr.CarpetaDatos);
-    pr.Suerte = std::make_unique<AzarReloj>();
+    if (opciones.Semilla)
+        pr.Suerte = std::make_unique<AzarSemilla>(*opciones.Semilla);
+    else
+        pr.Suerte = std::make_unique<AzarReloj>();
     pr.Ctx.emplace(Contexto{pr.e, pr.a, pr.Medidas, *pr.Mesa, *pr.Persona, *pr.Pausas, *pr.Conexion,
                             *pr.Ficheros, *pr.Suerte});
     if (pr.Salir) return programa;
@@ -137,6 +160,8 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
         }
     };
     PrepararBotonera(pr);
+    PrepararOpciones(pr);
+    PrepararGrabadora(*pr.Ctx, *pr.Mesa);
     // A resumed match runs inside Main: from the top-level loop, never inside the caller.
     Encolar(pr, [](Programa& p) { Ejecutar(p, [](Contexto& c) { return Main(c); }); });
     return programa;

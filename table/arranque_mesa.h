@@ -3,9 +3,11 @@
 // the engine's start-up run on them (cover, work folder, screen test; then, from the top-level event loop,
 // the settings, the table laid out and shown, the help offer and a hand left in progress taken up again).
 #include "engine/arranque.h"
+#include "platform/virtual_screen.h"
 #include "table/mesa.h"
 #include "table/usuario_mesa.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,6 +22,7 @@ struct OpcionesArranque
     // What to do with the match's outcome once it returns to the top-level loop; by default a request to
     // leave closes the program.
     std::function<void(const ResultadoPartida&)> AlTerminar;
+    std::optional<std::uint32_t> Semilla; // deals and choices from this seed instead of the clock
 };
 
 struct Programa
@@ -43,6 +46,10 @@ struct Programa
     std::function<void(const ResultadoPartida&)> AlTerminar;
     bool BucleEnMarcha = false; // a match loop runs below the top-level loop
 };
+
+// The screen the start-up is told about: the virtual one, or the real one when it is narrower than the
+// program needs, so that the question about it is asked.
+QSize PantallaParaArranque(const VirtualScreen& pantalla);
 
 // Starts the program: the window and the engine's first steps now, its `Main` queued on the event loop
 // (never inside the caller). Nothing is queued when the person chose to leave.

@@ -42,7 +42,7 @@ RotuloContinuar CalcularRotuloContinuar(const EstadoJuego& e, const Ajustes& a)
     if (!e.ManoEnCurso) return {QStringLiteral("Continuar"), QString()};
     const Entero p = e.JugadorTurno;
     const bool manual =
-        p >= 1 && p <= kAsientos && a.Jugador[static_cast<std::size_t>(p)].ControlJugador == 1;
+        p >= 1 && p <= kAsientos && a.Jugador[static_cast<std::size_t>(p)].ControlJugador == Control::Manual;
     if (manual) return {Nombre(a, p), QStringLiteral("automático")};
     return {QStringLiteral("Juega"), Nombre(a, p)};
 }
@@ -50,7 +50,7 @@ RotuloContinuar CalcularRotuloContinuar(const EstadoJuego& e, const Ajustes& a)
 void DibujarBotonContinuar(PictureBox& boton, const Surface& Pic_BmpVario, EstadoJuego& e, const Ajustes& a,
                            Entero estado)
 {
-    if (a.JuegoEnRed && a.ModoRed == 2 && e.ManoEnCurso) return;
+    if (a.JuegoEnRed && a.ModoRed == PapelRed::Cliente && e.ManoEnCurso) return;
     const RotuloContinuar rotulo = CalcularRotuloContinuar(e, a);
     const auto dibujo = estado == kBotonPulsado ? recursos::bmpvario::BotonContinuarPulsado
                                                 : recursos::bmpvario::BotonContinuar;

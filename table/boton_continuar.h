@@ -1,7 +1,7 @@
 #pragma once
 // The Continue button of the button bar: drawn whenever the match waits for a press here, its two lines
 // say whose move it is.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "platform/picture_box.h"
 
 #include <QString>

@@ -5,9 +5,14 @@
 #include "engine/sonidos.h"
 #include "kit/ayuda.h"
 #include "kit/cursores.h"
+#include "kit/entorno.h"
 #include "kit/mensajes.h"
+#include "scores/estadis.h"
 #include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
+#include "settings/guardar_ajustes.h"
+#include "settings/normas.h"
+#include "table/ajustes_mesa.h"
 #include "table/arranque_mesa.h"
 #include "table/ritmo_mesa.h"
 #include "table/tutor_mesa.h"
@@ -49,7 +54,7 @@ bool Mensaje(const char* titulo, const char* texto, Entero lineas, Entero botone
 void NuevaPartida(Programa& pr)
 {
     const Ajustes& a = pr.a;
-    if (a.JuegoEnRed && a.ModoRed == 2) {
+    if (a.JuegoEnRed && a.ModoRed == PapelRed::Cliente) {
         Mensaje(
             "Partida en red",
             "Cuando se juega una partida en red en modo  Cliente  no  se puede comenzar una nueva partida, "
@@ -77,6 +82,65 @@ void Tutor(Programa& pr)
         return;
     }
     MostrarJugadaTutor(*pr.Ctx, *pr.Mesa);
+}
+
+// The windows the bar opens, each shown modally through its own procedure from here.
+
+void AbrirPersonal(Programa& pr, PeticionesAjustes& peticiones)
+{
+    peticiones = MostrarPersonalEnMesa(pr);
+}
+
+void AbrirNormas(Programa& pr, PeticionesAjustes& peticiones)
+{
+    peticiones.NuevaPartida = MostrarNormas(*pr.Ctx, pr.Mesa.get());
+}
+
+void AbrirMarcador(Programa& pr)
+{
+    MostrarMarcador(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
+}
+
+void AbrirEstadisticas(Programa& pr)
+{
+    MostrarEstadisticas(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
+}
+
+void AbrirMensajeRed(Programa& pr)
+{
+    (void)pr;
+    // The network chat window `mensared` is shown here once network play is part of the program.
+}
+
+// The settings windows run with the message box centred on the whole screen; the player settings also keep
+// the stock on its side while they redraw the table.
+void AbrirAjustes(Programa& pr, bool personal, PeticionesAjustes& peticiones)
+{
+    EstadoMesa& m = pr.Mesa->Estado();
+    Entorno().AjustesAbiertos = true;
+    m.PersonalAbierto = personal;
+    if (personal)
+        AbrirPersonal(pr, peticiones);
+    else
+        AbrirNormas(pr, peticiones);
+    m.PersonalAbierto = false;
+    Entorno().AjustesAbiertos = false;
+}
+
+void AtenderPeticiones(Programa& pr, const PeticionesAjustes& p)
+{
+    if (p.RestaurarSituacion) {
+        const ResultadoCargaEstado r = CargarEstado(pr.CarpetaDatos, kFicheroAntesDeRed, pr.e, pr.a);
+        if (r.Mensaje) MostrarMensaje(r.Mensaje->Titulo, r.Mensaje->Texto, Entero(r.Mensaje->Lineas), 1);
+        if (r.FicheroEncontrado) pr.Mesa->RedibujarMesa();
+        ReanudarJuegoCargado(pr);
+        return;
+    }
+    if (p.ReiniciarRed) {
+        if (IniciarJuegoEnRed(pr) && p.NuevaPartida) PedirAlPrograma(pr, Peticion::NuevaPartida);
+        return;
+    }
+    if (p.NuevaPartida) PedirAlPrograma(pr, Peticion::NuevaPartida);
 }
 
 void Salir(Programa& pr)
@@ -109,8 +173,7 @@ void Salir(Programa& pr)
         e.RepartoEnCurso = false;
         e.PartidaEnCurso = false;
     }
-    // A settings file that cannot be written is no reason to keep the person here.
-    if (!pr.a.JuegoEnRed) (void)GuardarAjustes(pr.CarpetaDatos, e, pr.a);
+    if (!pr.a.JuegoEnRed) GuardarAjustesAlSalir(pr.CarpetaDatos, e, pr.a);
     std::error_code sinFallo; // a missing file is no error
     std::filesystem::remove(std::filesystem::path(pr.CarpetaDatos) / kFicheroAntesDeRed, sinFallo);
     pr.Mesa->hide();
@@ -128,9 +191,10 @@ bool BotonUtilizable(const EstadoJuego& e, const Ajustes& a, Entero Index)
     case kNormas:
         return !e.GrabadoraActiva && !e.EligiendoSalida;
     case kTutor:
-        return EnTurno(e, a).ControlJugador == 1 && e.ManoEnCurso && e.EsperaContinuar && !e.GrabadoraActiva;
+        return EnTurno(e, a).ControlJugador == Control::Manual && e.ManoEnCurso && e.EsperaContinuar &&
+               !e.GrabadoraActiva;
     case kEstadisticas:
-        return EnTurno(e, a).FichasJugador != 1 && e.NumeroJugada != 0;
+        return EnTurno(e, a).FichasJugador != VistaFichas::Ocultas && e.NumeroJugada != 0;
     default:
         return true;
     }
@@ -139,6 +203,7 @@ bool BotonUtilizable(const EstadoJuego& e, const Ajustes& a, Entero Index)
 void PrepararBotonera(Programa& pr)
 {
     Programa* p = &pr;
+    pr.Mesa->PedirBoton = [p](Entero i) { PulsarBoton(*p, i); };
     for (Entero i = 1; i <= 9; ++i) {
         PictureBox* boton = pr.Mesa->Pic_Boton[static_cast<std::size_t>(i)];
         boton->setToolTip(QString::fromUtf8(kAvisosBotonera[static_cast<std::size_t>(i)].data()));
@@ -161,22 +226,27 @@ void Pic_Boton_MouseMove(Programa& pr, Entero Index)
         PonerPuntero(boton, kPunteroProhibido);
 }
 
-void Pic_Boton_MouseDown(Programa& pr, Entero Index)
+namespace {
+
+void Orden(Programa& pr, Entero Index)
 {
-    if (Index < 1 || Index > 9) return;
-    pr.Mesa->Pic_SelOpciones->hide();
-    // The last pass of the pointer decides, not the state now.
-    if (PunteroDe(pr.Mesa->Pic_Boton[static_cast<std::size_t>(Index)]) == kPunteroProhibido) return;
     pr.Ctx->ritmo.ReproducirSonido(ModoSonido::Esperar, sonido::Clic);
+    PeticionesAjustes peticiones;
     switch (Index) {
     case kNuevaPartida:
         NuevaPartida(pr);
+        break;
+    case kPersonal:
+        AbrirAjustes(pr, true, peticiones);
+        break;
+    case kNormas:
+        AbrirAjustes(pr, false, peticiones);
         break;
     case kTutor:
         Tutor(pr);
         break;
     case kMarcador:
-        MostrarMarcador(pr.e, pr.a, pr.Mesa.get());
+        AbrirMarcador(pr);
         break;
     case kAyuda:
         MostrarAyuda(0); // the contents
@@ -184,10 +254,45 @@ void Pic_Boton_MouseDown(Programa& pr, Entero Index)
     case kSalir:
         Salir(pr);
         break;
+    case kEstadisticas:
+        AbrirEstadisticas(pr);
+        break;
+    case kMensajeRed:
+        AbrirMensajeRed(pr);
+        break;
     default:
-        // Settings, rules, statistics and chat open windows of their own.
         break;
     }
+    AtenderPeticiones(pr, peticiones);
+}
+
+} // namespace
+
+void Pic_Boton_MouseDown(Programa& pr, Entero Index)
+{
+    if (Index < 1 || Index > 9) return;
+    pr.Mesa->Pic_SelOpciones->hide();
+    // The last pass of the pointer decides, not the state now.
+    if (PunteroDe(pr.Mesa->Pic_Boton[static_cast<std::size_t>(Index)]) == kPunteroProhibido) return;
+    Orden(pr, Index);
+}
+
+void PulsarBoton(Programa& pr, Entero Index)
+{
+    if (Index < 1 || Index > 9) return;
+    pr.Mesa->Pic_SelOpciones->hide();
+    // No pointer has passed over the button: its rule decides.
+    if (!BotonUtilizable(pr.e, pr.a, Index)) return;
+    Orden(pr, Index);
+}
+
+void ReanudarJuegoCargado(Programa& pr)
+{
+    EstadoJuego& e = pr.e;
+    if (!e.RedibujoPendiente) return;
+    e.RedibujoPendiente = false;
+    // From the top level, once a match running meanwhile has unwound: its turn is the loaded game's.
+    if (e.PartidaEnCurso || pr.BucleEnMarcha) PedirAlPrograma(pr, Peticion::ReanudarPartida);
 }
 
 } // namespace zp

@@ -3,7 +3,8 @@
 // tutor's hint and open the help. Each shows by its pointer whether it may be used now (the no-drop pointer
 // 12, or the pointing hand), decided when the pointer passes over it; a press on an unusable one does
 // nothing.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
+#include "settings/servicios_ajustes.h"
 
 #include <array>
 #include <string_view>
@@ -24,16 +25,24 @@ inline constexpr std::array<std::string_view, 10> kAvisosBotonera = {"",
                                                                      "Estadísticas",
                                                                      "Enviar mensaje"};
 
-// The game saved before network play, which the exit command deletes from the work folder.
-inline constexpr const char* kFicheroAntesDeRed = "ZARPE33.ARE";
+// What the player settings and the rules ask for while they are open; the bar acts on it once they close.
+using PeticionesAjustes = BanderasAjustes;
 
-// Tooltips, every button unusable until the pointer first passes over it, and the buttons' mouse events.
+// Tooltips, every button unusable until the pointer first passes over it, the buttons' mouse events, and
+// the presses that come from the table's keys and from closing the window.
 void PrepararBotonera(Programa& pr);
 
 // May button `Index` be used in this state?
 bool BotonUtilizable(const EstadoJuego& e, const Ajustes& a, Entero Index);
 
 void Pic_Boton_MouseMove(Programa& pr, Entero Index);
+// A mouse press: the button's pointer, left by the last pass over it, says whether it may be used.
 void Pic_Boton_MouseDown(Programa& pr, Entero Index);
+// A press that comes from a key or from the window system: the button's rule is looked at now.
+void PulsarBoton(Programa& pr, Entero Index);
+
+// A game loaded (and shown) by a window, or the game kept before network play, is played on from its turn;
+// a match running meanwhile gives way to it.
+void ReanudarJuegoCargado(Programa& pr);
 
 } // namespace zp

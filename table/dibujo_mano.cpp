@@ -25,7 +25,7 @@ std::size_t I(int n)
 QRect FranjaMano(const LienzoMesa& l, Entero asiento)
 {
     const DisposicionManos& d = l.e.Disposicion;
-    const int ancho = d.EjeMano[3] - d.EjeMano[1] + (l.a.Jugador[3].EstadoJugador == 2 ? 42 : 0);
+    const int ancho = d.EjeMano[3] - d.EjeMano[1] + (!AsientoEnJuego(l.a, 3) ? 42 : 0);
     switch (asiento) {
     case 1:
         return QRect(0, d.EjeMano[2], 42, d.EjeMano[4] - d.EjeMano[2]);
@@ -101,19 +101,17 @@ void CalcularDisposicionManos(LienzoMesa& l)
     const ResultadoDisposicion r = zp::CalcularDisposicionManos(l.e, l.a, l.p);
     l.e.Disposicion = r.disposicion;
     for (std::size_t p = 1; p <= 4; ++p) l.e.ManoHolgada[p] = r.ManoHolgada[p];
-    if (r.OcultarLista) {
-        l.OcultarListaJugadas();
-        l.a.ListaJugadas = 2;
-    }
+    if (r.OcultarLista) l.OcultarListaJugadas();
 }
 
 AspectoHueco CalcularAspectoHueco(const EstadoJuego& e, const Ajustes& a, Entero asiento, Entero hueco)
 {
     const HuecoMano& h = e.Manos[I(asiento)][I(hueco)];
-    const bool vista = a.Jugador[I(asiento)].FichasJugador == 2;
+    const bool vista = a.Jugador[I(asiento)].FichasJugador == VistaFichas::Visibles;
     if (h.Estado == kVacio) return AspectoHueco::Nada;
     if (vista && h.Estado == kEnMano) return AspectoHueco::Cara;
-    if (vista && h.Estado == kPuesta && a.FichasVisiblesPuestas == 2) return AspectoHueco::CaraInvertida;
+    if (vista && h.Estado == kPuesta && a.FichasVisiblesPuestas == FichasPuestas::CambianDeColor)
+        return AspectoHueco::CaraInvertida;
     if (e.RepartoEnCurso) return h.Estado == kPuesta ? AspectoHueco::CaraInvertida : AspectoHueco::Cara;
     if (!vista && h.Estado == kEnMano) return AspectoHueco::Dorso;
     return AspectoHueco::Nada;
@@ -126,7 +124,7 @@ void DibujarMano(LienzoMesa& l, Entero asiento)
     Borrar(l, franja.x(), franja.y(), franja.width(), franja.height());
     if (l.m.LadoMonton == asiento) CalcularDisposicionMonton(l);
 
-    if (l.a.Jugador[I(asiento)].EstadoJugador == 2) {
+    if (!AsientoEnJuego(l.a, asiento)) {
         if (l.m.LadoMonton == asiento && l.e.FichasMonton >= 1 && !l.e.RepartoEnCurso) DibujarMonton(l);
         l.Refrescar();
         return;

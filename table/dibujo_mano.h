@@ -14,8 +14,7 @@ enum class AspectoHueco
     Dorso          // face down
 };
 
-// Lays the four hands out into the state; when the bottom hand would reach the move list, the list is hidden
-// and "Lista de jugadas" becomes "Al conectar grabadora".
+// Lays the four hands out into the state; when the bottom hand would reach the move list, the list is hidden.
 void CalcularDisposicionManos(LienzoMesa& l);
 
 AspectoHueco CalcularAspectoHueco(const EstadoJuego& e, const Ajustes& a, Entero asiento, Entero hueco);

@@ -38,7 +38,7 @@ QRect CalcularZonaMano(const EstadoJuego& e, const Ajustes& a, const Pantalla& p
         return QRect(canto ? p.AnchoMesa - 39 : d.EjeMano[3], d.InicioMano[3], fondo, d.LongitudMano[3]);
     default: {
         int alto = 42;
-        if (e.ManoHolgada[4]) alto = a.Jugador[4].FichasJugador == 2 ? 77 : 17;
+        if (e.ManoHolgada[4]) alto = a.Jugador[4].FichasJugador == VistaFichas::Visibles ? 77 : 17;
         return QRect(d.InicioMano[4], d.EjeMano[4], d.LongitudMano[4], alto);
     }
     }

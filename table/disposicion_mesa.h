@@ -1,7 +1,7 @@
 #pragma once
 // Where the table window's fixed controls go for the screen in use, the rectangle of each seat's hand and
 // the place of the pass sign. Pure arithmetic: the window applies it.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "engine/pantalla.h"
 
 #include <QRect>

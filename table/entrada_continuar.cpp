@@ -13,6 +13,7 @@ constexpr Entero kEstadoPulsado = 2;
 
 constexpr int kCtrlC = 3;
 constexpr int kEscape = 27;
+constexpr Entero kBotonPersonal = 2;
 
 } // namespace
 
@@ -31,21 +32,27 @@ void Pic_BotContinuar_MouseDown(mesa& ventana)
     ventana.Pic_BotContinuar->refresh();
     ritmo.HacerPausa(kPausaPulsado, a.Velocidad);
     e.EsperaContinuar = false;
-    e.EsperandoRed = false;
     if (!a.PausaEntreJugadas) ventana.OcultarBotonContinuar();
     notifyStateChanged();
 }
 
 void Form_KeyPress(mesa& ventana, int codigo)
 {
-    if (codigo == kCtrlC || codigo == 'q' || codigo == 'Q' || codigo == kEscape) return;
+    if (codigo == kCtrlC) return;
+    if (codigo == 'q' || codigo == 'Q' || codigo == kEscape) {
+        ventana.showMinimized();
+        return;
+    }
     const EstadoJuego& e = ventana.Juego();
     const Ajustes& a = ventana.Datos();
+    bool continuar = true;
     if (e.ManoEnCurso && e.JugadorTurno >= 1 && e.JugadorTurno <= kAsientos) {
-        const Entero control = a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].ControlJugador;
-        if (control == 3 || (control == 1 && a.JuegoEnRed)) return;
+        const Control control = a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].ControlJugador;
+        continuar = !(control == Control::Remoto || (control == Control::Manual && a.JuegoEnRed));
     }
-    Pic_BotContinuar_MouseDown(ventana);
+    if (continuar) Pic_BotContinuar_MouseDown(ventana);
+    // With no match a key opens the player settings.
+    if (!e.PartidaEnCurso && ventana.PedirBoton) ventana.PedirBoton(kBotonPersonal);
 }
 
 } // namespace zp

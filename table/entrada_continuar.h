@@ -8,8 +8,9 @@ class mesa;
 // The press on `Pic_BotContinuar`. It acts only while the loop waits for it and the recorder is off.
 void Pic_BotContinuar_MouseDown(mesa& ventana);
 
-// A key typed on the table, as its character code. Ctrl+C, "q", "Q" and Esc do nothing; any other key
-// presses Continue, unless the seat in turn is played from another computer.
+// A key typed on the table, as its character code. Ctrl+C does nothing; "q", "Q" and Esc minimise the
+// window; any other key presses Continue, unless the seat in turn is played from another computer, and with
+// no match it then opens the player settings.
 void Form_KeyPress(mesa& ventana, int codigo);
 
 } // namespace zp

@@ -7,6 +7,7 @@
 #include "platform/wait.h"
 #include "table/linea_mesa.h"
 #include "table/mesa.h"
+#include "table/opciones_mesa.h"
 #include "table/ritmo_mesa.h"
 #include "table/zona_puntero.h"
 
@@ -243,6 +244,11 @@ void Form_MouseMove(mesa& v, const PointerEvent& p)
 {
     EstadoMesa& m = v.Estado();
     EntradaMesa& en = v.Entrada;
+    // Off the pop-up no row of it stays highlighted.
+    if (v.Menu.FilaMenuResaltada >= 1 && v.Pic_SelOpciones->isVisible()) {
+        v.Menu.FilaMenuResaltada = 0;
+        MuestraOpciones(v);
+    }
     // An arrow has its own cursor, and the table's zone does not change under it.
     if (const Entero flecha = FlechaBajo(v, p.position)) {
         if (!en.SobreFlecha) {
@@ -274,6 +280,7 @@ void Form_MouseDown(mesa& v, const PointerEvent& p)
     v.Pic_SelOpciones->hide();
     if (en.BotonPulsado != 1) return;
     const Entero zona = v.Estado().ZonaPuntero;
+    CaducarModosMano(e, en);
 
     if (e.RepartoEnCurso) {
         if (zona == kZonaOrdenar) AlzarFichaRejilla(v, p);
@@ -291,8 +298,7 @@ void Form_MouseDown(mesa& v, const PointerEvent& p)
         HuecoMano& h = Hueco(e, e.ManoApuntada, e.HuecoApuntado);
         std::swap(h.PuntoA, h.PuntoB);
         v.DibujarMano(e.ManoApuntada);
-        RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, sonido::Ficha,
-                                             v.Datos().Sonido);
+        RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, sonido::Ficha, v.Datos().Sonido);
     }
     if (zona == kZonaSalida && e.EligiendoSalida) {
         // The seat is taken now: later moves change `ManoApuntada` before the wait looks at it.
@@ -336,6 +342,7 @@ void Form_Click(mesa& v, const PointerEvent& p)
         e.JugadaElegida = true;
         notifyStateChanged();
     }
+    if (en.BotonPulsado == 2 && (e.EsperaContinuar || !e.PartidaEnCurso)) AbrirOpciones(v);
 }
 
 void Pic_Botonera_MouseMove(mesa& v)

@@ -1,7 +1,7 @@
 #pragma once
 // What every drawing of the table works on: the window's kept image, the clean marble copy it erases from,
 // the sprite sheets, the game state and the few layout values that belong to the table window itself.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "engine/pantalla.h"
 #include "platform/surface.h"
 
@@ -36,6 +36,7 @@ struct EstadoMesa
     bool ArrastreOrden = false;   // a tile of a hand is being dragged to reorder it
     Entero HuecoArrastrado = 0;
     Entero ZonaPuntero = 0;
+    Entero LineaGrabadora = -1; // the move list's line of the current move, -1 none
 };
 
 struct LienzoMesa

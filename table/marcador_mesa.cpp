@@ -25,7 +25,7 @@ void DibujarMarcadorMesa(Surface& boton, const HojasMesa& hojas, EstadoJuego& e,
     const auto bloc = recursos::bmpvario::Marcador;
     boton.blit(0, 0, bloc.ancho, bloc.alto, hojas.Pic_BmpVario, bloc.x, bloc.y);
 
-    if (a.ModoJuego == 1) {
+    if (a.ModoJuego == Modalidad::Parejas) {
         const FontSpec fuente = FuenteMesa(kPixeles9, true);
         const QString n = QString::number(e.TotalPareja1), este = QString::number(e.TotalPareja2);
         if (e.TotalPareja1 <= 99 && e.TotalPareja2 <= 99) {
@@ -47,7 +47,7 @@ void DibujarMarcadorMesa(Surface& boton, const HojasMesa& hojas, EstadoJuego& e,
     constexpr int kY[5] = {0, 15, 5, 24, 34};
     const FontSpec fuente = FuenteMesa(kPixeles8, false);
     for (std::size_t p = 1; p <= 4; ++p) {
-        if (a.Jugador[p].EstadoJugador != 1) continue;
+        if (!AsientoEnJuego(a, p)) continue;
         Centrado(boton, kCentroX[p], kY[p], QString::number(e.PuntosJugador[p]), fuente);
     }
 }

@@ -1,6 +1,7 @@
 #include "table/mesa.h"
 
 #include "assets/recursos.h"
+#include "engine/disposicion_manos.h"
 #include "engine/lista_jugadas.h"
 #include "kit/careta.h"
 #include "kit/cursores.h"
@@ -17,13 +18,15 @@
 #include "table/entrada_continuar.h"
 #include "table/entrada_mesa.h"
 #include "table/linea_mesa.h"
+#include "table/lista_jugadas_mesa.h"
 #include "table/marcador_mesa.h"
 #include "table/nombres_mesa.h"
 #include "table/panel_turno.h"
+#include "table/ritmo_mesa.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMetaObject>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -94,14 +97,7 @@ void mesa::CrearControles()
     Pic_SelOpciones = Caja(this, "Pic_SelOpciones", QSize(150, 190));
     Pic_Mover = Caja(this, "Pic_Mover", QSize(40, 77));
 
-    Lis_Grabadora = new QListWidget(this);
-    Lis_Grabadora->setObjectName(QStringLiteral("Lis_Grabadora"));
-    QFont fuente(QStringLiteral("Arial"));
-    fuente.setPixelSize(kPixeles9);
-    fuente.setBold(true);
-    Lis_Grabadora->setFont(fuente);
-    Lis_Grabadora->setUniformItemSizes(true);
-    Lis_Grabadora->hide();
+    Lis_Grabadora = CrearListaJugadas(this, m_.LineaGrabadora);
     Lis_Ordenar = new QListWidget(this);
     Lis_Ordenar->setObjectName(QStringLiteral("Lis_Ordenar"));
     Lis_Ordenar->setSortingEnabled(true);
@@ -152,7 +148,7 @@ void mesa::DisponerMesa(const Pantalla& pantalla)
     Pic_Boton[9]->surface().blit(0, 0, chat.ancho, chat.alto, hojas_.Pic_BmpVario, chat.x, chat.y);
     Pic_Grabadora->setLogicalGeometry(d.Pic_Grabadora);
     Pic_Marmol = ComponerMarmol(hojas_.Marmol, d.Pic_Marmol.width(), d.Pic_Marmol.height());
-    Lis_Grabadora->setGeometry(virtualScreen().toReal(d.Lis_Grabadora));
+    ColocarListaJugadas(*Lis_Grabadora, d.Lis_Grabadora);
     Ima_FlechaIzq.Cursor = QStringLiteral("ManoIndice");
     Ima_FlechaDer.Cursor = QStringLiteral("ManoIndice");
     e_.EsperaContinuar = false;
@@ -208,7 +204,7 @@ LienzoMesa mesa::Lienzo()
 {
     LienzoMesa l{surface(), Pic_Marmol, hojas_, e_, a_, pantalla_, m_};
     l.Refrescar = [this] { Refrescar(); };
-    l.OcultarListaJugadas = [this] { OcultarListaJugadas(); };
+    l.OcultarListaJugadas = [this] { MostrarListaJugadas(false); };
     return l;
 }
 
@@ -220,26 +216,17 @@ void mesa::RedibujarMesa()
         const int jugadas = std::min<int>(e_.NumeroJugada, static_cast<int>(e_.Jugadas.size()));
         DibujarLinea(l, static_cast<Entero>(e_.NumeroJugada - 1));
         for (Entero p = 1; p <= 4; ++p)
-            if (a_.Jugador[static_cast<std::size_t>(p)].EstadoJugador == 1) zp::DibujarMano(l, p);
+            if (AsientoEnJuego(a_, p)) zp::DibujarMano(l, p);
         if (e_.FichasMonton > 0) zp::DibujarMonton(l);
-        VaciarListaJugadas();
-        e_.LineasListaJugadas.clear();
-        for (int i = 1; i < jugadas; ++i) {
-            const RegistroJugada& r = e_.Jugadas[static_cast<std::size_t>(i)];
-            const Entero p = r.Jugador;
-            const std::string nombre =
-                p >= 1 && p <= 4 ? a_.Jugador[static_cast<std::size_t>(p)].NombreJugador : std::string();
-            e_.LineasListaJugadas.push_back(TextoLineaListaJugadas(r, static_cast<Entero>(i), nombre));
-            PonerLineaListaJugadas(e_.LineasListaJugadas.back());
-        }
-        e_.LineaGrabadora = static_cast<Entero>(e_.LineasListaJugadas.size()) - 1;
-        SeleccionarLineaListaJugadas(e_.LineaGrabadora);
+        RecortarListaJugadas(0);
+        for (int i = 1; i < jugadas; ++i)
+            PonerLineaListaJugadas(i - 1, LineaDeJugada(e_, a_, static_cast<Entero>(i)));
     }
     Ima_FlechaIzq.Hide();
     Ima_FlechaDer.Hide();
     Pic_Grabadora->hide();
     if (e_.NumeroJugada > 1 && !a_.JuegoEnRed) Pic_Grabadora->show();
-    Lis_Grabadora->setVisible(e_.NumeroJugada >= 2 && a_.ListaJugadas == 1);
+    Lis_Grabadora->setVisible(e_.NumeroJugada >= 2 && ListaJugadasVisible(e_, a_));
     DibujarMarcadorMesa();
     invalidate();
 }
@@ -265,9 +252,16 @@ void mesa::keyPressEvent(QKeyEvent* evento)
 
 void mesa::closeEvent(QCloseEvent* evento)
 {
-    PictureBox::closeEvent(evento);
-    requestQuit();
-    QCoreApplication::quit();
+    // Once the person has left, or with no bar to ask, the window just goes.
+    if (!PedirBoton || !isVisible()) {
+        PictureBox::closeEvent(evento);
+        return;
+    }
+    evento->ignore();
+    // Handled like a press on the exit button, inside whatever wait is running, never inside this event.
+    constexpr Entero kBotonSalir = 7;
+    QMetaObject::invokeMethod(
+        this, [this] { PedirBoton(kBotonSalir); }, Qt::QueuedConnection);
 }
 
 // The engine's table.
@@ -304,55 +298,52 @@ void mesa::Refrescar()
     refresh();
 }
 
-void mesa::OcultarGrabadora()
+void mesa::MostrarGrabadora(bool visible)
 {
-    Pic_Grabadora->hide();
+    Pic_Grabadora->setVisible(visible);
 }
 
-void mesa::MostrarGrabadora()
+void mesa::MostrarListaJugadas(bool visible)
 {
-    Pic_Grabadora->show();
+    Lis_Grabadora->setVisible(visible);
 }
 
-void mesa::VaciarListaJugadas()
+void mesa::PonerLineaListaJugadas(int linea, const std::string& texto)
 {
-    Lis_Grabadora->clear();
+    RecortarListaJugadas(linea);
+    Lis_Grabadora->addItem(QString::fromStdString(texto));
+    SeleccionarLineaListaJugadas(Lis_Grabadora->count() - 1);
 }
 
-void mesa::OcultarListaJugadas()
+void mesa::RecortarListaJugadas(int lineas)
 {
-    Lis_Grabadora->hide();
+    while (Lis_Grabadora->count() > std::max(lineas, 0))
+        delete Lis_Grabadora->takeItem(Lis_Grabadora->count() - 1);
+    if (m_.LineaGrabadora >= Lis_Grabadora->count()) m_.LineaGrabadora = -1;
 }
 
-void mesa::MostrarListaJugadas()
+void mesa::SeleccionarLineaListaJugadas(int linea)
 {
-    Lis_Grabadora->show();
-}
-
-void mesa::PonerLineaListaJugadas(const std::string& linea)
-{
-    Lis_Grabadora->addItem(QString::fromStdString(linea));
-}
-
-void mesa::SeleccionarLineaListaJugadas(int indice)
-{
-    if (indice < 0 || indice >= Lis_Grabadora->count()) {
+    if (linea < 0 || linea >= Lis_Grabadora->count()) {
+        m_.LineaGrabadora = -1;
         Lis_Grabadora->setCurrentRow(-1);
         return;
     }
-    Lis_Grabadora->setCurrentRow(indice);
-    Lis_Grabadora->scrollToItem(Lis_Grabadora->item(indice));
+    m_.LineaGrabadora = static_cast<Entero>(linea);
+    Lis_Grabadora->setCurrentRow(linea);
+    Lis_Grabadora->scrollToItem(Lis_Grabadora->item(linea));
 }
 
-void mesa::QuitarLineaListaJugadas(int indice)
+void mesa::PasoListaJugadas(int indice, bool adelante)
 {
-    if (indice >= 0 && indice < Lis_Grabadora->count()) delete Lis_Grabadora->takeItem(indice);
-}
-
-int mesa::LineaSuperiorListaJugadas() const
-{
+    // The list shows five lines; selecting past its top or bottom scrolls it, which takes the pause's time.
     const QListWidgetItem* arriba = Lis_Grabadora->itemAt(0, 0);
-    return arriba ? Lis_Grabadora->row(arriba) : 0;
+    const int superior = arriba ? Lis_Grabadora->row(arriba) : 0;
+    const int actual = Lis_Grabadora->currentRow();
+    const bool desplaza =
+        adelante ? Lis_Grabadora->count() > 5 && actual == superior + 4 : actual == superior;
+    if (!desplaza) RitmoMesaPrograma().HacerPausa(ritmo_mesa::kPausaPasoGrabadora, a_.Velocidad);
+    SeleccionarLineaListaJugadas(indice);
 }
 
 void mesa::DibujarMarcadorMesa()
@@ -372,9 +363,19 @@ void mesa::DibujarFichaDescubierta(Entero a, Entero b)
     zp::DibujarFichaDescubierta(l, a, b);
 }
 
-void mesa::DibujarMano(Entero asiento)
+void mesa::DibujarMano(Entero asiento, bool descubierta)
 {
-    LienzoMesa l = Lienzo();
+    if (!descubierta || asiento < 1 || asiento > kAsientos) {
+        LienzoMesa l = Lienzo();
+        zp::DibujarMano(l, asiento);
+        return;
+    }
+    // Drawn, laid out and named as a hand whose player shows it; the player's setting stays as it is.
+    Ajustes vista = a_;
+    vista.Jugador[static_cast<std::size_t>(asiento)].FichasJugador = VistaFichas::Visibles;
+    LienzoMesa l{surface(), Pic_Marmol, hojas_, e_, vista, pantalla_, m_};
+    l.Refrescar = [this] { Refrescar(); };
+    l.OcultarListaJugadas = [this] { MostrarListaJugadas(false); };
     zp::DibujarMano(l, asiento);
 }
 
@@ -507,6 +508,27 @@ void mesa::InhabilitarBotonAyuda()
 void mesa::OcultarBombillaTutor()
 {
     Ima_IndiTuto.Hide();
+}
+
+void mesa::EncenderGrabadora(bool encendida)
+{
+    DibujarTeclaGrabadora(*this, TeclaGrabadora::Encendido, encendida);
+    Pic_Grabadora->refresh();
+}
+
+void mesa::PonerPunteroGrabadora(Puntero puntero)
+{
+    PonerPuntero(Pic_Grabadora, static_cast<Entero>(puntero));
+    Grabadora.PunteroMesa = static_cast<Entero>(puntero);
+    Grabadora.Ocupada = puntero == Puntero::Reloj;
+}
+
+void mesa::PonerPunteroContinuar(Puntero puntero)
+{
+    if (puntero == Puntero::Mano)
+        PonerCursor(Pic_BotContinuar, "ManoIndice");
+    else
+        PonerPuntero(Pic_BotContinuar, static_cast<Entero>(puntero));
 }
 
 } // namespace zp

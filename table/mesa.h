@@ -5,12 +5,16 @@
 #include "engine/mesa.h"
 #include "engine/pantalla.h"
 #include "platform/picture_box.h"
+#include "settings/fondo_mesa.h"
 #include "table/disposicion_mesa.h"
+#include "table/grabadora_mesa.h"
 #include "table/imagen_mesa.h"
 #include "table/lienzo_mesa.h"
+#include "table/opciones_mesa.h"
 #include "table/zona_puntero.h"
 
 #include <array>
+#include <functional>
 
 class QListWidget;
 
@@ -18,7 +22,14 @@ namespace zp {
 
 class PanelEspera;
 
-class mesa : public PictureBox, public Mesa
+class mesa : public PictureBox,
+             public DibujoMesa,
+             public AnimacionMesa,
+             public GrabadoraMesa,
+             public AvisosMesa,
+             public MandosMesa,
+             public ArranqueMesa,
+             public MesaConFondo
 {
     Q_OBJECT
 public:
@@ -32,7 +43,7 @@ public:
     // copies from and the window's own picture; the table is cleared to it.
     void PintarFondo() override;
     // A background picture of the user's in place of the marble (the settings' background option).
-    void PonerFondo(const Surface& fondo);
+    void PonerFondo(const Surface& fondo) override;
     // The recorder remote's released picture.
     void PintarGrabadora() override;
 
@@ -41,11 +52,11 @@ public:
     // Clears the drawing to the window's background picture.
     void Cls();
 
-    const Pantalla& Medidas() const { return pantalla_; }
+    const Pantalla& Medidas() const override { return pantalla_; }
     const DisposicionMesa& Disposicion() const { return disposicion_; }
     EstadoMesa& Estado() { return m_; }
     const HojasMesa& Hojas() const { return hojas_; }
-    const Surface& Marmol() const { return Pic_Marmol; }
+    const Surface& Marmol() const override { return Pic_Marmol; }
     LienzoMesa Lienzo();
     EstadoJuego& Juego() { return e_; }
     Ajustes& Datos() { return a_; }
@@ -57,25 +68,24 @@ public:
     bool LetraGrande() const override;
     void LimpiarMesa() override;
     void Refrescar() override;
-    void OcultarGrabadora() override;
-    void VaciarListaJugadas() override;
-    void OcultarListaJugadas() override;
     void DibujarMarcadorMesa() override;
     void OcultarBotonContinuar() override;
     void DibujarFichaDescubierta(Entero a, Entero b) override;
-    void DibujarMano(Entero asiento) override;
+    void DibujarMano(Entero asiento, bool descubierta = false) override;
     void DibujarNombres() override;
     void DibujarMonton() override;
     void PonerPunteroMesa(Puntero puntero) override;
     void AnularZonaPuntero() override;
     void MostrarRotuloSalida(const std::string& texto) override;
     void BorrarRotuloSalida() override;
-    void MostrarGrabadora() override;
-    void MostrarListaJugadas() override;
-    void PonerLineaListaJugadas(const std::string& linea) override;
-    void SeleccionarLineaListaJugadas(int indice) override;
-    void QuitarLineaListaJugadas(int indice) override;
-    int LineaSuperiorListaJugadas() const override;
+    // The recorder remote and the move list, whose lines and selected line the window keeps.
+    void MostrarGrabadora(bool visible) override;
+    void MostrarListaJugadas(bool visible) override;
+    void PonerLineaListaJugadas(int linea, const std::string& texto) override;
+    void RecortarListaJugadas(int lineas) override;
+    void PasoListaJugadas(int linea, bool adelante) override;
+    // The line of the current move selected (-1: none).
+    void SeleccionarLineaListaJugadas(int linea);
     // The line, the animations, the hand effects, the Continue button and the turn panel.
     void DibujarManoIndicadora(Entero asiento, Entero x, Entero y) override;
     void AnimarJugada(Entero jugada) override;
@@ -93,6 +103,10 @@ public:
     // The bar's tutor: unusable after every move until the pointer passes over it again; its bulb.
     void InhabilitarBotonAyuda() override;
     void OcultarBombillaTutor() override;
+    // The recorder remote: its power key lit or not, its pointer; the Continue button's pointer.
+    void EncenderGrabadora(bool encendida) override;
+    void PonerPunteroGrabadora(Puntero puntero) override;
+    void PonerPunteroContinuar(Puntero puntero) override;
 
     // The form's controls, by their names.
     PictureBox* Pic_Botonera;
@@ -114,11 +128,15 @@ public:
     // The clean background every erase copies from: the screen plus 9 x 2 px.
     Surface Pic_Marmol;
     bool SinCareta = false; // tests start without the cover
-    EntradaMesa Entrada; // the pointer between mouse events
+    EntradaMesa Entrada;    // the pointer between mouse events
+    EstadoGrabadoraMesa Grabadora;
+    MenuOpciones Menu;
+    // A bar button pressed by a key or by closing the window: set by the bar.
+    std::function<void(Entero)> PedirBoton;
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
-    // Closing the window by the window system leaves the program as the exit button would, unsaved.
+    // Closing the window by the window system is the exit button: it may refuse, ask and save.
     void closeEvent(QCloseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 

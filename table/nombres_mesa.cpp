@@ -106,7 +106,7 @@ void EnLetras(LienzoMesa& l, Entero asiento)
 bool NombreEnLetras(const EstadoJuego& e, const Ajustes& a, Entero asiento)
 {
     if (asiento < 1 || asiento > 4) return false;
-    if (asiento == 4) return e.ManoHolgada[4] && a.Jugador[4].FichasJugador == 1;
+    if (asiento == 4) return e.ManoHolgada[4] && a.Jugador[4].FichasJugador == VistaFichas::Ocultas;
     return e.ManoHolgada[I(asiento)];
 }
 
@@ -120,7 +120,7 @@ QString TextoNombreEnLinea(const Ajustes& a, Entero asiento)
 void DibujarNombres(LienzoMesa& l)
 {
     for (Entero p = 1; p <= 4; ++p) {
-        if (l.a.Jugador[I(p)].EstadoJugador != 1) continue;
+        if (!AsientoEnJuego(l.a, p)) continue;
         if (NombreEnLetras(l.e, l.a, p))
             EnLetras(l, p);
         else

@@ -27,6 +27,9 @@ inline constexpr Entero kPausaAntesPaso = 90;
 inline constexpr Entero kPausaSenalPaso = 180; // shown after its sound, then hidden as long
 inline constexpr int kParpadeosPaso = 2;
 
+// A recorder step, unless the move list scrolls to show its line.
+inline constexpr Entero kPausaPasoGrabadora = 210;
+
 // The pointing hand sweeping over a hand: shorter the more tiles it holds.
 inline constexpr int kBarridos = 3;
 inline constexpr Entero kPausaIndicar = 150;
@@ -44,8 +47,8 @@ inline constexpr Entero kPausaTutorCon = 370;
 inline constexpr Entero kPausaTutorSin = 190;
 
 // Sounds: how they are played and which.
-inline constexpr Entero kSinEsperar = 1;     // returns at once
-inline constexpr Entero kEsperando = 0;      // returns when the sound has ended
+inline constexpr Entero kSinEsperar = 1; // returns at once
+inline constexpr Entero kEsperando = 0;  // returns when the sound has ended
 } // namespace ritmo_mesa
 
 // The pause and the sounds the table's drawings are paced by: the program's own unless a test gives others.

@@ -56,10 +56,15 @@ void UsuarioMesa::OcultarEspera()
 Respuesta<Continuacion> UsuarioMesa::EsperarContinuar()
 {
     EstadoJuego& e = ventana_.Juego();
-    const WaitEnd fin =
-        waitUntil([&e] { return !e.EsperaContinuar || e.JugadaElegida || e.RedibujoPendiente; });
+    // A tile chosen counts only while its hand runs: the one that ended the hand must not end the pause
+    // that follows it.
+    auto elegida = [&e] { return e.ManoEnCurso && e.JugadaElegida; };
+    bool& esperando = ventana_.Grabadora.BucleEsperando;
+    esperando = true;
+    const WaitEnd fin = waitUntil([&] { return !e.EsperaContinuar || elegida() || e.RedibujoPendiente; });
+    esperando = false;
     Continuacion c = Continuacion::Continuar;
-    if (e.JugadaElegida)
+    if (elegida())
         c = Continuacion::FichaElegida;
     else if (e.RedibujoPendiente)
         c = Continuacion::Redibujar;

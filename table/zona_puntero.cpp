@@ -1,6 +1,7 @@
 #include "table/zona_puntero.h"
 
 #include "engine/jugada.h"
+#include "platform/wait.h"
 
 #include <cmath>
 
@@ -30,20 +31,21 @@ const HuecoMano* HuecoApuntadoDe(const EstadoJuego& e)
 bool FichaSeVe(const EstadoJuego& e, const Ajustes& a)
 {
     const HuecoMano* h = HuecoApuntadoDe(e);
-    return h && (h->Estado == kEnMano || (h->Estado == kPuesta && a.FichasVisiblesPuestas == 2));
+    return h && (h->Estado == kEnMano ||
+                 (h->Estado == kPuesta && a.FichasVisiblesPuestas == FichasPuestas::CambianDeColor));
 }
 
 bool JuegaEstePuesto(const EstadoJuego& e, const Ajustes& a)
 {
     const Entero p = e.JugadorTurno;
-    return p >= 1 && p <= kAsientos && a.Jugador[I(p)].ControlJugador == 1;
+    return p >= 1 && p <= kAsientos && a.Jugador[I(p)].ControlJugador == Control::Manual;
 }
 
 // Picking up or turning works on any hand shown face up.
 bool FichaManejable(const EstadoJuego& e, const Ajustes& a)
 {
-    return e.ManoApuntada != 0 && e.HuecoApuntado != 0 && a.Jugador[I(e.ManoApuntada)].FichasJugador == 2 &&
-           FichaSeVe(e, a);
+    return e.ManoApuntada != 0 && e.HuecoApuntado != 0 &&
+           a.Jugador[I(e.ManoApuntada)].FichasJugador == VistaFichas::Visibles && FichaSeVe(e, a);
 }
 
 Entero ZonaReparto(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x, Entero y)
@@ -83,7 +85,7 @@ void HallaManoYFicha(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x
         e.ManoApuntada = p;
         // The large face-up tiles of a roomy bottom hand sit 4 px into their 44 px pitch. A hidden roomy
         // hand is edge-on at its own pitch and is tested like the others.
-        if (p == 4 && e.ManoHolgada[4] && a.Jugador[4].FichasJugador == 2) {
+        if (p == 4 && e.ManoHolgada[4] && a.Jugador[4].FichasJugador == VistaFichas::Visibles) {
             int hueco = Piso((desplazamiento - 4) / 44.0) + 1;
             const int inicio = (hueco - 1) * 44 + 4;
             if (exacto && (desplazamiento < inicio || desplazamiento > inicio + 36)) hueco = 0;
@@ -98,7 +100,7 @@ void HallaManoYFicha(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x
         }
         en.TrasUltimaFicha = desplazamiento > d.LongitudMano[I(p)] - 20;
     }
-    if (e.ManoApuntada != 0 && a.Jugador[I(e.ManoApuntada)].EstadoJugador == 2) e.ManoApuntada = 0;
+    if (e.ManoApuntada != 0 && !AsientoEnJuego(a, e.ManoApuntada)) e.ManoApuntada = 0;
 }
 
 void HallaFilyCol(const EstadoJuego& e, EntradaMesa& en, Entero x, Entero y)
@@ -111,9 +113,34 @@ void HallaFilyCol(const EstadoJuego& e, EntradaMesa& en, Entero x, Entero y)
     if (dx > en.ColumnaRejilla * 39 + 19) en.ColumnaRejilla = 9;
 }
 
+void CambiarModoMano(const EstadoJuego& e, EntradaMesa& en, bool ordenar)
+{
+    CaducarModosMano(e, en);
+    bool& modo = ordenar ? en.OrdenarFichas : en.GirarFichas;
+    modo = !modo;
+    if (!modo) return;
+    (ordenar ? en.GirarFichas : en.OrdenarFichas) = false;
+    en.PartidaModo = matchGeneration();
+    en.ManoModo = e.NumeroMano;
+    en.JugadaModo = e.NumeroJugada;
+    en.TurnoModo = e.JugadorTurno;
+}
+
+void CaducarModosMano(const EstadoJuego& e, EntradaMesa& en)
+{
+    const bool vigentes = e.ManoEnCurso && !e.RepartoEnCurso && en.PartidaModo == matchGeneration() &&
+                          en.ManoModo == e.NumeroMano && en.JugadaModo == e.NumeroJugada &&
+                          en.TurnoModo == e.JugadorTurno;
+    if (vigentes) return;
+    en.OrdenarFichas = false;
+    en.GirarFichas = false;
+}
+
 Entero CalcularZonaPuntero(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, bool arrastreOrden, Entero x,
                            Entero y)
 {
+    // A reorder drag in progress keeps its mode until the tile is put down.
+    if (!arrastreOrden) CaducarModosMano(e, en);
     const bool modoMano = en.OrdenarFichas || en.GirarFichas;
     if (JuegaEstePuesto(e, a) && e.PartidaEnCurso && e.ManoEnCurso && !e.GrabadoraActiva && !modoMano &&
         !e.RepartoEnCurso) {

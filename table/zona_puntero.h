@@ -1,7 +1,9 @@
 #pragma once
 // What the pointer is over on the table: the hand and slot under a point, the cell of the manual deal's
 // grid, and the zone (with its cursor) that decides what a press there does.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
+
+#include <cstdint>
 
 namespace zp {
 
@@ -30,9 +32,12 @@ struct EntradaMesa
     bool ArrastreReparto = false;
     Entero EstadoArrastrado = 0;
     Entero AnimXOrigen = 0, AnimYOrigen = 0; // the cell a grid tile was lifted from
-    // The hand modes of the options pop-up.
+    // The hand modes of the options pop-up, never both on. They last for the wait they were switched on in:
+    // the move, the end of the hand, a deal or a new match switches them off.
     bool OrdenarFichas = false;
     bool GirarFichas = false;
+    std::uint32_t PartidaModo = 0;
+    Entero ManoModo = 0, JugadaModo = 0, TurnoModo = 0;
     // The seat clicked while the leader is chosen, taken at the press.
     Entero SalidaElegida = 0;
 };
@@ -49,6 +54,12 @@ void HallaFilyCol(const EstadoJuego& e, EntradaMesa& en, Entero x, Entero y);
 // tells that a hand tile is being dragged.
 Entero CalcularZonaPuntero(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, bool arrastreOrden, Entero x,
                            Entero y);
+
+// Switches "Ordenar fichas" (or else "Girar fichas") on or off; switched on, the other goes off.
+void CambiarModoMano(const EstadoJuego& e, EntradaMesa& en, bool ordenar);
+
+// Switches the hand modes off once the wait they were switched on in is over.
+void CaducarModosMano(const EstadoJuego& e, EntradaMesa& en);
 
 // The cursor name of a zone; empty for the default pointer.
 const char* CursorDeZona(Entero zona);

@@ -9,10 +9,12 @@
 
 #include "engine/contexto.h"
 #include "engine/grabadora.h"
-#include "engine/mano_al_azar.h"
 #include "engine/reglas.h"
 #include "engine/reparto.h"
 #include "engine/turno.h"
+#include "tests/soporte/mano_al_azar.h"
+#include "tests/soporte/mesa_que_anota.h"
+#include "tests/soporte/motor_sin_ventana.h"
 #include "tools/comun/opciones.h"
 
 namespace {
@@ -82,7 +84,9 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    Contexto c = motor.Ctx();
+    MesaQueAnota ventana; // it keeps the move list's lines
+    Contexto c{e,           a,         motor.pantalla, ventana,   motor.usuario,
+               motor.ritmo, motor.red, motor.almacen,  motor.azar};
     e.NumeroMano = 0;
     if (IniciarMano(c) != ResultadoReparto::Listo) {
         std::fprintf(stderr, "mano: el reparto no terminó\n");
@@ -96,7 +100,7 @@ int main(int argc, char** argv)
     std::printf("Semilla %u, %d jugadores, %d fichas, %d en el montón (reserva %d)\n", o.Semilla,
                 a.NumeroJugadores, o.Fichas, e.FichasMonton, a.RemanentesMonton);
     const ResultadoManoAlAzar resultado = JugarManoAlAzar(c);
-    for (const std::string& linea : e.LineasListaJugadas) std::printf("%s\n", linea.c_str());
+    for (const std::string& linea : ventana.Lineas) std::printf("%s\n", linea.c_str());
     if (resultado.Fallo != FalloJugada::Ninguno) {
         std::printf("Jugada %d rechazada: %s\n", e.NumeroJugada, TextoFallo(resultado.Fallo));
         return 1;

@@ -15,6 +15,7 @@
 #include "engine/fin_mano.h"
 #include "engine/partida.h"
 #include "engine/reglas.h"
+#include "tests/soporte/motor_sin_ventana.h"
 #include "tools/comun/opciones.h"
 
 namespace {
@@ -30,13 +31,14 @@ const Programa programa{
     "valor no válido"};
 
 // One value per seat, each from `minimo` to `maximo`, into the field `campo` of every seat.
-Opcion PorAsiento(const char* nombre, Ajustes& a, Entero AjustesJugador::*campo, int minimo, int maximo)
+template <class T>
+Opcion PorAsiento(const char* nombre, Ajustes& a, T AjustesJugador::*campo, int minimo, int maximo)
 {
     return {nombre, [&a, campo, minimo, maximo](const char* v) {
                 const auto n = programa.Cuatro(v, [minimo, maximo](const char* parte) {
                     return static_cast<int>(programa.Numero(parte, minimo, maximo));
                 });
-                for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].*campo = static_cast<Entero>(n[p - 1]);
+                for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].*campo = static_cast<T>(n[p - 1]);
             }};
 }
 
@@ -92,8 +94,9 @@ std::string Ajustar(std::string s, std::size_t ancho)
 // One cell: points, or points "-" tens when scoring by tens; blank when nothing was scored.
 std::string Celda(const Ajustes& a, Entero puntos, Entero decenas)
 {
-    if (puntos <= 0) return a.SistemaAnotacion == 1 ? std::string(7, ' ') : std::string(3, ' ');
-    if (a.SistemaAnotacion == 1) return Arrobas(puntos) + "-" + Arrobas(decenas);
+    if (puntos <= 0)
+        return a.SistemaAnotacion == Anotacion::Decenas ? std::string(7, ' ') : std::string(3, ' ');
+    if (a.SistemaAnotacion == Anotacion::Decenas) return Arrobas(puntos) + "-" + Arrobas(decenas);
     return Arrobas(puntos);
 }
 
@@ -101,7 +104,7 @@ void ImprimirMarcador(const EstadoJuego& e, const Ajustes& a)
 {
     const int ultima = e.ManoEnCurso ? e.NumeroMano - 1 : e.NumeroMano;
     std::printf("Partida a %d puntos\n", a.PuntosPartida);
-    if (a.ModoJuego == 1) {
+    if (EnParejas(a)) {
         std::printf("Mano Sale        Nosotros   Ellos\n");
         for (int h = 1; h <= ultima; ++h) {
             const RegistroMano& r = e.Anotaciones[static_cast<std::size_t>(h)];
@@ -118,19 +121,18 @@ void ImprimirMarcador(const EstadoJuego& e, const Ajustes& a)
     }
     std::string cabecera = "Mano   Sale    ";
     for (std::size_t p = 1; p <= 4; ++p)
-        if (a.Jugador[p].EstadoJugador == 1) cabecera += Ajustar(a.Jugador[p].NombreJugador, 10);
+        if (AsientoEnJuego(a, p)) cabecera += Ajustar(a.Jugador[p].NombreJugador, 10);
     std::printf("%s\n", cabecera.c_str());
     for (int h = 1; h <= ultima; ++h) {
         const RegistroMano& r = e.Anotaciones[static_cast<std::size_t>(h)];
         std::string fila = Arrobas(h) + "    " + Ajustar(r.Sale, 11);
         for (std::size_t p = 1; p <= 4; ++p)
-            if (a.Jugador[p].EstadoJugador == 1)
-                fila += Ajustar(Celda(a, r.PuntosJugador[p], r.DecenasJugador[p]), 10);
+            if (AsientoEnJuego(a, p)) fila += Ajustar(Celda(a, r.PuntosJugador[p], r.DecenasJugador[p]), 10);
         std::printf("%s\n", fila.c_str());
     }
     std::string total = "Total              ";
     for (std::size_t p = 1; p <= 4; ++p)
-        if (a.Jugador[p].EstadoJugador == 1) total += Ajustar(Arrobas(e.PuntosJugador[p], 7), 10);
+        if (AsientoEnJuego(a, p)) total += Ajustar(Arrobas(e.PuntosJugador[p], 7), 10);
     std::printf("%s\n", total.c_str());
 }
 
@@ -142,7 +144,7 @@ int main(int argc, char** argv)
     const Opciones o = LeerOpciones(argc, argv, a);
     MotorSinVentana m(o.semilla);
     m.a = a;
-    for (std::size_t p = 1; p <= 4; ++p) m.a.Jugador[p].ControlJugador = 2;
+    for (std::size_t p = 1; p <= 4; ++p) m.a.Jugador[p].ControlJugador = Control::Automatico;
     m.a.PausaEntreJugadas = false;
     if (ValidarReglas(m.a) != FalloReglas::Ninguno)
         programa.Uso("los jugadores y las normas no permiten repartir");

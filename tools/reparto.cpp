@@ -10,6 +10,7 @@
 #include "engine/contexto.h"
 #include "engine/reglas.h"
 #include "engine/reparto.h"
+#include "tests/soporte/motor_sin_ventana.h"
 #include "tools/comun/opciones.h"
 
 namespace {
@@ -51,7 +52,7 @@ void Imprimir(const EstadoJuego& e, const Ajustes& a)
 {
     std::printf("Mano %d\n", e.NumeroMano);
     for (std::size_t p = 1; p <= 4; ++p) {
-        if (a.Jugador[p].EstadoJugador != 1) {
+        if (!AsientoEnJuego(a, p)) {
             std::printf("  Asiento %zu: fuera de juego\n", p);
             continue;
         }

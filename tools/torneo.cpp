@@ -12,7 +12,8 @@
 
 #include "engine/contexto.h"
 #include "engine/reglas.h"
-#include "mano_automatica.h"
+#include "tests/soporte/mano_automatica.h"
+#include "tests/soporte/motor_sin_ventana.h"
 #include "tools/comun/opciones.h"
 
 namespace {
@@ -64,9 +65,9 @@ Opciones LeerOpciones(int argc, char** argv)
     return o;
 }
 
-const char* NombreCaracter(int k)
+const char* NombreCaracter(Caracter k)
 {
-    return k == 1 ? "Conservador" : k == 3 ? "Agresivo" : "Medio";
+    return k == Caracter::Conservador ? "Conservador" : k == Caracter::Agresivo ? "Agresivo" : "Medio";
 }
 
 } // namespace
@@ -77,15 +78,15 @@ int main(int argc, char** argv)
     MotorSinVentana motor(o.semilla);
     AzarSemilla azarJuego(o.semilla ^ 0x5bd1e995u);
     Ajustes& a = motor.a;
-    a.ModoJuego = static_cast<Entero>(o.modo);
+    a.ModoJuego = static_cast<Modalidad>(o.modo);
     a.Sonido = false;
     a.PausaEntreJugadas = false;
     MarcarAsientos(o.asientos, a);
     for (std::size_t p = 1; p <= 4; ++p) {
         AjustesJugador& j = a.Jugador[p];
-        j.ControlJugador = 2;
+        j.ControlJugador = Control::Automatico;
         j.NivelJugador = static_cast<Entero>(o.niveles[p - 1]);
-        j.CaracterJugador = static_cast<Entero>(o.caracteres[p - 1]);
+        j.CaracterJugador = static_cast<Caracter>(o.caracteres[p - 1]);
     }
     if (ValidarReglas(a) != FalloReglas::Ninguno) programa.Uso("asientos y modo no permiten jugar");
 
@@ -116,7 +117,7 @@ int main(int argc, char** argv)
                 o.modo == 1 ? "parejas" : "individual");
     for (std::size_t p = 1; p <= 4; ++p) {
         const AjustesJugador& j = a.Jugador[p];
-        if (j.EstadoJugador != 1) continue;
+        if (j.EstadoJugador != EstadoAsiento::Activado) continue;
         std::printf("  Asiento %zu: nivel %5.1f %-11s", p, j.NivelJugador / 10.0,
                     NombreCaracter(j.CaracterJugador));
         if (o.modo == 2) std::printf("  manos ganadas %5d  puntos %7d", ganadas[p], puntos[p]);

@@ -41,10 +41,13 @@ std::string SinEspacios(std::string_view s)
     return std::string(s.substr(primero, s.find_last_not_of(' ') - primero + 1));
 }
 
-// A name takes its 9 bytes whole: cut or padded with spaces.
+// A name takes its 9 bytes whole: cut or padded with spaces. A control character (a line break in a name
+// that came over the network) would split the record for the readers, so it is written as a space.
 std::string AjustarNombre(const std::string& utf8)
 {
     std::string bytes = aCp1252(utf8).substr(0, kLongitudNombreHistorico);
+    for (char& c : bytes)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
     bytes.resize(kLongitudNombreHistorico, ' ');
     return bytes;
 }
@@ -59,7 +62,7 @@ std::string AjustarPuntos(int puntos)
 
 bool SentadoEnJuego(const ResumenPartida& p, std::size_t asiento)
 {
-    return p.EstadoJugador[asiento] == 1;
+    return p.EstadoJugador[asiento] == EstadoAsiento::Activado;
 }
 
 // The winner the engine handed over; should it not be a seat, the best total among the seats in play.
@@ -87,7 +90,7 @@ RegistroHistorico RegistroDePartida(const ResumenPartida& p, const FechaHoraLoca
     r.Fecha = fecha;
     r.Hora = hora;
 
-    if (p.ModoJuego == 1) {
+    if (p.ModoJuego == Modalidad::Parejas) {
         // Pair 1 is seats 2 and 4, pair 2 seats 1 and 3.
         const bool ganaPareja2 = p.Ganador == 2;
         const auto& n = p.NombreJugador;
@@ -133,6 +136,14 @@ std::optional<FalloFichero> LeerBytes(const std::string& ruta, std::string& byte
     const FalloFichero& fallo = std::get<FalloFichero>(leido);
     if (fallo.Numero == NumeroErrorFichero(ENOENT, true)) return std::nullopt;
     return fallo;
+}
+
+// A whole record: 61 bytes and CR LF, with no other line end inside.
+bool RegistroEntero(std::string_view linea)
+{
+    return linea.size() == kLongitudRegistroHistorico &&
+           linea.substr(kLongitudRegistroHistorico - 2) == "\r\n" &&
+           linea.substr(0, kLongitudRegistroHistorico - 2).find_first_of("\r\n") == std::string_view::npos;
 }
 
 } // namespace
@@ -187,13 +198,15 @@ RegistroHistorico LeerRegistroHistorico(std::string_view bytes)
 }
 
 std::optional<FalloFichero> AnadirRegistroHistorico(const std::string& carpetaDatos,
-                                                    const ResumenPartida& partida, const FechaHoraLocal& cuando)
+                                                    const ResumenPartida& partida,
+                                                    const FechaHoraLocal& cuando)
 {
     const std::string ruta = carpetaDatos + kFicheroHistorico;
     std::string bytes;
     if (auto fallo = LeerBytes(ruta, bytes)) return fallo;
-    // A damaged tail would shift every later record for the readers: the new one starts on a boundary.
-    bytes.resize(bytes.size() - bytes.size() % kLongitudRegistroHistorico);
+    // A damaged tail is closed as a line of its own, which readers skip: the new record starts on a line
+    // of its own and nothing already in the file is lost.
+    if (!bytes.empty() && bytes.back() != '\n') bytes += "\r\n";
     bytes += FormarRegistroHistorico(partida, cuando);
     return EscribirFicheroSeguro(ruta, bytes);
 }
@@ -205,8 +218,15 @@ std::vector<RegistroHistorico> LeerHistorico(const std::string& carpetaDatos)
     std::vector<RegistroHistorico> registros;
     registros.reserve(bytes.size() / kLongitudRegistroHistorico);
     const std::string_view todo(bytes);
-    for (std::size_t i = 0; i + kLongitudRegistroHistorico <= todo.size(); i += kLongitudRegistroHistorico)
-        registros.push_back(LeerRegistroHistorico(todo.substr(i, kLongitudRegistroHistorico)));
+    // Line by line rather than blindly 63 bytes at a time: a piece of another length (edited by hand, cut
+    // short) is skipped up to its line end and the records after it keep their fields.
+    for (std::size_t i = 0; i < todo.size();) {
+        const std::size_t fin = todo.find('\n', i);
+        const std::size_t siguiente = fin == std::string_view::npos ? todo.size() : fin + 1;
+        const std::string_view linea = todo.substr(i, siguiente - i);
+        if (RegistroEntero(linea)) registros.push_back(LeerRegistroHistorico(linea));
+        i = siguiente;
+    }
     return registros;
 }
 

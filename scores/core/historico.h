@@ -6,9 +6,9 @@
 #include "settings/core/fichero_seguro.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <optional>
 #include <vector>
 
 namespace zp {
@@ -65,14 +65,14 @@ RegistroHistorico LeerRegistroHistorico(std::string_view bytes);
 
 // Appends the match to carpetaDatos + "ZARPE33.HIS", creating it when missing. The whole file is rewritten
 // beside the old one and renamed over it, so a crash leaves either the old history or the new one. A trailing
-// piece shorter than a record (a damaged file) is dropped so that the records after it stay aligned. Gives
-// back why when the file could not be read or written; the file is then unchanged.
+// piece without its line end (a damaged file) gets one, so that the new record stands on a line of its own.
+// Gives back why when the file could not be read or written; the file is then unchanged.
 [[nodiscard]] std::optional<FalloFichero> AnadirRegistroHistorico(const std::string& carpetaDatos,
                                                                   const ResumenPartida& partida,
                                                                   const FechaHoraLocal& cuando);
 
-// Every whole record of the file, in file order. A missing, unreadable or empty file has none; a trailing
-// piece shorter than a record is ignored.
+// Every whole record of the file, in file order: 63 bytes ending in CR LF. A missing, unreadable or empty
+// file has none; a line of any other length is skipped and the records around it are kept.
 std::vector<RegistroHistorico> LeerHistorico(const std::string& carpetaDatos);
 
 } // namespace zp

@@ -1,6 +1,7 @@
 #include "settings/core/ajustes_recibidos.h"
 
 #include "engine/turno.h"
+#include "settings/core/coherencia_partida.h"
 
 namespace zp {
 namespace {
@@ -23,7 +24,7 @@ FalloLectura AplicarAjustesRecibidos(std::string_view cadena, EstadoJuego& juego
     // The host's view, read whole and checked before anything of it is taken.
     EstadoJuego hj = juego;
     Ajustes ha = datos;
-    if (auto f = LeerSituacion(cadena, hj, ha)) return f;
+    if (auto f = LeerSituacion(cadena, hj, ha, Lectura::Red)) return f;
 
     Ajustes a = datos;
     for (int p = 1; p <= kAsientos; ++p) {
@@ -35,9 +36,9 @@ FalloLectura AplicarAjustesRecibidos(std::string_view cadena, EstadoJuego& juego
         j.NivelJugador = h.NivelJugador;
         j.EstadoJugador = h.EstadoJugador;
         j.ControlJugador = h.ControlJugador;
-        if (p == 4) j.ControlJugador = 3; // the host plays from its own computer
-        if (local) j.ControlJugador = 1;
-        j.FichasJugador = local ? 2 : 1;
+        if (p == 4) j.ControlJugador = Control::Remoto; // the host plays from its own computer
+        if (local) j.ControlJugador = Control::Manual;
+        j.FichasJugador = local ? VistaFichas::Visibles : VistaFichas::Ocultas;
         j.CaracterJugador = h.CaracterJugador;
         j.DireccionIP = h.DireccionIP;
     }
@@ -77,7 +78,9 @@ FalloLectura AplicarManosRecibidas(std::string_view cadena, EstadoJuego& juego)
     if (!PuestoValido(juego.PuestoLocal)) return std::string("este ordenador no tiene puesto en la partida");
     EstadoJuego hj = juego;
     Ajustes ha;
-    if (auto f = LeerSituacion(cadena, hj, ha)) return f;
+    if (auto f = LeerSituacion(cadena, hj, ha, Lectura::Red)) return f;
+    // A tile twice, or a hand miscounted, is not a deal any engine can play.
+    if (auto f = ComprobarReparto(hj)) return f;
 
     for (int p = 1; p <= kAsientos; ++p) {
         const auto q = Pos(CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal));

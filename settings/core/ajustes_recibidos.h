@@ -1,7 +1,7 @@
 #pragma once
 // A network client takes the players and the shared rules from the host's state message, and the dealt
 // hands and the stock from its deal message, each host seat moved to where this computer shows it.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "settings/core/cadenas_estado.h"
 
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 // The engine's state-file service over the real work folder.
+#include "engine/ajustes.h"
 #include "engine/almacen.h"
-#include "engine/estado.h"
 #include "settings/core/etiquetas_opciones.h"
 
 #include <string>

@@ -1,7 +1,9 @@
 #include "settings/core/cadenas_estado.h"
 
 #include "engine/analisis_mano.h"
+#include "engine/fin_mano.h"
 #include "platform/text/cp1252.h"
+#include "settings/core/coherencia_partida.h"
 #include "settings/core/columnas_estado.h"
 
 #include <algorithm>
@@ -53,6 +55,8 @@ unsigned char Minuscula(unsigned char c)
     }
 }
 
+} // namespace
+
 std::string CapitalizarNombre(const std::string& utf8)
 {
     std::string s = aCp1252(utf8);
@@ -63,46 +67,7 @@ std::string CapitalizarNombre(const std::string& utf8)
     return desdeCp1252(s);
 }
 
-struct Intervalo
-{
-    Entero* valor;
-    int minimo, maximo;
-    Entero sustituto;
-};
-
-// Settings out of their range take a fallback, in the order the reader has always tested them.
-void AplicarIntervalos(Ajustes& a)
-{
-    std::vector<Intervalo> t;
-    for (int p = 1; p <= kAsientos; ++p) {
-        AjustesJugador& j = a.Jugador[Pos(p)];
-        t.push_back({&j.EstadoJugador, 1, 2, 1});
-        t.push_back({&j.FichasJugador, 1, 2, 1});
-        t.push_back({&j.ControlJugador, 1, 3, 2});
-        t.push_back({&j.CaracterJugador, 1, 3, 2});
-    }
-    for (int p = 1; p <= kAsientos; ++p) t.push_back({&a.Jugador[Pos(p)].NivelJugador, 0, 100, 50});
-    // The pause, the sound and the network switch are booleans here and cannot leave their range.
-    t.push_back({&a.FichasVisiblesPuestas, 1, 2, 2});
-    t.push_back({&a.ModoRed, 1, 2, 2});
-    t.push_back({&a.SentidoJuego, 1, 2, 1});
-    t.push_back({&a.ListaJugadas, 1, 2, 2});
-    t.push_back({&a.SistemaReparto, 1, 2, 2});
-    t.push_back({&a.JugadorCincoDobles, 1, 2, 1});
-    t.push_back({&a.PrimeraMano, 1, 2, 1});
-    t.push_back({&a.SistemaAnotacion, 1, 2, 1});
-    t.push_back({&a.GanadorSiEmpate, 1, 3, 1});
-    t.push_back({&a.SalidaSiEmpate, 1, 2, 1});
-    t.push_back({&a.TurnoSalida, 1, 4, 1});
-    t.push_back({&a.PuntosQueSeAnotan, 1, 2, 1});
-    t.push_back({&a.ParejaQueSeAnota, 1, 2, 1});
-    t.push_back({&a.ModoJuego, 1, 2, 1});
-    t.push_back({&a.FichasPorJugador, 7, 14, 7});
-    t.push_back({&a.RemanentesMonton, 0, 14, 0});
-    t.push_back({&a.Velocidad, 0, 100, 50});
-    for (const Intervalo& i : t)
-        if (*i.valor < i.minimo || *i.valor > i.maximo) *i.valor = i.sustituto;
-}
+namespace {
 
 FalloLectura Linea(int n, const std::string& motivo)
 {
@@ -115,11 +80,17 @@ void RecalcularDerivados(EstadoJuego& juego, Ajustes& datos)
 {
     Entero activos = 0;
     for (int p = 1; p <= kAsientos; ++p)
-        if (datos.Jugador[Pos(p)].EstadoJugador == 1) ++activos;
+        if (AsientoEnJuego(datos, p)) ++activos;
     datos.NumeroJugadores = activos;
-    juego.PasoTurno = datos.SentidoJuego == 1 ? 1 : -1;
+    juego.PasoTurno = datos.SentidoJuego == Sentido::Directo ? 1 : -1;
     // More tiles per player than the set can deal would overrun the deal.
-    if (activos > 0 && datos.FichasPorJugador * activos > kFichasJuego) datos.FichasPorJugador = 7;
+    if (activos > 0 && datos.FichasPorJugador * activos > kFichasJuego)
+        datos.FichasPorJugador = static_cast<Entero>(*ajuste::FichasPorJugador.Sustituto);
+}
+
+static bool EntreManos(const EstadoJuego& juego)
+{
+    return juego.PartidaEnCurso && !juego.ManoEnCurso && juego.NumeroMano >= 1;
 }
 
 CadenasEstado GenerarCadenasEstado(const EstadoJuego& juego, const Ajustes& datos)
@@ -132,7 +103,8 @@ CadenasEstado GenerarCadenasEstado(const EstadoJuego& juego, const Ajustes& dato
 
     // Entries and records up to the counters as written (three digits each); an empty string when there are
     // none, never one left from before.
-    const int mano = std::min<int>(juego.NumeroMano, 999);
+    const int mano = std::min<int>(juego.NumeroMano + (EntreManos(juego) ? 1 : 0), 999);
+    if (EntreManos(juego)) c.CadenaSituacion.replace(kColumnaNumeroMano - 1, 3, EscribirNumero(mano, 3, 3));
     const int jugada = std::min<int>(juego.NumeroJugada, 999);
     assert(mano <= 1 || Pos(mano - 1) < juego.Anotaciones.size());
     assert(jugada <= 1 || Pos(jugada - 1) < juego.Jugadas.size());
@@ -154,55 +126,74 @@ CadenasEstado GenerarCadenasEstado(const EstadoJuego& juego, const Ajustes& dato
     return c;
 }
 
-FalloLectura LeerSituacion(std::string_view cadena, EstadoJuego& juego, Ajustes& datos)
+FalloLectura LeerSituacion(std::string_view cadena, EstadoJuego& juego, Ajustes& datos, Lectura lectura)
 {
-    if (cadena.size() != kLongitudSituacion)
-        return "tiene " + std::to_string(cadena.size()) + " caracteres en lugar de " +
-               std::to_string(kLongitudSituacion);
-    if (cadena.substr(kColumnaMarcaFinal - 1) != kMarcaFinal) return std::string("le falta la marca final");
+    std::string texto(cadena);
+    if (lectura == Lectura::Red) {
+        if (cadena.size() != kLongitudSituacion)
+            return "tiene " + std::to_string(cadena.size()) + " caracteres en lugar de " +
+                   std::to_string(kLongitudSituacion);
+        if (cadena.substr(kColumnaMarcaFinal - 1) != kMarcaFinal)
+            return std::string("le falta la marca final");
+    } else {
+        // The end mark is written but no version ever needed it; the fields before it must all be there.
+        if (cadena.size() < kColumnaMarcaFinal - 1)
+            return "tiene " + std::to_string(cadena.size()) + " caracteres y sus datos llegan a la columna " +
+                   std::to_string(kColumnaMarcaFinal - 1);
+        texto.resize(std::max(texto.size(), kLongitudSituacion), ' ');
+    }
     VistaEstado vista{juego, datos};
-    if (auto f = LeerCampos(TablaSituacion(), vista, cadena, 0)) return f;
-    AplicarIntervalos(datos);
+    if (auto f = LeerCampos(TablaSituacion(), vista, texto, 0, lectura)) return f;
+    AplicarSustitutos(datos);
+    // A seat this computer does not know is no seat: it plays here.
+    if (juego.PuestoLocal < 0 || juego.PuestoLocal > kAsientos) juego.PuestoLocal = 0;
     RecalcularDerivados(juego, datos);
-    if (datos.NumeroJugadores < 2) return std::string("tiene menos de dos jugadores activados");
+    if (lectura == Lectura::Red && datos.NumeroJugadores < 2)
+        return std::string("tiene menos de dos jugadores activados");
     return std::nullopt;
 }
 
-FalloLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& juego, Ajustes& datos)
+ResultadoLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& juego, Ajustes& datos)
 {
-    // Everything goes into copies first: the caller's state changes only when the whole input is sound.
+    // Into copies first: an input with no state in it changes nothing.
     EstadoJuego j = juego;
     Ajustes a = datos;
-    if (auto f = LeerSituacion(cadenas.CadenaSituacion, j, a)) return Linea(1, *f);
+    if (auto f = LeerSituacion(cadenas.CadenaSituacion, j, a, Lectura::Fichero)) return {Linea(1, *f), {}};
 
-    j.Anotaciones.assign(std::max({j.Anotaciones.size(), std::size_t{701}, Pos(j.NumeroMano + 1)}),
-                         RegistroMano{});
+    // Entries and records the line holds whole are read; those past its end stay empty. A game in
+    // progress is then refused below rather than played with part of its sheet or moves.
+    FalloLectura corta;
+    j.Anotaciones.assign(
+        std::max({j.Anotaciones.size(), kEntradasMarcador + 1, Pos(std::max<int>(j.NumeroMano, 0) + 1)}),
+        RegistroMano{});
     const std::size_t entradas = j.NumeroMano > 1 ? Pos(j.NumeroMano - 1) : 0;
-    if (cadenas.CadenaMarcador.size() < entradas * kLongitudEntradaMarcador)
-        return Linea(2, "tiene " + std::to_string(cadenas.CadenaMarcador.size()) + " caracteres y las " +
-                            std::to_string(entradas) + " manos anotadas necesitan " +
-                            std::to_string(entradas * kLongitudEntradaMarcador));
-    for (std::size_t i = 1; i <= entradas; ++i)
-        if (auto f = LeerCampos(TablaMarcador(), j.Anotaciones[i], cadenas.CadenaMarcador,
-                                (i - 1) * kLongitudEntradaMarcador))
-            return Linea(2, *f);
-
+    for (std::size_t i = 1; i <= entradas; ++i) {
+        if (cadenas.CadenaMarcador.size() < i * kLongitudEntradaMarcador) {
+            corta = "la hoja de tanteo guarda " + std::to_string(i - 1) + " de las " +
+                    std::to_string(entradas) + " manos jugadas";
+            break;
+        }
+        LeerCampos(TablaMarcador(), j.Anotaciones[i], cadenas.CadenaMarcador,
+                   (i - 1) * kLongitudEntradaMarcador, Lectura::Fichero);
+    }
     j.Jugadas.assign(Pos(std::max<int>(j.NumeroJugada, 0) + 41), RegistroJugada{});
     const std::size_t jugadas = j.NumeroJugada > 1 ? Pos(j.NumeroJugada - 1) : 0;
-    if (cadenas.CadenaJugadas.size() < jugadas * kLongitudRegistroJugada)
-        return Linea(3, "tiene " + std::to_string(cadenas.CadenaJugadas.size()) + " caracteres y las " +
-                            std::to_string(jugadas) + " jugadas necesitan " +
-                            std::to_string(jugadas * kLongitudRegistroJugada));
-    for (std::size_t i = 1; i <= jugadas; ++i)
-        if (auto f = LeerCampos(TablaJugadas(), j.Jugadas[i], cadenas.CadenaJugadas,
-                                (i - 1) * kLongitudRegistroJugada))
-            return Linea(3, *f);
+    for (std::size_t i = 1; i <= jugadas; ++i) {
+        if (cadenas.CadenaJugadas.size() < i * kLongitudRegistroJugada) {
+            if (!corta)
+                corta = "la lista guarda " + std::to_string(i - 1) + " de las " + std::to_string(jugadas) +
+                        " jugadas hechas";
+            break;
+        }
+        LeerCampos(TablaJugadas(), j.Jugadas[i], cadenas.CadenaJugadas, (i - 1) * kLongitudRegistroJugada,
+                   Lectura::Fichero);
+    }
 
     for (int p = 1; p <= kAsientos; ++p)
         a.Jugador[Pos(p)].NombreJugador = CapitalizarNombre(a.Jugador[Pos(p)].NombreJugador);
 
     // The first hand before its first move belongs to whoever holds the opening tile.
-    if (j.NumeroMano == 1 && j.NumeroJugada == 1 && a.PrimeraMano == 1) {
+    if (j.NumeroMano == 1 && j.NumeroJugada == 1 && a.PrimeraMano == Apertura::SeisDoble) {
         const Entero poseedor = BuscarPoseedor(j, j.SalidaA, j.SalidaB).Asiento;
         if (poseedor >= 1 && poseedor <= kAsientos && poseedor != j.JugadorTurno) {
             j.JugadorTurno = poseedor;
@@ -210,14 +201,22 @@ FalloLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& jueg
         }
     }
 
+    ResultadoLectura r;
     if (!j.PartidaEnCurso) {
-        std::fill(j.Anotaciones.begin(), j.Anotaciones.end(), RegistroMano{});
-        j.NumeroMano = 0;
+        DescartarPartida(j);
+    } else {
+        if (!j.ManoEnCurso) {
+            // Between two hands: the hand just scored is the one before the number stored; nothing of its
+            // position is needed to deal the next.
+            --j.NumeroMano;
+            VaciarPosicion(j);
+        }
+        r.PartidaDescartada = corta ? corta : ComprobarPartida(j, a);
+        if (r.PartidaDescartada) DescartarPartida(j);
     }
-
     juego = std::move(j);
     datos = std::move(a);
-    return std::nullopt;
+    return r;
 }
 
 } // namespace zp

@@ -3,6 +3,7 @@
 // hands and stock), the score sheet of the finished hands and the moves of the hand in progress. They are
 // the lines of every state file and the payload of the network's state and deal messages.
 #include "engine/estado.h"
+#include "settings/core/columnas_estado.h"
 
 #include <optional>
 #include <string>
@@ -22,16 +23,32 @@ struct CadenasEstado
 // Empty when the reading went well; otherwise why the input was refused, in words for the user.
 using FalloLectura = std::optional<std::string>;
 
+// Between two hands of a match (a game in progress, no hand under way) the hand number written is the
+// next hand's, so that the entry of the hand just scored is among those stored; reading takes one off.
 CadenasEstado GenerarCadenasEstado(const EstadoJuego& juego, const Ajustes& datos);
 
-// Takes a whole state back. Nothing is applied unless every line is sound: a short string, a missing end
-// mark, a non-number where a number belongs or a value no game can hold refuses the lot and leaves
-// `juego` and `datos` as they were. Settings out of their range take their fallback values instead.
-FalloLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& juego, Ajustes& datos);
+struct ResultadoLectura
+{
+    FalloLectura Ilegible;          // no state at all (no first line reaching its last field): nothing taken
+    FalloLectura PartidaDescartada; // the settings were taken, the game in progress dropped for this reason
+};
 
-// The situation string alone, every column, into `juego` and `datos` (the caller passes copies): length,
-// end mark and each field checked, fallbacks applied. Used by the full reader and by a network client.
-FalloLectura LeerSituacion(std::string_view cadena, EstadoJuego& juego, Ajustes& datos);
+// Takes a whole state back, field by field, as every version of the program has written it: a field whose
+// text does not convert leaves its variable as it was, settings out of their range take their fallbacks,
+// the other fields are taken as read, and the end mark is not needed. A game in progress is then checked
+// as a whole (ComprobarPartida) and dropped when the engine could not play on it. With no game in progress
+// the position and the score sheet are emptied. When `Ilegible` is set `juego` and `datos` are unchanged.
+ResultadoLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& juego, Ajustes& datos);
+
+// The situation string alone, every column, into `juego` and `datos` (the caller passes copies), then the
+// fallbacks and the derived values. `Lectura::Red` (a peer's message) wants exactly 780 columns with the end
+// mark and every field valid; `Lectura::Fichero` wants the columns up to the last field and takes the rest
+// as described for CargarCadenasEstado.
+FalloLectura LeerSituacion(std::string_view cadena, EstadoJuego& juego, Ajustes& datos, Lectura lectura);
+
+// A player's name as the state files give it back: the first letter and every letter after a blank upper
+// case, the rest lower case; a character Windows-1252 cannot hold becomes "?".
+std::string CapitalizarNombre(const std::string& utf8);
 
 // Values the other fields decide: seats in play from their state, the step of the turn from the direction.
 void RecalcularDerivados(EstadoJuego& juego, Ajustes& datos);

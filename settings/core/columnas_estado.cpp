@@ -54,6 +54,31 @@ template <class R> Campo<R> Fijo(std::size_t columna, std::string_view texto)
 using Vista = VistaEstado;
 using S = CampoSituacion;
 
+// A setting of the table, by its code.
+S Ajuste(std::size_t columna, std::size_t ancho, int digitos, std::string nombre, const DefinicionAjuste& d,
+         int asiento = 0, Formato forma = Formato::Numero)
+{
+    S campo = Num<Vista>(columna, ancho, digitos, std::move(nombre), [&d, asiento](Vista& v) {
+        return RefCampo{RefAjuste{&v.Datos, &d, asiento}};
+    });
+    campo.Forma = forma;
+    return campo;
+}
+
+int LeerNumero(const RefCampo& r)
+{
+    if (const auto* a = std::get_if<RefAjuste>(&r)) return a->Definicion->Leer(*a->Datos, a->Asiento);
+    return *std::get<Entero*>(r);
+}
+
+void PonerNumero(const RefCampo& r, int valor)
+{
+    if (const auto* a = std::get_if<RefAjuste>(&r))
+        a->Definicion->Poner(*a->Datos, a->Asiento, valor);
+    else
+        *std::get<Entero*>(r) = static_cast<Entero>(valor);
+}
+
 std::vector<S> ConstruirSituacion()
 {
     std::vector<S> t;
@@ -66,16 +91,21 @@ std::vector<S> ConstruirSituacion()
         auto jug = [p, aj](Vista& v) -> AjustesJugador& { return aj(v).Jugador[Pos(p)]; };
         t.push_back(
             Tex<Vista>(b, 9, Indice("NombreJugador", p), [jug](Vista& v) { return &jug(v).NombreJugador; }));
-        t.push_back(Num<Vista>(b + 9, 3, 3, Indice("NivelJugador", p),
-                               [jug](Vista& v) { return &jug(v).NivelJugador; }));
-        t.push_back(Num<Vista>(b + 12, 1, 1, Indice("EstadoJugador", p),
-                               [jug](Vista& v) { return &jug(v).EstadoJugador; }));
-        t.push_back(Num<Vista>(b + 13, 1, 1, Indice("FichasJugador", p),
-                               [jug](Vista& v) { return &jug(v).FichasJugador; }));
-        t.push_back(Num<Vista>(b + 14, 1, 1, Indice("ControlJugador", p),
-                               [jug](Vista& v) { return &jug(v).ControlJugador; }));
-        t.push_back(Num<Vista>(b + 15, 1, 1, Indice("CaracterJugador", p),
-                               [jug](Vista& v) { return &jug(v).CaracterJugador; }));
+        // Numbers of a player block are taken by their leading number, as every version has read them.
+        struct Numero
+        {
+            std::size_t desplazamiento, ancho;
+            int digitos;
+            const DefinicionAjuste& ajuste;
+        };
+        static const Numero kNumeros[] = {
+            {9, 3, 3, ajuste::NivelJugador},     {12, 1, 1, ajuste::EstadoJugador},
+            {13, 1, 1, ajuste::FichasJugador},   {14, 1, 1, ajuste::ControlJugador},
+            {15, 1, 1, ajuste::CaracterJugador},
+        };
+        for (const Numero& n : kNumeros)
+            t.push_back(Ajuste(b + n.desplazamiento, n.ancho, n.digitos,
+                               Indice(std::string(n.ajuste.Nombre).c_str(), p), n.ajuste, p, Formato::Valor));
         t.push_back(Tex<Vista>(b + 16, 15, Indice("DireccionIP", p),
                                [jug](Vista& v) { return &jug(v).DireccionIP; }));
     }
@@ -83,31 +113,19 @@ std::vector<S> ConstruirSituacion()
     // Settings, rules and progress.
     t.push_back(Ban<Vista>(125, "PausaEntreJugadas", [aj](Vista& v) { return &aj(v).PausaEntreJugadas; }));
     t.push_back(Ban<Vista>(127, "Sonido", [aj](Vista& v) { return &aj(v).Sonido; }));
-    struct Regla
-    {
-        std::size_t columna;
-        const char* nombre;
-        Entero Ajustes::*miembro;
+    // Columns 129..141, one digit each.
+    static const DefinicionAjuste* const kReglas[] = {
+        &ajuste::SentidoJuego,       &ajuste::SistemaReparto,
+        &ajuste::JugadorCincoDobles, &ajuste::FichasVisiblesPuestas,
+        &ajuste::PrimeraMano,        &ajuste::SistemaAnotacion,
+        &ajuste::PuntosQueSeAnotan,  &ajuste::ParejaQueSeAnota,
+        &ajuste::GanadorSiEmpate,    &ajuste::SalidaSiEmpate,
+        &ajuste::TurnoSalida,        &ajuste::ListaJugadas,
+        &ajuste::ModoJuego,
     };
-    static const Regla kReglas[] = {
-        {129, "SentidoJuego", &Ajustes::SentidoJuego},
-        {130, "SistemaReparto", &Ajustes::SistemaReparto},
-        {131, "JugadorCincoDobles", &Ajustes::JugadorCincoDobles},
-        {132, "FichasVisiblesPuestas", &Ajustes::FichasVisiblesPuestas},
-        {133, "PrimeraMano", &Ajustes::PrimeraMano},
-        {134, "SistemaAnotacion", &Ajustes::SistemaAnotacion},
-        {135, "PuntosQueSeAnotan", &Ajustes::PuntosQueSeAnotan},
-        {136, "ParejaQueSeAnota", &Ajustes::ParejaQueSeAnota},
-        {137, "GanadorSiEmpate", &Ajustes::GanadorSiEmpate},
-        {138, "SalidaSiEmpate", &Ajustes::SalidaSiEmpate},
-        {139, "TurnoSalida", &Ajustes::TurnoSalida},
-        {140, "ListaJugadas", &Ajustes::ListaJugadas},
-        {141, "ModoJuego", &Ajustes::ModoJuego},
-    };
-    for (const Regla& r : kReglas) {
-        auto m = r.miembro;
-        t.push_back(Num<Vista>(r.columna, 1, 1, r.nombre, [aj, m](Vista& v) { return &(aj(v).*m); }));
-    }
+    std::size_t columna = 129;
+    for (const DefinicionAjuste* d : kReglas)
+        t.push_back(Ajuste(columna++, 1, 1, std::string(d->Nombre), *d));
     // A turn one seat before the leader, not yet wrapped, is 0 or 5 between hands.
     t.push_back(Num<Vista>(
         142, 1, 1, "JugadorTurno", [ju](Vista& v) { return &ju(v).JugadorTurno; }, Validez::Rango, 0, 5));
@@ -116,35 +134,32 @@ std::vector<S> ConstruirSituacion()
     t.push_back(Num<Vista>(
         144, 1, 1, "GanadorMano", [ju](Vista& v) { return &ju(v).GanadorMano; }, Validez::Rango, 0, 4));
     t.push_back(Ban<Vista>(145, "EsperaContinuar", [ju](Vista& v) { return &ju(v).EsperaContinuar; }));
-    t.push_back(Num<Vista>(147, 1, 1, "NumeroJugadores", [aj](Vista& v) { return &aj(v).NumeroJugadores; }));
-    t.push_back(Num<Vista>(150, 1, 1, "ModoRed", [aj](Vista& v) { return &aj(v).ModoRed; }));
+    t.push_back(Ajuste(147, 1, 1, "NumeroJugadores", ajuste::NumeroJugadores));
+    t.push_back(Ajuste(150, 1, 1, "ModoRed", ajuste::ModoRed));
     t.push_back(Ban<Vista>(160, "PartidaEnCurso", [ju](Vista& v) { return &ju(v).PartidaEnCurso; }));
     t.push_back(Ban<Vista>(162, "ManoEnCurso", [ju](Vista& v) { return &ju(v).ManoEnCurso; }));
     t.push_back(Num<Vista>(
         164, 3, 3, "NumeroJugada", [ju](Vista& v) { return &ju(v).NumeroJugada; }, Validez::Rango, 0, 999));
-    t.push_back(Num<Vista>(167, 3, 3, "Velocidad", [aj](Vista& v) { return &aj(v).Velocidad; }));
+    t.push_back(Ajuste(167, 3, 3, "Velocidad", ajuste::Velocidad));
     t.push_back(Fijo<Vista>(170, "0"));
     t.push_back(Num<Vista>(173, 2, 1, "PasoTurno", [ju](Vista& v) { return &ju(v).PasoTurno; }));
-    t.push_back(Num<Vista>(
-        175, 3, 3, "PuntosPartida", [aj](Vista& v) { return &aj(v).PuntosPartida; }, Validez::Rango, 1, 999));
-    t.push_back(
-        Num<Vista>(178, 2, 2, "FichasPorJugador", [aj](Vista& v) { return &aj(v).FichasPorJugador; }));
+    t.push_back(Ajuste(175, 3, 3, "PuntosPartida", ajuste::PuntosPartida));
+    t.push_back(Ajuste(178, 2, 2, "FichasPorJugador", ajuste::FichasPorJugador));
     t.push_back(Num<Vista>(
         182, 2, 2, "FichasMonton", [ju](Vista& v) { return &ju(v).FichasMonton; }, Validez::Rango, 0,
         kHuecosMonton));
     t.push_back(Num<Vista>(
         184, 3, 3, "NumeroMano", [ju](Vista& v) { return &ju(v).NumeroMano; }, Validez::Rango, 0, 999));
-    t.push_back(
-        Num<Vista>(187, 2, 2, "RemanentesMonton", [aj](Vista& v) { return &aj(v).RemanentesMonton; }));
+    t.push_back(Ajuste(187, 2, 2, "RemanentesMonton", ajuste::RemanentesMonton));
     t.push_back(Num<Vista>(
         189, 1, 1, "SalidaA", [ju](Vista& v) { return &ju(v).SalidaA; }, Validez::Punto));
     t.push_back(Num<Vista>(
         190, 1, 1, "SalidaB", [ju](Vista& v) { return &ju(v).SalidaB; }, Validez::Punto));
     t.push_back({kColumnaIdPartida, 4, Formato::Identificador, 0, Validez::Libre, 0, 0, "IdPartida",
                  [ju](Vista& v) { return &ju(v).IdPartida; }});
-    t.push_back(Num<Vista>(
-        kColumnaPuestoLocal, 1, 1, "PuestoLocal", [ju](Vista& v) { return &ju(v).PuestoLocal; },
-        Validez::Rango, 1, 4));
+    // 0: this computer has never played on the network.
+    t.push_back(
+        Num<Vista>(kColumnaPuestoLocal, 1, 1, "PuestoLocal", [ju](Vista& v) { return &ju(v).PuestoLocal; }));
 
     for (int n = 0; n <= 6; ++n)
         t.push_back(Num<Vista>(
@@ -235,16 +250,23 @@ std::vector<CampoMarcador> ConstruirMarcador()
     using R = RegistroMano;
     std::vector<CampoMarcador> t;
     t.push_back(Tex<R>(1, 9, "Sale", [](R& r) { return &r.Sale; }));
-    t.push_back(Num<R>(10, 4, 4, "PuntosPareja1", [](R& r) { return &r.PuntosPareja1; }));
-    t.push_back(Num<R>(14, 3, 3, "DecenasPareja1", [](R& r) { return &r.DecenasPareja1; }));
-    t.push_back(Num<R>(17, 4, 4, "PuntosPareja2", [](R& r) { return &r.PuntosPareja2; }));
-    t.push_back(Num<R>(21, 3, 3, "DecenasPareja2", [](R& r) { return &r.DecenasPareja2; }));
+    // Points and tens as the columns hold them; the sheet adds them up.
+    auto puntos = [](std::size_t columna, std::string nombre, std::function<RefCampo(R&)> valor) {
+        return Num<R>(columna, 4, 4, std::move(nombre), std::move(valor), Validez::Rango, 0, 9999);
+    };
+    auto decenas = [](std::size_t columna, std::string nombre, std::function<RefCampo(R&)> valor) {
+        return Num<R>(columna, 3, 3, std::move(nombre), std::move(valor), Validez::Rango, 0, 999);
+    };
+    t.push_back(puntos(10, "PuntosPareja1", [](R& r) { return &r.PuntosPareja1; }));
+    t.push_back(decenas(14, "DecenasPareja1", [](R& r) { return &r.DecenasPareja1; }));
+    t.push_back(puntos(17, "PuntosPareja2", [](R& r) { return &r.PuntosPareja2; }));
+    t.push_back(decenas(21, "DecenasPareja2", [](R& r) { return &r.DecenasPareja2; }));
     for (int j = 1; j <= kAsientos; ++j) {
         const auto J = Pos(j);
-        t.push_back(Num<R>(24 + 7 * Pos(j - 1), 4, 4, Indice("PuntosJugador", j),
+        t.push_back(puntos(24 + 7 * Pos(j - 1), Indice("PuntosJugador", j),
                            [J](R& r) { return &r.PuntosJugador[J]; }));
-        t.push_back(Num<R>(28 + 7 * Pos(j - 1), 3, 3, Indice("DecenasJugador", j),
-                           [J](R& r) { return &r.DecenasJugador[J]; }));
+        t.push_back(decenas(28 + 7 * Pos(j - 1), Indice("DecenasJugador", j),
+                            [J](R& r) { return &r.DecenasJugador[J]; }));
     }
     return t;
 }
@@ -377,6 +399,29 @@ std::optional<int> LeerEntero(std::string_view texto)
     return negativo ? -valor : valor;
 }
 
+int LeerValor(std::string_view texto)
+{
+    std::string limpio;
+    for (char c : texto)
+        if (c != ' ') limpio += c;
+    std::size_t i = 0;
+    const bool negativo = i < limpio.size() && limpio[i] == '-';
+    if (negativo || (i < limpio.size() && limpio[i] == '+')) ++i;
+    long entero = 0;
+    for (; i < limpio.size() && limpio[i] >= '0' && limpio[i] <= '9' && entero < 100000; ++i)
+        entero = entero * 10 + (limpio[i] - '0');
+    // A fraction rounds half to even, as every conversion of the program does.
+    if (i < limpio.size() && limpio[i] == '.' && i + 1 < limpio.size() && limpio[i + 1] >= '0' &&
+        limpio[i + 1] <= '9') {
+        const int primera = limpio[i + 1] - '0';
+        bool resto = false;
+        for (std::size_t k = i + 2; k < limpio.size() && limpio[k] >= '0' && limpio[k] <= '9'; ++k)
+            resto = resto || limpio[k] != '0';
+        if (primera > 5 || (primera == 5 && (resto || entero % 2 == 1))) ++entero;
+    }
+    return static_cast<int>(negativo ? -entero : entero);
+}
+
 std::string EscribirTexto(std::string_view utf8, std::size_t ancho)
 {
     std::string s = aCp1252(utf8);
@@ -391,6 +436,11 @@ std::string EscribirTexto(std::string_view utf8, std::size_t ancho)
     return s;
 }
 
+bool TextoGuardableTalCual(std::string_view utf8)
+{
+    return desdeCp1252(EscribirTexto(utf8, longitudCp1252(utf8))) == utf8;
+}
+
 template <class Registro>
 void EscribirCampos(const std::vector<Campo<Registro>>& tabla, Registro& registro, std::string& destino,
                     std::size_t base)
@@ -402,7 +452,8 @@ void EscribirCampos(const std::vector<Campo<Registro>>& tabla, Registro& registr
             texto = std::string(c.Fijo);
             break;
         case Formato::Numero:
-            texto = EscribirNumero(*std::get<Entero*>(c.Valor(registro)), c.Digitos, c.Ancho);
+        case Formato::Valor:
+            texto = EscribirNumero(LeerNumero(c.Valor(registro)), c.Digitos, c.Ancho);
             break;
         case Formato::Bandera:
             texto = EscribirNumero(*std::get<bool*>(c.Valor(registro)) ? -1 : 0, 1, c.Ancho);
@@ -422,48 +473,76 @@ void EscribirCampos(const std::vector<Campo<Registro>>& tabla, Registro& registr
 
 template <class Registro>
 std::optional<std::string> LeerCampos(const std::vector<Campo<Registro>>& tabla, Registro& registro,
-                                      std::string_view origen, std::size_t base)
+                                      std::string_view origen, std::size_t base, Lectura lectura)
 {
+    const bool red = lectura == Lectura::Red;
     for (const auto& c : tabla) {
         assert(base + c.Columna - 1 + c.Ancho <= origen.size());
         const std::string_view texto = origen.substr(base + c.Columna - 1, c.Ancho);
-        const std::string donde = "columna " + std::to_string(base + c.Columna) + " (" + c.Nombre + ")";
+        auto donde = [&] { return "columna " + std::to_string(base + c.Columna) + " (" + c.Nombre + ")"; };
         switch (c.Forma) {
         case Formato::Constante:
             break;
         case Formato::Texto: {
-            // The writer never puts control characters in a text: one there means the line was damaged.
-            for (char ch : texto)
-                if (static_cast<unsigned char>(ch) < 0x20)
-                    return donde + ": el texto tiene un carácter de control";
-            std::size_t i = texto.find_first_not_of(' ');
-            std::size_t f = texto.find_last_not_of(' ');
+            std::string bytes(texto);
+            for (char& ch : bytes) {
+                if (static_cast<unsigned char>(ch) >= 0x20) continue;
+                // No writer puts control characters in a text: in a message one means it was damaged.
+                if (red) return donde() + ": el texto tiene un carácter de control";
+                ch = ' ';
+            }
+            const std::size_t i = bytes.find_first_not_of(' ');
+            const std::size_t f = bytes.find_last_not_of(' ');
             *std::get<std::string*>(c.Valor(registro)) =
-                i == std::string_view::npos ? std::string() : desdeCp1252(texto.substr(i, f - i + 1));
+                i == std::string::npos ? std::string() : desdeCp1252(bytes.substr(i, f - i + 1));
             break;
         }
         case Formato::Identificador: {
             const bool digitos = texto.find_first_not_of("0123456789") == std::string_view::npos;
             const bool blanco = texto.find_first_not_of(' ') == std::string_view::npos;
-            if (!digitos && !blanco) return donde + ": " + Mostrable(texto) + " no son cuatro cifras";
-            *std::get<std::string*>(c.Valor(registro)) = std::string(texto);
+            if (red && !digitos && !blanco)
+                return donde() + ": " + Mostrable(texto) + " no son cuatro cifras";
+            *std::get<std::string*>(c.Valor(registro)) = desdeCp1252(texto);
             break;
         }
         case Formato::Bandera: {
-            auto v = LeerEntero(texto);
-            if (!v) return donde + ": " + Mostrable(texto) + " no es un número";
-            *std::get<bool*>(c.Valor(registro)) = *v != 0;
+            const auto v = LeerEntero(texto);
+            if (!v && red) return donde() + ": " + Mostrable(texto) + " no es un número";
+            if (v) *std::get<bool*>(c.Valor(registro)) = *v != 0;
             break;
         }
+        case Formato::Valor:
+            if (!red) {
+                PonerNumero(c.Valor(registro), LeerValor(texto));
+                break;
+            }
+            [[fallthrough]];
         case Formato::Numero: {
-            auto v = LeerEntero(texto);
-            if (!v) return donde + ": " + Mostrable(texto) + " no es un número";
-            if (!EsValido(c.Valida, *v, c.Minimo, c.Maximo))
-                return donde + ": el valor " + std::to_string(*v) + " está fuera de su intervalo";
-            *std::get<Entero*>(c.Valor(registro)) = static_cast<Entero>(*v);
+            const auto v = LeerEntero(texto);
+            if (!v) {
+                if (red) return donde() + ": " + Mostrable(texto) + " no es un número";
+                break;
+            }
+            if (red && !EsValido(c.Valida, *v, c.Minimo, c.Maximo))
+                return donde() + ": el valor " + std::to_string(*v) + " está fuera de su intervalo";
+            PonerNumero(c.Valor(registro), *v);
             break;
         }
         }
+    }
+    return std::nullopt;
+}
+
+template <class Registro>
+std::optional<std::string> ComprobarCampos(const std::vector<Campo<Registro>>& tabla,
+                                           const Registro& registro)
+{
+    // The tables hand out references for both directions; checking only reads through them.
+    Registro& r = const_cast<Registro&>(registro);
+    for (const auto& c : tabla) {
+        if (c.Valida == Validez::Libre || (c.Forma != Formato::Numero && c.Forma != Formato::Valor)) continue;
+        const int v = LeerNumero(c.Valor(r));
+        if (!EsValido(c.Valida, v, c.Minimo, c.Maximo)) return c.Nombre + " vale " + std::to_string(v);
     }
     return std::nullopt;
 }
@@ -472,10 +551,13 @@ template void EscribirCampos(const std::vector<CampoSituacion>&, VistaEstado&, s
 template void EscribirCampos(const std::vector<CampoMarcador>&, RegistroMano&, std::string&, std::size_t);
 template void EscribirCampos(const std::vector<CampoJugada>&, RegistroJugada&, std::string&, std::size_t);
 template std::optional<std::string> LeerCampos(const std::vector<CampoSituacion>&, VistaEstado&,
-                                               std::string_view, std::size_t);
+                                               std::string_view, std::size_t, Lectura);
 template std::optional<std::string> LeerCampos(const std::vector<CampoMarcador>&, RegistroMano&,
-                                               std::string_view, std::size_t);
+                                               std::string_view, std::size_t, Lectura);
 template std::optional<std::string> LeerCampos(const std::vector<CampoJugada>&, RegistroJugada&,
-                                               std::string_view, std::size_t);
+                                               std::string_view, std::size_t, Lectura);
+template std::optional<std::string> ComprobarCampos(const std::vector<CampoSituacion>&, const VistaEstado&);
+template std::optional<std::string> ComprobarCampos(const std::vector<CampoMarcador>&, const RegistroMano&);
+template std::optional<std::string> ComprobarCampos(const std::vector<CampoJugada>&, const RegistroJugada&);
 
 } // namespace zp

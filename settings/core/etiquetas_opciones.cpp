@@ -23,7 +23,7 @@ void Fila(TablaOpciones& t, int selector, std::initializer_list<const char*> tex
 
 } // namespace
 
-void CargarEtiquetasOpciones(TablaOpciones& OpcionesSelector, Entero modoJuego)
+void CargarEtiquetasOpciones(TablaOpciones& OpcionesSelector, Modalidad modoJuego)
 {
     for (auto& fila : OpcionesSelector) fila.fill(std::string(kAnchoOpcion, ' '));
     auto& t = OpcionesSelector;
@@ -39,7 +39,7 @@ void CargarEtiquetasOpciones(TablaOpciones& OpcionesSelector, Entero modoJuego)
     for (int p = 1; p <= kAsientos; ++p) Fila(t, 10 + p, {"Activado", "Desactivado"});
     Fila(t, 15, {"Parejas", "Individual"});
     Fila(t, 16, {"La pareja ganadora", "La pareja perdedora"});
-    if (modoJuego == 2) {
+    if (modoJuego == Modalidad::Individual) {
         Fila(t, 17, {"Se repite el juego", "El jugador que salió"});
         Fila(t, 19, {"Turno rotatorio", "Elegir en cada juego", "Jugador ganador"});
     } else {

@@ -1,6 +1,6 @@
 #pragma once
 // The texts the option selectors of the player settings and rules windows show, and their captions.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 #include <array>
 #include <string>
@@ -15,7 +15,7 @@ constexpr std::size_t kAnchoOpcion = 22; // characters of every option text, bla
 using TablaOpciones = std::array<std::array<std::string, kOpciones>, kSelectores>;
 
 // Fills every row; rows 17 and 19 follow the game mode `modoJuego` (1 Parejas, 2 Individual).
-void CargarEtiquetasOpciones(TablaOpciones& OpcionesSelector, Entero modoJuego);
+void CargarEtiquetasOpciones(TablaOpciones& OpcionesSelector, Modalidad modoJuego);
 
 // `TitulosSelector`(selector): each caption with one blank before and two after; empty for 0, 4, 20, 29, 30.
 const std::array<std::string, kSelectores>& TitulosSelector();

@@ -1,5 +1,8 @@
 #include "settings/core/fichero_estado.h"
 
+#include "settings/core/coherencia_partida.h"
+
+#include <algorithm>
 #include <cstdio>
 
 namespace zp {
@@ -16,6 +19,16 @@ std::size_t Pos(int n)
 std::string Ruta(const std::string& carpeta, std::string_view nombre)
 {
     return carpeta + std::string(nombre);
+}
+
+// The lines a text fills in the message box, counted low (about 60 characters fill one): the box grows to
+// show whatever it is given, never shrinks, so a count too low costs nothing and one too high a blank line.
+int LineasDeTexto(const std::string& texto)
+{
+    int caracteres = 0;
+    for (char c : texto)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++caracteres;
+    return std::max(1, (caracteres + 63) / 64);
 }
 
 MensajeCarga MensajeAjustes(int numero)
@@ -70,21 +83,25 @@ std::variant<CadenasEstado, std::string> SepararFicheroEstado(std::string_view b
 {
     CadenasEstado c;
     std::string* destino[] = {&c.CadenaSituacion, &c.CadenaMarcador, &c.CadenaJugadas};
+    int n = 0;
     std::size_t pos = 0;
-    for (int n = 1; n <= 3; ++n) {
-        if (pos >= bytes.size()) return "faltan líneas: solo tiene " + std::to_string(n - 1);
-        std::size_t fin = bytes.find('\n', pos);
+    while (n < 3 && pos < bytes.size()) {
+        // A line ends at CR LF, or at a CR or an LF alone, whatever system last saved the file.
+        std::size_t fin = bytes.find_first_of("\r\n", pos);
         if (fin == std::string_view::npos) fin = bytes.size();
-        std::string_view linea = bytes.substr(pos, fin - pos);
-        if (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);
-        pos = fin + 1;
-        // One quoted field: the text between the first double quote and the next one.
+        const std::string_view linea = bytes.substr(pos, fin - pos);
+        pos = fin + (bytes.substr(fin, 2) == "\r\n" ? 2 : 1);
+        if (linea.find_first_not_of(" \t") == std::string_view::npos) continue;
+        // One quoted field: the text between the first double quote and the next one. A line that lost its
+        // quotes is taken whole; the reader then finds out whether it holds a state.
         const std::size_t abre = linea.find('"');
-        const std::size_t cierra = abre == std::string_view::npos ? abre : linea.find('"', abre + 1);
-        if (cierra == std::string_view::npos)
-            return "la línea " + std::to_string(n) + " no está entre comillas";
-        *destino[n - 1] = std::string(linea.substr(abre + 1, cierra - abre - 1));
+        std::string_view campo = linea;
+        if (abre != std::string_view::npos)
+            campo = linea.substr(abre + 1, linea.find('"', abre + 1) - abre - 1);
+        *destino[n++] = std::string(campo);
     }
+    // A missing second or third line is an empty one: nothing of another state is mixed in.
+    if (n == 0) return std::string("no tiene ninguna línea");
     return c;
 }
 
@@ -101,11 +118,11 @@ std::optional<FalloFichero> GuardarAjustes(const std::string& carpetaDatos, cons
     return GrabarEstado(carpetaDatos, kFicheroAjustes, juego, datos);
 }
 
-// Reads and checks a whole state file; the state changes only when it is sound.
-static FalloLectura LeerEstado(std::string_view bytes, EstadoJuego& juego, Ajustes& datos)
+// Reads a whole state file; with `Ilegible` set the state is unchanged.
+static ResultadoLectura LeerEstado(std::string_view bytes, EstadoJuego& juego, Ajustes& datos)
 {
     auto separado = SepararFicheroEstado(bytes);
-    if (auto* motivo = std::get_if<std::string>(&separado)) return *motivo;
+    if (auto* motivo = std::get_if<std::string>(&separado)) return {*motivo, {}};
     return CargarCadenasEstado(std::get<CadenasEstado>(separado), juego, datos);
 }
 
@@ -114,15 +131,25 @@ ResultadoCargaEstado CargarEstado(const std::string& carpetaDatos, std::string_v
 {
     auto leido = LeerFicheroEntero(Ruta(carpetaDatos, nombre), kMaximoFichero);
     if (std::holds_alternative<FalloFichero>(leido)) return {};
-    if (auto motivo = LeerEstado(std::get<std::string>(leido), juego, datos)) {
-        return {false, MensajeCarga{std::string(kTituloErrorCarga),
-                                    "El fichero " + std::string(nombre) +
-                                        " está dañado y no se ha cargado (" + *motivo + ").",
-                                    3}};
+    // A game that cannot be played on is not loaded at all: the game on the table stays as it was.
+    EstadoJuego j = juego;
+    Ajustes a = datos;
+    const ResultadoLectura r = LeerEstado(std::get<std::string>(leido), j, a);
+    if (r.Ilegible || r.PartidaDescartada) {
+        const std::string texto = r.Ilegible ? "El fichero " + std::string(nombre) +
+                                                   " está dañado y no se ha cargado (" + *r.Ilegible + ")."
+                                             : "La partida guardada en " + std::string(nombre) +
+                                                   " no se puede continuar (" + *r.PartidaDescartada +
+                                                   ") y no se ha cargado.";
+        return {false, MensajeCarga{std::string(kTituloErrorCarga), texto, LineasDeTexto(texto)}};
     }
-    RegistroMano& actual = juego.Anotaciones[Pos(juego.NumeroMano)];
-    actual.Sale.clear();
-    actual.PuntosPareja1 = actual.DecenasPareja1 = actual.PuntosPareja2 = actual.DecenasPareja2 = 0;
+    juego = std::move(j);
+    datos = std::move(a);
+    if (juego.ManoEnCurso) {
+        RegistroMano& actual = juego.Anotaciones[Pos(juego.NumeroMano)];
+        actual.Sale.clear();
+        actual.PuntosPareja1 = actual.DecenasPareja1 = actual.PuntosPareja2 = actual.DecenasPareja2 = 0;
+    }
     juego.RedibujoPendiente = true;
     return {true, std::nullopt};
 }
@@ -138,62 +165,43 @@ ResultadoAjustes CargarAjustes(const std::string& carpetaDatos, EstadoJuego& jue
         CrearAjustesPorDefecto(carpetaDatos, juego, datos, r);
         return r;
     }
-    if (auto motivo = LeerEstado(std::get<std::string>(leido), juego, datos)) {
-        // A damaged file is kept aside, not overwritten: whatever it still holds can be recovered by hand.
-        const std::string copia = Ruta(carpetaDatos, kCopiaAjustesDanados);
-        const bool guardada = std::rename(ruta.c_str(), copia.c_str()) == 0;
+    const ResultadoLectura lectura = LeerEstado(std::get<std::string>(leido), juego, datos);
+    if (!lectura.Ilegible && !lectura.PartidaDescartada) return r;
+    // The file is kept aside, not overwritten: whatever it still holds can be recovered by hand.
+    const std::string copia = Ruta(carpetaDatos, kCopiaAjustesDanados);
+    const bool guardada = std::rename(ruta.c_str(), copia.c_str()) == 0;
+    const std::string aparte = guardada ? " El fichero anterior se ha guardado como ZARPE33.INI.bak." : "";
+    std::string texto;
+    if (lectura.Ilegible) {
         r.ErrorFichero = kErrorFicheroDanado;
-        r.Mensajes.push_back({std::string(kTituloErrorAjustes),
-                              "El fichero de inicialización ZARPE33.INI está dañado (" + *motivo + "). " +
-                                  (guardada ? "Se ha guardado como ZARPE33.INI.bak y se" : "Se") +
-                                  " ha creado de nuevo con los valores establecidos por defecto.",
-                              3});
+        texto = "El fichero de inicialización ZARPE33.INI está dañado (" + *lectura.Ilegible +
+                "). Se ha creado de nuevo con los valores establecidos por defecto." + aparte;
+        r.Mensajes.push_back({std::string(kTituloErrorAjustes), texto, LineasDeTexto(texto)});
         CrearAjustesPorDefecto(carpetaDatos, juego, datos, r);
+        return r;
+    }
+    // The settings were read: only the game goes, and the file is written again without it at once, so the
+    // next start finds nothing to refuse.
+    texto = "La partida que no finalizó en la sesión anterior no se puede continuar (" +
+            *lectura.PartidaDescartada + "). Se conservan los jugadores y las normas." + aparte;
+    r.Mensajes.push_back({std::string(kTituloErrorAjustes), texto, LineasDeTexto(texto)});
+    if (auto f = GuardarAjustes(carpetaDatos, juego, datos)) {
+        r.ErrorFichero = f->Numero;
+        r.Mensajes.push_back(MensajeAjustes(f->Numero));
     }
     return r;
 }
 
 void PonerAjustesPorDefecto(EstadoJuego& juego, Ajustes& datos)
 {
-    static const char* const kNombres[] = {"", "Jugador1", "Jugador2", "Jugador3", "Jugador4"};
-    static const Entero kNiveles[] = {0, 50, 50, 50, 100};
-    static const Entero kFichas[] = {0, 1, 1, 1, 2};
-    static const Entero kControl[] = {0, 2, 2, 2, 1};
-    static const Entero kCaracter[] = {0, 2, 3, 1, 2};
-    for (int p = 1; p <= kAsientos; ++p) {
-        datos.Jugador[Pos(p)].NombreJugador = kNombres[p];
-        datos.Jugador[Pos(p)].NivelJugador = kNiveles[p];
+    Ajustes nuevos;
+    // The addresses and connections are this run's, not settings of the file.
+    for (std::size_t p = 1; p <= kAsientos; ++p) {
+        nuevos.Jugador[p].DireccionIP = datos.Jugador[p].DireccionIP;
+        nuevos.Jugador[p].Conectado = datos.Jugador[p].Conectado;
     }
-    datos.PausaEntreJugadas = true;
-    datos.JuegoEnRed = false;
-    datos.FichasVisiblesPuestas = 1;
-    datos.ModoRed = 2;
-    datos.SentidoJuego = 1;
-    datos.Sonido = true;
-    datos.ListaJugadas = 2;
-    for (int p = 1; p <= kAsientos; ++p) {
-        AjustesJugador& j = datos.Jugador[Pos(p)];
-        j.EstadoJugador = 1;
-        j.FichasJugador = kFichas[p];
-        j.ControlJugador = kControl[p];
-        j.CaracterJugador = kCaracter[p];
-    }
-    datos.JugadorCincoDobles = 1;
-    datos.SistemaReparto = 2;
-    datos.PrimeraMano = 1;
-    datos.SistemaAnotacion = 1;
-    datos.GanadorSiEmpate = 1;
-    datos.SalidaSiEmpate = 1;
-    datos.TurnoSalida = 1;
-    datos.PuntosQueSeAnotan = 1;
-    datos.ParejaQueSeAnota = 1;
-    datos.ModoJuego = 1;
-    datos.PuntosPartida = 30;
-    datos.NumeroJugadores = 4;
-    datos.FichasPorJugador = 7;
-    datos.RemanentesMonton = 7;
+    datos = std::move(nuevos);
     juego.ManoHolgada = {false, false, false, false, true};
-    datos.Velocidad = 50;
     juego.PartidaEnCurso = false;
 }
 

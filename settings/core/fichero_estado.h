@@ -2,8 +2,8 @@
 // State files: the settings file ZARPE33.INI, the snapshots ZARPE33.DRE and ZARPE33.ARE and the stored
 // games, all three quoted lines of the state strings, CRLF, one byte per character in Windows-1252.
 // `carpetaDatos` is the work folder, ending in "/".
+#include "engine/ajustes.h"
 #include "engine/almacen.h"
-#include "engine/estado.h"
 #include "settings/core/cadenas_estado.h"
 #include "settings/core/fichero_seguro.h"
 
@@ -17,6 +17,8 @@ namespace zp {
 
 constexpr std::string_view kFicheroAjustes = "ZARPE33.INI";
 constexpr std::string_view kCopiaAjustesDanados = "ZARPE33.INI.bak";
+// The game as it was before network play, taken when the player settings open and reloaded when it ends.
+constexpr std::string_view kFicheroAntesDeRed = "ZARPE33.ARE";
 constexpr std::string_view kTituloErrorAjustes = "Error en la carga de datos iniciales";
 constexpr std::string_view kTituloErrorCarga = "Error en la carga de datos";
 // The number `CargarAjustes` leaves when the settings file was there but could not be used.
@@ -39,8 +41,9 @@ struct ResultadoCargaEstado
     std::optional<MensajeCarga> Mensaje; // set when the file was there but refused
 };
 
-// Loads a state file. A missing file changes nothing and shows nothing; a damaged one changes nothing and
-// says why. On success `RedibujoPendiente` is set; redrawing the table is the caller's (`RedibujarMesa`).
+// Loads a state file. A missing file changes nothing and shows nothing; one with no state in it, or whose
+// game in progress does not hold together, changes nothing and says why. On success `RedibujoPendiente` is
+// set; redrawing the table is the caller's (`RedibujarMesa`).
 ResultadoCargaEstado CargarEstado(const std::string& carpetaDatos, std::string_view nombre,
                                   EstadoJuego& juego, Ajustes& datos);
 
@@ -50,7 +53,9 @@ struct ResultadoAjustes
     std::vector<MensajeCarga> Mensajes; // in the order they are to be shown
 };
 
-// Start-up load of ZARPE33.INI; when it cannot be read, the defaults are set and written at once.
+// Start-up load of ZARPE33.INI; when it cannot be read, or holds no settings, the defaults are set and
+// written at once. A game in it that does not hold together is dropped with a message, its settings kept,
+// and the file written again without it; the file as it was is kept as ZARPE33.INI.bak.
 ResultadoAjustes CargarAjustes(const std::string& carpetaDatos, EstadoJuego& juego, Ajustes& datos);
 
 std::optional<FalloFichero> GuardarAjustes(const std::string& carpetaDatos, const EstadoJuego& juego,

@@ -88,9 +88,17 @@ std::variant<std::string, FalloFichero> LeerFicheroEntero(const std::string& rut
 std::optional<FalloFichero> EscribirFicheroSeguro(const std::string& ruta, std::string_view bytes,
                                                   bool detenerAntesDeRenombrar)
 {
-    const std::string temporal = ruta + ".tmp";
-    const int fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A name of its own beside the target, so the rename stays on one disk: created new (never a file or a
+    // link already there, which a fixed name could have been made into) and never following a link.
+    std::string temporal = ruta + ".XXXXXX" + std::string(kSufijoTemporal);
+    const int fd = ::mkostemps(temporal.data(), static_cast<int>(kSufijoTemporal.size()), O_CLOEXEC);
     if (fd < 0) return Fallo(errno, temporal);
+    if (::fchmod(fd, 0644) != 0) {
+        const int err = errno;
+        ::close(fd);
+        ::unlink(temporal.c_str());
+        return Fallo(err, temporal);
+    }
     if (!EscribirTodo(fd, bytes) || ::fsync(fd) != 0) {
         const int err = errno;
         ::close(fd);

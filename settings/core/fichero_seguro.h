@@ -21,7 +21,10 @@ int NumeroErrorFichero(int errnoSistema, bool carpetaExiste);
 // The bytes of `ruta`, or why it could not be read. Files larger than `maximo` are refused.
 std::variant<std::string, FalloFichero> LeerFicheroEntero(const std::string& ruta, std::size_t maximo);
 
-// Writes `bytes` to `ruta` + ".tmp", flushes it to disk and renames it over `ruta`. With
+// What the temporary files end in: `ruta`, a dot, six characters of their own, and this.
+inline constexpr std::string_view kSufijoTemporal = ".tmp";
+
+// Writes `bytes` to a new temporary file beside `ruta`, flushes it to disk and renames it over `ruta`. With
 // `detenerAntesDeRenombrar` it stops where a crash would have: the old file untouched, the temporary left.
 std::optional<FalloFichero> EscribirFicheroSeguro(const std::string& ruta, std::string_view bytes,
                                                   bool detenerAntesDeRenombrar = false);

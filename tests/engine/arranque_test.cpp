@@ -136,7 +136,7 @@ TEST(Arranque, el_arranque_prepara_la_mesa_en_orden_y_sin_mano_en_curso_no_juega
 
     b.almacen.Avisos = {{"Error en la carga de datos iniciales", "El fichero no se ha podido leer.", 3}};
     b.almacen.AlCargar = [&] {
-        b.a.SentidoJuego = 2;
+        b.a.SentidoJuego = Sentido::Inverso;
         b.a.JuegoEnRed = true;
         b.e.GrabadoraActiva = true;
     };

@@ -3,12 +3,11 @@
 #include "engine/cinco_dobles.h"
 #include "engine/reparto.h"
 #include "engine/reparto_manual.h"
-#include "falsos.h"
+#include "tests/soporte/banco.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 namespace {
-
-using prueba::Banco;
 
 const char* kAvisoAutomatico = "El jugador Jugador2 tiene cinco o más dobles entre sus fichas iniciales y ha "
                                "optado por rechazarlas y repetir el juego.";
@@ -32,8 +31,8 @@ TEST(CincoDobles, en_local_el_automatico_siempre_devuelve_y_la_persona_decide)
     };
     for (const auto& k : casos) {
         Banco b;
-        b.a.JugadorCincoDobles = k.regla;
-        b.a.Jugador[static_cast<std::size_t>(k.asiento)].ControlJugador = k.control;
+        b.a.JugadorCincoDobles = static_cast<CincoDobles>(k.regla);
+        b.a.Jugador[static_cast<std::size_t>(k.asiento)].ControlJugador = static_cast<Control>(k.control);
         b.e.DoblesJugador[static_cast<std::size_t>(k.asiento)] = k.dobles;
         b.usuario.RespuestasMensaje = k.respuestas;
         Contexto c = b.Ctx();
@@ -77,9 +76,9 @@ struct RepartoConDobles
 TEST(CincoDobles, una_mano_devuelta_se_reparte_otra_vez_con_el_mismo_numero)
 {
     Banco b;
-    b.a.SistemaReparto = 1;
-    b.a.JugadorCincoDobles = 2;
-    b.a.Jugador[1].ControlJugador = 2;
+    b.a.SistemaReparto = FormaReparto::Manual;
+    b.a.JugadorCincoDobles = CincoDobles::PuedeDevolver;
+    b.a.Jugador[1].ControlJugador = Control::Automatico;
     b.a.Jugador[1].NombreJugador = "Jugador2"; // the message names seat 1 by its name
     RepartoConDobles reparto;
     b.usuario.RepartoManual = std::ref(reparto);
@@ -95,8 +94,8 @@ TEST(CincoDobles, una_mano_devuelta_se_reparte_otra_vez_con_el_mismo_numero)
 void EnRed(Banco& b, Entero modoRed)
 {
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = modoRed;
-    b.a.JugadorCincoDobles = 2;
+    b.a.ModoRed = static_cast<PapelRed>(modoRed);
+    b.a.JugadorCincoDobles = CincoDobles::PuedeDevolver;
 }
 
 TEST(CincoDobles, el_cliente_que_devuelve_se_lo_dice_al_administrador)
@@ -124,14 +123,13 @@ TEST(CincoDobles, el_administrador_espera_al_remoto_descarta_digitos_malos_y_ree
 {
     Banco b;
     EnRed(b, 1);
-    b.a.Jugador[3].ControlJugador = 3;
+    b.a.Jugador[3].ControlJugador = Control::Remoto;
     b.e.DoblesJugador[3] = 5;
-    b.red.Llegadas = {[&] { b.e.ColaRed += "057"; }, [&] { b.e.ColaRed += "05x"; },
-                      [&] { b.e.ColaRed += "051"; }};
+    b.red.Llegadas = {[&] { b.red.Cola += "057"; }, [&] { b.red.Cola += "05x"; },
+                      [&] { b.red.Cola += "051"; }};
     Contexto c = b.Ctx();
     EXPECT_EQ(AplicarCincoDobles(c, b.a), DecisionCincoDobles::Rechazadas);
-    EXPECT_TRUE(b.e.ColaRed.empty());
-    EXPECT_FALSE(b.e.EsperandoRed);
+    EXPECT_TRUE(b.red.Cola.empty());
     EXPECT_EQ(b.usuario.TituloEspera, "Jugador con cinco dobles");
     EXPECT_FALSE(b.usuario.EsperaVisible);
     ASSERT_EQ(b.red.Enviados.size(), 1u);
@@ -144,7 +142,7 @@ TEST(CincoDobles, el_automatico_del_administrador_devuelve_y_lo_anuncia_a_todos)
 {
     Banco b;
     EnRed(b, 1);
-    b.a.Jugador[2].ControlJugador = 2;
+    b.a.Jugador[2].ControlJugador = Control::Automatico;
     b.e.DoblesJugador[2] = 6;
     Contexto c = b.Ctx();
     EXPECT_EQ(AplicarCincoDobles(c, b.a), DecisionCincoDobles::Rechazadas);
@@ -160,7 +158,7 @@ TEST(CincoDobles, el_cliente_espera_la_decision_de_otro_y_solo_avisa_si_devolvio
         Banco b;
         EnRed(b, 2);
         b.e.DoblesJugador[2] = 5;
-        b.red.Llegadas = {[&] { b.e.ColaRed += llega; }};
+        b.red.Llegadas = {[&] { b.red.Cola += llega; }};
         Contexto c = b.Ctx();
         const bool devuelve = llega[2] == '1';
         EXPECT_EQ(AplicarCincoDobles(c, b.a),
@@ -177,7 +175,6 @@ TEST(CincoDobles, una_espera_abandonada_no_deja_la_espera_puesta)
     b.e.DoblesJugador[1] = 5;
     Contexto c = b.Ctx();
     EXPECT_EQ(AplicarCincoDobles(c, b.a), DecisionCincoDobles::Abandonada);
-    EXPECT_FALSE(b.e.EsperandoRed);
     EXPECT_FALSE(b.usuario.EsperaVisible);
 }
 

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/disposicion_manos.h"
-#include "falsos.h"
+#include "tests/soporte/banco.h"
 
 namespace zp {
 namespace {
-
-using prueba::Banco;
 
 using Cuatro = std::array<Entero, 5>;
 
@@ -121,10 +119,10 @@ TEST(DisposicionManos, las_manos_se_centran_en_su_lado_y_se_estrechan_si_no_cabe
     for (const auto& k : casos) {
         Banco b(1, MedirPantalla(k.ancho, k.alto));
         b.a.NumeroJugadores = k.jugadores;
-        b.a.ListaJugadas = 1;
+        b.a.ListaJugadas = VistaLista::SiempreVisible;
         for (std::size_t p = 1; p <= 4; ++p) {
             b.e.HuecosMano[p] = k.huecos[p];
-            b.a.Jugador[p].FichasJugador = k.fichasJugador[p];
+            b.a.Jugador[p].FichasJugador = static_cast<VistaFichas>(k.fichasJugador[p]);
         }
         b.e.RepartoEnCurso = k.repartoEnCurso;
         Contexto c = b.Ctx();
@@ -140,7 +138,9 @@ TEST(DisposicionManos, las_manos_se_centran_en_su_lado_y_se_estrechan_si_no_cabe
             EXPECT_EQ(d.FinMano[p], d.InicioMano[p] + d.LongitudMano[p] - 1); // empty: one before the start
         }
         EXPECT_EQ(b.mesa.Hubo("OcultarListaJugadas"), k.ocultaLista);
-        EXPECT_EQ(b.a.ListaJugadas, k.ocultaLista ? 2 : 1);
+        // The list gives way to the hand; the player's setting stays as it was.
+        EXPECT_EQ(ListaJugadasVisible(b.e, b.a), !k.ocultaLista);
+        EXPECT_EQ(b.a.ListaJugadas, VistaLista::SiempreVisible);
     }
 }
 
@@ -148,7 +148,7 @@ TEST(DisposicionManos, cada_hueco_tiene_su_sitio_en_la_mesa)
 {
     Banco b;
     for (std::size_t p = 1; p <= 4; ++p) b.e.HuecosMano[p] = 7;
-    b.a.Jugador[4].FichasJugador = 2;
+    b.a.Jugador[4].FichasJugador = VistaFichas::Visibles;
     Contexto c = b.Ctx();
     CalcularDisposicionManos(c);
     struct Sitio
@@ -163,7 +163,8 @@ TEST(DisposicionManos, cada_hueco_tiene_su_sitio_en_la_mesa)
     };
     for (const auto& k : casos) {
         if (k.asiento >= 1 && k.asiento <= 3)
-            b.a.Jugador[static_cast<std::size_t>(k.asiento)].FichasJugador = k.fichasJugador;
+            b.a.Jugador[static_cast<std::size_t>(k.asiento)].FichasJugador =
+                static_cast<VistaFichas>(k.fichasJugador);
         EXPECT_EQ(CalcularPosicionFichaMano(b.e, b.a, b.pantalla, k.asiento, k.hueco), k.sitio)
             << "asiento " << k.asiento << ", hueco " << k.hueco;
     }

@@ -7,16 +7,11 @@
 #include "eleccion_posicion.h"
 #include "engine/eleccion.h"
 #include "engine/reparto.h"
+#include "tests/soporte/mesa_que_anota.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp::prueba {
 namespace {
-
-class MesaQueMarca : public MesaNula
-{
-public:
-    void IndicarFichas(Entero asiento) override { Marcadas.push_back(asiento); }
-    std::vector<Entero> Marcadas;
-};
 
 // The position's engine with a table that remembers the hand marking, and a search that answers as told.
 struct Eleccion
@@ -38,7 +33,7 @@ struct Eleccion
         });
     }
     Posicion& pos;
-    MesaQueMarca mesa;
+    MesaQueAnota mesa;
     int Busquedas = 0;
     const ResultadoFinalMano* Resultado = nullptr;
 };
@@ -97,7 +92,7 @@ TEST(ElegirJugada, JugadasSinEleccion)
         EXPECT_EQ(pos.e.FichaB, c.fichaB) << c.nombre;
         EXPECT_EQ(pos.e.ExtremoElegido, c.extremo) << c.nombre;
         EXPECT_FALSE(pos.e.EleccionTurno) << c.nombre;
-        EXPECT_TRUE(el.mesa.Marcadas.empty()) << c.nombre;
+        EXPECT_TRUE((el.mesa.Veces("IndicarFichas") == 0)) << c.nombre;
     }
 }
 
@@ -120,8 +115,8 @@ TEST(ElegirJugada, LaSalidaPrescritaDeLaPrimeraManoConSeisDoble)
         Posicion pos(1);
         pos.e.NumeroMano = 1;
         pos.e.NumeroJugada = 1;
-        pos.a.PrimeraMano = 1;
-        pos.a.TurnoSalida = static_cast<Entero>(turno);
+        pos.a.PrimeraMano = Apertura::SeisDoble;
+        pos.a.TurnoSalida = static_cast<ReglaSalida>(turno);
         pos.Mano(4, {{5, 4}, {6, 6}, {5, 5}, {5, 3}, {5, 2}, {4, 1}, {1, 0}});
         pos.a.FichasPorJugador = 7;
         ContarManos(pos.e, pos.a);
@@ -134,12 +129,12 @@ TEST(ElegirJugada, LaSalidaPrescritaDeLaPrimeraManoConSeisDoble)
         if (turno == 2) {
             // The leader was chosen by hand: he leads as he likes.
             EXPECT_EQ(pos.e.JugadasPosibles, 99);
-            EXPECT_EQ(el.mesa.Marcadas.size(), 1u);
+            EXPECT_EQ(el.mesa.Veces("IndicarFichas"), 1);
         } else {
             EXPECT_EQ(pos.e.JugadasPosibles, 1) << turno;
             EXPECT_EQ(pos.e.FichaA, 6);
             EXPECT_EQ(pos.e.FichaB, 6);
-            EXPECT_TRUE(el.mesa.Marcadas.empty());
+            EXPECT_TRUE((el.mesa.Veces("IndicarFichas") == 0));
         }
     }
 }
@@ -189,7 +184,7 @@ TEST(ElegirJugada, LaSalidaLibreSegunLosDoblesYLosNumerosDeLaMano)
         pos.Mano(4, c.mano);
         ContarManos(pos.e, pos.a);
         OrdenarNumeros(pos.e, pos.a);
-        pos.a.Jugador[4].CaracterJugador = static_cast<Entero>(c.caracter);
+        pos.a.Jugador[4].CaracterJugador = static_cast<Caracter>(c.caracter);
         Eleccion el(pos);
         el.Elegir();
         EXPECT_EQ(pos.e.JugadasPosibles, 99) << c.nombre;
@@ -257,7 +252,7 @@ TEST(ElegirJugada, SoloLaEleccionCorrienteMarcaLasFichas)
         pos.e.JugadaElegida = c.elegida;
         Eleccion el(pos);
         el.Elegir();
-        EXPECT_EQ(el.mesa.Marcadas.size(), c.marcas);
+        EXPECT_EQ(el.mesa.Veces("IndicarFichas"), static_cast<int>(c.marcas));
         EXPECT_EQ(pos.e.JugadasPosibles, 2);
         EXPECT_TRUE(pos.e.EleccionTurno);
     }
@@ -368,7 +363,7 @@ TEST(RevisarConFinalDeMano, CuandoLaBusquedaCambiaLaJugadaPuntuada)
             r.MediaPuntosGanados[i + 1] = c.media[i];
         }
         EXPECT_EQ(RevisarConFinalDeMano(r, static_cast<int>(c.porcentaje.size()), c.elegida,
-                                        static_cast<Entero>(c.nivel), static_cast<Entero>(c.caracter),
+                                        static_cast<Entero>(c.nivel), static_cast<Caracter>(c.caracter),
                                         static_cast<Entero>(c.fichas), c.parejas),
                   c.resultado)
             << c.nombre;

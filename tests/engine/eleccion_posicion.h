@@ -7,6 +7,7 @@
 #include "engine/contexto.h"
 #include "engine/eleccion.h"
 #include "engine/reglas_puntuacion.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp::prueba {
 
@@ -18,11 +19,11 @@ public:
     // modo 1 pairs, 2 individual; `asientos` the seats in play.
     explicit Posicion(Entero modo = 1, std::initializer_list<int> asientos = {1, 2, 3, 4}) : motor(7)
     {
-        a.ModoJuego = modo;
-        for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].EstadoJugador = 2;
-        for (int p : asientos) a.Jugador[static_cast<std::size_t>(p)].EstadoJugador = 1;
+        a.ModoJuego = static_cast<Modalidad>(modo);
+        for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].EstadoJugador = EstadoAsiento::Desactivado;
+        for (int p : asientos) a.Jugador[static_cast<std::size_t>(p)].EstadoJugador = EstadoAsiento::Activado;
         a.NumeroJugadores = static_cast<Entero>(asientos.size());
-        a.PrimeraMano = 1;
+        a.PrimeraMano = Apertura::SeisDoble;
         e.NumeroMano = 2;
         e.NumeroJugada = 9;
         e.JugadorTurno = 4;
@@ -40,7 +41,7 @@ public:
 
     DatosEleccion Datos(int nivel, int caracter)
     {
-        a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].CaracterJugador = static_cast<Entero>(caracter);
+        a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].CaracterJugador = static_cast<Caracter>(caracter);
         return PrepararEleccion(e, a, e.JugadorTurno, static_cast<Entero>(nivel));
     }
 
@@ -67,6 +68,7 @@ private:
             auto& h = e.Manos[s][static_cast<std::size_t>(++e.HuecosMano[s])];
             h = HuecoMano{static_cast<Entero>(x), static_cast<Entero>(y), estado};
             if (estado == kEnMano) ++e.FichasEnMano[s];
+            if (x == y) e.PoseedorDoble[static_cast<std::size_t>(x)] = static_cast<Entero>(p); // as dealt
         }
     }
 };

@@ -182,7 +182,7 @@ TEST(ReglasPuntuacion, LasReglasDeLaSalidaNoRigenEnLaPrimeraManoConSeisDoble)
         // Rule 5: the partner led the double 6-6, the mover answers with a double.
         Posicion p5(1);
         p5.e.NumeroMano = static_cast<Entero>(c.mano);
-        p5.a.PrimeraMano = static_cast<Entero>(c.primera);
+        p5.a.PrimeraMano = static_cast<Apertura>(c.primera);
         p5.e.NumeroJugada = 3;
         p5.e.Jugadas[1].PuntoUnido = 6;
         p5.e.Jugadas[1].PuntoAbierto = 6;
@@ -193,7 +193,7 @@ TEST(ReglasPuntuacion, LasReglasDeLaSalidaNoRigenEnLaPrimeraManoConSeisDoble)
         // Rule 6: lead 6-4; the mover covers 4 and leaves 1 while he holds 1-6.
         Posicion p6(1);
         p6.e.NumeroMano = static_cast<Entero>(c.mano);
-        p6.a.PrimeraMano = static_cast<Entero>(c.primera);
+        p6.a.PrimeraMano = static_cast<Apertura>(c.primera);
         p6.e.NumeroJugada = 3;
         p6.e.Jugadas[1].PuntoUnido = 6;
         p6.e.Jugadas[1].PuntoAbierto = 4;
@@ -204,7 +204,7 @@ TEST(ReglasPuntuacion, LasReglasDeLaSalidaNoRigenEnLaPrimeraManoConSeisDoble)
         // Rule 7: the leader's second tile leaves open the pip of his lead that the other end shows.
         Posicion p7(1);
         p7.e.NumeroMano = static_cast<Entero>(c.mano);
-        p7.a.PrimeraMano = static_cast<Entero>(c.primera);
+        p7.a.PrimeraMano = static_cast<Apertura>(c.primera);
         p7.e.NumeroJugada = 5;
         p7.e.JugadorSalida = 4;
         p7.e.Jugadas[1].PuntoUnido = 6;
@@ -336,17 +336,18 @@ TEST(ReglasPuntuacion, CerrarElUltimoNumeroDejandoElDobleSegunDeQuienSea)
     }
 }
 
-TEST(ReglasPuntuacion, ElDobleQueSeQuedaSinJuegoSeJuzgaPorQuienLoTieneAhora)
+TEST(ReglasPuntuacion, EnIndividualElDobleEsDelAsientoQueLoRecibioEnElReparto)
 {
-    // Individual play: 4-4 lay in the stock at the deal and the mover drew it. Covering the last open 4
-    // leaves his own double dead.
+    // 4-4 lay in the stock at the deal and the mover drew it: it is nobody's. Covering the last open 4
+    // with 4-6 is then judged as leaving another's double dead.
     Posicion pos(2);
-    pos.e.PoseedorDoble[4] = 0;
     pos.Puestas(3, {{4, 0}, {4, 1}, {4, 2}, {4, 3}, {4, 5}});
     pos.Mano(4, {{4, 6}, {1, 1}, {4, 4}});
     pos.Mano(1, {{2, 2}});
     pos.Extremos(4, 0);
     EXPECT_EQ(pos.Puntuar(4, 6, 60, 2).Regla[15], -400);
+    pos.e.PoseedorDoble[4] = 0;
+    EXPECT_EQ(pos.Puntuar(4, 6, 60, 2).Regla[15], -50);
 }
 
 TEST(ReglasPuntuacion, DejarAbiertoElNumeroDelDobleQueQuedaEnManoVale2000)

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/mano_automatica.h"
+#include "tests/soporte/mano_automatica.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 namespace {
@@ -30,9 +31,9 @@ Serie JugarSerie(std::uint32_t semilla, int manos, std::array<int, 5> nivel, std
     MotorSinVentana motor(semilla);
     AzarSemilla azarJuego(semilla + 1000u);
     for (std::size_t p = 1; p <= 4; ++p) {
-        motor.a.Jugador[p].ControlJugador = 2;
+        motor.a.Jugador[p].ControlJugador = Control::Automatico;
         motor.a.Jugador[p].NivelJugador = static_cast<Entero>(nivel[p]);
-        motor.a.Jugador[p].CaracterJugador = static_cast<Entero>(caracter[p]);
+        motor.a.Jugador[p].CaracterJugador = static_cast<Caracter>(caracter[p]);
     }
     Contexto reparto = motor.Ctx();
     Contexto juego{motor.e,     motor.a,   motor.pantalla, motor.mesa, motor.usuario,

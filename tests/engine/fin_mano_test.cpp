@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/cierre.h"
 #include "engine/fin_mano.h"
 #include "manos_prueba.h"
 #include "partida_banco.h"
@@ -30,7 +31,7 @@ void PrepararFinal(BancoPartida& b, Entero mano, Entero salida, Entero mover,
     for (std::size_t p = 1; p <= 4; ++p) Dar(b.e, p, manos[p - 1]);
     b.a.PuntosPartida = 999;
     b.a.PausaEntreJugadas = false;
-    for (std::size_t p = 1; p <= 4; ++p) b.a.Jugador[p].ControlJugador = 2;
+    for (std::size_t p = 1; p <= 4; ++p) b.a.Jugador[p].ControlJugador = Control::Automatico;
     b.a.Jugador[1].NombreJugador = "Ana";
     b.a.Jugador[2].NombreJugador = "Berta";
     b.a.Jugador[3].NombreJugador = "Carlos";
@@ -55,7 +56,7 @@ TEST(FinMano, las_decenas_son_de_diez_en_diez_y_sin_puntos_no_hay_decena)
 {
     const std::pair<int, int> casos[] = {{0, 0},  {1, 1},  {9, 1},   {10, 1},  {11, 2},
                                          {20, 2}, {21, 3}, {92, 10}, {168, 17}};
-    for (const auto& [puntos, decenas] : casos) EXPECT_EQ(CalcularDecenas(puntos), decenas) << puntos;
+    for (const auto& [puntos, decenas] : casos) EXPECT_EQ(DecenasDe(puntos), decenas) << puntos;
 }
 
 TEST(FinMano, un_domino_anota_los_puntos_y_decenas_de_todas_las_manos_o_de_la_pareja_perdedora)
@@ -143,9 +144,9 @@ TEST(FinMano, un_domino_anota_los_puntos_y_decenas_de_todas_las_manos_o_de_la_pa
         SCOPED_TRACE(k.nombre);
         BancoPartida b;
         PrepararFinal(b, 3, 1, k.mover, k.manos);
-        b.a.SistemaAnotacion = k.anotacion;
-        b.a.PuntosQueSeAnotan = k.queSeAnotan;
-        b.a.ParejaQueSeAnota = k.parejaQueSeAnota;
+        b.a.SistemaAnotacion = static_cast<Anotacion>(k.anotacion);
+        b.a.PuntosQueSeAnotan = static_cast<PuntosAnotados>(k.queSeAnotan);
+        b.a.ParejaQueSeAnota = static_cast<ParejaAnotada>(k.parejaQueSeAnota);
         EXPECT_EQ(TerminarMano(b.c), FinMano::Continuar);
         EXPECT_FALSE(Mostrado(b, "C i e r r e"));
         EXPECT_EQ(Texto(b, "Final de este juego"),
@@ -159,6 +160,12 @@ TEST(FinMano, un_domino_anota_los_puntos_y_decenas_de_todas_las_manos_o_de_la_pa
         EXPECT_NE(
             std::find(b.diario.begin(), b.diario.end(), "MostrarSenalDomino " + std::to_string(k.mover)),
             b.diario.end());
+        // Every hand shown face up, the players' settings left as they were.
+        for (int p = 1; p <= 4; ++p) {
+            const std::string vista = "DibujarMano " + std::to_string(p) + " descubierta";
+            EXPECT_NE(std::find(b.diario.begin(), b.diario.end(), vista), b.diario.end()) << vista;
+        }
+        EXPECT_EQ(b.a.Jugador[1].FichasJugador, VistaFichas::Ocultas);
         EXPECT_EQ(b.e.NumeroMano, 4); // the next hand is dealt
     }
 }
@@ -169,7 +176,7 @@ TEST(FinMano, una_mano_cerrada_la_gana_quien_tiene_menos_puntos)
     BancoPartida b;
     b.Asientos("123");
     PrepararFinal(b, 2, 1, 3, {{{6, 4}}, {{2, 1}}, {{5, 5}, {0, 0}}, {}});
-    b.a.SistemaAnotacion = 1;
+    b.a.SistemaAnotacion = Anotacion::Decenas;
     EXPECT_EQ(TerminarMano(b.c), FinMano::Continuar);
     EXPECT_EQ(
         Texto(b, "C i e r r e"),
@@ -198,8 +205,9 @@ TEST(FinMano, la_matriz_de_empates_decide_ganador_repeticion_y_quien_sale)
     const Caso casos[] = {
         {"parejas, se repite y sale el mismo", 1, 1, 1, 1, 3,
          "EMPATE -> Se repite el juego y sale el mismo jugador.", false, 0, 5, 3},
+        // The lead moves on to the next hand as after any other: the tied one keeps its number, unscored.
         {"parejas, se repite y se corre el turno", 1, 1, 1, 2, 3,
-         "EMPATE -> Se repite el juego y se corre el turno de salida.", false, 0, 5, 4},
+         "EMPATE -> Se repite el juego y se corre el turno de salida.", false, 0, 6, 4},
         // The lead by the winner or the losing pair: the same seat leads the replay, not its pair's choice.
         {"parejas, sale el ganador: repite quien salió", 1, 1, 3, 1, 2, "EMPATE -> Se repite el juego", false,
          0, 5, 2},
@@ -228,10 +236,10 @@ TEST(FinMano, la_matriz_de_empates_decide_ganador_repeticion_y_quien_sale)
             // Ana and Berta share the fewest pips; Carlos holds more.
             PrepararFinal(b, 5, k.salida, 1, {{{3, 1}}, {{2, 2}}, {{6, 6}}, {}});
         }
-        b.a.ModoJuego = k.modo;
-        b.a.GanadorSiEmpate = k.regla;
-        b.a.TurnoSalida = k.turnoSalida;
-        b.a.SalidaSiEmpate = k.salidaEmpate;
+        b.a.ModoJuego = static_cast<Modalidad>(k.modo);
+        b.a.GanadorSiEmpate = static_cast<Empate>(k.regla);
+        b.a.TurnoSalida = static_cast<ReglaSalida>(k.turnoSalida);
+        b.a.SalidaSiEmpate = static_cast<SalidaEmpate>(k.salidaEmpate);
         ASSERT_EQ(TerminarMano(b.c), FinMano::Continuar);
         const std::string cierre = Texto(b, "C i e r r e");
         EXPECT_NE(cierre.find("\r\n" + k.linea + "\r\n(Pulse"), std::string::npos) << cierre;
@@ -266,8 +274,8 @@ TEST(FinMano, los_totales_suman_decenas_o_puntos_y_no_pasan_de_999)
         for (Entero modo : {Entero{1}, Entero{2}}) {
             EstadoJuego e;
             Ajustes a;
-            a.ModoJuego = modo;
-            a.SistemaAnotacion = k.anotacion;
+            a.ModoJuego = static_cast<Modalidad>(modo);
+            a.SistemaAnotacion = static_cast<Anotacion>(k.anotacion);
             e.NumeroMano = static_cast<Entero>(k.manos);
             for (int h = 1; h <= k.manos; ++h) {
                 RegistroMano& r = e.Anotaciones[static_cast<std::size_t>(h)];
@@ -295,7 +303,7 @@ TEST(FinMano, la_partida_termina_cuando_alguien_alcanza_los_puntos_de_partida)
     for (const auto& k : casos) {
         EstadoJuego e;
         Ajustes a;
-        a.ModoJuego = k.modo;
+        a.ModoJuego = static_cast<Modalidad>(k.modo);
         a.PuntosPartida = 30;
         e.TotalPareja1 = k.total1;
         e.TotalPareja2 = k.total2;
@@ -326,8 +334,8 @@ TEST(FinMano, al_terminar_la_partida_se_anuncia_y_se_entrega_el_historico_si_se_
         std::vector<Fichas> manos = {{{6, 6}}, {{6, 5}}, {{5, 5}}, {{4, 4}}};
         manos[static_cast<std::size_t>(k.mover - 1)].clear();
         PrepararFinal(b, 4, 1, k.mover, manos);
-        b.a.ModoJuego = k.modo;
-        b.a.SistemaAnotacion = 2;
+        b.a.ModoJuego = static_cast<Modalidad>(k.modo);
+        b.a.SistemaAnotacion = Anotacion::Unidades;
         b.a.PuntosPartida = 5;
         if (!k.actualizar) {
             b.usuario.RechazarTitulo = "Histórico de partidas jugadas";
@@ -347,7 +355,7 @@ TEST(FinMano, al_terminar_la_partida_se_anuncia_y_se_entrega_el_historico_si_se_
         ASSERT_EQ(b.almacen.Historico.size(), k.actualizar ? 1u : 0u);
         if (k.actualizar) {
             const ResumenPartida& r = b.almacen.Historico[0];
-            EXPECT_EQ(r.ModoJuego, k.modo);
+            EXPECT_EQ(Codigo(r.ModoJuego), k.modo);
             EXPECT_EQ(r.Ganador, k.modo == 1 ? ParejaDe(k.mover) : k.mover);
             EXPECT_EQ(r.NombreJugador[1], "Ana");
             EXPECT_EQ(r.TotalPareja1, b.e.TotalPareja1);
@@ -365,7 +373,7 @@ TEST(FinMano, en_red_los_mensajes_del_final_tienen_un_boton_y_no_ofrecen_retroce
     BancoPartida b;
     PrepararFinal(b, 2, 1, 1, {{{3, 2}}, {{4, 1}}, {{6, 2}}, {{2, 2}}});
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 1;
+    b.a.ModoRed = PapelRed::Administrador;
     ASSERT_EQ(TerminarMano(b.c), FinMano::Continuar);
     ASSERT_GE(b.usuario.Mensajes.size(), 2u);
     EXPECT_EQ(b.usuario.Mensajes[0].texto, "Berta y Dani :  9\r\nAna y Carlos :  13");
@@ -382,7 +390,7 @@ TEST(FinMano, la_mano_999_es_la_ultima_y_la_partida_acaba_con_los_tantos_que_hay
     for (const Entero mano : {Entero{998}, Entero{999}}) {
         BancoPartida b;
         PrepararFinal(b, mano, 1, 2, {{{6, 6}}, {}, {{1, 0}}, {{2, 0}}});
-        b.a.SistemaAnotacion = 2;
+        b.a.SistemaAnotacion = Anotacion::Unidades;
         // Before this hand: Ana and Carlos are ahead.
         b.e.Anotaciones[10].PuntosPareja2 = 500;
         const FinMano fin = TerminarMano(b.c);

@@ -3,18 +3,20 @@
 // in slot order; an empty text for a seat out of play.
 #include <string>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 
 namespace zp::prueba {
 
 struct MesaFinal
 {
-    Entero ModoJuego = 2; // 1 pairs, 2 individual
+    Modalidad ModoJuego = Modalidad::Individual;
     std::array<std::string, 5> Manos{};
     Entero Extremo1 = 9, Extremo2 = 9;
     Entero Mueve = 4, Salida = 4;
     Entero FichasMonton = 0, RemanentesMonton = 0;
-    Entero GanadorSiEmpate = 1, PuntosQueSeAnotan = 1, SistemaAnotacion = 1;
+    Empate GanadorSiEmpate = Empate::SeRepite;
+    PuntosAnotados PuntosQueSeAnotan = PuntosAnotados::DeTodos;
+    Anotacion SistemaAnotacion = Anotacion::Decenas;
 };
 
 inline void MontarMesa(const MesaFinal& m, EstadoJuego& e, Ajustes& a)
@@ -27,7 +29,7 @@ inline void MontarMesa(const MesaFinal& m, EstadoJuego& e, Ajustes& a)
     a.SistemaAnotacion = m.SistemaAnotacion;
     for (std::size_t p = 1; p <= 4; ++p) {
         const std::string& t = m.Manos[p];
-        a.Jugador[p].EstadoJugador = t.empty() ? 2 : 1;
+        a.Jugador[p].EstadoJugador = t.empty() ? EstadoAsiento::Desactivado : EstadoAsiento::Activado;
         a.NumeroJugadores = static_cast<Entero>(a.NumeroJugadores + (t.empty() ? 0 : 1));
         e.HuecosMano[p] = 0;
         e.FichasEnMano[p] = 0;
@@ -46,7 +48,7 @@ inline void MontarMesa(const MesaFinal& m, EstadoJuego& e, Ajustes& a)
     e.JugadorSalida = m.Salida;
     e.FichasMonton = m.FichasMonton;
     e.PasoTurno = 1;
-    a.SentidoJuego = 1;
+    a.SentidoJuego = Sentido::Directo;
 }
 
 } // namespace zp::prueba

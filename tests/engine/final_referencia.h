@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/estado.h"
-#include "engine/reglas.h"
+#include "engine/ajustes.h"
 #include "engine/final_mano.h"
+#include "engine/reglas.h"
 #include "engine/turno.h"
 
 namespace zp::prueba {
@@ -60,8 +60,8 @@ inline ResultadoReferencia ExplorarReferencia(const EstadoJuego& e, const Ajuste
     ResultadoReferencia res;
     res.Salida = previo;
     const int mover = e.JugadorTurno;
-    const bool parejas = a.ModoJuego == 1;
-    const auto enJuego = [&](int p) { return a.Jugador[static_cast<std::size_t>(p)].EstadoJugador == 1; };
+    const bool parejas = EnParejas(a);
+    const auto enJuego = [&](int p) { return AsientoEnJuego(a, p); };
     const auto siguiente = [&](int p) {
         Entero s = static_cast<Entero>(p);
         CalcularJugadorSiguiente(e, a, s);
@@ -69,7 +69,7 @@ inline ResultadoReferencia ExplorarReferencia(const EstadoJuego& e, const Ajuste
     };
 
     // Refusals.
-    if (a.ModoJuego == 2 && e.FichasMonton > a.RemanentesMonton) return res;
+    if (a.ModoJuego == Modalidad::Individual && e.FichasMonton > a.RemanentesMonton) return res;
     if (e.FichasEnMano[static_cast<std::size_t>(mover)] == 1) return res;
 
     // Depth 1: each held tile as two entries, (A, B) then (B, A).
@@ -139,15 +139,18 @@ inline ResultadoReferencia ExplorarReferencia(const EstadoJuego& e, const Ajuste
                 empate = iguales > 1;
             }
             if (empate) {
-                const Entero regla = ReglaEmpate(a);
+                const int regla = Codigo(ReglaEmpate(a));
                 if (regla == 1) return;
                 if (regla == 2) codigo = parejas ? ParejaDe(e.JugadorSalida) : e.JugadorSalida;
                 if (regla == 3) codigo = (e.JugadorSalida == 2 || e.JugadorSalida == 4) ? 2 : 1;
             }
         }
-        const int total = (parejas && a.PuntosQueSeAnotan == 2) ? (codigo == 1 ? s13 : s24) : s13 + s24;
+        const int total = (parejas && a.PuntosQueSeAnotan == PuntosAnotados::DeLaPerdedora)
+                              ? (codigo == 1 ? s13 : s24)
+                              : s13 + s24;
         // Int((points - 1) / 10) + 1 with Int the floor: no points, no tens.
-        const int valor = a.SistemaAnotacion == 2 ? total : (total == 0 ? 0 : (total - 1) / 10 + 1);
+        const int valor =
+            a.SistemaAnotacion == Anotacion::Unidades ? total : (total == 0 ? 0 : (total - 1) / 10 + 1);
         const auto r = static_cast<std::size_t>(pila.cursor[1]);
         cuenta[r][static_cast<std::size_t>(codigo)] += 1;
         suma[r][static_cast<std::size_t>(codigo)] += static_cast<std::uint64_t>(valor);

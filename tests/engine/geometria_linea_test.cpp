@@ -201,40 +201,57 @@ TEST(GeometriaLinea, LasPrimerasFichasA1024x768)
     // clang-format on
 }
 
-// One tile laid at `extremo` through the procedures on the shared state, in a move's order (anchor, earlier
-// tile of the end, turn test, turn, rectangle, new anchor); the record is written from the pure placement,
-// which must agree with what the procedures left.
+// A tile placed at `extremo` as a move places it, through the procedures on the shared state: the end's
+// anchor, the turn test, the turn and the rectangle. `anterior` is the end's latest earlier record, 0 none.
+struct Colocada
+{
+    FichaLinea Ficha;
+    bool Doblada = false;
+    Entero DireccionDespues = 0;
+};
+
+Colocada Colocar(EstadoJuego& s, Entero extremo, bool doble, Entero anterior)
+{
+    const auto e = static_cast<std::size_t>(extremo);
+    ColocacionFicha& c = s.Colocacion;
+    s.ExtremoElegido = extremo;
+    c.PosX = s.Linea.XExtremo[e];
+    c.PosY = s.Linea.YExtremo[e];
+    c.DobleAtravesado = doble;
+    const Entero d = s.Linea.DireccionExtremo[e];
+    const bool doblada =
+        PasaLimiteGiro(d, s.Linea.LimiteGiro[e][static_cast<std::size_t>(d)], c.PosX, c.PosY);
+    if (doblada) DoblarLinea(s, anterior);
+    CalcularRectanguloFichaLinea(s, anterior, kMesa800.CentroX);
+    return {FichaLinea{c.XFicha, c.YFicha, c.AnchoFicha, c.AltoFicha, c.LadoMesa, c.XSpriteFicha, c.XMitad1,
+                       c.YMitad1, c.XMitad2, c.YMitad2, c.GiroFicha, c.DobleAtravesado, c.PosX, c.PosY},
+            doblada, s.Linea.DireccionExtremo[e]};
+}
+
+// One tile laid and recorded as move NumeroJugada, its end's anchor moved on.
 void JugarEnLinea(EstadoJuego& s, Entero extremo)
 {
     const auto e = static_cast<std::size_t>(extremo);
-    const Entero anterior = BuscarJugadaAnteriorExtremo(s.Jugadas, s.NumeroJugada, extremo);
-    const ColocacionLinea pura = ColocarFichaEnLinea(
-        s.Linea, extremo, false, anterior != 0 ? &s.Jugadas[static_cast<std::size_t>(anterior)] : nullptr,
-        kMesa800.CentroX);
-
-    s.ExtremoElegido = extremo;
-    s.Colocacion.PosX = s.Linea.XExtremo[e];
-    s.Colocacion.PosY = s.Linea.YExtremo[e];
-    s.Colocacion.DobleAtravesado = false;
-    const Entero d = s.Linea.DireccionExtremo[e];
-    if (PasaLimiteGiro(d, s.Linea.LimiteGiro[e][static_cast<std::size_t>(d)], s.Colocacion.PosX,
-                       s.Colocacion.PosY)) {
-        DoblarLinea(s, anterior);
-    }
-    CalcularRectanguloFichaLinea(s, anterior, kMesa800.CentroX);
-    const ColocacionFicha& c = s.Colocacion;
-    const FichaLinea f = pura.Ficha;
-    EXPECT_EQ(
-        (FichaLinea{c.XFicha, c.YFicha, c.AnchoFicha, c.AltoFicha, c.LadoMesa, c.XSpriteFicha, c.XMitad1,
-                    c.YMitad1, c.XMitad2, c.YMitad2, c.GiroFicha, c.DobleAtravesado, c.PosX, c.PosY}),
-        f);
-    EXPECT_EQ(s.Linea.DireccionExtremo[e], pura.DireccionDespues);
-
     RegistroJugada& r = s.Jugadas[static_cast<std::size_t>(s.NumeroJugada)];
     r.Extremo = extremo;
-    AnotarColocacion(pura, r);
-    s.Linea.XExtremo[e] = c.PosX;
-    s.Linea.YExtremo[e] = c.PosY;
+    r.XExtremoAntes = s.Linea.XExtremo[e];
+    r.YExtremoAntes = s.Linea.YExtremo[e];
+    r.DireccionAntes = s.Linea.DireccionExtremo[e];
+    const Colocada c =
+        Colocar(s, extremo, false, BuscarJugadaAnteriorExtremo(s.Jugadas, s.NumeroJugada, extremo));
+    r.XFicha = c.Ficha.XFicha;
+    r.YFicha = c.Ficha.YFicha;
+    r.AnchoFicha = c.Ficha.AnchoFicha;
+    r.AltoFicha = c.Ficha.AltoFicha;
+    r.LadoMesa = c.Ficha.LadoMesa;
+    r.XSpriteFicha = c.Ficha.XSpriteFicha;
+    r.XMitad1 = c.Ficha.XMitad1;
+    r.XMitad2 = c.Ficha.XMitad2;
+    r.XExtremoDespues = c.Ficha.PosX;
+    r.YExtremoDespues = c.Ficha.PosY;
+    r.DireccionDespues = c.DireccionDespues;
+    s.Linea.XExtremo[e] = c.Ficha.PosX;
+    s.Linea.YExtremo[e] = c.Ficha.PosY;
     ++s.NumeroJugada;
 }
 
@@ -283,71 +300,44 @@ TEST(GeometriaLinea, TrasUnDobleCruzadoElGiroPoneLaFichaJuntoASuLadoExterior)
     // clang-format on
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
-        ExtremosLinea linea = LineaPreparada(1, kMesa800);
+        EstadoJuego s;
+        PrepararInicioLinea(s.Linea, 1, kMesa800);
         const auto e = static_cast<std::size_t>(c.extremo);
-        linea.XExtremo[e] = c.xAncla;
-        RegistroJugada previo;
-        previo.LadoMesa = c.doble.LadoMesa; // an earlier tile on the same half: no shift
-        const ColocacionLinea d = ColocarFichaEnLinea(linea, c.extremo, true, &previo, kMesa800.CentroX);
+        s.Linea.XExtremo[e] = c.xAncla;
+        s.Jugadas[1].LadoMesa = c.doble.LadoMesa; // an earlier tile on the same half: no shift
+        const Colocada d = Colocar(s, c.extremo, true, 1);
         EXPECT_FALSE(d.Doblada);
         EXPECT_EQ(d.Ficha, c.doble);
-        RegistroJugada registroDoble;
-        AnotarColocacion(d, registroDoble);
-        EXPECT_EQ(registroDoble.EsDoble, -1);
-        EXPECT_EQ(registroDoble.DobleAtravesado, -1);
 
-        linea.XExtremo[e] = d.Ficha.PosX;
-        linea.YExtremo[e] = d.Ficha.PosY;
-        const ColocacionLinea s =
-            ColocarFichaEnLinea(linea, c.extremo, false, &registroDoble, kMesa800.CentroX);
-        EXPECT_TRUE(s.Doblada);
-        EXPECT_EQ(s.DireccionDespues, c.direccionSiguiente);
-        EXPECT_EQ(s.Ficha, c.siguiente);
+        s.Jugadas[2].LadoMesa = d.Ficha.LadoMesa;
+        s.Jugadas[2].DobleAtravesado = d.Ficha.DobleAtravesado ? -1 : 0;
+        s.Linea.XExtremo[e] = d.Ficha.PosX;
+        s.Linea.YExtremo[e] = d.Ficha.PosY;
+        const Colocada n = Colocar(s, c.extremo, false, 2);
+        EXPECT_TRUE(n.Doblada);
+        EXPECT_EQ(n.DireccionDespues, c.direccionSiguiente);
+        EXPECT_EQ(n.Ficha, c.siguiente);
     }
 }
 
 TEST(GeometriaLinea, UnDobleEnLaEsquinaSeCentraEnLaLineaViejaYNoCuentaComoCruzado)
 {
-    ExtremosLinea linea = LineaPreparada(1, kMesa800);
-    linea.XExtremo[1] = 590;
-    RegistroJugada previo;
-    previo.LadoMesa = 1;
-    const ColocacionLinea d = ColocarFichaEnLinea(linea, 1, true, &previo, kMesa800.CentroX);
+    EstadoJuego s;
+    PrepararInicioLinea(s.Linea, 1, kMesa800);
+    s.Linea.XExtremo[1] = 590;
+    s.Jugadas[1].LadoMesa = 1;
+    const Colocada d = Colocar(s, 1, true, 1);
     EXPECT_TRUE(d.Doblada);
     EXPECT_EQ(d.Ficha, (FichaLinea{591, 243, 40, 77, 1, 352, 595, 243, 595, 280, 1, false, 591, 319}));
-    RegistroJugada registroDoble;
-    AnotarColocacion(d, registroDoble);
-    EXPECT_EQ(registroDoble.EsDoble, -1);
-    EXPECT_EQ(registroDoble.DobleAtravesado, 0);
-    EXPECT_EQ(registroDoble.DireccionAntes, 3);
-    EXPECT_EQ(registroDoble.DireccionDespues, 4);
+    EXPECT_EQ(d.DireccionDespues, 4);
 
     // The next tile simply continues downwards.
-    linea.XExtremo[1] = d.Ficha.PosX;
-    linea.YExtremo[1] = d.Ficha.PosY;
-    linea.DireccionExtremo[1] = d.DireccionDespues;
-    const ColocacionLinea s = ColocarFichaEnLinea(linea, 1, false, &registroDoble, kMesa800.CentroX);
-    EXPECT_FALSE(s.Doblada);
-    EXPECT_EQ(s.Ficha, (FichaLinea{591, 320, 40, 77, 1, 352, 595, 320, 595, 357, 1, false, 591, 396}));
-}
-
-TEST(GeometriaLinea, AnotarLaColocacionNoTocaLosCamposQueNoSonDeGeometria)
-{
-    ExtremosLinea linea = LineaPreparada(1, kMesa800);
-    RegistroJugada r;
-    for (int n = 0; n < RegistroJugada::kCampos; ++n) {
-        r.campo(n) = static_cast<Entero>(100 + n);
-    }
-    AnotarColocacion(ColocarFichaEnLinea(linea, 1, false, nullptr, kMesa800.CentroX), r);
-    for (const int n : {0, 1, 2, 3, 4, 22, 23}) {
-        EXPECT_EQ(r.campo(n), 100 + n) << "campo " << n;
-    }
-    const Entero geometria[] = {356, 262, 77, 40, 1, 474, 360, 262, 397, 262, 0, 0, 0, 355, 262, 432, 262};
-    for (int n = 5; n <= 21; ++n) {
-        EXPECT_EQ(r.campo(n), geometria[n - 5]) << "campo " << n;
-    }
-    EXPECT_EQ(r.campo(24), 3);
-    EXPECT_EQ(r.campo(25), 3);
+    s.Jugadas[2].LadoMesa = d.Ficha.LadoMesa;
+    s.Linea.XExtremo[1] = d.Ficha.PosX;
+    s.Linea.YExtremo[1] = d.Ficha.PosY;
+    const Colocada n = Colocar(s, 1, false, 2);
+    EXPECT_FALSE(n.Doblada);
+    EXPECT_EQ(n.Ficha, (FichaLinea{591, 320, 40, 77, 1, 352, 595, 320, 595, 357, 1, false, 591, 396}));
 }
 
 TEST(GeometriaLinea, LasFlechasQuedanDondeIraLaSiguienteFichaYApuntanAlExtremo)

@@ -40,7 +40,8 @@ Ajustes AjustesConAsientos(bool a1, bool a2, bool a3, bool a4, Entero fichas)
     const bool enJuego[] = {false, a1, a2, a3, a4};
     Entero n = 0;
     for (int p = 1; p <= 4; ++p) {
-        a.Jugador[static_cast<std::size_t>(p)].EstadoJugador = enJuego[p] ? 1 : 2;
+        a.Jugador[static_cast<std::size_t>(p)].EstadoJugador =
+            enJuego[p] ? EstadoAsiento::Activado : EstadoAsiento::Desactivado;
         n = static_cast<Entero>(n + (enJuego[p] ? 1 : 0));
     }
     a.NumeroJugadores = n;

@@ -2,20 +2,19 @@
 // random hands; draws, passes and the first tile taken back; the automatic player's weights; the refusals.
 #include <gtest/gtest.h>
 
-#include "banco_jugadas.h"
+#include "engine/disposicion_manos.h"
 #include "engine/geometria_linea.h"
 #include "engine/grabadora.h"
 #include "engine/indices.h"
 #include "engine/jugada.h"
-#include "engine/mano_al_azar.h"
 #include "engine/reglas.h"
 #include "engine/reparto.h"
 #include "engine/turno.h"
+#include "tests/soporte/banco.h"
+#include "tests/soporte/mano_al_azar.h"
 
 namespace zp {
 namespace {
-
-using prueba::BancoJugadas;
 
 struct Reglas
 {
@@ -24,15 +23,15 @@ struct Reglas
     int mano; // the hand reviewed: 1 the first of the match, 2 the next one
 };
 
-void Aplicar(BancoJugadas& b, const Reglas& r)
+void Aplicar(Banco& b, const Reglas& r)
 {
     b.Asientos(r.asientos);
     b.a.FichasPorJugador = r.fichas;
     b.a.RemanentesMonton = r.remanentes;
-    b.a.SentidoJuego = r.sentido;
+    b.a.SentidoJuego = static_cast<Sentido>(r.sentido);
     b.e.PasoTurno = r.sentido == 2 ? -1 : 1;
-    b.a.PrimeraMano = r.primeraMano;
-    b.a.Jugador[4].ControlJugador = 2; // nobody waits for a person
+    b.a.PrimeraMano = static_cast<Apertura>(r.primeraMano);
+    b.a.Jugador[4].ControlJugador = Control::Automatico; // nobody waits for a person
 }
 
 TEST(Grabadora, RetrocederYAvanzarCadaJugadaDeManosAlAzarDejaLaPartidaIgual)
@@ -45,7 +44,7 @@ TEST(Grabadora, RetrocederYAvanzarCadaJugadaDeManosAlAzarDejaLaPartidaIgual)
     for (const Reglas& r : reglas) {
         for (std::uint32_t semilla = 1; semilla <= 500; ++semilla) {
             SCOPED_TRACE(std::string(r.asientos) + " semilla " + std::to_string(semilla));
-            BancoJugadas b(semilla);
+            Banco b(semilla);
             Aplicar(b, r);
             ASSERT_EQ(ValidarReglas(b.a), FalloReglas::Ninguno);
             Contexto ctx = b.Ctx();
@@ -95,7 +94,7 @@ TEST(Grabadora, RetrocederYAvanzarCadaJugadaDeManosAlAzarDejaLaPartidaIgual)
 // and lays it, seat 1 draws 0-0 and passes.
 struct ManoGuionada
 {
-    BancoJugadas b;
+    Banco b;
     ManoGuionada()
     {
         b.Asientos("12");
@@ -135,7 +134,7 @@ struct ManoGuionada
 TEST(Grabadora, AlRetrocederElRoboNoMueveElTurnoYLaFichaVuelveAlMonton)
 {
     ManoGuionada g;
-    BancoJugadas& b = g.b;
+    Banco& b = g.b;
     ASSERT_EQ(b.e.NumeroJugada, 6);
     struct Paso
     {
@@ -162,7 +161,6 @@ TEST(Grabadora, AlRetrocederElRoboNoMueveElTurnoYLaFichaVuelveAlMonton)
         EXPECT_EQ(b.e.Linea.Extremos[1], p.extremo1);
         EXPECT_EQ(b.e.Linea.Extremos[2], p.extremo2);
         EXPECT_TRUE(b.mesa.Hubo(p.llamada));
-        EXPECT_EQ(b.e.LineaGrabadora, p.numeroJugada - 2);
         EXPECT_EQ(b.mesa.Seleccionada, p.numeroJugada - 2);
     }
     // The drawn tiles' slots are empty again.
@@ -181,7 +179,7 @@ TEST(Grabadora, AlRetrocederElRoboNoMueveElTurnoYLaFichaVuelveAlMonton)
 TEST(Grabadora, ElRoboDeshechoVuelveDesdeSuHuecoHastaSuSitioEnElMonton)
 {
     ManoGuionada g;
-    BancoJugadas& b = g.b;
+    Banco& b = g.b;
     b.e.Disposicion.InicioMano[1] = 200;
     b.e.Disposicion.SeparacionFichas[1] = 44;
     Contexto c = b.Ctx();
@@ -209,17 +207,18 @@ TEST(Grabadora, IrAlFinalDesdeLaUltimaJugadaSoloApagaLaGrabadora)
     };
     for (const Caso& caso : {Caso{false, 1}, Caso{false, 2}, Caso{true, 1}}) {
         ManoGuionada g;
-        BancoJugadas& b = g.b;
-        b.a.ListaJugadas = caso.listaJugadas;
+        Banco& b = g.b;
+        b.a.ListaJugadas = static_cast<VistaLista>(caso.listaJugadas);
         b.e.ManoReabierta = caso.reabierta;
         b.e.EsperaContinuar = true;
-        const FotoMano antes = TomarFoto(b.e);
         Contexto c = b.Ctx();
+        CalcularDisposicionManos(c);
+        b.mesa.Llamadas.clear();
+        const FotoMano antes = TomarFoto(b.e);
         ASSERT_EQ(IrAlFinalGrabadora(c), FalloJugada::Ninguno);
         EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
         EXPECT_FALSE(b.e.GrabadoraActiva);
-        EXPECT_FALSE(b.e.GrabadoraOcupada);
-        EXPECT_EQ(b.e.PunteroMesa, 0);
+        EXPECT_EQ(b.mesa.Llamadas.back(), "PunteroGrabadora 0"); // the remote's pointer back to normal
         EXPECT_EQ(b.mesa.Veces("AnimarJugada"), 0);
         EXPECT_EQ(b.mesa.Hubo("OcultarListaJugadas"), caso.listaJugadas == 2);
         EXPECT_EQ(b.mesa.Hubo("OcultarBotonContinuar"), caso.reabierta) << "a reopened hand ends again";
@@ -231,11 +230,10 @@ TEST(Grabadora, IrAlFinalDesdeLaUltimaJugadaSoloApagaLaGrabadora)
 TEST(Grabadora, SinJugadasDelanteNoSeAvanzaYAlVolverAlPrincipioSeOcultaElMando)
 {
     ManoGuionada g;
-    BancoJugadas& b = g.b;
+    Banco& b = g.b;
     Contexto c = b.Ctx();
     EXPECT_EQ(AvanzarGrabadora(c), FalloJugada::ListaLlena);
     while (b.e.NumeroJugada >= 2) ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
-    EXPECT_EQ(b.e.LineaGrabadora, -1);
     EXPECT_EQ(b.mesa.Seleccionada, -1);
     // "Continue from here" at the first move leaves nothing to replay: the remote is hidden.
     b.e.PosicionGrabadora = 1;
@@ -268,7 +266,7 @@ TEST(Grabadora, UnRegistroQueNoCuadraConLaManoSeRechazaSinTocarNada)
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
         ManoGuionada g;
-        BancoJugadas& b = g.b;
+        Banco& b = g.b;
         Contexto c = b.Ctx();
         ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
         ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
@@ -283,7 +281,7 @@ TEST(Grabadora, UnRegistroQueNoCuadraConLaManoSeRechazaSinTocarNada)
 TEST(Grabadora, DeshacerUnRoboQueNoEsElUltimoHuecoNoVaciaOtraFicha)
 {
     ManoGuionada g;
-    BancoJugadas& b = g.b;
+    Banco& b = g.b;
     Contexto c = b.Ctx();
     ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno); // now before the pass; next back: 0-0 drawn
     b.e.Manos[1][4] = {5, 1, kEnMano};                       // a slot after the drawn tile: a damaged hand
@@ -333,9 +331,9 @@ TEST(Grabadora, LosPesosDeLosNumerosSubenYBajanConCadaJugada)
     // clang-format on
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        BancoJugadas b;
-        b.a.PrimeraMano = caso.primeraMano;
-        b.a.ModoJuego = caso.modoJuego;
+        Banco b;
+        b.a.PrimeraMano = static_cast<Apertura>(caso.primeraMano);
+        b.a.ModoJuego = static_cast<Modalidad>(caso.modoJuego);
         b.e.NumeroMano = caso.numeroMano;
         b.e.NumeroJugada = caso.numero;
         b.e.Jugadas[1] = R(1, 6, 6, 1, 0);

@@ -2,26 +2,25 @@
 // line turning at the table's limits, draws down to the reserve, passes, and the moves refused.
 #include <gtest/gtest.h>
 
-#include "banco_jugadas.h"
 #include "engine/geometria_linea.h"
 #include "engine/geometria_monton.h"
 #include "engine/grabadora.h"
 #include "engine/indices.h"
 #include "engine/jugada.h"
-#include "engine/mano_al_azar.h"
 #include "engine/turno.h"
 #include "linea_que_da_la_vuelta.h"
+#include "tests/soporte/banco.h"
+#include "tests/soporte/mano_al_azar.h"
 
 namespace zp {
 namespace {
 
-using prueba::BancoJugadas;
 using prueba::ComprobarPasoLinea;
 using prueba::kLineaQueDaLaVuelta;
 using prueba::PasoLinea;
 
 // A hand about to start: the line set up for `salida`, no tile laid, the turn on `salida`.
-void PrepararMano(BancoJugadas& b, Entero salida)
+void PrepararMano(Banco& b, Entero salida)
 {
     PrepararInicioLinea(b.e.Linea, salida, b.pantalla);
     b.e.Linea.Extremos = {0, kNinguna, kNinguna};
@@ -32,7 +31,7 @@ void PrepararMano(BancoJugadas& b, Entero salida)
 }
 
 // A hand in progress whose ends show x1 and x2 with the given tiles on each.
-void PrepararLineaAbierta(BancoJugadas& b, Entero x1, Entero x2, Entero fichas1, Entero fichas2)
+void PrepararLineaAbierta(Banco& b, Entero x1, Entero x2, Entero fichas1, Entero fichas2)
 {
     PrepararMano(b, 1);
     b.e.NumeroJugada = static_cast<Entero>(fichas1 + fichas2 + 1);
@@ -40,7 +39,7 @@ void PrepararLineaAbierta(BancoJugadas& b, Entero x1, Entero x2, Entero fichas1,
     b.e.Linea.FichasEnExtremo = {0, fichas1, fichas2};
 }
 
-void Mover(BancoJugadas& b, Entero fichaA, Entero fichaB, Entero extremo)
+void Mover(Banco& b, Entero fichaA, Entero fichaB, Entero extremo)
 {
     b.e.FichaA = fichaA;
     b.e.FichaB = fichaB;
@@ -62,7 +61,7 @@ TEST(Jugada, LaPrimeraFichaSeGiraSegunElAsientoDeQuienSale)
         };
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.asiento) + ": " + std::to_string(c.a) + "-" + std::to_string(c.b));
-        BancoJugadas b;
+        Banco b;
         PrepararMano(b, c.asiento);
         const Entero hueco = b.DarFicha(c.asiento, c.a, c.b);
         Mover(b, c.a, c.b, c.extremoDado);
@@ -101,7 +100,7 @@ TEST(Jugada, ConLosDosExtremosIgualesLaFichaVaAlQueTieneMenosFichas)
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.fichas1) + "/" + std::to_string(c.fichas2) + " " +
                      std::to_string(c.fichaA) + "-" + std::to_string(c.fichaB));
-        BancoJugadas b;
+        Banco b;
         PrepararLineaAbierta(b, 4, 4, c.fichas1, c.fichas2);
         b.DarFicha(1, c.fichaB, c.fichaA);
         Mover(b, c.fichaA, c.fichaB, c.extremoDado);
@@ -130,7 +129,7 @@ TEST(Jugada, EnExtremosDistintosLaFichaSeGiraParaUnirElNumeroDelExtremo)
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.fichaA) + "-" + std::to_string(c.fichaB) + " en " +
                      std::to_string(c.extremo));
-        BancoJugadas b;
+        Banco b;
         PrepararLineaAbierta(b, 5, 2, 1, 1);
         b.DarFicha(1, c.fichaA, c.fichaB);
         Mover(b, c.fichaA, c.fichaB, c.extremo);
@@ -162,7 +161,7 @@ TEST(Jugada, UnaJugadaRechazadaNoTocaNadaDeLaPartida)
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
-        BancoJugadas b;
+        Banco b;
         PrepararLineaAbierta(b, 5, 2, 1, 1);
         b.DarFicha(1, 3, 1);
         b.DarFicha(1, 5, 3);
@@ -180,7 +179,7 @@ TEST(Jugada, UnaJugadaRechazadaNoTocaNadaDeLaPartida)
         EXPECT_EQ(EjecutarJugada(ctx), c.fallo);
         EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
         EXPECT_EQ(b.e.Jugadas, jugadas);
-        EXPECT_TRUE(b.e.LineasListaJugadas.empty());
+        EXPECT_TRUE(b.mesa.Lineas.empty());
         EXPECT_TRUE(b.mesa.Llamadas.empty()) << "nothing shown for a refused move";
     }
 }
@@ -188,7 +187,7 @@ TEST(Jugada, UnaJugadaRechazadaNoTocaNadaDeLaPartida)
 TEST(Jugada, LaManoIndicaTresVecesLaFichaQueNoEligioLaPersona)
 {
     for (const bool elegida : {false, true}) {
-        BancoJugadas b;
+        Banco b;
         PrepararLineaAbierta(b, 5, 2, 1, 1);
         b.e.JugadorTurno = 2;
         b.e.Disposicion.InicioMano[2] = 200;
@@ -293,8 +292,8 @@ TEST(Jugada, ComprobarFichaJugableSigueLaSalidaYLosExtremos)
             c.numeroJugada == 1 ? std::array<Entero, 3>{0, 9, 9} : std::array<Entero, 3>{0, 1, 4};
         e.NumeroMano = c.numeroMano;
         e.NumeroJugada = c.numeroJugada;
-        a.PrimeraMano = c.primeraMano;
-        a.TurnoSalida = c.turnoSalida;
+        a.PrimeraMano = static_cast<Apertura>(c.primeraMano);
+        a.TurnoSalida = static_cast<ReglaSalida>(c.turnoSalida);
         EXPECT_EQ(ComprobarFichaJugable(e, a, c.hueco), c.jugable);
     }
 }
@@ -308,8 +307,7 @@ struct FichaDada
 // new to its hand that keeps the two ends apart (equal ends would choose the end themselves; the placement
 // depends on nothing else), and the tiles are noted in `notadas`; with `dadas` the hands hold them all from
 // the start, as after a deal, so that the draw is the last slot of its hand.
-void JugarLineaQueDaLaVuelta(BancoJugadas& b, const std::vector<FichaDada>* dadas,
-                             std::vector<FichaDada>& notadas)
+void JugarLineaQueDaLaVuelta(Banco& b, const std::vector<FichaDada>* dadas, std::vector<FichaDada>& notadas)
 {
     PrepararMano(b, 1);
     b.e.FichasMonton = 1;
@@ -358,10 +356,10 @@ TEST(Jugada, UnaLineaQueDaLaVueltaGiraEnCadaLimiteYSeDeshaceHastaElPrincipio)
 {
     std::vector<FichaDada> fichas;
     {
-        BancoJugadas ensayo;
+        Banco ensayo;
         JugarLineaQueDaLaVuelta(ensayo, nullptr, fichas);
     }
-    BancoJugadas b;
+    Banco b;
     std::vector<FichaDada> ninguna;
     JugarLineaQueDaLaVuelta(b, &fichas, ninguna);
     if (HasFatalFailure()) return;
@@ -399,7 +397,7 @@ TEST(Jugada, SeRobaDeUnaEnUnaHastaLaReservaDelMonton)
     const Caso casos[] = {{5, 2, 3}, {3, 0, 3}, {2, 2, 0}, {14, 7, 7}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.monton) + " con reserva " + std::to_string(c.reserva));
-        BancoJugadas b;
+        Banco b;
         b.Asientos("24");
         b.a.FichasPorJugador = 7;
         b.a.RemanentesMonton = c.reserva;
@@ -430,7 +428,7 @@ TEST(Jugada, SeRobaDeUnaEnUnaHastaLaReservaDelMonton)
             const HuecoMano& h = b.e.Manos[2][I(b.e.HuecosMano[2])];
             EXPECT_EQ((std::array<Entero, 3>{h.PuntoA, h.PuntoB, h.Estado}),
                       (std::array<Entero, 3>{r.PuntoUnido, r.PuntoAbierto, kEnMano}));
-            EXPECT_EQ(b.e.LineasListaJugadas.back().substr(13), "Roba");
+            EXPECT_EQ(b.mesa.Lineas.back().substr(13), "Roba");
         }
         EXPECT_EQ(b.e.FichasMonton, c.reserva);
         EXPECT_EQ(b.e.FichasEnMano[2], 1 + c.robos);
@@ -442,7 +440,7 @@ TEST(Jugada, SeRobaDeUnaEnUnaHastaLaReservaDelMonton)
 
 TEST(Jugada, UnaManoLlenaNoRoba)
 {
-    BancoJugadas b;
+    Banco b;
     b.Asientos("24");
     PrepararLineaAbierta(b, 6, 6, 1, 0);
     b.e.JugadorTurno = 2;
@@ -466,7 +464,7 @@ TEST(Jugada, ElPaseGuardaLosExtremosYDejaLoDemasDelRegistro)
         {3, 5, {0, 0, 0, -6, 0, -6, 0}}, {4, 4, {0, 0, 0, 0, -6, 0, 0}}, // the same number is weighed once
     };
     for (const Caso& c : casos) {
-        BancoJugadas b;
+        Banco b;
         PrepararLineaAbierta(b, c.x1, c.x2, 2, 2);
         b.e.JugadorTurno = 3;
         RegistroJugada& r = b.e.Jugadas[I(b.e.NumeroJugada)];
@@ -481,14 +479,14 @@ TEST(Jugada, ElPaseGuardaLosExtremosYDejaLoDemasDelRegistro)
         EXPECT_EQ(r.Extremo2, c.x2);
         EXPECT_EQ(b.e.PesoNumero[3], c.peso);
         EXPECT_TRUE(b.mesa.Hubo("MostrarPaso 3"));
-        EXPECT_EQ(b.e.LineasListaJugadas.back().substr(13), "Pasa");
+        EXPECT_EQ(b.mesa.Lineas.back().substr(13), "Pasa");
         EXPECT_EQ(b.e.Linea.FichasEnExtremo, (std::array<Entero, 3>{0, 2, 2}));
     }
 }
 
 TEST(Jugada, LaListaDeJugadasCreceSinPerderRegistrosHastaLaJugada99)
 {
-    BancoJugadas b;
+    Banco b;
     PrepararLineaAbierta(b, 3, 5, 0, 0);
     Contexto ctx = b.Ctx();
     ASSERT_EQ(b.e.Jugadas.size(), 41u);
@@ -509,13 +507,13 @@ TEST(Jugada, LaListaDeJugadasCreceSinPerderRegistrosHastaLaJugada99)
         EXPECT_EQ(b.e.Jugadas[I(n)].Jugador, n % 4 + 1) << n;
         EXPECT_EQ(b.e.Jugadas[I(n)].Extremo, kExtremoPasa) << n;
     }
-    EXPECT_EQ(b.e.LineasListaJugadas.size(), 99u);
-    EXPECT_EQ(b.e.LineasListaJugadas[98].substr(0, 2), "99");
+    EXPECT_EQ(b.mesa.Lineas.size(), 99u);
+    EXPECT_EQ(b.mesa.Lineas[98].substr(0, 2), "99");
 
     b.e.NumeroJugada = 100;
     EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::ListaLlena);
     EXPECT_EQ(b.e.Jugadas.size(), 100u);
-    EXPECT_EQ(b.e.LineasListaJugadas.size(), 99u);
+    EXPECT_EQ(b.mesa.Lineas.size(), 99u);
     b.e.NumeroJugada = 0;
     EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::ListaLlena) << "record 0 is never written";
 }

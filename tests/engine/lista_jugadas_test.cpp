@@ -1,13 +1,11 @@
 // The move list's lines: their exact columns, and the list kept line for record as hands and reviews go on.
 #include <gtest/gtest.h>
 
-#include "banco_jugadas.h"
 #include "engine/lista_jugadas.h"
+#include "tests/soporte/banco.h"
 
 namespace zp {
 namespace {
-
-using prueba::BancoJugadas;
 
 RegistroJugada Registro(Entero extremo, Entero unido, Entero abierto, bool eleccion)
 {
@@ -46,7 +44,7 @@ TEST(ListaJugadas, CadaLineaLlevaNumeroNombreYFichaEnSusColumnas)
 
 TEST(ListaJugadas, LaLineaDeCadaRegistroQuedaEnSuPuestoYSeleccionada)
 {
-    BancoJugadas b;
+    Banco b;
     Contexto c = b.Ctx();
     b.e.Jugadas[1] = Registro(1, 6, 6, false);
     b.e.Jugadas[2] = Registro(8, 4, 2, false);
@@ -54,36 +52,14 @@ TEST(ListaJugadas, LaLineaDeCadaRegistroQuedaEnSuPuestoYSeleccionada)
     b.e.Jugadas[3] = Registro(9, 9, 9, false);
     for (Entero n = 1; n <= 3; ++n) AnadirLineaListaJugadas(c, n);
     const std::vector<std::string> tres = {" 1 Jugador1  6-6", " 2 Jugador2  Roba", " 3 Jugador1  Pasa"};
-    EXPECT_EQ(b.e.LineasListaJugadas, tres);
     EXPECT_EQ(b.mesa.Lineas, tres);
-    EXPECT_EQ(b.e.LineaGrabadora, 2);
     EXPECT_EQ(b.mesa.Seleccionada, 2);
 
-    // A new hand: the table has emptied its list, and record 1 is line 0 again.
-    b.mesa.Lineas.clear();
+    // Played again from move 1 after a review: record 1 is line 0 again, the later lines go.
     b.e.Jugadas[1] = Registro(1, 5, 3, true);
     AnadirLineaListaJugadas(c, 1);
-    EXPECT_EQ(b.e.LineasListaJugadas, std::vector<std::string>{" 1 Jugador1  5-3 ???"});
-    EXPECT_EQ(b.mesa.Lineas, b.e.LineasListaJugadas);
-    EXPECT_EQ(b.e.LineaGrabadora, 0);
-}
-
-TEST(ListaJugadas, RecortarQuitaLasLineasDescartadasDeLaUltimaHaciaAtras)
-{
-    BancoJugadas b;
-    Contexto c = b.Ctx();
-    for (Entero n = 1; n <= 5; ++n) {
-        b.e.Jugadas[static_cast<std::size_t>(n)] = Registro(9, 9, 9, false);
-        AnadirLineaListaJugadas(c, n);
-    }
-    RecortarListaJugadas(c, 2);
-    EXPECT_EQ(b.e.LineasListaJugadas.size(), 2u);
-    EXPECT_EQ(b.mesa.Lineas.size(), 2u);
-    const std::vector<std::string> quitadas = {"QuitarLinea 4", "QuitarLinea 3", "QuitarLinea 2"};
-    EXPECT_EQ(b.mesa.Llamadas, quitadas);
-    EXPECT_EQ(b.e.LineaGrabadora, -1) << "the selected line was discarded";
-    RecortarListaJugadas(c, 0);
-    EXPECT_TRUE(b.mesa.Lineas.empty());
+    EXPECT_EQ(b.mesa.Lineas, std::vector<std::string>{" 1 Jugador1  5-3 ???"});
+    EXPECT_EQ(b.mesa.Seleccionada, 0);
 }
 
 } // namespace

@@ -3,13 +3,20 @@
 #include "engine/mensajes_red.h"
 #include "engine/reparto.h"
 #include "engine/salida.h"
-#include "falsos.h"
+#include "tests/soporte/banco.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 namespace {
 
-using prueba::Banco;
-using prueba::SituacionDeMano;
+// A 780-column situation whose hand-number columns 184..186 hold `mano`.
+std::string SituacionDeMano(int mano)
+{
+    std::string s(780, '9');
+    const std::string n = std::to_string(1000 + mano).substr(1);
+    s.replace(183, 3, n);
+    return s;
+}
 
 TEST(MensajesRed, los_mensajes_salen_con_su_prefijo_codigo_y_digito)
 {
@@ -32,12 +39,12 @@ TEST(MensajesRed, un_mensaje_de_salida_con_digito_fuera_de_rango_se_descarta)
     const Caso casos[] = {
         {"013", 4, 3, ""},  {"014", 2, 2, ""},  {"01206", 4, 2, "06"},
         {"010", 4, {}, ""}, {"015", 4, {}, ""}, {"019013", 2, {}, "013"},
-        {"01x", 4, {}, ""}, {"01", 4, {}, ""},  {"061", 4, {}, "061"},
+        {"01x", 4, {}, ""}, {"01", 4, {}, ""},  {"0601661013", 4, 3, ""},
         {"", 4, {}, ""},    {"011", 4, {}, ""}, {"013", 2, {}, ""}, // the host's seat 3 sits at seat 1 here
     };
     for (const auto& k : casos) {
         Ajustes a;
-        a.Jugador[1].EstadoJugador = 2;
+        a.Jugador[1].EstadoJugador = EstadoAsiento::Desactivado;
         std::string cola = k.cola;
         EXPECT_EQ(TomarSalidaDeCola(cola, k.puestoLocal, a), k.salida)
             << k.cola << " en el puesto " << k.puestoLocal;
@@ -54,7 +61,7 @@ TEST(MensajesRed, una_decision_de_cinco_dobles_que_no_es_0_ni_1_se_descarta)
         std::string queda;
     };
     const Caso casos[] = {{"051", true, ""}, {"050013", false, "013"}, {"052", {}, ""},
-                          {"05-", {}, ""},   {"013", {}, "013"},       {"0", {}, "0"}};
+                          {"05-", {}, ""},   {"013051", true, ""},     {"0", {}, "0"}};
     for (const auto& k : casos) {
         std::string cola = k.cola;
         EXPECT_EQ(TomarCincoDoblesDeCola(cola), k.rechazadas) << k.cola;
@@ -77,7 +84,7 @@ TEST(MensajesRed, el_administrador_envia_el_reparto_y_la_salida)
 {
     Banco b(7);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 1;
+    b.a.ModoRed = PapelRed::Administrador;
     b.almacen.Situacion = SituacionDeMano(1);
     Contexto c = b.Ctx();
     ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
@@ -92,24 +99,24 @@ TEST(MensajesRed, el_cliente_espera_el_reparto_de_su_mano_y_descarta_el_mal_form
 {
     Banco b(7);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 2;
+    b.a.ModoRed = PapelRed::Cliente;
     b.e.PuestoLocal = 2;
     b.e.NumeroMano = 4; // this deal is hand 5
     std::string mala = SituacionDeMano(5);
     mala[183] = 'x';
     b.red.Llegadas = {
-        [&] { b.e.CadenaSituacionRed = SituacionDeMano(4); }, // an older hand: left, the wait goes on
-        [&] { b.e.CadenaSituacionRed = mala; },               // dropped
-        [&] { b.e.CadenaSituacionRed = SituacionDeMano(5); },
-        [&] { b.e.ColaRed += "019"; }, // a leader digit out of range: dropped
-        [&] { b.e.ColaRed += "011"; }, // seat 1 of the host is seat 3 here
+        [&] { b.red.Repartos.push_back(SituacionDeMano(4)); }, // an older hand: dropped, the wait goes on
+        [&] { b.red.Repartos.push_back(mala); },               // dropped
+        [&] { b.red.Repartos.push_back(SituacionDeMano(5)); },
+        [&] { b.red.Cola += "019"; }, // a leader digit out of range: dropped
+        [&] { b.red.Cola += "011"; }, // seat 1 of the host is seat 3 here
     };
     Contexto c = b.Ctx();
     ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
     ASSERT_EQ(b.almacen.Aplicadas.size(), 1u);
     EXPECT_EQ(b.almacen.Aplicadas[0], SituacionDeMano(5));
-    EXPECT_TRUE(b.e.CadenaSituacionRed.empty());
-    EXPECT_TRUE(b.e.ColaRed.empty());
+    EXPECT_TRUE(b.red.Repartos.empty());
+    EXPECT_TRUE(b.red.Cola.empty());
     EXPECT_EQ(b.e.NumeroMano, 5);
     EXPECT_EQ(b.e.JugadorSalida, 3);
     EXPECT_EQ(b.usuario.TituloEspera, "Juego en red");
@@ -121,10 +128,10 @@ TEST(MensajesRed, un_cliente_sin_reparto_ni_salida_vuelve_cuando_se_abandona_la_
 {
     Banco b(7);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 2;
+    b.a.ModoRed = PapelRed::Cliente;
     Contexto c = b.Ctx();
     EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado);
-    b.red.Llegadas = {[&] { b.e.CadenaSituacionRed = SituacionDeMano(9); }};
+    b.red.Llegadas = {[&] { b.red.Repartos.push_back(SituacionDeMano(9)); }};
     EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado); // the leader never came
     EXPECT_FALSE(b.usuario.EsperaVisible);
 }

@@ -12,63 +12,11 @@
 #include "engine/jugada.h"
 #include "engine/partida.h"
 #include "engine/reglas.h"
+#include "tests/soporte/banco.h"
 
 namespace zp::prueba {
 
 using Diario = std::vector<std::string>;
-
-class MesaDeDiario : public MesaNula
-{
-public:
-    explicit MesaDeDiario(Diario& d) : d_(d) {}
-    void LimpiarMesa() override { d_.push_back("LimpiarMesa"); }
-    void DibujarMarcadorMesa() override { d_.push_back("DibujarMarcadorMesa"); }
-    void DibujarMano(Entero p) override { d_.push_back("DibujarMano " + std::to_string(p)); }
-    void DibujarBotonContinuar(Entero) override { d_.push_back("DibujarBotonContinuar"); }
-    void MostrarSenalDomino(Entero p) override { d_.push_back("MostrarSenalDomino " + std::to_string(p)); }
-    void DibujarEsperandoJugada() override { d_.push_back("DibujarEsperandoJugada"); }
-    void OcultarGrabadora() override { d_.push_back("OcultarGrabadora"); }
-    void MostrarCareta() override { d_.push_back("MostrarCareta"); }
-    void CerrarCareta() override { d_.push_back("CerrarCareta"); }
-    void DisponerMesa(const Pantalla& p) override
-    {
-        d_.push_back("DisponerMesa " + std::to_string(p.AnchoPantalla) + "x" +
-                     std::to_string(p.AltoPantalla));
-    }
-    void PintarGrabadora() override { d_.push_back("PintarGrabadora"); }
-    void PintarFondo() override { d_.push_back("PintarFondo"); }
-    void MostrarMesa() override { d_.push_back("MostrarMesa"); }
-    void RedibujarMesa() override { d_.push_back("RedibujarMesa"); }
-    bool LetraGrande() const override { return Grande; }
-
-    bool Grande = false;
-
-private:
-    Diario& d_;
-};
-
-class AlmacenDeDiario : public AlmacenNulo
-{
-public:
-    bool GrabarEstado(const std::string& nombre) override
-    {
-        Grabados.push_back(nombre);
-        return true;
-    }
-    void BorrarFichero(const std::string& nombre) override { Borrados.push_back(nombre); }
-    std::string GenerarCadenaSituacion() override { return std::string(780, 'S'); }
-    std::vector<AvisoAlmacen> CargarAjustes() override
-    {
-        if (AlCargar) AlCargar();
-        return Avisos;
-    }
-    void AnadirRegistroHistorico(const ResumenPartida& r) override { Historico.push_back(r); }
-
-    std::vector<std::string> Grabados, Borrados;
-    std::vector<AvisoAlmacen> Avisos;
-    std::vector<ResumenPartida> Historico;
-    std::function<void()> AlCargar; // the settings file "read": the test puts its state in place
-};
 
 // The headless person, scripted. Every blocking call is named in the diary ("Mensaje <título>",
 // "Continuar", "Extremo", "Salida", "Eventos") and counted by name; `AbandonarEn` names the call, and
@@ -101,7 +49,7 @@ public:
         // stood.
         if (e_.GrabadoraActiva) IrAlFinalGrabadora(c_);
         if (e_.ManoEnCurso && JugarFichas && e_.JugadorTurno == 4 && a_ &&
-            a_->Jugador[4].ControlJugador == 1) {
+            a_->Jugador[4].ControlJugador == Control::Manual) {
             const Entero hueco = ElegirHueco();
             if (hueco != 0) {
                 e_.HuecoElegido = hueco;
@@ -191,12 +139,7 @@ struct BancoPartida
     BancoPartida(const BancoPartida&) = delete;
     BancoPartida& operator=(const BancoPartida&) = delete;
 
-    // Seats in play from a string of seat digits; individual play unless all four play.
-    void Asientos(const std::string& enJuego)
-    {
-        const int n = MarcarAsientos(enJuego, a);
-        if (n != 4) a.ModoJuego = 2;
-    }
+    void Asientos(const std::string& enJuego) { PonerAsientos(a, enJuego); }
 
     // Everything that happened after the match was abandoned, if it was.
     Diario TrasAbandono() const
@@ -214,12 +157,12 @@ struct BancoPartida
     EstadoJuego e;
     Ajustes a;
     Pantalla pantalla;
-    MesaDeDiario mesa;
+    MesaQueAnota mesa;
     Contexto c{e, a, pantalla, mesa, usuario, ritmo, red, almacen, azar};
     UsuarioGuion usuario;
     RitmoNulo ritmo;
     RedNula red;
-    AlmacenDeDiario almacen;
+    AlmacenQueAnota almacen;
     AzarSemilla azar;
 };
 

@@ -7,11 +7,12 @@
 
 #include "engine/arranque.h"
 #include "engine/fin_mano.h"
-#include "engine/mano_al_azar.h"
 #include "engine/mensaje_jugada.h"
 #include "engine/partida.h"
 #include "engine/reparto.h"
 #include "partida_banco.h"
+#include "tests/soporte/mano_al_azar.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 namespace {
@@ -25,22 +26,22 @@ std::vector<std::string> Hoja(const EstadoJuego& e, const Ajustes& a)
     for (int h = 1; h <= e.NumeroMano; ++h) {
         const RegistroMano& r = e.Anotaciones[static_cast<std::size_t>(h)];
         std::string f = std::to_string(h) + " " + r.Sale;
-        if (a.ModoJuego == 1) {
+        if (EnParejas(a)) {
             f += " " + std::to_string(r.PuntosPareja1) + "-" + std::to_string(r.DecenasPareja1) + " " +
                  std::to_string(r.PuntosPareja2) + "-" + std::to_string(r.DecenasPareja2);
         } else {
             for (std::size_t p = 1; p <= 4; ++p)
-                if (a.Jugador[p].EstadoJugador == 1)
+                if (AsientoEnJuego(a, p))
                     f += " " + std::to_string(r.PuntosJugador[p]) + "-" + std::to_string(r.DecenasJugador[p]);
         }
         filas.push_back(f);
     }
     std::string t = "Total";
-    if (a.ModoJuego == 1) {
+    if (EnParejas(a)) {
         t += " " + std::to_string(e.TotalPareja1) + " " + std::to_string(e.TotalPareja2);
     } else {
         for (std::size_t p = 1; p <= 4; ++p)
-            if (a.Jugador[p].EstadoJugador == 1) t += " " + std::to_string(e.PuntosJugador[p]);
+            if (AsientoEnJuego(a, p)) t += " " + std::to_string(e.PuntosJugador[p]);
     }
     filas.push_back(t);
     return filas;
@@ -77,7 +78,7 @@ TEST(Partida, una_partida_sembrada_de_jugadores_automaticos_da_siempre_la_misma_
         SCOPED_TRACE(k.nombre);
         BancoPartida b(k.semilla);
         b.Asientos(k.asientos);
-        b.a.SistemaAnotacion = k.anotacion;
+        b.a.SistemaAnotacion = static_cast<Anotacion>(k.anotacion);
         b.a.PuntosPartida = k.puntos;
         const ResultadoPartida r = ComenzarPartida(b.c);
         EXPECT_EQ(r.Fin, FinPartida::Terminada);
@@ -197,14 +198,17 @@ TEST(Partida, abandonada_en_cualquier_espera_no_muestra_ni_reparte_nada_mas_y_la
         SCOPED_TRACE(k.espera);
         BancoPartida b(k.semilla);
         b.a.PausaEntreJugadas = k.pausa;
-        b.a.TurnoSalida = k.turnoSalida;
+        b.a.TurnoSalida = static_cast<ReglaSalida>(k.turnoSalida);
         b.usuario.JugarFichas = k.fichas;
         b.usuario.AbandonarEn = k.espera;
         b.usuario.VezAbandono = k.vez;
         const ResultadoPartida r = ComenzarPartida(b.c);
         EXPECT_EQ(r.Fin, FinPartida::Abandonada);
         EXPECT_EQ(r.Siguiente, Peticion::NuevaPartida);
-        EXPECT_EQ(b.TrasAbandono(), prueba::Diario{});
+        // Nothing more is shown; only the lead's banner, when it was up, is taken down.
+        const prueba::Diario tras = b.TrasAbandono();
+        const prueba::Diario rotulo = {"BorrarRotulo", "Refrescar"};
+        EXPECT_EQ(tras, k.turnoSalida == 2 ? rotulo : prueba::Diario{});
         // Unwound as it stood: the window saves or replaces it, the engine closes nothing.
         EXPECT_TRUE(b.e.PartidaEnCurso);
         EXPECT_TRUE(b.almacen.Borrados.empty());
@@ -225,9 +229,9 @@ TEST(Partida, sin_la_jugada_del_jugador_remoto_la_espera_acaba_solo_si_se_abando
 {
     BancoPartida b(4);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 1;
-    b.a.Jugador[1].ControlJugador = 3;
-    b.a.Jugador[3].ControlJugador = 3;
+    b.a.ModoRed = PapelRed::Administrador;
+    b.a.Jugador[1].ControlJugador = Control::Remoto;
+    b.a.Jugador[3].ControlJugador = Control::Remoto;
     PedirPeticion(b.e, Peticion::Salir);
     const ResultadoPartida r = ComenzarPartida(b.c);
     EXPECT_EQ(r.Fin, FinPartida::Abandonada);
@@ -235,7 +239,6 @@ TEST(Partida, sin_la_jugada_del_jugador_remoto_la_espera_acaba_solo_si_se_abando
     ASSERT_FALSE(b.diario.empty());
     EXPECT_EQ(b.diario.back(), "DibujarEsperandoJugada");
     EXPECT_TRUE(b.e.PartidaEnCurso);
-    EXPECT_FALSE(b.e.EsperandoRed);
 }
 
 // A tile seat 1 does not hold that carries the pip of end 1 (any, before the first tile), as "ab".
@@ -254,15 +257,15 @@ TEST(Partida, en_red_el_administrador_solo_acepta_la_jugada_remota_que_encaja_y_
 {
     BancoPartida b(6);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 1;
-    b.a.Jugador[1].ControlJugador = 3;
+    b.a.ModoRed = PapelRed::Administrador;
+    b.a.Jugador[1].ControlJugador = Control::Remoto;
     b.a.PausaEntreJugadas = false;
     std::vector<std::string> esperadas; // "NNAB" of every remote move sent
     int llamada = 0;
     std::function<void()> responder = [&] {
         b.red.Llegadas.push_back(responder);
         EstadoJuego& e = b.e;
-        if (!e.EsperandoRed || e.JugadorTurno != 1) return;
+        if (!e.ManoEnCurso || e.JugadorTurno != 1) return;
         const auto posibles = ListarJugadasPosibles(e, b.a);
         ASSERT_FALSE(posibles.empty());
         const JugadaPosible& j = posibles.back();
@@ -272,11 +275,11 @@ TEST(Partida, en_red_el_administrador_solo_acepta_la_jugada_remota_que_encaja_y_
             // Each is dropped and the wait goes on: another move's number, a pip 7, end 3, a tile not held.
             const std::string otro = std::to_string(100 + e.NumeroJugada - 1).substr(1);
             const JugadaPosible& f = posibles.front(); // legal now, but sent under another move's number
-            e.ColaRed +=
+            b.red.Cola +=
                 "06" + otro + std::to_string(f.FichaA) + std::to_string(f.FichaB) + std::to_string(f.Extremo);
-            e.ColaRed += "06" + n + "7" + bb + "1";
-            e.ColaRed += "06" + n + a + bb + "3";
-            e.ColaRed += "06" + n + Ajena(e) + "1";
+            b.red.Cola += "06" + n + "7" + bb + "1";
+            b.red.Cola += "06" + n + a + bb + "3";
+            b.red.Cola += "06" + n + Ajena(e) + "1";
             return;
         }
         // The sender's own numbering of the ends: the receiver turns it by the pip joined.
@@ -284,7 +287,7 @@ TEST(Partida, en_red_el_administrador_solo_acepta_la_jugada_remota_que_encaja_y_
         const auto& x = e.Linea.Extremos;
         if (e.NumeroJugada != 1 && x[1] != x[2] && x[static_cast<std::size_t>(3 - extremo)] != j.FichaA)
             extremo = static_cast<Entero>(3 - extremo);
-        e.ColaRed += "06" + n + a + bb + std::to_string(extremo);
+        b.red.Cola += "06" + n + a + bb + std::to_string(extremo);
         esperadas.push_back(n + std::to_string(std::max(j.FichaA, j.FichaB)) +
                             std::to_string(std::min(j.FichaA, j.FichaB)));
     };
@@ -312,7 +315,7 @@ TEST(Partida, en_red_el_administrador_solo_acepta_la_jugada_remota_que_encaja_y_
         }
     }
     EXPECT_EQ(delRemoto, esperadas);
-    EXPECT_TRUE(b.e.ColaRed.empty());
+    EXPECT_TRUE(b.red.Cola.empty());
 
     // A snapshot on every turn, removed at the end; the end-of-hand boxes have one button.
     EXPECT_FALSE(b.almacen.Grabados.empty());
@@ -332,19 +335,19 @@ TEST(Partida, un_cliente_envia_solo_las_jugadas_de_su_asiento_y_juega_las_que_le
     b.e.PartidaEnCurso = true;
     ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
     b.a.JuegoEnRed = true;
-    b.a.ModoRed = 2;
+    b.a.ModoRed = PapelRed::Cliente;
     b.e.PuestoLocal = 2;
     int recibidas = 0;
     std::function<void()> responder = [&] {
         EstadoJuego& e = b.e;
         // Only a move wait is answered: the next deal's wait finds nothing and the match is left there.
-        if (!e.EsperandoRed) return;
+        if (!e.ManoEnCurso) return;
         b.red.Llegadas.push_back(responder);
         const auto posibles = ListarJugadasPosibles(e, b.a);
         ASSERT_FALSE(posibles.empty());
         const JugadaPosible& j = posibles.front();
-        e.ColaRed += std::string(kCodigoJugada) + std::to_string(100 + e.NumeroJugada).substr(1) +
-                     std::to_string(j.FichaA) + std::to_string(j.FichaB) + std::to_string(j.Extremo);
+        b.red.Cola += std::string(kCodigoJugada) + std::to_string(100 + e.NumeroJugada).substr(1) +
+                      std::to_string(j.FichaA) + std::to_string(j.FichaB) + std::to_string(j.Extremo);
         ++recibidas;
     };
     for (int i = 0; i < 3; ++i) b.red.Llegadas.push_back(responder);

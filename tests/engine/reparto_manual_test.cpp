@@ -4,12 +4,10 @@
 
 #include "engine/reparto.h"
 #include "engine/reparto_manual.h"
-#include "falsos.h"
+#include "tests/soporte/banco.h"
 
 namespace zp {
 namespace {
-
-using prueba::Banco;
 
 void LlenarEnOrden(EstadoJuego& e)
 {
@@ -49,7 +47,7 @@ TEST(RepartoManual, las_fichas_que_quedan_en_la_rejilla_van_al_monton_en_huecos_
     for (std::uint32_t semilla : {1u, 2u}) {
         Banco b(semilla);
         b.Asientos("24");
-        b.a.SistemaReparto = 1;
+        b.a.SistemaReparto = FormaReparto::Manual;
         Contexto c = b.Ctx();
         ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
         EXPECT_FALSE(b.e.RepartoEnCurso);
@@ -112,11 +110,11 @@ TEST(RepartoManual, solo_se_coloca_una_ficha_de_la_rejilla_en_una_mano_del_repar
 TEST(RepartoManual, cambiar_al_reparto_aleatorio_a_mitad_repite_la_mano_con_el_mismo_numero)
 {
     Banco b(5);
-    b.a.SistemaReparto = 1;
+    b.a.SistemaReparto = FormaReparto::Manual;
     b.usuario.RepartoManual = [&](EstadoJuego& e) {
         ColocarFichaReparto(e, 1, 6, 6);
         ColocarFichaReparto(e, 2, 5, 5);
-        b.a.SistemaReparto = 2; // the rules window, during the deal
+        b.a.SistemaReparto = FormaReparto::Aleatorio; // the rules window, during the deal
     };
     Contexto c = b.Ctx();
     ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
@@ -129,11 +127,11 @@ TEST(RepartoManual, otros_cambios_de_reglas_a_mitad_no_rompen_el_reparto)
 {
     Banco b(5);
     b.Asientos("24");
-    b.a.SistemaReparto = 1;
+    b.a.SistemaReparto = FormaReparto::Manual;
     b.usuario.RepartoManual = [&](EstadoJuego& e) {
         ColocarFichaReparto(e, 2, 6, 6);
-        b.a.FichasPorJugador = 9;         // more tiles each,
-        b.a.Jugador[1].EstadoJugador = 1; // a third seat,
+        b.a.FichasPorJugador = 9;                               // more tiles each,
+        b.a.Jugador[1].EstadoJugador = EstadoAsiento::Activado; // a third seat,
         b.a.NumeroJugadores = 3;
         LlenarEnOrden(e); // yet the deal goes on as it began
     };
@@ -151,7 +149,7 @@ TEST(RepartoManual, otros_cambios_de_reglas_a_mitad_no_rompen_el_reparto)
 TEST(RepartoManual, abandonar_la_partida_durante_el_reparto_lo_termina)
 {
     Banco b;
-    b.a.SistemaReparto = 1;
+    b.a.SistemaReparto = FormaReparto::Manual;
     b.usuario.Abandonar = true;
     Contexto c = b.Ctx();
     EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado);

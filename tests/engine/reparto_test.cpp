@@ -4,12 +4,10 @@
 #include <string>
 
 #include "engine/reparto.h"
-#include "falsos.h"
+#include "tests/soporte/banco.h"
 
 namespace zp {
 namespace {
-
-using prueba::Banco;
 
 std::string Mano(const EstadoJuego& e, std::size_t p)
 {
@@ -72,7 +70,7 @@ TEST(Reparto, cada_ficha_se_reparte_una_vez_con_el_punto_mayor_primero_para_toda
                 Banco b(semilla);
                 b.Asientos(asientos);
                 b.a.FichasPorJugador = static_cast<Entero>(f);
-                b.a.TurnoSalida = 1;
+                b.a.TurnoSalida = ReglaSalida::Rotatorio;
                 Contexto c = b.Ctx();
                 SCOPED_TRACE(std::string(asientos) + " x " + std::to_string(f));
                 ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
@@ -84,7 +82,7 @@ TEST(Reparto, cada_ficha_se_reparte_una_vez_con_el_punto_mayor_primero_para_toda
                     EXPECT_TRUE(vistas.insert(a * 10 + bb).second) << a << "-" << bb << " dos veces";
                 };
                 for (std::size_t p = 1; p <= 4; ++p) {
-                    const bool enJuego = b.a.Jugador[p].EstadoJugador == 1;
+                    const bool enJuego = AsientoEnJuego(b.a, p);
                     EXPECT_EQ(b.e.FichasEnMano[p], enJuego ? f : 0);
                     EXPECT_EQ(b.e.HuecosMano[p], enJuego ? f : 0);
                     for (int s = 1; s <= kHuecos; ++s) {
@@ -106,7 +104,7 @@ TEST(Reparto, cada_ficha_se_reparte_una_vez_con_el_punto_mayor_primero_para_toda
                         EXPECT_EQ(m.PuntoA, kNinguna);
                 }
                 EXPECT_EQ(vistas.size(), 28u);
-                EXPECT_EQ(b.a.Jugador[static_cast<std::size_t>(b.e.JugadorSalida)].EstadoJugador, 1);
+                EXPECT_TRUE(AsientoEnJuego(b.a, b.e.JugadorSalida));
             }
         }
     }

@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "engine/analisis_mano.h"
 #include "engine/reparto.h"
 #include "engine/salida.h"
-#include "falsos.h"
 #include "manos_prueba.h"
+#include "tests/soporte/banco.h"
 
 namespace zp {
 namespace {
 
-using prueba::Banco;
 using prueba::Dar;
 using prueba::Fichas;
 
@@ -74,7 +74,7 @@ TEST(Salida, por_sorteo_la_primera_mano_la_abre_un_asiento_en_juego)
     for (std::uint32_t semilla = 1; semilla <= 40; ++semilla) {
         Banco b(semilla);
         b.Asientos("13");
-        b.a.PrimeraMano = 2;
+        b.a.PrimeraMano = Apertura::Sorteo;
         Contexto c = b.Ctx();
         ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
         EXPECT_TRUE(b.e.JugadorSalida == 1 || b.e.JugadorSalida == 3);
@@ -104,9 +104,9 @@ TEST(Salida, el_poseedor_de_una_ficha_se_busca_en_las_manos_y_no_en_el_monton)
     const Caso casos[] = {
         {6, 2, 1, false}, {2, 6, 1, false}, {1, 3, 3, true}, {6, 6, 0, false}, {4, 4, 1, false}};
     for (const auto& k : casos) {
-        e.FichaPuesta = !k.puesta;
-        EXPECT_EQ(BuscarPoseedorFicha(e, k.a, k.b), k.asiento) << k.a << "-" << k.b;
-        EXPECT_EQ(e.FichaPuesta, k.puesta) << k.a << "-" << k.b;
+        const PoseedorFicha r = BuscarPoseedor(e, k.a, k.b);
+        EXPECT_EQ(r.Asiento, k.asiento) << k.a << "-" << k.b;
+        EXPECT_EQ(r.Puesta, k.puesta) << k.a << "-" << k.b;
     }
 }
 
@@ -126,8 +126,8 @@ TEST(Salida, entre_companeros_sale_el_de_mas_fichas_de_su_numero_y_si_empatan_el
     };
     for (const auto& k : casos) {
         Ajustes r;
-        r.ModoJuego = 1;
-        r.TurnoSalida = k.turnoSalida;
+        r.ModoJuego = Modalidad::Parejas;
+        r.TurnoSalida = static_cast<ReglaSalida>(k.turnoSalida);
         EstadoJuego e;
         e.JugadorSalida = 1;
         e.GanadorMano = k.ganador;
@@ -160,17 +160,18 @@ TEST(Salida, en_individual_sale_el_ganador_en_juego_o_repite_el_anterior)
     };
     for (const auto& k : casos) {
         Ajustes r;
-        r.ModoJuego = 2;
-        for (std::size_t p = 1; p <= 4; ++p) r.Jugador[p].EstadoJugador = 2;
-        for (int p : k.enJuego) r.Jugador[static_cast<std::size_t>(p)].EstadoJugador = 1;
-        r.TurnoSalida = k.turnoSalida;
+        r.ModoJuego = Modalidad::Individual;
+        for (std::size_t p = 1; p <= 4; ++p) r.Jugador[p].EstadoJugador = EstadoAsiento::Desactivado;
+        for (int p : k.enJuego)
+            r.Jugador[static_cast<std::size_t>(p)].EstadoJugador = EstadoAsiento::Activado;
+        r.TurnoSalida = static_cast<ReglaSalida>(k.turnoSalida);
         EstadoJuego e;
         e.PasoTurno = k.paso;
         e.JugadorSalida = k.anterior;
         e.GanadorMano = k.ganador;
         const Entero salida = CalcularSalidaSiguiente(e, r);
         EXPECT_EQ(salida, k.salida) << "regla " << k.turnoSalida << ", anterior " << k.anterior;
-        EXPECT_EQ(r.Jugador[static_cast<std::size_t>(salida)].EstadoJugador, 1);
+        EXPECT_TRUE(AsientoEnJuego(r, salida));
     }
 }
 
@@ -179,7 +180,7 @@ TEST(Salida, con_elegir_en_cada_juego_la_persona_pica_una_mano_en_juego)
     Banco b(7);
     b.Asientos("234");
     b.a.FichasPorJugador = 7;
-    b.a.TurnoSalida = 2;
+    b.a.TurnoSalida = ReglaSalida::Elegida;
     b.usuario.SalidasElegidas = {1, 3}; // seat 1 is out of play: asked again
     Contexto c = b.Ctx();
     ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
@@ -199,7 +200,7 @@ TEST(Salida, el_asiento_1_sale_con_el_turno_en_0_y_el_4_en_sentido_inverso_con_e
     };
     for (const Caso k : {Caso{1, 1, 0}, Caso{4, -1, 5}, Caso{2, -1, 3}}) {
         Banco b;
-        b.a.TurnoSalida = 2;
+        b.a.TurnoSalida = ReglaSalida::Elegida;
         b.e.PasoTurno = k.paso;
         b.e.NumeroMano = 2;
         b.usuario.SalidasElegidas = {k.salida};
@@ -227,9 +228,9 @@ TEST(Salida, tras_un_empate_con_el_mismo_jugador_sale_quien_salio)
     };
     for (const auto& k : casos) {
         Ajustes a;
-        a.ModoJuego = k.modo;
-        a.TurnoSalida = k.turnoSalida;
-        a.SalidaSiEmpate = k.salidaSiEmpate;
+        a.ModoJuego = static_cast<Modalidad>(k.modo);
+        a.TurnoSalida = static_cast<ReglaSalida>(k.turnoSalida);
+        a.SalidaSiEmpate = static_cast<SalidaEmpate>(k.salidaSiEmpate);
         EstadoJuego e;
         e.NumeroMano = 12;
         e.JugadorSalida = k.salidaAntes;
@@ -237,7 +238,8 @@ TEST(Salida, tras_un_empate_con_el_mismo_jugador_sale_quien_salio)
         e.NumerosOrdenados[3][1] = 6;
         e.CuentaNumeros[3][6] = 5;
         PrepararRepeticionEmpate(e, a);
-        EXPECT_EQ(e.NumeroMano, 11); // the replay keeps the tied hand's number
+        // With "El mismo jugador" the replay keeps the tied hand's number; otherwise the next hand comes.
+        EXPECT_EQ(e.NumeroMano, k.salidaSiEmpate == 1 ? 11 : 12);
         EXPECT_EQ(CalcularSalidaSiguiente(e, a), k.salidaDespues)
             << "modo " << k.modo << ", regla " << k.turnoSalida << ", empate " << k.salidaSiEmpate;
     }

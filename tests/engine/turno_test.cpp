@@ -9,8 +9,8 @@ namespace {
 Ajustes ConAsientos(std::initializer_list<int> enJuego)
 {
     Ajustes a;
-    for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].EstadoJugador = 2;
-    for (int p : enJuego) a.Jugador[static_cast<std::size_t>(p)].EstadoJugador = 1;
+    for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].EstadoJugador = EstadoAsiento::Desactivado;
+    for (int p : enJuego) a.Jugador[static_cast<std::size_t>(p)].EstadoJugador = EstadoAsiento::Activado;
     a.NumeroJugadores = static_cast<Entero>(enJuego.size());
     return a;
 }
@@ -134,7 +134,7 @@ TEST(Reglas, las_reglas_que_no_permiten_jugar_se_rechazan)
         Ajustes a = ConAsientos(c.enJuego);
         if (c.numeroDeclarado >= 0) a.NumeroJugadores = static_cast<Entero>(c.numeroDeclarado);
         a.FichasPorJugador = c.fichas;
-        a.ModoJuego = c.modo;
+        a.ModoJuego = static_cast<Modalidad>(c.modo);
         EXPECT_EQ(ValidarReglas(a), c.fallo) << "asientos " << c.enJuego.size() << ", fichas " << c.fichas;
     }
 }

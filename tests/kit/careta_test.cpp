@@ -17,7 +17,7 @@ public:
             sitio = c->logicalGeometry();
             visible = c->isVisible();
         }
-        RelojPrueba::pauseUntil(inicio, transcurrido);
+        RelojFalso::pauseUntil(inicio, transcurrido);
     }
     QRect sitio;
     bool visible = false;
@@ -50,7 +50,7 @@ TEST_F(Careta, centrada_en_la_pantalla_y_1500_ms_con_cualquier_velocidad)
         zp::Entero velocidad = c.velocidad;
         zp::MostrarCareta(velocidad, pausa);
         EXPECT_EQ(velocidad, 50);
-        EXPECT_EQ(mira.pausas, std::vector<std::uint32_t>{zp::DuracionPausa(1500, 50)});
+        EXPECT_EQ(mira.Duraciones(), std::vector<std::uint32_t>{zp::DuracionPausa(1500, 50)});
         EXPECT_TRUE(mira.visible);
         EXPECT_EQ(mira.sitio, QRect(c.esquina, QSize(404, 188)));
         for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<zp::careta*>(w), nullptr);

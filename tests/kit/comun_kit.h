@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/surface.h"
 #include "platform/virtual_screen.h"
+#include "tests/soporte/reloj_falso.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -26,19 +27,7 @@ inline zp::Surface HojaDePrueba()
     return hoja;
 }
 
-// Un reloj que nunca espera: cada pausa avanza su hora y queda anotada.
-class RelojPrueba : public zp::Clock
-{
-public:
-    std::uint32_t now() override { return ahora; }
-    void pauseUntil(std::uint32_t inicio, std::uint32_t transcurrido) override
-    {
-        pausas.push_back(transcurrido);
-        ahora = inicio + transcurrido;
-    }
-    std::uint32_t ahora = 5000;
-    std::vector<std::uint32_t> pausas;
-};
+using RelojPrueba = zp::prueba::RelojFalso;
 
 // La mesa de 800 x 600 (710 de mesa), la hoja de prueba, sin sonido y con las pausas en el reloj de prueba.
 class EntornoPrueba : public ::testing::Test

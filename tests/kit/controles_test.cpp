@@ -166,7 +166,7 @@ TEST_F(Controles, cada_clic_pasa_a_la_opcion_siguiente)
     zp::AvanzarSelector(selector, 1, valor, QStringLiteral(" Modo de juego en red  "), dos);
     EXPECT_EQ(valor, 2);
     // La tecla se ve pulsada 190 ms a velocidad 50 y al final vuelve a verse suelta.
-    EXPECT_EQ(reloj.pausas,
+    EXPECT_EQ(reloj.Duraciones(),
               (std::vector<std::uint32_t>{zp::DuracionPausa(190, 50), zp::DuracionPausa(190, 50)}));
     EXPECT_TRUE(BloqueDeHoja(selector.surface(), 4, 14, 29, 20, 186, 75));
     // Un valor fuera de la fila se dibuja sin texto en vez de leer fuera de la tabla.

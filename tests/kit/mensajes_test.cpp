@@ -81,6 +81,29 @@ TEST_F(CajaMensajes, tamano_y_botones_segun_las_lineas)
     }
 }
 
+// A caller that counts fewer lines than its text fills gets a box tall enough for all of it, the buttons
+// below the last line; one that counts more keeps its count.
+TEST_F(CajaMensajes, un_texto_con_mas_lineas_de_las_anunciadas_se_ve_entero)
+{
+    const QString texto = QStringLiteral(
+        "El fichero de inicialización ZARPE33.INI está dañado (línea 1, tiene 400 caracteres y sus datos "
+        "llegan a la columna 768). Se ha creado de nuevo con los valores establecidos por defecto. El "
+        "fichero anterior se ha guardado como ZARPE33.INI.bak.");
+    const int lineas = int(zp::PartirEnLineas(texto, 365, zp::FuenteTextoMensaje()).size());
+    ASSERT_GT(lineas, 3);
+    EXPECT_EQ(zp::ContarLineasMensaje(texto), lineas);
+    for (const int dadas : {3, lineas + 2}) {
+        const int n = std::max(dadas, lineas);
+        AlAbrirse([&](mensajes& caja) {
+            EXPECT_EQ(caja.GeometriaLogica().height(), 16 * n + 136) << dadas;
+            EXPECT_EQ(caja.Pic_BotSalir->geometry().top(), 16 * n + 53 + 20) << dadas;
+            Pulsar(caja.Pic_BotSalir);
+        });
+        zp::MostrarMensaje(QStringLiteral("Error en la carga de datos iniciales"), texto, zp::Entero(dadas),
+                           1);
+    }
+}
+
 TEST_F(CajaMensajes, dibuja_marco_recuadros_y_botones_de_la_hoja)
 {
     AlAbrirse([&](mensajes& caja) {

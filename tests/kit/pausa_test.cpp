@@ -1,5 +1,5 @@
 #include "kit/pausa.h"
-#include "reloj_falso.h"
+#include "tests/soporte/reloj_falso.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "kit/sonido.h"
 #include "platform/sound_output.h"
-#include "reloj_falso.h"
+#include "tests/soporte/reloj_falso.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -30,6 +30,20 @@ TEST(CuadroDibujo, muestra_su_superficie_tal_cual)
     EXPECT_EQ(visto, caja.surface().image());
 }
 
+TEST(CuadroDibujo, con_la_pantalla_escalada_el_ultimo_pixel_a_medias_no_sale_negro)
+{
+    ConPantalla pantalla(QSize(1024, 768)); // 1.024: 177 px de superficie ocupan 181,25 reales
+    QWidget ventana;
+    PictureBox caja(&ventana);
+    caja.setLogicalGeometry(QRect(37, 45, 177, 38));
+    caja.surface().setBackground(0xFFC0C0C0u);
+    caja.surface().clear();
+    ventana.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
+    const QImage visto = caja.grab().toImage();
+    for (int y : {0, 20, visto.height() - 1}) EXPECT_GT(qGray(visto.pixel(visto.width() - 1, y)), 150) << y;
+}
+
 TEST(CuadroDibujo, refrescar_un_rectangulo_lo_muestra_al_momento)
 {
     ConPantalla pantalla(QSize(800, 600));

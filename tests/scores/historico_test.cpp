@@ -17,10 +17,10 @@ const FechaHoraLocal kCuando{2026, 12, 6, 19, 37};
 ResumenPartida Parejas(Entero ganador, Entero total1, Entero total2)
 {
     ResumenPartida r;
-    r.ModoJuego = 1;
+    r.ModoJuego = Modalidad::Parejas;
     r.Ganador = ganador;
     r.NombreJugador = {"", "Ana", "Benito", "Carmen", "Dionisio"};
-    r.EstadoJugador = {0, 1, 1, 1, 1};
+    r.EstadoJugador.fill(EstadoAsiento::Activado);
     r.TotalPareja1 = total1;
     r.TotalPareja2 = total2;
     return r;
@@ -29,10 +29,11 @@ ResumenPartida Parejas(Entero ganador, Entero total1, Entero total2)
 ResumenPartida Individual(Entero ganador, std::array<Entero, 5> puntos, std::array<Entero, 5> estado)
 {
     ResumenPartida r;
-    r.ModoJuego = 2;
+    r.ModoJuego = Modalidad::Individual;
     r.Ganador = ganador;
     r.NombreJugador = {"", "Ana", "Benito", "Carmen", "Dionisio"};
-    r.EstadoJugador = estado;
+    for (std::size_t p = 0; p < estado.size(); ++p)
+        r.EstadoJugador[p] = static_cast<EstadoAsiento>(estado[p]);
     r.PuntosJugador = puntos;
     return r;
 }
@@ -87,9 +88,10 @@ TEST(RegistroHistorico, los_nombres_ocupan_nueve_bytes_justos)
         std::string leido;  // what a reader gets back
     };
     const Caso casos[] = {
-        {"Maximilia", "Maximilia", "Maximilia"}, {"Bartolomeo Ruiz", "Bartolome", "Bartolome"},
-        {"Íñigo", "\xCD\xF1igo    ", "Íñigo"},   {"Ñoñoñoñoñoño", "\xD1o\xF1o\xF1o\xF1o\xF1", "Ñoñoñoñoñ"},
-        {"Zoë €", "Zo\xEB \x80    ", "Zoë €"},   {"", "         ", ""},
+        {"Maximilia", "Maximilia", "Maximilia"},   {"Bartolomeo Ruiz", "Bartolome", "Bartolome"},
+        {"Íñigo", "\xCD\xF1igo    ", "Íñigo"},     {"Ñoñoñoñoñoño", "\xD1o\xF1o\xF1o\xF1o\xF1", "Ñoñoñoñoñ"},
+        {"Zoë €", "Zo\xEB \x80    ", "Zoë €"},     {"", "         ", ""},
+        {"Ana\r\nLuis", "Ana  Luis", "Ana  Luis"}, // a line break would split the record
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -236,32 +238,70 @@ TEST_F(FicheroHistorico, sin_registros_enteros_no_hay_historia)
     }
 }
 
-TEST_F(FicheroHistorico, un_final_danado_se_ignora_al_leer_y_se_descarta_al_anadir)
+TEST_F(FicheroHistorico, un_trozo_corto_o_danado_se_salta_y_los_demas_registros_se_leen_enteros)
+{
+    const std::string a = "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r\n";
+    const std::string b = "202612062002Dionisio Ana      Benito            120 50 30-99I\r\n";
+    struct Caso
+    {
+        const char* nombre;
+        std::string bytes;
+    };
+    const Caso casos[] = {
+        {"registro corto en medio", a + "2026120619Ana  87\r\n" + b},
+        {"registro largo en medio",
+         a + "2026120619Ana      Carmen   Benito   Dionisio 100 87  0  0P  xx\r\n" + b},
+        {"registro con solo LF en medio", a + a.substr(0, 61) + "\n" + b},
+        {"registro con un CR suelto dentro", a + a.substr(0, 30) + "\r" + a.substr(31) + b},
+        {"una línea vacía en medio", a + "\r\n" + b},
+        {"ceros de un corte de luz al final", a + b + std::string(40, '\0')},
+        {"final sin su salto de línea", a + b + b.substr(0, 61)},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Escribir(c.bytes);
+        const auto registros = LeerHistorico(carpeta);
+        ASSERT_EQ(registros.size(), 2u);
+        EXPECT_EQ(registros[0].Texto, a);
+        EXPECT_EQ(registros[1].Texto, b);
+    }
+}
+
+TEST_F(FicheroHistorico, anadir_tras_un_final_danado_no_pierde_nada_ni_desplaza_el_registro_nuevo)
 {
     const std::string primero = "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r\n";
-    Escribir(primero + "2026120619");
-    const auto antes = LeerHistorico(carpeta);
-    ASSERT_EQ(antes.size(), 1u);
-    EXPECT_EQ(antes[0].Texto, primero);
-
-    ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Parejas(1, 999, 0), {2026, 12, 7, 9, 5}));
-    EXPECT_EQ(Leer(), primero + "202612070905Benito   Dionisio Ana      Carmen   999  0  0  0P\r\n");
-    const auto despues = LeerHistorico(carpeta);
-    ASSERT_EQ(despues.size(), 2u);
-    EXPECT_EQ(despues[1].Puntos1, 999);
-    EXPECT_EQ(despues[1].Puntos2, 0);
+    const std::string nuevo = "202612070905Benito   Dionisio Ana      Carmen   999  0  0  0P\r\n";
+    struct Caso
+    {
+        const char* nombre;
+        std::string antes, despues;
+        std::size_t registros;
+    };
+    const Caso casos[] = {
+        {"un trozo de registro al final", primero + "2026120619", primero + "2026120619\r\n" + nuevo, 2},
+        {"un registro al que le falta el salto de línea", primero.substr(0, 61), primero + nuevo, 2},
+        {"un registro corto en medio", "2026\r\n" + primero, "2026\r\n" + primero + nuevo, 2},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Escribir(c.antes);
+        ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Parejas(1, 999, 0), {2026, 12, 7, 9, 5}));
+        EXPECT_EQ(Leer(), c.despues);
+        const auto registros = LeerHistorico(carpeta);
+        ASSERT_EQ(registros.size(), c.registros);
+        EXPECT_EQ(registros.back().Texto, nuevo);
+    }
 }
 
 TEST_F(FicheroHistorico, un_registro_editado_a_mano_se_lee_sin_fallar)
 {
-    // Spaces for points, odd characters in the date, bytes of every value: read as stored, never refused.
+    // Spaces for points, odd characters in the date: read as stored, never refused.
     const std::string raro = std::string("20xx1206    Ana      Carmen   Benito   Dionisio ") + "   " + "  -" +
-                             " ab" + "   " + "?\r\n" + std::string("\x00\xFF\x81\x90", 4) +
-                             std::string(59, '\x9D');
-    ASSERT_EQ(raro.size(), 126u);
-    Escribir(raro);
+                             " ab" + "   " + "?\r\n";
+    ASSERT_EQ(raro.size(), 63u);
+    Escribir(raro + std::string("\x00\xFF\x81\x90", 4) + std::string(59, '\x9D'));
     const auto registros = LeerHistorico(carpeta);
-    ASSERT_EQ(registros.size(), 2u);
+    ASSERT_EQ(registros.size(), 1u);
     EXPECT_EQ(registros[0].Fecha, "20xx1206");
     EXPECT_EQ(registros[0].Hora, "    ");
     EXPECT_EQ(registros[0].Puntos1, 0);
@@ -269,7 +309,6 @@ TEST_F(FicheroHistorico, un_registro_editado_a_mano_se_lee_sin_fallar)
     EXPECT_EQ(registros[0].Puntos3, 0);
     EXPECT_EQ(registros[0].Puntos4, 0);
     EXPECT_EQ(registros[0].Modo, '?');
-    EXPECT_EQ(registros[1].Texto.size(), 63u);
 }
 
 TEST_F(FicheroHistorico, una_carpeta_que_no_se_puede_escribir_devuelve_el_error)

@@ -1,12 +1,15 @@
 // El marcador: su tamaño y lugar, los textos del bloc de parejas y del informe individual, los totales, las
 // manos que caben, el papel que sube y la salida por botón y por tecla.
 #include "assets/recursos.h"
+#include "comun_puntuacion.h"
 #include "kit/entorno.h"
 #include "kit/pausa.h"
 #include "platform/clock.h"
 #include "platform/picture_box.h"
 #include "platform/virtual_screen.h"
+#include "scores/historic.h"
 #include "scores/marcador.h"
+#include "tests/soporte/reloj_falso.h"
 
 #include <QApplication>
 #include <QTest>
@@ -20,19 +23,7 @@ namespace {
 using zp::marcador;
 using zp::TextoImpreso;
 
-// Un reloj que nunca espera y cuenta las pausas.
-class RelojPrueba : public zp::Clock
-{
-public:
-    std::uint32_t now() override { return ahora; }
-    void pauseUntil(std::uint32_t inicio, std::uint32_t transcurrido) override
-    {
-        ++pausas;
-        ahora = inicio + transcurrido;
-    }
-    std::uint32_t ahora = 5000;
-    int pausas = 0;
-};
+using RelojPrueba = zp::prueba::RelojFalso;
 
 struct Texto
 {
@@ -66,22 +57,19 @@ int TintaAzul(const zp::Surface& s, int x, int y, int w, int h)
     return n;
 }
 
-class Marcador : public ::testing::Test
+class Marcador : public prueba::VentanaPuntuacion
 {
 protected:
     void SetUp() override
     {
-        zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(800, 600)));
-        ajustes.Sonido = false;
-        zp::Entorno() = zp::EntornoKit{};
-        zp::Entorno().ajustes = &ajustes;
+        VentanaPuntuacion::SetUp();
         zp::PausaPrograma().PonerReloj(reloj);
         for (int p = 1; p <= 4; ++p) ajustes.Jugador[std::size_t(p)].NombreJugador = nombres[p];
     }
     void TearDown() override
     {
         zp::PausaPrograma().PonerReloj(zp::systemClock());
-        zp::Entorno() = zp::EntornoKit{};
+        VentanaPuntuacion::TearDown();
     }
 
     zp::RegistroMano& Mano(int i, const char* sale)
@@ -93,7 +81,7 @@ protected:
 
     const char* nombres[5] = {"", "Ana", "Berta", "Carlos", "Dora"};
     zp::EstadoJuego estado;
-    zp::Ajustes ajustes;
+    std::string carpeta = "/no/existe/"; // no history
     RelojPrueba reloj;
 };
 
@@ -109,8 +97,8 @@ TEST_F(Marcador, tamano_lugar_marco_y_botones_segun_el_modo)
     for (const Caso c :
          {Caso{1, QRect(234, 68, 332, 463), 142, 269}, Caso{2, QRect(158, 68, 483, 463), 217, 420}}) {
         SCOPED_TRACE(c.modo);
-        ajustes.ModoJuego = c.modo;
-        marcador hoja(estado, ajustes);
+        ajustes.ModoJuego = static_cast<zp::Modalidad>(c.modo);
+        marcador hoja(estado, ajustes, carpeta);
         EXPECT_EQ(hoja.GeometriaLogica(), c.ventana);
         EXPECT_EQ(hoja.geometry(), c.ventana);
 
@@ -141,7 +129,7 @@ TEST_F(Marcador, tamano_lugar_marco_y_botones_segun_el_modo)
 
 TEST_F(Marcador, el_bloc_se_alarga_con_renglones_de_la_cabecera)
 {
-    marcador hoja(estado, ajustes);
+    marcador hoja(estado, ajustes, carpeta);
     EXPECT_EQ(hoja.Pic_Puntos->geometry(), QRect(20, 10, 290, 385));
     const auto cabecera = zp::Surface::load(QString::fromLatin1(zp::recursos::marcador::Puntos));
     ASSERT_TRUE(cabecera.has_value());
@@ -157,7 +145,7 @@ TEST_F(Marcador, el_bloc_se_alarga_con_renglones_de_la_cabecera)
 
 TEST_F(Marcador, parejas_por_decenas_filas_y_totales)
 {
-    ajustes.SistemaAnotacion = 1;
+    ajustes.SistemaAnotacion = zp::Anotacion::Decenas;
     Mano(1, "Ana").PuntosPareja1 = 23;
     estado.Anotaciones[1].DecenasPareja1 = 3;
     Mano(2, "Berta").PuntosPareja2 = 8;
@@ -168,7 +156,7 @@ TEST_F(Marcador, parejas_por_decenas_filas_y_totales)
     estado.NumeroMano = 5;
     estado.ManoEnCurso = true;
 
-    marcador hoja(estado, ajustes);
+    marcador hoja(estado, ajustes, carpeta);
     const auto& impresos = hoja.TextosPuntos();
     ASSERT_FALSE(impresos.empty());
     EXPECT_EQ(impresos[0].texto, QStringLiteral("30"));
@@ -196,13 +184,13 @@ TEST_F(Marcador, parejas_por_decenas_filas_y_totales)
 
 TEST_F(Marcador, parejas_por_puntos_con_manos_de_dos_cifras)
 {
-    ajustes.SistemaAnotacion = 2;
+    ajustes.SistemaAnotacion = zp::Anotacion::Unidades;
     Mano(10, "Ana").PuntosPareja1 = 15;
     Mano(11, "Berta"); // mano sin puntos
     Mano(12, "Carlos").PuntosPareja2 = 40;
     estado.NumeroMano = 12;
 
-    marcador hoja(estado, ajustes);
+    marcador hoja(estado, ajustes, carpeta);
     const std::vector<Texto> esperado = {
         {22, 76, " 10"},         {59, 76, "Ana        "}, {158, 76, " 15"},  {22, 91, " 12"},
         {59, 91, "Carlos     "}, {236, 91, " 40"},        {158, 107, " 15"}, {236, 107, " 40"},
@@ -215,7 +203,7 @@ TEST_F(Marcador, parejas_sin_manos_acabadas_solo_la_meta)
     for (const auto& [numero, enCurso] : {std::pair{0, false}, std::pair{1, true}}) {
         estado.NumeroMano = zp::Entero(numero);
         estado.ManoEnCurso = enCurso;
-        marcador hoja(estado, ajustes);
+        marcador hoja(estado, ajustes, carpeta);
         ASSERT_EQ(hoja.TextosPuntos().size(), 1u);
         EXPECT_EQ(hoja.TextosPuntos()[0].texto, QStringLiteral("30"));
     }
@@ -223,17 +211,17 @@ TEST_F(Marcador, parejas_sin_manos_acabadas_solo_la_meta)
 
 TEST_F(Marcador, individual_cabecera_filas_totales_y_cuadricula)
 {
-    ajustes.ModoJuego = 2;
-    ajustes.SistemaAnotacion = 2;
+    ajustes.ModoJuego = zp::Modalidad::Individual;
+    ajustes.SistemaAnotacion = zp::Anotacion::Unidades;
     ajustes.PuntosPartida = 100;
-    ajustes.Jugador[3].EstadoJugador = 2; // fuera de juego: sin columna
+    ajustes.Jugador[3].EstadoJugador = zp::EstadoAsiento::Desactivado; // fuera de juego: sin columna
     ajustes.Jugador[4].NombreJugador = " Dora  ";
     Mano(1, "Ana").PuntosJugador[2] = 12;
     Mano(2, "Berta"); // ocupa renglón con las casillas en blanco
     Mano(3, "Dora").PuntosJugador[4] = 7;
     estado.NumeroMano = 3;
 
-    marcador hoja(estado, ajustes);
+    marcador hoja(estado, ajustes, carpeta);
     EXPECT_EQ(hoja.Pic_Informe->geometry(), QRect(17, 5, 451, 387));
     EXPECT_EQ(hoja.Pic_Papel->geometry(), QRect(5, 2, 440, 380));
     const auto& impresos = hoja.TextosPapel();
@@ -301,13 +289,13 @@ TEST_F(Marcador, individual_cabecera_filas_totales_y_cuadricula)
 
 TEST_F(Marcador, individual_por_decenas_y_sin_manos)
 {
-    ajustes.ModoJuego = 2;
-    ajustes.SistemaAnotacion = 1;
+    ajustes.ModoJuego = zp::Modalidad::Individual;
+    ajustes.SistemaAnotacion = zp::Anotacion::Decenas;
     Mano(1, "Ana").PuntosJugador[1] = 23;
     estado.Anotaciones[1].DecenasJugador[1] = 3;
     estado.NumeroMano = 1;
     {
-        marcador hoja(estado, ajustes);
+        marcador hoja(estado, ajustes, carpeta);
         const std::vector<Texto> filas(Textos(hoja.TextosPapel(), 3));
         const std::vector<Texto> esperado = {
             {31, 56, "  1"},  {67, 56, "Ana        "}, {141, 56, " 23"}, {164, 56, "-"},   {173, 56, "  3"},
@@ -318,7 +306,7 @@ TEST_F(Marcador, individual_por_decenas_y_sin_manos)
     // Antes de acabar la primera mano: la cabecera en un recuadro de 39 a 58, sin rayas de totales.
     estado.ManoEnCurso = true;
     estado.Anotaciones[1] = zp::RegistroMano{}; // la mano en juego aún no tiene anotación
-    marcador hoja(estado, ajustes);
+    marcador hoja(estado, ajustes, carpeta);
     EXPECT_EQ(hoja.TextosPapel().size(), 3u);
     const zp::Surface& papel = hoja.Pic_Papel->surface();
     EXPECT_EQ(papel.pixel(28, 58), zp::kNegro);
@@ -343,9 +331,9 @@ TEST_F(Marcador, manos_que_caben_en_cada_hoja)
     for (const Caso& c : {Caso{1, true, "  7", " 24", 18}, Caso{1, false, "  7", " 25", 19},
                           Caso{2, true, "  6", " 24", 19}, Caso{2, false, "  6", " 25", 20}}) {
         SCOPED_TRACE(testing::Message() << c.modo << " " << c.enCurso);
-        ajustes.ModoJuego = c.modo;
+        ajustes.ModoJuego = static_cast<zp::Modalidad>(c.modo);
         estado.ManoEnCurso = c.enCurso;
-        marcador hoja(estado, ajustes);
+        marcador hoja(estado, ajustes, carpeta);
         std::vector<QString> manos;
         for (const TextoImpreso& t : c.modo == 1 ? hoja.TextosPuntos() : hoja.TextosPapel())
             if ((c.modo == 1 && (t.x == 22 || t.x == 26)) || (c.modo == 2 && t.x == 31))
@@ -358,18 +346,18 @@ TEST_F(Marcador, manos_que_caben_en_cada_hoja)
 
 TEST_F(Marcador, el_papel_sube_desde_la_ranura)
 {
-    ajustes.ModoJuego = 2;
-    marcador hoja(estado, ajustes);
-    reloj.pausas = 0;
+    ajustes.ModoJuego = zp::Modalidad::Individual;
+    marcador hoja(estado, ajustes, carpeta);
+    reloj.esperas.clear();
     hoja.Form_Activate();
-    EXPECT_EQ(reloj.pausas, 127);
+    EXPECT_EQ(reloj.esperas.size(), 127u);
     EXPECT_EQ(hoja.Pic_Papel->geometry(), QRect(5, 2, 440, 380));
 
-    ajustes.ModoJuego = 1; // el bloc no se mueve
-    marcador bloc(estado, ajustes);
-    reloj.pausas = 0;
+    ajustes.ModoJuego = zp::Modalidad::Parejas; // el bloc no se mueve
+    marcador bloc(estado, ajustes, carpeta);
+    reloj.esperas.clear();
     bloc.Form_Activate();
-    EXPECT_EQ(reloj.pausas, 0);
+    EXPECT_TRUE(reloj.esperas.empty());
 }
 
 // Hace `accion` con el marcador en cuanto se muestre; si no se muestra, la prueba falla.
@@ -392,19 +380,27 @@ TEST_F(Marcador, se_sale_con_el_boton_y_con_escape)
         [](marcador& hoja) {
             QTest::keyClick(&hoja, Qt::Key_A); // otras teclas no cierran
             QTest::keyClick(&hoja, Qt::Key_Return);
+            // The history opens over the sheet and its exit comes back to it.
+            bool historico = false;
+            QTimer::singleShot(0, [&historico] {
+                auto* ventana = qobject_cast<zp::historic*>(QApplication::activeModalWidget());
+                historico = ventana != nullptr;
+                if (ventana) QTest::mousePress(ventana->Pic_BotSalir, Qt::LeftButton, {}, QPoint(25, 25));
+            });
             QTest::mousePress(hoja.Pic_BotHistorico, Qt::LeftButton, {}, QPoint(25, 25));
+            EXPECT_TRUE(historico);
             EXPECT_EQ(QApplication::activeModalWidget(), &hoja);
             QTest::keyClick(&hoja, Qt::Key_Escape);
         }};
     for (zp::Entero modo : {zp::Entero(1), zp::Entero(2)})
         for (const auto& salir : salidas) {
-            ajustes.ModoJuego = modo;
+            ajustes.ModoJuego = static_cast<zp::Modalidad>(modo);
             bool visto = false;
             AlAbrirse([&](marcador& hoja) {
                 visto = true;
                 salir(hoja);
             });
-            zp::MostrarMarcador(estado, ajustes, nullptr);
+            zp::MostrarMarcador(estado, ajustes, carpeta, nullptr);
             EXPECT_TRUE(visto);
             EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using namespace zp;
@@ -17,15 +19,15 @@ Estado Anfitrion()
         AjustesJugador& j = h.datos.Jugador[P(p)];
         j.NombreJugador = nombres[p];
         j.NivelJugador = E(10 * p);
-        j.CaracterJugador = E(1 + p % 3);
-        j.ControlJugador = 2;
+        j.CaracterJugador = static_cast<Caracter>(1 + p % 3);
+        j.ControlJugador = Control::Automatico;
         j.DireccionIP = "10.0.0." + std::to_string(p);
     }
     h.datos.Sonido = true;
     h.datos.Velocidad = 90;
-    h.datos.FichasVisiblesPuestas = 2;
+    h.datos.FichasVisiblesPuestas = FichasPuestas::CambianDeColor;
     h.datos.PuntosPartida = 200;
-    h.datos.SentidoJuego = 2;
+    h.datos.SentidoJuego = Sentido::Inverso;
     return h;
 }
 
@@ -36,7 +38,7 @@ TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cli
     c.juego.PuestoLocal = 2;
     c.datos.Sonido = false;
     c.datos.Velocidad = 20;
-    c.datos.FichasVisiblesPuestas = 1;
+    c.datos.FichasVisiblesPuestas = FichasPuestas::Desaparecen;
     c.juego.NumeroMano = 0;
     ASSERT_FALSE(AplicarAjustesRecibidos(cadena, c.juego, c.datos));
 
@@ -54,29 +56,47 @@ TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cli
     for (const auto& k : casos) {
         const AjustesJugador& j = c.datos.Jugador[P(k.local)];
         EXPECT_EQ(j.NombreJugador, k.nombre) << k.local;
-        EXPECT_EQ(j.ControlJugador, k.control) << k.local;
-        EXPECT_EQ(j.FichasJugador, k.fichas) << k.local;
+        EXPECT_EQ(Codigo(j.ControlJugador), k.control) << k.local;
+        EXPECT_EQ(Codigo(j.FichasJugador), k.fichas) << k.local;
         EXPECT_EQ(j.NivelJugador, k.nivel) << k.local;
     }
     EXPECT_EQ(c.datos.Jugador[3].DireccionIP, "10.0.0.1");
     // The host's rules, this computer's own preferences and progress.
     EXPECT_EQ(c.datos.PuntosPartida, 200);
-    EXPECT_EQ(c.datos.SentidoJuego, 2);
+    EXPECT_EQ(c.datos.SentidoJuego, Sentido::Inverso);
     EXPECT_EQ(c.juego.PasoTurno, -1);
     EXPECT_EQ(c.juego.IdPartida, "0427");
     EXPECT_FALSE(c.datos.Sonido);
     EXPECT_EQ(c.datos.Velocidad, 20);
-    EXPECT_EQ(c.datos.FichasVisiblesPuestas, 1);
+    EXPECT_EQ(c.datos.FichasVisiblesPuestas, FichasPuestas::Desaparecen);
     EXPECT_EQ(c.juego.NumeroMano, 0);
     EXPECT_EQ(c.juego.PuestoLocal, 2);
 }
 
-TEST(AplicarManosRecibidas, las_fichas_del_propio_asiento_quedan_abajo_y_el_monton_igual)
+// The host's deal: seat p keeps 8 - p tiles of its seven, the others go to the stock in turn.
+Estado Reparto()
 {
     Estado h = Anfitrion();
     h.juego.NumeroMano = 3;
-    for (int i = 1; i <= kHuecosMonton; ++i) h.juego.Monton[P(i)] = {E(i % 7), E((i + 2) % 7)};
-    h.juego.FichasEnMano = {0, 1, 2, 3, 4};
+    std::size_t i = 0;
+    for (int p = 1; p <= 4; ++p) {
+        for (int s = 1; s <= 7; ++s) {
+            HuecoMano& hueco = h.juego.Manos[P(p)][P(s)];
+            if (s <= 8 - p) {
+                hueco.Estado = kEnMano;
+                continue;
+            }
+            h.juego.Monton[++i] = {hueco.PuntoA, hueco.PuntoB};
+            hueco = HuecoMano{};
+        }
+        h.juego.FichasEnMano[P(p)] = E(8 - p);
+    }
+    return h;
+}
+
+TEST(AplicarManosRecibidas, las_fichas_del_propio_asiento_quedan_abajo_y_el_monton_igual)
+{
+    const Estado h = Reparto();
     Estado c = PrimeraEjecucion();
     c.juego.PuestoLocal = 3;
     ASSERT_FALSE(AplicarManosRecibidas(h.Cadenas().CadenaSituacion, c.juego));
@@ -95,6 +115,29 @@ TEST(AplicarManosRecibidas, las_fichas_del_propio_asiento_quedan_abajo_y_el_mont
     }
     // Nothing else of the message: the slots in use stay this computer's.
     EXPECT_EQ(c.juego.HuecosMano[4], 0);
+
+    // A deal that holds a tile twice, or miscounts a hand, is no deal: nothing is taken.
+    const struct
+    {
+        const char* que;
+        std::function<void(Estado&)> danar;
+    } danos[] = {
+        {"una ficha en dos manos", [](Estado& s) { s.juego.Manos[3][1] = s.juego.Manos[2][1]; }},
+        {"una ficha en la mano y en el montón",
+         [](Estado& s) {
+             s.juego.Monton[1] = {6, 6};
+         }},
+        {"una mano mal contada", [](Estado& s) { s.juego.FichasEnMano[2] = 7; }},
+    };
+    for (const auto& d : danos) {
+        Estado malo = Reparto();
+        d.danar(malo);
+        Estado cliente = PrimeraEjecucion();
+        cliente.juego.PuestoLocal = 3;
+        const CadenasEstado antes = cliente.Cadenas();
+        EXPECT_TRUE(AplicarManosRecibidas(malo.Cadenas().CadenaSituacion, cliente.juego)) << d.que;
+        EXPECT_EQ(cliente.Cadenas(), antes) << d.que;
+    }
 }
 
 TEST(MensajesRecibidos, un_mensaje_danado_se_descarta_sin_tocar_nada)

@@ -9,6 +9,11 @@ namespace {
 using namespace zp;
 using namespace prueba;
 
+bool Tomado(const ResultadoLectura& r)
+{
+    return !r.Ilegible && !r.PartidaDescartada;
+}
+
 std::string Cols(const std::string& s, std::size_t desde, std::size_t hasta)
 {
     return s.substr(desde - 1, hasta - desde + 1);
@@ -98,7 +103,7 @@ TEST(CadenaJugadas, sesenta_columnas_por_jugada_con_los_extremos_antes_de_las_an
     const CadenasEstado c = PartidaEnJuego().Cadenas();
     ASSERT_EQ(c.CadenaJugadas.size(), 14u * 60);
     // Move 4: a double laid across the line.
-    EXPECT_EQ(c.CadenaJugadas.substr(180, 60), "4451"
+    EXPECT_EQ(c.CadenaJugadas.substr(180, 60), "4601"
                                                "0 "
                                                "0240"
                                                "0284"
@@ -135,7 +140,7 @@ TEST(CadenaJugadas, mitad_fuera_de_sus_tres_cifras_queda_en_999_y_se_puede_leer)
     const CadenasEstado c = s.Cadenas();
     EXPECT_EQ(Cols(c.CadenaJugadas, 24, 26), "999");
     Estado leido = PrimeraEjecucion();
-    ASSERT_FALSE(CargarCadenasEstado(c, leido.juego, leido.datos));
+    ASSERT_TRUE(Tomado(CargarCadenasEstado(c, leido.juego, leido.datos)));
     EXPECT_EQ(leido.juego.Jugadas[1].XMitad1, 999);
 }
 
@@ -151,7 +156,7 @@ TEST(CadenasEstado, ida_y_vuelta_deja_las_mismas_cadenas)
     for (const auto& c : casos) {
         const CadenasEstado antes = c.s.Cadenas();
         Estado leido;
-        ASSERT_FALSE(CargarCadenasEstado(antes, leido.juego, leido.datos)) << c.que;
+        ASSERT_TRUE(Tomado(CargarCadenasEstado(antes, leido.juego, leido.datos))) << c.que;
         EXPECT_EQ(leido.Cadenas(), antes) << c.que;
     }
     const Estado larga = PartidaLarga();
@@ -159,7 +164,7 @@ TEST(CadenasEstado, ida_y_vuelta_deja_las_mismas_cadenas)
     EXPECT_EQ(c.CadenaMarcador.size(), 699u * 51);
     EXPECT_EQ(c.CadenaJugadas.size(), 89u * 60);
     Estado leido;
-    ASSERT_FALSE(CargarCadenasEstado(c, leido.juego, leido.datos));
+    ASSERT_TRUE(Tomado(CargarCadenasEstado(c, leido.juego, leido.datos)));
     EXPECT_EQ(leido.juego.Anotaciones[699], larga.juego.Anotaciones[699]);
     EXPECT_EQ(leido.juego.Jugadas[89], larga.juego.Jugadas[89]);
     EXPECT_EQ(leido.juego.Jugadas.size(), 131u);
@@ -177,12 +182,14 @@ TEST(CargarCadenasEstado, nombres_recortados_y_con_mayuscula_inicial)
         Estado s = PrimeraEjecucion();
         s.datos.Jugador[2].NombreJugador = c.escrito;
         Estado leido;
-        ASSERT_FALSE(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos));
+        ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
         EXPECT_EQ(leido.datos.Jugador[2].NombreJugador, c.leido);
     }
 }
 
-TEST(CargarCadenasEstado, ajustes_fuera_de_intervalo_toman_su_valor_sustituto)
+// Each field by the rule of its group, over settings that differ from the file's: a text that does not
+// convert keeps what was there, a setting out of range takes its fallback, the rest is taken as read.
+TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
 {
     struct Caso
     {
@@ -191,39 +198,61 @@ TEST(CargarCadenasEstado, ajustes_fuera_de_intervalo_toman_su_valor_sustituto)
         std::function<int(const Estado&)> valor;
         int esperado;
     };
+    const auto regla = [](const DefinicionAjuste& d) {
+        return [&d](const Estado& s) { return d.Leer(s.datos, 0); };
+    };
+    const auto jugador = [](int p, const DefinicionAjuste& d) {
+        return [p, &d](const Estado& s) { return d.Leer(s.datos, p); };
+    };
+    const auto sonido = [](const Estado& s) { return s.datos.Sonido ? -1 : 0; };
+    const auto puesto = [](const Estado& s) { return int(s.juego.PuestoLocal); };
     const std::vector<Caso> casos = {
-        {187, "15", [](const Estado& s) { return s.datos.RemanentesMonton; }, 0},
-        {178, "15", [](const Estado& s) { return s.datos.FichasPorJugador; }, 7},
-        {10, "150", [](const Estado& s) { return s.datos.Jugador[1].NivelJugador; }, 50},
-        {13, "3", [](const Estado& s) { return s.datos.Jugador[1].EstadoJugador; }, 1},
-        {15, "0", [](const Estado& s) { return s.datos.Jugador[1].ControlJugador; }, 2},
-        {47, "9", [](const Estado& s) { return s.datos.Jugador[2].CaracterJugador; }, 2},
-        {132, "3", [](const Estado& s) { return s.datos.FichasVisiblesPuestas; }, 2},
-        {150, "0", [](const Estado& s) { return s.datos.ModoRed; }, 2},
-        {139, "5", [](const Estado& s) { return s.datos.TurnoSalida; }, 1},
-        {167, "101", [](const Estado& s) { return s.datos.Velocidad; }, 50},
-        {127, "5 ", [](const Estado& s) { return s.datos.Sonido ? -1 : 0; }, -1},
-        {125, "0 ", [](const Estado& s) { return s.datos.PausaEntreJugadas ? -1 : 0; }, 0},
-        // Seats in play and the step of the turn are worked out again, whatever the file says.
-        {147, "9", [](const Estado& s) { return s.datos.NumeroJugadores; }, 4},
-        {173, "0 ", [](const Estado& s) { return s.juego.PasoTurno; }, 1},
+        {134, " ", regla(ajuste::SistemaAnotacion), 2}, // blank: kept
+        {134, "x", regla(ajuste::SistemaAnotacion), 2}, // not a number: kept
+        {139, "5", regla(ajuste::TurnoSalida), 1},      // out of range: fallback
+        {132, "3", regla(ajuste::FichasVisiblesPuestas), 2},
+        {187, "15", regla(ajuste::RemanentesMonton), 0},
+        {178, "15", regla(ajuste::FichasPorJugador), 7},
+        {167, "101", regla(ajuste::Velocidad), 50},
+        {167, "   ", regla(ajuste::Velocidad), 80},
+        {127, "5 ", sonido, -1},
+        {127, "0 ", sonido, 0},
+        {127, "  ", sonido, 0},
+        {10, "   ", jugador(1, ajuste::NivelJugador), 0}, // player blocks: the leading number
+        {10, "7x ", jugador(1, ajuste::NivelJugador), 7},
+        {10, "150", jugador(1, ajuste::NivelJugador), 50},
+        {13, " ", jugador(1, ajuste::EstadoJugador), 1},
+        {108, " ", jugador(4, ajuste::ControlJugador), 2},
+        {175, "000", regla(ajuste::PuntosPartida), 0}, // taken as read
+        {175, "-05", regla(ajuste::PuntosPartida), -5},
+        {175, "   ", regla(ajuste::PuntosPartida), 99},
+        {195, "0", puesto, 0},
+        {195, " ", puesto, 3},
+        {195, "7", puesto, 0},
+        {147, "9", regla(ajuste::NumeroJugadores), 4}, // worked out again from the seats
+        {173, "0 ", [](const Estado& s) { return int(s.juego.PasoTurno); }, 1},
     };
     for (const Caso& c : casos) {
         CadenasEstado cad = PrimeraEjecucion().Cadenas();
         cad.CadenaSituacion.replace(c.columna - 1, c.texto.size(), c.texto);
-        Estado leido;
-        ASSERT_FALSE(CargarCadenasEstado(cad, leido.juego, leido.datos)) << c.columna;
-        EXPECT_EQ(c.valor(leido), c.esperado) << "columna " << c.columna;
+        Estado leido = PrimeraEjecucion();
+        leido.datos.SistemaAnotacion = Anotacion::Unidades;
+        leido.datos.Velocidad = 80;
+        leido.datos.Sonido = false;
+        leido.datos.PuntosPartida = 99;
+        leido.juego.PuestoLocal = 3;
+        ASSERT_TRUE(Tomado(CargarCadenasEstado(cad, leido.juego, leido.datos))) << c.columna;
+        EXPECT_EQ(c.valor(leido), c.esperado) << "columna " << c.columna << " «" << c.texto << "»";
     }
 }
 
 TEST(CargarCadenasEstado, mas_fichas_de_las_que_hay_para_los_jugadores_vuelven_a_siete)
 {
     Estado s = PrimeraEjecucion();
-    s.datos.Jugador[1].EstadoJugador = 2;
+    s.datos.Jugador[1].EstadoJugador = EstadoAsiento::Desactivado;
     s.datos.FichasPorJugador = 12;
     Estado leido;
-    ASSERT_FALSE(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos));
+    ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
     EXPECT_EQ(leido.datos.NumeroJugadores, 3);
     EXPECT_EQ(leido.datos.FichasPorJugador, 7);
 }
@@ -235,101 +264,171 @@ TEST(CargarCadenasEstado, primera_mano_sin_jugadas_sale_quien_tiene_el_seis_dobl
     s.juego.NumeroJugada = 1;
     s.juego.JugadorTurno = 1;
     s.juego.JugadorSalida = 1;
-    s.juego.Manos[3][5] = {E(6), E(6), kEnMano};
-    s.juego.Manos[4][7] = {E(5), E(3), kEnMano};
+    for (int p = 1; p <= 4; ++p)
+        for (int h = 1; h <= 7; ++h) s.juego.Manos[P(p)][P(h)].Estado = kEnMano;
+    s.juego.FichasEnMano = {0, 7, 7, 7, 7};
+    s.juego.Linea.Extremos = {0, kNinguna, kNinguna};
+    s.juego.Linea.FichasEnExtremo = {0, 0, 0};
+    std::swap(s.juego.Manos[3][5], s.juego.Manos[4][7]); // the double six to seat 3
     Estado leido;
-    ASSERT_FALSE(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos));
+    ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
     EXPECT_EQ(leido.juego.JugadorTurno, 3);
     EXPECT_EQ(leido.juego.JugadorSalida, 3);
 
-    // Nobody holds it (it lies in the stock): the file's turn stays.
-    s.juego.Manos[3][5] = {E(5), E(3), kEnMano};
-    ASSERT_FALSE(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos));
+    // No opening tile: the file's turn stays.
+    s.juego.SalidaA = s.juego.SalidaB = kNinguna;
+    ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
     EXPECT_EQ(leido.juego.JugadorTurno, 1);
 }
 
-TEST(CargarCadenasEstado, sin_partida_en_curso_la_hoja_queda_vacia)
+TEST(CargarCadenasEstado, sin_partida_en_curso_la_hoja_y_la_mesa_quedan_vacias)
 {
     Estado s = PartidaEnJuego();
     s.juego.PartidaEnCurso = false;
     Estado leido;
-    ASSERT_FALSE(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos));
+    ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
     EXPECT_EQ(leido.juego.NumeroMano, 0);
     EXPECT_EQ(leido.juego.Anotaciones[1], RegistroMano{});
+    EXPECT_FALSE(leido.juego.ManoEnCurso);
+    EXPECT_EQ(leido.juego.HuecosMano[1], 0);
+    EXPECT_EQ(leido.juego.NumeroJugada, 0);
+    EXPECT_EQ(leido.datos.Jugador[1].NombreJugador, "Ana");
 
-    s.juego.PartidaEnCurso = true;
-    s.juego.NumeroJugada = 12;
-    ASSERT_FALSE(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos));
-    EXPECT_EQ(leido.juego.Jugadas.size(), 53u);
-    EXPECT_EQ(leido.juego.Jugadas[11], s.juego.Jugadas[11]);
-    EXPECT_EQ(leido.juego.Jugadas[12], RegistroJugada{});
+    // With the game: records 1..14 of a move number of 15, and room for 40 more.
+    ASSERT_TRUE(Tomado(CargarCadenasEstado(PartidaEnJuego().Cadenas(), leido.juego, leido.datos)));
+    EXPECT_EQ(leido.juego.Jugadas.size(), 56u);
+    EXPECT_EQ(leido.juego.Jugadas[14], PartidaEnJuego().juego.Jugadas[14]);
+    EXPECT_EQ(leido.juego.Jugadas[15], RegistroJugada{});
 }
 
-// Every kind of damage refuses the whole input and leaves the state exactly as it was.
-TEST(CargarCadenasEstado, entrada_danada_se_rechaza_entera_sin_tocar_el_estado)
+TEST(CargarCadenasEstado, partida_entre_dos_manos_guarda_la_mano_recien_anotada)
+{
+    Estado s = PartidaEnJuego();
+    s.juego.ManoEnCurso = false;
+    s.juego.Anotaciones[3].Sale = "Pepe";
+    s.juego.Anotaciones[3].PuntosPareja2 = 31;
+    s.juego.Anotaciones[3].DecenasPareja2 = 4;
+    const CadenasEstado c = s.Cadenas();
+    EXPECT_EQ(Cols(c.CadenaSituacion, 184, 186), "004");
+    EXPECT_EQ(c.CadenaMarcador.size(), 3u * 51);
+
+    Estado leido;
+    ASSERT_TRUE(Tomado(CargarCadenasEstado(c, leido.juego, leido.datos)));
+    EXPECT_TRUE(leido.juego.PartidaEnCurso);
+    EXPECT_FALSE(leido.juego.ManoEnCurso);
+    EXPECT_EQ(leido.juego.NumeroMano, 3);
+    for (std::size_t i = 1; i <= 3; ++i) EXPECT_EQ(leido.juego.Anotaciones[i], s.juego.Anotaciones[i]) << i;
+    // The next hand is dealt afresh: nothing of the last one's table is kept.
+    EXPECT_EQ(leido.juego.NumeroJugada, 0);
+    EXPECT_EQ(leido.juego.HuecosMano[2], 0);
+    EXPECT_EQ(leido.Cadenas().CadenaMarcador, c.CadenaMarcador);
+    EXPECT_EQ(Cols(leido.Cadenas().CadenaSituacion, 184, 186), "004");
+}
+
+// Each way a game can fail to hold together drops the game and keeps the settings of the same file.
+TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
 {
     struct Caso
     {
         const char* que;
-        std::function<void(CadenasEstado&)> danar;
+        std::function<void(Estado&)> danar;
     };
-    auto poner = [](std::string CadenasEstado::*linea, std::size_t columna, std::string texto) {
-        return [=](CadenasEstado& c) { (c.*linea).replace(columna - 1, texto.size(), texto); };
-    };
-    const auto S = &CadenasEstado::CadenaSituacion;
-    const auto M = &CadenasEstado::CadenaMarcador;
-    const auto J = &CadenasEstado::CadenaJugadas;
     const std::vector<Caso> casos = {
-        {"situación corta", [](CadenasEstado& c) { c.CadenaSituacion.pop_back(); }},
-        {"situación larga", [](CadenasEstado& c) { c.CadenaSituacion += "X"; }},
-        {"sin marca final", poner(S, 780, "Y")},
-        {"letra donde va una cifra", poner(S, 142, "A")},
-        {"regla en blanco", poner(S, 129, " ")},
-        {"nivel en blanco", poner(S, 10, "   ")},
-        {"bandera en blanco", poner(S, 160, "  ")},
-        {"turno fuera de la mesa", poner(S, 142, "7")},
-        {"mano negativa", poner(S, 184, "-01")},
-        {"más fichas en el montón de las que caben", poner(S, 182, "15")},
-        {"estado de hueco desconocido", poner(S, 338, "5")},
-        {"punto 7 en el montón", poner(S, 741, "7")},
-        {"puesto local 0", poner(S, 195, "0")},
-        {"identificador con letras", poner(S, 191, "12a4")},
-        {"nombre con un carácter de control", poner(S, 34, std::string(1, '\0'))},
-        {"partida a 0 puntos", poner(S, 175, "000")},
-        {"menos de dos jugadores",
-         [](CadenasEstado& c) {
-             for (std::size_t col : {13u, 44u, 75u}) c.CadenaSituacion[col - 1] = '2';
+        {"una ficha en dos manos", [](Estado& s) { s.juego.Manos[2][5] = s.juego.Manos[1][5]; }},
+        {"un punto 9 en la mano", [](Estado& s) { s.juego.Manos[1][5].PuntoA = kNinguna; }},
+        {"un hueco vacío dentro de la mano", [](Estado& s) { s.juego.HuecosMano[1] = 8; }},
+        {"una ficha fuera de la mano", [](Estado& s) { s.juego.HuecosMano[1] = 6; }},
+        {"fichas en mano mal contadas", [](Estado& s) { s.juego.FichasEnMano[3] = 5; }},
+        {"un asiento que no juega con fichas",
+         [](Estado& s) {
+             s.datos.ModoJuego = Modalidad::Individual;
+             s.datos.Jugador[3].EstadoJugador = EstadoAsiento::Desactivado;
          }},
-        {"hoja de tanteo corta", [](CadenasEstado& c) { c.CadenaMarcador.pop_back(); }},
-        {"hoja de tanteo sin cifra", poner(M, 62, "x")},
-        {"jugadas cortas", [](CadenasEstado& c) { c.CadenaJugadas.resize(600); }},
-        {"jugada con letra", poner(J, 67, "?")},
-        {"jugada en el extremo 5", poner(J, 64, "5")},
-        {"jugada de un asiento 0", poner(J, 61, "0")},
+        {"parejas sin cuatro jugadores",
+         [](Estado& s) { s.datos.Jugador[3].EstadoJugador = EstadoAsiento::Desactivado; }},
+        {"turno fuera de la mesa", [](Estado& s) { s.juego.JugadorTurno = 5; }},
+        {"salida de nadie", [](Estado& s) { s.juego.JugadorSalida = 0; }},
+        {"montón con huecos vacíos", [](Estado& s) { s.juego.FichasMonton = 2; }},
+        {"ficha del montón repetida",
+         [](Estado& s) {
+             s.juego.FichasMonton = 1;
+             s.juego.Monton[1] = {6, 6};
+         }},
+        {"extremo sin número", [](Estado& s) { s.juego.Linea.Extremos[1] = kNinguna; }},
+        {"línea mal contada", [](Estado& s) { s.juego.Linea.FichasEnExtremo[1] = 2; }},
+        {"jugada de nadie", [](Estado& s) { s.juego.Jugadas[3].Jugador = 0; }},
+        {"jugada en el extremo 5", [](Estado& s) { s.juego.Jugadas[3].Extremo = 5; }},
+        {"jugada con una ficha que sigue en la mano",
+         [](Estado& s) {
+             s.juego.Jugadas[1].PuntoUnido = s.juego.Manos[1][5].PuntoA;
+             s.juego.Jugadas[1].PuntoAbierto = s.juego.Manos[1][5].PuntoB;
+         }},
+        {"ficha puesta dos veces", [](Estado& s) { s.juego.Jugadas[9] = s.juego.Jugadas[1]; }},
+        {"anotación negativa", [](Estado& s) { s.juego.Anotaciones[1].PuntosPareja1 = -5; }},
+        {"mano 0 en una partida", [](Estado& s) { s.juego.NumeroMano = 0; }},
+        {"más jugadas de las que caben",
+         [](Estado& s) {
+             s.juego.Jugadas.resize(150);
+             s.juego.NumeroJugada = 101;
+         }},
+        {"ganador que no juega", [](Estado& s) { s.juego.GanadorMano = 3; }},
+        {"entre dos manos sin salida",
+         [](Estado& s) {
+             s.juego.ManoEnCurso = false;
+             s.juego.JugadorSalida = 0;
+         }},
     };
+    const auto cortar = [](std::string CadenasEstado::*linea, std::size_t largo) {
+        return [=](CadenasEstado& c) { (c.*linea).resize(largo); };
+    };
+    const struct
+    {
+        const char* que;
+        std::function<void(CadenasEstado&)> danar;
+    } cortes[] = {{"hoja de tanteo cortada", cortar(&CadenasEstado::CadenaMarcador, 60)},
+                  {"jugadas cortadas", cortar(&CadenasEstado::CadenaJugadas, 600)}};
+
+    auto comprobar = [](const char* que, const CadenasEstado& cad) {
+        Estado leido = PartidaLarga();
+        const ResultadoLectura r = CargarCadenasEstado(cad, leido.juego, leido.datos);
+        EXPECT_FALSE(r.Ilegible) << que;
+        ASSERT_TRUE(r.PartidaDescartada) << que;
+        EXPECT_FALSE(r.PartidaDescartada->empty()) << que;
+        EXPECT_EQ(leido.datos.Jugador[1].NombreJugador, "Ana") << que;
+        EXPECT_EQ(leido.datos.Jugador[2].DireccionIP, "192.168.1.20") << que;
+        EXPECT_FALSE(leido.juego.PartidaEnCurso) << que;
+        EXPECT_FALSE(leido.juego.ManoEnCurso) << que;
+        EXPECT_EQ(leido.juego.NumeroMano, 0) << que;
+        EXPECT_EQ(leido.juego.Anotaciones[1], RegistroMano{}) << que;
+        EXPECT_EQ(leido.juego.HuecosMano[1], 0) << que;
+    };
+    Estado sano = PartidaLarga();
+    ASSERT_TRUE(Tomado(CargarCadenasEstado(PartidaEnJuego().Cadenas(), sano.juego, sano.datos)));
     for (const Caso& c : casos) {
         Estado s = PartidaEnJuego();
-        CadenasEstado cad = s.Cadenas();
+        c.danar(s);
+        comprobar(c.que, s.Cadenas());
+    }
+    for (const auto& c : cortes) {
+        CadenasEstado cad = PartidaEnJuego().Cadenas();
         c.danar(cad);
-        Estado destino = PartidaLarga();
-        const CadenasEstado antes = destino.Cadenas();
-        const auto fallo = CargarCadenasEstado(cad, destino.juego, destino.datos);
-        ASSERT_TRUE(fallo.has_value()) << c.que;
-        EXPECT_FALSE(fallo->empty()) << c.que;
-        EXPECT_EQ(destino.Cadenas(), antes) << c.que;
-        EXPECT_EQ(destino.juego.Jugadas.size(), 131u) << c.que;
+        comprobar(c.que, cad);
     }
 }
 
-TEST(CargarCadenasEstado, el_motivo_dice_linea_y_columna)
+TEST(CargarCadenasEstado, sin_situacion_entera_no_se_toma_nada)
 {
-    CadenasEstado cad = PartidaEnJuego().Cadenas();
-    cad.CadenaSituacion[141] = 'A';
-    Estado s;
-    const auto fallo = CargarCadenasEstado(cad, s.juego, s.datos);
-    ASSERT_TRUE(fallo);
-    EXPECT_NE(fallo->find("línea 1"), std::string::npos) << *fallo;
-    EXPECT_NE(fallo->find("columna 142"), std::string::npos) << *fallo;
+    const CadenasEstado bueno = PartidaEnJuego().Cadenas();
+    for (const std::string& situacion : {std::string(), bueno.CadenaSituacion.substr(0, 767)}) {
+        Estado s = PartidaLarga();
+        const CadenasEstado antes = s.Cadenas();
+        CadenasEstado cad = bueno;
+        cad.CadenaSituacion = situacion;
+        const ResultadoLectura r = CargarCadenasEstado(cad, s.juego, s.datos);
+        ASSERT_TRUE(r.Ilegible) << situacion.size();
+        EXPECT_NE(r.Ilegible->find("línea 1"), std::string::npos) << *r.Ilegible;
+        EXPECT_EQ(s.Cadenas(), antes);
+    }
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 #pragma once
 // States the tests write and read: a first run, a game in progress and a long match.
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "settings/core/cadenas_estado.h"
 #include "settings/core/fichero_estado.h"
 
+#include <array>
 #include <string>
 
 namespace prueba {
@@ -33,7 +34,8 @@ inline Estado PrimeraEjecucion()
     return s;
 }
 
-// Hand 3 of a pairs game, 14 moves played: every seat dealt 7 tiles in order, some of them laid.
+// Hand 3 of a pairs game, 14 moves played: every seat dealt 7 tiles in order, its first three laid one by
+// one in turn, two of the moves passes.
 inline Estado PartidaEnJuego()
 {
     Estado s = PrimeraEjecucion();
@@ -73,7 +75,7 @@ inline Estado PartidaEnJuego()
     for (int d = 0; d <= 6; ++d) j.PoseedorDoble[P(d)] = E(1 + d % 4);
     j.Linea.Extremos = {0, 3, 5};
     j.Linea.DireccionExtremo = {0, 1, 3};
-    j.Linea.FichasEnExtremo = {0, 6, 7};
+    j.Linea.FichasEnExtremo = {0, 6, 6};
     j.Linea.XExtremo = {0, 212, 618};
     j.Linea.YExtremo = {0, 300, 288};
     j.Linea.LimiteGiro[1] = {0, 40, 120, 760, 520};
@@ -87,12 +89,15 @@ inline Estado PartidaEnJuego()
         r.PuntosJugador[P(i)] = E(25 * i);
         r.DecenasJugador[P(i)] = E(2 * i);
     }
+    std::array<int, 5> puestas{};
     for (int i = 1; i <= 14; ++i) {
         RegistroJugada& m = j.Jugadas[P(i)];
         m.Jugador = E(1 + (i - 1) % 4);
-        m.PuntoUnido = E(i % 7);
-        m.PuntoAbierto = E((i * 3) % 7);
         m.Extremo = E(i % 5 == 0 ? kExtremoPasa : 1 + i % 2);
+        const HuecoMano& h =
+            j.Manos[P(m.Jugador)][P(m.Extremo == kExtremoPasa ? 1 : ++puestas[P(m.Jugador)])];
+        m.PuntoUnido = m.Extremo == kExtremoPasa ? kNinguna : h.PuntoA;
+        m.PuntoAbierto = m.Extremo == kExtremoPasa ? kNinguna : h.PuntoB;
         m.Eleccion = E(i % 2 ? -1 : 0);
         m.XFicha = E(200 + 10 * i);
         m.YFicha = E(280 + i);
@@ -123,7 +128,7 @@ inline Estado PartidaEnJuego()
 inline Estado PartidaLarga()
 {
     Estado s = PartidaEnJuego();
-    s.datos.SentidoJuego = 2;
+    s.datos.SentidoJuego = Sentido::Inverso;
     s.juego.PasoTurno = -1;
     s.juego.NumeroMano = 700;
     for (int i = 1; i < 700; ++i) {
@@ -135,7 +140,10 @@ inline Estado PartidaLarga()
     }
     s.juego.NumeroJugada = 90;
     s.juego.Jugadas.resize(131);
-    for (int i = 15; i < 90; ++i) s.juego.Jugadas[P(i)] = s.juego.Jugadas[P(1 + i % 14)];
+    for (int i = 15; i < 90; ++i) {
+        s.juego.Jugadas[P(i)] = s.juego.Jugadas[P(1 + i % 14)];
+        s.juego.Jugadas[P(i)].Extremo = kExtremoPasa; // every tile is laid once
+    }
     return s;
 }
 

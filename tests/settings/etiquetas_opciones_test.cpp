@@ -31,24 +31,24 @@ TEST(OpcionesSelector, el_modo_de_juego_decide_las_filas_de_empate_y_salida)
 {
     const struct
     {
-        Entero modo;
+        Modalidad modo;
         std::vector<int> ganador, salida;
     } casos[] = {
-        {1, {1, 2, 3, 1}, {1, 2, 3, 4, 1}},
-        {2, {1, 2, 1}, {1, 2, 3, 1}},
+        {Modalidad::Parejas, {1, 2, 3, 1}, {1, 2, 3, 4, 1}},
+        {Modalidad::Individual, {1, 2, 1}, {1, 2, 3, 1}},
     };
     for (const auto& c : casos) {
         TablaOpciones t;
         CargarEtiquetasOpciones(t, c.modo);
-        EXPECT_EQ(Recorrido(t, 17), c.ganador) << c.modo;
-        EXPECT_EQ(Recorrido(t, 19), c.salida) << c.modo;
+        EXPECT_EQ(Recorrido(t, 17), c.ganador) << Codigo(c.modo);
+        EXPECT_EQ(Recorrido(t, 19), c.salida) << Codigo(c.modo);
     }
 }
 
 TEST(OpcionesSelector, solo_los_asientos_1_a_3_pueden_ser_remotos)
 {
     TablaOpciones t;
-    CargarEtiquetasOpciones(t, 1);
+    CargarEtiquetasOpciones(t, Modalidad::Parejas);
     EXPECT_EQ(Recorrido(t, 28), (std::vector<int>{1, 2, 1}));
     for (int s = 25; s <= 27; ++s) {
         EXPECT_EQ(Recorrido(t, s), (std::vector<int>{1, 2, 3, 1}));
@@ -59,7 +59,7 @@ TEST(OpcionesSelector, solo_los_asientos_1_a_3_pueden_ser_remotos)
 TEST(OpcionesSelector, cada_texto_ocupa_22_caracteres_y_los_huecos_son_blancos)
 {
     TablaOpciones t;
-    CargarEtiquetasOpciones(t, 1);
+    CargarEtiquetasOpciones(t, Modalidad::Parejas);
     for (const auto& fila : t)
         for (const auto& texto : fila) EXPECT_EQ(longitudCp1252(texto), 22u) << texto;
     for (int s : {0, 4, 20, 29, 30})
@@ -69,7 +69,7 @@ TEST(OpcionesSelector, cada_texto_ocupa_22_caracteres_y_los_huecos_son_blancos)
     EXPECT_EQ(t[10][2], "De la pareja perdedora");
     EXPECT_EQ(t[17][3], "La pareja que no salió");
     EXPECT_EQ(t[26][2], "Automático            ");
-    CargarEtiquetasOpciones(t, 2);
+    CargarEtiquetasOpciones(t, Modalidad::Individual);
     EXPECT_EQ(t[17][2], "El jugador que salió  ");
     EXPECT_EQ(t[17][3], kSinOpcion);
     EXPECT_EQ(t[19][4], kSinOpcion);

@@ -1,6 +1,10 @@
+#include "engine/contexto.h"
+#include "engine/fin_mano.h"
+#include "engine/partida.h"
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
 #include "settings/estados_prueba.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +42,16 @@ protected:
         std::ofstream(carpeta + nombre, std::ios::binary) << bytes;
     }
     bool Existe(const std::string& nombre) const { return fs::exists(carpeta + nombre); }
+    // What lies in the folder under a temporary file's name.
+    std::vector<std::string> Temporales() const
+    {
+        std::vector<std::string> t;
+        for (const auto& f : fs::directory_iterator(carpeta)) {
+            const std::string n = f.path().filename().string();
+            if (n.size() > 4 && n.compare(n.size() - 4, 4, ".tmp") == 0) t.push_back(n);
+        }
+        return t;
+    }
 
     std::string carpeta;
 };
@@ -61,7 +75,7 @@ TEST_F(FicheroEstado, primera_ejecucion_avisa_y_crea_el_fichero_exacto)
     EXPECT_EQ(bytes, kFicheroPrimeraEjecucion);
     EXPECT_EQ(s.datos.PuntosPartida, 30);
     EXPECT_FALSE(s.juego.PartidaEnCurso);
-    EXPECT_FALSE(Existe("ZARPE33.INI.tmp"));
+    EXPECT_TRUE(Temporales().empty());
 }
 
 TEST_F(FicheroEstado, el_fichero_creado_se_lee_en_el_siguiente_arranque)
@@ -120,26 +134,60 @@ TEST_F(FicheroEstado, cargar_una_partida_guardada_limpia_la_mano_actual_y_pide_r
     EXPECT_EQ(s.juego.Anotaciones[2], guardado.juego.Anotaciones[2]);
 }
 
-TEST_F(FicheroEstado, lineas_terminadas_solo_en_lf_se_leen_igual)
+// What other versions and other systems write: the format's own first-run file (this computer never on
+// the network, empty slots 0), lines ending in LF or in CR alone, no end mark, no second and third line.
+TEST_F(FicheroEstado, ficheros_que_el_formato_admite_se_cargan_sin_aviso)
 {
-    const Estado guardado = PartidaEnJuego();
-    std::string bytes = ComponerFicheroEstado(guardado.Cadenas());
-    std::string lf;
-    for (char c : bytes)
-        if (c != '\r') lf += c;
-    Escribir("unix.man", lf);
+    std::string primera = SituacionPrimeraEjecucion();
+    primera.replace(194, 1, "0");  // PuestoLocal
+    primera.replace(172, 2, "0 "); // PasoTurno, not yet worked out
+    for (std::size_t c : {208u, 236u}) primera[c - 1] = '0';
+    for (int p = 0; p < 4; ++p) primera.replace(335 + 105 * P(p), 63, std::string(63, '0'));
+    primera.replace(740, 28, std::string(28, '0'));
+    const std::string guardado = ComponerFicheroEstado(PartidaEnJuego().Cadenas());
+    auto cambiar = [](std::string s, const std::string& de, const std::string& a) {
+        for (std::size_t i = 0; (i = s.find(de, i)) != std::string::npos; i += a.size())
+            s.replace(i, de.size(), a);
+        return s;
+    };
+    const struct
+    {
+        const char* que;
+        std::string bytes;
+        bool partida;
+    } casos[] = {
+        {"primera ejecución del formato", "\"" + primera + "\"\r\n\"\"\r\n\"\"\r\n", false},
+        {"solo la primera línea", "\"" + primera + "\"", false},
+        {"sin marca final", "\"" + primera.substr(0, 768) + "\"\r\n\"\"\r\n\"\"\r\n", false},
+        {"líneas en LF", cambiar(guardado, "\r\n", "\n"), true},
+        {"líneas en CR", cambiar(guardado, "\r\n", "\r"), true},
+        {"líneas en blanco de más", cambiar(guardado, "\r\n", "\r\n\r\n"), true},
+    };
+    for (const auto& c : casos) {
+        Escribir("ZARPE33.INI", c.bytes);
+        Estado s;
+        const ResultadoAjustes r = CargarAjustes(carpeta, s.juego, s.datos);
+        EXPECT_EQ(r.ErrorFichero, 0) << c.que;
+        EXPECT_TRUE(r.Mensajes.empty()) << c.que << ": " << (r.Mensajes.empty() ? "" : r.Mensajes[0].Texto);
+        EXPECT_EQ(s.juego.PartidaEnCurso, c.partida) << c.que;
+        EXPECT_FALSE(Existe("ZARPE33.INI.bak")) << c.que;
+        if (c.partida)
+            EXPECT_EQ(s.Cadenas(), PartidaEnJuego().Cadenas()) << c.que;
+        else
+            EXPECT_EQ(s.datos.Jugador[4].ControlJugador, Control::Manual) << c.que;
+    }
     Estado s;
-    EXPECT_TRUE(CargarEstado(carpeta, "unix.man", s.juego, s.datos).FicheroEncontrado);
-    EXPECT_EQ(s.Cadenas(), guardado.Cadenas());
-
-    // Saving it again always gives CRLF.
-    ASSERT_FALSE(GrabarEstado(carpeta, "unix.man", s.juego, s.datos));
-    EXPECT_EQ(Leer("unix.man"), bytes);
+    Escribir("ZARPE33.INI", "\"" + primera + "\"\r\n\"\"\r\n\"\"\r\n");
+    CargarAjustes(carpeta, s.juego, s.datos);
+    EXPECT_EQ(s.juego.PuestoLocal, 0);
+    EXPECT_EQ(s.juego.PasoTurno, 1);
 }
 
 TEST_F(FicheroEstado, fichero_danado_se_rechaza_con_su_motivo_y_el_estado_sigue_igual)
 {
     const std::string bueno = ComponerFicheroEstado(PartidaEnJuego().Cadenas());
+    Estado roto = PartidaEnJuego();
+    roto.juego.Manos[2][5] = roto.juego.Manos[1][5];
     const struct
     {
         const char* que;
@@ -147,10 +195,11 @@ TEST_F(FicheroEstado, fichero_danado_se_rechaza_con_su_motivo_y_el_estado_sigue_
     } casos[] = {
         {"vacío", ""},
         {"cortado en la primera línea", bueno.substr(0, 400)},
-        {"sin la tercera línea", bueno.substr(0, bueno.find("\r\n", 790) + 2)},
         {"sin comillas", "abc\r\ndef\r\nghi\r\n"},
         {"comilla dentro de un nombre", "\"Pe\"pe" + bueno.substr(6)},
         {"basura binaria", std::string("\0\x01\x02\"\"\r\n", 7)},
+        {"sin la tercera línea", bueno.substr(0, bueno.find("\r\n", 790) + 2)},
+        {"una ficha en dos manos", ComponerFicheroEstado(roto.Cadenas())},
     };
     for (const auto& c : casos) {
         Escribir("roto.man", c.bytes);
@@ -180,6 +229,30 @@ TEST_F(FicheroEstado, ajustes_danados_se_apartan_y_se_crean_de_nuevo)
     EXPECT_EQ(Leer("ZARPE33.INI"), kFicheroPrimeraEjecucion);
 }
 
+TEST_F(FicheroEstado, partida_que_no_se_puede_seguir_se_descarta_y_quedan_los_ajustes)
+{
+    Estado roto = PartidaEnJuego();
+    roto.juego.Manos[2][5].PuntoA = kNinguna; // a held tile with no pip
+    const std::string bytes = ComponerFicheroEstado(roto.Cadenas());
+    Escribir("ZARPE33.INI", bytes);
+    Estado s;
+    const ResultadoAjustes r = CargarAjustes(carpeta, s.juego, s.datos);
+    EXPECT_EQ(r.ErrorFichero, 0);
+    ASSERT_EQ(r.Mensajes.size(), 1u);
+    EXPECT_EQ(r.Mensajes[0].Titulo, "Error en la carga de datos iniciales");
+    EXPECT_NE(r.Mensajes[0].Texto.find("no se puede continuar"), std::string::npos) << r.Mensajes[0].Texto;
+    EXPECT_GE(r.Mensajes[0].Lineas, 4);
+    EXPECT_FALSE(s.juego.PartidaEnCurso);
+    EXPECT_EQ(s.datos.Jugador[1].NombreJugador, "Ana");
+    EXPECT_EQ(Leer("ZARPE33.INI.bak"), bytes);
+
+    // Written again at once without the game: the next start says nothing.
+    Estado otra;
+    const ResultadoAjustes despues = CargarAjustes(carpeta, otra.juego, otra.datos);
+    EXPECT_TRUE(despues.Mensajes.empty());
+    EXPECT_EQ(otra.Cadenas(), s.Cadenas());
+}
+
 TEST_F(FicheroEstado, sin_carpeta_de_trabajo_avisa_dos_veces_y_sigue_con_los_valores_por_defecto)
 {
     const std::string inexistente = carpeta + "no/existe/";
@@ -195,15 +268,15 @@ TEST_F(FicheroEstado, sin_carpeta_de_trabajo_avisa_dos_veces_y_sigue_con_los_val
 
 TEST_F(FicheroEstado, error_75_al_escribir_los_valores_por_defecto_se_muestra_y_se_sigue_en_memoria)
 {
-    fs::create_directory(carpeta + "ZARPE33.INI.tmp"); // the temporary cannot be created
+    // A folder where nothing can be created, not even by the administrator.
+    if (!fs::is_directory("/sys")) GTEST_SKIP() << "sin /sys";
     Estado s;
-    const ResultadoAjustes r = CargarAjustes(carpeta, s.juego, s.datos);
+    const ResultadoAjustes r = CargarAjustes("/sys/", s.juego, s.datos);
     ASSERT_EQ(r.Mensajes.size(), 2u);
     EXPECT_EQ(r.Mensajes[0].Texto, TextoErrorAjustes(53));
     EXPECT_EQ(r.Mensajes[1].Texto, "CID ERROR 75");
     EXPECT_EQ(r.Mensajes[1].Titulo, "Error en la carga de datos iniciales");
     EXPECT_EQ(r.ErrorFichero, 75);
-    EXPECT_FALSE(Existe("ZARPE33.INI"));
     EXPECT_EQ(s.datos.PuntosPartida, 30);
 }
 
@@ -213,22 +286,37 @@ TEST_F(FicheroEstado, grabacion_interrumpida_deja_el_fichero_anterior_legible)
     ASSERT_FALSE(GrabarEstado(carpeta, "ZARPE33.DRE", viejo.juego, viejo.datos));
     const std::string bytesViejos = Leer("ZARPE33.DRE");
 
-    // A crash before the rename: the new state only reached the temporary file.
+    // A crash before the rename: the new state only reached a temporary file of its own.
     Estado nuevo = PartidaLarga();
     ASSERT_FALSE(
         EscribirFicheroSeguro(carpeta + "ZARPE33.DRE", ComponerFicheroEstado(nuevo.Cadenas()), true));
-    EXPECT_TRUE(Existe("ZARPE33.DRE.tmp"));
+    EXPECT_EQ(Temporales().size(), 1u);
     EXPECT_EQ(Leer("ZARPE33.DRE"), bytesViejos);
     Estado s;
     ASSERT_TRUE(CargarEstado(carpeta, "ZARPE33.DRE", s.juego, s.datos).FicheroEncontrado);
     EXPECT_EQ(s.Cadenas(), viejo.Cadenas());
 
-    // A crash while writing the temporary: half a file left behind, the next save replaces it.
-    Escribir("ZARPE33.DRE.tmp", bytesViejos.substr(0, 300));
+    // The next save goes through whatever was left behind.
     ASSERT_FALSE(GrabarEstado(carpeta, "ZARPE33.DRE", nuevo.juego, nuevo.datos));
-    EXPECT_FALSE(Existe("ZARPE33.DRE.tmp"));
     ASSERT_TRUE(CargarEstado(carpeta, "ZARPE33.DRE", s.juego, s.datos).FicheroEncontrado);
     EXPECT_EQ(s.Cadenas(), nuevo.Cadenas());
+}
+
+// The temporary file is always a new one: a file or a link already at any name beside the target is never
+// opened, so a link planted there cannot send a save into another file.
+TEST_F(FicheroEstado, el_temporal_es_nuevo_y_nunca_sigue_un_enlace)
+{
+    Escribir("victima", "intacta");
+    for (const char* nombre : {"ZARPE33.INI.tmp", "ZARPE33.INI.XXXXXX.tmp"})
+        fs::create_symlink(carpeta + "victima", carpeta + nombre);
+    const Estado s = PartidaEnJuego();
+    ASSERT_FALSE(GuardarAjustes(carpeta, s.juego, s.datos));
+    ASSERT_FALSE(GuardarAjustes(carpeta, s.juego, s.datos));
+    EXPECT_EQ(Leer("victima"), "intacta");
+    EXPECT_EQ(Leer("ZARPE33.INI"), ComponerFicheroEstado(s.Cadenas()));
+    EXPECT_EQ(Temporales().size(), 2u) << "solo los dos enlaces";
+    EXPECT_EQ(fs::status(carpeta + "ZARPE33.INI").permissions() & fs::perms::others_read,
+              fs::perms::others_read);
 }
 
 TEST_F(FicheroEstado, grabar_en_una_carpeta_que_no_existe_devuelve_el_error)
@@ -258,6 +346,59 @@ TEST_F(FicheroEstado, nombres_con_acentos_ocupan_un_byte_y_vuelven_iguales)
     EXPECT_EQ(leido.datos.Jugador[1].NombreJugador, "Begoña");
     EXPECT_EQ(leido.datos.Jugador[2].NombreJugador, "Íñigo");
     EXPECT_EQ(leido.datos.Jugador[3].NombreJugador, "O'neil");
+}
+
+// The person who leaves: at the Continue button once `mano` has been scored, or at the first turn.
+class PersonaQueSeVa : public UsuarioAutomatico
+{
+public:
+    PersonaQueSeVa(const EstadoJuego& e, int mano) : e_(e), mano_(mano) {}
+    Respuesta<Continuacion> EsperarContinuar() override
+    {
+        if (!e_.ManoEnCurso && e_.NumeroMano == mano_) return Respuesta<Continuacion>::Abandono();
+        return UsuarioAutomatico::EsperarContinuar();
+    }
+    Espera AtenderEventos() override { return mano_ == 0 ? Espera::Abandonada : Espera::Cumplida; }
+
+private:
+    const EstadoJuego& e_;
+    int mano_;
+};
+
+TEST_F(FicheroEstado, partida_dejada_entre_dos_manos_sigue_con_la_mano_siguiente_y_todas_sus_anotaciones)
+{
+    MotorSinVentana m(11);
+    m.a.PuntosPartida = 200;
+    PersonaQueSeVa sale(m.e, 2);
+    Contexto c{m.e, m.a, m.pantalla, m.mesa, sale, m.ritmo, m.red, m.almacen, m.azar};
+    ASSERT_EQ(ComenzarPartida(c).Fin, FinPartida::Abandonada);
+    ASSERT_FALSE(m.e.ManoEnCurso);
+    ASSERT_NE(m.e.Anotaciones[2], RegistroMano{}) << "la mano 2 se anotó";
+    CalcularTotales(m.e, m.a);
+    const Entero total1 = m.e.TotalPareja1, total2 = m.e.TotalPareja2;
+    ASSERT_FALSE(GuardarAjustes(carpeta, m.e, m.a));
+
+    Estado s;
+    const ResultadoAjustes r = CargarAjustes(carpeta, s.juego, s.datos);
+    EXPECT_TRUE(r.Mensajes.empty());
+    EXPECT_EQ(s.juego.NumeroMano, 2);
+    for (std::size_t i = 1; i <= 2; ++i) EXPECT_EQ(s.juego.Anotaciones[i], m.e.Anotaciones[i]) << i;
+    CalcularTotales(s.juego, s.datos);
+    EXPECT_EQ(s.juego.TotalPareja1, total1);
+    EXPECT_EQ(s.juego.TotalPareja2, total2);
+
+    // Taken up as the program's start does: the next hand is dealt and its first turn comes.
+    MotorSinVentana otra(12);
+    otra.e = s.juego;
+    otra.a = s.datos;
+    PersonaQueSeVa vuelve(otra.e, 0);
+    Contexto d{otra.e,     otra.a,   otra.pantalla, otra.mesa, vuelve,
+               otra.ritmo, otra.red, otra.almacen,  otra.azar};
+    EXPECT_EQ(ReanudarPartida(d).Fin, FinPartida::Abandonada);
+    EXPECT_EQ(otra.e.NumeroMano, 3);
+    EXPECT_TRUE(otra.e.ManoEnCurso);
+    EXPECT_EQ(otra.e.NumeroJugada, 1);
+    for (std::size_t i = 1; i <= 2; ++i) EXPECT_EQ(otra.e.Anotaciones[i], m.e.Anotaciones[i]) << i;
 }
 
 TEST(TextoErrorAjustes, cada_numero_de_error_tiene_su_texto)

@@ -204,10 +204,10 @@ protected:
         semilla = 3; // the second move is a draw
         EscenaPrueba::SetUp();
         Ajustes& a = motor->a;
-        a.Jugador[1].EstadoJugador = 2;
-        a.Jugador[3].EstadoJugador = 2;
+        a.Jugador[1].EstadoJugador = zp::EstadoAsiento::Desactivado;
+        a.Jugador[3].EstadoJugador = zp::EstadoAsiento::Desactivado;
         a.NumeroJugadores = 2;
-        a.ModoJuego = 2;
+        a.ModoJuego = zp::Modalidad::Individual;
         a.RemanentesMonton = 0;
     }
     Entero HastaElPrimerRobo()
@@ -275,7 +275,8 @@ TEST_F(RoboPrueba, LaFichaRobadaLlegaAlFinalDeLaFranjaDeQuienRoba)
         SCOPED_TRACE(std::to_string(c.asiento) + (c.fichasJugador == 2 ? " vista" : " oculta"));
         motor->e.Jugadas[std::size_t(n)] = robo;
         motor->e.Jugadas[std::size_t(n)].Jugador = c.asiento;
-        motor->a.Jugador[std::size_t(c.asiento)].FichasJugador = c.fichasJugador;
+        motor->a.Jugador[std::size_t(c.asiento)].FichasJugador =
+            static_cast<zp::VistaFichas>(c.fichasJugador);
         const QPoint destino = c.destino(motor->e.Disposicion);
         ritmo.eventos.clear();
         LienzoMesa l = Lienzo();

@@ -28,14 +28,15 @@ protected:
     }
 
     // Arranca sin portada respondiendo a cada mensaje; al anunciar que la partida continúa, la abandona
-    // (aquí no se juega). Vuelve cuando el arranque ha terminado.
-    void Arrancar()
+    // (aquí no se juega). Vuelve cuando el arranque ha terminado, o en cuanto se decide no abrir la mesa.
+    void Arrancar(bool hastaElFinal = true)
     {
         QTimer respuesta;
         QObject::connect(&respuesta, &QTimer::timeout, [this] {
             auto* caja = qobject_cast<zp::mensajes*>(QApplication::activeModalWidget());
             if (!caja) return;
             titulos.push_back(caja->TextoTitulo());
+            textos.push_back(caja->TextoMensaje());
             if (caja->TextoTitulo() == kContinuar) {
                 alAnunciar = ventana().surface().image();
                 zp::abandonMatch();
@@ -51,6 +52,7 @@ protected:
             terminado = true;
         };
         programa = zp::ArrancarPrograma(o);
+        if (!hastaElFinal) return;
         ASSERT_FALSE(programa->Salir);
         ASSERT_TRUE(QTest::qWaitFor([this] { return terminado; }, 10000));
     }
@@ -58,7 +60,7 @@ protected:
 
     QTemporaryDir carpeta;
     std::unique_ptr<zp::Programa> programa;
-    std::vector<QString> titulos;
+    std::vector<QString> titulos, textos;
     QImage alAnunciar;
     bool terminado = false;
     zp::ResultadoPartida resultado;
@@ -95,6 +97,16 @@ TEST_F(Arranque, una_mano_a_medias_vuelve_a_la_mesa_antes_del_aviso)
     ASSERT_FALSE(alAnunciar.isNull());
     const QRect sur(201, 523, 308, 77);
     EXPECT_NE(alAnunciar.copy(sur), ventana().Marmol().image().copy(sur)); // la mano del sur ya se ve
+}
+
+TEST_F(Arranque, una_pantalla_de_menos_de_800_de_ancho_pregunta_por_la_resolucion)
+{
+    zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(640, 480)));
+    Arrancar(false);
+    ASSERT_EQ(titulos.size(), 1u);
+    EXPECT_EQ(titulos[0], QStringLiteral("Resolución de pantalla"));
+    EXPECT_TRUE(textos[0].contains(QStringLiteral("640x480"))) << textos[0].toStdString();
+    EXPECT_TRUE(programa->Salir) << "Cancelar: the program ends without its table";
 }
 
 } // namespace

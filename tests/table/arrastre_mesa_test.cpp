@@ -44,7 +44,7 @@ struct Arrastre : prueba::MesaPrueba
 TEST_F(Arrastre, girar_una_ficha_cambia_sus_puntos_de_sitio)
 {
     zp::mesa& m = Mesa();
-    m.Entrada.GirarFichas = true;
+    zp::CambiarModoMano(e, m.Entrada, false);
     QTest::mouseMove(&m, {XFicha(3), kYAbajo});
     EXPECT_EQ(zp::CursorDe(&m), QStringLiteral("girar"));
     QTest::mouseClick(&m, Qt::LeftButton, {}, {XFicha(3), kYAbajo});
@@ -71,7 +71,7 @@ TEST_F(Arrastre, reordenar_pone_la_ficha_antes_de_la_que_queda_debajo_o_al_final
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         zp::mesa& m = Mesa();
-        m.Entrada.OrdenarFichas = true;
+        zp::CambiarModoMano(e, m.Entrada, true);
         const QPoint alzar(XFicha(c.desde), kYAbajo);
         QTest::mouseMove(&m, alzar);
         EXPECT_EQ(zp::CursorDe(&m), QStringLiteral("ordenar"));
@@ -90,9 +90,9 @@ TEST_F(Arrastre, una_tecla_no_sigue_la_partida_con_una_ficha_en_el_aire)
 {
     zp::mesa& m = Mesa();
     e.JugadorTurno = 4;
-    a.Jugador[4].ControlJugador = 2;
+    a.Jugador[4].ControlJugador = zp::Control::Automatico;
     e.EsperaContinuar = true;
-    m.Entrada.OrdenarFichas = true;
+    zp::CambiarModoMano(e, m.Entrada, true);
     QTest::mouseMove(&m, {XFicha(2), kYAbajo});
     QTest::mousePress(&m, Qt::LeftButton, {}, {XFicha(2), kYAbajo});
     QTest::keyClick(&m, Qt::Key_N);
@@ -174,9 +174,10 @@ TEST_F(Reparto, soltada_sobre_la_mesa_la_ficha_vuelve_a_su_casilla)
 
 TEST_F(Reparto, un_modo_de_mano_encendido_no_alza_una_ficha_de_la_mano)
 {
-    a.Jugador[2].FichasJugador = 2; // the top hand face up, so that it could be reordered
+    a.Jugador[2].FichasJugador =
+        zp::VistaFichas::Visibles; // the top hand face up, so that it could be reordered
     zp::mesa& m = Repartiendo();
-    m.Entrada.OrdenarFichas = true;
+    zp::CambiarModoMano(e, m.Entrada, true);
     QTest::mouseMove(&m, kFicha31);
     EXPECT_EQ(zp::CursorDe(&m), QStringLiteral("ordenar")) << "the deal's zones come first";
     QTest::mouseMove(&m, {300, 20});

@@ -22,8 +22,8 @@ struct BotonPrueba : ::testing::Test
         a.Jugador[1].NombreJugador = "Lucía";
         a.Jugador[2].NombreJugador = "  Ana  ";
         a.Jugador[4].NombreJugador = "Sur";
-        a.Jugador[4].ControlJugador = 1;
-        a.Jugador[3].ControlJugador = 3;
+        a.Jugador[4].ControlJugador = Control::Manual;
+        a.Jugador[3].ControlJugador = Control::Remoto;
     }
 
     // What the button should show: its picture with each line centred, in yellow, at its height.
@@ -88,7 +88,7 @@ TEST_F(BotonPrueba, PulsadoMuestraSuOtroDibujo)
 TEST_F(BotonPrueba, UnClienteDeRedNoTieneBotonDuranteLaMano)
 {
     a.JuegoEnRed = true;
-    a.ModoRed = 2;
+    a.ModoRed = PapelRed::Cliente;
     e.ManoEnCurso = true;
     e.JugadorTurno = 4;
     boton.hide();

@@ -1,27 +1,15 @@
 // La botonera de la mesa: salir guarda los ajustes y termina, preguntando antes si hay partida; una nueva
 // partida durante otra pregunta y empieza desde el bucle de arriba, cuando la vieja ya ha vuelto; cada botón
 // enseña con su puntero si se puede usar; la ayuda abre su ventana.
-#include "comun_mesa.h"
+#include "programa_prueba.h"
 
-#include "kit/ayuda.h"
-#include "kit/cursores.h"
-#include "kit/mensajes.h"
-#include "kit/pausa.h"
-#include "platform/wait.h"
-#include "settings/core/fichero_estado.h"
-#include "table/arranque_mesa.h"
 #include "table/botonera.h"
 #include "table/tutor_mesa.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QPointer>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
-#include <map>
+#include <QScreen>
+#include <QTextBrowser>
 
 namespace {
 
@@ -29,119 +17,53 @@ const QString kPosponer = QStringLiteral("Posponer la partida en curso");
 const QString kAbandonar = QStringLiteral("Abandonar la partida en curso");
 const QString kContinuarAnterior = QStringLiteral("Continuar la partida anterior");
 
-class RelojSinEspera : public zp::Clock
+struct Botonera : prueba::ProgramaPrueba
 {
-public:
-    std::uint32_t now() override { return ahora; }
-    void pauseUntil(std::uint32_t inicio, std::uint32_t duracion) override
+    // The program has left, its settings file keeping the half-played hand for another day.
+    void SeFueGuardandoLaMano()
     {
-        if (alPausar) alPausar();
-        ahora = inicio + duracion;
+        ASSERT_EQ(resultados.size(), 1u);
+        EXPECT_EQ(resultados[0].Siguiente, zp::Peticion::Salir);
+        EXPECT_FALSE(programa->Mesa->isVisible());
+        zp::EstadoJuego leido;
+        zp::Ajustes ajustesLeidos;
+        ASSERT_EQ(zp::CargarAjustes(Carpeta(), leido, ajustesLeidos).ErrorFichero, 0);
+        EXPECT_TRUE(leido.PartidaEnCurso);
+        EXPECT_TRUE(leido.ManoEnCurso);
+        EXPECT_EQ(leido.NumeroMano, 3);
     }
-    std::uint32_t ahora = 1000;
-    std::function<void()> alPausar; // lo que se ve en cada pausa
+
+    // Sale con la carpeta de trabajo donde no se puede crear nada. La primera caja de error se responde con
+    // Aceptar; la segunda, con Aceptar y la carpeta arreglada (`arreglar`) o con Cancelar.
+    void SalirSinPoderGuardar(bool arreglar)
+    {
+        const QString kErrorGuardar = QStringLiteral("Error al guardar los ajustes");
+        if (!QFileInfo(QStringLiteral("/sys")).isDir()) GTEST_SKIP() << "sin /sys";
+        int errores = 0;
+        responder = [&](const QString& titulo) -> std::optional<bool> {
+            if (titulo != kErrorGuardar) return std::nullopt;
+            if (++errores < 2) return true;
+            if (arreglar) programa->CarpetaDatos = Carpeta();
+            return arreglar;
+        };
+        Arrancar();
+        ASSERT_TRUE(QFile::remove(Fichero("ZARPE33.INI")));
+        programa->CarpetaDatos = "/sys/";
+        Pulsar(7);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return resultados.size() == 2; }, 5000));
+
+        EXPECT_EQ(errores, 2);
+        const auto caja = std::find_if(cajas.begin(), cajas.end(),
+                                       [&](const prueba::Caja& c) { return c.titulo == kErrorGuardar; });
+        ASSERT_NE(caja, cajas.end());
+        EXPECT_TRUE(caja->texto.startsWith(
+            QStringLiteral("No se ha podido guardar el fichero ZARPE33.INI (CID ERROR 75): los ajustes se")))
+            << caja->texto.toStdString();
+        EXPECT_EQ(QFileInfo::exists(Fichero("ZARPE33.INI")), arreglar);
+        EXPECT_EQ(resultados.back().Siguiente, zp::Peticion::Salir);
+    }
 };
-
-struct Caja
-{
-    QString titulo, texto;
-};
-
-class Botonera : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(800, 600)));
-        antes = &zp::PausaPrograma().Reloj();
-        zp::PausaPrograma().PonerReloj(reloj);
-        zp::PonerAjustesPorDefecto(e, a);
-        a.Sonido = false;
-    }
-    void TearDown() override
-    {
-        guion.stop();
-        if (zp::VisorAyuda* ayuda = zp::AyudaAbierta()) delete ayuda;
-        programa.reset();
-        zp::Entorno() = zp::EntornoKit{};
-        zp::PausaPrograma().PonerReloj(*antes);
-    }
-
-    std::string Carpeta() const { return carpeta.path().toStdString() + "/"; }
-    QString Fichero(const char* nombre) const { return carpeta.filePath(QString::fromLatin1(nombre)); }
-
-    // Una mano a medias de la partida: la mano 3, nadie ha jugado aún, le toca al asiento 1.
-    void ManoAMedias() { prueba::RepartirManoAMedias(e, 3); }
-
-    // Arranca con los ajustes de la prueba. El guion responde a cada caja (Sí o No según su título; si no,
-    // la cierra) y en cada vuelta hace `paso`. Vuelve cuando Main ha terminado, o cuando `paso` lo dice.
-    void Arrancar()
-    {
-        ASSERT_FALSE(zp::GuardarAjustes(Carpeta(), e, a).has_value());
-        QObject::connect(&guion, &QTimer::timeout, [this] {
-            auto* caja = qobject_cast<zp::mensajes*>(QApplication::activeModalWidget());
-            if (caja && caja != atendida) {
-                atendida = caja;
-                cajas.push_back({caja->TextoTitulo(), caja->TextoMensaje()});
-                const auto r = respuestas.find(caja->TextoTitulo());
-                if (r == respuestas.end())
-                    caja->close();
-                else
-                    QTest::mousePress(r->second ? caja->Pic_Si : caja->Pic_No, Qt::LeftButton, {},
-                                      QPoint(10, 10));
-                return;
-            }
-            if (!caja && paso) paso();
-        });
-        guion.start(10);
-        zp::OpcionesArranque o;
-        o.Careta = false;
-        o.CarpetaDatos = Carpeta();
-        o.AlTerminar = [this](const zp::ResultadoPartida& r) { resultados.push_back(r); };
-        programa = zp::ArrancarPrograma(o);
-        ASSERT_FALSE(programa->Salir);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !resultados.empty(); }, 20000));
-    }
-
-    zp::PictureBox* Boton(int i) const { return programa->Mesa->Pic_Boton[std::size_t(i)]; }
-
-    // El puntero pasa por encima del botón.
-    void Pasar(int i) const
-    {
-        QTest::mouseMove(Boton(i), QPoint(10, 10));
-        QTest::mouseMove(Boton(i), QPoint(12, 14));
-    }
-
-    void Pulsar(int i) const
-    {
-        Pasar(i);
-        QTest::mouseClick(Boton(i), Qt::LeftButton, {}, QPoint(12, 14));
-    }
-
-    // Pulsa desde el guion, fuera de su vuelta: la caja que abra la responde el guion.
-    void PulsarLuego(int i) const
-    {
-        QTimer::singleShot(0, programa->Mesa.get(), [this, i] { Pulsar(i); });
-    }
-
-    bool HayCaja(const QString& titulo) const
-    {
-        return std::any_of(cajas.begin(), cajas.end(), [&](const Caja& c) { return c.titulo == titulo; });
-    }
-
-    zp::EstadoJuego e;
-    zp::Ajustes a;
-    QTemporaryDir carpeta;
-    RelojSinEspera reloj;
-    zp::Clock* antes = nullptr;
-    std::unique_ptr<zp::Programa> programa;
-    QTimer guion;
-    QPointer<zp::mensajes> atendida;
-    std::vector<Caja> cajas;
-    std::map<QString, bool> respuestas;
-    std::function<void()> paso;
-    std::vector<zp::ResultadoPartida> resultados;
-};
+using prueba::Caja;
 
 TEST_F(Botonera, salir_sin_partida_guarda_los_ajustes_en_la_carpeta_de_trabajo_y_termina)
 {
@@ -207,16 +129,18 @@ TEST_F(Botonera, salir_durante_una_partida_con_si_la_guarda_para_otro_momento_y_
     Arrancar();
 
     ASSERT_TRUE(HayCaja(kPosponer));
-    ASSERT_EQ(resultados.size(), 1u);
-    EXPECT_EQ(resultados[0].Siguiente, zp::Peticion::Salir);
-    EXPECT_FALSE(programa->Mesa->isVisible());
-    // El fichero de ajustes guarda la mano a medias para seguirla otro día.
-    zp::EstadoJuego leido;
-    zp::Ajustes ajustesLeidos;
-    ASSERT_EQ(zp::CargarAjustes(Carpeta(), leido, ajustesLeidos).ErrorFichero, 0);
-    EXPECT_TRUE(leido.PartidaEnCurso);
-    EXPECT_TRUE(leido.ManoEnCurso);
-    EXPECT_EQ(leido.NumeroMano, 3);
+    SeFueGuardandoLaMano();
+}
+
+// Un fallo al guardar al salir se dice: Aceptar lo intenta otra vez, Cancelar sale sin guardar.
+TEST_F(Botonera, salir_con_un_fallo_al_guardar_lo_dice_y_con_aceptar_lo_intenta_otra_vez)
+{
+    SalirSinPoderGuardar(true);
+}
+
+TEST_F(Botonera, salir_con_un_fallo_al_guardar_lo_dice_y_con_cancelar_sale_sin_guardar)
+{
+    SalirSinPoderGuardar(false);
 }
 
 TEST_F(Botonera, nueva_partida_durante_otra_pregunta_y_empieza_desde_arriba_en_la_mano_uno)
@@ -274,8 +198,8 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
     };
     auto manual = [&] {
         j.JugadorTurno = 4;
-        ajustes.Jugador[4].ControlJugador = 1;
-        ajustes.Jugador[4].FichasJugador = 2;
+        ajustes.Jugador[4].ControlJugador = zp::Control::Manual;
+        ajustes.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
         j.ManoEnCurso = true;
         j.EsperaContinuar = true;
         j.NumeroJugada = 3;
@@ -294,7 +218,7 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
         {"tutor mientras juega la máquina", 4,
          [&] {
              manual();
-             ajustes.Jugador[4].ControlJugador = 2;
+             ajustes.Jugador[4].ControlJugador = zp::Control::Automatico;
          },
          false},
         {"marcador", 5, [] {}, true},
@@ -305,15 +229,15 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
         {"estadísticas con la mano oculta", 8,
          [&] {
              manual();
-             ajustes.Jugador[4].FichasJugador = 1;
+             ajustes.Jugador[4].FichasJugador = zp::VistaFichas::Ocultas;
          },
          false},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.que);
         j = limpio;
-        ajustes.Jugador[4].ControlJugador = 1;
-        ajustes.Jugador[4].FichasJugador = 2;
+        ajustes.Jugador[4].ControlJugador = zp::Control::Manual;
+        ajustes.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
         zp::PonerPuntero(Boton(c.boton), zp::kPunteroProhibido);
         c.preparar();
         Pasar(c.boton);
@@ -385,15 +309,89 @@ TEST_F(Botonera, el_tutor_enciende_tres_veces_la_bombilla_junto_a_la_ficha_que_j
     EXPECT_TRUE(seguia) << "la sugerencia no juega: la persona sigue teniendo el turno";
 }
 
-TEST_F(Botonera, el_boton_de_ayuda_abre_la_ventana_de_ayuda_en_su_indice)
+TEST_F(Botonera, el_boton_de_ayuda_abre_la_ventana_de_ayuda_en_su_indice_centrada_y_esc_la_cierra)
 {
     Arrancar();
     ASSERT_EQ(zp::AyudaAbierta(), nullptr);
     Pulsar(6);
-    zp::VisorAyuda* ayuda = zp::AyudaAbierta();
+    QPointer<zp::VisorAyuda> ayuda = zp::AyudaAbierta();
     ASSERT_NE(ayuda, nullptr);
     EXPECT_TRUE(ayuda->isVisible());
     EXPECT_TRUE(ayuda->PaginaMostrada().toString().endsWith(QStringLiteral("indice.html")));
+    const QPoint centro = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((ayuda->geometry().center() - centro).manhattanLength(), 4) << "centred, its frame aside";
+    QTest::keyClick(ayuda->Navegador(), Qt::Key_Escape);
+    EXPECT_TRUE(!ayuda || !ayuda->isVisible());
+}
+
+TEST_F(Botonera, cada_negativa_de_un_boton_lo_explica_con_su_texto)
+{
+    Arrancar();
+    zp::EstadoJuego& j = programa->e;
+    zp::Ajustes& aj = programa->a;
+    const zp::EstadoJuego limpio = j;
+    const zp::Ajustes ajustesLimpios = aj;
+    auto tutor = [&] {
+        j.JugadorTurno = 4;
+        aj.Jugador[4].ControlJugador = zp::Control::Manual;
+        j.ManoEnCurso = j.EsperaContinuar = true;
+    };
+    const QString red = QStringLiteral("Partida en red"), salir = QStringLiteral("Salir del programa");
+    struct Caso
+    {
+        int boton;
+        std::function<void()> preparar;
+        QString titulo, texto;
+    };
+    const std::vector<Caso> casos = {
+        {1, [&] { aj.JuegoEnRed = true, aj.ModoRed = zp::PapelRed::Cliente; }, red,
+         QStringLiteral(
+             "Cuando se juega una partida en red en modo  Cliente  no  se puede comenzar una nueva "
+             "partida, ya que esta posibilidad sólo la tiene el Administrador de la misma.")},
+        {4, [&] { tutor(), aj.JuegoEnRed = true; }, red,
+         QStringLiteral(
+             "Cuando se juega una partida en red no puede utilizar el Tutor de Juego ninguno de los "
+             "jugadores.")},
+        {7, [&] { j.EligiendoSalida = true; }, salir,
+         QStringLiteral("Elija el jugador que va a salir este juego antes de poder abandonar el programa.")},
+        {7, [&] { j.GrabadoraActiva = true; }, salir,
+         QStringLiteral("Tiene que apagar la Grabadora de jugadas antes de poder abandonar el programa.")},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto.toStdString());
+        j = limpio;
+        aj = ajustesLimpios;
+        c.preparar();
+        cajas.clear();
+        Pulsar(c.boton);
+        ASSERT_EQ(cajas.size(), 1u);
+        EXPECT_EQ(cajas[0].titulo, c.titulo);
+        EXPECT_EQ(cajas[0].texto, c.texto);
+        EXPECT_TRUE(programa->Mesa->isVisible());
+    }
+    QTest::qWait(30);
+    EXPECT_EQ(resultados.size(), 1u) << "nothing started and nobody left";
+}
+
+TEST_F(Botonera, cerrar_la_ventana_es_pulsar_salir)
+{
+    ManoAMedias();
+    respuestas[kPosponer] = false;
+    int cierres = 0;
+    paso = [&] {
+        if (!programa->e.EsperaContinuar) return;
+        if (cierres == 1 && HayCaja(kPosponer)) {
+            EXPECT_TRUE(programa->Mesa->isVisible() && programa->e.PartidaEnCurso) << "No: play goes on";
+            respuestas[kPosponer] = true;
+        }
+        if (cierres < 2 && std::count_if(cajas.begin(), cajas.end(),
+                                         [](const Caja& c) { return c.titulo == kPosponer; }) == cierres) {
+            ++cierres;
+            programa->Mesa->close(); // as the window manager's close button does
+        }
+    };
+    Arrancar();
+    SeFueGuardandoLaMano();
 }
 
 } // namespace

@@ -76,14 +76,15 @@ protected:
     // Los asientos en juego y sus fichas; los demás fuera. Las fichas sobrantes van al montón.
     void Repartir(const std::vector<zp::Entero>& asientos, int fichas)
     {
-        for (zp::Entero p = 1; p <= 4; ++p) a.Jugador[std::size_t(p)].EstadoJugador = 2;
+        for (zp::Entero p = 1; p <= 4; ++p)
+            a.Jugador[std::size_t(p)].EstadoJugador = zp::EstadoAsiento::Desactivado;
         a.NumeroJugadores = zp::Entero(asientos.size());
         a.FichasPorJugador = zp::Entero(fichas);
         const auto juego = Juego();
         std::size_t k = 0;
         for (zp::Entero p : asientos) {
             auto& mano = e.Manos[std::size_t(p)];
-            a.Jugador[std::size_t(p)].EstadoJugador = 1;
+            a.Jugador[std::size_t(p)].EstadoJugador = zp::EstadoAsiento::Activado;
             for (int s = 1; s <= fichas; ++s, ++k)
                 mano[std::size_t(s)] = {juego[k].a, juego[k].b, zp::kEnMano};
             e.HuecosMano[std::size_t(p)] = zp::Entero(fichas);

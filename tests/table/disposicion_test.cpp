@@ -123,7 +123,7 @@ TEST_F(Disposicion, el_marmol_cubre_toda_la_mesa_aunque_sea_grande)
 TEST_F(Disposicion, zona_de_cada_mano_y_de_la_senal_de_paso)
 {
     Repartir({1, 2, 3, 4}, 7);
-    a.Jugador[4].FichasJugador = 2;
+    a.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
     zp::mesa& m = Abrir();
     const zp::Pantalla& p = m.Medidas();
     struct Caso
@@ -144,10 +144,10 @@ TEST_F(Disposicion, zona_de_cada_mano_y_de_la_senal_de_paso)
         EXPECT_EQ(zp::SituarIndicadorPaso(p, c.asiento), c.paso) << c.asiento;
     }
     // Una mano a la vista no va de canto: 42 de fondo, pegada al borde; el sur oculto, de canto.
-    a.Jugador[2].FichasJugador = 2;
+    a.Jugador[2].FichasJugador = zp::VistaFichas::Visibles;
     m.DibujarMano(2);
     EXPECT_EQ(zp::CalcularZonaMano(e, a, p, 2), QRect(218, 0, 273, 42));
-    a.Jugador[4].FichasJugador = 1;
+    a.Jugador[4].FichasJugador = zp::VistaFichas::Ocultas;
     m.DibujarMano(4);
     EXPECT_EQ(zp::CalcularZonaMano(e, a, p, 4).height(), 17);
 }

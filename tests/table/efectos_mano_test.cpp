@@ -8,6 +8,7 @@
 #include "kit/pausa.h"
 #include "table/disposicion_mesa.h"
 #include "table/efectos_mano.h"
+#include "tests/soporte/reloj_falso.h"
 
 namespace escena_prueba {
 namespace {
@@ -134,19 +135,7 @@ TEST_F(EfectosPrueba, LaManoQueSenalaRecorreLasFichasIdaVueltaEIdaSinRepetirNiTo
     }
 }
 
-// Records how long each pause of the program's own pacing waited.
-class RelojQueAnota : public Clock
-{
-public:
-    std::uint32_t now() override { return ahora; }
-    void pauseUntil(std::uint32_t inicio, std::uint32_t duracion) override
-    {
-        esperas.push_back(int(duracion));
-        ahora = inicio + duracion;
-    }
-    std::uint32_t ahora = 1000;
-    std::vector<int> esperas;
-};
+using RelojQueAnota = zp::prueba::RelojFalso;
 
 TEST_F(EfectosPrueba, ConMasDeDieciseisFichasLaManoQueSenalaNoEspera)
 {
@@ -162,8 +151,9 @@ TEST_F(EfectosPrueba, ConMasDeDieciseisFichasLaManoQueSenalaNoEspera)
     DibujarMano(l, asiento);
     IndicarFichas(EscenaMesa{l, tablero, RitmoMesaPrograma()}, asiento);
     PausaPrograma().PonerReloj(antes);
-    ASSERT_EQ(reloj.esperas.size(), 17u + 16u + 16u);
-    EXPECT_EQ(std::count(reloj.esperas.begin(), reloj.esperas.end(), 0), 49);
+    const std::vector<std::uint32_t> duraciones = reloj.Duraciones();
+    ASSERT_EQ(duraciones.size(), 17u + 16u + 16u);
+    EXPECT_EQ(std::count(duraciones.begin(), duraciones.end(), 0u), 49);
 }
 
 TEST_F(EfectosPrueba, LaSenalDeDominoParpadeaCuatroVecesSobreLaManoConSuSonido)

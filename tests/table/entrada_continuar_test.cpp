@@ -30,10 +30,8 @@ TEST_F(Continuar, pulsar_el_boton_acaba_la_espera_y_sin_pausa_lo_esconde)
     for (bool pausa : {false, true}) {
         SCOPED_TRACE(pausa ? "con pausa entre jugadas" : "sin pausa entre jugadas");
         zp::mesa& m = Esperando(pausa);
-        e.EsperandoRed = true;
         QTest::mouseClick(m.Pic_BotContinuar, Qt::LeftButton, {}, QPoint(40, 18));
         EXPECT_FALSE(e.EsperaContinuar);
-        EXPECT_FALSE(e.EsperandoRed);
         EXPECT_EQ(m.Pic_BotContinuar->isVisible(), pausa);
     }
 }
@@ -65,9 +63,9 @@ TEST_F(Continuar, una_tecla_pulsa_continuar_salvo_las_reservadas_y_el_turno_remo
     const Caso casos[] = {
         {"una letra cualquiera", 'x', 2, false, true},
         {"la barra espaciadora", ' ', 1, false, true},
-        {"q no hace nada", 'q', 2, false, false},
-        {"Q no hace nada", 'Q', 2, false, false},
-        {"Escape no hace nada", '\x1b', 2, false, false},
+        {"q minimiza la ventana", 'q', 2, false, false},
+        {"Q minimiza la ventana", 'Q', 2, false, false},
+        {"Escape minimiza la ventana", '\x1b', 2, false, false},
         {"el turno es de otro ordenador", 'x', 3, true, false},
         {"un asiento manual en red", 'x', 1, true, false},
         {"un asiento manual en este ordenador", 'x', 1, false, true},
@@ -75,10 +73,11 @@ TEST_F(Continuar, una_tecla_pulsa_continuar_salvo_las_reservadas_y_el_turno_remo
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         zp::mesa& m = Esperando(false);
-        a.Jugador[1].ControlJugador = c.control;
+        a.Jugador[1].ControlJugador = static_cast<zp::Control>(c.control);
         a.JuegoEnRed = c.enRed;
         zp::Form_KeyPress(m, static_cast<unsigned char>(c.tecla));
         EXPECT_EQ(e.EsperaContinuar, !c.acaba);
+        EXPECT_EQ(m.isMinimized(), c.tecla == 'q' || c.tecla == 'Q' || c.tecla == '\x1b');
     }
 }
 

@@ -82,7 +82,7 @@ TEST_F(Entrada, una_ficha_puesta_se_ve_roja_solo_si_las_puestas_siguen_en_la_man
     for (zp::Entero visibles : {zp::Entero(1), zp::Entero(2)}) {
         SCOPED_TRACE(visibles);
         zp::mesa& m = Jugando();
-        a.FichasVisiblesPuestas = visibles;
+        a.FichasVisiblesPuestas = static_cast<zp::FichasPuestas>(visibles);
         e.Manos[4][2].Estado = zp::kPuesta;
         Mover(m, {XFicha(2), kYAbajo});
         EXPECT_EQ(zp::CursorDe(&m), visibles == 2 ? QStringLiteral("manoroja") : QString());

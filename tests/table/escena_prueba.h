@@ -14,6 +14,7 @@
 #include "table/dibujo_mano.h"
 #include "table/imagen_mesa.h"
 #include "table/ritmo_mesa.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <gtest/gtest.h>
 

@@ -5,21 +5,16 @@
 #include "platform/virtual_screen.h"
 #include "table/linea_mesa.h"
 #include "table/mesa.h"
-#include "tools/mano_automatica.h"
+#include "tests/soporte/mano_automatica.h"
+#include "tests/soporte/motor_sin_ventana.h"
+#include "tests/soporte/reloj_falso.h"
 
 #include <gtest/gtest.h>
 
 namespace zp {
 namespace {
 
-// Pauses that take no time: each only moves the clock on.
-class RelojSinEspera : public Clock
-{
-public:
-    std::uint32_t now() override { return ahora; }
-    void pauseUntil(std::uint32_t inicio, std::uint32_t duracion) override { ahora = inicio + duracion; }
-    std::uint32_t ahora = 1000;
-};
+using RelojSinEspera = zp::prueba::RelojFalso;
 
 TEST(ManoAnimada, UnaManoEnteraAcabaConCadaFichaEnSuSitioYNadaMoviendose)
 {

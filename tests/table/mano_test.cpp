@@ -71,7 +71,7 @@ protected:
 TEST_F(Manos, mesa_de_cuatro_repartida_tres_de_canto_y_el_sur_con_fichas_grandes)
 {
     Repartir({1, 2, 3, 4}, 7);
-    a.Jugador[4].FichasJugador = 2;
+    a.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
     Abrir().RedibujarMesa();
     Foto("cuatro_repartida");
     for (int s = 1; s <= 7; ++s) {
@@ -106,9 +106,9 @@ TEST_F(Manos, mesa_de_cuatro_repartida_tres_de_canto_y_el_sur_con_fichas_grandes
 TEST_F(Manos, mesa_de_dos_con_las_fichas_puestas_invertidas)
 {
     Repartir({2, 4}, 7);
-    a.Jugador[2].FichasJugador = 2;
-    a.Jugador[4].FichasJugador = 2;
-    a.FichasVisiblesPuestas = 2; // "Cambian de color"
+    a.Jugador[2].FichasJugador = zp::VistaFichas::Visibles;
+    a.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
+    a.FichasVisiblesPuestas = zp::FichasPuestas::CambianDeColor; // "Cambian de color"
     Hueco(2, 3).Estado = zp::kPuesta;
     Hueco(4, 2).Estado = zp::kPuesta;
     Abrir().RedibujarMesa();
@@ -149,8 +149,8 @@ TEST_F(Manos, una_ficha_puesta_desaparece_o_se_invierte_segun_la_mano_y_el_ajust
     for (const Caso& c : casos) {
         SCOPED_TRACE(testing::Message() << c.fichasJugador << "/" << c.visiblesPuestas << "/" << c.reparto);
         Repartir({1, 2, 4}, 7);
-        a.Jugador[1].FichasJugador = c.fichasJugador;
-        a.FichasVisiblesPuestas = c.visiblesPuestas;
+        a.Jugador[1].FichasJugador = static_cast<zp::VistaFichas>(c.fichasJugador);
+        a.FichasVisiblesPuestas = static_cast<zp::FichasPuestas>(c.visiblesPuestas);
         e.RepartoEnCurso = c.reparto;
         Hueco(1, 2).Estado = zp::kPuesta;
         zp::mesa& m = Abrir();
@@ -170,7 +170,7 @@ TEST_F(Manos, una_ficha_puesta_desaparece_o_se_invierte_segun_la_mano_y_el_ajust
 TEST_F(Manos, un_hueco_vacio_deja_ver_el_marmol_y_las_demas_no_se_mueven)
 {
     Repartir({1, 2, 4}, 7);
-    a.Jugador[4].FichasJugador = 2;
+    a.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
     Hueco(4, 3).Estado = zp::kVacio;
     zp::mesa& m = Abrir();
     m.DibujarMano(4);
@@ -183,7 +183,7 @@ TEST_F(Manos, un_hueco_vacio_deja_ver_el_marmol_y_las_demas_no_se_mueven)
 TEST_F(Manos, la_ficha_arrastrada_deja_su_hueco_hasta_soltarla)
 {
     Repartir({1, 2, 4}, 7);
-    a.Jugador[4].FichasJugador = 2;
+    a.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
     zp::mesa& m = Abrir();
     m.Estado().ArrastreOrden = true;
     m.Estado().HuecoArrastrado = 1;

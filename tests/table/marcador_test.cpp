@@ -100,14 +100,14 @@ TEST_F(Marcador, en_individual_un_numero_donde_se_sienta_cada_asiento)
                             {4, {0, 36, 50, 12}, 25}};
     for (const Caso& c : casos) {
         Repartir(c.asientos, 7);
-        a.ModoJuego = 2;
-        a.SistemaAnotacion = 1;
+        a.ModoJuego = zp::Modalidad::Individual;
+        a.SistemaAnotacion = zp::Anotacion::Decenas;
         Anotar(e, 1, 0, 0, c.puntos);
         zp::mesa& m = Abrir();
         const zp::Surface& b = m.Pic_Boton[5]->surface();
         for (const Sitio& s : sitios) {
             SCOPED_TRACE(s.asiento);
-            const bool juega = a.Jugador[std::size_t(s.asiento)].EstadoJugador == 1;
+            const bool juega = AsientoEnJuego(a, s.asiento);
             const QRect caja = Caja(b, true, s.zona);
             EXPECT_EQ(caja.isEmpty(), !juega);
             if (juega && s.asiento != 1) {

@@ -68,7 +68,7 @@ TEST_F(Monton, la_ficha_robada_deja_su_hueco_en_marmol)
 TEST_F(Monton, sin_fichas_que_sobren_no_se_dibuja_ni_se_borra_nada)
 {
     Repartir({1, 2, 3, 4}, 7);
-    a.Jugador[4].FichasJugador = 2;
+    a.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
     zp::mesa& m = Abrir();
     m.RedibujarMesa();
     const QImage antes = m.surface().image();
@@ -82,8 +82,8 @@ TEST_F(Monton, con_los_ajustes_abiertos_conserva_su_lado)
     zp::mesa& m = Abrir();
     m.DibujarMonton();
     m.Estado().PersonalAbierto = true;
-    a.Jugador[3].EstadoJugador = 1; // el asiento 3 vuelve al juego mientras tanto
-    a.Jugador[1].EstadoJugador = 2;
+    a.Jugador[3].EstadoJugador = zp::EstadoAsiento::Activado; // el asiento 3 vuelve al juego mientras tanto
+    a.Jugador[1].EstadoJugador = zp::EstadoAsiento::Desactivado;
     m.DibujarMonton();
     EXPECT_EQ(m.Estado().LadoMonton, 3);
     m.Estado().PersonalAbierto = false;

@@ -35,7 +35,7 @@ TEST_F(Nombres, letra_a_letra_centradas_en_el_lado)
         SCOPED_TRACE(c.nombre);
         Repartir({1, 2, 3, 4}, 7);
         a.Jugador[1].NombreJugador = c.nombre;
-        a.Jugador[4].FichasJugador = 2;
+        a.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
         zp::mesa& m = Abrir();
         m.DibujarMano(1);
         ASSERT_TRUE(zp::NombreEnLetras(e, a, 1));
@@ -56,7 +56,8 @@ TEST_F(Nombres, letra_a_letra_centradas_en_el_lado)
 TEST_F(Nombres, en_linea_pasado_un_extremo_de_cada_mano)
 {
     Repartir({1, 2, 3, 4}, 7);
-    for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].FichasJugador = 2; // todas a la vista: en línea
+    for (std::size_t p = 1; p <= 4; ++p)
+        a.Jugador[p].FichasJugador = zp::VistaFichas::Visibles; // todas a la vista: en línea
     a.Jugador[2].NombreJugador = "Norte";
     a.Jugador[3].NombreJugador = "Este";
     a.Jugador[4].NombreJugador = "Sur";
@@ -104,7 +105,7 @@ TEST_F(Nombres, el_sur_oculto_a_paso_entero_va_letra_a_letra_bajo_su_mano)
 {
     Repartir({1, 2, 3, 4}, 7);
     a.Jugador[4].NombreJugador = "Sur";
-    a.Jugador[4].FichasJugador = 1;
+    a.Jugador[4].FichasJugador = zp::VistaFichas::Ocultas;
     zp::mesa& m = Abrir();
     m.DibujarMano(4);
     Foto("sur_oculto");
@@ -128,7 +129,7 @@ TEST_F(Nombres, un_asiento_fuera_no_escribe_ni_borra_nada)
 TEST_F(Nombres, un_nombre_nuevo_no_deja_rastro_del_anterior)
 {
     Repartir({1, 2, 3, 4}, 7);
-    a.Jugador[4].FichasJugador = 2;
+    a.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
     a.Jugador[1].NombreJugador = "Margarita";
     zp::mesa& m = Abrir();
     m.DibujarMano(1);

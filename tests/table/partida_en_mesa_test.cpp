@@ -7,6 +7,8 @@
 #include "platform/virtual_screen.h"
 #include "table/linea_mesa.h"
 #include "table/mesa.h"
+#include "tests/soporte/motor_sin_ventana.h"
+#include "tests/soporte/reloj_falso.h"
 
 #include <gtest/gtest.h>
 
@@ -19,21 +21,15 @@ constexpr Entero kTotalPareja1 = 16;
 constexpr Entero kTotalPareja2 = 31;
 constexpr int kFichasUltimaMano = 21;
 
-class RelojSinEspera : public Clock
-{
-public:
-    std::uint32_t now() override { return ahora; }
-    void pauseUntil(std::uint32_t inicio, std::uint32_t duracion) override { ahora = inicio + duracion; }
-    std::uint32_t ahora = 1000;
-};
+using RelojSinEspera = zp::prueba::RelojFalso;
 
 // The automatic person, who also takes a picture of the table when the end of the match is announced.
 class PersonaQueMira : public UsuarioAutomatico
 {
 public:
     explicit PersonaQueMira(mesa& m) : ventana_(m) {}
-    Respuesta<bool> MostrarMensaje(const std::string& titulo, const std::string& texto, int lineas, int botones,
-                                   int ayuda) override
+    Respuesta<bool> MostrarMensaje(const std::string& titulo, const std::string& texto, int lineas,
+                                   int botones, int ayuda) override
     {
         if (titulo == "Final de Partida") {
             Final = ventana_.surface().image().copy();
@@ -56,7 +52,7 @@ TEST(PartidaEnMesa, una_partida_sembrada_acaba_en_su_marcador_y_su_mesa_final)
     MotorSinVentana motor(21);
     motor.a.Sonido = false;
     motor.a.PausaEntreJugadas = false;
-    for (std::size_t p = 1; p <= 4; ++p) motor.a.Jugador[p].ControlJugador = 2;
+    for (std::size_t p = 1; p <= 4; ++p) motor.a.Jugador[p].ControlJugador = Control::Automatico;
     RelojSinEspera reloj;
     Clock& antes = PausaPrograma().Reloj();
     PausaPrograma().PonerReloj(reloj);
@@ -64,7 +60,7 @@ TEST(PartidaEnMesa, una_partida_sembrada_acaba_en_su_marcador_y_su_mesa_final)
     ventana.DisponerMesa(motor.pantalla);
     ventana.PintarFondo();
     PersonaQueMira persona(ventana);
-    Contexto c{motor.e,     motor.a,   motor.pantalla, ventana,      persona,
+    Contexto c{motor.e,     motor.a,   motor.pantalla, ventana,   persona,
                motor.ritmo, motor.red, motor.almacen,  motor.azar};
     const ResultadoPartida r = ComenzarPartida(c);
     PausaPrograma().PonerReloj(antes);
@@ -80,7 +76,8 @@ TEST(PartidaEnMesa, una_partida_sembrada_acaba_en_su_marcador_y_su_mesa_final)
     EstadoJuego ultima = motor.e;
     ultima.Jugadas = persona.Jugadas;
     Surface esperada = ventana.Marmol();
-    LienzoMesa l{esperada, ventana.Marmol(), ventana.Hojas(), ultima, motor.a, motor.pantalla, ventana.Estado()};
+    LienzoMesa l{esperada, ventana.Marmol(), ventana.Hojas(), ultima,
+                 motor.a,  motor.pantalla,   ventana.Estado()};
     DibujarLinea(l, persona.NumeroJugada);
     int fichas = 0, dobladas = 0;
     for (int i = 1; i < persona.NumeroJugada; ++i) {

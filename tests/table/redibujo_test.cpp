@@ -79,7 +79,7 @@ TEST_F(Redibujo, lista_de_jugadas_y_grabadora_solo_cuando_tocan)
         for (int i = 1; i < c.numeroJugada; ++i) e.Jugadas[std::size_t(i)] = Seis4();
         e.ManoEnCurso = c.manoEnCurso;
         e.NumeroJugada = c.numeroJugada;
-        a.ListaJugadas = c.listaJugadas;
+        a.ListaJugadas = static_cast<zp::VistaLista>(c.listaJugadas);
         a.JuegoEnRed = c.enRed;
         zp::mesa& m = Abrir();
         m.RedibujarMesa();

@@ -22,7 +22,7 @@ struct Tiras
         d.EjeMano = {0, 41, 41, 668, 523};
         e.ManoHolgada = {false, false, false, false, true};
         for (int p = 1; p <= 4; ++p) e.HuecosMano[std::size_t(p)] = 7;
-        a.Jugador[4].FichasJugador = 2;
+        a.Jugador[4].FichasJugador = VistaFichas::Visibles;
     }
     EstadoJuego e;
     Ajustes a;
@@ -82,7 +82,7 @@ TEST(ZonaPuntero, fuera_de_las_tiras_el_hueco_queda_y_un_asiento_fuera_de_juego_
     EXPECT_EQ(t.e.HuecoApuntado, 1);
     EXPECT_FALSE(t.en.TrasUltimaFicha);
 
-    t.a.Jugador[2].EstadoJugador = 2;
+    t.a.Jugador[2].EstadoJugador = EstadoAsiento::Desactivado;
     HallaManoYFicha(t.e, t.a, t.en, 300, 20, false);
     EXPECT_EQ(t.e.ManoApuntada, 0);
     EXPECT_EQ(t.e.HuecoApuntado, 3) << "the slot is still worked out";

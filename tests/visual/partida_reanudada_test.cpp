@@ -7,6 +7,7 @@
 #include "scores/core/historico.h"
 #include "settings/core/fichero_estado.h"
 #include "table/arranque_mesa.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,7 +37,7 @@ void GuardarPartidaAMedias(const std::string& carpeta)
 {
     zp::MotorSinVentana motor(5);
     zp::PonerAjustesPorDefecto(motor.e, motor.a);
-    for (std::size_t p = 1; p <= 4; ++p) motor.a.Jugador[p].ControlJugador = 2;
+    for (std::size_t p = 1; p <= 4; ++p) motor.a.Jugador[p].ControlJugador = zp::Control::Automatico;
     motor.a.PausaEntreJugadas = false;
     motor.a.Sonido = false; // no device here: a synchronous sound would still wait its length
     motor.a.Velocidad = 100;

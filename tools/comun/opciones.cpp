@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "engine/reglas.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 
@@ -89,13 +90,13 @@ void AplicarReglas(const OpcionesReglas& r, Ajustes& a, EstadoJuego& e)
 {
     const int enJuego = MarcarAsientos(r.Asientos, a);
     a.FichasPorJugador = static_cast<Entero>(r.Fichas);
-    a.ModoJuego = static_cast<Entero>(r.Modo != 0 ? r.Modo : (enJuego == 4 ? 1 : 2));
-    a.SentidoJuego = static_cast<Entero>(r.Sentido);
-    a.PrimeraMano = static_cast<Entero>(r.PrimeraMano);
-    if (r.TurnoSalida >= 0) a.TurnoSalida = static_cast<Entero>(r.TurnoSalida);
-    if (r.CincoDobles >= 0) a.JugadorCincoDobles = static_cast<Entero>(r.CincoDobles);
+    a.ModoJuego = static_cast<Modalidad>(r.Modo != 0 ? r.Modo : (enJuego == 4 ? 1 : 2));
+    a.SentidoJuego = static_cast<Sentido>(r.Sentido);
+    a.PrimeraMano = static_cast<Apertura>(r.PrimeraMano);
+    if (r.TurnoSalida >= 0) a.TurnoSalida = static_cast<ReglaSalida>(r.TurnoSalida);
+    if (r.CincoDobles >= 0) a.JugadorCincoDobles = static_cast<CincoDobles>(r.CincoDobles);
     if (r.Remanentes >= 0) a.RemanentesMonton = static_cast<Entero>(r.Remanentes);
-    a.SistemaReparto = 2;
+    a.SistemaReparto = FormaReparto::Aleatorio;
     a.JuegoEnRed = false;
     e.PasoTurno = r.Sentido == 2 ? -1 : 1;
 }

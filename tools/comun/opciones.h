@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/estado.h"
+#include "engine/ajustes.h"
 #include "engine/usuario.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
 

@@ -1,0 +1,240 @@
+#include "network/conexion_red.h"
+
+#include "network/core/mensajes.h"
+#include "platform/socket_control.h"
+#include "platform/wait.h"
+#include "settings/core/cadenas_estado.h"
+
+#include <QMetaObject>
+#include <utility>
+
+namespace zp {
+
+namespace {
+
+constexpr Entero kPuestoAdministrador = 4;
+
+} // namespace
+
+ConexionRed::ConexionRed(EstadoJuego& juego, Ajustes& datos, QObject* padre)
+    : QObject(padre), juego_(juego), datos_(datos), protocolo_(Estado, juego, datos, *this)
+{
+    for (int i = 0; i <= 3; ++i) {
+        auto* s = new SocketControl(this);
+        WSServidor[static_cast<std::size_t>(i)] = s;
+        connect(s, &SocketControl::dataArrival, this, [this, i] { WSServidor_DataArrival(i); });
+        connect(s, &SocketControl::closed, this, [this, i] { WSServidor_Close(i); });
+        connect(s, &SocketControl::errorOccurred, this, [this, i](int numero, const QString& descripcion) {
+            WSServidor_Error(i, numero, descripcion);
+        });
+    }
+    connect(WSServidor[0], &SocketControl::connectionRequest, this,
+            &ConexionRed::WSServidor_ConnectionRequest);
+    WSCliente = new SocketControl(this);
+    connect(WSCliente, &SocketControl::dataArrival, this, &ConexionRed::WSCliente_DataArrival);
+    connect(WSCliente, &SocketControl::closed, this, &ConexionRed::WSCliente_Close);
+    connect(WSCliente, &SocketControl::errorOccurred, this, &ConexionRed::WSCliente_Error);
+}
+
+ConexionRed::~ConexionRed() = default;
+
+void ConexionRed::EnviarATodosRed(const std::string& mensaje)
+{
+    protocolo_.EnviarATodosRed(mensaje);
+}
+
+void ConexionRed::EnviarAClientes(const std::string& mensaje, Entero salvoPuesto)
+{
+    protocolo_.EnviarAClientes(mensaje, salvoPuesto);
+}
+
+void ConexionRed::EnviarAlAdministrador(const std::string& mensaje)
+{
+    protocolo_.EnviarAlAdministrador(mensaje);
+}
+
+Espera ConexionRed::EsperarRed(const std::function<bool()>& llegado)
+{
+    const WaitEnd fin = waitUntil([&] { return !datos_.JuegoEnRed || llegado(); });
+    return fin == WaitEnd::ConditionHeld && datos_.JuegoEnRed ? Espera::Cumplida : Espera::Abandonada;
+}
+
+void ConexionRed::EnviarEstadoRed()
+{
+    protocolo_.EnviarEstadoRed(GenerarCadenasEstado(juego_, datos_).CadenaSituacion);
+}
+
+bool ConexionRed::Escuchar()
+{
+    return WSServidor[0]->listen(Puerto);
+}
+
+void ConexionRed::Conectar()
+{
+    protocolo_.OlvidarTrama(0);
+    WSCliente->connectTo(QString::fromStdString(datos_.Jugador[kPuestoAdministrador].DireccionIP).trimmed(),
+                         Puerto);
+}
+
+void ConexionRed::CerrarSockets()
+{
+    for (int i = 0; i <= 3; ++i) {
+        SocketControl* s = WSServidor[static_cast<std::size_t>(i)];
+        s->close();
+        if (s->tag() >= 1 && s->tag() <= 3)
+            datos_.Jugador[static_cast<std::size_t>(s->tag())].Conectado = false;
+        s->setTag(0);
+        protocolo_.OlvidarTrama(i);
+    }
+    WSCliente->close();
+    Estado.VaciarRecibidos();
+    notifyStateChanged();
+}
+
+Entero ConexionRed::PuestoParaDireccion(const QString& direccion) const
+{
+    for (std::size_t i = 1; i <= 3; ++i) {
+        const AjustesJugador& j = datos_.Jugador[i];
+        if (QString::fromStdString(j.DireccionIP).trimmed().compare(direccion, Qt::CaseInsensitive) == 0 &&
+            j.EstadoJugador == EstadoAsiento::Activado && j.ControlJugador == Control::Remoto && !j.Conectado)
+            return static_cast<Entero>(i);
+    }
+    return 0;
+}
+
+bool ConexionRed::Abierto(int socket) const
+{
+    const SocketControl* s = socket == 0 ? WSCliente : WSServidor[static_cast<std::size_t>(socket)];
+    return s->isOpen();
+}
+
+Entero ConexionRed::Puesto(int socket) const
+{
+    return socket == 0 ? Entero{0} : static_cast<Entero>(WSServidor[static_cast<std::size_t>(socket)]->tag());
+}
+
+void ConexionRed::Enviar(int socket, const std::string& mensaje)
+{
+    SocketControl* s = socket == 0 ? WSCliente : WSServidor[static_cast<std::size_t>(socket)];
+    s->sendData(mensaje);
+}
+
+void ConexionRed::WSServidor_DataArrival(int index)
+{
+    Atender(protocolo_.Recibir(index, WSServidor[static_cast<std::size_t>(index)]->getData()));
+}
+
+void ConexionRed::WSCliente_DataArrival()
+{
+    Atender(protocolo_.Recibir(0, WSCliente->getData()));
+}
+
+void ConexionRed::WSServidor_ConnectionRequest(int requestId)
+{
+    SocketControl& escucha = *WSServidor[0];
+    const QString direccion = escucha.requestAddress(requestId);
+    const Entero puesto = PuestoParaDireccion(direccion);
+    int libre = 0;
+    for (int j = 3; j >= 1; --j)
+        if (WSServidor[static_cast<std::size_t>(j)]->state() == SocketControl::Closed) libre = j;
+    if (puesto == 0 || libre == 0) {
+        // Turned away at once: a caller left waiting would never learn it has no seat.
+        escucha.refuse(requestId);
+        if (puesto == 0 && AlRechazarConexion) Despues([this, direccion] { AlRechazarConexion(direccion); });
+        return;
+    }
+    SocketControl& s = *WSServidor[static_cast<std::size_t>(libre)];
+    s.accept(escucha, requestId);
+    s.setTag(puesto);
+    protocolo_.OlvidarTrama(libre);
+    datos_.Jugador[static_cast<std::size_t>(puesto)].Conectado = true;
+    s.sendData(CrearMensaje(codigo_red::Puesto, std::string(1, static_cast<char>('0' + puesto))));
+    notifyStateChanged();
+}
+
+void ConexionRed::WSServidor_Close(int index)
+{
+    SocketControl* s = WSServidor[static_cast<std::size_t>(index)];
+    const int puesto = s->tag();
+    s->close();
+    s->setTag(0);
+    protocolo_.OlvidarTrama(index);
+    if (puesto < 1 || puesto > 3) return; // a socket that served no seat
+    AjustesJugador& j = datos_.Jugador[static_cast<std::size_t>(puesto)];
+    if (!j.Conectado) return;
+    j.Conectado = false;
+    notifyStateChanged();
+    if (AlDesconectarCliente) Despues([this, puesto] { AlDesconectarCliente(static_cast<Entero>(puesto)); });
+}
+
+void ConexionRed::CerrarPuestoSinAviso(Entero puesto)
+{
+    const auto aviso = std::exchange(AlDesconectarCliente, nullptr);
+    for (int k = 1; k <= 3; ++k) {
+        const SocketControl* s = WSServidor[static_cast<std::size_t>(k)];
+        if (s->tag() == puesto && s->isOpen()) WSServidor_Close(k);
+    }
+    AlDesconectarCliente = aviso;
+}
+
+void ConexionRed::WSCliente_Close()
+{
+    if (!WSCliente->isOpen()) return;
+    WSCliente->close();
+    protocolo_.OlvidarTrama(0);
+    notifyStateChanged();
+    if (AlDesconectarAdministrador) Despues([this] { AlDesconectarAdministrador(); });
+}
+
+void ConexionRed::WSCliente_Error(int numero, const QString& descripcion)
+{
+    if (numero == SocketControl::kErrorConnectionRefused) {
+        notifyStateChanged(); // whoever waits to be connected tries again
+        return;
+    }
+    if (numero == SocketControl::kErrorConnectionAborted) {
+        WSCliente_Close();
+        return;
+    }
+    if (AlFallarSocket) Despues([this, numero, descripcion] { AlFallarSocket(numero, descripcion); });
+}
+
+void ConexionRed::WSServidor_Error(int index, int numero, const QString& descripcion)
+{
+    if (numero == SocketControl::kErrorConnectionAborted) {
+        WSServidor_Close(index);
+        return;
+    }
+    if (AlFallarSocket) Despues([this, numero, descripcion] { AlFallarSocket(numero, descripcion); });
+}
+
+void ConexionRed::Atender(const Avisos& avisos)
+{
+    if (avisos.Recibido) notifyStateChanged();
+    if (avisos.NuevaPartida && !nuevaPartidaPedida_) {
+        // Several in one read, or before the first is served, start one new game.
+        nuevaPartidaPedida_ = true;
+        Despues([this] {
+            nuevaPartidaPedida_ = false;
+            if (AlPedirNuevaPartida) AlPedirNuevaPartida();
+        });
+    }
+    if (avisos.Chat && AlRecibirChat) Despues([this] { AlRecibirChat(); });
+}
+
+void ConexionRed::Despues(const std::function<void()>& accion)
+{
+    QMetaObject::invokeMethod(this, accion, Qt::QueuedConnection);
+}
+
+std::string& ConexionRed::ColaRed()
+{
+    return protocolo_.ColaDelMotor();
+}
+
+std::optional<std::string> ConexionRed::TomarReparto()
+{
+    return protocolo_.TomarReparto();
+}
+
+} // namespace zp

@@ -1,0 +1,93 @@
+#pragma once
+// Network play on this computer: the table window's sockets (`WSServidor`(0..3) on the host, `WSCliente` on a
+// client), their events, and the engine's network interface on them. What arrives is handled by the
+// messages' own rules (network/core); whatever would start a match or open a window is left for the event
+// loop, never run inside a socket's event.
+#include "engine/red.h"
+#include "network/core/estado_red.h"
+#include "network/core/protocolo.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <functional>
+
+namespace zp {
+
+class SocketControl;
+
+class ConexionRed : public QObject, public Red, private Enlaces
+{
+    Q_OBJECT
+public:
+    static constexpr quint16 kPuertoRed = 13531;
+
+    ConexionRed(EstadoJuego& juego, Ajustes& datos, QObject* padre = nullptr);
+    ~ConexionRed() override;
+
+    // Host: every client socket that is open. Errors are ignored.
+    void EnviarATodosRed(const std::string& mensaje) override;
+    void EnviarAClientes(const std::string& mensaje, Entero salvoPuesto) override;
+    // Client: to the host.
+    void EnviarAlAdministrador(const std::string& mensaje) override;
+    // Handles every event until `llegado` holds; ends early when the match is abandoned, the program quits
+    // or network play ends.
+    Espera EsperarRed(const std::function<bool()>& llegado) override;
+    std::string& ColaRed() override;
+    std::optional<std::string> TomarReparto() override;
+
+    // Host: the state of the game as it stands now, to every client.
+    void EnviarEstadoRed();
+
+    // Host: listens on `Puerto`; false when it cannot (the error event follows).
+    bool Escuchar();
+    // Client: connects to the host's address, DireccionIP(4), on `Puerto`.
+    void Conectar();
+    // Every socket closed, the seats no longer connected, nothing received kept.
+    void CerrarSockets();
+    // Host: the connection that serves `puesto` closed as if its player had left, but not announced (the
+    // host's own player dropped that seat).
+    void CerrarPuestoSinAviso(Entero puesto);
+
+    // The sockets, by the names the game's network code uses.
+    std::array<SocketControl*, 4> WSServidor{};
+    SocketControl* WSCliente = nullptr;
+    EstadoRed Estado;
+    quint16 Puerto = kPuertoRed;
+
+    // What the program does about an arrival, called from the event loop once the arrival was handled.
+    std::function<void()> AlPedirNuevaPartida; // a client's host started a new game
+    std::function<void()> AlRecibirChat;
+    std::function<void(Entero puesto)> AlDesconectarCliente; // host: a seated client's connection closed
+    std::function<void()> AlDesconectarAdministrador;        // client
+    // Host: a caller that no free remote seat expects was turned away.
+    std::function<void(const QString& direccion)> AlRechazarConexion;
+    // A socket error other than the ones network play handles itself.
+    std::function<void(int numero, const QString& descripcion)> AlFallarSocket;
+
+    // The seat a connection request from `direccion` gets (host's numbering), 0 when none is free for it.
+    Entero PuestoParaDireccion(const QString& direccion) const;
+
+private:
+    bool Abierto(int socket) const override;
+    Entero Puesto(int socket) const override;
+    void Enviar(int socket, const std::string& mensaje) override;
+
+    void WSServidor_DataArrival(int index);
+    void WSCliente_DataArrival();
+    void WSServidor_ConnectionRequest(int requestId);
+    void WSServidor_Close(int index);
+    void WSCliente_Close();
+    void WSCliente_Error(int numero, const QString& descripcion);
+    void WSServidor_Error(int index, int numero, const QString& descripcion);
+
+    void Atender(const Avisos& avisos);
+    void Despues(const std::function<void()>& accion);
+
+    EstadoJuego& juego_;
+    Ajustes& datos_;
+    ProtocoloRed protocolo_;
+    bool nuevaPartidaPedida_ = false;
+};
+
+} // namespace zp

@@ -1,0 +1,38 @@
+#include "network/core/estado_red.h"
+
+#include <algorithm>
+
+namespace zp {
+
+namespace {
+
+bool EnBlanco(const std::string& s)
+{
+    return std::all_of(s.begin(), s.end(), [](char c) { return c == ' '; });
+}
+
+} // namespace
+
+Entero EstadoRed::ClientesRespondidos() const
+{
+    return static_cast<Entero>(std::count(Respondio.begin() + 1, Respondio.end(), true));
+}
+
+void EstadoRed::VaciarRecibidos()
+{
+    Cola.Vaciar();
+    ColaMotor.clear();
+    CadenaSituacionRed.clear();
+}
+
+void AnadirMensajeChat(EstadoRed& red, std::string mensaje)
+{
+    auto& m = red.MensajesChat;
+    std::size_t i = 1;
+    while (i < m.size() && !EnBlanco(m[i])) ++i;
+    if (i >= m.size()) m.resize(i + 1);
+    m[i] = std::move(mensaje);
+    if (i == m.size() - 1) m.resize(m.size() + 50);
+}
+
+} // namespace zp

@@ -1,0 +1,42 @@
+#pragma once
+// What network play keeps while it is on: the receive queue, the deals received and not yet taken, the chat
+// lines, and on the host the answers of the start-up handshake. The game itself stays in the game state.
+#include "engine/estado.h"
+#include "network/core/cola_red.h"
+
+#include <array>
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace zp {
+
+struct EstadoRed
+{
+    ColaRed Cola;
+    // The entries handed on to the engine, each its kind and payload; the engine takes them off the head.
+    std::string ColaMotor;
+    // The payloads of the deal messages not yet taken, oldest first: a hand dealt again before the first
+    // deal was taken must not replace it, or the client would take the decision of one with the other.
+    std::deque<std::string> CadenaSituacionRed;
+
+    // The chat records received or sent, from index 1; an all-blank record is free.
+    std::vector<std::string> MensajesChat = std::vector<std::string>(51);
+
+    // Host, during the handshake: its own game code, whether every client answered the same, and which
+    // seats answered.
+    std::string CodigoPartida = "9999999999";
+    bool PartidaRecuperable = true;
+    std::array<bool, 4> Respondio{};
+
+    int Descartados = 0; // messages dropped as malformed or not for us
+
+    Entero ClientesRespondidos() const;
+    // Everything received and not yet taken is forgotten (network play starts, or a new game comes).
+    void VaciarRecibidos();
+};
+
+// Stores one chat record in the first free element; the history grows by 50 when its last one fills.
+void AnadirMensajeChat(EstadoRed& red, std::string mensaje);
+
+} // namespace zp

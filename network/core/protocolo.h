@@ -1,0 +1,78 @@
+#pragma once
+// Network play's messages on both ends: what arrives is framed, checked field by field and either handled
+// at once (a state, a deal, a chat line, a handshake answer, a new game) or queued for the wait that takes
+// it; what leaves goes to the host or to the host's clients by the relaying rules. No sockets here: they are
+// reached through `Enlaces`, so the same rules run over Qt's sockets and in tests.
+#include "engine/ajustes.h"
+#include "network/core/estado_red.h"
+#include "network/core/trama.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zp {
+
+// The connections as the messages see them: on the host, sockets 1..3 serve one client each; on a client,
+// socket 0 is the one to the host.
+class Enlaces
+{
+public:
+    virtual ~Enlaces() = default;
+    virtual bool Abierto(int socket) const = 0;
+    virtual Entero Puesto(int socket) const = 0; // the seat a host's socket serves, host's numbering; 0 none
+    virtual void Enviar(int socket, const std::string& mensaje) = 0;
+};
+
+// What an arrival leaves for the program to do once the arrival has been handled (never inside it: a new
+// match or a window must not run within a socket's event).
+struct Avisos
+{
+    bool NuevaPartida = false; // the host started a new game
+    bool Chat = false;         // a chat line was stored
+    bool Recibido = false;     // something was queued, kept or applied: waits look again
+};
+
+class ProtocoloRed
+{
+public:
+    ProtocoloRed(EstadoRed& red, EstadoJuego& juego, Ajustes& datos, Enlaces& enlaces);
+
+    // Bytes that came on a socket.
+    Avisos Recibir(int socket, std::string_view datos);
+    // A socket was opened or closed: what it kept of an unfinished message belonged to the old connection.
+    void OlvidarTrama(int socket);
+
+    // Host: to every open client socket; errors are ignored.
+    void EnviarATodosRed(const std::string& mensaje);
+    // Host: to every open client socket except the one serving `salvoPuesto` (0: none).
+    void EnviarAClientes(const std::string& mensaje, Entero salvoPuesto);
+    // Client: to the host.
+    void EnviarAlAdministrador(const std::string& mensaje);
+    // Host: the state message with this situation string.
+    void EnviarEstadoRed(const std::string& cadenaSituacion);
+
+    // The engine's view of the queue, with what it may take now moved on to it: on the host a move only from
+    // the seat in turn and a five-doubles answer only from the seat dealt them; what else a client sent is
+    // dropped.
+    std::string& ColaDelMotor();
+    // The oldest deal received and not yet taken.
+    std::optional<std::string> TomarReparto();
+
+private:
+    bool EsAdministrador() const;
+    Avisos Atender(int socket, MensajeRed m);
+    Avisos AtenderEnAdministrador(int socket, MensajeRed m);
+    Avisos AtenderEnCliente(MensajeRed m);
+    bool RepartoValido(const std::string& cadena) const;
+
+    EstadoRed& red_;
+    EstadoJuego& juego_;
+    Ajustes& datos_;
+    Enlaces& enlaces_;
+    std::array<TramaRed, 4> tramas_;
+    bool tramasDeAdministrador_ = false;
+};
+
+} // namespace zp

@@ -1,0 +1,56 @@
+#include "table/ajustes_mesa.h"
+
+#include "network/conexion_red.h"
+#include "settings/personal.h"
+#include "table/arranque_mesa.h"
+
+#include <QListWidget>
+
+namespace zp {
+
+namespace {
+
+class ServiciosMesa : public ServiciosAjustes
+{
+public:
+    explicit ServiciosMesa(Programa& pr) : m_(*pr.Mesa), red_(dynamic_cast<ConexionRed*>(pr.Conexion.get()))
+    {
+    }
+    void DibujarMano(Entero asiento) override { m_.DibujarMano(asiento); }
+    void DibujarNombres() override { m_.DibujarNombres(); }
+    void LimpiarMesa() override { m_.Cls(); }
+    void VerListaJugadas(bool visible) override { m_.Lis_Grabadora->setVisible(visible); }
+    void CerrarRed() override
+    {
+        if (red_) red_->CerrarSockets();
+    }
+    void DesconectarAsiento(Entero asiento) override
+    {
+        if (red_) red_->CerrarPuestoSinAviso(asiento);
+    }
+    void EnviarEstadoRed() override
+    {
+        if (red_) red_->EnviarEstadoRed();
+    }
+
+private:
+    mesa& m_;
+    ConexionRed* red_;
+};
+
+} // namespace
+
+BanderasAjustes MostrarPersonalEnMesa(Programa& pr)
+{
+    ServiciosMesa servicios(pr);
+    return MostrarPersonal({pr.e, pr.a, pr.CarpetaDatos, servicios}, pr.Mesa.get());
+}
+
+bool IniciarJuegoEnRed(Programa& /*pr*/)
+{
+    // The network start-up (listening or connecting, the handshake) is not built yet: nothing starts, and no
+    // match is begun with remote seats.
+    return false;
+}
+
+} // namespace zp

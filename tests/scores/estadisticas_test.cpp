@@ -1,0 +1,239 @@
+// Las estadísticas de la mano en curso sobre manos preparadas, por parejas y en individual: las fichas de
+// cada fila en el orden de juego desde quien salió, los palos cortados, de cara y pasados, lo puesto y lo que
+// falta, el cuadro de fichas y las que casan con los extremos; y un recorrido de asientos que siempre acaba.
+#include "scores/core/estadisticas.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using namespace zp;
+
+struct Mano
+{
+    EstadoJuego e;
+    Ajustes a;
+
+    // La ficha a-b en la mano del asiento p, puesta o no.
+    void Dar(Entero p, Entero x, Entero y, bool puesta)
+    {
+        auto& huecos = e.HuecosMano[std::size_t(p)];
+        ++huecos;
+        e.Manos[std::size_t(p)][std::size_t(huecos)] = {x, y, puesta ? kPuesta : kEnMano};
+    }
+    // Una jugada más: ficha (unido, abierto) en el extremo 1 o 2, o robo (8) y pase (9) con los extremos de
+    // entonces.
+    void Jugar(Entero p, Entero unido, Entero abierto, Entero extremo, Entero e1 = 0, Entero e2 = 0)
+    {
+        if (e.NumeroJugada == 0) e.NumeroJugada = 1;
+        RegistroJugada& j = e.Jugadas[std::size_t(e.NumeroJugada++)];
+        j.Jugador = p;
+        j.PuntoUnido = unido;
+        j.PuntoAbierto = abierto;
+        j.Extremo = extremo;
+        j.Extremo1 = e1;
+        j.Extremo2 = e2;
+    }
+};
+
+std::string Digitos(const std::array<Entero, 7>& v)
+{
+    std::string s;
+    for (Entero n : v) s += std::to_string(n);
+    return s;
+}
+
+std::string Fichas(const std::vector<FichaVista>& fichas)
+{
+    std::string s;
+    for (const FichaVista& f : fichas) {
+        if (!s.empty()) s += ' ';
+        s += std::to_string(f.Arriba) + std::to_string(f.Abajo) + (f.Marcada ? "*" : "");
+    }
+    return s;
+}
+
+// "asiento:fichas|cortados|de cara|ha pasado", un dígito por número 0..6.
+std::vector<std::string> Filas(const EstadisticasMano& s)
+{
+    std::vector<std::string> filas;
+    for (const FilaEstadisticas& f : s.Filas)
+        filas.push_back(std::to_string(f.Asiento) + ":" + Fichas(f.Fichas) + "|" + Digitos(f.PalosCortados) +
+                        "|" + Digitos(f.PalosDeCara) + "|" + Digitos(f.HaPasado));
+    return filas;
+}
+
+std::string Puestas(const EstadisticasMano& s)
+{
+    std::string t;
+    for (int x = 0; x <= 6; ++x)
+        for (int y = 0; y <= x; ++y)
+            if (s.Puesta[std::size_t(x)][std::size_t(y)])
+                t += (t.empty() ? "" : " ") + std::to_string(x * 10 + y);
+    return t;
+}
+
+// Primera mano por parejas, sale el seis doble el asiento 2: el 6-6 no dice nada, un doble tardío tampoco, el
+// asiento 4 roba y pasa con 3 y 6 abiertos. Extremos 3 y 5; le toca al 3.
+Mano Parejas(Apertura primeraMano)
+{
+    Mano m;
+    m.a.PrimeraMano = primeraMano;
+    m.e.NumeroMano = 1;
+    m.e.JugadorSalida = 2;
+    m.e.JugadorTurno = 3;
+    m.Dar(2, 6, 6, true), m.Dar(2, 6, 5, true), m.Dar(2, 5, 1, false);
+    m.Dar(3, 6, 3, true), m.Dar(3, 3, 1, false), m.Dar(3, 5, 4, false);
+    m.Dar(4, 2, 0, false);
+    m.Dar(1, 3, 3, true), m.Dar(1, 5, 5, false), m.Dar(1, 3, 2, false);
+    m.Jugar(2, 6, 6, 1);
+    m.Jugar(3, 6, 3, 2);
+    m.Jugar(4, 9, 9, kExtremoRoba, 3, 6);
+    m.Jugar(4, 9, 9, kExtremoPasa, 3, 6);
+    m.Jugar(1, 3, 3, 1);
+    m.Jugar(2, 6, 5, 2);
+    m.e.Linea.Extremos = {0, 3, 5};
+    return m;
+}
+
+// Segunda mano individual entre los asientos 1, 2 y 4, en sentido inverso, sale el 4 con el 3-5: enseña los
+// dos números. El 2 roba dos veces y juega; el 1 pasa; el 4 pone un doble. Extremos 0 y 2; le toca al 1.
+// El registro siguiente al último hecho se ignora.
+Mano Individual()
+{
+    Mano m;
+    m.a.ModoJuego = Modalidad::Individual;
+    m.a.Jugador[3].EstadoJugador = EstadoAsiento::Desactivado;
+    m.a.NumeroJugadores = 3;
+    m.e.PasoTurno = -1;
+    m.e.NumeroMano = 2;
+    m.e.JugadorSalida = 4;
+    m.e.JugadorTurno = 1;
+    m.Dar(4, 3, 5, true), m.Dar(4, 2, 2, true), m.Dar(4, 0, 0, false);
+    m.Dar(2, 5, 2, true), m.Dar(2, 3, 0, true), m.Dar(2, 2, 1, false);
+    m.Dar(1, 2, 0, false), m.Dar(1, 6, 6, false);
+    m.Jugar(4, 3, 5, 1);
+    m.Jugar(2, 9, 9, kExtremoRoba, 3, 5);
+    m.Jugar(2, 9, 9, kExtremoRoba, 3, 5);
+    m.Jugar(2, 5, 2, 2);
+    m.Jugar(1, 9, 9, kExtremoPasa, 3, 2);
+    m.Jugar(4, 2, 2, 2);
+    m.Jugar(2, 3, 0, 1);
+    m.e.Jugadas[std::size_t(m.e.NumeroJugada)] = RegistroJugada{1, 6, 6, 1};
+    m.e.Linea.Extremos = {0, 0, 2};
+    return m;
+}
+
+TEST(EstadisticasMano, cifras_de_manos_preparadas)
+{
+    struct Caso
+    {
+        const char* nombre;
+        std::function<Mano()> preparar;
+        std::vector<std::string> filas;
+        std::string palosPuestos;
+        Entero fichas, puntos;
+        std::string puestas;
+        std::vector<std::string> casan;
+    };
+    const Caso casos[] = {
+        {"parejas, primera mano con el seis doble",
+         [] { return Parejas(Apertura::SeisDoble); },
+         {"2:66 65|0000001|0000010|0000000", "3:63|0000001|0001000|0000000", "4:|0000000|0000000|0001001",
+          "1:33|0000000|0000000|0000000"},
+         "0002013",
+         4,
+         38,
+         "33 63 65 66",
+         {"30 31* 32 34 35", "50 51 52 53 54* 55"}},
+        {"parejas, primera mano por sorteo: el doble de salida enseña su número",
+         [] { return Parejas(Apertura::Sorteo); },
+         {"2:66 65|0000001|0000011|0000000", "3:63|0000001|0001000|0000000", "4:|0000000|0000000|0001001",
+          "1:33|0000000|0000000|0000000"},
+         "0002013",
+         4,
+         38,
+         "33 63 65 66",
+         {"30 31* 32 34 35", "50 51 52 53 54* 55"}},
+        {"individual entre tres en sentido inverso",
+         Individual,
+         {"4:35 22|0000000|0001010|0000000", "2:52 30|0001010|1010000|0001010", "1:|0000000|0000000|0011000"},
+         "1022020",
+         4,
+         22,
+         "22 30 52 53",
+         {"00 01 02* 04 05 06", "20* 21 23 24 26"}},
+        {"sin jugadas aún",
+         [] {
+             Mano m = Parejas(Apertura::SeisDoble);
+             m.e.NumeroJugada = 1;
+             return m;
+         },
+         {"2:|0000000|0000000|0000000", "3:|0000000|0000000|0000000", "4:|0000000|0000000|0000000",
+          "1:|0000000|0000000|0000000"},
+         "0000000",
+         0,
+         0,
+         "33 63 65 66",
+         {}},
+        {"los dos extremos al mismo número: una sola lista",
+         [] {
+             Mano m = Parejas(Apertura::SeisDoble);
+             m.e.Linea.Extremos = {0, 3, 3};
+             return m;
+         },
+         {"2:66 65|0000001|0000010|0000000", "3:63|0000001|0001000|0000000", "4:|0000000|0000000|0001001",
+          "1:33|0000000|0000000|0000000"},
+         "0002013",
+         4,
+         38,
+         "33 63 65 66",
+         {"30 31* 32 34 35"}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        const Mano m = c.preparar();
+        const EstadisticasMano s = CalcularEstadisticas(m.e, m.a);
+        EXPECT_EQ(Filas(s), c.filas);
+        EXPECT_EQ(Digitos(s.PalosPuestos), c.palosPuestos);
+        EXPECT_EQ(s.FichasPuestas, c.fichas);
+        EXPECT_EQ(s.PuntosPuestos, c.puntos);
+        EXPECT_EQ(Puestas(s), c.puestas);
+        std::vector<std::string> casan;
+        for (const auto& lista : s.FichasQueCasan) casan.push_back(Fichas(lista));
+        EXPECT_EQ(casan, c.casan);
+    }
+}
+
+TEST(EstadisticasMano, el_recorrido_de_asientos_acaba_aunque_quien_salio_no_juegue)
+{
+    struct Caso
+    {
+        const char* nombre;
+        Entero salida;
+        std::vector<Entero> fuera;
+        std::vector<Entero> filas;
+    };
+    const Caso casos[] = {
+        {"nadie ha salido aún", 0, {}, {1, 2, 3, 4}},
+        {"quien salió ya no juega", 3, {3}, {4, 1, 2}},
+        {"un asiento imposible de un fichero dañado", 7, {2}, {1, 3, 4}},
+        {"quien salió, con dos en juego", 4, {1, 3}, {4, 2}},
+        {"nadie en juego", 2, {1, 2, 3, 4}, {}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Mano m = Individual();
+        m.a.Jugador[3].EstadoJugador = EstadoAsiento::Activado;
+        m.e.PasoTurno = 1;
+        m.e.JugadorSalida = c.salida;
+        for (Entero p : c.fuera) m.a.Jugador[std::size_t(p)].EstadoJugador = EstadoAsiento::Desactivado;
+        std::vector<Entero> filas;
+        for (const FilaEstadisticas& f : CalcularEstadisticas(m.e, m.a).Filas) filas.push_back(f.Asiento);
+        EXPECT_EQ(filas, c.filas);
+    }
+}
+
+} // namespace

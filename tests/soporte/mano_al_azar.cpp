@@ -1,0 +1,125 @@
+#include "tests/soporte/mano_al_azar.h"
+
+#include "engine/analisis_mano.h"
+#include "engine/indices.h"
+#include "engine/turno.h"
+
+namespace zp {
+
+namespace {
+
+// A random legal move; the count is the number of moves listed.
+class TurnoAlAzar : public PasosTurno
+{
+public:
+    // As the chooser's count does, it leaves no choice marked on the draws that may follow.
+    void Contar(Contexto& c) override
+    {
+        c.e.EleccionTurno = false;
+        c.e.JugadasPosibles = static_cast<Entero>(ListarJugadasPosibles(c.e, c.a).size());
+    }
+
+    EleccionTurno Elegir(Contexto& c) override
+    {
+        EstadoJuego& e = c.e;
+        const std::vector<JugadaPosible> posibles = ListarJugadasPosibles(e, c.a);
+        e.ExtremoElegido = kExtremoPasa; // nothing fits: a pass, as the chooser leaves it
+        if (!posibles.empty()) {
+            const JugadaPosible& j = posibles[I(Aleatorio(c.azar, static_cast<int>(posibles.size())) - 1)];
+            e.FichaA = j.FichaA;
+            e.FichaB = j.FichaB;
+            e.ExtremoElegido = j.Extremo;
+            e.EleccionTurno = e.NumeroJugada != 1 && posibles.size() >= 2;
+        }
+        return EleccionTurno::Jugar;
+    }
+};
+
+} // namespace
+
+std::vector<JugadaPosible> ListarJugadasPosibles(const EstadoJuego& e, const Ajustes& a)
+{
+    std::vector<JugadaPosible> r;
+    const Entero p = e.JugadorTurno;
+    if (p < 1 || p > kAsientos) return r;
+    const auto& x = e.Linea.Extremos;
+    for (int s = 1; s <= e.HuecosMano[I(p)]; ++s) {
+        const Entero hueco = static_cast<Entero>(s);
+        if (!ComprobarFichaJugable(e, a, hueco)) continue;
+        const HuecoMano& h = e.Manos[I(p)][I(s)];
+        if (e.NumeroJugada == 1) {
+            r.push_back({hueco, 1, h.PuntoA, h.PuntoB});
+            continue;
+        }
+        const int extremos = x[1] == x[2] ? 1 : 2;
+        for (int k = 1; k <= extremos; ++k) {
+            const Entero extremo = static_cast<Entero>(k);
+            if (h.PuntoA == x[I(k)])
+                r.push_back({hueco, extremo, h.PuntoA, h.PuntoB});
+            else if (h.PuntoB == x[I(k)])
+                r.push_back({hueco, extremo, h.PuntoB, h.PuntoA});
+        }
+    }
+    return r;
+}
+
+ResultadoManoAlAzar JugarManoAlAzar(Contexto& c)
+{
+    TurnoAlAzar turno;
+    ResultadoManoAlAzar resultado;
+    for (;;) {
+        const ResultadoTurno r = JugarTurno(c, turno);
+        if (r.Fallo != FalloJugada::Ninguno) resultado.Fallo = r.Fallo;
+        if (r.Fin == FinTurno::Siguiente && resultado.Fallo == FalloJugada::Ninguno) continue;
+        resultado.Domino = r.Fin == FinTurno::Domino;
+        return resultado;
+    }
+}
+
+bool FotoMano::operator==(const FotoMano& o) const
+{
+    return DiferenciaFotos(*this, o).empty();
+}
+
+FotoMano TomarFoto(const EstadoJuego& e)
+{
+    FotoMano f;
+    f.Manos = e.Manos;
+    f.HuecosMano = e.HuecosMano;
+    f.FichasEnMano = e.FichasEnMano;
+    f.FichasMonton = e.FichasMonton;
+    f.Extremos = e.Linea.Extremos;
+    f.DireccionExtremo = e.Linea.DireccionExtremo;
+    f.FichasEnExtremo = e.Linea.FichasEnExtremo;
+    f.XExtremo = e.Linea.XExtremo;
+    f.YExtremo = e.Linea.YExtremo;
+    f.PesoNumero = e.PesoNumero;
+    f.NumeroJugada = e.NumeroJugada;
+    f.JugadorTurno = e.JugadorTurno;
+    return f;
+}
+
+std::string DiferenciaFotos(const FotoMano& a, const FotoMano& b)
+{
+    for (std::size_t p = 1; p <= kAsientos; ++p) {
+        for (std::size_t s = 1; s <= kHuecos; ++s) {
+            const HuecoMano& x = a.Manos[p][s];
+            const HuecoMano& y = b.Manos[p][s];
+            if (x.PuntoA != y.PuntoA || x.PuntoB != y.PuntoB || x.Estado != y.Estado)
+                return "mano " + std::to_string(p) + ", hueco " + std::to_string(s);
+        }
+    }
+    if (a.HuecosMano != b.HuecosMano) return "HuecosMano";
+    if (a.FichasEnMano != b.FichasEnMano) return "FichasEnMano";
+    if (a.FichasMonton != b.FichasMonton) return "FichasMonton";
+    if (a.Extremos != b.Extremos) return "Extremos";
+    if (a.DireccionExtremo != b.DireccionExtremo) return "DireccionExtremo";
+    if (a.FichasEnExtremo != b.FichasEnExtremo) return "FichasEnExtremo";
+    if (a.XExtremo != b.XExtremo || a.YExtremo != b.YExtremo) return "XExtremo/YExtremo";
+    if (a.PesoNumero != b.PesoNumero) return "PesoNumero";
+    if (a.NumeroJugada != b.NumeroJugada) return "NumeroJugada";
+    if (a.JugadorTurno != b.JugadorTurno) return "JugadorTurno";
+    return {};
+}
+
+} // namespace zp

@@ -1,0 +1,45 @@
+#pragma once
+// The person at this computer, played by a script: for tools and tests.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/usuario.h"
+
+namespace zp {
+
+// Headless person: answers from the scripts given, else by default (accept, continue, end 1, the first
+// seat in play, tiles dealt from the grid in turn). It keeps the message boxes shown, for tests and tools.
+class UsuarioAutomatico : public Usuario
+{
+public:
+    struct Mensaje
+    {
+        std::string titulo, texto;
+        int lineas = 0, botones = 0, ayuda = 0;
+    };
+
+    Respuesta<bool> MostrarMensaje(const std::string& titulo, const std::string& texto, int lineas,
+                                   int botones, int ayuda = 0) override;
+    void IniciarEspera() override {}
+    void MostrarEspera(const std::string& titulo, const std::string& texto, int lineas) override;
+    void OcultarEspera() override { EsperaVisible = false; }
+    Respuesta<Continuacion> EsperarContinuar() override;
+    Respuesta<Entero> EsperarEleccionExtremo() override;
+    Respuesta<Entero> EsperarEleccionSalida(const Ajustes& a) override;
+    Espera EsperarRepartoManual(EstadoJuego& e, const std::function<bool()>& terminado) override;
+
+    std::deque<bool> RespuestasMensaje;
+    std::deque<Entero> SalidasElegidas;
+    std::deque<Entero> ExtremosElegidos;
+    // Replaces the default manual deal; it should fill the hands, else the deal is abandoned.
+    std::function<void(EstadoJuego&)> RepartoManual;
+    bool Abandonar = false; // every blocking call reports the match abandoned
+
+    std::vector<Mensaje> Mensajes;
+    std::string TituloEspera;
+    bool EsperaVisible = false;
+};
+
+} // namespace zp

@@ -1,0 +1,165 @@
+// El programa entero arrancado en una carpeta de trabajo propia, con las pausas a cero: cada 10 ms se
+// contesta la caja de mensajes que haya (Sí o No según su título) y, si no hay ninguna, se da el siguiente
+// paso de la prueba cuando se cumple su condición, como haría una persona delante de la mesa.
+#pragma once
+
+#include "comun_mesa.h"
+
+#include "kit/ayuda.h"
+#include "kit/cursores.h"
+#include "kit/mensajes.h"
+#include "kit/pausa.h"
+#include "platform/wait.h"
+#include "settings/core/fichero_estado.h"
+#include "table/arranque_mesa.h"
+#include "tests/soporte/reloj_falso.h"
+
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+
+namespace prueba {
+
+using RelojSinEspera = zp::prueba::RelojFalso;
+
+struct Caja
+{
+    QString titulo, texto;
+};
+
+struct Paso
+{
+    std::function<bool()> cuando;
+    std::function<void()> hacer;
+    bool repetir = false; // se queda: se hace cada vez que se cumple
+};
+
+class ProgramaPrueba : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(800, 600)));
+        antes = &zp::PausaPrograma().Reloj();
+        zp::PausaPrograma().PonerReloj(reloj);
+        zp::PonerAjustesPorDefecto(e, a);
+        a.Sonido = false;
+    }
+    void TearDown() override
+    {
+        guion.stop();
+        contestador.stop();
+        if (zp::VisorAyuda* ayuda = zp::AyudaAbierta()) delete ayuda;
+        programa.reset();
+        zp::Entorno() = zp::EntornoKit{};
+        zp::PausaPrograma().PonerReloj(*antes);
+    }
+
+    std::string Carpeta() const { return carpeta.path().toStdString() + "/"; }
+    QString Fichero(const char* nombre) const { return carpeta.filePath(QString::fromLatin1(nombre)); }
+
+    // Una mano a medias de la partida: la mano 3, nadie ha jugado aún, le toca al asiento 1.
+    void ManoAMedias() { prueba::RepartirManoAMedias(e, 3); }
+
+    // Arranca con los ajustes de la prueba y vuelve cuando Main ha terminado. Mientras, y después, el guion
+    // contesta las cajas y da los pasos: `paso` en cada vuelta, y los de `pasos` en orden.
+    void Arrancar(std::optional<std::uint32_t> semilla = {})
+    {
+        ASSERT_FALSE(zp::GuardarAjustes(Carpeta(), e, a).has_value());
+        QObject::connect(&contestador, &QTimer::timeout, [this] { Contestar(); });
+        QObject::connect(&guion, &QTimer::timeout, [this] { Avanzar(); });
+        contestador.start(10);
+        guion.start(10);
+        zp::OpcionesArranque o;
+        o.Careta = false;
+        o.CarpetaDatos = Carpeta();
+        o.Semilla = semilla;
+        o.AlTerminar = [this](const zp::ResultadoPartida& r) { resultados.push_back(r); };
+        programa = zp::ArrancarPrograma(o);
+        ASSERT_FALSE(programa->Salir);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !resultados.empty(); }, 20000));
+    }
+
+    zp::PictureBox* Boton(int i) const { return programa->Mesa->Pic_Boton[std::size_t(i)]; }
+
+    // El puntero pasa por encima del control y pulsa en él.
+    static void Pasar(QWidget* w, QPoint p = {12, 14})
+    {
+        QTest::mouseMove(w, p - QPoint(2, 4));
+        QTest::mouseMove(w, p);
+    }
+    static void Pulsar(QWidget* w, QPoint p = {12, 14})
+    {
+        Pasar(w, p);
+        QTest::mouseClick(w, Qt::LeftButton, {}, p);
+    }
+    void Pasar(int i) const { Pasar(Boton(i)); }
+    void Pulsar(int i) const { Pulsar(Boton(i)); }
+
+    // Pulsa desde el guion, fuera de su vuelta: la caja que abra la responde el guion.
+    void PulsarLuego(int i) const
+    {
+        QTimer::singleShot(0, programa->Mesa.get(), [this, i] { Pulsar(i); });
+    }
+
+    bool HayCaja(const QString& titulo) const
+    {
+        return std::any_of(cajas.begin(), cajas.end(), [&](const Caja& c) { return c.titulo == titulo; });
+    }
+
+    zp::EstadoJuego e;
+    zp::Ajustes a;
+    QTemporaryDir carpeta;
+    RelojSinEspera reloj;
+    zp::Clock* antes = nullptr;
+    std::unique_ptr<zp::Programa> programa;
+    QTimer guion;
+    QPointer<zp::mensajes> atendida;
+    std::vector<Caja> cajas;
+    std::map<QString, bool> respuestas; // por título; si no está, la caja se cierra
+    // Decide antes que `respuestas`: una respuesta, o ninguna para dejarlo a `respuestas`.
+    std::function<std::optional<bool>(const QString& titulo)> responder;
+    std::function<void()> paso;
+    std::vector<Paso> pasos;
+    std::size_t pasoActual = 0;
+    std::vector<zp::ResultadoPartida> resultados;
+
+private:
+    // A timer does not fire again while its own slot runs: boxes opened by a step are answered by the other.
+    void Contestar()
+    {
+        auto* caja = qobject_cast<zp::mensajes*>(QApplication::activeModalWidget());
+        if (!caja) recienContestada = false;
+        if (!caja || caja == atendida) return;
+        atendida = caja;
+        recienContestada = true;
+        cajas.push_back({caja->TextoTitulo(), caja->TextoMensaje()});
+        std::optional<bool> r;
+        if (responder) r = responder(caja->TextoTitulo());
+        if (auto f = respuestas.find(caja->TextoTitulo()); !r && f != respuestas.end()) r = f->second;
+        if (r)
+            QTest::mousePress(*r ? caja->Pic_Si : caja->Pic_No, Qt::LeftButton, {}, QPoint(10, 10));
+        else
+            caja->close();
+    }
+    void Avanzar()
+    {
+        // The code that asked goes on with the answer before the next step is looked at.
+        if (QApplication::activeModalWidget() || recienContestada) return;
+        if (paso) paso();
+        while (pasoActual < pasos.size() && pasos[pasoActual].cuando()) {
+            Paso& p = pasos[pasoActual];
+            if (!p.repetir) ++pasoActual;
+            p.hacer();
+            if (p.repetir) break;
+        }
+    }
+    QTimer contestador;
+    bool recienContestada = false;
+};
+
+} // namespace prueba
