@@ -14,40 +14,64 @@ Entero BandoDe(Entero mover, Entero p)
     return (p == mover || (mover >= 1 && mover <= 4 && p == Companero[I(mover)])) ? 1 : 2;
 }
 
-AnalisisNumero AnalizarFichasNumero(const EstadoJuego& e, Entero mover, Entero n)
+MesaLeida LeerMesa(const EstadoJuego& e)
 {
-    AnalisisNumero r;
+    const auto pip = [](Entero x) { return x >= 0 && x <= 6; };
+    MesaLeida m;
     for (int p = 1; p <= kAsientos; ++p) {
-        const Entero bando = BandoDe(mover, static_cast<Entero>(p));
         for (int s = 1; s <= HuecosDe(e, p); ++s) {
             const HuecoMano& h = e.Manos[I(p)][I(s)];
             const Entero a = h.PuntoA, b = h.PuntoB;
-            if (a == n || b == n) {
-                if (h.Estado == kPuesta) {
-                    // A laid tile has two pips; the state files are checked for it before a game is played.
-                    assert(a >= 0 && a <= 6 && b >= 0 && b <= 6);
-                    ++r.PuestasConNumero;
-                    if (a != n && a >= 0 && a <= 6) r.VistoConNumero[I(a)] = 1;
-                    if (b != n && b >= 0 && b <= 6) r.VistoConNumero[I(b)] = 1;
-                    if (a == b && a >= 0 && a <= 6) {
-                        r.EsDoble = 1;
-                        r.VistoConNumero[I(n)] = 1;
-                    }
-                } else {
-                    if (a == b) {
-                        r.BandoDobleNumero = bando;
-                        r.PoseedorDobleNumero = static_cast<Entero>(p);
-                    }
-                    ++r.FichasConNumero[I(p)];
+            if (h.Estado == kPuesta) {
+                // A laid tile has two pips; the state files are checked for it before a game is played.
+                assert(pip(a) && pip(b));
+                if (pip(a)) {
+                    ++m.Puestas[I(a)];
+                    if (pip(b)) m.Vistas[I(a)][I(b)] = 1;
+                    if (a == b) m.DobleVisto[I(a)] = 1;
                 }
+                if (pip(b) && b != a) {
+                    ++m.Puestas[I(b)];
+                    if (pip(a)) m.Vistas[I(b)][I(a)] = 1;
+                }
+            } else {
+                if (pip(a)) {
+                    ++m.NoPuestas[I(a)][I(p)];
+                    if (a == b) m.PoseedorDoble[I(a)] = static_cast<Entero>(p);
+                }
+                if (pip(b) && b != a) ++m.NoPuestas[I(b)][I(p)];
             }
-            if (h.Estado == kEnMano) {
-                r.PuntosEnMano[I(p)] += static_cast<float>(a + b);
-                r.PuntosEnBando[I(bando)] += static_cast<float>(a + b);
+            if (h.Estado == kEnMano) m.PuntosEnMano[I(p)] += static_cast<float>(a + b);
+            if (pip(a) && pip(b)) {
+                const auto t = I(IndiceFicha(a, b));
+                m.Asiento[t] = static_cast<Entero>(p);
+                m.Puesta[t] = h.Estado == kPuesta;
             }
         }
     }
+    return m;
+}
+
+AnalisisNumero AnalizarFichasNumero(const MesaLeida& m, Entero mover, Entero n)
+{
+    assert(n >= 0 && n <= 6);
+    AnalisisNumero r;
+    if (n < 0 || n > 6) return r;
+    r.PuestasConNumero = m.Puestas[I(n)];
+    r.VistoConNumero = m.Vistas[I(n)];
+    r.EsDoble = m.DobleVisto[I(n)];
+    r.FichasConNumero = m.NoPuestas[I(n)];
+    r.PoseedorDobleNumero = m.PoseedorDoble[I(n)];
+    r.BandoDobleNumero = r.PoseedorDobleNumero == 0 ? Entero{0} : BandoDe(mover, r.PoseedorDobleNumero);
+    r.PuntosEnMano = m.PuntosEnMano;
+    for (int p = 1; p <= kAsientos; ++p)
+        r.PuntosEnBando[I(BandoDe(mover, static_cast<Entero>(p)))] += m.PuntosEnMano[I(p)];
     return r;
+}
+
+AnalisisNumero AnalizarFichasNumero(const EstadoJuego& e, Entero mover, Entero n)
+{
+    return AnalizarFichasNumero(LeerMesa(e), mover, n);
 }
 
 PoseedorFicha BuscarPoseedor(const EstadoJuego& e, Entero a, Entero b)
@@ -61,6 +85,14 @@ PoseedorFicha BuscarPoseedor(const EstadoJuego& e, Entero a, Entero b)
         }
     }
     return r;
+}
+
+PoseedorFicha BuscarPoseedor(const MesaLeida& m, Entero a, Entero b)
+{
+    assert(a >= 0 && a <= 6 && b >= 0 && b <= 6);
+    if (a < 0 || a > 6 || b < 0 || b > 6) return {};
+    const auto t = I(IndiceFicha(a, b));
+    return {m.Asiento[t], m.Puesta[t]};
 }
 
 FichaSuelta UnicaFichaDe(const EstadoJuego& e, Entero p)

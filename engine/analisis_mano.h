@@ -2,10 +2,12 @@
 // What the automatic player reads of the table before it judges a move: for one number, how many tiles
 // carrying it are laid and who still holds them; the pips left in every hand; who holds a given tile; and
 // the roles of the seats round the mover. Everything here is computed from the state and returned: nothing
-// is written back, so a rule never reads a value left over by another.
+// is written back, so a rule never reads a value left over by another. A choice reads the slots once, for
+// every number and every tile, and then asks as many questions as its candidates need.
 #include <array>
 
 #include "engine/ajustes.h"
+#include "engine/ficha.h"
 
 namespace zp {
 
@@ -24,6 +26,23 @@ struct AnalisisNumero
 // Side of seat p seen from the mover: 1 the mover and his partner, 2 anyone else (seat 0 included).
 Entero BandoDe(Entero mover, Entero p);
 
+// Every hand's slots read once: per number what AnalisisNumero says of it whoever moves, and per tile the
+// seat whose slots hold it.
+struct MesaLeida
+{
+    std::array<Entero, 7> Puestas{};                  // laid tiles carrying n
+    std::array<std::array<Entero, 7>, 7> Vistas{};    // [n][x]: the laid tile n-x exists
+    std::array<Entero, 7> DobleVisto{};               // 1 when n-n is laid
+    std::array<std::array<Entero, 5>, 7> NoPuestas{}; // [n][seat]: tiles carrying n not laid
+    std::array<Entero, 7> PoseedorDoble{};            // seat holding n-n not laid, 0 nobody
+    std::array<float, 5> PuntosEnMano{};              // per seat, pips of all its held tiles
+    std::array<Entero, 28> Asiento{}; // per tile (IndiceFicha): the last seat whose slots hold it
+    std::array<bool, 28> Puesta{};    // and whether that slot's tile is laid
+};
+MesaLeida LeerMesa(const EstadoJuego& e);
+
+// For n 0..6.
+AnalisisNumero AnalizarFichasNumero(const MesaLeida& m, Entero mover, Entero n);
 AnalisisNumero AnalizarFichasNumero(const EstadoJuego& e, Entero mover, Entero n);
 
 // The seat whose slots hold the tile a-b either way round, laid or held (the last match wins), 0 when no
@@ -34,6 +53,8 @@ struct PoseedorFicha
     bool Puesta = false;
 };
 PoseedorFicha BuscarPoseedor(const EstadoJuego& e, Entero a, Entero b);
+// The same, for a and b 0..6.
+PoseedorFicha BuscarPoseedor(const MesaLeida& m, Entero a, Entero b);
 
 // The one tile still held by seat p, when it holds exactly one.
 struct FichaSuelta

@@ -183,9 +183,15 @@ void ElegirJugada(Contexto& c, const ExploradorFinal& explorar)
     }
 
     int elegida = 1;
+    // A counting run is wanted for how many tiles fit; the full run that follows in the same turn makes the
+    // move, and overwrites this one's. Its scoring can only matter through the random number a weak
+    // player's block judgement draws, so from the level where none is drawn it is not made.
+    const bool contarSolo = e.SoloContar && nivel >= kNivelSinAzar;
     if (e.JugadasPosibles >= 2) {
         if (marcar) c.animacion.IndicarFichas(m);
         e.EleccionTurno = true;
+    }
+    if (e.JugadasPosibles >= 2 && !contarSolo) {
         const DatosEleccion d = PrepararEleccion(e, a, m, nivel);
         Entero mejor = 0;
         for (int n = 1; n <= e.JugadasPosibles; ++n) {

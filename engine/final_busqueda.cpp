@@ -10,11 +10,26 @@ namespace zp {
 
 namespace {
 
+// The two open ends of the line as one number, 8 x end 1 + end 2.
+using Extremos = std::size_t;
+
+constexpr Extremos ParDeExtremos(int e1, int e2)
+{
+    return static_cast<Extremos>(e1 * 8 + e2);
+}
+
 struct TablasFichas
 {
     std::array<int, 28> PuntoA{};
     std::array<int, 28> PuntoB{};
-    std::array<MascaraFichas, 10> ConPunto{}; // tiles carrying a pip; 7..9 (no tile) carry none
+    std::array<std::array<int, 128>, 4> Puntos{}; // pips of the tiles of each 7-bit quarter of a mask
+    // Per pair of ends: the tiles that fit either; for each tile the ways it goes (bit 0 joined by its first
+    // pip, bit 1 by its second, never for a double) and the ends after each; and the ends in a position's
+    // key, in order, since swapping them changes no count.
+    std::array<MascaraFichas, 64> Encajan{};
+    std::array<std::array<std::uint8_t, 28>, 64> Juega{};
+    std::array<std::array<std::array<std::uint8_t, 2>, 28>, 64> Tras{};
+    std::array<std::uint64_t, 64> ClaveExtremos{};
 };
 
 constexpr TablasFichas CrearTablas()
@@ -22,11 +37,30 @@ constexpr TablasFichas CrearTablas()
     TablasFichas t;
     for (int a = 0; a <= 6; ++a) {
         for (int b = 0; b <= a; ++b) {
-            const int i = IndiceFicha(a, b);
-            t.PuntoA[static_cast<std::size_t>(i)] = a;
-            t.PuntoB[static_cast<std::size_t>(i)] = b;
-            t.ConPunto[static_cast<std::size_t>(a)] |= MascaraFichas{1} << i;
-            t.ConPunto[static_cast<std::size_t>(b)] |= MascaraFichas{1} << i;
+            const auto i = static_cast<std::size_t>(IndiceFicha(a, b));
+            t.PuntoA[i] = a;
+            t.PuntoB[i] = b;
+        }
+    }
+    for (std::size_t c = 0; c < 4; ++c)
+        for (std::size_t m = 0; m < 128; ++m)
+            for (std::size_t i = 0; i < 7; ++i)
+                if (m >> i & 1) t.Puntos[c][m] += t.PuntoA[7 * c + i] + t.PuntoB[7 * c + i];
+    for (int e1 = 0; e1 <= 6; ++e1) {
+        for (int e2 = 0; e2 <= 6; ++e2) {
+            const Extremos ee = ParDeExtremos(e1, e2);
+            t.Encajan[ee] = ConPunto(e1) | ConPunto(e2);
+            t.ClaveExtremos[ee] = std::uint64_t(e1 < e2 ? e1 : e2) << 28 | std::uint64_t(e1 < e2 ? e2 : e1)
+                                                                               << 31;
+            for (std::size_t i = 0; i < 28; ++i) {
+                const int a = t.PuntoA[i], b = t.PuntoB[i];
+                const auto tras = [&](int x, int y) {
+                    return static_cast<std::uint8_t>(x == e1 ? ParDeExtremos(y, e2) : ParDeExtremos(e1, y));
+                };
+                t.Juega[ee][i] = static_cast<std::uint8_t>((a == e1 || a == e2 ? 1 : 0) |
+                                                           (a != b && (b == e1 || b == e2) ? 2 : 0));
+                t.Tras[ee][i] = {tras(a, b), tras(b, a)};
+            }
         }
     }
     return t;
@@ -34,20 +68,13 @@ constexpr TablasFichas CrearTablas()
 
 constexpr TablasFichas kTablas = CrearTablas();
 
-constexpr int kBitsGeneracion = 28;
-constexpr int kDesplazamientoGeneracion = 36; // 28 tile bits, two ends of 3 bits, the seat in 2
-
-inline MascaraFichas ConPunto(int p)
+inline int PuntosDe(MascaraFichas m)
 {
-    return kTablas.ConPunto[static_cast<std::size_t>(p)];
+    return kTablas.Puntos[0][m & 127] + kTablas.Puntos[1][m >> 7 & 127] + kTablas.Puntos[2][m >> 14 & 127] +
+           kTablas.Puntos[3][m >> 21 & 127];
 }
 
 } // namespace
-
-BusquedaFinal::BusquedaFinal(int bitsTabla) : tabla_(std::size_t{1} << bitsTabla), bitsTabla_(bitsTabla)
-{
-    assert(bitsTabla >= 4 && bitsTabla <= 28);
-}
 
 void BusquedaFinal::Preparar(const ReglasBusqueda& reglas, const std::array<MascaraFichas, 5>& manos,
                              int extremo1, int extremo2, std::uint64_t presupuesto)
@@ -60,162 +87,111 @@ void BusquedaFinal::Preparar(const ReglasBusqueda& reglas, const std::array<Masc
         assert(reglas.EnJuego[p] || manos[p] == 0);
         assert(!reglas.EnJuego[p] || reglas.EnJuego[static_cast<std::size_t>(reglas.Siguiente[p])]);
         todas_ |= manos[p];
-        puntos_[p] = 0;
-        for (MascaraFichas m = manos[p]; m != 0; m &= m - 1) {
-            const auto t = static_cast<std::size_t>(std::countr_zero(m));
-            puntos_[p] += kTablas.PuntoA[t] + kTablas.PuntoB[t];
-        }
     }
     extremo1_ = extremo1;
     extremo2_ = extremo2;
     presupuesto_ = presupuesto;
     visitadas_ = 0;
     agotado_ = false;
-
-    // A new generation forgets the last search without clearing the table; clear it only when they run out.
-    if (++generacion_ >= (std::uint64_t{1} << kBitsGeneracion)) {
-        std::fill(tabla_.begin(), tabla_.end(), Entrada{});
-        generacion_ = 1;
-    }
+    memoria_.Nueva();
 }
 
 bool BusquedaFinal::JugarRaiz(int m, int x, int y, ValorFinal& v)
 {
     assert(x == extremo1_ || x == extremo2_);
-    const int t = IndiceFicha(x, y);
+    const auto t = static_cast<std::size_t>(IndiceFicha(x, y));
     assert(mano_[static_cast<std::size_t>(m)] & (MascaraFichas{1} << t));
-    v = Jugar(m, t, x, y);
+    v = {};
+    const Extremos ee = ParDeExtremos(extremo1_, extremo2_);
+    Jugar(m, todas_, kTablas.Tras[ee][t][x == kTablas.PuntoA[t] ? 0 : 1], t, v);
     return !agotado_;
 }
 
-// Seat m lays tile t joined by pip x; y stays open. Made and unmade in place.
-ValorFinal BusquedaFinal::Jugar(int m, int t, int x, int y)
+// Seat m lays tile t, which leaves the ends ee. todas: the tiles held before. The outcomes below are added
+// to v. The mover's hand is made and unmade in place, the rest of the position passed down. Inlined into the
+// loop over a position's plays, so that a position found in memory costs no call.
+[[gnu::always_inline]] inline void BusquedaFinal::Jugar(int m, MascaraFichas todas, std::size_t ee,
+                                                        std::size_t t, ValorFinal& v)
 {
     const auto sm = static_cast<std::size_t>(m);
     const MascaraFichas bit = MascaraFichas{1} << t;
-    const int antes1 = extremo1_;
-    const int antes2 = extremo2_;
-    mano_[sm] ^= bit;
-    todas_ ^= bit;
-    puntos_[sm] -= x + y;
-    if (x == extremo1_)
-        extremo1_ = y;
-    else
-        extremo2_ = y;
+    const MascaraFichas mano = mano_[sm];
+    mano_[sm] = mano ^ bit;
+    todas ^= bit;
 
-    ValorFinal v;
-    if (mano_[sm] == 0)
-        v = Desenlace(m, false); // a domino is never a blocked hand
-    else if ((todas_ & (ConPunto(extremo1_) | ConPunto(extremo2_))) == 0)
-        v = Desenlace(m, true); // nobody holds a tile for either end
-    else
-        v = Nodo(reglas_.Siguiente[sm]);
-
-    extremo1_ = antes1;
-    extremo2_ = antes2;
-    mano_[sm] ^= bit;
-    todas_ ^= bit;
-    puntos_[sm] += x + y;
-    return v;
+    const MascaraFichas encajan = kTablas.Encajan[ee];
+    if (mano == bit) {
+        Desenlace(m, false, v); // a domino is never a blocked hand
+    } else if ((todas & encajan) == 0) {
+        Desenlace(m, true, v); // nobody holds a tile for either end
+    } else {
+        // Seats that can lay nothing pass. Some seat can, since the line is not blocked: with tiles held
+        // twice it might be none, and the round then ends with nothing counted rather than never.
+        int s = reglas_.Siguiente[sm];
+        int pases = 0;
+        while ((mano_[static_cast<std::size_t>(s)] & encajan) == 0 && ++pases < 4)
+            s = reglas_.Siguiente[static_cast<std::size_t>(s)];
+        assert(pases < 4 && "nobody holds the tiles that fit");
+        // A position counted before adds what it counted then.
+        const std::uint64_t clave =
+            std::uint64_t{todas} | kTablas.ClaveExtremos[ee] | std::uint64_t(s - 1) << 34;
+        if (pases < 4 && !memoria_.Sumar(clave, v)) Expandir(s, todas, ee, clave, v);
+    }
+    mano_[sm] = mano;
 }
 
-// A position reached by a play, seat m next. The line is not blocked, so some seat can lay a tile.
-ValorFinal BusquedaFinal::Nodo(int m)
+// A position not in memory, seat m to move and able to: every continuation counted, remembered and added
+// to v.
+[[gnu::noinline]] void BusquedaFinal::Expandir(int m, MascaraFichas todas, std::size_t ee,
+                                               std::uint64_t clave, ValorFinal& v)
 {
-    // 1. Seats that can lay nothing pass. Some seat can, since the line is not blocked: with tiles held
-    //    twice it might be none, and the round then ends with nothing counted rather than never.
-    const MascaraFichas encajan = ConPunto(extremo1_) | ConPunto(extremo2_);
-    for (int pases = 0; (mano_[static_cast<std::size_t>(m)] & encajan) == 0; ++pases) {
-        if (pases == 4) {
-            assert(false && "nobody holds the tiles that fit");
-            return {};
-        }
-        m = reglas_.Siguiente[static_cast<std::size_t>(m)];
-    }
-    const MascaraFichas mano = mano_[static_cast<std::size_t>(m)];
-
-    // 2. A position counted before. Swapping the two ends changes no count, so the key takes them in order.
-    const int bajo = extremo1_ < extremo2_ ? extremo1_ : extremo2_;
-    const int alto = extremo1_ < extremo2_ ? extremo2_ : extremo1_;
-    const std::uint64_t clave = (generacion_ << kDesplazamientoGeneracion) | std::uint64_t{todas_} |
-                                (std::uint64_t(bajo) << 28) | (std::uint64_t(alto) << 31) |
-                                (std::uint64_t(m - 1) << 34);
-    if (const Entrada* e = Buscar(clave)) return e->Valor;
-
-    // 3. Past the budget the search unwinds with nothing.
+    // 1. Past the budget the search unwinds with nothing.
     if (visitadas_ >= presupuesto_) {
         agotado_ = true;
-        return {};
+        return;
     }
     ++visitadas_;
 
-    // 4. Every tile that fits, each way round that fits; a double once. The last tile dominoes the same way
+    // 2. Every tile that fits, each way round that fits; a double once. The last tile dominoes the same way
     //    at either end, so it is laid once.
+    const MascaraFichas mano = mano_[static_cast<std::size_t>(m)];
     const bool ultima = (mano & (mano - 1)) == 0;
-    ValorFinal v;
-    for (MascaraFichas jugables = mano & encajan; jugables != 0; jugables &= jugables - 1) {
-        const int t = std::countr_zero(jugables);
-        const int a = kTablas.PuntoA[static_cast<std::size_t>(t)];
-        const int b = kTablas.PuntoB[static_cast<std::size_t>(t)];
-        bool jugada = false;
-        if (a == extremo1_ || a == extremo2_) {
-            v += Jugar(m, t, a, b);
-            jugada = true;
-        }
-        if (a != b && (b == extremo1_ || b == extremo2_) && !(ultima && jugada)) v += Jugar(m, t, b, a);
-        if (agotado_) return {};
+    const auto& juega = kTablas.Juega[ee];
+    const auto& tras = kTablas.Tras[ee];
+    ValorFinal w;
+    for (MascaraFichas j = mano & kTablas.Encajan[ee]; j != 0; j &= j - 1) {
+        const auto t = static_cast<std::size_t>(std::countr_zero(j));
+        const unsigned formas = juega[t];
+        if (formas & 1) Jugar(m, todas, tras[t][0], t, w);
+        if ((formas & 2) && !(ultima && (formas & 1))) Jugar(m, todas, tras[t][1], t, w);
     }
 
-    Guardar(clave, v);
-    return v;
+    // 3. Remembered for the positions that reach it again. Past the budget nothing is: once it runs out
+    //    every position below unwinds at once.
+    if (agotado_) return;
+    memoria_.Guardar(clave, w);
+    v += w;
 }
 
-ValorFinal BusquedaFinal::Desenlace(int w, bool cerrada) const
+// The end of the hand reached when seat w laid a tile, added to v.
+void BusquedaFinal::Desenlace(int w, bool cerrada, ValorFinal& v) const
 {
     const ReglasBusqueda& r = reglas_;
+    std::array<int, 5> pips{};
+    for (std::size_t p = 1; p <= 4; ++p) pips[p] = PuntosDe(mano_[p]);
     int codigo = r.Parejas ? (w == 2 || w == 4 ? 1 : 2) : w;
     if (cerrada) {
-        const GanadorCierre g = DecidirCierre(r.Parejas, puntos_, r.EnJuego);
+        const GanadorCierre g = DecidirCierre(r.Parejas, pips, r.EnJuego);
         codigo = g.Empate ? GanadorEmpate(r.GanadorSiEmpate, r.Parejas, r.JugadorSalida) : g.Ganador;
-        if (codigo == 0) return {}; // the hand is played again: no outcome
+        if (codigo == 0) return; // the hand is played again: no outcome
     }
 
-    const int puntos = PuntosMano(r.Parejas, r.SoloPerdedores, codigo, puntos_);
-    const int valor = r.PorUnidades ? puntos : DecenasDe(puntos);
-    ValorFinal v;
-    if (codigo >= 1 && codigo <= 4 && r.EnJuego[static_cast<std::size_t>(codigo)]) v.Total = 1;
+    const int puntos = PuntosMano(r.Parejas, r.SoloPerdedores, codigo, pips);
+    if (codigo >= 1 && codigo <= 4 && r.EnJuego[static_cast<std::size_t>(codigo)]) ++v.Total;
     if (codigo == r.Propio) {
-        v.Ganadas = 1;
-        v.Suma = static_cast<std::uint64_t>(valor);
+        ++v.Ganadas;
+        v.Suma += static_cast<std::uint64_t>(r.PorUnidades ? puntos : DecenasDe(puntos));
     }
-    return v;
-}
-
-// Two entries to a bucket, side by side in one cache line.
-const BusquedaFinal::Entrada* BusquedaFinal::Buscar(std::uint64_t clave) const
-{
-    const std::uint64_t contenido = clave & ((std::uint64_t{1} << kDesplazamientoGeneracion) - 1);
-    const std::size_t i =
-        static_cast<std::size_t>((contenido * 0x9E3779B97F4A7C15ull) >> (64 - bitsTabla_)) & ~std::size_t{1};
-    if (tabla_[i].Clave == clave) return &tabla_[i];
-    if (tabla_[i + 1].Clave == clave) return &tabla_[i + 1];
-    return nullptr;
-}
-
-void BusquedaFinal::Guardar(std::uint64_t clave, const ValorFinal& v)
-{
-    const std::uint64_t contenido = clave & ((std::uint64_t{1} << kDesplazamientoGeneracion) - 1);
-    const std::size_t i =
-        static_cast<std::size_t>((contenido * 0x9E3779B97F4A7C15ull) >> (64 - bitsTabla_)) & ~std::size_t{1};
-    // Keep the larger subtree: it is the dearer one to count again. A stale entry always gives way.
-    const auto vieja = [this](const Entrada& e) {
-        return (e.Clave >> kDesplazamientoGeneracion) != generacion_;
-    };
-    Entrada* destino = &tabla_[i];
-    if (!vieja(tabla_[i]) && (vieja(tabla_[i + 1]) || tabla_[i + 1].Valor.Total <= tabla_[i].Valor.Total))
-        destino = &tabla_[i + 1];
-    destino->Clave = clave;
-    destino->Valor = v;
 }
 
 } // namespace zp

@@ -1,24 +1,16 @@
 #pragma once
 // The core of the endgame search: hands as tile bitmasks, one play made and unmade in place, and every
-// position already counted remembered in a fixed table, so that the walk allocates nothing and calls nothing
-// virtual. Tiles never change hands, so the set of tiles still held, the two ends and the seat to move name a
-// position completely.
+// position already counted remembered, so that the walk allocates nothing and calls nothing virtual. Tiles
+// never change hands, so the set of tiles still held, the two ends and the seat to move name a position
+// completely.
 #include <array>
 #include <cstdint>
-#include <vector>
 
 #include "engine/ajustes.h"
+#include "engine/ficha.h"
+#include "engine/final_memoria.h"
 
 namespace zp {
-
-using MascaraFichas = std::uint32_t; // bit t: tile t of the set, numbered by IndiceFicha
-
-constexpr int IndiceFicha(int a, int b)
-{
-    const int alto = a > b ? a : b;
-    const int bajo = a > b ? b : a;
-    return alto * (alto + 1) / 2 + bajo;
-}
 
 // What stays fixed through one search: the rules that score an outcome and the seats in play.
 struct ReglasBusqueda
@@ -33,27 +25,9 @@ struct ReglasBusqueda
     std::array<bool, 5> EnJuego{};
 };
 
-// Outcomes below a position, seen from the mover's side at the call.
-struct ValorFinal
-{
-    std::uint64_t Total = 0;   // outcomes counted (a tie under "se repite" counts nowhere)
-    std::uint64_t Ganadas = 0; // those the mover's side wins
-    std::uint64_t Suma = 0;    // their scored values added up
-    ValorFinal& operator+=(const ValorFinal& o)
-    {
-        Total += o.Total;
-        Ganadas += o.Ganadas;
-        Suma += o.Suma;
-        return *this;
-    }
-};
-
 class BusquedaFinal
 {
 public:
-    // The memory holds 2^bitsTabla positions; it is allocated here once and reused by every search.
-    explicit BusquedaFinal(int bitsTabla = 18);
-
     // Sets up a search: the hands by seat and the two open ends. Positions remembered from earlier searches
     // are forgotten.
     void Preparar(const ReglasBusqueda& reglas, const std::array<MascaraFichas, 5>& manos, int extremo1,
@@ -66,31 +40,19 @@ public:
     std::uint64_t Visitadas() const { return visitadas_; }
 
 private:
-    struct Entrada
-    {
-        std::uint64_t Clave = 0; // generation and position; 0 = empty
-        ValorFinal Valor;
-    };
-
-    ValorFinal Nodo(int m);
-    ValorFinal Jugar(int m, int t, int x, int y);
-    ValorFinal Desenlace(int w, bool cerrada) const;
-    const Entrada* Buscar(std::uint64_t clave) const;
-    void Guardar(std::uint64_t clave, const ValorFinal& v);
+    void Jugar(int m, MascaraFichas todas, std::size_t extremos, std::size_t t, ValorFinal& v);
+    void Expandir(int m, MascaraFichas todas, std::size_t extremos, std::uint64_t clave, ValorFinal& v);
+    void Desenlace(int w, bool cerrada, ValorFinal& v) const;
 
     ReglasBusqueda reglas_;
     std::array<MascaraFichas, 5> mano_{};
-    std::array<int, 5> puntos_{};
     MascaraFichas todas_ = 0;
     int extremo1_ = 0;
     int extremo2_ = 0;
     std::uint64_t presupuesto_ = 0;
     std::uint64_t visitadas_ = 0;
     bool agotado_ = false;
-
-    std::vector<Entrada> tabla_;
-    int bitsTabla_;
-    std::uint64_t generacion_ = 0;
+    MemoriaFinal memoria_;
 };
 
 } // namespace zp

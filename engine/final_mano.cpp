@@ -11,7 +11,8 @@ namespace zp {
 
 namespace {
 
-// One search core per thread, its memory allocated at the first search and reused by every later one.
+// One search core per thread, reused by every search; its large table is allocated only when a search
+// first outgrows the small one.
 BusquedaFinal& Motor()
 {
     thread_local BusquedaFinal motor;

@@ -60,15 +60,15 @@ bool NumeroAgotado(const AnalisisNumero& an, bool candidataDoble)
 }
 
 // Rules 18 and 19: the next tile T = B-C would join the open pip to the other end and close number X.
-int BloqueoSiguiente(const EstadoJuego& e, const Ajustes& a, const DatosEleccion& d, Candidata c, Entero otro,
+int BloqueoSiguiente(const Ajustes& a, const DatosEleccion& d, Candidata c, Entero otro,
                      const AnalisisNumero& an, Entero x, Entero margen)
 {
     if (!(an.PuestasConNumero == 6 && an.EsDoble == 1) && !(an.PuestasConNumero == 5 && an.EsDoble == 0))
         return 0;
     Bloqueo b{an.PuntosEnMano, an.PuntosEnBando};
     Restar(a, d, b, d.Mover, c.A + c.B);
-    Restar(a, d, b, BuscarPoseedor(e, c.B, otro).Asiento, c.B + otro);
-    if (an.EsDoble == 0) Restar(a, d, b, BuscarPoseedor(e, x, x).Asiento, 2 * x);
+    Restar(a, d, b, BuscarPoseedor(d.Mesa, c.B, otro).Asiento, c.B + otro);
+    if (an.EsDoble == 0) Restar(a, d, b, BuscarPoseedor(d.Mesa, x, x).Asiento, 2 * x);
     return BloqueoFavorable(a, d, b, margen) ? 50 : -50;
 }
 
@@ -81,6 +81,7 @@ DatosEleccion PrepararEleccion(const EstadoJuego& e, const Ajustes& a, Entero mo
     d.Nivel = nivel;
     d.CaracterJugador = a.Jugador[I(mover)].CaracterJugador;
     d.Roles = CalcularRoles(e, a, mover, nivel);
+    d.Mesa = LeerMesa(e);
     return d;
 }
 
@@ -136,8 +137,8 @@ Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosElecc
         z.Regla[I(regla)] = static_cast<Entero>(z.Regla[I(regla)] + valor);
     };
 
-    const AnalisisNumero anA = AnalizarFichasNumero(e, m, A);
-    const AnalisisNumero anB = AnalizarFichasNumero(e, m, B);
+    const AnalisisNumero anA = AnalizarFichasNumero(d.Mesa, m, A);
+    const AnalisisNumero anB = AnalizarFichasNumero(d.Mesa, m, B);
     const int enManoA = anA.FichasConNumero[I(m)], puestasA = anA.PuestasConNumero;
     const int enManoB = anB.FichasConNumero[I(m)], puestasB = anB.PuestasConNumero;
 
@@ -160,8 +161,8 @@ Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosElecc
         if (parejas && e.NumeroJugada == 3 && salidaDoble && doble && L >= 61) sumar(5, -35);
         // 6. Keep the partner's lead numbers reachable.
         if (parejas && e.NumeroJugada == 3 && !doble && L >= 81) {
-            if (BuscarPoseedor(e, B, L1).Asiento == m && A != L1) sumar(6, -15);
-            if (L1 != L2 && BuscarPoseedor(e, B, L2).Asiento == m && A != L2) sumar(6, -15);
+            if (BuscarPoseedor(d.Mesa, B, L1).Asiento == m && A != L1) sumar(6, -15);
+            if (L1 != L2 && BuscarPoseedor(d.Mesa, B, L2).Asiento == m && A != L2) sumar(6, -15);
         }
         // 7. The leader's second tile matches his lead on both ends.
         const Entero otro7 = A == e1 ? e2 : e1;
@@ -202,7 +203,7 @@ Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosElecc
         if (anB.EsDoble == 0)
             Restar(a, d, b, parejas ? anB.PoseedorDobleNumero : e.PoseedorDoble[I(B)], 2 * B);
         bool favorable = BloqueoFavorable(a, d, b, margen);
-        if (L < 50) {
+        if (L < kNivelSinAzar) {
             const int azarBloqueo = Aleatorio(azar, 10);
             if ((k == Caracter::Conservador && azarBloqueo < 6) || (k == Caracter::Medio && azarBloqueo < 3))
                 favorable = false;
@@ -238,22 +239,22 @@ Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosElecc
         const FichaSuelta f = UnicaFichaDe(e, Companero[I(m)]);
         if (f.Hay) {
             for (const Entero zn : {f.PuntoA, f.PuntoB}) {
-                const AnalisisNumero anZ = AnalizarFichasNumero(e, m, zn);
+                const AnalisisNumero anZ = AnalizarFichasNumero(d.Mesa, m, zn);
                 if (B == zn) {
                     sumar(17, 40);
                     if (f.PuntoA != f.PuntoB && anZ.PuestasConNumero >= 4) sumar(17, 160);
                 }
-                const PoseedorFicha t = BuscarPoseedor(e, B, zn);
+                const PoseedorFicha t = BuscarPoseedor(d.Mesa, B, zn);
                 if (t.Asiento == r.Siguiente && !t.Puesta) sumar(17, 20);
             }
         }
     }
 
     // 18 and 19. The tile B-C that would join the open pip to the other end, closing C or B.
-    if (L >= 81 && e1 != e2 && otro >= 0 && otro <= 6 && !BuscarPoseedor(e, B, otro).Puesta) {
-        const AnalisisNumero anC = AnalizarFichasNumero(e, m, otro);
-        if (anC.VistoConNumero[I(B)] != 1) sumar(18, BloqueoSiguiente(e, a, d, c, otro, anC, otro, margen));
-        if (anB.VistoConNumero[I(otro)] != 1) sumar(19, BloqueoSiguiente(e, a, d, c, otro, anB, B, margen));
+    if (L >= 81 && e1 != e2 && otro >= 0 && otro <= 6 && !BuscarPoseedor(d.Mesa, B, otro).Puesta) {
+        const AnalisisNumero anC = AnalizarFichasNumero(d.Mesa, m, otro);
+        if (anC.VistoConNumero[I(B)] != 1) sumar(18, BloqueoSiguiente(a, d, c, otro, anC, otro, margen));
+        if (anB.VistoConNumero[I(otro)] != 1) sumar(19, BloqueoSiguiente(a, d, c, otro, anB, B, margen));
     }
 
     if (desglose) *desglose = z;

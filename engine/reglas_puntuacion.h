@@ -27,6 +27,7 @@ struct DatosEleccion
     Entero Nivel = 0; // 0..100, the mover's level (100 while giving a hint)
     zp::Caracter CaracterJugador = zp::Caracter::Medio;
     RolesAsientos Roles;
+    MesaLeida Mesa; // the slots, which no candidate changes, read once
 };
 
 DatosEleccion PrepararEleccion(const EstadoJuego& e, const Ajustes& a, Entero mover, Entero nivel);
@@ -42,7 +43,11 @@ struct DesglosePuntuacion
     std::array<Entero, 20> Regla{};
 };
 
-// The score of candidate c. The only random number is rule 14's, drawn when that rule applies below level 50.
+// From this level up the scoring draws no random number.
+constexpr Entero kNivelSinAzar = 50;
+
+// The score of candidate c. The only random number is rule 14's, drawn when that rule applies below
+// kNivelSinAzar.
 Entero PuntuarCandidata(const EstadoJuego& e, const Ajustes& a, const DatosEleccion& d, Candidata c,
                         Azar& azar, DesglosePuntuacion* desglose = nullptr);
 

@@ -7,6 +7,8 @@
 #include "kit/cursores.h"
 #include "kit/entorno.h"
 #include "kit/mensajes.h"
+#include "network/ciclo_red.h"
+#include "network/mensared.h"
 #include "scores/estadis.h"
 #include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
@@ -108,8 +110,7 @@ void AbrirEstadisticas(Programa& pr)
 
 void AbrirMensajeRed(Programa& pr)
 {
-    (void)pr;
-    // The network chat window `mensared` is shown here once network play is part of the program.
+    if (auto* red = dynamic_cast<ConexionRed*>(pr.Conexion.get())) MostrarMensared(*red, pr.Mesa.get());
 }
 
 // The settings windows run with the message box centred on the whole screen; the player settings also keep
@@ -129,15 +130,14 @@ void AbrirAjustes(Programa& pr, bool personal, PeticionesAjustes& peticiones)
 
 void AtenderPeticiones(Programa& pr, const PeticionesAjustes& p)
 {
-    if (p.RestaurarSituacion) {
-        const ResultadoCargaEstado r = CargarEstado(pr.CarpetaDatos, kFicheroAntesDeRed, pr.e, pr.a);
-        if (r.Mensaje) MostrarMensaje(r.Mensaje->Titulo, r.Mensaje->Texto, Entero(r.Mensaje->Lineas), 1);
-        if (r.FicheroEncontrado) pr.Mesa->RedibujarMesa();
-        ReanudarJuegoCargado(pr);
+    auto* red = dynamic_cast<ConexionRed*>(pr.Conexion.get());
+    if (p.RestaurarSituacion && red) {
+        RestaurarAntesDeRed(*red);
         return;
     }
+    // Whether a new match starts is the network start-up's to say: the host's verdict.
     if (p.ReiniciarRed) {
-        if (IniciarJuegoEnRed(pr) && p.NuevaPartida) PedirAlPrograma(pr, Peticion::NuevaPartida);
+        if (IniciarJuegoEnRed(pr)) PedirAlPrograma(pr, Peticion::NuevaPartida);
         return;
     }
     if (p.NuevaPartida) PedirAlPrograma(pr, Peticion::NuevaPartida);

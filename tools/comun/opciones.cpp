@@ -18,6 +18,13 @@ void Programa::Uso(const char* motivo) const
 
 void Programa::Leer(int argc, char** argv, const std::vector<Opcion>& opciones) const
 {
+    // Asked for, the usage lines are the answer rather than an error.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf("%s", uso_);
+            std::exit(0);
+        }
+    }
     for (int i = 1; i < argc; ++i) {
         const Opcion* opcion = nullptr;
         for (const Opcion& o : opciones)

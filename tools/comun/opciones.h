@@ -33,7 +33,7 @@ public:
     [[noreturn]] void Uso(const char* motivo) const;
 
     // Reads the options in the order given; a name not in the table, or one with no value after it, is
-    // refused.
+    // refused. --help anywhere prints the usage lines and ends the program with status 0.
     void Leer(int argc, char** argv, const std::vector<Opcion>& opciones) const;
 
     // A whole number in decimal, from `minimo` to `maximo`.
