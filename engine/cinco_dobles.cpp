@@ -26,6 +26,12 @@ bool AvisarRechazo(Contexto& c, const Ajustes& r, int p)
     return !c.usuario.MostrarMensaje(kTitulo, texto, 2, 1, kAyuda).abandonada;
 }
 
+// The seat is still played from another computer over the network.
+bool ControlRemoto(const Ajustes& a, int p)
+{
+    return a.JuegoEnRed && a.Jugador[static_cast<std::size_t>(p)].ControlJugador == Control::Remoto;
+}
+
 DecisionCincoDobles Decision(bool rechazadas)
 {
     return rechazadas ? DecisionCincoDobles::Rechazadas : DecisionCincoDobles::Aceptadas;
@@ -86,6 +92,8 @@ DecisionCincoDobles EnRed(Contexto& c, const Ajustes& r)
             std::string(SaltoLinea);
         c.usuario.IniciarEspera();
         const Espera espera = c.red.EsperarRed([&] {
+            // A player lost meanwhile is played here from then on, and an automatic player refuses.
+            if (administrador && !ControlRemoto(c.a, p)) return rechazadas = true;
             c.usuario.MostrarEspera(kTitulo, texto, 5);
             const std::optional<bool> d = TomarCincoDoblesDeCola(c.red.ColaRed());
             if (d) rechazadas = *d;

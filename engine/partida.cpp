@@ -124,12 +124,15 @@ bool MueveRemoto(const EstadoJuego& e, const Ajustes& a)
 }
 
 // A remote player's move from the receive queue. Only a move for this turn that fits ends the wait: this
-// computer never plays its own choice for a remote seat.
+// computer never plays its own choice for a remote seat. A seat whose player was lost meanwhile is played
+// here from then on: its move is the chooser's, once the person here presses Continue.
 Paso EsperarJugadaRemota(Contexto& c, const EsperaTurno& w)
 {
     EstadoJuego& e = c.e;
     std::optional<JugadaRecibida> jugada;
+    bool perdido = false;
     const Espera espera = c.red.EsperarRed([&] {
+        if ((perdido = !MueveRemoto(e, c.a))) return true;
         jugada = TomarJugadaDeCola(c.red.ColaRed(), e, c.a);
         if (e.RedibujoPendiente) {
             c.avisos.DibujarBotonContinuar(1);
@@ -139,7 +142,13 @@ Paso EsperarJugadaRemota(Contexto& c, const EsperaTurno& w)
         if (w.Panel) c.avisos.DibujarEsperandoJugada();
         return jugada.has_value();
     });
-    if (espera == Espera::Abandonada || !jugada) return Paso::Abandono;
+    if (espera == Espera::Abandonada) return Paso::Abandono;
+    if (perdido) {
+        c.avisos.OcultarPanelTurno();
+        c.avisos.DibujarBotonContinuar(1);
+        return EsperarBotonContinuar(c, true) ? Paso::Seguir : Paso::Abandono;
+    }
+    if (!jugada) return Paso::Abandono;
     e.FichaA = jugada->FichaA;
     e.FichaB = jugada->FichaB;
     e.ExtremoElegido = jugada->Extremo;

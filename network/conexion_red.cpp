@@ -55,8 +55,11 @@ void ConexionRed::EnviarAlAdministrador(const std::string& mensaje)
 
 Espera ConexionRed::EsperarRed(const std::function<bool()>& llegado)
 {
-    const WaitEnd fin = waitUntil([&] { return !datos_.JuegoEnRed || llegado(); });
-    return fin == WaitEnd::ConditionHeld && datos_.JuegoEnRed ? Espera::Cumplida : Espera::Abandonada;
+    // What arrived, or what the waiter checks for itself (a seat no longer remote), is asked first: network
+    // play ending only cuts short a wait that found nothing.
+    bool cumplida = false;
+    const WaitEnd fin = waitUntil([&] { return (cumplida = llegado()) || !datos_.JuegoEnRed; });
+    return fin == WaitEnd::ConditionHeld && cumplida ? Espera::Cumplida : Espera::Abandonada;
 }
 
 void ConexionRed::EnviarEstadoRed()
@@ -89,6 +92,18 @@ void ConexionRed::CerrarSockets()
     WSCliente->close();
     Estado.VaciarRecibidos();
     notifyStateChanged();
+}
+
+void ConexionRed::EnviarMensajeChat(const std::string& registro)
+{
+    if (datos_.ModoRed != PapelRed::Administrador) {
+        // Stored when the host sends it back, so that every computer lists the lines in the host's order.
+        if (WSCliente->isOpen()) EnviarAlAdministrador(CrearMensaje(codigo_red::Chat, registro));
+        return;
+    }
+    AnadirMensajeChat(Estado, registro);
+    EnviarATodosRed(CrearMensaje(codigo_red::Chat, registro));
+    emit mensajesChatCambiados();
 }
 
 Entero ConexionRed::PuestoParaDireccion(const QString& direccion) const
@@ -137,10 +152,12 @@ void ConexionRed::WSServidor_ConnectionRequest(int requestId)
     int libre = 0;
     for (int j = 3; j >= 1; --j)
         if (WSServidor[static_cast<std::size_t>(j)]->state() == SocketControl::Closed) libre = j;
-    if (puesto == 0 || libre == 0) {
-        // Turned away at once: a caller left waiting would never learn it has no seat.
+    if (puesto == 0 || libre == 0 || !Estado.Arrancando) {
+        // Turned away at once: a caller left waiting would never learn it has no seat. Once the start-up is
+        // over nobody can join the game, and nothing is announced in the middle of it.
         escucha.refuse(requestId);
-        if (puesto == 0 && AlRechazarConexion) Despues([this, direccion] { AlRechazarConexion(direccion); });
+        if (puesto == 0 && Estado.Arrancando && AlRechazarConexion)
+            Despues([this, direccion] { AlRechazarConexion(direccion); });
         return;
     }
     SocketControl& s = *WSServidor[static_cast<std::size_t>(libre)];
@@ -163,6 +180,7 @@ void ConexionRed::WSServidor_Close(int index)
     AjustesJugador& j = datos_.Jugador[static_cast<std::size_t>(puesto)];
     if (!j.Conectado) return;
     j.Conectado = false;
+    Estado.Respondio[static_cast<std::size_t>(puesto)] = false; // its answer left with it
     notifyStateChanged();
     if (AlDesconectarCliente) Despues([this, puesto] { AlDesconectarCliente(static_cast<Entero>(puesto)); });
 }
@@ -219,7 +237,10 @@ void ConexionRed::Atender(const Avisos& avisos)
             if (AlPedirNuevaPartida) AlPedirNuevaPartida();
         });
     }
-    if (avisos.Chat && AlRecibirChat) Despues([this] { AlRecibirChat(); });
+    if (avisos.Chat) {
+        emit mensajesChatCambiados();
+        if (AlRecibirChat) Despues([this] { AlRecibirChat(); });
+    }
 }
 
 void ConexionRed::Despues(const std::function<void()>& accion)

@@ -3,6 +3,8 @@
 // client), their events, and the engine's network interface on them. What arrives is handled by the
 // messages' own rules (network/core); whatever would start a match or open a window is left for the event
 // loop, never run inside a socket's event.
+#include "engine/contexto.h"
+#include "engine/partida.h"
 #include "engine/red.h"
 #include "network/core/estado_red.h"
 #include "network/core/protocolo.h"
@@ -15,6 +17,18 @@
 namespace zp {
 
 class SocketControl;
+
+// What network play asks of the program around it; each may be left empty.
+struct ProgramaRed
+{
+    std::string CarpetaDatos; // the work folder, ending in "/": the snapshots are read from it
+    // A new match, the unfinished one taken up, or (Ninguna) the match on the table ended. The program
+    // serves it once the match running now has unwound.
+    std::function<void(Peticion)> Pedir;
+    std::function<void()> AbrirPersonal;        // the player settings, from which network play starts again
+    std::function<void(bool)> VerBotonMensajes; // the bar's chat button, shown only during network play
+    std::function<void()> MostrarMensajes;      // a chat line came: the chat window, unless it is open
+};
 
 class ConexionRed : public QObject, public Red, private Enlaces
 {
@@ -36,6 +50,9 @@ public:
     std::string& ColaRed() override;
     std::optional<std::string> TomarReparto() override;
 
+    // The settings network play runs under.
+    const Ajustes& Datos() const { return datos_; }
+
     // Host: the state of the game as it stands now, to every client.
     void EnviarEstadoRed();
 
@@ -49,11 +66,18 @@ public:
     // host's own player dropped that seat).
     void CerrarPuestoSinAviso(Entero puesto);
 
+    // One chat record of the person here: a client sends it to the host, which sends it back to everyone; the
+    // host stores it first and sends it to every client. A client not connected drops it.
+    void EnviarMensajeChat(const std::string& registro);
+
     // The sockets, by the names the game's network code uses.
     std::array<SocketControl*, 4> WSServidor{};
     SocketControl* WSCliente = nullptr;
     EstadoRed Estado;
     quint16 Puerto = kPuertoRed;
+    // The game network play belongs to and the program around it, once the program has given them.
+    Contexto* Ctx = nullptr;
+    ProgramaRed Programa;
 
     // What the program does about an arrival, called from the event loop once the arrival was handled.
     std::function<void()> AlPedirNuevaPartida; // a client's host started a new game
@@ -67,6 +91,10 @@ public:
 
     // The seat a connection request from `direccion` gets (host's numbering), 0 when none is free for it.
     Entero PuestoParaDireccion(const QString& direccion) const;
+
+signals:
+    // A chat record was stored: an open chat window lists it at once.
+    void mensajesChatCambiados();
 
 private:
     bool Abierto(int socket) const override;

@@ -99,8 +99,8 @@ bool SocketControl::listen(quint16 port)
     }
     if (server_->listen(QHostAddress::AnyIPv4, port)) return true;
     errorSeen_ = true;
-    const int number = socketErrorNumber(server_->serverError());
-    const QString description = server_->errorString();
+    const int number = lastErrorNumber_ = socketErrorNumber(server_->serverError());
+    const QString description = lastErrorDescription_ = server_->errorString();
     postEvent([this, number, description] { emit errorOccurred(number, description); });
     return false;
 }
@@ -261,8 +261,8 @@ void SocketControl::onSocketError()
         return;
     }
     errorSeen_ = true;
-    const int number = socketErrorNumber(error);
-    const QString description = socket_->errorString();
+    const int number = lastErrorNumber_ = socketErrorNumber(error);
+    const QString description = lastErrorDescription_ = socket_->errorString();
     postEvent([this, number, description] { emit errorOccurred(number, description); });
 }
 

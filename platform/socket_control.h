@@ -43,8 +43,11 @@ public:
     void setTag(int tag) { tag_ = tag; }
 
     // Listens on every IPv4 address; port 0 takes a free one (see localPort). False, with the error event
-    // queued, when the port cannot be had.
+    // queued and the error kept (see lastErrorNumber), when the port cannot be had.
     bool listen(quint16 port);
+    // The last failure of this socket: its number and the system's description of it; 0 when none.
+    int lastErrorNumber() const { return lastErrorNumber_; }
+    QString lastErrorDescription() const { return lastErrorDescription_; }
     quint16 localPort() const;
 
     // A connection request announced by connectionRequest(id): the caller's address, then either taken
@@ -97,6 +100,8 @@ private:
     int tag_ = 0;
     unsigned epoch_ = 0; // bumped by every close: events queued before it are dropped
     bool errorSeen_ = false;
+    int lastErrorNumber_ = 0;
+    QString lastErrorDescription_;
     bool peerClosed_ = false;
     bool wasConnected_ = false;
 };

@@ -1,6 +1,8 @@
 #include "table/ajustes_mesa.h"
 
+#include "network/ciclo_red.h"
 #include "network/conexion_red.h"
+#include "network/inicio_red.h"
 #include "settings/personal.h"
 #include "table/arranque_mesa.h"
 
@@ -20,9 +22,11 @@ public:
     void DibujarNombres() override { m_.DibujarNombres(); }
     void LimpiarMesa() override { m_.Cls(); }
     void VerListaJugadas(bool visible) override { m_.Lis_Grabadora->setVisible(visible); }
+    bool ClienteConectado() const override { return red_ && red_->Estado.ClienteConectado; }
+    bool EsperandoConexiones() const override { return red_ && red_->Estado.EsperandoConexiones; }
     void CerrarRed() override
     {
-        if (red_) red_->CerrarSockets();
+        if (red_) zp::CerrarRed(*red_);
     }
     void DesconectarAsiento(Entero asiento) override
     {
@@ -46,11 +50,10 @@ BanderasAjustes MostrarPersonalEnMesa(Programa& pr)
     return MostrarPersonal({pr.e, pr.a, pr.CarpetaDatos, servicios}, pr.Mesa.get());
 }
 
-bool IniciarJuegoEnRed(Programa& /*pr*/)
+bool IniciarJuegoEnRed(Programa& pr)
 {
-    // The network start-up (listening or connecting, the handshake) is not built yet: nothing starts, and no
-    // match is begun with remote seats.
-    return false;
+    auto* red = dynamic_cast<ConexionRed*>(pr.Conexion.get());
+    return red && IniciarJuegoEnRed(*red);
 }
 
 } // namespace zp

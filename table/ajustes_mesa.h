@@ -10,7 +10,7 @@ struct Programa;
 // Shows the player settings over the table and returns what they ask the table to do next.
 BanderasAjustes MostrarPersonalEnMesa(Programa& pr);
 
-// Network play: listening or connecting, the handshake and the seats. False when it did not start.
+// Network play: listening or connecting, the handshake and the seats. True when a new match must start now.
 bool IniciarJuegoEnRed(Programa& pr);
 
 } // namespace zp

@@ -4,7 +4,9 @@
 #include "kit/mensajes.h"
 #include "kit/pausa.h"
 #include "kit/sonido.h"
+#include "network/ciclo_red.h"
 #include "network/conexion_red.h"
+#include "network/mensared.h"
 #include "platform/virtual_screen.h"
 #include "platform/wait.h"
 #include "scores/core/historico.h"
@@ -106,6 +108,21 @@ void EncolarPeticion(Programa& pr, Peticion peticion)
     });
 }
 
+// What network play asks of the table: matches from the top level, the player settings, the chat.
+void PrepararRed(Programa& pr, ConexionRed& red)
+{
+    Programa* p = &pr;
+    ProgramaRed programa;
+    programa.CarpetaDatos = pr.CarpetaDatos;
+    programa.Pedir = [p](Peticion peticion) {
+        if (peticion != Peticion::Ninguna || p->BucleEnMarcha) PedirAlPrograma(*p, peticion);
+    };
+    programa.AbrirPersonal = [p] { PulsarBoton(*p, 2); };
+    programa.VerBotonMensajes = [p](bool visible) { p->Mesa->Pic_Boton[9]->setVisible(visible); };
+    programa.MostrarMensajes = [p, &red] { MostrarMensared(red, p->Mesa.get()); };
+    PrepararCicloRed(red, *pr.Ctx, std::move(programa));
+}
+
 } // namespace
 
 QSize PantallaParaArranque(const VirtualScreen& pantalla)
@@ -140,10 +157,9 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
         setVirtualScreen(VirtualScreen::switched(realScreenSize()));
 
     pr.Pausas = std::make_unique<RitmoPrograma>(pr.a);
-    auto red = std::make_unique<ConexionRed>(pr.e, pr.a);
-    // The host's new game reaches a client inside a socket event: it is started from the top level.
-    red->AlPedirNuevaPartida = [p = &pr] { PedirAlPrograma(*p, Peticion::NuevaPartida); };
-    pr.Conexion = std::move(red);
+    auto conexion = std::make_unique<ConexionRed>(pr.e, pr.a);
+    ConexionRed& red = *conexion;
+    pr.Conexion = std::move(conexion);
     pr.Ficheros = std::make_unique<AlmacenPrograma>(pr.e, pr.a, pr.CarpetaDatos);
     if (opciones.Semilla)
         pr.Suerte = std::make_unique<AzarSemilla>(*opciones.Semilla);
@@ -151,6 +167,7 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
         pr.Suerte = std::make_unique<AzarReloj>();
     pr.Ctx.emplace(Contexto{pr.e, pr.a, pr.Medidas, *pr.Mesa, *pr.Persona, *pr.Pausas, *pr.Conexion,
                             *pr.Ficheros, *pr.Suerte});
+    PrepararRed(pr, red);
     if (pr.Salir) return programa;
 
     pr.AlTerminar = opciones.AlTerminar ? opciones.AlTerminar : [](const ResultadoPartida& r) {

@@ -7,6 +7,8 @@
 #include "kit/cursores.h"
 #include "kit/entorno.h"
 #include "kit/mensajes.h"
+#include "network/ciclo_red.h"
+#include "network/mensared.h"
 #include "scores/estadis.h"
 #include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
@@ -106,10 +108,20 @@ void AbrirEstadisticas(Programa& pr)
     MostrarEstadisticas(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
 }
 
+ConexionRed* Conexion(Programa& pr)
+{
+    return dynamic_cast<ConexionRed*>(pr.Conexion.get());
+}
+
+bool EsperandoConexiones(Programa& pr)
+{
+    const ConexionRed* red = Conexion(pr);
+    return red && red->Estado.EsperandoConexiones;
+}
+
 void AbrirMensajeRed(Programa& pr)
 {
-    (void)pr;
-    // The network chat window `mensared` is shown here once network play is part of the program.
+    if (auto* red = Conexion(pr)) MostrarMensared(*red, pr.Mesa.get());
 }
 
 // The settings windows run with the message box centred on the whole screen; the player settings also keep
@@ -129,15 +141,14 @@ void AbrirAjustes(Programa& pr, bool personal, PeticionesAjustes& peticiones)
 
 void AtenderPeticiones(Programa& pr, const PeticionesAjustes& p)
 {
-    if (p.RestaurarSituacion) {
-        const ResultadoCargaEstado r = CargarEstado(pr.CarpetaDatos, kFicheroAntesDeRed, pr.e, pr.a);
-        if (r.Mensaje) MostrarMensaje(r.Mensaje->Titulo, r.Mensaje->Texto, Entero(r.Mensaje->Lineas), 1);
-        if (r.FicheroEncontrado) pr.Mesa->RedibujarMesa();
-        ReanudarJuegoCargado(pr);
+    auto* red = Conexion(pr);
+    if (p.RestaurarSituacion && red) {
+        RestaurarAntesDeRed(*red);
         return;
     }
+    // Whether a new match starts is the network start-up's to say: the host's verdict.
     if (p.ReiniciarRed) {
-        if (IniciarJuegoEnRed(pr) && p.NuevaPartida) PedirAlPrograma(pr, Peticion::NuevaPartida);
+        if (IniciarJuegoEnRed(pr)) PedirAlPrograma(pr, Peticion::NuevaPartida);
         return;
     }
     if (p.NuevaPartida) PedirAlPrograma(pr, Peticion::NuevaPartida);
@@ -174,6 +185,7 @@ void Salir(Programa& pr)
         e.PartidaEnCurso = false;
     }
     if (!pr.a.JuegoEnRed) GuardarAjustesAlSalir(pr.CarpetaDatos, e, pr.a);
+    if (auto* red = Conexion(pr)) CerrarRed(*red);
     std::error_code sinFallo; // a missing file is no error
     std::filesystem::remove(std::filesystem::path(pr.CarpetaDatos) / kFicheroAntesDeRed, sinFallo);
     pr.Mesa->hide();
@@ -182,14 +194,15 @@ void Salir(Programa& pr)
 
 } // namespace
 
-bool BotonUtilizable(const EstadoJuego& e, const Ajustes& a, Entero Index)
+bool BotonUtilizable(const EstadoJuego& e, const Ajustes& a, Entero Index, bool esperandoConexiones)
 {
     switch (Index) {
     case kNuevaPartida:
         return !e.GrabadoraActiva;
     case kPersonal:
-    case kNormas:
         return !e.GrabadoraActiva && !e.EligiendoSalida;
+    case kNormas:
+        return !e.GrabadoraActiva && !e.EligiendoSalida && !esperandoConexiones;
     case kTutor:
         return EnTurno(e, a).ControlJugador == Control::Manual && e.ManoEnCurso && e.EsperaContinuar &&
                !e.GrabadoraActiva;
@@ -218,7 +231,7 @@ void PrepararBotonera(Programa& pr)
 void Pic_Boton_MouseMove(Programa& pr, Entero Index)
 {
     PictureBox* boton = pr.Mesa->Pic_Boton[static_cast<std::size_t>(Index)];
-    const bool utilizable = BotonUtilizable(pr.e, pr.a, Index);
+    const bool utilizable = BotonUtilizable(pr.e, pr.a, Index, EsperandoConexiones(pr));
     const bool prohibido = PunteroDe(boton) == kPunteroProhibido;
     if (prohibido && utilizable)
         PonerCursor(boton, "ManoIndice");
@@ -282,7 +295,7 @@ void PulsarBoton(Programa& pr, Entero Index)
     if (Index < 1 || Index > 9) return;
     pr.Mesa->Pic_SelOpciones->hide();
     // No pointer has passed over the button: its rule decides.
-    if (!BotonUtilizable(pr.e, pr.a, Index)) return;
+    if (!BotonUtilizable(pr.e, pr.a, Index, EsperandoConexiones(pr))) return;
     Orden(pr, Index);
 }
 

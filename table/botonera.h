@@ -32,8 +32,8 @@ using PeticionesAjustes = BanderasAjustes;
 // the presses that come from the table's keys and from closing the window.
 void PrepararBotonera(Programa& pr);
 
-// May button `Index` be used in this state?
-bool BotonUtilizable(const EstadoJuego& e, const Ajustes& a, Entero Index);
+// May button `Index` be used in this state? The rules cannot change while the host waits for its players.
+bool BotonUtilizable(const EstadoJuego& e, const Ajustes& a, Entero Index, bool esperandoConexiones = false);
 
 void Pic_Boton_MouseMove(Programa& pr, Entero Index);
 // A mouse press: the button's pointer, left by the last pass over it, says whether it may be used.

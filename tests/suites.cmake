@@ -6,7 +6,7 @@ zp_test(assets QT LIBS assets)
 zp_test(settings LIBS settings_core soporte)
 zp_test(settings_ui QT LIBS settings_ui assets soporte)
 zp_test(network LIBS network_core soporte)
-zp_test(network_ui QT LIBS network soporte)
+zp_test(network_ui QT LIBS network soporte assets)
 if(TARGET tests_network_ui)
     # The match between processes runs the developer program once per computer.
     target_compile_definitions(tests_network_ui PRIVATE ZP_PARTIDA_RED="$<TARGET_FILE:partida_red>")

@@ -2,10 +2,13 @@
 // What network play keeps while it is on: the receive queue, the deals received and not yet taken, the chat
 // lines, and on the host the answers of the start-up handshake. The game itself stays in the game state.
 #include "engine/estado.h"
+#include "engine/partida.h"
 #include "network/core/cola_red.h"
 
 #include <array>
 #include <deque>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,19 @@ struct EstadoRed
     std::string CodigoPartida = "9999999999";
     bool PartidaRecuperable = true;
     std::array<bool, 4> Respondio{};
+
+    // The start-up: true on the host until every remote seat is connected, on a client until the host's
+    // verdict came. While `Arrancando`, the host seats the callers it expects; later ones are turned away.
+    bool EsperandoConexiones = false;
+    bool Arrancando = false;
+    bool ClienteConectado = false;  // client: the host gave it a seat
+    bool CierreSilencioso = false;  // host: a connection closed on purpose is not announced
+    bool RechazoVisible = false;    // host: the report of a caller turned away is on screen
+    std::set<int> ErroresMostrados; // socket errors already reported since network play started
+    // What the connections asked of the program while the start-up ran: done once it has returned, so that
+    // no match and no window runs inside the start-up's waits.
+    std::optional<Peticion> PeticionAplazada;
+    bool PersonalAplazado = false;
 
     int Descartados = 0; // messages dropped as malformed or not for us
 

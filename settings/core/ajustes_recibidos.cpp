@@ -40,7 +40,9 @@ FalloLectura AplicarAjustesRecibidos(std::string_view cadena, EstadoJuego& juego
         if (local) j.ControlJugador = Control::Manual;
         j.FichasJugador = local ? VistaFichas::Visibles : VistaFichas::Ocultas;
         j.CaracterJugador = h.CaracterJugador;
-        j.DireccionIP = h.DireccionIP;
+        // Seat 4's address on a client is the host's, which it connects to; the host's block for this seat
+        // holds this computer's own, and taking it would leave nothing to connect to again.
+        if (!local) j.DireccionIP = h.DireccionIP;
     }
     a.PausaEntreJugadas = ha.PausaEntreJugadas;
     a.SentidoJuego = ha.SentidoJuego;

@@ -88,9 +88,11 @@ void RecalcularDerivados(EstadoJuego& juego, Ajustes& datos)
         datos.FichasPorJugador = static_cast<Entero>(*ajuste::FichasPorJugador.Sustituto);
 }
 
+// The hand just scored waits for the next one. While a hand is dealt by hand its number already counts it,
+// and the sheet holds every hand before it.
 static bool EntreManos(const EstadoJuego& juego)
 {
-    return juego.PartidaEnCurso && !juego.ManoEnCurso && juego.NumeroMano >= 1;
+    return juego.PartidaEnCurso && !juego.ManoEnCurso && !juego.RepartoEnCurso && juego.NumeroMano >= 1;
 }
 
 CadenasEstado GenerarCadenasEstado(const EstadoJuego& juego, const Ajustes& datos)

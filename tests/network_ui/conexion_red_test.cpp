@@ -61,6 +61,7 @@ TEST(ConexionRed, los_clientes_ajenos_se_sientan_por_direccion_y_reciben_los_men
     std::vector<Entero> desconectados;
     h.red.AlRechazarConexion = [&](const QString& d) { rechazados.push_back(d); };
     h.red.AlDesconectarCliente = [&](Entero p) { desconectados.push_back(p); };
+    h.red.Estado.Arrancando = true; // callers are seated only while network play starts
     ASSERT_TRUE(h.red.Escuchar());
     const quint16 puerto = h.red.WSServidor[0]->localPort();
 

@@ -40,6 +40,7 @@ TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cli
     c.datos.Velocidad = 20;
     c.datos.FichasVisiblesPuestas = FichasPuestas::Desaparecen;
     c.juego.NumeroMano = 0;
+    c.datos.Jugador[4].DireccionIP = "10.0.0.4"; // the host this computer connects to
     ASSERT_FALSE(AplicarAjustesRecibidos(cadena, c.juego, c.datos));
 
     const struct
@@ -61,6 +62,8 @@ TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cli
         EXPECT_EQ(j.NivelJugador, k.nivel) << k.local;
     }
     EXPECT_EQ(c.datos.Jugador[3].DireccionIP, "10.0.0.1");
+    // Not this computer's own address from the host's block of its seat: it could not connect again.
+    EXPECT_EQ(c.datos.Jugador[4].DireccionIP, "10.0.0.4");
     // The host's rules, this computer's own preferences and progress.
     EXPECT_EQ(c.datos.PuntosPartida, 200);
     EXPECT_EQ(c.datos.SentidoJuego, Sentido::Inverso);

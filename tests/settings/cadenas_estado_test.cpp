@@ -323,6 +323,11 @@ TEST(CargarCadenasEstado, partida_entre_dos_manos_guarda_la_mano_recien_anotada)
     EXPECT_EQ(leido.juego.HuecosMano[2], 0);
     EXPECT_EQ(leido.Cadenas().CadenaMarcador, c.CadenaMarcador);
     EXPECT_EQ(Cols(leido.Cadenas().CadenaSituacion, 184, 186), "004");
+
+    // Hand 3 being dealt by hand: hands 1 and 2 are all there is to keep, and hand 3 is dealt again.
+    s.juego.RepartoEnCurso = true;
+    EXPECT_EQ(Cols(s.Cadenas().CadenaSituacion, 184, 186), "003");
+    EXPECT_EQ(s.Cadenas().CadenaMarcador.size(), 2u * 51);
 }
 
 // Each way a game can fail to hold together drops the game and keeps the settings of the same file.

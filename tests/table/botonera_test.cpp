@@ -3,6 +3,7 @@
 // enseña con su puntero si se puede usar; la ayuda abre su ventana.
 #include "programa_prueba.h"
 
+#include "network/conexion_red.h"
 #include "table/botonera.h"
 #include "table/tutor_mesa.h"
 
@@ -189,6 +190,7 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
     zp::EstadoJuego& j = programa->e;
     zp::Ajustes& ajustes = programa->a;
     const zp::EstadoJuego limpio = j;
+    bool& esperando = dynamic_cast<zp::ConexionRed&>(*programa->Conexion).Estado.EsperandoConexiones;
     struct Caso
     {
         const char* que;
@@ -207,6 +209,8 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
     const std::vector<Caso> casos = {
         {"nueva partida", 1, [] {}, true},
         {"nueva partida con la grabadora", 1, [&] { j.GrabadoraActiva = true; }, false},
+        {"normas", 3, [] {}, true},
+        {"normas mientras el administrador espera a sus jugadores", 3, [&] { esperando = true; }, false},
         {"tutor sin partida", 4, [] {}, false},
         {"tutor esperando al jugador manual", 4, manual, true},
         {"tutor con la grabadora", 4,
@@ -236,6 +240,7 @@ TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.que);
         j = limpio;
+        esperando = false;
         ajustes.Jugador[4].ControlJugador = zp::Control::Manual;
         ajustes.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
         zp::PonerPuntero(Boton(c.boton), zp::kPunteroProhibido);

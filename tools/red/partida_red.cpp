@@ -1,27 +1,40 @@
 // A network match of automatic players with no window, one program per computer: the host waits for its
 // clients on the loopback address, then every computer plays the match through the network messages and
 // prints the score sheet in the host's seat numbering, so that the sheets of all the computers can be
-// compared line by line.
+// compared line by line. Network play starts, goes on after a lost connection and takes up an unfinished
+// game exactly as in the program: only the person's answers come from the command line.
 //
 //   partida_red --administrador [--clientes 1..3] [--puerto N] [--semilla N] [--puntos N] [--modo 1|2]
-//               [--carpeta DIR]
-//   partida_red --cliente --puerto N [--semilla N] [--carpeta DIR]
+//               [--carpeta DIR] [--respuestas 0/1...] [--cortar N] [--salir N] [--chat TEXTO]...
+//               [--mensajes N]
+//   partida_red --cliente --puerto N [--semilla N] [--carpeta DIR] [--respuestas 0/1...] [--cortar N]
+//               [--chat TEXTO]... [--mensajes N]
 //
 // The host takes seats 1.. for its clients and plays the rest itself; port 0 takes a free one, which it
-// prints first ("puerto N") for the clients to be started with.
+// prints first ("puerto N") for the clients to be started with. Each message box shown is printed as
+// "mensaje: title" when it shows; the questions are answered in turn by the digits of --respuestas (1 =
+// Aceptar), then accepted. --cortar N stops the program dead once it has written its N-th snapshot of the
+// network game (a host first waits for its clients to stop too), leaving the snapshot for a later run;
+// --salir N makes the host leave there as the exit button does. --chat sends a chat line once network play
+// has started; --mensajes N waits, once the match is over, until N chat lines are stored, and prints them
+// ("chat: ...").
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "engine/contexto.h"
 #include "engine/partida.h"
 #include "engine/turno.h"
+#include "network/ciclo_red.h"
 #include "network/conexion_red.h"
-#include "network/core/mensajes.h"
+#include "network/core/arranque_red.h"
+#include "network/inicio_red.h"
+#include "network/mensared.h"
 #include "platform/socket_control.h"
+#include "platform/text/cp1252.h"
 #include "platform/wait.h"
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
@@ -32,10 +45,14 @@ namespace {
 
 using namespace zp;
 
-const Programa programa{"partida_red",
-                        "uso: partida_red --administrador [--clientes 1..3] [--puerto N] [--semilla N]\n"
-                        "                 [--puntos N] [--modo 1|2] [--carpeta DIR]\n"
-                        "       partida_red --cliente --puerto N [--semilla N] [--carpeta DIR]\n"};
+const Programa programa{
+    "partida_red",
+    "uso: partida_red --administrador [--clientes 1..3] [--puerto N] [--semilla N] [--puntos N] [--modo "
+    "1|2]\n"
+    "                 [--carpeta DIR] [--respuestas 0/1...] [--cortar N] [--salir N] [--chat TEXTO]...\n"
+    "                 [--mensajes N]\n"
+    "       partida_red --cliente --puerto N [--semilla N] [--carpeta DIR] [--respuestas 0/1...]\n"
+    "                 [--cortar N] [--chat TEXTO]... [--mensajes N]\n"};
 
 constexpr const char* kLoopback = "127.0.0.1";
 
@@ -48,64 +65,61 @@ struct Opciones
     int puntos = 30;
     int modo = 1;
     std::string carpeta;
+    std::string respuestas;
+    int cortar = 0, salir = 0;
+    std::vector<std::string> chat;
+    int mensajes = 0;
 };
 
-// A wait that only the program's end cuts short; false when it was cut.
-bool Esperar(const std::function<bool()>& condicion, const std::function<void()>& cadaVez = {})
+// A wait that only the program's end cuts short.
+void Esperar(const std::function<bool()>& condicion)
 {
     WaitOptions o;
     o.belongsToMatch = false;
-    o.onTick = cadaVez;
-    return waitUntil(condicion, o) == WaitEnd::ConditionHeld;
+    waitUntil(condicion, o);
 }
 
-int Fallo(const char* motivo)
+void Imprimir(const std::string& linea)
 {
-    std::fprintf(stderr, "partida_red: %s\n", motivo);
-    return 1;
-}
-
-// Host: the clients take seats 1.. by their address, answer with their game code; then the state and the
-// verdict "new game" go out and the match starts.
-bool Acoger(ConexionRed& red, Ajustes& a, int clientes)
-{
-    if (!red.Escuchar()) return false;
-    std::printf("puerto %u\n", unsigned(red.WSServidor[0]->localPort()));
+    std::printf("%s\n", linea.c_str());
     std::fflush(stdout);
-    const auto listos = [&] {
-        for (std::size_t p = 1; p <= static_cast<std::size_t>(clientes); ++p)
-            if (!a.Jugador[p].Conectado) return false;
-        return red.Estado.ClientesRespondidos() >= clientes;
-    };
-    if (!Esperar(listos)) return false;
-    red.EnviarEstadoRed();
-    red.EnviarATodosRed(CrearMensaje(codigo_red::TipoPartida, "1"));
-    return true;
 }
 
-// Client: connects (again while nobody listens yet), learns its seat, reports no unfinished game and waits
-// for the verdict.
-bool Unirse(ConexionRed& red, EstadoJuego& e)
+// The person: the scripted answers, and every box printed as it shows.
+class Persona : public UsuarioAutomatico
 {
-    red.Conectar();
-    const auto conectado = [&] { return red.WSCliente->state() == SocketControl::Connected; };
-    const auto reintentar = [&] {
-        if (red.WSCliente->state() == SocketControl::Error) red.Conectar();
-    };
-    if (!Esperar(conectado, reintentar)) return false;
-    std::optional<EntradaCola> puesto;
-    if (!Esperar([&] { return (puesto = red.Estado.Cola.Tomar(codigo_red::Puesto, nullptr)).has_value(); }))
-        return false;
-    e.PuestoLocal = static_cast<Entero>(puesto->Cuerpo[0] - '0');
-    if (e.PuestoLocal < 1) return false;
-    red.EnviarAlAdministrador(CrearMensaje(codigo_red::CodigoPartida, "0000000000"));
-    std::optional<EntradaCola> tipo;
-    return Esperar(
-        [&] { return (tipo = red.Estado.Cola.Tomar(codigo_red::TipoPartida, nullptr)).has_value(); });
-}
+public:
+    Respuesta<bool> MostrarMensaje(const std::string& titulo, const std::string& texto, int lineas,
+                                   int botones, int ayuda) override
+    {
+        Imprimir("mensaje: " + titulo);
+        return UsuarioAutomatico::MostrarMensaje(titulo, texto, lineas, botones, ayuda);
+    }
+    void MostrarEspera(const std::string& titulo, const std::string& texto, int lineas) override
+    {
+        UsuarioAutomatico::MostrarEspera(titulo, texto, lineas);
+        if (auto avisar = std::exchange(AlEsperar, nullptr)) avisar();
+    }
+    std::function<void()> AlEsperar; // once, the first time a wait shows
+};
+
+// The state files, and the stop at the N-th snapshot of the network game.
+class AlmacenCortado : public AlmacenFicheros
+{
+public:
+    using AlmacenFicheros::AlmacenFicheros;
+    bool GrabarEstado(const std::string& nombre) override
+    {
+        const bool hecho = AlmacenFicheros::GrabarEstado(nombre);
+        if (nombre == kFicheroRed && ++instantaneas == alInstante && alLlegar) alLlegar();
+        return hecho;
+    }
+    int instantaneas = 0, alInstante = 0;
+    std::function<void()> alLlegar;
+};
 
 // The score sheet with every seat and pair in the host's numbering: the same lines on every computer.
-void ImprimirMarcador(const EstadoJuego& e, const Ajustes& a, bool terminada)
+void ImprimirMarcador(const EstadoJuego& e, bool terminada)
 {
     const auto local = [&e](int p) {
         return static_cast<std::size_t>(CalcularJugadorRelativo(Entero(p), e.PuestoLocal));
@@ -128,7 +142,14 @@ void ImprimirMarcador(const EstadoJuego& e, const Ajustes& a, bool terminada)
                 cruzadas ? e.TotalPareja1 : e.TotalPareja2);
     for (int p = 1; p <= 4; ++p) std::printf(" %d", e.PuntosJugador[local(p)]);
     std::printf("\n%s\n", terminada ? "partida terminada" : "partida sin terminar");
-    (void)a;
+    std::fflush(stdout);
+}
+
+int ChatGuardado(const EstadoRed& s)
+{
+    int n = 0;
+    for (const std::string& m : s.MensajesChat) n += m.find_first_not_of(' ') != std::string::npos;
+    return n;
 }
 
 } // namespace
@@ -147,6 +168,11 @@ int main(int argc, char** argv)
                       programa.Entera("--puntos", o.puntos, 1, 999),
                       programa.Entera("--modo", o.modo, 1, 2),
                       programa.Texto("--carpeta", o.carpeta),
+                      programa.Texto("--respuestas", o.respuestas),
+                      programa.Entera("--cortar", o.cortar, 1, 9999),
+                      programa.Entera("--salir", o.salir, 1, 9999),
+                      {"--chat", [&o](const char* v) { o.chat.emplace_back(v); }},
+                      programa.Entera("--mensajes", o.mensajes, 0, 999),
                   });
     if (o.administrador == o.cliente) programa.Uso("hace falta --administrador o --cliente");
 
@@ -173,27 +199,74 @@ int main(int argc, char** argv)
 
     const Pantalla pantalla = MedirPantalla(800, 600);
     MesaNula mesa;
-    UsuarioAutomatico usuario;
+    Persona persona;
+    for (char r : o.respuestas) persona.RespuestasMensaje.push_back(r != '0');
     RitmoNulo ritmo;
     ConexionRed red(e, a);
     red.Puerto = static_cast<quint16>(o.puerto);
-    AlmacenFicheros almacen(e, a, carpeta);
+    AlmacenCortado almacen(e, a, carpeta);
     AzarSemilla azar(o.semilla);
-    Contexto c{e, a, pantalla, mesa, usuario, ritmo, red, almacen, azar};
+    Contexto c{e, a, pantalla, mesa, persona, ritmo, red, almacen, azar};
 
-    if (o.administrador ? !Acoger(red, a, o.clientes) : !Unirse(red, e)) return Fallo("no se pudo empezar");
-    const ResultadoPartida r = ComenzarPartida(c);
+    // The program around network play: one match at a time, a new one only once the running one unwound.
+    Peticion pendiente = Peticion::Ninguna;
+    bool enMarcha = false;
+    ProgramaRed programaRed;
+    programaRed.CarpetaDatos = carpeta;
+    programaRed.Pedir = [&](Peticion p) {
+        if (enMarcha) {
+            PedirPeticion(e, p);
+            abandonMatch();
+        } else if (p != Peticion::Ninguna) {
+            pendiente = p;
+        }
+    };
+    programaRed.AbrirPersonal = [] { Imprimir("personal"); };
+    PrepararCicloRed(red, c, programaRed);
+
+    if (o.cortar > 0 || o.salir > 0) {
+        almacen.alInstante = o.cortar > 0 ? o.cortar : o.salir;
+        almacen.alLlegar = [&] {
+            if (o.salir > 0) {
+                // The exit button: network play closed, the match left as it stands.
+                CerrarRed(red);
+                ImprimirMarcador(e, false);
+                std::_Exit(0);
+            }
+            // Switched off: on the host once its clients are gone, so that they reach the same move.
+            if (o.administrador) Esperar([&] { return ContarConectados(a) == 0; });
+            Imprimir("cortada");
+            std::_Exit(3);
+        };
+    }
+
+    // The host listens before it first shows whom it waits for: the port goes out then.
+    if (o.administrador)
+        persona.AlEsperar = [&red] { Imprimir("puerto " + std::to_string(red.WSServidor[0]->localPort())); };
+    const bool nueva = IniciarJuegoEnRed(red);
+    for (const std::string& t : o.chat) red.EnviarMensajeChat(ComponerMensajeChatAhora(a, t));
+    Peticion p = nueva ? Peticion::NuevaPartida : std::exchange(pendiente, Peticion::Ninguna);
+    if (!nueva && !a.JuegoEnRed) Imprimir("sin red");
+    ResultadoPartida r;
+    while (p == Peticion::NuevaPartida || p == Peticion::ReanudarPartida) {
+        if (p == Peticion::ReanudarPartida) Imprimir("partida reanudada");
+        enMarcha = true;
+        r = AtenderPeticion(c, p);
+        enMarcha = false;
+        p = r.Siguiente != Peticion::Ninguna ? r.Siguiente : std::exchange(pendiente, Peticion::Ninguna);
+    }
+    // The match is over: players leaving now is no news.
+    red.AlDesconectarCliente = nullptr;
+    if (o.mensajes > 0) {
+        Esperar([&] { return ChatGuardado(red.Estado) >= o.mensajes; });
+        for (const std::string& m : red.Estado.MensajesChat)
+            if (m.find_first_not_of(' ') != std::string::npos) Imprimir("chat: " + desdeCp1252(m));
+    }
     const bool terminada = r.Fin == FinPartida::Terminada;
-    ImprimirMarcador(e, a, terminada);
-    std::fflush(stdout);
+    ImprimirMarcador(e, terminada);
 
     // The host stays until its clients have left, so that nothing it sent is cut off; a client leaves.
-    if (o.administrador)
-        Esperar([&] {
-            for (std::size_t p = 1; p <= 3; ++p)
-                if (a.Jugador[p].Conectado) return false;
-            return true;
-        });
+    if (o.administrador && a.JuegoEnRed) Esperar([&] { return ContarConectados(a) == 0; });
     red.CerrarSockets();
     return terminada ? 0 : 1;
 }
