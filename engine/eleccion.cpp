@@ -24,13 +24,19 @@ ListaCandidatas ListarCandidatas(const EstadoJuego& e, Entero mover)
 {
     ListaCandidatas l;
     const Entero e1 = e.Linea.Extremos[1], e2 = e.Linea.Extremos[2];
+    // Without a branch per pip: every turn lists twice, and which tiles fit is anybody's guess.
+    int n = 0;
     for (int s = 1; s <= HuecosDe(e, mover); ++s) {
         const HuecoMano& h = e.Manos[I(mover)][I(s)];
-        if (h.Estado != kEnMano) continue;
-        if (h.PuntoA == e1 || h.PuntoA == e2) l.Candidatas[I(++l.Cantidad)] = Candidata{h.PuntoA, h.PuntoB};
-        if (h.PuntoA != h.PuntoB && (h.PuntoB == e1 || h.PuntoB == e2))
-            l.Candidatas[I(++l.Cantidad)] = Candidata{h.PuntoB, h.PuntoA};
+        const bool enMano = h.Estado == kEnMano;
+        const bool porA = enMano & ((h.PuntoA == e1) | (h.PuntoA == e2));
+        const bool porB = enMano & (h.PuntoA != h.PuntoB) & ((h.PuntoB == e1) | (h.PuntoB == e2));
+        l.Candidatas[I(n + 1)] = Candidata{h.PuntoA, h.PuntoB};
+        n += porA;
+        l.Candidatas[I(n + 1)] = Candidata{h.PuntoB, h.PuntoA};
+        n += porB;
     }
+    l.Cantidad = n;
     return l;
 }
 

@@ -18,7 +18,8 @@ constexpr int kMaximoCandidatas = 42; // 21 slots, each tile at most twice
 // second, a double once. Entry 0 carries nothing.
 struct ListaCandidatas
 {
-    std::array<Candidata, kMaximoCandidatas + 1> Candidatas{};
+    // One entry to spare: the listing writes every way a tile could go and keeps those that fit.
+    std::array<Candidata, kMaximoCandidatas + 2> Candidatas{};
     int Cantidad = 0;
 };
 ListaCandidatas ListarCandidatas(const EstadoJuego& e, Entero mover);

@@ -23,13 +23,14 @@ struct TablasFichas
     std::array<int, 28> PuntoA{};
     std::array<int, 28> PuntoB{};
     std::array<std::array<int, 128>, 4> Puntos{}; // pips of the tiles of each 7-bit quarter of a mask
-    // Per pair of ends: the tiles that fit either; for each tile the ways it goes (bit 0 joined by its first
-    // pip, bit 1 by its second, never for a double) and the ends after each; and the ends in a position's
-    // key, in order, since swapping them changes no count.
+    // Per pair of ends: the tiles that fit either; the ways each tile goes, as a mask of plays where play 2t
+    // lays tile t joined by its first pip and play 2t + 1 by its second (never for a double), and the ends
+    // after each play; and the ends in a position's key, in order, since swapping them changes no count.
     std::array<MascaraFichas, 64> Encajan{};
-    std::array<std::array<std::uint8_t, 28>, 64> Juega{};
-    std::array<std::array<std::array<std::uint8_t, 2>, 28>, 64> Tras{};
+    std::array<std::uint64_t, 64> Jugadas{};
+    std::array<std::array<std::uint8_t, 56>, 64> Tras{};
     std::array<std::uint64_t, 64> ClaveExtremos{};
+    std::array<std::uint16_t, 256> Doblar{}; // each bit of a byte twice, for a hand's plays
 };
 
 constexpr TablasFichas CrearTablas()
@@ -57,16 +58,28 @@ constexpr TablasFichas CrearTablas()
                 const auto tras = [&](int x, int y) {
                     return static_cast<std::uint8_t>(x == e1 ? ParDeExtremos(y, e2) : ParDeExtremos(e1, y));
                 };
-                t.Juega[ee][i] = static_cast<std::uint8_t>((a == e1 || a == e2 ? 1 : 0) |
-                                                           (a != b && (b == e1 || b == e2) ? 2 : 0));
-                t.Tras[ee][i] = {tras(a, b), tras(b, a)};
+                if (a == e1 || a == e2) t.Jugadas[ee] |= std::uint64_t{1} << (2 * i);
+                if (a != b && (b == e1 || b == e2)) t.Jugadas[ee] |= std::uint64_t{1} << (2 * i + 1);
+                t.Tras[ee][2 * i] = tras(a, b);
+                t.Tras[ee][2 * i + 1] = tras(b, a);
             }
         }
     }
+    for (std::size_t byte = 0; byte < 256; ++byte)
+        for (std::size_t i = 0; i < 8; ++i)
+            if (byte >> i & 1) t.Doblar[byte] = static_cast<std::uint16_t>(t.Doblar[byte] | 3u << (2 * i));
     return t;
 }
 
 constexpr TablasFichas kTablas = CrearTablas();
+
+// A hand's tiles as plays: tile t becomes plays 2t and 2t + 1.
+inline std::uint64_t Doblar(MascaraFichas m)
+{
+    return std::uint64_t{kTablas.Doblar[m & 255]} | std::uint64_t{kTablas.Doblar[m >> 8 & 255]} << 16 |
+           std::uint64_t{kTablas.Doblar[m >> 16 & 255]} << 32 |
+           std::uint64_t{kTablas.Doblar[m >> 24 & 255]} << 48;
+}
 
 inline int PuntosDe(MascaraFichas m)
 {
@@ -103,7 +116,7 @@ bool BusquedaFinal::JugarRaiz(int m, int x, int y, ValorFinal& v)
     assert(mano_[static_cast<std::size_t>(m)] & (MascaraFichas{1} << t));
     v = {};
     const Extremos ee = ParDeExtremos(extremo1_, extremo2_);
-    Jugar(m, todas_, kTablas.Tras[ee][t][x == kTablas.PuntoA[t] ? 0 : 1], t, v);
+    Jugar(m, todas_, kTablas.Tras[ee][2 * t + (x == kTablas.PuntoA[t] ? 0 : 1)], t, v);
     return !agotado_;
 }
 
@@ -152,18 +165,17 @@ bool BusquedaFinal::JugarRaiz(int m, int x, int y, ValorFinal& v)
     }
     ++visitadas_;
 
-    // 2. Every tile that fits, each way round that fits; a double once. The last tile dominoes the same way
-    //    at either end, so it is laid once.
+    // 2. Every tile that fits, each way round that fits, in tile order and by the first pip first; a double
+    //    once. The last tile dominoes the same way at either end, so it is laid once. The plays are one
+    //    mask, so that which way a tile goes costs no branch.
     const MascaraFichas mano = mano_[static_cast<std::size_t>(m)];
-    const bool ultima = (mano & (mano - 1)) == 0;
-    const auto& juega = kTablas.Juega[ee];
+    std::uint64_t jugadas = Doblar(mano) & kTablas.Jugadas[ee];
+    if ((mano & (mano - 1)) == 0) jugadas &= ~((jugadas & 0x5555555555555555ull) << 1);
     const auto& tras = kTablas.Tras[ee];
     ValorFinal w;
-    for (MascaraFichas j = mano & kTablas.Encajan[ee]; j != 0; j &= j - 1) {
-        const auto t = static_cast<std::size_t>(std::countr_zero(j));
-        const unsigned formas = juega[t];
-        if (formas & 1) Jugar(m, todas, tras[t][0], t, w);
-        if ((formas & 2) && !(ultima && (formas & 1))) Jugar(m, todas, tras[t][1], t, w);
+    for (; jugadas != 0; jugadas &= jugadas - 1) {
+        const auto k = static_cast<std::size_t>(std::countr_zero(jugadas));
+        Jugar(m, todas, tras[k], k / 2, w);
     }
 
     // 3. Remembered for the positions that reach it again. Past the budget nothing is: once it runs out

@@ -6,6 +6,8 @@
 
 namespace zp {
 
+const MemoriaFinal::Cubeta MemoriaFinal::kVacia{};
+
 void MemoriaFinal::Crecer()
 {
     constexpr std::size_t kCubetas = std::size_t{1} << kBitsCubeta;

@@ -40,20 +40,18 @@ public:
     }
 
     // Adds to v the value of a position (a key other than 0) counted earlier in this search; false when it
-    // was not.
+    // was not. With no branch but the answer: whether a position is there is anybody's guess.
     bool Sumar(std::uint64_t clave, ValorFinal& v) const
     {
-        const Cubeta* c = Encontrar(CubetaDe(clave));
-        if (c == nullptr) return false;
-        for (const Entrada& e : c->E) {
-            if (e.Clave == clave) {
-                v.Total += e.Total;
-                v.Ganadas += e.Ganadas;
-                v.Suma += e.Suma;
-                return true;
-            }
-        }
-        return false;
+        const Cubeta& c = Encontrar(CubetaDe(clave));
+        const bool primera = c.E[0].Clave == clave;
+        const bool segunda = c.E[1].Clave == clave;
+        const Entrada& e = c.E[segunda ? 1 : 0];
+        const std::uint64_t si = std::uint64_t{0} - static_cast<std::uint64_t>(primera | segunda);
+        v.Total += e.Total & si;
+        v.Ganadas += e.Ganadas & si;
+        v.Suma += e.Suma & si;
+        return primera | segunda;
     }
 
     // Remembers a position not yet in memory. A full bucket keeps the larger subtree: the dearer one to
@@ -76,6 +74,7 @@ private:
     {
         Entrada E[2];
     };
+    static const Cubeta kVacia;
 
     // A bucket's tag: its search in the high bits, the bucket (or its place among the large search's
     // buckets) in the low ones. Tag 0, which zeroed memory holds, belongs to no search.
@@ -91,21 +90,22 @@ private:
 
     std::uint32_t Etiqueta(std::uint32_t n) const { return busqueda_ << kBitsCubeta | n; }
 
-    const Cubeta* Encontrar(std::uint32_t b) const
+    // Bucket b of this search; the empty bucket when it has none.
+    const Cubeta& Encontrar(std::uint32_t b) const
     {
         if (grande_) {
             const std::uint32_t e = indice_[b];
-            return (e >> kBitsCubeta) == busqueda_ ? &lejanas_[e & kMascaraCubeta] : nullptr;
+            return (e >> kBitsCubeta) == busqueda_ ? lejanas_[e & kMascaraCubeta] : kVacia;
         }
         for (std::uint32_t i = b & (kPequena - 1);; i = (i + 1) & (kPequena - 1)) {
-            if (etiquetas_[i] == Etiqueta(b)) return &cercanas_[i];
-            if ((etiquetas_[i] >> kBitsCubeta) != busqueda_) return nullptr;
+            if (etiquetas_[i] == Etiqueta(b)) return cercanas_[i];
+            if ((etiquetas_[i] >> kBitsCubeta) != busqueda_) return kVacia;
         }
     }
 
     Cubeta& Obtener(std::uint32_t b)
     {
-        if (Cubeta* c = const_cast<Cubeta*>(Encontrar(b))) return *c;
+        if (const Cubeta& c = Encontrar(b); &c != &kVacia) return const_cast<Cubeta&>(c);
         if (!grande_ && usadas_ == kPequena / 2) Crecer();
         Cubeta* c = nullptr;
         if (grande_) {

@@ -14,43 +14,49 @@ bool EsContinuacionUtf8(char c)
 }
 
 // Names are UTF-8 here but one byte per character in the files: the column counts characters.
-std::string AjustarNombre(const std::string& nombre)
+void AnadirNombre(std::string& linea, const std::string& nombre)
 {
-    std::string r;
     std::size_t caracteres = 0;
     for (const char c : nombre) {
         if (!EsContinuacionUtf8(c)) {
             if (caracteres == kAnchoNombre) break;
             ++caracteres;
         }
-        r += c;
+        linea += c;
     }
-    r.append(kAnchoNombre - caracteres, ' ');
-    return r;
+    linea.append(kAnchoNombre - caracteres, ' ');
 }
 
-std::string Digito(Entero punto)
+// Pips are 0..6; anything else comes from a damaged record and shows as it is.
+void AnadirPunto(std::string& linea, Entero punto)
 {
-    // Pips are 0..6; anything else comes from a damaged record and shows as it is.
-    return std::to_string(punto);
+    if (punto >= 0 && punto <= 9)
+        linea += static_cast<char>('0' + punto);
+    else
+        linea += std::to_string(punto);
 }
 
 } // namespace
 
+// Written straight into one string: a line is made for every move of every hand.
 std::string TextoLineaListaJugadas(const RegistroJugada& r, Entero numero, const std::string& nombre)
 {
     std::string linea;
+    linea.reserve(32);
     if (numero < 10) linea += ' ';
     linea += std::to_string(numero);
     linea += ' ';
-    linea += AjustarNombre(nombre);
+    AnadirNombre(linea, nombre);
     linea += ' ';
-    if (r.Extremo == kExtremoRoba)
+    if (r.Extremo == kExtremoRoba) {
         linea += "Roba";
-    else if (r.Extremo == kExtremoPasa)
+    } else if (r.Extremo == kExtremoPasa) {
         linea += "Pasa";
-    else
-        linea += Digito(r.PuntoUnido) + "-" + Digito(r.PuntoAbierto);
+    } else {
+        AnadirPunto(linea, r.PuntoUnido);
+        linea += '-';
+        AnadirPunto(linea, r.PuntoAbierto);
+    }
     if (r.Eleccion != 0) linea += " ???";
     return linea;
 }
@@ -61,9 +67,8 @@ std::string LineaDeJugada(const EstadoJuego& e, const Ajustes& a, Entero numero)
     if (numero < 1 || numero >= static_cast<int>(e.Jugadas.size())) return {};
     const RegistroJugada& r = e.Jugadas[static_cast<std::size_t>(numero)];
     const Entero p = r.Jugador;
-    const std::string nombre =
-        p >= 1 && p <= kAsientos ? a.Jugador[static_cast<std::size_t>(p)].NombreJugador : std::string();
-    return TextoLineaListaJugadas(r, numero, nombre);
+    if (p < 1 || p > kAsientos) return TextoLineaListaJugadas(r, numero, std::string());
+    return TextoLineaListaJugadas(r, numero, a.Jugador[static_cast<std::size_t>(p)].NombreJugador);
 }
 
 void AnadirLineaListaJugadas(Contexto& c, Entero numero)

@@ -2,6 +2,8 @@
 // node-count signature, the largest positions, and the budget.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "bench/corpus_final.h"
 #include "engine/final_mano.h"
 #include "final_referencia.h"
@@ -115,6 +117,27 @@ TEST(BusquedaFinalCorpus, pasado_el_presupuesto_se_niega_sin_tocar_los_resultado
     const InformeFinalMano otra = ExplorarFinalDeMano(e, a, r);
     EXPECT_EQ(otra.Fin, FinBusqueda::Completa);
     EXPECT_EQ(otra.Desenlaces, 105721476824u);
+}
+
+TEST(BusquedaFinalCorpus, tras_una_vuelta_entera_de_busquedas_se_cuenta_igual_que_la_primera_vez)
+{
+    // The memory tags what it keeps with the number of its search instead of clearing it, and numbers
+    // 32,767 searches before it starts over: nothing kept under a number may be taken for the next search
+    // of that number. Here the same two positions get the same numbers a whole round apart.
+    EstadoJuego e;
+    Ajustes a;
+    const corpus::Posicion grande = Grande(20), pequena = corpus::GenerarCorpus(1).front();
+    const auto buscar = [&](const corpus::Posicion& p) {
+        corpus::Cargar(p, e, a);
+        ResultadoFinalMano r;
+        const InformeFinalMano inf = ExplorarFinalDeMano(e, a, r);
+        return std::tuple{inf.PosicionesVisitadas, inf.Desenlaces, r.PorcentajeGanadas, r.MediaPuntosGanados};
+    };
+    const auto antes = buscar(grande);
+    const auto antesPequena = buscar(pequena);
+    for (int i = 0; i < 32'765; ++i) buscar(pequena);
+    EXPECT_EQ(buscar(grande), antes);
+    EXPECT_EQ(buscar(pequena), antesPequena);
 }
 
 } // namespace
