@@ -212,8 +212,6 @@ struct EstadoJuego
     bool EsperaContinuar = false;
     bool JugadaElegida = false;
     Entero HuecoElegido = 0;
-    Entero ManoApuntada = 0;
-    Entero HuecoApuntado = 0;
     bool EsperaExtremo = false;
     bool EligiendoSalida = false;
     bool ModoAyuda = false;

@@ -52,11 +52,6 @@ void PonerCarpetaAyuda(const QString& carpeta)
     carpetaAyuda() = carpeta;
 }
 
-QString CarpetaAyuda()
-{
-    return carpetaAyuda();
-}
-
 VisorAyuda::VisorAyuda(QWidget* padre) : QWidget(padre, Qt::Window), navegador_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("VisorAyuda"));

@@ -53,14 +53,15 @@ void MostrarMover(mesa& v, int x, int y)
 void SeguirArrastreOrden(mesa& v, int x, int y)
 {
     const EstadoJuego& e = v.Juego();
+    const EntradaMesa& en = v.Entrada;
     const DisposicionManos& d = e.Disposicion;
     const Pantalla& pa = v.Medidas();
-    switch (e.ManoApuntada) {
+    switch (en.ManoApuntada) {
     case 1:
     case 3:
-        x = e.ManoApuntada == 1 ? 9 : pa.AnchoMesa - 33;
-        y = std::max(y, d.InicioMano[I(e.ManoApuntada)] + 14);
-        y = std::min(y, d.FinMano[I(e.ManoApuntada)] - 26);
+        x = en.ManoApuntada == 1 ? 9 : pa.AnchoMesa - 33;
+        y = std::max(y, d.InicioMano[I(en.ManoApuntada)] + 14);
+        y = std::min(y, d.FinMano[I(en.ManoApuntada)] - 26);
         MostrarMover(v, x - 9, y - 14);
         return;
     case 2:
@@ -87,7 +88,7 @@ void AlzarFichaMano(mesa& v, const PointerEvent& p)
 {
     EstadoJuego& e = v.Juego();
     EstadoMesa& m = v.Estado();
-    const Entero mano = e.ManoApuntada, hueco = e.HuecoApuntado;
+    const Entero mano = v.Entrada.ManoApuntada, hueco = v.Entrada.HuecoApuntado;
     if (!HuecoValido(e, mano, hueco)) return;
     HuecoMano& h = Hueco(e, mano, hueco);
     m.ArrastreOrden = true;
@@ -129,7 +130,7 @@ void SoltarFichaMano(mesa& v)
     const QRect r = v.Pic_Mover->logicalGeometry();
     const Entero l = Entero(r.left()), t = Entero(r.top());
     HallaManoYFicha(e, v.Datos(), en, l, t, false);
-    const Entero mano = e.ManoApuntada;
+    const Entero mano = en.ManoApuntada;
     QPoint sonda(l, t + 29);
     if (mano == 2) sonda = QPoint(l + 29, t);
     if (mano == 4) sonda = e.ManoHolgada[4] ? QPoint(l + 25, t + 29) : QPoint(l + 29, t + 29);
@@ -137,7 +138,7 @@ void SoltarFichaMano(mesa& v)
     m.ArrastreOrden = false;
     if (mano < 1 || mano > kAsientos) return;
     const Entero desde = m.HuecoArrastrado, ultimo = e.HuecosMano[I(mano)];
-    Entero destino = e.HuecoApuntado;
+    Entero destino = en.HuecoApuntado;
     if (HuecoValido(e, mano, desde) && HuecoValido(e, mano, destino)) {
         auto& h = e.Manos[I(mano)];
         if (destino != desde) {
@@ -219,7 +220,7 @@ void SeguirArrastreReparto(mesa& v, const PointerEvent& p)
     EntradaMesa& en = v.Entrada;
     v.Pic_Mover->moveLogical(QPoint(p.position.x() - 15, p.position.y() - 36));
     HallaManoYFicha(e, v.Datos(), en, Entero(p.position.x()), Entero(p.position.y()), false);
-    const Entero mano = e.ManoApuntada;
+    const Entero mano = en.ManoApuntada;
     if (mano == 0 || !ColocarFichaReparto(e, mano, en.FilaRejilla, en.ColumnaRejilla)) return;
     en.ArrastreReparto = false;
     v.DibujarMano(mano);
@@ -285,8 +286,8 @@ void Form_MouseDown(mesa& v, const PointerEvent& p)
     if (e.RepartoEnCurso) {
         if (zona == kZonaOrdenar) AlzarFichaRejilla(v, p);
         if (zona == kZonaJugable) {
-            if (const auto h = DevolverFichaReparto(e, e.ManoApuntada, e.HuecoApuntado)) {
-                v.DibujarMano(e.ManoApuntada);
+            if (const auto h = DevolverFichaReparto(e, en.ManoApuntada, en.HuecoApuntado)) {
+                v.DibujarMano(en.ManoApuntada);
                 v.DibujarFichaDescubierta(h->PuntoA, h->PuntoB);
                 notifyStateChanged();
             }
@@ -294,15 +295,15 @@ void Form_MouseDown(mesa& v, const PointerEvent& p)
         return; // the hand modes wait for the deal to end
     }
     if (zona == kZonaOrdenar && en.OrdenarFichas) AlzarFichaMano(v, p);
-    if (zona == kZonaGirar && en.GirarFichas && HuecoValido(e, e.ManoApuntada, e.HuecoApuntado)) {
-        HuecoMano& h = Hueco(e, e.ManoApuntada, e.HuecoApuntado);
+    if (zona == kZonaGirar && en.GirarFichas && HuecoValido(e, en.ManoApuntada, en.HuecoApuntado)) {
+        HuecoMano& h = Hueco(e, en.ManoApuntada, en.HuecoApuntado);
         std::swap(h.PuntoA, h.PuntoB);
-        v.DibujarMano(e.ManoApuntada);
+        v.DibujarMano(en.ManoApuntada);
         RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, sonido::Ficha, v.Datos().Sonido);
     }
     if (zona == kZonaSalida && e.EligiendoSalida) {
         // The seat is taken now: later moves change `ManoApuntada` before the wait looks at it.
-        en.SalidaElegida = e.ManoApuntada;
+        en.SalidaElegida = en.ManoApuntada;
         RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kEsperando, sonido::Salida, v.Datos().Sonido);
         e.EligiendoSalida = false;
         notifyStateChanged();
@@ -334,10 +335,10 @@ void Form_Click(mesa& v, const PointerEvent& p)
     }
     // A dealt tile sent back shares the zone of a playable one: the deal is no time to play.
     if (en.BotonPulsado == 1 && v.Estado().ZonaPuntero == kZonaJugable && !e.RepartoEnCurso &&
-        e.ManoApuntada == e.JugadorTurno && e.HuecoApuntado >= 1 &&
-        e.HuecoApuntado <= e.HuecosMano[static_cast<std::size_t>(e.JugadorTurno)] &&
-        ComprobarFichaJugable(e, v.Datos(), e.HuecoApuntado)) {
-        e.HuecoElegido = e.HuecoApuntado;
+        en.ManoApuntada == e.JugadorTurno && en.HuecoApuntado >= 1 &&
+        en.HuecoApuntado <= e.HuecosMano[static_cast<std::size_t>(e.JugadorTurno)] &&
+        ComprobarFichaJugable(e, v.Datos(), en.HuecoApuntado)) {
+        e.HuecoElegido = en.HuecoApuntado;
         v.OcultarBotonContinuar();
         e.JugadaElegida = true;
         notifyStateChanged();

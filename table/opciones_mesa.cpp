@@ -51,7 +51,7 @@ void AbrirOpciones(mesa& v)
     MenuOpciones& m = v.Menu;
     HallaManoYFicha(e, a, en, en.PunteroX, en.PunteroY, false);
     m.OpcionMenuActiva.fill(false);
-    if (e.ManoApuntada == 0) {
+    if (en.ManoApuntada == 0) {
         // Stored games are no business of a network game.
         if (a.JuegoEnRed) return;
         m.OpcionMenuActiva[kGuardarJuego] = e.ManoEnCurso;

@@ -20,17 +20,17 @@ Entero Piso(double valor)
     return static_cast<Entero>(std::floor(valor));
 }
 
-const HuecoMano* HuecoApuntadoDe(const EstadoJuego& e)
+const HuecoMano* HuecoApuntadoDe(const EstadoJuego& e, const EntradaMesa& en)
 {
-    const Entero p = e.ManoApuntada, h = e.HuecoApuntado;
+    const Entero p = en.ManoApuntada, h = en.HuecoApuntado;
     if (p < 1 || p > kAsientos || h < 1 || h > e.HuecosMano[I(p)] || h > kHuecos) return nullptr;
     return &e.Manos[I(p)][I(h)];
 }
 
 // A laid tile shows only while laid tiles stay in the hand in another colour.
-bool FichaSeVe(const EstadoJuego& e, const Ajustes& a)
+bool FichaSeVe(const EstadoJuego& e, const Ajustes& a, const EntradaMesa& en)
 {
-    const HuecoMano* h = HuecoApuntadoDe(e);
+    const HuecoMano* h = HuecoApuntadoDe(e, en);
     return h && (h->Estado == kEnMano ||
                  (h->Estado == kPuesta && a.FichasVisiblesPuestas == FichasPuestas::CambianDeColor));
 }
@@ -42,10 +42,10 @@ bool JuegaEstePuesto(const EstadoJuego& e, const Ajustes& a)
 }
 
 // Picking up or turning works on any hand shown face up.
-bool FichaManejable(const EstadoJuego& e, const Ajustes& a)
+bool FichaManejable(const EstadoJuego& e, const Ajustes& a, const EntradaMesa& en)
 {
-    return e.ManoApuntada != 0 && e.HuecoApuntado != 0 &&
-           a.Jugador[I(e.ManoApuntada)].FichasJugador == VistaFichas::Visibles && FichaSeVe(e, a);
+    return en.ManoApuntada != 0 && en.HuecoApuntado != 0 &&
+           a.Jugador[I(en.ManoApuntada)].FichasJugador == VistaFichas::Visibles && FichaSeVe(e, a, en);
 }
 
 Entero ZonaReparto(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x, Entero y)
@@ -55,7 +55,7 @@ Entero ZonaReparto(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x, 
     const bool fueraRejilla = x < e.OrigenRejillaX || x > e.OrigenRejillaX + 253 || y < e.OrigenRejillaY ||
                               y > e.OrigenRejillaY + 341;
     if (fueraRejilla) {
-        const HuecoMano* h = HuecoApuntadoDe(e);
+        const HuecoMano* h = HuecoApuntadoDe(e, en);
         return h && h->Estado != kVacio ? kZonaJugable : kZonaNormal;
     }
     HallaFilyCol(e, en, x, y);
@@ -69,7 +69,7 @@ Entero ZonaReparto(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x, 
 void HallaManoYFicha(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x, Entero y, bool exacto)
 {
     const DisposicionManos& d = e.Disposicion;
-    e.ManoApuntada = 0;
+    en.ManoApuntada = 0;
     en.TrasUltimaFicha = false;
     // Later strips win where two overlap.
     const bool dentro[5] = {
@@ -82,25 +82,25 @@ void HallaManoYFicha(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x
     for (Entero p = 1; p <= kAsientos; ++p) {
         if (!dentro[p]) continue;
         const int desplazamiento = (p == 1 || p == 3 ? y : x) - d.InicioMano[I(p)];
-        e.ManoApuntada = p;
+        en.ManoApuntada = p;
         // The large face-up tiles of a roomy bottom hand sit 4 px into their 44 px pitch. A hidden roomy
         // hand is edge-on at its own pitch and is tested like the others.
         if (p == 4 && e.ManoHolgada[4] && a.Jugador[4].FichasJugador == VistaFichas::Visibles) {
             int hueco = Piso((desplazamiento - 4) / 44.0) + 1;
             const int inicio = (hueco - 1) * 44 + 4;
             if (exacto && (desplazamiento < inicio || desplazamiento > inicio + 36)) hueco = 0;
-            e.HuecoApuntado = static_cast<Entero>(hueco);
+            en.HuecoApuntado = static_cast<Entero>(hueco);
         } else {
             const int s = d.SeparacionFichas[I(p)];
             int hueco = s > 0 ? Piso(desplazamiento / double(s)) + 1 : 0;
             const int inicio = (hueco - 1) * s;
             // A small tile covers 21 px of its pitch, from its start.
             if (exacto && (desplazamiento < inicio || desplazamiento > inicio + 20)) hueco = 0;
-            e.HuecoApuntado = static_cast<Entero>(hueco);
+            en.HuecoApuntado = static_cast<Entero>(hueco);
         }
         en.TrasUltimaFicha = desplazamiento > d.LongitudMano[I(p)] - 20;
     }
-    if (e.ManoApuntada != 0 && !AsientoEnJuego(a, e.ManoApuntada)) e.ManoApuntada = 0;
+    if (en.ManoApuntada != 0 && !AsientoEnJuego(a, en.ManoApuntada)) en.ManoApuntada = 0;
 }
 
 void HallaFilyCol(const EstadoJuego& e, EntradaMesa& en, Entero x, Entero y)
@@ -145,25 +145,25 @@ Entero CalcularZonaPuntero(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, bo
     if (JuegaEstePuesto(e, a) && e.PartidaEnCurso && e.ManoEnCurso && !e.GrabadoraActiva && !modoMano &&
         !e.RepartoEnCurso) {
         HallaManoYFicha(e, a, en, x, y, true);
-        if (e.ManoApuntada != e.JugadorTurno || e.HuecoApuntado == 0 || e.EsperaExtremo) return kZonaNormal;
-        if (HuecoApuntadoDe(e) && ComprobarFichaJugable(e, a, e.HuecoApuntado)) return kZonaJugable;
-        return FichaSeVe(e, a) ? kZonaNoJugable : kZonaNormal;
+        if (en.ManoApuntada != e.JugadorTurno || en.HuecoApuntado == 0 || e.EsperaExtremo) return kZonaNormal;
+        if (HuecoApuntadoDe(e, en) && ComprobarFichaJugable(e, a, en.HuecoApuntado)) return kZonaJugable;
+        return FichaSeVe(e, a, en) ? kZonaNoJugable : kZonaNormal;
     }
     // The deal and the choice of leader come before the hand modes: a mode left on from the last hand must
     // neither block the choice nor start a grid lift from a hand tile.
     if (e.RepartoEnCurso) return ZonaReparto(e, a, en, x, y);
     if (e.EligiendoSalida) {
         HallaManoYFicha(e, a, en, x, y, false);
-        return e.ManoApuntada != 0 ? kZonaSalida : kZonaNormal;
+        return en.ManoApuntada != 0 ? kZonaSalida : kZonaNormal;
     }
     if (en.OrdenarFichas) {
         if (arrastreOrden) return kZonaArrastre;
         HallaManoYFicha(e, a, en, x, y, true);
-        return FichaManejable(e, a) ? kZonaOrdenar : kZonaNormal;
+        return FichaManejable(e, a, en) ? kZonaOrdenar : kZonaNormal;
     }
     if (en.GirarFichas) {
         HallaManoYFicha(e, a, en, x, y, true);
-        return FichaManejable(e, a) ? kZonaGirar : kZonaNormal;
+        return FichaManejable(e, a, en) ? kZonaGirar : kZonaNormal;
     }
     return kZonaNormal;
 }

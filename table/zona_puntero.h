@@ -22,6 +22,8 @@ enum ZonaPuntero : Entero
 // The pointer's state between the table's mouse events.
 struct EntradaMesa
 {
+    Entero ManoApuntada = 0;           // the seat whose hand strip is under the pointer, 0 none
+    Entero HuecoApuntado = 0;          // the slot under the pointer along that strip
     bool TrasUltimaFicha = false;      // past the face of the hand's last tile (its last 19 px)
     Entero FilaRejilla = 9;            // 9: in the gap below a tile
     Entero ColumnaRejilla = 9;         // 9: in the gap right of a tile

@@ -45,11 +45,11 @@ TEST(ZonaPuntero, el_hueco_bajo_el_puntero_en_la_tira_de_paso_39)
         SCOPED_TRACE(c.desplazamiento);
         Tiras t;
         HallaManoYFicha(t.e, t.a, t.en, 20, Entero(164 + c.desplazamiento), true);
-        EXPECT_EQ(t.e.ManoApuntada, 1);
-        EXPECT_EQ(t.e.HuecoApuntado, c.exacto);
+        EXPECT_EQ(t.en.ManoApuntada, 1);
+        EXPECT_EQ(t.en.HuecoApuntado, c.exacto);
         EXPECT_EQ(t.en.TrasUltimaFicha, c.tras);
         HallaManoYFicha(t.e, t.a, t.en, 20, Entero(164 + c.desplazamiento), false);
-        EXPECT_EQ(t.e.HuecoApuntado, c.holgado);
+        EXPECT_EQ(t.en.HuecoApuntado, c.holgado);
     }
 }
 
@@ -65,10 +65,10 @@ TEST(ZonaPuntero, la_mano_de_abajo_holgada_tiene_sus_fichas_a_4_px_de_cada_paso)
         SCOPED_TRACE(c.desplazamiento);
         Tiras t;
         HallaManoYFicha(t.e, t.a, t.en, Entero(201 + c.desplazamiento), 560, true);
-        EXPECT_EQ(t.e.ManoApuntada, 4);
-        EXPECT_EQ(t.e.HuecoApuntado, c.exacto);
+        EXPECT_EQ(t.en.ManoApuntada, 4);
+        EXPECT_EQ(t.en.HuecoApuntado, c.exacto);
         HallaManoYFicha(t.e, t.a, t.en, Entero(201 + c.desplazamiento), 560, false);
-        EXPECT_EQ(t.e.HuecoApuntado, c.holgado);
+        EXPECT_EQ(t.en.HuecoApuntado, c.holgado);
     }
 }
 
@@ -76,16 +76,16 @@ TEST(ZonaPuntero, fuera_de_las_tiras_el_hueco_queda_y_un_asiento_fuera_de_juego_
 {
     Tiras t;
     HallaManoYFicha(t.e, t.a, t.en, 20, 170, true);
-    ASSERT_EQ(t.e.HuecoApuntado, 1);
+    ASSERT_EQ(t.en.HuecoApuntado, 1);
     HallaManoYFicha(t.e, t.a, t.en, 300, 300, true);
-    EXPECT_EQ(t.e.ManoApuntada, 0);
-    EXPECT_EQ(t.e.HuecoApuntado, 1);
+    EXPECT_EQ(t.en.ManoApuntada, 0);
+    EXPECT_EQ(t.en.HuecoApuntado, 1);
     EXPECT_FALSE(t.en.TrasUltimaFicha);
 
     t.a.Jugador[2].EstadoJugador = EstadoAsiento::Desactivado;
     HallaManoYFicha(t.e, t.a, t.en, 300, 20, false);
-    EXPECT_EQ(t.e.ManoApuntada, 0);
-    EXPECT_EQ(t.e.HuecoApuntado, 3) << "the slot is still worked out";
+    EXPECT_EQ(t.en.ManoApuntada, 0);
+    EXPECT_EQ(t.en.HuecoApuntado, 3) << "the slot is still worked out";
 }
 
 TEST(ZonaPuntero, la_casilla_de_la_rejilla_y_sus_huecos)
