@@ -6,14 +6,9 @@
 #include <vector>
 
 #include "engine/geometria_linea.h"
-#include "linea_que_da_la_vuelta.h"
 
 namespace zp {
 namespace {
-
-using prueba::ComprobarPasoLinea;
-using prueba::kLineaQueDaLaVuelta;
-using prueba::PasoLinea;
 
 const Pantalla kMesa800 = MedirPantalla(800, 600);
 const Pantalla kMesa1024 = MedirPantalla(1024, 768);
@@ -226,57 +221,6 @@ Colocada Colocar(EstadoJuego& s, Entero extremo, bool doble, Entero anterior)
     return {FichaLinea{c.XFicha, c.YFicha, c.AnchoFicha, c.AltoFicha, c.LadoMesa, c.XSpriteFicha, c.XMitad1,
                        c.YMitad1, c.XMitad2, c.YMitad2, c.GiroFicha, c.DobleAtravesado, c.PosX, c.PosY},
             doblada, s.Linea.DireccionExtremo[e]};
-}
-
-// One tile laid and recorded as move NumeroJugada, its end's anchor moved on.
-void JugarEnLinea(EstadoJuego& s, Entero extremo)
-{
-    const auto e = static_cast<std::size_t>(extremo);
-    RegistroJugada& r = s.Jugadas[static_cast<std::size_t>(s.NumeroJugada)];
-    r.Extremo = extremo;
-    r.XExtremoAntes = s.Linea.XExtremo[e];
-    r.YExtremoAntes = s.Linea.YExtremo[e];
-    r.DireccionAntes = s.Linea.DireccionExtremo[e];
-    const Colocada c =
-        Colocar(s, extremo, false, BuscarJugadaAnteriorExtremo(s.Jugadas, s.NumeroJugada, extremo));
-    r.XFicha = c.Ficha.XFicha;
-    r.YFicha = c.Ficha.YFicha;
-    r.AnchoFicha = c.Ficha.AnchoFicha;
-    r.AltoFicha = c.Ficha.AltoFicha;
-    r.LadoMesa = c.Ficha.LadoMesa;
-    r.XSpriteFicha = c.Ficha.XSpriteFicha;
-    r.XMitad1 = c.Ficha.XMitad1;
-    r.XMitad2 = c.Ficha.XMitad2;
-    r.XExtremoDespues = c.Ficha.PosX;
-    r.YExtremoDespues = c.Ficha.PosY;
-    r.DireccionDespues = c.DireccionDespues;
-    s.Linea.XExtremo[e] = c.Ficha.PosX;
-    s.Linea.YExtremo[e] = c.Ficha.PosY;
-    ++s.NumeroJugada;
-}
-
-TEST(GeometriaLinea, UnaLineaQueDaLaVueltaGiraEnCadaLimite)
-{
-    EstadoJuego s;
-    PrepararInicioLinea(s.Linea, 1, kMesa800);
-    s.NumeroJugada = 1;
-    for (const PasoLinea& p : kLineaQueDaLaVuelta) {
-        SCOPED_TRACE("jugada " + std::to_string(s.NumeroJugada));
-        if (p.extremo != 1 && p.extremo != 2) {
-            s.Jugadas[static_cast<std::size_t>(s.NumeroJugada++)].Extremo = p.extremo;
-            continue;
-        }
-        JugarEnLinea(s, p.extremo);
-        ComprobarPasoLinea(s.Jugadas[static_cast<std::size_t>(s.NumeroJugada - 1)], p);
-    }
-    EXPECT_EQ(s.Jugadas[13].XMitad1, 318);
-    EXPECT_EQ(s.Jugadas[13].XMitad2, 281);
-    EXPECT_EQ(s.Jugadas[21].XMitad1, 397);
-    EXPECT_EQ(s.Jugadas[21].XMitad2, 434);
-    // A turning move keeps the anchor and direction from before the turn, for taking it back.
-    EXPECT_EQ(s.Jugadas[6].XExtremoAntes, 586);
-    EXPECT_EQ(s.Jugadas[6].YExtremoAntes, 262);
-    EXPECT_EQ(s.Jugadas[6].DireccionAntes, 3);
 }
 
 TEST(GeometriaLinea, TrasUnDobleCruzadoElGiroPoneLaFichaJuntoASuLadoExterior)

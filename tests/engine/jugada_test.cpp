@@ -8,16 +8,46 @@
 #include "engine/indices.h"
 #include "engine/jugada.h"
 #include "engine/turno.h"
-#include "linea_que_da_la_vuelta.h"
 #include "tests/soporte/banco.h"
 #include "tests/soporte/mano_al_azar.h"
 
 namespace zp {
 namespace {
 
-using prueba::ComprobarPasoLinea;
-using prueba::kLineaQueDaLaVuelta;
-using prueba::PasoLinea;
+// A line at 800x600 led by seat 1 that turns at every limit of the table, with a draw and a pass between its
+// tiles: where each tile goes and where its end stands after it.
+struct PasoLinea
+{
+    Entero extremo; // 8 draw, 9 pass: records that are not tiles
+    Entero x, y, ancho, alto, lado, sprite, xAncla, yAncla, direccion;
+    bool operator==(const PasoLinea&) const = default;
+};
+
+// clang-format off
+const PasoLinea kLineaQueDaLaVuelta[] = {
+    {1, 356, 262, 77, 40, 1, 474, 432, 262, 3},
+    {2, 281, 262, 77, 40, 2, 395, 281, 262, 1}, // not shifted: end 2 has no earlier tile
+    {1, 433, 262, 77, 40, 1, 474, 509, 262, 3},
+    {8, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {1, 510, 262, 77, 40, 1, 474, 586, 262, 3},
+    {1, 587, 262, 40, 77, 1, 352, 587, 338, 4}, // within 40 px: just right of the end tile
+    {1, 587, 339, 40, 77, 1, 352, 587, 415, 4},
+    {9, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {1, 587, 416, 40, 77, 1, 352, 587, 492, 4},
+    {1, 510, 452, 77, 40, 1, 474, 510, 452, 1}, // more than 40 px: beside the far end
+    {1, 433, 452, 77, 40, 1, 474, 433, 452, 1},
+    {1, 356, 452, 77, 40, 1, 474, 356, 452, 1},
+    {1, 281, 452, 77, 40, 2, 395, 281, 452, 1}, // crossing the centre leftwards: 2 px right
+    {1, 204, 452, 77, 40, 2, 395, 204, 452, 1},
+    {1, 127, 452, 77, 40, 2, 395, 127, 452, 1},
+    {1, 87, 415, 40, 77, 2, 310, 87, 415, 2},   // within 40 px: just left of the end tile
+    {1, 87, 375, 77, 40, 2, 395, 163, 375, 3},  // this leg's limit lies just below the start
+    {1, 164, 375, 77, 40, 2, 395, 240, 375, 3},
+    {1, 241, 375, 77, 40, 2, 395, 317, 375, 3},
+    {1, 318, 375, 77, 40, 2, 395, 394, 375, 3},
+    {1, 393, 375, 77, 40, 1, 474, 469, 375, 3}, // crossing the centre rightwards: 2 px left
+};
+// clang-format on
 
 // A hand about to start: the line set up for `salida`, no tile laid, the turn on `salida`.
 void PrepararMano(Banco& b, Entero salida)
@@ -345,10 +375,13 @@ void JugarLineaQueDaLaVuelta(Banco& b, const std::vector<FichaDada>* dadas, std:
         ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
         AvanzarTurno(b.e, b.a);
         if (p.extremo == kExtremoPasa) continue;
-        ComprobarPasoLinea(b.e.Jugadas[I(n)], p);
-        EXPECT_EQ(b.e.Linea.XExtremo[I(p.extremo)], p.xAncla);
-        EXPECT_EQ(b.e.Linea.YExtremo[I(p.extremo)], p.yAncla);
-        EXPECT_EQ(b.e.Linea.DireccionExtremo[I(p.extremo)], p.direccion);
+        const RegistroJugada& r = b.e.Jugadas[I(n)];
+        EXPECT_EQ((PasoLinea{p.extremo, r.XFicha, r.YFicha, r.AnchoFicha, r.AltoFicha, r.LadoMesa,
+                             r.XSpriteFicha, b.e.Linea.XExtremo[I(p.extremo)],
+                             b.e.Linea.YExtremo[I(p.extremo)], b.e.Linea.DireccionExtremo[I(p.extremo)]}),
+                  p);
+        EXPECT_EQ((std::array<Entero, 3>{r.XExtremoDespues, r.YExtremoDespues, r.DireccionDespues}),
+                  (std::array<Entero, 3>{p.xAncla, p.yAncla, p.direccion}));
     }
 }
 
