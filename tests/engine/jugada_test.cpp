@@ -83,12 +83,9 @@ TEST(Jugada, LaPrimeraFichaSeGiraSegunElAsientoDeQuienSale)
         Entero asiento, a, b, extremoDado;
         Entero fichaA, fichaB; // as laid
     };
-    const Caso casos[] =
-        {
-            {1, 6, 2, 1, 2, 6}, {2, 6, 2, 1, 2, 6}, {3, 6, 2, 1, 6, 2},
-            {4, 2, 6, 1, 6, 2}, {1, 2, 6, 1, 2, 6}, {1, 3, 3, 1, 3, 3},
-            {4, 5, 5, 1, 5, 5}, {3, 2, 6, 2, 6, 2}, // a first move handed to end 2 still opens at end 1
-        };
+    // The last: a first move handed to end 2 still opens at end 1.
+    const Caso casos[] = {{1, 6, 2, 1, 2, 6}, {2, 6, 2, 1, 2, 6}, {3, 6, 2, 1, 6, 2}, {4, 2, 6, 1, 6, 2},
+                          {1, 2, 6, 1, 2, 6}, {1, 3, 3, 1, 3, 3}, {4, 5, 5, 1, 5, 5}, {3, 2, 6, 2, 6, 2}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.asiento) + ": " + std::to_string(c.a) + "-" + std::to_string(c.b));
         Banco b;
@@ -97,21 +94,16 @@ TEST(Jugada, LaPrimeraFichaSeGiraSegunElAsientoDeQuienSale)
         Mover(b, c.a, c.b, c.extremoDado);
         Contexto ctx = b.Ctx();
         ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
-        EXPECT_EQ(b.e.FichaA, c.fichaA);
-        EXPECT_EQ(b.e.FichaB, c.fichaB);
-        EXPECT_EQ(b.e.ExtremoElegido, 1);
-        EXPECT_EQ(b.e.Linea.Extremos[1], c.fichaB);
-        EXPECT_EQ(b.e.Linea.Extremos[2], c.fichaA);
-        EXPECT_EQ(b.e.Linea.FichasEnExtremo[1], 1);
-        EXPECT_EQ(b.e.Linea.FichasEnExtremo[2], 0);
+        EXPECT_EQ((std::array<Entero, 3>{b.e.FichaA, b.e.FichaB, b.e.ExtremoElegido}),
+                  (std::array<Entero, 3>{c.fichaA, c.fichaB, 1}));
+        EXPECT_EQ(b.e.Linea.Extremos, (std::array<Entero, 3>{0, c.fichaB, c.fichaA}));
+        EXPECT_EQ(b.e.Linea.FichasEnExtremo, (std::array<Entero, 3>{0, 1, 0}));
         EXPECT_EQ(b.e.Manos[I(c.asiento)][I(hueco)].Estado, kPuesta);
         EXPECT_EQ(b.e.FichasEnMano[I(c.asiento)], 0);
+        // End 1 before the first tile; the first move has already set end 2.
         const RegistroJugada& r = b.e.Jugadas[1];
-        EXPECT_EQ(r.Extremo, 1);
-        EXPECT_EQ(r.PuntoUnido, c.fichaA);
-        EXPECT_EQ(r.Extremo1, kNinguna) << "end 1 before the first tile";
-        EXPECT_EQ(r.Extremo2, c.fichaA) << "the first move has already set end 2";
-        EXPECT_EQ(r.EsDoble, c.a == c.b ? -1 : 0);
+        EXPECT_EQ((std::array<Entero, 5>{r.Extremo, r.PuntoUnido, r.Extremo1, r.Extremo2, r.EsDoble}),
+                  (std::array<Entero, 5>{1, c.fichaA, kNinguna, c.fichaA, Entero(c.a == c.b ? -1 : 0)}));
     }
 }
 
@@ -121,12 +113,10 @@ TEST(Jugada, ConLosDosExtremosIgualesLaFichaVaAlQueTieneMenosFichas)
     {
         Entero fichas1, fichas2, fichaA, fichaB, extremoDado, extremo;
     };
+    // Equal counts: end 2; end 1 holds fewer; a double too; handed the wrong way round: turned rather than
+    // laid on a 1.
     const Caso casos[] = {
-        {3, 3, 4, 1, 1, 2},                     // equal counts: end 2
-        {2, 3, 4, 1, 2, 1},                     // end 1 holds fewer
-        {3, 2, 4, 1, 1, 2}, {3, 3, 4, 4, 1, 2}, // a double too
-        {2, 3, 1, 4, 1, 1},                     // handed the wrong way round: turned rather than laid on a 1
-    };
+        {3, 3, 4, 1, 1, 2}, {2, 3, 4, 1, 2, 1}, {3, 2, 4, 1, 1, 2}, {3, 3, 4, 4, 1, 2}, {2, 3, 1, 4, 1, 1}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.fichas1) + "/" + std::to_string(c.fichas2) + " " +
                      std::to_string(c.fichaA) + "-" + std::to_string(c.fichaB));
@@ -152,10 +142,9 @@ TEST(Jugada, EnExtremosDistintosLaFichaSeGiraParaUnirElNumeroDelExtremo)
     {
         Entero fichaA, fichaB, extremo, unido, abierto;
     };
-    const Caso casos[] = {
-        {5, 3, 1, 5, 3}, {3, 5, 1, 5, 3}, {2, 6, 2, 2, 6},
-        {6, 2, 2, 2, 6}, {5, 2, 1, 5, 2}, {5, 2, 2, 2, 5}, // fits both ends: the end chosen decides
-    };
+    // The last two fit both ends: the end chosen decides.
+    const Caso casos[] = {{5, 3, 1, 5, 3}, {3, 5, 1, 5, 3}, {2, 6, 2, 2, 6},
+                          {6, 2, 2, 2, 6}, {5, 2, 1, 5, 2}, {5, 2, 2, 2, 5}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.fichaA) + "-" + std::to_string(c.fichaB) + " en " +
                      std::to_string(c.extremo));
@@ -243,10 +232,11 @@ TEST(Jugada, LaManoIndicadoraSeColocaSobreElHuecoDeCadaAsiento)
         bool holgada;
         Entero x, y;
     };
-    const Caso casos[] = {
-        {1, 3, 100, 30, false, 1, 162},  {2, 2, 200, 44, false, 246, 0},   {3, 1, 120, 28, false, 677, 122},
-        {4, 3, 150, 30, true, 242, 567}, {4, 3, 150, 30, false, 206, 567},
-    };
+    const Caso casos[] = {{1, 3, 100, 30, false, 1, 162},
+                          {2, 2, 200, 44, false, 246, 0},
+                          {3, 1, 120, 28, false, 677, 122},
+                          {4, 3, 150, 30, true, 242, 567},
+                          {4, 3, 150, 30, false, 206, 567}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.asiento) + (c.holgada ? " holgada" : ""));
         EstadoJuego e;
@@ -272,16 +262,14 @@ TEST(Jugada, BuscarFichaEnManoDaElUltimoHuecoConEsaFichaEnCualquierSentido)
         Entero a, b, p;
         std::optional<Entero> hueco;
     };
-    const Caso casos[] = {
-        {6, 2, 3, 3},
-        {2, 6, 3, 3},
-        {1, 4, 3, 2},
-        {4, 1, 3, 2},
-        {5, 5, 3, std::nullopt},
-        {3, 0, 3, std::nullopt},
-        {6, 2, 1, std::nullopt},
-        {6, 2, 0, std::nullopt},
-    };
+    const Caso casos[] = {{6, 2, 3, 3},
+                          {2, 6, 3, 3},
+                          {1, 4, 3, 2},
+                          {4, 1, 3, 2},
+                          {5, 5, 3, std::nullopt},
+                          {3, 0, 3, std::nullopt},
+                          {6, 2, 1, std::nullopt},
+                          {6, 2, 0, std::nullopt}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.a) + "-" + std::to_string(c.b) + " de " + std::to_string(c.p));
         EXPECT_EQ(BuscarFichaEnMano(e, c.a, c.b, c.p), c.hueco);
@@ -448,19 +436,15 @@ TEST(Jugada, SeRobaDeUnaEnUnaHastaLaReservaDelMonton)
             const auto plaza = CalcularFichaRobada(zona, ElegirLadoMonton(b.a), arriba);
             ASSERT_TRUE(plaza.has_value());
             ASSERT_EQ(RobarFicha(ctx), FalloJugada::Ninguno);
+            // Each tile drawn is a move; the turn stays.
             const RegistroJugada& r = b.e.Jugadas[I(n)];
-            EXPECT_EQ(r.Extremo, kExtremoRoba);
-            EXPECT_EQ(r.Jugador, 2);
-            EXPECT_EQ(r.PuntoUnido, b.e.Monton[I(arriba)].PuntoA);
-            EXPECT_EQ(r.PuntoAbierto, b.e.Monton[I(arriba)].PuntoB);
-            EXPECT_EQ(r.XFicha, plaza->PosX);
-            EXPECT_EQ(r.YFicha, plaza->PosY);
-            EXPECT_EQ(b.e.FichasMonton, arriba - 1);
-            EXPECT_EQ(b.e.NumeroJugada, n + 1) << "each tile drawn is a move";
-            EXPECT_EQ(b.e.JugadorTurno, 2) << "the turn stays";
-            const HuecoMano& h = b.e.Manos[2][I(b.e.HuecosMano[2])];
-            EXPECT_EQ((std::array<Entero, 3>{h.PuntoA, h.PuntoB, h.Estado}),
-                      (std::array<Entero, 3>{r.PuntoUnido, r.PuntoAbierto, kEnMano}));
+            const FichaMonton& f = b.e.Monton[I(arriba)];
+            EXPECT_EQ((std::array<Entero, 6>{r.Extremo, r.Jugador, r.PuntoUnido, r.PuntoAbierto, r.XFicha,
+                                             r.YFicha}),
+                      (std::array<Entero, 6>{kExtremoRoba, 2, f.PuntoA, f.PuntoB, plaza->PosX, plaza->PosY}));
+            EXPECT_EQ((std::array<Entero, 3>{b.e.FichasMonton, b.e.NumeroJugada, b.e.JugadorTurno}),
+                      (std::array<Entero, 3>{Entero(arriba - 1), Entero(n + 1), 2}));
+            EXPECT_EQ(b.e.Manos[2][I(b.e.HuecosMano[2])], (HuecoMano{f.PuntoA, f.PuntoB, kEnMano}));
             EXPECT_EQ(b.mesa.Lineas.back().substr(13), "Roba");
         }
         EXPECT_EQ(b.e.FichasMonton, c.reserva);
@@ -480,10 +464,12 @@ TEST(Jugada, UnaManoLlenaNoRoba)
     for (int i = 0; i < kHuecos; ++i) b.DarFicha(2, 1, 0);
     b.e.FichasMonton = 3;
     b.a.RemanentesMonton = 0;
-    Contexto ctx = b.Ctx();
-    EXPECT_EQ(RobarFicha(ctx), FalloJugada::ManoLlena);
-    EXPECT_EQ(b.e.FichasMonton, 3);
-    EXPECT_EQ(b.e.HuecosMano[2], kHuecos);
+    const FotoMano antes = TomarFoto(b.e);
+    const auto jugadas = b.e.Jugadas;
+    EXPECT_EQ(RobarFicha(b.c), FalloJugada::ManoLlena);
+    EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
+    EXPECT_EQ(b.e.Jugadas, jugadas);
+    EXPECT_TRUE(b.mesa.Lineas.empty());
 }
 
 TEST(Jugada, ElPaseGuardaLosExtremosYDejaLoDemasDelRegistro)
@@ -493,9 +479,8 @@ TEST(Jugada, ElPaseGuardaLosExtremosYDejaLoDemasDelRegistro)
         Entero x1, x2;
         std::array<Entero, 7> peso; // seat 3's weights after the pass
     };
-    const Caso casos[] = {
-        {3, 5, {0, 0, 0, -6, 0, -6, 0}}, {4, 4, {0, 0, 0, 0, -6, 0, 0}}, // the same number is weighed once
-    };
+    // The same number at both ends is weighed once.
+    const Caso casos[] = {{3, 5, {0, 0, 0, -6, 0, -6, 0}}, {4, 4, {0, 0, 0, 0, -6, 0, 0}}};
     for (const Caso& c : casos) {
         Banco b;
         PrepararLineaAbierta(b, c.x1, c.x2, 2, 2);
@@ -506,10 +491,8 @@ TEST(Jugada, ElPaseGuardaLosExtremosYDejaLoDemasDelRegistro)
         Contexto ctx = b.Ctx();
         ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
         for (const int f : {18, 19, 20, 21, 25}) EXPECT_EQ(r.campo(f), 100 + f) << "campo " << f;
-        EXPECT_EQ(r.Extremo, kExtremoPasa);
-        EXPECT_EQ(r.Jugador, 3);
-        EXPECT_EQ(r.Extremo1, c.x1);
-        EXPECT_EQ(r.Extremo2, c.x2);
+        EXPECT_EQ((std::array<Entero, 4>{r.Extremo, r.Jugador, r.Extremo1, r.Extremo2}),
+                  (std::array<Entero, 4>{kExtremoPasa, 3, c.x1, c.x2}));
         EXPECT_EQ(b.e.PesoNumero[3], c.peso);
         EXPECT_TRUE(b.mesa.Hubo("MostrarPaso 3"));
         EXPECT_EQ(b.mesa.Lineas.back().substr(13), "Pasa");
@@ -528,12 +511,10 @@ TEST(Jugada, LaListaDeJugadasCreceSinPerderRegistrosHastaLaJugada99)
         b.e.JugadorTurno = static_cast<Entero>(n % 4 + 1);
         b.e.ExtremoElegido = kExtremoPasa;
         ASSERT_EQ(RegistrarJugada(ctx), FalloJugada::Ninguno) << n;
-        if (n == 39) {
-            EXPECT_EQ(b.e.Jugadas.size(), 41u);
-        }
-        if (n == 40 || n == 90) {
-            EXPECT_EQ(b.e.Jugadas.size(), 91u) << n;
-        }
+        EXPECT_EQ(b.e.Jugadas.size(), n < 40    ? 41u
+                                      : n <= 90 ? 91u
+                                                : std::max<std::size_t>(91, I(n) + 1))
+            << n;
     }
     EXPECT_EQ(b.e.Jugadas.size(), 100u);
     for (Entero n = 1; n <= kMaximoJugadas; ++n) {
