@@ -130,7 +130,7 @@ TEST(Arranque, el_arranque_prepara_la_mesa_en_orden_y_sin_mano_en_curso_no_juega
         "DisponerMesa 800x600", "PintarGrabadora",
         "PintarFondo",          "DibujarMarcadorMesa",
         "CerrarCareta",         "MostrarMesa",
-        "Mensaje ZARPELON"};
+        "Mensaje ZARPELON",     "AnularZonaPuntero"};
     EXPECT_EQ(b.mesa.Llamadas, esperado);
     EXPECT_EQ(b.usuario.Mensajes[0].botones, 1);
     EXPECT_EQ(b.e.PasoTurno, -1);

@@ -72,6 +72,22 @@ void JugarFichasDe4(Banco& b)
     };
 }
 
+// What the window, the person and the speaker were asked during a match, folded into one number.
+std::uint64_t Huella(const Banco& b)
+{
+    std::uint64_t h = 1469598103934665603ull;
+    const auto mezclar = [&h](const std::string& s) {
+        for (const char ch : s + "\n") h = (h ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+    };
+    for (const auto& l : b.mesa.Llamadas) mezclar(l);
+    for (const auto& l : b.mesa.Lineas) mezclar(l);
+    for (const int p : b.ritmo.Pausas) mezclar("P" + std::to_string(p));
+    for (const int s : b.ritmo.Sonidos) mezclar("S" + std::to_string(s));
+    for (const auto& m : b.usuario.Mensajes)
+        mezclar(m.texto + std::to_string(m.lineas * 10000 + m.botones * 1000 + m.ayuda));
+    return h;
+}
+
 std::vector<std::string> Titulos(const Banco& b)
 {
     std::vector<std::string> t;
@@ -88,22 +104,19 @@ TEST(Partida, una_partida_sembrada_de_jugadores_automaticos_da_siempre_la_misma_
         Anotacion anotacion;
         Entero puntos;
         std::vector<std::string> hoja;
+        std::uint64_t huella;
     };
+    // clang-format off
     const Caso casos[] = {
-        {1,
-         "1234",
-         Anotacion::Decenas,
-         30,
-         {"1 Jugador3 0-0 27-3", "2 Jugador4 40-4 0-0", "3 Jugador1 19-2 0-0", "4 Jugador2 4-1 0-0",
-          "5 Jugador3 68-7 0-0", "6 Jugador4 0-0 59-6", "7 Jugador1 48-5 0-0", "8 Jugador2 90-9 0-0",
-          "9 Jugador3 0-0 52-6", "10 Jugador4 12-2 0-0", "Total 30 15"}},
-        {5,
-         "123",
-         Anotacion::Unidades,
-         60,
-         {"1 Jugador3 21-3 0-0 0-0", "2 Jugador1 25-3 0-0 0-0", "3 Jugador2 0-0 32-4 0-0",
-          "4 Jugador3 0-0 0-0 59-6", "5 Jugador1 19-2 0-0 0-0", "Total 65 32 59"}},
+        {1, "1234", Anotacion::Decenas, 30,
+         {"1 Jugador3 0-0 27-3", "2 Jugador4 40-4 0-0", "3 Jugador1 19-2 0-0", "4 Jugador2 4-1 0-0", "5 Jugador3 68-7 0-0",
+          "6 Jugador4 0-0 59-6", "7 Jugador1 48-5 0-0", "8 Jugador2 90-9 0-0", "9 Jugador3 0-0 52-6", "10 Jugador4 12-2 0-0",
+          "Total 30 15"}, 98161784089738833ull},
+        {5, "123", Anotacion::Unidades, 60,
+         {"1 Jugador3 21-3 0-0 0-0", "2 Jugador1 25-3 0-0 0-0", "3 Jugador2 0-0 32-4 0-0", "4 Jugador3 0-0 0-0 59-6",
+          "5 Jugador1 19-2 0-0 0-0", "Total 65 32 59"}, 12160304911514276049ull},
     };
+    // clang-format on
     for (const auto& k : casos) {
         SCOPED_TRACE(k.asientos);
         Banco b(k.semilla);
@@ -114,6 +127,9 @@ TEST(Partida, una_partida_sembrada_de_jugadores_automaticos_da_siempre_la_misma_
         EXPECT_EQ(r.Fin, FinPartida::Terminada);
         EXPECT_EQ(r.Siguiente, Peticion::Ninguna);
         EXPECT_EQ(Hoja(b.e, b.a), k.hoja) << ::testing::PrintToString(Hoja(b.e, b.a));
+        // Every drawing, wait, pause and sound of the match, in order: a change in what a person sees or
+        // hears shows here.
+        EXPECT_EQ(Huella(b), k.huella);
         // The closing steps: no match, no move, no snapshot left, the history written once.
         EXPECT_FALSE(b.e.PartidaEnCurso);
         EXPECT_EQ(b.e.NumeroJugada, 0);
@@ -186,10 +202,11 @@ TEST(Partida, la_persona_juega_sus_fichas_y_elige_el_extremo_cuando_su_ficha_enc
     // The tile clicked just before the question, laid on end 2 by the pip that meets it.
     const auto& d = b.mesa.Llamadas;
     const auto pregunta = std::find(d.begin(), d.end(), "Extremo");
-    ASSERT_NE(pregunta, d.end());
-    ASSERT_EQ(pregunta[-1].substr(0, 5), "Clic ");
-    const std::size_t n = std::stoul(pregunta[-1].substr(5));
-    const std::string ficha = pregunta[-1].substr(pregunta[-1].size() - 2);
+    const auto clic = std::find_if(std::make_reverse_iterator(pregunta), d.rend(),
+                                   [](const std::string& l) { return l.rfind("Clic ", 0) == 0; });
+    ASSERT_NE(clic, d.rend());
+    const std::size_t n = std::stoul(clic->substr(5));
+    const std::string ficha = clic->substr(clic->size() - 2);
     const RegistroJugada& j = b.e.Jugadas[n];
     EXPECT_EQ(j.Jugador, 4);
     EXPECT_EQ(j.Extremo, 2);

@@ -43,13 +43,13 @@ public:
     std::function<void()> AlCargar; // the settings file "read": the test puts its state in place
 };
 
-// Pauses at zero; the sounds played, in order.
+// Pauses at zero; the pauses asked for and the sounds played, in order.
 class RitmoQueAnota : public Ritmo
 {
 public:
-    void HacerPausa(int) override {}
+    void HacerPausa(int ms) override { Pausas.push_back(ms); }
     void ReproducirSonido(ModoSonido, int sonido) override { Sonidos.push_back(sonido); }
-    std::vector<int> Sonidos;
+    std::vector<int> Pausas, Sonidos;
 };
 
 // Seats in play from a string of seat digits ("134"); pairs play exactly when all four play.

@@ -69,13 +69,19 @@ public:
     }
     void PasoListaJugadas(int linea, bool) override { Seleccionada = linea; }
 
-    void DibujarBotonContinuar(Entero) override { Anotar("DibujarBotonContinuar"); }
+    void DibujarBotonContinuar(Entero modo) override { Anotar("DibujarBotonContinuar", modo); }
     void OcultarBotonContinuar() override { Anotar("OcultarBotonContinuar"); }
-    void PonerPunteroContinuar(Puntero) override {}
+    void PonerPunteroContinuar(Puntero p) override { Anotar("PunteroContinuar", int(p)); }
     void DibujarEsperandoJugada() override { Anotar("DibujarEsperandoJugada"); }
     void OcultarPanelTurno() override { Anotar("OcultarPanelTurno"); }
     void MostrarRotuloSalida(const std::string& texto) override { Anotar("Rotulo ", texto); }
     void BorrarRotuloSalida() override { Anotar("BorrarRotulo"); }
+
+    void PonerPunteroMesa(Puntero p) override { Anotar("PunteroMesa", int(p)); }
+    void AnularZonaPuntero() override { Anotar("AnularZonaPuntero"); }
+    void OcultarFlechas() override { Anotar("OcultarFlechas"); }
+    void InhabilitarBotonAyuda() override { Anotar("InhabilitarBotonAyuda"); }
+    void OcultarBombillaTutor() override { Anotar("OcultarBombillaTutor"); }
 
     void MostrarCareta() override { Anotar("MostrarCareta"); }
     void CerrarCareta() override { Anotar("CerrarCareta"); }
