@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -73,37 +74,34 @@ TEST(Arranque, una_pantalla_de_menos_de_800_puntos_pregunta_y_la_mesa_pasa_a_800
     {
         int ancho, alto;
         bool acepta;
-        bool pregunta, sale;
+        const char* abandonaEn;
+        bool sale;
         int anchoMesa, altoMesa;
-        std::string resolucion;
+        std::vector<std::string> titulos;
     };
+    const std::string r = "Resolución de pantalla", c = "Cambio de resolución de pantalla";
     const Caso casos[] = {
-        {800, 600, true, false, false, 800, 600, ""},
-        {1000, 750, true, false, false, 1000, 750, ""},
-        {799, 600, true, true, false, 800, 600, "(799x600)"},
-        {640, 480, false, true, true, 640, 480, "(640x480)"},
-        {99, 80, true, true, false, 800, 600, "( 99x 80)"},
-    };
+        {800, 600, true, "", false, 800, 600, {}},
+        {1000, 750, true, "", false, 1000, 750, {}},
+        {799, 600, true, "", false, 800, 600, {r, c}},
+        {640, 480, false, "", true, 640, 480, {r}},
+        {99, 80, true, "", false, 800, 600, {r, c}},
+        {640, 480, true, "Mensaje Resolución de pantalla", true, 640, 480, {r}},
+        {640, 480, true, "Mensaje Cambio de resolución de pantalla", true, 640, 480, {r, c}}};
     for (const auto& k : casos) {
-        SCOPED_TRACE(k.ancho);
+        SCOPED_TRACE(std::to_string(k.ancho) + k.abandonaEn);
         Banco b;
         b.usuario.RespuestasMensaje = {k.acepta};
-        const ResultadoPantalla r = ComprobarPantalla(b.usuario, k.ancho, k.alto);
-        EXPECT_EQ(r.Salir, k.sale);
-        if (!k.sale) {
-            EXPECT_EQ(r.Ancho, k.anchoMesa);
-            EXPECT_EQ(r.Alto, k.altoMesa);
-        }
-        const auto& m = b.usuario.Mensajes;
-        if (!k.pregunta) {
-            EXPECT_TRUE(m.empty());
-            continue;
-        }
-        ASSERT_EQ(m.size(), k.acepta ? 2u : 1u);
-        EXPECT_EQ((std::tuple{m[0].titulo, m[0].lineas, m[0].botones}),
-                  (std::tuple{"Resolución de pantalla", 6, 2}));
-        EXPECT_NE(m[0].texto.find("actualmente es de " + k.resolucion + "."), std::string::npos);
-        EXPECT_EQ(m.back().titulo, k.acepta ? "Cambio de resolución de pantalla" : "Resolución de pantalla");
+        b.usuario.AbandonarEn = k.abandonaEn;
+        const ResultadoPantalla p = ComprobarPantalla(b.usuario, k.ancho, k.alto);
+        EXPECT_EQ((std::tuple{p.Salir, p.Ancho, p.Alto}), (std::tuple{k.sale, k.anchoMesa, k.altoMesa}));
+        std::vector<std::string> titulos;
+        for (const auto& m : b.usuario.Mensajes) titulos.push_back(m.titulo);
+        EXPECT_EQ(titulos, k.titulos);
+        EXPECT_TRUE(titulos.empty() || b.usuario.Mensajes[0].botones == 2);
+        char resolucion[16];
+        std::snprintf(resolucion, sizeof resolucion, "(%3dx%3d)", k.ancho, k.alto);
+        EXPECT_TRUE(titulos.empty() || b.usuario.Mensajes[0].texto.find(resolucion) != std::string::npos);
     }
 }
 
@@ -112,9 +110,8 @@ TEST(Arranque, el_arranque_prepara_la_mesa_en_orden_y_sin_mano_en_curso_no_juega
     CarpetaTemporal t("orden");
     Banco b;
     const Preparacion p = PrepararArranque(b.mesa, b.usuario, {t.ruta, t.ruta / "usuario", 1000, 750});
-    EXPECT_FALSE(p.Salir);
-    EXPECT_EQ(p.CarpetaDatos, t.ruta.string() + "/");
-    EXPECT_EQ(p.AnchoPantalla, 1000);
+    EXPECT_EQ((std::tuple{p.Salir, p.CarpetaDatos, p.AnchoPantalla, p.AltoPantalla}),
+              (std::tuple{false, t.ruta.string() + "/", 1000, 750}));
 
     b.almacen.Avisos = {{"Error en la carga de datos iniciales", "El fichero no se ha podido leer.", 3}};
     b.almacen.AlCargar = [&] {
@@ -133,34 +130,33 @@ TEST(Arranque, el_arranque_prepara_la_mesa_en_orden_y_sin_mano_en_curso_no_juega
         "Mensaje ZARPELON",     "AnularZonaPuntero"};
     EXPECT_EQ(b.mesa.Llamadas, esperado);
     EXPECT_EQ(b.usuario.Mensajes[0].botones, 1);
+    EXPECT_EQ(b.almacen.Etiquetas, 1);
     EXPECT_EQ(b.e.PasoTurno, -1);
     EXPECT_FALSE(b.a.JuegoEnRed);
     EXPECT_FALSE(b.e.GrabadoraActiva);
 }
 
-TEST(Arranque, con_letra_grande_se_avisa)
+TEST(Arranque, sin_partida_guardada_no_se_juega_ni_se_toca_el_turno_y_con_letra_grande_se_avisa)
 {
-    Banco b;
-    b.mesa.Grande = true;
-    Main(b.c);
-    ASSERT_EQ(b.usuario.Mensajes.size(), 2u);
-    EXPECT_EQ(b.usuario.Mensajes[1].titulo, "Tamaño de letra");
-}
-
-TEST(Arranque, una_mano_en_curso_sin_partida_no_se_reanuda_ni_pierde_el_turno)
-{
-    Banco b;
-    b.almacen.AlCargar = [&] {
-        b.e.ManoEnCurso = true;
-        b.e.PartidaEnCurso = false;
-        b.e.JugadorTurno = 3;
-        b.e.NumeroJugada = 12;
-    };
-    const ResultadoPartida r = Main(b.c);
-    EXPECT_EQ(r.Fin, FinPartida::SinPartida);
-    EXPECT_EQ(b.e.JugadorTurno, 3);
-    EXPECT_EQ(b.e.NumeroJugada, 12);
-    EXPECT_EQ(b.usuario.Mensajes.size(), 1u);
+    for (const int caso : {0, 1, 2}) {
+        SCOPED_TRACE(caso);
+        Banco b;
+        b.mesa.Grande = caso == 0;
+        b.e.PartidaEnCurso = caso == 1; // left from before, with nothing loaded
+        if (caso == 2) {
+            b.almacen.AlCargar = [&] {
+                b.e.ManoEnCurso = true;
+                b.e.PartidaEnCurso = false;
+                b.e.JugadorTurno = 3;
+                b.e.NumeroJugada = 12;
+            };
+        }
+        EXPECT_EQ(Main(b.c).Fin, FinPartida::SinPartida);
+        EXPECT_EQ(b.usuario.Mensajes.size(), caso == 0 ? 2u : 1u);
+        EXPECT_EQ(b.usuario.Mensajes.back().titulo, caso == 0 ? "Tamaño de letra" : "ZARPELON");
+        EXPECT_FALSE(b.e.PartidaEnCurso);
+        EXPECT_EQ(b.e.JugadorTurno * 100 + b.e.NumeroJugada, caso == 2 ? 312 : 0);
+    }
 }
 
 } // namespace

@@ -38,7 +38,7 @@ struct Eleccion
     const ResultadoFinalMano* Resultado = nullptr;
 };
 
-TEST(ListarCandidatas, SiguenElOrdenDeLosHuecosConLaPrimeraMitadAntesYElDobleUnaVez)
+TEST(ListarCandidatas, siguen_el_orden_de_los_huecos_con_la_primera_mitad_antes_y_el_doble_una_vez)
 {
     Posicion pos;
     pos.Mano(4, "35");
@@ -53,7 +53,7 @@ TEST(ListarCandidatas, SiguenElOrdenDeLosHuecosConLaPrimeraMitadAntesYElDobleUna
     EXPECT_EQ(l.Candidatas[4], (Candidata{3, 1}));
 }
 
-TEST(ListarCandidatas, UnaFichaCuyoNumeroMuestranLosDosExtremosEsUnaCandidata)
+TEST(ListarCandidatas, una_ficha_cuyo_numero_muestran_los_dos_extremos_es_una_candidata)
 {
     Posicion pos;
     pos.Mano(4, "41 66");
@@ -63,7 +63,7 @@ TEST(ListarCandidatas, UnaFichaCuyoNumeroMuestranLosDosExtremosEsUnaCandidata)
     EXPECT_EQ(l.Candidatas[1], (Candidata{4, 1}));
 }
 
-TEST(ElegirJugada, JugadasSinEleccion)
+TEST(ElegirJugada, las_jugadas_sin_eleccion_pasan_o_juegan_la_unica_que_hay)
 {
     struct Caso
     {
@@ -96,7 +96,7 @@ TEST(ElegirJugada, JugadasSinEleccion)
     }
 }
 
-TEST(ElegirJugada, UnaFichaQueEncajaPorSusDosNumerosSonDosJugadas)
+TEST(ElegirJugada, una_ficha_que_encaja_por_sus_dos_numeros_son_dos_jugadas)
 {
     Posicion pos;
     pos.Mano(4, "35 66");
@@ -109,7 +109,7 @@ TEST(ElegirJugada, UnaFichaQueEncajaPorSusDosNumerosSonDosJugadas)
     EXPECT_EQ(pos.e.ExtremoElegido, pos.e.FichaA == 5 ? 2 : 1);
 }
 
-TEST(ElegirJugada, LaSalidaPrescritaDeLaPrimeraManoConSeisDoble)
+TEST(ElegirJugada, la_salida_prescrita_de_la_primera_mano_con_seis_doble)
 {
     for (int turno : {1, 2, 3, 4}) {
         Posicion pos;
@@ -139,7 +139,7 @@ TEST(ElegirJugada, LaSalidaPrescritaDeLaPrimeraManoConSeisDoble)
     }
 }
 
-TEST(ElegirJugada, LaSalidaLibreSegunLosDoblesYLosNumerosDeLaMano)
+TEST(ElegirJugada, la_salida_libre_segun_los_dobles_y_los_numeros_de_la_mano)
 {
     struct Caso
     {
@@ -176,7 +176,7 @@ TEST(ElegirJugada, LaSalidaLibreSegunLosDoblesYLosNumerosDeLaMano)
     }
 }
 
-TEST(ElegirJugada, SinElBlancoDobleNiReglaQueElijaSaleSuUltimaFicha)
+TEST(ElegirJugada, sin_el_blanco_doble_ni_regla_que_elija_sale_su_ultima_ficha)
 {
     // Six doubles and nothing else: no rule picks a tile, and the double blank to fall back on is not there.
     Posicion pos;
@@ -201,7 +201,7 @@ void PosicionDelTutor(Posicion& pos)
     pos.a.Jugador[4].NivelJugador = 30;
 }
 
-TEST(ElegirJugada, ElTutorEligeComoNivel100YDevuelveElNivelDelJugador)
+TEST(ElegirJugada, el_tutor_elige_como_nivel_100_y_devuelve_el_nivel_del_jugador)
 {
     Posicion pos;
     PosicionDelTutor(pos);
@@ -218,7 +218,7 @@ TEST(ElegirJugada, ElTutorEligeComoNivel100YDevuelveElNivelDelJugador)
     EXPECT_EQ(propia.Busquedas, 0);
 }
 
-TEST(ElegirJugada, SoloLaEleccionCorrienteMarcaLasFichas)
+TEST(ElegirJugada, solo_la_eleccion_corriente_marca_las_fichas)
 {
     struct Caso
     {
@@ -240,7 +240,7 @@ TEST(ElegirJugada, SoloLaEleccionCorrienteMarcaLasFichas)
     }
 }
 
-TEST(ElegirJugada, LaBusquedaSoloCorreCercaDelFinalYANivelAlto)
+TEST(ElegirJugada, la_busqueda_solo_corre_cerca_del_final_y_a_nivel_alto)
 {
     struct Caso
     {
@@ -271,7 +271,7 @@ TEST(ElegirJugada, LaBusquedaSoloCorreCercaDelFinalYANivelAlto)
     }
 }
 
-TEST(ElegirJugada, EntreNivel80y95LaBusquedaCorrePeroNoCambiaLaEleccion)
+TEST(ElegirJugada, entre_nivel_80_y_95_la_busqueda_corre_pero_no_cambia_la_eleccion)
 {
     ResultadoFinalMano r;
     r.PorcentajeGanadas[1] = 0;
@@ -300,13 +300,13 @@ TEST(ElegirJugada, EntreNivel80y95LaBusquedaCorrePeroNoCambiaLaEleccion)
     }
 }
 
-TEST(ProfundidadBusqueda, TresFichasANivel100DosDe80a99)
+TEST(ProfundidadBusqueda, tres_fichas_a_nivel_100_dos_de_80_a_99)
 {
     const std::pair<Entero, int> casos[] = {{100, 3}, {99, 2}, {80, 2}, {79, 0}, {60, 0}, {0, 0}};
     for (const auto& [nivel, fichas] : casos) EXPECT_EQ(ProfundidadBusqueda(nivel), fichas) << nivel;
 }
 
-TEST(RevisarConFinalDeMano, CuandoLaBusquedaCambiaLaJugadaPuntuada)
+TEST(RevisarConFinalDeMano, cuando_la_busqueda_cambia_la_jugada_puntuada)
 {
     struct Caso
     {

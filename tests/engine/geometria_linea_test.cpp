@@ -20,7 +20,7 @@ ExtremosLinea LineaPreparada(Entero salida, const Pantalla& mesa)
     return linea;
 }
 
-TEST(GeometriaLinea, ElInicioDeLaLineaDependeDeDondeSeSientaQuienSale)
+TEST(GeometriaLinea, el_inicio_de_la_linea_depende_de_donde_se_sienta_quien_sale)
 {
     struct Caso
     {
@@ -54,7 +54,7 @@ TEST(GeometriaLinea, ElInicioDeLaLineaDependeDeDondeSeSientaQuienSale)
     }
 }
 
-TEST(GeometriaLinea, LaAlturaDeSalidaRedondeaLaExpresionEnteraAPar)
+TEST(GeometriaLinea, la_altura_de_salida_redondea_la_expresion_entera_a_par)
 {
     struct Caso
     {
@@ -66,7 +66,7 @@ TEST(GeometriaLinea, LaAlturaDeSalidaRedondeaLaExpresionEnteraAPar)
         EXPECT_EQ(LineaPreparada(1, MedirPantalla(800, c.alto)).YExtremo[1], c.y) << c.alto;
 }
 
-TEST(GeometriaLinea, ElExtremoSoloGiraCuandoSuAnclaRebasaElLimiteDeSuDireccion)
+TEST(GeometriaLinea, el_extremo_solo_gira_cuando_su_ancla_rebasa_el_limite_de_su_direccion)
 {
     struct Caso
     {
@@ -81,7 +81,7 @@ TEST(GeometriaLinea, ElExtremoSoloGiraCuandoSuAnclaRebasaElLimiteDeSuDireccion)
             << c.direccion << " " << c.x << "," << c.y;
 }
 
-TEST(GeometriaLinea, AlDoblarElAnclaRodeaLaEsquinaSegunCuantoHaRebasadoElLimite)
+TEST(GeometriaLinea, al_doblar_el_ancla_rodea_la_esquina_segun_cuanto_ha_rebasado_el_limite)
 {
     struct Caso
     {
@@ -140,7 +140,7 @@ void ComprobarFichas(const std::vector<CasoFicha>& casos, Entero centroX)
     }
 }
 
-TEST(GeometriaLinea, CadaFichaTieneSuRectanguloDibujoMitadesYNuevaAncla)
+TEST(GeometriaLinea, cada_ficha_tiene_su_rectangulo_dibujo_mitades_y_nueva_ancla)
 {
     // Expected: XFicha, YFicha, width, height, LadoMesa, picture X, half 1, half 2, lie, across, new anchor.
     // clang-format off
@@ -174,7 +174,7 @@ TEST(GeometriaLinea, CadaFichaTieneSuRectanguloDibujoMitadesYNuevaAncla)
     // clang-format on
 }
 
-TEST(GeometriaLinea, LasPrimerasFichasA1024x768)
+TEST(GeometriaLinea, las_primeras_fichas_a_1024x768)
 {
     // clang-format off
     ComprobarFichas({
@@ -214,7 +214,7 @@ Colocada Colocar(EstadoJuego& s, Entero extremo, bool doble, Entero anterior)
             doblada, s.Linea.DireccionExtremo[e]};
 }
 
-TEST(GeometriaLinea, TrasUnDobleCruzadoElGiroPoneLaFichaJuntoASuLadoExterior)
+TEST(GeometriaLinea, tras_un_doble_cruzado_el_giro_pone_la_ficha_junto_a_su_lado_exterior)
 {
     struct Caso
     {
@@ -255,7 +255,7 @@ TEST(GeometriaLinea, TrasUnDobleCruzadoElGiroPoneLaFichaJuntoASuLadoExterior)
     }
 }
 
-TEST(GeometriaLinea, UnDobleEnLaEsquinaSeCentraEnLaLineaViejaYNoCuentaComoCruzado)
+TEST(GeometriaLinea, un_doble_en_la_esquina_se_centra_en_la_linea_vieja_y_no_cuenta_como_cruzado)
 {
     EstadoJuego s;
     PrepararInicioLinea(s.Linea, 1, kMesa800);
@@ -275,7 +275,7 @@ TEST(GeometriaLinea, UnDobleEnLaEsquinaSeCentraEnLaLineaViejaYNoCuentaComoCruzad
     EXPECT_EQ(n.Ficha, (FichaLinea{591, 320, 40, 77, 1, 352, 595, 320, 595, 357, 1, false, 591, 396}));
 }
 
-TEST(GeometriaLinea, LasFlechasQuedanDondeIraLaSiguienteFichaYApuntanAlExtremo)
+TEST(GeometriaLinea, las_flechas_quedan_donde_ira_la_siguiente_ficha_y_apuntan_al_extremo)
 {
     struct Caso
     {
@@ -300,7 +300,7 @@ TEST(GeometriaLinea, LasFlechasQuedanDondeIraLaSiguienteFichaYApuntanAlExtremo)
     }
 }
 
-TEST(GeometriaLinea, LaFichaAnteriorDelExtremoSaltaRobosPasesYElOtroExtremo)
+TEST(GeometriaLinea, la_ficha_anterior_del_extremo_salta_robos_pases_y_el_otro_extremo)
 {
     std::vector<RegistroJugada> jugadas(41);
     const Entero extremos[] = {0, 1, 2, 8, 9, 2, 8};

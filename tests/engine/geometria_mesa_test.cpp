@@ -11,7 +11,7 @@
 namespace zp {
 namespace {
 
-TEST(GeometriaMesa, LasPantallasPequenasSeDisponenComo800x600YLosCentrosRedondeanAPar)
+TEST(GeometriaMesa, las_pantallas_pequenas_se_disponen_como_800x600_y_los_centros_redondean_a_par)
 {
     struct Caso
     {
@@ -37,7 +37,7 @@ Ajustes ConAsientos(const char* asientos)
     return a;
 }
 
-TEST(GeometriaMonton, ElMontonOcupaElLadoDelPrimerAsientoSinJugadorEnOrdenTresUnoDos)
+TEST(GeometriaMonton, el_monton_ocupa_el_lado_del_primer_asiento_sin_jugador_en_orden_tres_uno_dos)
 {
     // Seat 3 off wins even with 1 and 2 off.
     const std::pair<const char*, Entero> casos[] = {{"1234", 4}, {"124", 3}, {"4", 3},
@@ -46,7 +46,7 @@ TEST(GeometriaMonton, ElMontonOcupaElLadoDelPrimerAsientoSinJugadorEnOrdenTresUn
         EXPECT_EQ(ElegirLadoMonton(ConAsientos(asientos)), lado) << asientos;
 }
 
-TEST(GeometriaMonton, ElRectanguloSigueALasFichasQueDejaElRepartoYSeCentraEnSuLado)
+TEST(GeometriaMonton, el_rectangulo_sigue_a_las_fichas_que_deja_el_reparto_y_se_centra_en_su_lado)
 {
     const Pantalla m800 = MedirPantalla(800, 600);
     const Pantalla m1024 = MedirPantalla(1024, 768);
@@ -78,7 +78,7 @@ TEST(GeometriaMonton, ElRectanguloSigueALasFichasQueDejaElRepartoYSeCentraEnSuLa
     }
 }
 
-TEST(GeometriaMonton, SinFichasEnElMontonElRectanguloQuedaVacioYNoHayFichaQueRobar)
+TEST(GeometriaMonton, sin_fichas_en_el_monton_el_rectangulo_queda_vacio_y_no_hay_ficha_que_robar)
 {
     const Pantalla mesa = MedirPantalla(800, 600);
     for (const Entero lado : {Entero{1}, Entero{2}, Entero{3}, Entero{4}}) {
@@ -92,7 +92,7 @@ TEST(GeometriaMonton, SinFichasEnElMontonElRectanguloQuedaVacioYNoHayFichaQueRob
     }
 }
 
-TEST(GeometriaMonton, LasFichasSeColocanParAParYEnLosLadosTresYCuatroEmpiezaLaDelBorde)
+TEST(GeometriaMonton, las_fichas_se_colocan_par_a_par_y_en_los_lados_tres_y_cuatro_empieza_la_del_borde)
 {
     const Pantalla mesa = MedirPantalla(800, 600);
     using P = PlazaFichaMonton;
@@ -118,7 +118,7 @@ TEST(GeometriaMonton, LasFichasSeColocanParAParYEnLosLadosTresYCuatroEmpiezaLaDe
     }
 }
 
-TEST(GeometriaMonton, LaFichaQueSeRobaEsLaUltimaDibujadaYSuSitioSigueAlMontonQueQueda)
+TEST(GeometriaMonton, la_ficha_que_se_roba_es_la_ultima_dibujada_y_su_sitio_sigue_al_monton_que_queda)
 {
     const Pantalla m800 = MedirPantalla(800, 600);
     const Pantalla m1024 = MedirPantalla(1024, 768);
@@ -148,7 +148,7 @@ TEST(GeometriaMonton, LaFichaQueSeRobaEsLaUltimaDibujadaYSuSitioSigueAlMontonQue
     }
 }
 
-TEST(GeometriaMonton, SituarFichaRobadaDejaElSitioParaElRegistroYNoLoTocaConElMontonVacio)
+TEST(GeometriaMonton, situar_ficha_robada_deja_el_sitio_para_el_registro_y_no_lo_toca_con_el_monton_vacio)
 {
     const Pantalla mesa = MedirPantalla(800, 600);
     const Ajustes ajustes = ConAsientos("124");

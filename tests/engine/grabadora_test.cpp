@@ -34,7 +34,7 @@ void Aplicar(Banco& b, const Reglas& r)
     b.a.Jugador[4].ControlJugador = Control::Automatico; // nobody waits for a person
 }
 
-TEST(Grabadora, RetrocederYAvanzarCadaJugadaDeManosAlAzarDejaLaPartidaIgual)
+TEST(Grabadora, retroceder_y_avanzar_cada_jugada_de_manos_al_azar_deja_la_partida_igual)
 {
     const Reglas reglas[] = {{"1234", 7, 0, 1, 1, 1}, {"1234", 7, 0, 2, 2, 2}, {"13", 7, 0, 1, 1, 1},
                              {"123", 7, 2, 2, 1, 2},  {"24", 10, 0, 1, 2, 1},  {"12", 14, 0, 1, 1, 1}};
@@ -128,7 +128,7 @@ struct ManoGuionada
     }
 };
 
-TEST(Grabadora, AlRetrocederElRoboNoMueveElTurnoYLaFichaVuelveAlMonton)
+TEST(Grabadora, al_retroceder_el_robo_no_mueve_el_turno_y_la_ficha_vuelve_al_monton)
 {
     ManoGuionada g;
     Banco& b = g.b;
@@ -167,7 +167,7 @@ TEST(Grabadora, AlRetrocederElRoboNoMueveElTurnoYLaFichaVuelveAlMonton)
     EXPECT_EQ(RetrocederGrabadora(c), FalloJugada::ListaLlena) << "nothing before the first move";
 }
 
-TEST(Grabadora, ElRoboDeshechoVuelveDesdeSuHuecoHastaSuSitioEnElMonton)
+TEST(Grabadora, el_robo_deshecho_vuelve_desde_su_hueco_hasta_su_sitio_en_el_monton)
 {
     ManoGuionada g;
     Banco& b = g.b;
@@ -189,7 +189,7 @@ TEST(Grabadora, ElRoboDeshechoVuelveDesdeSuHuecoHastaSuSitioEnElMonton)
     EXPECT_EQ(b.mesa.Llamadas, esperadas);
 }
 
-TEST(Grabadora, IrAlFinalDesdeLaUltimaJugadaSoloApagaLaGrabadora)
+TEST(Grabadora, ir_al_final_desde_la_ultima_jugada_solo_apaga_la_grabadora)
 {
     struct Caso
     {
@@ -218,7 +218,7 @@ TEST(Grabadora, IrAlFinalDesdeLaUltimaJugadaSoloApagaLaGrabadora)
     }
 }
 
-TEST(Grabadora, SinJugadasDelanteNoSeAvanzaYAlVolverAlPrincipioSeOcultaElMando)
+TEST(Grabadora, sin_jugadas_delante_no_se_avanza_y_al_volver_al_principio_se_oculta_el_mando)
 {
     ManoGuionada g;
     Banco& b = g.b;
@@ -233,7 +233,7 @@ TEST(Grabadora, SinJugadasDelanteNoSeAvanzaYAlVolverAlPrincipioSeOcultaElMando)
     EXPECT_EQ(b.e.NumeroJugada, 1);
 }
 
-TEST(Grabadora, UnRegistroQueNoCuadraConLaManoSeRechazaSinTocarNada)
+TEST(Grabadora, un_registro_que_no_cuadra_con_la_mano_se_rechaza_sin_tocar_nada)
 {
     struct Caso
     {
@@ -265,7 +265,7 @@ TEST(Grabadora, UnRegistroQueNoCuadraConLaManoSeRechazaSinTocarNada)
     }
 }
 
-TEST(Grabadora, DeshacerUnRoboQueNoEsElUltimoHuecoNoVaciaOtraFicha)
+TEST(Grabadora, deshacer_un_robo_que_no_es_el_ultimo_hueco_no_vacia_otra_ficha)
 {
     ManoGuionada g;
     Banco& b = g.b;
@@ -279,7 +279,7 @@ TEST(Grabadora, DeshacerUnRoboQueNoEsElUltimoHuecoNoVaciaOtraFicha)
 }
 
 // The automatic player's weights, applied and then taken back.
-TEST(Grabadora, LosPesosDeLosNumerosSubenYBajanConCadaJugada)
+TEST(Grabadora, los_pesos_de_los_numeros_suben_y_bajan_con_cada_jugada)
 {
     using Pesos = std::array<Entero, 7>;
     struct Caso

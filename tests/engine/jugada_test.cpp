@@ -76,7 +76,7 @@ void Mover(Banco& b, Entero fichaA, Entero fichaB, Entero extremo)
     b.e.ExtremoElegido = extremo;
 }
 
-TEST(Jugada, LaPrimeraFichaSeGiraSegunElAsientoDeQuienSale)
+TEST(Jugada, la_primera_ficha_se_gira_segun_el_asiento_de_quien_sale)
 {
     struct Caso
     {
@@ -107,7 +107,7 @@ TEST(Jugada, LaPrimeraFichaSeGiraSegunElAsientoDeQuienSale)
     }
 }
 
-TEST(Jugada, ConLosDosExtremosIgualesLaFichaVaAlQueTieneMenosFichas)
+TEST(Jugada, con_los_dos_extremos_iguales_la_ficha_va_al_que_tiene_menos_fichas)
 {
     struct Caso
     {
@@ -136,7 +136,7 @@ TEST(Jugada, ConLosDosExtremosIgualesLaFichaVaAlQueTieneMenosFichas)
     }
 }
 
-TEST(Jugada, EnExtremosDistintosLaFichaSeGiraParaUnirElNumeroDelExtremo)
+TEST(Jugada, en_extremos_distintos_la_ficha_se_gira_para_unir_el_numero_del_extremo)
 {
     struct Caso
     {
@@ -160,7 +160,7 @@ TEST(Jugada, EnExtremosDistintosLaFichaSeGiraParaUnirElNumeroDelExtremo)
     }
 }
 
-TEST(Jugada, UnaJugadaRechazadaNoTocaNadaDeLaPartida)
+TEST(Jugada, una_jugada_rechazada_no_toca_nada_de_la_partida)
 {
     struct Caso
     {
@@ -203,7 +203,7 @@ TEST(Jugada, UnaJugadaRechazadaNoTocaNadaDeLaPartida)
     }
 }
 
-TEST(Jugada, LaManoIndicaTresVecesLaFichaQueNoEligioLaPersona)
+TEST(Jugada, la_mano_indica_tres_veces_la_ficha_que_no_eligio_la_persona)
 {
     for (const bool elegida : {false, true}) {
         Banco b;
@@ -224,7 +224,7 @@ TEST(Jugada, LaManoIndicaTresVecesLaFichaQueNoEligioLaPersona)
     }
 }
 
-TEST(Jugada, LaManoIndicadoraSeColocaSobreElHuecoDeCadaAsiento)
+TEST(Jugada, la_mano_indicadora_se_coloca_sobre_el_hueco_de_cada_asiento)
 {
     struct Caso
     {
@@ -248,7 +248,7 @@ TEST(Jugada, LaManoIndicadoraSeColocaSobreElHuecoDeCadaAsiento)
     }
 }
 
-TEST(Jugada, BuscarFichaEnManoDaElUltimoHuecoConEsaFichaEnCualquierSentido)
+TEST(Jugada, buscar_ficha_en_mano_da_el_ultimo_hueco_con_esa_ficha_en_cualquier_sentido)
 {
     EstadoJuego e;
     e.HuecosMano[3] = 4;
@@ -276,7 +276,7 @@ TEST(Jugada, BuscarFichaEnManoDaElUltimoHuecoConEsaFichaEnCualquierSentido)
     }
 }
 
-TEST(Jugada, ComprobarFichaJugableSigueLaSalidaYLosExtremos)
+TEST(Jugada, comprobar_ficha_jugable_sigue_la_salida_y_los_extremos)
 {
     struct Caso
     {
@@ -373,7 +373,7 @@ void JugarLineaQueDaLaVuelta(Banco& b, const std::vector<FichaDada>* dadas, std:
     }
 }
 
-TEST(Jugada, UnaLineaQueDaLaVueltaGiraEnCadaLimiteYSeDeshaceHastaElPrincipio)
+TEST(Jugada, una_linea_que_da_la_vuelta_gira_en_cada_limite_y_se_deshace_hasta_el_principio)
 {
     std::vector<FichaDada> fichas;
     {
@@ -409,7 +409,7 @@ TEST(Jugada, UnaLineaQueDaLaVueltaGiraEnCadaLimiteYSeDeshaceHastaElPrincipio)
     EXPECT_EQ(b.e.FichasMonton, 0);
 }
 
-TEST(Jugada, SeRobaDeUnaEnUnaHastaLaReservaDelMonton)
+TEST(Jugada, se_roba_de_una_en_una_hasta_la_reserva_del_monton)
 {
     struct Caso
     {
@@ -455,7 +455,7 @@ TEST(Jugada, SeRobaDeUnaEnUnaHastaLaReservaDelMonton)
     }
 }
 
-TEST(Jugada, UnaManoLlenaNoRoba)
+TEST(Jugada, una_mano_llena_no_roba)
 {
     Banco b;
     b.Asientos("24");
@@ -472,7 +472,7 @@ TEST(Jugada, UnaManoLlenaNoRoba)
     EXPECT_TRUE(b.mesa.Lineas.empty());
 }
 
-TEST(Jugada, ElPaseGuardaLosExtremosYDejaLoDemasDelRegistro)
+TEST(Jugada, el_pase_guarda_los_extremos_y_deja_lo_demas_del_registro)
 {
     struct Caso
     {
@@ -500,7 +500,7 @@ TEST(Jugada, ElPaseGuardaLosExtremosYDejaLoDemasDelRegistro)
     }
 }
 
-TEST(Jugada, LaListaDeJugadasCreceSinPerderRegistrosHastaLaJugada99)
+TEST(Jugada, la_lista_de_jugadas_crece_sin_perder_registros_hasta_la_jugada_99)
 {
     Banco b;
     PrepararLineaAbierta(b, 3, 5, 0, 0);

@@ -18,7 +18,7 @@ RegistroJugada Registro(Entero extremo, Entero unido, Entero abierto, bool elecc
     return r;
 }
 
-TEST(ListaJugadas, CadaLineaLlevaNumeroNombreYFichaEnSusColumnas)
+TEST(ListaJugadas, cada_linea_lleva_numero_nombre_y_ficha_en_sus_columnas)
 {
     struct Caso
     {
@@ -38,7 +38,7 @@ TEST(ListaJugadas, CadaLineaLlevaNumeroNombreYFichaEnSusColumnas)
     for (const Caso& c : casos) EXPECT_EQ(TextoLineaListaJugadas(c.registro, c.numero, c.nombre), c.linea);
 }
 
-TEST(ListaJugadas, LaLineaDeCadaRegistroQuedaEnSuPuestoYSeleccionada)
+TEST(ListaJugadas, la_linea_de_cada_registro_queda_en_su_puesto_y_seleccionada)
 {
     Banco b;
     Contexto c = b.Ctx();

@@ -115,6 +115,9 @@ TEST(Partida, una_partida_sembrada_de_jugadores_automaticos_da_siempre_la_misma_
         {5, "123", Anotacion::Unidades, 60,
          {"1 Jugador3 21-3 0-0 0-0", "2 Jugador1 25-3 0-0 0-0", "3 Jugador2 0-0 32-4 0-0", "4 Jugador3 0-0 0-0 59-6",
           "5 Jugador1 19-2 0-0 0-0", "Total 65 32 59"}, 12160304911514276049ull},
+        {9, "24", Anotacion::Unidades, 50,
+         {"1 Jugador4 0-0 6-1", "2 Jugador2 6-1 0-0", "3 Jugador4 11-2 0-0", "4 Jugador2 28-3 0-0", "5 Jugador4 0-0 77-8",
+          "Total 45 83"}, 3113993301006128875u},
     };
     // clang-format on
     for (const auto& k : casos) {
@@ -182,11 +185,18 @@ TEST(Partida, entre_dos_manos_se_reanuda_con_la_mano_siguiente)
     ASSERT_EQ(ComenzarPartida(antes.c).Fin, FinPartida::Abandonada);
     ASSERT_FALSE(antes.e.ManoEnCurso);
     Banco despues(3);
-    despues.e = antes.e;
-    despues.a = antes.a;
     despues.azar = antes.azar;
-    EXPECT_EQ(AtenderPeticion(despues.c, Peticion::ReanudarPartida).Fin, FinPartida::Terminada);
+    despues.almacen.AlCargar = [&] {
+        despues.e = antes.e;
+        despues.a = antes.a;
+    };
+    EXPECT_EQ(Main(despues.c).Fin, FinPartida::Terminada);
     EXPECT_EQ(Hoja(despues.e, despues.a), Hoja(referencia.e, referencia.a));
+    // The table is drawn again before the person is told.
+    const auto& d = despues.mesa.Llamadas;
+    const auto aviso = std::find(d.begin(), d.end(), "Mensaje Continuar la partida anterior");
+    ASSERT_NE(aviso, d.end());
+    EXPECT_EQ(aviso[-1], "RedibujarMesa");
 }
 
 TEST(Partida, la_persona_juega_sus_fichas_y_elige_el_extremo_cuando_su_ficha_encaja_en_los_dos)
@@ -289,8 +299,16 @@ TEST(Partida, abandonada_en_cualquier_espera_no_muestra_ni_reparte_nada_mas_y_la
 
 TEST(Partida, cancelar_el_final_de_la_mano_la_reabre_y_no_anota_nada_hasta_que_vuelve_a_acabar)
 {
-    for (const auto& [titulo, semilla] :
-         {std::pair<std::string, std::uint32_t>{"Final de este juego", 1}, {"C i e r r e", 3}}) {
+    struct Caso
+    {
+        std::string titulo;
+        std::uint32_t semilla;
+        VistaLista lista;
+        std::uint64_t huella;
+    };
+    for (const auto& [titulo, semilla, lista, huella] :
+         {Caso{"Final de este juego", 1, VistaLista::SiempreVisible, 7858467119600696530u},
+          Caso{"C i e r r e", 3, VistaLista{}, 11472856960212171957u}}) {
         SCOPED_TRACE(titulo);
         Banco referencia(semilla);
         referencia.a.Jugador[4].ControlJugador = Control::Automatico;
@@ -299,6 +317,7 @@ TEST(Partida, cancelar_el_final_de_la_mano_la_reabre_y_no_anota_nada_hasta_que_v
         // Nobody at this computer plays: only the review waits for the Continue button.
         Banco b(semilla);
         b.a.Jugador[4].ControlJugador = Control::Automatico;
+        b.a.ListaJugadas = lista;
         b.usuario.RechazarTitulo = titulo;
         b.usuario.VecesRechazo = 1;
         ASSERT_EQ(ComenzarPartida(b.c).Fin, FinPartida::Terminada);
@@ -311,6 +330,7 @@ TEST(Partida, cancelar_el_final_de_la_mano_la_reabre_y_no_anota_nada_hasta_que_v
         EXPECT_TRUE(std::any_of(b.Turnos.begin(), b.Turnos.end(), [](const auto& t) { return t.Reabierta; }));
         EXPECT_EQ(Hoja(b.e, b.a), Hoja(referencia.e, referencia.a));
         EXPECT_FALSE(b.e.GrabadoraActiva);
+        EXPECT_EQ(Huella(b), huella);
     }
 }
 
@@ -318,8 +338,11 @@ TEST(Partida, con_reglas_que_no_permiten_repartir_no_empieza)
 {
     Banco b;
     b.a.NumeroJugadores = 3; // four seats are in play
+    b.e.NumeroMano = 7;
+    b.e.GanadorMano = b.e.JugadorSalida = 2;
     EXPECT_EQ(ComenzarPartida(b.c).Fin, FinPartida::ReglasNoValidas);
     EXPECT_FALSE(b.e.PartidaEnCurso);
+    EXPECT_EQ(b.e.NumeroMano + b.e.GanadorMano + b.e.JugadorSalida, 0);
     EXPECT_TRUE(b.usuario.Mensajes.empty());
 }
 
@@ -330,12 +353,28 @@ TEST(Partida, sin_la_jugada_del_jugador_remoto_la_espera_acaba_solo_si_se_abando
     b.a.ModoRed = PapelRed::Administrador;
     b.a.Jugador[1].ControlJugador = Control::Remoto;
     b.a.Jugador[3].ControlJugador = Control::Remoto;
+    b.a.PausaEntreJugadas = true;
     PedirPeticion(b.e, Peticion::Salir);
     const ResultadoPartida r = ComenzarPartida(b.c);
     EXPECT_EQ(r.Fin, FinPartida::Abandonada);
     EXPECT_EQ(r.Siguiente, Peticion::Ninguna); // a new match clears any request left from before
     EXPECT_EQ(b.mesa.Llamadas.back(), "DibujarEsperandoJugada");
     EXPECT_TRUE(b.e.PartidaEnCurso);
+    EXPECT_EQ(Huella(b), 17415570671080673065u);
+}
+
+TEST(Partida, si_se_pierde_el_jugador_remoto_mientras_se_le_espera_juega_este_ordenador_tras_continuar)
+{
+    Banco b(4);
+    b.a.JuegoEnRed = true;
+    b.a.ModoRed = PapelRed::Administrador;
+    b.a.Jugador[1].ControlJugador = Control::Remoto;
+    b.red.Llegadas.push_back([&] { b.a.Jugador[1].ControlJugador = Control::Automatico; });
+    EXPECT_EQ(ComenzarPartida(b.c).Fin, FinPartida::Terminada);
+    const auto& d = b.mesa.Llamadas;
+    const std::string tras[] = {"OcultarPanelTurno", "DibujarBotonContinuar 1", "Continuar"};
+    EXPECT_NE(std::search(d.begin(), d.end(), std::begin(tras), std::end(tras)), d.end());
+    EXPECT_EQ(Huella(b), 6174132881347091634u);
 }
 
 // A tile seat 1 does not hold that carries the pip of end 1 (any, before the first tile), as "ab".
@@ -413,6 +452,7 @@ TEST(Partida, en_red_el_administrador_solo_acepta_la_jugada_remota_que_encaja_y_
     EXPECT_EQ(b.almacen.Borrados.back(), "ZARPE33.DRE");
     for (const auto& m : b.usuario.Mensajes)
         EXPECT_TRUE(m.botones == 1 || (m.titulo != "Final de este juego" && m.titulo != "C i e r r e"));
+    EXPECT_EQ(Huella(b), 11072916130475626424u);
 }
 
 TEST(Partida, un_cliente_envia_solo_las_jugadas_de_su_asiento_y_juega_las_que_le_llegan)
@@ -451,6 +491,7 @@ TEST(Partida, un_cliente_envia_solo_las_jugadas_de_su_asiento_y_juega_las_que_le
     EXPECT_EQ(static_cast<long>(b.red.Enviados.size()), tilesDe4);
     EXPECT_GT(tilesDe4, 0);
     EXPECT_FALSE(b.e.ManoEnCurso);
+    EXPECT_EQ(Huella(b), 3514755831487350572u);
 }
 
 } // namespace

@@ -35,11 +35,13 @@ public:
         return Avisos;
     }
     void AnadirRegistroHistorico(const ResumenPartida& r) override { Historico.push_back(r); }
+    void CargarEtiquetasOpciones() override { ++Etiquetas; }
 
     std::string Situacion = std::string(780, 'S');
     std::vector<std::string> Grabados, Borrados, Aplicadas;
     std::vector<AvisoAlmacen> Avisos;
     std::vector<ResumenPartida> Historico;
+    int Etiquetas = 0;              // times the option labels were loaded
     std::function<void()> AlCargar; // the settings file "read": the test puts its state in place
 };
 
@@ -70,20 +72,16 @@ inline Entero DarFichas(EstadoJuego& e, Entero p, std::string_view fichas, Enter
     return e.HuecosMano[s];
 }
 
-struct Banco
+struct Banco : Motor<MesaQueAnota, RitmoQueAnota, AlmacenQueAnota>
 {
-    explicit Banco(std::uint32_t semilla = 1, Pantalla p = MedirPantalla(800, 600))
-        : pantalla(p), azar(semilla)
+    explicit Banco(std::uint32_t semilla = 1, Pantalla p = MedirPantalla(800, 600)) : Motor(semilla, p)
     {
         a.SistemaReparto = FormaReparto::Aleatorio;
         usuario.Diario = &mesa.Llamadas;
         usuario.AlAbandonar = [this] { PedirPeticion(e, Peticion::NuevaPartida); };
         usuario.AlContinuar = [this] { return Continuar(); };
     }
-    Banco(const Banco&) = delete;
-    Banco& operator=(const Banco&) = delete;
 
-    Contexto Ctx() { return c; }
     void Asientos(const std::string& enJuego) { PonerAsientos(a, enJuego); }
 
     // Puts the tile a-b held in the next slot of seat p; gives the slot.
@@ -117,16 +115,7 @@ struct Banco
         bool Reabierta;
     };
     std::vector<Turno> Turnos;
-    EstadoJuego e;
-    Ajustes a;
-    Pantalla pantalla;
-    MesaQueAnota mesa;
-    UsuarioAutomatico usuario;
-    RitmoQueAnota ritmo;
-    RedNula red;
-    AlmacenQueAnota almacen;
-    AzarSemilla azar;
-    Contexto c{e, a, pantalla, mesa, usuario, ritmo, red, almacen, azar};
+    Contexto c = Ctx();
 };
 
 } // namespace zp
