@@ -96,6 +96,9 @@ TEST(ReglasPuntuacion, cada_regla_vale_lo_suyo_en_la_situacion_para_la_que_se_hi
         // Both ends show 5: the tile 2-5 is the candidate itself and joins nothing. With different ends the
         // same counts would make rule 18 judge a block.
         {"con los dos extremos iguales no se juzga la ficha que los uniria", kParejas, "1234", {n, n, n, "50 51 53 54 56"}, {n, "55", n, n, "52 11"}, 5, 5, 5, 2, 100, 2, {{8, 0}, {18, 0}, {19, 0}}},
+        // Rule 10: the double of a number with four laid, the mover's other tile of it kept.
+        {"doble con cuatro puestas y otra en mano, nivel 81", kParejas, "1234", {n, "30 32 34 35"}, {n, n, n, n, "33 31 66"}, 3, 6, 3, 3, 81, 2, {{10, 600}}},
+        {"doble con cuatro puestas y otra en mano, nivel 80", kParejas, "1234", {n, "30 32 34 35"}, {n, n, n, n, "33 31 66"}, 3, 6, 3, 3, 80, 2, {{10, 0}}},
         // Rule 13: seat 1 moves after seat 4 and holds 3-3 alone.
         {"no abrir el numero de la ultima ficha del siguiente", kParejas, "1234", {}, {n, "33", n, n, "63 10"}, 6, 0, 6, 3, 96, 2, {{13, -320}}},
         {"no abrir el numero: bajo el nivel 96", kParejas, "1234", {}, {n, "33", n, n, "63 10"}, 6, 0, 6, 3, 95, 2, {{13, 0}}},

@@ -103,7 +103,9 @@ TEST(FinMano, una_mano_cerrada_la_gana_quien_tiene_menos_puntos)
     Banco b;
     b.Asientos("123");
     PrepararFinal(b, 2, 1, 3, {"64", "21", "55 00", ""});
+    b.e.Anotaciones.resize(1); // a sheet read short grows to the hand
     EXPECT_EQ(TerminarMano(b.c), FinMano::Continuar);
+    EXPECT_GE(b.e.Anotaciones.size(), 3u);
     EXPECT_EQ(Texto(b, "C i e r r e"), "Ana :  10\r\nBerta :   3\r\nCarlos :  10\r\n" + kRetroceder);
     EXPECT_EQ(b.usuario.Mensajes[0].lineas, 5);
     EXPECT_EQ(Texto(b, "Final de este juego"),
@@ -278,6 +280,17 @@ TEST(FinMano, en_red_los_mensajes_del_final_tienen_un_boton_y_no_ofrecen_retroce
               (std::tuple{"Berta y Dani :  9\r\nAna y Carlos :  13", 1, 2}));
     EXPECT_EQ((std::tuple{m[1].texto, m[1].botones, m[1].lineas}),
               (std::tuple{"Puntos :  22       Decenas :  3\r\nHabeis ganado el juego Berta y Dani", 1, 2}));
+}
+
+TEST(FinMano, un_empate_que_se_repite_con_la_meta_ya_alcanzada_da_la_partida_a_quien_va_delante)
+{
+    Banco b;
+    PrepararFinal(b, 5, 1, 1, {"32", "41", "22", "22"}); // 9 pips a pair
+    b.a.SistemaAnotacion = Anotacion::Decenas;
+    b.a.PuntosPartida = 5;
+    b.e.Anotaciones[2].DecenasPareja1 = 6;
+    EXPECT_EQ(TerminarMano(b.c), FinMano::PartidaTerminada);
+    EXPECT_EQ(Texto(b, "Final de Partida"), "Habeis ganado la partida \r\nBerta y Dani");
 }
 
 TEST(FinMano, la_mano_999_es_la_ultima_y_la_partida_se_la_lleva_quien_va_delante)

@@ -210,6 +210,7 @@ TEST(Grabadora, ir_al_final_desde_la_ultima_jugada_solo_apaga_la_grabadora)
         EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
         EXPECT_FALSE(b.e.GrabadoraActiva);
         EXPECT_EQ(b.mesa.Llamadas.back(), "PunteroGrabadora 0"); // the remote's pointer back to normal
+        EXPECT_TRUE(b.mesa.Hubo("ApagarGrabadora"));
         EXPECT_EQ(b.mesa.Veces("AnimarJugada"), 0);
         EXPECT_EQ(b.mesa.Hubo("OcultarListaJugadas"), caso.listaJugadas == 2);
         EXPECT_EQ(b.mesa.Hubo("OcultarBotonContinuar"), caso.reabierta) << "a reopened hand ends again";

@@ -530,6 +530,12 @@ TEST(Jugada, la_lista_de_jugadas_crece_sin_perder_registros_hasta_la_jugada_99)
     EXPECT_EQ(b.mesa.Lineas.size(), 99u);
     b.e.NumeroJugada = 0;
     EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::ListaLlena) << "record 0 is never written";
+    b.e.NumeroJugada = 50;
+    b.e.ExtremoElegido = kExtremoRoba;
+    for (const Entero monton : {Entero{0}, Entero{kHuecosMonton + 1}}) {
+        b.e.FichasMonton = monton;
+        EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::MontonAgotado) << monton;
+    }
 }
 
 } // namespace

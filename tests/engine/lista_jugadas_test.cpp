@@ -34,7 +34,8 @@ TEST(ListaJugadas, cada_linea_lleva_numero_nombre_y_ficha_en_sus_columnas)
                           {40, Registro(2, 0, 0, true), "Jugador4", "40 Jugador4  0-0 ???"},
                           {99, Registro(1, 5, 2, true), "Maximiliano", "99 Maximilia 5-2 ???"},
                           {5, Registro(2, 1, 3, false), "Begoña", " 5 Begoña    1-3"},
-                          {1, Registro(1, 2, 6, false), "", " 1           2-6"}};
+                          {1, Registro(1, 2, 6, false), "", " 1           2-6"},
+                          {8, Registro(1, 12, 4, false), "Ana", " 8 Ana       12-4"}};
     for (const Caso& c : casos) EXPECT_EQ(TextoLineaListaJugadas(c.registro, c.numero, c.nombre), c.linea);
 }
 

@@ -39,7 +39,8 @@ TEST(MensajesRed, un_mensaje_de_salida_con_digito_fuera_de_rango_se_descarta)
     const Caso casos[] = {{"013", 4, 3, ""},  {"014", 2, 2, ""},  {"01206", 4, 2, "06"},
                           {"010", 4, {}, ""}, {"015", 4, {}, ""}, {"019013", 2, {}, "013"},
                           {"01x", 4, {}, ""}, {"01", 4, {}, ""},  {"0601661013", 4, 3, ""},
-                          {"", 4, {}, ""},    {"011", 4, {}, ""}, {"013", 2, {}, ""}};
+                          {"", 4, {}, ""},    {"011", 4, {}, ""}, {"013", 2, {}, ""},
+                          {"013", 1, 2, ""}};
     for (const auto& k : casos) {
         Ajustes a;
         a.Jugador[1].EstadoJugador = EstadoAsiento::Desactivado;

@@ -334,6 +334,24 @@ TEST(Partida, cancelar_el_final_de_la_mano_la_reabre_y_no_anota_nada_hasta_que_v
     }
 }
 
+TEST(Partida, redibujar_durante_la_espera_vuelve_a_pintar_el_boton_y_el_turno_y_sigue_esperando)
+{
+    Banco b;
+    int veces = 0;
+    b.usuario.AlContinuar = [&] {
+        b.e.RedibujoPendiente = veces == 0;
+        return veces++ == 0 ? Respuesta<Continuacion>::De(Continuacion::Redibujar)
+                            : Respuesta<Continuacion>::Abandono();
+    };
+    EXPECT_EQ(ComenzarPartida(b.c).Fin, FinPartida::Abandonada);
+    EXPECT_EQ(veces, 2);
+    EXPECT_FALSE(b.e.RedibujoPendiente);
+    const std::string tras[] = {"DibujarBotonContinuar 1", "DibujarBotonContinuar 1",
+                                "ParpadearMano " + std::to_string(b.e.JugadorTurno)};
+    const auto& d = b.mesa.Llamadas;
+    EXPECT_NE(std::search(d.begin(), d.end(), std::begin(tras), std::end(tras)), d.end());
+}
+
 TEST(Partida, con_reglas_que_no_permiten_repartir_no_empieza)
 {
     Banco b;

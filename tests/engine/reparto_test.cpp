@@ -16,7 +16,8 @@ std::string Fichas(const auto& fichas, int n)
 {
     std::string s;
     for (std::size_t i = 1; i <= static_cast<std::size_t>(n); ++i)
-        s += (s.empty() ? "" : " ") + std::to_string(fichas[i].PuntoA) + "-" + std::to_string(fichas[i].PuntoB);
+        s += (s.empty() ? "" : " ") + std::to_string(fichas[i].PuntoA) + "-" +
+             std::to_string(fichas[i].PuntoB);
     return s;
 }
 
