@@ -227,6 +227,10 @@ TEST(Grabadora, sin_jugadas_delante_no_se_avanza_y_al_volver_al_principio_se_ocu
     EXPECT_EQ(AvanzarGrabadora(c), FalloJugada::ListaLlena);
     while (b.e.NumeroJugada >= 2) ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
     EXPECT_EQ(b.mesa.Seleccionada, -1);
+    // Nothing before the first move, nor past the records kept.
+    const FotoMano inicio = TomarFoto(b.e);
+    EXPECT_EQ(RetrocederGrabadora(c), FalloJugada::ListaLlena);
+    EXPECT_EQ(DiferenciaFotos(inicio, TomarFoto(b.e)), "");
     // "Continue from here" at the first move leaves nothing to replay: the remote is hidden.
     b.e.PosicionGrabadora = 1;
     ASSERT_EQ(IrAlFinalGrabadora(c), FalloJugada::Ninguno);

@@ -1,7 +1,5 @@
 #include "tests/soporte/usuario_automatico.h"
 
-#include <algorithm>
-
 #include "engine/reparto_manual.h"
 
 namespace zp {
@@ -22,9 +20,7 @@ bool UsuarioAutomatico::Abandona(const std::string& llamada)
 {
     if (Diario) Diario->push_back(llamada);
     if (Abandonar) return true;
-    auto v = std::find_if(veces_.begin(), veces_.end(), [&](const auto& x) { return x.first == llamada; });
-    if (v == veces_.end()) v = veces_.insert(v, {llamada, 0});
-    if (llamada != AbandonarEn || ++v->second != VezAbandono) return false;
+    if (llamada != AbandonarEn || ++vecesAbandonarEn_ != VezAbandono) return false;
     if (Diario) Diario->push_back("ABANDONO");
     if (AlAbandonar) AlAbandonar();
     return true;

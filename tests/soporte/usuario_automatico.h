@@ -59,7 +59,7 @@ public:
     bool EsperaVisible = false;
 
 private:
-    std::vector<std::pair<std::string, int>> veces_;
+    int vecesAbandonarEn_ = 0;
 };
 
 } // namespace zp
