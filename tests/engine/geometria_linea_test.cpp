@@ -75,7 +75,7 @@ TEST(GeometriaLinea, el_extremo_solo_gira_cuando_su_ancla_rebasa_el_limite_de_su
     };
     const Caso casos[] = {{3, 563, 563, 900, false}, {3, 563, 564, 0, true},  {1, 146, 146, 0, false},
                           {1, 146, 145, 900, true},  {2, 146, 0, 146, false}, {2, 146, 900, 145, true},
-                          {4, 425, 900, 425, false}, {4, 425, 0, 426, true}};
+                          {4, 425, 900, 425, false}, {4, 425, 0, 426, true},  {0, 0, 900, 900, false}};
     for (const Caso& c : casos)
         EXPECT_EQ(PasaLimiteGiro(c.direccion, c.limite, c.x, c.y), c.gira)
             << c.direccion << " " << c.x << "," << c.y;

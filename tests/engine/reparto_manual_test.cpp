@@ -52,6 +52,10 @@ TEST(RepartoManual, las_fichas_que_quedan_en_la_rejilla_van_al_monton_en_huecos_
         // The default person deals the grid in order, one tile to each seat in turn: 0-0, 1-1, ... to seat 2.
         EXPECT_EQ(b.e.Manos[2][2], (HuecoMano{1, 1, kEnMano}));
         EXPECT_EQ(b.e.FichasMonton, 14);
+        const std::string tras[] = {"DibujarMano 4", "DibujarNombres", "Refrescar"};
+        EXPECT_NE(
+            std::search(b.mesa.Llamadas.begin(), b.mesa.Llamadas.end(), std::begin(tras), std::end(tras)),
+            b.mesa.Llamadas.end());
         montones.push_back(Monton(b.e));
         std::set<int> enMonton(montones.back().begin(), montones.back().end());
         EXPECT_EQ(enMonton.size(), 14u);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/analisis_mano.h"
+#include "engine/indices.h"
 #include "engine/reparto.h"
 #include "engine/salida.h"
 #include "tests/soporte/banco.h"
@@ -44,6 +45,8 @@ TEST(Salida, la_primera_mano_la_abre_la_doble_mas_alta_repartida_o_la_ficha_mas_
                   (std::array<Entero, 3>{k.a, k.b, k.salida}));
         const std::string nombre = k.salida == 2 ? "Ana" : "Luis";
         EXPECT_EQ(TextoComienzoPartida(b.e, b.a), k.primeraLinea + "\r\nSale " + nombre + ".");
+        b.a.Jugador[I(k.salida)].NombreJugador = "   ";
+        EXPECT_EQ(TextoComienzoPartida(b.e, b.a), k.primeraLinea + "\r\nSale .");
     }
 }
 
@@ -221,16 +224,17 @@ TEST(Salida, tras_un_empate_con_el_mismo_jugador_sale_quien_salio)
 TEST(Salida, a_igual_cuenta_el_que_sale_prefiere_el_numero_de_su_doble)
 {
     for (std::uint32_t semilla = 1; semilla <= 30; ++semilla) {
-        AzarSemilla azar(semilla);
-        EstadoJuego e;
-        e.JugadorSalida = 2;
-        e.NumerosOrdenados[2] = {0, 5, 3, 1, 0, 2, 4, 6};
-        e.CuentaNumeros[2][5] = 3;
-        e.CuentaNumeros[2][3] = 3;
-        e.PoseedorDoble[3] = 2; // holds 3-3, not 5-5
-        AjustarNumerosFavoritos(e, azar);
-        EXPECT_EQ(e.NumerosOrdenados[2][1], 3);
-        EXPECT_EQ(e.NumerosOrdenados[2][2], 5);
+        for (const Entero doble : {Entero{3}, Entero{6}}) {
+            AzarSemilla azar(semilla);
+            EstadoJuego e;
+            e.JugadorSalida = 2;
+            e.NumerosOrdenados[2] = {0, 5, doble, 1, 0, 2, 4, 6};
+            e.CuentaNumeros[2][5] = e.CuentaNumeros[2][I(doble)] = 3;
+            e.PoseedorDoble[I(doble)] = 2; // holds that double, not 5-5
+            AjustarNumerosFavoritos(e, azar);
+            EXPECT_EQ((std::pair<int, int>(e.NumerosOrdenados[2][1], e.NumerosOrdenados[2][2])),
+                      (std::pair<int, int>(doble, 5)));
+        }
     }
 }
 
