@@ -63,39 +63,6 @@ TEST(ListarCandidatas, una_ficha_cuyo_numero_muestran_los_dos_extremos_es_una_ca
     EXPECT_EQ(l.Candidatas[1], (Candidata{4, 1}));
 }
 
-TEST(ElegirJugada, las_jugadas_sin_eleccion_pasan_o_juegan_la_unica_que_hay)
-{
-    struct Caso
-    {
-        const char* nombre;
-        const char* mano;
-        int e1, e2;
-        int posibles, fichaA, fichaB, extremo;
-    } casos[] = {
-        {"nada encaja: pasa y la ficha queda", "66 10", 3, 5, 0, 2, 2, 9},
-        {"la última ficha encaja en los dos: por su primer número", "35", 5, 3, 1, 3, 5, 2},
-        {"la última ficha, extremos al revés", "35", 3, 5, 1, 3, 5, 1},
-        {"los dos extremos en 4: al extremo 2", "41 66", 4, 4, 1, 4, 1, 2},
-        {"un doble que encaja es una candidata", "55 66", 5, 3, 1, 5, 5, 1},
-    };
-    for (const auto& c : casos) {
-        Posicion pos;
-        pos.Mano(4, c.mano);
-        pos.Extremos(c.e1, c.e2);
-        pos.e.FichaA = 2;
-        pos.e.FichaB = 2;
-        pos.e.EleccionTurno = true;
-        Eleccion el(pos);
-        el.Elegir();
-        EXPECT_EQ(pos.e.JugadasPosibles, c.posibles) << c.nombre;
-        EXPECT_EQ(pos.e.FichaA, c.fichaA) << c.nombre;
-        EXPECT_EQ(pos.e.FichaB, c.fichaB) << c.nombre;
-        EXPECT_EQ(pos.e.ExtremoElegido, c.extremo) << c.nombre;
-        EXPECT_FALSE(pos.e.EleccionTurno) << c.nombre;
-        EXPECT_TRUE((el.mesa.Veces("IndicarFichas") == 0)) << c.nombre;
-    }
-}
-
 TEST(ElegirJugada, una_ficha_que_encaja_por_sus_dos_numeros_son_dos_jugadas)
 {
     Posicion pos;
@@ -107,36 +74,6 @@ TEST(ElegirJugada, una_ficha_que_encaja_por_sus_dos_numeros_son_dos_jugadas)
     EXPECT_TRUE(pos.e.EleccionTurno);
     // Whichever way it goes, the end is the one that shows the joined pip.
     EXPECT_EQ(pos.e.ExtremoElegido, pos.e.FichaA == 5 ? 2 : 1);
-}
-
-TEST(ElegirJugada, la_salida_prescrita_de_la_primera_mano_con_seis_doble)
-{
-    for (int turno : {1, 2, 3, 4}) {
-        Posicion pos;
-        pos.e.NumeroMano = 1;
-        pos.e.NumeroJugada = 1;
-        pos.a.PrimeraMano = Apertura::SeisDoble;
-        pos.a.TurnoSalida = static_cast<ReglaSalida>(turno);
-        pos.Mano(4, "54 66 55 53 52 41 10");
-        pos.a.FichasPorJugador = 7;
-        ContarManos(pos.e, pos.a);
-        OrdenarNumeros(pos.e, pos.a);
-        pos.e.SalidaA = 6; // the opening tile of the match, as the deal found it
-        pos.e.SalidaB = 6;
-        Eleccion el(pos);
-        el.Elegir();
-        EXPECT_EQ(pos.e.ExtremoElegido, 1);
-        if (turno == 2) {
-            // The leader was chosen by hand: he leads as he likes.
-            EXPECT_EQ(pos.e.JugadasPosibles, 99);
-            EXPECT_EQ(el.mesa.Veces("IndicarFichas"), 1);
-        } else {
-            EXPECT_EQ(pos.e.JugadasPosibles, 1) << turno;
-            EXPECT_EQ(pos.e.FichaA, 6);
-            EXPECT_EQ(pos.e.FichaB, 6);
-            EXPECT_TRUE((el.mesa.Veces("IndicarFichas") == 0));
-        }
-    }
 }
 
 TEST(ElegirJugada, la_salida_libre_segun_los_dobles_y_los_numeros_de_la_mano)

@@ -29,45 +29,6 @@ TEST(AnalisisNumero, cuenta_puestas_vistas_y_quien_sostiene_el_numero)
               (std::array<float, 4>{20, 2, 22, 0}));
 }
 
-TEST(RolesAsientos, los_rivales_se_ordenan_por_fichas_y_luego_por_orden_de_juego)
-{
-    struct Caso
-    {
-        const char* nombre;
-        const char* asientos;
-        Entero paso;
-        std::array<Entero, 5> fichas;
-        std::array<Entero, 4> orden;
-    };
-    const Caso casos[] = {
-        {"diez fichas van detrás de tres", "1234", 1, {0, 10, 3, 3, 5}, {0, 2, 3, 1}},
-        {"empate: el que juega antes", "1234", 1, {0, 4, 4, 4, 5}, {0, 1, 2, 3}},
-        {"sentido inverso", "1234", -1, {0, 4, 4, 4, 5}, {0, 3, 2, 1}},
-        {"tres jugadores: el tercer puesto es nadie", "124", 1, {0, 12, 2, 0, 5}, {0, 2, 1, 0}},
-        {"dos jugadores", "24", 1, {0, 0, 9, 0, 5}, {0, 2, 0, 0}},
-    };
-    for (const auto& c : casos) {
-        Posicion pos(kIndividual, c.asientos);
-        pos.e.PasoTurno = c.paso;
-        pos.e.FichasEnMano = c.fichas;
-        EXPECT_EQ(CalcularRoles(pos.e, pos.a, 4, 50).OrdenRivales, c.orden) << c.nombre;
-    }
-}
-
-TEST(RolesAsientos, en_parejas_el_rival_cargado_pasa_detras_solo_por_encima_del_nivel_20)
-{
-    Posicion pos;
-    pos.e.FichasEnMano = {0, 5, 3, 2, 4}; // the next seat (1) holds more than its partner (3)
-    const RolesAsientos r50 = CalcularRoles(pos.e, pos.a, 4, 50), r21 = CalcularRoles(pos.e, pos.a, 4, 21);
-    const RolesAsientos r20 = CalcularRoles(pos.e, pos.a, 4, 20);
-    EXPECT_EQ((std::array<Entero, 4>{r50.Propio1, r50.Propio2, r50.Rival1, r50.Rival2}),
-              (std::array<Entero, 4>{2, 4, 3, 1})); // the partner holds fewer
-    EXPECT_EQ((std::array<Entero, 2>{r21.Rival1, r21.Rival2}), (std::array<Entero, 2>{3, 1}));
-    EXPECT_EQ((std::array<Entero, 2>{r20.Rival1, r20.Rival2}), (std::array<Entero, 2>{1, 3}));
-    pos.e.FichasEnMano = {0, 5, 4, 2, 4};
-    EXPECT_EQ(CalcularRoles(pos.e, pos.a, 4, 50).Propio1, 4); // equal counts: the mover himself
-}
-
 // A position and the value of some rules for one candidate of seat 4.
 struct CasoRegla
 {
@@ -244,30 +205,6 @@ TEST(ReglasPuntuacion, las_reglas_de_la_salida_no_rigen_en_la_primera_mano_con_s
             EXPECT_EQ(pos.Puntuar(r.A, r.B, r.nivel, 2).Regla[I(r.regla)], esperado)
                 << c.nombre << " " << r.regla;
         }
-    }
-}
-
-TEST(ReglasPuntuacion, por_debajo_del_50_un_cierre_bueno_se_ve_malo_al_azar_segun_el_caracter)
-{
-    // r = Int(u x 10 + 1): Conservador misjudges when r < 6, Medio when r < 3, Agresivo never.
-    const std::tuple<int, double, int> casos[] = {
-        {1, 0.45, -600}, {1, 0.55, 600}, {2, 0.15, -600}, {2, 0.25, 600}, {3, 0.0, 600}};
-    for (const auto& [caracter, u, regla14] : casos) {
-        Posicion pos;
-        pos.Puestas(3, "30 31 32 34 35");
-        pos.Mano(4, "63 10");
-        pos.Mano(2, "54");
-        pos.Mano(1, "33 42");
-        pos.Mano(3, "40");
-        pos.Extremos(6, 3);
-        AzarFijo azar(u);
-        EXPECT_EQ(pos.Puntuar(6, 3, 49, caracter, &azar).Regla[14], regla14) << caracter << " " << u;
-        EXPECT_EQ(azar.Tiradas, 1);
-        // Only drawn for a block below level 50.
-        AzarFijo a50(0.0), sinCierre(0.0);
-        pos.Puntuar(6, 3, 50, caracter, &a50);
-        pos.Puntuar(6, 1, 10, caracter, &sinCierre);
-        EXPECT_EQ(a50.Tiradas + sinCierre.Tiradas, 0);
     }
 }
 

@@ -200,29 +200,6 @@ TEST(FinMano, los_totales_suman_decenas_o_puntos_y_no_pasan_de_999)
     }
 }
 
-TEST(FinMano, la_partida_termina_cuando_alguien_alcanza_los_puntos_de_partida)
-{
-    struct Caso
-    {
-        Modalidad modo;
-        Entero total1, total2, jugador3;
-        bool termina;
-    };
-    const auto P = Modalidad::Parejas, I = Modalidad::Individual;
-    const Caso casos[] = {{P, 29, 29, 0, false}, {P, 30, 0, 0, true}, {P, 0, 31, 0, true},
-                          {I, 0, 0, 29, false},  {I, 0, 0, 30, true}, {I, 40, 40, 0, false}};
-    for (const auto& k : casos) {
-        EstadoJuego e;
-        Ajustes a;
-        a.ModoJuego = k.modo;
-        a.PuntosPartida = 30;
-        e.TotalPareja1 = k.total1;
-        e.TotalPareja2 = k.total2;
-        e.PuntosJugador[3] = k.jugador3;
-        EXPECT_EQ(ComprobarFinPartida(e, a), k.termina) << k.total1 << " " << k.total2 << " " << k.jugador3;
-    }
-}
-
 TEST(FinMano, al_terminar_la_partida_se_anuncia_y_se_entrega_el_historico_si_se_acepta)
 {
     struct Caso

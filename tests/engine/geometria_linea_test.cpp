@@ -174,19 +174,6 @@ TEST(GeometriaLinea, cada_ficha_tiene_su_rectangulo_dibujo_mitades_y_nueva_ancla
     // clang-format on
 }
 
-TEST(GeometriaLinea, las_primeras_fichas_a_1024x768)
-{
-    // clang-format off
-    ComprobarFichas({
-        // Led from seat 1: end 1, end 2; led from seat 2: end 1, end 2.
-        {3, 467, 346, false, 0, {468, 346, 77, 40, 1, 474, 472, 346, 509, 346, 0, false, 544, 346}},
-        {1, 470, 346, false, 0, {393, 346, 77, 40, 2, 395, 430, 346, 393, 346, 0, false, 393, 346}},
-        {4, 447, 346, false, 0, {447, 347, 40, 77, 2, 310, 447, 347, 447, 384, 1, false, 447, 423}},
-        {2, 447, 346, false, 0, {447, 269, 40, 77, 2, 310, 447, 306, 447, 269, 1, false, 447, 269}},
-    }, kMesa1024.CentroX);
-    // clang-format on
-}
-
 // A tile placed at `extremo` as a move places it, through the procedures on the shared state: the end's
 // anchor, the turn test, the turn and the rectangle. `anterior` is the end's latest earlier record, 0 none.
 struct Colocada
@@ -212,47 +199,6 @@ Colocada Colocar(EstadoJuego& s, Entero extremo, bool doble, Entero anterior)
     return {FichaLinea{c.XFicha, c.YFicha, c.AnchoFicha, c.AltoFicha, c.LadoMesa, c.XSpriteFicha, c.XMitad1,
                        c.YMitad1, c.XMitad2, c.YMitad2, c.GiroFicha, c.DobleAtravesado, c.PosX, c.PosY},
             doblada, s.Linea.DireccionExtremo[e]};
-}
-
-TEST(GeometriaLinea, tras_un_doble_cruzado_el_giro_pone_la_ficha_junto_a_su_lado_exterior)
-{
-    struct Caso
-    {
-        const char* nombre;
-        Entero extremo, xAncla;
-        FichaLinea doble, siguiente;
-        Entero direccionSiguiente;
-    };
-    // clang-format off
-    const Caso casos[] = {
-        // Growing left: directly above the double, flush with its left edge.
-        {"izquierda", 2, 180, {140, 244, 40, 77, 2, 310, 140, 244, 140, 281, 1, true, 140, 262},
-                              {140, 167, 40, 77, 2, 310, 140, 204, 140, 167, 1, false, 140, 167}, 2},
-        // Growing right: directly below the double.
-        {"derecha", 1, 540, {541, 244, 40, 77, 1, 352, 545, 244, 545, 281, 1, true, 580, 262},
-                            {541, 321, 40, 77, 1, 352, 545, 321, 545, 358, 1, false, 541, 397}, 4},
-    };
-    // clang-format on
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        EstadoJuego s;
-        PrepararInicioLinea(s.Linea, 1, kMesa800);
-        const auto e = static_cast<std::size_t>(c.extremo);
-        s.Linea.XExtremo[e] = c.xAncla;
-        s.Jugadas[1].LadoMesa = c.doble.LadoMesa; // an earlier tile on the same half: no shift
-        const Colocada d = Colocar(s, c.extremo, true, 1);
-        EXPECT_FALSE(d.Doblada);
-        EXPECT_EQ(d.Ficha, c.doble);
-
-        s.Jugadas[2].LadoMesa = d.Ficha.LadoMesa;
-        s.Jugadas[2].DobleAtravesado = d.Ficha.DobleAtravesado ? -1 : 0;
-        s.Linea.XExtremo[e] = d.Ficha.PosX;
-        s.Linea.YExtremo[e] = d.Ficha.PosY;
-        const Colocada n = Colocar(s, c.extremo, false, 2);
-        EXPECT_TRUE(n.Doblada);
-        EXPECT_EQ(n.DireccionDespues, c.direccionSiguiente);
-        EXPECT_EQ(n.Ficha, c.siguiente);
-    }
 }
 
 TEST(GeometriaLinea, un_doble_en_la_esquina_se_centra_en_la_linea_vieja_y_no_cuenta_como_cruzado)
