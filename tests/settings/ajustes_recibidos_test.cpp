@@ -47,12 +47,12 @@ TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cli
     {
         int local;
         const char* nombre;
-        int control, fichas, nivel;
+        int control, fichas, nivel, caracter;
     } casos[] = {
-        {4, "Dos", 1, 2, 20},    // this computer: Manual, tiles shown
-        {2, "Cuatro", 3, 1, 40}, // the host: Remoto
-        {3, "Uno", 2, 1, 10},
-        {1, "Tres", 2, 1, 30},
+        {4, "Dos", 1, 2, 20, 3},    // this computer: Manual, tiles shown
+        {2, "Cuatro", 3, 1, 40, 2}, // the host: Remoto
+        {3, "Uno", 2, 1, 10, 2},
+        {1, "Tres", 2, 1, 30, 1},
     };
     for (const auto& k : casos) {
         const AjustesJugador& j = c.datos.Jugador[P(k.local)];
@@ -60,6 +60,7 @@ TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cli
         EXPECT_EQ(Codigo(j.ControlJugador), k.control) << k.local;
         EXPECT_EQ(Codigo(j.FichasJugador), k.fichas) << k.local;
         EXPECT_EQ(j.NivelJugador, k.nivel) << k.local;
+        EXPECT_EQ(Codigo(j.CaracterJugador), k.caracter) << k.local;
     }
     EXPECT_EQ(c.datos.Jugador[3].DireccionIP, "10.0.0.1");
     // Not this computer's own address from the host's block of its seat: it could not connect again.
@@ -155,6 +156,7 @@ TEST(MensajesRecibidos, un_mensaje_danado_se_descarta_sin_tocar_nada)
         {"sin marca final", bueno.substr(0, 768) + std::string(12, ' ')},
         {"ficha imposible", bueno.substr(0, 335) + "8" + bueno.substr(336)},
         {"nivel con letras", bueno.substr(0, 9) + "ab0" + bueno.substr(12)},
+        {"nombre con un salto de línea", bueno.substr(0, 3) + "\n" + bueno.substr(4)},
         {"vacío", ""},
     };
     for (const auto& k : casos) {

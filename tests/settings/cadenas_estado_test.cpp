@@ -1,8 +1,11 @@
+#include "engine/reglas.h"
 #include "settings/core/cadenas_estado.h"
 #include "settings/core/columnas_estado.h"
 #include "settings/estados_prueba.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -17,6 +20,13 @@ bool Tomado(const ResultadoLectura& r)
 std::string Cols(const std::string& s, std::size_t desde, std::size_t hasta)
 {
     return s.substr(desde - 1, hasta - desde + 1);
+}
+
+// Columns written field by field with a bar between fields, as a record's map reads.
+std::string Campos(std::string s)
+{
+    std::erase(s, '|');
+    return s;
 }
 
 TEST(CadenaSituacion, primera_ejecucion_escribe_cada_columna_esperada)
@@ -47,6 +57,8 @@ TEST(CadenaSituacion, cada_valor_va_en_su_columna_con_su_mascara)
          [](Estado& s) { s.datos.Jugador[3].NombreJugador = "Begoña"; }, 63, 71,
          "Bego\xF1"
          "a   "},
+        {"salto de línea y tabulador de un nombre pasan a blancos",
+         [](Estado& s) { s.datos.Jugador[1].NombreJugador = "Ana\nLuis\t"; }, 1, 9, "Ana Luis "},
         {"comilla de un nombre pasa a apóstrofo",
          [](Estado& s) { s.datos.Jugador[4].NombreJugador = "O\"Neil"; }, 94, 102, "O'Neil   "},
         {"nivel 5 es 005", [](Estado& s) { s.datos.Jugador[1].NivelJugador = 5; }, 10, 12, "005"},
@@ -84,13 +96,8 @@ TEST(CadenaMarcador, una_entrada_por_mano_terminada)
 {
     const CadenasEstado c = PartidaEnJuego().Cadenas();
     ASSERT_EQ(c.CadenaMarcador.size(), 102u);
-    EXPECT_EQ(c.CadenaMarcador.substr(0, 51), "Ana      "
-                                              "0025002"
-                                              "0000000"
-                                              "0025002"
-                                              "0000000"
-                                              "0000000"
-                                              "0000000");
+    EXPECT_EQ(c.CadenaMarcador.substr(0, 51),
+              Campos("Ana      |0025|002|0000|000|0025|002|0000|000|0000|000|0000|000"));
     EXPECT_EQ(Cols(c.CadenaMarcador, 52 + 9, 52 + 15), "0050004");
 
     Estado mano1 = PartidaEnJuego();
@@ -103,27 +110,9 @@ TEST(CadenaJugadas, sesenta_columnas_por_jugada_con_los_extremos_antes_de_las_an
     const CadenasEstado c = PartidaEnJuego().Cadenas();
     ASSERT_EQ(c.CadenaJugadas.size(), 14u * 60);
     // Move 4: a double laid across the line.
-    EXPECT_EQ(c.CadenaJugadas.substr(180, 60), "4601"
-                                               "0 "
-                                               "0240"
-                                               "0284"
-                                               "77"
-                                               "40"
-                                               "1"
-                                               "0160"
-                                               "104"
-                                               "054"
-                                               "144"
-                                               "064"
-                                               "1"
-                                               "-1"
-                                               "-1"
-                                               "49"
-                                               "12"
-                                               "0296"
-                                               "0290"
-                                               "0304"
-                                               "0291");
+    EXPECT_EQ(
+        c.CadenaJugadas.substr(180, 60),
+        Campos("4|6|0|1|0 |0240|0284|77|40|1|0160|104|054|144|064|1|-1|-1|4|9|1|2|0296|0290|0304|0291"));
     EXPECT_EQ(Cols(c.CadenaJugadas, 37, 40), "0 0 ");
 
     Estado cinco = PartidaEnJuego();
@@ -171,19 +160,35 @@ TEST(CadenasEstado, ida_y_vuelta_deja_las_mismas_cadenas)
     EXPECT_EQ(leido.juego.PasoTurno, -1);
 }
 
-TEST(CargarCadenasEstado, nombres_recortados_y_con_mayuscula_inicial)
+TEST(CapitalizarNombre, mayuscula_tras_cada_blanco_y_minuscula_en_lo_demas_letra_a_letra)
 {
     const struct
     {
         const char* escrito;
         const char* leido;
-    } casos[] = {{"JOSE luis", "Jose Luis"}, {"  pepe", "Pepe"}, {"ÁNGEL ñu", "Ángel Ñu"}, {"ß", "ß"}};
+    } casos[] = {{"zAZ a", "Zaz A"}, {"àÀÞ×÷", "Ààþ×÷"}, {"þ ÷ ß", "Þ ÷ ß"}, {"šŠ œŒ žŽ ÿŸ", "Šš Œœ Žž Ÿÿ"}};
+    for (const auto& c : casos) EXPECT_EQ(CapitalizarNombre(c.escrito), c.leido) << c.escrito;
+}
+
+// Names as the file holds them, in its own code page.
+TEST(CargarCadenasEstado, los_nombres_se_leen_recortados_con_mayuscula_inicial_y_sin_caracteres_de_control)
+{
+    const struct
+    {
+        std::string columnas;
+        const char* leido;
+    } casos[] = {{"JOSE luis", "Jose Luis"},
+                 {"  pepe   ", "Pepe"},
+                 {"\xC1NGEL \xF1u ", "Ángel Ñu"},
+                 {"Ana\r\nLuis", "Ana  Luis"},
+                 {"\t\x01       ", ""}};
     for (const auto& c : casos) {
-        Estado s = PrimeraEjecucion();
-        s.datos.Jugador[2].NombreJugador = c.escrito;
+        CadenasEstado cad = PrimeraEjecucion().Cadenas();
+        ASSERT_EQ(c.columnas.size(), 9u);
+        cad.CadenaSituacion.replace(31, 9, c.columnas);
         Estado leido;
-        ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
-        EXPECT_EQ(leido.datos.Jugador[2].NombreJugador, c.leido);
+        ASSERT_TRUE(Tomado(CargarCadenasEstado(cad, leido.juego, leido.datos)));
+        EXPECT_EQ(leido.datos.Jugador[2].NombreJugador, c.leido) << c.leido;
     }
 }
 
@@ -246,17 +251,25 @@ TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
     }
 }
 
-TEST(CargarCadenasEstado, mas_fichas_de_las_que_hay_para_los_jugadores_vuelven_a_siete)
+TEST(CargarCadenasEstado, las_fichas_por_jugador_que_el_juego_no_alcanza_a_repartir_vuelven_a_siete)
 {
-    Estado s = PrimeraEjecucion();
-    s.datos.Jugador[1].EstadoJugador = EstadoAsiento::Desactivado;
-    s.datos.FichasPorJugador = 12;
-    Estado leido;
-    ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
-    EXPECT_EQ(leido.datos.NumeroJugadores, 3);
-    EXPECT_EQ(leido.datos.FichasPorJugador, 7);
+    const struct
+    {
+        const char* asientos;
+        Entero fichas, leidas;
+    } casos[] = {{"234", 9, 9}, {"234", 10, 7}, {"24", 14, 14}};
+    for (const auto& c : casos) {
+        Estado s = PrimeraEjecucion();
+        MarcarAsientos(c.asientos, s.datos);
+        s.datos.FichasPorJugador = c.fichas;
+        Estado leido;
+        ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
+        EXPECT_EQ(leido.datos.NumeroJugadores, Entero(std::strlen(c.asientos)));
+        EXPECT_EQ(leido.datos.FichasPorJugador, c.leidas) << c.asientos << " " << c.fichas;
+    }
 }
 
+// The first hand before its first move: the double six leads where it opens; drawn by lot, the file's leader.
 TEST(CargarCadenasEstado, primera_mano_sin_jugadas_sale_quien_tiene_el_seis_doble)
 {
     Estado s = PartidaEnJuego();
@@ -270,15 +283,19 @@ TEST(CargarCadenasEstado, primera_mano_sin_jugadas_sale_quien_tiene_el_seis_dobl
     s.juego.Linea.Extremos = {0, kNinguna, kNinguna};
     s.juego.Linea.FichasEnExtremo = {0, 0, 0};
     std::swap(s.juego.Manos[3][5], s.juego.Manos[4][7]); // the double six to seat 3
-    Estado leido;
-    ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
-    EXPECT_EQ(leido.juego.JugadorTurno, 3);
-    EXPECT_EQ(leido.juego.JugadorSalida, 3);
-
-    // No opening tile: the file's turn stays.
-    s.juego.SalidaA = s.juego.SalidaB = kNinguna;
-    ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
-    EXPECT_EQ(leido.juego.JugadorTurno, 1);
+    const struct
+    {
+        Apertura primera;
+        Entero salida, sale;
+    } casos[] = {{Apertura::SeisDoble, 6, 3}, {Apertura::Sorteo, 6, 1}, {Apertura::SeisDoble, kNinguna, 1}};
+    for (const auto& c : casos) {
+        s.datos.PrimeraMano = c.primera;
+        s.juego.SalidaA = s.juego.SalidaB = c.salida;
+        Estado leido;
+        ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
+        EXPECT_EQ(leido.juego.JugadorTurno, c.sale) << c.salida;
+        EXPECT_EQ(leido.juego.JugadorSalida, c.sale) << c.salida;
+    }
 }
 
 TEST(CargarCadenasEstado, sin_partida_en_curso_la_hoja_y_la_mesa_quedan_vacias)

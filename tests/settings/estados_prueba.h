@@ -155,55 +155,16 @@ inline std::string Blancos(std::size_t n)
 // The situation of a first run, column by column as the file must hold it.
 inline std::string SituacionPrimeraEjecucion()
 {
-    std::string s;
-    s += "Jugador1 050"
-         "1122" +
-         Blancos(15);
-    s += "Jugador2 050"
-         "1123" +
-         Blancos(15);
-    s += "Jugador3 050"
-         "1121" +
-         Blancos(15);
-    s += "Jugador4 100"
-         "1212" +
-         Blancos(15);
-    s += "-1-1";          // 125-128 pause, sound
-    s += "1211111111121"; // 129-141 rules
-    s += "000"
-         "0 "
-         "4"; // 142-147 turn, leader, winner, waiting, players
-    s += "  "
-         "2" +
-         Blancos(9);
-    s += "0 0 "
-         "000"
-         "050"
-         "0"
-         "  "; // 160-172
-    s += "1 "
-         "030"
-         "07"
-         "  "
-         "00"
-         "000"
-         "07"
-         "99"
-         "0000"
-         "4" +
-         Blancos(5); // 173-200
-    s += "0000000";  // 201-207
+    std::string s = "Jugador1 0501122" + Blancos(15) + "Jugador2 0501123" + Blancos(15) + "Jugador3 0501121" +
+                    Blancos(15) + "Jugador4 1001212" + Blancos(15);
+    s += "-1-112111111111210000 4  2" + Blancos(9); // 125-159: pause, sound, rules, turn to players
+    s += "0 0 0000500  1 03007  00000079900004" + Blancos(5) + "0000000"; // 160-207
     for (int e = 0; e < 2; ++e) s += "9000" + std::string(24, '0');
     s += Blancos(30);
-    for (int p = 1; p <= 4; ++p) {
-        s += std::string("0000") + "0" + (p == 4 ? "-1" : "0 ");
-        for (int n = 0; n < 7; ++n) s += "000 0";
-        s += std::string(63, '9');
-    }
-    s += Blancos(27);
-    s += std::string(28, '9');
-    s += "XXXXXXXXXXXX";
-    return s;
+    for (int p = 1; p <= 4; ++p)
+        s += "00000" + std::string(p == 4 ? "-1" : "0 ") + "000 0000 0000 0000 0000 0000 0000 0" +
+             std::string(63, '9');
+    return s + Blancos(27) + std::string(28, '9') + "XXXXXXXXXXXX";
 }
 
 } // namespace prueba
