@@ -130,7 +130,7 @@ TEST_F(Marcador, parejas_por_decenas_filas_y_totales)
     EXPECT_EQ(estado.TotalPareja2, 1);
 
     // El bloc alargado con renglones de su cabecera, la tinta azul y la raya de los totales.
-    EXPECT_TRUE(zp::prueba::CoincideConImagen(hoja.grab().toImage(), "marcador_parejas"));
+    EXPECT_TRUE(zp::prueba::CoincideConImagen(hoja.grab().toImage(), "marcador_parejas", 8, 0.0));
 }
 
 TEST_F(Marcador, parejas_por_puntos_con_manos_de_dos_cifras)
@@ -192,7 +192,7 @@ TEST_F(Marcador, individual_cabecera_filas_totales_y_cuadricula)
     EXPECT_EQ((std::vector<QRgb>{impresos[0].color, impresos[1].color, impresos[2].color, impresos[3].color}),
               (std::vector<QRgb>{zp::kRojo, zp::rgbFromBgr(0x008000), zp::kNegro, zp::kAzul}));
     // El papel con su recuadro, las columnas de los que juegan, la raya de los totales y la bandeja.
-    EXPECT_TRUE(zp::prueba::CoincideConImagen(hoja.grab().toImage(), "marcador_individual"));
+    EXPECT_TRUE(zp::prueba::CoincideConImagen(hoja.grab().toImage(), "marcador_individual", 8, 0.0));
 }
 
 TEST_F(Marcador, individual_por_decenas_y_sin_manos)
@@ -216,7 +216,8 @@ TEST_F(Marcador, individual_por_decenas_y_sin_manos)
     estado.Anotaciones[1] = zp::RegistroMano{}; // la mano en juego aún no tiene anotación
     marcador hoja(estado, ajustes, carpeta);
     EXPECT_EQ(hoja.TextosPapel().size(), 3u);
-    EXPECT_TRUE(zp::prueba::CoincideConImagen(hoja.grab().toImage(), "marcador_individual_sin_manos"));
+    EXPECT_TRUE(
+        zp::prueba::CoincideConImagen(hoja.grab().toImage(), "marcador_individual_sin_manos", 8, 0.0));
 }
 
 TEST_F(Marcador, manos_que_caben_en_cada_hoja)

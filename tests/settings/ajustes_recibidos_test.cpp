@@ -1,3 +1,4 @@
+#include "engine/reglas.h"
 #include "settings/core/ajustes_recibidos.h"
 #include "settings/estados_prueba.h"
 
@@ -28,12 +29,16 @@ Estado Anfitrion()
     h.datos.FichasVisiblesPuestas = FichasPuestas::CambianDeColor;
     h.datos.PuntosPartida = 200;
     h.datos.SentidoJuego = Sentido::Inverso;
+    h.datos.PausaEntreJugadas = false;
+    h.juego.SalidaA = 3;
+    h.juego.SalidaB = 5;
     return h;
 }
 
 TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cliente)
 {
-    const std::string cadena = Anfitrion().Cadenas().CadenaSituacion;
+    std::string cadena = Anfitrion().Cadenas().CadenaSituacion;
+    cadena.replace(128, 13, "2122222222312"); // every rule away from its default
     Estado c = PrimeraEjecucion();
     c.juego.PuestoLocal = 2;
     c.datos.Sonido = false;
@@ -65,9 +70,10 @@ TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cli
     EXPECT_EQ(c.datos.Jugador[3].DireccionIP, "10.0.0.1");
     // Not this computer's own address from the host's block of its seat: it could not connect again.
     EXPECT_EQ(c.datos.Jugador[4].DireccionIP, "10.0.0.4");
-    // The host's rules, this computer's own preferences and progress.
-    EXPECT_EQ(c.datos.PuntosPartida, 200);
-    EXPECT_EQ(c.datos.SentidoJuego, Sentido::Inverso);
+    // The host's rules and opening tile; this computer's own preferences and progress.
+    const std::string tomada = c.Cadenas().CadenaSituacion;
+    for (const auto& [desde, hasta] : {std::pair{125, 126}, {129, 131}, {133, 141}, {175, 177}, {187, 190}})
+        EXPECT_EQ(Cols(tomada, P(desde), P(hasta)), Cols(cadena, P(desde), P(hasta))) << desde;
     EXPECT_EQ(c.juego.PasoTurno, -1);
     EXPECT_EQ(c.juego.IdPartida, "0427");
     EXPECT_FALSE(c.datos.Sonido);
@@ -126,7 +132,7 @@ TEST(AplicarManosRecibidas, las_fichas_del_propio_asiento_quedan_abajo_y_el_mont
         const char* que;
         std::function<void(Estado&)> danar;
     } danos[] = {
-        {"una ficha en dos manos", [](Estado& s) { s.juego.Manos[3][1] = s.juego.Manos[2][1]; }},
+        {"una ficha en dos manos", [](Estado& s) { s.juego.Manos[4][1] = s.juego.Manos[2][1]; }},
         {"una ficha en la mano y en el montón",
          [](Estado& s) {
              s.juego.Monton[1] = {6, 6};
@@ -141,6 +147,20 @@ TEST(AplicarManosRecibidas, las_fichas_del_propio_asiento_quedan_abajo_y_el_mont
         const CadenasEstado antes = cliente.Cadenas();
         EXPECT_TRUE(AplicarManosRecibidas(malo.Cadenas().CadenaSituacion, cliente.juego)) << d.que;
         EXPECT_EQ(cliente.Cadenas(), antes) << d.que;
+    }
+}
+
+TEST(AplicarAjustesRecibidos, una_partida_entre_dos_se_acepta_y_un_jugador_solo_no)
+{
+    for (const auto& [asientos, fichas] : {std::pair{"24", 14}, {"4", 7}}) {
+        Estado h = Anfitrion();
+        MarcarAsientos(asientos, h.datos);
+        h.datos.FichasPorJugador = 14;
+        Estado c = PrimeraEjecucion();
+        c.juego.PuestoLocal = 2;
+        EXPECT_EQ(!AplicarAjustesRecibidos(h.Cadenas().CadenaSituacion, c.juego, c.datos), fichas == 14)
+            << asientos;
+        EXPECT_EQ(c.datos.FichasPorJugador, fichas) << asientos;
     }
 }
 

@@ -17,11 +17,6 @@ bool Tomado(const ResultadoLectura& r)
     return !r.Ilegible && !r.PartidaDescartada;
 }
 
-std::string Cols(const std::string& s, std::size_t desde, std::size_t hasta)
-{
-    return s.substr(desde - 1, hasta - desde + 1);
-}
-
 // Columns written field by field with a bar between fields, as a record's map reads.
 std::string Campos(std::string s)
 {
@@ -74,11 +69,13 @@ TEST(CadenaSituacion, cada_valor_va_en_su_columna_con_su_mascara)
         {"identificador tal cual", [](Estado& s) { s.juego.IdPartida = "0815"; }, 191, 194, "0815"},
         {"coordenada negativa conserva su valor", [](Estado& s) { s.juego.Linea.XExtremo[1] = -5; }, 212, 215,
          "-005"},
+        {"coordenada negativa que no cabe queda en el mínimo",
+         [](Estado& s) { s.juego.Linea.XExtremo[1] = -12345; }, 212, 215, "-999"},
         {"coordenada que no cabe queda en el máximo", [](Estado& s) { s.juego.Linea.XExtremo[2] = 12345; },
          240, 243, "9999"},
         {"ficha del montón",
          [](Estado& s) {
-             s.juego.Monton[14] = {E(6), E(5)};
+             s.juego.Monton[14] = {6, 5};
          },
          767, 768, "65"},
     };
@@ -226,6 +223,10 @@ TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
         {10, "   ", jugador(1, ajuste::NivelJugador), 0}, // player blocks: the leading number
         {10, "7x ", jugador(1, ajuste::NivelJugador), 7},
         {10, "150", jugador(1, ajuste::NivelJugador), 50},
+        {10, "1.4", jugador(1, ajuste::NivelJugador), 1}, // a fraction rounds half to even
+        {10, "1.6", jugador(1, ajuste::NivelJugador), 2},
+        {10, "2.5", jugador(1, ajuste::NivelJugador), 2},
+        {10, "3.5", jugador(1, ajuste::NivelJugador), 4},
         {13, " ", jugador(1, ajuste::EstadoJugador), 1},
         {108, " ", jugador(4, ajuste::ControlJugador), 2},
         {175, "000", regla(ajuste::PuntosPartida), 0}, // taken as read
@@ -337,7 +338,9 @@ TEST(CargarCadenasEstado, partida_entre_dos_manos_guarda_la_mano_recien_anotada)
     for (std::size_t i = 1; i <= 3; ++i) EXPECT_EQ(leido.juego.Anotaciones[i], s.juego.Anotaciones[i]) << i;
     // The next hand is dealt afresh: nothing of the last one's table is kept.
     EXPECT_EQ(leido.juego.NumeroJugada, 0);
-    EXPECT_EQ(leido.juego.HuecosMano[2], 0);
+    EXPECT_EQ(Cols(leido.Cadenas().CadenaSituacion, 201, 768),
+              Cols(PrimeraEjecucion().Cadenas().CadenaSituacion, 201, 768));
+    EXPECT_EQ(leido.juego.Jugadas[1], RegistroJugada{});
     EXPECT_EQ(leido.Cadenas().CadenaMarcador, c.CadenaMarcador);
     EXPECT_EQ(Cols(leido.Cadenas().CadenaSituacion, 184, 186), "004");
 
@@ -360,21 +363,20 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
         {"un punto 9 en la mano", [](Estado& s) { s.juego.Manos[1][5].PuntoA = kNinguna; }},
         {"un hueco vacío dentro de la mano", [](Estado& s) { s.juego.HuecosMano[1] = 8; }},
         {"una ficha fuera de la mano", [](Estado& s) { s.juego.HuecosMano[1] = 6; }},
+        {"una ficha que no está en ninguna parte",
+         [](Estado& s) {
+             s.juego.Manos[1][7] = HuecoMano{}, s.juego.HuecosMano[1] = 6, s.juego.FichasEnMano[1] = 3;
+         }},
         {"fichas en mano mal contadas", [](Estado& s) { s.juego.FichasEnMano[3] = 5; }},
         {"un asiento que no juega con fichas",
-         [](Estado& s) {
-             s.datos.ModoJuego = Modalidad::Individual;
-             s.datos.Jugador[3].EstadoJugador = EstadoAsiento::Desactivado;
-         }},
-        {"parejas sin cuatro jugadores",
-         [](Estado& s) { s.datos.Jugador[3].EstadoJugador = EstadoAsiento::Desactivado; }},
+         [](Estado& s) { s.datos.ModoJuego = Modalidad::Individual, MarcarAsientos("124", s.datos); }},
+        {"parejas sin cuatro jugadores", [](Estado& s) { MarcarAsientos("124", s.datos); }},
         {"turno fuera de la mesa", [](Estado& s) { s.juego.JugadorTurno = 5; }},
         {"salida de nadie", [](Estado& s) { s.juego.JugadorSalida = 0; }},
         {"montón con huecos vacíos", [](Estado& s) { s.juego.FichasMonton = 2; }},
         {"ficha del montón repetida",
          [](Estado& s) {
-             s.juego.FichasMonton = 1;
-             s.juego.Monton[1] = {6, 6};
+             s.juego.FichasMonton = 1, s.juego.Monton[1] = {6, 6};
          }},
         {"extremo sin número", [](Estado& s) { s.juego.Linea.Extremos[1] = kNinguna; }},
         {"línea mal contada", [](Estado& s) { s.juego.Linea.FichasEnExtremo[1] = 2; }},
@@ -382,23 +384,16 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
         {"jugada en el extremo 5", [](Estado& s) { s.juego.Jugadas[3].Extremo = 5; }},
         {"jugada con una ficha que sigue en la mano",
          [](Estado& s) {
-             s.juego.Jugadas[1].PuntoUnido = s.juego.Manos[1][5].PuntoA;
-             s.juego.Jugadas[1].PuntoAbierto = s.juego.Manos[1][5].PuntoB;
-         }},
+             s.juego.Jugadas[1].PuntoUnido = 2, s.juego.Jugadas[1].PuntoAbierto = 1;
+         }}, // seat 1's fifth tile
         {"ficha puesta dos veces", [](Estado& s) { s.juego.Jugadas[9] = s.juego.Jugadas[1]; }},
         {"anotación negativa", [](Estado& s) { s.juego.Anotaciones[1].PuntosPareja1 = -5; }},
         {"mano 0 en una partida", [](Estado& s) { s.juego.NumeroMano = 0; }},
         {"más jugadas de las que caben",
-         [](Estado& s) {
-             s.juego.Jugadas.resize(150);
-             s.juego.NumeroJugada = 101;
-         }},
+         [](Estado& s) { s.juego.Jugadas.resize(150), s.juego.NumeroJugada = 101; }},
         {"ganador que no juega", [](Estado& s) { s.juego.GanadorMano = 3; }},
         {"entre dos manos sin salida",
-         [](Estado& s) {
-             s.juego.ManoEnCurso = false;
-             s.juego.JugadorSalida = 0;
-         }},
+         [](Estado& s) { s.juego.ManoEnCurso = false, s.juego.JugadorSalida = 0; }},
     };
     const auto cortar = [](std::string CadenasEstado::*linea, std::size_t largo) {
         return [=](CadenasEstado& c) { (c.*linea).resize(largo); };

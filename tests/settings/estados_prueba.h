@@ -91,35 +91,17 @@ inline Estado PartidaEnJuego()
     }
     std::array<int, 5> puestas{};
     for (int i = 1; i <= 14; ++i) {
-        RegistroJugada& m = j.Jugadas[P(i)];
-        m.Jugador = E(1 + (i - 1) % 4);
-        m.Extremo = E(i % 5 == 0 ? kExtremoPasa : 1 + i % 2);
-        const HuecoMano& h =
-            j.Manos[P(m.Jugador)][P(m.Extremo == kExtremoPasa ? 1 : ++puestas[P(m.Jugador)])];
-        m.PuntoUnido = m.Extremo == kExtremoPasa ? kNinguna : h.PuntoA;
-        m.PuntoAbierto = m.Extremo == kExtremoPasa ? kNinguna : h.PuntoB;
-        m.Eleccion = E(i % 2 ? -1 : 0);
-        m.XFicha = E(200 + 10 * i);
-        m.YFicha = E(280 + i);
-        m.AnchoFicha = 77;
-        m.AltoFicha = 40;
-        m.LadoMesa = E(1 + i % 2);
-        m.XSpriteFicha = E(40 * i);
-        m.XMitad1 = E(100 + i);
-        m.YMitad1 = E(50 + i);
-        m.XMitad2 = E(140 + i);
-        m.YMitad2 = E(60 + i);
-        m.GiroFicha = E(i % 3);
-        m.EsDoble = E(i == 4 ? -1 : 0);
-        m.DobleAtravesado = E(i == 4 ? -1 : 0);
-        m.XExtremoAntes = E(300 - i);
-        m.YExtremoAntes = E(290);
-        m.XExtremoDespues = E(300 + i);
-        m.YExtremoDespues = E(291);
-        m.Extremo1 = E(i % 7);
-        m.Extremo2 = E(kNinguna);
-        m.DireccionAntes = E(1 + i % 4);
-        m.DireccionDespues = E(1 + (i + 1) % 4);
+        const Entero jugador = E(1 + (i - 1) % 4), extremo = E(i % 5 == 0 ? kExtremoPasa : 1 + i % 2);
+        const bool pasa = extremo == kExtremoPasa;
+        const HuecoMano& h = j.Manos[P(jugador)][P(pasa ? 1 : ++puestas[P(jugador)])];
+        const int unido = pasa ? kNinguna : h.PuntoA, abierto = pasa ? kNinguna : h.PuntoB;
+        const int eleccion = i % 2 ? -1 : 0, doble = i == 4 ? -1 : 0;
+        // Field by field in the record's order, from the player to the directions before and after.
+        const int campos[] = {jugador, unido, abierto,   extremo,   eleccion,       200 + 10 * i, 280 + i,
+                              77,      40,    1 + i % 2, 40 * i,    100 + i,        50 + i,       140 + i,
+                              60 + i,  i % 3, doble,     doble,     300 - i,        290,          300 + i,
+                              291,     i % 7, kNinguna,  1 + i % 4, 1 + (i + 1) % 4};
+        for (int n = 0; n < RegistroJugada::kCampos; ++n) j.Jugadas[P(i)].campo(n) = E(campos[n]);
     }
     return s;
 }
@@ -145,6 +127,12 @@ inline Estado PartidaLarga()
         s.juego.Jugadas[P(i)].Extremo = kExtremoPasa; // every tile is laid once
     }
     return s;
+}
+
+// Columns desde..hasta of a line, counted from 1 as the file's map counts them.
+inline std::string Cols(const std::string& s, std::size_t desde, std::size_t hasta)
+{
+    return s.substr(desde - 1, hasta - desde + 1);
 }
 
 inline std::string Blancos(std::size_t n)

@@ -1,5 +1,6 @@
 // Los controles de la ventana de ajustes del jugador, usados como lo haría una persona: cada selector con su
-// regla y su negativa, los interruptores, el arrastre del nivel y la velocidad, y los nombres tecleados.
+// regla y su negativa, los interruptores, el arrastre del nivel y la velocidad, los nombres tecleados; y su
+// aspecto.
 #include "comun_personal.h"
 
 #include "kit/cursores.h"
@@ -114,19 +115,11 @@ TEST_F(Personal, un_asiento_desactivado_solo_ensena_su_nombre_y_su_estado)
 
 TEST_F(Personal, el_selector_solo_responde_en_su_tecla)
 {
-    struct Fila
-    {
-        QPoint donde;
-        int caracter;
-    };
-    // El carácter del asiento 1 empieza en Medio (2); cada clic en la tecla avanza uno.
-    const Fila filas[] = {{{3, 20}, 2},  {{34, 20}, 2}, {{10, 13}, 2},
-                          {{10, 35}, 2}, {{4, 14}, 3},  {{33, 34}, 1}};
-    Abrir();
-    for (const Fila& f : filas) {
-        ClicSelector(31, f.donde);
-        EXPECT_EQ(zp::Codigo(a.Jugador[1].CaracterJugador), f.caracter) << f.donde.x() << ", " << f.donde.y();
-    }
+    Abrir(); // el carácter del asiento 1 empieza en Medio (2)
+    ClicSelector(31, QPoint(34, 20));
+    EXPECT_EQ(a.Jugador[1].CaracterJugador, zp::Caracter::Medio);
+    ClicSelector(31, QPoint(33, 34));
+    EXPECT_EQ(a.Jugador[1].CaracterJugador, zp::Caracter::Agresivo);
 }
 
 TEST_F(Personal, los_selectores_generales_y_sus_negativas)
@@ -259,6 +252,23 @@ TEST_F(Personal, los_nombres_se_escriben_con_mayusculas_y_sin_lo_que_rompe_el_fi
     Teclear(ventana.get(), QStringLiteral("g"));
     EXPECT_TRUE(ventana->Tex_Grafico->isVisible());
     EXPECT_EQ(ventana->Tex_Grafico->geometry().topLeft(), QPoint(600, 445));
+}
+
+// Una imagen revisada con el juego en red de Administrador, un asiento remoto, otro desactivado y el resto de
+// los controles.
+TEST_F(Personal, se_ve_como_su_imagen_revisada)
+{
+    a.JuegoEnRed = true;
+    a.ModoRed = zp::PapelRed::Administrador;
+    a.Jugador[1].ControlJugador = zp::Control::Remoto;
+    a.Jugador[1].DireccionIP = "192.168.1.40";
+    a.Jugador[3].EstadoJugador = zp::EstadoAsiento::Desactivado;
+    a.Jugador[2].NombreJugador = "Ana Luz";
+    a.Jugador[2].NivelJugador = 80;
+    a.Velocidad = 30;
+    a.SentidoJuego = zp::Sentido::Inverso;
+    zp::personal& v = Abrir();
+    EXPECT_TRUE(zp::prueba::CoincideConImagen(v.grab().toImage(), "personal"));
 }
 
 } // namespace
