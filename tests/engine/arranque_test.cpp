@@ -2,46 +2,21 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "engine/arranque.h"
 #include "tests/soporte/banco.h"
+#include "tests/soporte/carpeta_temporal.h"
 
 namespace zp {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder under the system's temporary one, removed with the object.
-struct CarpetaTemporal
-{
-    explicit CarpetaTemporal(const std::string& nombre)
-        : ruta(fs::temp_directory_path() / ("zp_arranque_" + nombre + "_" + std::to_string(::getpid())))
-    {
-        fs::remove_all(ruta);
-        fs::create_directories(ruta);
-    }
-    ~CarpetaTemporal() { fs::remove_all(ruta); }
-    fs::path ruta;
-};
-
-void Escribir(const fs::path& f, const std::string& texto)
-{
-    std::ofstream(f, std::ios::binary) << texto;
-}
-
-std::string Leer(const fs::path& f)
-{
-    std::ifstream in(f, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(Arranque, la_carpeta_del_programa_si_se_puede_escribir_y_sin_dejar_el_fichero_de_prueba)
 {
-    CarpetaTemporal t("escribible");
-    const fs::path programa = t.ruta / "programa", usuario = t.ruta / "usuario";
+    const prueba::CarpetaTemporal t;
+    const fs::path programa = t.carpeta + "programa", usuario = t.carpeta + "usuario";
     fs::create_directories(programa);
     EXPECT_EQ(PrepararCarpetaTrabajo(programa, usuario), programa.string() + "/");
     EXPECT_FALSE(fs::exists(programa / "CSCD.WRK"));
@@ -50,22 +25,22 @@ TEST(Arranque, la_carpeta_del_programa_si_se_puede_escribir_y_sin_dejar_el_fiche
 
 TEST(Arranque, sin_poder_escribir_la_primera_vez_copia_ajustes_e_historico_y_despues_ya_no)
 {
-    CarpetaTemporal t("solo_lectura");
-    const fs::path programa = t.ruta / "programa", usuario = t.ruta / "datos" / "Zpb";
+    const prueba::CarpetaTemporal t;
+    const fs::path programa = t.carpeta + "programa", usuario = t.carpeta + "datos/Zpb";
     // A folder where the probe file cannot be created, whoever runs the test.
     fs::create_directories(programa / "CSCD.WRK");
-    Escribir(programa / "ZARPE33.INI", "ajustes de fábrica");
-    Escribir(programa / "ZARPE33.HIS", "historico");
+    t.Escribir("programa/ZARPE33.INI", "ajustes de fábrica");
+    t.Escribir("programa/ZARPE33.HIS", "historico");
 
     EXPECT_EQ(PrepararCarpetaTrabajo(programa, usuario), usuario.string() + "/");
-    EXPECT_EQ(Leer(usuario / "ZARPE33.INI"), "ajustes de fábrica");
-    EXPECT_EQ(Leer(usuario / "ZARPE33.HIS"), "historico");
+    EXPECT_EQ(t.Leer("datos/Zpb/ZARPE33.INI") + t.Leer("datos/Zpb/ZARPE33.HIS"),
+              "ajustes de fábricahistorico");
 
-    Escribir(usuario / "ZARPE33.INI", "ajustes del usuario");
+    t.Escribir("datos/Zpb/ZARPE33.INI", "ajustes del usuario");
     fs::remove(usuario / "ZARPE33.HIS");
     EXPECT_EQ(PrepararCarpetaTrabajo(programa, usuario), usuario.string() + "/");
-    EXPECT_EQ(Leer(usuario / "ZARPE33.INI"), "ajustes del usuario");
-    EXPECT_FALSE(fs::exists(usuario / "ZARPE33.HIS"));
+    EXPECT_EQ(t.Leer("datos/Zpb/ZARPE33.INI"), "ajustes del usuario");
+    EXPECT_FALSE(t.Existe("datos/Zpb/ZARPE33.HIS"));
 }
 
 TEST(Arranque, una_pantalla_de_menos_de_800_puntos_pregunta_y_la_mesa_pasa_a_800x600)
@@ -107,11 +82,11 @@ TEST(Arranque, una_pantalla_de_menos_de_800_puntos_pregunta_y_la_mesa_pasa_a_800
 
 TEST(Arranque, el_arranque_prepara_la_mesa_en_orden_y_sin_mano_en_curso_no_juega)
 {
-    CarpetaTemporal t("orden");
+    const prueba::CarpetaTemporal t;
     Banco b;
-    const Preparacion p = PrepararArranque(b.mesa, b.usuario, {t.ruta, t.ruta / "usuario", 1000, 750});
+    const Preparacion p = PrepararArranque(b.mesa, b.usuario, {t.carpeta, t.carpeta + "usuario", 1000, 750});
     EXPECT_EQ((std::tuple{p.Salir, p.CarpetaDatos, p.AnchoPantalla, p.AltoPantalla}),
-              (std::tuple{false, t.ruta.string() + "/", 1000, 750}));
+              (std::tuple{false, t.carpeta, 1000, 750}));
 
     b.almacen.Avisos = {{"Error en la carga de datos iniciales", "El fichero no se ha podido leer.", 3}};
     b.almacen.AlCargar = [&] {
