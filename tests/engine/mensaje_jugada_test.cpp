@@ -53,6 +53,7 @@ TEST(MensajeJugada, solo_se_toma_la_jugada_de_este_turno_que_encaja_y_lo_demas_s
          ""},
         {"la siguiente se queda en la cola", "06076420608311", JugadaRecibida{6, 4, 2}, "0608311"},
         {"un mensaje de otra clase no la bloquea", "0510607642", JugadaRecibida{6, 4, 2}, ""},
+        {"ni uno de la clase 03", "0330607642", JugadaRecibida{6, 4, 2}, ""},
         {"una jugada a medias espera al resto", "060764", std::nullopt, "060764"},
         {"un código desconocido vacía la cola", "99abc0607642", std::nullopt, ""},
     };

@@ -178,13 +178,13 @@ TEST(Partida, una_mano_guardada_a_medias_se_reanuda_con_el_mismo_jugador_y_acaba
 
 TEST(Partida, entre_dos_manos_se_reanuda_con_la_mano_siguiente)
 {
-    Banco referencia(3);
+    Banco referencia(1);
     ASSERT_EQ(ComenzarPartida(referencia.c).Fin, FinPartida::Terminada);
-    Banco antes(3);
+    Banco antes(1);
     antes.usuario.AbandonarEn = "Continuar entre manos";
     ASSERT_EQ(ComenzarPartida(antes.c).Fin, FinPartida::Abandonada);
     ASSERT_FALSE(antes.e.ManoEnCurso);
-    Banco despues(3);
+    Banco despues(1);
     despues.azar = antes.azar;
     despues.almacen.AlCargar = [&] {
         despues.e = antes.e;
@@ -361,6 +361,7 @@ TEST(Partida, con_reglas_que_no_permiten_repartir_no_empieza)
     EXPECT_EQ(ComenzarPartida(b.c).Fin, FinPartida::ReglasNoValidas);
     EXPECT_FALSE(b.e.PartidaEnCurso);
     EXPECT_EQ(b.e.NumeroMano + b.e.GanadorMano + b.e.JugadorSalida, 0);
+    EXPECT_EQ(AtenderPeticion(b.c, Peticion::ReanudarPartida).Fin, FinPartida::SinPartida);
     EXPECT_TRUE(b.usuario.Mensajes.empty());
 }
 
