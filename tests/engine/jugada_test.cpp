@@ -335,34 +335,6 @@ TEST(Jugada, una_mano_llena_no_roba)
     EXPECT_TRUE(b.mesa.Lineas.empty());
 }
 
-TEST(Jugada, el_pase_guarda_los_extremos_y_deja_lo_demas_del_registro)
-{
-    struct Caso
-    {
-        Entero x1, x2;
-        std::array<Entero, 7> peso; // seat 3's weights after the pass
-    };
-    // The same number at both ends is weighed once.
-    const Caso casos[] = {{3, 5, {0, 0, 0, -6, 0, -6, 0}}, {4, 4, {0, 0, 0, 0, -6, 0, 0}}};
-    for (const Caso& c : casos) {
-        Banco b;
-        PrepararLineaAbierta(b, c.x1, c.x2, 2, 2);
-        b.e.JugadorTurno = 3;
-        RegistroJugada& r = b.e.Jugadas[I(b.e.NumeroJugada)];
-        for (const int f : {18, 19, 20, 21, 25}) r.campo(f) = static_cast<Entero>(100 + f);
-        Mover(b, kNinguna, kNinguna, kExtremoPasa);
-        Contexto ctx = b.Ctx();
-        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
-        for (const int f : {18, 19, 20, 21, 25}) EXPECT_EQ(r.campo(f), 100 + f) << "campo " << f;
-        EXPECT_EQ((std::array<Entero, 4>{r.Extremo, r.Jugador, r.Extremo1, r.Extremo2}),
-                  (std::array<Entero, 4>{kExtremoPasa, 3, c.x1, c.x2}));
-        EXPECT_EQ(b.e.PesoNumero[3], c.peso);
-        EXPECT_TRUE(b.mesa.Hubo("MostrarPaso 3"));
-        EXPECT_EQ(b.mesa.Lineas.back().substr(13), "Pasa");
-        EXPECT_EQ(b.e.Linea.FichasEnExtremo, (std::array<Entero, 3>{0, 2, 2}));
-    }
-}
-
 TEST(Jugada, la_lista_de_jugadas_crece_sin_perder_registros_hasta_la_jugada_99)
 {
     Banco b;
