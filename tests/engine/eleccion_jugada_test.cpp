@@ -2,6 +2,7 @@
 // single and forced moves, the hint at the top level, and when the endgame search may overrule the score.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "eleccion_posicion.h"
@@ -40,27 +41,26 @@ struct Eleccion
 
 TEST(ListarCandidatas, siguen_el_orden_de_los_huecos_con_la_primera_mitad_antes_y_el_doble_una_vez)
 {
-    Posicion pos;
-    pos.Mano(4, "35");
-    pos.Puestas(4, "66");
-    pos.Mano(4, "55 13 42");
-    pos.Extremos(3, 5);
-    const ListaCandidatas l = ListarCandidatas(pos.e, 4);
-    ASSERT_EQ(l.Cantidad, 4);
-    EXPECT_EQ(l.Candidatas[1], (Candidata{3, 5}));
-    EXPECT_EQ(l.Candidatas[2], (Candidata{5, 3}));
-    EXPECT_EQ(l.Candidatas[3], (Candidata{5, 5}));
-    EXPECT_EQ(l.Candidatas[4], (Candidata{3, 1}));
-}
-
-TEST(ListarCandidatas, una_ficha_cuyo_numero_muestran_los_dos_extremos_es_una_candidata)
-{
-    Posicion pos;
-    pos.Mano(4, "41 66");
-    pos.Extremos(4, 4);
-    const ListaCandidatas l = ListarCandidatas(pos.e, 4);
-    ASSERT_EQ(l.Cantidad, 1);
-    EXPECT_EQ(l.Candidatas[1], (Candidata{4, 1}));
+    struct Caso
+    {
+        const char *antes, *puesta, *despues; // seat 4's slots: held, laid, held
+        int e1, e2;
+        std::vector<Candidata> candidatas;
+    };
+    // A tile whose number both ends show is one candidate.
+    const Caso casos[] = {{"35", "66", "55 13 42", 3, 5, {{3, 5}, {5, 3}, {5, 5}, {3, 1}}},
+                          {"41 66", "", "", 4, 4, {{4, 1}}}};
+    for (const auto& c : casos) {
+        Posicion pos;
+        pos.Mano(4, c.antes);
+        pos.Puestas(4, c.puesta);
+        pos.Mano(4, c.despues);
+        pos.Extremos(c.e1, c.e2);
+        const ListaCandidatas l = ListarCandidatas(pos.e, 4);
+        ASSERT_EQ(l.Cantidad, static_cast<int>(c.candidatas.size()));
+        for (std::size_t k = 0; k < c.candidatas.size(); ++k)
+            EXPECT_EQ(l.Candidatas[k + 1], c.candidatas[k]) << k;
+    }
 }
 
 TEST(ElegirJugada, una_ficha_que_encaja_por_sus_dos_numeros_son_dos_jugadas)
@@ -95,11 +95,13 @@ TEST(ElegirJugada, la_salida_libre_segun_los_dobles_y_los_numeros_de_la_mano)
         {"dos dobles sueltos", "22 55 64 63 43 10 61", 2, {6, 4}},
         {"tres dobles: el más alto acompañado", "66 33 11 32 10 54 42", 2, {3, 3}},
         {"siete dobles: el blanco doble", "00 11 22 33 44 55 66", 2, {0, 0}},
+        // No rule picks a tile, and the double blank to fall back on is not there.
+        {"seis dobles sin el blanco doble: la última", "11 22 33 44 55 66", 2, {6, 6}},
     };
     for (const auto& c : casos) {
         Posicion pos;
         pos.e.NumeroJugada = 1;
-        pos.a.FichasPorJugador = 7;
+        pos.a.FichasPorJugador = static_cast<Entero>((std::strlen(c.mano) + 1) / 3);
         pos.Mano(4, c.mano);
         ContarManos(pos.e, pos.a);
         OrdenarNumeros(pos.e, pos.a);
@@ -111,20 +113,6 @@ TEST(ElegirJugada, la_salida_libre_segun_los_dobles_y_los_numeros_de_la_mano)
         EXPECT_EQ((Ficha{pos.e.FichaA, pos.e.FichaB}), c.salida) << c.nombre;
         EXPECT_FALSE(pos.e.EleccionTurno) << c.nombre;
     }
-}
-
-TEST(ElegirJugada, sin_el_blanco_doble_ni_regla_que_elija_sale_su_ultima_ficha)
-{
-    // Six doubles and nothing else: no rule picks a tile, and the double blank to fall back on is not there.
-    Posicion pos;
-    pos.e.NumeroJugada = 1;
-    pos.a.FichasPorJugador = 6;
-    pos.Mano(4, "11 22 33 44 55 66");
-    ContarManos(pos.e, pos.a);
-    OrdenarNumeros(pos.e, pos.a);
-    Eleccion el(pos);
-    el.Elegir();
-    EXPECT_EQ((Ficha{pos.e.FichaA, pos.e.FichaB}), (Ficha{6, 6}));
 }
 
 // The mover (level 30) would leave 3 open; at level 100 he sees that the next seat's last tile is 3-3.
