@@ -29,6 +29,19 @@ TEST(AnalisisNumero, cuenta_puestas_vistas_y_quien_sostiene_el_numero)
               (std::array<float, 4>{20, 2, 22, 0}));
 }
 
+TEST(RolesAsientos, en_parejas_el_rival_cargado_pasa_detras_solo_por_encima_del_nivel_20)
+{
+    Posicion pos;
+    pos.e.FichasEnMano = {0, 5, 3, 2, 4}; // the next seat (1) holds more than its partner (3)
+    for (const auto& [nivel, rivales] : {std::pair{50, 31}, {21, 31}, {20, 13}}) {
+        const RolesAsientos r = CalcularRoles(pos.e, pos.a, 4, static_cast<Entero>(nivel));
+        EXPECT_EQ(r.Rival1 * 10 + r.Rival2, rivales) << nivel;
+        EXPECT_EQ(r.Propio1 * 10 + r.Propio2, 24) << nivel; // the partner holds fewer
+    }
+    pos.e.FichasEnMano = {0, 5, 4, 2, 4};
+    EXPECT_EQ(CalcularRoles(pos.e, pos.a, 4, 50).Propio1, 4); // equal counts: the mover himself
+}
+
 // A position and the value of some rules for one candidate of seat 4.
 struct CasoRegla
 {

@@ -30,6 +30,9 @@ TEST(Salida, la_primera_mano_la_abre_la_doble_mas_alta_repartida_o_la_ficha_mas_
          "Sale el jugador que tiene la ficha más alta."},
         {"63 41 30 62 21 10 60", "54 53 42 40 31 20 50", 6, 3, 2,
          "Sale el jugador que tiene la ficha más alta."},
+        // Two players and 0-0 the only double dealt: it leads.
+        {"00 41 30 62 21 10 60", "65 64 54 43 20 31 53", 0, 0, 2,
+         "Sale el jugador que tiene la doble más alta."},
     };
     for (const auto& k : casos) {
         Banco b;
