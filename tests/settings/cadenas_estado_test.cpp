@@ -335,6 +335,7 @@ TEST(CargarCadenasEstado, partida_entre_dos_manos_guarda_la_mano_recien_anotada)
     s.juego.Anotaciones[3].Sale = "Pepe";
     s.juego.Anotaciones[3].PuntosPareja2 = 31;
     s.juego.Anotaciones[3].DecenasPareja2 = 4;
+    s.juego.Monton[14] = {6, 5}; // nothing of the last hand's stock is kept either
     const CadenasEstado c = s.Cadenas();
     EXPECT_EQ(Cols(c.CadenaSituacion, 184, 186), "004");
     EXPECT_EQ(c.CadenaMarcador.size(), 3u * 51);
