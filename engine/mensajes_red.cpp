@@ -1,6 +1,8 @@
 #include "engine/mensajes_red.h"
 
+#include "engine/almacen.h"
 #include "engine/mensaje_jugada.h"
+#include "engine/red.h"
 #include "engine/turno.h"
 
 namespace zp {
@@ -56,6 +58,12 @@ std::string CrearMensajeEstado(const std::string& cadenaSituacion)
 std::string CrearMensajeReparto(const std::string& cadenaSituacion)
 {
     return Mensaje(kCodigoReparto, cadenaSituacion);
+}
+
+void EnviarEstadoRed(Red& red, Almacen& almacen)
+{
+    const std::string situacion = almacen.GenerarCadenaSituacion();
+    if (situacion.size() == kLargoCadenaSituacion) red.EnviarATodosRed(CrearMensajeEstado(situacion));
 }
 
 bool SaltarOtrasClases(std::string& cola, std::string_view codigo)

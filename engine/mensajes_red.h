@@ -11,6 +11,9 @@
 
 namespace zp {
 
+class Almacen;
+class Red;
+
 inline constexpr std::string_view kPrefijoRed = "ZRP33";
 inline constexpr std::string_view kCodigoSalida = "01";
 inline constexpr std::string_view kCodigoCincoDobles = "05";
@@ -24,6 +27,10 @@ std::string CrearMensajeCincoDobles(bool rechazadas);                // "ZRP3305
 std::string CrearMensajeNuevaPartida();                              // "ZRP3308": a new match starts
 std::string CrearMensajeEstado(const std::string& cadenaSituacion);  // "ZRP3311" + the situation
 std::string CrearMensajeReparto(const std::string& cadenaSituacion); // "ZRP3312" + the situation
+
+// Host: the whole state, the situation string as it stands now, to every client. A situation of any other
+// length is not sent: the receivers frame by length, and it would garble everything after it.
+void EnviarEstadoRed(Red& red, Almacen& almacen);
 
 // Drops the entries at the head of the queue that are not of kind `codigo`: each wait takes one kind, and an
 // entry of another kind left at the head would keep it from its own for ever. True when the queue then

@@ -1,5 +1,6 @@
 #include "network/ciclo_red.h"
 
+#include "engine/mensajes_red.h"
 #include "engine/partida.h"
 #include "network/core/arranque_red.h"
 #include "network/core/mensajes.h"
@@ -41,7 +42,7 @@ void SeguirSinAsiento(ConexionRed& red)
 {
     Contexto& c = Ctx(red);
     if (ContarJugadoresRemotos(c.a) > 0)
-        red.EnviarEstadoRed();
+        EnviarEstadoRed(red, c.almacen);
     else
         CerrarRed(red);
     notifyStateChanged();

@@ -3,7 +3,6 @@
 #include "network/core/mensajes.h"
 #include "platform/socket_control.h"
 #include "platform/wait.h"
-#include "settings/core/cadenas_estado.h"
 
 #include <QMetaObject>
 #include <utility>
@@ -60,11 +59,6 @@ Espera ConexionRed::EsperarRed(const std::function<bool()>& llegado)
     bool cumplida = false;
     const WaitEnd fin = waitUntil([&] { return (cumplida = llegado()) || !datos_.JuegoEnRed; });
     return fin == WaitEnd::ConditionHeld && cumplida ? Espera::Cumplida : Espera::Abandonada;
-}
-
-void ConexionRed::EnviarEstadoRed()
-{
-    protocolo_.EnviarEstadoRed(GenerarCadenasEstado(juego_, datos_).CadenaSituacion);
 }
 
 bool ConexionRed::Escuchar()

@@ -53,9 +53,6 @@ public:
     // The settings network play runs under.
     const Ajustes& Datos() const { return datos_; }
 
-    // Host: the state of the game as it stands now, to every client.
-    void EnviarEstadoRed();
-
     // Host: listens on `Puerto`; false when it cannot (the error event follows).
     bool Escuchar();
     // Client: connects to the host's address, DireccionIP(4), on `Puerto`.

@@ -1,5 +1,6 @@
 #include "network/inicio_red.h"
 
+#include "engine/mensajes_red.h"
 #include "network/ciclo_red.h"
 #include "network/core/arranque_red.h"
 #include "network/core/mensajes.h"
@@ -122,7 +123,7 @@ bool Administrar(ConexionRed& red)
         if (Reanudar(red)) return false;
     }
     if (!c.a.JuegoEnRed) return false;
-    red.EnviarEstadoRed();
+    EnviarEstadoRed(red, c.almacen);
     red.EnviarATodosRed(CrearMensaje(codigo_red::TipoPartida, "1"));
     return true;
 }

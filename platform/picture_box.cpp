@@ -53,6 +53,26 @@ QRect PictureBox::realRect(const QRect& logical) const
     return virtualScreen().toReal(logical);
 }
 
+QRectF PictureBox::mapped(const QRect& logical) const
+{
+    // One factor for the whole box, its real size over its logical size: the picture fills the box to its
+    // last pixel, and every repaint, of any part, puts each surface pixel on the same real pixels.
+    const double fx = logical_.width() > 0 ? width() / double(logical_.width()) : 1.0;
+    const double fy = logical_.height() > 0 ? height() / double(logical_.height()) : 1.0;
+    return QRectF(logical.x() * fx, logical.y() * fy, logical.width() * fx, logical.height() * fy);
+}
+
+QRect PictureBox::touched(const QRect& logical) const
+{
+    if (virtualScreen().scale() == 1.0) return logical;
+    // Every real pixel a scaled drawing of the rectangle reaches, partly covered ones included, and one
+    // more around for the smoothing that blends each real pixel with its neighbours.
+    const QRectF r = mapped(logical);
+    const int left = int(std::floor(r.left())) - 1, top = int(std::floor(r.top())) - 1;
+    const int right = int(std::ceil(r.right())) + 1, bottom = int(std::ceil(r.bottom())) + 1;
+    return QRect(left, top, right - left, bottom - top).intersected(rect());
+}
+
 void PictureBox::refresh()
 {
     repaint();
@@ -60,7 +80,7 @@ void PictureBox::refresh()
 
 void PictureBox::refresh(const QRect& logical)
 {
-    repaint(realRect(logical));
+    repaint(touched(logical));
 }
 
 void PictureBox::invalidate()
@@ -70,7 +90,7 @@ void PictureBox::invalidate()
 
 void PictureBox::invalidate(const QRect& logical)
 {
-    update(realRect(logical));
+    update(touched(logical));
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
@@ -92,8 +112,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     const QPoint a = virtualScreen().toLogical(exposed.topLeft()) - QPoint(2, 2);
     const QPoint b = virtualScreen().toLogical(exposed.bottomRight()) + QPoint(3, 3);
     const QRect source = QRect(a, b).intersected(surface_.rect());
-    // The target's edges are the ones the box itself was given, so the picture covers it to its last row.
-    painter.drawImage(QRectF(realRect(source)), surface_.image(), source);
+    painter.drawImage(mapped(source), surface_.image(), source);
 }
 
 PointerEvent PictureBox::toPointer(const QMouseEvent* event) const

@@ -56,6 +56,8 @@ protected:
 private:
     PointerEvent toPointer(const QMouseEvent* event) const;
     QRect realRect(const QRect& logical) const;
+    QRectF mapped(const QRect& logical) const; // where a scaled paint puts surface pixels
+    QRect touched(const QRect& logical) const; // the real pixels a change of those surface pixels repaints
     void applyGeometry();
 
     Surface surface_;

@@ -454,8 +454,7 @@ void normas::Pic_BotSalir_MouseDown()
     ajustar(26);
 
     if (a.JuegoEnRed && a.ModoRed == PapelRed::Administrador) {
-        if (Reglas() != ReglasAntes)
-            c_.red.EnviarATodosRed(CrearMensajeEstado(c_.almacen.GenerarCadenaSituacion()));
+        if (Reglas() != ReglasAntes) EnviarEstadoRed(c_.red, c_.almacen);
         if (NuevaPartida_) c_.red.EnviarATodosRed(CrearMensajeNuevaPartida());
     }
     done(QDialog::Accepted);

@@ -1,5 +1,6 @@
 #include "table/ajustes_mesa.h"
 
+#include "engine/mensajes_red.h"
 #include "network/ciclo_red.h"
 #include "network/conexion_red.h"
 #include "network/inicio_red.h"
@@ -34,7 +35,7 @@ public:
     }
     void EnviarEstadoRed() override
     {
-        if (red_) red_->EnviarEstadoRed();
+        if (red_ && red_->Ctx) zp::EnviarEstadoRed(*red_, red_->Ctx->almacen);
     }
 
 private:

@@ -182,13 +182,6 @@ void ProtocoloRed::EnviarAlAdministrador(const std::string& mensaje)
     enlaces_.Enviar(0, mensaje);
 }
 
-void ProtocoloRed::EnviarEstadoRed(const std::string& cadenaSituacion)
-{
-    // The receivers frame by length: a situation of any other length would garble everything after it.
-    if (cadenaSituacion.size() != kLargoCadenaSituacion) return;
-    EnviarATodosRed(CrearMensaje(codigo_red::Estado, cadenaSituacion));
-}
-
 std::string& ProtocoloRed::ColaDelMotor()
 {
     const bool administrador = EsAdministrador();

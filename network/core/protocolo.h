@@ -50,8 +50,6 @@ public:
     void EnviarAClientes(const std::string& mensaje, Entero salvoPuesto);
     // Client: to the host.
     void EnviarAlAdministrador(const std::string& mensaje);
-    // Host: the state message with this situation string.
-    void EnviarEstadoRed(const std::string& cadenaSituacion);
 
     // The engine's view of the queue, with what it may take now moved on to it: on the host a move only from
     // the seat in turn and a five-doubles answer only from the seat dealt them; what else a client sent is

@@ -26,6 +26,17 @@ TEST(MensajesRed, los_mensajes_salen_con_su_prefijo_codigo_y_digito)
     EXPECT_EQ(CrearMensajeReparto("abc"), "ZRP3312abc");
 }
 
+TEST(MensajesRed, el_estado_sale_solo_con_la_situacion_entera)
+{
+    Banco b;
+    EnviarEstadoRed(b.red, b.almacen);
+    b.almacen.Situacion = "corta"; // the receivers frame by length
+    EnviarEstadoRed(b.red, b.almacen);
+    ASSERT_EQ(b.red.Enviados.size(), 1u);
+    EXPECT_EQ(b.red.Enviados[0].mensaje, "ZRP3311" + std::string(780, 'S'));
+    EXPECT_EQ(b.red.Enviados[0].destino, RedNula::Envio::A::Todos);
+}
+
 TEST(MensajesRed, un_mensaje_de_salida_con_digito_fuera_de_rango_se_descarta)
 {
     struct Caso

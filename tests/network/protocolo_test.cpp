@@ -214,7 +214,6 @@ TEST(ProtocoloRed, el_administrador_reenvia_cada_mensaje_a_todos_los_clientes_sa
     h.enlaces.enviados.clear();
     h.protocolo.EnviarAClientes(jugada, 2);
     h.protocolo.EnviarAClientes(jugada, 0);
-    h.protocolo.EnviarEstadoRed("corta");
     EXPECT_EQ(h.enlaces.enviados, (Envios{{1, jugada}, {1, jugada}, {2, jugada}}));
 
     Extremo c(false);

@@ -2,8 +2,12 @@
 // juegan los cuatro); la última dibujada es la que se roba.
 #include "comun_mesa.h"
 
+#include "common/imagen_referencia.h"
 #include "table/dibujo_fichas.h"
 #include "table/dibujo_monton.h"
+
+#include <QScreen>
+#include <QTest>
 
 namespace {
 
@@ -74,6 +78,27 @@ TEST_F(Monton, sin_fichas_que_sobren_no_se_dibuja_ni_se_borra_nada)
     const QImage antes = m.surface().image();
     m.DibujarMonton();
     EXPECT_EQ(m.surface().image(), antes);
+}
+
+TEST_F(Monton, en_pantalla_escalada_la_ficha_que_parpadea_no_deja_rastro)
+{
+    // 640 x 480: the 800 x 600 table at 0.8. Three players with nine tiles leave one in the stock; while
+    // it blinks before a draw, its place is wiped and shown again.
+    zp::setVirtualScreen(zp::VirtualScreen::switched(QSize(640, 480)));
+    Repartir({1, 2, 4}, 9);
+    zp::mesa& m = Abrir();
+    m.setLogicalGeometry(QRect(0, 0, 800, 600));
+    m.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
+    m.DibujarMonton();
+    const QRect ficha(e.Colocacion.XFichaRobada, e.Colocacion.YFichaRobada, 20, 42);
+    zp::LienzoMesa l = m.Lienzo();
+    zp::Borrar(l, ficha.x(), ficha.y(), ficha.width(), ficha.height());
+    m.refresh(ficha);
+    const QRect alrededor = zp::virtualScreen().toRealOnScreen(ficha.adjusted(-12, -12, 12, 12));
+    EXPECT_TRUE(zp::prueba::CoincideConImagen(m.screen()->grabWindow(0).toImage().copy(alrededor),
+                                              "monton_escalado_ficha_borrada"));
+    zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(800, 600)));
 }
 
 TEST_F(Monton, con_los_ajustes_abiertos_conserva_su_lado)
