@@ -118,19 +118,11 @@ TEST(RegistroHistorico, solo_la_p_mayuscula_es_partida_por_parejas)
 
 TEST(RegistroHistorico, los_puntos_se_leen_por_su_valor)
 {
-    struct Caso
-    {
-        const char* campo;
-        int valor;
-    };
-    const Caso casos[] = {
+    const std::pair<const char*, int> casos[] = {
         {"100", 100}, {" 87", 87}, {"  0", 0}, {"999", 999}, {"-99", -99}, {"   ", 0}, {"", 0},
         {"7  ", 7},   {"12x", 12}, {"x12", 0}, {"- 5", 0},   {" -5", -5},  {"+5 ", 0},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.campo);
-        EXPECT_EQ(LeerPuntosHistorico(c.campo), c.valor);
-    }
+    for (const auto& [campo, valor] : casos) EXPECT_EQ(LeerPuntosHistorico(campo), valor) << campo;
 }
 
 class FicheroHistorico : public ::testing::Test, protected prueba::CarpetaTemporal
@@ -225,13 +217,7 @@ TEST_F(FicheroHistorico, un_registro_editado_a_mano_se_lee_sin_fallar)
     Escribir(raro + std::string("\x00\xFF\x81\x90", 4) + std::string(59, '\x9D'));
     const auto registros = LeerHistorico(carpeta);
     ASSERT_EQ(registros.size(), 1u);
-    EXPECT_EQ(registros[0].Fecha, "20xx1206");
-    EXPECT_EQ(registros[0].Hora, "    ");
-    EXPECT_EQ(registros[0].Puntos1, 0);
-    EXPECT_EQ(registros[0].Puntos2, 0);
-    EXPECT_EQ(registros[0].Puntos3, 0);
-    EXPECT_EQ(registros[0].Puntos4, 0);
-    EXPECT_EQ(registros[0].Modo, '?');
+    EXPECT_EQ(Campos(registros[0]), "20xx1206|    |Ana|Carmen|Benito|Dionisio|0|0|0|0|?");
 }
 
 // A missing folder, or a folder where the file should be: the append fails and what is there stays.

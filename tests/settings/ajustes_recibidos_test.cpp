@@ -138,6 +138,7 @@ TEST(AplicarManosRecibidas, las_fichas_del_propio_asiento_quedan_abajo_y_el_mont
              s.juego.Monton[1] = {6, 6};
          }},
         {"una mano mal contada", [](Estado& s) { s.juego.FichasEnMano[2] = 7; }},
+        {"medio hueco del montón", [](Estado& s) { s.juego.Monton[kHuecosMonton].PuntoA = 3; }},
     };
     for (const auto& d : danos) {
         Estado malo = Reparto();
@@ -176,6 +177,7 @@ TEST(MensajesRecibidos, un_mensaje_danado_se_descarta_sin_tocar_nada)
         {"sin marca final", bueno.substr(0, 768) + std::string(12, ' ')},
         {"ficha imposible", bueno.substr(0, 335) + "8" + bueno.substr(336)},
         {"nivel con letras", bueno.substr(0, 9) + "ab0" + bueno.substr(12)},
+        {"bandera que no es un número", bueno.substr(0, 124) + "x " + bueno.substr(126)},
         {"nombre con un salto de línea", bueno.substr(0, 3) + "\n" + bueno.substr(4)},
         {"vacío", ""},
     };

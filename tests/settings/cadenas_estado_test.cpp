@@ -167,6 +167,13 @@ TEST(CapitalizarNombre, mayuscula_tras_cada_blanco_y_minuscula_en_lo_demas_letra
     for (const auto& c : casos) EXPECT_EQ(CapitalizarNombre(c.escrito), c.leido) << c.escrito;
 }
 
+TEST(TextoGuardableTalCual, solo_lo_que_el_fichero_guarda_sin_cambiarlo)
+{
+    for (const auto& [texto, tal] :
+         {std::pair{"Begoña €", true}, {"O\"Neil", false}, {"Ana\nLuis", false}, {"中", false}})
+        EXPECT_EQ(TextoGuardableTalCual(texto), tal) << texto;
+}
+
 // Names as the file holds them, in its own code page.
 TEST(CargarCadenasEstado, los_nombres_se_leen_recortados_con_mayuscula_inicial_y_sin_caracteres_de_control)
 {
@@ -227,11 +234,13 @@ TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
         {10, "1.6", jugador(1, ajuste::NivelJugador), 2},
         {10, "2.5", jugador(1, ajuste::NivelJugador), 2},
         {10, "3.5", jugador(1, ajuste::NivelJugador), 4},
+        {10, "-.6", jugador(1, ajuste::NivelJugador), 50}, // -1: out of range
         {13, " ", jugador(1, ajuste::EstadoJugador), 1},
         {108, " ", jugador(4, ajuste::ControlJugador), 2},
         {175, "000", regla(ajuste::PuntosPartida), 0}, // taken as read
         {175, "-05", regla(ajuste::PuntosPartida), -5},
         {175, "   ", regla(ajuste::PuntosPartida), 99},
+        {175, "-  ", regla(ajuste::PuntosPartida), 99},
         {195, "0", puesto, 0},
         {195, " ", puesto, 3},
         {195, "7", puesto, 0},
@@ -326,6 +335,7 @@ TEST(CargarCadenasEstado, partida_entre_dos_manos_guarda_la_mano_recien_anotada)
     s.juego.Anotaciones[3].Sale = "Pepe";
     s.juego.Anotaciones[3].PuntosPareja2 = 31;
     s.juego.Anotaciones[3].DecenasPareja2 = 4;
+    s.juego.Monton[14] = {6, 5}; // nothing of the last hand's stock is kept either
     const CadenasEstado c = s.Cadenas();
     EXPECT_EQ(Cols(c.CadenaSituacion, 184, 186), "004");
     EXPECT_EQ(c.CadenaMarcador.size(), 3u * 51);

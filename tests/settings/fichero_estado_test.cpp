@@ -140,6 +140,8 @@ TEST_F(FicheroEstado, fichero_danado_se_rechaza_con_su_motivo_y_el_estado_sigue_
     const std::string bueno = ComponerFicheroEstado(PartidaEnJuego().Cadenas());
     Estado roto = PartidaEnJuego();
     roto.juego.Manos[2][5] = roto.juego.Manos[1][5];
+    CadenasEstado corta = PartidaEnJuego().Cadenas();
+    corta.CadenaMarcador.pop_back();
     const struct
     {
         const char* que;
@@ -152,6 +154,7 @@ TEST_F(FicheroEstado, fichero_danado_se_rechaza_con_su_motivo_y_el_estado_sigue_
         {"basura binaria", std::string("\0\x01\x02\"\"\r\n", 7)},
         {"sin la tercera línea", bueno.substr(0, bueno.find("\r\n", 790) + 2)},
         {"una ficha en dos manos", ComponerFicheroEstado(roto.Cadenas())},
+        {"hoja de tanteo a la que le falta una columna", ComponerFicheroEstado(corta)},
     };
     for (const auto& c : casos) {
         Escribir("roto.man", c.bytes);
@@ -220,18 +223,22 @@ TEST_F(FicheroEstado, sin_carpeta_de_trabajo_avisa_dos_veces_y_sigue_con_los_val
     EXPECT_EQ(s.datos.RemanentesMonton, 7);
 }
 
-TEST_F(FicheroEstado, error_75_al_escribir_los_valores_por_defecto_se_muestra_y_se_sigue_en_memoria)
+// A folder where nothing can be created, not even by the administrator, and a settings file that is a folder:
+// every failure is shown and play goes on with the defaults in memory.
+TEST_F(FicheroEstado, error_75_al_leer_o_escribir_los_ajustes_se_muestra_y_se_sigue_en_memoria)
 {
-    // A folder where nothing can be created, not even by the administrator.
-    if (!fs::is_directory("/sys")) GTEST_SKIP() << "sin /sys";
-    Estado s;
-    const ResultadoAjustes r = CargarAjustes("/sys/", s.juego, s.datos);
-    ASSERT_EQ(r.Mensajes.size(), 2u);
-    EXPECT_EQ(r.Mensajes[0].Texto, TextoErrorAjustes(53));
-    EXPECT_EQ(r.Mensajes[1].Texto, "CID ERROR 75");
-    EXPECT_EQ(r.Mensajes[1].Titulo, "Error en la carga de datos iniciales");
-    EXPECT_EQ(r.ErrorFichero, 75);
-    EXPECT_EQ(s.datos.PuntosPartida, 30);
+    fs::create_directory(carpeta + "ZARPE33.INI");
+    for (const auto& [donde, primero] : {std::pair{std::string("/sys/"), TextoErrorAjustes(53)},
+                                         std::pair{carpeta, std::string("CID ERROR 75")}}) {
+        Estado s;
+        const ResultadoAjustes r = CargarAjustes(donde, s.juego, s.datos);
+        ASSERT_EQ(r.Mensajes.size(), 2u) << donde;
+        EXPECT_EQ(r.Mensajes[0].Texto, primero);
+        EXPECT_EQ(r.Mensajes[1].Texto, "CID ERROR 75");
+        EXPECT_EQ(r.Mensajes[1].Titulo, "Error en la carga de datos iniciales");
+        EXPECT_EQ(r.ErrorFichero, 75);
+        EXPECT_EQ(s.datos.PuntosPartida, 30);
+    }
 }
 
 TEST_F(FicheroEstado, grabacion_interrumpida_deja_el_fichero_anterior_legible)

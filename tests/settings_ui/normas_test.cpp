@@ -49,82 +49,66 @@ void EnPartida(zp::EstadoJuego& e, Entero mano, bool enCurso)
 
 TEST_F(Normas, cada_selector_aplica_su_regla_y_su_mensaje)
 {
-    using Preparar = std::function<void(zp::EstadoJuego&, zp::Ajustes&)>;
     struct Caso
     {
         const char* nombre;
-        Preparar preparar;
+        std::function<void()> preparar;
         Entero selector;
-        QPoint punto;
         const char* titulo; // caja esperada ("" ninguna)
         Entero ayuda;
         Entero valor;                  // la regla del selector después del clic
         Entero ganador = 0, turno = 0; // tras cambiar de modo (0: no se mira)
+        QPoint punto = {10, 20};       // en la flecha
     };
-    const QPoint flecha(10, 20);
-    const Preparar nada = [](zp::EstadoJuego&, zp::Ajustes&) {};
+    const auto nada = [] {};
+    const auto cliente = [this] { a.JuegoEnRed = true; };
+    const auto individual = [this] { a.ModoJuego = zp::Modalidad::Individual; };
+    const auto mano = [this](Entero n, bool enCurso) {
+        return [this, n, enCurso] { EnPartida(e, n, enCurso); };
+    };
+    const auto empate = [this](zp::Empate g, zp::ReglaSalida t) {
+        return [this, g, t] { a.GanadorSiEmpate = g, a.TurnoSalida = t; };
+    };
     const Caso casos[] = {
-        {"cliente: no cambia", [](auto&, auto& aj) { aj.JuegoEnRed = true; }, 7, flecha, "Juego en Red", 5100,
-         2},
-        {"administrador: cambia",
-         [](auto&, auto& aj) { aj.JuegoEnRed = true, aj.ModoRed = zp::PapelRed::Administrador; }, 7, flecha,
+        {"cliente: no cambia", cliente, 7, "Juego en Red", 5100, 2},
+        {"administrador: cambia", [this] { a.JuegoEnRed = true, a.ModoRed = zp::PapelRed::Administrador; }, 7,
          "", 0, 1},
-        {"fuera de la flecha", nada, 8, {34, 20}, "", 0, 1},
-        {"cliente fuera de la flecha", [](auto&, auto& aj) { aj.JuegoEnRed = true; }, 8, {50, 20}, "", 0, 1},
-        {"salida tras empate sin repetir",
-         [](auto&, auto& aj) { aj.GanadorSiEmpate = zp::Empate::GanaQuienSalio; }, 18, flecha,
+        {"fuera de la flecha", nada, 8, "", 0, 1, 0, 0, {34, 20}},
+        {"cliente fuera de la flecha", cliente, 8, "", 0, 1, 0, 0, {50, 20}},
+        {"salida tras empate sin repetir", [this] { a.GanadorSiEmpate = zp::Empate::GanaQuienSalio; }, 18,
          "Selección intrascendente", 2148, 2},
-        {"salida tras empate repitiendo", nada, 18, flecha, "", 0, 2},
-        {"anotación en la primera mano", [](auto& ej, auto&) { EnPartida(ej, 1, true); }, 9, flecha, "", 0,
+        {"salida tras empate repitiendo", nada, 18, "", 0, 2},
+        {"anotación en la primera mano", mano(1, true), 9, "", 0, 2},
+        {"anotación acabada la primera mano", mano(1, false), 9, "Selección improcedente", 2149, 1},
+        {"anotación en la segunda mano", mano(2, true), 9, "Selección improcedente", 2149, 1},
+        {"anotación sin partida", [this] { e.NumeroMano = 5; }, 9, "", 0, 2},
+        {"puntos en la segunda mano", mano(2, true), 10, "Selector 'Puntos que se anotan'", 2150, 2},
+        {"puntos en la primera mano", mano(1, true), 10, "", 0, 2},
+        {"puntos en individual", individual, 10, "Selección intrascendente", 2150, 2},
+        {"pareja en la tercera mano", mano(3, true), 16, "Selector 'Pareja que se anota los puntos'", 2151,
          2},
-        {"anotación acabada la primera mano", [](auto& ej, auto&) { EnPartida(ej, 1, false); }, 9, flecha,
-         "Selección improcedente", 2149, 1},
-        {"anotación en la segunda mano", [](auto& ej, auto&) { EnPartida(ej, 2, true); }, 9, flecha,
-         "Selección improcedente", 2149, 1},
-        {"anotación sin partida", [](auto& ej, auto&) { ej.NumeroMano = 5; }, 9, flecha, "", 0, 2},
-        {"puntos en la segunda mano", [](auto& ej, auto&) { EnPartida(ej, 2, true); }, 10, flecha,
-         "Selector 'Puntos que se anotan'", 2150, 2},
-        {"puntos en la primera mano", [](auto& ej, auto&) { EnPartida(ej, 1, true); }, 10, flecha, "", 0, 2},
-        {"puntos en individual", [](auto&, auto& aj) { aj.ModoJuego = zp::Modalidad::Individual; }, 10,
-         flecha, "Selección intrascendente", 2150, 2},
-        {"pareja en la tercera mano", [](auto& ej, auto&) { EnPartida(ej, 3, true); }, 16, flecha,
-         "Selector 'Pareja que se anota los puntos'", 2151, 2},
-        {"pareja en individual", [](auto&, auto& aj) { aj.ModoJuego = zp::Modalidad::Individual; }, 16,
-         flecha, "Selección intrascendente", 2151, 2},
-        {"parejas con tres jugadores",
-         [](auto& ej, auto& aj) { TresJugadores(ej, aj), aj.ModoJuego = zp::Modalidad::Individual; }, 15,
-         flecha, "Selección improcedente", 2142, 2},
+        {"pareja en individual", individual, 16, "Selección intrascendente", 2151, 2},
+        {"parejas con tres jugadores", [&] { TresJugadores(e, a), individual(); }, 15,
+         "Selección improcedente", 2142, 2},
         {"a individual en la segunda mano",
-         [](auto& ej, auto& aj) {
-             EnPartida(ej, 2, true), aj.GanadorSiEmpate = zp::Empate::GanaQuienNoSalio,
-                                     aj.TurnoSalida = zp::ReglaSalida::Perdedora;
-         },
-         15, flecha, "Selector 'Modo de juego'", 2142, 2, 1, 1},
-        {"a individual sin partida",
-         [](auto&, auto& aj) {
-             aj.GanadorSiEmpate = zp::Empate::GanaQuienSalio, aj.TurnoSalida = zp::ReglaSalida::Ganador;
-         },
-         15, flecha, "", 0, 2, 2, 3},
+         [&] { mano(2, true)(), empate(zp::Empate::GanaQuienNoSalio, zp::ReglaSalida::Perdedora)(); }, 15,
+         "Selector 'Modo de juego'", 2142, 2, 1, 1},
+        {"a individual sin partida", empate(zp::Empate::GanaQuienSalio, zp::ReglaSalida::Ganador), 15, "", 0,
+         2, 2, 3},
         {"a parejas con cuatro",
-         [](auto&, auto& aj) {
-             aj.ModoJuego = zp::Modalidad::Individual, aj.GanadorSiEmpate = zp::Empate::GanaQuienSalio,
-             aj.TurnoSalida = zp::ReglaSalida::Ganador;
-         },
-         15, flecha, "", 0, 1, 2, 3},
+         [&] { individual(), empate(zp::Empate::GanaQuienSalio, zp::ReglaSalida::Ganador)(); }, 15, "", 0, 1,
+         2, 3},
         {"ganador en individual vuelve a la primera",
-         [](auto&, auto& aj) {
-             aj.ModoJuego = zp::Modalidad::Individual, aj.GanadorSiEmpate = zp::Empate::GanaQuienSalio;
-         },
-         17, flecha, "", 0, 1},
-        {"turno en parejas llega a la cuarta",
-         [](auto&, auto& aj) { aj.TurnoSalida = zp::ReglaSalida::Ganador; }, 19, flecha, "", 0, 4},
+         [&] { individual(), a.GanadorSiEmpate = zp::Empate::GanaQuienSalio; }, 17, "", 0, 1},
+        {"turno en parejas llega a la cuarta", [this] { a.TurnoSalida = zp::ReglaSalida::Ganador; }, 19, "",
+         0, 4},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         e = zp::EstadoJuego{};
         zp::PonerAjustesPorDefecto(e, a);
         a.Sonido = false;
-        c.preparar(e, a);
+        c.preparar();
         zp::Mensajes() = zp::EstadoMensajes{};
         zp::Contexto ctx = Ctx();
         zp::normas ventana(ctx);

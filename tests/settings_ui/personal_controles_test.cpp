@@ -78,7 +78,7 @@ TEST_F(Personal, cada_selector_del_asiento_sigue_su_regla_o_dice_por_que_no)
         {27, 3, Cliente, true, {1, 1, 2, 1}, juegoEnRed, 5100, "ni el control"},
         {34, 4, Cliente, true, {1, 2, 1, 2}, juegoEnRed, 5100, "ni el carácter"},
         {32, 2, nada, true, {1, 1, 2, 1}, nullptr, 0, "el carácter da la vuelta"},
-        {13, 3, nada, true, {2, 1, 2, 1}, nullptr, 0, "desactivar un asiento"},
+        {11, 1, nada, true, {2, 1, 2, 2}, nullptr, 0, "desactivar un asiento"},
     };
     for (const Fila& f : filas) {
         SCOPED_TRACE(f.caso);
@@ -137,9 +137,11 @@ TEST_F(Personal, los_selectores_generales_y_sus_negativas)
     EXPECT_EQ(cajas[0].titulo, QStringLiteral("Selección improcedente"));
     EXPECT_EQ(cajas[0].ayuda, 2129);
 
-    // Las fichas ya puestas redibujan las manos de la partida.
+    // Las fichas ya puestas redibujan las manos de la partida; la lista de jugadas cambia sin más.
     e.PartidaEnCurso = true;
     ClicSelector(2);
+    ClicSelector(5);
+    EXPECT_EQ(a.ListaJugadas, zp::VistaLista::SiempreVisible);
     EXPECT_EQ(a.FichasVisiblesPuestas, zp::FichasPuestas::CambianDeColor);
     EXPECT_EQ(servicios.manos, (std::vector<Entero>{1, 2, 3, 4}));
 
@@ -150,7 +152,7 @@ TEST_F(Personal, los_selectores_generales_y_sus_negativas)
     ClicSelector(3);
     ClicSelector(5);
     EXPECT_EQ(a.SentidoJuego, zp::Sentido::Inverso);
-    EXPECT_EQ(a.ListaJugadas, zp::VistaLista::AlConectarGrabadora);
+    EXPECT_EQ(a.ListaJugadas, zp::VistaLista::SiempreVisible);
     EXPECT_EQ(cajas.size(), 2u);
     ClicSelector(1);
     EXPECT_EQ(a.ModoRed, zp::PapelRed::Administrador);

@@ -78,6 +78,13 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
         {"pasar un remoto a automático lo desconecta", [&] { administrador(), Remoto(a, 3); },
          [this] { a.Jugador[3].ControlJugador = zp::Control::Automatico; }, nullptr, "Control del juego",
          "cierra", [this] { EXPECT_EQ(servicios.desconectados, (std::vector<Entero>{3})); }},
+        {"cancelar la desconexión deja el remoto", [&] { administrador(), Remoto(a, 3); },
+         [this] { a.Jugador[3].ControlJugador = zp::Control::Automatico; }, "Control del juego",
+         "Control del juego", "cierra",
+         [this] { EXPECT_EQ(a.Jugador[3].ControlJugador, zp::Control::Remoto); }},
+        {"el cliente necesita bien la dirección del administrador",
+         [this] { a.JuegoEnRed = true, a.Jugador[4].DireccionIP = "1.2.3"; }, nada, nullptr, "Dirección IP",
+         "sigue", nada},
         {"desactivar antes de la primera jugada no pregunta",
          [&] {
              manoEmpezada();
