@@ -1,5 +1,8 @@
 #include "kit/dialogo.h"
 
+#include "engine/sonidos.h"
+#include "kit/ayuda.h"
+#include "kit/cursores.h"
 #include "kit/entorno.h"
 #include "platform/picture_box.h"
 #include "platform/virtual_screen.h"
@@ -7,6 +10,12 @@
 #include <cmath>
 
 namespace zp {
+
+namespace {
+
+constexpr int kLadoBoton = 50;
+
+} // namespace
 
 QRect CentrarDialogo(QWidget& ventana, PictureBox& fondo, QSize tamano)
 {
@@ -18,6 +27,38 @@ QRect CentrarDialogo(QWidget& ventana, PictureBox& fondo, QSize tamano)
     fondo.setSurface(Surface(tamano.width(), tamano.height(), kGrisClaro));
     fondo.setLogicalGeometry(QRect(QPoint(0, 0), tamano));
     return lugar;
+}
+
+PictureBox* CrearBotonDialogo(QWidget* padre, const QString& nombre, const QString& aviso)
+{
+    auto* boton = new PictureBox(padre);
+    boton->setObjectName(nombre);
+    if (!aviso.isEmpty()) boton->setToolTip(aviso);
+    boton->setSurface(Surface(kLadoBoton, kLadoBoton, kGrisClaro));
+    boton->setLogicalGeometry(QRect(0, 0, kLadoBoton, kLadoBoton));
+    boton->hide();
+    return boton;
+}
+
+void MostrarBotonDialogo(PictureBox& boton, const recursos::Rect& dibujo, QPoint lugar)
+{
+    boton.setSurface(Surface(dibujo.ancho, dibujo.alto, kGrisClaro));
+    boton.surface().blit(0, 0, dibujo.ancho, dibujo.alto, HojaBmpVario(), dibujo.x, dibujo.y);
+    boton.setLogicalGeometry(QRect(lugar, QSize(dibujo.ancho, dibujo.alto)));
+    boton.show();
+    PonerCursor(&boton, "ManoIndice");
+}
+
+void PulsarAyudaDialogo(Entero contexto)
+{
+    SonarKit(0, sonido::Clic);
+    MostrarAyuda(contexto);
+}
+
+void PulsarSalirDialogo(QDialog& ventana, int resultado)
+{
+    SonarKit(0, sonido::Clic);
+    ventana.done(resultado);
 }
 
 } // namespace zp

@@ -1,8 +1,16 @@
 #pragma once
-// What every dialog window of the program does as it loads: it stands in the middle of the screen and its
-// ground is a light grey picture of its own size.
+// What every dialog window of the program does: it stands in the middle of the screen on a light grey
+// picture of its own size, has its picture buttons (help and exit at its foot) cut from the sprite sheet,
+// and is shown modally until it closes.
+#include "assets/recursos.h"
+#include "engine/ajustes.h"
+
+#include <QDialog>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
+#include <QString>
+#include <type_traits>
 
 class QWidget;
 
@@ -13,5 +21,43 @@ class PictureBox;
 // Places `ventana` (`tamano` logical pixels) centred on the virtual screen, halves rounded down, and gives
 // `fondo` a light grey surface of that size at its top-left corner. Returns the place on the virtual screen.
 QRect CentrarDialogo(QWidget& ventana, PictureBox& fondo, QSize tamano);
+
+// A picture button of a dialog, hidden until it is drawn: a 50 x 50 light grey box on `padre` with its name
+// and tool tip.
+PictureBox* CrearBotonDialogo(QWidget* padre, const QString& nombre, const QString& aviso);
+
+// Gives `boton` the picture `dibujo` of the sprite sheet (the box takes its size), puts it at `lugar` of its
+// parent and shows it with the pointing hand.
+void MostrarBotonDialogo(PictureBox& boton, const recursos::Rect& dibujo, QPoint lugar);
+
+// The help button pressed: the click, then the help page `contexto`.
+void PulsarAyudaDialogo(Entero contexto);
+
+// The exit button pressed where there is nothing to check: the click, and the window closes with `resultado`.
+void PulsarSalirDialogo(QDialog& ventana, int resultado = QDialog::Accepted);
+
+// Shows `ventana` modally and deletes it once it closes; gives what `alCerrar` reads of it then. A window
+// already gone by then (its parent went first) gives the result's default value.
+template <class Ventana, class AlCerrar> auto EjecutarDialogo(Ventana* ventana, AlCerrar alCerrar)
+{
+    using Resultado = std::invoke_result_t<AlCerrar, Ventana&>;
+    QPointer<Ventana> v(ventana);
+    v->exec();
+    if constexpr (std::is_void_v<Resultado>) {
+        if (v) delete v.data();
+    } else {
+        Resultado r{};
+        if (v) {
+            r = alCerrar(*v);
+            delete v.data();
+        }
+        return r;
+    }
+}
+
+template <class Ventana> void EjecutarDialogo(Ventana* ventana)
+{
+    EjecutarDialogo(ventana, [](Ventana&) {});
+}
 
 } // namespace zp

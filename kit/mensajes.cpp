@@ -5,6 +5,7 @@
 #include "kit/ayuda.h"
 #include "kit/controles.h"
 #include "kit/cursores.h"
+#include "kit/dialogo.h"
 #include "kit/entorno.h"
 #include "kit/etiqueta.h"
 #include "platform/picture_box.h"
@@ -103,11 +104,11 @@ mensajes::mensajes(const QString& titulo, const QString& texto, Entero lineas, E
     setObjectName(QStringLiteral("mensajes"));
     setWindowTitle(titulo);
     setModal(true);
-    Pic_BotAyuda = CrearBoton("Pic_BotAyuda", QStringLiteral("Ayuda"), 50);
-    Pic_BotSalir = CrearBoton("Pic_BotSalir", QStringLiteral("Salir"), 50);
+    Pic_BotAyuda = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotAyuda"), QStringLiteral("Ayuda"));
+    Pic_BotSalir = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotSalir"), QStringLiteral("Salir"));
     Pic_Si = CrearBoton("Pic_Si", QStringLiteral("Aceptar"), recursos::mensajes::Boton.ancho);
     Pic_No = CrearBoton("Pic_No", QStringLiteral("Cancelar"), recursos::mensajes::Boton.ancho);
-    connect(Pic_BotAyuda, &PictureBox::pressed, this, [this] { Pic_BotAyuda_MouseDown(); });
+    connect(Pic_BotAyuda, &PictureBox::pressed, this, [this] { PulsarAyudaDialogo(ayuda_); });
     connect(Pic_BotSalir, &PictureBox::pressed, this, [this] { Pic_BotSalir_MouseDown(); });
     connect(Pic_Si, &PictureBox::pressed, this, [this] { Pic_Si_MouseDown(); });
     connect(Pic_No, &PictureBox::pressed, this, [this] { Pic_No_MouseDown(); });
@@ -148,21 +149,10 @@ void mensajes::Form_Load()
     DibujarFormulario();
 
     const int b = 16 * lineas_ + 53; // bottom of the text
-    const Surface& hoja = HojaBmpVario();
-    if (ayuda_ != 0) {
-        const auto& r = recursos::bmpvario::BotonAyuda;
-        Pic_BotAyuda->moveLogical(QPoint(15, b + 20));
-        Pic_BotAyuda->surface().blit(0, 0, r.ancho, r.alto, hoja, r.x, r.y);
-        Pic_BotAyuda->show();
-        PonerCursor(Pic_BotAyuda, "ManoIndice");
-    }
+    if (ayuda_ != 0) MostrarBotonDialogo(*Pic_BotAyuda, recursos::bmpvario::BotonAyuda, QPoint(15, b + 20));
     if (botones_ == 1) {
-        const auto& r = recursos::bmpvario::BotonSalir;
-        Pic_BotSalir->moveLogical(QPoint(337, b + 20));
-        Pic_BotSalir->surface().blit(0, 0, r.ancho, r.alto, hoja, r.x, r.y);
+        MostrarBotonDialogo(*Pic_BotSalir, recursos::bmpvario::BotonSalir, QPoint(337, b + 20));
         respuesta_ = true;
-        Pic_BotSalir->show();
-        PonerCursor(Pic_BotSalir, "ManoIndice");
     } else {
         Pic_Si->setSurface(DibujoBoton(recursos::mensajes::Si, true));
         Pic_Si->moveLogical(QPoint(171, b + 14));
@@ -212,12 +202,6 @@ void mensajes::Pic_BotSalir_MouseDown()
     if (botones_ != 1) return;
     SonarKit(0, sonido::Clic);
     Descargar();
-}
-
-void mensajes::Pic_BotAyuda_MouseDown()
-{
-    SonarKit(0, sonido::Clic);
-    MostrarAyuda(ayuda_);
 }
 
 void mensajes::Form_KeyPress()

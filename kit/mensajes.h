@@ -67,7 +67,6 @@ protected:
 private:
     void Form_Load();
     void Form_KeyPress();
-    void Pic_BotAyuda_MouseDown();
     void Pic_BotSalir_MouseDown();
     void Pic_Si_MouseDown();
     void Pic_No_MouseDown();

@@ -5,18 +5,17 @@
 #include "kit/ayuda.h"
 #include "kit/controles.h"
 #include "kit/cursores.h"
+#include "kit/dialogo.h"
 #include "kit/entorno.h"
 #include "kit/mensajes.h"
 #include "network/core/chat.h"
 #include "platform/picture_box.h"
-#include "platform/virtual_screen.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTime>
-#include <cmath>
 
 namespace zp {
 
@@ -82,21 +81,16 @@ mensared::mensared(ConexionRed& red, QWidget* padre)
     Txt_Recibidos->setReadOnly(true);
     Txt_Recibidos->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Txt_Enviar = caja("Txt_Enviar");
-    auto boton = [this](const char* nombre, const char* aviso, int lado) {
-        auto* b = new PictureBox(fondo_);
-        b->setObjectName(QString::fromLatin1(nombre));
-        b->setToolTip(QString::fromUtf8(aviso));
-        b->setSurface(Surface(lado, lado, kGrisClaro));
-        b->setLogicalGeometry(QRect(0, 0, lado, lado));
-        return b;
-    };
-    Pic_BotAyuda = boton("Pic_BotAyuda", "Ayuda sobre Mensajes en red", 50);
-    Pic_Enviar = boton("Pic_Enviar", "Enviar mensaje", 55);
-    Pic_BotSalir = boton("Pic_BotSalir", "Salir de Mensajes en red", 50);
+    Pic_BotAyuda = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotAyuda"),
+                                     QStringLiteral("Ayuda sobre Mensajes en red"));
+    Pic_Enviar = CrearBotonDialogo(fondo_, QStringLiteral("Pic_Enviar"), QStringLiteral("Enviar mensaje"));
+    Pic_Enviar->resizeLogical(QSize(55, 55));
+    Pic_BotSalir =
+        CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotSalir"), QStringLiteral("Salir de Mensajes en red"));
 
     connect(Txt_Enviar, &QPlainTextEdit::textChanged, this, [this] { Txt_Enviar_Change(); });
     connect(Pic_Enviar, &PictureBox::pressed, this, [this] { Pic_Enviar_MouseDown(); });
-    connect(Pic_BotAyuda, &PictureBox::pressed, this, [this] { Pic_BotAyuda_MouseDown(); });
+    connect(Pic_BotAyuda, &PictureBox::pressed, this, [] { PulsarAyudaDialogo(kAyudaMensared); });
     connect(Pic_BotSalir, &PictureBox::pressed, this, [this] { Pic_BotSalir_MouseDown(); });
     connect(&red_, &ConexionRed::mensajesChatCambiados, this, [this] { MostrarMensajesChat(); });
     Form_Load();
@@ -110,12 +104,7 @@ const Surface& mensared::Superficie() const
 void mensared::Form_Load()
 {
     if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
-    const VirtualScreen& pantalla = virtualScreen();
-    geometria_ = QRect(int(std::floor((pantalla.width() - kAncho) / 2.0)),
-                       int(std::floor((pantalla.height() - kAlto) / 2.0)), kAncho, kAlto);
-    setGeometry(pantalla.toRealOnScreen(geometria_));
-    fondo_->setSurface(Surface(kAncho, kAlto, kGrisClaro));
-    fondo_->setLogicalGeometry(QRect(0, 0, kAncho, kAlto));
+    geometria_ = CentrarDialogo(*this, *fondo_, QSize(kAncho, kAlto));
     Surface& s = fondo_->surface();
     BordeElevado(s);
     DibujarTitulo(s);
@@ -125,16 +114,12 @@ void mensared::Form_Load()
     MoverControl(*Txt_Recibidos, kTxt_Recibidos.topLeft(), kTxt_Recibidos.size());
     MoverControl(*Txt_Enviar, kTxt_Enviar.topLeft(), kTxt_Enviar.size());
 
-    const Surface& hoja = HojaBmpVario();
-    for (const auto& [b, x, dibujo] : {std::tuple{Pic_BotAyuda, 15, recursos::bmpvario::BotonAyuda},
-                                       std::tuple{Pic_BotSalir, 358, recursos::bmpvario::BotonSalir}}) {
-        b->moveLogical(QPoint(x, 396));
-        b->surface().blit(0, 0, dibujo.ancho, dibujo.alto, hoja, dibujo.x, dibujo.y);
-    }
+    MostrarBotonDialogo(*Pic_BotAyuda, recursos::bmpvario::BotonAyuda, QPoint(15, 396));
+    MostrarBotonDialogo(*Pic_BotSalir, recursos::bmpvario::BotonSalir, QPoint(358, 396));
     Pic_Enviar->moveLogical(QPoint(186, 395));
     if (auto dibujo = Surface::load(QString::fromLatin1(recursos::mensared::Enviar)))
         Pic_Enviar->setSurface(*dibujo);
-    for (PictureBox* b : {Pic_BotAyuda, Pic_Enviar, Pic_BotSalir}) PonerCursor(b, "ManoIndice");
+    PonerCursor(Pic_Enviar, "ManoIndice");
     Pic_Enviar->hide(); // nothing typed yet
     fondo_->invalidate();
     MostrarMensajesChat();
@@ -190,16 +175,9 @@ void mensared::Pic_Enviar_MouseDown()
     Txt_Enviar->setFocus();
 }
 
-void mensared::Pic_BotAyuda_MouseDown()
-{
-    SonarKit(0, sonido::Clic);
-    MostrarAyuda(kAyudaMensared);
-}
-
 void mensared::Pic_BotSalir_MouseDown()
 {
-    SonarKit(0, sonido::Clic);
-    done(QDialog::Rejected);
+    PulsarSalirDialogo(*this, QDialog::Rejected);
 }
 
 void MostrarMensared(ConexionRed& red, QWidget* padre)

@@ -48,7 +48,6 @@ private:
     void Form_Activate();
     void Txt_Enviar_Change();
     void Pic_Enviar_MouseDown();
-    void Pic_BotAyuda_MouseDown();
     void Pic_BotSalir_MouseDown();
 
     ConexionRed& red_;

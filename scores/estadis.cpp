@@ -1,18 +1,14 @@
 #include "scores/estadis.h"
 
 #include "assets/recursos.h"
-#include "engine/sonidos.h"
-#include "kit/ayuda.h"
 #include "kit/cursores.h"
+#include "kit/dialogo.h"
 #include "kit/mensajes.h"
 #include "platform/picture_box.h"
 #include "platform/printer.h"
-#include "platform/virtual_screen.h"
 
 #include <QKeyEvent>
-#include <QPointer>
 #include <algorithm>
-#include <cmath>
 
 namespace zp {
 
@@ -53,14 +49,12 @@ estadis::estadis(const EstadoJuego& e, const Ajustes& a, std::string carpetaDato
     setModal(true);
     Texto = new PictureBox(fondo_);
     Texto->setObjectName(QStringLiteral("Texto"));
-    Pic_BotAyuda = new PictureBox(fondo_);
-    Pic_BotAyuda->setObjectName(QStringLiteral("Pic_BotAyuda"));
-    Pic_BotAyuda->setToolTip(QStringLiteral("Ayuda sobre Estadísticas"));
-    Pic_BotSalir = new PictureBox(fondo_);
-    Pic_BotSalir->setObjectName(QStringLiteral("Pic_BotSalir"));
-    Pic_BotSalir->setToolTip(QStringLiteral("Salir de Estadísticas"));
-    connect(Pic_BotAyuda, &PictureBox::pressed, this, [this] { Pic_BotAyuda_MouseDown(); });
-    connect(Pic_BotSalir, &PictureBox::pressed, this, [this] { Pic_BotSalir_MouseDown(); });
+    Pic_BotAyuda =
+        CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotAyuda"), QStringLiteral("Ayuda sobre Estadísticas"));
+    Pic_BotSalir =
+        CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotSalir"), QStringLiteral("Salir de Estadísticas"));
+    connect(Pic_BotAyuda, &PictureBox::pressed, this, [] { PulsarAyudaDialogo(kAyudaEstadisticas); });
+    connect(Pic_BotSalir, &PictureBox::pressed, this, [this] { PulsarSalirDialogo(*this); });
     Form_Load();
 }
 
@@ -223,12 +217,7 @@ void estadis::DibujarQueCasan(const EstadisticasMano& s, int C)
 void estadis::DibujaFondo()
 {
     const int W = XEscritura, H = YEscritura;
-    const VirtualScreen& pantalla = virtualScreen();
-    geometria_ = QRect(int(std::floor((pantalla.width() - W) / 2.0)),
-                       int(std::floor((pantalla.height() - (H + 118)) / 2.0)), W, H + 118);
-    setGeometry(pantalla.toRealOnScreen(geometria_));
-    fondo_->setSurface(Surface(W, H + 118, kGrisClaro));
-    fondo_->setLogicalGeometry(QRect(0, 0, W, H + 118));
+    geometria_ = CentrarDialogo(*this, *fondo_, QSize(W, H + 118));
     Surface& f = fondo_->surface();
     const int SW = f.width(), SH = f.height();
 
@@ -244,15 +233,8 @@ void estadis::DibujaFondo()
     f.line(L + w + 1, T + h + 1, L + w + 1, T, kGrisPalido, 2);
     f.line(L + w + 1, T + h + 1, L, T + h, kGrisPalido, 2);
 
-    const Surface& hoja = HojaBmpVario();
-    for (const auto& [caja, dibujo, x] :
-         {std::tuple{Pic_BotAyuda, recursos::bmpvario::BotonAyuda, 15},
-          std::tuple{Pic_BotSalir, recursos::bmpvario::BotonSalir, SW - 63}}) {
-        caja->setSurface(Surface(dibujo.ancho, dibujo.alto));
-        caja->surface().blit(0, 0, dibujo.ancho, dibujo.alto, hoja, dibujo.x, dibujo.y);
-        caja->setLogicalGeometry(QRect(x, SH - 62, dibujo.ancho, dibujo.alto));
-        PonerCursor(caja, "ManoIndice");
-    }
+    MostrarBotonDialogo(*Pic_BotAyuda, recursos::bmpvario::BotonAyuda, QPoint(15, SH - 62));
+    MostrarBotonDialogo(*Pic_BotSalir, recursos::bmpvario::BotonSalir, QPoint(SW - 63, SH - 62));
 }
 
 void estadis::keyPressEvent(QKeyEvent* evento)
@@ -288,25 +270,11 @@ void estadis::Imprimir()
                    QStringLiteral("No se ha podido imprimir la hoja de estadísticas."), 1, 1);
 }
 
-void estadis::Pic_BotAyuda_MouseDown()
-{
-    SonarKit(0, sonido::Clic);
-    MostrarAyuda(kAyudaEstadisticas);
-}
-
-void estadis::Pic_BotSalir_MouseDown()
-{
-    SonarKit(0, sonido::Clic);
-    done(QDialog::Accepted);
-}
-
 void MostrarEstadisticas(const EstadoJuego& e, const Ajustes& a, const std::string& carpetaDatos,
                          QWidget* padre)
 {
     if (!padre) padre = Entorno().mesa;
-    QPointer<estadis> ventana = new estadis(e, a, carpetaDatos, padre);
-    ventana->exec();
-    if (ventana) delete ventana.data();
+    EjecutarDialogo(new estadis(e, a, carpetaDatos, padre));
 }
 
 } // namespace zp

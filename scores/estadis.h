@@ -43,8 +43,6 @@ private:
     void Estadisticas();
     void DibujaFondo();
     void Form_KeyPress(QChar tecla);
-    void Pic_BotAyuda_MouseDown();
-    void Pic_BotSalir_MouseDown();
     void Imprimir();
 
     void DibujarFilas(const EstadisticasMano& s, int M, int P);

@@ -3,13 +3,11 @@
 #include "assets/recursos.h"
 #include "engine/sonidos.h"
 #include "kit/ayuda.h"
+#include "kit/controles.h"
 #include "kit/cursores.h"
+#include "kit/dialogo.h"
 #include "kit/entorno.h"
 #include "platform/picture_box.h"
-#include "platform/virtual_screen.h"
-
-#include <QPointer>
-#include <cmath>
 
 namespace zp {
 
@@ -60,27 +58,23 @@ historic::historic(std::string carpetaDatos, QWidget* padre)
     setObjectName(QStringLiteral("historic"));
     setWindowTitle(QStringLiteral("Fichero Histórico de resultados"));
     setModal(true);
-    Pic_BotAyuda = CrearCaja("Pic_BotAyuda", QStringLiteral("Ayuda sobre Histórico de partidas"));
-    Pic_BotHisTt = CrearCaja("Pic_BotHisTt", QStringLiteral("Resúmenes del Histórico de partidas"));
-    Pic_BotSalir = CrearCaja("Pic_BotSalir", QStringLiteral("Salir del Histórico de partidas"));
-    Pic_Carpeta = CrearCaja("Pic_Carpeta", {});
-    connect(Pic_BotAyuda, &PictureBox::pressed, this, [this] { Pic_BotAyuda_MouseDown(); });
+    Pic_BotAyuda = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotAyuda"),
+                                     QStringLiteral("Ayuda sobre Histórico de partidas"));
+    Pic_BotHisTt = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotHisTt"),
+                                     QStringLiteral("Resúmenes del Histórico de partidas"));
+    Pic_BotSalir = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotSalir"),
+                                     QStringLiteral("Salir del Histórico de partidas"));
+    Pic_Carpeta = new PictureBox(fondo_);
+    Pic_Carpeta->setObjectName(QStringLiteral("Pic_Carpeta"));
+    connect(Pic_BotAyuda, &PictureBox::pressed, this, [this] { PulsarAyudaDialogo(AyudaActual()); });
     connect(Pic_BotHisTt, &PictureBox::pressed, this, [this] { Pic_BotHisTt_MouseDown(); });
-    connect(Pic_BotSalir, &PictureBox::pressed, this, [this] { Pic_BotSalir_MouseDown(); });
+    connect(Pic_BotSalir, &PictureBox::pressed, this, [this] { PulsarSalirDialogo(*this); });
     connect(Pic_Carpeta, &PictureBox::pressed, this,
             [this](const PointerEvent& e) { Pic_Carpeta_MouseDown(e); });
     connect(Pic_Carpeta, &PictureBox::moved, this,
             [this](const PointerEvent& e) { Pic_Carpeta_MouseMove(e); });
     Pic_Carpeta->setMouseTracking(true);
     Form_Load();
-}
-
-PictureBox* historic::CrearCaja(const char* nombre, const QString& aviso)
-{
-    auto* caja = new PictureBox(fondo_);
-    caja->setObjectName(QString::fromLatin1(nombre));
-    if (!aviso.isEmpty()) caja->setToolTip(aviso);
-    return caja;
 }
 
 const Surface& historic::Superficie() const
@@ -96,35 +90,13 @@ Entero historic::AyudaActual() const
 void historic::Form_Load()
 {
     if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
-    const VirtualScreen& pantalla = virtualScreen();
-    geometria_ = QRect(int(std::floor((pantalla.width() - kAncho) / 2.0)),
-                       int(std::floor((pantalla.height() - kAlto) / 2.0)), kAncho, kAlto);
-    setGeometry(pantalla.toRealOnScreen(geometria_));
+    geometria_ = CentrarDialogo(*this, *fondo_, QSize(kAncho, kAlto));
     setFixedSize(geometry().size());
-    fondo_->setSurface(Surface(kAncho, kAlto, kGrisClaro));
-    fondo_->setLogicalGeometry(QRect(0, 0, kAncho, kAlto));
+    BordeElevado(fondo_->surface());
 
-    Surface& s = fondo_->surface();
-    s.box(1, 1, kAncho - 1, kAlto - 1, kBlanco, 2);
-    s.line(kAncho - 1, kAlto - 1, kAncho - 1, 1, kGris, 2);
-    s.line(kAncho - 1, kAlto - 1, 1, kAlto - 1, kGris, 2);
-
-    const Surface& hoja = HojaBmpVario();
-    struct Boton
-    {
-        PictureBox* caja;
-        recursos::Rect dibujo;
-        int x;
-    };
-    for (const Boton& b : {Boton{Pic_BotAyuda, recursos::bmpvario::BotonAyuda, 15},
-                           Boton{Pic_BotHisTt, recursos::bmpvario::BotonTotales, kAncho / 2 - 24},
-                           Boton{Pic_BotSalir, recursos::bmpvario::BotonSalir, kAncho - 63}}) {
-        b.caja->setSurface(Surface(b.dibujo.ancho, b.dibujo.alto));
-        b.caja->surface().blit(0, 0, b.dibujo.ancho, b.dibujo.alto, hoja, b.dibujo.x, b.dibujo.y);
-        b.caja->setLogicalGeometry(QRect(b.x, kAlto - 62, b.dibujo.ancho, b.dibujo.alto));
-    }
-    PonerCursor(Pic_BotAyuda, "ManoIndice");
-    PonerCursor(Pic_BotSalir, "ManoIndice");
+    MostrarBotonDialogo(*Pic_BotAyuda, recursos::bmpvario::BotonAyuda, QPoint(15, kAlto - 62));
+    MostrarBotonDialogo(*Pic_BotHisTt, recursos::bmpvario::BotonTotales, QPoint(kAncho / 2 - 24, kAlto - 62));
+    MostrarBotonDialogo(*Pic_BotSalir, recursos::bmpvario::BotonSalir, QPoint(kAncho - 63, kAlto - 62));
 
     Pic_Carpeta->setSurface(Surface(kAnchoPaginaHistorico, kAltoPaginaHistorico, kBlanco));
     Pic_Carpeta->setLogicalGeometry(QRect(59, 42, kAnchoPaginaHistorico, kAltoPaginaHistorico));
@@ -265,12 +237,6 @@ void historic::Pic_Carpeta_MouseMove(const PointerEvent& evento)
     CursorActual_ = pedido;
 }
 
-void historic::Pic_BotAyuda_MouseDown()
-{
-    SonarKit(0, sonido::Clic);
-    MostrarAyuda(AyudaActual());
-}
-
 void historic::Pic_BotHisTt_MouseDown()
 {
     if (PunteroDe(Pic_BotHisTt) == kPunteroProhibido) return;
@@ -283,18 +249,10 @@ void historic::Pic_BotHisTt_MouseDown()
     ListaTotales(0);
 }
 
-void historic::Pic_BotSalir_MouseDown()
-{
-    SonarKit(0, sonido::Clic);
-    done(QDialog::Accepted);
-}
-
 void MostrarHistorico(const std::string& carpetaDatos, QWidget* padre)
 {
     if (!padre) padre = Entorno().mesa;
-    QPointer<historic> ventana = new historic(carpetaDatos, padre);
-    ventana->exec();
-    if (ventana) delete ventana.data();
+    EjecutarDialogo(new historic(carpetaDatos, padre));
 }
 
 } // namespace zp

@@ -44,14 +44,11 @@ private:
     void ListaTotales(int primera);
     void Pic_Carpeta_MouseDown(const PointerEvent& evento);
     void Pic_Carpeta_MouseMove(const PointerEvent& evento);
-    void Pic_BotAyuda_MouseDown();
     void Pic_BotHisTt_MouseDown();
-    void Pic_BotSalir_MouseDown();
 
     int LineasVista() const;
     void Escribir(int x, int y, const QString& texto, bool negrita, bool cursiva, QRgb color);
     int AnchoTexto(const QString& texto, bool negrita, bool cursiva) const;
-    PictureBox* CrearCaja(const char* nombre, const QString& aviso);
 
     std::string carpeta_;
     QRect geometria_;

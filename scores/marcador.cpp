@@ -77,23 +77,25 @@ marcador::marcador(EstadoJuego& e, const Ajustes& a, std::string carpetaDatos, Q
     setObjectName(QStringLiteral("marcador"));
     setWindowTitle(QStringLiteral("Marcador"));
     setModal(true);
-    Pic_Puntos = CrearCaja(fondo_, "Pic_Puntos", {});
-    Pic_Informe = CrearCaja(fondo_, "Pic_Informe", {});
-    Pic_Papel = CrearCaja(Pic_Informe, "Pic_Papel", {});
-    Pic_BotAyuda = CrearCaja(fondo_, "Pic_BotAyuda", QStringLiteral("Ayuda sobre Marcador"));
-    Pic_BotHistorico = CrearCaja(fondo_, "Pic_BotHistorico", QStringLiteral("Histórico de partidas jugadas"));
-    Pic_BotSalir = CrearCaja(fondo_, "Pic_BotSalir", QStringLiteral("Salir del Marcador"));
-    connect(Pic_BotAyuda, &PictureBox::pressed, this, [this] { Pic_BotAyuda_MouseDown(); });
+    Pic_Puntos = CrearCaja(fondo_, "Pic_Puntos");
+    Pic_Informe = CrearCaja(fondo_, "Pic_Informe");
+    Pic_Papel = CrearCaja(Pic_Informe, "Pic_Papel");
+    Pic_BotAyuda =
+        CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotAyuda"), QStringLiteral("Ayuda sobre Marcador"));
+    Pic_BotHistorico = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotHistorico"),
+                                         QStringLiteral("Histórico de partidas jugadas"));
+    Pic_BotSalir =
+        CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotSalir"), QStringLiteral("Salir del Marcador"));
+    connect(Pic_BotAyuda, &PictureBox::pressed, this, [] { PulsarAyudaDialogo(kAyudaMarcador); });
     connect(Pic_BotHistorico, &PictureBox::pressed, this, [this] { Pic_BotHistorico_MouseDown(); });
-    connect(Pic_BotSalir, &PictureBox::pressed, this, [this] { Pic_BotSalir_MouseDown(); });
+    connect(Pic_BotSalir, &PictureBox::pressed, this, [this] { PulsarSalirDialogo(*this); });
     Form_Load();
 }
 
-PictureBox* marcador::CrearCaja(QWidget* padre, const char* nombre, const QString& aviso)
+PictureBox* marcador::CrearCaja(QWidget* padre, const char* nombre)
 {
     auto* caja = new PictureBox(padre);
     caja->setObjectName(QString::fromLatin1(nombre));
-    if (!aviso.isEmpty()) caja->setToolTip(aviso);
     caja->hide();
     return caja;
 }
@@ -286,23 +288,9 @@ void marcador::DibujarIndividual()
 void marcador::ColocarBotones()
 {
     const int w = fondo_->surface().width(), h = fondo_->surface().height();
-    const Surface& hoja = HojaBmpVario();
-    struct Boton
-    {
-        PictureBox* caja;
-        recursos::Rect dibujo;
-        QPoint lugar;
-    };
-    for (const Boton& b :
-         {Boton{Pic_BotAyuda, recursos::bmpvario::BotonAyuda, QPoint(15, h - 62)},
-          Boton{Pic_BotSalir, recursos::bmpvario::BotonSalir, QPoint(w - 63, h - 62)},
-          Boton{Pic_BotHistorico, recursos::bmpvario::BotonHistorico, QPoint(w / 2 - 24, h - 62)}}) {
-        b.caja->setSurface(Surface(b.dibujo.ancho, b.dibujo.alto));
-        b.caja->surface().blit(0, 0, b.dibujo.ancho, b.dibujo.alto, hoja, b.dibujo.x, b.dibujo.y);
-        b.caja->setLogicalGeometry(QRect(b.lugar, QSize(b.dibujo.ancho, b.dibujo.alto)));
-        b.caja->show();
-        PonerCursor(b.caja, "ManoIndice");
-    }
+    MostrarBotonDialogo(*Pic_BotAyuda, recursos::bmpvario::BotonAyuda, QPoint(15, h - 62));
+    MostrarBotonDialogo(*Pic_BotSalir, recursos::bmpvario::BotonSalir, QPoint(w - 63, h - 62));
+    MostrarBotonDialogo(*Pic_BotHistorico, recursos::bmpvario::BotonHistorico, QPoint(w / 2 - 24, h - 62));
 }
 
 void marcador::Form_Activate()
@@ -332,14 +320,8 @@ bool marcador::event(QEvent* evento)
 void marcador::keyPressEvent(QKeyEvent* evento)
 {
     // Escape leaves as the exit button does; no other key does anything here.
-    if (evento->key() == Qt::Key_Escape) Pic_BotSalir_MouseDown();
+    if (evento->key() == Qt::Key_Escape) PulsarSalirDialogo(*this);
     evento->accept();
-}
-
-void marcador::Pic_BotAyuda_MouseDown()
-{
-    SonarKit(0, sonido::Clic);
-    MostrarAyuda(kAyudaMarcador);
 }
 
 void marcador::Pic_BotHistorico_MouseDown()
@@ -351,18 +333,10 @@ void marcador::Pic_BotHistorico_MouseDown()
     MostrarHistorico(carpeta_, this);
 }
 
-void marcador::Pic_BotSalir_MouseDown()
-{
-    SonarKit(0, sonido::Clic);
-    done(QDialog::Accepted);
-}
-
 void MostrarMarcador(EstadoJuego& e, const Ajustes& a, const std::string& carpetaDatos, QWidget* padre)
 {
     if (!padre) padre = Entorno().mesa;
-    QPointer<marcador> hoja = new marcador(e, a, carpetaDatos, padre);
-    hoja->exec();
-    if (hoja) delete hoja.data();
+    EjecutarDialogo(new marcador(e, a, carpetaDatos, padre));
 }
 
 } // namespace zp

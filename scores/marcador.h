@@ -52,9 +52,7 @@ protected:
 
 private:
     void Form_Load();
-    void Pic_BotAyuda_MouseDown();
     void Pic_BotHistorico_MouseDown();
-    void Pic_BotSalir_MouseDown();
 
     void DibujarMarco();
     void DibujarParejas();
@@ -62,7 +60,7 @@ private:
     void ColocarBotones();
     void Escribir(PictureBox* caja, std::vector<TextoImpreso>& textos, int x, int y, const QString& texto,
                   const FontSpec& fuente, QRgb color, bool cursiva);
-    PictureBox* CrearCaja(QWidget* padre, const char* nombre, const QString& aviso);
+    PictureBox* CrearCaja(QWidget* padre, const char* nombre);
 
     EstadoJuego& e_;
     const Ajustes& a_;

@@ -19,7 +19,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <cmath>
 #include <tuple>
 
@@ -89,13 +88,7 @@ cargua::cargua(Contexto& c, std::string carpetaDatos, ModoCargua modo, QWidget* 
     Lis_CarGua->setObjectName(QStringLiteral("Lis_CarGua"));
     Lis_CarGua->setFont(FuenteCaja());
     auto boton = [this](const char* nombre, const QString& aviso) {
-        auto* b = new PictureBox(fondo_);
-        b->setObjectName(QString::fromLatin1(nombre));
-        b->setToolTip(aviso);
-        b->setSurface(Surface(50, 50, kGrisClaro));
-        b->setLogicalGeometry(QRect(0, 0, 50, 50));
-        b->hide();
-        return b;
+        return CrearBotonDialogo(fondo_, QString::fromLatin1(nombre), aviso);
     };
     Pic_Cargar = boton("Pic_Cargar", QStringLiteral("Cargar el juego seleccionado en la lista"));
     Pic_Guardar = boton("Pic_Guardar", QStringLiteral("Guardar el juego actual"));
@@ -112,8 +105,9 @@ cargua::cargua(Contexto& c, std::string carpetaDatos, ModoCargua modo, QWidget* 
     connect(Pic_Cargar, &PictureBox::clicked, this, [this] { Pic_Cargar_Click(); });
     connect(Pic_Guardar, &PictureBox::clicked, this, [this] { Pic_Guardar_Click(); });
     connect(Pic_Borrar, &PictureBox::clicked, this, [this] { Pic_Borrar_Click(); });
-    connect(Pic_BotAyuda, &PictureBox::pressed, this, [this] { Pic_BotAyuda_MouseDown(); });
-    connect(Pic_BotSalir, &PictureBox::pressed, this, [this] { Pic_BotSalir_MouseDown(); });
+    connect(Pic_BotAyuda, &PictureBox::pressed, this, [] { PulsarAyudaDialogo(kAyudaCargua); });
+    connect(Pic_BotSalir, &PictureBox::pressed, this,
+            [this] { PulsarSalirDialogo(*this, QDialog::Rejected); });
     Form_Load();
 }
 
@@ -152,7 +146,6 @@ void cargua::Form_Load()
     MoverControl(*Lis_CarGua, QPoint(127, abajo + 16 + 20 + 1), QSize(100, 121));
     RellenaLista();
 
-    const Surface& hoja = HojaBmpVario();
     for (const auto& [b, ruta] : {std::tuple{Pic_Cargar, recursos::cargua::Cargar},
                                   std::tuple{Pic_Guardar, recursos::cargua::Guardar},
                                   std::tuple{Pic_Borrar, recursos::cargua::Borrar}}) {
@@ -161,13 +154,8 @@ void cargua::Form_Load()
         b->setVisible(b == BotonDelModo());
         PonerPuntero(b, kPunteroProhibido);
     }
-    for (const auto& [b, x, dibujo] : {std::tuple{Pic_BotAyuda, 15, recursos::bmpvario::BotonAyuda},
-                                       std::tuple{Pic_BotSalir, 337, recursos::bmpvario::BotonSalir}}) {
-        b->moveLogical(QPoint(x, abajo + 119));
-        b->surface().blit(0, 0, dibujo.ancho, dibujo.alto, hoja, dibujo.x, dibujo.y);
-        b->show();
-        PonerCursor(b, "ManoIndice");
-    }
+    MostrarBotonDialogo(*Pic_BotAyuda, recursos::bmpvario::BotonAyuda, QPoint(15, abajo + 119));
+    MostrarBotonDialogo(*Pic_BotSalir, recursos::bmpvario::BotonSalir, QPoint(337, abajo + 119));
     fondo_->invalidate();
 }
 
@@ -192,7 +180,7 @@ void cargua::Form_Activate()
 void cargua::keyPressEvent(QKeyEvent* evento)
 {
     // Escape leaves as the exit button does; Enter belongs to the name box.
-    if (evento->key() == Qt::Key_Escape) Pic_BotSalir_MouseDown();
+    if (evento->key() == Qt::Key_Escape) PulsarSalirDialogo(*this, QDialog::Rejected);
     evento->accept();
 }
 
@@ -335,29 +323,10 @@ void cargua::Pic_Borrar_Click()
     Tex_CarGua->clear();
 }
 
-void cargua::Pic_BotAyuda_MouseDown()
-{
-    SonarKit(0, sonido::Clic);
-    MostrarAyuda(kAyudaCargua);
-}
-
-void cargua::Pic_BotSalir_MouseDown()
-{
-    SonarKit(0, sonido::Clic);
-    done(QDialog::Rejected);
-}
-
 bool MostrarCargua(Contexto& c, const std::string& carpetaDatos, ModoCargua modo, QWidget* padre)
 {
     if (!padre) padre = Entorno().mesa;
-    QPointer<cargua> ventana = new cargua(c, carpetaDatos, modo, padre);
-    ventana->exec();
-    bool cargado = false;
-    if (ventana) {
-        cargado = ventana->Cargado();
-        delete ventana.data();
-    }
-    return cargado;
+    return EjecutarDialogo(new cargua(c, carpetaDatos, modo, padre), [](cargua& v) { return v.Cargado(); });
 }
 
 } // namespace zp

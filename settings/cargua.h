@@ -62,8 +62,6 @@ private:
     void Pic_Guardar_Click();
     void Pic_Borrar_Click();
     void GuardaMano();
-    void Pic_BotAyuda_MouseDown();
-    void Pic_BotSalir_MouseDown();
 
     void PonerMensaje(const QString& texto);
     void Utilizable(PictureBox* boton, bool si);

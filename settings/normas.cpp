@@ -17,12 +17,10 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <span>
-#include <tuple>
 
 namespace zp {
 
@@ -163,12 +161,12 @@ normas::normas(Contexto& c, QWidget* padre)
     siguientePaso_->setSingleShot(true);
     connect(soltarFlecha_, &QTimer::timeout, this, [this] { SoltarFlechaSpin(); });
     connect(siguientePaso_, &QTimer::timeout, this, [this] { RepetirSpin(spinRepetido_, subiendo_); });
-    Pic_BotAyuda = Caja(fondo_, QStringLiteral("Pic_BotAyuda"), QSize(50, 50));
-    Pic_BotAyuda->setToolTip(QStringLiteral("Ayuda sobre Normas de juego"));
+    Pic_BotAyuda = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotAyuda"),
+                                     QStringLiteral("Ayuda sobre Normas de juego"));
     Pic_BotAyuda->setFocusPolicy(Qt::StrongFocus);
-    Pic_BotSalir = Caja(fondo_, QStringLiteral("Pic_BotSalir"), QSize(50, 50));
-    Pic_BotSalir->setToolTip(QStringLiteral("Salir de Normas de juego"));
-    connect(Pic_BotAyuda, &PictureBox::pressed, this, [this] { Pic_BotAyuda_MouseDown(); });
+    Pic_BotSalir =
+        CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotSalir"), QStringLiteral("Salir de Normas de juego"));
+    connect(Pic_BotAyuda, &PictureBox::pressed, this, [] { PulsarAyudaDialogo(kAyudaNormas); });
     connect(Pic_BotSalir, &PictureBox::pressed, this, [this] { Pic_BotSalir_MouseDown(); });
     Form_Load();
 }
@@ -275,15 +273,8 @@ void normas::DibujaNormas()
         DibujarSpinNormas(sp.indice);
     }
 
-    const Surface& hoja = HojaBmpVario();
-    for (const auto& [boton, lugar, dibujo] :
-         {std::tuple{Pic_BotAyuda, QPoint(15, 315), recursos::bmpvario::BotonAyuda},
-          std::tuple{Pic_BotSalir, QPoint(642, 315), recursos::bmpvario::BotonSalir}}) {
-        boton->moveLogical(lugar);
-        boton->surface().blit(0, 0, dibujo.ancho, dibujo.alto, hoja, dibujo.x, dibujo.y);
-        boton->show();
-        PonerCursor(boton, "ManoIndice");
-    }
+    MostrarBotonDialogo(*Pic_BotAyuda, recursos::bmpvario::BotonAyuda, QPoint(15, 315));
+    MostrarBotonDialogo(*Pic_BotSalir, recursos::bmpvario::BotonSalir, QPoint(642, 315));
     fondo_->invalidate();
 }
 
@@ -414,12 +405,6 @@ void normas::Pic_Selector_MouseDown(Entero Index, QPoint punto)
     }
 }
 
-void normas::Pic_BotAyuda_MouseDown()
-{
-    SonarKit(0, sonido::Clic);
-    MostrarAyuda(kAyudaNormas);
-}
-
 void normas::Pic_BotSalir_MouseDown()
 {
     if (saliendo_) return;
@@ -466,14 +451,8 @@ bool MostrarNormas(Contexto& c, QWidget* padre)
     if (!padre) padre = Entorno().mesa;
     EntornoKit& entorno = Entorno();
     entorno.AjustesAbiertos = true;
-    QPointer<normas> ventana = new normas(c, padre);
-    ventana->exec();
+    const bool nueva = EjecutarDialogo(new normas(c, padre), [](normas& v) { return v.NuevaPartida(); });
     entorno.AjustesAbiertos = false;
-    bool nueva = false;
-    if (ventana) {
-        nueva = ventana->NuevaPartida();
-        delete ventana.data();
-    }
     return nueva;
 }
 

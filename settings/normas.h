@@ -74,7 +74,6 @@ private:
     void Pic_Spin_MouseMove(Entero Index, QPoint punto);
     void Pic_Spin_MouseUp(Entero Index);
     void Tex_Spin_Change(Entero Index);
-    void Pic_BotAyuda_MouseDown();
     void Pic_BotSalir_MouseDown();
 
     void LimitesSpin(Entero Index);

@@ -18,7 +18,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRegularExpressionValidator>
 #include <QTimer>
 #include <cmath>
@@ -162,11 +161,11 @@ void personal::CrearControles()
     Tex_Grafico = CrearTexto(fondo_, QStringLiteral("Tex_Grafico"), 64, kTamanoGrafico);
     connect(Tex_Grafico, &QLineEdit::returnPressed, this, [this] { Tex_Grafico_KeyPress(); });
 
-    Pic_BotAyuda = caja(QStringLiteral("Pic_BotAyuda"), QSize(50, 50));
-    Pic_BotAyuda->setToolTip(QStringLiteral("Ayuda sobre Personalizar"));
-    Pic_BotSalir = caja(QStringLiteral("Pic_BotSalir"), QSize(50, 50));
-    Pic_BotSalir->setToolTip(QStringLiteral("Salir de Personalizar"));
-    connect(Pic_BotAyuda, &PictureBox::pressed, this, [this] { Pic_BotAyuda_MouseDown(); });
+    Pic_BotAyuda =
+        CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotAyuda"), QStringLiteral("Ayuda sobre Personalizar"));
+    Pic_BotSalir =
+        CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotSalir"), QStringLiteral("Salir de Personalizar"));
+    connect(Pic_BotAyuda, &PictureBox::pressed, this, [] { PulsarAyudaDialogo(kAyudaPersonal); });
     connect(Pic_BotSalir, &PictureBox::pressed, this, [this] { Pic_BotSalir_MouseDown(); });
     // A click on the window's ground takes the focus from the text boxes.
     connect(fondo_, &PictureBox::pressed, this, [this] { setFocus(); });
@@ -258,18 +257,8 @@ void personal::DibujaPersonal()
         PonerCursor(Pic_Buleano[std::size_t(i)], "ManoIndice");
     }
 
-    const Surface& hoja = HojaBmpVario();
-    const std::pair<PictureBox*, std::pair<recursos::Rect, QPoint>> botones[] = {
-        {Pic_BotAyuda, {recursos::bmpvario::BotonAyuda, QPoint(15, 448)}},
-        {Pic_BotSalir, {recursos::bmpvario::BotonSalir, QPoint(736, 448)}}};
-    for (const auto& [boton, dibujo] : botones) {
-        const auto& [r, lugar] = dibujo;
-        boton->moveLogical(lugar);
-        boton->surface().blit(0, 0, r.ancho, r.alto, hoja, r.x, r.y);
-        boton->show();
-        boton->refresh();
-        PonerCursor(boton, "ManoIndice");
-    }
+    MostrarBotonDialogo(*Pic_BotAyuda, recursos::bmpvario::BotonAyuda, QPoint(15, 448));
+    MostrarBotonDialogo(*Pic_BotSalir, recursos::bmpvario::BotonSalir, QPoint(736, 448));
     fondo_->invalidate();
 }
 
@@ -389,12 +378,6 @@ void personal::Form_Unload()
     done(QDialog::Accepted);
 }
 
-void personal::Pic_BotAyuda_MouseDown()
-{
-    SonarKit(0, sonido::Clic);
-    MostrarAyuda(kAyudaPersonal);
-}
-
 void personal::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
@@ -440,13 +423,8 @@ BanderasAjustes MostrarPersonal(ContextoAjustes c, QWidget* padre)
     EntornoKit& entorno = Entorno();
     const bool abiertos = entorno.AjustesAbiertos;
     entorno.AjustesAbiertos = true;
-    QPointer<personal> ventana = new personal(c, padre);
-    ventana->exec();
-    BanderasAjustes banderas;
-    if (ventana) {
-        banderas = ventana->Banderas();
-        delete ventana.data();
-    }
+    const BanderasAjustes banderas =
+        EjecutarDialogo(new personal(c, padre), [](personal& v) { return v.Banderas(); });
     entorno.AjustesAbiertos = abiertos;
     return banderas;
 }

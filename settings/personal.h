@@ -55,7 +55,6 @@ private:
     void DibujarRed();
     void DibujarFigura();
     void Form_Unload();
-    void Pic_BotAyuda_MouseDown();
 
     // The controls and their rules.
     bool CandadoCliente() const;
