@@ -19,22 +19,16 @@ struct Mano
     // La ficha a-b en la mano del asiento p, puesta o no.
     void Dar(Entero p, Entero x, Entero y, bool puesta)
     {
-        auto& huecos = e.HuecosMano[std::size_t(p)];
-        ++huecos;
-        e.Manos[std::size_t(p)][std::size_t(huecos)] = {x, y, puesta ? kPuesta : kEnMano};
+        e.Manos[std::size_t(p)][std::size_t(++e.HuecosMano[std::size_t(p)])] = {x, y,
+                                                                                puesta ? kPuesta : kEnMano};
     }
     // Una jugada más: ficha (unido, abierto) en el extremo 1 o 2, o robo (8) y pase (9) con los extremos de
     // entonces.
     void Jugar(Entero p, Entero unido, Entero abierto, Entero extremo, Entero e1 = 0, Entero e2 = 0)
     {
         if (e.NumeroJugada == 0) e.NumeroJugada = 1;
-        RegistroJugada& j = e.Jugadas[std::size_t(e.NumeroJugada++)];
-        j.Jugador = p;
-        j.PuntoUnido = unido;
-        j.PuntoAbierto = abierto;
-        j.Extremo = extremo;
-        j.Extremo1 = e1;
-        j.Extremo2 = e2;
+        RegistroJugada& j = e.Jugadas[std::size_t(e.NumeroJugada++)] = {p, unido, abierto, extremo};
+        j.Extremo1 = e1, j.Extremo2 = e2;
     }
 };
 

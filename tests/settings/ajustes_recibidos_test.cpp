@@ -165,6 +165,7 @@ TEST(AplicarAjustesRecibidos, una_partida_entre_dos_se_acepta_y_un_jugador_solo_
     }
 }
 
+// Dropped whole, with a reason that names the field, so that a damaged message can be traced.
 TEST(MensajesRecibidos, un_mensaje_danado_se_descarta_sin_tocar_nada)
 {
     const std::string bueno = Anfitrion().Cadenas().CadenaSituacion;
@@ -172,11 +173,14 @@ TEST(MensajesRecibidos, un_mensaje_danado_se_descarta_sin_tocar_nada)
     {
         const char* que;
         std::string cadena;
+        const char* campo = "";
     } casos[] = {
         {"corto", bueno.substr(0, 700)},
         {"sin marca final", bueno.substr(0, 768) + std::string(12, ' ')},
         {"ficha imposible", bueno.substr(0, 335) + "8" + bueno.substr(336)},
-        {"nivel con letras", bueno.substr(0, 9) + "ab0" + bueno.substr(12)},
+        {"nivel con letras", bueno.substr(0, 9) + "ab0" + bueno.substr(12), "NivelJugador(1)"},
+        {"un número contado 8 veces", bueno.substr(0, 300) + "8" + bueno.substr(301), "CuentaNumeros(1, 0)"},
+        {"peso con letras", bueno.substr(0, 301) + "ab " + bueno.substr(304), "PesoNumero(1, 0)"},
         {"bandera que no es un número", bueno.substr(0, 124) + "x " + bueno.substr(126)},
         {"nombre con un salto de línea", bueno.substr(0, 3) + "\n" + bueno.substr(4)},
         {"vacío", ""},
@@ -185,7 +189,9 @@ TEST(MensajesRecibidos, un_mensaje_danado_se_descarta_sin_tocar_nada)
         Estado c = PartidaLarga();
         c.juego.PuestoLocal = 2;
         const CadenasEstado antes = c.Cadenas();
-        EXPECT_TRUE(AplicarAjustesRecibidos(k.cadena, c.juego, c.datos)) << k.que;
+        const FalloLectura motivo = AplicarAjustesRecibidos(k.cadena, c.juego, c.datos);
+        ASSERT_TRUE(motivo) << k.que;
+        EXPECT_NE(motivo->find(k.campo), std::string::npos) << *motivo;
         EXPECT_TRUE(AplicarManosRecibidas(k.cadena, c.juego)) << k.que;
         EXPECT_EQ(c.Cadenas(), antes) << k.que;
     }

@@ -17,6 +17,13 @@ bool Tomado(const ResultadoLectura& r)
     return !r.Ilegible && !r.PartidaDescartada;
 }
 
+// The state read from `c` over `leido`, which must be taken whole.
+Estado Leido(const CadenasEstado& c, Estado leido = {})
+{
+    EXPECT_TRUE(Tomado(CargarCadenasEstado(c, leido.juego, leido.datos)));
+    return leido;
+}
+
 // Columns written field by field with a bar between fields, as a record's map reads.
 std::string Campos(std::string s)
 {
@@ -125,8 +132,7 @@ TEST(CadenaJugadas, mitad_fuera_de_sus_tres_cifras_queda_en_999_y_se_puede_leer)
     s.juego.Jugadas[1].XMitad1 = 1043;
     const CadenasEstado c = s.Cadenas();
     EXPECT_EQ(Cols(c.CadenaJugadas, 24, 26), "999");
-    Estado leido = PrimeraEjecucion();
-    ASSERT_TRUE(Tomado(CargarCadenasEstado(c, leido.juego, leido.datos)));
+    const Estado leido = Leido(c, PrimeraEjecucion());
     EXPECT_EQ(leido.juego.Jugadas[1].XMitad1, 999);
 }
 
@@ -141,16 +147,14 @@ TEST(CadenasEstado, ida_y_vuelta_deja_las_mismas_cadenas)
                  {"partida larga", PartidaLarga()}};
     for (const auto& c : casos) {
         const CadenasEstado antes = c.s.Cadenas();
-        Estado leido;
-        ASSERT_TRUE(Tomado(CargarCadenasEstado(antes, leido.juego, leido.datos))) << c.que;
+        const Estado leido = Leido(antes);
         EXPECT_EQ(leido.Cadenas(), antes) << c.que;
     }
     const Estado larga = PartidaLarga();
     const CadenasEstado c = larga.Cadenas();
     EXPECT_EQ(c.CadenaMarcador.size(), 699u * 51);
     EXPECT_EQ(c.CadenaJugadas.size(), 89u * 60);
-    Estado leido;
-    ASSERT_TRUE(Tomado(CargarCadenasEstado(c, leido.juego, leido.datos)));
+    const Estado leido = Leido(c);
     EXPECT_EQ(leido.juego.Anotaciones[699], larga.juego.Anotaciones[699]);
     EXPECT_EQ(leido.juego.Jugadas[89], larga.juego.Jugadas[89]);
     EXPECT_EQ(leido.juego.Jugadas.size(), 131u);
@@ -190,8 +194,7 @@ TEST(CargarCadenasEstado, los_nombres_se_leen_recortados_con_mayuscula_inicial_y
         CadenasEstado cad = PrimeraEjecucion().Cadenas();
         ASSERT_EQ(c.columnas.size(), 9u);
         cad.CadenaSituacion.replace(31, 9, c.columnas);
-        Estado leido;
-        ASSERT_TRUE(Tomado(CargarCadenasEstado(cad, leido.juego, leido.datos)));
+        const Estado leido = Leido(cad);
         EXPECT_EQ(leido.datos.Jugador[2].NombreJugador, c.leido) << c.leido;
     }
 }
@@ -272,8 +275,7 @@ TEST(CargarCadenasEstado, las_fichas_por_jugador_que_el_juego_no_alcanza_a_repar
         Estado s = PrimeraEjecucion();
         MarcarAsientos(c.asientos, s.datos);
         s.datos.FichasPorJugador = c.fichas;
-        Estado leido;
-        ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
+        const Estado leido = Leido(s.Cadenas());
         EXPECT_EQ(leido.datos.NumeroJugadores, Entero(std::strlen(c.asientos)));
         EXPECT_EQ(leido.datos.FichasPorJugador, c.leidas) << c.asientos << " " << c.fichas;
     }
@@ -301,8 +303,7 @@ TEST(CargarCadenasEstado, primera_mano_sin_jugadas_sale_quien_tiene_el_seis_dobl
     for (const auto& c : casos) {
         s.datos.PrimeraMano = c.primera;
         s.juego.SalidaA = s.juego.SalidaB = c.salida;
-        Estado leido;
-        ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
+        const Estado leido = Leido(s.Cadenas());
         EXPECT_EQ(leido.juego.JugadorTurno, c.sale) << c.salida;
         EXPECT_EQ(leido.juego.JugadorSalida, c.sale) << c.salida;
     }
@@ -312,8 +313,7 @@ TEST(CargarCadenasEstado, sin_partida_en_curso_la_hoja_y_la_mesa_quedan_vacias)
 {
     Estado s = PartidaEnJuego();
     s.juego.PartidaEnCurso = false;
-    Estado leido;
-    ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
+    const Estado leido = Leido(s.Cadenas());
     EXPECT_EQ(leido.juego.NumeroMano, 0);
     EXPECT_EQ(leido.juego.Anotaciones[1], RegistroMano{});
     EXPECT_FALSE(leido.juego.ManoEnCurso);
@@ -322,10 +322,10 @@ TEST(CargarCadenasEstado, sin_partida_en_curso_la_hoja_y_la_mesa_quedan_vacias)
     EXPECT_EQ(leido.datos.Jugador[1].NombreJugador, "Ana");
 
     // With the game: records 1..14 of a move number of 15, and room for 40 more.
-    ASSERT_TRUE(Tomado(CargarCadenasEstado(PartidaEnJuego().Cadenas(), leido.juego, leido.datos)));
-    EXPECT_EQ(leido.juego.Jugadas.size(), 56u);
-    EXPECT_EQ(leido.juego.Jugadas[14], PartidaEnJuego().juego.Jugadas[14]);
-    EXPECT_EQ(leido.juego.Jugadas[15], RegistroJugada{});
+    const Estado otro = Leido(PartidaEnJuego().Cadenas(), leido);
+    EXPECT_EQ(otro.juego.Jugadas.size(), 56u);
+    EXPECT_EQ(otro.juego.Jugadas[14], PartidaEnJuego().juego.Jugadas[14]);
+    EXPECT_EQ(otro.juego.Jugadas[15], RegistroJugada{});
 }
 
 TEST(CargarCadenasEstado, partida_entre_dos_manos_guarda_la_mano_recien_anotada)
@@ -340,8 +340,7 @@ TEST(CargarCadenasEstado, partida_entre_dos_manos_guarda_la_mano_recien_anotada)
     EXPECT_EQ(Cols(c.CadenaSituacion, 184, 186), "004");
     EXPECT_EQ(c.CadenaMarcador.size(), 3u * 51);
 
-    Estado leido;
-    ASSERT_TRUE(Tomado(CargarCadenasEstado(c, leido.juego, leido.datos)));
+    const Estado leido = Leido(c);
     EXPECT_TRUE(leido.juego.PartidaEnCurso);
     EXPECT_FALSE(leido.juego.ManoEnCurso);
     EXPECT_EQ(leido.juego.NumeroMano, 3);

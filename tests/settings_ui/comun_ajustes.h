@@ -27,8 +27,6 @@
 
 namespace prueba {
 
-using RelojSinEspera = zp::prueba::RelojFalso;
-
 struct Caja
 {
     QString titulo, texto;
@@ -93,7 +91,7 @@ protected:
     zp::RedNula red;
     zp::AlmacenFicheros almacen{e, a, Carpeta()};
     zp::AzarSemilla azar{1};
-    RelojSinEspera reloj;
+    zp::prueba::RelojFalso reloj;
     QTimer guion;
     QPointer<zp::mensajes> atendida;
     std::vector<Caja> cajas;

@@ -190,24 +190,4 @@ TEST_F(Personal, al_cerrar_la_mesa_ve_los_nombres_y_la_lista_de_jugadas_segun_el
     }
 }
 
-TEST_F(Personal, un_nombre_y_un_nivel_cambiados_quedan_en_el_fichero_de_ajustes)
-{
-    Abrir();
-    ventana->Txt_Nombre[2]->clear();
-    QTest::keyClicks(ventana->Txt_Nombre[2], QStringLiteral("berta "));
-    zp::PictureBox* nivel = ventana->Pic_Potenciometro[12];
-    QTest::mouseMove(nivel, QPoint(50 + 14, 25));
-    QTest::mousePress(nivel, Qt::LeftButton, {}, QPoint(50 + 14, 25));
-    QTest::mouseMove(nivel, QPoint(50 + 39, 25));
-    QTest::mouseRelease(nivel, Qt::LeftButton, {}, QPoint(50 + 39, 25));
-    Salir();
-    ASSERT_FALSE(Abierta());
-
-    EstadoJuego leido;
-    Ajustes ajustesLeidos;
-    ASSERT_EQ(zp::CargarAjustes(Carpeta(), leido, ajustesLeidos).ErrorFichero, 0);
-    EXPECT_EQ(ajustesLeidos.Jugador[2].NombreJugador, "Berta");
-    EXPECT_EQ(ajustesLeidos.Jugador[2].NivelJugador, 75);
-}
-
 } // namespace
