@@ -21,7 +21,7 @@ Estado Anfitrion()
         j.NombreJugador = nombres[p];
         j.NivelJugador = E(10 * p);
         j.CaracterJugador = static_cast<Caracter>(1 + p % 3);
-        j.ControlJugador = Control::Automatico;
+        j.ControlJugador = p == 1 ? Control::Remoto : Control::Automatico;
         j.DireccionIP = "10.0.0." + std::to_string(p);
     }
     h.datos.Sonido = true;
@@ -56,7 +56,7 @@ TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cli
     } casos[] = {
         {4, "Dos", 1, 2, 20, 3},    // this computer: Manual, tiles shown
         {2, "Cuatro", 3, 1, 40, 2}, // the host: Remoto
-        {3, "Uno", 2, 1, 10, 2},
+        {3, "Uno", 3, 1, 10, 2},    // another client
         {1, "Tres", 2, 1, 30, 1},
     };
     for (const auto& k : casos) {

@@ -404,22 +404,22 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
         {"entre dos manos sin salida",
          [](Estado& s) { s.juego.ManoEnCurso = false, s.juego.JugadorSalida = 0; }},
     };
-    const auto cortar = [](std::string CadenasEstado::*linea, std::size_t largo) {
-        return [=](CadenasEstado& c) { (c.*linea).resize(largo); };
-    };
+    // A line cut short: the reason says how much of it is there.
     const struct
     {
         const char* que;
-        std::function<void(CadenasEstado&)> danar;
-    } cortes[] = {{"hoja de tanteo cortada", cortar(&CadenasEstado::CadenaMarcador, 60)},
-                  {"jugadas cortadas", cortar(&CadenasEstado::CadenaJugadas, 600)}};
+        std::string CadenasEstado::*linea;
+        std::size_t largo;
+    } cortes[] = {{"la hoja de tanteo guarda 1 de las 2 manos jugadas", &CadenasEstado::CadenaMarcador, 60},
+                  {"la lista guarda 10 de las 14 jugadas hechas", &CadenasEstado::CadenaJugadas, 600}};
 
-    auto comprobar = [](const char* que, const CadenasEstado& cad) {
+    auto comprobar = [](const char* que, const CadenasEstado& cad, const std::string& motivo = "") {
         Estado leido = PartidaLarga();
         const ResultadoLectura r = CargarCadenasEstado(cad, leido.juego, leido.datos);
         EXPECT_FALSE(r.Ilegible) << que;
         ASSERT_TRUE(r.PartidaDescartada) << que;
         EXPECT_FALSE(r.PartidaDescartada->empty()) << que;
+        EXPECT_NE(r.PartidaDescartada->find(motivo), std::string::npos) << *r.PartidaDescartada;
         EXPECT_EQ(leido.datos.Jugador[1].NombreJugador, "Ana") << que;
         EXPECT_EQ(leido.datos.Jugador[2].DireccionIP, "192.168.1.20") << que;
         EXPECT_FALSE(leido.juego.PartidaEnCurso) << que;
@@ -437,8 +437,8 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
     }
     for (const auto& c : cortes) {
         CadenasEstado cad = PartidaEnJuego().Cadenas();
-        c.danar(cad);
-        comprobar(c.que, cad);
+        (cad.*c.linea).resize(c.largo);
+        comprobar(c.que, cad, c.que);
     }
 }
 
