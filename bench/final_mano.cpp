@@ -90,10 +90,13 @@ struct Grupo
         std::sort(Tiempos.begin(), Tiempos.end());
         double total = 0;
         for (const double t : Tiempos) total += t;
-        const auto en = [&](double q) { return Tiempos[static_cast<std::size_t>(q * (Tiempos.size() - 1))]; };
+        const auto en = [&](double q) {
+            return Tiempos[static_cast<std::size_t>(q * static_cast<double>(Tiempos.size() - 1))];
+        };
         std::printf("%-17s %6zu %9llu %12.2f M/s %9.2f us %9.2f us %9.3f ms\n", Nombre, Tiempos.size(),
-                    static_cast<unsigned long long>(Visitadas), Visitadas / total / 1000.0, en(0.5) * 1000.0,
-                    en(0.99) * 1000.0, Tiempos.back());
+                    static_cast<unsigned long long>(Visitadas),
+                    static_cast<double>(Visitadas) / total / 1000.0, en(0.5) * 1000.0, en(0.99) * 1000.0,
+                    Tiempos.back());
     }
 };
 
@@ -103,7 +106,7 @@ struct PrimeraVez
 {
     const char* Que;
     const corpus::Posicion* P;
-    Medida Fria, Caliente;
+    Medida Fria{}, Caliente{};
 };
 
 void Imprimir(const PrimeraVez& v)

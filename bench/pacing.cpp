@@ -30,7 +30,8 @@ void medirPrecision()
     std::printf("%6s %5s %8s %8s %8s %8s | %8s %8s %8s\n", "n", "runs", "err min", "median", "p95", "max",
                 "late med", "p95", "max");
     zp::Pausa pausa;
-    for (zp::Entero n : {12, 20, 35, 50, 100, 250, 500, 1000, 1500}) {
+    static constexpr zp::Entero kDuraciones[] = {12, 20, 35, 50, 100, 250, 500, 1000, 1500};
+    for (const zp::Entero n : kDuraciones) {
         const int runs = n <= 100 ? 60 : (n <= 500 ? 12 : 4);
         std::vector<double> err, late;
         for (int i = 0; i < runs; ++i) {

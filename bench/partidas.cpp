@@ -111,9 +111,9 @@ int main(int argc, char** argv)
         std::printf(
             "%-13s %d matches, %lld hands: %6.0f matches/s %7.0f hands/s (wall clock %6.0f matches/s), "
             "checksum %016llx%s\n",
-            m.nombre, partidas, mejor.manos, partidas / mejor.segundos, mejor.manos / mejor.segundos,
-            partidas / mejor.reloj, static_cast<unsigned long long>(mejor.suma),
-            mejor.sinTerminar ? ", some unfinished" : "");
+            m.nombre, partidas, mejor.manos, partidas / mejor.segundos,
+            static_cast<double>(mejor.manos) / mejor.segundos, partidas / mejor.reloj,
+            static_cast<unsigned long long>(mejor.suma), mejor.sinTerminar ? ", some unfinished" : "");
         fallos += mejor.sinTerminar != 0;
     }
     return fallos == 0 ? 0 : 1;

@@ -6,10 +6,13 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_L
     # GCC 12 reports impossible overlaps inside std::string concatenation at -O3 (a false alarm).
     list(APPEND ZP_WARNINGS -Wno-restrict)
 endif()
+# The program, its libraries, tools and benchmarks build with no warning at all; the tests keep theirs as
+# warnings.
+set(ZP_WARNINGS_AS_ERRORS ${ZP_WARNINGS} -Werror)
 
-# zp_library(NAME [QT] [WERROR] [DIR dir] [EXCLUDE regex] DEPS ...)
+# zp_library(NAME [QT] [DIR dir] [EXCLUDE regex] DEPS ...)
 function(zp_library name)
-    cmake_parse_arguments(Z "QT;WERROR" "DIR;EXCLUDE" "DEPS" ${ARGN})
+    cmake_parse_arguments(Z "QT" "DIR;EXCLUDE" "DEPS" ${ARGN})
     if(NOT Z_DIR)
         set(Z_DIR ${CMAKE_CURRENT_SOURCE_DIR})
     endif()
@@ -19,10 +22,7 @@ function(zp_library name)
     endif()
     add_library(${name} STATIC ${srcs})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-    target_compile_options(${name} PRIVATE ${ZP_WARNINGS})
-    if(Z_WERROR)
-        target_compile_options(${name} PRIVATE -Werror)
-    endif()
+    target_compile_options(${name} PRIVATE ${ZP_WARNINGS_AS_ERRORS})
     if(NOT Z_QT)
         set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
     endif()

@@ -1,7 +1,7 @@
 #pragma once
 // Reaching into the state's arrays: the position of a seat, slot, number or move counter, which the state
-// keeps signed, and the slots a hand really uses. For sources only, the engine's and its tests': a name as
-// short as `I` is not handed to every file that includes an engine header.
+// keeps signed, and the slots a hand really uses. For sources only: a name as short as `I` is not handed to
+// every file that includes a header.
 #include <algorithm>
 #include <cassert>
 #include <cstddef>

@@ -2,6 +2,7 @@
 
 #include "assets/recursos.h"
 #include "engine/disposicion_manos.h"
+#include "engine/indices.h"
 #include "table/dibujo_fichas.h"
 #include "table/dibujo_monton.h"
 #include "table/disposicion_mesa.h"
@@ -15,11 +16,6 @@ namespace {
 
 constexpr int kPasoGrande = 44;
 constexpr int kVistasGrandes = 7; // the sheet holds large views for slots 1..7
-
-std::size_t I(int n)
-{
-    return static_cast<std::size_t>(n);
-}
 
 // The seat's whole strip, wider than its hand: what an erase of the hand covers.
 QRect FranjaMano(const LienzoMesa& l, Entero asiento)

@@ -1,5 +1,6 @@
 #include "table/entrada_mesa.h"
 
+#include "engine/indices.h"
 #include "engine/jugada.h"
 #include "engine/reparto_manual.h"
 #include "engine/sonidos.h"
@@ -21,11 +22,6 @@ namespace {
 constexpr Entero kPausaFlechasSin = 180;
 constexpr Entero kPausaFlechasCon = 360;
 constexpr int kParpadeosFlechas = 2;
-
-std::size_t I(Entero n)
-{
-    return static_cast<std::size_t>(n);
-}
 
 HuecoMano& Hueco(EstadoJuego& e, Entero mano, Entero hueco)
 {

@@ -3,6 +3,7 @@
 #include "assets/recursos.h"
 #include "engine/fin_mano.h"
 #include "engine/grabadora.h"
+#include "engine/indices.h"
 #include "engine/lista_jugadas.h"
 #include "engine/partida.h"
 #include "engine/sonidos.h"
@@ -43,11 +44,6 @@ const Tecla* Buscar(TeclaGrabadora t)
     for (const Tecla& k : kTeclas)
         if (k.tecla == t) return &k;
     return nullptr;
-}
-
-std::size_t I(Entero n)
-{
-    return static_cast<std::size_t>(n);
 }
 
 bool EnCarrera(const EstadoGrabadoraMesa& g)

@@ -1,5 +1,6 @@
 #include "table/nombres_mesa.h"
 
+#include "engine/indices.h"
 #include "engine/redondeo.h"
 
 namespace zp {
@@ -7,11 +8,6 @@ namespace zp {
 namespace {
 
 constexpr int kLetras = 9; // a name holds nine characters at most
-
-std::size_t I(int n)
-{
-    return static_cast<std::size_t>(n);
-}
 
 QString Nombre(const Ajustes& a, Entero asiento)
 {

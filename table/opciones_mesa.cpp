@@ -1,5 +1,6 @@
 #include "table/opciones_mesa.h"
 
+#include "engine/indices.h"
 #include "kit/cursores.h"
 #include "kit/entorno.h"
 #include "kit/mensajes.h"
@@ -16,11 +17,6 @@ namespace {
 constexpr int kAltoFila = 18;
 constexpr int kArribaFilas = 4;
 constexpr int kAltoDibujando = 190;
-
-std::size_t I(Entero n)
-{
-    return static_cast<std::size_t>(n);
-}
 
 FontSpec FuenteMenu(bool negrita)
 {

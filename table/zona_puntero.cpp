@@ -1,5 +1,6 @@
 #include "table/zona_puntero.h"
 
+#include "engine/indices.h"
 #include "engine/jugada.h"
 #include "platform/wait.h"
 
@@ -8,11 +9,6 @@
 namespace zp {
 
 namespace {
-
-std::size_t I(Entero n)
-{
-    return static_cast<std::size_t>(n);
-}
 
 // Int of a division made in floating point: the floor, so that a point before a strip's first slot gives 0.
 Entero Piso(double valor)

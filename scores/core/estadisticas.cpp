@@ -1,6 +1,7 @@
 #include "scores/core/estadisticas.h"
 
 #include "engine/analisis_mano.h"
+#include "engine/indices.h"
 #include "engine/reglas.h"
 #include "engine/turno.h"
 
@@ -13,11 +14,6 @@ namespace {
 bool EsNumero(Entero n)
 {
     return n >= 0 && n <= 6;
-}
-
-std::size_t N(Entero n)
-{
-    return static_cast<std::size_t>(n);
 }
 
 // The seats in play in turn order from the leader. A leader not in play (none chosen yet, a seat left out
@@ -46,8 +42,8 @@ void ContarJugada(EstadisticasMano& s, FilaEstadisticas& f, const RegistroJugada
     if (j.Extremo == kExtremoRoba || j.Extremo == kExtremoPasa) {
         // The numbers the player had no tile for.
         if (i > 1 && EsNumero(j.Extremo1) && EsNumero(j.Extremo2)) {
-            f.HaPasado[N(j.Extremo1)] = 1;
-            f.HaPasado[N(j.Extremo2)] = 1;
+            f.HaPasado[I(j.Extremo1)] = 1;
+            f.HaPasado[I(j.Extremo2)] = 1;
         }
         return;
     }
@@ -56,14 +52,14 @@ void ContarJugada(EstadisticasMano& s, FilaEstadisticas& f, const RegistroJugada
     const bool doble = u == o;
     f.Fichas.push_back({u, o});
     // The opening tile cuts nothing; a later double neither cuts nor shows.
-    if (i > 1 && !doble) ++f.PalosCortados[N(u)];
+    if (i > 1 && !doble) ++f.PalosCortados[I(u)];
     const bool muestra = !(i == 1 && salidaForzada) && !(i > 1 && doble);
     if (muestra) {
-        ++f.PalosDeCara[N(o)];
-        if (i == 1 && !doble) ++f.PalosDeCara[N(u)];
+        ++f.PalosDeCara[I(o)];
+        if (i == 1 && !doble) ++f.PalosDeCara[I(u)];
     }
-    ++s.PalosPuestos[N(u)];
-    if (o != u) ++s.PalosPuestos[N(o)];
+    ++s.PalosPuestos[I(u)];
+    if (o != u) ++s.PalosPuestos[I(o)];
     ++s.FichasPuestas;
     s.PuntosPuestos = static_cast<Entero>(s.PuntosPuestos + u + o);
 }
@@ -93,7 +89,7 @@ EstadisticasMano CalcularEstadisticas(const EstadoJuego& e, const Ajustes& a)
     }
 
     for (Entero x = 0; x <= 6; ++x)
-        for (Entero y = 0; y <= x; ++y) s.Puesta[N(x)][N(y)] = BuscarPoseedor(e, x, y).Puesta;
+        for (Entero y = 0; y <= x; ++y) s.Puesta[I(x)][I(y)] = BuscarPoseedor(e, x, y).Puesta;
 
     if (e.NumeroJugada > 1) {
         const Entero e1 = e.Linea.Extremos[1], e2 = e.Linea.Extremos[2];

@@ -1,15 +1,11 @@
 #include "settings/core/ajustes_recibidos.h"
 
+#include "engine/indices.h"
 #include "engine/turno.h"
 #include "settings/core/coherencia_partida.h"
 
 namespace zp {
 namespace {
-
-std::size_t Pos(int n)
-{
-    return static_cast<std::size_t>(n);
-}
 
 bool PuestoValido(Entero puesto)
 {
@@ -28,9 +24,8 @@ FalloLectura AplicarAjustesRecibidos(std::string_view cadena, EstadoJuego& juego
 
     Ajustes a = datos;
     for (int p = 1; p <= kAsientos; ++p) {
-        const AjustesJugador& h = ha.Jugador[Pos(p)];
-        AjustesJugador& j =
-            a.Jugador[Pos(CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal))];
+        const AjustesJugador& h = ha.Jugador[I(p)];
+        AjustesJugador& j = a.Jugador[I(CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal))];
         const bool local = CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal) == 4;
         j.NombreJugador = h.NombreJugador;
         j.NivelJugador = h.NivelJugador;
@@ -85,12 +80,12 @@ FalloLectura AplicarManosRecibidas(std::string_view cadena, EstadoJuego& juego)
     if (auto f = ComprobarReparto(hj)) return f;
 
     for (int p = 1; p <= kAsientos; ++p) {
-        const auto q = Pos(CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal));
-        for (int s = 1; s <= kHuecos; ++s) juego.Manos[q][Pos(s)] = hj.Manos[Pos(p)][Pos(s)];
-        juego.FichasEnMano[q] = hj.FichasEnMano[Pos(p)];
+        const auto q = I(CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal));
+        for (int s = 1; s <= kHuecos; ++s) juego.Manos[q][I(s)] = hj.Manos[I(p)][I(s)];
+        juego.FichasEnMano[q] = hj.FichasEnMano[I(p)];
     }
     // The stock has no seat: same slots as on the host.
-    for (int i = 1; i <= kHuecosMonton; ++i) juego.Monton[Pos(i)] = hj.Monton[Pos(i)];
+    for (int i = 1; i <= kHuecosMonton; ++i) juego.Monton[I(i)] = hj.Monton[I(i)];
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/analisis_mano.h"
 #include "engine/fin_mano.h"
+#include "engine/indices.h"
 #include "platform/text/cp1252.h"
 #include "settings/core/coherencia_partida.h"
 #include "settings/core/columnas_estado.h"
@@ -11,11 +12,6 @@
 
 namespace zp {
 namespace {
-
-std::size_t Pos(int n)
-{
-    return static_cast<std::size_t>(n);
-}
 
 // First letter and every letter after a blank upper case, the rest lower case, one byte at a time so that
 // no letter changes its length (ß stays ß).
@@ -108,10 +104,10 @@ CadenasEstado GenerarCadenasEstado(const EstadoJuego& juego, const Ajustes& dato
     const int mano = std::min<int>(juego.NumeroMano + (EntreManos(juego) ? 1 : 0), 999);
     if (EntreManos(juego)) c.CadenaSituacion.replace(kColumnaNumeroMano - 1, 3, EscribirNumero(mano, 3, 3));
     const int jugada = std::min<int>(juego.NumeroJugada, 999);
-    assert(mano <= 1 || Pos(mano - 1) < juego.Anotaciones.size());
-    assert(jugada <= 1 || Pos(jugada - 1) < juego.Jugadas.size());
+    assert(mano <= 1 || I(mano - 1) < juego.Anotaciones.size());
+    assert(jugada <= 1 || I(jugada - 1) < juego.Jugadas.size());
     const std::size_t entradas =
-        mano > 1 ? std::min<std::size_t>(Pos(mano - 1), juego.Anotaciones.size() - 1) : 0;
+        mano > 1 ? std::min<std::size_t>(I(mano - 1), juego.Anotaciones.size() - 1) : 0;
     c.CadenaMarcador.assign(entradas * kLongitudEntradaMarcador, ' ');
     for (std::size_t i = 1; i <= entradas; ++i) {
         RegistroMano r = juego.Anotaciones[i];
@@ -119,7 +115,7 @@ CadenasEstado GenerarCadenasEstado(const EstadoJuego& juego, const Ajustes& dato
     }
 
     const std::size_t jugadas =
-        jugada > 1 ? std::min<std::size_t>(Pos(jugada - 1), juego.Jugadas.size() - 1) : 0;
+        jugada > 1 ? std::min<std::size_t>(I(jugada - 1), juego.Jugadas.size() - 1) : 0;
     c.CadenaJugadas.assign(jugadas * kLongitudRegistroJugada, ' ');
     for (std::size_t i = 1; i <= jugadas; ++i) {
         RegistroJugada r = juego.Jugadas[i];
@@ -166,9 +162,9 @@ ResultadoLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& 
     // progress is then refused below rather than played with part of its sheet or moves.
     FalloLectura corta;
     j.Anotaciones.assign(
-        std::max({j.Anotaciones.size(), kEntradasMarcador + 1, Pos(std::max<int>(j.NumeroMano, 0) + 1)}),
+        std::max({j.Anotaciones.size(), kEntradasMarcador + 1, I(std::max<int>(j.NumeroMano, 0) + 1)}),
         RegistroMano{});
-    const std::size_t entradas = j.NumeroMano > 1 ? Pos(j.NumeroMano - 1) : 0;
+    const std::size_t entradas = j.NumeroMano > 1 ? I(j.NumeroMano - 1) : 0;
     for (std::size_t i = 1; i <= entradas; ++i) {
         if (cadenas.CadenaMarcador.size() < i * kLongitudEntradaMarcador) {
             corta = "la hoja de tanteo guarda " + std::to_string(i - 1) + " de las " +
@@ -178,8 +174,8 @@ ResultadoLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& 
         LeerCampos(TablaMarcador(), j.Anotaciones[i], cadenas.CadenaMarcador,
                    (i - 1) * kLongitudEntradaMarcador, Lectura::Fichero);
     }
-    j.Jugadas.assign(Pos(std::max<int>(j.NumeroJugada, 0) + 41), RegistroJugada{});
-    const std::size_t jugadas = j.NumeroJugada > 1 ? Pos(j.NumeroJugada - 1) : 0;
+    j.Jugadas.assign(I(std::max<int>(j.NumeroJugada, 0) + 41), RegistroJugada{});
+    const std::size_t jugadas = j.NumeroJugada > 1 ? I(j.NumeroJugada - 1) : 0;
     for (std::size_t i = 1; i <= jugadas; ++i) {
         if (cadenas.CadenaJugadas.size() < i * kLongitudRegistroJugada) {
             if (!corta)
@@ -192,7 +188,7 @@ ResultadoLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& 
     }
 
     for (int p = 1; p <= kAsientos; ++p)
-        a.Jugador[Pos(p)].NombreJugador = CapitalizarNombre(a.Jugador[Pos(p)].NombreJugador);
+        a.Jugador[I(p)].NombreJugador = CapitalizarNombre(a.Jugador[I(p)].NombreJugador);
 
     // The first hand before its first move belongs to whoever holds the opening tile.
     if (j.NumeroMano == 1 && j.NumeroJugada == 1 && a.PrimeraMano == Apertura::SeisDoble) {

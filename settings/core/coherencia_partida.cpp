@@ -1,6 +1,7 @@
 #include "settings/core/coherencia_partida.h"
 
 #include "engine/fin_mano.h"
+#include "engine/indices.h"
 #include "engine/jugada.h"
 #include "engine/reglas.h"
 #include "settings/core/columnas_estado.h"
@@ -9,11 +10,6 @@
 
 namespace zp {
 namespace {
-
-std::size_t Pos(int n)
-{
-    return static_cast<std::size_t>(n);
-}
 
 bool EsPunto(int n)
 {
@@ -39,14 +35,14 @@ std::string Ficha(int a, int b)
 class Recuento
 {
 public:
-    int Anotar(int a, int b) { return ++veces_[Pos(a > b ? a * 7 + b : b * 7 + a)]; }
+    int Anotar(int a, int b) { return ++veces_[I(a > b ? a * 7 + b : b * 7 + a)]; }
     FalloLectura Comprobar() const
     {
         // A tile twice first: that is what an edit does, and the tile it displaced is then missing.
         for (const bool repetidas : {true, false}) {
             for (int a = 0; a <= 6; ++a) {
                 for (int b = 0; b <= a; ++b) {
-                    const int n = veces_[Pos(a * 7 + b)];
+                    const int n = veces_[I(a * 7 + b)];
                     if (repetidas && n > 1) return Ficha(a, b) + " está " + std::to_string(n) + " veces";
                     if (!repetidas && n == 0) return Ficha(a, b) + " no está en ninguna mano ni en el montón";
                 }
@@ -62,7 +58,7 @@ private:
 FalloLectura ComprobarAnotaciones(const EstadoJuego& j, int ultima)
 {
     for (int i = 1; i <= ultima; ++i)
-        if (auto f = ComprobarCampos(TablaMarcador(), j.Anotaciones[Pos(i)]))
+        if (auto f = ComprobarCampos(TablaMarcador(), j.Anotaciones[I(i)]))
             return "la anotación de la mano " + std::to_string(i) + ": " + *f;
     return std::nullopt;
 }
@@ -76,15 +72,15 @@ bool GanadorValido(const EstadoJuego& j, const Ajustes& a)
 
 FalloLectura ComprobarMano(const EstadoJuego& j, const Ajustes& a, int p, Recuento& fichas, int& puestas)
 {
-    const auto& mano = j.Manos[Pos(p)];
-    const int huecos = j.HuecosMano[Pos(p)];
+    const auto& mano = j.Manos[I(p)];
+    const int huecos = j.HuecosMano[I(p)];
     if (!AsientoEnJuego(a, p)) {
-        if (huecos != 0 || j.FichasEnMano[Pos(p)] != 0)
+        if (huecos != 0 || j.FichasEnMano[I(p)] != 0)
             return Asiento(p) + " no juega y tiene fichas en la mano";
     }
     int enMano = 0;
     for (int s = 1; s <= kHuecos; ++s) {
-        const HuecoMano& h = mano[Pos(s)];
+        const HuecoMano& h = mano[I(s)];
         const std::string hueco = "el hueco " + std::to_string(s) + " " + DelAsiento(p);
         if (s > huecos) {
             if (h.PuntoA != kNinguna || h.PuntoB != kNinguna || h.Estado != kVacio)
@@ -96,16 +92,16 @@ FalloLectura ComprobarMano(const EstadoJuego& j, const Ajustes& a, int p, Recuen
         fichas.Anotar(h.PuntoA, h.PuntoB);
         (h.Estado == kEnMano ? enMano : puestas) += 1;
     }
-    if (enMano != j.FichasEnMano[Pos(p)])
+    if (enMano != j.FichasEnMano[I(p)])
         return Asiento(p) + " tiene " + std::to_string(enMano) + " fichas y se anotan " +
-               std::to_string(j.FichasEnMano[Pos(p)]);
+               std::to_string(j.FichasEnMano[I(p)]);
     return std::nullopt;
 }
 
 FalloLectura ComprobarLinea(const ExtremosLinea& l, int puestas)
 {
     for (int e = 1; e <= 2; ++e) {
-        const auto E = Pos(e);
+        const auto E = I(e);
         if (puestas == 0 ? l.Extremos[E] != kNinguna : !EsPunto(l.Extremos[E]))
             return "el extremo " + std::to_string(e) + " de la línea no corresponde a las fichas puestas";
         if (l.FichasEnExtremo[E] < 0) return "el extremo " + std::to_string(e) + " tiene fichas negativas";
@@ -123,7 +119,7 @@ FalloLectura ComprobarJugadas(const EstadoJuego& j, const Ajustes& a, int puesta
     Recuento puestasEnJugadas;
     int movidas = 0;
     for (int i = 1; i < j.NumeroJugada; ++i) {
-        const RegistroJugada& r = j.Jugadas[Pos(i)];
+        const RegistroJugada& r = j.Jugadas[I(i)];
         const std::string jugada = "la jugada " + std::to_string(i);
         if (auto f = ComprobarCampos(TablaJugadas(), r)) return jugada + ": " + *f;
         if (!AsientoEnJuego(a, r.Jugador)) return jugada + " es " + DelAsiento(r.Jugador) + ", que no juega";
@@ -133,7 +129,7 @@ FalloLectura ComprobarJugadas(const EstadoJuego& j, const Ajustes& a, int puesta
         if (!hueco)
             return jugada + " usa " + Ficha(r.PuntoUnido, r.PuntoAbierto) + ", que su jugador no tiene";
         if (r.Extremo == kExtremoRoba) continue;
-        if (j.Manos[Pos(r.Jugador)][Pos(*hueco)].Estado != kPuesta)
+        if (j.Manos[I(r.Jugador)][I(*hueco)].Estado != kPuesta)
             return jugada + " pone " + Ficha(r.PuntoUnido, r.PuntoAbierto) + ", que sigue en la mano";
         if (puestasEnJugadas.Anotar(r.PuntoUnido, r.PuntoAbierto) > 1)
             return jugada + " pone otra vez " + Ficha(r.PuntoUnido, r.PuntoAbierto);
@@ -160,7 +156,7 @@ FalloLectura ComprobarManoEnCurso(const EstadoJuego& j, const Ajustes& a)
     for (int p = 1; p <= kAsientos; ++p)
         if (auto f = ComprobarMano(j, a, p, fichas, puestas)) return f;
     for (int i = 1; i <= j.FichasMonton; ++i) {
-        const FichaMonton& m = j.Monton[Pos(i)];
+        const FichaMonton& m = j.Monton[I(i)];
         if (!EsPunto(m.PuntoA) || !EsPunto(m.PuntoB))
             return "el hueco " + std::to_string(i) + " del montón no tiene ficha";
         fichas.Anotar(m.PuntoA, m.PuntoB);
@@ -198,17 +194,17 @@ FalloLectura ComprobarReparto(const EstadoJuego& j)
     for (int p = 1; p <= kAsientos; ++p) {
         int enMano = 0;
         for (int s = 1; s <= kHuecos; ++s) {
-            const HuecoMano& h = j.Manos[Pos(p)][Pos(s)];
+            const HuecoMano& h = j.Manos[I(p)][I(s)];
             if (h.PuntoA == kNinguna && h.PuntoB == kNinguna && h.Estado == kVacio) continue;
             if (h.Estado != kEnMano || !EsPunto(h.PuntoA) || !EsPunto(h.PuntoB))
                 return "el hueco " + std::to_string(s) + " " + DelAsiento(p) + " no es una ficha repartida";
             if (auto f = anotar(h.PuntoA, h.PuntoB)) return f;
             ++enMano;
         }
-        if (enMano != j.FichasEnMano[Pos(p)]) return "las fichas " + DelAsiento(p) + " están mal contadas";
+        if (enMano != j.FichasEnMano[I(p)]) return "las fichas " + DelAsiento(p) + " están mal contadas";
     }
     for (int i = 1; i <= kHuecosMonton; ++i) {
-        const FichaMonton& m = j.Monton[Pos(i)];
+        const FichaMonton& m = j.Monton[I(i)];
         if (m.PuntoA == kNinguna && m.PuntoB == kNinguna) continue;
         if (!EsPunto(m.PuntoA) || !EsPunto(m.PuntoB))
             return "el hueco " + std::to_string(i) + " del montón no es una ficha";

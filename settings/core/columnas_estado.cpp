@@ -1,5 +1,6 @@
 #include "settings/core/columnas_estado.h"
 
+#include "engine/indices.h"
 #include "platform/text/cp1252.h"
 
 #include <algorithm>
@@ -18,11 +19,6 @@ std::string Indice(const char* nombre, int i)
 std::string Indice(const char* nombre, int i, int j)
 {
     return std::string(nombre) + "(" + std::to_string(i) + ", " + std::to_string(j) + ")";
-}
-
-std::size_t Pos(int n)
-{
-    return static_cast<std::size_t>(n);
 }
 
 // Shorthands for the tables below, so each row reads like the column map it comes from.
@@ -87,8 +83,8 @@ std::vector<S> ConstruirSituacion()
 
     // Player blocks: 31 columns per seat.
     for (int p = 1; p <= kAsientos; ++p) {
-        const std::size_t b = 31 * Pos(p - 1) + 1;
-        auto jug = [p, aj](Vista& v) -> AjustesJugador& { return aj(v).Jugador[Pos(p)]; };
+        const std::size_t b = 31 * I(p - 1) + 1;
+        auto jug = [p, aj](Vista& v) -> AjustesJugador& { return aj(v).Jugador[I(p)]; };
         t.push_back(
             Tex<Vista>(b, 9, Indice("NombreJugador", p), [jug](Vista& v) { return &jug(v).NombreJugador; }));
         // Numbers of a player block are taken by their leading number, as every version has read them.
@@ -163,14 +159,14 @@ std::vector<S> ConstruirSituacion()
 
     for (int n = 0; n <= 6; ++n)
         t.push_back(Num<Vista>(
-            201 + Pos(n), 1, 1, Indice("PoseedorDoble", n),
-            [ju, n](Vista& v) { return &ju(v).PoseedorDoble[Pos(n)]; }, Validez::Rango, 0, 4));
+            201 + I(n), 1, 1, Indice("PoseedorDoble", n),
+            [ju, n](Vista& v) { return &ju(v).PoseedorDoble[I(n)]; }, Validez::Rango, 0, 4));
 
     // Line ends: 28 columns per end.
     for (int e = 1; e <= 2; ++e) {
-        const std::size_t b = 208 + 28 * Pos(e - 1);
+        const std::size_t b = 208 + 28 * I(e - 1);
         auto li = [ju](Vista& v) -> ExtremosLinea& { return ju(v).Linea; };
-        const auto E = Pos(e);
+        const auto E = I(e);
         t.push_back(Num<Vista>(
             b, 1, 1, Indice("Extremos", e), [li, E](Vista& v) { return &li(v).Extremos[E]; },
             Validez::Punto));
@@ -185,14 +181,14 @@ std::vector<S> ConstruirSituacion()
         t.push_back(
             Num<Vista>(b + 8, 4, 4, Indice("YExtremo", e), [li, E](Vista& v) { return &li(v).YExtremo[E]; }));
         for (int d = 1; d <= 4; ++d)
-            t.push_back(Num<Vista>(b + 12 + 4 * Pos(d - 1), 4, 4, Indice("LimiteGiro", e, d),
-                                   [li, E, d](Vista& v) { return &li(v).LimiteGiro[E][Pos(d)]; }));
+            t.push_back(Num<Vista>(b + 12 + 4 * I(d - 1), 4, 4, Indice("LimiteGiro", e, d),
+                                   [li, E, d](Vista& v) { return &li(v).LimiteGiro[E][I(d)]; }));
     }
 
     // Seat blocks: 105 columns per seat.
     for (int p = 1; p <= kAsientos; ++p) {
-        const std::size_t b = 294 + 105 * Pos(p - 1);
-        const auto P = Pos(p);
+        const std::size_t b = 294 + 105 * I(p - 1);
+        const auto P = I(p);
         t.push_back(Num<Vista>(
             b, 2, 2, Indice("FichasEnMano", p), [ju, P](Vista& v) { return &ju(v).FichasEnMano[P]; },
             Validez::Rango, 0, kHuecos));
@@ -205,8 +201,8 @@ std::vector<S> ConstruirSituacion()
         t.push_back(
             Ban<Vista>(b + 5, Indice("ManoHolgada", p), [ju, P](Vista& v) { return &ju(v).ManoHolgada[P]; }));
         for (int n = 1; n <= 7; ++n) {
-            const std::size_t c = b + 7 + 5 * Pos(n - 1);
-            const auto N = Pos(n);
+            const std::size_t c = b + 7 + 5 * I(n - 1);
+            const auto N = I(n);
             t.push_back(Num<Vista>(
                 c, 1, 1, Indice("CuentaNumeros", p, n - 1),
                 [ju, P, N](Vista& v) { return &ju(v).CuentaNumeros[P][N - 1]; }, Validez::Rango, 0, 7));
@@ -217,8 +213,8 @@ std::vector<S> ConstruirSituacion()
                 [ju, P, N](Vista& v) { return &ju(v).NumerosOrdenados[P][N]; }, Validez::Rango, 0, 6));
         }
         for (int s = 1; s <= kHuecos; ++s) {
-            const std::size_t c = b + 42 + 3 * Pos(s - 1);
-            const auto H = Pos(s);
+            const std::size_t c = b + 42 + 3 * I(s - 1);
+            const auto H = I(s);
             t.push_back(Num<Vista>(
                 c, 1, 1, Indice("Manos.PuntoA", p, s),
                 [ju, P, H](Vista& v) { return &ju(v).Manos[P][H].PuntoA; }, Validez::Punto));
@@ -232,13 +228,13 @@ std::vector<S> ConstruirSituacion()
     }
 
     for (int i = 1; i <= kHuecosMonton; ++i) {
-        const std::size_t c = 741 + 2 * Pos(i - 1);
-        const auto I = Pos(i);
+        const std::size_t c = 741 + 2 * I(i - 1);
+        const auto k = I(i);
         t.push_back(Num<Vista>(
-            c, 1, 1, Indice("Monton.PuntoA", i), [ju, I](Vista& v) { return &ju(v).Monton[I].PuntoA; },
+            c, 1, 1, Indice("Monton.PuntoA", i), [ju, k](Vista& v) { return &ju(v).Monton[k].PuntoA; },
             Validez::Punto));
         t.push_back(Num<Vista>(
-            c + 1, 1, 1, Indice("Monton.PuntoB", i), [ju, I](Vista& v) { return &ju(v).Monton[I].PuntoB; },
+            c + 1, 1, 1, Indice("Monton.PuntoB", i), [ju, k](Vista& v) { return &ju(v).Monton[k].PuntoB; },
             Validez::Punto));
     }
     t.push_back(Fijo<Vista>(kColumnaMarcaFinal, kMarcaFinal));
@@ -262,10 +258,10 @@ std::vector<CampoMarcador> ConstruirMarcador()
     t.push_back(puntos(17, "PuntosPareja2", [](R& r) { return &r.PuntosPareja2; }));
     t.push_back(decenas(21, "DecenasPareja2", [](R& r) { return &r.DecenasPareja2; }));
     for (int j = 1; j <= kAsientos; ++j) {
-        const auto J = Pos(j);
-        t.push_back(puntos(24 + 7 * Pos(j - 1), Indice("PuntosJugador", j),
-                           [J](R& r) { return &r.PuntosJugador[J]; }));
-        t.push_back(decenas(28 + 7 * Pos(j - 1), Indice("DecenasJugador", j),
+        const auto J = I(j);
+        t.push_back(
+            puntos(24 + 7 * I(j - 1), Indice("PuntosJugador", j), [J](R& r) { return &r.PuntosJugador[J]; }));
+        t.push_back(decenas(28 + 7 * I(j - 1), Indice("DecenasJugador", j),
                             [J](R& r) { return &r.DecenasJugador[J]; }));
     }
     return t;
@@ -334,7 +330,7 @@ int Potencia10(std::size_t n)
 std::string Relleno(int valor, int digitos)
 {
     std::string s = std::to_string(valor);
-    if (static_cast<int>(s.size()) < digitos) s.insert(0, Pos(digitos) - s.size(), '0');
+    if (static_cast<int>(s.size()) < digitos) s.insert(0, I(digitos) - s.size(), '0');
     return s;
 }
 

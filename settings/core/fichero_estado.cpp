@@ -1,5 +1,6 @@
 #include "settings/core/fichero_estado.h"
 
+#include "engine/indices.h"
 #include "settings/core/coherencia_partida.h"
 
 #include <algorithm>
@@ -10,11 +11,6 @@ namespace {
 
 // Far above the largest real state (about 100 KB); a bigger file is not ours.
 constexpr std::size_t kMaximoFichero = 1 << 20;
-
-std::size_t Pos(int n)
-{
-    return static_cast<std::size_t>(n);
-}
 
 std::string Ruta(const std::string& carpeta, std::string_view nombre)
 {
@@ -146,7 +142,7 @@ ResultadoCargaEstado CargarEstado(const std::string& carpetaDatos, std::string_v
     juego = std::move(j);
     datos = std::move(a);
     if (juego.ManoEnCurso) {
-        RegistroMano& actual = juego.Anotaciones[Pos(juego.NumeroMano)];
+        RegistroMano& actual = juego.Anotaciones[I(juego.NumeroMano)];
         actual.Sale.clear();
         actual.PuntosPareja1 = actual.DecenasPareja1 = actual.PuntosPareja2 = actual.DecenasPareja2 = 0;
     }
