@@ -31,37 +31,27 @@ protected:
     }
 };
 
-struct CasoReloj
+TEST(PausaSilenciosa, termina_pasado_el_plazo_aunque_el_reloj_de_la_vuelta)
 {
-    std::uint32_t desplazamiento; // where the 32-bit count stands when the pause starts
-    const char* que;
-};
-
-TEST(PausaSilenciosa, termina_en_la_primera_lectura_pasado_el_plazo_incluso_al_dar_la_vuelta)
-{
-    const CasoReloj casos[] = {
-        {0, "normal"},
-        {0u - 40u, "cruza 2^32"},
-        {0x7FFFFFFFu - 40u, "cruza 2^31"},
-    };
-    for (const CasoReloj& c : casos) {
-        zp::SystemClock reloj(c.desplazamiento - zp::clockMs());
+    // Where the 32-bit count stands when the pause starts: anywhere, just before 2^32, just before 2^31.
+    for (std::uint32_t desplazamiento : {0u, 0u - 40u, 0x7FFFFFFFu - 40u}) {
+        zp::SystemClock reloj(desplazamiento - zp::clockMs());
         const std::uint32_t inicio = reloj.now();
         reloj.pauseUntil(inicio, 80);
-        const std::uint32_t pasado = reloj.now() - inicio;
-        EXPECT_GE(pasado, 80u) << c.que;
-        EXPECT_LT(pasado, 80u + 200u) << c.que; // not a timing test: the bench measures precision
+        EXPECT_GE(std::uint32_t(reloj.now() - inicio), 80u) << desplazamiento;
     }
 }
 
-TEST(PausaSilenciosa, un_inicio_ya_vencido_acaba_enseguida)
+TEST(PausaSilenciosa, un_inicio_ya_vencido_acaba_sin_atender_nada)
 {
     zp::SystemClock reloj;
+    bool atendido = false;
+    QTimer::singleShot(0, [&] { atendido = true; });
     const std::uint32_t ahora = reloj.now();
-    const std::int64_t antes = zp::monotonicNs();
     reloj.pauseUntil(ahora - 500, 100);
     reloj.pauseUntil(ahora, 0);
-    EXPECT_LT(zp::monotonicNs() - antes, 50'000'000); // no 100 ms wait
+    EXPECT_FALSE(atendido) << "no quiet loop ran";
+    QCoreApplication::processEvents();
 }
 
 TEST(PausaSilenciosa, muestra_lo_pendiente_pero_no_entrega_el_clic_hasta_despues)
@@ -114,8 +104,7 @@ TEST(PausaSilenciosa, no_entrega_datos_de_red_hasta_despues)
     zp::SystemClock reloj;
     reloj.pauseUntil(reloj.now(), 100);
     EXPECT_EQ(avisos, 0);
-    QTest::qWait(100);
-    EXPECT_GE(avisos, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return avisos > 0; }, 10000)); // reported after the pause
     EXPECT_EQ(llegada->readAll(), QByteArray("ZRP3306"));
 }
 

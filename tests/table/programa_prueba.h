@@ -38,6 +38,19 @@ struct Paso
     bool repetir = false; // se queda: se hace cada vez que se cumple
 };
 
+// Does `accion` on the modal window of type V as soon as it opens, once; `persona` keeps looking till then.
+template <class V> void AlAbrirse(QTimer& persona, std::function<void(V&)> accion)
+{
+    QObject::disconnect(&persona, nullptr, nullptr, nullptr);
+    QObject::connect(&persona, &QTimer::timeout, [&persona, accion] {
+        auto* v = qobject_cast<V*>(QApplication::activeModalWidget());
+        if (!v) return;
+        persona.stop();
+        accion(*v);
+    });
+    persona.start(10);
+}
+
 class ProgramaPrueba : public ::testing::Test
 {
 protected:
