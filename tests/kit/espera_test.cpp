@@ -13,24 +13,6 @@ using PanelEspera = EntornoPrueba;
 
 const QString kDoce = QStringLiteral("            Tiempo de espera: ");
 
-TEST(LineaTiempoEspera, minutos_y_segundos)
-{
-    struct Caso
-    {
-        int segundos;
-        QString linea;
-    };
-    const Caso casos[] = {
-        {0, kDoce + QStringLiteral("0 segundos.")},
-        {1, kDoce + QStringLiteral("1 segundos.")},
-        {45, kDoce + QStringLiteral("45 segundos.")},
-        {60, kDoce + QStringLiteral("1 minuto y 0 segundos.")},
-        {125, kDoce + QStringLiteral("2 minutos y 5 segundos.")},
-        {3661, kDoce + QStringLiteral("61 minutos y 1 segundos.")},
-    };
-    for (const Caso& c : casos) EXPECT_EQ(zp::LineaTiempoEspera(c.segundos), c.linea) << c.segundos;
-}
-
 TEST_F(PanelEspera, se_centra_en_la_mesa_con_su_alto_segun_las_lineas_y_se_ve_como_su_imagen)
 {
     for (auto [lineas, sitio] :
@@ -82,7 +64,8 @@ TEST_F(PanelEspera, el_texto_lleva_el_tiempo_y_cambia_una_vez_por_segundo)
     for (const Paso& p :
          {Paso{1000, QStringLiteral("1 segundos.")}, Paso{45000, QStringLiteral("45 segundos.")},
           Paso{60000, QStringLiteral("1 minuto y 0 segundos.")},
-          Paso{125000, QStringLiteral("2 minutos y 5 segundos.")}}) {
+          Paso{125000, QStringLiteral("2 minutos y 5 segundos.")},
+          Paso{3661000, QStringLiteral("61 minutos y 1 segundos.")}}) {
         reloj.ahora = 100000 + p.ms;
         texto = base;
         panel.MostrarEspera(QStringLiteral("Juego en red"), texto, 5);
@@ -90,7 +73,7 @@ TEST_F(PanelEspera, el_texto_lleva_el_tiempo_y_cambia_una_vez_por_segundo)
         EXPECT_EQ(panel.SegundosEspera, int(p.ms / 1000));
     }
     EXPECT_NE(panel.surface().image(), visto);
-    // El tamaño es el de la primera vez aunque otra espera pida más líneas con el panel a la vista.
+    // The size is the first one's, though another wait asks for more lines with the panel in view.
     texto = base;
     reloj.ahora += 1000;
     panel.MostrarEspera(QStringLiteral("Juego en red"), texto, 8);

@@ -10,7 +10,6 @@
 #include "platform/picture_box.h"
 
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -214,18 +213,6 @@ TEST_F(CajaMensajes, en_una_pantalla_mayor_crece_con_ella_y_sus_botones_responde
     EXPECT_FALSE(r);
 }
 
-TEST_F(CajaMensajes, quita_el_reloj_de_arena_de_la_mesa)
-{
-    QWidget mesa;
-    zp::Entorno().mesa = &mesa;
-    zp::PonerPuntero(&mesa, zp::kPunteroEspera);
-    AlAbrirse([&](mensajes& caja) {
-        EXPECT_EQ(zp::PunteroDe(&mesa), zp::kPunteroNormal);
-        Pulsar(caja.Pic_Si);
-    });
-    zp::MostrarMensaje(QStringLiteral("Pregunta"), QStringLiteral("¿Seguro?"), 1, 2);
-}
-
 TEST_F(CajaMensajes, una_caja_abierta_encima_de_otra_no_le_cambia_la_respuesta)
 {
     bool segunda = false;
@@ -249,33 +236,26 @@ TEST_F(CajaMensajes, una_caja_abierta_encima_de_otra_no_le_cambia_la_respuesta)
     EXPECT_FALSE(zp::Mensajes().RespuestaMensaje);
 }
 
-TEST_F(CajaMensajes, la_ayuda_abre_su_pagina_y_deja_la_caja_como_estaba)
+TEST_F(CajaMensajes, quita_el_reloj_de_arena_y_su_ayuda_abre_la_pagina_sin_cerrar_la_caja)
 {
-    QTemporaryDir carpeta;
-    ASSERT_TRUE(carpeta.isValid());
-    for (const char* nombre : {"2144.html", "indice.html"}) {
-        QFile f(carpeta.filePath(QString::fromLatin1(nombre)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("<html><head><title>Cinco dobles</title></head><body>Cinco dobles</body></html>");
-    }
-    zp::PonerCarpetaAyuda(carpeta.path());
     QWidget mesa;
     zp::Entorno().mesa = &mesa;
+    zp::PonerPuntero(&mesa, zp::kPunteroEspera);
     bool abiertaTrasLaAyuda = false;
     QUrl pagina;
     AlAbrirse([&](mensajes& caja) {
+        EXPECT_EQ(zp::PunteroDe(&mesa), zp::kPunteroNormal) << "the box takes the hourglass off the table";
         Pulsar(caja.Pic_BotAyuda);
         abiertaTrasLaAyuda = caja.isVisible();
         ASSERT_NE(zp::AyudaAbierta(), nullptr);
         pagina = zp::AyudaAbierta()->PaginaMostrada();
-        // La ventana de ayuda es de la caja, así que la caja modal no la bloquea.
+        // The help window belongs to the box, so that the modal box does not block it.
         EXPECT_EQ(zp::AyudaAbierta()->parentWidget(), &caja);
         caja.close();
     });
     const bool r = zp::MostrarMensaje(QStringLiteral("Jugador con cinco dobles"),
                                       QStringLiteral("¿Las rechaza?"), 3, 2, 2144);
-    zp::PonerCarpetaAyuda(QStringLiteral(":/ayuda/"));
-    // Al cerrarse la caja, la ayuda sigue abierta, ahora de la mesa.
+    // Once the box is closed the help stays open, now the table's.
     ASSERT_NE(zp::AyudaAbierta(), nullptr);
     EXPECT_TRUE(zp::AyudaAbierta()->isVisible());
     EXPECT_EQ(zp::AyudaAbierta()->parentWidget(), &mesa);

@@ -87,20 +87,13 @@ TEST_F(SonidoPrueba, el_modo_1_vuelve_enseguida_y_los_demas_esperan_la_duracion_
         }
 }
 
-TEST_F(SonidoPrueba, con_el_sonido_apagado_no_suena_ni_espera)
+TEST_F(SonidoPrueba, con_el_sonido_apagado_o_sin_sonido_que_valga_no_suena_ni_espera)
 {
     zp::Sonidos sonidos = conDispositivo();
     sonidos.ReproducirSonido(0, 14, false);
     sonidos.ReproducirSonido(1, 9, false);
-    EXPECT_TRUE(registro_.empty());
-    EXPECT_TRUE(reloj_.esperas.empty());
-}
-
-TEST_F(SonidoPrueba, un_sonido_que_no_existe_o_esta_roto_no_suena_ni_espera)
-{
-    zp::Sonidos sonidos = conDispositivo();
-    const zp::Entero ids[] = {8, 13, 5, 0, -3, 999};
-    for (zp::Entero id : ids) sonidos.ReproducirSonido(0, id, true);
+    for (int id : {8, 13, 5, 0, -3, 999})
+        sonidos.ReproducirSonido(0, zp::Entero(id), true); // none, or broken
     EXPECT_TRUE(registro_.empty());
     EXPECT_TRUE(reloj_.esperas.empty());
 }

@@ -116,23 +116,6 @@ TEST_F(Botonera, salir_durante_una_partida_pregunta_antes_y_con_no_se_sigue_juga
     EXPECT_NE(resultados[0].Siguiente, zp::Peticion::Salir);
 }
 
-TEST_F(Botonera, salir_durante_una_partida_con_si_la_guarda_para_otro_momento_y_termina)
-{
-    ManoAMedias();
-    respuestas[kPosponer] = true;
-    bool pulsado = false;
-    paso = [&] {
-        if (!pulsado && programa->e.EsperaContinuar) {
-            pulsado = true;
-            PulsarLuego(7);
-        }
-    };
-    Arrancar();
-
-    ASSERT_TRUE(HayCaja(kPosponer));
-    SeFueGuardandoLaMano();
-}
-
 // Un fallo al guardar al salir se dice: Aceptar lo intenta otra vez, Cancelar sale sin guardar.
 TEST_F(Botonera, salir_con_un_fallo_al_guardar_lo_dice_y_con_aceptar_lo_intenta_otra_vez)
 {
@@ -378,7 +361,7 @@ TEST_F(Botonera, cada_negativa_de_un_boton_lo_explica_con_su_texto)
     EXPECT_EQ(resultados.size(), 1u) << "nothing started and nobody left";
 }
 
-TEST_F(Botonera, cerrar_la_ventana_es_pulsar_salir)
+TEST_F(Botonera, cerrar_la_ventana_es_pulsar_salir_y_con_si_guarda_la_partida_para_otro_momento)
 {
     ManoAMedias();
     respuestas[kPosponer] = false;
