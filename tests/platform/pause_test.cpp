@@ -1,6 +1,8 @@
+// La pausa silenciosa del reloj de verdad: dura su plazo aunque la cuenta de 32 bits dé la vuelta, acaba sin
+// más si su inicio ya pasó, y mientras dura muestra lo que haya que pintar pero guarda los clics y los datos
+// de la red para después.
 #include "platform/clock.h"
 #include "platform/picture_box.h"
-#include "platform/virtual_screen.h"
 
 #include <QMouseEvent>
 #include <QTcpServer>
@@ -11,23 +13,17 @@
 
 namespace {
 
-// A box that counts what reaches it.
+// A box that counts its paints.
 class Contador : public zp::PictureBox
 {
 public:
     int pinturas = 0;
-    int pulsaciones = 0;
 
 protected:
     void paintEvent(QPaintEvent* e) override
     {
         ++pinturas;
         zp::PictureBox::paintEvent(e);
-    }
-    void mousePressEvent(QMouseEvent* e) override
-    {
-        ++pulsaciones;
-        zp::PictureBox::mousePressEvent(e);
     }
 };
 
@@ -58,32 +54,29 @@ TEST(PausaSilenciosa, muestra_lo_pendiente_pero_no_entrega_el_clic_hasta_despues
 {
     Contador caja;
     caja.setLogicalGeometry(QRect(0, 0, 60, 40));
+    int pulsaciones = 0;
+    QObject::connect(&caja, &zp::PictureBox::pressed, [&] { ++pulsaciones; });
     caja.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&caja));
     QCoreApplication::processEvents();
-
-    const int pinturasAntes = caja.pinturas;
+    const int pinturas = caja.pinturas;
     caja.surface().fillRect(0, 0, 60, 40, 0xFF00FF00u);
     caja.invalidate(); // a paint left pending
     // A click already queued, and one that arrives in the middle of the pause.
     auto clic = [&caja] {
-        QCoreApplication::postEvent(&caja,
-                                    new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),
-                                                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-        QCoreApplication::postEvent(&caja,
-                                    new QMouseEvent(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5),
-                                                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        for (auto [tipo, botones] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                                     std::pair{QEvent::MouseButtonRelease, Qt::NoButton}})
+            QCoreApplication::postEvent(&caja, new QMouseEvent(tipo, QPointF(5, 5), QPointF(5, 5),
+                                                               Qt::LeftButton, botones, Qt::NoModifier));
     };
     clic();
     QTimer::singleShot(30, clic);
     zp::SystemClock reloj;
     reloj.pauseUntil(reloj.now(), 100);
-
-    EXPECT_GT(caja.pinturas, pinturasAntes);
-    EXPECT_EQ(caja.pulsaciones, 0);
-    EXPECT_EQ(caja.grab().toImage().pixel(30, 20), 0xFF00FF00u);
+    EXPECT_GT(caja.pinturas, pinturas);
+    EXPECT_EQ(pulsaciones, 0);
     QCoreApplication::processEvents();
-    EXPECT_EQ(caja.pulsaciones, 2); // both, after the pause
+    EXPECT_EQ(pulsaciones, 2); // both, after the pause
 }
 
 TEST(PausaSilenciosa, no_entrega_datos_de_red_hasta_despues)
@@ -92,13 +85,10 @@ TEST(PausaSilenciosa, no_entrega_datos_de_red_hasta_despues)
     ASSERT_TRUE(servidor.listen(QHostAddress::LocalHost, 0));
     QTcpSocket cliente;
     cliente.connectToHost(QHostAddress::LocalHost, servidor.serverPort());
-    ASSERT_TRUE(cliente.waitForConnected(2000));
-    ASSERT_TRUE(servidor.waitForNewConnection(2000));
+    ASSERT_TRUE(cliente.waitForConnected(2000) && servidor.waitForNewConnection(2000));
     QTcpSocket* llegada = servidor.nextPendingConnection();
-    ASSERT_NE(llegada, nullptr);
     int avisos = 0;
     QObject::connect(llegada, &QTcpSocket::readyRead, [&] { ++avisos; });
-
     cliente.write("ZRP3306");
     cliente.flush();
     zp::SystemClock reloj;

@@ -57,61 +57,44 @@ void comprobarCopia(const Surface& antes, const Surface& fuente, const Surface& 
         }
 }
 
-struct CasoCopia
-{
-    int dx, dy, w, h, sx, sy;
-};
-
 TEST(Superficie, las_cuatro_operaciones_cumplen_su_definicion_pixel_a_pixel)
 {
-    const CasoCopia casos[] = {
-        {0, 0, 37, 23, 0, 0},     // todo
-        {3, 2, 11, 9, 5, 7},      // un trozo impar
-        {-4, -3, 20, 10, 2, 1},   // se sale por arriba a la izquierda
-        {30, 18, 20, 20, 0, 0},   // se sale por abajo a la derecha
-        {5, 5, 30, 30, -6, -2},   // la fuente empieza fuera
-        {2, 3, 15, 12, 25, 16},   // la fuente acaba fuera
-        {1000, 1000, 5, 5, 0, 0}, // del todo fuera
+    struct Caso
+    {
+        int dx, dy, w, h, sx, sy;
+        bool misma; // copied onto itself, overlapping
+    };
+    const Caso casos[] = {
+        {0, 0, 37, 23, 0, 0, false},     // all
+        {3, 2, 11, 9, 5, 7, false},      // an odd piece
+        {-4, -3, 20, 10, 2, 1, false},   // out at the top left
+        {30, 18, 20, 20, 0, 0, false},   // out at the bottom right
+        {5, 5, 30, 30, -6, -2, false},   // the source starts outside
+        {2, 3, 15, 12, 25, 16, false},   // the source ends outside
+        {1000, 1000, 5, 5, 0, 0, false}, // wholly outside
+        {1, 1, 0, 5, 0, 0, false},       // nothing wide
+        {1, 1, 5, -3, 0, 0, false},      // negative height
+        {1, 1, -1, -1, 0, 0, false},     // negative sizes
+        {3, 2, 15, 11, 0, 0, true},      // onto itself, down right
+        {0, 0, 15, 11, 4, 3, true},      // onto itself, up left
     };
     std::mt19937 gen(1234);
     for (RasterOp op : {RasterOp::Copy, RasterOp::And, RasterOp::Xor, RasterOp::InvertDestination})
-        for (const CasoCopia& c : casos) {
-            const Surface fuente = aleatoria(31, 19, gen);
+        for (const Caso& c : casos) {
             const Surface antes = aleatoria(37, 23, gen);
+            const Surface fuente = c.misma ? antes : aleatoria(31, 19, gen);
             Surface despues = antes;
-            despues.blit(c.dx, c.dy, c.w, c.h, fuente, c.sx, c.sy, op);
+            despues.blit(c.dx, c.dy, c.w, c.h, c.misma ? despues : fuente, c.sx, c.sy, op);
             comprobarCopia(antes, fuente, despues, c.dx, c.dy, c.w, c.h, c.sx, c.sy, op);
         }
-}
-
-TEST(Superficie, tamanos_cero_o_negativos_no_dibujan_nada)
-{
-    std::mt19937 gen(7);
-    const Surface fuente = aleatoria(9, 9, gen);
+    // Nor do the other drawings draw anything at zero or negative sizes.
     const Surface antes = aleatoria(9, 9, gen);
-    const int tamanos[][2] = {{0, 5}, {5, 0}, {-3, 5}, {5, -3}, {-1, -1}};
-    for (RasterOp op : {RasterOp::Copy, RasterOp::And, RasterOp::Xor, RasterOp::InvertDestination})
-        for (auto [w, h] : tamanos) {
-            Surface s = antes;
-            s.blit(1, 1, w, h, fuente, 0, 0, op);
-            s.invert(1, 1, w, h);
-            s.fillRect(1, 1, w, h, 0xFF00FF00u);
-            s.stretchBlit(1, 1, w, h, fuente, 0, 0, 3, 3);
-            EXPECT_EQ(s.image(), antes.image()) << w << "x" << h;
-        }
-}
-
-TEST(Superficie, copiar_sobre_si_misma_lee_los_pixeles_de_antes)
-{
-    std::mt19937 gen(99);
-    for (RasterOp op : {RasterOp::Copy, RasterOp::And, RasterOp::Xor}) {
-        const Surface antes = aleatoria(25, 17, gen);
+    for (auto [w, h] : {std::pair{0, 5}, std::pair{5, 0}, std::pair{-3, 5}, std::pair{5, -3}}) {
         Surface s = antes;
-        s.blit(3, 2, 15, 11, s, 0, 0, op); // solapada hacia abajo a la derecha
-        comprobarCopia(antes, antes, s, 3, 2, 15, 11, 0, 0, op);
-        Surface t = antes;
-        t.blit(0, 0, 15, 11, t, 4, 3, op); // solapada hacia arriba a la izquierda
-        comprobarCopia(antes, antes, t, 0, 0, 15, 11, 4, 3, op);
+        s.invert(1, 1, w, h);
+        s.fillRect(1, 1, w, h, 0xFF00FF00u);
+        s.stretchBlit(1, 1, w, h, antes, 0, 0, 3, 3);
+        EXPECT_EQ(s.image(), antes.image()) << w << "x" << h;
     }
 }
 
