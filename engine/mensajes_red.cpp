@@ -43,6 +43,16 @@ std::string CrearMensajeCincoDobles(bool rechazadas)
     return Mensaje(kCodigoCincoDobles, rechazadas ? "1" : "0");
 }
 
+std::string CrearMensajeNuevaPartida()
+{
+    return Mensaje(kCodigoNuevaPartida, {});
+}
+
+std::string CrearMensajeEstado(const std::string& cadenaSituacion)
+{
+    return Mensaje(kCodigoEstado, cadenaSituacion);
+}
+
 std::string CrearMensajeReparto(const std::string& cadenaSituacion)
 {
     return Mensaje(kCodigoReparto, cadenaSituacion);

@@ -14,11 +14,15 @@ namespace zp {
 inline constexpr std::string_view kPrefijoRed = "ZRP33";
 inline constexpr std::string_view kCodigoSalida = "01";
 inline constexpr std::string_view kCodigoCincoDobles = "05";
+inline constexpr std::string_view kCodigoNuevaPartida = "08";
+inline constexpr std::string_view kCodigoEstado = "11";
 inline constexpr std::string_view kCodigoReparto = "12";
 constexpr std::size_t kLargoCadenaSituacion = 780;
 
 std::string CrearMensajeSalida(Entero asiento);                      // "ZRP3301" + seat, host's numbering
 std::string CrearMensajeCincoDobles(bool rechazadas);                // "ZRP3305" + "1" refused / "0" kept
+std::string CrearMensajeNuevaPartida();                              // "ZRP3308": a new match starts
+std::string CrearMensajeEstado(const std::string& cadenaSituacion);  // "ZRP3311" + the situation
 std::string CrearMensajeReparto(const std::string& cadenaSituacion); // "ZRP3312" + the situation
 
 // Drops the entries at the head of the queue that are not of kind `codigo`: each wait takes one kind, and an

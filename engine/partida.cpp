@@ -286,7 +286,7 @@ ResultadoPartida ComenzarPartida(Contexto& c)
     if (EsAdministrador(c.a)) {
         const int id = Aleatorio(c.azar, 9999);
         e.IdPartida = std::to_string(10000 + id).substr(1);
-        c.red.EnviarATodosRed(std::string(kPrefijoRed) + "11" + c.almacen.GenerarCadenaSituacion());
+        c.red.EnviarATodosRed(CrearMensajeEstado(c.almacen.GenerarCadenaSituacion()));
     }
     e.ManoEnCurso = false;
     e.Anotaciones.assign(std::max(e.Anotaciones.size(), kEntradasMarcador + 1), RegistroMano{});

@@ -455,8 +455,8 @@ void normas::Pic_BotSalir_MouseDown()
 
     if (a.JuegoEnRed && a.ModoRed == PapelRed::Administrador) {
         if (Reglas() != ReglasAntes)
-            c_.red.EnviarATodosRed(std::string(kPrefijoRed) + "11" + c_.almacen.GenerarCadenaSituacion());
-        if (NuevaPartida_) c_.red.EnviarATodosRed(std::string(kPrefijoRed) + "08");
+            c_.red.EnviarATodosRed(CrearMensajeEstado(c_.almacen.GenerarCadenaSituacion()));
+        if (NuevaPartida_) c_.red.EnviarATodosRed(CrearMensajeNuevaPartida());
     }
     done(QDialog::Accepted);
     if (mesa) PonerPuntero(mesa, kPunteroNormal);

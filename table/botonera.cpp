@@ -70,7 +70,7 @@ void NuevaPartida(Programa& pr)
             Mensaje("Abandonar la partida en curso",
                     "¿Desea abandonar la partida que está jugando para comenzar una nueva partida?", 2, 2);
     if (!respuesta) return;
-    if (a.JuegoEnRed) pr.Ctx->red.EnviarATodosRed(std::string(kPrefijoRed) + "08");
+    if (a.JuegoEnRed) pr.Ctx->red.EnviarATodosRed(CrearMensajeNuevaPartida());
     PedirAlPrograma(pr, Peticion::NuevaPartida);
 }
 

@@ -112,7 +112,9 @@ TEST(PartidaRed, una_partida_sin_terminar_sigue_donde_quedo_solo_si_los_dos_orde
             h.Terminar();
             EXPECT_EQ(h.Codigo(), 3);
         }
-        if (!clienteLaTiene) ASSERT_TRUE(QFile::remove(carpetaC.path() + "/ZARPE33.DRE"));
+        if (!clienteLaTiene) {
+            ASSERT_TRUE(QFile::remove(carpetaC.path() + "/ZARPE33.DRE"));
+        }
 
         Administrador h(enH);
         auto c = h.Cliente(enC);

@@ -1,16 +1,14 @@
 #include "scores/core/historico.h"
+#include "tests/soporte/carpeta_temporal.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <optional>
 
 namespace {
 
 using namespace zp;
-namespace fs = std::filesystem;
 
 const FechaHoraLocal kCuando{2026, 12, 6, 19, 37};
 
@@ -73,12 +71,6 @@ TEST(RegistroHistorico, cada_partida_da_sus_63_bytes_exactos)
     }
 }
 
-TEST(RegistroHistorico, fecha_y_hora_llevan_ceros_a_la_izquierda)
-{
-    const std::string r = FormarRegistroHistorico(Parejas(1, 100, 0), {2027, 1, 5, 3, 7});
-    EXPECT_EQ(r.substr(0, 12), "202701050307");
-}
-
 TEST(RegistroHistorico, los_nombres_ocupan_nueve_bytes_justos)
 {
     struct Caso
@@ -107,23 +99,12 @@ TEST(RegistroHistorico, los_nombres_ocupan_nueve_bytes_justos)
     }
 }
 
-TEST(RegistroHistorico, se_lee_campo_a_campo)
+// Every field of a record read back, one after another.
+std::string Campos(const RegistroHistorico& r)
 {
-    const RegistroHistorico r =
-        LeerRegistroHistorico("202612061937Dionisio Ana      Benito            120 50 30-99I\r\n");
-    EXPECT_EQ(r.Fecha, "20261206");
-    EXPECT_EQ(r.Hora, "1937");
-    EXPECT_EQ(r.Nombre1, "Dionisio");
-    EXPECT_EQ(r.Nombre2, "Ana");
-    EXPECT_EQ(r.Nombre3, "Benito");
-    EXPECT_EQ(r.Nombre4, "");
-    EXPECT_EQ(r.Puntos1, 120);
-    EXPECT_EQ(r.Puntos2, 50);
-    EXPECT_EQ(r.Puntos3, 30);
-    EXPECT_EQ(r.Puntos4, -99);
-    EXPECT_EQ(r.Modo, 'I');
-    EXPECT_FALSE(r.EnParejas());
-    EXPECT_EQ(r.Texto.size(), 63u);
+    return r.Fecha + "|" + r.Hora + "|" + r.Nombre1 + "|" + r.Nombre2 + "|" + r.Nombre3 + "|" + r.Nombre4 +
+           "|" + std::to_string(r.Puntos1) + "|" + std::to_string(r.Puntos2) + "|" +
+           std::to_string(r.Puntos3) + "|" + std::to_string(r.Puntos4) + "|" + r.Modo;
 }
 
 TEST(RegistroHistorico, solo_la_p_mayuscula_es_partida_por_parejas)
@@ -152,118 +133,60 @@ TEST(RegistroHistorico, los_puntos_se_leen_por_su_valor)
     }
 }
 
-class FicheroHistorico : public ::testing::Test
+class FicheroHistorico : public ::testing::Test, protected prueba::CarpetaTemporal
 {
 protected:
-    void SetUp() override
-    {
-        char plantilla[] = "/tmp/zp_historico_XXXXXX";
-        ASSERT_NE(::mkdtemp(plantilla), nullptr);
-        carpeta = std::string(plantilla) + "/";
-    }
-    void TearDown() override { fs::remove_all(carpeta); }
-
-    std::string Leer() const
-    {
-        std::ifstream f(carpeta + "ZARPE33.HIS", std::ios::binary);
-        std::stringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
-    void Escribir(const std::string& bytes) const
-    {
-        std::ofstream(carpeta + "ZARPE33.HIS", std::ios::binary) << bytes;
-    }
-
-    std::string carpeta;
+    std::string Leer() const { return CarpetaTemporal::Leer(kFicheroHistorico); }
+    void Escribir(const std::string& bytes) const { CarpetaTemporal::Escribir(kFicheroHistorico, bytes); }
 };
 
-TEST_F(FicheroHistorico, sin_fichero_la_primera_partida_lo_crea)
+TEST_F(FicheroHistorico, cada_partida_se_anade_al_final_y_se_lee_campo_a_campo)
 {
     ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Parejas(2, 87, 100), kCuando));
     EXPECT_EQ(Leer(), "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r\n");
-    EXPECT_FALSE(fs::exists(carpeta + "ZARPE33.HIS.tmp"));
-}
-
-TEST_F(FicheroHistorico, dos_partidas_quedan_en_el_orden_en_que_terminaron)
-{
-    ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Parejas(2, 87, 100), kCuando));
-    ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Individual(4, {0, 50, 30, 0, 120}, {0, 1, 1, 0, 1}),
-                                         {2026, 12, 6, 20, 2}));
-    EXPECT_EQ(Leer(), "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r\n"
-                      "202612062002Dionisio Ana      Benito            120 50 30-99I\r\n");
+    EXPECT_FALSE(Existe("ZARPE33.HIS.tmp"));
+    // Two in the same minute are two records.
+    for (const FechaHoraLocal cuando : {FechaHoraLocal{2027, 1, 5, 3, 7}, FechaHoraLocal{2027, 1, 5, 3, 7}})
+        ASSERT_FALSE(
+            AnadirRegistroHistorico(carpeta, Individual(4, {0, 50, 30, 0, 120}, {0, 1, 1, 0, 1}), cuando));
     const auto registros = LeerHistorico(carpeta);
-    ASSERT_EQ(registros.size(), 2u);
+    ASSERT_EQ(registros.size(), 3u);
+    EXPECT_EQ(Campos(registros[0]), "20261206|1937|Ana|Carmen|Benito|Dionisio|100|87|0|0|P");
     EXPECT_TRUE(registros[0].EnParejas());
-    EXPECT_EQ(registros[0].Hora, "1937");
-    EXPECT_EQ(registros[0].Nombre1, "Ana");
-    EXPECT_EQ(registros[0].Puntos1, 100);
-    EXPECT_EQ(registros[0].Puntos2, 87);
-    EXPECT_FALSE(registros[1].EnParejas());
-    EXPECT_EQ(registros[1].Hora, "2002");
-    EXPECT_EQ(registros[1].Nombre1, "Dionisio");
-    EXPECT_EQ(registros[1].Puntos4, -99);
+    EXPECT_EQ(Campos(registros[2]), "20270105|0307|Dionisio|Ana|Benito||120|50|30|-99|I");
+    EXPECT_EQ(registros[2].Texto, "202701050307Dionisio Ana      Benito            120 50 30-99I\r\n");
 }
 
-TEST_F(FicheroHistorico, dos_partidas_del_mismo_minuto_dan_dos_registros)
-{
-    ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Parejas(2, 87, 100), kCuando));
-    ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Parejas(1, 100, 40), kCuando));
-    const auto registros = LeerHistorico(carpeta);
-    ASSERT_EQ(registros.size(), 2u);
-    EXPECT_EQ(registros[0].Nombre1, "Ana");
-    EXPECT_EQ(registros[1].Nombre1, "Benito");
-}
-
-TEST_F(FicheroHistorico, sin_registros_enteros_no_hay_historia)
-{
-    struct Caso
-    {
-        const char* nombre;
-        bool existe;
-        std::string bytes;
-    };
-    const Caso casos[] = {
-        {"fichero ausente", false, ""},
-        {"fichero vacío", true, ""},
-        {"un trozo menor que un registro", true, "202612061937Ana      Car"},
-        {"62 bytes: falta el salto de línea final", true,
-         "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r"},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        fs::remove(carpeta + "ZARPE33.HIS");
-        if (c.existe) Escribir(c.bytes);
-        EXPECT_TRUE(LeerHistorico(carpeta).empty());
-    }
-}
-
-TEST_F(FicheroHistorico, un_trozo_corto_o_danado_se_salta_y_los_demas_registros_se_leen_enteros)
+TEST_F(FicheroHistorico, solo_se_leen_los_registros_enteros_y_un_trozo_corto_o_danado_se_salta)
 {
     const std::string a = "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r\n";
     const std::string b = "202612062002Dionisio Ana      Benito            120 50 30-99I\r\n";
     struct Caso
     {
         const char* nombre;
-        std::string bytes;
+        std::optional<std::string> bytes; // none: no file at all
+        std::vector<std::string> registros;
     };
     const Caso casos[] = {
-        {"registro corto en medio", a + "2026120619Ana  87\r\n" + b},
-        {"registro largo en medio",
-         a + "2026120619Ana      Carmen   Benito   Dionisio 100 87  0  0P  xx\r\n" + b},
-        {"registro con solo LF en medio", a + a.substr(0, 61) + "\n" + b},
-        {"registro con un CR suelto dentro", a + a.substr(0, 30) + "\r" + a.substr(31) + b},
-        {"una línea vacía en medio", a + "\r\n" + b},
-        {"ceros de un corte de luz al final", a + b + std::string(40, '\0')},
-        {"final sin su salto de línea", a + b + b.substr(0, 61)},
+        {"fichero ausente", std::nullopt, {}},
+        {"fichero vacío", "", {}},
+        {"un trozo menor que un registro", "202612061937Ana      Car", {}},
+        {"62 bytes: falta el salto de línea final", a.substr(0, 62), {}},
+        {"registro corto en medio", a + "2026120619Ana  87\r\n" + b, {a, b}},
+        {"registro largo en medio", a + a.substr(0, 61) + "  xx\r\n" + b, {a, b}},
+        {"registro con solo LF en medio", a + a.substr(0, 61) + "\n" + b, {a, b}},
+        {"registro con un CR suelto dentro", a + a.substr(0, 30) + "\r" + a.substr(31) + b, {a, b}},
+        {"una línea vacía en medio", a + "\r\n" + b, {a, b}},
+        {"ceros de un corte de luz al final", a + b + std::string(40, '\0'), {a, b}},
+        {"final sin su salto de línea", a + b + b.substr(0, 61), {a, b}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
-        Escribir(c.bytes);
-        const auto registros = LeerHistorico(carpeta);
-        ASSERT_EQ(registros.size(), 2u);
-        EXPECT_EQ(registros[0].Texto, a);
-        EXPECT_EQ(registros[1].Texto, b);
+        std::filesystem::remove(carpeta + kFicheroHistorico);
+        if (c.bytes) Escribir(*c.bytes);
+        std::vector<std::string> leidos;
+        for (const RegistroHistorico& r : LeerHistorico(carpeta)) leidos.push_back(r.Texto);
+        EXPECT_EQ(leidos, c.registros);
     }
 }
 
@@ -311,21 +234,15 @@ TEST_F(FicheroHistorico, un_registro_editado_a_mano_se_lee_sin_fallar)
     EXPECT_EQ(registros[0].Modo, '?');
 }
 
-TEST_F(FicheroHistorico, una_carpeta_que_no_se_puede_escribir_devuelve_el_error)
+// A missing folder, or a folder where the file should be: the append fails and what is there stays.
+TEST_F(FicheroHistorico, un_historico_que_no_se_puede_escribir_devuelve_el_error_y_no_se_reemplaza)
 {
-    const std::string inexistente = carpeta + "no_existe/";
-    EXPECT_TRUE(AnadirRegistroHistorico(inexistente, Parejas(2, 87, 100), kCuando));
-    EXPECT_FALSE(fs::exists(inexistente));
-    EXPECT_TRUE(LeerHistorico(inexistente).empty());
-}
-
-TEST_F(FicheroHistorico, un_historico_que_no_se_puede_leer_no_se_reemplaza)
-{
-    // A folder where the file should be: the append fails and what is there stays.
-    fs::create_directory(carpeta + "ZARPE33.HIS");
+    EXPECT_TRUE(AnadirRegistroHistorico(carpeta + "no_existe/", Parejas(2, 87, 100), kCuando));
+    EXPECT_FALSE(Existe("no_existe"));
+    std::filesystem::create_directory(carpeta + kFicheroHistorico);
     EXPECT_TRUE(AnadirRegistroHistorico(carpeta, Parejas(2, 87, 100), kCuando));
-    EXPECT_TRUE(fs::is_directory(carpeta + "ZARPE33.HIS"));
-    EXPECT_FALSE(fs::exists(carpeta + "ZARPE33.HIS.tmp"));
+    EXPECT_TRUE(std::filesystem::is_directory(carpeta + kFicheroHistorico));
+    EXPECT_FALSE(Existe("ZARPE33.HIS.tmp"));
     EXPECT_TRUE(LeerHistorico(carpeta).empty());
 }
 

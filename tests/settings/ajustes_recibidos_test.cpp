@@ -1,3 +1,4 @@
+#include "engine/reglas.h"
 #include "settings/core/ajustes_recibidos.h"
 #include "settings/estados_prueba.h"
 
@@ -28,12 +29,16 @@ Estado Anfitrion()
     h.datos.FichasVisiblesPuestas = FichasPuestas::CambianDeColor;
     h.datos.PuntosPartida = 200;
     h.datos.SentidoJuego = Sentido::Inverso;
+    h.datos.PausaEntreJugadas = false;
+    h.juego.SalidaA = 3;
+    h.juego.SalidaB = 5;
     return h;
 }
 
 TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cliente)
 {
-    const std::string cadena = Anfitrion().Cadenas().CadenaSituacion;
+    std::string cadena = Anfitrion().Cadenas().CadenaSituacion;
+    cadena.replace(128, 13, "2122222222312"); // every rule away from its default
     Estado c = PrimeraEjecucion();
     c.juego.PuestoLocal = 2;
     c.datos.Sonido = false;
@@ -47,12 +52,12 @@ TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cli
     {
         int local;
         const char* nombre;
-        int control, fichas, nivel;
+        int control, fichas, nivel, caracter;
     } casos[] = {
-        {4, "Dos", 1, 2, 20},    // this computer: Manual, tiles shown
-        {2, "Cuatro", 3, 1, 40}, // the host: Remoto
-        {3, "Uno", 2, 1, 10},
-        {1, "Tres", 2, 1, 30},
+        {4, "Dos", 1, 2, 20, 3},    // this computer: Manual, tiles shown
+        {2, "Cuatro", 3, 1, 40, 2}, // the host: Remoto
+        {3, "Uno", 2, 1, 10, 2},
+        {1, "Tres", 2, 1, 30, 1},
     };
     for (const auto& k : casos) {
         const AjustesJugador& j = c.datos.Jugador[P(k.local)];
@@ -60,13 +65,15 @@ TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cli
         EXPECT_EQ(Codigo(j.ControlJugador), k.control) << k.local;
         EXPECT_EQ(Codigo(j.FichasJugador), k.fichas) << k.local;
         EXPECT_EQ(j.NivelJugador, k.nivel) << k.local;
+        EXPECT_EQ(Codigo(j.CaracterJugador), k.caracter) << k.local;
     }
     EXPECT_EQ(c.datos.Jugador[3].DireccionIP, "10.0.0.1");
     // Not this computer's own address from the host's block of its seat: it could not connect again.
     EXPECT_EQ(c.datos.Jugador[4].DireccionIP, "10.0.0.4");
-    // The host's rules, this computer's own preferences and progress.
-    EXPECT_EQ(c.datos.PuntosPartida, 200);
-    EXPECT_EQ(c.datos.SentidoJuego, Sentido::Inverso);
+    // The host's rules and opening tile; this computer's own preferences and progress.
+    const std::string tomada = c.Cadenas().CadenaSituacion;
+    for (const auto& [desde, hasta] : {std::pair{125, 126}, {129, 131}, {133, 141}, {175, 177}, {187, 190}})
+        EXPECT_EQ(Cols(tomada, P(desde), P(hasta)), Cols(cadena, P(desde), P(hasta))) << desde;
     EXPECT_EQ(c.juego.PasoTurno, -1);
     EXPECT_EQ(c.juego.IdPartida, "0427");
     EXPECT_FALSE(c.datos.Sonido);
@@ -125,7 +132,7 @@ TEST(AplicarManosRecibidas, las_fichas_del_propio_asiento_quedan_abajo_y_el_mont
         const char* que;
         std::function<void(Estado&)> danar;
     } danos[] = {
-        {"una ficha en dos manos", [](Estado& s) { s.juego.Manos[3][1] = s.juego.Manos[2][1]; }},
+        {"una ficha en dos manos", [](Estado& s) { s.juego.Manos[4][1] = s.juego.Manos[2][1]; }},
         {"una ficha en la mano y en el montón",
          [](Estado& s) {
              s.juego.Monton[1] = {6, 6};
@@ -143,6 +150,20 @@ TEST(AplicarManosRecibidas, las_fichas_del_propio_asiento_quedan_abajo_y_el_mont
     }
 }
 
+TEST(AplicarAjustesRecibidos, una_partida_entre_dos_se_acepta_y_un_jugador_solo_no)
+{
+    for (const auto& [asientos, fichas] : {std::pair{"24", 14}, {"4", 7}}) {
+        Estado h = Anfitrion();
+        MarcarAsientos(asientos, h.datos);
+        h.datos.FichasPorJugador = 14;
+        Estado c = PrimeraEjecucion();
+        c.juego.PuestoLocal = 2;
+        EXPECT_EQ(!AplicarAjustesRecibidos(h.Cadenas().CadenaSituacion, c.juego, c.datos), fichas == 14)
+            << asientos;
+        EXPECT_EQ(c.datos.FichasPorJugador, fichas) << asientos;
+    }
+}
+
 TEST(MensajesRecibidos, un_mensaje_danado_se_descarta_sin_tocar_nada)
 {
     const std::string bueno = Anfitrion().Cadenas().CadenaSituacion;
@@ -155,6 +176,7 @@ TEST(MensajesRecibidos, un_mensaje_danado_se_descarta_sin_tocar_nada)
         {"sin marca final", bueno.substr(0, 768) + std::string(12, ' ')},
         {"ficha imposible", bueno.substr(0, 335) + "8" + bueno.substr(336)},
         {"nivel con letras", bueno.substr(0, 9) + "ab0" + bueno.substr(12)},
+        {"nombre con un salto de línea", bueno.substr(0, 3) + "\n" + bueno.substr(4)},
         {"vacío", ""},
     };
     for (const auto& k : casos) {

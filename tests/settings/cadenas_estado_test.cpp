@@ -1,8 +1,11 @@
+#include "engine/reglas.h"
 #include "settings/core/cadenas_estado.h"
 #include "settings/core/columnas_estado.h"
 #include "settings/estados_prueba.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -14,9 +17,11 @@ bool Tomado(const ResultadoLectura& r)
     return !r.Ilegible && !r.PartidaDescartada;
 }
 
-std::string Cols(const std::string& s, std::size_t desde, std::size_t hasta)
+// Columns written field by field with a bar between fields, as a record's map reads.
+std::string Campos(std::string s)
 {
-    return s.substr(desde - 1, hasta - desde + 1);
+    std::erase(s, '|');
+    return s;
 }
 
 TEST(CadenaSituacion, primera_ejecucion_escribe_cada_columna_esperada)
@@ -47,6 +52,8 @@ TEST(CadenaSituacion, cada_valor_va_en_su_columna_con_su_mascara)
          [](Estado& s) { s.datos.Jugador[3].NombreJugador = "Begoña"; }, 63, 71,
          "Bego\xF1"
          "a   "},
+        {"salto de línea y tabulador de un nombre pasan a blancos",
+         [](Estado& s) { s.datos.Jugador[1].NombreJugador = "Ana\nLuis\t"; }, 1, 9, "Ana Luis "},
         {"comilla de un nombre pasa a apóstrofo",
          [](Estado& s) { s.datos.Jugador[4].NombreJugador = "O\"Neil"; }, 94, 102, "O'Neil   "},
         {"nivel 5 es 005", [](Estado& s) { s.datos.Jugador[1].NivelJugador = 5; }, 10, 12, "005"},
@@ -62,11 +69,13 @@ TEST(CadenaSituacion, cada_valor_va_en_su_columna_con_su_mascara)
         {"identificador tal cual", [](Estado& s) { s.juego.IdPartida = "0815"; }, 191, 194, "0815"},
         {"coordenada negativa conserva su valor", [](Estado& s) { s.juego.Linea.XExtremo[1] = -5; }, 212, 215,
          "-005"},
+        {"coordenada negativa que no cabe queda en el mínimo",
+         [](Estado& s) { s.juego.Linea.XExtremo[1] = -12345; }, 212, 215, "-999"},
         {"coordenada que no cabe queda en el máximo", [](Estado& s) { s.juego.Linea.XExtremo[2] = 12345; },
          240, 243, "9999"},
         {"ficha del montón",
          [](Estado& s) {
-             s.juego.Monton[14] = {E(6), E(5)};
+             s.juego.Monton[14] = {6, 5};
          },
          767, 768, "65"},
     };
@@ -84,13 +93,8 @@ TEST(CadenaMarcador, una_entrada_por_mano_terminada)
 {
     const CadenasEstado c = PartidaEnJuego().Cadenas();
     ASSERT_EQ(c.CadenaMarcador.size(), 102u);
-    EXPECT_EQ(c.CadenaMarcador.substr(0, 51), "Ana      "
-                                              "0025002"
-                                              "0000000"
-                                              "0025002"
-                                              "0000000"
-                                              "0000000"
-                                              "0000000");
+    EXPECT_EQ(c.CadenaMarcador.substr(0, 51),
+              Campos("Ana      |0025|002|0000|000|0025|002|0000|000|0000|000|0000|000"));
     EXPECT_EQ(Cols(c.CadenaMarcador, 52 + 9, 52 + 15), "0050004");
 
     Estado mano1 = PartidaEnJuego();
@@ -103,27 +107,9 @@ TEST(CadenaJugadas, sesenta_columnas_por_jugada_con_los_extremos_antes_de_las_an
     const CadenasEstado c = PartidaEnJuego().Cadenas();
     ASSERT_EQ(c.CadenaJugadas.size(), 14u * 60);
     // Move 4: a double laid across the line.
-    EXPECT_EQ(c.CadenaJugadas.substr(180, 60), "4601"
-                                               "0 "
-                                               "0240"
-                                               "0284"
-                                               "77"
-                                               "40"
-                                               "1"
-                                               "0160"
-                                               "104"
-                                               "054"
-                                               "144"
-                                               "064"
-                                               "1"
-                                               "-1"
-                                               "-1"
-                                               "49"
-                                               "12"
-                                               "0296"
-                                               "0290"
-                                               "0304"
-                                               "0291");
+    EXPECT_EQ(
+        c.CadenaJugadas.substr(180, 60),
+        Campos("4|6|0|1|0 |0240|0284|77|40|1|0160|104|054|144|064|1|-1|-1|4|9|1|2|0296|0290|0304|0291"));
     EXPECT_EQ(Cols(c.CadenaJugadas, 37, 40), "0 0 ");
 
     Estado cinco = PartidaEnJuego();
@@ -171,19 +157,35 @@ TEST(CadenasEstado, ida_y_vuelta_deja_las_mismas_cadenas)
     EXPECT_EQ(leido.juego.PasoTurno, -1);
 }
 
-TEST(CargarCadenasEstado, nombres_recortados_y_con_mayuscula_inicial)
+TEST(CapitalizarNombre, mayuscula_tras_cada_blanco_y_minuscula_en_lo_demas_letra_a_letra)
 {
     const struct
     {
         const char* escrito;
         const char* leido;
-    } casos[] = {{"JOSE luis", "Jose Luis"}, {"  pepe", "Pepe"}, {"ÁNGEL ñu", "Ángel Ñu"}, {"ß", "ß"}};
+    } casos[] = {{"zAZ a", "Zaz A"}, {"àÀÞ×÷", "Ààþ×÷"}, {"þ ÷ ß", "Þ ÷ ß"}, {"šŠ œŒ žŽ ÿŸ", "Šš Œœ Žž Ÿÿ"}};
+    for (const auto& c : casos) EXPECT_EQ(CapitalizarNombre(c.escrito), c.leido) << c.escrito;
+}
+
+// Names as the file holds them, in its own code page.
+TEST(CargarCadenasEstado, los_nombres_se_leen_recortados_con_mayuscula_inicial_y_sin_caracteres_de_control)
+{
+    const struct
+    {
+        std::string columnas;
+        const char* leido;
+    } casos[] = {{"JOSE luis", "Jose Luis"},
+                 {"  pepe   ", "Pepe"},
+                 {"\xC1NGEL \xF1u ", "Ángel Ñu"},
+                 {"Ana\r\nLuis", "Ana  Luis"},
+                 {"\t\x01       ", ""}};
     for (const auto& c : casos) {
-        Estado s = PrimeraEjecucion();
-        s.datos.Jugador[2].NombreJugador = c.escrito;
+        CadenasEstado cad = PrimeraEjecucion().Cadenas();
+        ASSERT_EQ(c.columnas.size(), 9u);
+        cad.CadenaSituacion.replace(31, 9, c.columnas);
         Estado leido;
-        ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
-        EXPECT_EQ(leido.datos.Jugador[2].NombreJugador, c.leido);
+        ASSERT_TRUE(Tomado(CargarCadenasEstado(cad, leido.juego, leido.datos)));
+        EXPECT_EQ(leido.datos.Jugador[2].NombreJugador, c.leido) << c.leido;
     }
 }
 
@@ -221,6 +223,10 @@ TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
         {10, "   ", jugador(1, ajuste::NivelJugador), 0}, // player blocks: the leading number
         {10, "7x ", jugador(1, ajuste::NivelJugador), 7},
         {10, "150", jugador(1, ajuste::NivelJugador), 50},
+        {10, "1.4", jugador(1, ajuste::NivelJugador), 1}, // a fraction rounds half to even
+        {10, "1.6", jugador(1, ajuste::NivelJugador), 2},
+        {10, "2.5", jugador(1, ajuste::NivelJugador), 2},
+        {10, "3.5", jugador(1, ajuste::NivelJugador), 4},
         {13, " ", jugador(1, ajuste::EstadoJugador), 1},
         {108, " ", jugador(4, ajuste::ControlJugador), 2},
         {175, "000", regla(ajuste::PuntosPartida), 0}, // taken as read
@@ -246,17 +252,25 @@ TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
     }
 }
 
-TEST(CargarCadenasEstado, mas_fichas_de_las_que_hay_para_los_jugadores_vuelven_a_siete)
+TEST(CargarCadenasEstado, las_fichas_por_jugador_que_el_juego_no_alcanza_a_repartir_vuelven_a_siete)
 {
-    Estado s = PrimeraEjecucion();
-    s.datos.Jugador[1].EstadoJugador = EstadoAsiento::Desactivado;
-    s.datos.FichasPorJugador = 12;
-    Estado leido;
-    ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
-    EXPECT_EQ(leido.datos.NumeroJugadores, 3);
-    EXPECT_EQ(leido.datos.FichasPorJugador, 7);
+    const struct
+    {
+        const char* asientos;
+        Entero fichas, leidas;
+    } casos[] = {{"234", 9, 9}, {"234", 10, 7}, {"24", 14, 14}};
+    for (const auto& c : casos) {
+        Estado s = PrimeraEjecucion();
+        MarcarAsientos(c.asientos, s.datos);
+        s.datos.FichasPorJugador = c.fichas;
+        Estado leido;
+        ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
+        EXPECT_EQ(leido.datos.NumeroJugadores, Entero(std::strlen(c.asientos)));
+        EXPECT_EQ(leido.datos.FichasPorJugador, c.leidas) << c.asientos << " " << c.fichas;
+    }
 }
 
+// The first hand before its first move: the double six leads where it opens; drawn by lot, the file's leader.
 TEST(CargarCadenasEstado, primera_mano_sin_jugadas_sale_quien_tiene_el_seis_doble)
 {
     Estado s = PartidaEnJuego();
@@ -270,15 +284,19 @@ TEST(CargarCadenasEstado, primera_mano_sin_jugadas_sale_quien_tiene_el_seis_dobl
     s.juego.Linea.Extremos = {0, kNinguna, kNinguna};
     s.juego.Linea.FichasEnExtremo = {0, 0, 0};
     std::swap(s.juego.Manos[3][5], s.juego.Manos[4][7]); // the double six to seat 3
-    Estado leido;
-    ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
-    EXPECT_EQ(leido.juego.JugadorTurno, 3);
-    EXPECT_EQ(leido.juego.JugadorSalida, 3);
-
-    // No opening tile: the file's turn stays.
-    s.juego.SalidaA = s.juego.SalidaB = kNinguna;
-    ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
-    EXPECT_EQ(leido.juego.JugadorTurno, 1);
+    const struct
+    {
+        Apertura primera;
+        Entero salida, sale;
+    } casos[] = {{Apertura::SeisDoble, 6, 3}, {Apertura::Sorteo, 6, 1}, {Apertura::SeisDoble, kNinguna, 1}};
+    for (const auto& c : casos) {
+        s.datos.PrimeraMano = c.primera;
+        s.juego.SalidaA = s.juego.SalidaB = c.salida;
+        Estado leido;
+        ASSERT_TRUE(Tomado(CargarCadenasEstado(s.Cadenas(), leido.juego, leido.datos)));
+        EXPECT_EQ(leido.juego.JugadorTurno, c.sale) << c.salida;
+        EXPECT_EQ(leido.juego.JugadorSalida, c.sale) << c.salida;
+    }
 }
 
 TEST(CargarCadenasEstado, sin_partida_en_curso_la_hoja_y_la_mesa_quedan_vacias)
@@ -320,7 +338,9 @@ TEST(CargarCadenasEstado, partida_entre_dos_manos_guarda_la_mano_recien_anotada)
     for (std::size_t i = 1; i <= 3; ++i) EXPECT_EQ(leido.juego.Anotaciones[i], s.juego.Anotaciones[i]) << i;
     // The next hand is dealt afresh: nothing of the last one's table is kept.
     EXPECT_EQ(leido.juego.NumeroJugada, 0);
-    EXPECT_EQ(leido.juego.HuecosMano[2], 0);
+    EXPECT_EQ(Cols(leido.Cadenas().CadenaSituacion, 201, 768),
+              Cols(PrimeraEjecucion().Cadenas().CadenaSituacion, 201, 768));
+    EXPECT_EQ(leido.juego.Jugadas[1], RegistroJugada{});
     EXPECT_EQ(leido.Cadenas().CadenaMarcador, c.CadenaMarcador);
     EXPECT_EQ(Cols(leido.Cadenas().CadenaSituacion, 184, 186), "004");
 
@@ -343,21 +363,20 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
         {"un punto 9 en la mano", [](Estado& s) { s.juego.Manos[1][5].PuntoA = kNinguna; }},
         {"un hueco vacío dentro de la mano", [](Estado& s) { s.juego.HuecosMano[1] = 8; }},
         {"una ficha fuera de la mano", [](Estado& s) { s.juego.HuecosMano[1] = 6; }},
+        {"una ficha que no está en ninguna parte",
+         [](Estado& s) {
+             s.juego.Manos[1][7] = HuecoMano{}, s.juego.HuecosMano[1] = 6, s.juego.FichasEnMano[1] = 3;
+         }},
         {"fichas en mano mal contadas", [](Estado& s) { s.juego.FichasEnMano[3] = 5; }},
         {"un asiento que no juega con fichas",
-         [](Estado& s) {
-             s.datos.ModoJuego = Modalidad::Individual;
-             s.datos.Jugador[3].EstadoJugador = EstadoAsiento::Desactivado;
-         }},
-        {"parejas sin cuatro jugadores",
-         [](Estado& s) { s.datos.Jugador[3].EstadoJugador = EstadoAsiento::Desactivado; }},
+         [](Estado& s) { s.datos.ModoJuego = Modalidad::Individual, MarcarAsientos("124", s.datos); }},
+        {"parejas sin cuatro jugadores", [](Estado& s) { MarcarAsientos("124", s.datos); }},
         {"turno fuera de la mesa", [](Estado& s) { s.juego.JugadorTurno = 5; }},
         {"salida de nadie", [](Estado& s) { s.juego.JugadorSalida = 0; }},
         {"montón con huecos vacíos", [](Estado& s) { s.juego.FichasMonton = 2; }},
         {"ficha del montón repetida",
          [](Estado& s) {
-             s.juego.FichasMonton = 1;
-             s.juego.Monton[1] = {6, 6};
+             s.juego.FichasMonton = 1, s.juego.Monton[1] = {6, 6};
          }},
         {"extremo sin número", [](Estado& s) { s.juego.Linea.Extremos[1] = kNinguna; }},
         {"línea mal contada", [](Estado& s) { s.juego.Linea.FichasEnExtremo[1] = 2; }},
@@ -365,23 +384,16 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
         {"jugada en el extremo 5", [](Estado& s) { s.juego.Jugadas[3].Extremo = 5; }},
         {"jugada con una ficha que sigue en la mano",
          [](Estado& s) {
-             s.juego.Jugadas[1].PuntoUnido = s.juego.Manos[1][5].PuntoA;
-             s.juego.Jugadas[1].PuntoAbierto = s.juego.Manos[1][5].PuntoB;
-         }},
+             s.juego.Jugadas[1].PuntoUnido = 2, s.juego.Jugadas[1].PuntoAbierto = 1;
+         }}, // seat 1's fifth tile
         {"ficha puesta dos veces", [](Estado& s) { s.juego.Jugadas[9] = s.juego.Jugadas[1]; }},
         {"anotación negativa", [](Estado& s) { s.juego.Anotaciones[1].PuntosPareja1 = -5; }},
         {"mano 0 en una partida", [](Estado& s) { s.juego.NumeroMano = 0; }},
         {"más jugadas de las que caben",
-         [](Estado& s) {
-             s.juego.Jugadas.resize(150);
-             s.juego.NumeroJugada = 101;
-         }},
+         [](Estado& s) { s.juego.Jugadas.resize(150), s.juego.NumeroJugada = 101; }},
         {"ganador que no juega", [](Estado& s) { s.juego.GanadorMano = 3; }},
         {"entre dos manos sin salida",
-         [](Estado& s) {
-             s.juego.ManoEnCurso = false;
-             s.juego.JugadorSalida = 0;
-         }},
+         [](Estado& s) { s.juego.ManoEnCurso = false, s.juego.JugadorSalida = 0; }},
     };
     const auto cortar = [](std::string CadenasEstado::*linea, std::size_t largo) {
         return [=](CadenasEstado& c) { (c.*linea).resize(largo); };

@@ -91,35 +91,17 @@ inline Estado PartidaEnJuego()
     }
     std::array<int, 5> puestas{};
     for (int i = 1; i <= 14; ++i) {
-        RegistroJugada& m = j.Jugadas[P(i)];
-        m.Jugador = E(1 + (i - 1) % 4);
-        m.Extremo = E(i % 5 == 0 ? kExtremoPasa : 1 + i % 2);
-        const HuecoMano& h =
-            j.Manos[P(m.Jugador)][P(m.Extremo == kExtremoPasa ? 1 : ++puestas[P(m.Jugador)])];
-        m.PuntoUnido = m.Extremo == kExtremoPasa ? kNinguna : h.PuntoA;
-        m.PuntoAbierto = m.Extremo == kExtremoPasa ? kNinguna : h.PuntoB;
-        m.Eleccion = E(i % 2 ? -1 : 0);
-        m.XFicha = E(200 + 10 * i);
-        m.YFicha = E(280 + i);
-        m.AnchoFicha = 77;
-        m.AltoFicha = 40;
-        m.LadoMesa = E(1 + i % 2);
-        m.XSpriteFicha = E(40 * i);
-        m.XMitad1 = E(100 + i);
-        m.YMitad1 = E(50 + i);
-        m.XMitad2 = E(140 + i);
-        m.YMitad2 = E(60 + i);
-        m.GiroFicha = E(i % 3);
-        m.EsDoble = E(i == 4 ? -1 : 0);
-        m.DobleAtravesado = E(i == 4 ? -1 : 0);
-        m.XExtremoAntes = E(300 - i);
-        m.YExtremoAntes = E(290);
-        m.XExtremoDespues = E(300 + i);
-        m.YExtremoDespues = E(291);
-        m.Extremo1 = E(i % 7);
-        m.Extremo2 = E(kNinguna);
-        m.DireccionAntes = E(1 + i % 4);
-        m.DireccionDespues = E(1 + (i + 1) % 4);
+        const Entero jugador = E(1 + (i - 1) % 4), extremo = E(i % 5 == 0 ? kExtremoPasa : 1 + i % 2);
+        const bool pasa = extremo == kExtremoPasa;
+        const HuecoMano& h = j.Manos[P(jugador)][P(pasa ? 1 : ++puestas[P(jugador)])];
+        const int unido = pasa ? kNinguna : h.PuntoA, abierto = pasa ? kNinguna : h.PuntoB;
+        const int eleccion = i % 2 ? -1 : 0, doble = i == 4 ? -1 : 0;
+        // Field by field in the record's order, from the player to the directions before and after.
+        const int campos[] = {jugador, unido, abierto,   extremo,   eleccion,       200 + 10 * i, 280 + i,
+                              77,      40,    1 + i % 2, 40 * i,    100 + i,        50 + i,       140 + i,
+                              60 + i,  i % 3, doble,     doble,     300 - i,        290,          300 + i,
+                              291,     i % 7, kNinguna,  1 + i % 4, 1 + (i + 1) % 4};
+        for (int n = 0; n < RegistroJugada::kCampos; ++n) j.Jugadas[P(i)].campo(n) = E(campos[n]);
     }
     return s;
 }
@@ -147,6 +129,12 @@ inline Estado PartidaLarga()
     return s;
 }
 
+// Columns desde..hasta of a line, counted from 1 as the file's map counts them.
+inline std::string Cols(const std::string& s, std::size_t desde, std::size_t hasta)
+{
+    return s.substr(desde - 1, hasta - desde + 1);
+}
+
 inline std::string Blancos(std::size_t n)
 {
     return std::string(n, ' ');
@@ -155,55 +143,16 @@ inline std::string Blancos(std::size_t n)
 // The situation of a first run, column by column as the file must hold it.
 inline std::string SituacionPrimeraEjecucion()
 {
-    std::string s;
-    s += "Jugador1 050"
-         "1122" +
-         Blancos(15);
-    s += "Jugador2 050"
-         "1123" +
-         Blancos(15);
-    s += "Jugador3 050"
-         "1121" +
-         Blancos(15);
-    s += "Jugador4 100"
-         "1212" +
-         Blancos(15);
-    s += "-1-1";          // 125-128 pause, sound
-    s += "1211111111121"; // 129-141 rules
-    s += "000"
-         "0 "
-         "4"; // 142-147 turn, leader, winner, waiting, players
-    s += "  "
-         "2" +
-         Blancos(9);
-    s += "0 0 "
-         "000"
-         "050"
-         "0"
-         "  "; // 160-172
-    s += "1 "
-         "030"
-         "07"
-         "  "
-         "00"
-         "000"
-         "07"
-         "99"
-         "0000"
-         "4" +
-         Blancos(5); // 173-200
-    s += "0000000";  // 201-207
+    std::string s = "Jugador1 0501122" + Blancos(15) + "Jugador2 0501123" + Blancos(15) + "Jugador3 0501121" +
+                    Blancos(15) + "Jugador4 1001212" + Blancos(15);
+    s += "-1-112111111111210000 4  2" + Blancos(9); // 125-159: pause, sound, rules, turn to players
+    s += "0 0 0000500  1 03007  00000079900004" + Blancos(5) + "0000000"; // 160-207
     for (int e = 0; e < 2; ++e) s += "9000" + std::string(24, '0');
     s += Blancos(30);
-    for (int p = 1; p <= 4; ++p) {
-        s += std::string("0000") + "0" + (p == 4 ? "-1" : "0 ");
-        for (int n = 0; n < 7; ++n) s += "000 0";
-        s += std::string(63, '9');
-    }
-    s += Blancos(27);
-    s += std::string(28, '9');
-    s += "XXXXXXXXXXXX";
-    return s;
+    for (int p = 1; p <= 4; ++p)
+        s += "00000" + std::string(p == 4 ? "-1" : "0 ") + "000 0000 0000 0000 0000 0000 0000 0" +
+             std::string(63, '9');
+    return s + Blancos(27) + std::string(28, '9') + "XXXXXXXXXXXX";
 }
 
 } // namespace prueba

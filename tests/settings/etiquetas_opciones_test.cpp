@@ -65,9 +65,6 @@ TEST(OpcionesSelector, cada_texto_ocupa_22_caracteres_y_los_huecos_son_blancos)
     for (int s : {0, 4, 20, 29, 30})
         for (const auto& texto : t[static_cast<std::size_t>(s)]) EXPECT_EQ(texto, kSinOpcion);
     for (const auto& fila : t) EXPECT_EQ(fila[0], kSinOpcion);
-    EXPECT_EQ(t[10][1], "De todos los jugadores");
-    EXPECT_EQ(t[10][2], "De la pareja perdedora");
-    EXPECT_EQ(t[17][3], "La pareja que no salió");
     EXPECT_EQ(t[26][2], "Automático            ");
     CargarEtiquetasOpciones(t, Modalidad::Individual);
     EXPECT_EQ(t[17][2], "El jugador que salió  ");
@@ -75,13 +72,17 @@ TEST(OpcionesSelector, cada_texto_ocupa_22_caracteres_y_los_huecos_son_blancos)
     EXPECT_EQ(t[19][4], kSinOpcion);
 }
 
-TEST(TitulosSelector, cada_titulo_lleva_un_blanco_delante_y_dos_detras)
+// Every selector with options has its title, one blank before it and two after, and no other has one.
+TEST(TitulosSelector, cada_selector_con_opciones_tiene_su_titulo_y_ninguno_mas)
 {
-    const auto& t = TitulosSelector();
-    EXPECT_EQ(t[9], " Sistema de anotación  ");
-    EXPECT_EQ(t[16], " Pareja que se anota los puntos  ");
-    EXPECT_EQ(t[34], " Carácter del jugador  ");
-    for (int s : {0, 4, 20, 29, 30}) EXPECT_EQ(t[static_cast<std::size_t>(s)], "");
+    TablaOpciones t;
+    CargarEtiquetasOpciones(t, Modalidad::Parejas);
+    for (std::size_t s = 0; s < t.size(); ++s) {
+        const std::string& titulo = TitulosSelector()[s];
+        EXPECT_EQ(titulo.empty(), t[s][1] == kSinOpcion) << s;
+        EXPECT_TRUE(titulo.empty() || (titulo.starts_with(" ") && titulo.ends_with("  "))) << titulo;
+    }
+    EXPECT_EQ(TitulosSelector()[16], " Pareja que se anota los puntos  ");
 }
 
 } // namespace
