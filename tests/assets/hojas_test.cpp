@@ -38,7 +38,7 @@ TEST(Dibujos, todos_los_dibujos_y_cursores_se_ven_como_su_imagen_revisada)
     QPainter pintor(&todos);
     for (const auto& [dibujo, sitio] : piezas) pintor.drawImage(sitio, dibujo);
     pintor.end();
-    EXPECT_TRUE(zp::prueba::CoincideConImagen(todos, "dibujos_del_programa"));
+    EXPECT_TRUE(zp::prueba::CoincideConImagen(todos, "dibujos_del_programa", 0, 0));
 }
 
 TEST(Dibujos, fuera_de_su_forma_cada_figura_con_mascara_deja_la_mesa_intacta)

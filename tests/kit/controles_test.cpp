@@ -78,7 +78,7 @@ TEST_F(Controles, cada_control_se_ve_como_su_imagen_revisada)
     zp::DibujarBarraSelector(barras, 10, 0, 3, 20);
     pegar(barras, 190, 140);
     EXPECT_EQ(zp::DibujarEtiquetaEnmarcada(v, 220, 270, QStringLiteral(" Nombre "), 121), QPoint(233, 278));
-    EXPECT_TRUE(zp::prueba::CoincideConImagen(ventana.grab().toImage(), "controles"));
+    EXPECT_TRUE(zp::prueba::CoincideConImagen(ventana.grab().toImage(), "controles", 8, 0));
 }
 
 TEST_F(Controles, el_selector_mide_segun_su_indice_y_cada_clic_pasa_a_la_opcion_siguiente)

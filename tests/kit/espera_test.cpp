@@ -30,7 +30,7 @@ TEST_F(PanelEspera, se_centra_en_la_mesa_con_su_alto_segun_las_lineas_y_se_ve_co
         EXPECT_EQ(panel.geometry(), sitio);
         EXPECT_EQ(panel.TextoTitulo(), QStringLiteral("Juego en red"));
         if (lineas == 5) {
-            EXPECT_TRUE(zp::prueba::CoincideConImagen(panel.grab().toImage(), "panel_de_espera"));
+            EXPECT_TRUE(zp::prueba::CoincideConImagen(panel.grab().toImage(), "panel_de_espera", 8, 0));
         }
     }
 }

@@ -90,7 +90,7 @@ TEST_F(CajaMensajes, cada_modo_de_la_caja_se_ve_como_su_imagen_revisada)
     });
     zp::MostrarMensaje(QStringLiteral("Final de Partida"), QStringLiteral("Ganan ellos."), 2, 1, 2183);
     pintor.end();
-    EXPECT_TRUE(zp::prueba::CoincideConImagen(tira, "cajas_de_mensajes"));
+    EXPECT_TRUE(zp::prueba::CoincideConImagen(tira, "cajas_de_mensajes", 8, 0));
 }
 
 // A caller that counts fewer lines than its text fills gets a box tall enough for all of it, the buttons

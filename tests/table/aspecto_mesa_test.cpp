@@ -138,7 +138,7 @@ TEST_F(Aspecto, cada_estado_de_la_mesa_se_ve_como_su_imagen_revisada)
         m.PonerFondo(pano);
         m.RedibujarMesa();
         c.despues();
-        EXPECT_TRUE(zp::prueba::CoincideConImagen(m.grab().toImage(), c.imagen));
+        EXPECT_TRUE(zp::prueba::CoincideConImagen(m.grab().toImage(), c.imagen, 8, 0));
     }
 }
 
@@ -174,7 +174,7 @@ TEST_F(Aspecto, el_boton_continuar_dice_de_quien_es_la_jugada)
         pintor.drawImage(0, 36 * int(i), boton.surface().image());
     }
     pintor.end();
-    EXPECT_TRUE(zp::prueba::CoincideConImagen(tira, "boton_continuar"));
+    EXPECT_TRUE(zp::prueba::CoincideConImagen(tira, "boton_continuar", 8, 0));
 
     // With the recorder on it is drawn, but its pointer says it is not for use; hiding it ends the wait.
     e.GrabadoraActiva = true;
@@ -221,7 +221,7 @@ TEST_F(Aspecto, el_panel_de_turno_nombra_al_jugador_y_el_tiempo_de_espera)
         pintor.drawImage(79 * int(i), 0, panel.surface().image());
     }
     pintor.end();
-    EXPECT_TRUE(zp::prueba::CoincideConImagen(tira, "panel_turno"));
+    EXPECT_TRUE(zp::prueba::CoincideConImagen(tira, "panel_turno", 8, 0));
 
     e.PartidaEnCurso = false;
     panel.hide();

@@ -69,7 +69,7 @@ TEST_F(FinDeMano, cancelar_reabre_el_juego_el_mando_lo_recorre_y_la_partida_sigu
              // Off the hands the pop-up offers storing, loading and deleting; storing is refused now.
              QTest::mouseMove(&M(), {400, 150});
              QTest::mouseClick(&M(), Qt::RightButton, {}, {400, 150});
-             EXPECT_TRUE(zp::prueba::CoincideConImagen(M().grab().toImage(), "mesa_grabadora_y_menu"));
+             EXPECT_TRUE(zp::prueba::CoincideConImagen(M().grab().toImage(), "mesa_grabadora_y_menu", 8, 0));
              Pulsar(M().Pic_SelOpciones, {40, 10});
              ASSERT_FALSE(cajas.empty());
              EXPECT_EQ(cajas.back().titulo, QStringLiteral("Grabadora encendida"));
