@@ -101,8 +101,9 @@ TEST(Superficie, las_cuatro_operaciones_cumplen_su_definicion_pixel_a_pixel)
 TEST(Superficie, recuadros_lineas_estirados_circulos_y_textos_se_ven_como_su_imagen_revisada)
 {
     // Ink on black: a box with both corners, a two-pixel window frame from (1, 1), lines that stop short of
-    // their end, two pixels stretched to four without smoothing, a circle, and text from its cell's corner,
-    // plain and opaque on its background (the blanks of an opaque text show the background too).
+    // their end, two pixels stretched to four without smoothing, a circle, sloping lines, a filled box, and
+    // text from its cell's corner, plain and opaque on its background (the blanks of an opaque text show the
+    // background too); a font of no size writes nothing.
     // First a smaller surface grown to its size: what fits is kept, the rest in the background colour.
     Surface s(100, 50, 0xFF000000u);
     s.fillRect(90, 40, 10, 10, 0xFF00FF00u);
@@ -116,7 +117,14 @@ TEST(Superficie, recuadros_lineas_estirados_circulos_y_textos_se_ven_como_su_ima
     dos.fillRect(0, 0, 1, 1, 0xFFFF0000u);
     dos.fillRect(1, 0, 1, 1, 0xFF0000FFu);
     s.stretchBlit(10, 26, 8, 2, dos, 0, 0, 2, 1);
+    s.stretchBlit(100, 50, 8, 20, dos, 0, 0, 2, 1); // past the bottom edge
     s.fillCircle(30, 40, 6, 0xFFFFFF00u);
+    s.line(50, 44, 90, 55, 0xFFFF00FFu); // steep and shallow slopes, both ways
+    s.line(95, 55, 85, 25, 0xFF00FFFFu);
+    s.fillBox(110, 20, 104, 12, 0xFFFF8000u); // corners given the other way round
+    EXPECT_EQ(
+        s.text(0, 0, QStringLiteral("nada"), zp::FontSpec{QStringLiteral("Arial"), 0, false}, 0xFFFFFFFFu),
+        0);
     const zp::FontSpec letra{QStringLiteral("Arial"), 12, true};
     EXPECT_EQ(s.text(40, 4, std::string_view("Sí, señor"), letra, 0xFF0000FFu),
               zp::textWidth(std::string_view("Sí, señor"), letra));
