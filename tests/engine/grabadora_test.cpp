@@ -45,13 +45,12 @@ TEST(Grabadora, retroceder_y_avanzar_cada_jugada_de_manos_al_azar_deja_la_partid
             Banco b(semilla);
             Aplicar(b, r);
             ASSERT_EQ(ValidarReglas(b.a), FalloReglas::Ninguno);
-            Contexto ctx = b.Ctx();
             for (int m = 1; m <= r.mano; ++m) {
-                ASSERT_EQ(IniciarMano(ctx), ResultadoReparto::Listo);
+                ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
                 EstadoJuego antes = b.e;
                 AvanzarTurno(antes, b.a);
                 const FotoMano inicio = TomarFoto(antes);
-                const ResultadoManoAlAzar jugada = JugarManoAlAzar(ctx);
+                const ResultadoManoAlAzar jugada = JugarManoAlAzar(b.c);
                 ASSERT_EQ(jugada.Fallo, FalloJugada::Ninguno) << "jugada " << b.e.NumeroJugada;
                 if (m < r.mano) continue;
                 ++manos;
@@ -68,13 +67,13 @@ TEST(Grabadora, retroceder_y_avanzar_cada_jugada_de_manos_al_azar_deja_la_partid
                     const Entero extremo = b.e.Jugadas[I(b.e.NumeroJugada - 1)].Extremo;
                     robos += extremo == kExtremoRoba ? 1 : 0;
                     pases += extremo == kExtremoPasa ? 1 : 0;
-                    ASSERT_EQ(RetrocederGrabadora(ctx), FalloJugada::Ninguno) << b.e.NumeroJugada;
-                    ASSERT_EQ(AvanzarGrabadora(ctx), FalloJugada::Ninguno) << b.e.NumeroJugada;
+                    ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno) << b.e.NumeroJugada;
+                    ASSERT_EQ(AvanzarGrabadora(b.c), FalloJugada::Ninguno) << b.e.NumeroJugada;
                     ASSERT_EQ(DiferenciaFotos(aqui, TomarFoto(b.e)), "") << "jugada " << b.e.NumeroJugada - 1;
-                    ASSERT_EQ(RetrocederGrabadora(ctx), FalloJugada::Ninguno);
+                    ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
                 }
                 ASSERT_EQ(DiferenciaFotos(inicio, TomarFoto(b.e)), "") << "al volver a la jugada 1";
-                ASSERT_EQ(IrAlFinalGrabadora(ctx), FalloJugada::Ninguno);
+                ASSERT_EQ(IrAlFinalGrabadora(b.c), FalloJugada::Ninguno);
                 ASSERT_EQ(DiferenciaFotos(fin, TomarFoto(b.e)), "") << "al volver al final";
                 ASSERT_EQ(b.e.Jugadas, jugadas) << "stepping never changes the records";
                 EXPECT_FALSE(b.e.GrabadoraActiva);

@@ -183,12 +183,11 @@ void JugarLineaQueDaLaVuelta(Banco& b, const std::vector<FichaDada>* dadas, std:
     if (dadas != nullptr)
         for (const FichaDada& f : *dadas) b.DarFicha(f.asiento, f.a, f.b);
     std::size_t siguiente = 0;
-    Contexto ctx = b.Ctx();
     for (const PasoLinea& p : kLineaQueDaLaVuelta) {
         const Entero n = b.e.NumeroJugada;
         SCOPED_TRACE("jugada " + std::to_string(n));
         if (p.extremo == kExtremoRoba) {
-            ASSERT_EQ(RobarFicha(ctx), FalloJugada::Ninguno);
+            ASSERT_EQ(RobarFicha(b.c), FalloJugada::Ninguno);
             continue;
         }
         if (p.extremo == kExtremoPasa) {
@@ -209,7 +208,7 @@ void JugarLineaQueDaLaVuelta(Banco& b, const std::vector<FichaDada>* dadas, std:
             notadas.push_back({b.e.JugadorTurno, v, otro});
             Mover(b, v, otro, p.extremo);
         }
-        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
+        ASSERT_EQ(EjecutarJugada(b.c), FalloJugada::Ninguno);
         AvanzarTurno(b.e, b.a);
         if (p.extremo == kExtremoPasa) continue;
         const RegistroJugada& r = b.e.Jugadas[I(n)];
@@ -243,14 +242,13 @@ TEST(Jugada, una_linea_que_da_la_vuelta_gira_en_cada_limite_y_se_deshace_hasta_e
     PrepararInicioLinea(inicio, 1, b.pantalla);
     const ExtremosLinea fin = b.e.Linea;
     b.e.PosicionGrabadora = b.e.NumeroJugada;
-    Contexto ctx = b.Ctx();
-    while (b.e.NumeroJugada >= 2) ASSERT_EQ(RetrocederGrabadora(ctx), FalloJugada::Ninguno);
+    while (b.e.NumeroJugada >= 2) ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
     EXPECT_EQ(b.e.Linea.XExtremo, inicio.XExtremo);
     EXPECT_EQ(b.e.Linea.YExtremo, inicio.YExtremo);
     EXPECT_EQ(b.e.Linea.DireccionExtremo, inicio.DireccionExtremo);
     EXPECT_EQ(b.e.Linea.Extremos, (std::array<Entero, 3>{0, kNinguna, kNinguna}));
     EXPECT_EQ(b.e.FichasMonton, 1);
-    ASSERT_EQ(IrAlFinalGrabadora(ctx), FalloJugada::Ninguno);
+    ASSERT_EQ(IrAlFinalGrabadora(b.c), FalloJugada::Ninguno);
     EXPECT_EQ(b.e.Linea.XExtremo, fin.XExtremo);
     EXPECT_EQ(b.e.Linea.YExtremo, fin.YExtremo);
     EXPECT_EQ(b.e.Linea.DireccionExtremo, fin.DireccionExtremo);
@@ -304,13 +302,12 @@ TEST(Jugada, la_lista_de_jugadas_crece_sin_perder_registros_hasta_la_jugada_99)
 {
     Banco b;
     PrepararLineaAbierta(b, 3, 5, 0, 0);
-    Contexto ctx = b.Ctx();
     ASSERT_EQ(b.e.Jugadas.size(), 41u);
     for (Entero n = 1; n <= kMaximoJugadas; ++n) {
         b.e.NumeroJugada = n;
         b.e.JugadorTurno = static_cast<Entero>(n % 4 + 1);
         b.e.ExtremoElegido = kExtremoPasa;
-        ASSERT_EQ(RegistrarJugada(ctx), FalloJugada::Ninguno) << n;
+        ASSERT_EQ(RegistrarJugada(b.c), FalloJugada::Ninguno) << n;
         EXPECT_EQ(b.e.Jugadas.size(), n < 40    ? 41u
                                       : n <= 90 ? 91u
                                                 : std::max<std::size_t>(91, I(n) + 1))
@@ -325,16 +322,16 @@ TEST(Jugada, la_lista_de_jugadas_crece_sin_perder_registros_hasta_la_jugada_99)
     EXPECT_EQ(b.mesa.Lineas[98].substr(0, 2), "99");
 
     b.e.NumeroJugada = 100;
-    EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::ListaLlena);
+    EXPECT_EQ(RegistrarJugada(b.c), FalloJugada::ListaLlena);
     EXPECT_EQ(b.e.Jugadas.size(), 100u);
     EXPECT_EQ(b.mesa.Lineas.size(), 99u);
     b.e.NumeroJugada = 0;
-    EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::ListaLlena) << "record 0 is never written";
+    EXPECT_EQ(RegistrarJugada(b.c), FalloJugada::ListaLlena) << "record 0 is never written";
     b.e.NumeroJugada = 50;
     b.e.ExtremoElegido = kExtremoRoba;
     for (const Entero monton : {Entero{0}, Entero{kHuecosMonton + 1}}) {
         b.e.FichasMonton = monton;
-        EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::MontonAgotado) << monton;
+        EXPECT_EQ(RegistrarJugada(b.c), FalloJugada::MontonAgotado) << monton;
     }
 }
 

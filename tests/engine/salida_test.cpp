@@ -49,8 +49,7 @@ TEST(Salida, por_sorteo_la_primera_mano_la_abre_un_asiento_en_juego)
         Banco b(semilla);
         b.Asientos("13");
         b.a.PrimeraMano = Apertura::Sorteo;
-        Contexto c = b.Ctx();
-        ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+        ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
         EXPECT_TRUE(b.e.JugadorSalida == 1 || b.e.JugadorSalida == 3);
         ASSERT_EQ(b.usuario.Mensajes.size(), 1u);
         const auto& m = b.usuario.Mensajes[0];
@@ -135,8 +134,7 @@ TEST(Salida, con_elegir_en_cada_juego_la_persona_pica_una_mano_en_juego)
     b.a.FichasPorJugador = 7;
     b.a.TurnoSalida = ReglaSalida::Elegida;
     b.usuario.SalidasElegidas = {1, 3}; // seat 1 is out of play: asked again
-    Contexto c = b.Ctx();
-    ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+    ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
     EXPECT_EQ(b.e.JugadorSalida, 3);
     EXPECT_EQ(b.e.JugadorTurno, 2);
     EXPECT_FALSE(b.e.EligiendoSalida);
