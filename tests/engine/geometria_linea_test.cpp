@@ -130,53 +130,6 @@ TEST(GeometriaLinea, cada_ficha_tiene_su_rectangulo_dibujo_mitades_y_nueva_ancla
     }
 }
 
-// A tile placed at `extremo` as a move places it, through the procedures on the shared state: the end's
-// anchor, the turn test, the turn and the rectangle. `anterior` is the end's latest earlier record, 0 none.
-struct Colocada
-{
-    FichaLinea Ficha;
-    bool Doblada = false;
-    Entero DireccionDespues = 0;
-};
-
-Colocada Colocar(EstadoJuego& s, Entero extremo, bool doble, Entero anterior)
-{
-    const auto e = static_cast<std::size_t>(extremo);
-    ColocacionFicha& c = s.Colocacion;
-    s.ExtremoElegido = extremo;
-    c.PosX = s.Linea.XExtremo[e];
-    c.PosY = s.Linea.YExtremo[e];
-    c.DobleAtravesado = doble;
-    const Entero d = s.Linea.DireccionExtremo[e];
-    const bool doblada =
-        PasaLimiteGiro(d, s.Linea.LimiteGiro[e][static_cast<std::size_t>(d)], c.PosX, c.PosY);
-    if (doblada) DoblarLinea(s, anterior);
-    CalcularRectanguloFichaLinea(s, anterior, kMesa800.CentroX);
-    return {FichaLinea{c.XFicha, c.YFicha, c.AnchoFicha, c.AltoFicha, c.LadoMesa, c.XSpriteFicha, c.XMitad1,
-                       c.YMitad1, c.XMitad2, c.YMitad2, c.GiroFicha, c.DobleAtravesado, c.PosX, c.PosY},
-            doblada, s.Linea.DireccionExtremo[e]};
-}
-
-TEST(GeometriaLinea, un_doble_en_la_esquina_se_centra_en_la_linea_vieja_y_no_cuenta_como_cruzado)
-{
-    EstadoJuego s;
-    PrepararInicioLinea(s.Linea, 1, kMesa800);
-    s.Linea.XExtremo[1] = 590;
-    s.Jugadas[1].LadoMesa = 1;
-    const Colocada d = Colocar(s, 1, true, 1);
-    EXPECT_TRUE(d.Doblada);
-    EXPECT_EQ(d.Ficha, (FichaLinea{591, 243, 40, 77, 1, 352, 595, 243, 595, 280, 1, false, 591, 319}));
-    EXPECT_EQ(d.DireccionDespues, 4);
-
-    // The next tile simply continues downwards.
-    s.Jugadas[2].LadoMesa = d.Ficha.LadoMesa;
-    s.Linea.XExtremo[1] = d.Ficha.PosX;
-    s.Linea.YExtremo[1] = d.Ficha.PosY;
-    const Colocada n = Colocar(s, 1, false, 2);
-    EXPECT_FALSE(n.Doblada);
-    EXPECT_EQ(n.Ficha, (FichaLinea{591, 320, 40, 77, 1, 352, 595, 320, 595, 357, 1, false, 591, 396}));
-}
-
 TEST(GeometriaLinea, las_flechas_quedan_donde_ira_la_siguiente_ficha_y_apuntan_al_extremo)
 {
     // Anchor and direction of each end; the arrows.

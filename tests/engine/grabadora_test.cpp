@@ -167,27 +167,6 @@ TEST(Grabadora, al_retroceder_el_robo_no_mueve_el_turno_y_la_ficha_vuelve_al_mon
     EXPECT_EQ(b.e.NumeroJugada, 1);
 }
 
-TEST(Grabadora, el_robo_deshecho_vuelve_desde_su_hueco_hasta_su_sitio_en_el_monton)
-{
-    ManoGuionada g;
-    Banco& b = g.b;
-    b.e.Disposicion.InicioMano[1] = 200;
-    b.e.Disposicion.SeparacionFichas[1] = 44;
-    ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno); // the pass
-    b.mesa.Llamadas.clear();
-    ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno); // the draw of 0-0 into slot 3
-    const RegistroJugada& r = b.e.Jugadas[4];
-    const auto desde = CalcularPosicionFichaMano(b.e, b.a, b.pantalla, 1, 3);
-    ASSERT_TRUE(desde.has_value());
-    const std::vector<std::string> esperadas = {
-        "DibujarMano 1",
-        "DevolverFichaAlMonton " + std::to_string(desde->X) + "," + std::to_string(desde->Y) + " " +
-            std::to_string(r.XFicha) + "," + std::to_string(r.YFicha),
-        "DibujarMonton",
-    };
-    EXPECT_EQ(b.mesa.Llamadas, esperadas);
-}
-
 TEST(Grabadora, ir_al_final_desde_la_ultima_jugada_solo_apaga_la_grabadora)
 {
     // Whether the hand was reopened; the move list's setting.

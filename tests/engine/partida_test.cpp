@@ -132,60 +132,44 @@ TEST(Partida, una_partida_sembrada_de_jugadores_automaticos_da_siempre_la_misma_
     }
 }
 
-TEST(Partida, una_mano_guardada_a_medias_se_reanuda_con_el_mismo_jugador_y_acaba_igual)
+TEST(Partida, una_partida_dejada_a_medias_o_entre_manos_se_reanuda_donde_quedo_y_acaba_igual)
 {
-    // The reference: the match played through, every turn waiting for the Continue button.
-    Banco referencia(11);
-    referencia.a.PausaEntreJugadas = true;
-    ASSERT_EQ(ComenzarPartida(referencia.c).Fin, FinPartida::Terminada);
-
-    // The same match left at the ninth wait, as the exit command leaves it to the settings file.
-    Banco antes(11);
-    antes.a.PausaEntreJugadas = true;
-    antes.usuario.AbandonarEn = "Continuar";
-    antes.usuario.VezAbandono = 9;
-    antes.usuario.AlAbandonar = [&] { PedirPeticion(antes.e, Peticion::Salir); };
-    const ResultadoPartida r = ComenzarPartida(antes.c);
-    EXPECT_EQ(r.Fin, FinPartida::Abandonada);
-    EXPECT_EQ(r.Siguiente, Peticion::Salir);
-    ASSERT_TRUE(antes.e.PartidaEnCurso && antes.e.ManoEnCurso);
-
-    // The next start reads it (another seed: only the hand in progress is compared).
-    Banco despues(97);
-    despues.almacen.AlCargar = [&] {
-        despues.e = antes.e;
-        despues.a = antes.a;
-    };
-    EXPECT_EQ(Main(despues.c).Fin, FinPartida::Terminada);
-    ASSERT_GE(despues.usuario.Mensajes.size(), 3u);
-    EXPECT_EQ(despues.usuario.Mensajes[1].titulo, "Continuar la partida anterior");
-    ASSERT_FALSE(despues.Turnos.empty());
-    EXPECT_EQ(despues.Turnos[0].Jugador, antes.Turnos.back().Jugador);
-    EXPECT_EQ(despues.Turnos[0].Jugada, antes.Turnos.back().Jugada);
-    EXPECT_EQ(despues.e.Anotaciones[1], referencia.e.Anotaciones[1]);
-}
-
-TEST(Partida, entre_dos_manos_se_reanuda_con_la_mano_siguiente)
-{
-    Banco referencia(1);
-    ASSERT_EQ(ComenzarPartida(referencia.c).Fin, FinPartida::Terminada);
-    Banco antes(1);
-    antes.usuario.AbandonarEn = "Continuar entre manos";
-    ASSERT_EQ(ComenzarPartida(antes.c).Fin, FinPartida::Abandonada);
-    ASSERT_FALSE(antes.e.ManoEnCurso);
-    Banco despues(1);
-    despues.azar = antes.azar;
-    despues.almacen.AlCargar = [&] {
-        despues.e = antes.e;
-        despues.a = antes.a;
-    };
-    EXPECT_EQ(Main(despues.c).Fin, FinPartida::Terminada);
-    EXPECT_EQ(Hoja(despues.e, despues.a), Hoja(referencia.e, referencia.a));
-    // The table is drawn again before the person is told.
-    const auto& d = despues.mesa.Llamadas;
-    const auto aviso = std::find(d.begin(), d.end(), "Mensaje Continuar la partida anterior");
-    ASSERT_NE(aviso, d.end());
-    EXPECT_EQ(aviso[-1], "RedibujarMesa");
+    // Seed, every turn waiting for the Continue button, the wait the match is left at and which time.
+    const std::tuple<std::uint32_t, bool, const char*, int> casos[] = {
+        {11, true, "Continuar", 9}, {1, false, "Continuar entre manos", 1}};
+    for (const auto& [semilla, pausa, espera, vez] : casos) {
+        SCOPED_TRACE(espera);
+        Banco referencia(semilla);
+        referencia.a.PausaEntreJugadas = pausa;
+        ASSERT_EQ(ComenzarPartida(referencia.c).Fin, FinPartida::Terminada);
+        // Left as the exit command leaves it to the settings file; the next start reads it.
+        Banco antes(semilla);
+        antes.a.PausaEntreJugadas = pausa;
+        antes.usuario.AbandonarEn = espera;
+        antes.usuario.VezAbandono = vez;
+        antes.usuario.AlAbandonar = [&] { PedirPeticion(antes.e, Peticion::Salir); };
+        const ResultadoPartida r = ComenzarPartida(antes.c);
+        EXPECT_EQ((std::pair{r.Fin, r.Siguiente}), (std::pair{FinPartida::Abandonada, Peticion::Salir}));
+        ASSERT_TRUE(antes.e.PartidaEnCurso);
+        Banco despues(semilla);
+        despues.azar = antes.azar;
+        despues.almacen.AlCargar = [&] {
+            despues.e = antes.e;
+            despues.a = antes.a;
+        };
+        EXPECT_EQ(Main(despues.c).Fin, FinPartida::Terminada);
+        EXPECT_EQ(Hoja(despues.e, despues.a), Hoja(referencia.e, referencia.a));
+        // A hand left half played goes on from the same seat and move.
+        ASSERT_FALSE(despues.Turnos.empty());
+        if (antes.e.ManoEnCurso)
+            EXPECT_EQ((std::pair{despues.Turnos[0].Jugador, despues.Turnos[0].Jugada}),
+                      (std::pair{antes.Turnos.back().Jugador, antes.Turnos.back().Jugada}));
+        // The table is drawn again before the person is told.
+        const auto& d = despues.mesa.Llamadas;
+        const auto aviso = std::find(d.begin(), d.end(), "Mensaje Continuar la partida anterior");
+        ASSERT_NE(aviso, d.end());
+        EXPECT_EQ(aviso[-1], "RedibujarMesa");
+    }
 }
 
 TEST(Partida, la_persona_juega_sus_fichas_y_elige_el_extremo_cuando_su_ficha_encaja_en_los_dos)
