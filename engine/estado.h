@@ -43,6 +43,7 @@ struct HuecoMano
     Entero PuntoA = kNinguna;
     Entero PuntoB = kNinguna;
     Entero Estado = kVacio;
+    bool operator==(const HuecoMano&) const = default;
 };
 
 struct FichaMonton

@@ -138,7 +138,8 @@ void DibujarMano(LienzoMesa& l, Entero asiento)
     const bool grandes = asiento == 4 && l.e.ManoHolgada[4];
     const int huecos = std::clamp<int>(l.e.HuecosMano[I(asiento)], 0, kHuecos);
     for (int s = 1; s <= huecos; ++s) {
-        if (l.m.ArrastreOrden && s == l.m.HuecoArrastrado) continue;
+        // Only the dragged tile's own hand shows its slot empty: another hand may be redrawn meanwhile.
+        if (l.m.ArrastreOrden && asiento == l.m.ManoArrastrada && s == l.m.HuecoArrastrado) continue;
         const AspectoHueco aspecto = CalcularAspectoHueco(l.e, l.a, asiento, static_cast<Entero>(s));
         if (aspecto == AspectoHueco::Nada) continue;
         const bool cara = aspecto != AspectoHueco::Dorso;

@@ -88,6 +88,7 @@ void AlzarFichaMano(mesa& v, const PointerEvent& p)
     if (!HuecoValido(e, mano, hueco)) return;
     HuecoMano& h = Hueco(e, mano, hueco);
     m.ArrastreOrden = true;
+    m.ManoArrastrada = mano;
     m.HuecoArrastrado = hueco;
     const HojasMesa& hojas = v.Hojas();
     const bool tumbada = mano == 1 || mano == 3;

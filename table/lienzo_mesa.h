@@ -34,7 +34,7 @@ struct EstadoMesa
     std::array<Entero, 3> FilasMonton{};
     bool PersonalAbierto = false; // the player settings are open: the stock keeps its side
     bool ArrastreOrden = false;   // a tile of a hand is being dragged to reorder it
-    Entero HuecoArrastrado = 0;
+    Entero ManoArrastrada = 0, HuecoArrastrado = 0;
     Entero ZonaPuntero = 0;
     Entero LineaGrabadora = -1; // the move list's line of the current move, -1 none
 };

@@ -1,7 +1,7 @@
 # One line per test folder: zp_test(<folder> [QT] LIBS <libraries>)
 zp_test(engine LIBS engine soporte)
 zp_test(platform QT LIBS platform)
-zp_test(kit QT LIBS kit)
+zp_test(kit QT LIBS kit assets)
 zp_test(assets QT LIBS assets)
 zp_test(settings LIBS settings_core soporte)
 zp_test(settings_ui QT LIBS settings_ui assets soporte)

@@ -1,60 +1,42 @@
-// Páginas de ayuda compiladas en el ejecutable bajo :/ayuda/ (una por número de contexto, más el índice).
-#include <QByteArray>
+// Las páginas de ayuda van dentro del programa bajo :/ayuda/, tal como se escribieron: una por contexto de la
+// lista de contextos, con su título, y el índice que las enlaza todas; cada página es UTF-8, vuelve al índice
+// y sus enlaces llevan a páginas que existen.
+#include "assets/recursos.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
-#include <QString>
 #include <QStringDecoder>
-#include <QStringList>
-
 #include <gtest/gtest.h>
-
-#include <array>
-
-#include "assets/recursos.h"
 
 namespace {
 
-// Copia de assets/help/contextos.txt: los números de contexto de ayuda que usa el programa.
-constexpr std::array<int, 26> kContextos{
-    1020, 1040, 2121, 2123, 2124, 2125, 2128, 2129, 2135, 2136, 2141, 2142, 2144,
-    2145, 2148, 2149, 2150, 2151, 2153, 2161, 2181, 2183, 2185, 2197, 2500, 5100,
-};
+const QDir kFuentes(QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() +
+                    QStringLiteral("/../../assets/help"));
 
-const QString kCarpeta = QStringLiteral(":/ayuda");
-const QString kIndice = QStringLiteral("indice.html");
-
-// Enlazar `assets` ya registra los recursos; registrarlos otra vez no hace daño y no depende del enlazador.
-void asegurarRecursos()
+QString Dentro(const QString& nombre)
 {
-    static const bool registrados = (zp::recursos::RegistrarRecursos(), true);
-    (void)registrados;
+    return QString::fromLatin1(zp::recursos::ayuda::Prefijo) + nombre;
 }
 
-QByteArray leerRecurso(const QString& nombre)
+QByteArray Leer(const QString& ruta)
 {
-    QFile f(kCarpeta + QLatin1Char('/') + nombre);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Decodifica como UTF-8; false si hay secuencias no válidas.
-bool decodificarUtf8(const QByteArray& datos, QString& texto)
+QString Captura(const QString& html, const QString& patron)
 {
-    QStringDecoder decodificador(QStringDecoder::Utf8);
-    texto = decodificador.decode(datos);
-    return !decodificador.hasError();
+    return QRegularExpression(patron, QRegularExpression::CaseInsensitiveOption)
+        .match(html)
+        .captured(1)
+        .trimmed();
 }
 
-QStringList paginasHtml()
-{
-    asegurarRecursos();
-    return QDir(kCarpeta).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
-}
-
-// Destinos de los enlaces href="..." de una página.
-QSet<QString> enlaces(const QString& html)
+// Where each href="..." of a page leads, anchors left out.
+QSet<QString> Enlaces(const QString& html)
 {
     static const QRegularExpression re(QStringLiteral(R"(href\s*=\s*"([^"#]*)[^"]*")"),
                                        QRegularExpression::CaseInsensitiveOption);
@@ -63,83 +45,55 @@ QSet<QString> enlaces(const QString& html)
     return destinos;
 }
 
-bool tieneTitulo(const QString& html)
+TEST(PaginasDeAyuda, cada_contexto_de_la_lista_tiene_su_pagina_con_su_titulo_y_el_indice_las_enlaza)
 {
-    static const QRegularExpression re(QStringLiteral(R"(<title>\s*\S[^<]*</title>)"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    return re.match(html).hasMatch();
+    zp::recursos::RegistrarRecursos();
+    const QStringList lista = QString::fromUtf8(Leer(kFuentes.filePath(QStringLiteral("contextos.txt"))))
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GT(lista.size(), 20);
+    const QSet<QString> enElIndice =
+        Enlaces(QString::fromUtf8(Leer(QString::fromLatin1(zp::recursos::ayuda::Indice))));
+    QSet<QString> esperadas;
+    for (const QString& linea : lista) {
+        const QString pagina = linea.section(QLatin1Char(' '), 0, 0) + QStringLiteral(".html");
+        esperadas.insert(pagina);
+        const QString html = QString::fromUtf8(Leer(Dentro(pagina)));
+        EXPECT_EQ(Captura(html, QStringLiteral("<title>([^<]*)</title>")),
+                  linea.section(QLatin1Char(' '), 1).trimmed())
+            << pagina.toStdString();
+        EXPECT_TRUE(enElIndice.contains(pagina)) << pagina.toStdString();
+    }
+    static const QRegularExpression numerada(QStringLiteral(R"(^\d+\.html$)"));
+    QSet<QString> numeradas;
+    for (const QString& p : QDir(Dentro({})).entryList({QStringLiteral("*.html")}))
+        if (numerada.match(p).hasMatch()) numeradas.insert(p);
+    EXPECT_EQ(numeradas, esperadas);
+}
+
+TEST(PaginasDeAyuda,
+     cada_pagina_va_tal_cual_es_utf8_vuelve_al_indice_y_sus_enlaces_llevan_a_paginas_que_existen)
+{
+    zp::recursos::RegistrarRecursos();
+    const QStringList paginas = kFuentes.entryList({QStringLiteral("*.html")}, QDir::Files);
+    ASSERT_FALSE(paginas.isEmpty());
+    const QSet<QString> existentes(paginas.cbegin(), paginas.cend());
+    for (const QString& nombre : paginas) {
+        SCOPED_TRACE(nombre.toStdString());
+        const QByteArray datos = Leer(Dentro(nombre));
+        EXPECT_EQ(datos, Leer(kFuentes.filePath(nombre)));
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString html = utf8.decode(datos);
+        EXPECT_FALSE(utf8.hasError());
+        EXPECT_TRUE(html.contains(QStringLiteral("charset=\"utf-8\""), Qt::CaseInsensitive));
+        EXPECT_FALSE(Captura(html, QStringLiteral("<title>([^<]*)</title>")).isEmpty());
+        const QSet<QString> destinos = Enlaces(html);
+        EXPECT_TRUE(nombre == QStringLiteral("indice.html") ||
+                    destinos.contains(QStringLiteral("indice.html")));
+        for (const QString& destino : destinos)
+            if (!destino.isEmpty() && !destino.contains(QLatin1Char(':'))) {
+                EXPECT_TRUE(existentes.contains(destino)) << destino.toStdString();
+            }
+    }
 }
 
 } // namespace
-
-TEST(AyudaPaginas, CadaContextoTieneSuPagina)
-{
-    asegurarRecursos();
-    for (int n : kContextos) {
-        const QString nombre = QString::number(n) + QStringLiteral(".html");
-        EXPECT_TRUE(QFile::exists(kCarpeta + QLatin1Char('/') + nombre)) << nombre.toStdString();
-    }
-    EXPECT_TRUE(QFile::exists(kCarpeta + QLatin1Char('/') + kIndice));
-}
-
-TEST(AyudaPaginas, LasPaginasNumeradasSonLasDeLaLista)
-{
-    QSet<QString> esperadas;
-    for (int n : kContextos) esperadas.insert(QString::number(n) + QStringLiteral(".html"));
-    static const QRegularExpression numerada(QStringLiteral(R"(^\d+\.html$)"));
-    QSet<QString> encontradas;
-    for (const QString& nombre : paginasHtml())
-        if (numerada.match(nombre).hasMatch()) encontradas.insert(nombre);
-    EXPECT_EQ(encontradas, esperadas);
-}
-
-TEST(AyudaPaginas, CadaPaginaEsUtf8ConTituloYEnlaceAlIndice)
-{
-    const QStringList paginas = paginasHtml();
-    ASSERT_FALSE(paginas.isEmpty()) << "no hay páginas en :/ayuda";
-    for (const QString& nombre : paginas) {
-        SCOPED_TRACE(nombre.toStdString());
-        const QByteArray datos = leerRecurso(nombre);
-        ASSERT_FALSE(datos.isEmpty());
-        QString html;
-        EXPECT_TRUE(decodificarUtf8(datos, html));
-        EXPECT_TRUE(html.contains(QStringLiteral("charset=\"utf-8\""), Qt::CaseInsensitive));
-        EXPECT_TRUE(tieneTitulo(html));
-        if (nombre != kIndice) {
-            EXPECT_TRUE(enlaces(html).contains(kIndice));
-        }
-    }
-}
-
-TEST(AyudaPaginas, ElIndiceEnlazaTodasLasPaginas)
-{
-    asegurarRecursos();
-    QString html;
-    ASSERT_TRUE(decodificarUtf8(leerRecurso(kIndice), html));
-    const QSet<QString> destinos = enlaces(html);
-    for (int n : kContextos) {
-        const QString nombre = QString::number(n) + QStringLiteral(".html");
-        EXPECT_TRUE(destinos.contains(nombre)) << nombre.toStdString();
-    }
-    for (const QString& nombre : paginasHtml()) {
-        if (nombre != kIndice) {
-            EXPECT_TRUE(destinos.contains(nombre)) << nombre.toStdString();
-        }
-    }
-}
-
-TEST(AyudaPaginas, LosEnlacesInternosLlevanAPaginasExistentes)
-{
-    const QStringList paginas = paginasHtml();
-    const QSet<QString> existentes(paginas.cbegin(), paginas.cend());
-    for (const QString& nombre : paginas) {
-        QString html;
-        decodificarUtf8(leerRecurso(nombre), html);
-        for (const QString& destino : enlaces(html)) {
-            if (destino.isEmpty() || destino.contains(QLatin1Char(':')))
-                continue; // anclas de la misma página y enlaces externos, si los hubiera
-            EXPECT_TRUE(existentes.contains(destino))
-                << nombre.toStdString() << " -> " << destino.toStdString();
-        }
-    }
-}

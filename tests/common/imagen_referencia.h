@@ -10,7 +10,7 @@
 
 namespace zp::prueba {
 
-::testing::AssertionResult CoincideConImagen(const QImage& real, const std::string& nombre, int tolerancia = 8,
-                                             double fraccion = 0.002);
+::testing::AssertionResult CoincideConImagen(const QImage& real, const std::string& nombre,
+                                             int tolerancia = 8, double fraccion = 0.002);
 
 } // namespace zp::prueba

@@ -1,47 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "engine/arranque.h"
-#include "partida_banco.h"
+#include "tests/soporte/banco.h"
+#include "tests/soporte/carpeta_temporal.h"
 
 namespace zp {
 namespace {
 
 namespace fs = std::filesystem;
-using prueba::BancoPartida;
-
-// A fresh folder under the system's temporary one, removed with the object.
-struct CarpetaTemporal
-{
-    explicit CarpetaTemporal(const std::string& nombre)
-        : ruta(fs::temp_directory_path() / ("zp_arranque_" + nombre + "_" + std::to_string(::getpid())))
-    {
-        fs::remove_all(ruta);
-        fs::create_directories(ruta);
-    }
-    ~CarpetaTemporal() { fs::remove_all(ruta); }
-    fs::path ruta;
-};
-
-void Escribir(const fs::path& f, const std::string& texto)
-{
-    std::ofstream(f, std::ios::binary) << texto;
-}
-
-std::string Leer(const fs::path& f)
-{
-    std::ifstream in(f, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST(Arranque, la_carpeta_del_programa_si_se_puede_escribir_y_sin_dejar_el_fichero_de_prueba)
 {
-    CarpetaTemporal t("escribible");
-    const fs::path programa = t.ruta / "programa", usuario = t.ruta / "usuario";
+    const prueba::CarpetaTemporal t;
+    const fs::path programa = t.carpeta + "programa", usuario = t.carpeta + "usuario";
     fs::create_directories(programa);
     EXPECT_EQ(PrepararCarpetaTrabajo(programa, usuario), programa.string() + "/");
     EXPECT_FALSE(fs::exists(programa / "CSCD.WRK"));
@@ -50,22 +25,22 @@ TEST(Arranque, la_carpeta_del_programa_si_se_puede_escribir_y_sin_dejar_el_fiche
 
 TEST(Arranque, sin_poder_escribir_la_primera_vez_copia_ajustes_e_historico_y_despues_ya_no)
 {
-    CarpetaTemporal t("solo_lectura");
-    const fs::path programa = t.ruta / "programa", usuario = t.ruta / "datos" / "Zpb";
+    const prueba::CarpetaTemporal t;
+    const fs::path programa = t.carpeta + "programa", usuario = t.carpeta + "datos/Zpb";
     // A folder where the probe file cannot be created, whoever runs the test.
     fs::create_directories(programa / "CSCD.WRK");
-    Escribir(programa / "ZARPE33.INI", "ajustes de fábrica");
-    Escribir(programa / "ZARPE33.HIS", "historico");
+    t.Escribir("programa/ZARPE33.INI", "ajustes de fábrica");
+    t.Escribir("programa/ZARPE33.HIS", "historico");
 
     EXPECT_EQ(PrepararCarpetaTrabajo(programa, usuario), usuario.string() + "/");
-    EXPECT_EQ(Leer(usuario / "ZARPE33.INI"), "ajustes de fábrica");
-    EXPECT_EQ(Leer(usuario / "ZARPE33.HIS"), "historico");
+    EXPECT_EQ(t.Leer("datos/Zpb/ZARPE33.INI") + t.Leer("datos/Zpb/ZARPE33.HIS"),
+              "ajustes de fábricahistorico");
 
-    Escribir(usuario / "ZARPE33.INI", "ajustes del usuario");
+    t.Escribir("datos/Zpb/ZARPE33.INI", "ajustes del usuario");
     fs::remove(usuario / "ZARPE33.HIS");
     EXPECT_EQ(PrepararCarpetaTrabajo(programa, usuario), usuario.string() + "/");
-    EXPECT_EQ(Leer(usuario / "ZARPE33.INI"), "ajustes del usuario");
-    EXPECT_FALSE(fs::exists(usuario / "ZARPE33.HIS"));
+    EXPECT_EQ(t.Leer("datos/Zpb/ZARPE33.INI"), "ajustes del usuario");
+    EXPECT_FALSE(t.Existe("datos/Zpb/ZARPE33.HIS"));
 }
 
 TEST(Arranque, una_pantalla_de_menos_de_800_puntos_pregunta_y_la_mesa_pasa_a_800x600)
@@ -74,65 +49,44 @@ TEST(Arranque, una_pantalla_de_menos_de_800_puntos_pregunta_y_la_mesa_pasa_a_800
     {
         int ancho, alto;
         bool acepta;
-        bool pregunta, sale;
+        const char* abandonaEn;
+        bool sale;
         int anchoMesa, altoMesa;
-        std::string resolucion;
+        std::vector<std::string> titulos;
     };
+    const std::string r = "Resolución de pantalla", c = "Cambio de resolución de pantalla";
     const Caso casos[] = {
-        {800, 600, true, false, false, 800, 600, ""},
-        {1000, 750, true, false, false, 1000, 750, ""},
-        {799, 600, true, true, false, 800, 600, "(799x600)"},
-        {640, 480, false, true, true, 640, 480, "(640x480)"},
-        {99, 80, true, true, false, 800, 600, "( 99x 80)"},
-    };
+        {800, 600, true, "", false, 800, 600, {}},
+        {1000, 750, true, "", false, 1000, 750, {}},
+        {799, 600, true, "", false, 800, 600, {r, c}},
+        {640, 480, false, "", true, 640, 480, {r}},
+        {99, 80, true, "", false, 800, 600, {r, c}},
+        {640, 480, true, "Mensaje Resolución de pantalla", true, 640, 480, {r}},
+        {640, 480, true, "Mensaje Cambio de resolución de pantalla", true, 640, 480, {r, c}}};
     for (const auto& k : casos) {
-        SCOPED_TRACE(k.ancho);
-        BancoPartida b;
+        SCOPED_TRACE(std::to_string(k.ancho) + k.abandonaEn);
+        Banco b;
         b.usuario.RespuestasMensaje = {k.acepta};
-        const ResultadoPantalla r = ComprobarPantalla(b.usuario, k.ancho, k.alto);
-        EXPECT_EQ(r.Salir, k.sale);
-        if (!k.sale) {
-            EXPECT_EQ(r.Ancho, k.anchoMesa);
-            EXPECT_EQ(r.Alto, k.altoMesa);
-        }
-        const auto& m = b.usuario.Mensajes;
-        if (!k.pregunta) {
-            EXPECT_TRUE(m.empty());
-            continue;
-        }
-        ASSERT_GE(m.size(), 1u);
-        EXPECT_EQ(m[0].titulo, "Resolución de pantalla");
-        EXPECT_EQ(
-            m[0].texto,
-            "Este  programa  se  ha  diseñado  para  funcionar  con  una resolución mínima de pantalla de "
-            "800x600 con profundidad de color de 16 bits o superior.  La resolución seleccionada "
-            "actualmente es de " +
-                k.resolucion +
-                ".  Pulse  Aceptar  para cambiar  la  resolución  de  la  pantalla  a  800x600  o  "
-                "Cancelar  para abandonar el programa.");
-        EXPECT_EQ(m[0].lineas, 6);
-        EXPECT_EQ(m[0].botones, 2);
-        EXPECT_EQ(m[0].ayuda, 1040);
-        if (k.acepta) {
-            ASSERT_EQ(m.size(), 2u);
-            EXPECT_EQ(m[1].titulo, "Cambio de resolución de pantalla");
-            EXPECT_EQ(m[1].texto, "Se ha cambiado con éxito la resolución de la pantalla a 800x600.");
-            EXPECT_EQ(m[1].lineas, 2);
-            EXPECT_EQ(m[1].botones, 1);
-        } else {
-            EXPECT_EQ(m.size(), 1u);
-        }
+        b.usuario.AbandonarEn = k.abandonaEn;
+        const ResultadoPantalla p = ComprobarPantalla(b.usuario, k.ancho, k.alto);
+        EXPECT_EQ((std::tuple{p.Salir, p.Ancho, p.Alto}), (std::tuple{k.sale, k.anchoMesa, k.altoMesa}));
+        std::vector<std::string> titulos;
+        for (const auto& m : b.usuario.Mensajes) titulos.push_back(m.titulo);
+        EXPECT_EQ(titulos, k.titulos);
+        EXPECT_TRUE(titulos.empty() || b.usuario.Mensajes[0].botones == 2);
+        char resolucion[16];
+        std::snprintf(resolucion, sizeof resolucion, "(%3dx%3d)", k.ancho, k.alto);
+        EXPECT_TRUE(titulos.empty() || b.usuario.Mensajes[0].texto.find(resolucion) != std::string::npos);
     }
 }
 
 TEST(Arranque, el_arranque_prepara_la_mesa_en_orden_y_sin_mano_en_curso_no_juega)
 {
-    CarpetaTemporal t("orden");
-    BancoPartida b;
-    const Preparacion p = PrepararArranque(b.mesa, b.usuario, {t.ruta, t.ruta / "usuario", 1000, 750});
-    EXPECT_FALSE(p.Salir);
-    EXPECT_EQ(p.CarpetaDatos, t.ruta.string() + "/");
-    EXPECT_EQ(p.AnchoPantalla, 1000);
+    const prueba::CarpetaTemporal t;
+    Banco b;
+    const Preparacion p = PrepararArranque(b.mesa, b.usuario, {t.carpeta, t.carpeta + "usuario", 1000, 750});
+    EXPECT_EQ((std::tuple{p.Salir, p.CarpetaDatos, p.AnchoPantalla, p.AltoPantalla}),
+              (std::tuple{false, t.carpeta, 1000, 750}));
 
     b.almacen.Avisos = {{"Error en la carga de datos iniciales", "El fichero no se ha podido leer.", 3}};
     b.almacen.AlCargar = [&] {
@@ -143,49 +97,41 @@ TEST(Arranque, el_arranque_prepara_la_mesa_en_orden_y_sin_mano_en_curso_no_juega
     const ResultadoPartida r = Main(b.c);
     EXPECT_EQ(r.Fin, FinPartida::SinPartida);
     EXPECT_EQ(r.Siguiente, Peticion::Ninguna);
-    const prueba::Diario esperado = {"MostrarCareta",        "Mensaje Error en la carga de datos iniciales",
-                                     "DisponerMesa 800x600", "PintarGrabadora",
-                                     "PintarFondo",          "DibujarMarcadorMesa",
-                                     "CerrarCareta",         "MostrarMesa",
-                                     "Mensaje ZARPELON"};
-    EXPECT_EQ(b.diario, esperado);
-    ASSERT_EQ(b.usuario.Mensajes.size(), 2u);
+    const std::vector<std::string> esperado = {
+        "MostrarCareta",        "Mensaje Error en la carga de datos iniciales",
+        "DisponerMesa 800x600", "PintarGrabadora",
+        "PintarFondo",          "DibujarMarcadorMesa",
+        "CerrarCareta",         "MostrarMesa",
+        "Mensaje ZARPELON",     "AnularZonaPuntero"};
+    EXPECT_EQ(b.mesa.Llamadas, esperado);
     EXPECT_EQ(b.usuario.Mensajes[0].botones, 1);
-    EXPECT_EQ(b.usuario.Mensajes[1].texto,
-              "Si   desea   consultar   una   descripción   general   de   este programa  para  conocer  "
-              "rápidamente  su  funcionamiento, pulse el botón de Ayuda.");
-    EXPECT_EQ(b.usuario.Mensajes[1].lineas, 3);
-    EXPECT_EQ(b.usuario.Mensajes[1].ayuda, 1020);
+    EXPECT_EQ(b.almacen.Etiquetas, 1);
     EXPECT_EQ(b.e.PasoTurno, -1);
     EXPECT_FALSE(b.a.JuegoEnRed);
     EXPECT_FALSE(b.e.GrabadoraActiva);
 }
 
-TEST(Arranque, con_letra_grande_se_avisa)
+TEST(Arranque, sin_partida_guardada_no_se_juega_ni_se_toca_el_turno_y_con_letra_grande_se_avisa)
 {
-    BancoPartida b;
-    b.mesa.Grande = true;
-    Main(b.c);
-    ASSERT_EQ(b.usuario.Mensajes.size(), 2u);
-    EXPECT_EQ(b.usuario.Mensajes[1].titulo, "Tamaño de letra");
-    EXPECT_EQ(b.usuario.Mensajes[1].lineas, 12);
-    EXPECT_EQ(b.usuario.Mensajes[1].texto.substr(0, 37), "ZARPELON está preparado para funcion");
-}
-
-TEST(Arranque, una_mano_en_curso_sin_partida_no_se_reanuda_ni_pierde_el_turno)
-{
-    BancoPartida b;
-    b.almacen.AlCargar = [&] {
-        b.e.ManoEnCurso = true;
-        b.e.PartidaEnCurso = false;
-        b.e.JugadorTurno = 3;
-        b.e.NumeroJugada = 12;
-    };
-    const ResultadoPartida r = Main(b.c);
-    EXPECT_EQ(r.Fin, FinPartida::SinPartida);
-    EXPECT_EQ(b.e.JugadorTurno, 3);
-    EXPECT_EQ(b.e.NumeroJugada, 12);
-    EXPECT_EQ(b.usuario.Mensajes.size(), 1u);
+    for (const int caso : {0, 1, 2}) {
+        SCOPED_TRACE(caso);
+        Banco b;
+        b.mesa.Grande = caso == 0;
+        b.e.PartidaEnCurso = caso == 1; // left from before, with nothing loaded
+        if (caso == 2) {
+            b.almacen.AlCargar = [&] {
+                b.e.ManoEnCurso = true;
+                b.e.PartidaEnCurso = false;
+                b.e.JugadorTurno = 3;
+                b.e.NumeroJugada = 12;
+            };
+        }
+        EXPECT_EQ(Main(b.c).Fin, FinPartida::SinPartida);
+        EXPECT_EQ(b.usuario.Mensajes.size(), caso == 0 ? 2u : 1u);
+        EXPECT_EQ(b.usuario.Mensajes.back().titulo, caso == 0 ? "Tamaño de letra" : "ZARPELON");
+        EXPECT_FALSE(b.e.PartidaEnCurso);
+        EXPECT_EQ(b.e.JugadorTurno * 100 + b.e.NumeroJugada, caso == 2 ? 312 : 0);
+    }
 }
 
 } // namespace

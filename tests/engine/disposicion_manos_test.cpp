@@ -23,99 +23,17 @@ struct Caso
 
 TEST(DisposicionManos, las_manos_se_centran_en_su_lado_y_se_estrechan_si_no_caben)
 {
+    // clang-format off
     const Caso casos[] = {
-        {"800x600, cuatro de 7, abajo boca arriba",
-         800,
-         600,
-         4,
-         {0, 7, 7, 7, 7},
-         {0, 1, 1, 1, 2},
-         false,
-         {0, 39, 39, 39, 44},
-         {0, 164, 218, 164, 201},
-         {0, 273, 273, 273, 308},
-         {0, 41, 41, 668, 523},
-         {false, true, true, true, true},
-         false},
-        {"800x600, mano lateral oculta de 14",
-         800,
-         600,
-         4,
-         {0, 14, 7, 7, 7},
-         {0, 1, 1, 1, 2},
-         false,
-         {0, 32, 39, 39, 44},
-         {0, 76, 218, 164, 201},
-         {0, 448, 273, 273, 308},
-         {0, 41, 41, 668, 523},
-         {false, false, true, true, true},
-         false},
-        {"800x600, dos de 14, abajo boca arriba",
-         800,
-         600,
-         2,
-         {0, 0, 14, 0, 14},
-         {0, 1, 1, 1, 2},
-         false,
-         {0, 39, 39, 39, 44},
-         {0, 300, 82, 300, 47},
-         {0, 0, 546, 0, 616},
-         {0, 41, 41, 668, 558},
-         {false, true, true, true, false},
-         true},
-        {"800x600, abajo 16 huecos",
-         800,
-         600,
-         2,
-         {0, 0, 14, 0, 16},
-         {0, 1, 1, 1, 2},
-         false,
-         {0, 39, 39, 39, 38},
-         {0, 300, 82, 300, 51},
-         {0, 0, 546, 0, 608},
-         {0, 41, 41, 668, 558},
-         {false, true, true, true, false},
-         true},
-        {"800x600, durante el reparto a mano",
-         800,
-         600,
-         4,
-         {0, 7, 7, 7, 7},
-         {0, 1, 1, 1, 2},
-         true,
-         {0, 39, 39, 39, 44},
-         {0, 164, 218, 164, 201},
-         {0, 273, 273, 273, 308},
-         {0, 41, 41, 668, 558},
-         {false, false, false, false, false},
-         false},
-        {"1024x768, cuatro de 7, abajo boca arriba",
-         1024,
-         768,
-         4,
-         {0, 7, 7, 7, 7},
-         {0, 1, 1, 1, 2},
-         false,
-         {0, 39, 39, 39, 44},
-         {0, 248, 330, 248, 313},
-         {0, 273, 273, 273, 308},
-         {0, 41, 41, 892, 691},
-         {false, true, true, true, true},
-         false},
-        {"1024x768, lateral de 21 boca arriba",
-         1024,
-         768,
-         3,
-         {0, 21, 7, 7, 0},
-         {0, 2, 1, 1, 2},
-         false,
-         {0, 29, 39, 39, 44},
-         {0, 80, 330, 248, 467},
-         {0, 609, 273, 273, 0},
-         {0, 41, 41, 892, 726},
-         {false, false, true, true, false},
-         false},
+        {"800x600, cuatro de 7, abajo boca arriba", 800, 600, 4, {0, 7, 7, 7, 7}, {0, 1, 1, 1, 2}, false, {0, 39, 39, 39, 44}, {0, 164, 218, 164, 201}, {0, 273, 273, 273, 308}, {0, 41, 41, 668, 523}, {false, true, true, true, true}, false},
+        {"800x600, mano lateral oculta de 14", 800, 600, 4, {0, 14, 7, 7, 7}, {0, 1, 1, 1, 2}, false, {0, 32, 39, 39, 44}, {0, 76, 218, 164, 201}, {0, 448, 273, 273, 308}, {0, 41, 41, 668, 523}, {false, false, true, true, true}, false},
+        {"800x600, dos de 14, abajo boca arriba", 800, 600, 2, {0, 0, 14, 0, 14}, {0, 1, 1, 1, 2}, false, {0, 39, 39, 39, 44}, {0, 300, 82, 300, 47}, {0, 0, 546, 0, 616}, {0, 41, 41, 668, 558}, {false, true, true, true, false}, true},
+        {"800x600, abajo 16 huecos", 800, 600, 2, {0, 0, 14, 0, 16}, {0, 1, 1, 1, 2}, false, {0, 39, 39, 39, 38}, {0, 300, 82, 300, 51}, {0, 0, 546, 0, 608}, {0, 41, 41, 668, 558}, {false, true, true, true, false}, true},
+        {"800x600, durante el reparto a mano", 800, 600, 4, {0, 7, 7, 7, 7}, {0, 1, 1, 1, 2}, true, {0, 39, 39, 39, 44}, {0, 164, 218, 164, 201}, {0, 273, 273, 273, 308}, {0, 41, 41, 668, 558}, {false, false, false, false, false}, false},
+        {"1024x768, cuatro de 7, abajo boca arriba", 1024, 768, 4, {0, 7, 7, 7, 7}, {0, 1, 1, 1, 2}, false, {0, 39, 39, 39, 44}, {0, 248, 330, 248, 313}, {0, 273, 273, 273, 308}, {0, 41, 41, 892, 691}, {false, true, true, true, true}, false},
+        {"1024x768, lateral de 21 boca arriba", 1024, 768, 3, {0, 21, 7, 7, 0}, {0, 2, 1, 1, 2}, false, {0, 29, 39, 39, 44}, {0, 80, 330, 248, 467}, {0, 609, 273, 273, 0}, {0, 41, 41, 892, 726}, {false, false, true, true, false}, false},
     };
+    // clang-format on
     for (const auto& k : casos) {
         Banco b(1, MedirPantalla(k.ancho, k.alto));
         b.a.NumeroJugadores = k.jugadores;
@@ -133,10 +51,8 @@ TEST(DisposicionManos, las_manos_se_centran_en_su_lado_y_se_estrechan_si_no_cabe
         EXPECT_EQ(d.InicioMano, k.inicio);
         EXPECT_EQ(d.LongitudMano, k.longitud);
         EXPECT_EQ(d.EjeMano, k.eje);
-        for (std::size_t p = 1; p <= 4; ++p) {
-            EXPECT_EQ(b.e.ManoHolgada[p], k.holgada[p]) << "asiento " << p;
-            EXPECT_EQ(d.FinMano[p], d.InicioMano[p] + d.LongitudMano[p] - 1); // empty: one before the start
-        }
+        EXPECT_EQ(b.e.ManoHolgada, k.holgada);
+        for (std::size_t p = 1; p <= 4; ++p) EXPECT_EQ(d.FinMano[p], d.InicioMano[p] + d.LongitudMano[p] - 1);
         EXPECT_EQ(b.mesa.Hubo("OcultarListaJugadas"), k.ocultaLista);
         // The list gives way to the hand; the player's setting stays as it was.
         EXPECT_EQ(ListaJugadasVisible(b.e, b.a), !k.ocultaLista);
@@ -159,8 +75,7 @@ TEST(DisposicionManos, cada_hueco_tiene_su_sitio_en_la_mesa)
     const Sitio casos[] = {
         {1, 1, 1, PuntoMesa{23, 164}},  {1, 3, 2, PuntoMesa{0, 242}},   {2, 2, 1, PuntoMesa{257, 23}},
         {2, 1, 2, PuntoMesa{218, 0}},   {3, 7, 1, PuntoMesa{671, 398}}, {3, 1, 2, PuntoMesa{671, 164}},
-        {4, 2, 2, PuntoMesa{245, 523}}, {5, 1, 1, std::nullopt},        {0, 1, 1, std::nullopt},
-    };
+        {4, 2, 2, PuntoMesa{245, 523}}, {5, 1, 1, std::nullopt},        {0, 1, 1, std::nullopt}};
     for (const auto& k : casos) {
         if (k.asiento >= 1 && k.asiento <= 3)
             b.a.Jugador[static_cast<std::size_t>(k.asiento)].FichasJugador =

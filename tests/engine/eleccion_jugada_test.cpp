@@ -2,6 +2,7 @@
 // single and forced moves, the hint at the top level, and when the endgame search may overrule the score.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "eleccion_posicion.h"
@@ -19,8 +20,8 @@ struct Eleccion
     explicit Eleccion(Posicion& p) : pos(p) {}
     Contexto Ctx()
     {
-        MotorSinVentana& m = pos.motor;
-        return Contexto{m.e, m.a, m.pantalla, mesa, m.usuario, m.ritmo, m.red, m.almacen, m.azar};
+        return Contexto{pos.e,     pos.a,   pos.pantalla, mesa,    pos.usuario,
+                        pos.ritmo, pos.red, pos.almacen,  pos.azar};
     }
     void Elegir()
     {
@@ -38,68 +39,34 @@ struct Eleccion
     const ResultadoFinalMano* Resultado = nullptr;
 };
 
-TEST(ListarCandidatas, SiguenElOrdenDeLosHuecosConLaPrimeraMitadAntesYElDobleUnaVez)
-{
-    Posicion pos(1);
-    pos.Mano(4, {{3, 5}});
-    pos.Puestas(4, {{6, 6}});
-    pos.Mano(4, {{5, 5}, {1, 3}, {4, 2}});
-    pos.Extremos(3, 5);
-    const ListaCandidatas l = ListarCandidatas(pos.e, 4);
-    ASSERT_EQ(l.Cantidad, 4);
-    EXPECT_EQ(l.Candidatas[1], (Candidata{3, 5}));
-    EXPECT_EQ(l.Candidatas[2], (Candidata{5, 3}));
-    EXPECT_EQ(l.Candidatas[3], (Candidata{5, 5}));
-    EXPECT_EQ(l.Candidatas[4], (Candidata{3, 1}));
-}
-
-TEST(ListarCandidatas, UnaFichaCuyoNumeroMuestranLosDosExtremosEsUnaCandidata)
-{
-    Posicion pos(1);
-    pos.Mano(4, {{4, 1}, {6, 6}});
-    pos.Extremos(4, 4);
-    const ListaCandidatas l = ListarCandidatas(pos.e, 4);
-    ASSERT_EQ(l.Cantidad, 1);
-    EXPECT_EQ(l.Candidatas[1], (Candidata{4, 1}));
-}
-
-TEST(ElegirJugada, JugadasSinEleccion)
+TEST(ListarCandidatas, siguen_el_orden_de_los_huecos_con_la_primera_mitad_antes_y_el_doble_una_vez)
 {
     struct Caso
     {
-        const char* nombre;
-        std::initializer_list<Ficha> mano;
+        const char *antes, *puesta, *despues; // seat 4's slots: held, laid, held
         int e1, e2;
-        int posibles, fichaA, fichaB, extremo;
-    } casos[] = {
-        {"nada encaja: pasa y la ficha queda", {{6, 6}, {1, 0}}, 3, 5, 0, 2, 2, 9},
-        {"la última ficha encaja en los dos: por su primer número", {{3, 5}}, 5, 3, 1, 3, 5, 2},
-        {"la última ficha, extremos al revés", {{3, 5}}, 3, 5, 1, 3, 5, 1},
-        {"los dos extremos en 4: al extremo 2", {{4, 1}, {6, 6}}, 4, 4, 1, 4, 1, 2},
-        {"un doble que encaja es una candidata", {{5, 5}, {6, 6}}, 5, 3, 1, 5, 5, 1},
+        std::vector<Candidata> candidatas;
     };
+    // A tile whose number both ends show is one candidate.
+    const Caso casos[] = {{"35", "66", "55 13 42", 3, 5, {{3, 5}, {5, 3}, {5, 5}, {3, 1}}},
+                          {"41 66", "", "", 4, 4, {{4, 1}}}};
     for (const auto& c : casos) {
-        Posicion pos(1);
-        pos.Mano(4, c.mano);
+        Posicion pos;
+        pos.Mano(4, c.antes);
+        pos.Puestas(4, c.puesta);
+        pos.Mano(4, c.despues);
         pos.Extremos(c.e1, c.e2);
-        pos.e.FichaA = 2;
-        pos.e.FichaB = 2;
-        pos.e.EleccionTurno = true;
-        Eleccion el(pos);
-        el.Elegir();
-        EXPECT_EQ(pos.e.JugadasPosibles, c.posibles) << c.nombre;
-        EXPECT_EQ(pos.e.FichaA, c.fichaA) << c.nombre;
-        EXPECT_EQ(pos.e.FichaB, c.fichaB) << c.nombre;
-        EXPECT_EQ(pos.e.ExtremoElegido, c.extremo) << c.nombre;
-        EXPECT_FALSE(pos.e.EleccionTurno) << c.nombre;
-        EXPECT_TRUE((el.mesa.Veces("IndicarFichas") == 0)) << c.nombre;
+        const ListaCandidatas l = ListarCandidatas(pos.e, 4);
+        ASSERT_EQ(l.Cantidad, static_cast<int>(c.candidatas.size()));
+        for (std::size_t k = 0; k < c.candidatas.size(); ++k)
+            EXPECT_EQ(l.Candidatas[k + 1], c.candidatas[k]) << k;
     }
 }
 
-TEST(ElegirJugada, UnaFichaQueEncajaPorSusDosNumerosSonDosJugadas)
+TEST(ElegirJugada, una_ficha_que_encaja_por_sus_dos_numeros_son_dos_jugadas)
 {
-    Posicion pos(1);
-    pos.Mano(4, {{3, 5}, {6, 6}});
+    Posicion pos;
+    pos.Mano(4, "35 66");
     pos.Extremos(3, 5);
     Eleccion el(pos);
     el.Elegir();
@@ -109,78 +76,32 @@ TEST(ElegirJugada, UnaFichaQueEncajaPorSusDosNumerosSonDosJugadas)
     EXPECT_EQ(pos.e.ExtremoElegido, pos.e.FichaA == 5 ? 2 : 1);
 }
 
-TEST(ElegirJugada, LaSalidaPrescritaDeLaPrimeraManoConSeisDoble)
-{
-    for (int turno : {1, 2, 3, 4}) {
-        Posicion pos(1);
-        pos.e.NumeroMano = 1;
-        pos.e.NumeroJugada = 1;
-        pos.a.PrimeraMano = Apertura::SeisDoble;
-        pos.a.TurnoSalida = static_cast<ReglaSalida>(turno);
-        pos.Mano(4, {{5, 4}, {6, 6}, {5, 5}, {5, 3}, {5, 2}, {4, 1}, {1, 0}});
-        pos.a.FichasPorJugador = 7;
-        ContarManos(pos.e, pos.a);
-        OrdenarNumeros(pos.e, pos.a);
-        pos.e.SalidaA = 6; // the opening tile of the match, as the deal found it
-        pos.e.SalidaB = 6;
-        Eleccion el(pos);
-        el.Elegir();
-        EXPECT_EQ(pos.e.ExtremoElegido, 1);
-        if (turno == 2) {
-            // The leader was chosen by hand: he leads as he likes.
-            EXPECT_EQ(pos.e.JugadasPosibles, 99);
-            EXPECT_EQ(el.mesa.Veces("IndicarFichas"), 1);
-        } else {
-            EXPECT_EQ(pos.e.JugadasPosibles, 1) << turno;
-            EXPECT_EQ(pos.e.FichaA, 6);
-            EXPECT_EQ(pos.e.FichaB, 6);
-            EXPECT_TRUE((el.mesa.Veces("IndicarFichas") == 0));
-        }
-    }
-}
-
-TEST(ElegirJugada, LaSalidaLibreSegunLosDoblesYLosNumerosDeLaMano)
+TEST(ElegirJugada, la_salida_libre_segun_los_dobles_y_los_numeros_de_la_mano)
 {
     struct Caso
     {
         const char* nombre;
-        std::initializer_list<Ficha> mano;
+        const char* mano;
         int caracter;
         Ficha salida;
     } casos[] = {
-        {"un doble con tres de su número",
-         {{5, 5}, {5, 1}, {5, 2}, {6, 4}, {6, 3}, {4, 0}, {3, 1}},
-         2,
-         {5, 5}},
-        {"un doble con cinco y un número que falta",
-         {{6, 6}, {6, 5}, {6, 4}, {6, 3}, {6, 2}, {5, 4}, {4, 3}},
-         2,
-         {6, 6}},
-        {"un doble con cinco y los siete números, Medio",
-         {{6, 6}, {6, 5}, {6, 4}, {6, 1}, {6, 0}, {5, 3}, {5, 2}},
-         2,
-         {6, 5}},
-        {"lo mismo, Conservador", {{6, 6}, {6, 5}, {6, 4}, {6, 1}, {6, 0}, {5, 3}, {5, 2}}, 1, {6, 6}},
-        {"un doble solo: el número más común con el mejor situado",
-         {{0, 0}, {6, 5}, {6, 4}, {6, 3}, {5, 4}, {5, 3}, {2, 1}},
-         2,
-         {6, 5}},
-        {"dos dobles: el de más fichas", {{2, 2}, {5, 5}, {5, 1}, {5, 0}, {2, 1}, {6, 4}, {6, 3}}, 2, {5, 5}},
-        {"dos dobles: el menor con más", {{2, 2}, {5, 5}, {2, 1}, {2, 0}, {2, 6}, {5, 4}, {3, 1}}, 2, {2, 2}},
-        {"dos dobles sueltos", {{2, 2}, {5, 5}, {6, 4}, {6, 3}, {4, 3}, {1, 0}, {6, 1}}, 2, {6, 4}},
-        {"tres dobles: el más alto acompañado",
-         {{6, 6}, {3, 3}, {1, 1}, {3, 2}, {1, 0}, {5, 4}, {4, 2}},
-         2,
-         {3, 3}},
-        {"siete dobles: el blanco doble",
-         {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}},
-         2,
-         {0, 0}},
+        {"un doble con tres de su número", "55 51 52 64 63 40 31", 2, {5, 5}},
+        {"un doble con cinco y un número que falta", "66 65 64 63 62 54 43", 2, {6, 6}},
+        {"un doble con cinco y los siete números, Medio", "66 65 64 61 60 53 52", 2, {6, 5}},
+        {"lo mismo, Conservador", "66 65 64 61 60 53 52", 1, {6, 6}},
+        {"un doble solo: el número más común con el mejor situado", "00 65 64 63 54 53 21", 2, {6, 5}},
+        {"dos dobles: el de más fichas", "22 55 51 50 21 64 63", 2, {5, 5}},
+        {"dos dobles: el menor con más", "22 55 21 20 26 54 31", 2, {2, 2}},
+        {"dos dobles sueltos", "22 55 64 63 43 10 61", 2, {6, 4}},
+        {"tres dobles: el más alto acompañado", "66 33 11 32 10 54 42", 2, {3, 3}},
+        {"siete dobles: el blanco doble", "00 11 22 33 44 55 66", 2, {0, 0}},
+        // No rule picks a tile, and the double blank to fall back on is not there.
+        {"seis dobles sin el blanco doble: la última", "11 22 33 44 55 66", 2, {6, 6}},
     };
     for (const auto& c : casos) {
-        Posicion pos(1);
+        Posicion pos;
         pos.e.NumeroJugada = 1;
-        pos.a.FichasPorJugador = 7;
+        pos.a.FichasPorJugador = static_cast<Entero>((std::strlen(c.mano) + 1) / 3);
         pos.Mano(4, c.mano);
         ContarManos(pos.e, pos.a);
         OrdenarNumeros(pos.e, pos.a);
@@ -194,34 +115,20 @@ TEST(ElegirJugada, LaSalidaLibreSegunLosDoblesYLosNumerosDeLaMano)
     }
 }
 
-TEST(ElegirJugada, SinElBlancoDobleNiReglaQueElijaSaleSuUltimaFicha)
-{
-    // Six doubles and nothing else: no rule picks a tile, and the double blank to fall back on is not there.
-    Posicion pos(1);
-    pos.e.NumeroJugada = 1;
-    pos.a.FichasPorJugador = 6;
-    pos.Mano(4, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}});
-    ContarManos(pos.e, pos.a);
-    OrdenarNumeros(pos.e, pos.a);
-    Eleccion el(pos);
-    el.Elegir();
-    EXPECT_EQ((Ficha{pos.e.FichaA, pos.e.FichaB}), (Ficha{6, 6}));
-}
-
 // The mover (level 30) would leave 3 open; at level 100 he sees that the next seat's last tile is 3-3.
 void PosicionDelTutor(Posicion& pos)
 {
-    pos.Mano(4, {{6, 3}, {6, 2}, {1, 1}});
-    pos.Mano(1, {{3, 3}});
-    pos.Mano(2, {{5, 5}, {5, 4}});
-    pos.Mano(3, {{4, 4}, {4, 0}});
+    pos.Mano(4, "63 62 11");
+    pos.Mano(1, "33");
+    pos.Mano(2, "55 54");
+    pos.Mano(3, "44 40");
     pos.Extremos(6, 0);
     pos.a.Jugador[4].NivelJugador = 30;
 }
 
-TEST(ElegirJugada, ElTutorEligeComoNivel100YDevuelveElNivelDelJugador)
+TEST(ElegirJugada, el_tutor_elige_como_nivel_100_y_devuelve_el_nivel_del_jugador)
 {
-    Posicion pos(1);
+    Posicion pos;
     PosicionDelTutor(pos);
     Eleccion propia(pos);
     propia.Elegir();
@@ -236,7 +143,7 @@ TEST(ElegirJugada, ElTutorEligeComoNivel100YDevuelveElNivelDelJugador)
     EXPECT_EQ(propia.Busquedas, 0);
 }
 
-TEST(ElegirJugada, SoloLaEleccionCorrienteMarcaLasFichas)
+TEST(ElegirJugada, solo_la_eleccion_corriente_marca_las_fichas)
 {
     struct Caso
     {
@@ -245,7 +152,7 @@ TEST(ElegirJugada, SoloLaEleccionCorrienteMarcaLasFichas)
     } casos[] = {
         {false, false, false, 1}, {true, false, false, 0}, {false, true, false, 0}, {false, false, true, 0}};
     for (const auto& c : casos) {
-        Posicion pos(1);
+        Posicion pos;
         PosicionDelTutor(pos);
         pos.e.SoloContar = c.soloContar;
         pos.e.ModoAyuda = c.ayuda;
@@ -258,7 +165,7 @@ TEST(ElegirJugada, SoloLaEleccionCorrienteMarcaLasFichas)
     }
 }
 
-TEST(ElegirJugada, LaBusquedaSoloCorreCercaDelFinalYANivelAlto)
+TEST(ElegirJugada, la_busqueda_solo_corre_cerca_del_final_y_a_nivel_alto)
 {
     struct Caso
     {
@@ -274,11 +181,11 @@ TEST(ElegirJugada, LaBusquedaSoloCorreCercaDelFinalYANivelAlto)
         {"individual con montón que robar", 100, 2, 2, 5, 0},
         {"individual con el montón en su reserva", 100, 2, 2, 3, 1},
     };
-    const Ficha mano[] = {{6, 3}, {6, 2}, {1, 1}, {1, 0}};
+    const char* mano[] = {"63", "62", "11", "10"};
     for (const auto& c : casos) {
-        Posicion pos(static_cast<Entero>(c.modo));
-        for (int i = 0; i < c.fichas; ++i) pos.Mano(4, {mano[i]});
-        pos.Mano(1, {{5, 5}, {5, 4}});
+        Posicion pos(static_cast<Modalidad>(c.modo));
+        for (int i = 0; i < c.fichas; ++i) pos.Mano(4, mano[i]);
+        pos.Mano(1, "55 54");
         pos.Extremos(6, 0);
         pos.e.FichasMonton = static_cast<Entero>(c.monton);
         pos.a.RemanentesMonton = 3;
@@ -289,7 +196,7 @@ TEST(ElegirJugada, LaBusquedaSoloCorreCercaDelFinalYANivelAlto)
     }
 }
 
-TEST(ElegirJugada, EntreNivel80y95LaBusquedaCorrePeroNoCambiaLaEleccion)
+TEST(ElegirJugada, entre_nivel_80_y_95_la_busqueda_corre_pero_no_cambia_la_eleccion)
 {
     ResultadoFinalMano r;
     r.PorcentajeGanadas[1] = 0;
@@ -298,9 +205,9 @@ TEST(ElegirJugada, EntreNivel80y95LaBusquedaCorrePeroNoCambiaLaEleccion)
     r.MediaPuntosGanados[2] = 30;
     r.MediaPuntosGanados[3] = 40;
     for (int nivel : {90, 96}) {
-        Posicion pos(1);
-        pos.Mano(4, {{6, 3}, {6, 2}});
-        pos.Mano(1, {{5, 5}, {5, 4}});
+        Posicion pos;
+        pos.Mano(4, "63 62");
+        pos.Mano(1, "55 54");
         pos.Extremos(6, 2);
         pos.e.PesoNumero[2][6] = -10; // the partner lacks 6s: the score prefers covering the 6
         pos.a.Jugador[4].NivelJugador = static_cast<Entero>(nivel);
@@ -318,13 +225,13 @@ TEST(ElegirJugada, EntreNivel80y95LaBusquedaCorrePeroNoCambiaLaEleccion)
     }
 }
 
-TEST(ProfundidadBusqueda, TresFichasANivel100DosDe80a99)
+TEST(ProfundidadBusqueda, tres_fichas_a_nivel_100_dos_de_80_a_99)
 {
     const std::pair<Entero, int> casos[] = {{100, 3}, {99, 2}, {80, 2}, {79, 0}, {60, 0}, {0, 0}};
     for (const auto& [nivel, fichas] : casos) EXPECT_EQ(ProfundidadBusqueda(nivel), fichas) << nivel;
 }
 
-TEST(RevisarConFinalDeMano, CuandoLaBusquedaCambiaLaJugadaPuntuada)
+TEST(RevisarConFinalDeMano, cuando_la_busqueda_cambia_la_jugada_puntuada)
 {
     struct Caso
     {

@@ -1,28 +1,21 @@
 #pragma once
-// Positions for the automatic player's tests, written tile by tile: the tiles each seat holds, the tiles laid
-// (kept in some seat's slots, as the game keeps them) and the two open ends.
-#include <initializer_list>
-#include <utility>
-
-#include "engine/contexto.h"
+// Positions for the automatic player's tests, written as text: the tiles each seat holds ("61 22"), the
+// tiles laid (kept in some seat's slots, as the game keeps them) and the two open ends. Seat 4 moves.
 #include "engine/eleccion.h"
+#include "engine/indices.h"
 #include "engine/reglas_puntuacion.h"
-#include "tests/soporte/motor_sin_ventana.h"
+#include "tests/soporte/banco.h"
 
 namespace zp::prueba {
 
 using Ficha = std::pair<int, int>;
 
-class Posicion
+struct Posicion : MotorSinVentana
 {
-public:
-    // modo 1 pairs, 2 individual; `asientos` the seats in play.
-    explicit Posicion(Entero modo = 1, std::initializer_list<int> asientos = {1, 2, 3, 4}) : motor(7)
+    explicit Posicion(Modalidad modo = Modalidad::Parejas, const char* asientos = "1234") : MotorSinVentana(7)
     {
-        a.ModoJuego = static_cast<Modalidad>(modo);
-        for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].EstadoJugador = EstadoAsiento::Desactivado;
-        for (int p : asientos) a.Jugador[static_cast<std::size_t>(p)].EstadoJugador = EstadoAsiento::Activado;
-        a.NumeroJugadores = static_cast<Entero>(asientos.size());
+        MarcarAsientos(asientos, a);
+        a.ModoJuego = modo;
         a.PrimeraMano = Apertura::SeisDoble;
         e.NumeroMano = 2;
         e.NumeroJugada = 9;
@@ -35,42 +28,29 @@ public:
         for (auto& fila : e.NumerosOrdenados) fila = {0, 6, 5, 4, 3, 2, 1, 0};
     }
 
-    void Mano(int p, std::initializer_list<Ficha> fichas) { Poner(p, fichas, kEnMano); }
-    void Puestas(int p, std::initializer_list<Ficha> fichas) { Poner(p, fichas, kPuesta); }
+    // The doubles held belong to their seat, as dealt.
+    void Mano(Entero p, const char* fichas)
+    {
+        const Entero desde = e.HuecosMano[I(p)], hasta = DarFichas(e, p, fichas);
+        for (Entero s = desde + 1; s <= hasta; ++s) {
+            const HuecoMano& h = e.Manos[I(p)][I(s)];
+            if (h.PuntoA == h.PuntoB) e.PoseedorDoble[I(h.PuntoA)] = p;
+        }
+    }
+    void Puestas(Entero p, const char* fichas) { DarFichas(e, p, fichas, kPuesta); }
     void Extremos(int x, int y) { e.Linea.Extremos = {0, static_cast<Entero>(x), static_cast<Entero>(y)}; }
 
-    DatosEleccion Datos(int nivel, int caracter)
-    {
-        a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].CaracterJugador = static_cast<Caracter>(caracter);
-        return PrepararEleccion(e, a, e.JugadorTurno, static_cast<Entero>(nivel));
-    }
-
     // The score of the mover's candidate (A joined, B left open) and where it came from.
-    DesglosePuntuacion Puntuar(int A, int B, int nivel, int caracter, Azar* azar = nullptr)
+    DesglosePuntuacion Puntuar(int A, int B, int nivel, int caracter, Azar* otro = nullptr)
     {
+        a.Jugador[4].CaracterJugador = static_cast<Caracter>(caracter);
+        const DatosEleccion datos = PrepararEleccion(e, a, 4, static_cast<Entero>(nivel));
         DesglosePuntuacion d;
-        total = PuntuarCandidata(e, a, Datos(nivel, caracter),
-                                 Candidata{static_cast<Entero>(A), static_cast<Entero>(B)},
-                                 azar ? *azar : motor.azar, &d);
+        total = PuntuarCandidata(e, a, datos, Candidata{Entero(A), Entero(B)}, otro ? *otro : azar, &d);
         return d;
     }
 
-    MotorSinVentana motor;
-    EstadoJuego& e = motor.e;
-    Ajustes& a = motor.a;
     Entero total = 0;
-
-private:
-    void Poner(int p, std::initializer_list<Ficha> fichas, Entero estado)
-    {
-        const auto s = static_cast<std::size_t>(p);
-        for (const auto& [x, y] : fichas) {
-            auto& h = e.Manos[s][static_cast<std::size_t>(++e.HuecosMano[s])];
-            h = HuecoMano{static_cast<Entero>(x), static_cast<Entero>(y), estado};
-            if (estado == kEnMano) ++e.FichasEnMano[s];
-            if (x == y) e.PoseedorDoble[static_cast<std::size_t>(x)] = static_cast<Entero>(p); // as dealt
-        }
-    }
 };
 
 // A generator that gives the same value every time and counts the draws.
@@ -78,11 +58,7 @@ class AzarFijo : public Azar
 {
 public:
     explicit AzarFijo(double u) : u_(u) {}
-    double Uniforme() override
-    {
-        ++Tiradas;
-        return u_;
-    }
+    double Uniforme() override { return ++Tiradas, u_; }
     void SembrarDelReloj() override {}
     int Tiradas = 0;
 

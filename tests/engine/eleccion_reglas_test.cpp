@@ -2,412 +2,237 @@
 // in the situations it was made for.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "eleccion_posicion.h"
 #include "engine/analisis_mano.h"
-#include "engine/reglas_puntuacion.h"
 
 namespace zp::prueba {
 namespace {
 
-TEST(AnalisisNumero, CuentaPuestasVistasYQuienSostieneElNumero)
+const Modalidad kParejas = Modalidad::Parejas, kIndividual = Modalidad::Individual;
+
+TEST(AnalisisNumero, cuenta_puestas_vistas_y_quien_sostiene_el_numero)
 {
-    Posicion pos(1);
-    pos.Puestas(1, {{3, 3}, {3, 1}});
-    pos.Mano(2, {{3, 5}, {6, 6}}); // the mover's partner
-    pos.Mano(4, {{2, 0}});
+    Posicion pos;
+    pos.Puestas(1, "33 31");
+    pos.Mano(2, "35 66"); // the mover's partner
+    pos.Mano(4, "20");
     const AnalisisNumero an = AnalizarFichasNumero(pos.e, 4, 3);
-    EXPECT_EQ(an.PuestasConNumero, 2);
-    EXPECT_EQ(an.EsDoble, 1);
-    const std::array<Entero, 7> visto{0, 1, 0, 1, 0, 0, 0};
-    EXPECT_EQ(an.VistoConNumero, visto);
-    EXPECT_EQ(an.FichasConNumero[2], 1);
-    EXPECT_EQ(an.FichasConNumero[4], 0);
-    EXPECT_EQ(an.BandoDobleNumero, 0);
-    EXPECT_EQ(an.PoseedorDobleNumero, 0);
+    EXPECT_EQ((std::array<int, 6>{an.PuestasConNumero, an.EsDoble, an.FichasConNumero[2],
+                                  an.FichasConNumero[4], an.BandoDobleNumero, an.PoseedorDobleNumero}),
+              (std::array<int, 6>{2, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(an.VistoConNumero, (std::array<Entero, 7>{0, 1, 0, 1, 0, 0, 0}));
     // Pips held, whatever their numbers, by seat and by side.
-    EXPECT_FLOAT_EQ(an.PuntosEnMano[2], 20.0f);
-    EXPECT_FLOAT_EQ(an.PuntosEnMano[4], 2.0f);
-    EXPECT_FLOAT_EQ(an.PuntosEnBando[1], 22.0f);
-    EXPECT_FLOAT_EQ(an.PuntosEnBando[2], 0.0f);
+    EXPECT_EQ((std::array<float, 4>{an.PuntosEnMano[2], an.PuntosEnMano[4], an.PuntosEnBando[1],
+                                    an.PuntosEnBando[2]}),
+              (std::array<float, 4>{20, 2, 22, 0}));
 }
 
-struct CasoRivales
+TEST(RolesAsientos, en_parejas_el_rival_cargado_pasa_detras_solo_por_encima_del_nivel_20)
 {
-    const char* nombre;
-    std::initializer_list<int> asientos;
-    Entero paso;
-    std::array<Entero, 5> fichas;
-    std::array<Entero, 4> orden;
-};
-
-TEST(RolesAsientos, LosRivalesSeOrdenanPorFichasYLuegoPorOrdenDeJuego)
-{
-    const CasoRivales casos[] = {
-        {"diez fichas van detrás de tres", {1, 2, 3, 4}, 1, {0, 10, 3, 3, 5}, {0, 2, 3, 1}},
-        {"empate: el que juega antes", {1, 2, 3, 4}, 1, {0, 4, 4, 4, 5}, {0, 1, 2, 3}},
-        {"sentido inverso", {1, 2, 3, 4}, -1, {0, 4, 4, 4, 5}, {0, 3, 2, 1}},
-        {"tres jugadores: el tercer puesto es nadie", {1, 2, 4}, 1, {0, 12, 2, 0, 5}, {0, 2, 1, 0}},
-        {"dos jugadores", {2, 4}, 1, {0, 0, 9, 0, 5}, {0, 2, 0, 0}},
-    };
-    for (const auto& c : casos) {
-        Posicion pos(2, c.asientos);
-        pos.e.PasoTurno = c.paso;
-        pos.e.FichasEnMano = c.fichas;
-        EXPECT_EQ(CalcularRoles(pos.e, pos.a, 4, 50).OrdenRivales, c.orden) << c.nombre;
-    }
-}
-
-TEST(RolesAsientos, EnParejasElRivalCargadoPasaDetrasSoloPorEncimaDelNivel20)
-{
-    Posicion pos(1);
+    Posicion pos;
     pos.e.FichasEnMano = {0, 5, 3, 2, 4}; // the next seat (1) holds more than its partner (3)
-    const RolesAsientos r50 = CalcularRoles(pos.e, pos.a, 4, 50);
-    EXPECT_EQ(r50.Propio1, 2); // the partner holds fewer
-    EXPECT_EQ(r50.Propio2, 4);
-    EXPECT_EQ(r50.Rival1, 3);
-    EXPECT_EQ(r50.Rival2, 1);
-    const RolesAsientos r20 = CalcularRoles(pos.e, pos.a, 4, 20);
-    EXPECT_EQ(r20.Rival1, 1);
-    EXPECT_EQ(r20.Rival2, 3);
+    for (const auto& [nivel, rivales] : {std::pair{50, 31}, {21, 31}, {20, 13}}) {
+        const RolesAsientos r = CalcularRoles(pos.e, pos.a, 4, static_cast<Entero>(nivel));
+        EXPECT_EQ(r.Rival1 * 10 + r.Rival2, rivales) << nivel;
+        EXPECT_EQ(r.Propio1 * 10 + r.Propio2, 24) << nivel; // the partner holds fewer
+    }
     pos.e.FichasEnMano = {0, 5, 4, 2, 4};
     EXPECT_EQ(CalcularRoles(pos.e, pos.a, 4, 50).Propio1, 4); // equal counts: the mover himself
 }
 
-TEST(ReglasPuntuacion, ElValorBaseDependeDelCaracterYDelLugarDelNumeroQueQuedaAbierto)
+// A position and the value of some rules for one candidate of seat 4.
+struct CasoRegla
 {
-    struct Caso
-    {
-        int caracter, lugar, base;
-    } casos[] = {{2, 1, 13}, {3, 1, 11}, {1, 1, 15}, {2, 7, 7}};
+    const char* nombre;
+    Modalidad modo;
+    const char* asientos;
+    std::array<const char*, 5> puestas, manos; // by seat; laid first
+    int e1, e2, A, B, nivel, caracter;
+    std::vector<std::pair<int, int>> reglas; // rule, value
+};
+
+TEST(ReglasPuntuacion, cada_regla_vale_lo_suyo_en_la_situacion_para_la_que_se_hizo)
+{
+    const char* n = "";
+    // clang-format off
+    const CasoRegla casos[] = {
+        // Rules 1 and 9: the double by what of its number is laid.
+        {"doble con tres puestas, nivel 45, Medio", kParejas, "1234", {n, "50 51 52"}, {n, n, n, n, "55 61 43"}, 5, 6, 5, 5, 45, 2, {{1, 50}, {9, 0}}},
+        {"doble con tres puestas, nivel 40: sin el 35", kParejas, "1234", {n, "50 51 52"}, {n, n, n, n, "55 61 43"}, 5, 6, 5, 5, 40, 2, {{1, 30}, {9, 0}}},
+        {"doble con tres puestas, Agresivo", kParejas, "1234", {n, "50 51 52"}, {n, n, n, n, "55 61 43"}, 5, 6, 5, 5, 45, 3, {{1, 35}, {9, 0}}},
+        {"doble con cinco puestas, nivel 45", kParejas, "1234", {n, "50 51 52 53 54"}, {n, n, n, n, "55 61 43"}, 5, 6, 5, 5, 45, 2, {{1, 120}, {9, 0}}},
+        {"doble con cinco puestas, nivel 61: regla 9", kParejas, "1234", {n, "50 51 52 53 54"}, {n, n, n, n, "55 61 43"}, 5, 6, 5, 5, 61, 2, {{1, 120}, {9, 90}}},
+        {"doble con cinco puestas, nivel 60", kParejas, "1234", {n, "50 51 52 53 54"}, {n, n, n, n, "55 61 43"}, 5, 6, 5, 5, 60, 2, {{9, 0}}},
+        {"doble con cinco puestas, nivel 61, Conservador", kParejas, "1234", {n, "50 51 52 53 54"}, {n, n, n, n, "55 61 43"}, 5, 6, 5, 5, 61, 1, {{1, 120}, {9, 130}}},
+        {"doble con dos puestas", kParejas, "1234", {n, "50 51"}, {n, n, n, n, "55 61 43"}, 5, 6, 5, 5, 100, 2, {{1, 30}, {9, 0}}},
+        // Both ends show 5: the tile 2-5 is the candidate itself and joins nothing. With different ends the
+        // same counts would make rule 18 judge a block.
+        {"con los dos extremos iguales no se juzga la ficha que los uniria", kParejas, "1234", {n, n, n, "50 51 53 54 56"}, {n, "55", n, n, "52 11"}, 5, 5, 5, 2, 100, 2, {{8, 0}, {18, 0}, {19, 0}}},
+        // Rule 10: the double of a number with four laid, the mover's other tile of it kept.
+        {"doble con cuatro puestas y otra en mano, nivel 81", kParejas, "1234", {n, "30 32 34 35"}, {n, n, n, n, "33 31 66"}, 3, 6, 3, 3, 81, 2, {{10, 600}}},
+        {"doble con cuatro puestas y otra en mano, nivel 80", kParejas, "1234", {n, "30 32 34 35"}, {n, n, n, n, "33 31 66"}, 3, 6, 3, 3, 80, 2, {{10, 0}}},
+        // Rule 13: seat 1 moves after seat 4 and holds 3-3 alone.
+        {"no abrir el numero de la ultima ficha del siguiente", kParejas, "1234", {}, {n, "33", n, n, "63 10"}, 6, 0, 6, 3, 96, 2, {{13, -320}}},
+        {"no abrir el numero: bajo el nivel 96", kParejas, "1234", {}, {n, "33", n, n, "63 10"}, 6, 0, 6, 3, 95, 2, {{13, 0}}},
+        {"no abrir el numero: otro numero", kParejas, "1234", {}, {n, "33", n, n, "63 10"}, 6, 0, 6, 1, 96, 2, {{13, 0}}},
+        // Rule 14: seat 4 lays 6-3, the sixth 3 but for 3-3, which seat 1 holds. After the block the other
+        // side keeps 10 pips and the own side 1 plus the partner's. Agresivo never misjudges.
+        {"cierre a nivel 100 con puntos iguales", kParejas, "1234", {n, n, n, "30 31 32 34 35"}, {n, "33 42", "54", "40", "63 10"}, 6, 3, 6, 3, 100, 3, {{14, 600}}},
+        {"cierre a nivel 100 con uno mas", kParejas, "1234", {n, n, n, "30 31 32 34 35"}, {n, "33 42", "64", "40", "63 10"}, 6, 3, 6, 3, 100, 3, {{14, -600}}},
+        {"cierre a nivel 0 con veinte mas", kParejas, "1234", {n, n, n, "30 31 32 34 35"}, {n, "33 42", "66 55 61", "40", "63 10"}, 6, 3, 6, 3, 0, 3, {{14, 600}}},
+        {"cierre a nivel 0 con veintiuno mas", kParejas, "1234", {n, n, n, "30 31 32 34 35"}, {n, "33 42", "66 55 62", "40", "63 10"}, 6, 3, 6, 3, 0, 3, {{14, -600}}},
+        // Rule 15: seat 4 covers the last open 4 with 4-6 while 4-4 is not laid.
+        {"cerrar dejando el doble del companero", kParejas, "1234", {n, n, n, "40 41 42 43 45"}, {n, n, "44 22", n, "46 11"}, 4, 0, 4, 6, 60, 2, {{15, -400}}},
+        {"cerrar dejando el doble de un rival", kParejas, "1234", {n, n, n, "40 41 42 43 45"}, {n, "44 22", n, n, "46 11"}, 4, 0, 4, 6, 60, 2, {{15, -50}}},
+        {"cerrar dejando la ultima ficha del rival, nivel 91", kParejas, "1234", {n, n, n, "40 41 42 43 45"}, {n, "44", n, n, "46 11"}, 4, 0, 4, 6, 91, 2, {{15, 450}}},
+        {"cerrar dejando la ultima ficha del rival, nivel 90", kParejas, "1234", {n, n, n, "40 41 42 43 45"}, {n, "44", n, n, "46 11"}, 4, 0, 4, 6, 90, 2, {{15, -50}}},
+        {"cerrar bajo el nivel 51", kParejas, "1234", {n, n, n, "40 41 42 43 45"}, {n, "44", n, n, "46 11"}, 4, 0, 4, 6, 50, 2, {{15, 0}}},
+        {"cerrar al nivel 51", kParejas, "1234", {n, n, n, "40 41 42 43 45"}, {n, "44", n, n, "46 11"}, 4, 0, 4, 6, 51, 2, {{15, -50}}},
+        // Rule 16: leaving open the number of the double still held.
+        {"dejar abierto el numero del doble en mano", kIndividual, "1234", {n, "50 51 53 54 56"}, {n, n, n, n, "52 55"}, 2, 5, 2, 5, 0, 2, {{16, 2000}}},
+        {"cubrir el numero del doble en mano", kIndividual, "1234", {n, "50 51 53 54 56"}, {n, n, n, n, "52 55"}, 2, 5, 5, 2, 0, 2, {{16, 0}}},
+        {"poner el doble", kIndividual, "1234", {n, "50 51 53 54 56"}, {n, n, n, n, "52 55"}, 2, 5, 5, 5, 0, 2, {{16, 0}}},
+        // Rule 17: opening the number of the partner's last tile 2-5.
+        {"abrir el numero del companero con tres cincos puestos", kParejas, "1234", {n, n, n, "50 51 53"}, {n, n, "25", "55", "65 11"}, 6, 1, 6, 5, 96, 2, {{17, 40}}},
+        {"abrir el numero del companero con cuatro cincos puestos", kParejas, "1234", {n, n, n, "50 51 53 54"}, {n, n, "25", "55", "65 11"}, 6, 1, 6, 5, 96, 2, {{17, 200}}},
+        {"abrir el numero del companero si el siguiente tiene el 5-5", kParejas, "1234", {n, n, n, "50 51 53"}, {n, "55", "25", n, "65 11"}, 6, 1, 6, 5, 96, 2, {{17, 60}}},
+        {"abrir el numero del companero bajo el nivel 96", kParejas, "1234", {n, n, n, "50 51 53 54"}, {n, n, "25", "55", "65 11"}, 6, 1, 6, 5, 95, 2, {{17, 0}}},
+        // Rule 18: seat 4 plays 6-2 on the 6 (other end 5); 2-5 would then close the 5s, whose double seat 1
+        // holds: worth it when seat 4 then keeps fewer pips than both rivals, by the margin.
+        {"la ficha siguiente cierra y los rivales guardan mas", kIndividual, "124", {n, "50 51 53 54 56"}, {n, "55 64 25", "66", n, "62 44 33"}, 6, 5, 6, 2, 81, 2, {{18, 50}}},
+        {"la ficha siguiente cierra y un rival guarda menos", kIndividual, "124", {n, "50 51 53 54 56"}, {n, "55 64 25", "10", n, "62 44 33"}, 6, 5, 6, 2, 81, 2, {{18, -50}}},
+        {"la ficha siguiente cierra bajo el nivel 81", kIndividual, "124", {n, "50 51 53 54 56"}, {n, "55 64 25", "66", n, "62 44 33"}, 6, 5, 6, 2, 80, 2, {{18, 0}}},
+    };
+    // clang-format on
     for (const auto& c : casos) {
-        Posicion pos(1);
+        SCOPED_TRACE(c.nombre);
+        Posicion pos(c.modo, c.asientos);
+        for (Entero p = 1; p <= 4; ++p) {
+            if (c.puestas[I(p)]) pos.Puestas(p, c.puestas[I(p)]);
+            if (c.manos[I(p)]) pos.Mano(p, c.manos[I(p)]);
+        }
+        pos.Extremos(c.e1, c.e2);
+        const DesglosePuntuacion d = pos.Puntuar(c.A, c.B, c.nivel, c.caracter);
+        for (const auto& [regla, valor] : c.reglas) EXPECT_EQ(d.Regla[I(regla)], valor) << "regla " << regla;
+    }
+}
+
+TEST(ReglasPuntuacion, el_cierre_se_juzga_por_los_puntos_con_un_margen_que_baja_con_el_nivel)
+{
+    const std::pair<Entero, int> casos[] = {{0, 21}, {50, 11}, {100, 1}, {97, 2}};
+    for (const auto& [nivel, margen] : casos) EXPECT_EQ(MargenBloqueo(nivel), margen) << nivel;
+}
+
+TEST(ReglasPuntuacion, el_valor_base_depende_del_caracter_y_del_lugar_del_numero_que_queda_abierto)
+{
+    const std::array<int, 3> casos[] = {
+        {2, 1, 13}, {3, 1, 11}, {1, 1, 15}, {2, 7, 7}}; // character, place, base
+    for (const auto& [caracter, lugar, base] : casos) {
+        Posicion pos;
         pos.Extremos(6, 0);
-        pos.Mano(4, {{6, 2}, {1, 1}});
+        pos.Mano(4, "62 11");
         pos.e.NumerosOrdenados[4] = {0, 5, 4, 3, 1, 0, 6, 5};
-        pos.e.NumerosOrdenados[4][static_cast<std::size_t>(c.lugar)] = 2;
-        if (c.lugar != 1) pos.e.NumerosOrdenados[4][1] = 5;
-        EXPECT_EQ(pos.Puntuar(6, 2, 50, c.caracter).Base, c.base) << c.caracter << " " << c.lugar;
+        pos.e.NumerosOrdenados[4][I(lugar)] = 2;
+        if (lugar != 1) pos.e.NumerosOrdenados[4][1] = 5;
+        EXPECT_EQ(pos.Puntuar(6, 2, 50, caracter).Base, base) << caracter << " " << lugar;
     }
 }
 
-TEST(ReglasPuntuacion, UnDobleLlevaLaMitadDelPesoDeLoQueAbreRedondeadaAPar)
+TEST(ReglasPuntuacion, un_doble_lleva_la_mitad_del_peso_de_lo_que_abre_redondeada_a_par)
 {
-    struct Caso
-    {
-        Entero peso;
-        Entero esperado;
-    } casos[] = {{-5, 2}, {-7, 4}, {-6, 3}};
-    for (const auto& c : casos) {
-        Posicion pos(1);
+    for (const auto& [peso, esperado] : {std::pair{-5, 2}, {-7, 4}, {-6, 3}}) {
+        Posicion pos;
         pos.Extremos(5, 0);
-        pos.Mano(4, {{5, 5}, {1, 0}});
+        pos.Mano(4, "55 10");
         pos.e.FichasEnMano = {0, 3, 3, 3, 2}; // the rivals hold as many: 1 stays first, 3 second
-        pos.e.PesoNumero[3][5] = c.peso;      // second rival: -1 x weight
-        pos.e.PesoNumero[1][5] = 0;
-        pos.e.PesoNumero[4][5] = 0;
-        EXPECT_EQ(pos.Puntuar(5, 5, 50, 2).Pesos, c.esperado) << c.peso;
+        pos.e.PesoNumero[3][5] = static_cast<Entero>(peso); // second rival: -1 x weight
+        pos.e.PesoNumero[1][5] = pos.e.PesoNumero[4][5] = 0;
+        EXPECT_EQ(pos.Puntuar(5, 5, 50, 2).Pesos, esperado) << peso;
     }
 }
 
-TEST(ReglasPuntuacion, EnTresJugadoresElAsientoVacioNoPesa)
+TEST(ReglasPuntuacion, en_tres_jugadores_el_asiento_vacio_no_pesa)
 {
-    Posicion pos(2, {1, 2, 4});
+    Posicion pos(kIndividual, "124");
     pos.Extremos(6, 0);
-    pos.Mano(4, {{6, 2}, {1, 0}});
+    pos.Mano(4, "62 10");
     pos.e.FichasEnMano = {0, 4, 5, 0, 2};
-    pos.e.PesoNumero[3] = {9, 9, 9, 9, 9, 9, 9};
-    pos.e.PesoNumero[0] = {9, 9, 9, 9, 9, 9, 9};
+    pos.e.PesoNumero[3] = pos.e.PesoNumero[0] = {9, 9, 9, 9, 9, 9, 9};
     EXPECT_EQ(pos.Puntuar(6, 2, 50, 2).Pesos, 0);
 }
 
-TEST(ReglasPuntuacion, LaUltimaFichaDelNumeroCubiertoRecortaLaMitadDeGRedondeadaAPar)
+TEST(ReglasPuntuacion, la_ultima_ficha_del_numero_cubierto_recorta_la_mitad_de_g_redondeada_a_par)
 {
     // Medio, g = 13: a score of 10 gives 3.5 and then 4; 11 gives 4.5 and then 4.
-    struct Caso
-    {
-        int lugar, antes, despues;
-    } casos[] = {{4, 10, 4}, {3, 11, 4}};
-    for (const auto& c : casos) {
-        Posicion pos(1);
+    for (const auto& [lugar, antes] : {std::pair{4, 10}, {3, 11}}) {
+        Posicion pos;
         pos.Extremos(2, 0);
-        pos.Mano(4, {{2, 4}, {4, 6}, {4, 1}, {6, 1}});
+        pos.Mano(4, "24 46 41 61");
         pos.e.NumerosOrdenados[4] = {0, 6, 5, 3, 1, 2, 0, 0};
-        pos.e.NumerosOrdenados[4][static_cast<std::size_t>(c.lugar)] = 4;
+        pos.e.NumerosOrdenados[4][I(lugar)] = 4;
         const DesglosePuntuacion d = pos.Puntuar(2, 4, 50, 2);
-        EXPECT_EQ(d.Base + d.Pesos, c.antes);
-        EXPECT_EQ(pos.total, c.despues);
+        EXPECT_EQ(d.Base + d.Pesos, antes);
+        EXPECT_EQ(pos.total, 4);
         EXPECT_EQ(d.Regla[2], 0);
     }
 }
 
-TEST(ReglasPuntuacion, ElDobleVaLeSegunLoQueHayPuestoDeSuNumero)
+TEST(ReglasPuntuacion, las_reglas_de_la_salida_no_rigen_en_la_primera_mano_con_seis_doble)
 {
     struct Caso
     {
         const char* nombre;
-        int puestas, nivel, caracter, regla1, regla9;
+        Entero mano;
+        Apertura primera;
+        int regla5, regla6, regla7;
     } casos[] = {
-        {"tres puestas, nivel 45, Medio", 3, 45, 2, 50, 0},
-        {"tres puestas, nivel 40: sin el 35", 3, 40, 2, 30, 0},
-        {"tres puestas, Agresivo", 3, 45, 3, 35, 0},
-        {"cinco puestas, nivel 45", 5, 45, 2, 120, 0},
-        {"cinco puestas, nivel 61: regla 9", 5, 61, 2, 120, 90},
-        {"cinco puestas, nivel 61, Conservador", 5, 61, 1, 120, 130},
-        {"dos puestas", 2, 100, 2, 30, 0},
+        {"segunda mano", 2, Apertura::SeisDoble, -35, -15, 20},
+        {"primera mano con Seis Doble", 1, Apertura::SeisDoble, 0, 0, 0},
+        {"primera mano por sorteo", 1, Apertura::Sorteo, -35, -15, 20},
     };
-    const Ficha cincos[] = {{5, 0}, {5, 1}, {5, 2}, {5, 3}, {5, 4}};
-    for (const auto& c : casos) {
-        Posicion pos(1);
-        for (int i = 0; i < c.puestas; ++i) pos.Puestas(1, {cincos[i]});
-        pos.Extremos(5, 6);
-        pos.Mano(4, {{5, 5}, {6, 1}, {4, 3}});
-        const DesglosePuntuacion d = pos.Puntuar(5, 5, c.nivel, c.caracter);
-        EXPECT_EQ(d.Regla[1], c.regla1) << c.nombre;
-        EXPECT_EQ(d.Regla[9], c.regla9) << c.nombre;
-    }
-}
-
-TEST(ReglasPuntuacion, LasReglasDeLaSalidaNoRigenEnLaPrimeraManoConSeisDoble)
-{
-    struct Caso
+    // Rule 5: the partner led 6-6, the mover answers with a double. Rule 6: lead 6-4; the mover covers 4 and
+    // leaves 1 while he holds 1-6. Rule 7: the leader's second tile leaves open the pip of his lead that the
+    // other end shows.
+    struct Regla
     {
-        const char* nombre;
-        int mano, primera, regla5, regla6, regla7;
-    } casos[] = {
-        {"segunda mano", 2, 1, -35, -15, 20},
-        {"primera mano con Seis Doble", 1, 1, 0, 0, 0},
-        {"primera mano por sorteo", 1, 2, -35, -15, 20},
-    };
+        int regla, jugada, salida, unido, abierto, e1, e2;
+        const char* mano;
+        int A, B, nivel;
+    } reglas[] = {{5, 3, 1, 6, 6, 6, 2, "22 10", 2, 2, 61},
+                  {6, 3, 1, 6, 4, 4, 2, "41 16 55", 4, 1, 81},
+                  {7, 5, 4, 6, 4, 4, 3, "34 11 20 50 51 22", 3, 4, 61}};
     for (const auto& c : casos) {
-        // Rule 5: the partner led the double 6-6, the mover answers with a double.
-        Posicion p5(1);
-        p5.e.NumeroMano = static_cast<Entero>(c.mano);
-        p5.a.PrimeraMano = static_cast<Apertura>(c.primera);
-        p5.e.NumeroJugada = 3;
-        p5.e.Jugadas[1].PuntoUnido = 6;
-        p5.e.Jugadas[1].PuntoAbierto = 6;
-        p5.Extremos(6, 2);
-        p5.Mano(4, {{2, 2}, {1, 0}});
-        EXPECT_EQ(p5.Puntuar(2, 2, 61, 2).Regla[5], c.regla5) << c.nombre;
-
-        // Rule 6: lead 6-4; the mover covers 4 and leaves 1 while he holds 1-6.
-        Posicion p6(1);
-        p6.e.NumeroMano = static_cast<Entero>(c.mano);
-        p6.a.PrimeraMano = static_cast<Apertura>(c.primera);
-        p6.e.NumeroJugada = 3;
-        p6.e.Jugadas[1].PuntoUnido = 6;
-        p6.e.Jugadas[1].PuntoAbierto = 4;
-        p6.Extremos(4, 2);
-        p6.Mano(4, {{4, 1}, {1, 6}, {5, 5}});
-        EXPECT_EQ(p6.Puntuar(4, 1, 81, 2).Regla[6], c.regla6) << c.nombre;
-
-        // Rule 7: the leader's second tile leaves open the pip of his lead that the other end shows.
-        Posicion p7(1);
-        p7.e.NumeroMano = static_cast<Entero>(c.mano);
-        p7.a.PrimeraMano = static_cast<Apertura>(c.primera);
-        p7.e.NumeroJugada = 5;
-        p7.e.JugadorSalida = 4;
-        p7.e.Jugadas[1].PuntoUnido = 6;
-        p7.e.Jugadas[1].PuntoAbierto = 4;
-        p7.Extremos(4, 3);
-        p7.Mano(4, {{3, 4}, {1, 1}, {2, 0}, {5, 0}, {5, 1}, {2, 2}});
-        EXPECT_EQ(p7.Puntuar(3, 4, 61, 2).Regla[7], c.regla7) << c.nombre;
+        for (const auto& r : reglas) {
+            Posicion pos;
+            pos.e.NumeroMano = c.mano;
+            pos.a.PrimeraMano = c.primera;
+            pos.e.NumeroJugada = static_cast<Entero>(r.jugada);
+            pos.e.JugadorSalida = static_cast<Entero>(r.salida);
+            pos.e.Jugadas[1].PuntoUnido = static_cast<Entero>(r.unido);
+            pos.e.Jugadas[1].PuntoAbierto = static_cast<Entero>(r.abierto);
+            pos.Extremos(r.e1, r.e2);
+            pos.Mano(4, r.mano);
+            const int esperado = r.regla == 5 ? c.regla5 : r.regla == 6 ? c.regla6 : c.regla7;
+            EXPECT_EQ(pos.Puntuar(r.A, r.B, r.nivel, 2).Regla[I(r.regla)], esperado)
+                << c.nombre << " " << r.regla;
+        }
     }
 }
 
-TEST(ReglasPuntuacion, ConLosDosExtremosIgualesNoSeJuzgaLaFichaQueLosUniria)
-{
-    // Both ends show 5: the tile 2-5 is the candidate itself and joins nothing. With different ends the same
-    // counts would make rule 18 judge a block.
-    Posicion pos(1);
-    pos.Puestas(3, {{5, 0}, {5, 1}, {5, 3}, {5, 4}, {5, 6}});
-    pos.Mano(4, {{5, 2}, {1, 1}});
-    pos.Mano(1, {{5, 5}});
-    pos.Extremos(5, 5);
-    const DesglosePuntuacion d = pos.Puntuar(5, 2, 100, 2);
-    EXPECT_EQ(d.Regla[8], 0);
-    EXPECT_EQ(d.Regla[18], 0);
-    EXPECT_EQ(d.Regla[19], 0);
-}
-
-TEST(ReglasPuntuacion, NoAbrirElNumeroDeLaUltimaFichaDelSiguiente)
-{
-    Posicion pos(1);
-    pos.Extremos(6, 0);
-    pos.Mano(4, {{6, 3}, {1, 0}});
-    pos.Mano(1, {{3, 3}}); // seat 1 moves after seat 4
-    EXPECT_EQ(pos.Puntuar(6, 3, 96, 2).Regla[13], -320);
-    EXPECT_EQ(pos.Puntuar(6, 3, 95, 2).Regla[13], 0);
-    EXPECT_EQ(pos.Puntuar(6, 1, 96, 2).Regla[13], 0);
-}
-
-// Pairs: the mover (4) lays 6-3, the sixth 3 but for 3-3, which seat 1 holds. After the block the other
-// side keeps 10 pips and the own side 1 plus the partner's.
-void BloqueoEnParejas(Posicion& pos, std::initializer_list<Ficha> companero)
-{
-    pos.Puestas(3, {{3, 0}, {3, 1}, {3, 2}, {3, 4}, {3, 5}});
-    pos.Mano(4, {{6, 3}, {1, 0}});
-    pos.Mano(2, companero);
-    pos.Mano(1, {{3, 3}, {4, 2}});
-    pos.Mano(3, {{4, 0}});
-    pos.Extremos(6, 3);
-}
-
-TEST(ReglasPuntuacion, ElCierreSeJuzgaPorLosPuntosConUnMargenQueBajaConElNivel)
-{
-    EXPECT_EQ(MargenBloqueo(0), 21);
-    EXPECT_EQ(MargenBloqueo(50), 11);
-    EXPECT_EQ(MargenBloqueo(100), 1);
-    EXPECT_EQ(MargenBloqueo(97), 2);
-    struct Caso
-    {
-        const char* nombre;
-        std::initializer_list<Ficha> companero;
-        int nivel, regla14;
-    } casos[] = {
-        {"nivel 100, puntos iguales", {{5, 4}}, 100, 600},
-        {"nivel 100, uno más", {{6, 4}}, 100, -600},
-        {"nivel 0, veinte más", {{6, 6}, {5, 5}, {6, 1}}, 0, 600},
-        {"nivel 0, veintiuno más", {{6, 6}, {5, 5}, {6, 2}}, 0, -600},
-    };
-    for (const auto& c : casos) {
-        Posicion pos(1);
-        BloqueoEnParejas(pos, c.companero);
-        // Agresivo: never misjudges, so level 0 shows the margin alone.
-        EXPECT_EQ(pos.Puntuar(6, 3, c.nivel, 3).Regla[14], c.regla14) << c.nombre;
-    }
-}
-
-TEST(ReglasPuntuacion, PorDebajoDel50UnCierreBuenoSeVeMaloAlAzarSegunElCaracter)
-{
-    struct Caso
-    {
-        int caracter;
-        double u; // r = Int(u x 10 + 1)
-        int regla14;
-    } casos[] = {
-        {1, 0.45, -600}, {1, 0.55, 600}, // Conservador: r < 6
-        {2, 0.15, -600}, {2, 0.25, 600}, // Medio: r < 3
-        {3, 0.0, 600},                   // Agresivo: never
-    };
-    for (const auto& c : casos) {
-        Posicion pos(1);
-        BloqueoEnParejas(pos, {{5, 4}});
-        AzarFijo azar(c.u);
-        EXPECT_EQ(pos.Puntuar(6, 3, 49, c.caracter, &azar).Regla[14], c.regla14) << c.caracter << " " << c.u;
-        EXPECT_EQ(azar.Tiradas, 1);
-    }
-}
-
-TEST(ReglasPuntuacion, SoloSeSorteaCuandoHayCierreYElNivelEsMenorQue50)
-{
-    Posicion cierre(1);
-    BloqueoEnParejas(cierre, {{5, 4}});
-    AzarFijo a50(0.0);
-    cierre.Puntuar(6, 3, 50, 1, &a50);
-    EXPECT_EQ(a50.Tiradas, 0);
-    AzarFijo sinCierre(0.0);
-    cierre.Puntuar(6, 1, 10, 1, &sinCierre);
-    EXPECT_EQ(sinCierre.Tiradas, 0);
-}
-
-TEST(ReglasPuntuacion, CerrarElUltimoNumeroDejandoElDobleSegunDeQuienSea)
-{
-    // The mover covers the last open 4 with 4-6 while 4-4 is not laid.
-    struct Caso
-    {
-        const char* nombre;
-        int poseedor, nivel, solo, regla15;
-    } casos[] = {
-        {"el doble es del compañero", 2, 60, 0, -400},
-        {"el doble es de un rival", 1, 60, 0, -50},
-        {"última ficha del rival, nivel 91", 1, 91, 1, 450},
-        {"última ficha del rival, nivel 90", 1, 90, 1, -50},
-        {"bajo el nivel 51", 1, 50, 1, 0},
-    };
-    for (const auto& c : casos) {
-        Posicion pos(1);
-        pos.Puestas(3, {{4, 0}, {4, 1}, {4, 2}, {4, 3}, {4, 5}});
-        pos.Mano(4, {{4, 6}, {1, 1}});
-        pos.Mano(c.poseedor, {{4, 4}});
-        if (!c.solo) pos.Mano(c.poseedor, {{2, 2}});
-        pos.Extremos(4, 0);
-        EXPECT_EQ(pos.Puntuar(4, 6, c.nivel, 2).Regla[15], c.regla15) << c.nombre;
-    }
-}
-
-TEST(ReglasPuntuacion, EnIndividualElDobleEsDelAsientoQueLoRecibioEnElReparto)
+TEST(ReglasPuntuacion, en_individual_el_doble_es_del_asiento_que_lo_recibio_en_el_reparto)
 {
     // 4-4 lay in the stock at the deal and the mover drew it: it is nobody's. Covering the last open 4
     // with 4-6 is then judged as leaving another's double dead.
-    Posicion pos(2);
-    pos.Puestas(3, {{4, 0}, {4, 1}, {4, 2}, {4, 3}, {4, 5}});
-    pos.Mano(4, {{4, 6}, {1, 1}, {4, 4}});
-    pos.Mano(1, {{2, 2}});
+    Posicion pos(kIndividual);
+    pos.Puestas(3, "40 41 42 43 45");
+    pos.Mano(4, "46 11 44");
+    pos.Mano(1, "22");
     pos.Extremos(4, 0);
     EXPECT_EQ(pos.Puntuar(4, 6, 60, 2).Regla[15], -400);
     pos.e.PoseedorDoble[4] = 0;
     EXPECT_EQ(pos.Puntuar(4, 6, 60, 2).Regla[15], -50);
-}
-
-TEST(ReglasPuntuacion, DejarAbiertoElNumeroDelDobleQueQuedaEnManoVale2000)
-{
-    Posicion pos(2);
-    pos.Puestas(1, {{5, 0}, {5, 1}, {5, 3}, {5, 4}, {5, 6}});
-    pos.Mano(4, {{5, 2}, {5, 5}});
-    pos.Extremos(2, 5);
-    EXPECT_EQ(pos.Puntuar(2, 5, 0, 2).Regla[16], 2000);
-    EXPECT_EQ(pos.Puntuar(5, 2, 0, 2).Regla[16], 0);
-    EXPECT_EQ(pos.Puntuar(5, 5, 0, 2).Regla[16], 0);
-}
-
-TEST(ReglasPuntuacion, AbrirElNumeroDeLaUltimaFichaDelCompanero)
-{
-    struct Caso
-    {
-        const char* nombre;
-        int puestas, dobleDelSiguiente, nivel, regla17;
-    } casos[] = {
-        {"tres cincos puestos", 3, 0, 96, 40},
-        {"cuatro cincos puestos", 4, 0, 96, 200},
-        {"el siguiente tiene el 5-5", 3, 1, 96, 60},
-        {"bajo el nivel 96", 4, 0, 95, 0},
-    };
-    const Ficha cincos[] = {{5, 0}, {5, 1}, {5, 3}, {5, 4}};
-    for (const auto& c : casos) {
-        Posicion pos(1);
-        for (int i = 0; i < c.puestas; ++i) pos.Puestas(3, {cincos[i]});
-        pos.Mano(2, {{2, 5}});
-        pos.Mano(4, {{6, 5}, {1, 1}});
-        pos.Mano(c.dobleDelSiguiente ? 1 : 3, {{5, 5}});
-        pos.Extremos(6, 1);
-        EXPECT_EQ(pos.Puntuar(6, 5, c.nivel, 2).Regla[17], c.regla17) << c.nombre;
-    }
-}
-
-TEST(ReglasPuntuacion, LaFichaSiguienteQueCerrariaElOtroExtremo)
-{
-    // Individual, mover 4 plays 6-2 on the 6 (other end 5). The tile 2-5 would close the 5s, whose double
-    // seat 1 holds: worth it when the mover then keeps fewer pips than both rivals, by the margin.
-    struct Caso
-    {
-        const char* nombre;
-        std::initializer_list<Ficha> rival2;
-        int nivel, regla18;
-    } casos[] = {
-        {"los rivales guardan más", {{6, 6}}, 81, 50},
-        {"un rival guarda menos", {{1, 0}}, 81, -50},
-        {"bajo el nivel 81", {{6, 6}}, 80, 0},
-    };
-    for (const auto& c : casos) {
-        Posicion pos(2, {1, 2, 4});
-        pos.Puestas(1, {{5, 0}, {5, 1}, {5, 3}, {5, 4}, {5, 6}});
-        pos.Mano(4, {{6, 2}, {4, 4}, {3, 3}});
-        pos.Mano(1, {{5, 5}, {6, 4}, {2, 5}});
-        pos.Mano(2, c.rival2);
-        pos.Extremos(6, 5);
-        EXPECT_EQ(pos.Puntuar(6, 2, c.nivel, 2).Regla[18], c.regla18) << c.nombre;
-    }
 }
 
 } // namespace

@@ -72,7 +72,7 @@ Serie JugarSerie(std::uint32_t semilla, int manos, std::array<int, 5> nivel, std
     return s;
 }
 
-TEST(TorneoAutomatico, ElNivel100GanaClaramenteAlNivel0En2000Manos)
+TEST(TorneoAutomatico, el_nivel_100_gana_claramente_al_nivel_0_en_2000_manos)
 {
     // Pair 1 (seats 2 and 4) at level 100 against pair 2 (seats 1 and 3) at level 0, all Medio.
     const Serie s = JugarSerie(1, 2000, {0, 0, 100, 0, 100}, {0, 2, 2, 2, 2});
@@ -84,7 +84,7 @@ TEST(TorneoAutomatico, ElNivel100GanaClaramenteAlNivel0En2000Manos)
     EXPECT_GT(s.Ganadas[1], s.Ganadas[2] * 13 / 10);
 }
 
-TEST(TorneoAutomatico, AgresivoYConservadorJueganDistintoLosMismosRepartos)
+TEST(TorneoAutomatico, agresivo_y_conservador_juegan_distinto_los_mismos_repartos)
 {
     // Seats 2 and 4 change character; everything else, the deals included, stays.
     const Serie agresivo = JugarSerie(7, 2000, {0, 60, 60, 60, 60}, {0, 2, 3, 2, 3});

@@ -83,23 +83,8 @@ TEST(BusquedaFinalCorpus, mas_de_32767_desenlaces_bajo_una_raiz_siguen_exactos)
     }
 }
 
-TEST(BusquedaFinalCorpus, la_posicion_mayor_termina_y_cuenta_mas_de_lo_que_cabe_en_32_bits)
-{
-    EstadoJuego e;
-    Ajustes a;
-    corpus::Cargar(Grande(0), e, a);
-    ResultadoFinalMano r;
-    const InformeFinalMano inf = ExplorarFinalDeMano(e, a, r);
-    ASSERT_EQ(inf.Fin, FinBusqueda::Completa);
-    EXPECT_EQ(inf.Desenlaces, 105721476824u);
-    EXPECT_LT(inf.PosicionesVisitadas, kPresupuestoFinal / 4);
-    for (int k = 1; k <= inf.Raices; ++k) {
-        EXPECT_GE(r.PorcentajeGanadas[static_cast<std::size_t>(k)], 0.0f);
-        EXPECT_LE(r.PorcentajeGanadas[static_cast<std::size_t>(k)], 100.0f);
-    }
-}
-
-TEST(BusquedaFinalCorpus, pasado_el_presupuesto_se_niega_sin_tocar_los_resultados)
+TEST(BusquedaFinalCorpus,
+     la_posicion_mayor_cuenta_mas_de_lo_que_cabe_en_32_bits_y_pasado_el_presupuesto_se_niega)
 {
     EstadoJuego e;
     Ajustes a;
@@ -107,16 +92,19 @@ TEST(BusquedaFinalCorpus, pasado_el_presupuesto_se_niega_sin_tocar_los_resultado
     ResultadoFinalMano r;
     r.PorcentajeGanadas.fill(-3.0f);
     r.MediaPuntosGanados.fill(-3.0f);
-    const InformeFinalMano inf = ExplorarFinalDeMano(e, a, r, 10'000);
-    EXPECT_EQ(inf.Fin, FinBusqueda::FueraDePresupuesto);
-    EXPECT_EQ(inf.PosicionesVisitadas, 10'000u);
+    const InformeFinalMano corta = ExplorarFinalDeMano(e, a, r, 10'000);
+    EXPECT_EQ(corta.Fin, FinBusqueda::FueraDePresupuesto);
+    EXPECT_EQ(corta.PosicionesVisitadas, 10'000u);
     EXPECT_EQ(r.PorcentajeGanadas[1], -3.0f);
     EXPECT_EQ(r.MediaPuntosGanados[1], -3.0f);
 
     // The next search starts afresh: nothing of the abandoned one is remembered as counted.
-    const InformeFinalMano otra = ExplorarFinalDeMano(e, a, r);
-    EXPECT_EQ(otra.Fin, FinBusqueda::Completa);
-    EXPECT_EQ(otra.Desenlaces, 105721476824u);
+    const InformeFinalMano inf = ExplorarFinalDeMano(e, a, r);
+    ASSERT_EQ(inf.Fin, FinBusqueda::Completa);
+    EXPECT_EQ(inf.Desenlaces, 105721476824u);
+    EXPECT_LT(inf.PosicionesVisitadas, kPresupuestoFinal / 4);
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(inf.Raices); ++k)
+        EXPECT_TRUE(r.PorcentajeGanadas[k] >= 0.0f && r.PorcentajeGanadas[k] <= 100.0f) << k;
 }
 
 TEST(BusquedaFinalCorpus, tras_una_vuelta_entera_de_busquedas_se_cuenta_igual_que_la_primera_vez)

@@ -6,14 +6,9 @@
 #include <vector>
 
 #include "engine/geometria_linea.h"
-#include "linea_que_da_la_vuelta.h"
 
 namespace zp {
 namespace {
-
-using prueba::ComprobarPasoLinea;
-using prueba::kLineaQueDaLaVuelta;
-using prueba::PasoLinea;
 
 const Pantalla kMesa800 = MedirPantalla(800, 600);
 const Pantalla kMesa1024 = MedirPantalla(1024, 768);
@@ -25,7 +20,7 @@ ExtremosLinea LineaPreparada(Entero salida, const Pantalla& mesa)
     return linea;
 }
 
-TEST(GeometriaLinea, ElInicioDeLaLineaDependeDeDondeSeSientaQuienSale)
+TEST(GeometriaLinea, el_inicio_de_la_linea_depende_de_donde_se_sienta_quien_sale)
 {
     struct Caso
     {
@@ -33,37 +28,33 @@ TEST(GeometriaLinea, ElInicioDeLaLineaDependeDeDondeSeSientaQuienSale)
         Entero salida;
         const Pantalla* mesa;
         Entero dir1, dir2, x1, x2, y;
-        std::array<Entero, 4> limite1, limite2; // directions 1..4
+        std::array<Entero, 5> limite1, limite2; // directions 1..4
     };
+    // clang-format off
     const Caso casos[] = {
-        {"asiento 1 a 800", 1, &kMesa800, 3, 1, 355, 358, 262, {146, 419, 563, 425}, {146, 146, 563, 145}},
-        {"asiento 3 a 800", 3, &kMesa800, 3, 1, 355, 358, 262, {146, 419, 563, 425}, {146, 146, 563, 145}},
-        {"asiento 2 a 800", 2, &kMesa800, 4, 2, 335, 335, 262, {146, 146, 218, 425}, {492, 146, 563, 425}},
-        {"asiento 4 a 800", 4, &kMesa800, 4, 2, 335, 335, 262, {146, 146, 218, 425}, {492, 146, 563, 425}},
-        {"asiento 1 a 1024", 1, &kMesa1024, 3, 1, 467, 470, 346, {146, 503, 787, 593}, {146, 146, 787, 229}},
-        {"asiento 2 a 1024", 2, &kMesa1024, 4, 2, 447, 447, 346, {146, 146, 330, 593}, {604, 146, 787, 593}},
+        {"asiento 1 a 800", 1, &kMesa800, 3, 1, 355, 358, 262, {0, 146, 419, 563, 425}, {0, 146, 146, 563, 145}},
+        {"asiento 3 a 800", 3, &kMesa800, 3, 1, 355, 358, 262, {0, 146, 419, 563, 425}, {0, 146, 146, 563, 145}},
+        {"asiento 2 a 800", 2, &kMesa800, 4, 2, 335, 335, 262, {0, 146, 146, 218, 425}, {0, 492, 146, 563, 425}},
+        {"asiento 4 a 800", 4, &kMesa800, 4, 2, 335, 335, 262, {0, 146, 146, 218, 425}, {0, 492, 146, 563, 425}},
+        {"asiento 1 a 1024", 1, &kMesa1024, 3, 1, 467, 470, 346, {0, 146, 503, 787, 593}, {0, 146, 146, 787, 229}},
+        {"asiento 2 a 1024", 2, &kMesa1024, 4, 2, 447, 447, 346, {0, 146, 146, 330, 593}, {0, 604, 146, 787, 593}},
     };
+    // clang-format on
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         ExtremosLinea linea;
         linea.Extremos = {0, 9, 9};
         PrepararInicioLinea(linea, c.salida, *c.mesa);
-        EXPECT_EQ(linea.DireccionExtremo[1], c.dir1);
-        EXPECT_EQ(linea.DireccionExtremo[2], c.dir2);
-        EXPECT_EQ(linea.XExtremo[1], c.x1);
-        EXPECT_EQ(linea.XExtremo[2], c.x2);
-        EXPECT_EQ(linea.YExtremo[1], c.y);
-        EXPECT_EQ(linea.YExtremo[2], c.y);
-        for (std::size_t d = 1; d <= 4; ++d) {
-            EXPECT_EQ(linea.LimiteGiro[1][d], c.limite1[d - 1]) << "extremo 1, direccion " << d;
-            EXPECT_EQ(linea.LimiteGiro[2][d], c.limite2[d - 1]) << "extremo 2, direccion " << d;
-        }
-        EXPECT_EQ(linea.Extremos[1], 9);
-        EXPECT_EQ(linea.FichasEnExtremo[1], 0);
+        EXPECT_EQ(linea.DireccionExtremo, (std::array<Entero, 3>{0, c.dir1, c.dir2}));
+        EXPECT_EQ(linea.XExtremo, (std::array<Entero, 3>{0, c.x1, c.x2}));
+        EXPECT_EQ(linea.YExtremo, (std::array<Entero, 3>{0, c.y, c.y}));
+        EXPECT_EQ(linea.LimiteGiro[1], c.limite1);
+        EXPECT_EQ(linea.LimiteGiro[2], c.limite2);
+        EXPECT_EQ(linea.Extremos[1] + linea.FichasEnExtremo[1], 9);
     }
 }
 
-TEST(GeometriaLinea, LaAlturaDeSalidaRedondeaLaExpresionEnteraAPar)
+TEST(GeometriaLinea, la_altura_de_salida_redondea_la_expresion_entera_a_par)
 {
     struct Caso
     {
@@ -71,31 +62,26 @@ TEST(GeometriaLinea, LaAlturaDeSalidaRedondeaLaExpresionEnteraAPar)
     };
     // (alto - 42 - 77) / 2 + 21
     const Caso casos[] = {{600, 262}, {601, 262}, {602, 262}, {604, 264}, {768, 346}};
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.alto);
-        EXPECT_EQ(LineaPreparada(1, MedirPantalla(800, c.alto)).YExtremo[1], c.y);
-    }
+    for (const Caso& c : casos)
+        EXPECT_EQ(LineaPreparada(1, MedirPantalla(800, c.alto)).YExtremo[1], c.y) << c.alto;
 }
 
-TEST(GeometriaLinea, ElExtremoSoloGiraCuandoSuAnclaRebasaElLimiteDeSuDireccion)
+TEST(GeometriaLinea, el_extremo_solo_gira_cuando_su_ancla_rebasa_el_limite_de_su_direccion)
 {
     struct Caso
     {
         Entero direccion, limite, x, y;
         bool gira;
     };
-    const Caso casos[] = {
-        {3, 563, 563, 900, false}, {3, 563, 564, 0, true},  {1, 146, 146, 0, false},
-        {1, 146, 145, 900, true},  {2, 146, 0, 146, false}, {2, 146, 900, 145, true},
-        {4, 425, 900, 425, false}, {4, 425, 0, 426, true},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(std::to_string(c.direccion) + " " + std::to_string(c.x) + "," + std::to_string(c.y));
-        EXPECT_EQ(PasaLimiteGiro(c.direccion, c.limite, c.x, c.y), c.gira);
-    }
+    const Caso casos[] = {{3, 563, 563, 900, false}, {3, 563, 564, 0, true},  {1, 146, 146, 0, false},
+                          {1, 146, 145, 900, true},  {2, 146, 0, 146, false}, {2, 146, 900, 145, true},
+                          {4, 425, 900, 425, false}, {4, 425, 0, 426, true},  {0, 0, 900, 900, false}};
+    for (const Caso& c : casos)
+        EXPECT_EQ(PasaLimiteGiro(c.direccion, c.limite, c.x, c.y), c.gira)
+            << c.direccion << " " << c.x << "," << c.y;
 }
 
-TEST(GeometriaLinea, AlDoblarElAnclaRodeaLaEsquinaSegunCuantoHaRebasadoElLimite)
+TEST(GeometriaLinea, al_doblar_el_ancla_rodea_la_esquina_segun_cuanto_ha_rebasado_el_limite)
 {
     struct Caso
     {
@@ -154,7 +140,7 @@ void ComprobarFichas(const std::vector<CasoFicha>& casos, Entero centroX)
     }
 }
 
-TEST(GeometriaLinea, CadaFichaTieneSuRectanguloDibujoMitadesYNuevaAncla)
+TEST(GeometriaLinea, cada_ficha_tiene_su_rectangulo_dibujo_mitades_y_nueva_ancla)
 {
     // Expected: XFicha, YFicha, width, height, LadoMesa, picture X, half 1, half 2, lie, across, new anchor.
     // clang-format off
@@ -188,19 +174,6 @@ TEST(GeometriaLinea, CadaFichaTieneSuRectanguloDibujoMitadesYNuevaAncla)
     // clang-format on
 }
 
-TEST(GeometriaLinea, LasPrimerasFichasA1024x768)
-{
-    // clang-format off
-    ComprobarFichas({
-        // Led from seat 1: end 1, end 2; led from seat 2: end 1, end 2.
-        {3, 467, 346, false, 0, {468, 346, 77, 40, 1, 474, 472, 346, 509, 346, 0, false, 544, 346}},
-        {1, 470, 346, false, 0, {393, 346, 77, 40, 2, 395, 430, 346, 393, 346, 0, false, 393, 346}},
-        {4, 447, 346, false, 0, {447, 347, 40, 77, 2, 310, 447, 347, 447, 384, 1, false, 447, 423}},
-        {2, 447, 346, false, 0, {447, 269, 40, 77, 2, 310, 447, 306, 447, 269, 1, false, 447, 269}},
-    }, kMesa1024.CentroX);
-    // clang-format on
-}
-
 // A tile placed at `extremo` as a move places it, through the procedures on the shared state: the end's
 // anchor, the turn test, the turn and the rectangle. `anterior` is the end's latest earlier record, 0 none.
 struct Colocada
@@ -228,99 +201,7 @@ Colocada Colocar(EstadoJuego& s, Entero extremo, bool doble, Entero anterior)
             doblada, s.Linea.DireccionExtremo[e]};
 }
 
-// One tile laid and recorded as move NumeroJugada, its end's anchor moved on.
-void JugarEnLinea(EstadoJuego& s, Entero extremo)
-{
-    const auto e = static_cast<std::size_t>(extremo);
-    RegistroJugada& r = s.Jugadas[static_cast<std::size_t>(s.NumeroJugada)];
-    r.Extremo = extremo;
-    r.XExtremoAntes = s.Linea.XExtremo[e];
-    r.YExtremoAntes = s.Linea.YExtremo[e];
-    r.DireccionAntes = s.Linea.DireccionExtremo[e];
-    const Colocada c =
-        Colocar(s, extremo, false, BuscarJugadaAnteriorExtremo(s.Jugadas, s.NumeroJugada, extremo));
-    r.XFicha = c.Ficha.XFicha;
-    r.YFicha = c.Ficha.YFicha;
-    r.AnchoFicha = c.Ficha.AnchoFicha;
-    r.AltoFicha = c.Ficha.AltoFicha;
-    r.LadoMesa = c.Ficha.LadoMesa;
-    r.XSpriteFicha = c.Ficha.XSpriteFicha;
-    r.XMitad1 = c.Ficha.XMitad1;
-    r.XMitad2 = c.Ficha.XMitad2;
-    r.XExtremoDespues = c.Ficha.PosX;
-    r.YExtremoDespues = c.Ficha.PosY;
-    r.DireccionDespues = c.DireccionDespues;
-    s.Linea.XExtremo[e] = c.Ficha.PosX;
-    s.Linea.YExtremo[e] = c.Ficha.PosY;
-    ++s.NumeroJugada;
-}
-
-TEST(GeometriaLinea, UnaLineaQueDaLaVueltaGiraEnCadaLimite)
-{
-    EstadoJuego s;
-    PrepararInicioLinea(s.Linea, 1, kMesa800);
-    s.NumeroJugada = 1;
-    for (const PasoLinea& p : kLineaQueDaLaVuelta) {
-        SCOPED_TRACE("jugada " + std::to_string(s.NumeroJugada));
-        if (p.extremo != 1 && p.extremo != 2) {
-            s.Jugadas[static_cast<std::size_t>(s.NumeroJugada++)].Extremo = p.extremo;
-            continue;
-        }
-        JugarEnLinea(s, p.extremo);
-        ComprobarPasoLinea(s.Jugadas[static_cast<std::size_t>(s.NumeroJugada - 1)], p);
-    }
-    EXPECT_EQ(s.Jugadas[13].XMitad1, 318);
-    EXPECT_EQ(s.Jugadas[13].XMitad2, 281);
-    EXPECT_EQ(s.Jugadas[21].XMitad1, 397);
-    EXPECT_EQ(s.Jugadas[21].XMitad2, 434);
-    // A turning move keeps the anchor and direction from before the turn, for taking it back.
-    EXPECT_EQ(s.Jugadas[6].XExtremoAntes, 586);
-    EXPECT_EQ(s.Jugadas[6].YExtremoAntes, 262);
-    EXPECT_EQ(s.Jugadas[6].DireccionAntes, 3);
-}
-
-TEST(GeometriaLinea, TrasUnDobleCruzadoElGiroPoneLaFichaJuntoASuLadoExterior)
-{
-    struct Caso
-    {
-        const char* nombre;
-        Entero extremo, xAncla;
-        FichaLinea doble, siguiente;
-        Entero direccionSiguiente;
-    };
-    // clang-format off
-    const Caso casos[] = {
-        // Growing left: directly above the double, flush with its left edge.
-        {"izquierda", 2, 180, {140, 244, 40, 77, 2, 310, 140, 244, 140, 281, 1, true, 140, 262},
-                              {140, 167, 40, 77, 2, 310, 140, 204, 140, 167, 1, false, 140, 167}, 2},
-        // Growing right: directly below the double.
-        {"derecha", 1, 540, {541, 244, 40, 77, 1, 352, 545, 244, 545, 281, 1, true, 580, 262},
-                            {541, 321, 40, 77, 1, 352, 545, 321, 545, 358, 1, false, 541, 397}, 4},
-    };
-    // clang-format on
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        EstadoJuego s;
-        PrepararInicioLinea(s.Linea, 1, kMesa800);
-        const auto e = static_cast<std::size_t>(c.extremo);
-        s.Linea.XExtremo[e] = c.xAncla;
-        s.Jugadas[1].LadoMesa = c.doble.LadoMesa; // an earlier tile on the same half: no shift
-        const Colocada d = Colocar(s, c.extremo, true, 1);
-        EXPECT_FALSE(d.Doblada);
-        EXPECT_EQ(d.Ficha, c.doble);
-
-        s.Jugadas[2].LadoMesa = d.Ficha.LadoMesa;
-        s.Jugadas[2].DobleAtravesado = d.Ficha.DobleAtravesado ? -1 : 0;
-        s.Linea.XExtremo[e] = d.Ficha.PosX;
-        s.Linea.YExtremo[e] = d.Ficha.PosY;
-        const Colocada n = Colocar(s, c.extremo, false, 2);
-        EXPECT_TRUE(n.Doblada);
-        EXPECT_EQ(n.DireccionDespues, c.direccionSiguiente);
-        EXPECT_EQ(n.Ficha, c.siguiente);
-    }
-}
-
-TEST(GeometriaLinea, UnDobleEnLaEsquinaSeCentraEnLaLineaViejaYNoCuentaComoCruzado)
+TEST(GeometriaLinea, un_doble_en_la_esquina_se_centra_en_la_linea_vieja_y_no_cuenta_como_cruzado)
 {
     EstadoJuego s;
     PrepararInicioLinea(s.Linea, 1, kMesa800);
@@ -340,7 +221,7 @@ TEST(GeometriaLinea, UnDobleEnLaEsquinaSeCentraEnLaLineaViejaYNoCuentaComoCruzad
     EXPECT_EQ(n.Ficha, (FichaLinea{591, 320, 40, 77, 1, 352, 595, 320, 595, 357, 1, false, 591, 396}));
 }
 
-TEST(GeometriaLinea, LasFlechasQuedanDondeIraLaSiguienteFichaYApuntanAlExtremo)
+TEST(GeometriaLinea, las_flechas_quedan_donde_ira_la_siguiente_ficha_y_apuntan_al_extremo)
 {
     struct Caso
     {
@@ -352,8 +233,7 @@ TEST(GeometriaLinea, LasFlechasQuedanDondeIraLaSiguienteFichaYApuntanAlExtremo)
         {"horizontal tras la primera", 432, 262, 3, 358, 262, 1, {434, 264, 3}, {324, 264, 1}},
         {"vertical al empezar", 335, 262, 4, 335, 262, 2, {341, 264, 4}, {339, 228, 2}},
         {"tras las esquinas", 587, 338, 4, 87, 415, 2, {593, 340, 4}, {91, 381, 2}},
-        {"sin linea", 0, 0, 0, 0, 0, 0, {0, 0, 0}, {0, 0, 0}},
-    };
+        {"sin linea", 0, 0, 0, 0, 0, 0, {0, 0, 0}, {0, 0, 0}}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         ExtremosLinea linea;
@@ -366,13 +246,11 @@ TEST(GeometriaLinea, LasFlechasQuedanDondeIraLaSiguienteFichaYApuntanAlExtremo)
     }
 }
 
-TEST(GeometriaLinea, LaFichaAnteriorDelExtremoSaltaRobosPasesYElOtroExtremo)
+TEST(GeometriaLinea, la_ficha_anterior_del_extremo_salta_robos_pases_y_el_otro_extremo)
 {
     std::vector<RegistroJugada> jugadas(41);
     const Entero extremos[] = {0, 1, 2, 8, 9, 2, 8};
-    for (std::size_t m = 1; m < std::size(extremos); ++m) {
-        jugadas[m].Extremo = extremos[m];
-    }
+    for (std::size_t m = 1; m < std::size(extremos); ++m) jugadas[m].Extremo = extremos[m];
     EXPECT_EQ(BuscarJugadaAnteriorExtremo(jugadas, 1, 1), 0); // first move of the hand
     EXPECT_EQ(BuscarJugadaAnteriorExtremo(jugadas, 2, 2), 0); // end 2 has none yet
     EXPECT_EQ(BuscarJugadaAnteriorExtremo(jugadas, 7, 1), 1);

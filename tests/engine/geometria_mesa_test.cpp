@@ -6,74 +6,47 @@
 
 #include "engine/geometria_monton.h"
 #include "engine/pantalla.h"
+#include "engine/reglas.h"
 
 namespace zp {
 namespace {
 
-TEST(GeometriaMesa, LasPantallasPequenasSeDisponenComo800x600YLosCentrosRedondeanAPar)
+TEST(GeometriaMesa, las_pantallas_pequenas_se_disponen_como_800x600_y_los_centros_redondean_a_par)
 {
     struct Caso
     {
         int ancho, alto;
         Entero anchoPantalla, altoPantalla, anchoMesa, centroX, centroY;
     };
-    const Caso casos[] = {
-        {800, 600, 800, 600, 710, 355, 300}, {640, 480, 800, 600, 710, 355, 300},
-        {800, 550, 800, 600, 710, 355, 300}, {1024, 768, 1024, 768, 934, 467, 384},
-        {801, 601, 801, 601, 711, 356, 300}, // 355.5 -> 356, 300.5 -> 300
-        {803, 603, 803, 603, 713, 356, 302}, // 356.5 -> 356, 301.5 -> 302
-    };
+    // 801x601: 355.5 -> 356, 300.5 -> 300; 803x603: 356.5 -> 356, 301.5 -> 302.
+    const Caso casos[] = {{800, 600, 800, 600, 710, 355, 300}, {640, 480, 800, 600, 710, 355, 300},
+                          {800, 550, 800, 600, 710, 355, 300}, {1024, 768, 1024, 768, 934, 467, 384},
+                          {801, 601, 801, 601, 711, 356, 300}, {803, 603, 803, 603, 713, 356, 302}};
     for (const Caso& c : casos) {
-        SCOPED_TRACE(std::to_string(c.ancho) + "x" + std::to_string(c.alto));
         const Pantalla d = MedirPantalla(c.ancho, c.alto);
-        EXPECT_EQ(d.AnchoPantalla, c.anchoPantalla);
-        EXPECT_EQ(d.AltoPantalla, c.altoPantalla);
-        EXPECT_EQ(d.AnchoMesa, c.anchoMesa);
-        EXPECT_EQ(d.CentroX, c.centroX);
-        EXPECT_EQ(d.CentroY, c.centroY);
+        EXPECT_EQ((std::array<Entero, 5>{d.AnchoPantalla, d.AltoPantalla, d.AnchoMesa, d.CentroX, d.CentroY}),
+                  (std::array<Entero, 5>{c.anchoPantalla, c.altoPantalla, c.anchoMesa, c.centroX, c.centroY}))
+            << c.ancho << "x" << c.alto;
     }
 }
 
-Ajustes AjustesConAsientos(bool a1, bool a2, bool a3, bool a4, Entero fichas)
+Ajustes ConAsientos(const char* asientos)
 {
     Ajustes a;
-    const bool enJuego[] = {false, a1, a2, a3, a4};
-    Entero n = 0;
-    for (int p = 1; p <= 4; ++p) {
-        a.Jugador[static_cast<std::size_t>(p)].EstadoJugador =
-            enJuego[p] ? EstadoAsiento::Activado : EstadoAsiento::Desactivado;
-        n = static_cast<Entero>(n + (enJuego[p] ? 1 : 0));
-    }
-    a.NumeroJugadores = n;
-    a.FichasPorJugador = fichas;
+    MarcarAsientos(asientos, a);
     return a;
 }
 
-TEST(GeometriaMonton, ElMontonOcupaElLadoDelPrimerAsientoSinJugadorEnOrdenTresUnoDos)
+TEST(GeometriaMonton, el_monton_ocupa_el_lado_del_primer_asiento_sin_jugador_en_orden_tres_uno_dos)
 {
-    struct Caso
-    {
-        bool a1, a2, a3, a4;
-        Entero lado;
-    };
-    // clang-format off
-    const Caso casos[] = {
-        {true, true, true, true, 4},
-        {true, true, false, true, 3},
-        {false, false, false, true, 3}, // seat 3 off wins even with 1 and 2 off
-        {false, true, true, true, 1},
-        {false, false, true, true, 1},
-        {true, false, true, true, 2},
-    };
-    // clang-format on
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(std::to_string(c.a1) + std::to_string(c.a2) + std::to_string(c.a3) +
-                     std::to_string(c.a4));
-        EXPECT_EQ(ElegirLadoMonton(AjustesConAsientos(c.a1, c.a2, c.a3, c.a4, 7)), c.lado);
-    }
+    // Seat 3 off wins even with 1 and 2 off.
+    const std::pair<const char*, Entero> casos[] = {{"1234", 4}, {"124", 3}, {"4", 3},
+                                                    {"234", 1},  {"34", 1},  {"134", 2}};
+    for (const auto& [asientos, lado] : casos)
+        EXPECT_EQ(ElegirLadoMonton(ConAsientos(asientos)), lado) << asientos;
 }
 
-TEST(GeometriaMonton, ElRectanguloSigueALasFichasQueDejaElRepartoYSeCentraEnSuLado)
+TEST(GeometriaMonton, el_rectangulo_sigue_a_las_fichas_que_deja_el_reparto_y_se_centra_en_su_lado)
 {
     const Pantalla m800 = MedirPantalla(800, 600);
     const Pantalla m1024 = MedirPantalla(1024, 768);
@@ -105,24 +78,21 @@ TEST(GeometriaMonton, ElRectanguloSigueALasFichasQueDejaElRepartoYSeCentraEnSuLa
     }
 }
 
-TEST(GeometriaMonton, SinFichasEnElMontonElRectanguloQuedaVacioYNoHayFichaQueRobar)
+TEST(GeometriaMonton, sin_fichas_en_el_monton_el_rectangulo_queda_vacio_y_no_hay_ficha_que_robar)
 {
     const Pantalla mesa = MedirPantalla(800, 600);
     for (const Entero lado : {Entero{1}, Entero{2}, Entero{3}, Entero{4}}) {
         SCOPED_TRACE(lado);
         const ZonaMonton z = CalcularDisposicionMonton(7, 4, lado, mesa);
-        EXPECT_EQ(z.FilasMonton[0], 0);
-        EXPECT_EQ(z.FilasMonton[1], 0);
+        EXPECT_EQ(z.FilasMonton[0] + z.FilasMonton[1], 0);
         // Nothing may be erased: one of the sides is zero, none negative.
-        EXPECT_GE(z.ZonaAncho, 0);
-        EXPECT_GE(z.ZonaAlto, 0);
-        EXPECT_EQ(z.ZonaAncho * z.ZonaAlto, 0);
+        EXPECT_TRUE(z.ZonaAncho >= 0 && z.ZonaAlto >= 0 && z.ZonaAncho * z.ZonaAlto == 0);
         EXPECT_TRUE(CalcularPlazasMonton(z, lado, 0).empty());
         EXPECT_FALSE(CalcularFichaRobada(z, lado, 0).has_value());
     }
 }
 
-TEST(GeometriaMonton, LasFichasSeColocanParAParYEnLosLadosTresYCuatroEmpiezaLaDelBorde)
+TEST(GeometriaMonton, las_fichas_se_colocan_par_a_par_y_en_los_lados_tres_y_cuatro_empieza_la_del_borde)
 {
     const Pantalla mesa = MedirPantalla(800, 600);
     using P = PlazaFichaMonton;
@@ -148,7 +118,7 @@ TEST(GeometriaMonton, LasFichasSeColocanParAParYEnLosLadosTresYCuatroEmpiezaLaDe
     }
 }
 
-TEST(GeometriaMonton, LaFichaQueSeRobaEsLaUltimaDibujadaYSuSitioSigueAlMontonQueQueda)
+TEST(GeometriaMonton, la_ficha_que_se_roba_es_la_ultima_dibujada_y_su_sitio_sigue_al_monton_que_queda)
 {
     const Pantalla m800 = MedirPantalla(800, 600);
     const Pantalla m1024 = MedirPantalla(1024, 768);
@@ -174,25 +144,21 @@ TEST(GeometriaMonton, LaFichaQueSeRobaEsLaUltimaDibujadaYSuSitioSigueAlMontonQue
         const ZonaMonton z = CalcularDisposicionMonton(c.fichas, c.jugadores, c.lado, *c.mesa);
         const auto robada = CalcularFichaRobada(z, c.lado, c.enMonton);
         ASSERT_TRUE(robada.has_value());
-        EXPECT_EQ(robada->PosX, c.x);
-        EXPECT_EQ(robada->PosY, c.y);
+        EXPECT_EQ((std::pair<int, int>(robada->PosX, robada->PosY)), (std::pair<int, int>(c.x, c.y)));
     }
 }
 
-TEST(GeometriaMonton, SituarFichaRobadaDejaElSitioParaElRegistroYNoLoTocaConElMontonVacio)
+TEST(GeometriaMonton, situar_ficha_robada_deja_el_sitio_para_el_registro_y_no_lo_toca_con_el_monton_vacio)
 {
     const Pantalla mesa = MedirPantalla(800, 600);
-    const Ajustes ajustes = AjustesConAsientos(true, true, false, true, 7);
+    const Ajustes ajustes = ConAsientos("124");
     EstadoJuego estado;
     estado.FichasMonton = 5;
     SituarFichaRobada(estado, ajustes, ElegirLadoMonton(ajustes), mesa);
-    EXPECT_EQ(estado.Colocacion.XFichaRobada, 687);
-    EXPECT_EQ(estado.Colocacion.YFichaRobada, 305);
-
     estado.FichasMonton = 0;
     SituarFichaRobada(estado, ajustes, ElegirLadoMonton(ajustes), mesa);
-    EXPECT_EQ(estado.Colocacion.XFichaRobada, 687);
-    EXPECT_EQ(estado.Colocacion.YFichaRobada, 305);
+    EXPECT_EQ((std::pair<int, int>(estado.Colocacion.XFichaRobada, estado.Colocacion.YFichaRobada)),
+              (std::pair{687, 305}));
 }
 
 } // namespace

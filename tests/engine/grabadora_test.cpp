@@ -34,12 +34,10 @@ void Aplicar(Banco& b, const Reglas& r)
     b.a.Jugador[4].ControlJugador = Control::Automatico; // nobody waits for a person
 }
 
-TEST(Grabadora, RetrocederYAvanzarCadaJugadaDeManosAlAzarDejaLaPartidaIgual)
+TEST(Grabadora, retroceder_y_avanzar_cada_jugada_de_manos_al_azar_deja_la_partida_igual)
 {
-    const Reglas reglas[] = {
-        {"1234", 7, 0, 1, 1, 1}, {"1234", 7, 0, 2, 2, 2}, {"13", 7, 0, 1, 1, 1},
-        {"123", 7, 2, 2, 1, 2},  {"24", 10, 0, 1, 2, 1},  {"12", 14, 0, 1, 1, 1},
-    };
+    const Reglas reglas[] = {{"1234", 7, 0, 1, 1, 1}, {"1234", 7, 0, 2, 2, 2}, {"13", 7, 0, 1, 1, 1},
+                             {"123", 7, 2, 2, 1, 2},  {"24", 10, 0, 1, 2, 1},  {"12", 14, 0, 1, 1, 1}};
     int manos = 0, robos = 0, pases = 0, largas = 0;
     for (const Reglas& r : reglas) {
         for (std::uint32_t semilla = 1; semilla <= 500; ++semilla) {
@@ -105,9 +103,8 @@ struct ManoGuionada
         b.e.JugadorTurno = 1;
         b.e.NumeroJugada = 1;
         b.e.JugadaElegida = true;
-        b.DarFicha(1, 6, 4);
-        b.DarFicha(1, 1, 1);
-        b.DarFicha(2, 3, 3);
+        DarFichas(b.e, 1, "64 11");
+        DarFichas(b.e, 2, "33");
         b.e.Monton[1] = {0, 0};
         b.e.Monton[2] = {4, 2};
         b.e.FichasMonton = 2;
@@ -131,7 +128,7 @@ struct ManoGuionada
     }
 };
 
-TEST(Grabadora, AlRetrocederElRoboNoMueveElTurnoYLaFichaVuelveAlMonton)
+TEST(Grabadora, al_retroceder_el_robo_no_mueve_el_turno_y_la_ficha_vuelve_al_monton)
 {
     ManoGuionada g;
     Banco& b = g.b;
@@ -153,30 +150,24 @@ TEST(Grabadora, AlRetrocederElRoboNoMueveElTurnoYLaFichaVuelveAlMonton)
         SCOPED_TRACE("hasta la jugada " + std::to_string(p.numeroJugada));
         b.mesa.Llamadas.clear();
         ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
-        EXPECT_EQ(b.e.NumeroJugada, p.numeroJugada);
-        EXPECT_EQ(b.e.JugadorTurno, p.turno);
-        EXPECT_EQ(b.e.FichasMonton, p.monton);
-        EXPECT_EQ(b.e.HuecosMano[1], p.huecos1);
-        EXPECT_EQ(b.e.HuecosMano[2], p.huecos2);
-        EXPECT_EQ(b.e.Linea.Extremos[1], p.extremo1);
-        EXPECT_EQ(b.e.Linea.Extremos[2], p.extremo2);
+        const EstadoJuego& e = b.e;
+        EXPECT_EQ((std::array<Entero, 7>{e.NumeroJugada, e.JugadorTurno, e.FichasMonton, e.HuecosMano[1],
+                                         e.HuecosMano[2], e.Linea.Extremos[1], e.Linea.Extremos[2]}),
+                  (std::array<Entero, 7>{p.numeroJugada, p.turno, p.monton, p.huecos1, p.huecos2, p.extremo1,
+                                         p.extremo2}));
         EXPECT_TRUE(b.mesa.Hubo(p.llamada));
         EXPECT_EQ(b.mesa.Seleccionada, p.numeroJugada - 2);
     }
     // The drawn tiles' slots are empty again.
-    for (const auto& [asiento, hueco] : {std::pair{1, 3}, std::pair{2, 2}}) {
-        const HuecoMano& h = b.e.Manos[I(asiento)][I(hueco)];
-        EXPECT_EQ((std::array<Entero, 3>{h.PuntoA, h.PuntoB, h.Estado}),
-                  (std::array<Entero, 3>{kNinguna, kNinguna, kVacio}));
-    }
+    EXPECT_EQ(b.e.Manos[1][3], HuecoMano{});
+    EXPECT_EQ(b.e.Manos[2][2], HuecoMano{});
     EXPECT_EQ(b.e.Linea.FichasEnExtremo, (std::array<Entero, 3>{0, 0, 0}));
     EXPECT_EQ(b.e.Manos[1][1].Estado, kEnMano);
-    EXPECT_EQ(b.e.FichasEnMano[1], 2);
-    EXPECT_EQ(b.e.FichasEnMano[2], 1);
+    EXPECT_EQ(b.e.FichasEnMano, (std::array<Entero, 5>{0, 2, 1, 0, 0}));
     EXPECT_EQ(RetrocederGrabadora(c), FalloJugada::ListaLlena) << "nothing before the first move";
 }
 
-TEST(Grabadora, ElRoboDeshechoVuelveDesdeSuHuecoHastaSuSitioEnElMonton)
+TEST(Grabadora, el_robo_deshecho_vuelve_desde_su_hueco_hasta_su_sitio_en_el_monton)
 {
     ManoGuionada g;
     Banco& b = g.b;
@@ -198,7 +189,7 @@ TEST(Grabadora, ElRoboDeshechoVuelveDesdeSuHuecoHastaSuSitioEnElMonton)
     EXPECT_EQ(b.mesa.Llamadas, esperadas);
 }
 
-TEST(Grabadora, IrAlFinalDesdeLaUltimaJugadaSoloApagaLaGrabadora)
+TEST(Grabadora, ir_al_final_desde_la_ultima_jugada_solo_apaga_la_grabadora)
 {
     struct Caso
     {
@@ -219,6 +210,7 @@ TEST(Grabadora, IrAlFinalDesdeLaUltimaJugadaSoloApagaLaGrabadora)
         EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
         EXPECT_FALSE(b.e.GrabadoraActiva);
         EXPECT_EQ(b.mesa.Llamadas.back(), "PunteroGrabadora 0"); // the remote's pointer back to normal
+        EXPECT_TRUE(b.mesa.Hubo("ApagarGrabadora"));
         EXPECT_EQ(b.mesa.Veces("AnimarJugada"), 0);
         EXPECT_EQ(b.mesa.Hubo("OcultarListaJugadas"), caso.listaJugadas == 2);
         EXPECT_EQ(b.mesa.Hubo("OcultarBotonContinuar"), caso.reabierta) << "a reopened hand ends again";
@@ -227,7 +219,7 @@ TEST(Grabadora, IrAlFinalDesdeLaUltimaJugadaSoloApagaLaGrabadora)
     }
 }
 
-TEST(Grabadora, SinJugadasDelanteNoSeAvanzaYAlVolverAlPrincipioSeOcultaElMando)
+TEST(Grabadora, sin_jugadas_delante_no_se_avanza_y_al_volver_al_principio_se_oculta_el_mando)
 {
     ManoGuionada g;
     Banco& b = g.b;
@@ -235,6 +227,10 @@ TEST(Grabadora, SinJugadasDelanteNoSeAvanzaYAlVolverAlPrincipioSeOcultaElMando)
     EXPECT_EQ(AvanzarGrabadora(c), FalloJugada::ListaLlena);
     while (b.e.NumeroJugada >= 2) ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
     EXPECT_EQ(b.mesa.Seleccionada, -1);
+    // Nothing before the first move, nor past the records kept.
+    const FotoMano inicio = TomarFoto(b.e);
+    EXPECT_EQ(RetrocederGrabadora(c), FalloJugada::ListaLlena);
+    EXPECT_EQ(DiferenciaFotos(inicio, TomarFoto(b.e)), "");
     // "Continue from here" at the first move leaves nothing to replay: the remote is hidden.
     b.e.PosicionGrabadora = 1;
     ASSERT_EQ(IrAlFinalGrabadora(c), FalloJugada::Ninguno);
@@ -242,7 +238,7 @@ TEST(Grabadora, SinJugadasDelanteNoSeAvanzaYAlVolverAlPrincipioSeOcultaElMando)
     EXPECT_EQ(b.e.NumeroJugada, 1);
 }
 
-TEST(Grabadora, UnRegistroQueNoCuadraConLaManoSeRechazaSinTocarNada)
+TEST(Grabadora, un_registro_que_no_cuadra_con_la_mano_se_rechaza_sin_tocar_nada)
 {
     struct Caso
     {
@@ -250,19 +246,15 @@ TEST(Grabadora, UnRegistroQueNoCuadraConLaManoSeRechazaSinTocarNada)
         std::function<void(EstadoJuego&)> estropear;
         FalloJugada fallo;
     };
+    // clang-format off
     const Caso casos[] = {
-        {"la ficha ya no esta en la mano",
-         [](EstadoJuego& e) {
-             e.Manos[2][2] = {5, 5, kPuesta};
-         },
-         FalloJugada::FichaAusente},
-        {"la ficha puesta aparece en la mano", [](EstadoJuego& e) { e.Manos[2][2].Estado = kEnMano; },
-         FalloJugada::FichaYaPuesta},
-        {"el jugador del registro no existe", [](EstadoJuego& e) { e.Jugadas[3].Jugador = 7; },
-         FalloJugada::JugadorNoValido},
-        {"extremo desconocido", [](EstadoJuego& e) { e.Jugadas[3].Extremo = 5; },
-         FalloJugada::ExtremoNoValido},
+        {"la ficha ya no esta en la mano", [](EstadoJuego& e) { e.Manos[2][2] = {5, 5, kPuesta}; }, FalloJugada::FichaAusente},
+        {"la ficha puesta aparece en la mano", [](EstadoJuego& e) { e.Manos[2][2].Estado = kEnMano; }, FalloJugada::FichaYaPuesta},
+        {"el jugador del registro no existe", [](EstadoJuego& e) { e.Jugadas[3].Jugador = 7; }, FalloJugada::JugadorNoValido},
+        {"el jugador del registro es 1", [](EstadoJuego& e) { e.Jugadas[3].Jugador = 1; }, FalloJugada::FichaAusente},
+        {"extremo desconocido", [](EstadoJuego& e) { e.Jugadas[3].Extremo = 5; }, FalloJugada::ExtremoNoValido},
     };
+    // clang-format on
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
         ManoGuionada g;
@@ -278,7 +270,7 @@ TEST(Grabadora, UnRegistroQueNoCuadraConLaManoSeRechazaSinTocarNada)
     }
 }
 
-TEST(Grabadora, DeshacerUnRoboQueNoEsElUltimoHuecoNoVaciaOtraFicha)
+TEST(Grabadora, deshacer_un_robo_que_no_es_el_ultimo_hueco_no_vacia_otra_ficha)
 {
     ManoGuionada g;
     Banco& b = g.b;
@@ -292,68 +284,5 @@ TEST(Grabadora, DeshacerUnRoboQueNoEsElUltimoHuecoNoVaciaOtraFicha)
 }
 
 // The automatic player's weights, applied and then taken back.
-TEST(Grabadora, LosPesosDeLosNumerosSubenYBajanConCadaJugada)
-{
-    using Pesos = std::array<Entero, 7>;
-    struct Caso
-    {
-        const char* nombre;
-        Entero numero, numeroMano, primeraMano, modoJuego;
-        RegistroJugada registro; // Jugador, PuntoUnido, PuntoAbierto, Extremo, Eleccion; Extremo1/2 below
-        Entero extremo1, extremo2;
-        Entero jugador3; // seat whose weights are checked
-        Pesos pesos;
-    };
-    auto R = [](Entero j, Entero u, Entero a, Entero x, Entero eleccion) {
-        RegistroJugada r;
-        r.Jugador = j;
-        r.PuntoUnido = u;
-        r.PuntoAbierto = a;
-        r.Extremo = x;
-        r.Eleccion = eleccion;
-        return r;
-    };
-    // clang-format off
-    const Caso casos[] = {
-        {"salida con el seis doble", 1, 1, 1, 1, R(1, 6, 6, 1, 0), 9, 6, 1, {0, 0, 0, 0, 0, 0, 8}},
-        {"salida de la partida", 1, 1, 1, 1, R(1, 3, 5, 1, 0), 9, 3, 1, {0, 0, 0, 4, 0, 4, 0}},
-        {"salida de otra mano", 1, 2, 1, 1, R(1, 3, 5, 1, 0), 9, 3, 1, {0, 0, 0, 7, 0, 7, 0}},
-        {"salida a suertes", 1, 1, 2, 1, R(1, 3, 5, 1, 0), 9, 3, 1, {0, 0, 0, 7, 0, 7, 0}},
-        {"forzada", 4, 2, 1, 2, R(2, 2, 0, 1, 0), 2, 5, 2, {0, 0, -6, 0, 0, -6, 0}},
-        {"forzada con extremos iguales", 4, 2, 1, 2, R(2, 3, 0, 1, 0), 3, 3, 2, {0, 0, 0, -6, 0, 0, 0}},
-        {"doble elegido", 4, 2, 1, 2, R(2, 3, 3, 1, -1), 3, 5, 2, {0, 0, 0, 1, 0, 0, 0}},
-        {"ficha elegida", 4, 2, 1, 2, R(2, 3, 5, 1, -1), 3, 1, 2, {0, 0, 0, -2, 0, 3, 0}},
-        // Record 1 was 6-6 and record 2 left a 2 open; record 3 joins the 6.
-        {"parejas: tercera sobre el doble", 3, 2, 1, 1, R(3, 6, 1, 2, -1), 2, 6, 3, {0, 3, -2, 0, 0, 0, -2}},
-        {"individual: sin esa regla", 3, 2, 1, 2, R(3, 6, 1, 2, -1), 2, 6, 3, {0, 3, 0, 0, 0, 0, -2}},
-        {"parejas: tercera en el otro", 3, 2, 1, 1, R(3, 2, 1, 1, -1), 2, 6, 3, {0, 3, -2, 0, 0, 0, 0}},
-    };
-    // clang-format on
-    for (const Caso& caso : casos) {
-        SCOPED_TRACE(caso.nombre);
-        Banco b;
-        b.a.PrimeraMano = static_cast<Apertura>(caso.primeraMano);
-        b.a.ModoJuego = static_cast<Modalidad>(caso.modoJuego);
-        b.e.NumeroMano = caso.numeroMano;
-        b.e.NumeroJugada = caso.numero;
-        b.e.Jugadas[1] = R(1, 6, 6, 1, 0);
-        b.e.Jugadas[2] = R(2, 6, 2, 2, 0);
-        RegistroJugada r = caso.registro;
-        r.Extremo1 = caso.extremo1;
-        r.Extremo2 = caso.extremo2;
-        b.e.Jugadas[I(caso.numero)] = r;
-        // Before the first tile neither end shows a number; the record keeps end 2 as the move left it.
-        b.e.Linea.Extremos = caso.numero == 1 ? std::array<Entero, 3>{0, kNinguna, kNinguna}
-                                              : std::array<Entero, 3>{0, caso.extremo1, caso.extremo2};
-        b.DarFicha(r.Jugador, r.PuntoAbierto, r.PuntoUnido);
-        const FotoMano antes = TomarFoto(b.e);
-        Contexto c = b.Ctx();
-        ASSERT_EQ(AplicarJugadaGrabadora(c, ModoGrabadora::Aplicar), FalloJugada::Ninguno);
-        EXPECT_EQ(b.e.PesoNumero[I(caso.jugador3)], caso.pesos);
-        ASSERT_EQ(AplicarJugadaGrabadora(c, ModoGrabadora::Deshacer), FalloJugada::Ninguno);
-        EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
-    }
-}
-
 } // namespace
 } // namespace zp

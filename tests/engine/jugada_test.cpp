@@ -8,16 +8,46 @@
 #include "engine/indices.h"
 #include "engine/jugada.h"
 #include "engine/turno.h"
-#include "linea_que_da_la_vuelta.h"
 #include "tests/soporte/banco.h"
 #include "tests/soporte/mano_al_azar.h"
 
 namespace zp {
 namespace {
 
-using prueba::ComprobarPasoLinea;
-using prueba::kLineaQueDaLaVuelta;
-using prueba::PasoLinea;
+// A line at 800x600 led by seat 1 that turns at every limit of the table, with a draw and a pass between its
+// tiles: where each tile goes and where its end stands after it.
+struct PasoLinea
+{
+    Entero extremo; // 8 draw, 9 pass: records that are not tiles
+    Entero x, y, ancho, alto, lado, sprite, xAncla, yAncla, direccion;
+    bool operator==(const PasoLinea&) const = default;
+};
+
+// clang-format off
+const PasoLinea kLineaQueDaLaVuelta[] = {
+    {1, 356, 262, 77, 40, 1, 474, 432, 262, 3},
+    {2, 281, 262, 77, 40, 2, 395, 281, 262, 1}, // not shifted: end 2 has no earlier tile
+    {1, 433, 262, 77, 40, 1, 474, 509, 262, 3},
+    {8, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {1, 510, 262, 77, 40, 1, 474, 586, 262, 3},
+    {1, 587, 262, 40, 77, 1, 352, 587, 338, 4}, // within 40 px: just right of the end tile
+    {1, 587, 339, 40, 77, 1, 352, 587, 415, 4},
+    {9, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {1, 587, 416, 40, 77, 1, 352, 587, 492, 4},
+    {1, 510, 452, 77, 40, 1, 474, 510, 452, 1}, // more than 40 px: beside the far end
+    {1, 433, 452, 77, 40, 1, 474, 433, 452, 1},
+    {1, 356, 452, 77, 40, 1, 474, 356, 452, 1},
+    {1, 281, 452, 77, 40, 2, 395, 281, 452, 1}, // crossing the centre leftwards: 2 px right
+    {1, 204, 452, 77, 40, 2, 395, 204, 452, 1},
+    {1, 127, 452, 77, 40, 2, 395, 127, 452, 1},
+    {1, 87, 415, 40, 77, 2, 310, 87, 415, 2},   // within 40 px: just left of the end tile
+    {1, 87, 375, 77, 40, 2, 395, 163, 375, 3},  // this leg's limit lies just below the start
+    {1, 164, 375, 77, 40, 2, 395, 240, 375, 3},
+    {1, 241, 375, 77, 40, 2, 395, 317, 375, 3},
+    {1, 318, 375, 77, 40, 2, 395, 394, 375, 3},
+    {1, 393, 375, 77, 40, 1, 474, 469, 375, 3}, // crossing the centre rightwards: 2 px left
+};
+// clang-format on
 
 // A hand about to start: the line set up for `salida`, no tile laid, the turn on `salida`.
 void PrepararMano(Banco& b, Entero salida)
@@ -46,19 +76,16 @@ void Mover(Banco& b, Entero fichaA, Entero fichaB, Entero extremo)
     b.e.ExtremoElegido = extremo;
 }
 
-TEST(Jugada, LaPrimeraFichaSeGiraSegunElAsientoDeQuienSale)
+TEST(Jugada, la_primera_ficha_se_gira_segun_el_asiento_de_quien_sale)
 {
     struct Caso
     {
         Entero asiento, a, b, extremoDado;
         Entero fichaA, fichaB; // as laid
     };
-    const Caso casos[] =
-        {
-            {1, 6, 2, 1, 2, 6}, {2, 6, 2, 1, 2, 6}, {3, 6, 2, 1, 6, 2},
-            {4, 2, 6, 1, 6, 2}, {1, 2, 6, 1, 2, 6}, {1, 3, 3, 1, 3, 3},
-            {4, 5, 5, 1, 5, 5}, {3, 2, 6, 2, 6, 2}, // a first move handed to end 2 still opens at end 1
-        };
+    // The last: a first move handed to end 2 still opens at end 1.
+    const Caso casos[] = {{1, 6, 2, 1, 2, 6}, {2, 6, 2, 1, 2, 6}, {3, 6, 2, 1, 6, 2}, {4, 2, 6, 1, 6, 2},
+                          {1, 2, 6, 1, 2, 6}, {1, 3, 3, 1, 3, 3}, {4, 5, 5, 1, 5, 5}, {3, 2, 6, 2, 6, 2}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.asiento) + ": " + std::to_string(c.a) + "-" + std::to_string(c.b));
         Banco b;
@@ -67,36 +94,29 @@ TEST(Jugada, LaPrimeraFichaSeGiraSegunElAsientoDeQuienSale)
         Mover(b, c.a, c.b, c.extremoDado);
         Contexto ctx = b.Ctx();
         ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
-        EXPECT_EQ(b.e.FichaA, c.fichaA);
-        EXPECT_EQ(b.e.FichaB, c.fichaB);
-        EXPECT_EQ(b.e.ExtremoElegido, 1);
-        EXPECT_EQ(b.e.Linea.Extremos[1], c.fichaB);
-        EXPECT_EQ(b.e.Linea.Extremos[2], c.fichaA);
-        EXPECT_EQ(b.e.Linea.FichasEnExtremo[1], 1);
-        EXPECT_EQ(b.e.Linea.FichasEnExtremo[2], 0);
+        EXPECT_EQ((std::array<Entero, 3>{b.e.FichaA, b.e.FichaB, b.e.ExtremoElegido}),
+                  (std::array<Entero, 3>{c.fichaA, c.fichaB, 1}));
+        EXPECT_EQ(b.e.Linea.Extremos, (std::array<Entero, 3>{0, c.fichaB, c.fichaA}));
+        EXPECT_EQ(b.e.Linea.FichasEnExtremo, (std::array<Entero, 3>{0, 1, 0}));
         EXPECT_EQ(b.e.Manos[I(c.asiento)][I(hueco)].Estado, kPuesta);
         EXPECT_EQ(b.e.FichasEnMano[I(c.asiento)], 0);
+        // End 1 before the first tile; the first move has already set end 2.
         const RegistroJugada& r = b.e.Jugadas[1];
-        EXPECT_EQ(r.Extremo, 1);
-        EXPECT_EQ(r.PuntoUnido, c.fichaA);
-        EXPECT_EQ(r.Extremo1, kNinguna) << "end 1 before the first tile";
-        EXPECT_EQ(r.Extremo2, c.fichaA) << "the first move has already set end 2";
-        EXPECT_EQ(r.EsDoble, c.a == c.b ? -1 : 0);
+        EXPECT_EQ((std::array<Entero, 5>{r.Extremo, r.PuntoUnido, r.Extremo1, r.Extremo2, r.EsDoble}),
+                  (std::array<Entero, 5>{1, c.fichaA, kNinguna, c.fichaA, Entero(c.a == c.b ? -1 : 0)}));
     }
 }
 
-TEST(Jugada, ConLosDosExtremosIgualesLaFichaVaAlQueTieneMenosFichas)
+TEST(Jugada, con_los_dos_extremos_iguales_la_ficha_va_al_que_tiene_menos_fichas)
 {
     struct Caso
     {
         Entero fichas1, fichas2, fichaA, fichaB, extremoDado, extremo;
     };
+    // Equal counts: end 2; end 1 holds fewer; a double too; handed the wrong way round: turned rather than
+    // laid on a 1.
     const Caso casos[] = {
-        {3, 3, 4, 1, 1, 2},                     // equal counts: end 2
-        {2, 3, 4, 1, 2, 1},                     // end 1 holds fewer
-        {3, 2, 4, 1, 1, 2}, {3, 3, 4, 4, 1, 2}, // a double too
-        {2, 3, 1, 4, 1, 1},                     // handed the wrong way round: turned rather than laid on a 1
-    };
+        {3, 3, 4, 1, 1, 2}, {2, 3, 4, 1, 2, 1}, {3, 2, 4, 1, 1, 2}, {3, 3, 4, 4, 1, 2}, {2, 3, 1, 4, 1, 1}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::to_string(c.fichas1) + "/" + std::to_string(c.fichas2) + " " +
                      std::to_string(c.fichaA) + "-" + std::to_string(c.fichaB));
@@ -116,32 +136,7 @@ TEST(Jugada, ConLosDosExtremosIgualesLaFichaVaAlQueTieneMenosFichas)
     }
 }
 
-TEST(Jugada, EnExtremosDistintosLaFichaSeGiraParaUnirElNumeroDelExtremo)
-{
-    struct Caso
-    {
-        Entero fichaA, fichaB, extremo, unido, abierto;
-    };
-    const Caso casos[] = {
-        {5, 3, 1, 5, 3}, {3, 5, 1, 5, 3}, {2, 6, 2, 2, 6},
-        {6, 2, 2, 2, 6}, {5, 2, 1, 5, 2}, {5, 2, 2, 2, 5}, // fits both ends: the end chosen decides
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(std::to_string(c.fichaA) + "-" + std::to_string(c.fichaB) + " en " +
-                     std::to_string(c.extremo));
-        Banco b;
-        PrepararLineaAbierta(b, 5, 2, 1, 1);
-        b.DarFicha(1, c.fichaA, c.fichaB);
-        Mover(b, c.fichaA, c.fichaB, c.extremo);
-        Contexto ctx = b.Ctx();
-        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
-        EXPECT_EQ(b.e.FichaA, c.unido);
-        EXPECT_EQ(b.e.Linea.Extremos[I(c.extremo)], c.abierto);
-        EXPECT_EQ(b.e.Linea.Extremos[I(3 - c.extremo)], c.extremo == 1 ? 2 : 5);
-    }
-}
-
-TEST(Jugada, UnaJugadaRechazadaNoTocaNadaDeLaPartida)
+TEST(Jugada, una_jugada_rechazada_no_toca_nada_de_la_partida)
 {
     struct Caso
     {
@@ -181,120 +176,6 @@ TEST(Jugada, UnaJugadaRechazadaNoTocaNadaDeLaPartida)
         EXPECT_EQ(b.e.Jugadas, jugadas);
         EXPECT_TRUE(b.mesa.Lineas.empty());
         EXPECT_TRUE(b.mesa.Llamadas.empty()) << "nothing shown for a refused move";
-    }
-}
-
-TEST(Jugada, LaManoIndicaTresVecesLaFichaQueNoEligioLaPersona)
-{
-    for (const bool elegida : {false, true}) {
-        Banco b;
-        PrepararLineaAbierta(b, 5, 2, 1, 1);
-        b.e.JugadorTurno = 2;
-        b.e.Disposicion.InicioMano[2] = 200;
-        b.e.Disposicion.SeparacionFichas[2] = 44;
-        b.DarFicha(2, 0, 0);
-        b.DarFicha(2, 5, 3);
-        b.e.JugadaElegida = elegida;
-        Mover(b, 5, 3, 1);
-        Contexto ctx = b.Ctx();
-        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
-        EXPECT_EQ(b.mesa.Veces("Indicar 2 246,0"), elegida ? 0 : 3);
-        EXPECT_EQ(b.mesa.Veces("DibujarMano 2"), elegida ? 0 : 3);
-        EXPECT_EQ(b.mesa.Llamadas.back(), "MostrarGrabadora");
-        EXPECT_TRUE(b.mesa.Hubo("AnimarJugada 3"));
-    }
-}
-
-TEST(Jugada, LaManoIndicadoraSeColocaSobreElHuecoDeCadaAsiento)
-{
-    struct Caso
-    {
-        Entero asiento, hueco, inicio, separacion;
-        bool holgada;
-        Entero x, y;
-    };
-    const Caso casos[] = {
-        {1, 3, 100, 30, false, 1, 162},  {2, 2, 200, 44, false, 246, 0},   {3, 1, 120, 28, false, 677, 122},
-        {4, 3, 150, 30, true, 242, 567}, {4, 3, 150, 30, false, 206, 567},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(std::to_string(c.asiento) + (c.holgada ? " holgada" : ""));
-        EstadoJuego e;
-        e.Disposicion.InicioMano[I(c.asiento)] = c.inicio;
-        e.Disposicion.SeparacionFichas[I(c.asiento)] = c.separacion;
-        e.ManoHolgada[4] = c.holgada;
-        EXPECT_EQ(CalcularPosicionManoIndicadora(e, MedirPantalla(800, 600), c.asiento, c.hueco),
-                  (PuntoMesa{c.x, c.y}));
-    }
-}
-
-TEST(Jugada, BuscarFichaEnManoDaElUltimoHuecoConEsaFichaEnCualquierSentido)
-{
-    EstadoJuego e;
-    e.HuecosMano[3] = 4;
-    e.Manos[3][1] = {6, 2, kPuesta};
-    e.Manos[3][2] = {4, 1, kEnMano};
-    e.Manos[3][3] = {2, 6, kEnMano}; // a damaged hand holding a tile twice: the last one counts
-    e.Manos[3][4] = {kNinguna, kNinguna, kVacio};
-    e.Manos[3][5] = {5, 5, kEnMano}; // beyond HuecosMano: not part of the hand
-    struct Caso
-    {
-        Entero a, b, p;
-        std::optional<Entero> hueco;
-    };
-    const Caso casos[] = {
-        {6, 2, 3, 3},
-        {2, 6, 3, 3},
-        {1, 4, 3, 2},
-        {4, 1, 3, 2},
-        {5, 5, 3, std::nullopt},
-        {3, 0, 3, std::nullopt},
-        {6, 2, 1, std::nullopt},
-        {6, 2, 0, std::nullopt},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(std::to_string(c.a) + "-" + std::to_string(c.b) + " de " + std::to_string(c.p));
-        EXPECT_EQ(BuscarFichaEnMano(e, c.a, c.b, c.p), c.hueco);
-    }
-}
-
-TEST(Jugada, ComprobarFichaJugableSigueLaSalidaYLosExtremos)
-{
-    struct Caso
-    {
-        const char* nombre;
-        Entero numeroMano, numeroJugada, primeraMano, turnoSalida, hueco;
-        bool jugable;
-    };
-    // Seat 4 holds 6-6 (the opening tile), 5-1, 3-2 laid; ends show 1 and 4 on later moves.
-    const Caso casos[] = {
-        {"seis doble: la de salida", 1, 1, 1, 1, 1, true},
-        {"seis doble: otra ficha", 1, 1, 1, 1, 2, false},
-        {"salida elegida: cualquiera", 1, 1, 1, 2, 2, true},
-        {"salida a suertes: cualquiera", 1, 1, 2, 1, 2, true},
-        {"mano posterior: cualquiera", 2, 1, 1, 1, 2, true},
-        {"ficha puesta nunca", 2, 1, 1, 1, 3, false},
-        {"encaja en un extremo", 2, 5, 1, 1, 2, true},
-        {"no encaja", 2, 5, 1, 1, 1, false},
-        {"hueco fuera de la mano", 2, 5, 1, 1, 4, false},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        EstadoJuego e;
-        Ajustes a;
-        e.JugadorTurno = 4;
-        e.HuecosMano[4] = 3;
-        e.Manos[4][1] = {6, 6, kEnMano};
-        e.Manos[4][2] = {5, 1, kEnMano};
-        e.Manos[4][3] = {3, 2, kPuesta};
-        e.SalidaA = e.SalidaB = 6;
-        e.Linea.Extremos =
-            c.numeroJugada == 1 ? std::array<Entero, 3>{0, 9, 9} : std::array<Entero, 3>{0, 1, 4};
-        e.NumeroMano = c.numeroMano;
-        e.NumeroJugada = c.numeroJugada;
-        a.PrimeraMano = static_cast<Apertura>(c.primeraMano);
-        a.TurnoSalida = static_cast<ReglaSalida>(c.turnoSalida);
-        EXPECT_EQ(ComprobarFichaJugable(e, a, c.hueco), c.jugable);
     }
 }
 
@@ -345,14 +226,17 @@ void JugarLineaQueDaLaVuelta(Banco& b, const std::vector<FichaDada>* dadas, std:
         ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
         AvanzarTurno(b.e, b.a);
         if (p.extremo == kExtremoPasa) continue;
-        ComprobarPasoLinea(b.e.Jugadas[I(n)], p);
-        EXPECT_EQ(b.e.Linea.XExtremo[I(p.extremo)], p.xAncla);
-        EXPECT_EQ(b.e.Linea.YExtremo[I(p.extremo)], p.yAncla);
-        EXPECT_EQ(b.e.Linea.DireccionExtremo[I(p.extremo)], p.direccion);
+        const RegistroJugada& r = b.e.Jugadas[I(n)];
+        EXPECT_EQ((PasoLinea{p.extremo, r.XFicha, r.YFicha, r.AnchoFicha, r.AltoFicha, r.LadoMesa,
+                             r.XSpriteFicha, b.e.Linea.XExtremo[I(p.extremo)],
+                             b.e.Linea.YExtremo[I(p.extremo)], b.e.Linea.DireccionExtremo[I(p.extremo)]}),
+                  p);
+        EXPECT_EQ((std::array<Entero, 3>{r.XExtremoDespues, r.YExtremoDespues, r.DireccionDespues}),
+                  (std::array<Entero, 3>{p.xAncla, p.yAncla, p.direccion}));
     }
 }
 
-TEST(Jugada, UnaLineaQueDaLaVueltaGiraEnCadaLimiteYSeDeshaceHastaElPrincipio)
+TEST(Jugada, una_linea_que_da_la_vuelta_gira_en_cada_limite_y_se_deshace_hasta_el_principio)
 {
     std::vector<FichaDada> fichas;
     {
@@ -388,7 +272,7 @@ TEST(Jugada, UnaLineaQueDaLaVueltaGiraEnCadaLimiteYSeDeshaceHastaElPrincipio)
     EXPECT_EQ(b.e.FichasMonton, 0);
 }
 
-TEST(Jugada, SeRobaDeUnaEnUnaHastaLaReservaDelMonton)
+TEST(Jugada, se_roba_de_una_en_una_hasta_la_reserva_del_monton)
 {
     struct Caso
     {
@@ -415,19 +299,15 @@ TEST(Jugada, SeRobaDeUnaEnUnaHastaLaReservaDelMonton)
             const auto plaza = CalcularFichaRobada(zona, ElegirLadoMonton(b.a), arriba);
             ASSERT_TRUE(plaza.has_value());
             ASSERT_EQ(RobarFicha(ctx), FalloJugada::Ninguno);
+            // Each tile drawn is a move; the turn stays.
             const RegistroJugada& r = b.e.Jugadas[I(n)];
-            EXPECT_EQ(r.Extremo, kExtremoRoba);
-            EXPECT_EQ(r.Jugador, 2);
-            EXPECT_EQ(r.PuntoUnido, b.e.Monton[I(arriba)].PuntoA);
-            EXPECT_EQ(r.PuntoAbierto, b.e.Monton[I(arriba)].PuntoB);
-            EXPECT_EQ(r.XFicha, plaza->PosX);
-            EXPECT_EQ(r.YFicha, plaza->PosY);
-            EXPECT_EQ(b.e.FichasMonton, arriba - 1);
-            EXPECT_EQ(b.e.NumeroJugada, n + 1) << "each tile drawn is a move";
-            EXPECT_EQ(b.e.JugadorTurno, 2) << "the turn stays";
-            const HuecoMano& h = b.e.Manos[2][I(b.e.HuecosMano[2])];
-            EXPECT_EQ((std::array<Entero, 3>{h.PuntoA, h.PuntoB, h.Estado}),
-                      (std::array<Entero, 3>{r.PuntoUnido, r.PuntoAbierto, kEnMano}));
+            const FichaMonton& f = b.e.Monton[I(arriba)];
+            EXPECT_EQ((std::array<Entero, 6>{r.Extremo, r.Jugador, r.PuntoUnido, r.PuntoAbierto, r.XFicha,
+                                             r.YFicha}),
+                      (std::array<Entero, 6>{kExtremoRoba, 2, f.PuntoA, f.PuntoB, plaza->PosX, plaza->PosY}));
+            EXPECT_EQ((std::array<Entero, 3>{b.e.FichasMonton, b.e.NumeroJugada, b.e.JugadorTurno}),
+                      (std::array<Entero, 3>{Entero(arriba - 1), Entero(n + 1), 2}));
+            EXPECT_EQ(b.e.Manos[2][I(b.e.HuecosMano[2])], (HuecoMano{f.PuntoA, f.PuntoB, kEnMano}));
             EXPECT_EQ(b.mesa.Lineas.back().substr(13), "Roba");
         }
         EXPECT_EQ(b.e.FichasMonton, c.reserva);
@@ -438,7 +318,7 @@ TEST(Jugada, SeRobaDeUnaEnUnaHastaLaReservaDelMonton)
     }
 }
 
-TEST(Jugada, UnaManoLlenaNoRoba)
+TEST(Jugada, una_mano_llena_no_roba)
 {
     Banco b;
     b.Asientos("24");
@@ -447,44 +327,15 @@ TEST(Jugada, UnaManoLlenaNoRoba)
     for (int i = 0; i < kHuecos; ++i) b.DarFicha(2, 1, 0);
     b.e.FichasMonton = 3;
     b.a.RemanentesMonton = 0;
-    Contexto ctx = b.Ctx();
-    EXPECT_EQ(RobarFicha(ctx), FalloJugada::ManoLlena);
-    EXPECT_EQ(b.e.FichasMonton, 3);
-    EXPECT_EQ(b.e.HuecosMano[2], kHuecos);
+    const FotoMano antes = TomarFoto(b.e);
+    const auto jugadas = b.e.Jugadas;
+    EXPECT_EQ(RobarFicha(b.c), FalloJugada::ManoLlena);
+    EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
+    EXPECT_EQ(b.e.Jugadas, jugadas);
+    EXPECT_TRUE(b.mesa.Lineas.empty());
 }
 
-TEST(Jugada, ElPaseGuardaLosExtremosYDejaLoDemasDelRegistro)
-{
-    struct Caso
-    {
-        Entero x1, x2;
-        std::array<Entero, 7> peso; // seat 3's weights after the pass
-    };
-    const Caso casos[] = {
-        {3, 5, {0, 0, 0, -6, 0, -6, 0}}, {4, 4, {0, 0, 0, 0, -6, 0, 0}}, // the same number is weighed once
-    };
-    for (const Caso& c : casos) {
-        Banco b;
-        PrepararLineaAbierta(b, c.x1, c.x2, 2, 2);
-        b.e.JugadorTurno = 3;
-        RegistroJugada& r = b.e.Jugadas[I(b.e.NumeroJugada)];
-        for (const int f : {18, 19, 20, 21, 25}) r.campo(f) = static_cast<Entero>(100 + f);
-        Mover(b, kNinguna, kNinguna, kExtremoPasa);
-        Contexto ctx = b.Ctx();
-        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
-        for (const int f : {18, 19, 20, 21, 25}) EXPECT_EQ(r.campo(f), 100 + f) << "campo " << f;
-        EXPECT_EQ(r.Extremo, kExtremoPasa);
-        EXPECT_EQ(r.Jugador, 3);
-        EXPECT_EQ(r.Extremo1, c.x1);
-        EXPECT_EQ(r.Extremo2, c.x2);
-        EXPECT_EQ(b.e.PesoNumero[3], c.peso);
-        EXPECT_TRUE(b.mesa.Hubo("MostrarPaso 3"));
-        EXPECT_EQ(b.mesa.Lineas.back().substr(13), "Pasa");
-        EXPECT_EQ(b.e.Linea.FichasEnExtremo, (std::array<Entero, 3>{0, 2, 2}));
-    }
-}
-
-TEST(Jugada, LaListaDeJugadasCreceSinPerderRegistrosHastaLaJugada99)
+TEST(Jugada, la_lista_de_jugadas_crece_sin_perder_registros_hasta_la_jugada_99)
 {
     Banco b;
     PrepararLineaAbierta(b, 3, 5, 0, 0);
@@ -495,12 +346,10 @@ TEST(Jugada, LaListaDeJugadasCreceSinPerderRegistrosHastaLaJugada99)
         b.e.JugadorTurno = static_cast<Entero>(n % 4 + 1);
         b.e.ExtremoElegido = kExtremoPasa;
         ASSERT_EQ(RegistrarJugada(ctx), FalloJugada::Ninguno) << n;
-        if (n == 39) {
-            EXPECT_EQ(b.e.Jugadas.size(), 41u);
-        }
-        if (n == 40 || n == 90) {
-            EXPECT_EQ(b.e.Jugadas.size(), 91u) << n;
-        }
+        EXPECT_EQ(b.e.Jugadas.size(), n < 40    ? 41u
+                                      : n <= 90 ? 91u
+                                                : std::max<std::size_t>(91, I(n) + 1))
+            << n;
     }
     EXPECT_EQ(b.e.Jugadas.size(), 100u);
     for (Entero n = 1; n <= kMaximoJugadas; ++n) {
@@ -516,6 +365,12 @@ TEST(Jugada, LaListaDeJugadasCreceSinPerderRegistrosHastaLaJugada99)
     EXPECT_EQ(b.mesa.Lineas.size(), 99u);
     b.e.NumeroJugada = 0;
     EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::ListaLlena) << "record 0 is never written";
+    b.e.NumeroJugada = 50;
+    b.e.ExtremoElegido = kExtremoRoba;
+    for (const Entero monton : {Entero{0}, Entero{kHuecosMonton + 1}}) {
+        b.e.FichasMonton = monton;
+        EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::MontonAgotado) << monton;
+    }
 }
 
 } // namespace

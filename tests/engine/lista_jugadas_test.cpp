@@ -18,7 +18,7 @@ RegistroJugada Registro(Entero extremo, Entero unido, Entero abierto, bool elecc
     return r;
 }
 
-TEST(ListaJugadas, CadaLineaLlevaNumeroNombreYFichaEnSusColumnas)
+TEST(ListaJugadas, cada_linea_lleva_numero_nombre_y_ficha_en_sus_columnas)
 {
     struct Caso
     {
@@ -27,22 +27,19 @@ TEST(ListaJugadas, CadaLineaLlevaNumeroNombreYFichaEnSusColumnas)
         const char* nombre;
         const char* linea;
     };
-    const Caso casos[] = {
-        {3, Registro(1, 6, 4, false), "Jugador1", " 3 Jugador1  6-4"},
-        {12, Registro(8, 3, 1, false), "Jugador2", "12 Jugador2  Roba"},
-        {7, Registro(9, 9, 9, false), "Ana", " 7 Ana       Pasa"},
-        {40, Registro(2, 0, 0, true), "Jugador4", "40 Jugador4  0-0 ???"},
-        {99, Registro(1, 5, 2, true), "Maximiliano", "99 Maximilia 5-2 ???"}, // never wider than 9
-        {5, Registro(2, 1, 3, false), "Begoña", " 5 Begoña    1-3"},          // characters, not bytes
-        {1, Registro(1, 2, 6, false), "", " 1           2-6"},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.linea);
-        EXPECT_EQ(TextoLineaListaJugadas(c.registro, c.numero, c.nombre), c.linea);
-    }
+    // Names never wider than 9 characters, counted as characters, not bytes.
+    const Caso casos[] = {{3, Registro(1, 6, 4, false), "Jugador1", " 3 Jugador1  6-4"},
+                          {12, Registro(8, 3, 1, false), "Jugador2", "12 Jugador2  Roba"},
+                          {7, Registro(9, 9, 9, false), "Ana", " 7 Ana       Pasa"},
+                          {40, Registro(2, 0, 0, true), "Jugador4", "40 Jugador4  0-0 ???"},
+                          {99, Registro(1, 5, 2, true), "Maximiliano", "99 Maximilia 5-2 ???"},
+                          {5, Registro(2, 1, 3, false), "Begoña", " 5 Begoña    1-3"},
+                          {1, Registro(1, 2, 6, false), "", " 1           2-6"},
+                          {8, Registro(1, 12, 4, false), "Ana", " 8 Ana       12-4"}};
+    for (const Caso& c : casos) EXPECT_EQ(TextoLineaListaJugadas(c.registro, c.numero, c.nombre), c.linea);
 }
 
-TEST(ListaJugadas, LaLineaDeCadaRegistroQuedaEnSuPuestoYSeleccionada)
+TEST(ListaJugadas, la_linea_de_cada_registro_queda_en_su_puesto_y_seleccionada)
 {
     Banco b;
     Contexto c = b.Ctx();

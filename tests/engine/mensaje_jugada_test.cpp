@@ -4,15 +4,14 @@
 #include <string>
 
 #include "engine/mensaje_jugada.h"
+#include "tests/soporte/banco.h"
 
 namespace zp {
 namespace {
 
 TEST(MensajeJugada, la_jugada_viaja_con_su_numero_en_dos_cifras_y_una_cifra_por_dato)
 {
-    EXPECT_EQ(CrearMensajeJugada(7, 6, 4, 2), "ZRP330607642");
-    EXPECT_EQ(CrearMensajeJugada(1, 0, 0, 1), "ZRP330601001");
-    EXPECT_EQ(CrearMensajeJugada(42, 3, 5, 1), "ZRP330642351");
+    EXPECT_EQ(CrearMensajeJugada(7, 6, 4, 2) + CrearMensajeJugada(42, 3, 5, 1), "ZRP330607642ZRP330642351");
 }
 
 // Move 7 of seat 2, which holds 6-4, 3-1 and the laid 5-3; the line shows 3 at end 1 and 6 at end 2.
@@ -23,11 +22,8 @@ EstadoJuego Mesa7()
     e.NumeroJugada = 7;
     e.JugadorTurno = 2;
     e.Linea.Extremos = {0, 3, 6};
-    e.HuecosMano[2] = 3;
-    e.FichasEnMano[2] = 2;
-    e.Manos[2][1] = HuecoMano{6, 4, kEnMano};
-    e.Manos[2][2] = HuecoMano{3, 1, kEnMano};
-    e.Manos[2][3] = HuecoMano{5, 3, kPuesta};
+    DarFichas(e, 2, "64 31");
+    DarFichas(e, 2, "53", kPuesta);
     return e;
 }
 
@@ -53,12 +49,11 @@ TEST(MensajeJugada, solo_se_toma_la_jugada_de_este_turno_que_encaja_y_lo_demas_s
         {"una ficha ya puesta", "0607351", std::nullopt, ""},
         {"una ficha suya que no encaja", "0607462", std::nullopt, ""},
         {"una cifra que no es cifra", "06x7642", std::nullopt, ""},
-        {"las que no valen se descartan hasta la buena",
-         "06066420607643"
-         "0607641",
-         JugadaRecibida{6, 4, 2}, ""},
+        {"las que no valen se descartan hasta la buena", "060664206076430607641", JugadaRecibida{6, 4, 2},
+         ""},
         {"la siguiente se queda en la cola", "06076420608311", JugadaRecibida{6, 4, 2}, "0608311"},
         {"un mensaje de otra clase no la bloquea", "0510607642", JugadaRecibida{6, 4, 2}, ""},
+        {"ni uno de la clase 03", "0330607642", JugadaRecibida{6, 4, 2}, ""},
         {"una jugada a medias espera al resto", "060764", std::nullopt, "060764"},
         {"un código desconocido vacía la cola", "99abc0607642", std::nullopt, ""},
     };

@@ -46,13 +46,12 @@ TEST(MensajesRed, un_mensaje_de_salida_con_digito_fuera_de_rango_se_descarta)
         std::optional<Entero> salida;
         std::string queda;
     };
-    // Seat 1 is out of play.
-    const Caso casos[] = {
-        {"013", 4, 3, ""},  {"014", 2, 2, ""},  {"01206", 4, 2, "06"},
-        {"010", 4, {}, ""}, {"015", 4, {}, ""}, {"019013", 2, {}, "013"},
-        {"01x", 4, {}, ""}, {"01", 4, {}, ""},  {"0601661013", 4, 3, ""},
-        {"", 4, {}, ""},    {"011", 4, {}, ""}, {"013", 2, {}, ""}, // the host's seat 3 sits at seat 1 here
-    };
+    // Seat 1 is out of play: in the last, the host's seat 3 sits at seat 1 here.
+    const Caso casos[] = {{"013", 4, 3, ""},  {"014", 2, 2, ""},  {"01206", 4, 2, "06"},
+                          {"010", 4, {}, ""}, {"015", 4, {}, ""}, {"019013", 2, {}, "013"},
+                          {"01x", 4, {}, ""}, {"01", 4, {}, ""},  {"0601661013", 4, 3, ""},
+                          {"", 4, {}, ""},    {"011", 4, {}, ""}, {"013", 2, {}, ""},
+                          {"013", 1, 2, ""}};
     for (const auto& k : casos) {
         Ajustes a;
         a.Jugador[1].EstadoJugador = EstadoAsiento::Desactivado;
@@ -82,13 +81,17 @@ TEST(MensajesRed, una_decision_de_cinco_dobles_que_no_es_0_ni_1_se_descarta)
 
 TEST(MensajesRed, el_numero_de_mano_de_un_reparto_se_lee_solo_si_esta_bien_formado)
 {
-    EXPECT_EQ(LeerManoDeReparto(SituacionDeMano(7)), 7);
-    EXPECT_EQ(LeerManoDeReparto(SituacionDeMano(700)), 700);
     std::string mala = SituacionDeMano(7);
     mala[184] = ' ';
-    EXPECT_EQ(LeerManoDeReparto(mala), std::nullopt);
-    EXPECT_EQ(LeerManoDeReparto(SituacionDeMano(7).substr(0, 779)), std::nullopt);
-    EXPECT_EQ(LeerManoDeReparto(""), std::nullopt);
+    const std::pair<std::string, std::optional<int>> casos[] = {
+        {SituacionDeMano(7), 7},
+        {SituacionDeMano(700), 700},
+        {SituacionDeMano(999), 999},
+        {mala, std::nullopt},
+        {SituacionDeMano(7).substr(0, 779), std::nullopt},
+        {"", std::nullopt}};
+    for (const auto& [situacion, mano] : casos)
+        EXPECT_EQ(LeerManoDeReparto(situacion), mano) << situacion.substr(183, 3);
 }
 
 TEST(MensajesRed, el_administrador_envia_el_reparto_y_la_salida)
@@ -97,8 +100,7 @@ TEST(MensajesRed, el_administrador_envia_el_reparto_y_la_salida)
     b.a.JuegoEnRed = true;
     b.a.ModoRed = PapelRed::Administrador;
     b.almacen.Situacion = SituacionDeMano(1);
-    Contexto c = b.Ctx();
-    ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+    ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
     ASSERT_EQ(b.red.Enviados.size(), 2u);
     EXPECT_EQ(b.red.Enviados[0].mensaje, "ZRP3312" + SituacionDeMano(1));
     EXPECT_EQ(b.red.Enviados[1].mensaje, "ZRP3301" + std::to_string(b.e.JugadorSalida));
@@ -122,8 +124,7 @@ TEST(MensajesRed, el_cliente_espera_el_reparto_de_su_mano_y_descarta_el_mal_form
         [&] { b.red.Cola += "019"; }, // a leader digit out of range: dropped
         [&] { b.red.Cola += "011"; }, // seat 1 of the host is seat 3 here
     };
-    Contexto c = b.Ctx();
-    ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+    ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
     ASSERT_EQ(b.almacen.Aplicadas.size(), 1u);
     EXPECT_EQ(b.almacen.Aplicadas[0], SituacionDeMano(5));
     EXPECT_TRUE(b.red.Repartos.empty());
@@ -140,10 +141,9 @@ TEST(MensajesRed, un_cliente_sin_reparto_ni_salida_vuelve_cuando_se_abandona_la_
     Banco b(7);
     b.a.JuegoEnRed = true;
     b.a.ModoRed = PapelRed::Cliente;
-    Contexto c = b.Ctx();
-    EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado);
+    EXPECT_EQ(IniciarMano(b.c), ResultadoReparto::Abandonado);
     b.red.Llegadas = {[&] { b.red.Repartos.push_back(SituacionDeMano(9)); }};
-    EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado); // the leader never came
+    EXPECT_EQ(IniciarMano(b.c), ResultadoReparto::Abandonado); // the leader never came
     EXPECT_FALSE(b.usuario.EsperaVisible);
 }
 

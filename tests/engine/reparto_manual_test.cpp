@@ -20,9 +20,8 @@ void LlenarEnOrden(EstadoJuego& e)
 std::vector<int> Monton(const EstadoJuego& e)
 {
     std::vector<int> v;
-    for (int i = 1; i <= e.FichasMonton; ++i)
-        v.push_back(e.Monton[static_cast<std::size_t>(i)].PuntoA * 10 +
-                    e.Monton[static_cast<std::size_t>(i)].PuntoB);
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(e.FichasMonton); ++i)
+        v.push_back(e.Monton[i].PuntoA * 10 + e.Monton[i].PuntoB);
     return v;
 }
 
@@ -36,8 +35,7 @@ TEST(RepartoManual, la_rejilla_se_centra_en_la_pantalla_y_sube_20)
     for (const Caso k : {Caso{800, 600, 273, 109}, Caso{1024, 768, 385, 193}, Caso{1000, 1000, 373, 309}}) {
         EstadoJuego e;
         CalcularOrigenRejilla(e, MedirPantalla(k.ancho, k.alto));
-        EXPECT_EQ(e.OrigenRejillaX, k.x);
-        EXPECT_EQ(e.OrigenRejillaY, k.y);
+        EXPECT_EQ((std::pair<int, int>(e.OrigenRejillaX, e.OrigenRejillaY)), (std::pair<int, int>(k.x, k.y)));
     }
 }
 
@@ -48,15 +46,16 @@ TEST(RepartoManual, las_fichas_que_quedan_en_la_rejilla_van_al_monton_en_huecos_
         Banco b(semilla);
         b.Asientos("24");
         b.a.SistemaReparto = FormaReparto::Manual;
-        Contexto c = b.Ctx();
-        ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+        ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
         EXPECT_FALSE(b.e.RepartoEnCurso);
-        EXPECT_TRUE(b.mesa.Hubo("DibujarFichaDescubierta 00"));
-        EXPECT_TRUE(b.mesa.Hubo("DibujarFichaDescubierta 66"));
+        EXPECT_TRUE(b.mesa.Hubo("DibujarFichaDescubierta 00") && b.mesa.Hubo("DibujarFichaDescubierta 66"));
         // The default person deals the grid in order, one tile to each seat in turn: 0-0, 1-1, ... to seat 2.
-        EXPECT_EQ(b.e.Manos[2][2].PuntoA, 1);
-        EXPECT_EQ(b.e.Manos[2][2].PuntoB, 1);
+        EXPECT_EQ(b.e.Manos[2][2], (HuecoMano{1, 1, kEnMano}));
         EXPECT_EQ(b.e.FichasMonton, 14);
+        const std::string tras[] = {"DibujarMano 4", "DibujarNombres", "Refrescar"};
+        EXPECT_NE(
+            std::search(b.mesa.Llamadas.begin(), b.mesa.Llamadas.end(), std::begin(tras), std::end(tras)),
+            b.mesa.Llamadas.end());
         montones.push_back(Monton(b.e));
         std::set<int> enMonton(montones.back().begin(), montones.back().end());
         EXPECT_EQ(enMonton.size(), 14u);
@@ -81,14 +80,11 @@ TEST(RepartoManual, solo_se_coloca_una_ficha_de_la_rejilla_en_una_mano_del_repar
         Entero asiento, a, b;
         bool colocada;
     };
-    const Caso casos[] = {
-        {2, 3, 2, false}, // seat 2 is not in the deal
-        {1, 2, 3, false}, // no such cell: the higher pip is the row
-        {1, 7, 0, false}, {0, 3, 2, false}, {5, 3, 2, false},
-        {1, 3, 2, true},  {3, 3, 2, false}, // already taken from the grid
-        {1, 6, 6, true},  {1, 5, 5, false}, // the hand is full
-        {3, 5, 5, true},
-    };
+    // Seat 2 is not in the deal; 2-3 is no cell (the higher pip is the row); 3-2 is taken the second time;
+    // seat 1's hand is full after two.
+    const Caso casos[] = {{2, 3, 2, false}, {1, 2, 3, false}, {1, 7, 0, false}, {1, 3, -1, false},
+                          {0, 3, 2, false}, {5, 3, 2, false}, {1, 3, 2, true},  {3, 3, 2, false},
+                          {1, 6, 6, true},  {1, 5, 5, false}, {3, 5, 5, true}};
     for (const auto& k : casos)
         EXPECT_EQ(ColocarFichaReparto(e, k.asiento, k.a, k.b), k.colocada)
             << k.asiento << ": " << k.a << "-" << k.b;
@@ -96,13 +92,14 @@ TEST(RepartoManual, solo_se_coloca_una_ficha_de_la_rejilla_en_una_mano_del_repar
     EXPECT_EQ(e.Manos[1][2].PuntoA, 6);
     EXPECT_FALSE(e.RejillaReparto[3][2]);
 
-    const auto devuelta = DevolverFichaReparto(e, 1, 1);
-    ASSERT_TRUE(devuelta.has_value());
-    EXPECT_EQ(devuelta->PuntoA, 3);
-    EXPECT_TRUE(e.RejillaReparto[3][2]);
-    EXPECT_EQ(e.FichasEnMano[1], 1);
-    EXPECT_FALSE(DevolverFichaReparto(e, 1, 1).has_value()); // the slot is empty now
-    EXPECT_FALSE(DevolverFichaReparto(e, 1, 9).has_value());
+    // Taken back to the grid: 3-2, then 6-6; an empty slot or one past the deal gives nothing.
+    EXPECT_EQ(DevolverFichaReparto(e, 1, 1), (HuecoMano{3, 2, kVacio}));
+    EXPECT_EQ(DevolverFichaReparto(e, 1, 2), (HuecoMano{6, 6, kVacio}));
+    EXPECT_TRUE(e.RejillaReparto[3][2] && e.RejillaReparto[6][6]);
+    EXPECT_EQ(e.FichasEnMano[1], 0);
+    for (const Entero hueco : {Entero{0}, Entero{1}, Entero{3}, Entero{9}})
+        EXPECT_FALSE(DevolverFichaReparto(e, 1, hueco).has_value()) << hueco;
+    EXPECT_FALSE(DevolverFichaReparto(e, 5, 1).has_value());
     EXPECT_TRUE(ColocarFichaReparto(e, 1, 4, 0)); // into the first empty slot
     EXPECT_EQ(e.Manos[1][1].PuntoA, 4);
 }
@@ -116,8 +113,7 @@ TEST(RepartoManual, cambiar_al_reparto_aleatorio_a_mitad_repite_la_mano_con_el_m
         ColocarFichaReparto(e, 2, 5, 5);
         b.a.SistemaReparto = FormaReparto::Aleatorio; // the rules window, during the deal
     };
-    Contexto c = b.Ctx();
-    ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+    ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
     EXPECT_EQ(b.e.NumeroMano, 1);
     EXPECT_FALSE(b.e.RepartoEnCurso);
     for (std::size_t p = 1; p <= 4; ++p) EXPECT_EQ(b.e.FichasEnMano[p], 7);
@@ -135,11 +131,8 @@ TEST(RepartoManual, otros_cambios_de_reglas_a_mitad_no_rompen_el_reparto)
         b.a.NumeroJugadores = 3;
         LlenarEnOrden(e); // yet the deal goes on as it began
     };
-    Contexto c = b.Ctx();
-    ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
-    EXPECT_EQ(b.e.FichasEnMano[1], 0);
-    EXPECT_EQ(b.e.FichasEnMano[2], 7);
-    EXPECT_EQ(b.e.FichasEnMano[4], 7);
+    ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
+    EXPECT_EQ(b.e.FichasEnMano, (std::array<Entero, 5>{0, 0, 7, 0, 7}));
     EXPECT_EQ(b.e.HuecosMano[1], 0);
     EXPECT_EQ(b.e.FichasMonton, 14);
     EXPECT_EQ(Monton(b.e).size(), 14u);
@@ -151,8 +144,7 @@ TEST(RepartoManual, abandonar_la_partida_durante_el_reparto_lo_termina)
     Banco b;
     b.a.SistemaReparto = FormaReparto::Manual;
     b.usuario.Abandonar = true;
-    Contexto c = b.Ctx();
-    EXPECT_EQ(IniciarMano(c), ResultadoReparto::Abandonado);
+    EXPECT_EQ(IniciarMano(b.c), ResultadoReparto::Abandonado);
     EXPECT_FALSE(b.e.RepartoEnCurso);
     EXPECT_FALSE(b.e.ManoEnCurso);
 }

@@ -4,52 +4,35 @@
 #include <vector>
 
 #include "engine/analisis_mano.h"
+#include "engine/indices.h"
 #include "engine/reparto.h"
 #include "engine/salida.h"
-#include "manos_prueba.h"
 #include "tests/soporte/banco.h"
 
 namespace zp {
 namespace {
 
-using prueba::Dar;
-using prueba::Fichas;
-
 TEST(Salida, la_primera_mano_la_abre_la_doble_mas_alta_repartida_o_la_ficha_mas_alta)
 {
     struct Caso
     {
-        Fichas mano2, mano4;
+        const char *mano2, *mano4;
         Entero a, b, salida;
         std::string primeraLinea;
     };
+    // The double six in the stock: the double five leads. No double dealt: of 6-3 and 5-4, equal sums, the
+    // higher first pip opens, in either order.
     const Caso casos[] = {
-        // The double six lies in the stock: the double five leads.
-        {{{5, 5}, {4, 1}, {3, 0}, {6, 2}, {2, 1}, {1, 0}, {6, 0}},
-         {{3, 3}, {6, 5}, {6, 4}, {5, 4}, {4, 3}, {2, 0}, {3, 1}},
-         5,
-         5,
-         2,
+        {"55 41 30 62 21 10 60", "33 65 64 54 43 20 31", 5, 5, 2,
          "Sale el jugador que tiene la doble más alta."},
-        {{{6, 6}, {4, 1}, {3, 0}, {6, 2}, {2, 1}, {1, 0}, {6, 0}},
-         {{3, 3}, {6, 5}, {6, 4}, {5, 4}, {4, 3}, {2, 0}, {3, 1}},
-         6,
-         6,
-         2,
-         "Sale el jugador que tiene el seis doble."},
-        // No double dealt: of 6-3 and 5-4, equal sums, the higher first pip opens, in either order.
-        {{{5, 4}, {4, 1}, {3, 0}, {6, 2}, {2, 1}, {1, 0}, {6, 0}},
-         {{6, 3}, {5, 3}, {4, 2}, {4, 0}, {3, 1}, {2, 0}, {5, 0}},
-         6,
-         3,
-         4,
+        {"66 41 30 62 21 10 60", "33 65 64 54 43 20 31", 6, 6, 2, "Sale el jugador que tiene el seis doble."},
+        {"54 41 30 62 21 10 60", "63 53 42 40 31 20 50", 6, 3, 4,
          "Sale el jugador que tiene la ficha más alta."},
-        {{{6, 3}, {4, 1}, {3, 0}, {6, 2}, {2, 1}, {1, 0}, {6, 0}},
-         {{5, 4}, {5, 3}, {4, 2}, {4, 0}, {3, 1}, {2, 0}, {5, 0}},
-         6,
-         3,
-         2,
+        {"63 41 30 62 21 10 60", "54 53 42 40 31 20 50", 6, 3, 2,
          "Sale el jugador que tiene la ficha más alta."},
+        // Two players and 0-0 the only double dealt: it leads.
+        {"00 41 30 62 21 10 60", "65 64 54 43 20 31 53", 0, 0, 2,
+         "Sale el jugador que tiene la doble más alta."},
     };
     for (const auto& k : casos) {
         Banco b;
@@ -57,15 +40,16 @@ TEST(Salida, la_primera_mano_la_abre_la_doble_mas_alta_repartida_o_la_ficha_mas_
         b.a.Jugador[2].NombreJugador = "  Ana  ";
         b.a.Jugador[4].NombreJugador = "Luis";
         b.e.NumeroMano = 1;
-        Dar(b.e, 2, k.mano2);
-        Dar(b.e, 4, k.mano4);
+        DarFichas(b.e, 2, k.mano2);
+        DarFichas(b.e, 4, k.mano4);
         ContarManos(b.e, b.a);
         ElegirPrimeraSalida(b.e, b.a, b.azar);
-        EXPECT_EQ(b.e.SalidaA, k.a);
-        EXPECT_EQ(b.e.SalidaB, k.b);
-        EXPECT_EQ(b.e.JugadorSalida, k.salida);
+        EXPECT_EQ((std::array<Entero, 3>{b.e.SalidaA, b.e.SalidaB, b.e.JugadorSalida}),
+                  (std::array<Entero, 3>{k.a, k.b, k.salida}));
         const std::string nombre = k.salida == 2 ? "Ana" : "Luis";
         EXPECT_EQ(TextoComienzoPartida(b.e, b.a), k.primeraLinea + "\r\nSale " + nombre + ".");
+        b.a.Jugador[I(k.salida)].NombreJugador = "   ";
+        EXPECT_EQ(TextoComienzoPartida(b.e, b.a), k.primeraLinea + "\r\nSale .");
     }
 }
 
@@ -83,18 +67,15 @@ TEST(Salida, por_sorteo_la_primera_mano_la_abre_un_asiento_en_juego)
         EXPECT_EQ(m.titulo, "Comienza la Partida");
         EXPECT_EQ(m.texto.substr(0, m.texto.find('\r')),
                   "Se ha sorteado el jugador que comienza la partida.");
-        EXPECT_EQ(m.lineas, 2);
-        EXPECT_EQ(m.botones, 1);
-        EXPECT_EQ(m.ayuda, 2145);
     }
 }
 
 TEST(Salida, el_poseedor_de_una_ficha_se_busca_en_las_manos_y_no_en_el_monton)
 {
     EstadoJuego e;
-    Dar(e, 1, {{6, 2}, {4, 4}});
-    Dar(e, 3, {{5, 0}, {3, 1}});
-    e.Manos[3][2].Estado = kPuesta;
+    DarFichas(e, 1, "62 44");
+    DarFichas(e, 3, "50");
+    DarFichas(e, 3, "31", kPuesta);
     e.Monton[1] = FichaMonton{6, 6};
     struct Caso
     {
@@ -149,21 +130,25 @@ TEST(Salida, en_individual_sale_el_ganador_en_juego_o_repite_el_anterior)
 {
     struct Caso
     {
-        std::initializer_list<int> enJuego;
+        const char* enJuego;
         Entero turnoSalida, paso, anterior, ganador, salida;
     };
     const Caso casos[] = {
-        {{1, 2, 3, 4}, 1, 1, 4, 0, 1}, {{1, 2, 4}, 1, 1, 2, 0, 4}, {{1, 2, 4}, 1, -1, 1, 0, 4},
-        {{2, 3}, 1, -1, 2, 0, 3},      {{1, 2, 3}, 3, 1, 2, 3, 3}, {{1, 2, 3}, 3, 1, 2, 0, 2},
-        {{1, 2, 3}, 3, 1, 2, 4, 2}, // the winner's seat is out of play: the previous leader again
-        {{2, 4}, 4, 1, 2, 1, 4},    // a pairs rule from a damaged file names empty seat 3: the next one leads
+        {"1234", 1, 1, 4, 0, 1},
+        {"124", 1, 1, 2, 0, 4},
+        {"124", 1, -1, 1, 0, 4},
+        {"23", 1, -1, 2, 0, 3},
+        {"123", 3, 1, 2, 3, 3},
+        {"123", 3, 1, 2, 0, 2},
+        {"123", 3, 1, 2, 4, 2}, // the winner's seat is out
+                                // of play: the previous
+                                // leader again
+        {"24", 4, 1, 2, 1, 4},  // a pairs rule from a damaged file names empty seat 3: the next one leads
     };
     for (const auto& k : casos) {
         Ajustes r;
+        MarcarAsientos(k.enJuego, r);
         r.ModoJuego = Modalidad::Individual;
-        for (std::size_t p = 1; p <= 4; ++p) r.Jugador[p].EstadoJugador = EstadoAsiento::Desactivado;
-        for (int p : k.enJuego)
-            r.Jugador[static_cast<std::size_t>(p)].EstadoJugador = EstadoAsiento::Activado;
         r.TurnoSalida = static_cast<ReglaSalida>(k.turnoSalida);
         EstadoJuego e;
         e.PasoTurno = k.paso;
@@ -211,53 +196,20 @@ TEST(Salida, el_asiento_1_sale_con_el_turno_en_0_y_el_4_en_sentido_inverso_con_e
     }
 }
 
-TEST(Salida, tras_un_empate_con_el_mismo_jugador_sale_quien_salio)
-{
-    struct Caso
-    {
-        Entero modo, turnoSalida, salidaSiEmpate, salidaAntes, salidaDespues;
-    };
-    const Caso casos[] = {
-        {1, 1, 1, 3, 3},
-        {1, 1, 2, 3, 4},
-        {2, 1, 1, 2, 2},
-        {2, 3, 1, 2, 2},
-        // Pairs play: seat 1 led the tie; its partner 3 holds the longer suit, yet 1 leads again.
-        {1, 3, 1, 1, 1},
-        {1, 4, 1, 1, 1},
-    };
-    for (const auto& k : casos) {
-        Ajustes a;
-        a.ModoJuego = static_cast<Modalidad>(k.modo);
-        a.TurnoSalida = static_cast<ReglaSalida>(k.turnoSalida);
-        a.SalidaSiEmpate = static_cast<SalidaEmpate>(k.salidaSiEmpate);
-        EstadoJuego e;
-        e.NumeroMano = 12;
-        e.JugadorSalida = k.salidaAntes;
-        e.GanadorMano = 0;
-        e.NumerosOrdenados[3][1] = 6;
-        e.CuentaNumeros[3][6] = 5;
-        PrepararRepeticionEmpate(e, a);
-        // With "El mismo jugador" the replay keeps the tied hand's number; otherwise the next hand comes.
-        EXPECT_EQ(e.NumeroMano, k.salidaSiEmpate == 1 ? 11 : 12);
-        EXPECT_EQ(CalcularSalidaSiguiente(e, a), k.salidaDespues)
-            << "modo " << k.modo << ", regla " << k.turnoSalida << ", empate " << k.salidaSiEmpate;
-    }
-}
-
 TEST(Salida, a_igual_cuenta_el_que_sale_prefiere_el_numero_de_su_doble)
 {
     for (std::uint32_t semilla = 1; semilla <= 30; ++semilla) {
-        AzarSemilla azar(semilla);
-        EstadoJuego e;
-        e.JugadorSalida = 2;
-        e.NumerosOrdenados[2] = {0, 5, 3, 1, 0, 2, 4, 6};
-        e.CuentaNumeros[2][5] = 3;
-        e.CuentaNumeros[2][3] = 3;
-        e.PoseedorDoble[3] = 2; // holds 3-3, not 5-5
-        AjustarNumerosFavoritos(e, azar);
-        EXPECT_EQ(e.NumerosOrdenados[2][1], 3);
-        EXPECT_EQ(e.NumerosOrdenados[2][2], 5);
+        for (const Entero doble : {Entero{3}, Entero{6}}) {
+            AzarSemilla azar(semilla);
+            EstadoJuego e;
+            e.JugadorSalida = 2;
+            e.NumerosOrdenados[2] = {0, 5, doble, 1, 0, 2, 4, 6};
+            e.CuentaNumeros[2][5] = e.CuentaNumeros[2][I(doble)] = 3;
+            e.PoseedorDoble[I(doble)] = 2; // holds that double, not 5-5
+            AjustarNumerosFavoritos(e, azar);
+            EXPECT_EQ((std::pair<int, int>(e.NumerosOrdenados[2][1], e.NumerosOrdenados[2][2])),
+                      (std::pair<int, int>(doble, 5)));
+        }
     }
 }
 

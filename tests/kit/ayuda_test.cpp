@@ -1,4 +1,5 @@
-// La ayuda del programa: cada contexto abre su página y un contexto sin página abre el índice.
+// La ayuda del programa: cada contexto abre su página en la única ventana de ayuda, y un contexto sin página
+// abre el índice; las páginas se leen de los recursos del programa, o de una carpeta dada.
 #include "comun_kit.h"
 
 #include "kit/ayuda.h"
@@ -9,73 +10,44 @@
 
 namespace {
 
-class Ayuda : public prueba::EntornoPrueba
-{
-protected:
-    void SetUp() override
-    {
-        EntornoPrueba::SetUp();
-        ASSERT_TRUE(carpeta.isValid());
-        Pagina("2121.html", "Personalizar la aplicación");
-        Pagina("5100.html", "Modo de juego en red");
-        Pagina("indice.html", "Ayuda del juego");
-        zp::PonerCarpetaAyuda(carpeta.path());
-    }
-    void TearDown() override
-    {
-        if (zp::VisorAyuda* v = zp::AyudaAbierta()) delete v;
-        zp::PonerCarpetaAyuda(QStringLiteral(":/ayuda/"));
-        EntornoPrueba::TearDown();
-    }
-    void Pagina(const char* nombre, const char* titulo)
-    {
-        QFile f(carpeta.filePath(QString::fromLatin1(nombre)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(
-            QStringLiteral(
-                "<html><head><meta charset=\"utf-8\"><title>%1</title></head><body><p>%1</p></body></html>")
-                .arg(QString::fromUtf8(titulo))
-                .toUtf8());
-    }
-    QTemporaryDir carpeta;
-};
+using Ayuda = prueba::EntornoPrueba;
 
-TEST_F(Ayuda, cada_contexto_abre_su_pagina_y_uno_desconocido_el_indice)
+TEST_F(Ayuda, cada_contexto_abre_su_pagina_y_uno_sin_pagina_el_indice)
 {
     struct Caso
     {
         zp::Entero contexto;
-        const char* pagina;
-        const char* titulo;
+        const char *pagina, *titulo;
     };
     const Caso casos[] = {
-        {2121, "2121.html", "Personalizar la aplicación"},
-        {5100, "5100.html", "Modo de juego en red"},
-        {2500, "indice.html", "Ayuda del juego"},
-        {0, "indice.html", "Ayuda del juego"},
-        {-7, "indice.html", "Ayuda del juego"},
+        {2121, "2121.html", "Personalizar la aplicación"}, {5100, "5100.html", "Juego en red"},
+        {2122, "indice.html", "Ayuda de Zarpelón"},        {0, "indice.html", "Ayuda de Zarpelón"},
+        {-7, "indice.html", "Ayuda de Zarpelón"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.contexto);
-        EXPECT_EQ(zp::PaginaAyuda(carpeta.path(), c.contexto).fileName(), QString::fromLatin1(c.pagina));
         zp::VisorAyuda* visor = zp::MostrarAyuda(c.contexto);
         ASSERT_NE(visor, nullptr);
+        EXPECT_EQ(visor, zp::AyudaAbierta()); // always the same window
         EXPECT_TRUE(visor->isVisible());
+        EXPECT_EQ(visor->PaginaMostrada().scheme(), QStringLiteral("qrc"));
         EXPECT_EQ(visor->PaginaMostrada().fileName(), QString::fromLatin1(c.pagina));
         EXPECT_EQ(visor->TituloPagina(), QString::fromUtf8(c.titulo));
-        EXPECT_TRUE(visor->Navegador()->toPlainText().contains(QString::fromUtf8(c.titulo)));
         EXPECT_EQ(visor->windowTitle(), QString::fromUtf8(c.titulo));
-        // Siempre la misma ventana de ayuda.
-        EXPECT_EQ(visor, zp::AyudaAbierta());
+        EXPECT_TRUE(visor->Navegador()->toPlainText().contains(QString::fromUtf8(c.titulo)));
     }
+    delete zp::AyudaAbierta();
 }
 
-TEST(PaginaAyuda, las_del_programa_se_leen_de_sus_recursos)
+TEST(PaginaAyuda, en_una_carpeta_dada_se_lee_su_pagina_o_su_indice_como_fichero)
 {
-    // Con los recursos enlazados es la página 2121; sin ellos, el índice: siempre de los recursos.
-    const QUrl pagina = zp::PaginaAyuda(QStringLiteral(":/ayuda/"), 2121);
-    EXPECT_EQ(pagina.scheme(), QStringLiteral("qrc"));
-    EXPECT_TRUE(pagina.path().startsWith(QStringLiteral("/ayuda/"))) << pagina.toString().toStdString();
+    QTemporaryDir carpeta;
+    for (const char* nombre : {"2144.html", "indice.html"})
+        QFile(carpeta.filePath(QString::fromLatin1(nombre))).open(QIODevice::WriteOnly);
+    EXPECT_EQ(zp::PaginaAyuda(carpeta.path(), 2144),
+              QUrl::fromLocalFile(carpeta.filePath(QStringLiteral("2144.html"))));
+    EXPECT_EQ(zp::PaginaAyuda(carpeta.path(), 2121),
+              QUrl::fromLocalFile(carpeta.filePath(QStringLiteral("indice.html"))));
 }
 
 } // namespace

@@ -16,15 +16,15 @@ TEST(Cp1252, cada_uno_de_los_256_bytes_sobrevive_ida_y_vuelta)
 TEST(Cp1252, letras_espanolas_y_simbolos_ocupan_un_byte)
 {
     EXPECT_EQ(zp::aCp1252("Añó¿¡€"), std::string("A\xF1\xF3\xBF\xA1\x80"));
-    EXPECT_EQ(zp::desdeCp1252("N\xFA\xF1" "ez"), "Núñez");
+    EXPECT_EQ(zp::desdeCp1252(std::string("N\xFA\xF1") + "ez"), "Núñez");
     EXPECT_EQ(zp::longitudCp1252("Sí, señor"), 9u);
 }
 
 TEST(Cp1252, lo_que_no_cabe_se_sustituye)
 {
     EXPECT_EQ(zp::aCp1252("a→b"), "a?b");
-    EXPECT_EQ(zp::aCp1252("a\xFF" "b"), "a?b"); // UTF-8 roto
-    EXPECT_EQ(zp::aCp1252("\xE2\x82"), "??");   // truncado: cada byte suelto
+    EXPECT_EQ(zp::aCp1252(std::string("a\xFF") + "b"), "a?b"); // broken UTF-8
+    EXPECT_EQ(zp::aCp1252("\xE2\x82"), "??");                  // cut short: each byte on its own
 }
 
 } // namespace

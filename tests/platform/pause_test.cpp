@@ -1,6 +1,8 @@
+// La pausa silenciosa del reloj de verdad: dura su plazo aunque la cuenta de 32 bits dé la vuelta, acaba sin
+// más si su inicio ya pasó, y mientras dura muestra lo que haya que pintar pero guarda los clics y los datos
+// de la red para después.
 #include "platform/clock.h"
 #include "platform/picture_box.h"
-#include "platform/virtual_screen.h"
 
 #include <QMouseEvent>
 #include <QTcpServer>
@@ -11,12 +13,11 @@
 
 namespace {
 
-// A box that counts what reaches it.
+// A box that counts its paints.
 class Contador : public zp::PictureBox
 {
 public:
     int pinturas = 0;
-    int pulsaciones = 0;
 
 protected:
     void paintEvent(QPaintEvent* e) override
@@ -24,76 +25,58 @@ protected:
         ++pinturas;
         zp::PictureBox::paintEvent(e);
     }
-    void mousePressEvent(QMouseEvent* e) override
-    {
-        ++pulsaciones;
-        zp::PictureBox::mousePressEvent(e);
-    }
 };
 
-struct CasoReloj
+TEST(PausaSilenciosa, termina_pasado_el_plazo_aunque_el_reloj_de_la_vuelta)
 {
-    std::uint32_t desplazamiento; // where the 32-bit count stands when the pause starts
-    const char* que;
-};
-
-TEST(PausaSilenciosa, termina_en_la_primera_lectura_pasado_el_plazo_incluso_al_dar_la_vuelta)
-{
-    const CasoReloj casos[] = {
-        {0, "normal"},
-        {0u - 40u, "cruza 2^32"},
-        {0x7FFFFFFFu - 40u, "cruza 2^31"},
-    };
-    for (const CasoReloj& c : casos) {
-        zp::SystemClock reloj(c.desplazamiento - zp::clockMs());
+    // Where the 32-bit count stands when the pause starts: anywhere, just before 2^32, just before 2^31.
+    for (std::uint32_t desplazamiento : {0u, 0u - 40u, 0x7FFFFFFFu - 40u}) {
+        zp::SystemClock reloj(desplazamiento - zp::clockMs());
         const std::uint32_t inicio = reloj.now();
         reloj.pauseUntil(inicio, 80);
-        const std::uint32_t pasado = reloj.now() - inicio;
-        EXPECT_GE(pasado, 80u) << c.que;
-        EXPECT_LT(pasado, 80u + 200u) << c.que; // not a timing test: the bench measures precision
+        EXPECT_GE(std::uint32_t(reloj.now() - inicio), 80u) << desplazamiento;
     }
 }
 
-TEST(PausaSilenciosa, un_inicio_ya_vencido_acaba_enseguida)
+TEST(PausaSilenciosa, un_inicio_ya_vencido_acaba_sin_atender_nada)
 {
     zp::SystemClock reloj;
+    bool atendido = false;
+    QTimer::singleShot(0, [&] { atendido = true; });
     const std::uint32_t ahora = reloj.now();
-    const std::int64_t antes = zp::monotonicNs();
     reloj.pauseUntil(ahora - 500, 100);
     reloj.pauseUntil(ahora, 0);
-    EXPECT_LT(zp::monotonicNs() - antes, 50'000'000); // no 100 ms wait
+    EXPECT_FALSE(atendido) << "no quiet loop ran";
+    QCoreApplication::processEvents();
 }
 
 TEST(PausaSilenciosa, muestra_lo_pendiente_pero_no_entrega_el_clic_hasta_despues)
 {
     Contador caja;
     caja.setLogicalGeometry(QRect(0, 0, 60, 40));
+    int pulsaciones = 0;
+    QObject::connect(&caja, &zp::PictureBox::pressed, [&] { ++pulsaciones; });
     caja.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&caja));
     QCoreApplication::processEvents();
-
-    const int pinturasAntes = caja.pinturas;
+    const int pinturas = caja.pinturas;
     caja.surface().fillRect(0, 0, 60, 40, 0xFF00FF00u);
     caja.invalidate(); // a paint left pending
     // A click already queued, and one that arrives in the middle of the pause.
     auto clic = [&caja] {
-        QCoreApplication::postEvent(&caja,
-                                    new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),
-                                                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-        QCoreApplication::postEvent(&caja,
-                                    new QMouseEvent(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5),
-                                                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        for (auto [tipo, botones] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                                     std::pair{QEvent::MouseButtonRelease, Qt::NoButton}})
+            QCoreApplication::postEvent(&caja, new QMouseEvent(tipo, QPointF(5, 5), QPointF(5, 5),
+                                                               Qt::LeftButton, botones, Qt::NoModifier));
     };
     clic();
     QTimer::singleShot(30, clic);
     zp::SystemClock reloj;
     reloj.pauseUntil(reloj.now(), 100);
-
-    EXPECT_GT(caja.pinturas, pinturasAntes);
-    EXPECT_EQ(caja.pulsaciones, 0);
-    EXPECT_EQ(caja.grab().toImage().pixel(30, 20), 0xFF00FF00u);
+    EXPECT_GT(caja.pinturas, pinturas);
+    EXPECT_EQ(pulsaciones, 0);
     QCoreApplication::processEvents();
-    EXPECT_EQ(caja.pulsaciones, 2); // both, after the pause
+    EXPECT_EQ(pulsaciones, 2); // both, after the pause
 }
 
 TEST(PausaSilenciosa, no_entrega_datos_de_red_hasta_despues)
@@ -102,20 +85,16 @@ TEST(PausaSilenciosa, no_entrega_datos_de_red_hasta_despues)
     ASSERT_TRUE(servidor.listen(QHostAddress::LocalHost, 0));
     QTcpSocket cliente;
     cliente.connectToHost(QHostAddress::LocalHost, servidor.serverPort());
-    ASSERT_TRUE(cliente.waitForConnected(2000));
-    ASSERT_TRUE(servidor.waitForNewConnection(2000));
+    ASSERT_TRUE(cliente.waitForConnected(2000) && servidor.waitForNewConnection(2000));
     QTcpSocket* llegada = servidor.nextPendingConnection();
-    ASSERT_NE(llegada, nullptr);
     int avisos = 0;
     QObject::connect(llegada, &QTcpSocket::readyRead, [&] { ++avisos; });
-
     cliente.write("ZRP3306");
     cliente.flush();
     zp::SystemClock reloj;
     reloj.pauseUntil(reloj.now(), 100);
     EXPECT_EQ(avisos, 0);
-    QTest::qWait(100);
-    EXPECT_GE(avisos, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return avisos > 0; }, 10000)); // reported after the pause
     EXPECT_EQ(llegada->readAll(), QByteArray("ZRP3306"));
 }
 

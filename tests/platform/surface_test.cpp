@@ -1,3 +1,4 @@
+#include "common/imagen_referencia.h"
 #include "platform/surface.h"
 
 #include <QImage>
@@ -56,133 +57,80 @@ void comprobarCopia(const Surface& antes, const Surface& fuente, const Surface& 
         }
 }
 
-struct CasoCopia
-{
-    int dx, dy, w, h, sx, sy;
-};
-
 TEST(Superficie, las_cuatro_operaciones_cumplen_su_definicion_pixel_a_pixel)
 {
-    const CasoCopia casos[] = {
-        {0, 0, 37, 23, 0, 0},     // todo
-        {3, 2, 11, 9, 5, 7},      // un trozo impar
-        {-4, -3, 20, 10, 2, 1},   // se sale por arriba a la izquierda
-        {30, 18, 20, 20, 0, 0},   // se sale por abajo a la derecha
-        {5, 5, 30, 30, -6, -2},   // la fuente empieza fuera
-        {2, 3, 15, 12, 25, 16},   // la fuente acaba fuera
-        {1000, 1000, 5, 5, 0, 0}, // del todo fuera
+    struct Caso
+    {
+        int dx, dy, w, h, sx, sy;
+        bool misma; // copied onto itself, overlapping
+    };
+    const Caso casos[] = {
+        {0, 0, 37, 23, 0, 0, false},     // all
+        {3, 2, 11, 9, 5, 7, false},      // an odd piece
+        {-4, -3, 20, 10, 2, 1, false},   // out at the top left
+        {30, 18, 20, 20, 0, 0, false},   // out at the bottom right
+        {5, 5, 30, 30, -6, -2, false},   // the source starts outside
+        {2, 3, 15, 12, 25, 16, false},   // the source ends outside
+        {1000, 1000, 5, 5, 0, 0, false}, // wholly outside
+        {1, 1, 0, 5, 0, 0, false},       // nothing wide
+        {1, 1, 5, -3, 0, 0, false},      // negative height
+        {1, 1, -1, -1, 0, 0, false},     // negative sizes
+        {3, 2, 15, 11, 0, 0, true},      // onto itself, down right
+        {0, 0, 15, 11, 4, 3, true},      // onto itself, up left
     };
     std::mt19937 gen(1234);
     for (RasterOp op : {RasterOp::Copy, RasterOp::And, RasterOp::Xor, RasterOp::InvertDestination})
-        for (const CasoCopia& c : casos) {
-            const Surface fuente = aleatoria(31, 19, gen);
+        for (const Caso& c : casos) {
             const Surface antes = aleatoria(37, 23, gen);
+            const Surface fuente = c.misma ? antes : aleatoria(31, 19, gen);
             Surface despues = antes;
-            despues.blit(c.dx, c.dy, c.w, c.h, fuente, c.sx, c.sy, op);
+            despues.blit(c.dx, c.dy, c.w, c.h, c.misma ? despues : fuente, c.sx, c.sy, op);
             comprobarCopia(antes, fuente, despues, c.dx, c.dy, c.w, c.h, c.sx, c.sy, op);
         }
-}
-
-TEST(Superficie, tamanos_cero_o_negativos_no_dibujan_nada)
-{
-    std::mt19937 gen(7);
-    const Surface fuente = aleatoria(9, 9, gen);
+    // Nor do the other drawings draw anything at zero or negative sizes.
     const Surface antes = aleatoria(9, 9, gen);
-    const int tamanos[][2] = {{0, 5}, {5, 0}, {-3, 5}, {5, -3}, {-1, -1}};
-    for (RasterOp op : {RasterOp::Copy, RasterOp::And, RasterOp::Xor, RasterOp::InvertDestination})
-        for (auto [w, h] : tamanos) {
-            Surface s = antes;
-            s.blit(1, 1, w, h, fuente, 0, 0, op);
-            s.invert(1, 1, w, h);
-            s.fillRect(1, 1, w, h, 0xFF00FF00u);
-            s.stretchBlit(1, 1, w, h, fuente, 0, 0, 3, 3);
-            EXPECT_EQ(s.image(), antes.image()) << w << "x" << h;
-        }
-}
-
-TEST(Superficie, copiar_sobre_si_misma_lee_los_pixeles_de_antes)
-{
-    std::mt19937 gen(99);
-    for (RasterOp op : {RasterOp::Copy, RasterOp::And, RasterOp::Xor}) {
-        const Surface antes = aleatoria(25, 17, gen);
+    for (auto [w, h] : {std::pair{0, 5}, std::pair{5, 0}, std::pair{-3, 5}, std::pair{5, -3}}) {
         Surface s = antes;
-        s.blit(3, 2, 15, 11, s, 0, 0, op); // solapada hacia abajo a la derecha
-        comprobarCopia(antes, antes, s, 3, 2, 15, 11, 0, 0, op);
-        Surface t = antes;
-        t.blit(0, 0, 15, 11, t, 4, 3, op); // solapada hacia arriba a la izquierda
-        comprobarCopia(antes, antes, t, 0, 0, 15, 11, 4, 3, op);
+        s.invert(1, 1, w, h);
+        s.fillRect(1, 1, w, h, 0xFF00FF00u);
+        s.stretchBlit(1, 1, w, h, antes, 0, 0, 3, 3);
+        EXPECT_EQ(s.image(), antes.image()) << w << "x" << h;
     }
 }
 
-TEST(Superficie, el_recuadro_incluye_sus_dos_esquinas_y_la_linea_no_su_final)
+TEST(Superficie, recuadros_lineas_estirados_circulos_y_textos_se_ven_como_su_imagen_revisada)
 {
-    Surface s(79, 66, 0xFF000000u);
-    const QRgb verde = 0xFF00FF00u;
-    s.box(0, 0, 78, 65, verde);
-    EXPECT_EQ(s.pixel(78, 65), verde);
-    EXPECT_EQ(s.pixel(78, 0), verde);
-    EXPECT_EQ(s.pixel(0, 65), verde);
-    EXPECT_EQ(s.pixel(1, 1), 0xFF000000u);
-
-    Surface l(10, 3, 0xFF000000u);
-    l.line(1, 1, 8, 1, verde);
-    EXPECT_EQ(l.pixel(1, 1), verde);
-    EXPECT_EQ(l.pixel(7, 1), verde);
-    EXPECT_EQ(l.pixel(8, 1), 0xFF000000u);
-}
-
-TEST(Superficie, un_marco_de_dos_pixeles_desde_1_1_llena_el_borde)
-{
-    // A window frame drawn with width 2 from (1, 1) to (W - 1, H - 1) covers the outer two pixels.
-    Surface s(20, 12, 0xFF000000u);
-    s.box(1, 1, 19, 11, 0xFFFFFFFFu, 2);
-    for (int x = 0; x < 20; ++x) {
-        EXPECT_EQ(s.pixel(x, 0), 0xFFFFFFFFu);
-        EXPECT_EQ(s.pixel(x, 11), 0xFFFFFFFFu);
-    }
-    EXPECT_EQ(s.pixel(2, 2), 0xFF000000u);
-    EXPECT_EQ(s.pixel(17, 9), 0xFF000000u);
-}
-
-TEST(Superficie, el_estirado_repite_los_pixeles_sin_suavizar)
-{
-    Surface fuente(2, 1);
-    fuente.fillRect(0, 0, 1, 1, 0xFFFF0000u);
-    fuente.fillRect(1, 0, 1, 1, 0xFF0000FFu);
-    Surface s(4, 1, 0xFF000000u);
-    s.stretchBlit(0, 0, 4, 1, fuente, 0, 0, 2, 1);
-    EXPECT_EQ(s.pixel(0, 0), 0xFFFF0000u);
-    EXPECT_EQ(s.pixel(1, 0), 0xFFFF0000u);
-    EXPECT_EQ(s.pixel(2, 0), 0xFF0000FFu);
-    EXPECT_EQ(s.pixel(3, 0), 0xFF0000FFu);
-}
-
-TEST(Superficie, el_texto_se_dibuja_desde_su_esquina_y_el_opaco_pinta_su_fondo)
-{
+    // Ink on black: a box with both corners, a two-pixel window frame from (1, 1), lines that stop short of
+    // their end, two pixels stretched to four without smoothing, a circle, sloping lines, a filled box, and
+    // text from its cell's corner, plain and opaque on its background (the blanks of an opaque text show the
+    // background too); a font of no size writes nothing.
+    // First a smaller surface grown to its size: what fits is kept, the rest in the background colour.
+    Surface s(100, 50, 0xFF000000u);
+    s.fillRect(90, 40, 10, 10, 0xFF00FF00u);
+    s.setBackground(0xFF0000FFu);
+    s.resize(120, 60);
+    s.box(1, 1, 119, 59, 0xFFFFFFFFu, 2);
+    s.box(4, 4, 20, 15, 0xFF00FF00u);
+    s.line(4, 20, 20, 20, 0xFF00FF00u);
+    s.line(4, 24, 4, 30, 0xFFFF0000u, 3);
+    Surface dos(2, 1);
+    dos.fillRect(0, 0, 1, 1, 0xFFFF0000u);
+    dos.fillRect(1, 0, 1, 1, 0xFF0000FFu);
+    s.stretchBlit(10, 26, 8, 2, dos, 0, 0, 2, 1);
+    s.stretchBlit(100, 50, 8, 20, dos, 0, 0, 2, 1); // past the bottom edge
+    s.fillCircle(30, 40, 6, 0xFFFFFF00u);
+    s.line(50, 44, 90, 55, 0xFFFF00FFu); // steep and shallow slopes, both ways
+    s.line(95, 55, 85, 25, 0xFF00FFFFu);
+    s.fillBox(110, 20, 104, 12, 0xFFFF8000u); // corners given the other way round
+    EXPECT_EQ(
+        s.text(0, 0, QStringLiteral("nada"), zp::FontSpec{QStringLiteral("Arial"), 0, false}, 0xFFFFFFFFu),
+        0);
     const zp::FontSpec letra{QStringLiteral("Arial"), 12, true};
-    Surface s(200, 40, 0xFFFFFFFFu);
-    const int ancho = s.text(10, 5, std::string_view("Sí, señor"), letra, 0xFF0000FFu);
-    EXPECT_EQ(ancho, zp::textWidth(std::string_view("Sí, señor"), letra));
-    EXPECT_GT(ancho, 20);
-    int izquierda = 1000, arriba = 1000, derecha = -1, abajo = -1;
-    for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x)
-            if (s.pixel(x, y) != 0xFFFFFFFFu) {
-                izquierda = std::min(izquierda, x);
-                arriba = std::min(arriba, y);
-                derecha = std::max(derecha, x);
-                abajo = std::max(abajo, y);
-            }
-    EXPECT_GE(izquierda, 10);
-    EXPECT_GE(arriba, 5);
-    EXPECT_LT(derecha, 10 + ancho + 1);
-    EXPECT_LT(abajo, 5 + zp::textHeight(letra));
-
-    Surface o(100, 30, 0xFF000000u);
-    o.setBackground(0xFF808080u);
-    o.text(0, 0, QStringLiteral("   "), letra, 0xFFFFFFFFu, true);
-    EXPECT_EQ(o.pixel(1, 1), 0xFF808080u); // the cell of the blanks shows the background colour
-    EXPECT_EQ(o.pixel(1, zp::textHeight(letra) + 1), 0xFF000000u);
+    EXPECT_EQ(s.text(40, 4, std::string_view("Sí, señor"), letra, 0xFF0000FFu),
+              zp::textWidth(std::string_view("Sí, señor"), letra));
+    s.setBackground(0xFF808080u);
+    s.text(40, 24, QStringLiteral("Ñu  "), letra, 0xFFFFFFFFu, true);
+    EXPECT_TRUE(zp::prueba::CoincideConImagen(s.image(), "superficie", 0, 0));
 }
 
 TEST(Superficie, un_dibujo_translucido_se_carga_como_rgb32_con_su_color_crudo)
@@ -204,17 +152,6 @@ TEST(Superficie, un_dibujo_translucido_se_carga_como_rgb32_con_su_color_crudo)
     roto.write("\x89PNG\r\n\x1a\n basura");
     roto.close();
     EXPECT_FALSE(Surface::load(roto.fileName()).has_value());
-}
-
-TEST(Superficie, cambiar_el_tamano_conserva_lo_que_cabe)
-{
-    Surface s(4, 4, 0xFF000000u);
-    s.fillRect(0, 0, 4, 4, 0xFF00FF00u);
-    s.setBackground(0xFF0000FFu);
-    s.resize(6, 2);
-    EXPECT_EQ(s.width(), 6);
-    EXPECT_EQ(s.pixel(3, 1), 0xFF00FF00u);
-    EXPECT_EQ(s.pixel(5, 1), 0xFF0000FFu);
 }
 
 } // namespace

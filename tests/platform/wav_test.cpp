@@ -1,32 +1,11 @@
+#include "common/wav_prueba.h"
 #include "platform/wav.h"
 
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
 
-QByteArray wav(int rate, int bits, int channels, int frames, quint16 format = 1)
-{
-    const int block = channels * bits / 8;
-    QByteArray b;
-    auto u32 = [&](quint32 v) { b.append(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](quint16 v) { b.append(reinterpret_cast<const char*>(&v), 2); };
-    b.append("RIFF");
-    u32(quint32(36 + frames * block));
-    b.append("WAVE");
-    b.append("fmt ");
-    u32(16);
-    u16(format);
-    u16(quint16(channels));
-    u32(quint32(rate));
-    u32(quint32(rate * block));
-    u16(quint16(block));
-    u16(quint16(bits));
-    b.append("data");
-    u32(quint32(frames * block));
-    b.append(QByteArray(frames * block, '\x80'));
-    return b;
-}
+using zp::prueba::Wav;
 
 struct CasoDuracion
 {
@@ -41,7 +20,7 @@ TEST(CabeceraWav, la_duracion_sale_de_los_datos_y_la_frecuencia)
         {22050, 8, 82533, 3743}, {11025, 8, 0, 0},
     };
     for (const CasoDuracion& c : casos) {
-        auto info = zp::readWavInfo(wav(c.rate, c.bits, 1, c.frames));
+        auto info = zp::readWavInfo(Wav(c.rate, c.bits, 1, c.frames));
         ASSERT_TRUE(info.has_value()) << c.frames;
         EXPECT_EQ(info->durationMs, c.ms) << c.rate << " Hz, " << c.frames << " muestras";
         EXPECT_EQ(info->sampleRate, c.rate);
@@ -51,7 +30,7 @@ TEST(CabeceraWav, la_duracion_sale_de_los_datos_y_la_frecuencia)
 
 TEST(CabeceraWav, un_fichero_roto_no_da_duracion_ni_se_cae)
 {
-    const QByteArray bueno = wav(22050, 8, 1, 100);
+    const QByteArray bueno = Wav(22050, 8, 1, 100);
     QByteArray sinFormato = bueno;
     sinFormato.replace(12, 4, "junk");
     QByteArray tamanoEnorme = bueno;
@@ -62,9 +41,9 @@ TEST(CabeceraWav, un_fichero_roto_no_da_duracion_ni_se_cae)
         bueno.left(20),
         bueno.left(40),
         QByteArray("RIFX") + bueno.mid(4),
-        wav(22050, 8, 1, 100, 3),
-        wav(0, 8, 1, 100),
-        wav(22050, 0, 0, 100),
+        Wav(22050, 8, 1, 100, 3),
+        Wav(0, 8, 1, 100),
+        Wav(22050, 0, 0, 100),
         sinFormato,
         tamanoEnorme,
     };

@@ -195,24 +195,19 @@ bool AbrirYHacer(const ManoSembrada& m, const std::string& carpeta, std::functio
 TEST_F(Estadisticas, se_cierra_con_una_tecla_de_caracter_y_la_p_imprime_antes)
 {
     if (hasDefaultPrinter()) GTEST_SKIP() << "hay impresora: la hoja iría a ella";
-    struct Caso
+    const struct
     {
         const char* nombre;
-        std::function<void(estadis&)> teclas;
+        Qt::Key tecla;
+        Qt::KeyboardModifiers con;
         bool sigueAbierta, impresa;
-    };
-    const Caso casos[] = {
-        {"Mayúsculas sola", [](estadis& v) { QTest::keyClick(&v, Qt::Key_Shift); }, true, false},
-        {"una flecha", [](estadis& v) { QTest::keyClick(&v, Qt::Key_Left); }, true, false},
-        {"una a", [](estadis& v) { QTest::keyClick(&v, Qt::Key_A); }, false, false},
-        {"Escape", [](estadis& v) { QTest::keyClick(&v, Qt::Key_Escape); }, false, false},
-        {"la p", [](estadis& v) { QTest::keyClick(&v, Qt::Key_P); }, false, true},
-        {"Mayúsculas y P",
-         [](estadis& v) {
-             QTest::keyPress(&v, Qt::Key_Shift);
-             QTest::keyClick(&v, Qt::Key_P, Qt::ShiftModifier);
-         },
-         false, true},
+    } casos[] = {
+        {"Mayúsculas sola", Qt::Key_Shift, {}, true, false},
+        {"una flecha", Qt::Key_Left, {}, true, false},
+        {"una a", Qt::Key_A, {}, false, false},
+        {"Escape", Qt::Key_Escape, {}, false, false},
+        {"la p", Qt::Key_P, {}, false, true},
+        {"Mayúsculas y P", Qt::Key_P, Qt::ShiftModifier, false, true},
     };
     const ManoSembrada m = Sembrar({1, 2, 3, 4}, 7, 5, 3);
     const QString pdf = dir.filePath(QStringLiteral("Estadisticas.pdf"));
@@ -226,11 +221,12 @@ TEST_F(Estadisticas, se_cierra_con_una_tecla_de_caracter_y_la_p_imprime_antes)
         }
     });
     cerrarAvisos.start(5);
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
         QFile::remove(pdf);
         avisos.clear();
-        EXPECT_EQ(AbrirYHacer(m, Carpeta(), c.teclas), c.sigueAbierta);
+        EXPECT_EQ(AbrirYHacer(m, Carpeta(), [&c](estadis& v) { QTest::keyClick(&v, c.tecla, c.con); }),
+                  c.sigueAbierta);
         QFile f(pdf);
         EXPECT_EQ(f.exists(), c.impresa);
         if (c.impresa) {

@@ -21,7 +21,7 @@ Estado Anfitrion()
         j.NombreJugador = nombres[p];
         j.NivelJugador = E(10 * p);
         j.CaracterJugador = static_cast<Caracter>(1 + p % 3);
-        j.ControlJugador = Control::Automatico;
+        j.ControlJugador = p == 1 ? Control::Remoto : Control::Automatico;
         j.DireccionIP = "10.0.0." + std::to_string(p);
     }
     h.datos.Sonido = true;
@@ -56,7 +56,7 @@ TEST(AplicarAjustesRecibidos, cada_asiento_del_anfitrion_va_a_su_sitio_en_el_cli
     } casos[] = {
         {4, "Dos", 1, 2, 20, 3},    // this computer: Manual, tiles shown
         {2, "Cuatro", 3, 1, 40, 2}, // the host: Remoto
-        {3, "Uno", 2, 1, 10, 2},
+        {3, "Uno", 3, 1, 10, 2},    // another client
         {1, "Tres", 2, 1, 30, 1},
     };
     for (const auto& k : casos) {
@@ -110,19 +110,14 @@ TEST(AplicarManosRecibidas, las_fichas_del_propio_asiento_quedan_abajo_y_el_mont
     Estado c = PrimeraEjecucion();
     c.juego.PuestoLocal = 3;
     ASSERT_FALSE(AplicarManosRecibidas(h.Cadenas().CadenaSituacion, c.juego));
-    for (int p = 1; p <= 4; ++p) {
-        const auto q = P(p + 4 - 3 > 4 ? p + 1 - 4 : p + 1);
-        EXPECT_EQ(c.juego.FichasEnMano[q], h.juego.FichasEnMano[P(p)]) << p;
-        for (int s = 1; s <= kHuecos; ++s) {
-            EXPECT_EQ(c.juego.Manos[q][P(s)].PuntoA, h.juego.Manos[P(p)][P(s)].PuntoA);
-            EXPECT_EQ(c.juego.Manos[q][P(s)].Estado, h.juego.Manos[P(p)][P(s)].Estado);
-        }
+    const std::string de = h.Cadenas().CadenaSituacion, aqui = c.Cadenas().CadenaSituacion;
+    // Seat blocks of 105 columns from 294: the tiles in hand at 0-1, the slots at 42-104.
+    for (const auto& [anfitrion, local] : {std::pair{1, 2}, {2, 3}, {3, 4}, {4, 1}}) {
+        const std::size_t x = 294 + 105 * P(anfitrion - 1), y = 294 + 105 * P(local - 1);
+        EXPECT_EQ(Cols(aqui, y, y + 1), Cols(de, x, x + 1)) << anfitrion;
+        EXPECT_EQ(Cols(aqui, y + 42, y + 104), Cols(de, x + 42, x + 104)) << anfitrion;
     }
-    EXPECT_EQ(c.juego.Manos[4][1].PuntoA, h.juego.Manos[3][1].PuntoA);
-    for (int i = 1; i <= kHuecosMonton; ++i) {
-        EXPECT_EQ(c.juego.Monton[P(i)].PuntoA, h.juego.Monton[P(i)].PuntoA);
-        EXPECT_EQ(c.juego.Monton[P(i)].PuntoB, h.juego.Monton[P(i)].PuntoB);
-    }
+    EXPECT_EQ(Cols(aqui, 741, 768), Cols(de, 741, 768)); // the stock, slot for slot
     // Nothing else of the message: the slots in use stay this computer's.
     EXPECT_EQ(c.juego.HuecosMano[4], 0);
 
@@ -134,9 +129,7 @@ TEST(AplicarManosRecibidas, las_fichas_del_propio_asiento_quedan_abajo_y_el_mont
     } danos[] = {
         {"una ficha en dos manos", [](Estado& s) { s.juego.Manos[4][1] = s.juego.Manos[2][1]; }},
         {"una ficha en la mano y en el montón",
-         [](Estado& s) {
-             s.juego.Monton[1] = {6, 6};
-         }},
+         [](Estado& s) { s.juego.Monton[1].PuntoA = s.juego.Monton[1].PuntoB = 6; }},
         {"una mano mal contada", [](Estado& s) { s.juego.FichasEnMano[2] = 7; }},
         {"medio hueco del montón", [](Estado& s) { s.juego.Monton[kHuecosMonton].PuntoA = 3; }},
     };

@@ -56,17 +56,6 @@ TEST_F(FicheroEstado, primera_ejecucion_avisa_y_crea_el_fichero_exacto)
     EXPECT_EQ(segundo.Cadenas(), s.Cadenas());
 }
 
-TEST_F(FicheroEstado, cargar_un_fichero_que_no_existe_no_cambia_nada)
-{
-    Estado s = PartidaEnJuego();
-    const CadenasEstado antes = s.Cadenas();
-    const ResultadoCargaEstado r = CargarEstado(carpeta, "NADA.man", s.juego, s.datos);
-    EXPECT_FALSE(r.FicheroEncontrado);
-    EXPECT_FALSE(r.Mensaje);
-    EXPECT_FALSE(s.juego.RedibujoPendiente);
-    EXPECT_EQ(s.Cadenas(), antes);
-}
-
 TEST_F(FicheroEstado, cargar_una_partida_guardada_limpia_la_mano_actual_y_pide_redibujar)
 {
     Estado guardado = PartidaEnJuego();
@@ -150,9 +139,13 @@ TEST_F(FicheroEstado, fichero_danado_se_rechaza_con_su_motivo_y_el_estado_sigue_
         {"una ficha en dos manos", ComponerFicheroEstado(roto.Cadenas())},
         {"hoja de tanteo a la que le falta una columna", ComponerFicheroEstado(corta)},
     };
+    Estado s = PartidaLarga(); // and a file that is not there: nothing is said and nothing changes
+    const ResultadoCargaEstado nada = CargarEstado(carpeta, "NADA.man", s.juego, s.datos);
+    EXPECT_FALSE(nada.FicheroEncontrado || nada.Mensaje || s.juego.RedibujoPendiente);
+    EXPECT_EQ(s.Cadenas(), PartidaLarga().Cadenas());
     for (const auto& c : casos) {
         Escribir("roto.man", c.bytes);
-        Estado s = PartidaLarga();
+        s = PartidaLarga();
         const CadenasEstado antes = s.Cadenas();
         const ResultadoCargaEstado r = CargarEstado(carpeta, "roto.man", s.juego, s.datos);
         EXPECT_FALSE(r.FicheroEncontrado) << c.que;
@@ -202,36 +195,31 @@ TEST_F(FicheroEstado, partida_que_no_se_puede_seguir_se_descarta_y_quedan_los_aj
     EXPECT_EQ(otra.Cadenas(), s.Cadenas());
 }
 
-TEST_F(FicheroEstado, sin_carpeta_de_trabajo_avisa_dos_veces_y_sigue_con_los_valores_por_defecto)
-{
-    const std::string inexistente = carpeta + "no/existe/";
-    Estado s;
-    s.datos.Jugador[4].DireccionIP = "10.0.0.4"; // this run's, not a setting of the file
-    const ResultadoAjustes r = CargarAjustes(inexistente, s.juego, s.datos);
-    ASSERT_EQ(r.Mensajes.size(), 2u);
-    EXPECT_EQ(r.Mensajes[0].Texto, "CID ERROR 76: No existe el fichero de inicialización ZARPE33.INI");
-    EXPECT_EQ(r.Mensajes[1].Texto, r.Mensajes[0].Texto);
-    EXPECT_EQ(r.ErrorFichero, 76);
-    EXPECT_EQ(s.datos.Jugador[4].NombreJugador, "Jugador4");
-    EXPECT_EQ(s.datos.Jugador[4].DireccionIP, "10.0.0.4");
-    EXPECT_EQ(s.datos.RemanentesMonton, 7);
-}
-
-// A folder where nothing can be created, not even by the administrator, and a settings file that is a folder:
-// every failure is shown and play goes on with the defaults in memory.
-TEST_F(FicheroEstado, error_75_al_leer_o_escribir_los_ajustes_se_muestra_y_se_sigue_en_memoria)
+// No work folder, a folder where nothing can be created (not even by the administrator), a settings file that
+// is a folder: every failure is shown and play goes on with the defaults in memory.
+TEST_F(FicheroEstado, un_fallo_al_leer_o_escribir_los_ajustes_se_muestra_y_se_sigue_en_memoria)
 {
     fs::create_directory(carpeta + "ZARPE33.INI");
-    for (const auto& [donde, primero] : {std::pair{std::string("/sys/"), TextoErrorAjustes(53)},
-                                         std::pair{carpeta, std::string("CID ERROR 75")}}) {
+    const std::string e76 = "CID ERROR 76: No existe el fichero de inicialización ZARPE33.INI",
+                      e75 = "CID ERROR 75";
+    const struct
+    {
+        std::string donde, primero, segundo;
+        int error;
+    } casos[] = {{carpeta + "no/existe/", e76, e76, 76},
+                 {"/sys/", TextoErrorAjustes(53), e75, 75},
+                 {carpeta, e75, e75, 75}};
+    for (const auto& c : casos) {
         Estado s;
-        const ResultadoAjustes r = CargarAjustes(donde, s.juego, s.datos);
-        ASSERT_EQ(r.Mensajes.size(), 2u) << donde;
-        EXPECT_EQ(r.Mensajes[0].Texto, primero);
-        EXPECT_EQ(r.Mensajes[1].Texto, "CID ERROR 75");
+        s.datos.Jugador[4].DireccionIP = "10.0.0.4"; // this run's, not a setting of the file
+        const ResultadoAjustes r = CargarAjustes(c.donde, s.juego, s.datos);
+        ASSERT_EQ(r.Mensajes.size(), 2u) << c.donde;
+        EXPECT_EQ(r.Mensajes[0].Texto, c.primero);
+        EXPECT_EQ(r.Mensajes[1].Texto, c.segundo);
         EXPECT_EQ(r.Mensajes[1].Titulo, "Error en la carga de datos iniciales");
-        EXPECT_EQ(r.ErrorFichero, 75);
+        EXPECT_EQ(r.ErrorFichero, c.error);
         EXPECT_EQ(s.datos.PuntosPartida, 30);
+        EXPECT_EQ(s.datos.Jugador[4].DireccionIP, "10.0.0.4");
     }
 }
 

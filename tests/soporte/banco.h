@@ -1,10 +1,15 @@
 #pragma once
-// The engine of the engine's tests: a table window that writes what it is asked, a scripted person and
-// network, a store that keeps what it is given, a seeded generator; and hands set up slot by slot.
+// The engine of the engine's tests: a table window and a scripted person that write what they are asked
+// into one diary, a scripted network, a store that keeps what it is given, a seeded generator; and hands
+// set up slot by slot.
+#include <algorithm>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "engine/grabadora.h"
+#include "engine/partida.h"
 #include "engine/reglas.h"
 #include "tests/soporte/mesa_que_anota.h"
 #include "tests/soporte/motor_sin_ventana.h"
@@ -30,12 +35,23 @@ public:
         return Avisos;
     }
     void AnadirRegistroHistorico(const ResumenPartida& r) override { Historico.push_back(r); }
+    void CargarEtiquetasOpciones() override { ++Etiquetas; }
 
     std::string Situacion = std::string(780, 'S');
     std::vector<std::string> Grabados, Borrados, Aplicadas;
     std::vector<AvisoAlmacen> Avisos;
     std::vector<ResumenPartida> Historico;
+    int Etiquetas = 0;              // times the option labels were loaded
     std::function<void()> AlCargar; // the settings file "read": the test puts its state in place
+};
+
+// Pauses at zero; the pauses asked for and the sounds played, in order.
+class RitmoQueAnota : public Ritmo
+{
+public:
+    void HacerPausa(int ms) override { Pausas.push_back(ms); }
+    void ReproducirSonido(ModoSonido, int sonido) override { Sonidos.push_back(sonido); }
+    std::vector<int> Pausas, Sonidos;
 };
 
 // Seats in play from a string of seat digits ("134"); pairs play exactly when all four play.
@@ -44,39 +60,62 @@ inline void PonerAsientos(Ajustes& a, const std::string& enJuego)
     a.ModoJuego = MarcarAsientos(enJuego, a) == 4 ? Modalidad::Parejas : Modalidad::Individual;
 }
 
-struct Banco
+// Puts tiles written "61 22" (6-1 and 2-2) in the next slots of seat p, held or laid; gives the last slot.
+inline Entero DarFichas(EstadoJuego& e, Entero p, std::string_view fichas, Entero estado = kEnMano)
 {
-    explicit Banco(std::uint32_t semilla = 1, Pantalla p = MedirPantalla(800, 600))
-        : pantalla(p), azar(semilla)
+    const auto s = static_cast<std::size_t>(p);
+    for (std::size_t i = 0; i + 1 < fichas.size(); i += 3) {
+        const auto a = static_cast<Entero>(fichas[i] - '0'), b = static_cast<Entero>(fichas[i + 1] - '0');
+        e.Manos[s][static_cast<std::size_t>(++e.HuecosMano[s])] = HuecoMano{a, b, estado};
+        if (estado == kEnMano) ++e.FichasEnMano[s];
+    }
+    return e.HuecosMano[s];
+}
+
+struct Banco : Motor<MesaQueAnota, RitmoQueAnota, AlmacenQueAnota>
+{
+    explicit Banco(std::uint32_t semilla = 1, Pantalla p = MedirPantalla(800, 600)) : Motor(semilla, p)
     {
         a.SistemaReparto = FormaReparto::Aleatorio;
+        usuario.Diario = &mesa.Llamadas;
+        usuario.AlAbandonar = [this] { PedirPeticion(e, Peticion::NuevaPartida); };
+        usuario.AlContinuar = [this] { return Continuar(); };
     }
-    Banco(const Banco&) = delete;
-    Banco& operator=(const Banco&) = delete;
-
-    Contexto Ctx() { return Contexto{e, a, pantalla, mesa, usuario, ritmo, red, almacen, azar}; }
 
     void Asientos(const std::string& enJuego) { PonerAsientos(a, enJuego); }
 
     // Puts the tile a-b held in the next slot of seat p; gives the slot.
     Entero DarFicha(Entero p, Entero a_, Entero b_)
     {
-        auto& huecos = e.HuecosMano[static_cast<std::size_t>(p)];
-        ++huecos;
-        e.Manos[static_cast<std::size_t>(p)][static_cast<std::size_t>(huecos)] = HuecoMano{a_, b_, kEnMano};
-        ++e.FichasEnMano[static_cast<std::size_t>(p)];
-        return huecos;
+        return DarFichas(e, p, std::string{char('0' + a_), char('0' + b_)});
     }
 
-    EstadoJuego e;
-    Ajustes a;
-    Pantalla pantalla;
-    MesaQueAnota mesa;
-    UsuarioAutomatico usuario;
-    RitmoNulo ritmo;
-    RedNula red;
-    AlmacenQueAnota almacen;
-    AzarSemilla azar;
+    // The person at the Continue button, noted in `Turnos`: the wait between hands is named apart, and a
+    // hand reopened for review is played on to where it stood, as the recorder's power key does.
+    Respuesta<Continuacion> Continuar()
+    {
+        Turnos.push_back({e.JugadorTurno, e.NumeroJugada, e.ManoReabierta});
+        if (usuario.Abandona(e.ManoEnCurso ? "Continuar" : "Continuar entre manos"))
+            return Respuesta<Continuacion>::Abandono();
+        if (e.GrabadoraActiva) IrAlFinalGrabadora(c);
+        return Respuesta<Continuacion>::De(Continuacion::Continuar);
+    }
+
+    // What the table and the person were asked after the match was abandoned, if it was.
+    std::vector<std::string> TrasAbandono() const
+    {
+        const auto& d = mesa.Llamadas;
+        const auto i = std::find(d.begin(), d.end(), "ABANDONO");
+        return {i == d.end() ? i : i + 1, d.end()};
+    }
+
+    struct Turno
+    {
+        Entero Jugador, Jugada;
+        bool Reabierta;
+    };
+    std::vector<Turno> Turnos;
+    Contexto c = Ctx();
 };
 
 } // namespace zp

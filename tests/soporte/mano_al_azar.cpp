@@ -76,49 +76,31 @@ ResultadoManoAlAzar JugarManoAlAzar(Contexto& c)
     }
 }
 
-bool FotoMano::operator==(const FotoMano& o) const
-{
-    return DiferenciaFotos(*this, o).empty();
-}
-
 FotoMano TomarFoto(const EstadoJuego& e)
 {
-    FotoMano f;
-    f.Manos = e.Manos;
-    f.HuecosMano = e.HuecosMano;
-    f.FichasEnMano = e.FichasEnMano;
-    f.FichasMonton = e.FichasMonton;
-    f.Extremos = e.Linea.Extremos;
-    f.DireccionExtremo = e.Linea.DireccionExtremo;
-    f.FichasEnExtremo = e.Linea.FichasEnExtremo;
-    f.XExtremo = e.Linea.XExtremo;
-    f.YExtremo = e.Linea.YExtremo;
-    f.PesoNumero = e.PesoNumero;
-    f.NumeroJugada = e.NumeroJugada;
-    f.JugadorTurno = e.JugadorTurno;
-    return f;
+    const ExtremosLinea& l = e.Linea;
+    return {e.Manos,    e.HuecosMano,       e.FichasEnMano,    e.FichasMonton,
+            l.Extremos, l.DireccionExtremo, l.FichasEnExtremo, l.XExtremo,
+            l.YExtremo, e.PesoNumero,       e.NumeroJugada,    e.JugadorTurno};
 }
 
 std::string DiferenciaFotos(const FotoMano& a, const FotoMano& b)
 {
-    for (std::size_t p = 1; p <= kAsientos; ++p) {
-        for (std::size_t s = 1; s <= kHuecos; ++s) {
-            const HuecoMano& x = a.Manos[p][s];
-            const HuecoMano& y = b.Manos[p][s];
-            if (x.PuntoA != y.PuntoA || x.PuntoB != y.PuntoB || x.Estado != y.Estado)
-                return "mano " + std::to_string(p) + ", hueco " + std::to_string(s);
-        }
-    }
-    if (a.HuecosMano != b.HuecosMano) return "HuecosMano";
-    if (a.FichasEnMano != b.FichasEnMano) return "FichasEnMano";
-    if (a.FichasMonton != b.FichasMonton) return "FichasMonton";
-    if (a.Extremos != b.Extremos) return "Extremos";
-    if (a.DireccionExtremo != b.DireccionExtremo) return "DireccionExtremo";
-    if (a.FichasEnExtremo != b.FichasEnExtremo) return "FichasEnExtremo";
-    if (a.XExtremo != b.XExtremo || a.YExtremo != b.YExtremo) return "XExtremo/YExtremo";
-    if (a.PesoNumero != b.PesoNumero) return "PesoNumero";
-    if (a.NumeroJugada != b.NumeroJugada) return "NumeroJugada";
-    if (a.JugadorTurno != b.JugadorTurno) return "JugadorTurno";
+    for (std::size_t p = 1; p <= kAsientos; ++p)
+        if (a.Manos[p] != b.Manos[p]) return "mano " + std::to_string(p);
+    const std::pair<bool, const char*> partes[] = {
+        {a.HuecosMano == b.HuecosMano, "HuecosMano"},
+        {a.FichasEnMano == b.FichasEnMano, "FichasEnMano"},
+        {a.FichasMonton == b.FichasMonton, "FichasMonton"},
+        {a.Extremos == b.Extremos, "Extremos"},
+        {a.DireccionExtremo == b.DireccionExtremo, "DireccionExtremo"},
+        {a.FichasEnExtremo == b.FichasEnExtremo, "FichasEnExtremo"},
+        {a.XExtremo == b.XExtremo && a.YExtremo == b.YExtremo, "XExtremo/YExtremo"},
+        {a.PesoNumero == b.PesoNumero, "PesoNumero"},
+        {a.NumeroJugada == b.NumeroJugada, "NumeroJugada"},
+        {a.JugadorTurno == b.JugadorTurno, "JugadorTurno"}};
+    for (const auto& [igual, parte] : partes)
+        if (!igual) return parte;
     return {};
 }
 

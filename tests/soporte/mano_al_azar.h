@@ -44,7 +44,7 @@ struct FotoMano
     std::array<std::array<Entero, 7>, 5> PesoNumero{};
     Entero NumeroJugada = 0, JugadorTurno = 0;
 
-    bool operator==(const FotoMano&) const;
+    bool operator==(const FotoMano&) const = default;
 };
 
 FotoMano TomarFoto(const EstadoJuego& e);

@@ -1,6 +1,7 @@
 #pragma once
-// The table window of tests: it writes each call it gets as one line ("DibujarMano 2 descubierta") into its
-// own list or into a diary it shares with the other fakes, and keeps the move list's lines as the table does.
+// The table window of tests: it writes each call it gets as one line ("DibujarMano 2 descubierta") into a
+// diary it may share with the other fakes, and keeps the move list's lines as the table does.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,52 +17,40 @@ class MesaQueAnota : public DibujoMesa,
                      public ArranqueMesa
 {
 public:
-    MesaQueAnota() : d_(Llamadas) {}
-    explicit MesaQueAnota(std::vector<std::string>& diario) : d_(diario) {}
-    MesaQueAnota(const MesaQueAnota&) = delete;
-    MesaQueAnota& operator=(const MesaQueAnota&) = delete;
-
     void LimpiarMesa() override { Anotar("LimpiarMesa"); }
     void Refrescar() override { Anotar("Refrescar"); }
     void DibujarMano(Entero p, bool descubierta) override
     {
-        Anotar("DibujarMano " + std::to_string(p) + (descubierta ? " descubierta" : ""));
+        Anotar("DibujarMano", p, descubierta ? " descubierta" : "");
     }
     void DibujarMonton() override { Anotar("DibujarMonton"); }
     void DibujarNombres() override { Anotar("DibujarNombres"); }
     void DibujarMarcadorMesa() override { Anotar("DibujarMarcadorMesa"); }
-    void DibujarFichaDescubierta(Entero a, Entero b) override
-    {
-        Anotar("DibujarFichaDescubierta " + std::to_string(a) + std::to_string(b));
-    }
+    void DibujarFichaDescubierta(Entero a, Entero b) override { Anotar("DibujarFichaDescubierta", a, b); }
     void RedibujarMesa() override { Anotar("RedibujarMesa"); }
 
     void DibujarManoIndicadora(Entero p, Entero x, Entero y) override
     {
-        Anotar("Indicar " + std::to_string(p) + " " + std::to_string(x) + "," + std::to_string(y));
+        Anotar("Indicar", p, " ", x, ",", y);
     }
-    void IndicarFichas(Entero p) override { Anotar("IndicarFichas " + std::to_string(p)); }
-    void ParpadearMano(Entero p) override { Anotar("ParpadearMano " + std::to_string(p)); }
-    void AnimarJugada(Entero n) override { Anotar("AnimarJugada " + std::to_string(n)); }
-    void AnimarRobarFicha(Entero n) override { Anotar("AnimarRobarFicha " + std::to_string(n)); }
-    void DeshacerJugada(Entero n) override { Anotar("DeshacerJugada " + std::to_string(n)); }
+    void IndicarFichas(Entero p) override { Anotar("IndicarFichas", p); }
+    void ParpadearMano(Entero p) override { Anotar("ParpadearMano", p); }
+    void AnimarJugada(Entero n) override { Anotar("AnimarJugada", n); }
+    void AnimarRobarFicha(Entero n) override { Anotar("AnimarRobarFicha", n); }
+    void DeshacerJugada(Entero n) override { Anotar("DeshacerJugada", n); }
     void DevolverFichaAlMonton(Entero x0, Entero y0, Entero x1, Entero y1) override
     {
-        Anotar("DevolverFichaAlMonton " + std::to_string(x0) + "," + std::to_string(y0) + " " +
-               std::to_string(x1) + "," + std::to_string(y1));
+        Anotar("DevolverFichaAlMonton", x0, ",", y0, " ", x1, ",", y1);
     }
-    void MostrarPaso(Entero p) override { Anotar("MostrarPaso " + std::to_string(p)); }
-    void MostrarSenalDomino(Entero p) override { Anotar("MostrarSenalDomino " + std::to_string(p)); }
+    void MostrarPaso(Entero p) override { Anotar("MostrarPaso", p); }
+    void MostrarSenalDomino(Entero p) override { Anotar("MostrarSenalDomino", p); }
 
     void MostrarGrabadora(bool visible) override
     {
         Anotar(visible ? "MostrarGrabadora" : "OcultarGrabadora");
     }
-    void EncenderGrabadora(bool encendida) override
-    {
-        Anotar(encendida ? "EncenderGrabadora" : "ApagarGrabadora");
-    }
-    void PonerPunteroGrabadora(Puntero p) override { Anotar("PunteroGrabadora " + std::to_string(int(p))); }
+    void EncenderGrabadora(bool si) override { Anotar(si ? "EncenderGrabadora" : "ApagarGrabadora"); }
+    void PonerPunteroGrabadora(Puntero p) override { Anotar("PunteroGrabadora", int(p)); }
     void MostrarListaJugadas(bool visible) override
     {
         Anotar(visible ? "MostrarListaJugadas" : "OcultarListaJugadas");
@@ -80,19 +69,25 @@ public:
     }
     void PasoListaJugadas(int linea, bool) override { Seleccionada = linea; }
 
-    void DibujarBotonContinuar(Entero) override { Anotar("DibujarBotonContinuar"); }
+    void DibujarBotonContinuar(Entero modo) override { Anotar("DibujarBotonContinuar", modo); }
     void OcultarBotonContinuar() override { Anotar("OcultarBotonContinuar"); }
-    void PonerPunteroContinuar(Puntero) override {}
+    void PonerPunteroContinuar(Puntero p) override { Anotar("PunteroContinuar", int(p)); }
     void DibujarEsperandoJugada() override { Anotar("DibujarEsperandoJugada"); }
     void OcultarPanelTurno() override { Anotar("OcultarPanelTurno"); }
-    void MostrarRotuloSalida(const std::string& texto) override { Anotar("Rotulo " + texto); }
+    void MostrarRotuloSalida(const std::string& texto) override { Anotar("Rotulo ", texto); }
     void BorrarRotuloSalida() override { Anotar("BorrarRotulo"); }
+
+    void PonerPunteroMesa(Puntero p) override { Anotar("PunteroMesa", int(p)); }
+    void AnularZonaPuntero() override { Anotar("AnularZonaPuntero"); }
+    void OcultarFlechas() override { Anotar("OcultarFlechas"); }
+    void InhabilitarBotonAyuda() override { Anotar("InhabilitarBotonAyuda"); }
+    void OcultarBombillaTutor() override { Anotar("OcultarBombillaTutor"); }
 
     void MostrarCareta() override { Anotar("MostrarCareta"); }
     void CerrarCareta() override { Anotar("CerrarCareta"); }
     void DisponerMesa(const Pantalla& p) override
     {
-        Anotar("DisponerMesa " + std::to_string(p.AnchoPantalla) + "x" + std::to_string(p.AltoPantalla));
+        Anotar("DisponerMesa", p.AnchoPantalla, "x", p.AltoPantalla);
     }
     void PintarGrabadora() override { Anotar("PintarGrabadora"); }
     void PintarFondo() override { Anotar("PintarFondo"); }
@@ -100,17 +95,14 @@ public:
     bool LetraGrande() const override { return Grande; }
 
     // The calls written that begin with `prefijo`, and whether `llamada` was written.
-    int Veces(const std::string& prefijo) const
+    int Veces(const std::string& p) const
     {
-        int n = 0;
-        for (const auto& l : d_) n += l.rfind(prefijo, 0) == 0 ? 1 : 0;
-        return n;
+        return int(
+            std::count_if(Llamadas.begin(), Llamadas.end(), [&](auto& l) { return l.rfind(p, 0) == 0; }));
     }
     bool Hubo(const std::string& llamada) const
     {
-        for (const auto& l : d_)
-            if (l == llamada) return true;
-        return false;
+        return std::count(Llamadas.begin(), Llamadas.end(), llamada);
     }
 
     std::vector<std::string> Llamadas;
@@ -119,8 +111,18 @@ public:
     bool Grande = false;             // the screen's fonts are large
 
 private:
-    void Anotar(std::string s) { d_.push_back(std::move(s)); }
-    std::vector<std::string>& d_;
+    // The call's name, then its arguments: the first number after a space, the rest as they stand.
+    template <class... T> void Anotar(std::string s, const T&... partes)
+    {
+        int n = 0;
+        ((s += Parte(partes, n++ == 0)), ...);
+        Llamadas.push_back(std::move(s));
+    }
+    static std::string Parte(const std::string& texto, bool) { return texto; }
+    static std::string Parte(long numero, bool primera)
+    {
+        return (primera ? " " : "") + std::to_string(numero);
+    }
 };
 
 } // namespace zp

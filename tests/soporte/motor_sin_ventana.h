@@ -32,28 +32,30 @@ public:
     void ReproducirSonido(ModoSonido, int) override {}
 };
 
-// A whole engine with no window: null table, pacing and files, an automatic person, a scripted network and
-// a seeded generator. For tools and tests.
-struct MotorSinVentana
+// A whole engine on fakes: a table window, pacing and files, an automatic person, a scripted network and a
+// seeded generator.
+template <class Mesa, class Pausas, class Ficheros> struct Motor
 {
-    explicit MotorSinVentana(std::uint32_t semilla, Pantalla p = MedirPantalla(800, 600))
-        : pantalla(p), azar(semilla)
+    explicit Motor(std::uint32_t semilla, Pantalla p = MedirPantalla(800, 600)) : pantalla(p), azar(semilla)
     {
     }
-    MotorSinVentana(const MotorSinVentana&) = delete;
-    MotorSinVentana& operator=(const MotorSinVentana&) = delete;
+    Motor(const Motor&) = delete;
+    Motor& operator=(const Motor&) = delete;
 
     Contexto Ctx() { return Contexto{e, a, pantalla, mesa, usuario, ritmo, red, almacen, azar}; }
 
     EstadoJuego e;
     Ajustes a;
     Pantalla pantalla;
-    MesaNula mesa;
+    Mesa mesa;
     UsuarioAutomatico usuario;
-    RitmoNulo ritmo;
+    Pausas ritmo;
     RedNula red;
-    AlmacenNulo almacen;
+    Ficheros almacen;
     AzarSemilla azar;
 };
+
+// The engine with no window, for tools and tests.
+using MotorSinVentana = Motor<MesaNula, RitmoNulo, AlmacenNulo>;
 
 } // namespace zp

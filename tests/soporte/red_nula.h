@@ -27,12 +27,33 @@ public:
         Entero salvoPuesto = 0;
     };
 
-    void EnviarATodosRed(const std::string& mensaje) override;
-    void EnviarAClientes(const std::string& mensaje, Entero salvoPuesto) override;
-    void EnviarAlAdministrador(const std::string& mensaje) override;
-    Espera EsperarRed(const std::function<bool()>& llegado) override;
+    void EnviarATodosRed(const std::string& m) override { Enviados.push_back({Envio::A::Todos, m, 0}); }
+    void EnviarAClientes(const std::string& m, Entero salvo) override
+    {
+        Enviados.push_back({Envio::A::Clientes, m, salvo});
+    }
+    void EnviarAlAdministrador(const std::string& m) override
+    {
+        Enviados.push_back({Envio::A::Administrador, m});
+    }
+    Espera EsperarRed(const std::function<bool()>& llegado) override
+    {
+        while (!llegado()) {
+            if (Llegadas.empty()) return Espera::Abandonada;
+            auto siguiente = std::move(Llegadas.front());
+            Llegadas.pop_front();
+            siguiente();
+        }
+        return Espera::Cumplida;
+    }
     std::string& ColaRed() override { return Cola; }
-    std::optional<std::string> TomarReparto() override;
+    std::optional<std::string> TomarReparto() override
+    {
+        if (Repartos.empty()) return std::nullopt;
+        std::string r = std::move(Repartos.front());
+        Repartos.pop_front();
+        return r;
+    }
 
     std::vector<Envio> Enviados;
     std::deque<std::function<void()>> Llegadas;

@@ -4,16 +4,40 @@
 
 namespace zp {
 
+namespace {
+
+template <class T> T Tomar(std::deque<T>& guion, T siNo)
+{
+    if (guion.empty()) return siNo;
+    const T r = guion.front();
+    guion.pop_front();
+    return r;
+}
+
+} // namespace
+
+bool UsuarioAutomatico::Abandona(const std::string& llamada)
+{
+    if (Diario) Diario->push_back(llamada);
+    if (Abandonar) return true;
+    if (llamada != AbandonarEn || ++vecesAbandonarEn_ != VezAbandono) return false;
+    if (Diario) Diario->push_back("ABANDONO");
+    if (AlAbandonar) AlAbandonar();
+    return true;
+}
+
 Respuesta<bool> UsuarioAutomatico::MostrarMensaje(const std::string& titulo, const std::string& texto,
                                                   int lineas, int botones, int ayuda)
 {
     Mensajes.push_back({titulo, texto, lineas, botones, ayuda});
-    if (Abandonar) return Respuesta<bool>::Abandono();
+    if (Abandona("Mensaje " + titulo)) return Respuesta<bool>::Abandono();
     // A one-button box can only be accepted; the scripted answers are for the questions.
     bool si = true;
-    if (botones != 1 && !RespuestasMensaje.empty()) {
-        si = RespuestasMensaje.front();
-        RespuestasMensaje.pop_front();
+    if (botones != 1 && titulo == RechazarTitulo && VecesRechazo > 0) {
+        --VecesRechazo;
+        si = false;
+    } else if (botones != 1) {
+        si = Tomar(RespuestasMensaje, true);
     }
     return Respuesta<bool>::De(si);
 }
@@ -26,29 +50,21 @@ void UsuarioAutomatico::MostrarEspera(const std::string& titulo, const std::stri
 
 Respuesta<Continuacion> UsuarioAutomatico::EsperarContinuar()
 {
-    if (Abandonar) return Respuesta<Continuacion>::Abandono();
+    if (AlContinuar) return AlContinuar();
+    if (Abandona("Continuar")) return Respuesta<Continuacion>::Abandono();
     return Respuesta<Continuacion>::De(Continuacion::Continuar);
 }
 
 Respuesta<Entero> UsuarioAutomatico::EsperarEleccionExtremo()
 {
-    if (Abandonar) return Respuesta<Entero>::Abandono();
-    Entero extremo = 1;
-    if (!ExtremosElegidos.empty()) {
-        extremo = ExtremosElegidos.front();
-        ExtremosElegidos.pop_front();
-    }
-    return Respuesta<Entero>::De(extremo);
+    if (Abandona("Extremo")) return Respuesta<Entero>::Abandono();
+    return Respuesta<Entero>::De(Tomar(ExtremosElegidos, Entero{1}));
 }
 
 Respuesta<Entero> UsuarioAutomatico::EsperarEleccionSalida(const Ajustes& a)
 {
-    if (Abandonar) return Respuesta<Entero>::Abandono();
-    if (!SalidasElegidas.empty()) {
-        const Entero p = SalidasElegidas.front();
-        SalidasElegidas.pop_front();
-        return Respuesta<Entero>::De(p);
-    }
+    if (Abandona("Salida")) return Respuesta<Entero>::Abandono();
+    if (!SalidasElegidas.empty()) return Respuesta<Entero>::De(Tomar(SalidasElegidas, Entero{0}));
     for (Entero p = 1; p <= 4; ++p)
         if (AsientoEnJuego(a, p)) return Respuesta<Entero>::De(p);
     return Respuesta<Entero>::Abandono();
@@ -56,7 +72,7 @@ Respuesta<Entero> UsuarioAutomatico::EsperarEleccionSalida(const Ajustes& a)
 
 Espera UsuarioAutomatico::EsperarRepartoManual(EstadoJuego& e, const std::function<bool()>& terminado)
 {
-    if (Abandonar) return Espera::Abandonada;
+    if (Abandona("Reparto")) return Espera::Abandonada;
     if (RepartoManual) {
         RepartoManual(e);
     } else {

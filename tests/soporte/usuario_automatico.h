@@ -29,17 +29,37 @@ public:
     Respuesta<Entero> EsperarEleccionExtremo() override;
     Respuesta<Entero> EsperarEleccionSalida(const Ajustes& a) override;
     Espera EsperarRepartoManual(EstadoJuego& e, const std::function<bool()>& terminado) override;
+    Espera AtenderEventos() override
+    {
+        return !Abandonar && Abandona("Eventos") ? Espera::Abandonada : Espera::Cumplida;
+    }
+
+    // Names a blocking call ("Mensaje <título>", "Continuar", "Extremo", "Salida", "Eventos") in `Diario`
+    // when there is one; true when the match is abandoned at it: always with `Abandonar`, else at the
+    // `VezAbandono`-th call named `AbandonarEn`, after `AlAbandonar`.
+    bool Abandona(const std::string& llamada);
 
     std::deque<bool> RespuestasMensaje;
+    std::string RechazarTitulo; // the questions with this title answered No this many times first
+    int VecesRechazo = 0;
     std::deque<Entero> SalidasElegidas;
     std::deque<Entero> ExtremosElegidos;
     // Replaces the default manual deal; it should fill the hands, else the deal is abandoned.
     std::function<void(EstadoJuego&)> RepartoManual;
+    // Replaces the default answer to the Continue button (continue).
+    std::function<Respuesta<Continuacion>()> AlContinuar;
     bool Abandonar = false; // every blocking call reports the match abandoned
+    std::string AbandonarEn;
+    int VezAbandono = 1;
+    std::function<void()> AlAbandonar;
+    std::vector<std::string>* Diario = nullptr;
 
     std::vector<Mensaje> Mensajes;
     std::string TituloEspera;
     bool EsperaVisible = false;
+
+private:
+    int vecesAbandonarEn_ = 0;
 };
 
 } // namespace zp

@@ -15,19 +15,6 @@ namespace {
 
 using Ajustes = prueba::ProgramaPrueba;
 
-// Hace `accion` en la ventana modal de tipo V en cuanto se abre, una vez.
-template <class V> void AlAbrirse(QTimer& persona, std::function<void(V&)> accion)
-{
-    QObject::disconnect(&persona, nullptr, nullptr, nullptr);
-    QObject::connect(&persona, &QTimer::timeout, [&persona, accion] {
-        auto* v = qobject_cast<V*>(QApplication::activeModalWidget());
-        if (!v) return;
-        persona.stop();
-        accion(*v);
-    });
-    persona.start(10);
-}
-
 TEST_F(Ajustes, una_regla_de_normas_rige_en_la_partida_siguiente_y_queda_en_zarpe33_ini)
 {
     zp::MarcarAsientos("24", a);
@@ -39,7 +26,7 @@ TEST_F(Ajustes, una_regla_de_normas_rige_en_la_partida_siguiente_y_queda_en_zarp
     Arrancar(7);
 
     QTimer persona; // en la ventana: 14 fichas por jugador, anotación por unidades, y fuera
-    AlAbrirse<zp::normas>(persona, [](zp::normas& v) {
+    prueba::AlAbrirse<zp::normas>(persona, [](zp::normas& v) {
         QLineEdit* fichas = v.Tex_Spin[25];
         fichas->selectAll();
         QTest::keyClicks(fichas, QStringLiteral("14"));
@@ -109,11 +96,11 @@ TEST_F(Ajustes, un_juego_guardado_y_cargado_en_plena_partida_se_juega_de_nuevo_d
         if (fase == 0 && j.NumeroMano == 2 && j.NumeroJugada >= 4) { // se guarda, con una mano ya anotada
             fase = 1;
             guardado = {j, Lineas()};
-            AlAbrirse<zp::cargua>(persona, [&](zp::cargua& v) { escribir(v, "Prueba"); });
+            prueba::AlAbrirse<zp::cargua>(persona, [&](zp::cargua& v) { escribir(v, "Prueba"); });
             opcion(1);
         } else if (fase == 1 && j.NumeroMano == 3 && j.NumeroJugada >= 4) { // se carga, con otras mayúsculas
             fase = 2;
-            AlAbrirse<zp::cargua>(persona, [&](zp::cargua& v) { escribir(v, "PRUEBA"); });
+            prueba::AlAbrirse<zp::cargua>(persona, [&](zp::cargua& v) { escribir(v, "PRUEBA"); });
             opcion(2);
         } else if (fase == 2 && resultados.size() == 2) { // la partida cargada espera su jugada
             fase = 3;

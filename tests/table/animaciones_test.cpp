@@ -20,24 +20,35 @@ std::vector<QPoint> Pasos(const RitmoPrueba& r)
     return v;
 }
 
-TEST_F(EscenaPrueba, UnDeslizamientoAvanzaDeOchoEnOchoSinPasarseDelDestino)
+using Animacion = EscenaPrueba;
+using V = std::vector<std::string>;
+
+// The first `n` pauses and sounds of the script.
+V Inicio(const RitmoPrueba& r, std::size_t n)
+{
+    V guion = r.Guion();
+    guion.resize(std::min(n, guion.size()));
+    return guion;
+}
+
+TEST_F(Animacion, un_deslizamiento_avanza_de_ocho_en_ocho_sin_pasarse_del_destino)
 {
     struct Caso
     {
-        const char* nombre;
         QPoint desde, hasta;
-        std::vector<QPoint> pasos; // vacío: se comprueba solo la cuenta
-        int cuenta;
+        std::size_t pasos;
+        std::vector<std::pair<std::size_t, QPoint>> algunos; // step number, where the tile is
     };
     const Caso casos[] = {
-        {"diagonal larga", {100, 500}, {356, 262}, {}, 32},
-        {"horizontal", {0, 10}, {20, 10}, {{8, 10}, {16, 10}, {20, 10}}, 3},
-        {"vertical hacia arriba", {5, 100}, {5, 83}, {{5, 92}, {5, 84}, {5, 83}}, 3},
-        {"diagonal que llega antes en x", {50, 50}, {34, 60}, {{42, 58}, {34, 60}}, 2},
-        {"sin recorrido", {356, 262}, {356, 262}, {}, 0},
+        // The long diagonal: at 45 degrees, y arrives at step 30 and x at step 32.
+        {{100, 500}, {356, 262}, 32, {{0, {108, 492}}, {28, {332, 268}}, {29, {340, 262}}, {31, {356, 262}}}},
+        {{0, 10}, {20, 10}, 3, {{0, {8, 10}}, {1, {16, 10}}, {2, {20, 10}}}},
+        {{5, 100}, {5, 83}, 3, {{0, {5, 92}}, {1, {5, 84}}, {2, {5, 83}}}},
+        {{50, 50}, {34, 60}, 2, {{0, {42, 58}}, {1, {34, 60}}}}, // x arrives first
+        {{356, 262}, {356, 262}, 0, {}},
     };
     for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
+        SCOPED_TRACE(testing::Message() << c.desde.x() << "," << c.desde.y());
         ritmo.eventos.clear();
         LienzoMesa l = Lienzo();
         Ima_Mover.PonerDibujo(QImage(40, 20, QImage::Format_ARGB32));
@@ -46,10 +57,8 @@ TEST_F(EscenaPrueba, UnDeslizamientoAvanzaDeOchoEnOchoSinPasarseDelDestino)
         RecorrerPasos(Escena(l), Ima_Mover, r);
 
         const std::vector<QPoint> pasos = Pasos(ritmo);
-        ASSERT_EQ(int(pasos.size()), c.cuenta);
-        if (!c.pasos.empty()) {
-            EXPECT_EQ(pasos, c.pasos);
-        }
+        ASSERT_EQ(pasos.size(), c.pasos);
+        for (const auto& [n, sitio] : c.algunos) EXPECT_EQ(pasos[n], sitio) << n;
         EXPECT_EQ(QPoint(r.AnimXOrigen, r.AnimYOrigen), c.hasta);
         EXPECT_EQ(Ima_Mover.Rectangulo().topLeft(), c.hasta);
         // Every step stamps its start before it moves the picture, so its drawing counts in its 12 ms.
@@ -59,43 +68,10 @@ TEST_F(EscenaPrueba, UnDeslizamientoAvanzaDeOchoEnOchoSinPasarseDelDestino)
                 EXPECT_EQ(ritmo.eventos[i - 1].tipo, Evento::Sello);
             }
     }
-    // The long diagonal of the example: at 45 degrees, y arrives at step 30 and x at step 32.
-    ritmo.eventos.clear();
-    LienzoMesa l = Lienzo();
-    Ima_Mover.Move({100, 500});
-    RecorridoFicha r{100, 500, 356, 262};
-    RecorrerPasos(Escena(l), Ima_Mover, r);
-    const std::vector<QPoint> pasos = Pasos(ritmo);
-    EXPECT_EQ(pasos[0], QPoint(108, 492));
-    EXPECT_EQ(pasos[28], QPoint(332, 268));
-    EXPECT_EQ(pasos[29], QPoint(340, 262));
-    EXPECT_EQ(pasos[31], QPoint(356, 262));
 }
 
-// A record of a tile lying at the centre of the table, right half.
-RegistroJugada FichaCentral()
+TEST_F(Animacion, la_ficha_se_alza_se_muestra_y_se_desliza_con_sus_sonidos)
 {
-    RegistroJugada j;
-    j.Jugador = 1;
-    j.PuntoUnido = 6;
-    j.PuntoAbierto = 4;
-    j.Extremo = 1;
-    j.XFicha = 356;
-    j.YFicha = 262;
-    j.AnchoFicha = 77;
-    j.AltoFicha = 40;
-    j.LadoMesa = 1;
-    j.XSpriteFicha = 474;
-    j.XMitad1 = 360;
-    j.YMitad1 = 262;
-    j.XMitad2 = 397;
-    j.YMitad2 = 262;
-    return j;
-}
-
-TEST_F(EscenaPrueba, LaFichaSeAlzaSeMuestraYSeDeslizaConSusSonidos)
-{
-    using V = std::vector<std::string>;
     struct Caso
     {
         const char* nombre;
@@ -116,15 +92,13 @@ TEST_F(EscenaPrueba, LaFichaSeAlzaSeMuestraYSeDeslizaConSusSonidos)
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         ritmo.eventos.clear();
-        motor->e.Jugadas[1] = FichaCentral();
+        motor->e.Jugadas[1] = prueba::FichaCentral();
         LienzoMesa l = Lienzo();
         RecorridoFicha r{Entero(c.desde.x()), Entero(c.desde.y()), 356, 262};
         Ima_Mover.Hide();
         MoverFicha(Escena(l), Ima_Mover, r, 1, c.modo);
 
-        V guion = ritmo.Guion();
-        ASSERT_GE(guion.size(), c.guion.size());
-        EXPECT_EQ(V(guion.begin(), guion.begin() + std::ptrdiff_t(c.guion.size())), c.guion);
+        EXPECT_EQ(Inicio(ritmo, c.guion.size()), c.guion);
         EXPECT_EQ(int(Pasos(ritmo).size()), c.pasos);
         // Hidden while it is composed, shown where it starts before it moves, left shown at the end.
         EXPECT_FALSE(ritmo.eventos[0].visible);
@@ -138,9 +112,9 @@ TEST_F(EscenaPrueba, LaFichaSeAlzaSeMuestraYSeDeslizaConSusSonidos)
     }
 }
 
-TEST_F(EscenaPrueba, LaFichaQueViajaSeVeIgualQueLaPuestaEnLaLinea)
+TEST_F(Animacion, la_ficha_que_viaja_se_ve_igual_que_la_puesta_en_la_linea)
 {
-    motor->e.Jugadas[1] = FichaCentral();
+    motor->e.Jugadas[1] = prueba::FichaCentral();
     LienzoMesa l = Lienzo();
     RecorridoFicha r{356, 262, 356, 262};
     MoverFicha(Escena(l), Ima_Mover, r, 1, kAdelante);
@@ -156,7 +130,7 @@ TEST_F(EscenaPrueba, LaFichaQueViajaSeVeIgualQueLaPuestaEnLaLinea)
     EXPECT_EQ(Diferencias(viajera, puesta, QRect(340, 250, 110, 60)), 0);
 }
 
-TEST_F(EscenaPrueba, UnaFichaJugadaVaDeSuHuecoALaLineaYAterrizaConSonidoDesdeLaSegunda)
+TEST_F(Animacion, una_ficha_jugada_va_de_su_hueco_a_la_linea_y_aterriza_con_sonido_desde_la_segunda)
 {
     Repartir();
     for (Entero buscada : {Entero(1), Entero(2)}) {
@@ -196,7 +170,7 @@ TEST_F(EscenaPrueba, UnaFichaJugadaVaDeSuHuecoALaLineaYAterrizaConSonidoDesdeLaS
 }
 
 // Two players (seats 2 and 4) and fourteen tiles in the stock, so that somebody draws soon.
-class RoboPrueba : public EscenaPrueba
+class RoboDeFicha : public EscenaPrueba
 {
 protected:
     void SetUp() override
@@ -219,9 +193,8 @@ protected:
     }
 };
 
-TEST_F(RoboPrueba, LaFichaRobadaParpadeaEnElMontonSalvoConLaGrabadora)
+TEST_F(RoboDeFicha, la_ficha_robada_parpadea_en_el_monton_salvo_con_la_grabadora)
 {
-    using V = std::vector<std::string>;
     for (bool grabadora : {false, true}) {
         SCOPED_TRACE(grabadora ? "grabadora encendida" : "grabadora apagada");
         SetUp();
@@ -240,12 +213,10 @@ TEST_F(RoboPrueba, LaFichaRobadaParpadeaEnElMontonSalvoConLaGrabadora)
         AnimarRobarFicha(Escena(l), Ima_Mover, n);
         ritmo.alPausar = nullptr;
 
-        V guion = ritmo.Guion();
         const V inicio = grabadora ? V{"p30", "s2a", "p90", "s3a"}
                                    : V{"p140", "p220", "p140", "p220", "p30", "s2a", "p90", "s3a"};
-        ASSERT_GE(guion.size(), inicio.size());
-        EXPECT_EQ(V(guion.begin(), guion.begin() + std::ptrdiff_t(inicio.size())), inicio);
-        EXPECT_EQ(guion.back(), "s2e"); // put down in the hand, heard to its end
+        EXPECT_EQ(Inicio(ritmo, inicio.size()), inicio);
+        EXPECT_EQ(ritmo.Guion().back(), "s2e"); // put down in the hand, heard to its end
         const std::vector<bool> parpadeo =
             grabadora ? std::vector<bool>{} : std::vector<bool>{false, true, false, true};
         EXPECT_EQ(enElMonton, parpadeo);
@@ -253,7 +224,7 @@ TEST_F(RoboPrueba, LaFichaRobadaParpadeaEnElMontonSalvoConLaGrabadora)
     }
 }
 
-TEST_F(RoboPrueba, LaFichaRobadaLlegaAlFinalDeLaFranjaDeQuienRoba)
+TEST_F(RoboDeFicha, la_ficha_robada_llega_al_final_de_la_franja_de_quien_roba)
 {
     struct Caso
     {
@@ -292,15 +263,13 @@ TEST_F(RoboPrueba, LaFichaRobadaLlegaAlFinalDeLaFranjaDeQuienRoba)
     }
 }
 
-TEST_F(RoboPrueba, LaGrabadoraDevuelveLaFichaRobadaAlMontonSinSonidoDeAlzar)
+TEST_F(RoboDeFicha, la_grabadora_devuelve_la_ficha_robada_al_monton_sin_sonido_de_alzar)
 {
-    using V = std::vector<std::string>;
     ritmo.eventos.clear();
     LienzoMesa l = Lienzo();
     m.LadoMonton = 3;
     DevolverFichaAlMonton(Escena(l), Ima_Mover, 400, 558, 657, 305);
-    V guion = ritmo.Guion();
-    EXPECT_EQ(V(guion.begin(), guion.begin() + 3), (V{"p30", "p90", "s3a"}));
+    EXPECT_EQ(Inicio(ritmo, 3), (V{"p30", "p90", "s3a"}));
     EXPECT_EQ(Pasos(ritmo).back(), QPoint(657, 305));
     EXPECT_EQ(Ima_Mover.Rectangulo().size(), QSize(20, 40)); // upright along the right side
     EXPECT_FALSE(Ima_Mover.Visible());

@@ -20,22 +20,8 @@ const QString kContinuarAnterior = QStringLiteral("Continuar la partida anterior
 
 struct Botonera : prueba::ProgramaPrueba
 {
-    // The program has left, its settings file keeping the half-played hand for another day.
-    void SeFueGuardandoLaMano()
-    {
-        ASSERT_EQ(resultados.size(), 1u);
-        EXPECT_EQ(resultados[0].Siguiente, zp::Peticion::Salir);
-        EXPECT_FALSE(programa->Mesa->isVisible());
-        zp::EstadoJuego leido;
-        zp::Ajustes ajustesLeidos;
-        ASSERT_EQ(zp::CargarAjustes(Carpeta(), leido, ajustesLeidos).ErrorFichero, 0);
-        EXPECT_TRUE(leido.PartidaEnCurso);
-        EXPECT_TRUE(leido.ManoEnCurso);
-        EXPECT_EQ(leido.NumeroMano, 3);
-    }
-
-    // Sale con la carpeta de trabajo donde no se puede crear nada. La primera caja de error se responde con
-    // Aceptar; la segunda, con Aceptar y la carpeta arreglada (`arreglar`) o con Cancelar.
+    // Leaves with a data folder where nothing can be made. The first error box is answered Aceptar; the
+    // second Aceptar with the folder mended (`arreglar`), or Cancelar.
     void SalirSinPoderGuardar(bool arreglar)
     {
         const QString kErrorGuardar = QStringLiteral("Error al guardar los ajustes");
@@ -54,12 +40,10 @@ struct Botonera : prueba::ProgramaPrueba
         ASSERT_TRUE(QTest::qWaitFor([this] { return resultados.size() == 2; }, 5000));
 
         EXPECT_EQ(errores, 2);
-        const auto caja = std::find_if(cajas.begin(), cajas.end(),
-                                       [&](const prueba::Caja& c) { return c.titulo == kErrorGuardar; });
-        ASSERT_NE(caja, cajas.end());
-        EXPECT_TRUE(caja->texto.startsWith(
-            QStringLiteral("No se ha podido guardar el fichero ZARPE33.INI (CID ERROR 75): los ajustes se")))
-            << caja->texto.toStdString();
+        EXPECT_TRUE(
+            TextoDeCaja(kErrorGuardar)
+                .startsWith(QStringLiteral(
+                    "No se ha podido guardar el fichero ZARPE33.INI (CID ERROR 75): los ajustes se")));
         EXPECT_EQ(QFileInfo::exists(Fichero("ZARPE33.INI")), arreglar);
         EXPECT_EQ(resultados.back().Siguiente, zp::Peticion::Salir);
     }
@@ -106,31 +90,11 @@ TEST_F(Botonera, salir_durante_una_partida_pregunta_antes_y_con_no_se_sigue_juga
 
     ASSERT_TRUE(comprobado);
     EXPECT_TRUE(seguia) << "la partida sigue esperando su jugada";
-    const auto caja =
-        std::find_if(cajas.begin(), cajas.end(), [](const Caja& c) { return c.titulo == kPosponer; });
-    ASSERT_NE(caja, cajas.end());
-    EXPECT_EQ(caja->texto,
+    EXPECT_EQ(TextoDeCaja(kPosponer),
               QStringLiteral("¿Desea abandonar el programa para continuar en otro momento la partida "
                              "que está jugando?"));
     ASSERT_EQ(resultados.size(), 1u);
     EXPECT_NE(resultados[0].Siguiente, zp::Peticion::Salir);
-}
-
-TEST_F(Botonera, salir_durante_una_partida_con_si_la_guarda_para_otro_momento_y_termina)
-{
-    ManoAMedias();
-    respuestas[kPosponer] = true;
-    bool pulsado = false;
-    paso = [&] {
-        if (!pulsado && programa->e.EsperaContinuar) {
-            pulsado = true;
-            PulsarLuego(7);
-        }
-    };
-    Arrancar();
-
-    ASSERT_TRUE(HayCaja(kPosponer));
-    SeFueGuardandoLaMano();
 }
 
 // Un fallo al guardar al salir se dice: Aceptar lo intenta otra vez, Cancelar sale sin guardar.
@@ -169,11 +133,8 @@ TEST_F(Botonera, nueva_partida_durante_otra_pregunta_y_empieza_desde_arriba_en_l
     ASSERT_TRUE(QTest::qWaitFor([&] { return terminado && resultados.size() == 2; }, 20000));
 
     EXPECT_TRUE(HayCaja(kContinuarAnterior));
-    const auto caja =
-        std::find_if(cajas.begin(), cajas.end(), [](const Caja& c) { return c.titulo == kAbandonar; });
-    ASSERT_NE(caja, cajas.end());
     EXPECT_EQ(
-        caja->texto,
+        TextoDeCaja(kAbandonar),
         QStringLiteral("¿Desea abandonar la partida que está jugando para comenzar una nueva partida?"));
     EXPECT_EQ(manoAntes, 3);
     EXPECT_EQ(manoNueva, 1);
@@ -378,7 +339,7 @@ TEST_F(Botonera, cada_negativa_de_un_boton_lo_explica_con_su_texto)
     EXPECT_EQ(resultados.size(), 1u) << "nothing started and nobody left";
 }
 
-TEST_F(Botonera, cerrar_la_ventana_es_pulsar_salir)
+TEST_F(Botonera, cerrar_la_ventana_es_pulsar_salir_y_con_si_guarda_la_partida_para_otro_momento)
 {
     ManoAMedias();
     respuestas[kPosponer] = false;
@@ -396,7 +357,15 @@ TEST_F(Botonera, cerrar_la_ventana_es_pulsar_salir)
         }
     };
     Arrancar();
-    SeFueGuardandoLaMano();
+    // The program has left, its settings file keeping the half-played hand for another day.
+    ASSERT_EQ(resultados.size(), 1u);
+    EXPECT_EQ(resultados[0].Siguiente, zp::Peticion::Salir);
+    EXPECT_FALSE(programa->Mesa->isVisible());
+    zp::EstadoJuego leido;
+    zp::Ajustes ajustesLeidos;
+    ASSERT_EQ(zp::CargarAjustes(Carpeta(), leido, ajustesLeidos).ErrorFichero, 0);
+    EXPECT_TRUE(leido.PartidaEnCurso && leido.ManoEnCurso);
+    EXPECT_EQ(leido.NumeroMano, 3);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// Lo que comparten las pruebas de la mesa: la ventana dispuesta para una pantalla, manos repartidas a mano
-// y una foto de lo que se ve guardada en el árbol de compilación para mirarla.
+// Lo que comparten las pruebas de la mesa: la ventana dispuesta para una pantalla y manos repartidas a mano.
 #pragma once
 
 #include "kit/entorno.h"
@@ -7,7 +6,6 @@
 #include "table/mesa.h"
 
 #include <QApplication>
-#include <QDir>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -27,6 +25,12 @@ inline std::vector<Ficha> Juego()
     for (zp::Entero a = 6; a >= 0; --a)
         for (zp::Entero b = a; b >= 0; --b) f.push_back({a, b});
     return f;
+}
+
+// Un 6-4 tumbado en la mitad derecha de la mesa de 800 x 600, como lo deja la primera jugada.
+inline zp::RegistroJugada FichaCentral()
+{
+    return zp::RegistroJugada{1, 6, 4, 1, 0, 356, 262, 77, 40, 1, 474, 360, 262, 397, 262, 0};
 }
 
 // Una mano a medias con los cuatro asientos en juego y siete fichas cada uno: nadie ha jugado aún y le toca
@@ -99,22 +103,6 @@ protected:
         e.PartidaEnCurso = true;
         e.NumeroMano = 1;
         e.NumeroJugada = 1;
-    }
-
-    // Guarda lo que se ve de la mesa en el árbol de compilación, para mirarlo.
-    void Foto(const QString& nombre) const
-    {
-        QDir().mkpath(QStringLiteral("fotos_mesa"));
-        ventana->grab().toImage().save(QStringLiteral("fotos_mesa/") + nombre + QStringLiteral(".png"));
-    }
-
-    // Un trozo ampliado, para ver los detalles.
-    void FotoAmpliada(const QString& nombre, const QRect& trozo, int veces) const
-    {
-        QDir().mkpath(QStringLiteral("fotos_mesa"));
-        const QImage parte = ventana->grab().toImage().copy(trozo);
-        parte.scaled(parte.size() * veces)
-            .save(QStringLiteral("fotos_mesa/") + nombre + QStringLiteral(".png"));
     }
 
     QRgb Pixel(int x, int y) const { return ventana->surface().pixel(x, y); }

@@ -1,126 +1,38 @@
-// La mesa ocupa la pantalla: la botonera de 90 px a la derecha con sus botones, el botón Continuar entre el
-// 7 y el 9, el mando de la grabadora y la lista de jugadas abajo, y el mármol bajo todo.
+// Dónde queda cada cosa de la mesa según la pantalla y los asientos: sus medidas, la zona de cada mano y de
+// su señal de paso, el lado del montón y la ficha que se roba, y cuándo se ven la lista y el mando.
 #include "comun_mesa.h"
 
-#include "assets/recursos.h"
-#include "table/disposicion_mesa.h"
+#include "table/dibujo_monton.h"
 
 #include <QListWidget>
 
 namespace {
 
-using prueba::MesaPrueba;
-using Disposicion = MesaPrueba;
+using Disposicion = prueba::MesaPrueba;
 
-TEST_F(Disposicion, medidas_de_la_mesa_segun_la_pantalla)
+TEST_F(Disposicion, las_medidas_de_la_mesa_siguen_a_la_pantalla_y_las_pequenas_son_de_800x600)
 {
     struct Caso
     {
-        int ancho, alto;
-        int anchoMesa, altoMesa, centroX, centroY;
+        int ancho, alto, anchoMesa, altoMesa, centroX, centroY;
     };
     const Caso casos[] = {
-        {800, 600, 710, 600, 355, 300}, {1024, 768, 934, 768, 467, 384},
-        {640, 480, 710, 600, 355, 300}, {800, 550, 710, 600, 355, 300}, // pequeñas: como 800 x 600
-        {801, 600, 711, 600, 356, 300}, {803, 601, 713, 601, 356, 300}, // mitades al par
+        {800, 600, 710, 600, 355, 300}, {1024, 768, 934, 768, 467, 384}, {640, 480, 710, 600, 355, 300},
+        {800, 550, 710, 600, 355, 300}, {801, 600, 711, 600, 356, 300},  {803, 601, 713, 601, 356, 300},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(testing::Message() << c.ancho << "x" << c.alto);
         zp::mesa& m = Abrir(c.ancho, c.alto);
         const zp::Pantalla& p = m.Medidas();
-        EXPECT_EQ(p.AnchoMesa, c.anchoMesa);
-        EXPECT_EQ(p.AltoPantalla, c.altoMesa);
-        EXPECT_EQ(p.CentroX, c.centroX);
-        EXPECT_EQ(p.CentroY, c.centroY);
+        EXPECT_EQ(QRect(p.AnchoMesa, p.AltoPantalla, p.CentroX, p.CentroY),
+                  QRect(c.anchoMesa, c.altoMesa, c.centroX, c.centroY));
         EXPECT_EQ(m.logicalGeometry(), QRect(0, 0, c.anchoMesa + 92, c.altoMesa + 2));
-        EXPECT_EQ(m.Pic_Botonera->logicalGeometry(), QRect(c.anchoMesa, 0, 90, c.altoMesa));
-        EXPECT_EQ(m.Marmol().width(), c.anchoMesa + 99);
-        EXPECT_EQ(m.Marmol().height(), c.altoMesa + 2);
+        EXPECT_EQ(m.Marmol().image().size(), QSize(c.anchoMesa + 99, c.altoMesa + 2));
         EXPECT_EQ(zp::Entorno().AnchoMesa, c.anchoMesa);
     }
 }
 
-TEST_F(Disposicion, botones_continuar_grabadora_y_lista_en_su_sitio)
-{
-    struct Caso
-    {
-        int ancho, alto;
-        QRect boton9, continuar, grabadora, lista;
-    };
-    const Caso casos[] = {
-        {800, 600, {20, 559, 50, 36}, {3, 499, 86, 36}, {655, 524, 50, 75}, {0, 528, 165, 72}},
-        {1024, 768, {20, 727, 50, 36}, {3, 583, 86, 36}, {879, 692, 50, 75}, {0, 696, 165, 72}},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(testing::Message() << c.ancho << "x" << c.alto);
-        zp::mesa& m = Abrir(c.ancho, c.alto);
-        const int tops[] = {0, 5, 65, 125, 245, 305, 365, 425, 185};
-        for (int i = 1; i <= 8; ++i) EXPECT_EQ(m.Pic_Boton[i]->logicalGeometry(), QRect(20, tops[i], 50, 50));
-        EXPECT_EQ(m.Pic_Boton[9]->logicalGeometry(), c.boton9);
-        EXPECT_EQ(m.Pic_BotContinuar->logicalGeometry(), c.continuar);
-        EXPECT_EQ(m.Pic_Grabadora->logicalGeometry(), c.grabadora);
-        EXPECT_EQ(m.Lis_Grabadora->geometry(), c.lista);
-        EXPECT_EQ(m.Disposicion().Lis_Grabadora, c.lista);
-    }
-}
-
-TEST_F(Disposicion, al_empezar_se_ven_la_mesa_y_los_botones_sin_paneles)
-{
-    zp::mesa& m = Abrir();
-    m.show();
-    for (int i = 1; i <= 8; ++i) EXPECT_TRUE(m.Pic_Boton[i]->isVisible()) << i;
-    EXPECT_FALSE(m.Pic_Boton[9]->isVisible()); // el de charlar, solo en red
-    EXPECT_FALSE(m.Pic_BotContinuar->isVisible());
-    EXPECT_FALSE(m.Pic_TexTurno->isVisible());
-    EXPECT_FALSE(m.Pic_Grabadora->isVisible());
-    EXPECT_FALSE(m.Lis_Grabadora->isVisible());
-    EXPECT_FALSE(m.Ima_FlechaDer.Visible());
-    EXPECT_EQ(m.Ima_FlechaDer.Cursor, QStringLiteral("ManoIndice"));
-    EXPECT_EQ(m.Ima_FlechaIzq.Cursor, QStringLiteral("ManoIndice"));
-}
-
-TEST_F(Disposicion, cada_boton_lleva_su_dibujo_de_la_hoja)
-{
-    zp::mesa& m = Abrir();
-    const zp::Surface& hoja = m.Hojas().Pic_BmpVario;
-    // El 5 lleva el marcador escrito encima: se mira solo su borde.
-    for (int i : {1, 2, 3, 4, 6, 7, 8}) {
-        const auto b = zp::recursos::bmpvario::BotonBarra(i);
-        for (int y = 0; y < 50; y += 7)
-            for (int x = 0; x < 50; x += 7)
-                ASSERT_EQ(m.Pic_Boton[i]->surface().pixel(x, y), hoja.pixel(b.x + x, b.y + y)) << i;
-    }
-    const auto chat = zp::recursos::bmpvario::BotonMensaje;
-    EXPECT_EQ(m.Pic_Boton[9]->surface().pixel(25, 18), hoja.pixel(chat.x + 25, chat.y + 18));
-    const auto mando = zp::recursos::bmpvario::Grabadora;
-    EXPECT_EQ(m.Pic_Grabadora->surface().pixel(10, 60), hoja.pixel(mando.x + 10, mando.y + 60));
-}
-
-TEST_F(Disposicion, la_botonera_tiene_su_marco_de_dos_colores)
-{
-    zp::mesa& m = Abrir();
-    const zp::Surface& b = m.Pic_Botonera->surface();
-    const QRgb contorno = qRgb(224, 64, 32), luz = qRgb(224, 128, 96);
-    EXPECT_EQ(b.pixel(0, 300), luz); // izquierda
-    EXPECT_EQ(b.pixel(45, 0), luz);  // arriba
-    EXPECT_EQ(b.pixel(89, 300), contorno);
-    EXPECT_EQ(b.pixel(45, 599), contorno);
-    EXPECT_EQ(b.pixel(89, 0), luz);
-}
-
-TEST_F(Disposicion, el_marmol_cubre_toda_la_mesa_aunque_sea_grande)
-{
-    zp::mesa& m = Abrir(1000, 1000);
-    const zp::Surface& marmol = m.Hojas().Marmol;
-    const zp::Surface& fondo = m.Marmol();
-    // Mosaico desde la esquina: cada punto repite el del dibujo de 640 x 512.
-    for (const QPoint q :
-         {QPoint(5, 5), QPoint(700, 40), QPoint(1005, 1000), QPoint(300, 990), QPoint(1008, 600)})
-        EXPECT_EQ(fondo.pixel(q.x(), q.y()), marmol.pixel(q.x() % 640, q.y() % 512)) << q.x() << "," << q.y();
-    EXPECT_EQ(Pixel(909, 999), fondo.pixel(909, 999)); // la mesa se limpia a él
-}
-
-TEST_F(Disposicion, zona_de_cada_mano_y_de_la_senal_de_paso)
+TEST_F(Disposicion, cada_mano_y_su_senal_de_paso_tienen_su_zona)
 {
     Repartir({1, 2, 3, 4}, 7);
     a.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
@@ -132,7 +44,7 @@ TEST_F(Disposicion, zona_de_cada_mano_y_de_la_senal_de_paso)
         QRect zona;
         QPoint paso;
     };
-    // Tres manos ocultas de canto y la del sur con las fichas grandes.
+    // Three hidden hands edge-on and the south's large tiles.
     const Caso casos[] = {
         {1, {23, 164, 17, 273}, {3, 284}},
         {2, {218, 23, 273, 17}, {339, 3}},
@@ -143,13 +55,87 @@ TEST_F(Disposicion, zona_de_cada_mano_y_de_la_senal_de_paso)
         EXPECT_EQ(zp::CalcularZonaMano(e, a, p, c.asiento), c.zona) << c.asiento;
         EXPECT_EQ(zp::SituarIndicadorPaso(p, c.asiento), c.paso) << c.asiento;
     }
-    // Una mano a la vista no va de canto: 42 de fondo, pegada al borde; el sur oculto, de canto.
+    // A hand in view is not edge-on: 42 deep against the edge; the south hidden, edge-on.
     a.Jugador[2].FichasJugador = zp::VistaFichas::Visibles;
     m.DibujarMano(2);
     EXPECT_EQ(zp::CalcularZonaMano(e, a, p, 2), QRect(218, 0, 273, 42));
     a.Jugador[4].FichasJugador = zp::VistaFichas::Ocultas;
     m.DibujarMano(4);
     EXPECT_EQ(zp::CalcularZonaMano(e, a, p, 4).height(), 17);
+}
+
+TEST_F(Disposicion, el_monton_va_al_primer_asiento_libre_de_tres_uno_dos_y_se_roba_su_ultima_ficha)
+{
+    struct Caso
+    {
+        std::vector<zp::Entero> asientos;
+        int robadas;
+        zp::Entero lado;
+        QRect zona;
+        QPoint ultima;
+    };
+    const Caso casos[] = {
+        {{1, 2, 4}, 0, 3, {657, 201, 51, 199}, {687, 357}},
+        {{1, 2, 4}, 1, 3, {657, 201, 51, 199}, {657, 305}},
+        {{2, 4}, 0, 3, {657, 123, 51, 355}, {657, 435}},
+        {{2, 3, 4}, 0, 1, {1, 201, 51, 199}, {1, 357}},
+        {{1, 3, 4}, 0, 2, {256, 1, 199, 51}, {412, 1}},
+        {{1, 4}, 0, 3, {657, 123, 51, 355}, {657, 435}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.asientos.size() << " asientos, lado " << c.lado);
+        Repartir(c.asientos, 7);
+        e.FichasMonton = zp::Entero(e.FichasMonton - c.robadas);
+        zp::mesa& m = Abrir();
+        m.DibujarMonton();
+        const zp::EstadoMesa& em = m.Estado();
+        EXPECT_EQ(em.LadoMonton, c.lado);
+        EXPECT_EQ(QPoint(e.Colocacion.XFichaRobada, e.Colocacion.YFichaRobada), c.ultima);
+        zp::LienzoMesa l = m.Lienzo();
+        zp::CalcularDisposicionMonton(l);
+        EXPECT_EQ(QRect(em.ZonaX, em.ZonaY, em.ZonaAncho, em.ZonaAlto), c.zona);
+    }
+    // While the player settings are open it keeps its side, whatever the seats become.
+    Repartir({1, 2, 4}, 7);
+    zp::mesa& m = Abrir();
+    m.DibujarMonton();
+    m.Estado().PersonalAbierto = true;
+    a.Jugador[3].EstadoJugador = zp::EstadoAsiento::Activado;
+    a.Jugador[1].EstadoJugador = zp::EstadoAsiento::Desactivado;
+    m.DibujarMonton();
+    EXPECT_EQ(m.Estado().LadoMonton, 3);
+    m.Estado().PersonalAbierto = false;
+    m.DibujarMonton();
+    EXPECT_EQ(m.Estado().LadoMonton, 1);
+}
+
+TEST_F(Disposicion, la_lista_de_jugadas_y_el_mando_se_ven_solo_cuando_tocan)
+{
+    struct Caso
+    {
+        bool manoEnCurso;
+        zp::Entero numeroJugada, listaJugadas;
+        bool enRed, grabadora, lista;
+    };
+    const Caso casos[] = {
+        {true, 1, 1, false, false, false}, {true, 2, 1, false, true, true},  {true, 2, 2, false, true, false},
+        {true, 3, 1, true, false, true},   {false, 2, 1, false, true, true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.manoEnCurso << " " << c.numeroJugada << " " << c.listaJugadas);
+        Repartir({1, 2, 4}, 7);
+        e.ManoEnCurso = c.manoEnCurso;
+        e.NumeroJugada = c.numeroJugada;
+        a.ListaJugadas = static_cast<zp::VistaLista>(c.listaJugadas);
+        a.JuegoEnRed = c.enRed;
+        zp::mesa& m = Abrir();
+        m.RedibujarMesa();
+        EXPECT_EQ(!m.Pic_Grabadora->isHidden(), c.grabadora);
+        EXPECT_EQ(!m.Lis_Grabadora->isHidden(), c.lista);
+        if (!c.manoEnCurso) {
+            EXPECT_EQ(m.surface().image().copy(0, 0, 710, 600), m.Marmol().image().copy(0, 0, 710, 600));
+        }
+    }
 }
 
 } // namespace

@@ -23,7 +23,7 @@ constexpr QRgb kColorDomino = qRgb(250, 1, 2);
 
 // The program's sheets, but every pointing hand and the domino sign a solid colour of its own over a mask
 // that lets nothing through, so that a probe tells which sign is where.
-class EfectosPrueba : public EscenaPrueba
+class EfectosMano : public EscenaPrueba
 {
 protected:
     void SetUp() override
@@ -51,7 +51,7 @@ protected:
     }
 };
 
-TEST_F(EfectosPrueba, LaManoEnTurnoDesapareceYVuelveDosVeces)
+TEST_F(EfectosMano, la_mano_en_turno_desaparece_y_vuelve_dos_veces)
 {
     for (Entero asiento : {Entero(2), Entero(4)}) {
         SCOPED_TRACE(asiento);
@@ -66,7 +66,7 @@ TEST_F(EfectosPrueba, LaManoEnTurnoDesapareceYVuelveDosVeces)
     }
 }
 
-TEST_F(EfectosPrueba, LaSenalDePasoApareceJuntoAlAsientoMientrasSuenaYCientoOchentaMsMas)
+TEST_F(EfectosMano, la_senal_de_paso_aparece_junto_al_asiento_mientras_suena_y_ciento_ochenta_ms_mas)
 {
     const QPoint sitios[5] = {{}, {3, 284}, {339, 3}, {674, 284}, {339, 564}};
     ImagenMesa Ima_Paso(QStringLiteral("Ima_Paso"));
@@ -92,7 +92,7 @@ TEST_F(EfectosPrueba, LaSenalDePasoApareceJuntoAlAsientoMientrasSuenaYCientoOche
     }
 }
 
-TEST_F(EfectosPrueba, LaManoQueSenalaRecorreLasFichasIdaVueltaEIdaSinRepetirNiTocarHuecosVacios)
+TEST_F(EfectosMano, la_mano_que_senala_recorre_las_fichas_ida_vuelta_e_ida_sin_repetir_ni_tocar_huecos_vacios)
 {
     struct Caso
     {
@@ -137,7 +137,7 @@ TEST_F(EfectosPrueba, LaManoQueSenalaRecorreLasFichasIdaVueltaEIdaSinRepetirNiTo
 
 using RelojQueAnota = zp::prueba::RelojFalso;
 
-TEST_F(EfectosPrueba, ConMasDeDieciseisFichasLaManoQueSenalaNoEspera)
+TEST_F(EfectosMano, con_mas_de_dieciseis_fichas_la_mano_que_senala_no_espera)
 {
     RelojQueAnota reloj;
     Clock& antes = PausaPrograma().Reloj();
@@ -156,7 +156,7 @@ TEST_F(EfectosPrueba, ConMasDeDieciseisFichasLaManoQueSenalaNoEspera)
     EXPECT_EQ(std::count(duraciones.begin(), duraciones.end(), 0u), 49);
 }
 
-TEST_F(EfectosPrueba, LaSenalDeDominoParpadeaCuatroVecesSobreLaManoConSuSonido)
+TEST_F(EfectosMano, la_senal_de_domino_parpadea_cuatro_veces_sobre_la_mano_con_su_sonido)
 {
     const Entero asiento = 4;
     const QPoint sitio(339, 564);

@@ -1,9 +1,12 @@
-// La persona juega en la mesa con el ratón: la mano verde sobre una ficha que se puede jugar, la roja sobre
-// una que no, un clic que juega, las flechas que eligen el extremo y el clic en una mano que elige quién
-// sale.
+// La persona juega en la mesa con el ratón y el teclado: la mano verde sobre una ficha que se puede jugar,
+// la roja sobre una que no, un clic que juega, las flechas que eligen el extremo, el clic en una mano que
+// elige quién sale; girar y reordenar las fichas de una mano descubierta, y en el reparto a mano llevar las
+// de la rejilla a las manos y devolverlas; el botón Continuar y las teclas que lo pulsan.
 #include "comun_mesa.h"
 
+#include "engine/reparto_manual.h"
 #include "kit/cursores.h"
+#include "table/entrada_continuar.h"
 #include "table/entrada_mesa.h"
 #include "table/usuario_mesa.h"
 
@@ -13,6 +16,8 @@
 #include <functional>
 
 namespace {
+
+using Mano = std::vector<std::pair<zp::Entero, zp::Entero>>;
 
 // En 800 x 600 la mano de abajo es holgada: sus fichas grandes van de x 205 + 44 (n - 1) a 40 px más allá.
 constexpr int kYAbajo = 550;
@@ -27,14 +32,27 @@ struct Entrada : prueba::MesaPrueba
     // solo la primera encaja.
     zp::mesa& Jugando()
     {
+        zp::mesa& m = Esperando(4);
+        e.NumeroJugada = 2;
+        e.Linea.Extremos = {0, 3, 3};
+        return m;
+    }
+    // The table shown at speed 100 (pauses take no time) with the pointer in, the hand in play or not.
+    zp::mesa& Abierta(const std::vector<zp::Entero>& asientos = {1, 2, 3, 4}, bool mano = true)
+    {
         a.Velocidad = 100;
-        Repartir({1, 2, 3, 4}, 7);
+        Repartir(asientos, 7);
+        e.ManoEnCurso = mano;
         zp::mesa& m = Abrir();
         m.show();
         Entrar(m);
-        e.NumeroJugada = 2;
-        e.Linea.Extremos = {0, 3, 3};
-        e.JugadorTurno = 4;
+        return m;
+    }
+    // Waiting for Continue on the turn of `turno`.
+    zp::mesa& Esperando(zp::Entero turno)
+    {
+        zp::mesa& m = Abierta();
+        e.JugadorTurno = turno;
         m.DibujarBotonContinuar(1);
         m.Pic_BotContinuar->show();
         e.EsperaContinuar = true;
@@ -261,12 +279,7 @@ struct Salida : Entrada
 {
     zp::mesa& Eligiendo(const std::vector<zp::Entero>& asientos)
     {
-        a.Velocidad = 100;
-        Repartir(asientos, 7);
-        e.ManoEnCurso = false;
-        zp::mesa& m = Abrir();
-        m.show();
-        Entrar(m);
+        zp::mesa& m = Abierta(asientos, false);
         e.EligiendoSalida = true;
         return m;
     }
@@ -311,6 +324,238 @@ TEST_F(Salida, la_espera_de_la_salida_da_el_asiento_pulsado_aunque_el_puntero_si
     const auto r = persona.EsperarEleccionSalida(a);
     ASSERT_FALSE(r.abandonada);
     EXPECT_EQ(r.valor, 1);
+}
+
+struct Arrastre : Entrada
+{
+    // Juega el ordenador (asiento 3); la persona tiene 3-0, 2-2, 2-1, 2-0, 1-1, 1-0, 0-0 descubiertas.
+    zp::mesa& Mesa()
+    {
+        zp::mesa& m = Abierta();
+        e.JugadorTurno = 3;
+        return m;
+    }
+    Mano ManoAbajo() const
+    {
+        Mano r;
+        for (int s = 1; s <= 7; ++s)
+            r.push_back({e.Manos[4][std::size_t(s)].PuntoA, e.Manos[4][std::size_t(s)].PuntoB});
+        return r;
+    }
+};
+
+TEST_F(Arrastre, girar_una_ficha_cambia_sus_puntos_de_sitio)
+{
+    zp::mesa& m = Mesa();
+    zp::CambiarModoMano(e, m.Entrada, false);
+    QTest::mouseMove(&m, {XFicha(3), kYAbajo});
+    EXPECT_EQ(zp::CursorDe(&m), QStringLiteral("girar"));
+    QTest::mouseClick(&m, Qt::LeftButton, {}, {XFicha(3), kYAbajo});
+    EXPECT_EQ(e.Manos[4][3].PuntoA, 1);
+    EXPECT_EQ(e.Manos[4][3].PuntoB, 2);
+}
+
+TEST_F(Arrastre, reordenar_pone_la_ficha_antes_de_la_que_queda_debajo_o_al_final)
+{
+    const std::pair<zp::Entero, zp::Entero> A{3, 0}, B{2, 2}, C{2, 1}, D{2, 0}, E{1, 1}, F{1, 0}, G{0, 0};
+    struct Caso
+    {
+        const char* nombre;
+        int desde;
+        int xSoltar; // the drop probe lies 16 px right of the pointer
+        Mano queda;
+    };
+    const Caso casos[] = {
+        {"B sobre D", 2, 340, {A, C, B, D, E, F, G}},
+        {"D sobre B", 4, 244, {A, D, B, C, E, F, G}},
+        {"B pasada la última", 2, 560, {A, C, D, E, F, G, B}},
+        {"B en su sitio", 2, XFicha(2), {A, B, C, D, E, F, G}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        zp::mesa& m = Mesa();
+        zp::CambiarModoMano(e, m.Entrada, true);
+        const QPoint alzar(XFicha(c.desde), kYAbajo);
+        QTest::mouseMove(&m, alzar);
+        EXPECT_EQ(zp::CursorDe(&m), QStringLiteral("ordenar"));
+        QTest::mousePress(&m, Qt::LeftButton, {}, alzar);
+        EXPECT_TRUE(m.Pic_Mover->isVisible());
+        EXPECT_EQ(zp::CursorDe(&m), QStringLiteral("manocerrada"));
+        QTest::mouseMove(&m, {c.xSoltar, kYAbajo});
+        QTest::mouseRelease(&m, Qt::LeftButton, {}, {c.xSoltar, kYAbajo});
+        EXPECT_FALSE(m.Pic_Mover->isVisible());
+        EXPECT_EQ(ManoAbajo(), c.queda);
+        for (int s = 1; s <= 7; ++s) EXPECT_EQ(e.Manos[4][std::size_t(s)].Estado, zp::kEnMano);
+    }
+}
+
+TEST_F(Arrastre, una_tecla_no_sigue_la_partida_con_una_ficha_en_el_aire)
+{
+    zp::mesa& m = Mesa();
+    e.JugadorTurno = 4;
+    a.Jugador[4].ControlJugador = zp::Control::Automatico;
+    e.EsperaContinuar = true;
+    zp::CambiarModoMano(e, m.Entrada, true);
+    QTest::mouseMove(&m, {XFicha(2), kYAbajo});
+    QTest::mousePress(&m, Qt::LeftButton, {}, {XFicha(2), kYAbajo});
+    QTest::keyClick(&m, Qt::Key_N);
+    EXPECT_TRUE(e.EsperaContinuar);
+    QTest::mouseRelease(&m, Qt::LeftButton, {}, {XFicha(2), kYAbajo});
+    QTest::keyClick(&m, Qt::Key_N);
+    EXPECT_FALSE(e.EsperaContinuar);
+}
+
+// El reparto a mano con los asientos 2 y 4: la rejilla empieza en (273, 109); la mano de arriba ya está
+// llena y la de abajo vacía.
+struct Reparto : Arrastre
+{
+    zp::mesa& Repartiendo()
+    {
+        zp::mesa& m = Abierta({2, 4}, false);
+        for (int s = 1; s <= 7; ++s) e.Manos[4][std::size_t(s)].Estado = zp::kVacio;
+        e.FichasEnMano[4] = 0;
+        e.RepartoEnCurso = true;
+        e.FichasReparto = 7;
+        e.AsientoReparto = {false, false, true, false, true};
+        zp::CalcularOrigenRejilla(e, m.Medidas());
+        m.DibujarFichaDescubierta(3, 1); // the only tile left on the grid
+        m.DibujarMano(2);
+        m.DibujarMano(4);
+        return m;
+    }
+    static constexpr QPoint kFicha31{273 + 39 + 8, 109 + 150 + 10};
+};
+
+TEST_F(Reparto, una_ficha_de_la_rejilla_entra_en_la_primera_mano_con_sitio)
+{
+    zp::mesa& m = Repartiendo();
+    QTest::mouseMove(&m, kFicha31);
+    EXPECT_EQ(zp::CursorDe(&m), QStringLiteral("ordenar"));
+    QTest::mousePress(&m, Qt::LeftButton, {}, kFicha31);
+    EXPECT_TRUE(m.Pic_Mover->isVisible());
+    EXPECT_EQ(Pixel(273 + 39 + 5, 109 + 150 + 5), Marmol(273 + 39 + 5, 109 + 150 + 5)) << "the cell is bare";
+
+    QTest::mouseMove(&m, {300, 20}); // the top hand is full
+    EXPECT_TRUE(m.Pic_Mover->isVisible());
+    EXPECT_EQ(e.FichasEnMano[2], 7);
+    QTest::mouseMove(&m, {300, 580});
+    EXPECT_FALSE(m.Pic_Mover->isVisible());
+    EXPECT_EQ(e.FichasEnMano[4], 1);
+    EXPECT_EQ(e.Manos[4][1].PuntoA, 3);
+    EXPECT_EQ(e.Manos[4][1].PuntoB, 1);
+    EXPECT_FALSE(e.RejillaReparto[3][1]);
+    EXPECT_EQ(zp::PunteroDe(&m), zp::kPunteroNormal);
+    QTest::mouseRelease(&m, Qt::LeftButton, {}, {300, 580});
+
+    // And back to the grid from the hand.
+    QTest::mouseMove(&m, {210, 580});
+    EXPECT_EQ(zp::CursorDe(&m), QStringLiteral("manoverde"));
+    QTest::mouseClick(&m, Qt::LeftButton, {}, {210, 580});
+    EXPECT_EQ(e.FichasEnMano[4], 0);
+    EXPECT_EQ(e.Manos[4][1].Estado, zp::kVacio);
+    EXPECT_TRUE(e.RejillaReparto[3][1]);
+    EXPECT_FALSE(e.JugadaElegida);
+}
+
+TEST_F(Reparto, soltada_sobre_la_mesa_la_ficha_vuelve_a_su_casilla)
+{
+    zp::mesa& m = Repartiendo();
+    QTest::mouseMove(&m, kFicha31);
+    QTest::mousePress(&m, Qt::LeftButton, {}, kFicha31);
+    QTest::mouseMove(&m, {450, 300});
+    QTest::mouseRelease(&m, Qt::LeftButton, {}, {450, 300});
+    EXPECT_FALSE(m.Pic_Mover->isVisible());
+    EXPECT_TRUE(e.RejillaReparto[3][1]);
+    EXPECT_NE(Pixel(273 + 39 + 5, 109 + 150 + 5), Marmol(273 + 39 + 5, 109 + 150 + 5)) << "the tile is back";
+    EXPECT_EQ(e.FichasEnMano[4], 0);
+}
+
+TEST_F(Reparto, un_modo_de_mano_encendido_no_alza_una_ficha_de_la_mano)
+{
+    a.Jugador[2].FichasJugador =
+        zp::VistaFichas::Visibles; // the top hand face up, so that it could be reordered
+    zp::mesa& m = Repartiendo();
+    zp::CambiarModoMano(e, m.Entrada, true);
+    QTest::mouseMove(&m, kFicha31);
+    EXPECT_EQ(zp::CursorDe(&m), QStringLiteral("ordenar")) << "the deal's zones come first";
+    QTest::mouseMove(&m, {300, 20});
+    EXPECT_EQ(zp::CursorDe(&m), QStringLiteral("manoverde"));
+    QTest::mouseClick(&m, Qt::LeftButton, {}, {300, 20});
+    EXPECT_FALSE(m.Estado().ArrastreOrden);
+    EXPECT_FALSE(m.Entrada.ArrastreReparto);
+    EXPECT_EQ(e.FichasEnMano[2], 6) << "the tile went back to the grid";
+}
+
+struct Continuar : Entrada
+{
+    zp::mesa& Esperando(bool pausaEntreJugadas)
+    {
+        a.PausaEntreJugadas = pausaEntreJugadas;
+        return Entrada::Esperando(1);
+    }
+};
+
+TEST_F(Continuar, pulsar_el_boton_acaba_la_espera_y_sin_pausa_lo_esconde)
+{
+    for (bool pausa : {false, true}) {
+        SCOPED_TRACE(pausa ? "con pausa entre jugadas" : "sin pausa entre jugadas");
+        zp::mesa& m = Esperando(pausa);
+        QTest::mouseClick(m.Pic_BotContinuar, Qt::LeftButton, {}, QPoint(40, 18));
+        EXPECT_FALSE(e.EsperaContinuar);
+        EXPECT_EQ(m.Pic_BotContinuar->isVisible(), pausa);
+    }
+}
+
+TEST_F(Continuar, el_boton_no_hace_nada_si_no_se_espera_o_con_la_grabadora)
+{
+    zp::mesa& m = Esperando(false);
+    e.GrabadoraActiva = true;
+    QTest::mouseClick(m.Pic_BotContinuar, Qt::LeftButton, {}, QPoint(40, 18));
+    EXPECT_TRUE(e.EsperaContinuar);
+    EXPECT_TRUE(m.Pic_BotContinuar->isVisible());
+
+    e.GrabadoraActiva = false;
+    e.EsperaContinuar = false;
+    QTest::mouseClick(m.Pic_BotContinuar, Qt::LeftButton, {}, QPoint(40, 18));
+    EXPECT_TRUE(m.Pic_BotContinuar->isVisible()) << "a press while nothing waits leaves the button";
+}
+
+TEST_F(Continuar, una_tecla_pulsa_continuar_salvo_las_reservadas_y_el_turno_remoto)
+{
+    struct Caso
+    {
+        const char* nombre;
+        char tecla;
+        zp::Entero control; // of the seat in turn
+        bool enRed;
+        bool acaba;
+    };
+    const Caso casos[] = {
+        {"una letra cualquiera", 'x', 2, false, true},
+        {"la barra espaciadora", ' ', 1, false, true},
+        {"q minimiza la ventana", 'q', 2, false, false},
+        {"Q minimiza la ventana", 'Q', 2, false, false},
+        {"Escape minimiza la ventana", '\x1b', 2, false, false},
+        {"el turno es de otro ordenador", 'x', 3, true, false},
+        {"un asiento manual en red", 'x', 1, true, false},
+        {"un asiento manual en este ordenador", 'x', 1, false, true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        zp::mesa& m = Esperando(false);
+        a.Jugador[1].ControlJugador = static_cast<zp::Control>(c.control);
+        a.JuegoEnRed = c.enRed;
+        zp::Form_KeyPress(m, static_cast<unsigned char>(c.tecla));
+        EXPECT_EQ(e.EsperaContinuar, !c.acaba);
+        EXPECT_EQ(m.isMinimized(), c.tecla == 'q' || c.tecla == 'Q' || c.tecla == '\x1b');
+    }
+}
+
+TEST_F(Continuar, la_tecla_llega_a_la_mesa_por_el_teclado)
+{
+    zp::mesa& m = Esperando(false);
+    QTest::keyClick(&m, Qt::Key_N);
+    EXPECT_FALSE(e.EsperaContinuar);
 }
 
 } // namespace

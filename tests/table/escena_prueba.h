@@ -3,6 +3,8 @@
 // pausa y cada sonido con lo que la pantalla muestra en ese momento.
 #pragma once
 
+#include "comun_mesa.h"
+
 #include "engine/contexto.h"
 #include "engine/eleccion.h"
 #include "engine/jugada.h"

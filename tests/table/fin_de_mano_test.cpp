@@ -69,7 +69,7 @@ TEST_F(FinDeMano, cancelar_reabre_el_juego_el_mando_lo_recorre_y_la_partida_sigu
              // Off the hands the pop-up offers storing, loading and deleting; storing is refused now.
              QTest::mouseMove(&M(), {400, 150});
              QTest::mouseClick(&M(), Qt::RightButton, {}, {400, 150});
-             EXPECT_TRUE(zp::prueba::CoincideConImagen(M().grab().toImage(), "mesa_grabadora_y_menu"));
+             EXPECT_TRUE(zp::prueba::CoincideConImagen(M().grab().toImage(), "mesa_grabadora_y_menu", 8, 0));
              Pulsar(M().Pic_SelOpciones, {40, 10});
              ASSERT_FALSE(cajas.empty());
              EXPECT_EQ(cajas.back().titulo, QStringLiteral("Grabadora encendida"));
@@ -77,15 +77,15 @@ TEST_F(FinDeMano, cancelar_reabre_el_juego_el_mando_lo_recorre_y_la_partida_sigu
                                                           "poder cargar o guardar una mano."));
 
              // Three moves back and forward again: the same game, the list's lines all kept.
-             const auto antes = Juego();
+             const auto visto = Juego();
              for (int i = 1; i <= 3; ++i) Tecla(kAtras);
              EXPECT_EQ(j.NumeroJugada, pos - 4);
              EXPECT_EQ(Elegida(), pos - 6);
              EXPECT_EQ(Lineas(), pos - 1);
-             EXPECT_NE(Juego(), antes);
+             EXPECT_NE(Juego(), visto);
              for (int i = 1; i <= 3; ++i) Tecla(kAdelante);
              EXPECT_EQ(j.NumeroJugada, pos - 1);
-             EXPECT_EQ(Juego(), antes);
+             EXPECT_EQ(Juego(), visto);
              // Off: the last move again, and the hand ends once more.
              Tecla(kEncendido);
              EXPECT_FALSE(j.GrabadoraActiva);

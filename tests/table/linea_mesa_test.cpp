@@ -19,7 +19,7 @@ std::array<ImagenMesa, 5> FlechasDelPrograma()
     return flechas;
 }
 
-TEST(LineaMesa, CadaFlechaVaDondeIraLaSiguienteFichaYApuntaALaDelExtremo)
+TEST(LineaMesa, cada_flecha_va_donde_ira_la_siguiente_ficha_y_apunta_a_la_del_extremo)
 {
     struct Caso
     {
@@ -53,7 +53,7 @@ TEST(LineaMesa, CadaFlechaVaDondeIraLaSiguienteFichaYApuntaALaDelExtremo)
 }
 
 // A whole hand of four automatic players, so that the line turns at the table's limits.
-class LineaPrueba : public EscenaPrueba
+class LineaJugada : public EscenaPrueba
 {
 protected:
     Entero JugarManoEntera()
@@ -64,7 +64,7 @@ protected:
     }
 };
 
-TEST_F(LineaPrueba, CadaFichaSeDibujaDondeLaGeometriaLaPusoYNadaMas)
+TEST_F(LineaJugada, cada_ficha_se_dibuja_donde_la_geometria_la_puso_y_nada_mas)
 {
     const Entero n = JugarManoEntera();
     ASSERT_GT(n, 10);
@@ -94,7 +94,7 @@ TEST_F(LineaPrueba, CadaFichaSeDibujaDondeLaGeometriaLaPusoYNadaMas)
     EXPECT_EQ(fuera, 0);
 }
 
-TEST_F(LineaPrueba, DeshacerUnaJugadaDejaLaLineaComoAntesYDevuelveLaFichaASuHueco)
+TEST_F(LineaJugada, deshacer_una_jugada_deja_la_linea_como_antes_y_devuelve_la_ficha_a_su_hueco)
 {
     // Record 2 overlaps the first tile by 2 px at the centre: the erase bites it and it must come back.
     Repartir();

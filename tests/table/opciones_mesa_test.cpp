@@ -44,7 +44,9 @@ TEST_F(Opciones, ofrece_lo_suyo_donde_se_pulsa_y_cambia_los_modos_de_mano)
             c.preparar();
             derecho(c.donde);
             EXPECT_EQ(menu.isVisible(), c.filas > 0);
-            if (c.filas > 0) EXPECT_EQ(menu.logicalGeometry().height(), 18 * c.filas + 4);
+            if (c.filas > 0) {
+                EXPECT_EQ(menu.logicalGeometry().height(), 18 * c.filas + 4);
+            }
             programa->a.JuegoEnRed = false;
             j.EsperaContinuar = true;
             QTest::mouseClick(&m, Qt::LeftButton, {}, {400, 300}); // a press on the table closes it
@@ -108,14 +110,10 @@ TEST_F(Opciones, un_juego_cargado_sin_partida_sigue_en_su_turno)
     QTest::mouseClick(&m, Qt::RightButton, {}, {400, 300});
     ASSERT_EQ(m.Menu.FilasMenuOpciones, 2) << "loading and deleting, with no game to store";
     QTimer persona; // the stored-games window, once it shows: the game's name and Return
-    QObject::connect(&persona, &QTimer::timeout, [&] {
-        auto* v = qobject_cast<zp::cargua*>(QApplication::activeModalWidget());
-        if (!v) return;
-        persona.stop();
-        QTest::keyClicks(v->Tex_CarGua, QStringLiteral("Mano"));
-        QTest::keyClick(v->Tex_CarGua, Qt::Key_Return);
+    prueba::AlAbrirse<zp::cargua>(persona, [](zp::cargua& v) {
+        QTest::keyClicks(v.Tex_CarGua, QStringLiteral("Mano"));
+        QTest::keyClick(v.Tex_CarGua, Qt::Key_Return);
     });
-    persona.start(10);
     Pulsar(m.Pic_SelOpciones, {40, 10});
     ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 2; }, 10000));
     EXPECT_EQ(mano, 3) << "the loaded game waits for its move";

@@ -38,6 +38,19 @@ struct Paso
     bool repetir = false; // se queda: se hace cada vez que se cumple
 };
 
+// Does `accion` on the modal window of type V as soon as it opens, once; `persona` keeps looking till then.
+template <class V> void AlAbrirse(QTimer& persona, std::function<void(V&)> accion)
+{
+    QObject::disconnect(&persona, nullptr, nullptr, nullptr);
+    QObject::connect(&persona, &QTimer::timeout, [&persona, accion] {
+        auto* v = qobject_cast<V*>(QApplication::activeModalWidget());
+        if (!v) return;
+        persona.stop();
+        accion(*v);
+    });
+    persona.start(10);
+}
+
 class ProgramaPrueba : public ::testing::Test
 {
 protected:
@@ -65,11 +78,14 @@ protected:
     // Una mano a medias de la partida: la mano 3, nadie ha jugado aún, le toca al asiento 1.
     void ManoAMedias() { prueba::RepartirManoAMedias(e, 3); }
 
-    // Arranca con los ajustes de la prueba y vuelve cuando Main ha terminado. Mientras, y después, el guion
-    // contesta las cajas y da los pasos: `paso` en cada vuelta, y los de `pasos` en orden.
+    // Starts with the test's settings (none on a first run) and returns when Main is over, or at once when
+    // the program does not open its table. Meanwhile and afterwards the script answers the boxes and takes
+    // the steps: `paso` on every round, and those of `pasos` in order.
     void Arrancar(std::optional<std::uint32_t> semilla = {})
     {
-        ASSERT_FALSE(zp::GuardarAjustes(Carpeta(), e, a).has_value());
+        if (!primeraVez) {
+            ASSERT_FALSE(zp::GuardarAjustes(Carpeta(), e, a).has_value());
+        }
         QObject::connect(&contestador, &QTimer::timeout, [this] { Contestar(); });
         QObject::connect(&guion, &QTimer::timeout, [this] { Avanzar(); });
         contestador.start(10);
@@ -80,7 +96,7 @@ protected:
         o.Semilla = semilla;
         o.AlTerminar = [this](const zp::ResultadoPartida& r) { resultados.push_back(r); };
         programa = zp::ArrancarPrograma(o);
-        ASSERT_FALSE(programa->Salir);
+        if (programa->Salir) return; // it chose not to open its table
         ASSERT_TRUE(QTest::qWaitFor([this] { return !resultados.empty(); }, 20000));
     }
 
@@ -106,6 +122,13 @@ protected:
         QTimer::singleShot(0, programa->Mesa.get(), [this, i] { Pulsar(i); });
     }
 
+    // The text of the first box with that title; empty when none came.
+    QString TextoDeCaja(const QString& titulo) const
+    {
+        const auto c =
+            std::find_if(cajas.begin(), cajas.end(), [&](const Caja& b) { return b.titulo == titulo; });
+        return c == cajas.end() ? QString() : c->texto;
+    }
     bool HayCaja(const QString& titulo) const
     {
         return std::any_of(cajas.begin(), cajas.end(), [&](const Caja& c) { return c.titulo == titulo; });
@@ -113,6 +136,7 @@ protected:
 
     zp::EstadoJuego e;
     zp::Ajustes a;
+    bool primeraVez = false; // no settings file: the program's first run
     QTemporaryDir carpeta;
     RelojSinEspera reloj;
     zp::Clock* antes = nullptr;

@@ -59,7 +59,7 @@ struct VentanaVisual : ::testing::Test
     std::unique_ptr<mesa> ventana;
 };
 
-TEST_F(VentanaVisual, CadaPasoDeUnaFichaQueViajaSeVeDuranteSuPausa)
+TEST_F(VentanaVisual, cada_paso_de_una_ficha_que_viaja_se_ve_durante_su_pausa)
 {
     RegistroJugada& j = e.Jugadas[1];
     j = RegistroJugada{1, 6, 4, 1, 0, 356, 262, 77, 40, 1, 474, 360, 262, 397, 262, 0};
@@ -105,7 +105,7 @@ TEST_F(VentanaVisual, CadaPasoDeUnaFichaQueViajaSeVeDuranteSuPausa)
     EXPECT_GE(sitios.size(), 10u); // seen at many places along the way, not only at its ends
 }
 
-TEST_F(VentanaVisual, LaSenalDePasoSeVeMientrasSuenaYDuranteSuPausa)
+TEST_F(VentanaVisual, la_senal_de_paso_se_ve_mientras_suena_y_durante_su_pausa)
 {
     std::vector<bool> vista;
     const QPoint sitio(339, 564); // seat 4 at 800 x 600

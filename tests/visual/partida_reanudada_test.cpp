@@ -1,6 +1,6 @@
 // El programa arrancado con una partida a medias de cuatro jugadores automáticos guardada en su fichero de
 // ajustes: la retoma y la juega hasta el final en la ventana de verdad, con sus animaciones, contestando
-// cada aviso como lo haría una persona; el histórico recibe la partida y la mesa se ve.
+// cada aviso como lo haría una persona; el histórico recibe la partida y la pantalla muestra la mesa.
 #include "engine/contexto.h"
 #include "engine/partida.h"
 #include "kit/mensajes.h"
@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -100,8 +101,13 @@ TEST(PartidaReanudada, una_partida_a_medias_se_juega_hasta_el_final_en_la_ventan
     ASSERT_EQ(historico.size(), 1u);
     EXPECT_TRUE(historico[0].EnParejas());
 
+    // What the screen showed at the end: marble, tiles, buttons and the box, nothing like a blank screen.
     ASSERT_FALSE(foto.isNull());
     EXPECT_TRUE(foto.save(QDir::current().filePath(QStringLiteral("partida_final.png"))));
+    QSet<QRgb> colores;
+    for (int y = 0; y < foto.height(); y += 3)
+        for (int x = 0; x < foto.width(); x += 3) colores.insert(foto.pixel(x, y));
+    EXPECT_GT(colores.size(), 200);
 }
 
 } // namespace
