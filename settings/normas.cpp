@@ -331,13 +331,7 @@ void normas::reject()
 
 void normas::Pic_Selector_MouseMove(Entero Index, QPoint punto)
 {
-    PictureBox* selector = Pic_Selector[std::size_t(Index)];
-    const bool normal = PunteroDe(selector) == kPunteroNormal;
-    if (EnFlechaSelector(punto)) {
-        if (normal) PonerCursor(selector, "ManoIndice");
-    } else if (!normal) {
-        PonerPuntero(selector, kPunteroNormal);
-    }
+    ManoSiEncima(Pic_Selector[std::size_t(Index)], EnFlechaSelector(punto));
 }
 
 void normas::Pic_Selector_MouseDown(Entero Index, QPoint punto)
