@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 what=${1:-play}
 paquetes=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-multimedia-dev fonts-liberation xvfb xauth)
+          qt6-base-dev qt6-multimedia-dev fonts-liberation xvfb xauth clang-format)
 
 faltan=()
 for p in "${paquetes[@]}"; do
@@ -34,6 +34,8 @@ play)
     exec ./build/release/zarpelon
     ;;
 test)
+    # The sources keep the checked-in style; a difference fails the run before anything is built.
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
     cmake --preset dev >/dev/null
     cmake --build --preset dev -j"$jobs"
     # Window tests run offscreen; the ones labelled "visual" need a real X server and run under Xvfb.

@@ -64,8 +64,10 @@ ResultadoTurno JugarTurno(Contexto& c, PasosTurno& pasos)
     pasos.Hecha(c);
 
     // 4. The hand goes on while the mover holds tiles and someone can still play.
-    if (e.FichasEnMano[I(e.JugadorTurno)] == 0) r.Fin = FinTurno::Domino;
-    else if (ManoCerrada(e, a)) r.Fin = FinTurno::Cerrada;
+    if (e.FichasEnMano[I(e.JugadorTurno)] == 0)
+        r.Fin = FinTurno::Domino;
+    else if (ManoCerrada(e, a))
+        r.Fin = FinTurno::Cerrada;
     return r;
 }
 

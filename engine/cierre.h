@@ -14,7 +14,8 @@ struct GanadorCierre
     bool Empate = false;
 };
 
-// Pairs: the pair with fewer pips. Individual: the seat in play with fewest, a tie when two or more share them.
+// Pairs: the pair with fewer pips. Individual: the seat in play with fewest, a tie when two or more share
+// them.
 constexpr GanadorCierre DecidirCierre(bool parejas, const std::array<int, 5>& pips,
                                       const std::array<bool, 5>& enJuego)
 {

@@ -29,7 +29,8 @@ bool Actualizar()
     const QString ruta = RutaReferencia(nombre);
     if (Actualizar()) {
         QDir().mkpath(QFileInfo(ruta).path());
-        if (!real.save(ruta)) return ::testing::AssertionFailure() << "no se pudo escribir " << ruta.toStdString();
+        if (!real.save(ruta))
+            return ::testing::AssertionFailure() << "no se pudo escribir " << ruta.toStdString();
         return ::testing::AssertionSuccess();
     }
     QImage referencia(ruta);
@@ -41,8 +42,9 @@ bool Actualizar()
         return QFileInfo(base).absoluteFilePath().toStdString();
     };
     if (referencia.isNull())
-        return ::testing::AssertionFailure() << "falta la imagen de referencia " << ruta.toStdString()
-                                             << " (la actual está en " << guardarFallo(nullptr) << ".real.png)";
+        return ::testing::AssertionFailure()
+               << "falta la imagen de referencia " << ruta.toStdString() << " (la actual está en "
+               << guardarFallo(nullptr) << ".real.png)";
     referencia = referencia.convertToFormat(QImage::Format_RGB32);
     if (referencia.size() != real.size())
         return ::testing::AssertionFailure()
@@ -57,8 +59,9 @@ bool Actualizar()
         const auto* b = reinterpret_cast<const QRgb*>(referencia.constScanLine(y));
         auto* d = reinterpret_cast<QRgb*>(diferencias.scanLine(y));
         for (int x = 0; x < real.width(); ++x) {
-            const int delta = std::max({std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
-                                        std::abs(qBlue(a[x]) - qBlue(b[x]))});
+            const int delta =
+                std::max({std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
+                          std::abs(qBlue(a[x]) - qBlue(b[x]))});
             const bool distinto = delta > tolerancia;
             distintos += distinto;
             const int gris = qGray(b[x]) / 3;
@@ -67,9 +70,9 @@ bool Actualizar()
     }
     const long total = static_cast<long>(real.width()) * real.height();
     if (static_cast<double>(distintos) > fraccion * static_cast<double>(total))
-        return ::testing::AssertionFailure() << nombre << ": " << distintos << " de " << total
-                                             << " píxeles distintos (ver " << guardarFallo(&diferencias)
-                                             << ".real.png y .diferencias.png)";
+        return ::testing::AssertionFailure()
+               << nombre << ": " << distintos << " de " << total << " píxeles distintos (ver "
+               << guardarFallo(&diferencias) << ".real.png y .diferencias.png)";
     return ::testing::AssertionSuccess();
 }
 
