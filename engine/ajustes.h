@@ -168,6 +168,13 @@ template <class N> constexpr bool AsientoEnJuego(const Ajustes& a, N p)
            a.Jugador[static_cast<std::size_t>(p)].EstadoJugador == EstadoAsiento::Activado;
 }
 
+// The name of the player at seat p; empty for a number that is no seat.
+inline const std::string& NombreAsiento(const Ajustes& a, int p)
+{
+    static const std::string ninguno;
+    return p >= 1 && p <= kAsientos ? a.Jugador[static_cast<std::size_t>(p)].NombreJugador : ninguno;
+}
+
 constexpr bool EnParejas(const Ajustes& a)
 {
     return a.ModoJuego == Modalidad::Parejas;

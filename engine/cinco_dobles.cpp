@@ -12,15 +12,10 @@ constexpr int kAyuda = 2144;
 constexpr int kMinimoDobles = 5;
 const std::string kTitulo = "Jugador con cinco dobles";
 
-const std::string& Nombre(const Ajustes& r, int p)
-{
-    return r.Jugador[static_cast<std::size_t>(p)].NombreJugador;
-}
-
 // An automatic player's refusal, told in a one-button box.
 bool AvisarRechazo(Contexto& c, const Ajustes& r, int p)
 {
-    const std::string texto = "El jugador " + Nombre(r, p) +
+    const std::string texto = "El jugador " + NombreAsiento(r, p) +
                               " tiene cinco o más dobles entre sus fichas iniciales y ha optado por "
                               "rechazarlas y repetir el juego.";
     return !c.usuario.MostrarMensaje(kTitulo, texto, 2, 1, kAyuda).abandonada;
@@ -46,7 +41,7 @@ DecisionCincoDobles EnLocal(Contexto& c, const Ajustes& r)
             if (!AvisarRechazo(c, r, p)) return DecisionCincoDobles::Abandonada;
             rechazadas = true;
         } else {
-            const std::string texto = "El jugador " + Nombre(r, p) +
+            const std::string texto = "El jugador " + NombreAsiento(r, p) +
                                       " tiene cinco o más dobles entre sus fichas iniciales. ¿Desea seguir "
                                       "jugando con ellas (botón Aceptar) o rechazarlas y repetir la mano "
                                       "(botón Cancelar)?";
@@ -86,7 +81,7 @@ DecisionCincoDobles EnRed(Contexto& c, const Ajustes& r)
         rechazadas = true;
     } else {
         const std::string texto =
-            "El jugador " + Nombre(r, p) +
+            "El jugador " + NombreAsiento(r, p) +
             " tiene cinco o más dobles entre sus fichas iniciales y debe decidir si las "
             "acepta o las rechaza. Permanezca a la espera." +
             std::string(SaltoLinea);

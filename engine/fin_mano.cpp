@@ -21,12 +21,6 @@ constexpr int kTopeTotal = 999;
 constexpr int kAyudaHistorico = 2183;
 const std::string kLineaRetroceder = "(Pulse el botón Cancelar si desea retroceder)";
 
-const std::string& Nombre(const Ajustes& a, int p)
-{
-    static const std::string vacio;
-    return p >= 1 && p <= kAsientos ? a.Jugador[I(p)].NombreJugador : vacio;
-}
-
 // Str(): a number with a leading space when it is not negative.
 std::string Str(int n)
 {
@@ -56,14 +50,14 @@ std::string TextoCierre(const EstadoJuego& e, const Ajustes& a, CierreMano& k, i
     const bool parejas = EnParejas(a);
     if (parejas) {
         const int s24 = k.Pips[2] + k.Pips[4], s13 = k.Pips[1] + k.Pips[3];
-        texto = Nombre(a, 2) + " y " + Nombre(a, 4) + " : " + Str(s24) + salto + Nombre(a, 1) + " y " +
-                Nombre(a, 3) + " : " + Str(s13);
+        texto = NombreAsiento(a, 2) + " y " + NombreAsiento(a, 4) + " : " + Str(s24) + salto +
+                NombreAsiento(a, 1) + " y " + NombreAsiento(a, 3) + " : " + Str(s13);
         lineas = 2;
     } else {
         lineas = 1;
         for (int p = 1; p <= kAsientos; ++p) {
             if (!AsientoEnJuego(a, p)) continue;
-            texto += Nombre(a, p) + " : " + Arrobas(k.Pips[I(p)]) + salto;
+            texto += NombreAsiento(a, p) + " : " + Arrobas(k.Pips[I(p)]) + salto;
             ++lineas;
         }
     }
@@ -97,11 +91,12 @@ std::string TextoCierre(const EstadoJuego& e, const Ajustes& a, CierreMano& k, i
 std::string LineaGanadorMano(const Ajustes& a, Entero ganador)
 {
     if (EnParejas(a)) {
-        if (ganador == 1) return "Habeis ganado el juego " + Nombre(a, 2) + " y " + Nombre(a, 4);
-        return "Han ganado el juego " + Nombre(a, 1) + " y " + Nombre(a, 3);
+        if (ganador == 1)
+            return "Habeis ganado el juego " + NombreAsiento(a, 2) + " y " + NombreAsiento(a, 4);
+        return "Han ganado el juego " + NombreAsiento(a, 1) + " y " + NombreAsiento(a, 3);
     }
-    if (ganador == 4) return Nombre(a, 4) + ", has ganado el juego. ";
-    return "Ha ganado el juego " + Nombre(a, ganador);
+    if (ganador == 4) return NombreAsiento(a, 4) + ", has ganado el juego. ";
+    return "Ha ganado el juego " + NombreAsiento(a, ganador);
 }
 
 // The message box, with the line and the button to take the hand back when no network game is played.
@@ -121,7 +116,7 @@ void EscribirAnotacion(EstadoJuego& e, const Ajustes& a, const CierreMano& k)
     const auto n = I(e.NumeroMano);
     if (n >= e.Anotaciones.size()) e.Anotaciones.resize(n + 1);
     RegistroMano r;
-    r.Sale = Nombre(a, e.JugadorSalida);
+    r.Sale = NombreAsiento(a, e.JugadorSalida);
     const Entero puntos = Entero16(k.Puntos);
     const Entero decenas = Entero16(DecenasDe(k.Puntos));
     if (EnParejas(a)) {
@@ -172,14 +167,15 @@ FinMano TerminarPartida(Contexto& c)
     if (EnParejas(a)) {
         lineas = 2;
         if (g == 1)
-            texto =
-                "Habeis ganado la partida " + std::string(SaltoLinea) + Nombre(a, 2) + " y " + Nombre(a, 4);
+            texto = "Habeis ganado la partida " + std::string(SaltoLinea) + NombreAsiento(a, 2) + " y " +
+                    NombreAsiento(a, 4);
         else
-            texto = "Han ganado la partida " + std::string(SaltoLinea) + Nombre(a, 1) + " y " + Nombre(a, 3);
+            texto = "Han ganado la partida " + std::string(SaltoLinea) + NombreAsiento(a, 1) + " y " +
+                    NombreAsiento(a, 3);
     } else if (g == 4) {
-        texto = Nombre(a, 4) + ", has ganado la partida. ";
+        texto = NombreAsiento(a, 4) + ", has ganado la partida. ";
     } else {
-        texto = "Ha ganado la partida " + Nombre(a, g);
+        texto = "Ha ganado la partida " + NombreAsiento(a, g);
     }
     c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Domino);
     if (c.usuario.MostrarMensaje("Final de Partida", texto, lineas, 1).abandonada) return FinMano::Abandonada;

@@ -1,6 +1,7 @@
 #include "scores/estadis.h"
 
 #include "assets/recursos.h"
+#include "kit/controles.h"
 #include "kit/cursores.h"
 #include "kit/dialogo.h"
 #include "kit/mensajes.h"
@@ -223,10 +224,7 @@ void estadis::DibujaFondo()
 
     const QRect texto(10, 10, W - 22, H + 30);
     Texto->setLogicalGeometry(texto);
-    f.line(1, 1, SW - 1, 1, kBlanco, 2);
-    f.line(1, 1, 1, SH - 1, kBlanco, 2);
-    f.line(SW - 1, SH - 1, SW - 1, 1, kGris, 2);
-    f.line(SW - 1, SH - 1, 1, SH - 1, kGris, 2);
+    BordeElevado(f);
     const int L = texto.x(), T = texto.y(), w = texto.width(), h = texto.height();
     f.line(L - 1, T - 1, L + w + 1, T - 1, kGris, 2);
     f.line(L - 1, T - 1, L - 1, T + h + 1, kGris, 2);

@@ -51,6 +51,21 @@ unsigned char Minuscula(unsigned char c)
     }
 }
 
+// Records 1..n - 1 of `lista` (no more than it holds), one after another, `largo` columns each.
+template <class Registro>
+std::string EscribirRegistros(const std::vector<Campo<Registro>>& tabla, const std::vector<Registro>& lista,
+                              int n, std::size_t largo)
+{
+    assert(n <= 1 || I(n - 1) < lista.size());
+    const std::size_t cuantos = n > 1 ? std::min<std::size_t>(I(n - 1), lista.size() - 1) : 0;
+    std::string s(cuantos * largo, ' ');
+    for (std::size_t i = 1; i <= cuantos; ++i) {
+        Registro r = lista[i]; // the tables hand out references for both directions
+        EscribirCampos(tabla, r, s, (i - 1) * largo);
+    }
+    return s;
+}
+
 } // namespace
 
 std::string CapitalizarNombre(const std::string& utf8)
@@ -104,23 +119,8 @@ CadenasEstado GenerarCadenasEstado(const EstadoJuego& juego, const Ajustes& dato
     const int mano = std::min<int>(juego.NumeroMano + (EntreManos(juego) ? 1 : 0), 999);
     if (EntreManos(juego)) c.CadenaSituacion.replace(kColumnaNumeroMano - 1, 3, EscribirNumero(mano, 3, 3));
     const int jugada = std::min<int>(juego.NumeroJugada, 999);
-    assert(mano <= 1 || I(mano - 1) < juego.Anotaciones.size());
-    assert(jugada <= 1 || I(jugada - 1) < juego.Jugadas.size());
-    const std::size_t entradas =
-        mano > 1 ? std::min<std::size_t>(I(mano - 1), juego.Anotaciones.size() - 1) : 0;
-    c.CadenaMarcador.assign(entradas * kLongitudEntradaMarcador, ' ');
-    for (std::size_t i = 1; i <= entradas; ++i) {
-        RegistroMano r = juego.Anotaciones[i];
-        EscribirCampos(TablaMarcador(), r, c.CadenaMarcador, (i - 1) * kLongitudEntradaMarcador);
-    }
-
-    const std::size_t jugadas =
-        jugada > 1 ? std::min<std::size_t>(I(jugada - 1), juego.Jugadas.size() - 1) : 0;
-    c.CadenaJugadas.assign(jugadas * kLongitudRegistroJugada, ' ');
-    for (std::size_t i = 1; i <= jugadas; ++i) {
-        RegistroJugada r = juego.Jugadas[i];
-        EscribirCampos(TablaJugadas(), r, c.CadenaJugadas, (i - 1) * kLongitudRegistroJugada);
-    }
+    c.CadenaMarcador = EscribirRegistros(TablaMarcador(), juego.Anotaciones, mano, kLongitudEntradaMarcador);
+    c.CadenaJugadas = EscribirRegistros(TablaJugadas(), juego.Jugadas, jugada, kLongitudRegistroJugada);
     return c;
 }
 
