@@ -87,6 +87,15 @@ void PonerPuntero(QWidget* control, Entero codigo)
     control->setProperty(kPropiedadCursor, QString());
 }
 
+void ManoSiEncima(QWidget* control, bool encima)
+{
+    const bool normal = PunteroDe(control) == kPunteroNormal;
+    if (encima && normal)
+        PonerCursor(control, "ManoIndice");
+    else if (!encima && !normal)
+        PonerPuntero(control, kPunteroNormal);
+}
+
 Entero PunteroDe(const QWidget* control)
 {
     return control ? Entero(control->property(kPropiedadPuntero).toInt()) : kPunteroNormal;

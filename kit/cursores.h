@@ -48,6 +48,9 @@ inline bool PonerCursor(QWidget* control, std::string_view nombre)
 
 // One of the standard pointers (0, 9, 11, 12) on `control`; other codes give the default arrow.
 void PonerPuntero(QWidget* control, Entero codigo);
+// The pointing hand on `control` while `encima` (the pointer over its live part), the normal pointer
+// otherwise; a pointer already right is not set again.
+void ManoSiEncima(QWidget* control, bool encima);
 // The control's pointer code (0 until one is set) and the name of its custom cursor, in lower case.
 Entero PunteroDe(const QWidget* control);
 QString CursorDe(const QWidget* control);

@@ -29,6 +29,24 @@ QRect CentrarDialogo(QWidget& ventana, PictureBox& fondo, QSize tamano)
     return lugar;
 }
 
+DialogoFondo::DialogoFondo(QWidget* padre, const QString& nombre, const QString& titulo, bool marco)
+    : QDialog(padre, marco ? Qt::Dialog : Qt::Dialog | Qt::FramelessWindowHint), fondo_(new PictureBox(this))
+{
+    setObjectName(nombre);
+    setWindowTitle(titulo);
+    setModal(true);
+}
+
+const Surface& DialogoFondo::Superficie() const
+{
+    return fondo_->surface();
+}
+
+void DialogoFondo::Centrar(QSize tamano)
+{
+    geometria_ = CentrarDialogo(*this, *fondo_, tamano);
+}
+
 PictureBox* CrearBotonDialogo(QWidget* padre, const QString& nombre, const QString& aviso)
 {
     auto* boton = new PictureBox(padre);

@@ -17,10 +17,29 @@ class QWidget;
 namespace zp {
 
 class PictureBox;
+class Surface;
 
 // Places `ventana` (`tamano` logical pixels) centred on the virtual screen, halves rounded down, and gives
 // `fondo` a light grey surface of that size at its top-left corner. Returns the place on the virtual screen.
 QRect CentrarDialogo(QWidget& ventana, PictureBox& fondo, QSize tamano);
+
+// A modal dialog window drawn on one light grey picture, `fondo_`, that fills it.
+class DialogoFondo : public QDialog
+{
+public:
+    // Place and size on the virtual screen.
+    QRect GeometriaLogica() const { return geometria_; }
+    const Surface& Superficie() const;
+
+protected:
+    // Named `nombre`, titled `titulo`; no frame unless `marco`.
+    DialogoFondo(QWidget* padre, const QString& nombre, const QString& titulo, bool marco = false);
+    // Centres the window, `tamano` logical pixels, on a new picture of that size (CentrarDialogo).
+    void Centrar(QSize tamano);
+
+    PictureBox* const fondo_;
+    QRect geometria_;
+};
 
 // A picture button of a dialog, hidden until it is drawn: a 50 x 50 light grey box on `padre` with its name
 // and tool tip.

@@ -97,13 +97,9 @@ FontSpec FuenteTextoMensaje()
 
 mensajes::mensajes(const QString& titulo, const QString& texto, Entero lineas, Entero botones, Entero ayuda,
                    QWidget* padre)
-    : QDialog(padre, Qt::Dialog | Qt::FramelessWindowHint), titulo_(titulo), texto_(texto),
-      lineas_(std::max<Entero>({lineas, 0, ContarLineasMensaje(texto)})), botones_(botones), ayuda_(ayuda),
-      fondo_(new PictureBox(this))
+    : DialogoFondo(padre, QStringLiteral("mensajes"), titulo), titulo_(titulo), texto_(texto),
+      lineas_(std::max<Entero>({lineas, 0, ContarLineasMensaje(texto)})), botones_(botones), ayuda_(ayuda)
 {
-    setObjectName(QStringLiteral("mensajes"));
-    setWindowTitle(titulo);
-    setModal(true);
     Pic_BotAyuda = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotAyuda"), QStringLiteral("Ayuda"));
     Pic_BotSalir = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotSalir"), QStringLiteral("Salir"));
     Pic_Si = CrearBoton("Pic_Si", QStringLiteral("Aceptar"), recursos::mensajes::Boton.ancho);
@@ -123,11 +119,6 @@ PictureBox* mensajes::CrearBoton(const char* nombre, const QString& aviso, int a
     boton->setLogicalGeometry(QRect(0, 0, ancho, ancho));
     boton->hide();
     return boton;
-}
-
-const Surface& mensajes::Superficie() const
-{
-    return fondo_->surface();
 }
 
 void mensajes::Form_Load()

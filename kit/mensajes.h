@@ -3,6 +3,7 @@
 // `MostrarMensaje` shows the form `mensajes` modally, centred on the table (on the whole screen while a
 // settings window is open), and returns the answer, which it also leaves in `RespuestaMensaje`.
 #include "engine/estado.h"
+#include "kit/dialogo.h"
 #include "platform/surface.h"
 
 #include <QDialog>
@@ -39,7 +40,7 @@ Entero ContarLineasMensaje(const QString& texto);
 FontSpec FuenteTituloMensaje();
 FontSpec FuenteTextoMensaje();
 
-class mensajes : public QDialog
+class mensajes : public DialogoFondo
 {
     Q_OBJECT
 public:
@@ -49,9 +50,6 @@ public:
     // Closed from outside (the window manager), the answer stays as the box set it: True with one button,
     // False with two.
     bool Respuesta() const { return respuesta_; }
-    // Place and size on the virtual screen.
-    QRect GeometriaLogica() const { return geometria_; }
-    const Surface& Superficie() const;
     QString TextoTitulo() const { return titulo_; }
     QString TextoMensaje() const { return texto_; }
 
@@ -78,8 +76,6 @@ private:
     QString titulo_, texto_;
     Entero lineas_, botones_, ayuda_;
     bool respuesta_ = false;
-    QRect geometria_;
-    PictureBox* fondo_;
 };
 
 } // namespace zp

@@ -76,19 +76,19 @@ void DesconectarCliente(ConexionRed& red, Entero puesto)
 QString Descripcion(int numero, const QString& delSistema)
 {
     switch (numero) {
-    case 10013:
+    case SocketControl::kErrorAccessDenied:
         return QStringLiteral("Permiso denegado");
-    case 10048:
+    case SocketControl::kErrorAddressInUse:
         return QStringLiteral("La dirección ya está en uso");
-    case 10049:
+    case SocketControl::kErrorAddressNotAvailable:
         return QStringLiteral("La dirección solicitada no es válida");
-    case 10050:
+    case SocketControl::kErrorNetworkDown:
         return QStringLiteral("La red no está disponible");
-    case 10055:
+    case SocketControl::kErrorNoResources:
         return QStringLiteral("No hay recursos suficientes");
-    case 10060:
+    case SocketControl::kErrorTimedOut:
         return QStringLiteral("Se ha agotado el tiempo de espera de la conexión");
-    case 11001:
+    case SocketControl::kErrorHostNotFound:
         return QStringLiteral("No se encuentra el ordenador");
     default:
         return delSistema;

@@ -64,11 +64,8 @@ std::string ComponerMensajeChatAhora(const Ajustes& a, std::string_view texto)
 }
 
 mensared::mensared(ConexionRed& red, QWidget* padre)
-    : QDialog(padre, Qt::Dialog | Qt::FramelessWindowHint), red_(red), fondo_(new PictureBox(this))
+    : DialogoFondo(padre, QStringLiteral("mensared"), QStringLiteral("Mensajes en red")), red_(red)
 {
-    setObjectName(QStringLiteral("mensared"));
-    setWindowTitle(QStringLiteral("Mensajes en red"));
-    setModal(true);
     const auto caja = [this](const char* nombre) {
         auto* t = new QPlainTextEdit(fondo_);
         t->setObjectName(QString::fromLatin1(nombre));
@@ -96,15 +93,10 @@ mensared::mensared(ConexionRed& red, QWidget* padre)
     Form_Load();
 }
 
-const Surface& mensared::Superficie() const
-{
-    return fondo_->surface();
-}
-
 void mensared::Form_Load()
 {
     if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
-    geometria_ = CentrarDialogo(*this, *fondo_, QSize(kAncho, kAlto));
+    Centrar(QSize(kAncho, kAlto));
     Surface& s = fondo_->surface();
     BordeElevado(s);
     DibujarTitulo(s);

@@ -3,6 +3,7 @@
 // each under the name of its sender and the time it was sent, and lets the person here send a line of up to
 // 200 characters. A client's own line is listed when the host sends it back, so every computer lists the
 // lines in the same order.
+#include "kit/dialogo.h"
 #include "network/conexion_red.h"
 #include "platform/surface.h"
 
@@ -19,15 +20,11 @@ class PictureBox;
 // A chat record of the person here, at seat 4, with the time now. `texto` in UTF-8.
 std::string ComponerMensajeChatAhora(const Ajustes& a, std::string_view texto);
 
-class mensared : public QDialog
+class mensared : public DialogoFondo
 {
     Q_OBJECT
 public:
     explicit mensared(ConexionRed& red, QWidget* padre = nullptr);
-
-    // Place and size on the virtual screen.
-    QRect GeometriaLogica() const { return geometria_; }
-    const Surface& Superficie() const;
 
     // The history rebuilt from the stored records, the last line in view.
     void MostrarMensajesChat();
@@ -51,8 +48,6 @@ private:
     void Pic_BotSalir_MouseDown();
 
     ConexionRed& red_;
-    QRect geometria_;
-    PictureBox* fondo_;
 };
 
 // Shows the chat window modally over `padre` (the table when none) until it is left. While it is open a

@@ -41,19 +41,19 @@ int socketErrorNumber(int qtSocketError)
     case QAbstractSocket::RemoteHostClosedError:
         return SocketControl::kErrorConnectionAborted;
     case QAbstractSocket::HostNotFoundError:
-        return 11001;
+        return SocketControl::kErrorHostNotFound;
     case QAbstractSocket::SocketAccessError:
-        return 10013;
+        return SocketControl::kErrorAccessDenied;
     case QAbstractSocket::SocketResourceError:
-        return 10055;
+        return SocketControl::kErrorNoResources;
     case QAbstractSocket::SocketTimeoutError:
-        return 10060;
+        return SocketControl::kErrorTimedOut;
     case QAbstractSocket::NetworkError:
-        return 10050;
+        return SocketControl::kErrorNetworkDown;
     case QAbstractSocket::AddressInUseError:
-        return 10048;
+        return SocketControl::kErrorAddressInUse;
     case QAbstractSocket::SocketAddressNotAvailableError:
-        return 10049;
+        return SocketControl::kErrorAddressNotAvailable;
     default:
         return 10000 + std::max(0, qtSocketError);
     }

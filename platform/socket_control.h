@@ -29,8 +29,15 @@ public:
         Error = 9
     };
     // Error numbers of the error event.
+    static constexpr int kErrorAccessDenied = 10013;
+    static constexpr int kErrorAddressInUse = 10048;
+    static constexpr int kErrorAddressNotAvailable = 10049;
+    static constexpr int kErrorNetworkDown = 10050;
     static constexpr int kErrorConnectionAborted = 10053;
+    static constexpr int kErrorNoResources = 10055;
+    static constexpr int kErrorTimedOut = 10060;
     static constexpr int kErrorConnectionRefused = 10061;
+    static constexpr int kErrorHostNotFound = 11001;
 
     explicit SocketControl(QObject* parent = nullptr);
     ~SocketControl() override;

@@ -42,12 +42,9 @@ QString Cifra(int n)
 } // namespace
 
 estadis::estadis(const EstadoJuego& e, const Ajustes& a, std::string carpetaDatos, QWidget* padre)
-    : QDialog(padre, Qt::Dialog | Qt::FramelessWindowHint), e_(e), a_(a), carpeta_(std::move(carpetaDatos)),
-      fondo_(new PictureBox(this))
+    : DialogoFondo(padre, QStringLiteral("estadis"), QStringLiteral("Estadísticas")), e_(e), a_(a),
+      carpeta_(std::move(carpetaDatos))
 {
-    setObjectName(QStringLiteral("estadis"));
-    setWindowTitle(QStringLiteral("Estadísticas"));
-    setModal(true);
     Texto = new PictureBox(fondo_);
     Texto->setObjectName(QStringLiteral("Texto"));
     Pic_BotAyuda =
@@ -218,7 +215,7 @@ void estadis::DibujarQueCasan(const EstadisticasMano& s, int C)
 void estadis::DibujaFondo()
 {
     const int W = XEscritura, H = YEscritura;
-    geometria_ = CentrarDialogo(*this, *fondo_, QSize(W, H + 118));
+    Centrar(QSize(W, H + 118));
     Surface& f = fondo_->surface();
     const int SW = f.width(), SH = f.height();
 

@@ -3,6 +3,7 @@
 // window opens: the tiles each player laid, the numbers each one cut, showed or passed on, the triangle of
 // the 28 tiles, the numbers, tiles and points laid and not laid, and the tiles that fit the open ends. The
 // window sizes itself to the sheet. Any character key closes it; "p" or "P" prints it first.
+#include "kit/dialogo.h"
 #include "kit/entorno.h"
 #include "platform/surface.h"
 #include "scores/core/estadisticas.h"
@@ -16,15 +17,13 @@ namespace zp {
 
 class PictureBox;
 
-class estadis : public QDialog
+class estadis : public DialogoFondo
 {
     Q_OBJECT
 public:
     // `carpetaDatos` is the work folder, where the sheet is printed to a file on a machine with no printer.
     estadis(const EstadoJuego& e, const Ajustes& a, std::string carpetaDatos, QWidget* padre = nullptr);
 
-    // Place and size on the virtual screen.
-    QRect GeometriaLogica() const { return geometria_; }
     // What was written on the sheet, in order.
     const std::vector<TextoImpreso>& Textos() const { return textos_; }
     int XEscritura = 0;
@@ -55,8 +54,6 @@ private:
     const EstadoJuego& e_;
     const Ajustes& a_;
     std::string carpeta_;
-    QRect geometria_;
-    PictureBox* fondo_;
     std::vector<TextoImpreso> textos_;
 };
 

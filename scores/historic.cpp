@@ -53,11 +53,10 @@ QString Q(const std::string& utf8)
 } // namespace
 
 historic::historic(std::string carpetaDatos, QWidget* padre)
-    : QDialog(padre, Qt::Dialog), carpeta_(std::move(carpetaDatos)), fondo_(new PictureBox(this))
+    : DialogoFondo(padre, QStringLiteral("historic"), QStringLiteral("Fichero Histórico de resultados"),
+                   true),
+      carpeta_(std::move(carpetaDatos))
 {
-    setObjectName(QStringLiteral("historic"));
-    setWindowTitle(QStringLiteral("Fichero Histórico de resultados"));
-    setModal(true);
     Pic_BotAyuda = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotAyuda"),
                                      QStringLiteral("Ayuda sobre Histórico de partidas"));
     Pic_BotHisTt = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotHisTt"),
@@ -77,11 +76,6 @@ historic::historic(std::string carpetaDatos, QWidget* padre)
     Form_Load();
 }
 
-const Surface& historic::Superficie() const
-{
-    return fondo_->surface();
-}
-
 Entero historic::AyudaActual() const
 {
     return Pic_BotHisTt->isVisibleTo(this) ? kAyudaListado : kAyudaTotales;
@@ -90,7 +84,7 @@ Entero historic::AyudaActual() const
 void historic::Form_Load()
 {
     if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
-    geometria_ = CentrarDialogo(*this, *fondo_, QSize(kAncho, kAlto));
+    Centrar(QSize(kAncho, kAlto));
     setFixedSize(geometry().size());
     BordeElevado(fondo_->surface());
 

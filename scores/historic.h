@@ -2,6 +2,7 @@
 // The history window `historic`: the recorded matches on the page of a ring binder, eight a page, newest
 // first, turned at the folded lower corners of the page; its middle button turns the same page into the four
 // ranked tables of totals. It only reads the history file.
+#include "kit/dialogo.h"
 #include "platform/surface.h"
 #include "scores/core/listado_historico.h"
 #include "scores/core/totales_historico.h"
@@ -17,7 +18,7 @@ namespace zp {
 class PictureBox;
 struct PointerEvent;
 
-class historic : public QDialog
+class historic : public DialogoFondo
 {
     Q_OBJECT
 public:
@@ -51,8 +52,6 @@ private:
     int AnchoTexto(const QString& texto, bool negrita, bool cursiva) const;
 
     std::string carpeta_;
-    QRect geometria_;
-    PictureBox* fondo_;
     std::vector<RegistroHistorico> Lis_Datos_;
     std::vector<std::optional<LineaTotales>> Lis_Totales_;
     int PrimeraLinea_ = 0;

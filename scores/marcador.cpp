@@ -71,12 +71,9 @@ QString TextoNumeroMano(int mano)
 }
 
 marcador::marcador(EstadoJuego& e, const Ajustes& a, std::string carpetaDatos, QWidget* padre)
-    : QDialog(padre, Qt::Dialog | Qt::FramelessWindowHint), e_(e), a_(a), carpeta_(std::move(carpetaDatos)),
-      fondo_(new PictureBox(this))
+    : DialogoFondo(padre, QStringLiteral("marcador"), QStringLiteral("Marcador")), e_(e), a_(a),
+      carpeta_(std::move(carpetaDatos))
 {
-    setObjectName(QStringLiteral("marcador"));
-    setWindowTitle(QStringLiteral("Marcador"));
-    setModal(true);
     Pic_Puntos = CrearCaja(fondo_, "Pic_Puntos");
     Pic_Informe = CrearCaja(fondo_, "Pic_Informe");
     Pic_Papel = CrearCaja(Pic_Informe, "Pic_Papel");
@@ -100,15 +97,10 @@ PictureBox* marcador::CrearCaja(QWidget* padre, const char* nombre)
     return caja;
 }
 
-const Surface& marcador::Superficie() const
-{
-    return fondo_->surface();
-}
-
 void marcador::Form_Load()
 {
     const int ancho = a_.ModoJuego == Modalidad::Individual ? kAnchoIndividual : kAncho;
-    geometria_ = CentrarDialogo(*this, *fondo_, QSize(ancho, kAlto));
+    Centrar(QSize(ancho, kAlto));
     DibujarMarco();
 
     if (a_.ModoJuego == Modalidad::Individual)

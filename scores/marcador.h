@@ -3,6 +3,7 @@
 // in pairs play or as a typed report on a sheet of paper in individual play. It changes no game state but
 // the match totals, which it recomputes before listing.
 #include "engine/ajustes.h"
+#include "kit/dialogo.h"
 #include "platform/surface.h"
 #include "scores/texto_hoja.h"
 
@@ -21,16 +22,13 @@ QString AlinearIzquierda(const QString& texto, int ancho);
 // A hand number as the sheet writes it: "  1" .. "  9", " 10" .. " 99".
 QString TextoNumeroMano(int mano);
 
-class marcador : public QDialog
+class marcador : public DialogoFondo
 {
     Q_OBJECT
 public:
     // `carpetaDatos` is the work folder, where the history button finds the history file.
     marcador(EstadoJuego& e, const Ajustes& a, std::string carpetaDatos, QWidget* padre = nullptr);
 
-    // Place and size on the virtual screen.
-    QRect GeometriaLogica() const { return geometria_; }
-    const Surface& Superficie() const;
     // What was printed on the notepad and on the paper, in order.
     const std::vector<TextoImpreso>& TextosPuntos() const { return textosPuntos_; }
     const std::vector<TextoImpreso>& TextosPapel() const { return textosPapel_; }
@@ -65,8 +63,6 @@ private:
     EstadoJuego& e_;
     const Ajustes& a_;
     std::string carpeta_;
-    QRect geometria_;
-    PictureBox* fondo_;
     std::vector<TextoImpreso> textosPuntos_, textosPapel_;
     bool deslizando_ = false;
 };

@@ -75,12 +75,9 @@ QFont FuenteCaja()
 } // namespace
 
 cargua::cargua(Contexto& c, std::string carpetaDatos, ModoCargua modo, QWidget* padre)
-    : QDialog(padre, Qt::Dialog | Qt::FramelessWindowHint), c_(c), carpeta_(std::move(carpetaDatos)),
-      modo_(modo), fondo_(new PictureBox(this))
+    : DialogoFondo(padre, QStringLiteral("cargua"), Titulo(modo)), c_(c), carpeta_(std::move(carpetaDatos)),
+      modo_(modo)
 {
-    setObjectName(QStringLiteral("cargua"));
-    setWindowTitle(Titulo(modo));
-    setModal(true);
     Tex_CarGua = new QLineEdit(fondo_);
     Tex_CarGua->setObjectName(QStringLiteral("Tex_CarGua"));
     Tex_CarGua->setFont(FuenteCaja());
@@ -111,11 +108,6 @@ cargua::cargua(Contexto& c, std::string carpetaDatos, ModoCargua modo, QWidget* 
     Form_Load();
 }
 
-const Surface& cargua::Superficie() const
-{
-    return fondo_->surface();
-}
-
 PictureBox* cargua::BotonDelModo() const
 {
     switch (modo_) {
@@ -132,7 +124,7 @@ PictureBox* cargua::BotonDelModo() const
 void cargua::Form_Load()
 {
     if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
-    geometria_ = CentrarDialogo(*this, *fondo_, QSize(kAncho, kAlto));
+    Centrar(QSize(kAncho, kAlto));
     Surface& s = fondo_->surface();
     BordeElevado(s);
 

@@ -3,6 +3,7 @@
 // loads a stored game so that it becomes the game on the table, or deletes a stored game. The games are
 // state files "<name>.man" of the work folder.
 #include "engine/contexto.h"
+#include "kit/dialogo.h"
 #include "platform/surface.h"
 
 #include <QDialog>
@@ -23,15 +24,12 @@ enum ModoCargua : Entero
     kCarguaBorrar = 3
 };
 
-class cargua : public QDialog
+class cargua : public DialogoFondo
 {
     Q_OBJECT
 public:
     cargua(Contexto& c, std::string carpetaDatos, ModoCargua modo, QWidget* padre = nullptr);
 
-    // Place and size on the virtual screen.
-    QRect GeometriaLogica() const { return geometria_; }
-    const Surface& Superficie() const;
     // The prompt, or the warning that the name is taken.
     QString TextoMensaje() const { return mensaje_; }
     // A stored game became the game on the table.
@@ -72,8 +70,6 @@ private:
     Contexto& c_;
     std::string carpeta_;
     ModoCargua modo_;
-    QRect geometria_;
-    PictureBox* fondo_;
     QString mensaje_;
     QString NombreJuego;
     bool AvisoMostrado = false;

@@ -120,11 +120,8 @@ PictureBox* Caja(QWidget* padre, const QString& nombre, QSize tamano)
 } // namespace
 
 normas::normas(Contexto& c, QWidget* padre)
-    : QDialog(padre, Qt::Dialog | Qt::FramelessWindowHint), c_(c), fondo_(new PictureBox(this))
+    : DialogoFondo(padre, QStringLiteral("normas"), QStringLiteral("Normas de juego")), c_(c)
 {
-    setObjectName(QStringLiteral("normas"));
-    setWindowTitle(QStringLiteral("Normas de juego"));
-    setModal(true);
     for (const Marco& m : kMarcos)
         for (const Selector& s : m.Selectores()) {
             const Entero i = s.indice;
@@ -169,11 +166,6 @@ normas::normas(Contexto& c, QWidget* padre)
     connect(Pic_BotAyuda, &PictureBox::pressed, this, [] { PulsarAyudaDialogo(kAyudaNormas); });
     connect(Pic_BotSalir, &PictureBox::pressed, this, [this] { Pic_BotSalir_MouseDown(); });
     Form_Load();
-}
-
-const Surface& normas::Superficie() const
-{
-    return fondo_->surface();
 }
 
 const DefinicionAjuste& ReglaDeNormas(Entero indice)
@@ -241,7 +233,7 @@ bool normas::RechazarCliente() const
 
 void normas::Form_Load()
 {
-    geometria_ = CentrarDialogo(*this, *fondo_, QSize(kAncho, kAlto));
+    Centrar(QSize(kAncho, kAlto));
     CargarEtiquetasOpciones(opciones_, c_.a.ModoJuego);
 
     Cargando = true;
@@ -339,13 +331,7 @@ void normas::reject()
 
 void normas::Pic_Selector_MouseMove(Entero Index, QPoint punto)
 {
-    PictureBox* selector = Pic_Selector[std::size_t(Index)];
-    const bool normal = PunteroDe(selector) == kPunteroNormal;
-    if (EnFlechaSelector(punto)) {
-        if (normal) PonerCursor(selector, "ManoIndice");
-    } else if (!normal) {
-        PonerPuntero(selector, kPunteroNormal);
-    }
+    ManoSiEncima(Pic_Selector[std::size_t(Index)], EnFlechaSelector(punto));
 }
 
 void normas::Pic_Selector_MouseDown(Entero Index, QPoint punto)

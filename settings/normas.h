@@ -4,6 +4,7 @@
 // changed number of tiles confirmed, the new rules sent to the network clients) and tells the table whether
 // a new match is due.
 #include "engine/contexto.h"
+#include "kit/dialogo.h"
 #include "platform/surface.h"
 #include "settings/core/etiquetas_opciones.h"
 
@@ -34,15 +35,12 @@ const DefinicionAjuste& ReglaDeNormas(Entero indice);
 // with none.
 Entero ValorTecleado(const QString& texto);
 
-class normas : public QDialog
+class normas : public DialogoFondo
 {
     Q_OBJECT
 public:
     explicit normas(Contexto& c, QWidget* padre = nullptr);
 
-    // Place and size on the virtual screen.
-    QRect GeometriaLogica() const { return geometria_; }
-    const Surface& Superficie() const;
     // The window asks the table for a new match once it has closed.
     bool NuevaPartida() const { return NuevaPartida_; }
 
@@ -92,8 +90,6 @@ private:
     std::array<Entero, 13> Reglas() const;
 
     Contexto& c_;
-    QRect geometria_;
-    PictureBox* fondo_;
     TablaOpciones opciones_{};
 
     bool Cargando = false;

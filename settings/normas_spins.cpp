@@ -80,14 +80,8 @@ void normas::ActualizaSpin(Entero Index)
 
 void normas::Pic_Spin_MouseMove(Entero Index, QPoint punto)
 {
-
     PictureBox* spin = Pic_Spin[std::size_t(Index)];
-    const bool normal = PunteroDe(spin) == kPunteroNormal;
-    if (EnFlechasSpin(punto)) {
-        if (normal) PonerCursor(spin, "ManoIndice");
-    } else if (!normal) {
-        PonerPuntero(spin, kPunteroNormal);
-    }
+    ManoSiEncima(spin, EnFlechasSpin(punto));
     // Leaving the arrows, or sliding from the held one onto the other, stops the repeat.
     if (PunteroDe(spin) == kPunteroNormal || (ArribaPulsado && !EnFlechaArriba(punto)) ||
         (AbajoPulsado && !EnFlechaAbajo(punto)))

@@ -88,19 +88,11 @@ void PonerTexto(QLineEdit& texto, const std::string& utf8)
 } // namespace
 
 personal::personal(ContextoAjustes c, QWidget* padre)
-    : QDialog(padre, Qt::Dialog | Qt::FramelessWindowHint), c_(c), fondo_(new PictureBox(this))
+    : DialogoFondo(padre, QStringLiteral("personal"), QStringLiteral("Personalizar")), c_(c)
 {
-    setObjectName(QStringLiteral("personal"));
-    setWindowTitle(QStringLiteral("Personalizar"));
-    setModal(true);
     setFocusPolicy(Qt::StrongFocus);
     CrearControles();
     Form_Load();
-}
-
-const Surface& personal::Superficie() const
-{
-    return fondo_->surface();
 }
 
 void personal::CrearControles()
@@ -173,7 +165,7 @@ void personal::CrearControles()
 
 void personal::Form_Load()
 {
-    geometria_ = CentrarDialogo(*this, *fondo_, QSize(kAncho, kAlto));
+    Centrar(QSize(kAncho, kAlto));
 
     const Ajustes& a = c_.a;
     for (std::size_t s = 1; s <= 4; ++s) {

@@ -6,6 +6,7 @@
 // asks before anything that ends the game in progress, puts back what the user cancels and tells the table
 // what to do next.
 #include "engine/ajustes.h"
+#include "kit/dialogo.h"
 #include "platform/picture_box.h"
 #include "settings/core/etiquetas_opciones.h"
 #include "settings/servicios_ajustes.h"
@@ -17,7 +18,7 @@ class QLineEdit;
 
 namespace zp {
 
-class personal : public QDialog
+class personal : public DialogoFondo
 {
     Q_OBJECT
 public:
@@ -25,9 +26,6 @@ public:
 
     // What the table is to do once the window has closed.
     const BanderasAjustes& Banderas() const { return banderas_; }
-    // Place and size on the virtual screen.
-    QRect GeometriaLogica() const { return geometria_; }
-    const Surface& Superficie() const;
 
     // The form's controls, by their names and indexes.
     std::array<PictureBox*, 35> Pic_Selector{};      // 1, 2, 3, 5, 11..14, 21..28, 31..34
@@ -96,8 +94,6 @@ private:
 
     ContextoAjustes c_;
     BanderasAjustes banderas_;
-    QRect geometria_;
-    PictureBox* fondo_;
     TablaOpciones opciones_{};
     bool saliendo_ = false; // the exit's checks are running: a second press waits for them
 
