@@ -26,7 +26,7 @@ TEST_F(Careta, centrada_en_la_pantalla_y_1500_ms_con_cualquier_velocidad)
                          Caso{QSize(1000, 1000), 50, {298, 406}}}) {
         SCOPED_TRACE(c.velocidad);
         zp::setVirtualScreen(zp::VirtualScreen::fit(c.pantalla));
-        prueba::RelojPrueba mira; // in the pause, where the cover is and whether it shows
+        zp::prueba::RelojFalso mira; // in the pause, where the cover is and whether it shows
         QRect sitio;
         mira.alPausar = [&] {
             if (zp::careta* abierta = CaretaAbierta(); abierta && abierta->isVisible())

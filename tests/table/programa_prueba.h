@@ -24,8 +24,6 @@
 
 namespace prueba {
 
-using RelojSinEspera = zp::prueba::RelojFalso;
-
 struct Caja
 {
     QString titulo, texto;
@@ -138,7 +136,7 @@ protected:
     zp::Ajustes a;
     bool primeraVez = false; // no settings file: the program's first run
     QTemporaryDir carpeta;
-    RelojSinEspera reloj;
+    zp::prueba::RelojFalso reloj;
     zp::Clock* antes = nullptr;
     std::unique_ptr<zp::Programa> programa;
     QTimer guion;
