@@ -258,8 +258,8 @@ TEST(Partida, abandonada_en_cualquier_espera_no_muestra_ni_reparte_nada_mas_y_la
         // Nothing more is shown; only the lead's banner, when it was up, is taken down.
         const std::vector<std::string> rotulo = {"BorrarRotulo", "Refrescar"};
         EXPECT_EQ(b.TrasAbandono(), elegida ? rotulo : std::vector<std::string>{});
-        // Unwound as it stood: the window saves or replaces it, the engine closes nothing; only a wait for the
-        // Continue button leaves it pressable.
+        // Unwound as it stood: the window saves or replaces it, the engine closes nothing; only a wait for
+        // the Continue button leaves it pressable.
         EXPECT_TRUE(b.e.PartidaEnCurso);
         EXPECT_EQ(b.e.EsperaContinuar, std::string(espera).rfind("Continuar", 0) == 0);
         EXPECT_TRUE(b.almacen.Borrados.empty());
