@@ -50,26 +50,20 @@ TEST(MensajeJugada, solo_se_toma_la_jugada_de_este_turno_que_encaja_y_lo_demas_s
         {"ni uno de la clase 03", "0330607642", JugadaRecibida{6, 4, 2}, ""},
         {"una jugada a medias espera al resto", "060764", std::nullopt, "060764"},
         {"un código desconocido vacía la cola", "99abc0607642", std::nullopt, ""},
+        // The first move keeps the end sent: nothing is laid to turn it by.
+        {"la primera jugada por el extremo 1", "0601531", JugadaRecibida{5, 3, 1}, ""},
+        {"la primera jugada por el extremo 2", "0601532", JugadaRecibida{5, 3, 2}, ""},
     };
-    const EstadoJuego e = Mesa7();
     for (const auto& [nombre, llega, jugada, queda] : casos) {
+        EstadoJuego e = Mesa7();
+        if (llega.substr(2, 2) == "01") { // the hand's first move, 5-3 still held
+            e.NumeroJugada = 1;
+            e.Linea.Extremos = {0, kNinguna, kNinguna};
+            e.Manos[2][3].Estado = kEnMano;
+        }
         std::string cola = llega;
         EXPECT_EQ(TomarJugadaDeCola(cola, e, Ajustes{}), jugada) << nombre;
         EXPECT_EQ(cola, queda) << nombre;
-    }
-}
-
-TEST(MensajeJugada, la_primera_jugada_conserva_el_extremo_enviado)
-{
-    EstadoJuego e = Mesa7();
-    e.NumeroJugada = 1;
-    e.Linea.Extremos = {0, kNinguna, kNinguna};
-    e.Manos[2][3].Estado = kEnMano;
-    for (const char* extremo : {"1", "2"}) {
-        std::string cola = std::string("060153") + extremo;
-        const auto j = TomarJugadaDeCola(cola, e, Ajustes{});
-        ASSERT_TRUE(j.has_value());
-        EXPECT_EQ(*j, (JugadaRecibida{5, 3, static_cast<Entero>(extremo[0] - '0')}));
     }
 }
 
