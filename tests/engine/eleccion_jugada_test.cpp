@@ -168,11 +168,8 @@ TEST(ElegirJugada, la_busqueda_solo_corre_cerca_del_final_y_a_nivel_alto)
 TEST(ElegirJugada, entre_nivel_80_y_95_la_busqueda_corre_pero_no_cambia_la_eleccion)
 {
     ResultadoFinalMano r;
-    r.PorcentajeGanadas[1] = 0;
-    r.PorcentajeGanadas[2] = 100;
-    r.PorcentajeGanadas[3] = 100;
-    r.MediaPuntosGanados[2] = 30;
-    r.MediaPuntosGanados[3] = 40;
+    r.PorcentajeGanadas = {0, 0, 100, 100};
+    r.MediaPuntosGanados = {0, 0, 30, 40};
     for (int nivel : {90, 96}) {
         Posicion pos;
         pos.Mano(4, "63 62");

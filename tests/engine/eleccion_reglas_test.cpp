@@ -142,7 +142,7 @@ TEST(ReglasPuntuacion, el_valor_base_depende_del_caracter_y_del_lugar_del_numero
     }
 }
 
-TEST(ReglasPuntuacion, un_doble_lleva_la_mitad_del_peso_de_lo_que_abre_redondeada_a_par)
+TEST(ReglasPuntuacion, los_pesos_de_un_doble_van_a_la_mitad_redondeada_a_par_y_el_asiento_vacio_no_pesa)
 {
     for (const auto& [peso, esperado] : {std::pair{-5, 2}, {-7, 4}, {-6, 3}}) {
         Posicion pos;
@@ -153,10 +153,7 @@ TEST(ReglasPuntuacion, un_doble_lleva_la_mitad_del_peso_de_lo_que_abre_redondead
         pos.e.PesoNumero[1][5] = pos.e.PesoNumero[4][5] = 0;
         EXPECT_EQ(pos.Puntuar(5, 5, 50, 2).Pesos, esperado) << peso;
     }
-}
-
-TEST(ReglasPuntuacion, en_tres_jugadores_el_asiento_vacio_no_pesa)
-{
+    // With three players the empty seat weighs nothing.
     Posicion pos(kIndividual, "124");
     pos.Extremos(6, 0);
     pos.Mano(4, "62 10");
