@@ -5,10 +5,16 @@
 //   bench_final_mano --sin-exactitud the timings and the signature only
 //   bench_final_mano --barrido       plays many more hands and lists the largest positions met, for the
 //   corpus
+#include <link.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <type_traits>
 #include <vector>
 
 #include "bench/corpus_final.h"
@@ -100,20 +106,117 @@ struct Grupo
     }
 };
 
-// A search made for the first time in the process, and the same search made again once the process has
-// searched the whole corpus: warm, but not trained on that one search by repeating it.
+// Reads every line of the program's own image (code, tables, data), so that it is paged in and cached.
+void TocarImagen()
+{
+    static volatile unsigned suma = 0;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void*) {
+            for (int i = 0; i < info->dlpi_phnum; ++i) {
+                const auto& ph = info->dlpi_phdr[i];
+                if (ph.p_type != PT_LOAD) continue;
+                const auto* c = reinterpret_cast<const volatile unsigned char*>(info->dlpi_addr + ph.p_vaddr);
+                for (std::size_t k = 0; k < ph.p_memsz; k += 64) suma = suma + c[k];
+            }
+            return 1; // the program comes first; the libraries are not needed
+        },
+        nullptr);
+}
+
+// The first search of a fresh process. The position comes in as hex on the command line, so that no engine
+// code runs before it; with `imagen`, the program's image is read through first, which leaves to the search
+// only what is its own. Prints the search's time in microseconds and the page faults it took.
+int PrimeraDelProceso(const char* hex, bool imagen)
+{
+    static_assert(std::is_trivially_copyable_v<corpus::Posicion>);
+    corpus::Posicion p;
+    auto* b = reinterpret_cast<unsigned char*>(&p);
+    if (std::strlen(hex) != 2 * sizeof p) return 2;
+    for (std::size_t i = 0; i < sizeof p; ++i) {
+        unsigned v = 0;
+        if (std::sscanf(hex + 2 * i, "%2x", &v) != 1) return 2;
+        b[i] = static_cast<unsigned char>(v);
+    }
+    EstadoJuego e;
+    Ajustes a;
+    corpus::Cargar(p, e, a);
+    ResultadoFinalMano r;
+    if (imagen) TocarImagen();
+    rusage r0{}, r1{};
+    getrusage(RUSAGE_SELF, &r0);
+    Reloj::now(); // the clock's own first call pays its page faults here
+    const auto t0 = Reloj::now();
+    ExplorarFinalDeMano(e, a, r, kPresupuestoFinal);
+    const auto t1 = Reloj::now();
+    getrusage(RUSAGE_SELF, &r1);
+    std::printf("%.3f %ld\n", std::chrono::duration<double, std::micro>(t1 - t0).count(),
+                r1.ru_minflt - r0.ru_minflt);
+    return 0;
+}
+
+double Mediana(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[v.size() / 2];
+}
+
+// A search made as the first of a fresh process, several times, against the same search made in this
+// process once it is warm, each time after other searches so that it is not trained on that one by
+// repeating it. In microseconds.
 struct PrimeraVez
 {
     const char* Que;
     const corpus::Posicion* P;
-    Medida Fria{}, Caliente{};
+    std::vector<double> Fria, FriaImagen, Fallos, Caliente;
 };
+
+constexpr int kMuestras = 15;
+
+void MedirEnProcesosNuevos(PrimeraVez& v)
+{
+    char exe[4096] = {};
+    if (readlink("/proc/self/exe", exe, sizeof exe - 1) <= 0) return;
+    std::string hex;
+    const auto* b = reinterpret_cast<const unsigned char*>(v.P);
+    for (std::size_t i = 0; i < sizeof *v.P; ++i) {
+        char h[3];
+        std::snprintf(h, sizeof h, "%02x", b[i]);
+        hex += h;
+    }
+    // The two kinds alternate, so that the machine's load falls on both alike.
+    for (int k = 0; k < 2 * kMuestras; ++k) {
+        const bool imagen = k % 2 == 1;
+        const std::string orden =
+            std::string(exe) + (imagen ? " --primera-con-imagen " : " --primera ") + hex;
+        FILE* f = popen(orden.c_str(), "r");
+        if (f == nullptr) return;
+        double us = 0;
+        long fallos = 0;
+        if (std::fscanf(f, "%lf %ld", &us, &fallos) == 2) {
+            (imagen ? v.FriaImagen : v.Fria).push_back(us);
+            if (!imagen) v.Fallos.push_back(static_cast<double>(fallos));
+        }
+        pclose(f);
+    }
+}
+
+void MedirCaliente(PrimeraVez& v, const std::vector<corpus::Posicion>& corpus, EstadoJuego& e, Ajustes& a)
+{
+    for (int k = 0; k < kMuestras; ++k) {
+        for (std::size_t i = 0; i < 40; ++i)
+            Medir(corpus[(static_cast<std::size_t>(k) * 997 + i * 251) % corpus.size()], e, a,
+                  kPresupuestoFinal);
+        v.Caliente.push_back(Medir(*v.P, e, a, kPresupuestoFinal).ms * 1000.0);
+    }
+}
 
 void Imprimir(const PrimeraVez& v)
 {
-    std::printf("%s (%llu positions): %.1f us, the same in a warm process: %.1f us (x%.2f)\n", v.Que,
-                static_cast<unsigned long long>(v.Fria.informe.PosicionesVisitadas), v.Fria.ms * 1000.0,
-                v.Caliente.ms * 1000.0, v.Fria.ms / v.Caliente.ms);
+    const double fria = Mediana(v.Fria), imagen = Mediana(v.FriaImagen), caliente = Mediana(v.Caliente);
+    std::printf("%s: warm %.1f us; first of a fresh process %.1f us (x%.2f, %.0f page faults); the same with "
+                "the program's image read in first %.1f us (x%.2f); medians of %d\n",
+                v.Que, caliente, fria, fria / caliente, Mediana(v.Fallos), imagen, imagen / caliente,
+                kMuestras);
 }
 
 } // namespace
@@ -123,6 +226,10 @@ int main(int argc, char** argv)
     bool exactitud = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--barrido") == 0) return Barrido();
+        if (std::strcmp(argv[i], "--primera") == 0 && i + 1 < argc)
+            return PrimeraDelProceso(argv[i + 1], false);
+        if (std::strcmp(argv[i], "--primera-con-imagen") == 0 && i + 1 < argc)
+            return PrimeraDelProceso(argv[i + 1], true);
         if (std::strcmp(argv[i], "--sin-exactitud") == 0) exactitud = false;
     }
 
@@ -135,12 +242,11 @@ int main(int argc, char** argv)
 
     EstadoJuego e;
     Ajustes a;
-    // A position of the size a match meets, searched before any other; then the first that outgrows the
-    // small table, which sets up the large one.
+    // A position of the size a match meets, and one that outgrows the small table.
     std::array<PrimeraVez, 2> primeras{
-        {{"first search of the process", &corpus[corpus::kPorConfiguracion / 2]},
-         {"first search past the small table", &corpus[corpus.size() - 4]}}};
-    for (PrimeraVez& v : primeras) v.Fria = Medir(*v.P, e, a, kPresupuestoFinal);
+        {{"a small search", &corpus[corpus::kPorConfiguracion / 2], {}, {}, {}, {}},
+         {"a large search", &corpus[corpus.size() - 4], {}, {}, {}, {}}}};
+    for (PrimeraVez& v : primeras) MedirEnProcesosNuevos(v);
 
     std::array<Grupo, corpus::kConfiguraciones.size()> grupos;
     for (std::size_t c = 0; c < grupos.size(); ++c) grupos[c].Nombre = corpus::kConfiguraciones[c].Nombre;
@@ -168,7 +274,7 @@ int main(int argc, char** argv)
     std::printf("outcomes counted: %llu; refused past the budget: %llu\n",
                 static_cast<unsigned long long>(desenlaces), static_cast<unsigned long long>(rechazos));
     for (PrimeraVez& v : primeras) {
-        v.Caliente = Medir(*v.P, e, a, kPresupuestoFinal);
+        MedirCaliente(v, corpus, e, a);
         Imprimir(v);
     }
     std::printf("Firma: %llu\n", static_cast<unsigned long long>(firma));

@@ -1,6 +1,5 @@
 #include "engine/final_mano.h"
 
-#include <bit>
 #include <cassert>
 
 #include "engine/final_busqueda.h"
@@ -11,13 +10,9 @@ namespace zp {
 
 namespace {
 
-// One search core per thread, reused by every search; its large table is allocated only when a search
-// first outgrows the small one.
-BusquedaFinal& Motor()
-{
-    thread_local BusquedaFinal motor;
-    return motor;
-}
+// One search core per thread, reused by every search: zeroed with the thread's storage, so that the first
+// search neither builds nor registers anything.
+constinit thread_local BusquedaFinal tMotor;
 
 ReglasBusqueda LeerReglas(const EstadoJuego& e, const Ajustes& a)
 {
@@ -72,6 +67,7 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
     int n = 0;
     for (std::size_t p = 1; p <= 4; ++p) {
         if (!AsientoEnJuego(a, p)) continue;
+        int fichas = 0; // tiles of seat p, each a new bit of its mask
         for (std::size_t s = 1; s <= static_cast<std::size_t>(e.HuecosMano[p]); ++s) {
             const HuecoMano& h = e.Manos[p][s];
             if (h.Estado != kEnMano) continue;
@@ -86,14 +82,15 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
                 return informe;
             }
             manos[p] |= bit;
+            ++fichas;
             if (static_cast<int>(p) != m) continue;
             if (h.PuntoA == e1 || h.PuntoA == e2)
                 raices[static_cast<std::size_t>(++n)] = {h.PuntoA, h.PuntoB};
             if (h.PuntoA != h.PuntoB && (h.PuntoB == e1 || h.PuntoB == e2))
                 raices[static_cast<std::size_t>(++n)] = {h.PuntoB, h.PuntoA};
         }
-        assert(std::popcount(manos[p]) == e.FichasEnMano[p]);
-        if (std::popcount(manos[p]) != e.FichasEnMano[p]) {
+        assert(fichas == e.FichasEnMano[p]);
+        if (fichas != e.FichasEnMano[p]) {
             informe.Fin = FinBusqueda::PosicionNoValida;
             return informe;
         }
@@ -101,7 +98,7 @@ InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, Res
     assert(n <= kRaicesFinal);
 
     // 3. Every root counted; past the budget nothing is written and the ordinary choice stands.
-    BusquedaFinal& motor = Motor();
+    BusquedaFinal& motor = tMotor;
     motor.Preparar(LeerReglas(e, a), manos, e1, e2, presupuesto);
     std::array<ValorFinal, kRaicesFinal + 1> valores{};
     for (std::size_t k = 1; k <= static_cast<std::size_t>(n); ++k) {

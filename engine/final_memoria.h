@@ -5,9 +5,9 @@
 // touches are kept: first in a small table of its own that stays in the cache, then, for the few large
 // searches, in buckets laid out in the order the search first reaches them, so that the positions of one
 // subtree lie together. Nothing is cleared between searches: every bucket is tagged with its search.
+// One per thread, kept in thread storage and set up before the thread runs, so that a search never waits
+// for memory: the large table is the thread's own.
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 
 namespace zp {
 
@@ -64,7 +64,6 @@ public:
     }
 
 private:
-    // Plain words with no initializer, so that the small table costs nothing until a bucket is used.
     struct Entrada
     {
         std::uint64_t Clave; // 0: empty
@@ -125,22 +124,16 @@ private:
     void Crecer();
     void Reiniciar();
 
-    struct Liberar
-    {
-        void operator()(void* p) const { std::free(p); }
-    };
-
     std::uint32_t busqueda_ = 0;
     std::uint32_t usadas_ = 0; // buckets of this search
     bool grande_ = false;      // this search outgrew the small table
     // The small table, open addressing on the bucket number.
     std::uint32_t etiquetas_[kPequena]{};
-    Cubeta cercanas_[kPequena];
+    Cubeta cercanas_[kPequena]{};
     // The large searches': the tag and place of every bucket, and the buckets in the order they were
-    // reached. Allocated the first time a search needs them, from memory the system hands out zeroed on
-    // first touch, and kept.
-    std::unique_ptr<std::uint32_t[], Liberar> indice_;
-    std::unique_ptr<Cubeta[], Liberar> lejanas_;
+    // reached. The thread's block, mapped the first time one of its searches needs it.
+    std::uint32_t* indice_ = nullptr;
+    Cubeta* lejanas_ = nullptr;
 };
 
 } // namespace zp

@@ -2,7 +2,7 @@
 zp_test(engine LIBS engine soporte)
 zp_test(platform QT LIBS platform)
 zp_test(kit QT LIBS kit assets)
-zp_test(assets QT LIBS assets)
+zp_test(assets QT LIBS assets platform)
 zp_test(settings LIBS settings_core soporte)
 zp_test(settings_ui QT LIBS settings_ui assets soporte)
 zp_test(network LIBS network_core soporte)

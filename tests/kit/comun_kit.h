@@ -15,8 +15,6 @@
 
 namespace prueba {
 
-using RelojPrueba = zp::prueba::RelojFalso;
-
 // La mesa de 800 x 600 (710 de mesa), la hoja del programa, sin sonido y con las pausas en el reloj de
 // prueba.
 class EntornoPrueba : public ::testing::Test
@@ -47,7 +45,7 @@ protected:
         return *zp::Surface::load(QString::fromLatin1(zp::recursos::bmpvario::Ruta));
     }();
     zp::Ajustes ajustes;
-    RelojPrueba reloj;
+    zp::prueba::RelojFalso reloj;
 };
 
 } // namespace prueba

@@ -1,6 +1,5 @@
 // Los cursores del programa: cada uno apunta con la punta de su mano y se busca sin mirar mayúsculas; puesto
-// en un control, este lo dice con el puntero 99; sin su dibujo queda una mano estándar; los punteros normales
-// sustituyen al propio.
+// en un control, este lo dice con el puntero 99; los punteros normales sustituyen al propio.
 #include "assets/recursos.h"
 #include "kit/cursores.h"
 
@@ -41,12 +40,6 @@ TEST(Cursores, puesto_en_un_control_este_lo_dice_y_un_nombre_ajeno_no_lo_cambia)
     EXPECT_FALSE(zp::PonerCursor(&boton, "Reloj"));
     EXPECT_EQ(zp::CursorDe(&boton), "manocerrada");
     EXPECT_FALSE(zp::PonerCursor(nullptr, "ManoIndice"));
-
-    // Without its picture the button still shows a hand of the system's.
-    zp::Cursores sinDibujos("/no/existe/");
-    EXPECT_TRUE(sinDibujos.PonerCursor(&boton, "ManoIndice"));
-    EXPECT_EQ(zp::PunteroDe(&boton), zp::kPunteroPropio);
-    EXPECT_EQ(boton.cursor().shape(), Qt::PointingHandCursor);
 }
 
 TEST(Cursores, los_punteros_normales_sustituyen_al_propio)

@@ -13,43 +13,41 @@
 
 namespace prueba {
 
-struct Ficha
-{
-    zp::Entero a, b;
-};
-
-// Todas las fichas del juego, la más alta primero: 6-6, 6-5, ... 0-0.
-inline std::vector<Ficha> Juego()
-{
-    std::vector<Ficha> f;
-    for (zp::Entero a = 6; a >= 0; --a)
-        for (zp::Entero b = a; b >= 0; --b) f.push_back({a, b});
-    return f;
-}
-
 // Un 6-4 tumbado en la mitad derecha de la mesa de 800 x 600, como lo deja la primera jugada.
 inline zp::RegistroJugada FichaCentral()
 {
     return zp::RegistroJugada{1, 6, 4, 1, 0, 356, 262, 77, 40, 1, 474, 360, 262, 397, 262, 0};
 }
 
-// Una mano a medias con los cuatro asientos en juego y siete fichas cada uno: nadie ha jugado aún y le toca
-// al asiento 1, que salió.
-inline void RepartirManoAMedias(zp::EstadoJuego& e, zp::Entero numeroMano)
+// Las manos de los asientos dados con `fichas` fichas cada una, de la 6-6 hacia abajo, y las sobrantes en el
+// montón: la mano `numeroMano` en juego, sin jugada hecha aún.
+inline void RepartirManos(zp::EstadoJuego& e, const std::vector<zp::Entero>& asientos, int fichas,
+                          zp::Entero numeroMano = 1)
 {
-    const auto juego = Juego();
+    std::vector<std::pair<zp::Entero, zp::Entero>> juego;
+    for (zp::Entero a = 6; a >= 0; --a)
+        for (zp::Entero b = a; b >= 0; --b) juego.emplace_back(a, b);
     std::size_t k = 0;
-    for (std::size_t p = 1; p <= 4; ++p) {
-        for (std::size_t s = 1; s <= 7; ++s, ++k) e.Manos[p][s] = {juego[k].a, juego[k].b, zp::kEnMano};
-        e.HuecosMano[p] = 7;
-        e.FichasEnMano[p] = 7;
+    for (zp::Entero p : asientos) {
+        for (int s = 1; s <= fichas; ++s, ++k)
+            e.Manos[std::size_t(p)][std::size_t(s)] = {juego[k].first, juego[k].second, zp::kEnMano};
+        e.HuecosMano[std::size_t(p)] = e.FichasEnMano[std::size_t(p)] = zp::Entero(fichas);
     }
-    e.ManoEnCurso = true;
-    e.PartidaEnCurso = true;
+    e.FichasMonton = 0;
+    for (std::size_t i = 1; k < juego.size() && i <= std::size_t(zp::kHuecosMonton);
+         ++i, ++k, ++e.FichasMonton)
+        e.Monton[i] = {juego[k].first, juego[k].second};
+    e.ManoEnCurso = e.PartidaEnCurso = true;
     e.NumeroMano = numeroMano;
     e.NumeroJugada = 1;
-    e.JugadorTurno = 1;
-    e.JugadorSalida = 1;
+}
+
+// Una mano a medias con los cuatro asientos en juego y siete fichas cada uno: le toca al asiento 1, que
+// salió.
+inline void RepartirManoAMedias(zp::EstadoJuego& e, zp::Entero numeroMano)
+{
+    RepartirManos(e, {1, 2, 3, 4}, 7, numeroMano);
+    e.JugadorTurno = e.JugadorSalida = 1;
 }
 
 class MesaPrueba : public ::testing::Test
@@ -77,36 +75,16 @@ protected:
         return *ventana;
     }
 
-    // Los asientos en juego y sus fichas; los demás fuera. Las fichas sobrantes van al montón.
+    // Los asientos en juego y sus fichas; los demás fuera.
     void Repartir(const std::vector<zp::Entero>& asientos, int fichas)
     {
         for (zp::Entero p = 1; p <= 4; ++p)
             a.Jugador[std::size_t(p)].EstadoJugador = zp::EstadoAsiento::Desactivado;
+        for (zp::Entero p : asientos) a.Jugador[std::size_t(p)].EstadoJugador = zp::EstadoAsiento::Activado;
         a.NumeroJugadores = zp::Entero(asientos.size());
         a.FichasPorJugador = zp::Entero(fichas);
-        const auto juego = Juego();
-        std::size_t k = 0;
-        for (zp::Entero p : asientos) {
-            auto& mano = e.Manos[std::size_t(p)];
-            a.Jugador[std::size_t(p)].EstadoJugador = zp::EstadoAsiento::Activado;
-            for (int s = 1; s <= fichas; ++s, ++k)
-                mano[std::size_t(s)] = {juego[k].a, juego[k].b, zp::kEnMano};
-            e.HuecosMano[std::size_t(p)] = zp::Entero(fichas);
-            e.FichasEnMano[std::size_t(p)] = zp::Entero(fichas);
-        }
-        e.FichasMonton = 0;
-        for (std::size_t i = 1; k < juego.size() && i <= std::size_t(zp::kHuecosMonton); ++i, ++k) {
-            e.Monton[i] = {juego[k].a, juego[k].b};
-            ++e.FichasMonton;
-        }
-        e.ManoEnCurso = true;
-        e.PartidaEnCurso = true;
-        e.NumeroMano = 1;
-        e.NumeroJugada = 1;
+        RepartirManos(e, asientos, fichas);
     }
-
-    QRgb Pixel(int x, int y) const { return ventana->surface().pixel(x, y); }
-    QRgb Marmol(int x, int y) const { return ventana->Marmol().pixel(x, y); }
 
     zp::EstadoJuego e;
     zp::Ajustes a;

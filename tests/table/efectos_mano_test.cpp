@@ -135,11 +135,9 @@ TEST_F(EfectosMano, la_mano_que_senala_recorre_las_fichas_ida_vuelta_e_ida_sin_r
     }
 }
 
-using RelojQueAnota = zp::prueba::RelojFalso;
-
 TEST_F(EfectosMano, con_mas_de_dieciseis_fichas_la_mano_que_senala_no_espera)
 {
-    RelojQueAnota reloj;
+    zp::prueba::RelojFalso reloj;
     Clock& antes = PausaPrograma().Reloj();
     PausaPrograma().PonerReloj(reloj);
     const Entero asiento = 1;

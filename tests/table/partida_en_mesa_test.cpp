@@ -20,8 +20,6 @@ constexpr Entero kManosEsperadas = 9;
 constexpr Entero kTotalPareja1 = 16;
 constexpr Entero kTotalPareja2 = 31;
 
-using RelojSinEspera = zp::prueba::RelojFalso;
-
 // The automatic person, who also takes a picture of the table when the end of the match is announced.
 class PersonaQueMira : public UsuarioAutomatico
 {
@@ -48,7 +46,7 @@ TEST(PartidaEnMesa, una_partida_sembrada_acaba_en_su_marcador_y_su_mesa_final)
     motor.a.Sonido = false;
     motor.a.PausaEntreJugadas = false;
     for (std::size_t p = 1; p <= 4; ++p) motor.a.Jugador[p].ControlJugador = Control::Automatico;
-    RelojSinEspera reloj;
+    zp::prueba::RelojFalso reloj;
     Clock& antes = PausaPrograma().Reloj();
     PausaPrograma().PonerReloj(reloj);
     mesa ventana(motor.e, motor.a);

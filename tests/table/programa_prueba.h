@@ -24,8 +24,6 @@
 
 namespace prueba {
 
-using RelojSinEspera = zp::prueba::RelojFalso;
-
 struct Caja
 {
     QString titulo, texto;
@@ -122,13 +120,6 @@ protected:
         QTimer::singleShot(0, programa->Mesa.get(), [this, i] { Pulsar(i); });
     }
 
-    // The text of the first box with that title; empty when none came.
-    QString TextoDeCaja(const QString& titulo) const
-    {
-        const auto c =
-            std::find_if(cajas.begin(), cajas.end(), [&](const Caja& b) { return b.titulo == titulo; });
-        return c == cajas.end() ? QString() : c->texto;
-    }
     bool HayCaja(const QString& titulo) const
     {
         return std::any_of(cajas.begin(), cajas.end(), [&](const Caja& c) { return c.titulo == titulo; });
@@ -138,7 +129,7 @@ protected:
     zp::Ajustes a;
     bool primeraVez = false; // no settings file: the program's first run
     QTemporaryDir carpeta;
-    RelojSinEspera reloj;
+    zp::prueba::RelojFalso reloj;
     zp::Clock* antes = nullptr;
     std::unique_ptr<zp::Programa> programa;
     QTimer guion;
