@@ -130,7 +130,7 @@ TEST_F(EfectosMano, la_mano_que_senala_recorre_las_fichas_ida_vuelta_e_ida_sin_r
         IndicarFichas(Escena(l), asiento);
         ritmo.alPausar = nullptr;
         EXPECT_EQ(marcas, c.marcas);
-        EXPECT_EQ(ritmo.Pausas(), std::vector<int>(c.marcas.size(), c.pausa));
+        EXPECT_EQ(ritmo.Guion(), V(c.marcas.size(), "p" + std::to_string(c.pausa)));
         EXPECT_TRUE(Senalados(asiento).empty()); // the hand drawn again wipes the last one
     }
 }
