@@ -71,7 +71,9 @@ std::vector<std::string> Unir(std::initializer_list<std::vector<std::string>> ta
 TEST(TotalesHistorico, cuatro_tablas_por_valor_con_paginas_enteras)
 {
     // 1002 partidas de 999 puntos: un total de siete cifras va por delante de uno de seis.
-    std::vector<std::string> muchas(1002, Individual("Ana", "Luis", "", "", 999, 998, -99, -99));
+    std::vector<std::string> muchas(1002, Individual("Ana", "Luis", "", "", 999, 998, -99, -99)), nueve;
+    for (const char* n : {"Ana", "Bea", "Cris", "Dani", "Eva", "Fran", "Gil", "Hugo", "Ines"})
+        nueve.push_back(Individual(n, "Zoe", "", "", 5, 1, -99, -99));
     struct Caso
     {
         const char* nombre;
@@ -102,24 +104,17 @@ TEST(TotalesHistorico, cuatro_tablas_por_valor_con_paginas_enteras)
          Unir({Relleno({"1 1 Luis", "1 1 Ana"}), Relleno({"2 10 Ana", "2 -49 Luis"})})},
         {"mil partidas: totales de siete cifras", muchas,
          Unir({Relleno({"1 1002 Ana"}), Relleno({"2 1000998 Ana", "2 999996 Luis"})})},
+        // Equal counts by their names right-aligned, descending: the longer names first.
+        {"nueve ganadores llenan dos páginas de la primera tabla", nueve,
+         Unir({Relleno({"1 1 Ines", "1 1 Hugo", "1 1 Fran", "1 1 Dani", "1 1 Cris", "1 1 Gil", "1 1 Eva",
+                        "1 1 Bea", "1 1 Ana"}),
+               Relleno({"2 9 Zoe", "2 5 Ines", "2 5 Hugo", "2 5 Fran", "2 5 Dani", "2 5 Cris", "2 5 Gil",
+                        "2 5 Eva", "2 5 Bea", "2 5 Ana"})})},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         EXPECT_EQ(Tablas(Leer(c.registros)), c.tablas);
     }
-}
-
-TEST(TotalesHistorico, nueve_ganadores_llenan_dos_paginas_de_la_primera_tabla)
-{
-    std::vector<std::string> registros;
-    for (const char* n : {"Ana", "Bea", "Cris", "Dani", "Eva", "Fran", "Gil", "Hugo", "Ines"})
-        registros.push_back(Individual(n, "Zoe", "", "", 5, 1, -99, -99));
-    // Equal counts by their names right-aligned, descending: the longer names first.
-    EXPECT_EQ(Tablas(Leer(registros)),
-              Unir({Relleno({"1 1 Ines", "1 1 Hugo", "1 1 Fran", "1 1 Dani", "1 1 Cris", "1 1 Gil", "1 1 Eva",
-                             "1 1 Bea", "1 1 Ana"}),
-                    Relleno({"2 9 Zoe", "2 5 Ines", "2 5 Hugo", "2 5 Fran", "2 5 Dani", "2 5 Cris", "2 5 Gil",
-                             "2 5 Eva", "2 5 Bea", "2 5 Ana"})}));
 }
 
 TEST(ListadoHistorico, cada_partida_en_sus_dos_lineas_y_la_mas_nueva_primero)

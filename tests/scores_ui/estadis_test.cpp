@@ -3,20 +3,17 @@
 // "P" la imprimen antes; sin partida enseña la hoja vacía y se puede salir. Una imagen revisada por hoja.
 #include "common/imagen_referencia.h"
 #include "comun_puntuacion.h"
-#include "kit/entorno.h"
 #include "kit/mensajes.h"
 #include "platform/picture_box.h"
 #include "platform/printer.h"
-#include "platform/virtual_screen.h"
 #include "scores/estadis.h"
-
-#include "engine/turno.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -24,100 +21,48 @@ namespace {
 
 using namespace zp;
 
-// Una mano jugada a lo simple a partir de un reparto sembrado: cada asiento pone la primera ficha suya que
-// case (en el extremo 1 si puede), si no roba mientras quede montón, y si no pasa. Se para cuando un asiento
-// ha puesto `largo` fichas o nadie puede jugar.
+// A hand of the shuffled set, `fichas` tiles to each seat in play; from the leader, each seat in turn lays
+// its next tile on end 1 until each has laid `largo`. The sheet shows what was laid, fitting or not.
 struct ManoSembrada
 {
     EstadoJuego e;
     Ajustes a;
 };
 
-ManoSembrada Sembrar(const std::vector<Entero>& asientos, int fichas, int largo, std::uint32_t semilla)
+ManoSembrada Sembrar(const std::vector<Entero>& asientos, int fichas, int largo)
 {
     ManoSembrada m;
     EstadoJuego& e = m.e;
-    Ajustes& a = m.a;
-    for (Entero p = 1; p <= 4; ++p) a.Jugador[std::size_t(p)].EstadoJugador = EstadoAsiento::Desactivado;
-    for (Entero p : asientos) a.Jugador[std::size_t(p)].EstadoJugador = EstadoAsiento::Activado;
-    for (int p = 1; p <= 4; ++p)
-        a.Jugador[std::size_t(p)].NombreJugador = std::string("Jugador") + char('0' + p);
-    a.NumeroJugadores = Entero(asientos.size());
-    a.FichasPorJugador = Entero(fichas);
-
-    std::vector<std::pair<Entero, Entero>> juego;
+    for (std::size_t p = 1; p <= 4; ++p) {
+        m.a.Jugador[p].NombreJugador = "Jugador" + std::to_string(p);
+        if (std::ranges::find(asientos, Entero(p)) == asientos.end())
+            m.a.Jugador[p].EstadoJugador = EstadoAsiento::Desactivado;
+    }
+    m.a.NumeroJugadores = Entero(asientos.size());
+    m.a.FichasPorJugador = Entero(fichas);
+    std::vector<HuecoMano> juego;
     for (Entero x = 0; x <= 6; ++x)
-        for (Entero y = 0; y <= x; ++y) juego.push_back({x, y});
+        for (Entero y = 0; y <= x; ++y) juego.push_back({x, y, kEnMano});
+    std::uint32_t semilla = 3;
     for (std::size_t i = juego.size() - 1; i > 0; --i) {
         semilla = semilla * 1103515245u + 12345u;
         std::swap(juego[i], juego[(semilla >> 8) % (i + 1)]);
     }
-    std::size_t siguiente = 0;
-    auto dar = [&](Entero p) {
-        auto& huecos = e.HuecosMano[std::size_t(p)];
-        ++huecos;
-        e.Manos[std::size_t(p)][std::size_t(huecos)] = {juego[siguiente].first, juego[siguiente].second,
-                                                        kEnMano};
-        ++siguiente;
-    };
-    for (Entero p : asientos)
-        for (int k = 0; k < fichas; ++k) dar(p);
-
+    for (std::size_t k = 0; k < asientos.size() * std::size_t(fichas); ++k) {
+        const auto p = std::size_t(asientos[k / std::size_t(fichas)]);
+        e.Manos[p][std::size_t(++e.HuecosMano[p])] = juego[k];
+    }
     e.PartidaEnCurso = e.ManoEnCurso = true;
     e.NumeroMano = 2;
-    e.JugadorSalida = asientos.front();
+    e.JugadorSalida = e.JugadorTurno = asientos.front();
     e.NumeroJugada = 1;
-    Entero p = e.JugadorSalida;
-    std::array<int, 5> puestas{};
-    int pases = 0;
-    auto anotar = [&](Entero unido, Entero abierto, Entero extremo) {
-        if (std::size_t(e.NumeroJugada) + 1 >= e.Jugadas.size()) e.Jugadas.resize(e.Jugadas.size() * 2);
-        RegistroJugada& j = e.Jugadas[std::size_t(e.NumeroJugada++)];
-        j = RegistroJugada{};
-        j.Jugador = p;
-        j.PuntoUnido = unido;
-        j.PuntoAbierto = abierto;
-        j.Extremo = extremo;
-        j.Extremo1 = e.Linea.Extremos[1];
-        j.Extremo2 = e.Linea.Extremos[2];
-    };
-    while (puestas[std::size_t(p)] < largo && pases < int(asientos.size())) {
-        bool jugada = false;
-        auto& mano = e.Manos[std::size_t(p)];
-        for (int s = 1; s <= e.HuecosMano[std::size_t(p)] && !jugada; ++s) {
-            HuecoMano& h = mano[std::size_t(s)];
-            if (h.Estado != kEnMano) continue;
-            auto& ext = e.Linea.Extremos;
-            for (Entero extremo : {Entero(1), Entero(2)}) {
-                const Entero abierto = ext[std::size_t(extremo)];
-                const bool primera = e.NumeroJugada == 1;
-                if (!primera && h.PuntoA != abierto && h.PuntoB != abierto) continue;
-                const Entero unido = primera || h.PuntoA == abierto ? h.PuntoA : h.PuntoB;
-                const Entero otro = unido == h.PuntoA ? h.PuntoB : h.PuntoA;
-                if (primera)
-                    ext = {0, unido, otro};
-                else
-                    ext[std::size_t(extremo)] = otro;
-                h.Estado = kPuesta;
-                anotar(unido, otro, extremo);
-                ++puestas[std::size_t(p)];
-                jugada = true;
-                break;
-            }
+    for (std::size_t t = 1; t <= std::size_t(largo); ++t)
+        for (Entero p : asientos) {
+            HuecoMano& h = e.Manos[std::size_t(p)][t];
+            h.Estado = kPuesta;
+            e.Jugadas[std::size_t(e.NumeroJugada++)] = {p, h.PuntoA, h.PuntoB, 1};
+            e.Linea.Extremos = {0, h.PuntoB, t == 1 ? h.PuntoA : e.Linea.Extremos[2]};
         }
-        if (jugada) {
-            pases = 0;
-        } else if (siguiente < juego.size()) {
-            anotar(juego[siguiente].first, juego[siguiente].second, kExtremoRoba);
-            dar(p);
-            continue; // draws until a tile fits
-        } else {
-            anotar(9, 9, kExtremoPasa);
-            ++pases;
-        }
-        CalcularJugadorSiguiente(e, a, p);
-    }
-    e.JugadorTurno = p;
     return m;
 }
 
@@ -129,47 +74,34 @@ protected:
     QTemporaryDir dir;
 };
 
+// The window follows the longest row and the seats in play; a reviewed picture of two of its sheets.
 TEST_F(Estadisticas, la_ventana_crece_con_la_fila_mas_larga_y_los_asientos_en_juego)
 {
     struct Caso
     {
         std::vector<Entero> asientos;
         int fichas, largo;
-        std::uint32_t semilla;
         QSize ventana;
+        const char* imagen = nullptr;
     };
     const Caso casos[] = {
-        {{1, 2, 3, 4}, 7, 5, 3, {614, 491}}, {{1, 3, 4}, 9, 9, 3, {614, 463}},
-        {{2, 4}, 14, 9, 3, {614, 435}},      {{2, 4}, 14, 10, 3, {627, 435}},
-        {{2, 4}, 12, 12, 3, {657, 435}},     {{2, 4}, 14, 14, 3, {687, 435}},
-        {{1, 2, 3, 4}, 7, 0, 3, {614, 491}},
+        {{1, 2, 3, 4}, 7, 5, {614, 491}, "estadisticas_cuatro_de_siete"},
+        {{1, 3, 4}, 9, 9, {614, 463}},
+        {{2, 4}, 14, 9, {614, 435}},
+        {{2, 4}, 14, 10, {627, 435}},
+        {{2, 4}, 12, 12, {657, 435}},
+        {{2, 4}, 14, 14, {687, 435}, "estadisticas_dos_de_catorce"},
+        {{1, 2, 3, 4}, 7, 0, {614, 491}},
     };
     for (const Caso& c : casos) {
-        SCOPED_TRACE(testing::Message()
-                     << c.asientos.size() << " asientos, " << c.fichas << " fichas, fila de " << c.largo);
-        const ManoSembrada m = Sembrar(c.asientos, c.fichas, c.largo, c.semilla);
+        SCOPED_TRACE(testing::Message() << c.asientos.size() << " asientos, fila de " << c.largo);
+        const ManoSembrada m = Sembrar(c.asientos, c.fichas, c.largo);
         ASSERT_EQ(CalcularEstadisticas(m.e, m.a).FichasFilaMasLarga(), c.largo);
         estadis ventana(m.e, m.a, Carpeta());
-        EXPECT_EQ(ventana.GeometriaLogica().size(),
-                  c.ventana); // the sheet and the button follow, as pictured
-    }
-}
-
-TEST_F(Estadisticas, lo_que_se_ve_de_cada_hoja)
-{
-    struct Caso
-    {
-        const char* imagen;
-        std::vector<Entero> asientos;
-        int fichas, largo;
-        std::uint32_t semilla;
-    };
-    for (const Caso& c : {Caso{"estadisticas_cuatro_de_siete", {1, 2, 3, 4}, 7, 5, 3},
-                          Caso{"estadisticas_dos_de_catorce", {2, 4}, 14, 14, 3}}) {
-        SCOPED_TRACE(c.imagen);
-        const ManoSembrada m = Sembrar(c.asientos, c.fichas, c.largo, c.semilla);
-        estadis ventana(m.e, m.a, Carpeta());
-        EXPECT_TRUE(zp::prueba::CoincideConImagen(ventana.grab().toImage(), c.imagen));
+        EXPECT_EQ(ventana.GeometriaLogica().size(), c.ventana);
+        if (c.imagen) {
+            EXPECT_TRUE(zp::prueba::CoincideConImagen(ventana.grab().toImage(), c.imagen));
+        }
     }
 }
 
@@ -209,7 +141,7 @@ TEST_F(Estadisticas, se_cierra_con_una_tecla_de_caracter_y_la_p_imprime_antes)
         {"la p", Qt::Key_P, {}, false, true},
         {"Mayúsculas y P", Qt::Key_P, Qt::ShiftModifier, false, true},
     };
-    const ManoSembrada m = Sembrar({1, 2, 3, 4}, 7, 5, 3);
+    const ManoSembrada m = Sembrar({1, 2, 3, 4}, 7, 5);
     const QString pdf = dir.filePath(QStringLiteral("Estadisticas.pdf"));
     // The message that tells where the sheet went is closed as soon as it shows.
     QStringList avisos;
@@ -240,7 +172,7 @@ TEST_F(Estadisticas, se_cierra_con_una_tecla_de_caracter_y_la_p_imprime_antes)
 
 TEST_F(Estadisticas, sin_partida_la_hoja_vacia_y_se_sale_con_el_boton)
 {
-    ManoSembrada m = Sembrar({1, 2, 3, 4}, 7, 5, 3);
+    ManoSembrada m = Sembrar({1, 2, 3, 4}, 7, 5);
     for (const auto& [partida, reparto] : {std::pair{false, false}, std::pair{true, true}}) {
         m.e.PartidaEnCurso = partida;
         m.e.RepartoEnCurso = reparto;

@@ -262,29 +262,15 @@ TEST_F(FicheroEstado, el_temporal_es_nuevo_y_nunca_sigue_un_enlace)
               fs::perms::others_read);
 }
 
-// The person who leaves: at the Continue button once `mano` has been scored, or at the first turn.
-class PersonaQueSeVa : public UsuarioAutomatico
-{
-public:
-    PersonaQueSeVa(const EstadoJuego& e, int mano) : e_(e), mano_(mano) {}
-    Respuesta<Continuacion> EsperarContinuar() override
-    {
-        if (!e_.ManoEnCurso && e_.NumeroMano == mano_) return Respuesta<Continuacion>::Abandono();
-        return UsuarioAutomatico::EsperarContinuar();
-    }
-    Espera AtenderEventos() override { return mano_ == 0 ? Espera::Abandonada : Espera::Cumplida; }
-
-private:
-    const EstadoJuego& e_;
-    int mano_;
-};
-
 TEST_F(FicheroEstado, partida_dejada_entre_dos_manos_sigue_con_la_mano_siguiente_y_todas_sus_anotaciones)
 {
     MotorSinVentana m(11);
     m.a.PuntosPartida = 200;
-    PersonaQueSeVa sale(m.e, 2);
-    Contexto c{m.e, m.a, m.pantalla, m.mesa, sale, m.ritmo, m.red, m.almacen, m.azar};
+    m.usuario.AlContinuar = [&m] { // the person leaves at the button once hand 2 has been scored
+        return !m.e.ManoEnCurso && m.e.NumeroMano == 2 ? Respuesta<Continuacion>::Abandono()
+                                                       : Respuesta<Continuacion>::De(Continuacion::Continuar);
+    };
+    Contexto c = m.Ctx();
     ASSERT_EQ(ComenzarPartida(c).Fin, FinPartida::Abandonada);
     ASSERT_FALSE(m.e.ManoEnCurso);
     ASSERT_NE(m.e.Anotaciones[2], RegistroMano{}) << "la mano 2 se anotó";
@@ -300,9 +286,8 @@ TEST_F(FicheroEstado, partida_dejada_entre_dos_manos_sigue_con_la_mano_siguiente
     MotorSinVentana otra(12);
     otra.e = s.juego;
     otra.a = s.datos;
-    PersonaQueSeVa vuelve(otra.e, 0);
-    Contexto d{otra.e,     otra.a,   otra.pantalla, otra.mesa, vuelve,
-               otra.ritmo, otra.red, otra.almacen,  otra.azar};
+    otra.usuario.AbandonarEn = "Eventos";
+    Contexto d = otra.Ctx();
     EXPECT_EQ(ReanudarPartida(d).Fin, FinPartida::Abandonada);
     EXPECT_EQ(otra.e.NumeroMano, 3);
     EXPECT_TRUE(otra.e.ManoEnCurso);

@@ -108,13 +108,13 @@ TEST_F(VentanaVisual, cada_paso_de_una_ficha_que_viaja_se_ve_durante_su_pausa)
 TEST_F(VentanaVisual, la_senal_de_paso_se_ve_mientras_suena_y_durante_su_pausa)
 {
     std::vector<bool> vista;
-    const QPoint sitio(339, 564); // seat 4 at 800 x 600
     QTimer reloj;
     reloj.setInterval(20);
     const QRgb cara = ventana->Ima_Paso.Dibujo().pixel(16, 16) | 0xFF000000u;
     QObject::connect(&reloj, &QTimer::timeout, [&] {
         const QImage captura = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-        if (ventana->Ima_Paso.Visible()) vista.push_back(Pantalla(captura, sitio + QPoint(16, 16)) == cara);
+        const QPoint centro = ventana->Ima_Paso.Rectangulo().topLeft() + QPoint(16, 16);
+        if (ventana->Ima_Paso.Visible()) vista.push_back(Pantalla(captura, centro) == cara);
     });
     reloj.start();
     LienzoMesa l = ventana->Lienzo();
