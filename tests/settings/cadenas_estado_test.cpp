@@ -135,11 +135,11 @@ TEST(CadenasEstado, ida_y_vuelta_deja_las_mismas_cadenas)
     const Estado larga = PartidaLarga();
     const CadenasEstado c = larga.Cadenas();
     EXPECT_EQ(c.CadenaMarcador.size(), 699u * 51);
-    EXPECT_EQ(c.CadenaJugadas.size(), 89u * 60);
+    EXPECT_EQ(c.CadenaJugadas.size(), 99u * 60);
     const Estado leido = Leido(c);
     EXPECT_EQ(leido.juego.Anotaciones[699], larga.juego.Anotaciones[699]);
-    EXPECT_EQ(leido.juego.Jugadas[89], larga.juego.Jugadas[89]);
-    EXPECT_EQ(leido.juego.Jugadas.size(), 131u);
+    EXPECT_EQ(leido.juego.Jugadas[99], larga.juego.Jugadas[99]);
+    EXPECT_EQ(leido.juego.Jugadas.size(), 141u);
     EXPECT_EQ(leido.juego.PasoTurno, -1);
 }
 
@@ -220,6 +220,7 @@ TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
         {10, "2.5", jugador(1, ajuste::NivelJugador), 2},
         {10, "3.5", jugador(1, ajuste::NivelJugador), 4},
         {10, "-.6", jugador(1, ajuste::NivelJugador), 50}, // -1: out of range
+        {10, ".6 ", jugador(1, ajuste::NivelJugador), 1},
         {13, " ", jugador(1, ajuste::EstadoJugador), 1},
         {108, " ", jugador(4, ajuste::ControlJugador), 2},
         {175, "000", regla(ajuste::PuntosPartida), 0}, // taken as read
@@ -348,11 +349,14 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
     {
         const char* que;
         std::function<void(Estado&)> danar;
+        const char* motivo = ""; // what the reason must name, where two checks could both refuse it
     };
     const std::vector<Caso> casos = {
         {"una ficha en dos manos", [](Estado& s) { s.juego.Manos[2][5] = s.juego.Manos[1][5]; }},
-        {"un punto 9 en la mano", [](Estado& s) { s.juego.Manos[1][5].PuntoA = kNinguna; }},
-        {"un hueco vacío dentro de la mano", [](Estado& s) { s.juego.HuecosMano[1] = 8; }},
+        {"un punto 9 en la mano", [](Estado& s) { s.juego.Manos[1][5].PuntoA = kNinguna; },
+         "hueco 5 del jugador 1"},
+        {"un hueco vacío dentro de la mano", [](Estado& s) { s.juego.HuecosMano[1] = 8; },
+         "hueco 8 del jugador 1 está vacío"},
         {"una ficha fuera de la mano", [](Estado& s) { s.juego.HuecosMano[1] = 6; }},
         {"una ficha que no está en ninguna parte",
          [](Estado& s) {
@@ -415,7 +419,7 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
     for (const Caso& c : casos) {
         Estado s = PartidaEnJuego();
         c.danar(s);
-        comprobar(c.que, s.Cadenas());
+        comprobar(c.que, s.Cadenas(), c.motivo);
     }
     for (const auto& c : cortes) {
         CadenasEstado cad = PartidaEnJuego().Cadenas();

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 
 namespace {
 
@@ -35,6 +37,7 @@ TEST_F(FicheroEstado, primera_ejecucion_avisa_y_crea_el_fichero_exacto)
 {
     Estado s;
     s.datos.PuntosPartida = 500; // whatever start-up held, the defaults win
+    s.juego.PartidaEnCurso = true;
     const ResultadoAjustes r = CargarAjustes(carpeta, s.juego, s.datos);
     EXPECT_EQ(r.ErrorFichero, 53);
     ASSERT_EQ(r.Mensajes.size(), 1u);
@@ -229,8 +232,20 @@ TEST_F(FicheroEstado, grabacion_interrumpida_deja_el_fichero_anterior_legible)
     ASSERT_FALSE(GrabarEstado(carpeta, "ZARPE33.DRE", viejo.juego, viejo.datos));
     const std::string bytesViejos = Leer("ZARPE33.DRE");
 
-    // A crash before the rename: the new state only reached a temporary file of its own.
+    // A disk that fills up halfway through the save: it fails and leaves nothing behind.
     Estado nuevo = PartidaLarga();
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite{};
+    ::getrlimit(RLIMIT_FSIZE, &limite);
+    const rlimit lleno{300, limite.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &lleno);
+    const auto fallo = GrabarEstado(carpeta, "ZARPE33.DRE", nuevo.juego, nuevo.datos);
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    EXPECT_TRUE(fallo);
+    EXPECT_EQ(Leer("ZARPE33.DRE"), bytesViejos);
+    EXPECT_TRUE(Temporales().empty());
+
+    // A crash before the rename: the new state only reached a temporary file of its own.
     ASSERT_FALSE(
         EscribirFicheroSeguro(carpeta + "ZARPE33.DRE", ComponerFicheroEstado(nuevo.Cadenas()), true));
     EXPECT_EQ(Temporales().size(), 1u);
