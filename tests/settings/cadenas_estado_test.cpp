@@ -229,6 +229,8 @@ TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
         {10, "3.5", jugador(1, ajuste::NivelJugador), 4},
         {10, "-.6", jugador(1, ajuste::NivelJugador), 50}, // -1: out of range
         {10, ".6 ", jugador(1, ajuste::NivelJugador), 1},
+        {10, "19 ", jugador(1, ajuste::NivelJugador), 19},
+        {10, "1.x", jugador(1, ajuste::NivelJugador), 1},
         {13, " ", jugador(1, ajuste::EstadoJugador), 1},
         {108, " ", jugador(4, ajuste::ControlJugador), 2},
         {175, "000", regla(ajuste::PuntosPartida), 0}, // taken as read
