@@ -18,12 +18,6 @@ namespace zp {
 
 namespace {
 
-QString& carpetaAyuda()
-{
-    static QString carpeta = QString::fromLatin1(recursos::ayuda::Prefijo);
-    return carpeta;
-}
-
 QPointer<VisorAyuda>& visorAbierto()
 {
     static QPointer<VisorAyuda> visor;
@@ -45,11 +39,6 @@ QUrl PaginaAyuda(const QString& carpeta, Entero contexto)
     const QString pagina = base + QString::number(contexto) + QString::fromLatin1(recursos::ayuda::Extension);
     if (contexto > 0 && QFileInfo::exists(pagina)) return DireccionDe(pagina);
     return DireccionDe(base + QStringLiteral("indice.html"));
-}
-
-void PonerCarpetaAyuda(const QString& carpeta)
-{
-    carpetaAyuda() = carpeta;
 }
 
 VisorAyuda::VisorAyuda(QWidget* padre) : QWidget(padre, Qt::Window), navegador_(new QTextBrowser(this))
@@ -76,7 +65,7 @@ VisorAyuda::VisorAyuda(QWidget* padre) : QWidget(padre, Qt::Window), navegador_(
 
 void VisorAyuda::MostrarContexto(Entero contexto)
 {
-    navegador_->setSource(PaginaAyuda(carpetaAyuda(), contexto));
+    navegador_->setSource(PaginaAyuda(QString::fromLatin1(recursos::ayuda::Prefijo), contexto));
 }
 
 QUrl VisorAyuda::PaginaMostrada() const

@@ -39,9 +39,6 @@ private:
 // none: a "qrc:" address for resources, a file address otherwise.
 QUrl PaginaAyuda(const QString& carpeta, Entero contexto);
 
-// Where the pages are read from; the program's resources unless changed (tests use a folder of theirs).
-void PonerCarpetaAyuda(const QString& carpeta);
-
 // Opens the help at `contexto`, in the one help window. It stays usable while a modal window runs: it
 // belongs to the modal window on top (else to the table window).
 VisorAyuda* MostrarAyuda(Entero contexto);

@@ -1,5 +1,6 @@
 #pragma once
-// The folder that stands in for the Windows folder: the per-user data folder of the game.
+// The per-user data folder of the game, the base of the work folder when the program's own folder cannot be
+// written.
 #include <string>
 
 namespace zp {

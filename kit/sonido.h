@@ -30,8 +30,6 @@ public:
     // sound that cannot be read, play nothing.
     void ReproducirSonido(Entero modo, Entero id, bool sonido);
 
-    bool HayDispositivo() const { return salida_ != nullptr; }
-
 private:
     // Length in ms from the header, read once per id; negative when the sound cannot be read.
     int Duracion(Entero id, const QString& ruta);

@@ -182,9 +182,4 @@ void MostrarMensared(ConexionRed& red, QWidget* padre)
     delete ventana.data();
 }
 
-mensared* MensaredAbierta()
-{
-    return abierta.data();
-}
-
 } // namespace zp

@@ -54,7 +54,4 @@ private:
 // second call does nothing: the open window lists new lines by itself.
 void MostrarMensared(ConexionRed& red, QWidget* padre = nullptr);
 
-// The chat window open now, if any.
-mensared* MensaredAbierta();
-
 } // namespace zp

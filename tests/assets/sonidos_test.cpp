@@ -24,8 +24,9 @@ TEST(Sonidos, cada_sonido_tiene_su_formato_y_su_duracion_y_no_satura_ni_chasquea
         ASSERT_TRUE(info.has_value());
         EXPECT_EQ(std::tuple(info->channels, info->sampleRate, info->bitsPerSample),
                   std::tuple(1, s.hercios, s.bits));
-        // The byte rate and block size a player trusts, where every player looks for them.
+        // The sizes, byte rate and block size a player trusts, where every player looks for them.
         ASSERT_EQ(b.size(), 44 + qsizetype(info->dataBytes));
+        EXPECT_EQ(qFromLittleEndian<quint32>(b.constData() + 4), quint32(b.size() - 8));
         EXPECT_EQ(qFromLittleEndian<quint32>(b.constData() + 28), quint32(s.hercios * s.bits / 8));
         EXPECT_EQ(qFromLittleEndian<quint16>(b.constData() + 32), s.bits / 8);
         const int n = int(info->dataBytes) / (s.bits / 8);

@@ -45,17 +45,9 @@ TEST(Arranque, sin_poder_escribir_la_primera_vez_copia_ajustes_e_historico_y_des
 
 TEST(Arranque, una_pantalla_de_menos_de_800_puntos_pregunta_y_la_mesa_pasa_a_800x600)
 {
-    struct Caso
-    {
-        int ancho, alto;
-        bool acepta;
-        const char* abandonaEn;
-        bool sale;
-        int anchoMesa, altoMesa;
-        std::vector<std::string> titulos;
-    };
+    // The screen, the answer, where the match is left; whether the program ends, the table and the boxes.
     const std::string r = "Resolución de pantalla", c = "Cambio de resolución de pantalla";
-    const Caso casos[] = {
+    const std::tuple<int, int, bool, std::string, bool, int, int, std::vector<std::string>> casos[] = {
         {800, 600, true, "", false, 800, 600, {}},
         {1000, 750, true, "", false, 1000, 750, {}},
         {799, 600, true, "", false, 800, 600, {r, c}},
@@ -63,20 +55,21 @@ TEST(Arranque, una_pantalla_de_menos_de_800_puntos_pregunta_y_la_mesa_pasa_a_800
         {99, 80, true, "", false, 800, 600, {r, c}},
         {640, 480, true, "Mensaje Resolución de pantalla", true, 640, 480, {r}},
         {640, 480, true, "Mensaje Cambio de resolución de pantalla", true, 640, 480, {r, c}}};
-    for (const auto& k : casos) {
-        SCOPED_TRACE(std::to_string(k.ancho) + k.abandonaEn);
+    for (const auto& [ancho, alto, acepta, abandonaEn, sale, anchoMesa, altoMesa, vistos] : casos) {
+        SCOPED_TRACE(std::to_string(ancho) + abandonaEn);
         Banco b;
-        b.usuario.RespuestasMensaje = {k.acepta};
-        b.usuario.AbandonarEn = k.abandonaEn;
-        const ResultadoPantalla p = ComprobarPantalla(b.usuario, k.ancho, k.alto);
-        EXPECT_EQ((std::tuple{p.Salir, p.Ancho, p.Alto}), (std::tuple{k.sale, k.anchoMesa, k.altoMesa}));
+        b.usuario.RespuestasMensaje = {acepta};
+        b.usuario.AbandonarEn = abandonaEn;
+        const ResultadoPantalla p = ComprobarPantalla(b.usuario, ancho, alto);
+        EXPECT_EQ((std::tuple{p.Salir, p.Ancho, p.Alto}), (std::tuple{sale, anchoMesa, altoMesa}));
         std::vector<std::string> titulos;
         for (const auto& m : b.usuario.Mensajes) titulos.push_back(m.titulo);
-        EXPECT_EQ(titulos, k.titulos);
-        EXPECT_TRUE(titulos.empty() || b.usuario.Mensajes[0].botones == 2);
+        EXPECT_EQ(titulos, vistos);
+        if (titulos.empty()) continue;
+        EXPECT_EQ(b.usuario.Mensajes[0].botones, 2);
         char resolucion[16];
-        std::snprintf(resolucion, sizeof resolucion, "(%3dx%3d)", k.ancho, k.alto);
-        EXPECT_TRUE(titulos.empty() || b.usuario.Mensajes[0].texto.find(resolucion) != std::string::npos);
+        std::snprintf(resolucion, sizeof resolucion, "(%3dx%3d)", ancho, alto);
+        EXPECT_NE(b.usuario.Mensajes[0].texto.find(resolucion), std::string::npos);
     }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/cinco_dobles.h"
+#include "engine/indices.h"
 #include "engine/reparto.h"
 #include "engine/reparto_manual.h"
 #include "tests/soporte/banco.h"
@@ -16,33 +17,28 @@ const std::string kAvisoAutomatico =
 
 TEST(CincoDobles, en_local_el_automatico_siempre_devuelve_y_la_persona_decide)
 {
-    struct Caso
-    {
-        Entero regla, asiento, dobles, control;
-        std::deque<bool> respuestas;
-        DecisionCincoDobles decision;
-        int lineas, botones; // of the box shown; 0 = none
-    };
-    // The last: "Debe jugar con ellas".
-    const Caso casos[] = {{2, 2, 5, 2, {}, DecisionCincoDobles::Rechazadas, 2, 1},
-                          {2, 2, 7, 3, {}, DecisionCincoDobles::Rechazadas, 2, 1},
-                          {2, 2, 5, 1, {true}, DecisionCincoDobles::Aceptadas, 3, 2},
-                          {2, 2, 6, 1, {false}, DecisionCincoDobles::Rechazadas, 3, 2},
-                          {2, 2, 4, 2, {}, DecisionCincoDobles::Aceptadas, 0, 0},
-                          {1, 2, 5, 2, {}, DecisionCincoDobles::Aceptadas, 0, 0}};
-    for (const auto& k : casos) {
+    // Rule (the last: "Debe jugar con ellas"), doubles held by seat 2 and who plays it, the person's answer;
+    // the decision and the lines and buttons of the box shown (0: none).
+    const std::tuple<Entero, Entero, Entero, std::deque<bool>, DecisionCincoDobles, int, int> casos[] = {
+        {2, 5, 2, {}, DecisionCincoDobles::Rechazadas, 2, 1},
+        {2, 7, 3, {}, DecisionCincoDobles::Rechazadas, 2, 1},
+        {2, 5, 1, {true}, DecisionCincoDobles::Aceptadas, 3, 2},
+        {2, 6, 1, {false}, DecisionCincoDobles::Rechazadas, 3, 2},
+        {2, 4, 2, {}, DecisionCincoDobles::Aceptadas, 0, 0},
+        {1, 5, 2, {}, DecisionCincoDobles::Aceptadas, 0, 0}};
+    for (const auto& [regla, dobles, control, respuestas, decision, lineas, botones] : casos) {
         Banco b;
-        b.a.JugadorCincoDobles = static_cast<CincoDobles>(k.regla);
-        b.a.Jugador[static_cast<std::size_t>(k.asiento)].ControlJugador = static_cast<Control>(k.control);
-        b.e.DoblesJugador[static_cast<std::size_t>(k.asiento)] = k.dobles;
-        b.usuario.RespuestasMensaje = k.respuestas;
-        EXPECT_EQ(AplicarCincoDobles(b.c, b.a), k.decision);
-        ASSERT_EQ(b.usuario.Mensajes.size(), k.lineas ? 1u : 0u);
-        if (k.lineas == 0) continue;
+        b.a.JugadorCincoDobles = static_cast<CincoDobles>(regla);
+        b.a.Jugador[2].ControlJugador = static_cast<Control>(control);
+        b.e.DoblesJugador[2] = dobles;
+        b.usuario.RespuestasMensaje = respuestas;
+        EXPECT_EQ(AplicarCincoDobles(b.c, b.a), decision);
+        ASSERT_EQ(b.usuario.Mensajes.size(), lineas ? 1u : 0u);
+        if (lineas == 0) continue;
         const auto& m = b.usuario.Mensajes[0];
         EXPECT_EQ((std::tuple{m.titulo, m.lineas, m.botones}),
-                  (std::tuple{"Jugador con cinco dobles", k.lineas, k.botones}));
-        EXPECT_EQ(m.texto == kAvisoAutomatico, k.control != 1);
+                  (std::tuple{"Jugador con cinco dobles", lineas, botones}));
+        EXPECT_EQ(m.texto == kAvisoAutomatico, control != 1);
     }
 }
 
@@ -71,83 +67,50 @@ TEST(CincoDobles, una_mano_devuelta_se_reparte_otra_vez_con_el_mismo_numero)
     EXPECT_EQ(b.usuario.Mensajes[0].texto, kAvisoAutomatico);
 }
 
-void EnRed(Banco& b, Entero modoRed)
+TEST(CincoDobles, en_red_decide_el_asiento_que_los_tiene_y_la_decision_llega_a_los_demas)
 {
-    b.a.JuegoEnRed = true;
-    b.a.ModoRed = static_cast<PapelRed>(modoRed);
-    b.a.JugadorCincoDobles = CincoDobles::PuedeDevolver;
-}
-
-TEST(CincoDobles, el_cliente_que_devuelve_se_lo_dice_al_administrador)
-{
-    for (bool acepta : {true, false}) {
+    using A = RedNula::Envio::A;
+    const auto R = DecisionCincoDobles::Rechazadas, S = DecisionCincoDobles::Aceptadas;
+    // This computer hosts or joins; the seat with the doubles and who plays it; the person's answer; what
+    // arrives while waited for. Then the decision, the boxes shown (buttons of the first) and what is sent.
+    // clang-format off
+    const std::tuple<const char*, bool, Entero, Control, std::deque<bool>, std::vector<std::string>, DecisionCincoDobles, std::vector<int>, std::string, A, Entero> casos[] = {
+        {"el cliente que acepta se lo dice al administrador", false, 4, Control::Manual, {true}, {}, S, {2}, "ZRP33050", A::Administrador, 0},
+        {"el cliente que devuelve se lo dice al administrador", false, 4, Control::Manual, {false}, {}, R, {2}, "ZRP33051", A::Administrador, 0},
+        {"el administrador espera al remoto y descarta digitos malos", true, 3, Control::Remoto, {}, {"057", "05x", "051"}, R, {}, "ZRP33051", A::Clientes, 3},
+        {"el automatico del administrador devuelve y lo anuncia", true, 2, Control::Automatico, {}, {}, R, {1}, "ZRP33051", A::Clientes, 2},
+        {"el cliente espera la decision de otro", false, 2, Control::Automatico, {}, {"050"}, S, {}, "", A::Todos, 0},
+        {"el cliente avisa si el otro devolvio", false, 2, Control::Automatico, {}, {"051"}, R, {1}, "", A::Todos, 0},
+        {"una espera abandonada no deja la espera puesta", false, 1, Control::Automatico, {}, {}, DecisionCincoDobles::Abandonada, {}, "", A::Todos, 0},
+    };
+    // clang-format on
+    for (const auto& [nombre, administrador, asiento, control, respuestas, llegadas, decision, botones,
+                      enviado, destino, salvo] : casos) {
+        SCOPED_TRACE(nombre);
         Banco b;
-        EnRed(b, 2);
-        b.e.DoblesJugador[4] = 5;
-        b.usuario.RespuestasMensaje = {acepta};
-        EXPECT_EQ(AplicarCincoDobles(b.c, b.a),
-                  acepta ? DecisionCincoDobles::Aceptadas : DecisionCincoDobles::Rechazadas);
-        ASSERT_EQ(b.usuario.Mensajes.size(), 1u);
-        EXPECT_EQ(b.usuario.Mensajes[0].botones, 2);
-        ASSERT_EQ(b.red.Enviados.size(), 1u);
-        EXPECT_EQ(b.red.Enviados[0].destino, RedNula::Envio::A::Administrador);
-        EXPECT_EQ(b.red.Enviados[0].mensaje, acepta ? "ZRP33050" : "ZRP33051");
+        b.a.JuegoEnRed = true;
+        b.a.ModoRed = administrador ? PapelRed::Administrador : PapelRed::Cliente;
+        b.a.JugadorCincoDobles = CincoDobles::PuedeDevolver;
+        b.a.Jugador[I(asiento)].ControlJugador = control;
+        b.e.DoblesJugador[I(asiento)] = 5;
+        b.usuario.RespuestasMensaje = respuestas;
+        for (const std::string& l : llegadas) b.red.Llegadas.push_back([&b, l] { b.red.Cola += l; });
+        EXPECT_EQ(AplicarCincoDobles(b.c, b.a), decision);
+        std::vector<int> vistos;
+        for (const auto& m : b.usuario.Mensajes) vistos.push_back(m.botones);
+        EXPECT_EQ(vistos, botones);
+        EXPECT_TRUE(botones != std::vector<int>{1} || b.usuario.Mensajes[0].texto == kAvisoAutomatico);
+        EXPECT_TRUE(b.red.Cola.empty());
+        EXPECT_FALSE(b.usuario.EsperaVisible);
+        // Waited for the decision: the arrivals were read, or the wait was left.
+        const bool espero = !llegadas.empty() || decision == DecisionCincoDobles::Abandonada;
+        EXPECT_EQ(b.usuario.TituloEspera, espero ? "Jugador con cinco dobles" : "");
+        ASSERT_EQ(b.red.Enviados.size(), enviado.empty() ? 0u : 1u);
+        if (enviado.empty()) continue;
+        EXPECT_EQ(
+            (std::tuple{b.red.Enviados[0].destino, b.red.Enviados[0].mensaje, b.red.Enviados[0].salvoPuesto}),
+            (std::tuple{destino, enviado, salvo}));
     }
-}
-
-TEST(CincoDobles, el_administrador_espera_al_remoto_descarta_digitos_malos_y_reenvia_a_los_demas)
-{
-    Banco b;
-    EnRed(b, 1);
-    b.a.Jugador[3].ControlJugador = Control::Remoto;
-    b.e.DoblesJugador[3] = 5;
-    b.red.Llegadas = {[&] { b.red.Cola += "057"; }, [&] { b.red.Cola += "05x"; },
-                      [&] { b.red.Cola += "051"; }};
-    EXPECT_EQ(AplicarCincoDobles(b.c, b.a), DecisionCincoDobles::Rechazadas);
-    EXPECT_TRUE(b.red.Cola.empty());
-    EXPECT_EQ(b.usuario.TituloEspera, "Jugador con cinco dobles");
-    EXPECT_FALSE(b.usuario.EsperaVisible);
-    ASSERT_EQ(b.red.Enviados.size(), 1u);
-    EXPECT_EQ(b.red.Enviados[0].destino, RedNula::Envio::A::Clientes);
-    EXPECT_EQ(b.red.Enviados[0].mensaje, "ZRP33051");
-    EXPECT_EQ(b.red.Enviados[0].salvoPuesto, 3);
-}
-
-TEST(CincoDobles, el_automatico_del_administrador_devuelve_y_lo_anuncia_a_todos)
-{
-    Banco b;
-    EnRed(b, 1);
-    b.a.Jugador[2].ControlJugador = Control::Automatico;
-    b.e.DoblesJugador[2] = 6;
-    EXPECT_EQ(AplicarCincoDobles(b.c, b.a), DecisionCincoDobles::Rechazadas);
-    ASSERT_EQ(b.usuario.Mensajes.size(), 1u);
-    EXPECT_EQ(b.usuario.Mensajes[0].texto, kAvisoAutomatico);
-    ASSERT_EQ(b.red.Enviados.size(), 1u);
-    EXPECT_EQ(b.red.Enviados[0].mensaje, "ZRP33051");
-}
-
-TEST(CincoDobles, el_cliente_espera_la_decision_de_otro_y_solo_avisa_si_devolvio)
-{
-    for (const char* llega : {"050", "051"}) {
-        Banco b;
-        EnRed(b, 2);
-        b.e.DoblesJugador[2] = 5;
-        b.red.Llegadas = {[&] { b.red.Cola += llega; }};
-        const bool devuelve = llega[2] == '1';
-        EXPECT_EQ(AplicarCincoDobles(b.c, b.a),
-                  devuelve ? DecisionCincoDobles::Rechazadas : DecisionCincoDobles::Aceptadas);
-        EXPECT_EQ(b.usuario.Mensajes.size(), devuelve ? 1u : 0u);
-        EXPECT_TRUE(b.red.Enviados.empty());
-    }
-}
-
-TEST(CincoDobles, una_espera_abandonada_no_deja_la_espera_puesta)
-{
-    Banco b;
-    EnRed(b, 2);
-    b.e.DoblesJugador[1] = 5;
-    EXPECT_EQ(AplicarCincoDobles(b.c, b.a), DecisionCincoDobles::Abandonada);
-    EXPECT_FALSE(b.usuario.EsperaVisible);
 }
 
 } // namespace

@@ -43,8 +43,7 @@ TEST(DisposicionManos, las_manos_se_centran_en_su_lado_y_se_estrechan_si_no_cabe
             b.a.Jugador[p].FichasJugador = static_cast<VistaFichas>(k.fichasJugador[p]);
         }
         b.e.RepartoEnCurso = k.repartoEnCurso;
-        Contexto c = b.Ctx();
-        CalcularDisposicionManos(c);
+        CalcularDisposicionManos(b.c);
         const DisposicionManos& d = b.e.Disposicion;
         SCOPED_TRACE(k.nombre);
         EXPECT_EQ(d.SeparacionFichas, k.separacion);
@@ -65,23 +64,18 @@ TEST(DisposicionManos, cada_hueco_tiene_su_sitio_en_la_mesa)
     Banco b;
     for (std::size_t p = 1; p <= 4; ++p) b.e.HuecosMano[p] = 7;
     b.a.Jugador[4].FichasJugador = VistaFichas::Visibles;
-    Contexto c = b.Ctx();
-    CalcularDisposicionManos(c);
-    struct Sitio
-    {
-        Entero asiento, hueco, fichasJugador;
-        std::optional<PuntoMesa> sitio;
-    };
-    const Sitio casos[] = {
+    CalcularDisposicionManos(b.c);
+    // Seat, slot, how the seat's tiles are shown; where the slot lies.
+    const std::tuple<Entero, Entero, Entero, std::optional<PuntoMesa>> casos[] = {
         {1, 1, 1, PuntoMesa{23, 164}},  {1, 3, 2, PuntoMesa{0, 242}},   {2, 2, 1, PuntoMesa{257, 23}},
         {2, 1, 2, PuntoMesa{218, 0}},   {3, 7, 1, PuntoMesa{671, 398}}, {3, 1, 2, PuntoMesa{671, 164}},
         {4, 2, 2, PuntoMesa{245, 523}}, {5, 1, 1, std::nullopt},        {0, 1, 1, std::nullopt}};
-    for (const auto& k : casos) {
-        if (k.asiento >= 1 && k.asiento <= 3)
-            b.a.Jugador[static_cast<std::size_t>(k.asiento)].FichasJugador =
-                static_cast<VistaFichas>(k.fichasJugador);
-        EXPECT_EQ(CalcularPosicionFichaMano(b.e, b.a, b.pantalla, k.asiento, k.hueco), k.sitio)
-            << "asiento " << k.asiento << ", hueco " << k.hueco;
+    for (const auto& [asiento, hueco, fichasJugador, sitio] : casos) {
+        if (asiento >= 1 && asiento <= 3)
+            b.a.Jugador[static_cast<std::size_t>(asiento)].FichasJugador =
+                static_cast<VistaFichas>(fichasJugador);
+        EXPECT_EQ(CalcularPosicionFichaMano(b.e, b.a, b.pantalla, asiento, hueco), sitio)
+            << "asiento " << asiento << ", hueco " << hueco;
     }
 }
 

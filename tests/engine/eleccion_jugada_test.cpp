@@ -41,25 +41,18 @@ struct Eleccion
 
 TEST(ListarCandidatas, siguen_el_orden_de_los_huecos_con_la_primera_mitad_antes_y_el_doble_una_vez)
 {
-    struct Caso
-    {
-        const char *antes, *puesta, *despues; // seat 4's slots: held, laid, held
-        int e1, e2;
-        std::vector<Candidata> candidatas;
-    };
-    // A tile whose number both ends show is one candidate.
-    const Caso casos[] = {{"35", "66", "55 13 42", 3, 5, {{3, 5}, {5, 3}, {5, 5}, {3, 1}}},
-                          {"41 66", "", "", 4, 4, {{4, 1}}}};
-    for (const auto& c : casos) {
+    // Seat 4's slots: held, laid, held; the ends. A tile whose number both ends show is one candidate.
+    const std::tuple<const char*, const char*, const char*, int, int, std::vector<Candidata>> casos[] = {
+        {"35", "66", "55 13 42", 3, 5, {{3, 5}, {5, 3}, {5, 5}, {3, 1}}}, {"41 66", "", "", 4, 4, {{4, 1}}}};
+    for (const auto& [antes, puesta, despues, e1, e2, candidatas] : casos) {
         Posicion pos;
-        pos.Mano(4, c.antes);
-        pos.Puestas(4, c.puesta);
-        pos.Mano(4, c.despues);
-        pos.Extremos(c.e1, c.e2);
+        pos.Mano(4, antes);
+        pos.Puestas(4, puesta);
+        pos.Mano(4, despues);
+        pos.Extremos(e1, e2);
         const ListaCandidatas l = ListarCandidatas(pos.e, 4);
-        ASSERT_EQ(l.Cantidad, static_cast<int>(c.candidatas.size()));
-        for (std::size_t k = 0; k < c.candidatas.size(); ++k)
-            EXPECT_EQ(l.Candidatas[k + 1], c.candidatas[k]) << k;
+        EXPECT_EQ(std::vector<Candidata>(l.Candidatas.begin() + 1, l.Candidatas.begin() + 1 + l.Cantidad),
+                  candidatas);
     }
 }
 
@@ -78,13 +71,7 @@ TEST(ElegirJugada, una_ficha_que_encaja_por_sus_dos_numeros_son_dos_jugadas)
 
 TEST(ElegirJugada, la_salida_libre_segun_los_dobles_y_los_numeros_de_la_mano)
 {
-    struct Caso
-    {
-        const char* nombre;
-        const char* mano;
-        int caracter;
-        Ficha salida;
-    } casos[] = {
+    const std::tuple<const char*, const char*, int, Ficha> casos[] = {
         {"un doble con tres de su número", "55 51 52 64 63 40 31", 2, {5, 5}},
         {"un doble con cinco y un número que falta", "66 65 64 63 62 54 43", 2, {6, 6}},
         {"un doble con cinco y los siete números, Medio", "66 65 64 61 60 53 52", 2, {6, 5}},
@@ -98,20 +85,20 @@ TEST(ElegirJugada, la_salida_libre_segun_los_dobles_y_los_numeros_de_la_mano)
         // No rule picks a tile, and the double blank to fall back on is not there.
         {"seis dobles sin el blanco doble: la última", "11 22 33 44 55 66", 2, {6, 6}},
     };
-    for (const auto& c : casos) {
+    for (const auto& [nombre, mano, caracter, salida] : casos) {
         Posicion pos;
         pos.e.NumeroJugada = 1;
-        pos.a.FichasPorJugador = static_cast<Entero>((std::strlen(c.mano) + 1) / 3);
-        pos.Mano(4, c.mano);
+        pos.a.FichasPorJugador = static_cast<Entero>((std::strlen(mano) + 1) / 3);
+        pos.Mano(4, mano);
         ContarManos(pos.e, pos.a);
         OrdenarNumeros(pos.e, pos.a);
-        pos.a.Jugador[4].CaracterJugador = static_cast<Caracter>(c.caracter);
+        pos.a.Jugador[4].CaracterJugador = static_cast<Caracter>(caracter);
         Eleccion el(pos);
         el.Elegir();
-        EXPECT_EQ(pos.e.JugadasPosibles, 99) << c.nombre;
-        EXPECT_EQ(pos.e.ExtremoElegido, 1) << c.nombre;
-        EXPECT_EQ((Ficha{pos.e.FichaA, pos.e.FichaB}), c.salida) << c.nombre;
-        EXPECT_FALSE(pos.e.EleccionTurno) << c.nombre;
+        EXPECT_EQ((std::tuple{pos.e.JugadasPosibles, pos.e.ExtremoElegido, pos.e.EleccionTurno}),
+                  (std::tuple{99, 1, false}))
+            << nombre;
+        EXPECT_EQ((Ficha{pos.e.FichaA, pos.e.FichaB}), salida) << nombre;
     }
 }
 
@@ -145,21 +132,18 @@ TEST(ElegirJugada, el_tutor_elige_como_nivel_100_y_devuelve_el_nivel_del_jugador
 
 TEST(ElegirJugada, solo_la_eleccion_corriente_marca_las_fichas)
 {
-    struct Caso
-    {
-        bool soloContar, ayuda, elegida;
-        std::size_t marcas;
-    } casos[] = {
+    // Only counting, the hint, a move already chosen; the tiles marked.
+    const std::tuple<bool, bool, bool, int> casos[] = {
         {false, false, false, 1}, {true, false, false, 0}, {false, true, false, 0}, {false, false, true, 0}};
-    for (const auto& c : casos) {
+    for (const auto& [soloContar, ayuda, elegida, marcas] : casos) {
         Posicion pos;
         PosicionDelTutor(pos);
-        pos.e.SoloContar = c.soloContar;
-        pos.e.ModoAyuda = c.ayuda;
-        pos.e.JugadaElegida = c.elegida;
+        pos.e.SoloContar = soloContar;
+        pos.e.ModoAyuda = ayuda;
+        pos.e.JugadaElegida = elegida;
         Eleccion el(pos);
         el.Elegir();
-        EXPECT_EQ(el.mesa.Veces("IndicarFichas"), static_cast<int>(c.marcas));
+        EXPECT_EQ(el.mesa.Veces("IndicarFichas"), marcas);
         EXPECT_EQ(pos.e.JugadasPosibles, 2);
         EXPECT_TRUE(pos.e.EleccionTurno);
     }
@@ -167,12 +151,8 @@ TEST(ElegirJugada, solo_la_eleccion_corriente_marca_las_fichas)
 
 TEST(ElegirJugada, la_busqueda_solo_corre_cerca_del_final_y_a_nivel_alto)
 {
-    struct Caso
-    {
-        const char* nombre;
-        int nivel, modo, fichas, monton;
-        int busquedas;
-    } casos[] = {
+    // Level, mode, tiles held, stock (reserve 3); the searches run.
+    const std::tuple<const char*, int, int, int, int, int> casos[] = {
         {"nivel 79, dos fichas", 79, 1, 2, 0, 0},
         {"nivel 80, dos fichas", 80, 1, 2, 0, 1},
         {"nivel 99, tres fichas", 99, 1, 3, 0, 0},
@@ -182,18 +162,20 @@ TEST(ElegirJugada, la_busqueda_solo_corre_cerca_del_final_y_a_nivel_alto)
         {"individual con el montón en su reserva", 100, 2, 2, 3, 1},
     };
     const char* mano[] = {"63", "62", "11", "10"};
-    for (const auto& c : casos) {
-        Posicion pos(static_cast<Modalidad>(c.modo));
-        for (int i = 0; i < c.fichas; ++i) pos.Mano(4, mano[i]);
+    for (const auto& [nombre, nivel, modo, fichas, monton, busquedas] : casos) {
+        Posicion pos(static_cast<Modalidad>(modo));
+        for (int i = 0; i < fichas; ++i) pos.Mano(4, mano[i]);
         pos.Mano(1, "55 54");
         pos.Extremos(6, 0);
-        pos.e.FichasMonton = static_cast<Entero>(c.monton);
+        pos.e.FichasMonton = static_cast<Entero>(monton);
         pos.a.RemanentesMonton = 3;
-        pos.a.Jugador[4].NivelJugador = static_cast<Entero>(c.nivel);
+        pos.a.Jugador[4].NivelJugador = static_cast<Entero>(nivel);
         Eleccion el(pos);
         el.Elegir();
-        EXPECT_EQ(el.Busquedas, c.busquedas) << c.nombre;
+        EXPECT_EQ(el.Busquedas, busquedas) << nombre;
     }
+    for (const auto& [nivel, fichas] : {std::pair{100, 3}, {99, 2}, {80, 2}, {79, 0}, {60, 0}, {0, 0}})
+        EXPECT_EQ(ProfundidadBusqueda(static_cast<Entero>(nivel)), fichas) << nivel;
 }
 
 TEST(ElegirJugada, entre_nivel_80_y_95_la_busqueda_corre_pero_no_cambia_la_eleccion)
@@ -225,22 +207,11 @@ TEST(ElegirJugada, entre_nivel_80_y_95_la_busqueda_corre_pero_no_cambia_la_elecc
     }
 }
 
-TEST(ProfundidadBusqueda, tres_fichas_a_nivel_100_dos_de_80_a_99)
-{
-    const std::pair<Entero, int> casos[] = {{100, 3}, {99, 2}, {80, 2}, {79, 0}, {60, 0}, {0, 0}};
-    for (const auto& [nivel, fichas] : casos) EXPECT_EQ(ProfundidadBusqueda(nivel), fichas) << nivel;
-}
-
 TEST(RevisarConFinalDeMano, cuando_la_busqueda_cambia_la_jugada_puntuada)
 {
-    struct Caso
-    {
-        const char* nombre;
-        std::vector<float> porcentaje, media;
-        int elegida, nivel, caracter, fichas;
-        bool parejas;
-        int resultado;
-    } casos[] = {
+    // Each root's share of wins and mean points; the scored choice, level, character, tiles; pairs; the move.
+    // clang-format off
+    const std::tuple<const char*, std::vector<float>, std::vector<float>, int, int, int, int, bool, int> casos[] = {
         {"96: la segura de más media sobre 1,1 veces", {90, 100, 100}, {10, 12, 11.5f}, 1, 96, 2, 3, true, 2},
         {"96: medias iguales, la última", {90, 100, 100}, {10, 12, 12}, 1, 96, 2, 3, true, 3},
         {"96: ninguna pasa de 1,1 veces", {90, 100, 100}, {10, 11, 10.5f}, 1, 96, 2, 3, true, 1},
@@ -253,27 +224,21 @@ TEST(RevisarConFinalDeMano, cuando_la_busqueda_cambia_la_jugada_puntuada)
         {"100: 4,5 se redondea a 4", {50, 54.5f}, {9, 9}, 1, 100, 2, 2, true, 1},
         {"100: la segura contra la dudosa", {90, 100}, {9, 1}, 1, 100, 1, 3, true, 2},
         {"99: nada de eso", {0, 100}, {0, 9}, 1, 99, 3, 2, true, 1},
-        {"una posterior debe superar el máximo redondeado",
-         {0, 33.4f, 33.3f},
-         {0, 9, 9},
-         1,
-         100,
-         3,
-         3,
-         true,
-         3},
+        {"una posterior debe superar el máximo redondeado", {0, 33.4f, 33.3f}, {0, 9, 9}, 1, 100, 3, 3, true, 3},
     };
-    for (const auto& c : casos) {
+    // clang-format on
+    for (const auto& [nombre, porcentaje, media, elegida, nivel, caracter, fichas, parejas, resultado] :
+         casos) {
         ResultadoFinalMano r;
-        for (std::size_t i = 0; i < c.porcentaje.size(); ++i) {
-            r.PorcentajeGanadas[i + 1] = c.porcentaje[i];
-            r.MediaPuntosGanados[i + 1] = c.media[i];
+        for (std::size_t i = 0; i < porcentaje.size(); ++i) {
+            r.PorcentajeGanadas[i + 1] = porcentaje[i];
+            r.MediaPuntosGanados[i + 1] = media[i];
         }
-        EXPECT_EQ(RevisarConFinalDeMano(r, static_cast<int>(c.porcentaje.size()), c.elegida,
-                                        static_cast<Entero>(c.nivel), static_cast<Caracter>(c.caracter),
-                                        static_cast<Entero>(c.fichas), c.parejas),
-                  c.resultado)
-            << c.nombre;
+        EXPECT_EQ(RevisarConFinalDeMano(r, static_cast<int>(porcentaje.size()), elegida,
+                                        static_cast<Entero>(nivel), static_cast<Caracter>(caracter),
+                                        static_cast<Entero>(fichas), parejas),
+                  resultado)
+            << nombre;
     }
 }
 

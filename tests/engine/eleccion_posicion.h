@@ -41,29 +41,16 @@ struct Posicion : MotorSinVentana
     void Extremos(int x, int y) { e.Linea.Extremos = {0, static_cast<Entero>(x), static_cast<Entero>(y)}; }
 
     // The score of the mover's candidate (A joined, B left open) and where it came from.
-    DesglosePuntuacion Puntuar(int A, int B, int nivel, int caracter, Azar* otro = nullptr)
+    DesglosePuntuacion Puntuar(int A, int B, int nivel, int caracter)
     {
         a.Jugador[4].CaracterJugador = static_cast<Caracter>(caracter);
         const DatosEleccion datos = PrepararEleccion(e, a, 4, static_cast<Entero>(nivel));
         DesglosePuntuacion d;
-        total = PuntuarCandidata(e, a, datos, Candidata{Entero(A), Entero(B)}, otro ? *otro : azar, &d);
+        total = PuntuarCandidata(e, a, datos, Candidata{Entero(A), Entero(B)}, azar, &d);
         return d;
     }
 
     Entero total = 0;
-};
-
-// A generator that gives the same value every time and counts the draws.
-class AzarFijo : public Azar
-{
-public:
-    explicit AzarFijo(double u) : u_(u) {}
-    double Uniforme() override { return ++Tiradas, u_; }
-    void SembrarDelReloj() override {}
-    int Tiradas = 0;
-
-private:
-    double u_;
 };
 
 } // namespace zp::prueba

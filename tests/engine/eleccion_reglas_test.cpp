@@ -181,42 +181,33 @@ TEST(ReglasPuntuacion, la_ultima_ficha_del_numero_cubierto_recorta_la_mitad_de_g
 
 TEST(ReglasPuntuacion, las_reglas_de_la_salida_no_rigen_en_la_primera_mano_con_seis_doble)
 {
-    struct Caso
-    {
-        const char* nombre;
-        Entero mano;
-        Apertura primera;
-        int regla5, regla6, regla7;
-    } casos[] = {
-        {"segunda mano", 2, Apertura::SeisDoble, -35, -15, 20},
-        {"primera mano con Seis Doble", 1, Apertura::SeisDoble, 0, 0, 0},
-        {"primera mano por sorteo", 1, Apertura::Sorteo, -35, -15, 20},
+    // The hand, how the first one opens; the values of rules 5, 6 and 7.
+    const std::tuple<const char*, Entero, Apertura, std::array<int, 8>> casos[] = {
+        {"segunda mano", 2, Apertura::SeisDoble, {0, 0, 0, 0, 0, -35, -15, 20}},
+        {"primera mano con Seis Doble", 1, Apertura::SeisDoble, {}},
+        {"primera mano por sorteo", 1, Apertura::Sorteo, {0, 0, 0, 0, 0, -35, -15, 20}},
     };
     // Rule 5: the partner led 6-6, the mover answers with a double. Rule 6: lead 6-4; the mover covers 4 and
     // leaves 1 while he holds 1-6. Rule 7: the leader's second tile leaves open the pip of his lead that the
     // other end shows.
-    struct Regla
-    {
-        int regla, jugada, salida, unido, abierto, e1, e2;
-        const char* mano;
-        int A, B, nivel;
-    } reglas[] = {{5, 3, 1, 6, 6, 6, 2, "22 10", 2, 2, 61},
-                  {6, 3, 1, 6, 4, 4, 2, "41 16 55", 4, 1, 81},
-                  {7, 5, 4, 6, 4, 4, 3, "34 11 20 50 51 22", 3, 4, 61}};
-    for (const auto& c : casos) {
-        for (const auto& r : reglas) {
+    // Rule; move, leader, the lead's joined and open pips, the ends, the mover's hand, the candidate, level.
+    const std::tuple<int, int, int, int, int, int, int, const char*, int, int, int> reglas[] = {
+        {5, 3, 1, 6, 6, 6, 2, "22 10", 2, 2, 61},
+        {6, 3, 1, 6, 4, 4, 2, "41 16 55", 4, 1, 81},
+        {7, 5, 4, 6, 4, 4, 3, "34 11 20 50 51 22", 3, 4, 61}};
+    for (const auto& [nombre, numeroMano, primera, valores] : casos) {
+        for (const auto& [regla, jugada, salida, unido, abierto, e1, e2, mano, A, B, nivel] : reglas) {
             Posicion pos;
-            pos.e.NumeroMano = c.mano;
-            pos.a.PrimeraMano = c.primera;
-            pos.e.NumeroJugada = static_cast<Entero>(r.jugada);
-            pos.e.JugadorSalida = static_cast<Entero>(r.salida);
-            pos.e.Jugadas[1].PuntoUnido = static_cast<Entero>(r.unido);
-            pos.e.Jugadas[1].PuntoAbierto = static_cast<Entero>(r.abierto);
-            pos.Extremos(r.e1, r.e2);
-            pos.Mano(4, r.mano);
-            const int esperado = r.regla == 5 ? c.regla5 : r.regla == 6 ? c.regla6 : c.regla7;
-            EXPECT_EQ(pos.Puntuar(r.A, r.B, r.nivel, 2).Regla[I(r.regla)], esperado)
-                << c.nombre << " " << r.regla;
+            pos.e.NumeroMano = numeroMano;
+            pos.a.PrimeraMano = primera;
+            pos.e.NumeroJugada = static_cast<Entero>(jugada);
+            pos.e.JugadorSalida = static_cast<Entero>(salida);
+            pos.e.Jugadas[1].PuntoUnido = static_cast<Entero>(unido);
+            pos.e.Jugadas[1].PuntoAbierto = static_cast<Entero>(abierto);
+            pos.Extremos(e1, e2);
+            pos.Mano(4, mano);
+            EXPECT_EQ(pos.Puntuar(A, B, nivel, 2).Regla[I(regla)], valores[I(regla)])
+                << nombre << " " << regla;
         }
     }
 }

@@ -7,6 +7,7 @@
 
 #include "engine/cierre.h"
 #include "engine/fin_mano.h"
+#include "engine/indices.h"
 #include "tests/soporte/banco.h"
 
 namespace zp {
@@ -49,46 +50,39 @@ TEST(FinMano, las_decenas_son_de_diez_en_diez_y_sin_puntos_no_hay_decena)
 
 TEST(FinMano, un_domino_anota_los_puntos_y_decenas_de_todas_las_manos_o_de_la_pareja_perdedora)
 {
-    struct Caso
-    {
-        Anotacion anotacion;
-        PuntosAnotados queSeAnotan;
-        ParejaAnotada pareja;
-        Entero mover;
-        std::vector<std::string> manos;
-        std::string texto;
-        Entero p1, d1, p2, d2;
-    };
     const auto D = Anotacion::Decenas, U = Anotacion::Unidades;
     const auto T = PuntosAnotados::DeTodos, P = PuntosAnotados::DeLaPerdedora;
     const auto G = ParejaAnotada::Ganadora, L = ParejaAnotada::Perdedora;
+    // Scoring, whose points and which pair's column; the seat that dominoes and the tiles left; the box
+    // and the points and tens written for pair 1 then pair 2.
     // clang-format off
-    const Caso casos[] = {
-        {D, T, G, 2, {"41", "", "32", ""}, "Puntos :  10       Decenas :  1\r\nHabeis ganado el juego Berta y Dani", 10, 1, 0, 0},
-        {D, T, G, 3, {"51", "22", "", "10"}, "Puntos :  11       Decenas :  2\r\nHan ganado el juego Ana y Carlos", 0, 0, 11, 2},
-        {D, T, G, 4, {"00", "", "", ""}, "Puntos :  0       Decenas :  0\r\nHabeis ganado el juego Berta y Dani", 0, 0, 0, 0},
-        {U, T, G, 1, {"", "65", "66", "11"}, "Puntos :  25\r\nHan ganado el juego Ana y Carlos", 0, 0, 25, 3},
+    const std::tuple<Anotacion, PuntosAnotados, ParejaAnotada, Entero, std::vector<std::string>, std::string,
+                     std::array<Entero, 4>> casos[] = {
+        {D, T, G, 2, {"41", "", "32", ""}, "Puntos :  10       Decenas :  1\r\nHabeis ganado el juego Berta y Dani", {10, 1, 0, 0}},
+        {D, T, G, 3, {"51", "22", "", "10"}, "Puntos :  11       Decenas :  2\r\nHan ganado el juego Ana y Carlos", {0, 0, 11, 2}},
+        {D, T, G, 4, {"00", "", "", ""}, "Puntos :  0       Decenas :  0\r\nHabeis ganado el juego Berta y Dani", {0, 0, 0, 0}},
+        {U, T, G, 1, {"", "65", "66", "11"}, "Puntos :  25\r\nHan ganado el juego Ana y Carlos", {0, 0, 25, 3}},
         // Only the losing pair's pips: the winning partner's 6-6 does not count; then in the loser's column.
-        {D, P, G, 1, {"", "65", "66", "11"}, "Puntos :  13       Decenas :  2\r\nHan ganado el juego Ana y Carlos", 0, 0, 13, 2},
-        {D, P, L, 1, {"", "65", "66", "11"}, "Puntos :  13       Decenas :  2\r\nHan ganado el juego Ana y Carlos", 13, 2, 0, 0},
+        {D, P, G, 1, {"", "65", "66", "11"}, "Puntos :  13       Decenas :  2\r\nHan ganado el juego Ana y Carlos", {0, 0, 13, 2}},
+        {D, P, L, 1, {"", "65", "66", "11"}, "Puntos :  13       Decenas :  2\r\nHan ganado el juego Ana y Carlos", {13, 2, 0, 0}},
     };
     // clang-format on
-    for (const auto& k : casos) {
-        SCOPED_TRACE(k.texto);
+    for (const auto& [anotacion, queSeAnotan, pareja, mover, manos, texto, anotado] : casos) {
+        SCOPED_TRACE(texto);
         Banco b;
-        PrepararFinal(b, 3, 1, k.mover, k.manos);
-        b.a.SistemaAnotacion = k.anotacion;
-        b.a.PuntosQueSeAnotan = k.queSeAnotan;
-        b.a.ParejaQueSeAnota = k.pareja;
+        PrepararFinal(b, 3, 1, mover, manos);
+        b.a.SistemaAnotacion = anotacion;
+        b.a.PuntosQueSeAnotan = queSeAnotan;
+        b.a.ParejaQueSeAnota = pareja;
         EXPECT_EQ(TerminarMano(b.c), FinMano::Continuar);
         ASSERT_EQ(b.usuario.Mensajes.size(), 1u);
-        EXPECT_EQ(Texto(b, "Final de este juego"), k.texto + kRetroceder);
+        EXPECT_EQ(Texto(b, "Final de este juego"), texto + kRetroceder);
         const RegistroMano& r = b.e.Anotaciones[3];
         EXPECT_EQ(r.Sale, "Ana");
         EXPECT_EQ(
             (std::array<Entero, 4>{r.PuntosPareja1, r.DecenasPareja1, r.PuntosPareja2, r.DecenasPareja2}),
-            (std::array<Entero, 4>{k.p1, k.d1, k.p2, k.d2}));
-        EXPECT_TRUE(b.mesa.Hubo("MostrarSenalDomino " + std::to_string(k.mover)));
+            anotado);
+        EXPECT_TRUE(b.mesa.Hubo("MostrarSenalDomino " + std::to_string(mover)));
         // Every hand shown face up, the players' settings left as they were; the next hand is dealt.
         for (int p = 1; p <= 4; ++p)
             EXPECT_TRUE(b.mesa.Hubo("DibujarMano " + std::to_string(p) + " descubierta"));
@@ -117,16 +111,10 @@ TEST(FinMano, una_mano_cerrada_la_gana_quien_tiene_menos_puntos)
 
 TEST(FinMano, la_matriz_de_empates_decide_ganador_repeticion_y_quien_sale)
 {
-    struct Caso
-    {
-        Entero modo, regla, turnoSalida, salidaEmpate, salida;
-        std::string linea;    // the tie's line in "C i e r r e"
-        Entero columna;       // pair column or seat that receives the entry of hand 5; 0 none
-        Entero manoSiguiente; // hand number dealt next
-        Entero saleSiguiente; // who leads it
-    };
+    // Mode, tie rule, lead rule, lead after a tie, leader; the tie's line in "C i e r r e"; the pair column
+    // or seat that receives the entry of hand 5 (0 none); the hand dealt next and who leads it.
     // clang-format off
-    const Caso casos[] = {
+    const std::tuple<Entero, Entero, Entero, Entero, Entero, std::string, Entero, Entero, Entero> casos[] = {
         {1, 1, 1, 1, 3, "EMPATE -> Se repite el juego y sale el mismo jugador.", 0, 5, 3},
         // The lead moves on to the next hand as after any other: the tied one keeps its number, unscored.
         {1, 1, 1, 2, 3, "EMPATE -> Se repite el juego y se corre el turno de salida.", 0, 6, 4},
@@ -141,60 +129,57 @@ TEST(FinMano, la_matriz_de_empates_decide_ganador_repeticion_y_quien_sale)
         {2, 1, 3, 1, 3, "EMPATE -> Se repite el juego", 0, 5, 3},
     };
     // clang-format on
-    for (const auto& k : casos) {
-        SCOPED_TRACE(k.linea + " " + std::to_string(k.modo) + std::to_string(k.turnoSalida));
+    for (const auto& [modo, regla, turnoSalida, salidaEmpate, salida, linea, columna, mano, sale] : casos) {
+        SCOPED_TRACE(linea + " " + std::to_string(modo) + std::to_string(turnoSalida));
         Banco b(7);
-        if (k.modo == 1) {
-            PrepararFinal(b, 5, k.salida, 1, {"32", "41", "22", "22"}); // 9 pips a pair
+        if (modo == 1) {
+            PrepararFinal(b, 5, salida, 1, {"32", "41", "22", "22"}); // 9 pips a pair
         } else {
             b.Asientos("123");
-            PrepararFinal(b, 5, k.salida, 1, {"31", "22", "66", ""}); // Ana and Berta share the fewest
+            PrepararFinal(b, 5, salida, 1, {"31", "22", "66", ""}); // Ana and Berta share the fewest
         }
-        b.a.ModoJuego = static_cast<Modalidad>(k.modo);
-        b.a.GanadorSiEmpate = static_cast<Empate>(k.regla);
-        b.a.TurnoSalida = static_cast<ReglaSalida>(k.turnoSalida);
-        b.a.SalidaSiEmpate = static_cast<SalidaEmpate>(k.salidaEmpate);
+        b.a.ModoJuego = static_cast<Modalidad>(modo);
+        b.a.GanadorSiEmpate = static_cast<Empate>(regla);
+        b.a.TurnoSalida = static_cast<ReglaSalida>(turnoSalida);
+        b.a.SalidaSiEmpate = static_cast<SalidaEmpate>(salidaEmpate);
         ASSERT_EQ(TerminarMano(b.c), FinMano::Continuar);
         const std::string cierre = Texto(b, "C i e r r e");
-        EXPECT_NE(cierre.find("\r\n" + k.linea + kRetroceder), std::string::npos) << cierre;
-        EXPECT_EQ(b.usuario.Mensajes.size(), k.columna ? 2u : 1u);
+        EXPECT_NE(cierre.find("\r\n" + linea + kRetroceder), std::string::npos) << cierre;
+        EXPECT_EQ(b.usuario.Mensajes.size(), columna ? 2u : 1u);
         RegistroMano anotado;
-        if (k.columna != 0 && k.modo == 1)
-            (k.columna == 1 ? anotado.PuntosPareja1 : anotado.PuntosPareja2) = 18;
-        if (k.columna != 0 && k.modo == 1)
-            (k.columna == 1 ? anotado.DecenasPareja1 : anotado.DecenasPareja2) = 2;
-        if (k.columna != 0 && k.modo == 2) anotado.PuntosJugador[static_cast<std::size_t>(k.columna)] = 20;
-        if (k.columna != 0 && k.modo == 2) anotado.DecenasJugador[static_cast<std::size_t>(k.columna)] = 2;
-        if (k.columna != 0) anotado.Sale = b.a.Jugador[static_cast<std::size_t>(k.salida)].NombreJugador;
+        if (columna != 0 && modo == 1) {
+            (columna == 1 ? anotado.PuntosPareja1 : anotado.PuntosPareja2) = 18;
+            (columna == 1 ? anotado.DecenasPareja1 : anotado.DecenasPareja2) = 2;
+        } else if (columna != 0) {
+            anotado.PuntosJugador[I(columna)] = 20;
+            anotado.DecenasJugador[I(columna)] = 2;
+        }
+        if (columna != 0) anotado.Sale = b.a.Jugador[I(salida)].NombreJugador;
         EXPECT_EQ(b.e.Anotaciones[5], anotado);
-        EXPECT_EQ(b.e.NumeroMano, k.manoSiguiente);
-        EXPECT_EQ(b.e.JugadorSalida, k.saleSiguiente);
+        EXPECT_EQ((std::pair{b.e.NumeroMano, b.e.JugadorSalida}), (std::pair{mano, sale}));
     }
 }
 
 TEST(FinMano, los_totales_suman_decenas_o_puntos_y_no_pasan_de_999)
 {
-    struct Caso
-    {
-        Anotacion anotacion;
-        Entero puntosPorMano, decenasPorMano, manos, total;
-    };
-    const Caso casos[] = {{Anotacion::Decenas, 50, 5, 3, 15},     {Anotacion::Unidades, 50, 5, 3, 150},
-                          {Anotacion::Unidades, 168, 17, 6, 999}, {Anotacion::Unidades, 333, 17, 3, 999},
-                          {Anotacion::Decenas, 168, 17, 70, 999}, {Anotacion::Decenas, 168, 17, 58, 986}};
-    for (const auto& k : casos) {
+    // Scoring, points and tens of each hand, hands, total.
+    const auto D = Anotacion::Decenas, U = Anotacion::Unidades;
+    const std::tuple<Anotacion, Entero, Entero, Entero, Entero> casos[] = {
+        {D, 50, 5, 3, 15},    {U, 50, 5, 3, 150},    {U, 168, 17, 6, 999},
+        {U, 333, 17, 3, 999}, {D, 168, 17, 70, 999}, {D, 168, 17, 58, 986}};
+    for (const auto& [anotacion, puntosPorMano, decenasPorMano, manos, total] : casos) {
         for (const Modalidad modo : {Modalidad::Parejas, Modalidad::Individual}) {
             EstadoJuego e;
             Ajustes a;
             a.ModoJuego = modo;
-            a.SistemaAnotacion = k.anotacion;
-            e.NumeroMano = k.manos;
-            for (std::size_t h = 1; h <= static_cast<std::size_t>(k.manos); ++h) {
-                e.Anotaciones[h].PuntosPareja2 = e.Anotaciones[h].PuntosJugador[3] = k.puntosPorMano;
-                e.Anotaciones[h].DecenasPareja2 = e.Anotaciones[h].DecenasJugador[3] = k.decenasPorMano;
+            a.SistemaAnotacion = anotacion;
+            e.NumeroMano = manos;
+            for (std::size_t h = 1; h <= I(manos); ++h) {
+                e.Anotaciones[h].PuntosPareja2 = e.Anotaciones[h].PuntosJugador[3] = puntosPorMano;
+                e.Anotaciones[h].DecenasPareja2 = e.Anotaciones[h].DecenasJugador[3] = decenasPorMano;
             }
             CalcularTotales(e, a);
-            EXPECT_EQ(modo == Modalidad::Parejas ? e.TotalPareja2 : e.PuntosJugador[3], k.total) << k.manos;
+            EXPECT_EQ(modo == Modalidad::Parejas ? e.TotalPareja2 : e.PuntosJugador[3], total) << manos;
             EXPECT_EQ(e.TotalPareja1 + e.PuntosJugador[1], 0);
         }
     }
@@ -202,42 +187,36 @@ TEST(FinMano, los_totales_suman_decenas_o_puntos_y_no_pasan_de_999)
 
 TEST(FinMano, al_terminar_la_partida_se_anuncia_y_se_entrega_el_historico_si_se_acepta)
 {
-    struct Caso
-    {
-        Modalidad modo;
-        Entero mover;
-        bool actualizar;
-        std::string texto;
-        int lineas;
+    const auto P = Modalidad::Parejas, I = Modalidad::Individual;
+    // Mode, the seat that dominoes, whether the history is updated; the box announcing the winner.
+    const std::tuple<Modalidad, Entero, bool, std::string, int> casos[] = {
+        {P, 3, true, "Han ganado la partida \r\nAna y Carlos", 2},
+        {P, 4, false, "Habeis ganado la partida \r\nBerta y Dani", 2},
+        {I, 4, true, "Dani, has ganado la partida. ", 1},
+        {I, 1, true, "Ha ganado la partida Ana", 1},
     };
-    const Caso casos[] = {
-        {Modalidad::Parejas, 3, true, "Han ganado la partida \r\nAna y Carlos", 2},
-        {Modalidad::Parejas, 4, false, "Habeis ganado la partida \r\nBerta y Dani", 2},
-        {Modalidad::Individual, 4, true, "Dani, has ganado la partida. ", 1},
-        {Modalidad::Individual, 1, true, "Ha ganado la partida Ana", 1},
-    };
-    for (const auto& k : casos) {
-        SCOPED_TRACE(k.texto);
+    for (const auto& [modo, mover, actualizar, texto, lineas] : casos) {
+        SCOPED_TRACE(texto);
         Banco b;
         std::vector<std::string> manos = {"66", "65", "55", "44"};
-        manos[static_cast<std::size_t>(k.mover - 1)].clear();
-        PrepararFinal(b, 4, 1, k.mover, manos);
-        b.a.ModoJuego = k.modo;
+        manos[static_cast<std::size_t>(mover - 1)].clear();
+        PrepararFinal(b, 4, 1, mover, manos);
+        b.a.ModoJuego = modo;
         b.a.SistemaAnotacion = Anotacion::Unidades;
         b.a.PuntosPartida = 5;
         b.usuario.RechazarTitulo = "Histórico de partidas jugadas";
-        b.usuario.VecesRechazo = k.actualizar ? 0 : 1;
+        b.usuario.VecesRechazo = actualizar ? 0 : 1;
         EXPECT_EQ(TerminarMano(b.c), FinMano::PartidaTerminada);
         const auto& m = b.usuario.Mensajes;
         ASSERT_EQ(m.size(), 3u);
         EXPECT_EQ((std::tuple{m[1].titulo, m[1].texto, m[1].lineas}),
-                  (std::tuple{"Final de Partida", k.texto, k.lineas}));
+                  (std::tuple{"Final de Partida", texto, lineas}));
         EXPECT_EQ((std::tuple{m[2].titulo, m[2].botones}), (std::tuple{"Histórico de partidas jugadas", 2}));
-        ASSERT_EQ(b.almacen.Historico.size(), k.actualizar ? 1u : 0u);
-        if (!k.actualizar) continue;
+        ASSERT_EQ(b.almacen.Historico.size(), actualizar ? 1u : 0u);
+        if (!actualizar) continue;
         const ResumenPartida& r = b.almacen.Historico[0];
-        EXPECT_EQ(r.ModoJuego, k.modo);
-        EXPECT_EQ(r.Ganador, k.modo == Modalidad::Parejas ? ParejaDe(k.mover) : k.mover);
+        EXPECT_EQ(r.ModoJuego, modo);
+        EXPECT_EQ(r.Ganador, modo == P ? ParejaDe(mover) : mover);
         EXPECT_EQ(r.NombreJugador[1], "Ana");
         EXPECT_EQ((std::tuple{r.TotalPareja1, r.TotalPareja2, r.PuntosJugador}),
                   (std::tuple{b.e.TotalPareja1, b.e.TotalPareja2, b.e.PuntosJugador}));
@@ -272,15 +251,9 @@ TEST(FinMano, un_empate_que_se_repite_con_la_meta_ya_alcanzada_da_la_partida_a_q
 
 TEST(FinMano, la_mano_999_es_la_ultima_y_la_partida_se_la_lleva_quien_va_delante)
 {
-    struct Caso
-    {
-        std::string asientos, uno;   // seat 1's tiles
-        Entero mano, total2, total4; // before this hand, which Berta wins
-        bool termina;
-        Entero ganador;
-        std::string final;
-    };
-    const Caso casos[] = {
+    // Seats, seat 1's tiles, hand, totals of Carlos (or his pair) and Dani before this hand (which Berta
+    // wins); whether the match ends, its winner and the box that says so.
+    const std::tuple<std::string, std::string, Entero, Entero, Entero, bool, Entero, std::string> casos[] = {
         {"1234", "66", 998, 500, 0, false, 0, ""},
         {"1234", "66", 999, 500, 0, true, 2, "Han ganado la partida \r\nAna y Carlos"},
         {"1234", "66", 999, 0, 0, true, 1, "Habeis ganado la partida \r\nBerta y Dani"},
@@ -289,26 +262,25 @@ TEST(FinMano, la_mano_999_es_la_ultima_y_la_partida_se_la_lleva_quien_va_delante
         {"234", "", 999, 0, 11, true, 2, "Ha ganado la partida Berta"},
         {"234", "", 999, 0, 12, true, 4, "Dani, has ganado la partida. "},
     };
-    for (const auto& k : casos) {
-        SCOPED_TRACE(k.asientos + " " + std::to_string(k.total2) + " " + std::to_string(k.total4));
+    for (const auto& [asientos, uno, mano, total2, total4, termina, ganador, final] : casos) {
+        SCOPED_TRACE(asientos + " " + std::to_string(total2) + " " + std::to_string(total4));
         Banco b;
-        b.Asientos(k.asientos);
-        PrepararFinal(b, k.mano, 3, 2, {k.uno, "", "10", "64"});
+        b.Asientos(asientos);
+        PrepararFinal(b, mano, 3, 2, {uno, "", "10", "64"});
         b.a.SistemaAnotacion = Anotacion::Unidades;
-        b.e.Anotaciones[10].PuntosPareja2 = b.e.Anotaciones[10].PuntosJugador[3] = k.total2;
-        b.e.Anotaciones[10].PuntosJugador[4] = k.total4;
-        const FinMano fin = TerminarMano(b.c);
-        EXPECT_EQ(fin, k.termina ? FinMano::PartidaTerminada : FinMano::Continuar);
+        b.e.Anotaciones[10].PuntosPareja2 = b.e.Anotaciones[10].PuntosJugador[3] = total2;
+        b.e.Anotaciones[10].PuntosJugador[4] = total4;
+        EXPECT_EQ(TerminarMano(b.c), termina ? FinMano::PartidaTerminada : FinMano::Continuar);
         EXPECT_EQ(b.e.NumeroMano, 999);
-        if (!k.termina) {
+        if (!termina) {
             EXPECT_EQ(Texto(b, "Límite de manos").substr(0, 3), "(no");
             continue;
         }
         EXPECT_EQ(Texto(b, "Límite de manos"), "Se han jugado 999 manos, el máximo de una partida.\r\n"
                                                "La partida termina con los tantos conseguidos hasta ahora.");
-        EXPECT_EQ(Texto(b, "Final de Partida"), k.final);
+        EXPECT_EQ(Texto(b, "Final de Partida"), final);
         ASSERT_EQ(b.almacen.Historico.size(), 1u);
-        EXPECT_EQ(b.almacen.Historico[0].Ganador, k.ganador);
+        EXPECT_EQ(b.almacen.Historico[0].Ganador, ganador);
     }
 }
 

@@ -4,37 +4,29 @@
 #include <string>
 #include <vector>
 
+#include "engine/disposicion_manos.h"
 #include "engine/geometria_monton.h"
 #include "engine/pantalla.h"
 #include "engine/reglas.h"
+#include "tests/soporte/banco.h"
 
 namespace zp {
 namespace {
 
 TEST(GeometriaMesa, las_pantallas_pequenas_se_disponen_como_800x600_y_los_centros_redondean_a_par)
 {
-    struct Caso
-    {
-        int ancho, alto;
-        Entero anchoPantalla, altoPantalla, anchoMesa, centroX, centroY;
-    };
-    // 801x601: 355.5 -> 356, 300.5 -> 300; 803x603: 356.5 -> 356, 301.5 -> 302.
-    const Caso casos[] = {{800, 600, 800, 600, 710, 355, 300}, {640, 480, 800, 600, 710, 355, 300},
-                          {800, 550, 800, 600, 710, 355, 300}, {1024, 768, 1024, 768, 934, 467, 384},
-                          {801, 601, 801, 601, 711, 356, 300}, {803, 603, 803, 603, 713, 356, 302}};
-    for (const Caso& c : casos) {
-        const Pantalla d = MedirPantalla(c.ancho, c.alto);
+    // Screen; then screen, table width and centre as laid out. 801x601: 355.5 -> 356, 300.5 -> 300;
+    // 803x603: 356.5 -> 356, 301.5 -> 302.
+    const std::pair<std::array<int, 2>, std::array<Entero, 5>> casos[] = {
+        {{800, 600}, {800, 600, 710, 355, 300}}, {{640, 480}, {800, 600, 710, 355, 300}},
+        {{800, 550}, {800, 600, 710, 355, 300}}, {{1024, 768}, {1024, 768, 934, 467, 384}},
+        {{801, 601}, {801, 601, 711, 356, 300}}, {{803, 603}, {803, 603, 713, 356, 302}}};
+    for (const auto& [pantalla, esperada] : casos) {
+        const Pantalla d = MedirPantalla(pantalla[0], pantalla[1]);
         EXPECT_EQ((std::array<Entero, 5>{d.AnchoPantalla, d.AltoPantalla, d.AnchoMesa, d.CentroX, d.CentroY}),
-                  (std::array<Entero, 5>{c.anchoPantalla, c.altoPantalla, c.anchoMesa, c.centroX, c.centroY}))
-            << c.ancho << "x" << c.alto;
+                  esperada)
+            << pantalla[0] << "x" << pantalla[1];
     }
-}
-
-Ajustes ConAsientos(const char* asientos)
-{
-    Ajustes a;
-    MarcarAsientos(asientos, a);
-    return a;
 }
 
 TEST(GeometriaMonton, el_monton_ocupa_el_lado_del_primer_asiento_sin_jugador_en_orden_tres_uno_dos)
@@ -52,14 +44,7 @@ TEST(GeometriaMonton, el_rectangulo_sigue_a_las_fichas_que_deja_el_reparto_y_se_
     const Pantalla m1024 = MedirPantalla(1024, 768);
     const Pantalla m801 = MedirPantalla(801, 601);
     const Pantalla m803 = MedirPantalla(803, 603);
-    struct Caso
-    {
-        const char* nombre;
-        Entero fichas, jugadores, lado;
-        const Pantalla* mesa;
-        ZonaMonton esperada;
-    };
-    const Caso casos[] = {
+    const std::tuple<const char*, Entero, Entero, Entero, const Pantalla*, ZonaMonton> casos[] = {
         {"3x7 derecha", 7, 3, 3, &m800, {657, 201, 51, 199, {4, 3, 0}}},
         {"3x7 izquierda", 7, 3, 1, &m800, {1, 201, 51, 199, {4, 3, 0}}},
         {"3x7 arriba", 7, 3, 2, &m800, {256, 1, 199, 51, {4, 3, 0}}},
@@ -72,10 +57,8 @@ TEST(GeometriaMonton, el_rectangulo_sigue_a_las_fichas_que_deja_el_reparto_y_se_
         {"mesa 713: 257.5 -> 258", 7, 3, 2, &m803, {258, 1, 199, 51, {4, 3, 0}}},
         {"alto 603: 202.5 -> 202", 7, 3, 1, &m803, {1, 202, 51, 199, {4, 3, 0}}},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        EXPECT_EQ(CalcularDisposicionMonton(c.fichas, c.jugadores, c.lado, *c.mesa), c.esperada);
-    }
+    for (const auto& [nombre, fichas, jugadores, lado, mesa, esperada] : casos)
+        EXPECT_EQ(CalcularDisposicionMonton(fichas, jugadores, lado, *mesa), esperada) << nombre;
 }
 
 TEST(GeometriaMonton, sin_fichas_en_el_monton_el_rectangulo_queda_vacio_y_no_hay_ficha_que_robar)
@@ -96,13 +79,8 @@ TEST(GeometriaMonton, las_fichas_se_colocan_par_a_par_y_en_los_lados_tres_y_cuat
 {
     const Pantalla mesa = MedirPantalla(800, 600);
     using P = PlazaFichaMonton;
-    struct Caso
-    {
-        Entero lado;
-        std::vector<P> plazas;
-    };
     // clang-format off
-    const Caso casos[] = {
+    const std::pair<Entero, std::vector<P>> casos[] = {
         {3, {{687, 201, 2}, {657, 201, 2}, {687, 253, 2}, {657, 253, 2}, {687, 305, 2}, {657, 305, 2},
              {687, 357, 2}}},
         {1, {{1, 201, 2}, {31, 201, 2}, {1, 253, 2}, {31, 253, 2}, {1, 305, 2}, {31, 305, 2}, {1, 357, 2}}},
@@ -111,40 +89,29 @@ TEST(GeometriaMonton, las_fichas_se_colocan_par_a_par_y_en_los_lados_tres_y_cuat
              {412, 578, 1}}},
     };
     // clang-format on
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.lado);
-        const ZonaMonton z = CalcularDisposicionMonton(7, 3, c.lado, mesa);
-        EXPECT_EQ(CalcularPlazasMonton(z, c.lado, 7), c.plazas);
-    }
+    for (const auto& [lado, plazas] : casos)
+        EXPECT_EQ(CalcularPlazasMonton(CalcularDisposicionMonton(7, 3, lado, mesa), lado, 7), plazas) << lado;
 }
 
 TEST(GeometriaMonton, la_ficha_que_se_roba_es_la_ultima_dibujada_y_su_sitio_sigue_al_monton_que_queda)
 {
     const Pantalla m800 = MedirPantalla(800, 600);
     const Pantalla m1024 = MedirPantalla(1024, 768);
-    struct Caso
-    {
-        const char* nombre;
-        Entero fichas, jugadores, lado;
-        const Pantalla* mesa;
-        Entero enMonton;
-        Entero x, y;
+    // Tiles each, players, side, table, tiles left; where the drawn one lies.
+    const std::tuple<const char*, Entero, Entero, Entero, const Pantalla*, Entero, PuntoMesa> casos[] = {
+        {"3x7 lleno", 7, 3, 3, &m800, 7, {687, 357}},
+        {"3x7 tras una robada", 7, 3, 3, &m800, 6, {657, 305}},
+        {"3x7 queda una", 7, 3, 3, &m800, 1, {687, 201}},
+        {"2x7 lleno", 7, 2, 3, &m800, 14, {657, 435}},
+        {"3x7 izquierda", 7, 3, 1, &m800, 7, {1, 357}},
+        {"3x9 una sola ficha", 9, 3, 3, &m800, 1, {687, 279}},
+        {"3x7 a 1024x768", 7, 3, 3, &m1024, 7, {911, 441}},
     };
-    const Caso casos[] = {
-        {"3x7 lleno", 7, 3, 3, &m800, 7, 687, 357},
-        {"3x7 tras una robada", 7, 3, 3, &m800, 6, 657, 305},
-        {"3x7 queda una", 7, 3, 3, &m800, 1, 687, 201},
-        {"2x7 lleno", 7, 2, 3, &m800, 14, 657, 435},
-        {"3x7 izquierda", 7, 3, 1, &m800, 7, 1, 357},
-        {"3x9 una sola ficha", 9, 3, 3, &m800, 1, 687, 279},
-        {"3x7 a 1024x768", 7, 3, 3, &m1024, 7, 911, 441},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        const ZonaMonton z = CalcularDisposicionMonton(c.fichas, c.jugadores, c.lado, *c.mesa);
-        const auto robada = CalcularFichaRobada(z, c.lado, c.enMonton);
-        ASSERT_TRUE(robada.has_value());
-        EXPECT_EQ((std::pair<int, int>(robada->PosX, robada->PosY)), (std::pair<int, int>(c.x, c.y)));
+    for (const auto& [nombre, fichas, jugadores, lado, mesa, enMonton, sitio] : casos) {
+        const auto robada =
+            CalcularFichaRobada(CalcularDisposicionMonton(fichas, jugadores, lado, *mesa), lado, enMonton);
+        ASSERT_TRUE(robada.has_value()) << nombre;
+        EXPECT_EQ((PuntoMesa{robada->PosX, robada->PosY}), sitio) << nombre;
     }
 }
 

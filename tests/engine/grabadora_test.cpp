@@ -45,13 +45,12 @@ TEST(Grabadora, retroceder_y_avanzar_cada_jugada_de_manos_al_azar_deja_la_partid
             Banco b(semilla);
             Aplicar(b, r);
             ASSERT_EQ(ValidarReglas(b.a), FalloReglas::Ninguno);
-            Contexto ctx = b.Ctx();
             for (int m = 1; m <= r.mano; ++m) {
-                ASSERT_EQ(IniciarMano(ctx), ResultadoReparto::Listo);
+                ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
                 EstadoJuego antes = b.e;
                 AvanzarTurno(antes, b.a);
                 const FotoMano inicio = TomarFoto(antes);
-                const ResultadoManoAlAzar jugada = JugarManoAlAzar(ctx);
+                const ResultadoManoAlAzar jugada = JugarManoAlAzar(b.c);
                 ASSERT_EQ(jugada.Fallo, FalloJugada::Ninguno) << "jugada " << b.e.NumeroJugada;
                 if (m < r.mano) continue;
                 ++manos;
@@ -68,13 +67,13 @@ TEST(Grabadora, retroceder_y_avanzar_cada_jugada_de_manos_al_azar_deja_la_partid
                     const Entero extremo = b.e.Jugadas[I(b.e.NumeroJugada - 1)].Extremo;
                     robos += extremo == kExtremoRoba ? 1 : 0;
                     pases += extremo == kExtremoPasa ? 1 : 0;
-                    ASSERT_EQ(RetrocederGrabadora(ctx), FalloJugada::Ninguno) << b.e.NumeroJugada;
-                    ASSERT_EQ(AvanzarGrabadora(ctx), FalloJugada::Ninguno) << b.e.NumeroJugada;
+                    ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno) << b.e.NumeroJugada;
+                    ASSERT_EQ(AvanzarGrabadora(b.c), FalloJugada::Ninguno) << b.e.NumeroJugada;
                     ASSERT_EQ(DiferenciaFotos(aqui, TomarFoto(b.e)), "") << "jugada " << b.e.NumeroJugada - 1;
-                    ASSERT_EQ(RetrocederGrabadora(ctx), FalloJugada::Ninguno);
+                    ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
                 }
                 ASSERT_EQ(DiferenciaFotos(inicio, TomarFoto(b.e)), "") << "al volver a la jugada 1";
-                ASSERT_EQ(IrAlFinalGrabadora(ctx), FalloJugada::Ninguno);
+                ASSERT_EQ(IrAlFinalGrabadora(b.c), FalloJugada::Ninguno);
                 ASSERT_EQ(DiferenciaFotos(fin, TomarFoto(b.e)), "") << "al volver al final";
                 ASSERT_EQ(b.e.Jugadas, jugadas) << "stepping never changes the records";
                 EXPECT_FALSE(b.e.GrabadoraActiva);
@@ -108,22 +107,21 @@ struct ManoGuionada
         b.e.Monton[1] = {0, 0};
         b.e.Monton[2] = {4, 2};
         b.e.FichasMonton = 2;
-        Contexto c = b.Ctx();
-        Jugar(c, 6, 4, 1);
-        EXPECT_EQ(RobarFicha(c), FalloJugada::Ninguno);
-        Jugar(c, 4, 2, 2);
-        EXPECT_EQ(RobarFicha(c), FalloJugada::Ninguno);
-        Jugar(c, kNinguna, kNinguna, kExtremoPasa);
+        Jugar(6, 4, 1);
+        EXPECT_EQ(RobarFicha(b.c), FalloJugada::Ninguno);
+        Jugar(4, 2, 2);
+        EXPECT_EQ(RobarFicha(b.c), FalloJugada::Ninguno);
+        Jugar(kNinguna, kNinguna, kExtremoPasa);
         b.e.PosicionGrabadora = b.e.NumeroJugada;
         b.e.GrabadoraActiva = true;
         b.mesa.Llamadas.clear();
     }
-    void Jugar(Contexto& c, Entero a, Entero bb, Entero extremo)
+    void Jugar(Entero a, Entero bb, Entero extremo)
     {
         b.e.FichaA = a;
         b.e.FichaB = bb;
         b.e.ExtremoElegido = extremo;
-        EXPECT_EQ(EjecutarJugada(c), FalloJugada::Ninguno);
+        EXPECT_EQ(EjecutarJugada(b.c), FalloJugada::Ninguno);
         AvanzarTurno(b.e, b.a);
     }
 };
@@ -133,30 +131,24 @@ TEST(Grabadora, al_retroceder_el_robo_no_mueve_el_turno_y_la_ficha_vuelve_al_mon
     ManoGuionada g;
     Banco& b = g.b;
     ASSERT_EQ(b.e.NumeroJugada, 6);
-    struct Paso
-    {
-        Entero numeroJugada, turno, monton, huecos1, huecos2, extremo1, extremo2;
-        const char* llamada;
+    // After each step back: the move, the turn, the stock, the slots of seats 1 and 2, the ends; a call made.
+    const std::pair<std::array<Entero, 7>, const char*> pasos[] = {
+        {{5, 1, 0, 3, 2, 6, 2}, "MostrarPaso 1"},    // the pass sign shows again
+        {{4, 1, 1, 2, 2, 6, 2}, "DibujarMonton"},    // the draw: the turn stays
+        {{3, 2, 1, 2, 2, 6, 4}, "DeshacerJugada 3"}, // the tile: back one seat
+        {{2, 2, 2, 2, 1, 6, 4}, "DibujarMonton"},
+        {{1, 1, 2, 2, 1, kNinguna, kNinguna}, "DeshacerJugada 1"}, // no tile: no number on either end
     };
-    const Paso pasos[] = {
-        {5, 1, 0, 3, 2, 6, 2, "MostrarPaso 1"},    // the pass sign shows again
-        {4, 1, 1, 2, 2, 6, 2, "DibujarMonton"},    // the draw: the turn stays
-        {3, 2, 1, 2, 2, 6, 4, "DeshacerJugada 3"}, // the tile: back one seat
-        {2, 2, 2, 2, 1, 6, 4, "DibujarMonton"},
-        {1, 1, 2, 2, 1, kNinguna, kNinguna, "DeshacerJugada 1"}, // no tile: no number on either end
-    };
-    Contexto c = b.Ctx();
-    for (const Paso& p : pasos) {
-        SCOPED_TRACE("hasta la jugada " + std::to_string(p.numeroJugada));
+    for (const auto& [esperado, llamada] : pasos) {
+        SCOPED_TRACE(llamada);
         b.mesa.Llamadas.clear();
-        ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
+        ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
         const EstadoJuego& e = b.e;
         EXPECT_EQ((std::array<Entero, 7>{e.NumeroJugada, e.JugadorTurno, e.FichasMonton, e.HuecosMano[1],
                                          e.HuecosMano[2], e.Linea.Extremos[1], e.Linea.Extremos[2]}),
-                  (std::array<Entero, 7>{p.numeroJugada, p.turno, p.monton, p.huecos1, p.huecos2, p.extremo1,
-                                         p.extremo2}));
-        EXPECT_TRUE(b.mesa.Hubo(p.llamada));
-        EXPECT_EQ(b.mesa.Seleccionada, p.numeroJugada - 2);
+                  esperado);
+        EXPECT_TRUE(b.mesa.Hubo(llamada));
+        EXPECT_EQ(b.mesa.Seleccionada, esperado[0] - 2);
     }
     // The drawn tiles' slots are empty again.
     EXPECT_EQ(b.e.Manos[1][3], HuecoMano{});
@@ -164,125 +156,68 @@ TEST(Grabadora, al_retroceder_el_robo_no_mueve_el_turno_y_la_ficha_vuelve_al_mon
     EXPECT_EQ(b.e.Linea.FichasEnExtremo, (std::array<Entero, 3>{0, 0, 0}));
     EXPECT_EQ(b.e.Manos[1][1].Estado, kEnMano);
     EXPECT_EQ(b.e.FichasEnMano, (std::array<Entero, 5>{0, 2, 1, 0, 0}));
-    EXPECT_EQ(RetrocederGrabadora(c), FalloJugada::ListaLlena) << "nothing before the first move";
-}
-
-TEST(Grabadora, el_robo_deshecho_vuelve_desde_su_hueco_hasta_su_sitio_en_el_monton)
-{
-    ManoGuionada g;
-    Banco& b = g.b;
-    b.e.Disposicion.InicioMano[1] = 200;
-    b.e.Disposicion.SeparacionFichas[1] = 44;
-    Contexto c = b.Ctx();
-    ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno); // the pass
-    b.mesa.Llamadas.clear();
-    ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno); // the draw of 0-0 into slot 3
-    const RegistroJugada& r = b.e.Jugadas[4];
-    const auto desde = CalcularPosicionFichaMano(b.e, b.a, b.pantalla, 1, 3);
-    ASSERT_TRUE(desde.has_value());
-    const std::vector<std::string> esperadas = {
-        "DibujarMano 1",
-        "DevolverFichaAlMonton " + std::to_string(desde->X) + "," + std::to_string(desde->Y) + " " +
-            std::to_string(r.XFicha) + "," + std::to_string(r.YFicha),
-        "DibujarMonton",
-    };
-    EXPECT_EQ(b.mesa.Llamadas, esperadas);
+    // Nothing before the first move, nor past the records kept; "continue from here" at the first move
+    // leaves nothing to replay: the remote is hidden.
+    const FotoMano inicio = TomarFoto(b.e);
+    EXPECT_EQ(RetrocederGrabadora(b.c), FalloJugada::ListaLlena);
+    EXPECT_EQ(DiferenciaFotos(inicio, TomarFoto(b.e)), "");
+    b.e.PosicionGrabadora = 1;
+    ASSERT_EQ(IrAlFinalGrabadora(b.c), FalloJugada::Ninguno);
+    EXPECT_TRUE(b.mesa.Hubo("OcultarGrabadora"));
+    EXPECT_EQ(b.e.NumeroJugada, 1);
 }
 
 TEST(Grabadora, ir_al_final_desde_la_ultima_jugada_solo_apaga_la_grabadora)
 {
-    struct Caso
-    {
-        bool reabierta;
-        Entero listaJugadas;
-    };
-    for (const Caso& caso : {Caso{false, 1}, Caso{false, 2}, Caso{true, 1}}) {
+    // Whether the hand was reopened; the move list's setting.
+    for (const auto& [reabierta, lista] : {std::pair{false, 1}, {false, 2}, {true, 1}}) {
         ManoGuionada g;
         Banco& b = g.b;
-        b.a.ListaJugadas = static_cast<VistaLista>(caso.listaJugadas);
-        b.e.ManoReabierta = caso.reabierta;
+        b.a.ListaJugadas = static_cast<VistaLista>(lista);
+        b.e.ManoReabierta = reabierta;
         b.e.EsperaContinuar = true;
-        Contexto c = b.Ctx();
-        CalcularDisposicionManos(c);
+        CalcularDisposicionManos(b.c);
         b.mesa.Llamadas.clear();
         const FotoMano antes = TomarFoto(b.e);
-        ASSERT_EQ(IrAlFinalGrabadora(c), FalloJugada::Ninguno);
+        ASSERT_EQ(IrAlFinalGrabadora(b.c), FalloJugada::Ninguno);
         EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
         EXPECT_FALSE(b.e.GrabadoraActiva);
         EXPECT_EQ(b.mesa.Llamadas.back(), "PunteroGrabadora 0"); // the remote's pointer back to normal
         EXPECT_TRUE(b.mesa.Hubo("ApagarGrabadora"));
         EXPECT_EQ(b.mesa.Veces("AnimarJugada"), 0);
-        EXPECT_EQ(b.mesa.Hubo("OcultarListaJugadas"), caso.listaJugadas == 2);
-        EXPECT_EQ(b.mesa.Hubo("OcultarBotonContinuar"), caso.reabierta) << "a reopened hand ends again";
-        EXPECT_EQ(b.e.EsperaContinuar, !caso.reabierta);
+        EXPECT_EQ(b.mesa.Hubo("OcultarListaJugadas"), lista == 2);
+        EXPECT_EQ(b.mesa.Hubo("OcultarBotonContinuar"), reabierta) << "a reopened hand ends again";
+        EXPECT_EQ(b.e.EsperaContinuar, !reabierta);
         EXPECT_FALSE(b.mesa.Hubo("OcultarGrabadora"));
     }
 }
 
-TEST(Grabadora, sin_jugadas_delante_no_se_avanza_y_al_volver_al_principio_se_oculta_el_mando)
-{
-    ManoGuionada g;
-    Banco& b = g.b;
-    Contexto c = b.Ctx();
-    EXPECT_EQ(AvanzarGrabadora(c), FalloJugada::ListaLlena);
-    while (b.e.NumeroJugada >= 2) ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
-    EXPECT_EQ(b.mesa.Seleccionada, -1);
-    // Nothing before the first move, nor past the records kept.
-    const FotoMano inicio = TomarFoto(b.e);
-    EXPECT_EQ(RetrocederGrabadora(c), FalloJugada::ListaLlena);
-    EXPECT_EQ(DiferenciaFotos(inicio, TomarFoto(b.e)), "");
-    // "Continue from here" at the first move leaves nothing to replay: the remote is hidden.
-    b.e.PosicionGrabadora = 1;
-    ASSERT_EQ(IrAlFinalGrabadora(c), FalloJugada::Ninguno);
-    EXPECT_TRUE(b.mesa.Hubo("OcultarGrabadora"));
-    EXPECT_EQ(b.e.NumeroJugada, 1);
-}
-
 TEST(Grabadora, un_registro_que_no_cuadra_con_la_mano_se_rechaza_sin_tocar_nada)
 {
-    struct Caso
-    {
-        const char* nombre;
-        std::function<void(EstadoJuego&)> estropear;
-        FalloJugada fallo;
-    };
+    // Two steps back, the next back is record 3, seat 2's 4-2 in its slot 2; one step back, record 4, the
+    // 0-0 drawn into seat 1's slot 3.
     // clang-format off
-    const Caso casos[] = {
-        {"la ficha ya no esta en la mano", [](EstadoJuego& e) { e.Manos[2][2] = {5, 5, kPuesta}; }, FalloJugada::FichaAusente},
-        {"la ficha puesta aparece en la mano", [](EstadoJuego& e) { e.Manos[2][2].Estado = kEnMano; }, FalloJugada::FichaYaPuesta},
-        {"el jugador del registro no existe", [](EstadoJuego& e) { e.Jugadas[3].Jugador = 7; }, FalloJugada::JugadorNoValido},
-        {"el jugador del registro es 1", [](EstadoJuego& e) { e.Jugadas[3].Jugador = 1; }, FalloJugada::FichaAusente},
-        {"extremo desconocido", [](EstadoJuego& e) { e.Jugadas[3].Extremo = 5; }, FalloJugada::ExtremoNoValido},
+    const std::tuple<const char*, int, std::function<void(EstadoJuego&)>, FalloJugada> casos[] = {
+        {"la ficha ya no esta en la mano", 2, [](EstadoJuego& e) { e.Manos[2][2] = {5, 5, kPuesta}; }, FalloJugada::FichaAusente},
+        {"la ficha puesta aparece en la mano", 2, [](EstadoJuego& e) { e.Manos[2][2].Estado = kEnMano; }, FalloJugada::FichaYaPuesta},
+        {"el jugador del registro no existe", 2, [](EstadoJuego& e) { e.Jugadas[3].Jugador = 7; }, FalloJugada::JugadorNoValido},
+        {"el jugador del registro es 1", 2, [](EstadoJuego& e) { e.Jugadas[3].Jugador = 1; }, FalloJugada::FichaAusente},
+        {"extremo desconocido", 2, [](EstadoJuego& e) { e.Jugadas[3].Extremo = 5; }, FalloJugada::ExtremoNoValido},
+        {"un robo que no es el ultimo hueco", 1, [](EstadoJuego& e) { e.Manos[1][++e.HuecosMano[1]] = {5, 1, kEnMano}; }, FalloJugada::FichaAusente},
+        {"sin jugadas delante no se avanza", 0, [](EstadoJuego&) {}, FalloJugada::ListaLlena},
     };
     // clang-format on
-    for (const Caso& caso : casos) {
-        SCOPED_TRACE(caso.nombre);
+    for (const auto& [nombre, atras, estropear, fallo] : casos) {
+        SCOPED_TRACE(nombre);
         ManoGuionada g;
         Banco& b = g.b;
-        Contexto c = b.Ctx();
-        ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
-        ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno);
-        ASSERT_EQ(b.e.NumeroJugada, 4); // next back: record 3, seat 2's 4-2 in its slot 2
-        caso.estropear(b.e);
+        for (int i = 0; i < atras; ++i) ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
+        estropear(b.e);
         const FotoMano antes = TomarFoto(b.e);
-        EXPECT_EQ(RetrocederGrabadora(c), caso.fallo);
+        EXPECT_EQ(atras == 0 ? AvanzarGrabadora(b.c) : RetrocederGrabadora(b.c), fallo);
         EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
     }
 }
 
-TEST(Grabadora, deshacer_un_robo_que_no_es_el_ultimo_hueco_no_vacia_otra_ficha)
-{
-    ManoGuionada g;
-    Banco& b = g.b;
-    Contexto c = b.Ctx();
-    ASSERT_EQ(RetrocederGrabadora(c), FalloJugada::Ninguno); // now before the pass; next back: 0-0 drawn
-    b.e.Manos[1][4] = {5, 1, kEnMano};                       // a slot after the drawn tile: a damaged hand
-    ++b.e.HuecosMano[1];
-    const FotoMano antes = TomarFoto(b.e);
-    EXPECT_EQ(RetrocederGrabadora(c), FalloJugada::FichaAusente);
-    EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
-}
-
-// The automatic player's weights, applied and then taken back.
 } // namespace
 } // namespace zp

@@ -78,74 +78,58 @@ void Mover(Banco& b, Entero fichaA, Entero fichaB, Entero extremo)
 
 TEST(Jugada, la_primera_ficha_se_gira_segun_el_asiento_de_quien_sale)
 {
-    struct Caso
-    {
-        Entero asiento, a, b, extremoDado;
-        Entero fichaA, fichaB; // as laid
-    };
-    // The last: a first move handed to end 2 still opens at end 1.
-    const Caso casos[] = {{1, 6, 2, 1, 2, 6}, {2, 6, 2, 1, 2, 6}, {3, 6, 2, 1, 6, 2}, {4, 2, 6, 1, 6, 2},
-                          {1, 2, 6, 1, 2, 6}, {1, 3, 3, 1, 3, 3}, {4, 5, 5, 1, 5, 5}, {3, 2, 6, 2, 6, 2}};
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(std::to_string(c.asiento) + ": " + std::to_string(c.a) + "-" + std::to_string(c.b));
+    // Leader, tile, end handed; the tile as laid. The last: a first move handed to end 2 still opens at
+    // end 1.
+    const std::array<Entero, 6> casos[] = {{1, 6, 2, 1, 2, 6}, {2, 6, 2, 1, 2, 6}, {3, 6, 2, 1, 6, 2},
+                                           {4, 2, 6, 1, 6, 2}, {1, 2, 6, 1, 2, 6}, {1, 3, 3, 1, 3, 3},
+                                           {4, 5, 5, 1, 5, 5}, {3, 2, 6, 2, 6, 2}};
+    for (const auto& [asiento, a, b_, extremoDado, fichaA, fichaB] : casos) {
+        SCOPED_TRACE(std::to_string(asiento) + ": " + std::to_string(a) + "-" + std::to_string(b_));
         Banco b;
-        PrepararMano(b, c.asiento);
-        const Entero hueco = b.DarFicha(c.asiento, c.a, c.b);
-        Mover(b, c.a, c.b, c.extremoDado);
-        Contexto ctx = b.Ctx();
-        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
+        PrepararMano(b, asiento);
+        const Entero hueco = b.DarFicha(asiento, a, b_);
+        Mover(b, a, b_, extremoDado);
+        ASSERT_EQ(EjecutarJugada(b.c), FalloJugada::Ninguno);
         EXPECT_EQ((std::array<Entero, 3>{b.e.FichaA, b.e.FichaB, b.e.ExtremoElegido}),
-                  (std::array<Entero, 3>{c.fichaA, c.fichaB, 1}));
-        EXPECT_EQ(b.e.Linea.Extremos, (std::array<Entero, 3>{0, c.fichaB, c.fichaA}));
+                  (std::array<Entero, 3>{fichaA, fichaB, 1}));
+        EXPECT_EQ(b.e.Linea.Extremos, (std::array<Entero, 3>{0, fichaB, fichaA}));
         EXPECT_EQ(b.e.Linea.FichasEnExtremo, (std::array<Entero, 3>{0, 1, 0}));
-        EXPECT_EQ(b.e.Manos[I(c.asiento)][I(hueco)].Estado, kPuesta);
-        EXPECT_EQ(b.e.FichasEnMano[I(c.asiento)], 0);
+        EXPECT_EQ(b.e.Manos[I(asiento)][I(hueco)].Estado, kPuesta);
+        EXPECT_EQ(b.e.FichasEnMano[I(asiento)], 0);
         // End 1 before the first tile; the first move has already set end 2.
         const RegistroJugada& r = b.e.Jugadas[1];
         EXPECT_EQ((std::array<Entero, 5>{r.Extremo, r.PuntoUnido, r.Extremo1, r.Extremo2, r.EsDoble}),
-                  (std::array<Entero, 5>{1, c.fichaA, kNinguna, c.fichaA, Entero(c.a == c.b ? -1 : 0)}));
+                  (std::array<Entero, 5>{1, fichaA, kNinguna, fichaA, Entero(a == b_ ? -1 : 0)}));
     }
 }
 
 TEST(Jugada, con_los_dos_extremos_iguales_la_ficha_va_al_que_tiene_menos_fichas)
 {
-    struct Caso
-    {
-        Entero fichas1, fichas2, fichaA, fichaB, extremoDado, extremo;
-    };
-    // Equal counts: end 2; end 1 holds fewer; a double too; handed the wrong way round: turned rather than
-    // laid on a 1.
-    const Caso casos[] = {
+    // Tiles on ends 1 and 2 (both show 4), the tile, the end handed, the end taken. Equal counts: end 2; end
+    // 1 holds fewer; a double too; handed the wrong way round: turned rather than laid on a 1.
+    const std::array<Entero, 6> casos[] = {
         {3, 3, 4, 1, 1, 2}, {2, 3, 4, 1, 2, 1}, {3, 2, 4, 1, 1, 2}, {3, 3, 4, 4, 1, 2}, {2, 3, 1, 4, 1, 1}};
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(std::to_string(c.fichas1) + "/" + std::to_string(c.fichas2) + " " +
-                     std::to_string(c.fichaA) + "-" + std::to_string(c.fichaB));
+    for (const auto& [fichas1, fichas2, fichaA, fichaB, extremoDado, extremo] : casos) {
+        SCOPED_TRACE(::testing::PrintToString(std::array<Entero, 4>{fichas1, fichas2, fichaA, fichaB}));
         Banco b;
-        PrepararLineaAbierta(b, 4, 4, c.fichas1, c.fichas2);
-        b.DarFicha(1, c.fichaB, c.fichaA);
-        Mover(b, c.fichaA, c.fichaB, c.extremoDado);
-        Contexto ctx = b.Ctx();
-        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
-        const auto x = I(c.extremo);
-        EXPECT_EQ(b.e.ExtremoElegido, c.extremo);
-        EXPECT_EQ(b.e.Jugadas[I(b.e.NumeroJugada)].Extremo, c.extremo);
-        EXPECT_EQ(b.e.Jugadas[I(b.e.NumeroJugada)].PuntoUnido, 4);
-        EXPECT_EQ(b.e.Linea.Extremos[x], c.fichaA == 4 ? c.fichaB : c.fichaA);
+        PrepararLineaAbierta(b, 4, 4, fichas1, fichas2);
+        b.DarFicha(1, fichaB, fichaA);
+        Mover(b, fichaA, fichaB, extremoDado);
+        ASSERT_EQ(EjecutarJugada(b.c), FalloJugada::Ninguno);
+        const auto x = I(extremo);
+        const RegistroJugada& r = b.e.Jugadas[I(b.e.NumeroJugada)];
+        EXPECT_EQ((std::array<Entero, 3>{b.e.ExtremoElegido, r.Extremo, r.PuntoUnido}),
+                  (std::array<Entero, 3>{extremo, extremo, 4}));
+        EXPECT_EQ(b.e.Linea.Extremos[x], fichaA == 4 ? fichaB : fichaA);
         EXPECT_EQ(b.e.Linea.Extremos[3 - x], 4);
-        EXPECT_EQ(b.e.Linea.FichasEnExtremo[x], (c.extremo == 1 ? c.fichas1 : c.fichas2) + 1);
+        EXPECT_EQ(b.e.Linea.FichasEnExtremo[x], (extremo == 1 ? fichas1 : fichas2) + 1);
     }
 }
 
 TEST(Jugada, una_jugada_rechazada_no_toca_nada_de_la_partida)
 {
-    struct Caso
-    {
-        const char* nombre;
-        Entero fichaA, fichaB, extremo;
-        Entero numeroJugada, jugador;
-        FalloJugada fallo;
-    };
-    const Caso casos[] = {
+    // The tile and end asked, the move's number, the mover; the refusal.
+    const std::tuple<const char*, Entero, Entero, Entero, Entero, Entero, FalloJugada> casos[] = {
         {"ficha que la mano no tiene", 5, 0, 1, 3, 1, FalloJugada::FichaAusente},
         {"ficha ya puesta", 2, 2, 2, 3, 1, FalloJugada::FichaYaPuesta},
         {"ficha que no encaja", 3, 1, 1, 3, 1, FalloJugada::NoEncaja},
@@ -153,25 +137,27 @@ TEST(Jugada, una_jugada_rechazada_no_toca_nada_de_la_partida)
         {"extremo cero", 5, 3, 0, 3, 1, FalloJugada::ExtremoNoValido},
         {"jugada 100", 5, 3, 1, 100, 1, FalloJugada::ListaLlena},
         {"sin jugador", 5, 3, 1, 3, 0, FalloJugada::JugadorNoValido},
+        {"robo con la mano llena", 0, 0, kExtremoRoba, 3, 1, FalloJugada::ManoLlena},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
+    for (const auto& [nombre, fichaA, fichaB, extremo, numeroJugada, jugador, fallo] : casos) {
+        SCOPED_TRACE(nombre);
         Banco b;
         PrepararLineaAbierta(b, 5, 2, 1, 1);
-        b.DarFicha(1, 3, 1);
-        b.DarFicha(1, 5, 3);
-        const Entero puesta = b.DarFicha(1, 2, 2);
-        b.e.Manos[1][I(puesta)].Estado = kPuesta;
-        --b.e.FichasEnMano[1];
-        b.e.NumeroJugada = c.numeroJugada;
-        b.e.JugadorTurno = c.jugador;
+        DarFichas(b.e, 1, "31 53");
+        DarFichas(b.e, 1, "22", kPuesta);
+        b.e.NumeroJugada = numeroJugada;
+        b.e.JugadorTurno = jugador;
         b.e.JugadaElegida = false;
-        Mover(b, c.fichaA, c.fichaB, c.extremo);
+        Mover(b, fichaA, fichaB, extremo);
+        const bool robo = fallo == FalloJugada::ManoLlena;
+        if (robo) { // a draw into a hand whose every slot is taken
+            while (b.e.HuecosMano[1] < kHuecos) DarFichas(b.e, 1, "10");
+            b.e.FichasMonton = 3;
+            b.a.RemanentesMonton = 0;
+        }
         const FotoMano antes = TomarFoto(b.e);
         const auto jugadas = b.e.Jugadas;
-
-        Contexto ctx = b.Ctx();
-        EXPECT_EQ(EjecutarJugada(ctx), c.fallo);
+        EXPECT_EQ(robo ? RobarFicha(b.c) : EjecutarJugada(b.c), fallo);
         EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
         EXPECT_EQ(b.e.Jugadas, jugadas);
         EXPECT_TRUE(b.mesa.Lineas.empty());
@@ -197,12 +183,11 @@ void JugarLineaQueDaLaVuelta(Banco& b, const std::vector<FichaDada>* dadas, std:
     if (dadas != nullptr)
         for (const FichaDada& f : *dadas) b.DarFicha(f.asiento, f.a, f.b);
     std::size_t siguiente = 0;
-    Contexto ctx = b.Ctx();
     for (const PasoLinea& p : kLineaQueDaLaVuelta) {
         const Entero n = b.e.NumeroJugada;
         SCOPED_TRACE("jugada " + std::to_string(n));
         if (p.extremo == kExtremoRoba) {
-            ASSERT_EQ(RobarFicha(ctx), FalloJugada::Ninguno);
+            ASSERT_EQ(RobarFicha(b.c), FalloJugada::Ninguno);
             continue;
         }
         if (p.extremo == kExtremoPasa) {
@@ -223,7 +208,7 @@ void JugarLineaQueDaLaVuelta(Banco& b, const std::vector<FichaDada>* dadas, std:
             notadas.push_back({b.e.JugadorTurno, v, otro});
             Mover(b, v, otro, p.extremo);
         }
-        ASSERT_EQ(EjecutarJugada(ctx), FalloJugada::Ninguno);
+        ASSERT_EQ(EjecutarJugada(b.c), FalloJugada::Ninguno);
         AvanzarTurno(b.e, b.a);
         if (p.extremo == kExtremoPasa) continue;
         const RegistroJugada& r = b.e.Jugadas[I(n)];
@@ -257,14 +242,13 @@ TEST(Jugada, una_linea_que_da_la_vuelta_gira_en_cada_limite_y_se_deshace_hasta_e
     PrepararInicioLinea(inicio, 1, b.pantalla);
     const ExtremosLinea fin = b.e.Linea;
     b.e.PosicionGrabadora = b.e.NumeroJugada;
-    Contexto ctx = b.Ctx();
-    while (b.e.NumeroJugada >= 2) ASSERT_EQ(RetrocederGrabadora(ctx), FalloJugada::Ninguno);
+    while (b.e.NumeroJugada >= 2) ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
     EXPECT_EQ(b.e.Linea.XExtremo, inicio.XExtremo);
     EXPECT_EQ(b.e.Linea.YExtremo, inicio.YExtremo);
     EXPECT_EQ(b.e.Linea.DireccionExtremo, inicio.DireccionExtremo);
     EXPECT_EQ(b.e.Linea.Extremos, (std::array<Entero, 3>{0, kNinguna, kNinguna}));
     EXPECT_EQ(b.e.FichasMonton, 1);
-    ASSERT_EQ(IrAlFinalGrabadora(ctx), FalloJugada::Ninguno);
+    ASSERT_EQ(IrAlFinalGrabadora(b.c), FalloJugada::Ninguno);
     EXPECT_EQ(b.e.Linea.XExtremo, fin.XExtremo);
     EXPECT_EQ(b.e.Linea.YExtremo, fin.YExtremo);
     EXPECT_EQ(b.e.Linea.DireccionExtremo, fin.DireccionExtremo);
@@ -274,31 +258,27 @@ TEST(Jugada, una_linea_que_da_la_vuelta_gira_en_cada_limite_y_se_deshace_hasta_e
 
 TEST(Jugada, se_roba_de_una_en_una_hasta_la_reserva_del_monton)
 {
-    struct Caso
-    {
-        Entero monton, reserva, robos;
-    };
-    const Caso casos[] = {{5, 2, 3}, {3, 0, 3}, {2, 2, 0}, {14, 7, 7}};
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(std::to_string(c.monton) + " con reserva " + std::to_string(c.reserva));
+    // Tiles in the stock, the reserve, the draws it allows.
+    for (const auto& [monton, reserva, robos] :
+         {std::array<Entero, 3>{5, 2, 3}, {3, 0, 3}, {2, 2, 0}, {14, 7, 7}}) {
+        SCOPED_TRACE(std::to_string(monton) + " con reserva " + std::to_string(reserva));
         Banco b;
         b.Asientos("24");
         b.a.FichasPorJugador = 7;
-        b.a.RemanentesMonton = c.reserva;
+        b.a.RemanentesMonton = reserva;
         PrepararLineaAbierta(b, 6, 6, 1, 0);
         b.e.JugadorTurno = 2;
         b.DarFicha(2, 1, 0);
-        for (int i = 1; i <= c.monton; ++i)
+        for (int i = 1; i <= monton; ++i)
             b.e.Monton[I(i)] = {static_cast<Entero>(i % 6), static_cast<Entero>(i / 6)};
-        b.e.FichasMonton = c.monton;
+        b.e.FichasMonton = monton;
         const ZonaMonton zona = CalcularDisposicionMonton(7, 2, ElegirLadoMonton(b.a), b.pantalla);
-        Contexto ctx = b.Ctx();
-        for (int k = 0; k < c.robos; ++k) {
+        for (int k = 0; k < robos; ++k) {
             const Entero n = b.e.NumeroJugada;
             const Entero arriba = b.e.FichasMonton;
             const auto plaza = CalcularFichaRobada(zona, ElegirLadoMonton(b.a), arriba);
             ASSERT_TRUE(plaza.has_value());
-            ASSERT_EQ(RobarFicha(ctx), FalloJugada::Ninguno);
+            ASSERT_EQ(RobarFicha(b.c), FalloJugada::Ninguno);
             // Each tile drawn is a move; the turn stays.
             const RegistroJugada& r = b.e.Jugadas[I(n)];
             const FichaMonton& f = b.e.Monton[I(arriba)];
@@ -310,42 +290,24 @@ TEST(Jugada, se_roba_de_una_en_una_hasta_la_reserva_del_monton)
             EXPECT_EQ(b.e.Manos[2][I(b.e.HuecosMano[2])], (HuecoMano{f.PuntoA, f.PuntoB, kEnMano}));
             EXPECT_EQ(b.mesa.Lineas.back().substr(13), "Roba");
         }
-        EXPECT_EQ(b.e.FichasMonton, c.reserva);
-        EXPECT_EQ(b.e.FichasEnMano[2], 1 + c.robos);
+        EXPECT_EQ(b.e.FichasMonton, reserva);
+        EXPECT_EQ(b.e.FichasEnMano[2], 1 + robos);
         const FotoMano antes = TomarFoto(b.e);
-        EXPECT_EQ(RobarFicha(ctx), FalloJugada::MontonAgotado);
+        EXPECT_EQ(RobarFicha(b.c), FalloJugada::MontonAgotado);
         EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
     }
-}
-
-TEST(Jugada, una_mano_llena_no_roba)
-{
-    Banco b;
-    b.Asientos("24");
-    PrepararLineaAbierta(b, 6, 6, 1, 0);
-    b.e.JugadorTurno = 2;
-    for (int i = 0; i < kHuecos; ++i) b.DarFicha(2, 1, 0);
-    b.e.FichasMonton = 3;
-    b.a.RemanentesMonton = 0;
-    const FotoMano antes = TomarFoto(b.e);
-    const auto jugadas = b.e.Jugadas;
-    EXPECT_EQ(RobarFicha(b.c), FalloJugada::ManoLlena);
-    EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
-    EXPECT_EQ(b.e.Jugadas, jugadas);
-    EXPECT_TRUE(b.mesa.Lineas.empty());
 }
 
 TEST(Jugada, la_lista_de_jugadas_crece_sin_perder_registros_hasta_la_jugada_99)
 {
     Banco b;
     PrepararLineaAbierta(b, 3, 5, 0, 0);
-    Contexto ctx = b.Ctx();
     ASSERT_EQ(b.e.Jugadas.size(), 41u);
     for (Entero n = 1; n <= kMaximoJugadas; ++n) {
         b.e.NumeroJugada = n;
         b.e.JugadorTurno = static_cast<Entero>(n % 4 + 1);
         b.e.ExtremoElegido = kExtremoPasa;
-        ASSERT_EQ(RegistrarJugada(ctx), FalloJugada::Ninguno) << n;
+        ASSERT_EQ(RegistrarJugada(b.c), FalloJugada::Ninguno) << n;
         EXPECT_EQ(b.e.Jugadas.size(), n < 40    ? 41u
                                       : n <= 90 ? 91u
                                                 : std::max<std::size_t>(91, I(n) + 1))
@@ -360,16 +322,16 @@ TEST(Jugada, la_lista_de_jugadas_crece_sin_perder_registros_hasta_la_jugada_99)
     EXPECT_EQ(b.mesa.Lineas[98].substr(0, 2), "99");
 
     b.e.NumeroJugada = 100;
-    EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::ListaLlena);
+    EXPECT_EQ(RegistrarJugada(b.c), FalloJugada::ListaLlena);
     EXPECT_EQ(b.e.Jugadas.size(), 100u);
     EXPECT_EQ(b.mesa.Lineas.size(), 99u);
     b.e.NumeroJugada = 0;
-    EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::ListaLlena) << "record 0 is never written";
+    EXPECT_EQ(RegistrarJugada(b.c), FalloJugada::ListaLlena) << "record 0 is never written";
     b.e.NumeroJugada = 50;
     b.e.ExtremoElegido = kExtremoRoba;
     for (const Entero monton : {Entero{0}, Entero{kHuecosMonton + 1}}) {
         b.e.FichasMonton = monton;
-        EXPECT_EQ(RegistrarJugada(ctx), FalloJugada::MontonAgotado) << monton;
+        EXPECT_EQ(RegistrarJugada(b.c), FalloJugada::MontonAgotado) << monton;
     }
 }
 

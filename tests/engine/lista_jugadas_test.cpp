@@ -20,41 +20,35 @@ RegistroJugada Registro(Entero extremo, Entero unido, Entero abierto, bool elecc
 
 TEST(ListaJugadas, cada_linea_lleva_numero_nombre_y_ficha_en_sus_columnas)
 {
-    struct Caso
-    {
-        Entero numero;
-        RegistroJugada registro;
-        const char* nombre;
-        const char* linea;
-    };
-    // Names never wider than 9 characters, counted as characters, not bytes.
-    const Caso casos[] = {{3, Registro(1, 6, 4, false), "Jugador1", " 3 Jugador1  6-4"},
-                          {12, Registro(8, 3, 1, false), "Jugador2", "12 Jugador2  Roba"},
-                          {7, Registro(9, 9, 9, false), "Ana", " 7 Ana       Pasa"},
-                          {40, Registro(2, 0, 0, true), "Jugador4", "40 Jugador4  0-0 ???"},
-                          {99, Registro(1, 5, 2, true), "Maximiliano", "99 Maximilia 5-2 ???"},
-                          {5, Registro(2, 1, 3, false), "Begoña", " 5 Begoña    1-3"},
-                          {1, Registro(1, 2, 6, false), "", " 1           2-6"},
-                          {8, Registro(1, 12, 4, false), "Ana", " 8 Ana       12-4"}};
-    for (const Caso& c : casos) EXPECT_EQ(TextoLineaListaJugadas(c.registro, c.numero, c.nombre), c.linea);
+    // Move, record, name; the line. Names never wider than 9 characters, counted as characters, not bytes.
+    const std::tuple<Entero, RegistroJugada, const char*, const char*> casos[] = {
+        {3, Registro(1, 6, 4, false), "Jugador1", " 3 Jugador1  6-4"},
+        {12, Registro(8, 3, 1, false), "Jugador2", "12 Jugador2  Roba"},
+        {7, Registro(9, 9, 9, false), "Ana", " 7 Ana       Pasa"},
+        {40, Registro(2, 0, 0, true), "Jugador4", "40 Jugador4  0-0 ???"},
+        {99, Registro(1, 5, 2, true), "Maximiliano", "99 Maximilia 5-2 ???"},
+        {5, Registro(2, 1, 3, false), "Begoña", " 5 Begoña    1-3"},
+        {1, Registro(1, 2, 6, false), "", " 1           2-6"},
+        {8, Registro(1, 12, 4, false), "Ana", " 8 Ana       12-4"}};
+    for (const auto& [numero, registro, nombre, linea] : casos)
+        EXPECT_EQ(TextoLineaListaJugadas(registro, numero, nombre), linea);
 }
 
 TEST(ListaJugadas, la_linea_de_cada_registro_queda_en_su_puesto_y_seleccionada)
 {
     Banco b;
-    Contexto c = b.Ctx();
     b.e.Jugadas[1] = Registro(1, 6, 6, false);
     b.e.Jugadas[2] = Registro(8, 4, 2, false);
     b.e.Jugadas[2].Jugador = 2;
     b.e.Jugadas[3] = Registro(9, 9, 9, false);
-    for (Entero n = 1; n <= 3; ++n) AnadirLineaListaJugadas(c, n);
+    for (Entero n = 1; n <= 3; ++n) AnadirLineaListaJugadas(b.c, n);
     const std::vector<std::string> tres = {" 1 Jugador1  6-6", " 2 Jugador2  Roba", " 3 Jugador1  Pasa"};
     EXPECT_EQ(b.mesa.Lineas, tres);
     EXPECT_EQ(b.mesa.Seleccionada, 2);
 
     // Played again from move 1 after a review: record 1 is line 0 again, the later lines go.
     b.e.Jugadas[1] = Registro(1, 5, 3, true);
-    AnadirLineaListaJugadas(c, 1);
+    AnadirLineaListaJugadas(b.c, 1);
     EXPECT_EQ(b.mesa.Lineas, std::vector<std::string>{" 1 Jugador1  5-3 ???"});
     EXPECT_EQ(b.mesa.Seleccionada, 0);
 }

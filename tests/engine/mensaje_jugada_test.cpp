@@ -29,14 +29,8 @@ EstadoJuego Mesa7()
 
 TEST(MensajeJugada, solo_se_toma_la_jugada_de_este_turno_que_encaja_y_lo_demas_se_descarta)
 {
-    struct Caso
-    {
-        const char* nombre;
-        std::string cola;
-        std::optional<JugadaRecibida> jugada;
-        std::string queda;
-    };
-    const Caso casos[] = {
+    // The queue; the move taken and what is left.
+    const std::tuple<const char*, std::string, std::optional<JugadaRecibida>, std::string> casos[] = {
         {"la jugada tal cual", "0607642", JugadaRecibida{6, 4, 2}, ""},
         {"el otro extremo según quien la envía", "0607641", JugadaRecibida{6, 4, 2}, ""},
         {"por el otro número", "0607311", JugadaRecibida{3, 1, 1}, ""},
@@ -57,12 +51,11 @@ TEST(MensajeJugada, solo_se_toma_la_jugada_de_este_turno_que_encaja_y_lo_demas_s
         {"una jugada a medias espera al resto", "060764", std::nullopt, "060764"},
         {"un código desconocido vacía la cola", "99abc0607642", std::nullopt, ""},
     };
-    for (const auto& k : casos) {
-        SCOPED_TRACE(k.nombre);
-        const EstadoJuego e = Mesa7();
-        std::string cola = k.cola;
-        EXPECT_EQ(TomarJugadaDeCola(cola, e, Ajustes{}), k.jugada);
-        EXPECT_EQ(cola, k.queda);
+    const EstadoJuego e = Mesa7();
+    for (const auto& [nombre, llega, jugada, queda] : casos) {
+        std::string cola = llega;
+        EXPECT_EQ(TomarJugadaDeCola(cola, e, Ajustes{}), jugada) << nombre;
+        EXPECT_EQ(cola, queda) << nombre;
     }
 }
 

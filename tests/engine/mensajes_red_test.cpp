@@ -39,43 +39,32 @@ TEST(MensajesRed, el_estado_sale_solo_con_la_situacion_entera)
 
 TEST(MensajesRed, un_mensaje_de_salida_con_digito_fuera_de_rango_se_descarta)
 {
-    struct Caso
-    {
-        std::string cola;
-        Entero puestoLocal;
-        std::optional<Entero> salida;
-        std::string queda;
-    };
-    // Seat 1 is out of play: in the last, the host's seat 3 sits at seat 1 here.
-    const Caso casos[] = {{"013", 4, 3, ""},  {"014", 2, 2, ""},  {"01206", 4, 2, "06"},
-                          {"010", 4, {}, ""}, {"015", 4, {}, ""}, {"019013", 2, {}, "013"},
-                          {"01x", 4, {}, ""}, {"01", 4, {}, ""},  {"0601661013", 4, 3, ""},
-                          {"", 4, {}, ""},    {"011", 4, {}, ""}, {"013", 2, {}, ""},
-                          {"013", 1, 2, ""}};
-    for (const auto& k : casos) {
+    // The queue, the seat here; the leader read and what is left. Seat 1 is out of play: in the last, the
+    // host's seat 3 sits at seat 1 here.
+    const std::tuple<std::string, Entero, std::optional<Entero>, std::string> casos[] = {
+        {"013", 4, 3, ""},        {"014", 2, 2, ""},        {"01206", 4, 2, "06"}, {"010", 4, {}, ""},
+        {"015", 4, {}, ""},       {"019013", 2, {}, "013"}, {"01x", 4, {}, ""},    {"01", 4, {}, ""},
+        {"0601661013", 4, 3, ""}, {"", 4, {}, ""},          {"011", 4, {}, ""},    {"013", 2, {}, ""},
+        {"013", 1, 2, ""}};
+    for (const auto& [llega, puestoLocal, salida, queda] : casos) {
         Ajustes a;
         a.Jugador[1].EstadoJugador = EstadoAsiento::Desactivado;
-        std::string cola = k.cola;
-        EXPECT_EQ(TomarSalidaDeCola(cola, k.puestoLocal, a), k.salida)
-            << k.cola << " en el puesto " << k.puestoLocal;
-        EXPECT_EQ(cola, k.queda) << k.cola;
+        std::string cola = llega;
+        EXPECT_EQ(TomarSalidaDeCola(cola, puestoLocal, a), salida)
+            << llega << " en el puesto " << puestoLocal;
+        EXPECT_EQ(cola, queda) << llega;
     }
 }
 
 TEST(MensajesRed, una_decision_de_cinco_dobles_que_no_es_0_ni_1_se_descarta)
 {
-    struct Caso
-    {
-        std::string cola;
-        std::optional<bool> rechazadas;
-        std::string queda;
-    };
-    const Caso casos[] = {{"051", true, ""}, {"050013", false, "013"}, {"052", {}, ""},
-                          {"05-", {}, ""},   {"013051", true, ""},     {"0", {}, "0"}};
-    for (const auto& k : casos) {
-        std::string cola = k.cola;
-        EXPECT_EQ(TomarCincoDoblesDeCola(cola), k.rechazadas) << k.cola;
-        EXPECT_EQ(cola, k.queda) << k.cola;
+    const std::tuple<std::string, std::optional<bool>, std::string> casos[] = {
+        {"051", true, ""}, {"050013", false, "013"}, {"052", {}, ""},
+        {"05-", {}, ""},   {"013051", true, ""},     {"0", {}, "0"}};
+    for (const auto& [llega, rechazadas, queda] : casos) {
+        std::string cola = llega;
+        EXPECT_EQ(TomarCincoDoblesDeCola(cola), rechazadas) << llega;
+        EXPECT_EQ(cola, queda) << llega;
     }
 }
 

@@ -93,26 +93,11 @@ std::uint64_t Huella(const Banco& b)
     return h;
 }
 
-std::vector<std::string> Titulos(const Banco& b)
-{
-    std::vector<std::string> t;
-    for (const auto& m : b.usuario.Mensajes) t.push_back(m.titulo);
-    return t;
-}
-
 TEST(Partida, una_partida_sembrada_de_jugadores_automaticos_da_siempre_la_misma_hoja)
 {
-    struct Caso
-    {
-        std::uint32_t semilla;
-        std::string asientos;
-        Anotacion anotacion;
-        Entero puntos;
-        std::vector<std::string> hoja;
-        std::uint64_t huella;
-    };
+    // Seed, seats, scoring, target; the score sheet and the fingerprint.
     // clang-format off
-    const Caso casos[] = {
+    const std::tuple<std::uint32_t, std::string, Anotacion, Entero, std::vector<std::string>, std::uint64_t> casos[] = {
         {1, "1234", Anotacion::Decenas, 30,
          {"1 Jugador3 0-0 27-3", "2 Jugador4 40-4 0-0", "3 Jugador1 19-2 0-0", "4 Jugador2 4-1 0-0", "5 Jugador3 68-7 0-0",
           "6 Jugador4 0-0 59-6", "7 Jugador1 48-5 0-0", "8 Jugador2 90-9 0-0", "9 Jugador3 0-0 52-6", "10 Jugador4 12-2 0-0",
@@ -125,19 +110,19 @@ TEST(Partida, una_partida_sembrada_de_jugadores_automaticos_da_siempre_la_misma_
           "Total 45 83"}, 16027539353126596728u},
     };
     // clang-format on
-    for (const auto& k : casos) {
-        SCOPED_TRACE(k.asientos);
-        Banco b(k.semilla);
-        b.Asientos(k.asientos);
-        b.a.SistemaAnotacion = k.anotacion;
-        b.a.PuntosPartida = k.puntos;
+    for (const auto& [semilla, asientos, anotacion, puntos, hoja, huella] : casos) {
+        SCOPED_TRACE(asientos);
+        Banco b(semilla);
+        b.Asientos(asientos);
+        b.a.SistemaAnotacion = anotacion;
+        b.a.PuntosPartida = puntos;
         const ResultadoPartida r = ComenzarPartida(b.c);
         EXPECT_EQ(r.Fin, FinPartida::Terminada);
         EXPECT_EQ(r.Siguiente, Peticion::Ninguna);
-        EXPECT_EQ(Hoja(b.e, b.a), k.hoja) << ::testing::PrintToString(Hoja(b.e, b.a));
+        EXPECT_EQ(Hoja(b.e, b.a), hoja) << ::testing::PrintToString(Hoja(b.e, b.a));
         // Every drawing, wait, pause and sound of the match, in order: a change in what a person sees or
         // hears shows here.
-        EXPECT_EQ(Huella(b), k.huella);
+        EXPECT_EQ(Huella(b), huella);
         // The closing steps: no match, no move, no snapshot left, the history written once.
         EXPECT_FALSE(b.e.PartidaEnCurso);
         EXPECT_EQ(b.e.NumeroJugada, 0);
@@ -147,61 +132,44 @@ TEST(Partida, una_partida_sembrada_de_jugadores_automaticos_da_siempre_la_misma_
     }
 }
 
-TEST(Partida, una_mano_guardada_a_medias_se_reanuda_con_el_mismo_jugador_y_acaba_igual)
+TEST(Partida, una_partida_dejada_a_medias_o_entre_manos_se_reanuda_donde_quedo_y_acaba_igual)
 {
-    // The reference: the match played through, every turn waiting for the Continue button.
-    Banco referencia(11);
-    referencia.a.PausaEntreJugadas = true;
-    ASSERT_EQ(ComenzarPartida(referencia.c).Fin, FinPartida::Terminada);
-
-    // The same match left at the ninth wait, as the exit command leaves it to the settings file.
-    Banco antes(11);
-    antes.a.PausaEntreJugadas = true;
-    antes.usuario.AbandonarEn = "Continuar";
-    antes.usuario.VezAbandono = 9;
-    antes.usuario.AlAbandonar = [&] { PedirPeticion(antes.e, Peticion::Salir); };
-    const ResultadoPartida r = ComenzarPartida(antes.c);
-    EXPECT_EQ(r.Fin, FinPartida::Abandonada);
-    EXPECT_EQ(r.Siguiente, Peticion::Salir);
-    ASSERT_TRUE(antes.e.PartidaEnCurso && antes.e.ManoEnCurso);
-
-    // The next start reads it (another seed: only the hand in progress is compared).
-    Banco despues(97);
-    despues.almacen.AlCargar = [&] {
-        despues.e = antes.e;
-        despues.a = antes.a;
-    };
-    EXPECT_EQ(Main(despues.c).Fin, FinPartida::Terminada);
-    const auto titulos = Titulos(despues);
-    ASSERT_GE(titulos.size(), 3u);
-    EXPECT_EQ(titulos[1], "Continuar la partida anterior");
-    ASSERT_FALSE(despues.Turnos.empty());
-    EXPECT_EQ(despues.Turnos[0].Jugador, antes.Turnos.back().Jugador);
-    EXPECT_EQ(despues.Turnos[0].Jugada, antes.Turnos.back().Jugada);
-    EXPECT_EQ(despues.e.Anotaciones[1], referencia.e.Anotaciones[1]);
-}
-
-TEST(Partida, entre_dos_manos_se_reanuda_con_la_mano_siguiente)
-{
-    Banco referencia(1);
-    ASSERT_EQ(ComenzarPartida(referencia.c).Fin, FinPartida::Terminada);
-    Banco antes(1);
-    antes.usuario.AbandonarEn = "Continuar entre manos";
-    ASSERT_EQ(ComenzarPartida(antes.c).Fin, FinPartida::Abandonada);
-    ASSERT_FALSE(antes.e.ManoEnCurso);
-    Banco despues(1);
-    despues.azar = antes.azar;
-    despues.almacen.AlCargar = [&] {
-        despues.e = antes.e;
-        despues.a = antes.a;
-    };
-    EXPECT_EQ(Main(despues.c).Fin, FinPartida::Terminada);
-    EXPECT_EQ(Hoja(despues.e, despues.a), Hoja(referencia.e, referencia.a));
-    // The table is drawn again before the person is told.
-    const auto& d = despues.mesa.Llamadas;
-    const auto aviso = std::find(d.begin(), d.end(), "Mensaje Continuar la partida anterior");
-    ASSERT_NE(aviso, d.end());
-    EXPECT_EQ(aviso[-1], "RedibujarMesa");
+    // Seed, every turn waiting for the Continue button, the wait the match is left at and which time.
+    const std::tuple<std::uint32_t, bool, const char*, int> casos[] = {
+        {11, true, "Continuar", 9}, {1, false, "Continuar entre manos", 1}};
+    for (const auto& [semilla, pausa, espera, vez] : casos) {
+        SCOPED_TRACE(espera);
+        Banco referencia(semilla);
+        referencia.a.PausaEntreJugadas = pausa;
+        ASSERT_EQ(ComenzarPartida(referencia.c).Fin, FinPartida::Terminada);
+        // Left as the exit command leaves it to the settings file; the next start reads it.
+        Banco antes(semilla);
+        antes.a.PausaEntreJugadas = pausa;
+        antes.usuario.AbandonarEn = espera;
+        antes.usuario.VezAbandono = vez;
+        antes.usuario.AlAbandonar = [&] { PedirPeticion(antes.e, Peticion::Salir); };
+        const ResultadoPartida r = ComenzarPartida(antes.c);
+        EXPECT_EQ((std::pair{r.Fin, r.Siguiente}), (std::pair{FinPartida::Abandonada, Peticion::Salir}));
+        ASSERT_TRUE(antes.e.PartidaEnCurso);
+        Banco despues(semilla);
+        despues.azar = antes.azar;
+        despues.almacen.AlCargar = [&] {
+            despues.e = antes.e;
+            despues.a = antes.a;
+        };
+        EXPECT_EQ(Main(despues.c).Fin, FinPartida::Terminada);
+        EXPECT_EQ(Hoja(despues.e, despues.a), Hoja(referencia.e, referencia.a));
+        // A hand left half played goes on from the same seat and move.
+        ASSERT_FALSE(despues.Turnos.empty());
+        const Banco::Turno& t = antes.Turnos.back();
+        EXPECT_TRUE(!antes.e.ManoEnCurso ||
+                    (despues.Turnos[0].Jugador == t.Jugador && despues.Turnos[0].Jugada == t.Jugada));
+        // The table is drawn again before the person is told.
+        const auto& d = despues.mesa.Llamadas;
+        const auto aviso = std::find(d.begin(), d.end(), "Mensaje Continuar la partida anterior");
+        ASSERT_NE(aviso, d.end());
+        EXPECT_EQ(aviso[-1], "RedibujarMesa");
+    }
 }
 
 TEST(Partida, la_persona_juega_sus_fichas_y_elige_el_extremo_cuando_su_ficha_encaja_en_los_dos)
@@ -254,41 +222,33 @@ TEST(Partida, el_extremo_solo_se_pregunta_si_a_la_persona_le_queda_mas_de_una_fi
 
 TEST(Partida, abandonada_en_cualquier_espera_no_muestra_ni_reparte_nada_mas_y_la_nueva_empieza_arriba)
 {
-    struct Caso
-    {
-        const char* espera;
-        int vez;
-        std::uint32_t semilla;
-        bool pausa = false, fichas = false;
-        ReglaSalida turnoSalida = ReglaSalida::Rotatorio;
+    // The wait and which time it comes, the seed; with pauses; the person plays seat 4; the lead chosen.
+    const std::tuple<const char*, int, std::uint32_t, bool, bool, bool> casos[] = {
+        {"Mensaje Comienza la Partida", 1, 1, false, false, false},
+        {"Eventos", 5, 1, false, false, false},
+        {"Continuar", 3, 1, true, false, false},
+        {"Extremo", 1, 2, false, true, false},
+        {"Mensaje C i e r r e", 1, 3, false, false, false},
+        {"Mensaje Final de este juego", 1, 1, false, false, false},
+        {"Continuar entre manos", 2, 1, false, false, false},
+        {"Mensaje Final de Partida", 1, 1, false, false, false},
+        {"Mensaje Histórico de partidas jugadas", 1, 1, false, false, false},
+        {"Salida", 2, 1, false, false, true},
     };
-    const Caso casos[] = {
-        {"Mensaje Comienza la Partida", 1, 1},
-        {"Eventos", 5, 1},
-        {"Continuar", 3, 1, true},
-        {"Extremo", 1, 2, false, true},
-        {"Mensaje C i e r r e", 1, 3},
-        {"Mensaje Final de este juego", 1, 1},
-        {"Continuar entre manos", 2, 1},
-        {"Mensaje Final de Partida", 1, 1},
-        {"Mensaje Histórico de partidas jugadas", 1, 1},
-        {"Salida", 2, 1, false, false, ReglaSalida::Elegida},
-    };
-    for (const auto& k : casos) {
-        SCOPED_TRACE(k.espera);
-        Banco b(k.semilla);
-        b.a.PausaEntreJugadas = k.pausa;
-        b.a.TurnoSalida = k.turnoSalida;
-        if (k.fichas) JugarFichasDe4(b);
-        b.usuario.AbandonarEn = k.espera;
-        b.usuario.VezAbandono = k.vez;
+    for (const auto& [espera, vez, semilla, pausa, fichas, elegida] : casos) {
+        SCOPED_TRACE(espera);
+        Banco b(semilla);
+        b.a.PausaEntreJugadas = pausa;
+        b.a.TurnoSalida = elegida ? ReglaSalida::Elegida : ReglaSalida::Rotatorio;
+        if (fichas) JugarFichasDe4(b);
+        b.usuario.AbandonarEn = espera;
+        b.usuario.VezAbandono = vez;
         const ResultadoPartida r = ComenzarPartida(b.c);
         EXPECT_EQ(r.Fin, FinPartida::Abandonada);
         EXPECT_EQ(r.Siguiente, Peticion::NuevaPartida);
         // Nothing more is shown; only the lead's banner, when it was up, is taken down.
         const std::vector<std::string> rotulo = {"BorrarRotulo", "Refrescar"};
-        EXPECT_EQ(b.TrasAbandono(),
-                  k.turnoSalida == ReglaSalida::Elegida ? rotulo : std::vector<std::string>{});
+        EXPECT_EQ(b.TrasAbandono(), elegida ? rotulo : std::vector<std::string>{});
         // Unwound as it stood: the window saves or replaces it, the engine closes nothing.
         EXPECT_TRUE(b.e.PartidaEnCurso);
         EXPECT_TRUE(b.almacen.Borrados.empty());
@@ -297,20 +257,13 @@ TEST(Partida, abandonada_en_cualquier_espera_no_muestra_ni_reparte_nada_mas_y_la
         const std::size_t vistos = b.usuario.Mensajes.size();
         EXPECT_EQ(AtenderPeticion(b.c, r.Siguiente).Fin, FinPartida::Terminada);
         ASSERT_GT(b.usuario.Mensajes.size(), vistos);
-        EXPECT_EQ(b.usuario.Mensajes[vistos].titulo == "Comienza la Partida",
-                  k.turnoSalida != ReglaSalida::Elegida);
+        EXPECT_EQ(b.usuario.Mensajes[vistos].titulo == "Comienza la Partida", !elegida);
     }
 }
 
 TEST(Partida, cancelar_el_final_de_la_mano_la_reabre_y_no_anota_nada_hasta_que_vuelve_a_acabar)
 {
-    struct Caso
-    {
-        std::string titulo;
-        std::uint32_t semilla;
-        VistaLista lista;
-        std::uint64_t huella;
-    };
+    using Caso = std::tuple<std::string, std::uint32_t, VistaLista, std::uint64_t>;
     for (const auto& [titulo, semilla, lista, huella] :
          {Caso{"Final de este juego", 1, VistaLista::SiempreVisible, 11394355820440667291u},
           Caso{"C i e r r e", 3, VistaLista{}, 17680715801860733558u}}) {
@@ -370,35 +323,33 @@ TEST(Partida, con_reglas_que_no_permiten_repartir_no_empieza)
     EXPECT_TRUE(b.usuario.Mensajes.empty());
 }
 
-TEST(Partida, sin_la_jugada_del_jugador_remoto_la_espera_acaba_solo_si_se_abandona)
+TEST(Partida, al_jugador_remoto_se_le_espera_hasta_que_juega_se_pierde_o_se_abandona)
 {
-    Banco b(4);
-    b.a.JuegoEnRed = true;
-    b.a.ModoRed = PapelRed::Administrador;
-    b.a.Jugador[1].ControlJugador = Control::Remoto;
-    b.a.Jugador[3].ControlJugador = Control::Remoto;
-    b.a.PausaEntreJugadas = true;
-    PedirPeticion(b.e, Peticion::Salir);
-    const ResultadoPartida r = ComenzarPartida(b.c);
-    EXPECT_EQ(r.Fin, FinPartida::Abandonada);
-    EXPECT_EQ(r.Siguiente, Peticion::Ninguna); // a new match clears any request left from before
-    EXPECT_EQ(b.mesa.Llamadas.back(), "DibujarEsperandoJugada");
-    EXPECT_TRUE(b.e.PartidaEnCurso);
-    EXPECT_EQ(Huella(b), 9441903743260259880u);
-}
-
-TEST(Partida, si_se_pierde_el_jugador_remoto_mientras_se_le_espera_juega_este_ordenador_tras_continuar)
-{
-    Banco b(4);
-    b.a.JuegoEnRed = true;
-    b.a.ModoRed = PapelRed::Administrador;
-    b.a.Jugador[1].ControlJugador = Control::Remoto;
-    b.red.Llegadas.push_back([&] { b.a.Jugador[1].ControlJugador = Control::Automatico; });
-    EXPECT_EQ(ComenzarPartida(b.c).Fin, FinPartida::Terminada);
-    const auto& d = b.mesa.Llamadas;
-    const std::string tras[] = {"OcultarPanelTurno", "DibujarBotonContinuar 1", "Continuar"};
-    EXPECT_NE(std::search(d.begin(), d.end(), std::begin(tras), std::end(tras)), d.end());
-    EXPECT_EQ(Huella(b), 6653352370456235410u);
+    for (const bool perdido : {false, true}) {
+        Banco b(4);
+        b.a.JuegoEnRed = true;
+        b.a.ModoRed = PapelRed::Administrador;
+        b.a.Jugador[1].ControlJugador = Control::Remoto;
+        if (perdido) {
+            // Lost while waited for: this computer plays the seat once the person continues.
+            b.red.Llegadas.push_back([&] { b.a.Jugador[1].ControlJugador = Control::Automatico; });
+            EXPECT_EQ(ComenzarPartida(b.c).Fin, FinPartida::Terminada);
+            const auto& d = b.mesa.Llamadas;
+            const std::string tras[] = {"OcultarPanelTurno", "DibujarBotonContinuar 1", "Continuar"};
+            EXPECT_NE(std::search(d.begin(), d.end(), std::begin(tras), std::end(tras)), d.end());
+            EXPECT_EQ(Huella(b), 6653352370456235410u);
+            continue;
+        }
+        b.a.Jugador[3].ControlJugador = Control::Remoto;
+        b.a.PausaEntreJugadas = true;
+        PedirPeticion(b.e, Peticion::Salir);
+        const ResultadoPartida r = ComenzarPartida(b.c);
+        EXPECT_EQ(r.Fin, FinPartida::Abandonada);
+        EXPECT_EQ(r.Siguiente, Peticion::Ninguna); // a new match clears any request left from before
+        EXPECT_EQ(b.mesa.Llamadas.back(), "DibujarEsperandoJugada");
+        EXPECT_TRUE(b.e.PartidaEnCurso);
+        EXPECT_EQ(Huella(b), 9441903743260259880u);
+    }
 }
 
 // A tile seat 1 does not hold that carries the pip of end 1 (any, before the first tile), as "ab".

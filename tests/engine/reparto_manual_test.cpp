@@ -27,15 +27,11 @@ std::vector<int> Monton(const EstadoJuego& e)
 
 TEST(RepartoManual, la_rejilla_se_centra_en_la_pantalla_y_sube_20)
 {
-    struct Caso
-    {
-        int ancho, alto;
-        Entero x, y;
-    };
-    for (const Caso k : {Caso{800, 600, 273, 109}, Caso{1024, 768, 385, 193}, Caso{1000, 1000, 373, 309}}) {
+    for (const auto& [ancho, alto, x, y] :
+         {std::array{800, 600, 273, 109}, {1024, 768, 385, 193}, {1000, 1000, 373, 309}}) {
         EstadoJuego e;
-        CalcularOrigenRejilla(e, MedirPantalla(k.ancho, k.alto));
-        EXPECT_EQ((std::pair<int, int>(e.OrigenRejillaX, e.OrigenRejillaY)), (std::pair<int, int>(k.x, k.y)));
+        CalcularOrigenRejilla(e, MedirPantalla(ancho, alto));
+        EXPECT_EQ((std::pair<int, int>(e.OrigenRejillaX, e.OrigenRejillaY)), (std::pair<int, int>(x, y)));
     }
 }
 
@@ -75,19 +71,14 @@ TEST(RepartoManual, solo_se_coloca_una_ficha_de_la_rejilla_en_una_mano_del_repar
     e.FichasReparto = 2;
     e.AsientoReparto = {false, true, false, true, true};
     for (auto& fila : e.RejillaReparto) fila.fill(true);
-    struct Caso
-    {
-        Entero asiento, a, b;
-        bool colocada;
-    };
-    // Seat 2 is not in the deal; 2-3 is no cell (the higher pip is the row); 3-2 is taken the second time;
-    // seat 1's hand is full after two.
-    const Caso casos[] = {{2, 3, 2, false}, {1, 2, 3, false}, {1, 7, 0, false}, {1, 3, -1, false},
-                          {0, 3, 2, false}, {5, 3, 2, false}, {1, 3, 2, true},  {3, 3, 2, false},
-                          {1, 6, 6, true},  {1, 5, 5, false}, {3, 5, 5, true}};
-    for (const auto& k : casos)
-        EXPECT_EQ(ColocarFichaReparto(e, k.asiento, k.a, k.b), k.colocada)
-            << k.asiento << ": " << k.a << "-" << k.b;
+    // Seat, tile, whether it is placed. Seat 2 is not in the deal; 2-3 is no cell (the higher pip is the
+    // row); 3-2 is taken the second time; seat 1's hand is full after two.
+    const std::tuple<Entero, Entero, Entero, bool> casos[] = {
+        {2, 3, 2, false}, {1, 2, 3, false}, {1, 7, 0, false}, {1, 3, -1, false},
+        {0, 3, 2, false}, {5, 3, 2, false}, {1, 3, 2, true},  {3, 3, 2, false},
+        {1, 6, 6, true},  {1, 5, 5, false}, {3, 5, 5, true}};
+    for (const auto& [asiento, a, b_, colocada] : casos)
+        EXPECT_EQ(ColocarFichaReparto(e, asiento, a, b_), colocada) << asiento << ": " << a << "-" << b_;
     EXPECT_EQ(e.FichasEnMano[1], 2);
     EXPECT_EQ(e.Manos[1][2].PuntoA, 6);
     EXPECT_FALSE(e.RejillaReparto[3][2]);

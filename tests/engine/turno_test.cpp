@@ -4,38 +4,27 @@
 
 #include "engine/reglas.h"
 #include "engine/turno.h"
+#include "tests/soporte/banco.h"
 
 namespace zp {
 namespace {
 
-Ajustes ConAsientos(const char* enJuego)
-{
-    Ajustes a;
-    MarcarAsientos(enJuego, a);
-    return a;
-}
-
 TEST(Turno, el_turno_salta_los_asientos_fuera_de_juego_en_ambos_sentidos)
 {
-    struct Caso
-    {
-        const char* enJuego;
-        Entero paso, desde, siguiente, anterior;
-    };
     // The values 0 and 5 left one step before a leader at seat 1 or 4 step onto the leader.
-    const Caso casos[] = {{"1234", 1, 1, 2, 4},  {"1234", 1, 4, 1, 3}, {"1234", -1, 1, 4, 2},
-                          {"1234", -1, 4, 3, 1}, {"24", 1, 2, 4, 4},   {"24", 1, 4, 2, 2},
-                          {"24", -1, 2, 4, 4},   {"134", -1, 1, 4, 3}, {"23", -1, 2, 3, 3},
-                          {"124", 1, 2, 4, 1},   {"124", -1, 4, 2, 1}, {"1234", 1, 0, 1, 3},
-                          {"1234", -1, 5, 4, 2}, {"3", 1, 3, 3, 3}};
-    for (const auto& c : casos) {
-        const Ajustes a = ConAsientos(c.enJuego);
+    const std::tuple<const char*, Entero, Entero, Entero, Entero> casos[] = {
+        {"1234", 1, 1, 2, 4},  {"1234", 1, 4, 1, 3}, {"1234", -1, 1, 4, 2}, {"1234", -1, 4, 3, 1},
+        {"24", 1, 2, 4, 4},    {"24", 1, 4, 2, 2},   {"24", -1, 2, 4, 4},   {"134", -1, 1, 4, 3},
+        {"23", -1, 2, 3, 3},   {"124", 1, 2, 4, 1},  {"124", -1, 4, 2, 1},  {"1234", 1, 0, 1, 3},
+        {"1234", -1, 5, 4, 2}, {"3", 1, 3, 3, 3}};
+    for (const auto& [enJuego, paso, desde, siguiente, anterior] : casos) {
+        const Ajustes a = ConAsientos(enJuego);
         EstadoJuego e;
-        e.PasoTurno = c.paso;
-        Entero siguiente = c.desde, anterior = c.desde;
-        EXPECT_TRUE(CalcularJugadorSiguiente(e, a, siguiente) && CalcularJugadorAnterior(e, a, anterior));
-        EXPECT_EQ((std::pair<int, int>(siguiente, anterior)), (std::pair<int, int>(c.siguiente, c.anterior)))
-            << c.enJuego << " desde " << c.desde << " con paso " << c.paso;
+        e.PasoTurno = paso;
+        Entero s = desde, t = desde;
+        EXPECT_TRUE(CalcularJugadorSiguiente(e, a, s) && CalcularJugadorAnterior(e, a, t));
+        EXPECT_EQ((std::pair<int, int>(s, t)), (std::pair<int, int>(siguiente, anterior)))
+            << enJuego << " desde " << desde << " con paso " << paso;
     }
 }
 
@@ -70,16 +59,9 @@ TEST(Turno, cada_ordenador_ve_su_propio_asiento_abajo)
 
 TEST(Reglas, las_reglas_que_no_permiten_jugar_se_rechazan)
 {
-    struct Caso
-    {
-        const char* enJuego;
-        int numeroDeclarado; // -1: the real count
-        Entero fichas;
-        Modalidad modo;
-        FalloReglas fallo;
-    };
     const Modalidad P = Modalidad::Parejas, I = Modalidad::Individual;
-    const Caso casos[] = {
+    // Seats, the count declared (-1: the real one), tiles each, mode.
+    const std::tuple<const char*, int, Entero, Modalidad, FalloReglas> casos[] = {
         {"1234", -1, 7, P, FalloReglas::Ninguno},
         {"24", -1, 14, I, FalloReglas::Ninguno},
         {"124", -1, 9, I, FalloReglas::Ninguno},
@@ -92,12 +74,12 @@ TEST(Reglas, las_reglas_que_no_permiten_jugar_se_rechazan)
         {"1234", -1, 8, P, FalloReglas::DemasiadasFichas},
         {"123", -1, 7, P, FalloReglas::ParejasSinCuatro},
     };
-    for (const auto& c : casos) {
-        Ajustes a = ConAsientos(c.enJuego);
-        if (c.numeroDeclarado >= 0) a.NumeroJugadores = static_cast<Entero>(c.numeroDeclarado);
-        a.FichasPorJugador = c.fichas;
-        a.ModoJuego = c.modo;
-        EXPECT_EQ(ValidarReglas(a), c.fallo) << c.enJuego << ", fichas " << c.fichas;
+    for (const auto& [enJuego, numeroDeclarado, fichas, modo, fallo] : casos) {
+        Ajustes a = ConAsientos(enJuego);
+        if (numeroDeclarado >= 0) a.NumeroJugadores = static_cast<Entero>(numeroDeclarado);
+        a.FichasPorJugador = fichas;
+        a.ModoJuego = modo;
+        EXPECT_EQ(ValidarReglas(a), fallo) << enJuego << ", fichas " << fichas;
     }
 }
 

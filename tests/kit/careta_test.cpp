@@ -16,16 +16,11 @@ zp::careta* CaretaAbierta()
 
 TEST_F(Careta, centrada_en_la_pantalla_y_1500_ms_con_cualquier_velocidad)
 {
-    struct Caso
-    {
-        QSize pantalla;
-        zp::Entero velocidad;
-        QPoint esquina;
-    };
-    for (const Caso c : {Caso{QSize(800, 600), 0, {198, 206}}, Caso{QSize(1000, 800), 100, {298, 306}},
-                         Caso{QSize(1000, 1000), 50, {298, 406}}}) {
-        SCOPED_TRACE(c.velocidad);
-        zp::setVirtualScreen(zp::VirtualScreen::fit(c.pantalla));
+    for (const auto& [pantalla, guardada, esquina] : {std::tuple{QSize(800, 600), 0, QPoint(198, 206)},
+                                                      std::tuple{QSize(1000, 800), 100, QPoint(298, 306)},
+                                                      std::tuple{QSize(1000, 1000), 50, QPoint(298, 406)}}) {
+        SCOPED_TRACE(guardada);
+        zp::setVirtualScreen(zp::VirtualScreen::fit(pantalla));
         zp::prueba::RelojFalso mira; // in the pause, where the cover is and whether it shows
         QRect sitio;
         mira.alPausar = [&] {
@@ -33,11 +28,11 @@ TEST_F(Careta, centrada_en_la_pantalla_y_1500_ms_con_cualquier_velocidad)
                 sitio = abierta->logicalGeometry();
         };
         zp::Pausa pausa(mira);
-        zp::Entero velocidad = c.velocidad;
+        zp::Entero velocidad = zp::Entero(guardada);
         zp::MostrarCareta(velocidad, pausa);
         EXPECT_EQ(velocidad, 50);
         EXPECT_EQ(mira.Duraciones(), std::vector<std::uint32_t>{zp::DuracionPausa(1500, 50)});
-        EXPECT_EQ(sitio, QRect(c.esquina, QSize(404, 188)));
+        EXPECT_EQ(sitio, QRect(esquina, QSize(404, 188)));
         EXPECT_EQ(CaretaAbierta(), nullptr);
     }
 }

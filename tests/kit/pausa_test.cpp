@@ -7,32 +7,20 @@ namespace {
 
 using zp::prueba::RelojFalso;
 
-struct CasoFactor
-{
-    zp::Entero velocidad;
-    std::int64_t factor; // ten-thousandths
-};
-
 TEST(Pausa, el_factor_de_velocidad_redondea_a_cuatro_decimales)
 {
-    // Out of range, -20 and 300: no absurd pause.
-    const CasoFactor casos[] = {
+    // Speed and factor in ten-thousandths; out of range, -20 and 300 give no absurd pause.
+    const std::pair<zp::Entero, std::int64_t> casos[] = {
         {0, 79998}, {10, 58322}, {25, 33749}, {40, 17279}, {49, 10611},  {50, 10000}, {51, 9702},
         {60, 7155}, {75, 3536},  {90, 894},   {100, 0},    {-20, 79998}, {300, 0},
     };
-    for (const CasoFactor& c : casos)
-        EXPECT_EQ(zp::FactorPausa(c.velocidad), c.factor) << "velocidad " << c.velocidad;
+    for (const auto& [velocidad, factor] : casos) EXPECT_EQ(zp::FactorPausa(velocidad), factor) << velocidad;
 }
-
-struct CasoDuracion
-{
-    zp::Entero ms, velocidad;
-    std::uint32_t fin; // first elapsed reading that ends the pause
-};
 
 TEST(Pausa, acaba_en_la_primera_lectura_que_pasa_de_ms_por_factor)
 {
-    const CasoDuracion casos[] = {
+    // ms, speed, first reading that ends it
+    const std::tuple<zp::Entero, zp::Entero, std::uint32_t> casos[] = {
         {1500, 50, 1501},                // exactly ms at the middle speed
         {190, 0, 1520},                  // 1519.962: factor 7.9998, not 8
         {190, 100, 1},                   // factor 0: the next millisecond
@@ -40,12 +28,13 @@ TEST(Pausa, acaba_en_la_primera_lectura_que_pasa_de_ms_por_factor)
         {100, 25, 338},                  // 337.49
         {0, 0, 1},        {-5, 50, 0},   // nothing to wait: one reading
     };
-    for (const CasoDuracion& c : casos) {
-        EXPECT_EQ(zp::DuracionPausa(c.ms, c.velocidad), c.fin) << c.ms << " ms a velocidad " << c.velocidad;
+    for (const auto& [ms, velocidad, fin] : casos) {
+        SCOPED_TRACE(testing::Message() << ms << " ms a velocidad " << velocidad);
+        EXPECT_EQ(zp::DuracionPausa(ms, velocidad), fin);
         RelojFalso reloj;
         zp::Pausa pausa(reloj);
-        pausa.HacerPausa(c.ms, c.velocidad);
-        EXPECT_EQ(reloj.ahora - 5000, c.fin) << c.ms << " ms a velocidad " << c.velocidad;
+        pausa.HacerPausa(ms, velocidad);
+        EXPECT_EQ(reloj.ahora - 5000, fin);
     }
 }
 

@@ -62,27 +62,21 @@ protected:
     RelojFalso reloj_;
 };
 
-struct CasoModo
-{
-    zp::Entero modo;
-    bool espera;
-};
-
 TEST_F(SonidoPrueba, el_modo_1_vuelve_enseguida_y_los_demas_esperan_la_duracion_de_la_cabecera)
 {
-    const CasoModo casos[] = {{1, false}, {0, true}, {2, true}, {-1, true}};
+    const std::pair<zp::Entero, bool> casos[] = {{1, false}, {0, true}, {2, true}, {-1, true}}; // mode, waits
     for (bool dispositivo : {true, false})
-        for (const CasoModo& c : casos) {
+        for (const auto& [modo, espera] : casos) {
             reloj_.esperas.clear();
             registro_.clear();
             zp::Sonidos sonidos = dispositivo ? conDispositivo() : sinDispositivo();
-            sonidos.ReproducirSonido(c.modo, 9, true);
+            sonidos.ReproducirSonido(modo, 9, true);
             EXPECT_EQ(registro_, dispositivo ? QStringList{"suena 09.wav"} : QStringList{});
-            if (c.espera) {
-                ASSERT_EQ(reloj_.esperas.size(), 1u) << "modo " << c.modo;
+            if (espera) {
+                ASSERT_EQ(reloj_.esperas.size(), 1u) << "modo " << modo;
                 EXPECT_EQ(reloj_.esperas[0].duracion, 21u);
             } else {
-                EXPECT_TRUE(reloj_.esperas.empty()) << "modo " << c.modo;
+                EXPECT_TRUE(reloj_.esperas.empty()) << "modo " << modo;
             }
         }
 }

@@ -1,6 +1,7 @@
 // La pausa silenciosa del reloj de verdad: dura su plazo aunque la cuenta de 32 bits dé la vuelta, acaba sin
 // más si su inicio ya pasó, y mientras dura muestra lo que haya que pintar pero guarda los clics y los datos
 // de la red para después.
+#include "common/contador_pintadas.h"
 #include "platform/clock.h"
 #include "platform/picture_box.h"
 
@@ -12,20 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// A box that counts its paints.
-class Contador : public zp::PictureBox
-{
-public:
-    int pinturas = 0;
-
-protected:
-    void paintEvent(QPaintEvent* e) override
-    {
-        ++pinturas;
-        zp::PictureBox::paintEvent(e);
-    }
-};
 
 TEST(PausaSilenciosa, termina_pasado_el_plazo_aunque_el_reloj_de_la_vuelta)
 {
@@ -52,14 +39,15 @@ TEST(PausaSilenciosa, un_inicio_ya_vencido_acaba_sin_atender_nada)
 
 TEST(PausaSilenciosa, muestra_lo_pendiente_pero_no_entrega_el_clic_hasta_despues)
 {
-    Contador caja;
+    zp::PictureBox caja;
+    zp::prueba::ContadorPintadas contador(caja);
     caja.setLogicalGeometry(QRect(0, 0, 60, 40));
     int pulsaciones = 0;
     QObject::connect(&caja, &zp::PictureBox::pressed, [&] { ++pulsaciones; });
     caja.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&caja));
     QCoreApplication::processEvents();
-    const int pinturas = caja.pinturas;
+    const int pinturas = contador.pintadas;
     caja.surface().fillRect(0, 0, 60, 40, 0xFF00FF00u);
     caja.invalidate(); // a paint left pending
     // A click already queued, and one that arrives in the middle of the pause.
@@ -73,7 +61,7 @@ TEST(PausaSilenciosa, muestra_lo_pendiente_pero_no_entrega_el_clic_hasta_despues
     QTimer::singleShot(30, clic);
     zp::SystemClock reloj;
     reloj.pauseUntil(reloj.now(), 100);
-    EXPECT_GT(caja.pinturas, pinturas);
+    EXPECT_GT(contador.pintadas, pinturas);
     EXPECT_EQ(pulsaciones, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(pulsaciones, 2); // both, after the pause

@@ -6,16 +6,10 @@ namespace {
 
 using zp::VirtualScreen;
 
-struct CasoPantalla
-{
-    QSize real;
-    QSize logica;
-    double escala;
-};
-
 TEST(PantallaVirtual, la_pantalla_real_se_reduce_entre_800x600_y_1000x1000)
 {
-    const CasoPantalla casos[] = {
+    // real, logical, scale
+    const std::tuple<QSize, QSize, double> casos[] = {
         {{800, 600}, {800, 600}, 1.0},
         {{1000, 1000}, {1000, 1000}, 1.0},
         {{1024, 768}, {1000, 750}, 1.024},
@@ -28,14 +22,15 @@ TEST(PantallaVirtual, la_pantalla_real_se_reduce_entre_800x600_y_1000x1000)
         {{640, 480}, {800, 600}, 0.8},    // narrower than 800: the 800x600 mode
         {{0, 0}, {800, 600}, 1.0},        // no screen at all
     };
-    for (const CasoPantalla& c : casos) {
-        const VirtualScreen p = VirtualScreen::fit(c.real);
-        EXPECT_EQ(p.logicalSize(), c.logica) << c.real.width() << "x" << c.real.height();
-        EXPECT_NEAR(p.scale(), c.escala, 1e-9) << c.real.width() << "x" << c.real.height();
+    for (const auto& [real, logica, escala] : casos) {
+        SCOPED_TRACE(testing::Message() << real.width() << "x" << real.height());
+        const VirtualScreen p = VirtualScreen::fit(real);
+        EXPECT_EQ(p.logicalSize(), logica);
+        EXPECT_NEAR(p.scale(), escala, 1e-9);
         // Scaled back, it never passes the real screen.
-        if (c.real.width() > 0) {
-            EXPECT_LE(p.toReal(p.width()), c.real.width());
-            EXPECT_LE(p.toReal(p.height()), c.real.height());
+        if (real.width() > 0) {
+            EXPECT_LE(p.toReal(p.width()), real.width());
+            EXPECT_LE(p.toReal(p.height()), real.height());
         }
     }
 }

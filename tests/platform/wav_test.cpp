@@ -3,28 +3,26 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 using zp::prueba::Wav;
 
-struct CasoDuracion
-{
-    int rate, bits, frames, ms;
-};
-
 TEST(CabeceraWav, la_duracion_sale_de_los_datos_y_la_frecuencia)
 {
-    const CasoDuracion casos[] = {
+    // rate, bits, frames, ms
+    const std::array<int, 4> casos[] = {
         {22050, 8, 463, 21}, // the click of every button
         {22050, 8, 2161, 98},    {24000, 16, 3480, 145}, {11025, 8, 5071, 460},
         {22050, 8, 82533, 3743}, {11025, 8, 0, 0},
     };
-    for (const CasoDuracion& c : casos) {
-        auto info = zp::readWavInfo(Wav(c.rate, c.bits, 1, c.frames));
-        ASSERT_TRUE(info.has_value()) << c.frames;
-        EXPECT_EQ(info->durationMs, c.ms) << c.rate << " Hz, " << c.frames << " muestras";
-        EXPECT_EQ(info->sampleRate, c.rate);
-        EXPECT_EQ(info->bitsPerSample, c.bits);
+    for (const auto& [rate, bits, frames, ms] : casos) {
+        auto info = zp::readWavInfo(Wav(rate, bits, 1, frames));
+        ASSERT_TRUE(info.has_value()) << frames;
+        EXPECT_EQ(info->durationMs, ms) << rate << " Hz, " << frames << " muestras";
+        EXPECT_EQ(info->sampleRate, rate);
+        EXPECT_EQ(info->bitsPerSample, bits);
     }
 }
 

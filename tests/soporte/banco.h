@@ -60,6 +60,13 @@ inline void PonerAsientos(Ajustes& a, const std::string& enJuego)
     a.ModoJuego = MarcarAsientos(enJuego, a) == 4 ? Modalidad::Parejas : Modalidad::Individual;
 }
 
+inline Ajustes ConAsientos(const std::string& enJuego)
+{
+    Ajustes a;
+    PonerAsientos(a, enJuego);
+    return a;
+}
+
 // Puts tiles written "61 22" (6-1 and 2-2) in the next slots of seat p, held or laid; gives the last slot.
 inline Entero DarFichas(EstadoJuego& e, Entero p, std::string_view fichas, Entero estado = kEnMano)
 {

@@ -12,23 +12,20 @@ using Disposicion = prueba::MesaPrueba;
 
 TEST_F(Disposicion, las_medidas_de_la_mesa_siguen_a_la_pantalla_y_las_pequenas_son_de_800x600)
 {
-    struct Caso
-    {
-        int ancho, alto, anchoMesa, altoMesa, centroX, centroY;
-    };
-    const Caso casos[] = {
+    // The screen; the table's width and height and its centre.
+    const std::array<int, 6> casos[] = {
         {800, 600, 710, 600, 355, 300}, {1024, 768, 934, 768, 467, 384}, {640, 480, 710, 600, 355, 300},
         {800, 550, 710, 600, 355, 300}, {801, 600, 711, 600, 356, 300},  {803, 601, 713, 601, 356, 300},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(testing::Message() << c.ancho << "x" << c.alto);
-        zp::mesa& m = Abrir(c.ancho, c.alto);
+    for (const auto& [ancho, alto, anchoMesa, altoMesa, centroX, centroY] : casos) {
+        SCOPED_TRACE(testing::Message() << ancho << "x" << alto);
+        zp::mesa& m = Abrir(ancho, alto);
         const zp::Pantalla& p = m.Medidas();
         EXPECT_EQ(QRect(p.AnchoMesa, p.AltoPantalla, p.CentroX, p.CentroY),
-                  QRect(c.anchoMesa, c.altoMesa, c.centroX, c.centroY));
-        EXPECT_EQ(m.logicalGeometry(), QRect(0, 0, c.anchoMesa + 92, c.altoMesa + 2));
-        EXPECT_EQ(m.Marmol().image().size(), QSize(c.anchoMesa + 99, c.altoMesa + 2));
-        EXPECT_EQ(zp::Entorno().AnchoMesa, c.anchoMesa);
+                  QRect(anchoMesa, altoMesa, centroX, centroY));
+        EXPECT_EQ(m.logicalGeometry(), QRect(0, 0, anchoMesa + 92, altoMesa + 2));
+        EXPECT_EQ(m.Marmol().image().size(), QSize(anchoMesa + 99, altoMesa + 2));
+        EXPECT_EQ(zp::Entorno().AnchoMesa, anchoMesa);
     }
 }
 
@@ -38,22 +35,16 @@ TEST_F(Disposicion, cada_mano_y_su_senal_de_paso_tienen_su_zona)
     a.Jugador[4].FichasJugador = zp::VistaFichas::Visibles;
     zp::mesa& m = Abrir();
     const zp::Pantalla& p = m.Medidas();
-    struct Caso
-    {
-        zp::Entero asiento;
-        QRect zona;
-        QPoint paso;
-    };
-    // Three hidden hands edge-on and the south's large tiles.
-    const Caso casos[] = {
+    // Three hidden hands edge-on and the south's large tiles; each seat's hand and its pass sign.
+    const std::tuple<zp::Entero, QRect, QPoint> casos[] = {
         {1, {23, 164, 17, 273}, {3, 284}},
         {2, {218, 23, 273, 17}, {339, 3}},
         {3, {671, 164, 17, 273}, {674, 284}},
         {4, {201, 523, 308, 77}, {339, 564}},
     };
-    for (const Caso& c : casos) {
-        EXPECT_EQ(zp::CalcularZonaMano(e, a, p, c.asiento), c.zona) << c.asiento;
-        EXPECT_EQ(zp::SituarIndicadorPaso(p, c.asiento), c.paso) << c.asiento;
+    for (const auto& [asiento, zona, paso] : casos) {
+        EXPECT_EQ(zp::CalcularZonaMano(e, a, p, asiento), zona) << asiento;
+        EXPECT_EQ(zp::SituarIndicadorPaso(p, asiento), paso) << asiento;
     }
     // A hand in view is not edge-on: 42 deep against the edge; the south hidden, edge-on.
     a.Jugador[2].FichasJugador = zp::VistaFichas::Visibles;

@@ -68,11 +68,11 @@ TEST_F(EfectosMano, la_mano_en_turno_desaparece_y_vuelve_dos_veces)
 
 TEST_F(EfectosMano, la_senal_de_paso_aparece_junto_al_asiento_mientras_suena_y_ciento_ochenta_ms_mas)
 {
-    const QPoint sitios[5] = {{}, {3, 284}, {339, 3}, {674, 284}, {339, 564}};
     ImagenMesa Ima_Paso(QStringLiteral("Ima_Paso"));
     ritmo.vigilada = &Ima_Paso;
     for (Entero asiento = 1; asiento <= 4; ++asiento) {
         SCOPED_TRACE(asiento);
+        const QPoint sitio = SituarIndicadorPaso(motor->pantalla, asiento); // the layout's own place
         ritmo.eventos.clear();
         LienzoMesa l = Lienzo();
         MostrarPaso(Escena(l), Ima_Paso, asiento);
@@ -83,12 +83,12 @@ TEST_F(EfectosMano, la_senal_de_paso_aparece_junto_al_asiento_mientras_suena_y_c
             if (e.tipo == Evento::Sello) continue;
             visible.push_back(e.visible);
             if (e.visible) {
-                EXPECT_EQ(e.sitio, sitios[asiento]);
+                EXPECT_EQ(e.sitio, sitio);
             }
         }
         EXPECT_EQ(visible, (std::vector<bool>{false, true, true, false, true, true, false}));
         EXPECT_FALSE(Ima_Paso.Visible());
-        EXPECT_EQ(Ima_Paso.Rectangulo(), QRect(sitios[asiento], QSize(32, 32))); // the sad face's own size
+        EXPECT_EQ(Ima_Paso.Rectangulo(), QRect(sitio, QSize(32, 32))); // the sad face's own size
     }
 }
 
@@ -130,7 +130,7 @@ TEST_F(EfectosMano, la_mano_que_senala_recorre_las_fichas_ida_vuelta_e_ida_sin_r
         IndicarFichas(Escena(l), asiento);
         ritmo.alPausar = nullptr;
         EXPECT_EQ(marcas, c.marcas);
-        EXPECT_EQ(ritmo.Pausas(), std::vector<int>(c.marcas.size(), c.pausa));
+        EXPECT_EQ(ritmo.Guion(), V(c.marcas.size(), "p" + std::to_string(c.pausa)));
         EXPECT_TRUE(Senalados(asiento).empty()); // the hand drawn again wipes the last one
     }
 }
@@ -157,7 +157,7 @@ TEST_F(EfectosMano, con_mas_de_dieciseis_fichas_la_mano_que_senala_no_espera)
 TEST_F(EfectosMano, la_senal_de_domino_parpadea_cuatro_veces_sobre_la_mano_con_su_sonido)
 {
     const Entero asiento = 4;
-    const QPoint sitio(339, 564);
+    const QPoint sitio = SituarIndicadorPaso(motor->pantalla, asiento);
     std::vector<bool> vista;
     ritmo.alPausar = [&](int) {
         vista.push_back(tablero.surface().pixel(sitio.x() + 16, sitio.y() + 16) == kColorDomino);

@@ -59,13 +59,6 @@ public:
         if (alSonar) alSonar(id);
     }
 
-    std::vector<int> Pausas() const
-    {
-        std::vector<int> v;
-        for (const Evento& e : eventos)
-            if (e.tipo == Evento::Pausa) v.push_back(e.valor);
-        return v;
-    }
     // Pausas y sonidos en orden, como "p30", "s2a" (sin esperar) o "s1e" (esperando su final).
     std::vector<std::string> Guion() const
     {

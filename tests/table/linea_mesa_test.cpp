@@ -21,32 +21,28 @@ std::array<ImagenMesa, 5> FlechasDelPrograma()
 
 TEST(LineaMesa, cada_flecha_va_donde_ira_la_siguiente_ficha_y_apunta_a_la_del_extremo)
 {
-    struct Caso
-    {
-        Entero direccion;
-        QPoint ancla, flecha;
-    };
-    // Growing left, up, right, down from the anchor; the picture points right, down, left, up.
-    const Caso casos[] = {
+    // Growing left, up, right, down from the anchor; the picture points right, down, left, up. The direction,
+    // the anchor and where the arrow goes.
+    const std::tuple<Entero, QPoint, QPoint> casos[] = {
         {1, {281, 262}, {247, 264}},
         {2, {600, 200}, {604, 166}},
         {3, {432, 262}, {434, 264}},
         {4, {100, 338}, {106, 340}},
     };
     const auto flechas = FlechasDelPrograma();
-    for (const Caso& c1 : casos)
-        for (const Caso& c2 : casos) {
-            SCOPED_TRACE(std::to_string(c1.direccion) + "/" + std::to_string(c2.direccion));
+    for (const auto& [d1, ancla1, flecha1] : casos)
+        for (const auto& [d2, ancla2, flecha2] : casos) {
+            SCOPED_TRACE(std::to_string(d1) + "/" + std::to_string(d2));
             EstadoJuego e;
-            e.Linea.DireccionExtremo = {0, c1.direccion, c2.direccion};
-            e.Linea.XExtremo = {0, Entero(c1.ancla.x()), Entero(c2.ancla.x())};
-            e.Linea.YExtremo = {0, Entero(c1.ancla.y()), Entero(c2.ancla.y())};
+            e.Linea.DireccionExtremo = {0, d1, d2};
+            e.Linea.XExtremo = {0, Entero(ancla1.x()), Entero(ancla2.x())};
+            e.Linea.YExtremo = {0, Entero(ancla1.y()), Entero(ancla2.y())};
             ImagenMesa der, izq;
             DibujarMarcasExtremos(e, der, izq, flechas);
-            EXPECT_EQ(der.Rectangulo(), QRect(c1.flecha, QSize(32, 32)));
-            EXPECT_EQ(izq.Rectangulo(), QRect(c2.flecha, QSize(32, 32)));
-            EXPECT_EQ(der.Dibujo(), flechas[std::size_t(c1.direccion)].Dibujo());
-            EXPECT_EQ(izq.Dibujo(), flechas[std::size_t(c2.direccion)].Dibujo());
+            EXPECT_EQ(der.Rectangulo(), QRect(flecha1, QSize(32, 32)));
+            EXPECT_EQ(izq.Rectangulo(), QRect(flecha2, QSize(32, 32)));
+            EXPECT_EQ(der.Dibujo(), flechas[std::size_t(d1)].Dibujo());
+            EXPECT_EQ(izq.Dibujo(), flechas[std::size_t(d2)].Dibujo());
             EXPECT_FALSE(der.Visible()); // showing them is the caller's business
             EXPECT_FALSE(izq.Visible());
         }

@@ -59,6 +59,8 @@ protected:
         zp::PausaPrograma().PonerReloj(reloj);
         zp::PonerAjustesPorDefecto(e, a);
         a.Sonido = false;
+        QObject::connect(&contestador, &QTimer::timeout, [this] { Contestar(); });
+        QObject::connect(&guion, &QTimer::timeout, [this] { Avanzar(); });
     }
     void TearDown() override
     {
@@ -76,16 +78,14 @@ protected:
     // Una mano a medias de la partida: la mano 3, nadie ha jugado aún, le toca al asiento 1.
     void ManoAMedias() { prueba::RepartirManoAMedias(e, 3); }
 
-    // Starts with the test's settings (none on a first run) and returns when Main is over, or at once when
-    // the program does not open its table. Meanwhile and afterwards the script answers the boxes and takes
-    // the steps: `paso` on every round, and those of `pasos` in order.
+    // Starts with the test's settings (none on a first run, or what the last run left) and returns when Main
+    // is over, or at once when the program does not open its table. Meanwhile and afterwards the script
+    // answers the boxes and takes the steps: `paso` on every round, and those of `pasos` in order.
     void Arrancar(std::optional<std::uint32_t> semilla = {})
     {
         if (!primeraVez) {
             ASSERT_FALSE(zp::GuardarAjustes(Carpeta(), e, a).has_value());
         }
-        QObject::connect(&contestador, &QTimer::timeout, [this] { Contestar(); });
-        QObject::connect(&guion, &QTimer::timeout, [this] { Avanzar(); });
         contestador.start(10);
         guion.start(10);
         zp::OpcionesArranque o;
@@ -120,13 +120,6 @@ protected:
         QTimer::singleShot(0, programa->Mesa.get(), [this, i] { Pulsar(i); });
     }
 
-    // The text of the first box with that title; empty when none came.
-    QString TextoDeCaja(const QString& titulo) const
-    {
-        const auto c =
-            std::find_if(cajas.begin(), cajas.end(), [&](const Caja& b) { return b.titulo == titulo; });
-        return c == cajas.end() ? QString() : c->texto;
-    }
     bool HayCaja(const QString& titulo) const
     {
         return std::any_of(cajas.begin(), cajas.end(), [&](const Caja& c) { return c.titulo == titulo; });
@@ -134,7 +127,7 @@ protected:
 
     zp::EstadoJuego e;
     zp::Ajustes a;
-    bool primeraVez = false; // no settings file: the program's first run
+    bool primeraVez = false; // the test's settings are not written: a first run, or one on what the last left
     QTemporaryDir carpeta;
     zp::prueba::RelojFalso reloj;
     zp::Clock* antes = nullptr;

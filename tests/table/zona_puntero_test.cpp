@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 namespace {
 
 using namespace zp;
@@ -31,44 +34,35 @@ struct Tiras
 
 TEST(ZonaPuntero, el_hueco_bajo_el_puntero_en_la_tira_de_paso_39)
 {
-    struct Caso
-    {
-        int desplazamiento;
-        Entero exacto, holgado;
-        bool tras;
-    };
-    const Caso casos[] = {
+    // Down the strip; the slot over a tile's face only and anywhere; past the last tile.
+    const std::tuple<int, Entero, Entero, bool> casos[] = {
         {0, 1, 1, false},  {20, 1, 1, false},  {21, 0, 1, false}, {38, 0, 1, false},
         {39, 2, 2, false}, {253, 7, 7, false}, {254, 7, 7, true}, {272, 0, 7, true},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.desplazamiento);
+    for (const auto& [desplazamiento, exacto, holgado, tras] : casos) {
+        SCOPED_TRACE(desplazamiento);
         Tiras t;
-        HallaManoYFicha(t.e, t.a, t.en, 20, Entero(164 + c.desplazamiento), true);
+        HallaManoYFicha(t.e, t.a, t.en, 20, Entero(164 + desplazamiento), true);
         EXPECT_EQ(t.en.ManoApuntada, 1);
-        EXPECT_EQ(t.en.HuecoApuntado, c.exacto);
-        EXPECT_EQ(t.en.TrasUltimaFicha, c.tras);
-        HallaManoYFicha(t.e, t.a, t.en, 20, Entero(164 + c.desplazamiento), false);
-        EXPECT_EQ(t.en.HuecoApuntado, c.holgado);
+        EXPECT_EQ(t.en.HuecoApuntado, exacto);
+        EXPECT_EQ(t.en.TrasUltimaFicha, tras);
+        HallaManoYFicha(t.e, t.a, t.en, 20, Entero(164 + desplazamiento), false);
+        EXPECT_EQ(t.en.HuecoApuntado, holgado);
     }
 }
 
 TEST(ZonaPuntero, la_mano_de_abajo_holgada_tiene_sus_fichas_a_4_px_de_cada_paso)
 {
-    struct Caso
-    {
-        int desplazamiento;
-        Entero exacto, holgado;
-    };
-    const Caso casos[] = {{0, 0, 0}, {3, 0, 0}, {4, 1, 1}, {40, 1, 1}, {41, 0, 1}, {47, 0, 1}, {48, 2, 2}};
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.desplazamiento);
+    const std::tuple<int, Entero, Entero> casos[] = {{0, 0, 0},  {3, 0, 0},  {4, 1, 1}, {40, 1, 1},
+                                                     {41, 0, 1}, {47, 0, 1}, {48, 2, 2}};
+    for (const auto& [desplazamiento, exacto, holgado] : casos) {
+        SCOPED_TRACE(desplazamiento);
         Tiras t;
-        HallaManoYFicha(t.e, t.a, t.en, Entero(201 + c.desplazamiento), 560, true);
+        HallaManoYFicha(t.e, t.a, t.en, Entero(201 + desplazamiento), 560, true);
         EXPECT_EQ(t.en.ManoApuntada, 4);
-        EXPECT_EQ(t.en.HuecoApuntado, c.exacto);
-        HallaManoYFicha(t.e, t.a, t.en, Entero(201 + c.desplazamiento), 560, false);
-        EXPECT_EQ(t.en.HuecoApuntado, c.holgado);
+        EXPECT_EQ(t.en.HuecoApuntado, exacto);
+        HallaManoYFicha(t.e, t.a, t.en, Entero(201 + desplazamiento), 560, false);
+        EXPECT_EQ(t.en.HuecoApuntado, holgado);
     }
 }
 
@@ -90,24 +84,20 @@ TEST(ZonaPuntero, fuera_de_las_tiras_el_hueco_queda_y_un_asiento_fuera_de_juego_
 
 TEST(ZonaPuntero, la_casilla_de_la_rejilla_y_sus_huecos)
 {
-    struct Caso
-    {
-        int dx, dy;
-        Entero fila, columna;
-    };
-    const Caso casos[] = {
+    // From the grid's corner, and the row and column found there.
+    const std::array<int, 4> casos[] = {
         {0, 0, 0, 0},   {19, 41, 0, 0}, {20, 0, 0, 9},      {0, 42, 9, 0},
         {39, 50, 1, 1}, {58, 91, 1, 1}, {-60, -60, -2, -2}, {273, 350, 7, 7},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(std::to_string(c.dx) + "," + std::to_string(c.dy));
+    for (const auto& [dx, dy, fila, columna] : casos) {
+        SCOPED_TRACE(std::to_string(dx) + "," + std::to_string(dy));
         EstadoJuego e;
         e.OrigenRejillaX = 272;
         e.OrigenRejillaY = 108;
         EntradaMesa en;
-        HallaFilyCol(e, en, Entero(272 + c.dx), Entero(108 + c.dy));
-        EXPECT_EQ(en.FilaRejilla, c.fila);
-        EXPECT_EQ(en.ColumnaRejilla, c.columna);
+        HallaFilyCol(e, en, Entero(272 + dx), Entero(108 + dy));
+        EXPECT_EQ(en.FilaRejilla, fila);
+        EXPECT_EQ(en.ColumnaRejilla, columna);
     }
 }
 

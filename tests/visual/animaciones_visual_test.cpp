@@ -1,5 +1,6 @@
 // En un servidor X de verdad: las pausas no atienden la entrada, pero cada paso de una ficha que viaja
 // llega a la pantalla mientras dura su pausa.
+#include "common/contador_pintadas.h"
 #include "engine/pantalla.h"
 #include "platform/virtual_screen.h"
 #include "table/animaciones.h"
@@ -7,7 +8,6 @@
 #include "table/mesa.h"
 
 #include <QGuiApplication>
-#include <QPaintEvent>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -16,19 +16,6 @@
 
 namespace zp {
 namespace {
-
-class ContadorPintadas : public QObject
-{
-public:
-    int pintadas = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* evento) override
-    {
-        if (evento->type() == QEvent::Paint) ++pintadas;
-        return false;
-    }
-};
 
 struct VentanaVisual : ::testing::Test
 {
@@ -63,8 +50,7 @@ TEST_F(VentanaVisual, cada_paso_de_una_ficha_que_viaja_se_ve_durante_su_pausa)
 {
     RegistroJugada& j = e.Jugadas[1];
     j = RegistroJugada{1, 6, 4, 1, 0, 356, 262, 77, 40, 1, 474, 360, 262, 397, 262, 0};
-    ContadorPintadas contador;
-    ventana->installEventFilter(&contador);
+    prueba::ContadorPintadas contador(*ventana);
 
     // Grabbed from a timer: a pause shows paint events and timers, never input.
     struct Captura
@@ -85,7 +71,6 @@ TEST_F(VentanaVisual, cada_paso_de_una_ficha_que_viaja_se_ve_durante_su_pausa)
     RecorridoFicha r{100, 500, 356, 262};
     MoverFicha(EscenaMesa{l, *ventana}, ventana->Ima_Mover, r, 1, kAdelante);
     reloj.stop();
-    ventana->removeEventFilter(&contador);
 
     EXPECT_GE(contador.pintadas, 32); // one paint at least per step
     ASSERT_GE(capturas.size(), 10u);
@@ -108,13 +93,13 @@ TEST_F(VentanaVisual, cada_paso_de_una_ficha_que_viaja_se_ve_durante_su_pausa)
 TEST_F(VentanaVisual, la_senal_de_paso_se_ve_mientras_suena_y_durante_su_pausa)
 {
     std::vector<bool> vista;
-    const QPoint sitio(339, 564); // seat 4 at 800 x 600
     QTimer reloj;
     reloj.setInterval(20);
     const QRgb cara = ventana->Ima_Paso.Dibujo().pixel(16, 16) | 0xFF000000u;
     QObject::connect(&reloj, &QTimer::timeout, [&] {
         const QImage captura = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-        if (ventana->Ima_Paso.Visible()) vista.push_back(Pantalla(captura, sitio + QPoint(16, 16)) == cara);
+        const QPoint centro = ventana->Ima_Paso.Rectangulo().topLeft() + QPoint(16, 16);
+        if (ventana->Ima_Paso.Visible()) vista.push_back(Pantalla(captura, centro) == cara);
     });
     reloj.start();
     LienzoMesa l = ventana->Lienzo();
