@@ -14,7 +14,7 @@ namespace {
 // search neither builds nor registers anything.
 constinit thread_local BusquedaFinal tMotor;
 
-ReglasBusqueda LeerReglas(const EstadoJuego& e, const Ajustes& a)
+[[gnu::hot]] ReglasBusqueda LeerReglas(const EstadoJuego& e, const Ajustes& a)
 {
     ReglasBusqueda r;
     r.Parejas = EnParejas(a);
@@ -41,8 +41,9 @@ struct Raiz
 
 } // namespace
 
-InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a, ResultadoFinalMano& r,
-                                     std::uint64_t presupuesto)
+// Hot, to lie beside the search's core (final_busqueda.cpp).
+[[gnu::hot]] InformeFinalMano ExplorarFinalDeMano(const EstadoJuego& e, const Ajustes& a,
+                                                  ResultadoFinalMano& r, std::uint64_t presupuesto)
 {
     InformeFinalMano informe;
     const int m = e.JugadorTurno;
