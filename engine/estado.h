@@ -29,6 +29,14 @@ inline std::string Arrobas(int n)
     return s;
 }
 
+// Blanks off both ends (names and fields are padded with them), and nothing else.
+constexpr std::string_view SinEspacios(std::string_view s)
+{
+    const auto a = s.find_first_not_of(' ');
+    if (a == std::string_view::npos) return {};
+    return s.substr(a, s.find_last_not_of(' ') - a + 1);
+}
+
 // Values of the end field of a move record and of `ExtremoElegido`.
 constexpr Entero kExtremoRoba = 8;
 constexpr Entero kExtremoPasa = 9;

@@ -66,9 +66,7 @@ std::string LineaDeJugada(const EstadoJuego& e, const Ajustes& a, Entero numero)
     assert(numero >= 1 && numero < static_cast<int>(e.Jugadas.size()));
     if (numero < 1 || numero >= static_cast<int>(e.Jugadas.size())) return {};
     const RegistroJugada& r = e.Jugadas[static_cast<std::size_t>(numero)];
-    const Entero p = r.Jugador;
-    if (p < 1 || p > kAsientos) return TextoLineaListaJugadas(r, numero, std::string());
-    return TextoLineaListaJugadas(r, numero, a.Jugador[static_cast<std::size_t>(p)].NombreJugador);
+    return TextoLineaListaJugadas(r, numero, NombreAsiento(a, r.Jugador));
 }
 
 void AnadirLineaListaJugadas(Contexto& c, Entero numero)

@@ -14,13 +14,6 @@ namespace {
 
 constexpr int kAyudaComienzo = 2145;
 
-std::string SinEspacios(const std::string& s)
-{
-    const auto i = s.find_first_not_of(' ');
-    if (i == std::string::npos) return {};
-    return s.substr(i, s.find_last_not_of(' ') - i + 1);
-}
-
 // Tiles of seat p that carry its k-th commonest number (a number out of 0..6 from a damaged file counts 0).
 Entero CuentaOrdenada(const EstadoJuego& e, std::size_t p, std::size_t k)
 {
@@ -104,7 +97,7 @@ std::string TextoComienzoPartida(const EstadoJuego& e, const Ajustes& r)
     }
     const Entero l = AsientoEnJuego(r, e.JugadorSalida) ? e.JugadorSalida : 0;
     return primera + std::string(SaltoLinea) + "Sale " +
-           SinEspacios(r.Jugador[static_cast<std::size_t>(l)].NombreJugador) + ".";
+           std::string(SinEspacios(r.Jugador[static_cast<std::size_t>(l)].NombreJugador)) + ".";
 }
 
 Espera DecidirSalida(Contexto& c, const Ajustes& r)

@@ -24,8 +24,7 @@ QString SinBlancos(QString texto)
 
 QString Nombre(const Ajustes& a, Entero p)
 {
-    if (p < 1 || p > kAsientos) return {};
-    return QString::fromStdString(a.Jugador[static_cast<std::size_t>(p)].NombreJugador);
+    return QString::fromStdString(NombreAsiento(a, p));
 }
 
 void Centrar(Surface& s, const QString& texto, int y)

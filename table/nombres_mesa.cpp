@@ -11,7 +11,7 @@ constexpr int kLetras = 9; // a name holds nine characters at most
 
 QString Nombre(const Ajustes& a, Entero asiento)
 {
-    return QString::fromStdString(a.Jugador[I(asiento)].NombreJugador);
+    return QString::fromStdString(NombreAsiento(a, asiento));
 }
 
 FontSpec FuenteLinea()

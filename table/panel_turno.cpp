@@ -1,5 +1,6 @@
 #include "table/panel_turno.h"
 
+#include "engine/ajustes.h"
 #include "engine/redondeo.h"
 #include "platform/clock.h"
 
@@ -21,13 +22,6 @@ constexpr QRgb kFondoOtro = qRgb(0, 0, 128);
 constexpr QRgb kBordeOtro = qRgb(0, 255, 255);
 constexpr QRgb kFondoPropio = qRgb(0, 128, 0);
 constexpr QRgb kBordePropio = qRgb(0, 255, 0);
-
-QString SinBlancos(QString texto)
-{
-    while (texto.startsWith(QLatin1Char(' '))) texto.remove(0, 1);
-    while (texto.endsWith(QLatin1Char(' '))) texto.chop(1);
-    return texto;
-}
 
 void Centrar(Surface& s, const QString& texto, int y)
 {
@@ -53,10 +47,7 @@ void DibujarEsperandoJugada(PictureBox& panel, const EstadoJuego& e, const Ajust
 {
     if (!e.PartidaEnCurso) return;
     const Entero p = e.JugadorTurno;
-    const QString nombre =
-        p >= 1 && p <= kAsientos
-            ? SinBlancos(QString::fromStdString(a.Jugador[static_cast<std::size_t>(p)].NombreJugador))
-            : QString();
+    const QString nombre = QString::fromStdString(std::string(SinEspacios(NombreAsiento(a, p))));
     m.ZonaAncho = kAncho;
     m.ZonaAlto = kAlto;
     panel.setLogicalGeometry(QRect(kIzquierda, arribaContinuar - kSobreContinuar, kAncho, kAlto));

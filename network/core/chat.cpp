@@ -15,14 +15,6 @@ std::string Campo(std::string s, std::size_t ancho)
     return s;
 }
 
-// Blanks off both ends, and nothing else.
-std::string_view Recortar(std::string_view s)
-{
-    const auto a = s.find_first_not_of(' ');
-    if (a == std::string_view::npos) return {};
-    return s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
-
 } // namespace
 
 std::string ComponerMensajeChat(std::string_view nombre, int hora, int minuto, std::string_view texto)
@@ -44,10 +36,10 @@ std::string TextoMensajesChat(const std::vector<std::string>& mensajes)
     const std::string salto(SaltoLinea);
     std::string t;
     for (const std::string& m : mensajes) {
-        if (Recortar(m).empty()) continue;
+        if (SinEspacios(m).empty()) continue;
         const std::string_view v(m);
         const auto parte = [&v](std::size_t desde, std::size_t largo) {
-            return desdeCp1252(Recortar(v.substr(std::min(desde, v.size()), largo)));
+            return desdeCp1252(SinEspacios(v.substr(std::min(desde, v.size()), largo)));
         };
         t += "<<< Mensaje de " + parte(0, kLargoNombreChat) + " a las " +
              parte(kLargoNombreChat, kLargoHoraChat) + " horas. >>>" + salto;

@@ -34,13 +34,6 @@ std::string_view Trozo(std::string_view bytes, Campo c)
     return bytes.substr(c.Inicio, c.Ancho);
 }
 
-std::string SinEspacios(std::string_view s)
-{
-    const auto primero = s.find_first_not_of(' ');
-    if (primero == std::string_view::npos) return {};
-    return std::string(s.substr(primero, s.find_last_not_of(' ') - primero + 1));
-}
-
 // A name takes its 9 bytes whole: cut or padded with spaces. A control character (a line break in a name
 // that came over the network) would split the record for the readers, so it is written as a space.
 std::string AjustarNombre(const std::string& utf8)

@@ -487,10 +487,7 @@ std::optional<std::string> LeerCampos(const std::vector<Campo<Registro>>& tabla,
                 if (red) return donde() + ": el texto tiene un carácter de control";
                 ch = ' ';
             }
-            const std::size_t i = bytes.find_first_not_of(' ');
-            const std::size_t f = bytes.find_last_not_of(' ');
-            *std::get<std::string*>(c.Valor(registro)) =
-                i == std::string::npos ? std::string() : desdeCp1252(bytes.substr(i, f - i + 1));
+            *std::get<std::string*>(c.Valor(registro)) = desdeCp1252(SinEspacios(bytes));
             break;
         }
         case Formato::Identificador: {

@@ -119,22 +119,16 @@ TEST(ProtocoloRed, un_estado_y_un_reparto_seguidos_se_aplican_y_guardan_en_cualq
     }
 }
 
-TEST(ProtocoloRed, los_repartos_recibidos_se_guardan_todos_y_en_orden)
+// A hand dealt twice (five doubles refused) before the first deal was taken: both stay, in order; a new game
+// drops them, and is told once the whole block is cut.
+TEST(ProtocoloRed, los_repartos_recibidos_se_guardan_en_orden_hasta_una_partida_nueva)
 {
     Extremo cliente(false);
     const std::string primero = Situacion(2, 3), segundo = Situacion(3, 3);
-    // A hand dealt twice (five doubles refused) before the first deal was taken: both stay, in order.
     cliente.Recibir("ZRP3312" + primero + "ZRP33051ZRP3312" + segundo + "ZRP33014");
     EXPECT_EQ(cliente.red.Cola.Texto(), "051014");
     EXPECT_EQ(cliente.red.CadenaSituacionRed, (std::deque<std::string>{primero, segundo}));
-}
-
-TEST(ProtocoloRed, una_partida_nueva_vacia_lo_recibido_y_se_avisa_tras_cortar_todo_el_bloque)
-{
-    Extremo cliente(false);
-    cliente.Recibir("ZRP33050ZRP3312" + Situacion(1, 1));
-    const Avisos avisos = cliente.Recibir("ZRP3308ZRP33013");
-    EXPECT_TRUE(avisos.NuevaPartida);
+    EXPECT_TRUE(cliente.Recibir("ZRP3308ZRP33013").NuevaPartida);
     EXPECT_EQ(cliente.red.Cola.Texto(), "013");
     EXPECT_TRUE(cliente.red.CadenaSituacionRed.empty());
 }

@@ -131,12 +131,7 @@ TEST(EstadisticasMano, cifras_de_manos_preparadas)
     };
     const std::string filasParejas = "3:63|0000001|0001000|0000000 / 4:|0000000|0000000|0001001 / "
                                      "1:33|0000000|0000000|0000000 / 0002013 4 38 / 33 63 65 66";
-    const struct
-    {
-        const char* nombre;
-        std::function<Mano()> preparar;
-        std::string hoja;
-    } casos[] = {
+    const std::tuple<const char*, std::function<Mano()>, std::string> casos[] = {
         {"parejas, primera mano con el seis doble", [] { return Parejas(Apertura::SeisDoble); },
          "2:66 65|0000001|0000010|0000000 / " + filasParejas + " / 30 31* 32 34 35 / 50 51 52 53 54* 55"},
         {"parejas, primera mano por sorteo: el doble de salida enseña su número",
@@ -151,38 +146,31 @@ TEST(EstadisticasMano, cifras_de_manos_preparadas)
          "2:|0000000|0000000|0000000 / 3:|0000000|0000000|0000000 / 4:|0000000|0000000|0000000 / "
          "1:|0000000|0000000|0000000 / 0000000 0 0 / 33 63 65 66"},
     };
-    for (const auto& c : casos) {
-        const Mano m = c.preparar();
-        EXPECT_EQ(Hoja(CalcularEstadisticas(m.e, m.a)), c.hoja) << c.nombre;
+    for (const auto& [nombre, preparar, hoja] : casos) {
+        const Mano m = preparar();
+        EXPECT_EQ(Hoja(CalcularEstadisticas(m.e, m.a)), hoja) << nombre;
     }
 }
 
 TEST(EstadisticasMano, el_recorrido_de_asientos_acaba_aunque_quien_salio_no_juegue)
 {
-    struct Caso
-    {
-        const char* nombre;
-        Entero salida;
-        std::vector<Entero> fuera;
-        std::vector<Entero> filas;
-    };
-    const Caso casos[] = {
+    const std::tuple<const char*, Entero, std::vector<Entero>, std::vector<Entero>> casos[] = {
         {"nadie ha salido aún", 0, {}, {1, 2, 3, 4}},
         {"quien salió ya no juega", 3, {3}, {4, 1, 2}},
         {"un asiento imposible de un fichero dañado", 7, {2}, {1, 3, 4}},
         {"quien salió, con dos en juego", 4, {1, 3}, {4, 2}},
         {"nadie en juego", 2, {1, 2, 3, 4}, {}},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
+    for (const auto& [nombre, salida, fuera, filas] : casos) {
+        SCOPED_TRACE(nombre);
         Mano m = Individual();
         m.a.Jugador[3].EstadoJugador = EstadoAsiento::Activado;
         m.e.PasoTurno = 1;
-        m.e.JugadorSalida = c.salida;
-        for (Entero p : c.fuera) m.a.Jugador[std::size_t(p)].EstadoJugador = EstadoAsiento::Desactivado;
-        std::vector<Entero> filas;
-        for (const FilaEstadisticas& f : CalcularEstadisticas(m.e, m.a).Filas) filas.push_back(f.Asiento);
-        EXPECT_EQ(filas, c.filas);
+        m.e.JugadorSalida = salida;
+        for (Entero p : fuera) m.a.Jugador[std::size_t(p)].EstadoJugador = EstadoAsiento::Desactivado;
+        std::vector<Entero> vistas;
+        for (const FilaEstadisticas& f : CalcularEstadisticas(m.e, m.a).Filas) vistas.push_back(f.Asiento);
+        EXPECT_EQ(vistas, filas);
     }
 }
 

@@ -38,13 +38,7 @@ ResumenPartida Individual(Entero ganador, std::array<Entero, 5> puntos, std::arr
 
 TEST(RegistroHistorico, cada_partida_da_sus_63_bytes_exactos)
 {
-    struct Caso
-    {
-        const char* nombre;
-        ResumenPartida partida;
-        std::string registro;
-    };
-    const Caso casos[] = {
+    const std::tuple<const char*, ResumenPartida, std::string> casos[] = {
         {"gana la pareja 2: asientos 1 y 3 delante", Parejas(2, 87, 100),
          "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r\n"},
         {"gana la pareja 1: asientos 2 y 4 delante", Parejas(1, 150, 20),
@@ -65,34 +59,29 @@ TEST(RegistroHistorico, cada_partida_da_sus_63_bytes_exactos)
         {"individual entre dos", Individual(1, {0, 101, 0, 0, 99}, {0, 1, 0, 0, 1}),
          "202612061937Ana                        Dionisio 101-99-99 99I\r\n"},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        EXPECT_EQ(FormarRegistroHistorico(c.partida, kCuando), c.registro);
+    for (const auto& [nombre, partida, registro] : casos) {
+        SCOPED_TRACE(nombre);
+        EXPECT_EQ(FormarRegistroHistorico(partida, kCuando), registro);
     }
 }
 
 TEST(RegistroHistorico, los_nombres_ocupan_nueve_bytes_justos)
 {
-    struct Caso
-    {
-        const char* nombre; // seat 1's name as the settings hold it
-        std::string campo;  // what its field holds in the file
-        std::string leido;  // what a reader gets back
-    };
-    const Caso casos[] = {
+    // Seat 1's name as the settings hold it, what its field holds in the file and what a reader gets back.
+    const std::tuple<const char*, std::string, std::string> casos[] = {
         {"Maximilia", "Maximilia", "Maximilia"},   {"Bartolomeo Ruiz", "Bartolome", "Bartolome"},
         {"Íñigo", "\xCD\xF1igo    ", "Íñigo"},     {"Ñoñoñoñoñoño", "\xD1o\xF1o\xF1o\xF1o\xF1", "Ñoñoñoñoñ"},
         {"Zoë €", "Zo\xEB \x80    ", "Zoë €"},     {"", "         ", ""},
         {"Ana\r\nLuis", "Ana  Luis", "Ana  Luis"}, // a line break would split the record
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
+    for (const auto& [nombre, campo, leido] : casos) {
+        SCOPED_TRACE(nombre);
         ResumenPartida p = Parejas(2, 100, 87);
-        p.NombreJugador[1] = c.nombre;
+        p.NombreJugador[1] = nombre;
         const std::string r = FormarRegistroHistorico(p, kCuando);
         ASSERT_EQ(r.size(), 63u);
-        EXPECT_EQ(r.substr(12, 9), c.campo);
-        EXPECT_EQ(LeerRegistroHistorico(r).Nombre1, c.leido);
+        EXPECT_EQ(r.substr(12, 9), campo);
+        EXPECT_EQ(LeerRegistroHistorico(r).Nombre1, leido);
     }
 }
 
@@ -150,13 +139,8 @@ TEST_F(FicheroHistorico, solo_se_leen_los_registros_enteros_y_un_trozo_corto_o_d
 {
     const std::string a = "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r\n";
     const std::string b = "202612062002Dionisio Ana      Benito            120 50 30-99I\r\n";
-    struct Caso
-    {
-        const char* nombre;
-        std::optional<std::string> bytes; // none: no file at all
-        std::vector<std::string> registros;
-    };
-    const Caso casos[] = {
+    // No bytes: no file at all.
+    const std::tuple<const char*, std::optional<std::string>, std::vector<std::string>> casos[] = {
         {"fichero ausente", std::nullopt, {}},
         {"fichero vacío", "", {}},
         {"un trozo menor que un registro", "202612061937Ana      Car", {}},
@@ -169,13 +153,13 @@ TEST_F(FicheroHistorico, solo_se_leen_los_registros_enteros_y_un_trozo_corto_o_d
         {"ceros de un corte de luz al final", a + b + std::string(40, '\0'), {a, b}},
         {"final sin su salto de línea", a + b + b.substr(0, 61), {a, b}},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
+    for (const auto& [nombre, bytes, registros] : casos) {
+        SCOPED_TRACE(nombre);
         std::filesystem::remove(carpeta + kFicheroHistorico);
-        if (c.bytes) Escribir(*c.bytes);
+        if (bytes) Escribir(*bytes);
         std::vector<std::string> leidos;
         for (const RegistroHistorico& r : LeerHistorico(carpeta)) leidos.push_back(r.Texto);
-        EXPECT_EQ(leidos, c.registros);
+        EXPECT_EQ(leidos, registros);
     }
 }
 
@@ -183,24 +167,18 @@ TEST_F(FicheroHistorico, anadir_tras_un_final_danado_no_pierde_nada_ni_desplaza_
 {
     const std::string primero = "202612061937Ana      Carmen   Benito   Dionisio 100 87  0  0P\r\n";
     const std::string nuevo = "202612070905Benito   Dionisio Ana      Carmen   999  0  0  0P\r\n";
-    struct Caso
-    {
-        const char* nombre;
-        std::string antes, despues;
-        std::size_t registros;
-    };
-    const Caso casos[] = {
+    const std::tuple<const char*, std::string, std::string, std::size_t> casos[] = {
         {"un trozo de registro al final", primero + "2026120619", primero + "2026120619\r\n" + nuevo, 2},
         {"un registro al que le falta el salto de línea", primero.substr(0, 61), primero + nuevo, 2},
         {"un registro corto en medio", "2026\r\n" + primero, "2026\r\n" + primero + nuevo, 2},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        Escribir(c.antes);
+    for (const auto& [nombre, antes, despues, cuantos] : casos) {
+        SCOPED_TRACE(nombre);
+        Escribir(antes);
         ASSERT_FALSE(AnadirRegistroHistorico(carpeta, Parejas(1, 999, 0), {2026, 12, 7, 9, 5}));
-        EXPECT_EQ(Leer(), c.despues);
+        EXPECT_EQ(Leer(), despues);
         const auto registros = LeerHistorico(carpeta);
-        ASSERT_EQ(registros.size(), c.registros);
+        ASSERT_EQ(registros.size(), cuantos);
         EXPECT_EQ(registros.back().Texto, nuevo);
     }
 }

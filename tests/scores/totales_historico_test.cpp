@@ -74,13 +74,7 @@ TEST(TotalesHistorico, cuatro_tablas_por_valor_con_paginas_enteras)
     std::vector<std::string> muchas(1002, Individual("Ana", "Luis", "", "", 999, 998, -99, -99)), nueve;
     for (const char* n : {"Ana", "Bea", "Cris", "Dani", "Eva", "Fran", "Gil", "Hugo", "Ines"})
         nueve.push_back(Individual(n, "Zoe", "", "", 5, 1, -99, -99));
-    struct Caso
-    {
-        const char* nombre;
-        std::vector<std::string> registros;
-        std::vector<std::string> tablas;
-    };
-    const Caso casos[] = {
+    const std::tuple<const char*, std::vector<std::string>, std::vector<std::string>> casos[] = {
         {"sin registros", {}, {}},
         {"una partida por parejas",
          {Parejas("Ana", "Benito", "Carmen", "Dionisio", 100, 87)},
@@ -111,19 +105,15 @@ TEST(TotalesHistorico, cuatro_tablas_por_valor_con_paginas_enteras)
                Relleno({"2 9 Zoe", "2 5 Ines", "2 5 Hugo", "2 5 Fran", "2 5 Dani", "2 5 Cris", "2 5 Gil",
                         "2 5 Eva", "2 5 Bea", "2 5 Ana"})})},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        EXPECT_EQ(Tablas(Leer(c.registros)), c.tablas);
+    for (const auto& [nombre, registros, tablas] : casos) {
+        SCOPED_TRACE(nombre);
+        EXPECT_EQ(Tablas(Leer(registros)), tablas);
     }
 }
 
 TEST(ListadoHistorico, cada_partida_en_sus_dos_lineas_y_la_mas_nueva_primero)
 {
-    const struct
-    {
-        std::string registro;
-        const char* lineas; // fecha|ganadores|sus puntos|hora|perdedores|sus puntos
-    } casos[] = {
+    const std::pair<std::string, const char*> casos[] = {
         {Registro("202403052107", "Ana", "Benito", "Carmen", "Dionisio", 100, 0, 0, 0, 'P'),
          "05-03-2024|Ana y Benito|100|21:07|Carmen y Dionisio|0"},
         {Registro("202612311959", "Luis", "Ana", "Pepe", "Eva", 31, 7, -3, 12, 'I'),
@@ -133,11 +123,11 @@ TEST(ListadoHistorico, cada_partida_en_sus_dos_lineas_y_la_mas_nueva_primero)
         {Registro("202612311959", "Luis", "", "", "", 31, -99, -99, -99, 'I'),
          "31-12-2026|Luis     |31|19:59||"},
     };
-    for (const auto& c : casos) {
-        const LineasPartida l = TextosPartida(LeerRegistroHistorico(c.registro));
+    for (const auto& [registro, lineas] : casos) {
+        const LineasPartida l = TextosPartida(LeerRegistroHistorico(registro));
         EXPECT_EQ(l.Fecha + "|" + l.Ganadores + "|" + l.PuntosGanadores + "|" + l.Hora + "|" + l.Perdedores +
                       "|" + l.PuntosPerdedores,
-                  c.lineas);
+                  lineas);
     }
 
     const auto orden =

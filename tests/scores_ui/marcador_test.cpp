@@ -2,11 +2,9 @@
 // manos que caben, el papel que sube y la salida por botón y por tecla.
 #include "common/imagen_referencia.h"
 #include "comun_puntuacion.h"
-#include "kit/entorno.h"
 #include "kit/pausa.h"
 #include "platform/clock.h"
 #include "platform/picture_box.h"
-#include "platform/virtual_screen.h"
 #include "scores/historic.h"
 #include "scores/marcador.h"
 #include "tests/soporte/reloj_falso.h"
@@ -20,7 +18,6 @@
 namespace {
 
 using zp::marcador;
-using zp::TextoImpreso;
 
 using RelojPrueba = zp::prueba::RelojFalso;
 
@@ -37,13 +34,6 @@ protected:
     {
         zp::PausaPrograma().PonerReloj(zp::systemClock());
         VentanaPuntuacion::TearDown();
-    }
-
-    zp::RegistroMano& Mano(int i, const char* sale)
-    {
-        zp::RegistroMano& m = estado.Anotaciones[std::size_t(i)];
-        m.Sale = sale;
-        return m;
     }
 
     const char* nombres[5] = {"", "Ana", "Berta", "Carlos", "Dora"};
@@ -66,13 +56,10 @@ TEST_F(Marcador, tamano_y_lugar_segun_el_modo)
 TEST_F(Marcador, parejas_por_decenas_filas_y_totales)
 {
     ajustes.SistemaAnotacion = zp::Anotacion::Decenas;
-    Mano(1, "Ana").PuntosPareja1 = 23;
-    estado.Anotaciones[1].DecenasPareja1 = 3;
-    Mano(2, "Berta").PuntosPareja2 = 8;
-    estado.Anotaciones[2].DecenasPareja2 = 1;
-    Mano(3, "Carlos"); // nadie se anotó nada: no ocupa renglón
-    Mano(4, "Dora").PuntosPareja1 = 105;
-    estado.Anotaciones[4].DecenasPareja1 = 11;
+    estado.Anotaciones[1] = {.Sale = "Ana", .PuntosPareja1 = 23, .DecenasPareja1 = 3};
+    estado.Anotaciones[2] = {.Sale = "Berta", .PuntosPareja2 = 8, .DecenasPareja2 = 1};
+    estado.Anotaciones[3] = {.Sale = "Carlos"}; // nadie se anotó nada: no ocupa renglón
+    estado.Anotaciones[4] = {.Sale = "Dora", .PuntosPareja1 = 105, .DecenasPareja1 = 11};
     estado.NumeroMano = 5;
     estado.ManoEnCurso = true;
 
@@ -85,15 +72,66 @@ TEST_F(Marcador, parejas_por_decenas_filas_y_totales)
     EXPECT_TRUE(zp::prueba::CoincideConImagen(hoja.grab().toImage(), "marcador_parejas", 8, 0.0));
 }
 
-TEST_F(Marcador, parejas_por_puntos_con_manos_de_dos_cifras)
+// Each other sheet as its reviewed picture: the title, the goal, the players in play, the hands with their
+// points in blue, the totals under their rule, and the latest hands that fit, the hand in play left out.
+TEST_F(Marcador, cada_hoja_se_ve_como_su_imagen)
 {
-    ajustes.SistemaAnotacion = zp::Anotacion::Unidades;
-    Mano(10, "Ana").PuntosPareja1 = 15;
-    Mano(11, "Berta"); // mano sin puntos
-    Mano(12, "Carlos").PuntosPareja2 = 40;
-    estado.NumeroMano = 12;
-    marcador hoja(estado, ajustes, carpeta);
-    EXPECT_TRUE(zp::prueba::CoincideConImagen(hoja.grab().toImage(), "marcador_parejas_unidades", 8, 0.0));
+    using zp::Anotacion;
+    using zp::Modalidad;
+    using zp::RegistroMano;
+    const auto lleno = [this](Modalidad modo, bool enCurso) {
+        return [this, modo, enCurso] {
+            for (std::size_t i = 1; i <= 25; ++i)
+                estado.Anotaciones[i] = {.Sale = "Ana", .PuntosPareja1 = 1, .PuntosJugador = {0, 1}};
+            estado.NumeroMano = 25, estado.ManoEnCurso = enCurso, ajustes.ModoJuego = modo;
+        };
+    };
+    const std::pair<const char*, std::function<void()>> casos[] = {
+        {"marcador_parejas_unidades",
+         [this] {
+             ajustes.SistemaAnotacion = Anotacion::Unidades;
+             estado.Anotaciones[10] = {.Sale = "Ana", .PuntosPareja1 = 15};
+             estado.Anotaciones[11] = {.Sale = "Berta"}; // mano sin puntos
+             estado.Anotaciones[12] = {.Sale = "Carlos", .PuntosPareja2 = 40};
+             estado.NumeroMano = 12;
+         }},
+        {"marcador_individual",
+         [this] {
+             ajustes.ModoJuego = Modalidad::Individual;
+             ajustes.SistemaAnotacion = Anotacion::Unidades;
+             ajustes.PuntosPartida = 100;
+             ajustes.Jugador[3].EstadoJugador = zp::EstadoAsiento::Desactivado; // fuera de juego: sin columna
+             ajustes.Jugador[4].NombreJugador = " Dora  ";
+             estado.Anotaciones[1] = {.Sale = "Ana", .PuntosJugador = {0, 0, 12}};
+             estado.Anotaciones[2] = {.Sale = "Berta"}; // ocupa renglón con las casillas en blanco
+             estado.Anotaciones[3] = {.Sale = "Dora", .PuntosJugador = {0, 0, 0, 0, 7}};
+             estado.NumeroMano = 3;
+         }},
+        {"marcador_individual_decenas",
+         [this] {
+             ajustes.ModoJuego = Modalidad::Individual;
+             ajustes.SistemaAnotacion = Anotacion::Decenas;
+             estado.Anotaciones[1] = {.Sale = "Ana", .PuntosJugador = {0, 23}, .DecenasJugador = {0, 3}};
+             estado.NumeroMano = 1;
+         }},
+        // Antes de acabar la primera mano: la cabecera en su recuadro, sin rayas de totales.
+        {"marcador_individual_sin_manos",
+         [this] {
+             ajustes.ModoJuego = Modalidad::Individual, estado.NumeroMano = 1, estado.ManoEnCurso = true;
+         }},
+        {"marcador_parejas_llena_en_curso", lleno(Modalidad::Parejas, true)},
+        {"marcador_parejas_llena", lleno(Modalidad::Parejas, false)},
+        {"marcador_individual_lleno_en_curso", lleno(Modalidad::Individual, true)},
+        {"marcador_individual_lleno", lleno(Modalidad::Individual, false)},
+    };
+    const zp::Ajustes base = ajustes;
+    for (const auto& [imagen, preparar] : casos) {
+        estado = zp::EstadoJuego{};
+        ajustes = base;
+        preparar();
+        marcador hoja(estado, ajustes, carpeta);
+        EXPECT_TRUE(zp::prueba::CoincideConImagen(hoja.grab().toImage(), imagen, 8, 0.0));
+    }
 }
 
 TEST_F(Marcador, parejas_sin_manos_acabadas_solo_la_meta)
@@ -104,65 +142,6 @@ TEST_F(Marcador, parejas_sin_manos_acabadas_solo_la_meta)
         marcador hoja(estado, ajustes, carpeta);
         ASSERT_EQ(hoja.TextosPuntos().size(), 1u);
         EXPECT_EQ(hoja.TextosPuntos()[0].texto, QStringLiteral("30"));
-    }
-}
-
-TEST_F(Marcador, individual_cabecera_filas_totales_y_cuadricula)
-{
-    ajustes.ModoJuego = zp::Modalidad::Individual;
-    ajustes.SistemaAnotacion = zp::Anotacion::Unidades;
-    ajustes.PuntosPartida = 100;
-    ajustes.Jugador[3].EstadoJugador = zp::EstadoAsiento::Desactivado; // fuera de juego: sin columna
-    ajustes.Jugador[4].NombreJugador = " Dora  ";
-    Mano(1, "Ana").PuntosJugador[2] = 12;
-    Mano(2, "Berta"); // ocupa renglón con las casillas en blanco
-    Mano(3, "Dora").PuntosJugador[4] = 7;
-    estado.NumeroMano = 3;
-
-    marcador hoja(estado, ajustes, carpeta);
-    // El título en rojo, la meta en verde, la cabecera en negrita con los que juegan, las manos y los totales
-    // en azul; el papel con su recuadro, las columnas, la raya de los totales y la bandeja.
-    EXPECT_TRUE(zp::prueba::CoincideConImagen(hoja.grab().toImage(), "marcador_individual", 8, 0.0));
-}
-
-TEST_F(Marcador, individual_por_decenas_y_sin_manos)
-{
-    ajustes.ModoJuego = zp::Modalidad::Individual;
-    ajustes.SistemaAnotacion = zp::Anotacion::Decenas;
-    Mano(1, "Ana").PuntosJugador[1] = 23;
-    estado.Anotaciones[1].DecenasJugador[1] = 3;
-    estado.NumeroMano = 1;
-    {
-        marcador hoja(estado, ajustes, carpeta);
-        EXPECT_TRUE(
-            zp::prueba::CoincideConImagen(hoja.grab().toImage(), "marcador_individual_decenas", 8, 0.0));
-    }
-    // Antes de acabar la primera mano: la cabecera en un recuadro de 39 a 58, sin rayas de totales.
-    estado.ManoEnCurso = true;
-    estado.Anotaciones[1] = zp::RegistroMano{}; // la mano en juego aún no tiene anotación
-    marcador hoja(estado, ajustes, carpeta);
-    EXPECT_EQ(hoja.TextosPapel().size(), 3u);
-    EXPECT_TRUE(
-        zp::prueba::CoincideConImagen(hoja.grab().toImage(), "marcador_individual_sin_manos", 8, 0.0));
-}
-
-// The latest hands that fit on each sheet, the hand in play left out.
-TEST_F(Marcador, manos_que_caben_en_cada_hoja)
-{
-    for (int i = 1; i <= 25; ++i) {
-        Mano(i, "Ana").PuntosPareja1 = 1;
-        estado.Anotaciones[std::size_t(i)].PuntosJugador[1] = 1;
-    }
-    estado.NumeroMano = 25;
-    for (const auto& [modo, enCurso, imagen] :
-         {std::tuple{zp::Modalidad::Parejas, true, "marcador_parejas_llena_en_curso"},
-          {zp::Modalidad::Parejas, false, "marcador_parejas_llena"},
-          {zp::Modalidad::Individual, true, "marcador_individual_lleno_en_curso"},
-          {zp::Modalidad::Individual, false, "marcador_individual_lleno"}}) {
-        ajustes.ModoJuego = modo;
-        estado.ManoEnCurso = enCurso;
-        marcador hoja(estado, ajustes, carpeta);
-        EXPECT_TRUE(zp::prueba::CoincideConImagen(hoja.grab().toImage(), imagen, 8, 0.0));
     }
 }
 

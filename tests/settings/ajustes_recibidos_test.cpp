@@ -122,25 +122,21 @@ TEST(AplicarManosRecibidas, las_fichas_del_propio_asiento_quedan_abajo_y_el_mont
     EXPECT_EQ(c.juego.HuecosMano[4], 0);
 
     // A deal that holds a tile twice, or miscounts a hand, is no deal: nothing is taken.
-    const struct
-    {
-        const char* que;
-        std::function<void(Estado&)> danar;
-    } danos[] = {
+    const std::pair<const char*, std::function<void(Estado&)>> danos[] = {
         {"una ficha en dos manos", [](Estado& s) { s.juego.Manos[4][1] = s.juego.Manos[2][1]; }},
         {"una ficha en la mano y en el montón",
          [](Estado& s) { s.juego.Monton[1].PuntoA = s.juego.Monton[1].PuntoB = 6; }},
         {"una mano mal contada", [](Estado& s) { s.juego.FichasEnMano[2] = 7; }},
         {"medio hueco del montón", [](Estado& s) { s.juego.Monton[kHuecosMonton].PuntoA = 3; }},
     };
-    for (const auto& d : danos) {
+    for (const auto& [que, danar] : danos) {
         Estado malo = Reparto();
-        d.danar(malo);
+        danar(malo);
         Estado cliente = PrimeraEjecucion();
         cliente.juego.PuestoLocal = 3;
         const CadenasEstado antes = cliente.Cadenas();
-        EXPECT_TRUE(AplicarManosRecibidas(malo.Cadenas().CadenaSituacion, cliente.juego)) << d.que;
-        EXPECT_EQ(cliente.Cadenas(), antes) << d.que;
+        EXPECT_TRUE(AplicarManosRecibidas(malo.Cadenas().CadenaSituacion, cliente.juego)) << que;
+        EXPECT_EQ(cliente.Cadenas(), antes) << que;
     }
 }
 

@@ -1,7 +1,9 @@
+#include "engine/partida.h"
 #include "engine/reglas.h"
 #include "settings/core/cadenas_estado.h"
 #include "settings/core/columnas_estado.h"
 #include "settings/estados_prueba.h"
+#include "tests/soporte/motor_sin_ventana.h"
 
 #include <gtest/gtest.h>
 
@@ -118,39 +120,49 @@ TEST(CadenaJugadas, mitad_fuera_de_sus_tres_cifras_queda_en_999_y_se_puede_leer)
     EXPECT_EQ(leido.juego.Jugadas[1].XMitad1, 999);
 }
 
+// Three players' game played by the engine and left half way through its first hand: seat 3 holds nothing.
+Estado EntreTresAMedias()
+{
+    MotorSinVentana m(7);
+    PonerAjustesPorDefecto(m.e, m.a);
+    m.a.ModoJuego = Modalidad::Individual;
+    MarcarAsientos("124", m.a);
+    m.a.Jugador[4].ControlJugador = Control::Automatico;
+    m.usuario.AbandonarEn = "Eventos";
+    m.usuario.VezAbandono = 6;
+    Contexto c = m.Ctx();
+    EXPECT_EQ(ComenzarPartida(c).Fin, FinPartida::Abandonada);
+    EXPECT_TRUE(m.e.ManoEnCurso && m.e.NumeroJugada > 3) << m.e.NumeroJugada;
+    return {m.e, m.a};
+}
+
 TEST(CadenasEstado, ida_y_vuelta_deja_las_mismas_cadenas)
 {
-    const struct
-    {
-        const char* que;
-        Estado s;
-    } casos[] = {{"primera ejecución", PrimeraEjecucion()},
-                 {"partida en juego", PartidaEnJuego()},
-                 {"partida larga", PartidaLarga()}};
-    for (const auto& c : casos) {
-        const CadenasEstado antes = c.s.Cadenas();
+    const std::pair<const char*, Estado> casos[] = {{"primera ejecución", PrimeraEjecucion()},
+                                                    {"partida en juego", PartidaEnJuego()},
+                                                    {"partida larga", PartidaLarga()},
+                                                    {"entre tres a medias", EntreTresAMedias()}};
+    for (const auto& [que, s] : casos) {
+        const CadenasEstado antes = s.Cadenas();
         const Estado leido = Leido(antes);
-        EXPECT_EQ(leido.Cadenas(), antes) << c.que;
+        EXPECT_EQ(leido.Cadenas(), antes) << que;
     }
     const Estado larga = PartidaLarga();
     const CadenasEstado c = larga.Cadenas();
     EXPECT_EQ(c.CadenaMarcador.size(), 699u * 51);
-    EXPECT_EQ(c.CadenaJugadas.size(), 89u * 60);
+    EXPECT_EQ(c.CadenaJugadas.size(), 99u * 60);
     const Estado leido = Leido(c);
     EXPECT_EQ(leido.juego.Anotaciones[699], larga.juego.Anotaciones[699]);
-    EXPECT_EQ(leido.juego.Jugadas[89], larga.juego.Jugadas[89]);
-    EXPECT_EQ(leido.juego.Jugadas.size(), 131u);
+    EXPECT_EQ(leido.juego.Jugadas[99], larga.juego.Jugadas[99]);
+    EXPECT_EQ(leido.juego.Jugadas.size(), 141u);
     EXPECT_EQ(leido.juego.PasoTurno, -1);
 }
 
 TEST(CapitalizarNombre, mayuscula_tras_cada_blanco_y_minuscula_en_lo_demas_letra_a_letra)
 {
-    const struct
-    {
-        const char* escrito;
-        const char* leido;
-    } casos[] = {{"zAZ a", "Zaz A"}, {"àÀÞ×÷", "Ààþ×÷"}, {"þ ÷ ß", "Þ ÷ ß"}, {"šŠ œŒ žŽ ÿŸ", "Šš Œœ Žž Ÿÿ"}};
-    for (const auto& c : casos) EXPECT_EQ(CapitalizarNombre(c.escrito), c.leido) << c.escrito;
+    const std::pair<const char*, const char*> casos[] = {
+        {"zAZ a", "Zaz A"}, {"àÀÞ×÷", "Ààþ×÷"}, {"þ ÷ ß", "Þ ÷ ß"}, {"šŠ œŒ žŽ ÿŸ", "Šš Œœ Žž Ÿÿ"}};
+    for (const auto& [escrito, leido] : casos) EXPECT_EQ(CapitalizarNombre(escrito), leido) << escrito;
 }
 
 TEST(TextoGuardableTalCual, solo_lo_que_el_fichero_guarda_sin_cambiarlo)
@@ -163,21 +175,17 @@ TEST(TextoGuardableTalCual, solo_lo_que_el_fichero_guarda_sin_cambiarlo)
 // Names as the file holds them, in its own code page.
 TEST(CargarCadenasEstado, los_nombres_se_leen_recortados_con_mayuscula_inicial_y_sin_caracteres_de_control)
 {
-    const struct
-    {
-        std::string columnas;
-        const char* leido;
-    } casos[] = {{"JOSE luis", "Jose Luis"},
-                 {"  pepe   ", "Pepe"},
-                 {"\xC1NGEL \xF1u ", "Ángel Ñu"},
-                 {"Ana\r\nLuis", "Ana  Luis"},
-                 {"\t\x01       ", ""}};
-    for (const auto& c : casos) {
+    const std::pair<std::string, const char*> casos[] = {{"JOSE luis", "Jose Luis"},
+                                                         {"  pepe   ", "Pepe"},
+                                                         {"\xC1NGEL \xF1u ", "Ángel Ñu"},
+                                                         {"Ana\r\nLuis", "Ana  Luis"},
+                                                         {"\t\x01       ", ""}};
+    for (const auto& [columnas, nombre] : casos) {
         CadenasEstado cad = PrimeraEjecucion().Cadenas();
-        ASSERT_EQ(c.columnas.size(), 9u);
-        cad.CadenaSituacion.replace(31, 9, c.columnas);
+        ASSERT_EQ(columnas.size(), 9u);
+        cad.CadenaSituacion.replace(31, 9, columnas);
         const Estado leido = Leido(cad);
-        EXPECT_EQ(leido.datos.Jugador[2].NombreJugador, c.leido) << c.leido;
+        EXPECT_EQ(leido.datos.Jugador[2].NombreJugador, nombre) << nombre;
     }
 }
 
@@ -220,6 +228,9 @@ TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
         {10, "2.5", jugador(1, ajuste::NivelJugador), 2},
         {10, "3.5", jugador(1, ajuste::NivelJugador), 4},
         {10, "-.6", jugador(1, ajuste::NivelJugador), 50}, // -1: out of range
+        {10, ".6 ", jugador(1, ajuste::NivelJugador), 1},
+        {10, "19 ", jugador(1, ajuste::NivelJugador), 19},
+        {10, "1.x", jugador(1, ajuste::NivelJugador), 1},
         {13, " ", jugador(1, ajuste::EstadoJugador), 1},
         {108, " ", jugador(4, ajuste::ControlJugador), 2},
         {175, "000", regla(ajuste::PuntosPartida), 0}, // taken as read
@@ -248,18 +259,14 @@ TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
 
 TEST(CargarCadenasEstado, las_fichas_por_jugador_que_el_juego_no_alcanza_a_repartir_vuelven_a_siete)
 {
-    const struct
-    {
-        const char* asientos;
-        Entero fichas, leidas;
-    } casos[] = {{"234", 9, 9}, {"234", 10, 7}, {"24", 14, 14}};
-    for (const auto& c : casos) {
+    const std::tuple<const char*, Entero, Entero> casos[] = {{"234", 9, 9}, {"234", 10, 7}, {"24", 14, 14}};
+    for (const auto& [asientos, fichas, leidas] : casos) {
         Estado s = PrimeraEjecucion();
-        MarcarAsientos(c.asientos, s.datos);
-        s.datos.FichasPorJugador = c.fichas;
+        MarcarAsientos(asientos, s.datos);
+        s.datos.FichasPorJugador = fichas;
         const Estado leido = Leido(s.Cadenas());
-        EXPECT_EQ(leido.datos.NumeroJugadores, Entero(std::strlen(c.asientos)));
-        EXPECT_EQ(leido.datos.FichasPorJugador, c.leidas) << c.asientos << " " << c.fichas;
+        EXPECT_EQ(leido.datos.NumeroJugadores, Entero(std::strlen(asientos)));
+        EXPECT_EQ(leido.datos.FichasPorJugador, leidas) << asientos << " " << fichas;
     }
 }
 
@@ -277,17 +284,14 @@ TEST(CargarCadenasEstado, primera_mano_sin_jugadas_sale_quien_tiene_el_seis_dobl
     s.juego.Linea.Extremos = {0, kNinguna, kNinguna};
     s.juego.Linea.FichasEnExtremo = {0, 0, 0};
     std::swap(s.juego.Manos[3][5], s.juego.Manos[4][7]); // the double six to seat 3
-    const struct
-    {
-        Apertura primera;
-        Entero salida, sale;
-    } casos[] = {{Apertura::SeisDoble, 6, 3}, {Apertura::Sorteo, 6, 1}, {Apertura::SeisDoble, kNinguna, 1}};
-    for (const auto& c : casos) {
-        s.datos.PrimeraMano = c.primera;
-        s.juego.SalidaA = s.juego.SalidaB = c.salida;
+    const std::tuple<Apertura, Entero, Entero> casos[] = {
+        {Apertura::SeisDoble, 6, 3}, {Apertura::Sorteo, 6, 1}, {Apertura::SeisDoble, kNinguna, 1}};
+    for (const auto& [primera, salida, sale] : casos) {
+        s.datos.PrimeraMano = primera;
+        s.juego.SalidaA = s.juego.SalidaB = salida;
         const Estado leido = Leido(s.Cadenas());
-        EXPECT_EQ(leido.juego.JugadorTurno, c.sale) << c.salida;
-        EXPECT_EQ(leido.juego.JugadorSalida, c.sale) << c.salida;
+        EXPECT_EQ(leido.juego.JugadorTurno, sale) << salida;
+        EXPECT_EQ(leido.juego.JugadorSalida, sale) << salida;
     }
 }
 
@@ -348,11 +352,14 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
     {
         const char* que;
         std::function<void(Estado&)> danar;
+        const char* motivo = ""; // what the reason must name, where two checks could both refuse it
     };
     const std::vector<Caso> casos = {
         {"una ficha en dos manos", [](Estado& s) { s.juego.Manos[2][5] = s.juego.Manos[1][5]; }},
-        {"un punto 9 en la mano", [](Estado& s) { s.juego.Manos[1][5].PuntoA = kNinguna; }},
-        {"un hueco vacío dentro de la mano", [](Estado& s) { s.juego.HuecosMano[1] = 8; }},
+        {"un punto 9 en la mano", [](Estado& s) { s.juego.Manos[1][5].PuntoA = kNinguna; },
+         "hueco 5 del jugador 1"},
+        {"un hueco vacío dentro de la mano", [](Estado& s) { s.juego.HuecosMano[1] = 8; },
+         "hueco 8 del jugador 1 está vacío"},
         {"una ficha fuera de la mano", [](Estado& s) { s.juego.HuecosMano[1] = 6; }},
         {"una ficha que no está en ninguna parte",
          [](Estado& s) {
@@ -370,6 +377,7 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
              s.juego.FichasMonton = 1, s.juego.Monton[1] = {6, 6};
          }},
         {"extremo sin número", [](Estado& s) { s.juego.Linea.Extremos[1] = kNinguna; }},
+        {"el otro extremo sin número", [](Estado& s) { s.juego.Linea.Extremos[2] = kNinguna; }},
         {"línea mal contada", [](Estado& s) { s.juego.Linea.FichasEnExtremo[1] = 2; }},
         {"jugada de nadie", [](Estado& s) { s.juego.Jugadas[3].Jugador = 0; }},
         {"jugada en el extremo 5", [](Estado& s) { s.juego.Jugadas[3].Extremo = 5; }},
@@ -409,13 +417,14 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
         EXPECT_EQ(leido.juego.NumeroMano, 0) << que;
         EXPECT_EQ(leido.juego.Anotaciones[1], RegistroMano{}) << que;
         EXPECT_EQ(leido.juego.HuecosMano[1], 0) << que;
+        EXPECT_EQ(leido.juego.JugadorTurno, 0) << que;
     };
     Estado sano = PartidaLarga();
     ASSERT_TRUE(Tomado(CargarCadenasEstado(PartidaEnJuego().Cadenas(), sano.juego, sano.datos)));
     for (const Caso& c : casos) {
         Estado s = PartidaEnJuego();
         c.danar(s);
-        comprobar(c.que, s.Cadenas());
+        comprobar(c.que, s.Cadenas(), c.motivo);
     }
     for (const auto& c : cortes) {
         CadenasEstado cad = PartidaEnJuego().Cadenas();

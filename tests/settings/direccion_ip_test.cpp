@@ -4,35 +4,32 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 TEST(DireccionIP, cuatro_numeros_de_0_a_255_separados_por_puntos_y_nada_mas)
 {
-    struct Fila
-    {
-        const char* tecleada;
-        bool valida;
-        const char* guardada = nullptr; // nada: la tecleada tal cual
+    // Lo tecleado y lo que se guarda; sin guardada, la dirección no vale y queda tal cual.
+    const std::pair<const char*, const char*> filas[] = {
+        {"192 .168. 1.1", "192.168.1.1"},
+        {"0.0.0.0", "0.0.0.0"},
+        {"255.255.255.255", "255.255.255.255"},
+        {"1.2.3", nullptr},
+        {"1.2.3.4.5", nullptr},
+        {"1.2.3.256", nullptr},
+        {"1..2.3.4", nullptr},
+        {"1.2.3.4.", nullptr},
+        {".1.2.3.4", nullptr},
+        {"a.b.c.d", nullptr},
+        {"1.2.3.4x", nullptr},
+        {"1.2.3.0004", nullptr},
+        {"", nullptr},
     };
-    const Fila filas[] = {
-        {"192 .168. 1.1", true, "192.168.1.1"},
-        {"0.0.0.0", true},
-        {"255.255.255.255", true},
-        {"1.2.3", false},
-        {"1.2.3.4.5", false},
-        {"1.2.3.256", false},
-        {"1..2.3.4", false},
-        {"1.2.3.4.", false},
-        {".1.2.3.4", false},
-        {"a.b.c.d", false},
-        {"1.2.3.4x", false},
-        {"1.2.3.0004", false},
-        {"", false},
-    };
-    for (const Fila& f : filas) {
-        const zp::DireccionComprobada d = zp::ComprobarIP(f.tecleada);
-        EXPECT_EQ(d.Direccion, f.guardada ? f.guardada : f.tecleada) << f.tecleada;
-        EXPECT_EQ(d.Valida, f.valida) << f.tecleada;
+    for (const auto& [tecleada, guardada] : filas) {
+        const zp::DireccionComprobada d = zp::ComprobarIP(tecleada);
+        EXPECT_EQ(d.Direccion, guardada ? guardada : tecleada) << tecleada;
+        EXPECT_EQ(d.Valida, guardada != nullptr) << tecleada;
     }
 }
 

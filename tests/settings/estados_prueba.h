@@ -1,6 +1,7 @@
 #pragma once
 // States the tests write and read: a first run, a game in progress and a long match.
 #include "engine/ajustes.h"
+#include "engine/jugada.h"
 #include "settings/core/cadenas_estado.h"
 #include "settings/core/fichero_estado.h"
 
@@ -106,7 +107,7 @@ inline Estado PartidaEnJuego()
     return s;
 }
 
-// The last hand the score sheet holds, with 89 moves of the hand played, playing against the clock.
+// The last hand the score sheet holds, with the most moves a hand can have played, against the clock.
 inline Estado PartidaLarga()
 {
     Estado s = PartidaEnJuego();
@@ -120,9 +121,9 @@ inline Estado PartidaLarga()
         r.DecenasPareja1 = E(i % 1000);
         r.PuntosJugador[P(1 + i % 4)] = E(i);
     }
-    s.juego.NumeroJugada = 90;
+    s.juego.NumeroJugada = kMaximoJugadas + 1;
     s.juego.Jugadas.resize(131);
-    for (int i = 15; i < 90; ++i) {
+    for (int i = 15; i <= kMaximoJugadas; ++i) {
         s.juego.Jugadas[P(i)] = s.juego.Jugadas[P(1 + i % 14)];
         s.juego.Jugadas[P(i)].Extremo = kExtremoPasa; // every tile is laid once
     }

