@@ -5,12 +5,23 @@
 #include "platform/virtual_screen.h"
 
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace zp {
 
 FontSpec FuenteControles()
 {
     return FontSpec{QStringLiteral("Arial"), 11, false};
+}
+
+QFont FuenteCaja(const FontSpec& fuente, bool escalada)
+{
+    QFont f(fuente.family);
+    f.setPixelSize(escalada ? std::max(1, int(std::lround(fuente.pixelSize * virtualScreen().scale())))
+                            : fuente.pixelSize);
+    f.setBold(fuente.bold);
+    return f;
 }
 
 void ImprimirTextoSombreado(Surface& imagen, int x, int y, const QString& texto, const FontSpec& fuente)

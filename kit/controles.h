@@ -4,6 +4,7 @@
 // (`HojaBmpVario`) and has its own file: switch, selector, slider, spin and framed box.
 #include "platform/surface.h"
 
+#include <QFont>
 #include <QPoint>
 #include <QSize>
 
@@ -13,6 +14,9 @@ namespace zp {
 
 // The windows' default lettering (8.25 pt), in pixels.
 FontSpec FuenteControles();
+// The Qt font of a text box or list: the family, size and weight of `fuente`, the size times the screen's
+// scale when `escalada`.
+QFont FuenteCaja(const FontSpec& fuente, bool escalada = false);
 
 // `texto` in white on a cell of the surface's background colour at (x, y), then in blue, transparent, one
 // pixel lower right: blue letters with a white light edge.

@@ -34,13 +34,6 @@ constexpr int kMaximoTexto = static_cast<int>(kLargoTextoChat);
 
 QPointer<mensared> abierta;
 
-QFont FuenteCaja()
-{
-    QFont f(FuenteControles().family);
-    f.setPixelSize(FuenteControles().pixelSize);
-    return f;
-}
-
 // The caption at the top, centred in its label, over a sunken recess.
 void DibujarTitulo(Surface& s)
 {
@@ -69,7 +62,7 @@ mensared::mensared(ConexionRed& red, QWidget* padre)
     const auto caja = [this](const char* nombre) {
         auto* t = new QPlainTextEdit(fondo_);
         t->setObjectName(QString::fromLatin1(nombre));
-        t->setFont(FuenteCaja());
+        t->setFont(FuenteCaja(FuenteControles()));
         // Names and lines come from other computers: shown as they are, never read as markup.
         t->setTabChangesFocus(true);
         return t;

@@ -10,7 +10,6 @@
 #include "kit/etiqueta.h"
 #include "kit/mensajes.h"
 #include "platform/picture_box.h"
-#include "platform/virtual_screen.h"
 #include "settings/core/fichero_estado.h"
 #include "settings/partidas_guardadas.h"
 
@@ -19,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <cmath>
 #include <tuple>
 
 namespace zp {
@@ -65,13 +63,6 @@ bool Preguntar(const QString& titulo, const QString& texto, Entero botones)
     return MostrarMensaje(titulo, texto, ContarLineasMensaje(texto), botones);
 }
 
-QFont FuenteCaja()
-{
-    QFont f(FuenteControles().family);
-    f.setPixelSize(FuenteControles().pixelSize);
-    return f;
-}
-
 } // namespace
 
 cargua::cargua(Contexto& c, std::string carpetaDatos, ModoCargua modo, QWidget* padre)
@@ -80,10 +71,10 @@ cargua::cargua(Contexto& c, std::string carpetaDatos, ModoCargua modo, QWidget* 
 {
     Tex_CarGua = new QLineEdit(fondo_);
     Tex_CarGua->setObjectName(QStringLiteral("Tex_CarGua"));
-    Tex_CarGua->setFont(FuenteCaja());
+    Tex_CarGua->setFont(FuenteCaja(FuenteControles()));
     Lis_CarGua = new QListWidget(fondo_);
     Lis_CarGua->setObjectName(QStringLiteral("Lis_CarGua"));
-    Lis_CarGua->setFont(FuenteCaja());
+    Lis_CarGua->setFont(FuenteCaja(FuenteControles()));
     auto boton = [this](const char* nombre, const QString& aviso) {
         return CrearBotonDialogo(fondo_, QString::fromLatin1(nombre), aviso);
     };

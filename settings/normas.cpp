@@ -139,10 +139,9 @@ normas::normas(Contexto& c, QWidget* padre)
         auto* texto = new QLineEdit(caja);
         texto->setObjectName(QStringLiteral("Tex_Spin%1").arg(i));
         texto->setMaxLength(s.largo);
-        QFont letra(FuenteControles().family);
-        letra.setPixelSize(FuenteControles().pixelSize);
-        letra.setBold(true);
-        texto->setFont(letra);
+        FontSpec negrita = FuenteControles();
+        negrita.bold = true;
+        texto->setFont(FuenteCaja(negrita));
         Pic_Spin[std::size_t(i)] = caja;
         Tex_Spin[std::size_t(i)] = texto;
         connect(caja, &PictureBox::pressed, this,

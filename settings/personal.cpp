@@ -10,7 +10,6 @@
 #include "kit/cursores.h"
 #include "kit/dialogo.h"
 #include "kit/entorno.h"
-#include "platform/virtual_screen.h"
 #include "settings/core/fichero_estado.h"
 #include "settings/fondo_mesa.h"
 
@@ -20,7 +19,6 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QTimer>
-#include <cmath>
 #include <filesystem>
 
 namespace zp {
@@ -60,10 +58,7 @@ QLineEdit* CrearTexto(QWidget* padre, const QString& nombre, int largo, QSize ta
     auto* texto = new QLineEdit(padre);
     texto->setObjectName(nombre);
     texto->setMaxLength(largo);
-    QFont fuente(FuenteTextos().family);
-    fuente.setPixelSize(std::max(1, int(std::lround(FuenteTextos().pixelSize * virtualScreen().scale()))));
-    fuente.setBold(true);
-    texto->setFont(fuente);
+    texto->setFont(FuenteCaja(FuenteTextos(), true));
     texto->setTextMargins(0, 0, 0, 0);
     MoverControl(*texto, QPoint(0, 0), tamano);
     texto->hide();

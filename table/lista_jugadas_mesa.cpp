@@ -1,5 +1,6 @@
 #include "table/lista_jugadas_mesa.h"
 
+#include "kit/controles.h"
 #include "platform/virtual_screen.h"
 #include "table/lienzo_mesa.h"
 
@@ -28,15 +29,6 @@ struct Columnas
 Columnas Partir(const QString& linea)
 {
     return {linea.left(2).trimmed(), linea.mid(3, 9).trimmed(), linea.mid(13)};
-}
-
-QFont FuenteLista()
-{
-    const FontSpec f = FuenteMesa(kPixeles9, true);
-    QFont fuente(f.family);
-    fuente.setPixelSize(std::max(1, int(std::lround(f.pixelSize * virtualScreen().scale()))));
-    fuente.setBold(f.bold);
-    return fuente;
 }
 
 // Draws each column at its own place, so that the names and the tiles line up whatever their widths: the
@@ -135,7 +127,7 @@ QListWidget* CrearListaJugadas(QWidget* padre, const Entero& lineaActual)
 {
     auto* lista = new QListWidget(padre);
     lista->setObjectName(QStringLiteral("Lis_Grabadora"));
-    lista->setFont(FuenteLista());
+    lista->setFont(FuenteCaja(FuenteMesa(kPixeles9, true), true));
     lista->setUniformItemSizes(true);
     lista->setItemDelegate(new LineasJugadas(lista));
     lista->setTextElideMode(Qt::ElideNone);
