@@ -1,5 +1,4 @@
-// Los mensajes de la red tal como llegan: cortados en cualquier punto, varios en una lectura, mal formados o
-// de quien no toca; y lo que el administrador reenvía a cada cliente.
+// Los mensajes de la red tal como llegan, y lo que el administrador reenvía a cada cliente.
 #include "engine/contexto.h"
 #include "engine/reparto.h"
 #include "network/core/mensajes.h"

@@ -1,7 +1,5 @@
 // Un administrador y de uno a tres clientes, cada uno en su propio proceso y unidos por la interfaz local,
-// arrancan el juego en red como el programa, juegan una partida entera de jugadores automáticos y acaban con
-// la misma hoja de tanteo en cada ordenador; y lo mismo cuando una partida sin terminar se reanuda, cuando un
-// cliente se cae, cuando sobra un cliente, cuando se va el administrador y cuando todos escriben mensajes.
+// juegan como el programa y acaban con la misma hoja de tanteo en cada ordenador.
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,5 +1,3 @@
-// El fondo de la mesa: dónde caen la copia centrada y las cuatro copias, qué nombres acepta, cómo queda
-// pintado, y que una imagen que falta o no se puede leer deja el mármol con un solo aviso.
 #include "comun_ajustes.h"
 
 #include "settings/fondo_mesa.h"

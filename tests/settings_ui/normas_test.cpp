@@ -1,6 +1,3 @@
-// La ventana de normas: cada selector con su regla y su mensaje, los spins dentro de sus límites con clic,
-// repetición y tecleo, la salida que ajusta lo tecleado, confirma el cambio de fichas y avisa a los clientes,
-// y su aspecto.
 #include "comun_ajustes.h"
 
 #include "engine/reglas.h"
