@@ -70,18 +70,11 @@ QStringList Empiezan(const QStringList& lineas, const QString& con)
 
 TEST(PartidaRed, administrador_y_clientes_en_procesos_aparte_acaban_con_la_misma_hoja)
 {
-    struct Caso
-    {
-        int clientes;
-        const char* semilla;
-        const char* modo;
-    };
-    for (const Caso k : {Caso{1, "3", "1"}, Caso{2, "7", "2"}, Caso{3, "11", "1"}}) {
-        SCOPED_TRACE(k.clientes);
-        Administrador h(
-            {"--clientes", QString::number(k.clientes), "--semilla", k.semilla, "--modo", k.modo});
+    for (const auto& [cuantos, semilla, modo] : {std::tuple{1, "3", "1"}, {2, "7", "2"}, {3, "11", "1"}}) {
+        SCOPED_TRACE(cuantos);
+        Administrador h({"--clientes", QString::number(cuantos), "--semilla", semilla, "--modo", modo});
         std::vector<std::unique_ptr<Ordenador>> clientes;
-        for (int i = 1; i <= k.clientes; ++i)
+        for (int i = 1; i <= cuantos; ++i)
             clientes.push_back(h.Cliente({"--semilla", QString::number(100 + i)}));
         const QStringList hoja = Hoja(h.Terminar());
         EXPECT_EQ(h.Codigo(), 0);
