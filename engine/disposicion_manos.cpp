@@ -7,7 +7,6 @@ namespace zp {
 namespace {
 
 constexpr int kPasoOculta = 39; // full pitch, and the test for it
-constexpr int kPasoGrande = 44; // seat 4 face up
 constexpr int kAnchoListaJugadas = 165;
 
 bool ManoTapaLista(const DisposicionManos& d)

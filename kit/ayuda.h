@@ -11,6 +11,9 @@ class QTextBrowser;
 
 namespace zp {
 
+// The page on network play, which every window that speaks of it opens.
+inline constexpr Entero kAyudaRed = 5100;
+
 class VisorAyuda : public QWidget
 {
     Q_OBJECT
