@@ -13,29 +13,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(Arranque, la_carpeta_del_programa_si_se_puede_escribir_y_sin_dejar_el_fichero_de_prueba)
-{
-    const prueba::CarpetaTemporal t;
-    const fs::path programa = t.carpeta + "programa", usuario = t.carpeta + "usuario";
-    fs::create_directories(programa);
-    EXPECT_EQ(PrepararCarpetaTrabajo(programa, usuario), programa.string() + "/");
-    EXPECT_FALSE(fs::exists(programa / "CSCD.WRK"));
-    EXPECT_FALSE(fs::exists(usuario));
-}
-
-TEST(Arranque, sin_poder_escribir_la_primera_vez_copia_ajustes_e_historico_y_despues_ya_no)
+TEST(Arranque, se_trabaja_en_la_carpeta_del_programa_si_se_puede_escribir_y_si_no_en_una_copia_del_usuario)
 {
     const prueba::CarpetaTemporal t;
     const fs::path programa = t.carpeta + "programa", usuario = t.carpeta + "datos/Zpb";
-    // A folder where the probe file cannot be created, whoever runs the test.
+    fs::create_directories(programa);
+    EXPECT_EQ(PrepararCarpetaTrabajo(programa, usuario), programa.string() + "/");
+    EXPECT_FALSE(fs::exists(programa / "CSCD.WRK")) << "the probe file is not left behind";
+    EXPECT_FALSE(fs::exists(usuario));
+
+    // A folder where the probe file cannot be created, whoever runs the test: the settings and the history
+    // are copied the first time, and never again.
     fs::create_directories(programa / "CSCD.WRK");
     t.Escribir("programa/ZARPE33.INI", "ajustes de fábrica");
     t.Escribir("programa/ZARPE33.HIS", "historico");
-
     EXPECT_EQ(PrepararCarpetaTrabajo(programa, usuario), usuario.string() + "/");
     EXPECT_EQ(t.Leer("datos/Zpb/ZARPE33.INI") + t.Leer("datos/Zpb/ZARPE33.HIS"),
               "ajustes de fábricahistorico");
-
     t.Escribir("datos/Zpb/ZARPE33.INI", "ajustes del usuario");
     fs::remove(usuario / "ZARPE33.HIS");
     EXPECT_EQ(PrepararCarpetaTrabajo(programa, usuario), usuario.string() + "/");

@@ -56,19 +56,6 @@ TEST(ListarCandidatas, siguen_el_orden_de_los_huecos_con_la_primera_mitad_antes_
     }
 }
 
-TEST(ElegirJugada, una_ficha_que_encaja_por_sus_dos_numeros_son_dos_jugadas)
-{
-    Posicion pos;
-    pos.Mano(4, "35 66");
-    pos.Extremos(3, 5);
-    Eleccion el(pos);
-    el.Elegir();
-    EXPECT_EQ(pos.e.JugadasPosibles, 2);
-    EXPECT_TRUE(pos.e.EleccionTurno);
-    // Whichever way it goes, the end is the one that shows the joined pip.
-    EXPECT_EQ(pos.e.ExtremoElegido, pos.e.FichaA == 5 ? 2 : 1);
-}
-
 TEST(ElegirJugada, la_salida_libre_segun_los_dobles_y_los_numeros_de_la_mano)
 {
     const std::tuple<const char*, const char*, int, Ficha> casos[] = {
@@ -181,11 +168,8 @@ TEST(ElegirJugada, la_busqueda_solo_corre_cerca_del_final_y_a_nivel_alto)
 TEST(ElegirJugada, entre_nivel_80_y_95_la_busqueda_corre_pero_no_cambia_la_eleccion)
 {
     ResultadoFinalMano r;
-    r.PorcentajeGanadas[1] = 0;
-    r.PorcentajeGanadas[2] = 100;
-    r.PorcentajeGanadas[3] = 100;
-    r.MediaPuntosGanados[2] = 30;
-    r.MediaPuntosGanados[3] = 40;
+    r.PorcentajeGanadas = {0, 0, 100, 100};
+    r.MediaPuntosGanados = {0, 0, 30, 40};
     for (int nivel : {90, 96}) {
         Posicion pos;
         pos.Mano(4, "63 62");

@@ -83,6 +83,7 @@ TEST(ReglasPuntuacion, cada_regla_vale_lo_suyo_en_la_situacion_para_la_que_se_hi
         {"cierre a nivel 100 con uno mas", kParejas, "1234", {n, n, n, "30 31 32 34 35"}, {n, "33 42", "64", "40", "63 10"}, 6, 3, 6, 3, 100, 3, {{14, -600}}},
         {"cierre a nivel 0 con veinte mas", kParejas, "1234", {n, n, n, "30 31 32 34 35"}, {n, "33 42", "66 55 61", "40", "63 10"}, 6, 3, 6, 3, 0, 3, {{14, 600}}},
         {"cierre a nivel 0 con veintiuno mas", kParejas, "1234", {n, n, n, "30 31 32 34 35"}, {n, "33 42", "66 55 62", "40", "63 10"}, 6, 3, 6, 3, 0, 3, {{14, -600}}},
+        {"cierre con el doble en manos de nadie", kParejas, "1234", {n, n, n, "30 31 32 34 35"}, {n, "42", "54", "40", "63 10"}, 6, 3, 6, 3, 100, 3, {{14, 600}}},
         // Rule 15: seat 4 covers the last open 4 with 4-6 while 4-4 is not laid.
         {"cerrar dejando el doble del companero", kParejas, "1234", {n, n, n, "40 41 42 43 45"}, {n, n, "44 22", n, "46 11"}, 4, 0, 4, 6, 60, 2, {{15, -400}}},
         {"cerrar dejando el doble de un rival", kParejas, "1234", {n, n, n, "40 41 42 43 45"}, {n, "44 22", n, n, "46 11"}, 4, 0, 4, 6, 60, 2, {{15, -50}}},
@@ -103,6 +104,7 @@ TEST(ReglasPuntuacion, cada_regla_vale_lo_suyo_en_la_situacion_para_la_que_se_hi
         // holds: worth it when seat 4 then keeps fewer pips than both rivals, by the margin.
         {"la ficha siguiente cierra y los rivales guardan mas", kIndividual, "124", {n, "50 51 53 54 56"}, {n, "55 64 25", "66", n, "62 44 33"}, 6, 5, 6, 2, 81, 2, {{18, 50}}},
         {"la ficha siguiente cierra y un rival guarda menos", kIndividual, "124", {n, "50 51 53 54 56"}, {n, "55 64 25", "10", n, "62 44 33"}, 6, 5, 6, 2, 81, 2, {{18, -50}}},
+        {"la ficha siguiente cierra y un rival guarda justo el margen", kIndividual, "124", {n, "50 51 53 54 56"}, {n, "55 64 25", "54", n, "62 44 33"}, 6, 5, 6, 2, 81, 2, {{18, -50}}},
         {"la ficha siguiente cierra bajo el nivel 81", kIndividual, "124", {n, "50 51 53 54 56"}, {n, "55 64 25", "66", n, "62 44 33"}, 6, 5, 6, 2, 80, 2, {{18, 0}}},
     };
     // clang-format on
@@ -140,7 +142,7 @@ TEST(ReglasPuntuacion, el_valor_base_depende_del_caracter_y_del_lugar_del_numero
     }
 }
 
-TEST(ReglasPuntuacion, un_doble_lleva_la_mitad_del_peso_de_lo_que_abre_redondeada_a_par)
+TEST(ReglasPuntuacion, los_pesos_de_un_doble_van_a_la_mitad_redondeada_a_par_y_el_asiento_vacio_no_pesa)
 {
     for (const auto& [peso, esperado] : {std::pair{-5, 2}, {-7, 4}, {-6, 3}}) {
         Posicion pos;
@@ -151,10 +153,7 @@ TEST(ReglasPuntuacion, un_doble_lleva_la_mitad_del_peso_de_lo_que_abre_redondead
         pos.e.PesoNumero[1][5] = pos.e.PesoNumero[4][5] = 0;
         EXPECT_EQ(pos.Puntuar(5, 5, 50, 2).Pesos, esperado) << peso;
     }
-}
-
-TEST(ReglasPuntuacion, en_tres_jugadores_el_asiento_vacio_no_pesa)
-{
+    // With three players the empty seat weighs nothing.
     Posicion pos(kIndividual, "124");
     pos.Extremos(6, 0);
     pos.Mano(4, "62 10");

@@ -16,43 +16,34 @@
 namespace zp {
 namespace {
 
-struct Reglas
-{
-    const char* asientos;
-    Entero fichas, remanentes, sentido, primeraMano;
-    int mano; // the hand reviewed: 1 the first of the match, 2 the next one
-};
-
-void Aplicar(Banco& b, const Reglas& r)
-{
-    b.Asientos(r.asientos);
-    b.a.FichasPorJugador = r.fichas;
-    b.a.RemanentesMonton = r.remanentes;
-    b.a.SentidoJuego = static_cast<Sentido>(r.sentido);
-    b.e.PasoTurno = r.sentido == 2 ? -1 : 1;
-    b.a.PrimeraMano = static_cast<Apertura>(r.primeraMano);
-    b.a.Jugador[4].ControlJugador = Control::Automatico; // nobody waits for a person
-}
-
 TEST(Grabadora, retroceder_y_avanzar_cada_jugada_de_manos_al_azar_deja_la_partida_igual)
 {
-    const Reglas reglas[] = {{"1234", 7, 0, 1, 1, 1}, {"1234", 7, 0, 2, 2, 2}, {"13", 7, 0, 1, 1, 1},
-                             {"123", 7, 2, 2, 1, 2},  {"24", 10, 0, 1, 2, 1},  {"12", 14, 0, 1, 1, 1}};
+    // Seats, tiles each, the stock's reserve, direction, how the first hand opens, the hand reviewed (1 the
+    // first of the match, 2 the next one).
+    const std::tuple<const char*, Entero, Entero, Entero, Entero, int> reglas[] = {
+        {"1234", 7, 0, 1, 1, 1}, {"1234", 7, 0, 2, 2, 2}, {"13", 7, 0, 1, 1, 1},
+        {"123", 7, 2, 2, 1, 2},  {"24", 10, 0, 1, 2, 1},  {"12", 14, 0, 1, 1, 1}};
     int manos = 0, robos = 0, pases = 0, largas = 0;
-    for (const Reglas& r : reglas) {
+    for (const auto& [asientos, fichas, remanentes, sentido, primeraMano, mano] : reglas) {
         for (std::uint32_t semilla = 1; semilla <= 500; ++semilla) {
-            SCOPED_TRACE(std::string(r.asientos) + " semilla " + std::to_string(semilla));
+            SCOPED_TRACE(std::string(asientos) + " semilla " + std::to_string(semilla));
             Banco b(semilla);
-            Aplicar(b, r);
+            b.Asientos(asientos);
+            b.a.FichasPorJugador = fichas;
+            b.a.RemanentesMonton = remanentes;
+            b.a.SentidoJuego = static_cast<Sentido>(sentido);
+            b.e.PasoTurno = sentido == 2 ? -1 : 1;
+            b.a.PrimeraMano = static_cast<Apertura>(primeraMano);
+            b.a.Jugador[4].ControlJugador = Control::Automatico; // nobody waits for a person
             ASSERT_EQ(ValidarReglas(b.a), FalloReglas::Ninguno);
-            for (int m = 1; m <= r.mano; ++m) {
+            for (int m = 1; m <= mano; ++m) {
                 ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
                 EstadoJuego antes = b.e;
                 AvanzarTurno(antes, b.a);
                 const FotoMano inicio = TomarFoto(antes);
                 const ResultadoManoAlAzar jugada = JugarManoAlAzar(b.c);
                 ASSERT_EQ(jugada.Fallo, FalloJugada::Ninguno) << "jugada " << b.e.NumeroJugada;
-                if (m < r.mano) continue;
+                if (m < mano) continue;
                 ++manos;
 
                 AvanzarTurno(b.e, b.a);

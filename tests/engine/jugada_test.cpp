@@ -1,5 +1,6 @@
 // Carrying out a move: the tile turned to meet its end, the end chosen when both show the same number, the
-// line turning at the table's limits, draws down to the reserve, passes, and the moves refused.
+// line turning at the table's limits, draws down to the reserve, passes, the moves refused, and the move
+// list's lines.
 #include <gtest/gtest.h>
 
 #include "engine/geometria_linea.h"
@@ -7,6 +8,7 @@
 #include "engine/grabadora.h"
 #include "engine/indices.h"
 #include "engine/jugada.h"
+#include "engine/lista_jugadas.h"
 #include "engine/turno.h"
 #include "tests/soporte/banco.h"
 #include "tests/soporte/mano_al_azar.h"
@@ -165,24 +167,17 @@ TEST(Jugada, una_jugada_rechazada_no_toca_nada_de_la_partida)
     }
 }
 
-struct FichaDada
-{
-    Entero asiento, a, b;
-};
-
-// Plays the line round the four seats. Without `dadas` each mover is handed, as it moves, a non-double tile
-// new to its hand that keeps the two ends apart (equal ends would choose the end themselves; the placement
-// depends on nothing else), and the tiles are noted in `notadas`; with `dadas` the hands hold them all from
-// the start, as after a deal, so that the draw is the last slot of its hand.
-void JugarLineaQueDaLaVuelta(Banco& b, const std::vector<FichaDada>* dadas, std::vector<FichaDada>& notadas)
+// Plays the line round the four seats, each mover laying the first tile it still holds: tiles that keep the
+// two ends apart (equal ends would choose the end themselves), held from the start as after a deal, so that
+// the drawn 6-6 goes to the last slot of its hand.
+void JugarLineaQueDaLaVuelta(Banco& b)
 {
     PrepararMano(b, 1);
     b.e.FichasMonton = 1;
     b.e.Monton[1] = {6, 6};
     b.a.RemanentesMonton = 0;
-    if (dadas != nullptr)
-        for (const FichaDada& f : *dadas) b.DarFicha(f.asiento, f.a, f.b);
-    std::size_t siguiente = 0;
+    const char* manos[] = {"", "23 60 25 12 01", "24 01 56 23 12", "35 60 36 23", "56 12 01 60 35"};
+    for (Entero p = 1; p <= 4; ++p) DarFichas(b.e, p, manos[I(p)]);
     for (const PasoLinea& p : kLineaQueDaLaVuelta) {
         const Entero n = b.e.NumeroJugada;
         SCOPED_TRACE("jugada " + std::to_string(n));
@@ -190,27 +185,14 @@ void JugarLineaQueDaLaVuelta(Banco& b, const std::vector<FichaDada>* dadas, std:
             ASSERT_EQ(RobarFicha(b.c), FalloJugada::Ninguno);
             continue;
         }
-        if (p.extremo == kExtremoPasa) {
-            Mover(b, kNinguna, kNinguna, kExtremoPasa);
-        } else if (dadas != nullptr) {
-            const FichaDada& f = (*dadas)[siguiente++];
-            Mover(b, f.a, f.b, p.extremo);
-        } else {
-            const Entero v = n == 1 ? Entero{2} : b.e.Linea.Extremos[I(p.extremo)];
-            const Entero lejano = n == 1 ? kNinguna : b.e.Linea.Extremos[I(3 - p.extremo)];
-            Entero otro = kNinguna;
-            for (int k = 1; k <= 6 && otro == kNinguna; ++k) {
-                const auto o = static_cast<Entero>((v + k) % 7);
-                if (o != lejano && !BuscarFichaEnMano(b.e, v, o, b.e.JugadorTurno)) otro = o;
-            }
-            ASSERT_NE(otro, kNinguna);
-            b.DarFicha(b.e.JugadorTurno, v, otro);
-            notadas.push_back({b.e.JugadorTurno, v, otro});
-            Mover(b, v, otro, p.extremo);
-        }
+        const auto& mano = b.e.Manos[I(b.e.JugadorTurno)];
+        const auto f = std::find_if(mano.begin() + 1, mano.end(),
+                                    [](const HuecoMano& h) { return h.Estado == kEnMano; });
+        const bool pasa = p.extremo == kExtremoPasa;
+        Mover(b, pasa ? kNinguna : f->PuntoA, pasa ? kNinguna : f->PuntoB, p.extremo);
         ASSERT_EQ(EjecutarJugada(b.c), FalloJugada::Ninguno);
         AvanzarTurno(b.e, b.a);
-        if (p.extremo == kExtremoPasa) continue;
+        if (pasa) continue;
         const RegistroJugada& r = b.e.Jugadas[I(n)];
         EXPECT_EQ((PasoLinea{p.extremo, r.XFicha, r.YFicha, r.AnchoFicha, r.AltoFicha, r.LadoMesa,
                              r.XSpriteFicha, b.e.Linea.XExtremo[I(p.extremo)],
@@ -223,14 +205,8 @@ void JugarLineaQueDaLaVuelta(Banco& b, const std::vector<FichaDada>* dadas, std:
 
 TEST(Jugada, una_linea_que_da_la_vuelta_gira_en_cada_limite_y_se_deshace_hasta_el_principio)
 {
-    std::vector<FichaDada> fichas;
-    {
-        Banco ensayo;
-        JugarLineaQueDaLaVuelta(ensayo, nullptr, fichas);
-    }
     Banco b;
-    std::vector<FichaDada> ninguna;
-    JugarLineaQueDaLaVuelta(b, &fichas, ninguna);
+    JugarLineaQueDaLaVuelta(b);
     if (HasFatalFailure()) return;
     EXPECT_EQ(b.e.Jugadas[13].XMitad1, 318);
     EXPECT_EQ(b.e.Jugadas[13].XMitad2, 281);
@@ -303,36 +279,81 @@ TEST(Jugada, la_lista_de_jugadas_crece_sin_perder_registros_hasta_la_jugada_99)
     Banco b;
     PrepararLineaAbierta(b, 3, 5, 0, 0);
     ASSERT_EQ(b.e.Jugadas.size(), 41u);
+    b.e.ExtremoElegido = kExtremoPasa;
     for (Entero n = 1; n <= kMaximoJugadas; ++n) {
         b.e.NumeroJugada = n;
         b.e.JugadorTurno = static_cast<Entero>(n % 4 + 1);
-        b.e.ExtremoElegido = kExtremoPasa;
         ASSERT_EQ(RegistrarJugada(b.c), FalloJugada::Ninguno) << n;
         EXPECT_EQ(b.e.Jugadas.size(), n < 40    ? 41u
                                       : n <= 90 ? 91u
                                                 : std::max<std::size_t>(91, I(n) + 1))
             << n;
     }
-    EXPECT_EQ(b.e.Jugadas.size(), 100u);
-    for (Entero n = 1; n <= kMaximoJugadas; ++n) {
-        EXPECT_EQ(b.e.Jugadas[I(n)].Jugador, n % 4 + 1) << n;
-        EXPECT_EQ(b.e.Jugadas[I(n)].Extremo, kExtremoPasa) << n;
-    }
+    for (Entero n = 1; n <= kMaximoJugadas; ++n)
+        EXPECT_EQ((std::pair{b.e.Jugadas[I(n)].Jugador, b.e.Jugadas[I(n)].Extremo}),
+                  (std::pair<Entero, Entero>(n % 4 + 1, kExtremoPasa)))
+            << n;
     EXPECT_EQ(b.mesa.Lineas.size(), 99u);
     EXPECT_EQ(b.mesa.Lineas[98].substr(0, 2), "99");
-
-    b.e.NumeroJugada = 100;
-    EXPECT_EQ(RegistrarJugada(b.c), FalloJugada::ListaLlena);
+    // Record 100 and record 0 are never written; a draw from an empty or overfull stock is refused.
+    for (const Entero n : {Entero{100}, Entero{0}}) {
+        b.e.NumeroJugada = n;
+        EXPECT_EQ(RegistrarJugada(b.c), FalloJugada::ListaLlena) << n;
+    }
     EXPECT_EQ(b.e.Jugadas.size(), 100u);
     EXPECT_EQ(b.mesa.Lineas.size(), 99u);
-    b.e.NumeroJugada = 0;
-    EXPECT_EQ(RegistrarJugada(b.c), FalloJugada::ListaLlena) << "record 0 is never written";
     b.e.NumeroJugada = 50;
     b.e.ExtremoElegido = kExtremoRoba;
     for (const Entero monton : {Entero{0}, Entero{kHuecosMonton + 1}}) {
         b.e.FichasMonton = monton;
         EXPECT_EQ(RegistrarJugada(b.c), FalloJugada::MontonAgotado) << monton;
     }
+}
+
+RegistroJugada Registro(Entero extremo, Entero unido, Entero abierto, bool eleccion)
+{
+    RegistroJugada r;
+    r.Jugador = 1;
+    r.Extremo = extremo;
+    r.PuntoUnido = unido;
+    r.PuntoAbierto = abierto;
+    r.Eleccion = eleccion ? -1 : 0;
+    return r;
+}
+
+TEST(ListaJugadas, cada_linea_lleva_numero_nombre_y_ficha_en_sus_columnas)
+{
+    // Move, record, name; the line. Names never wider than 9 characters, counted as characters, not bytes.
+    const std::tuple<Entero, RegistroJugada, const char*, const char*> casos[] = {
+        {3, Registro(1, 6, 4, false), "Jugador1", " 3 Jugador1  6-4"},
+        {12, Registro(8, 3, 1, false), "Jugador2", "12 Jugador2  Roba"},
+        {7, Registro(9, 9, 9, false), "Ana", " 7 Ana       Pasa"},
+        {40, Registro(2, 0, 0, true), "Jugador4", "40 Jugador4  0-0 ???"},
+        {99, Registro(1, 5, 2, true), "Maximiliano", "99 Maximilia 5-2 ???"},
+        {5, Registro(2, 1, 3, false), "Begoña", " 5 Begoña    1-3"},
+        {1, Registro(1, 2, 6, false), "", " 1           2-6"},
+        {8, Registro(1, 12, 4, false), "Ana", " 8 Ana       12-4"}};
+    for (const auto& [numero, registro, nombre, linea] : casos)
+        EXPECT_EQ(TextoLineaListaJugadas(registro, numero, nombre), linea);
+}
+
+TEST(ListaJugadas, la_linea_de_cada_registro_queda_en_su_puesto_y_seleccionada)
+{
+    Banco b;
+    b.e.Jugadas[1] = Registro(1, 6, 6, false);
+    b.e.Jugadas[2] = Registro(8, 4, 2, false);
+    b.e.Jugadas[2].Jugador = 2;
+    b.e.Jugadas[3] = Registro(9, 9, 9, false);
+    for (Entero n = 1; n <= 3; ++n) AnadirLineaListaJugadas(b.c, n);
+    const std::vector<std::string> tres = {" 1 Jugador1  6-6", " 2 Jugador2  Roba", " 3 Jugador1  Pasa"};
+    EXPECT_EQ(b.mesa.Lineas, tres);
+    EXPECT_EQ(b.mesa.Seleccionada, 2);
+
+    // Played again from move 1 after a review: record 1 is line 0 again, the later lines go.
+    b.e.Jugadas[1] = Registro(1, 5, 3, true);
+    AnadirLineaListaJugadas(b.c, 1);
+    EXPECT_EQ(b.mesa.Lineas, std::vector<std::string>{" 1 Jugador1  5-3 ???"});
+    EXPECT_EQ(b.mesa.Seleccionada, 0);
 }
 
 } // namespace

@@ -116,6 +116,7 @@ TEST(Partida, una_partida_sembrada_de_jugadores_automaticos_da_siempre_la_misma_
         b.Asientos(asientos);
         b.a.SistemaAnotacion = anotacion;
         b.a.PuntosPartida = puntos;
+        b.a.ModoRed = PapelRed::Administrador; // left from a network match: this one is local
         const ResultadoPartida r = ComenzarPartida(b.c);
         EXPECT_EQ(r.Fin, FinPartida::Terminada);
         EXPECT_EQ(r.Siguiente, Peticion::Ninguna);
@@ -198,10 +199,17 @@ TEST(Partida, la_persona_juega_sus_fichas_y_elige_el_extremo_cuando_su_ficha_enc
     EXPECT_EQ(j.PuntoUnido, j.Extremo2);
 }
 
-TEST(Partida, el_extremo_solo_se_pregunta_si_a_la_persona_le_queda_mas_de_una_ficha)
+TEST(Partida, el_extremo_solo_se_pregunta_si_a_la_persona_le_queda_mas_de_una_ficha_y_no_da_igual)
 {
-    for (const char* mano : {"35", "35 66"}) {
-        SCOPED_TRACE(mano);
+    // Seat 4's tiles on ends 3 and 5, the tiles laid; whether the end is asked. With every other 3 and 5
+    // laid either end closes the line alike.
+    const std::tuple<const char*, const char*, bool> casos[] = {
+        {"35", "", false},
+        {"35 66", "", true},
+        {"35 66", "30 31 32 33 34 36", true},
+        {"35 66", "30 31 32 33 34 36 50 51 52 54 55 56", false}};
+    for (const auto& [mano, puestas, preguntado] : casos) {
+        SCOPED_TRACE(std::string(mano) + " / " + puestas);
         Banco b;
         b.e.PartidaEnCurso = b.e.ManoEnCurso = true;
         b.e.NumeroMano = 2;
@@ -211,12 +219,13 @@ TEST(Partida, el_extremo_solo_se_pregunta_si_a_la_persona_le_queda_mas_de_una_fi
         b.e.Linea.FichasEnExtremo = {0, 2, 2};
         b.e.NumeroJugada = 5;
         b.e.JugadorTurno = 4;
-        for (Entero p = 1; p <= 3; ++p) DarFichas(b.e, p, std::string(2, char('0' + p)));
+        DarFichas(b.e, 1, puestas, kPuesta);
+        for (Entero p = 1; p <= 3; ++p) DarFichas(b.e, p, p == 3 ? "44" : std::string(2, char('0' + p)));
         DarFichas(b.e, 4, mano);
         JugarFichasDe4(b);
         b.usuario.AbandonarEn = "Continuar entre manos";
         EXPECT_EQ(ReanudarPartida(b.c).Fin, FinPartida::Abandonada);
-        EXPECT_EQ(b.mesa.Veces("Extremo") > 0, std::string(mano).size() > 2);
+        EXPECT_EQ(b.mesa.Veces("Extremo") > 0, preguntado);
     }
 }
 
@@ -249,8 +258,10 @@ TEST(Partida, abandonada_en_cualquier_espera_no_muestra_ni_reparte_nada_mas_y_la
         // Nothing more is shown; only the lead's banner, when it was up, is taken down.
         const std::vector<std::string> rotulo = {"BorrarRotulo", "Refrescar"};
         EXPECT_EQ(b.TrasAbandono(), elegida ? rotulo : std::vector<std::string>{});
-        // Unwound as it stood: the window saves or replaces it, the engine closes nothing.
+        // Unwound as it stood: the window saves or replaces it, the engine closes nothing; only a wait for
+        // the Continue button leaves it pressable.
         EXPECT_TRUE(b.e.PartidaEnCurso);
+        EXPECT_EQ(b.e.EsperaContinuar, std::string(espera).rfind("Continuar", 0) == 0);
         EXPECT_TRUE(b.almacen.Borrados.empty());
 
         b.usuario.AbandonarEn.clear();

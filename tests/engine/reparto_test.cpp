@@ -23,28 +23,21 @@ std::string Fichas(const auto& fichas, int n)
 
 TEST(Reparto, una_semilla_reparte_siempre_las_mismas_manos_y_el_mismo_monton)
 {
-    struct Caso
-    {
-        std::uint32_t semilla;
-        const char* asientos;
-        std::array<const char*, 5> manos;
-        const char* monton;
-        Entero salida; // holds the double six
-    };
+    // Seed, seats; the hands, the stock and the leader (who holds the double six).
     // clang-format off
-    const Caso casos[] = {
+    const std::tuple<std::uint32_t, const char*, std::array<const char*, 5>, std::string, Entero> casos[] = {
         {7, "1234", {"", "5-0 5-3 2-2 6-4 1-1 4-4 6-2", "4-2 6-1 6-5 0-0 3-1 5-5 3-0", "6-0 2-0 5-1 3-3 6-6 4-1 5-4", "5-2 3-2 2-1 4-0 4-3 1-0 6-3"}, "", 3},
         {11, "24", {"", "", "1-1 5-1 6-5 5-5 6-6 3-2 5-0", "", "2-1 2-2 5-2 6-1 6-3 6-2 1-0"}, "5-4 0-0 4-0 3-1 3-3 6-4 5-3 2-0 4-4 4-1 4-3 3-0 4-2 6-0", 2},
     };
     // clang-format on
-    for (const auto& k : casos) {
-        Banco b(k.semilla);
-        b.Asientos(k.asientos);
+    for (const auto& [semilla, asientos, manos, monton, salida] : casos) {
+        Banco b(semilla);
+        b.Asientos(asientos);
         ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
-        for (std::size_t p = 1; p <= 4; ++p) EXPECT_EQ(Fichas(b.e.Manos[p], b.e.HuecosMano[p]), k.manos[p]);
-        EXPECT_EQ(Fichas(b.e.Monton, b.e.FichasMonton), k.monton);
-        EXPECT_EQ(b.mesa.Hubo("DibujarMonton"), *k.monton != '\0'); // drawn only with tiles to draw
-        EXPECT_EQ(b.e.JugadorSalida, k.salida);
+        for (std::size_t p = 1; p <= 4; ++p) EXPECT_EQ(Fichas(b.e.Manos[p], b.e.HuecosMano[p]), manos[p]);
+        EXPECT_EQ(Fichas(b.e.Monton, b.e.FichasMonton), monton);
+        EXPECT_EQ(b.mesa.Hubo("DibujarMonton"), !monton.empty()); // drawn only with tiles to draw
+        EXPECT_EQ(b.e.JugadorSalida, salida);
     }
 }
 

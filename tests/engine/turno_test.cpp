@@ -11,12 +11,13 @@ namespace {
 
 TEST(Turno, el_turno_salta_los_asientos_fuera_de_juego_en_ambos_sentidos)
 {
-    // The values 0 and 5 left one step before a leader at seat 1 or 4 step onto the leader.
+    // Seats, step, from; the next and the previous seat. The values 0 and 5 left one step before a leader at
+    // seat 1 or 4 step onto the leader; a step of 0 from a hand-edited file goes forward.
     const std::tuple<const char*, Entero, Entero, Entero, Entero> casos[] = {
         {"1234", 1, 1, 2, 4},  {"1234", 1, 4, 1, 3}, {"1234", -1, 1, 4, 2}, {"1234", -1, 4, 3, 1},
         {"24", 1, 2, 4, 4},    {"24", 1, 4, 2, 2},   {"24", -1, 2, 4, 4},   {"134", -1, 1, 4, 3},
         {"23", -1, 2, 3, 3},   {"124", 1, 2, 4, 1},  {"124", -1, 4, 2, 1},  {"1234", 1, 0, 1, 3},
-        {"1234", -1, 5, 4, 2}, {"3", 1, 3, 3, 3}};
+        {"1234", -1, 5, 4, 2}, {"3", 1, 3, 3, 3},    {"1234", 0, 1, 2, 4}};
     for (const auto& [enJuego, paso, desde, siguiente, anterior] : casos) {
         const Ajustes a = ConAsientos(enJuego);
         EstadoJuego e;
