@@ -27,7 +27,7 @@ namespace {
 constexpr int kAncho = 332;
 constexpr int kAnchoIndividual = 483;
 constexpr int kAlto = 463;
-constexpr int kFilasBloc = 19;        // ruled rows of the lengthened pad
+constexpr int kFilasBloc = 19; // ruled rows of the lengthened pad
 constexpr int kAltoPapel = 380;
 constexpr int kAyudaMarcador = 2181;
 
