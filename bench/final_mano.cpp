@@ -1,10 +1,12 @@
 // The endgame search over the fixed corpus: per configuration and overall, positions per second, median,
-// p99 and worst time; the first search of the process against the same search warm; the node-count
-// signature; and exactness against the plain enumerator.
+// p99 and worst time; a small and a large search made first in fresh processes (this program started
+// again), against the same searches warm; the node-count signature; and exactness against the plain
+// enumerator.
 //   bench_final_mano                 all of it
 //   bench_final_mano --sin-exactitud the timings and the signature only
 //   bench_final_mano --barrido       plays many more hands and lists the largest positions met, for the
 //   corpus
+//   bench_final_mano --primera[-con-imagen] HEX   one first search, as the fresh processes run it
 #include <link.h>
 #include <sys/resource.h>
 #include <unistd.h>

@@ -17,7 +17,7 @@ public:
     virtual void SembrarDelReloj() = 0;
 };
 
-// Int(u x n + 1): uniform in 1..n.
+// floor(u x n) + 1 for a uniform u: uniform in 1..n.
 int Aleatorio(Azar& azar, int n);
 
 // Mersenne twister from a fixed seed; reseeding from the clock is ignored so that runs repeat.

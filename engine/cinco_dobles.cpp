@@ -9,7 +9,6 @@ namespace zp {
 namespace {
 
 constexpr int kAyuda = 2144;
-constexpr int kMinimoDobles = 5;
 const std::string kTitulo = "Jugador con cinco dobles";
 
 // An automatic player's refusal, told in a one-button box.

@@ -5,6 +5,9 @@
 
 namespace zp {
 
+// Doubles dealt to one player that let the hand be refused.
+inline constexpr int kMinimoDobles = 5;
+
 enum class DecisionCincoDobles
 {
     Aceptadas,

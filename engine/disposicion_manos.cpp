@@ -7,7 +7,6 @@ namespace zp {
 namespace {
 
 constexpr int kPasoOculta = 39; // full pitch, and the test for it
-constexpr int kPasoGrande = 44; // seat 4 face up
 constexpr int kAnchoListaJugadas = 165;
 
 bool ManoTapaLista(const DisposicionManos& d)
@@ -37,7 +36,7 @@ ResultadoDisposicion CalcularDisposicionManos(const EstadoJuego& e, const Ajuste
             (p == 4 && a.Jugador[4].FichasJugador == VistaFichas::Visibles) ? kPasoGrande : kPasoOculta;
         if (!holgada && n * kPasoOculta > sitio[p]) {
             const int base = (p == 1 || p == 3) ? 21 : 20; // the small tile along the strip
-            paso = base + (sitio[p] - n * base) / n;       // non-negative here, so / is Int()
+            paso = base + (sitio[p] - n * base) / n;       // non-negative here, so / rounds down
         }
         r.ManoHolgada[i] = holgada;
         d.SeparacionFichas[i] = static_cast<Entero>(paso);

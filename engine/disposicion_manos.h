@@ -7,6 +7,9 @@
 
 namespace zp {
 
+// The pitch of seat 4's hand face up: its tiles' large views side by side.
+inline constexpr int kPasoGrande = 44;
+
 struct PuntoMesa
 {
     Entero X = 0;

@@ -5,8 +5,9 @@
 // touches are kept: first in a small table of its own that stays in the cache, then, for the few large
 // searches, in buckets laid out in the order the search first reaches them, so that the positions of one
 // subtree lie together. Nothing is cleared between searches: every bucket is tagged with its search.
-// One per thread, kept in thread storage and set up before the thread runs, so that a search never waits
-// for memory: the large table is the thread's own.
+// One per thread, in thread storage zeroed before the thread runs, so that a small search never waits for
+// memory; the large table, in large pages, is mapped the first time a search of the thread outgrows the small
+// one, and is the thread's own.
 #include <cstdint>
 
 namespace zp {

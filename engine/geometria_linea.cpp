@@ -2,16 +2,12 @@
 
 #include <cassert>
 
+#include "engine/indices.h"
 #include "engine/redondeo.h"
 
 namespace zp {
 
 namespace {
-
-Entero E(int v)
-{
-    return static_cast<Entero>(v);
-}
 
 bool DireccionValida(Entero d)
 {

@@ -2,18 +2,10 @@
 
 #include <algorithm>
 
+#include "engine/indices.h"
 #include "engine/redondeo.h"
 
 namespace zp {
-
-namespace {
-
-Entero E(int v)
-{
-    return static_cast<Entero>(v);
-}
-
-} // namespace
 
 Entero ElegirLadoMonton(const Ajustes& ajustes)
 {

@@ -16,6 +16,12 @@ inline std::size_t I(int v)
     return static_cast<std::size_t>(v);
 }
 
+// A computed value back into the state's 16-bit width (the callers' values fit it).
+inline Entero E(int v)
+{
+    return static_cast<Entero>(v);
+}
+
 // The slots of seat p's hand, within 0..kHuecos whatever a damaged file held.
 inline int HuecosDe(const EstadoJuego& e, int p)
 {

@@ -19,11 +19,6 @@ constexpr int kVecesIndicacion = 3;
 constexpr int kPausaManoVisible = 135;
 constexpr int kPausaManoOculta = 105;
 
-Entero E(int v)
-{
-    return static_cast<Entero>(v);
-}
-
 bool AsientoValido(Entero p)
 {
     return p >= 1 && p <= kAsientos;

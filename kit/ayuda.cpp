@@ -24,21 +24,15 @@ QPointer<VisorAyuda>& visorAbierto()
     return visor;
 }
 
-QUrl DireccionDe(const QString& ruta)
-{
-    if (ruta.startsWith(QLatin1Char(':'))) return QUrl(QStringLiteral("qrc") + ruta);
-    return QUrl::fromLocalFile(ruta);
-}
-
 } // namespace
 
-QUrl PaginaAyuda(const QString& carpeta, Entero contexto)
+QUrl PaginaAyuda(Entero contexto)
 {
-    QString base = carpeta;
-    if (!base.endsWith(QLatin1Char('/'))) base += QLatin1Char('/');
+    const QString base = QString::fromLatin1(recursos::ayuda::Prefijo);
     const QString pagina = base + QString::number(contexto) + QString::fromLatin1(recursos::ayuda::Extension);
-    if (contexto > 0 && QFileInfo::exists(pagina)) return DireccionDe(pagina);
-    return DireccionDe(base + QStringLiteral("indice.html"));
+    const QString ruta =
+        contexto > 0 && QFileInfo::exists(pagina) ? pagina : base + QStringLiteral("indice.html");
+    return QUrl(QStringLiteral("qrc") + ruta);
 }
 
 VisorAyuda::VisorAyuda(QWidget* padre) : QWidget(padre, Qt::Window), navegador_(new QTextBrowser(this))
@@ -65,7 +59,7 @@ VisorAyuda::VisorAyuda(QWidget* padre) : QWidget(padre, Qt::Window), navegador_(
 
 void VisorAyuda::MostrarContexto(Entero contexto)
 {
-    navegador_->setSource(PaginaAyuda(QString::fromLatin1(recursos::ayuda::Prefijo), contexto));
+    navegador_->setSource(PaginaAyuda(contexto));
 }
 
 QUrl VisorAyuda::PaginaMostrada() const

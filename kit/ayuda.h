@@ -11,6 +11,9 @@ class QTextBrowser;
 
 namespace zp {
 
+// The page on network play, which every window that speaks of it opens.
+inline constexpr Entero kAyudaRed = 5100;
+
 class VisorAyuda : public QWidget
 {
     Q_OBJECT
@@ -35,9 +38,8 @@ private:
     QTextBrowser* navegador_;
 };
 
-// The page of a context in `carpeta` (":/ayuda/" for the program's own), or its index page when there is
-// none: a "qrc:" address for resources, a file address otherwise.
-QUrl PaginaAyuda(const QString& carpeta, Entero contexto);
+// The program's own page of a context, or its index page when there is none.
+QUrl PaginaAyuda(Entero contexto);
 
 // Opens the help at `contexto`, in the one help window. It stays usable while a modal window runs: it
 // belongs to the modal window on top (else to the table window).

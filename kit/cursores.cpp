@@ -13,13 +13,11 @@ struct CursorConocido
 {
     const char* nombre;
     QPoint punto;
-    Qt::CursorShape sustituto; // when the picture is missing
 };
 
 constexpr CursorConocido kCursores[] = {
-    {"manoindice", {13, 1}, Qt::PointingHandCursor}, {"manoverde", {13, 1}, Qt::PointingHandCursor},
-    {"manoroja", {13, 1}, Qt::PointingHandCursor},   {"manocerrada", {15, 6}, Qt::ClosedHandCursor},
-    {"ordenar", {15, 1}, Qt::OpenHandCursor},        {"girar", {13, 1}, Qt::PointingHandCursor},
+    {"manoindice", {13, 1}},  {"manoverde", {13, 1}}, {"manoroja", {13, 1}},
+    {"manocerrada", {15, 6}}, {"ordenar", {15, 1}},   {"girar", {13, 1}},
 };
 
 const char* kPropiedadPuntero = "zpPuntero";
@@ -33,8 +31,9 @@ const QCursor* Cursores::Cursor(std::string_view nombre)
     if (auto it = hechos_.find(clave); it != hechos_.end()) return &it->second;
     for (const CursorConocido& c : kCursores) {
         if (clave != QLatin1String(c.nombre)) continue;
-        const QPixmap dibujo(carpeta_ + clave + QStringLiteral(".png"));
-        QCursor cursor = dibujo.isNull() ? QCursor(c.sustituto) : QCursor(dibujo, c.punto.x(), c.punto.y());
+        // The pictures are the program's own resources, "<name in lower case>.png".
+        const QCursor cursor(QPixmap(QStringLiteral(":/cursores/") + clave + QStringLiteral(".png")),
+                             c.punto.x(), c.punto.y());
         return &hechos_.emplace(clave, cursor).first->second;
     }
     return nullptr;

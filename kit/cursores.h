@@ -22,19 +22,14 @@ constexpr Entero kPunteroPropio = 99;
 class Cursores
 {
 public:
-    // Pictures are "<carpeta><name in lower case>.png"; the program's are in ":/cursores/".
-    explicit Cursores(QString carpeta = QStringLiteral(":/cursores/")) : carpeta_(std::move(carpeta)) {}
-
     // The named cursor ("ManoIndice", "ManoVerde", "ManoRoja", "ManoCerrada", "Ordenar", "Girar"; any
     // letter case) with its hot spot, made once; null for any other name.
     const QCursor* Cursor(std::string_view nombre);
 
     // Gives `control` that cursor with pointer code 99. An unknown name leaves the control as it was.
-    // A missing picture falls back to a standard hand, so that the button stays usable.
     bool PonerCursor(QWidget* control, std::string_view nombre);
 
 private:
-    QString carpeta_;
     std::map<QString, QCursor> hechos_;
 };
 

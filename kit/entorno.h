@@ -40,6 +40,7 @@ inline constexpr QRgb kNegro = rgbFromBgr(0x000000);
 inline constexpr QRgb kAzul = rgbFromBgr(0xFF0000);
 inline constexpr QRgb kAzulMarino = rgbFromBgr(0x800000);
 inline constexpr QRgb kRojo = rgbFromBgr(0x0000FF);
+inline constexpr QRgb kPurpura = rgbFromBgr(0x800080);
 inline constexpr QRgb kSombraVerde = rgbFromBgr(0x759575);
 
 } // namespace zp

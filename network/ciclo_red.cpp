@@ -2,6 +2,7 @@
 
 #include "engine/mensajes_red.h"
 #include "engine/partida.h"
+#include "kit/ayuda.h"
 #include "network/core/arranque_red.h"
 #include "network/core/mensajes.h"
 #include "platform/socket_control.h"
@@ -12,7 +13,6 @@ namespace zp {
 
 namespace {
 
-constexpr int kAyudaRed = 5100;
 const std::string kTituloRed = "Juego en red";
 
 Contexto& Ctx(ConexionRed& red)

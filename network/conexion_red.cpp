@@ -9,12 +9,6 @@
 
 namespace zp {
 
-namespace {
-
-constexpr Entero kPuestoAdministrador = 4;
-
-} // namespace
-
 ConexionRed::ConexionRed(EstadoJuego& juego, Ajustes& datos, QObject* padre)
     : QObject(padre), juego_(juego), datos_(datos), protocolo_(Estado, juego, datos, *this)
 {

@@ -1,6 +1,7 @@
 #include "network/inicio_red.h"
 
 #include "engine/mensajes_red.h"
+#include "kit/ayuda.h"
 #include "network/ciclo_red.h"
 #include "network/core/arranque_red.h"
 #include "network/core/mensajes.h"
@@ -15,7 +16,6 @@ namespace zp {
 
 namespace {
 
-constexpr int kAyudaRed = 5100;
 // A client tries again this long after the host could not be reached (nobody listening yet).
 constexpr qint64 kReintentoMs = 500;
 constexpr std::size_t kMaximoSnapshot = 1 << 20;

@@ -24,10 +24,10 @@ namespace zp {
 
 namespace {
 
-constexpr int kAncho = 332;           // 4980 twips
-constexpr int kAnchoIndividual = 483; // 7245 twips
-constexpr int kAlto = 463;            // 6945 twips
-constexpr int kFilasBloc = 19;        // ruled rows of the lengthened pad
+constexpr int kAncho = 332;
+constexpr int kAnchoIndividual = 483;
+constexpr int kAlto = 463;
+constexpr int kFilasBloc = 19; // ruled rows of the lengthened pad
 constexpr int kAltoPapel = 380;
 constexpr int kAyudaMarcador = 2181;
 

@@ -32,8 +32,6 @@ constexpr int kAnchoMarco = 205;
 constexpr QSize kTamanoSpin{198, 30};
 constexpr QSize kTamanoTexSpin{35, 19};
 constexpr Entero kAyudaNormas = 2141;
-constexpr Entero kAyudaRed = 5100;
-constexpr QRgb kPurpura = rgbFromBgr(0x800080);
 
 struct Selector
 {

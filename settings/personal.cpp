@@ -29,7 +29,6 @@ constexpr int kAncho = 799, kAlto = 510;
 constexpr Entero kAyudaPersonal = 2121;
 constexpr QSize kTamanoTexto{121, 19};
 constexpr QSize kTamanoGrafico{83, 19};
-constexpr QRgb kPurpura = rgbFromBgr(0x800080);
 constexpr QRgb kVerdeOscuro = rgbFromBgr(0x008000);
 
 // Top-left corner of each seat's panel: 1 left, 2 top, 3 right, 4 bottom, as on the table.

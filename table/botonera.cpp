@@ -27,8 +27,6 @@ namespace zp {
 
 namespace {
 
-constexpr Entero kAyudaRed = 5100;
-
 enum Boton : Entero
 {
     kNuevaPartida = 1,

@@ -14,7 +14,6 @@ namespace zp {
 
 namespace {
 
-constexpr int kPasoGrande = 44;
 constexpr int kVistasGrandes = 7; // the sheet holds large views for slots 1..7
 
 // The seat's whole strip, wider than its hand: what an erase of the hand covers.

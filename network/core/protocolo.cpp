@@ -1,5 +1,6 @@
 #include "network/core/protocolo.h"
 
+#include "engine/cinco_dobles.h"
 #include "engine/mensajes_red.h"
 #include "network/core/mensajes.h"
 #include "settings/core/ajustes_recibidos.h"
@@ -8,9 +9,6 @@
 namespace zp {
 
 namespace {
-
-constexpr Entero kPuestoAdministrador = 4;
-constexpr Entero kMinimoDobles = 5;
 
 bool PuestoDeCliente(Entero p)
 {

@@ -14,6 +14,9 @@
 
 namespace zp {
 
+// The host's seat as a client numbers the seats.
+inline constexpr Entero kPuestoAdministrador = 4;
+
 // The connections as the messages see them: on the host, sockets 1..3 serve one client each; on a client,
 // socket 0 is the one to the host.
 class Enlaces

@@ -1,5 +1,4 @@
-// Los mensajes de la red tal como llegan: cortados en cualquier punto, varios en una lectura, mal formados o
-// de quien no toca; y lo que el administrador reenvía a cada cliente.
+// Los mensajes de la red tal como llegan, y lo que el administrador reenvía a cada cliente.
 #include "engine/contexto.h"
 #include "engine/reparto.h"
 #include "network/core/mensajes.h"
@@ -63,32 +62,26 @@ std::string Chat(char relleno)
 
 TEST(TramaRed, corta_igual_los_mensajes_juntos_partidos_o_byte_a_byte)
 {
-    struct Caso
-    {
-        bool administrador;
-        std::string bytes;
-        std::vector<MensajeRed> esperados;
-    };
     const std::string chat = Chat('x');
-    const Caso casos[] = {
+    const std::tuple<bool, std::string, std::vector<MensajeRed>> casos[] = {
         {false, "ZRP33032ZRP33021", {{3, "2"}, {2, "1"}}},
         {true, "ZRP330601661ZRP33050", {{6, "01661"}, {5, "0"}}},
         {true, "  zrp3320" + chat + "ZRP33041234567890", {{20, chat}, {4, "1234567890"}}},
         {false, "ZRP3308ZRP33013", {{8, ""}, {1, "3"}}},
     };
-    for (const Caso& k : casos) {
-        SCOPED_TRACE(k.bytes.substr(0, 24));
+    for (const auto& [administrador, bytes, esperados] : casos) {
+        SCOPED_TRACE(bytes.substr(0, 24));
         // The whole block at once, byte by byte, and cut in two at every point.
-        std::vector<std::vector<std::string>> lecturas{{k.bytes}, {}};
-        for (char c : k.bytes) lecturas[1].push_back(std::string(1, c));
-        for (std::size_t corte = 1; corte < k.bytes.size(); ++corte)
-            lecturas.push_back({k.bytes.substr(0, corte), k.bytes.substr(corte)});
+        std::vector<std::vector<std::string>> lecturas{{bytes}, {}};
+        for (char c : bytes) lecturas[1].push_back(std::string(1, c));
+        for (std::size_t corte = 1; corte < bytes.size(); ++corte)
+            lecturas.push_back({bytes.substr(0, corte), bytes.substr(corte)});
         for (const auto& partes : lecturas) {
-            TramaRed trama(k.administrador);
+            TramaRed trama(administrador);
             std::vector<MensajeRed> salen;
             for (const std::string& parte : partes)
                 for (MensajeRed& m : trama.Recibir(parte)) salen.push_back(std::move(m));
-            ASSERT_EQ(salen, k.esperados) << partes.size() << " lecturas";
+            ASSERT_EQ(salen, esperados) << partes.size() << " lecturas";
             EXPECT_EQ(trama.Pendientes(), 0u);
         }
     }

@@ -1,6 +1,4 @@
-// Nuestro administrador y nuestro cliente frente a un ordenador escrito solo a partir del protocolo, con
-// sockets de Qt sin más: los bytes que salen, los puestos por dirección, el reenvío y lo que se deja para
-// después de atender la llegada.
+// Nuestro administrador y nuestro cliente frente a un ordenador que solo sabe del protocolo.
 #include "common/espera_acotada.h"
 #include "network/conexion_red.h"
 #include "network/core/mensajes.h"

@@ -1,5 +1,3 @@
-// La ventana de mensajes en red: el botón de enviar solo aparece con texto, el administrador guarda y ve su
-// propia línea al enviarla, y la ventana se ve como su imagen revisada.
 #include "common/imagen_referencia.h"
 #include "network/conexion_red.h"
 #include "network/core/chat.h"

@@ -1,7 +1,5 @@
 // Un administrador y de uno a tres clientes, cada uno en su propio proceso y unidos por la interfaz local,
-// arrancan el juego en red como el programa, juegan una partida entera de jugadores automáticos y acaban con
-// la misma hoja de tanteo en cada ordenador; y lo mismo cuando una partida sin terminar se reanuda, cuando un
-// cliente se cae, cuando sobra un cliente, cuando se va el administrador y cuando todos escriben mensajes.
+// juegan como el programa y acaban con la misma hoja de tanteo en cada ordenador.
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -72,18 +70,11 @@ QStringList Empiezan(const QStringList& lineas, const QString& con)
 
 TEST(PartidaRed, administrador_y_clientes_en_procesos_aparte_acaban_con_la_misma_hoja)
 {
-    struct Caso
-    {
-        int clientes;
-        const char* semilla;
-        const char* modo;
-    };
-    for (const Caso k : {Caso{1, "3", "1"}, Caso{2, "7", "2"}, Caso{3, "11", "1"}}) {
-        SCOPED_TRACE(k.clientes);
-        Administrador h(
-            {"--clientes", QString::number(k.clientes), "--semilla", k.semilla, "--modo", k.modo});
+    for (const auto& [cuantos, semilla, modo] : {std::tuple{1, "3", "1"}, {2, "7", "2"}, {3, "11", "1"}}) {
+        SCOPED_TRACE(cuantos);
+        Administrador h({"--clientes", QString::number(cuantos), "--semilla", semilla, "--modo", modo});
         std::vector<std::unique_ptr<Ordenador>> clientes;
-        for (int i = 1; i <= k.clientes; ++i)
+        for (int i = 1; i <= cuantos; ++i)
             clientes.push_back(h.Cliente({"--semilla", QString::number(100 + i)}));
         const QStringList hoja = Hoja(h.Terminar());
         EXPECT_EQ(h.Codigo(), 0);

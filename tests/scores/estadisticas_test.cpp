@@ -1,6 +1,4 @@
-// Las estadísticas de la mano en curso sobre manos preparadas, por parejas y en individual: las fichas de
-// cada fila en el orden de juego desde quien salió, los palos cortados, de cara y pasados, lo puesto y lo que
-// falta, el cuadro de fichas y las que casan con los extremos; y un recorrido de asientos que siempre acaba.
+// Las estadísticas de la mano en curso sobre manos preparadas, por parejas y en individual.
 #include "scores/core/estadisticas.h"
 
 #include <gtest/gtest.h>

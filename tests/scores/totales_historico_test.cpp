@@ -1,5 +1,4 @@
-// El histórico tal como lo enseña su ventana: las partidas más nuevas primero con sus dos líneas, las
-// esquinas que pasan página justo en sus bordes, y las cuatro tablas de totales ordenadas por su valor.
+// El histórico tal como lo enseña su ventana: sus listados, sus esquinas y sus tablas de totales.
 #include "scores/core/listado_historico.h"
 #include "scores/core/totales_historico.h"
 

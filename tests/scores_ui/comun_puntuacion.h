@@ -1,5 +1,4 @@
-// Lo que comparten las pruebas de las ventanas de puntuación: la pantalla de 800 x 600, sin sonido, y el
-// entorno de la mesa limpio antes y después.
+// Las ventanas de puntuación en la pantalla de 800 x 600, sin sonido, con el entorno de la mesa limpio.
 #pragma once
 
 #include "kit/entorno.h"

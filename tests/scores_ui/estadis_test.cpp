@@ -1,6 +1,3 @@
-// La ventana de estadísticas: su tamaño sigue a la fila de fichas más larga y a los asientos en juego, de
-// manos de 7 a 14 fichas; se cierra con cualquier tecla que escriba un carácter (Mayúsculas sola no), y "p" o
-// "P" la imprimen antes; sin partida enseña la hoja vacía y se puede salir. Una imagen revisada por hoja.
 #include "common/imagen_referencia.h"
 #include "comun_puntuacion.h"
 #include "kit/mensajes.h"

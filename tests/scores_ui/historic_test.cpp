@@ -1,6 +1,3 @@
-// El histórico: ocho partidas por página, la más nueva primero; las esquinas dobladas pasan página solo si la
-// hay y enseñan la mano encima; el botón de totales pasa a las cuatro tablas, que se hojean igual; sin
-// partidas, el botón de totales no hace nada. Una imagen revisada de cada vista.
 #include "common/imagen_referencia.h"
 #include "comun_puntuacion.h"
 #include "kit/cursores.h"
@@ -82,28 +79,17 @@ TEST_F(Historico, la_mas_nueva_primero_y_las_esquinas_pasan_pagina_solo_si_la_ha
     }
 }
 
+// The hand over a corner only where it turns a page; turned forward, the corner has nothing more to show.
 TEST_F(Historico, la_mano_aparece_solo_sobre_una_esquina_que_pasa_pagina)
 {
-    struct Caso
-    {
-        int partidas;
-        QPoint donde;
-        bool mano;
-    };
-    for (const Caso& c : {Caso{9, kAdelante, true}, Caso{8, kAdelante, false}, Caso{9, kAtras, false},
-                          Caso{9, QPoint(200, 280), false}}) {
-        SCOPED_TRACE(testing::Message() << c.partidas << " " << c.donde.x());
-        Escribir(c.partidas);
-        historic h(Carpeta());
-        h.show(); // the pointer moves over a window on the screen
-        QTest::mouseMove(h.Pic_Carpeta, QPoint(200, 100));
-        QTest::mouseMove(h.Pic_Carpeta, c.donde);
-        EXPECT_EQ(zp::CursorDe(h.Pic_Carpeta) == QStringLiteral("manoindice"), c.mano);
-    }
-    // Turned forward, the corner under the pointer has nothing more to show.
+    Escribir(9);
     historic h(Carpeta());
-    h.show();
-    QTest::mouseMove(h.Pic_Carpeta, kAdelante);
+    h.show(); // the pointer moves over a window on the screen
+    for (const auto& [donde, mano] : {std::pair{kAtras, false}, {kAdelante, true}}) {
+        QTest::mouseMove(h.Pic_Carpeta, QPoint(200, 100));
+        QTest::mouseMove(h.Pic_Carpeta, donde);
+        EXPECT_EQ(zp::CursorDe(h.Pic_Carpeta) == QStringLiteral("manoindice"), mano) << donde.x();
+    }
     Pulsar(h, kAdelante);
     EXPECT_EQ(zp::PunteroDe(h.Pic_Carpeta), zp::kPunteroNormal);
 }

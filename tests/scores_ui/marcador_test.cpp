@@ -1,5 +1,3 @@
-// El marcador: su tamaño y lugar, los textos del bloc de parejas y del informe individual, los totales, las
-// manos que caben, el papel que sube y la salida por botón y por tecla.
 #include "common/imagen_referencia.h"
 #include "comun_puntuacion.h"
 #include "kit/pausa.h"

@@ -193,13 +193,6 @@ TEST(CargarCadenasEstado, los_nombres_se_leen_recortados_con_mayuscula_inicial_y
 // convert keeps what was there, a setting out of range takes its fallback, the rest is taken as read.
 TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
 {
-    struct Caso
-    {
-        std::size_t columna;
-        std::string texto;
-        std::function<int(const Estado&)> valor;
-        int esperado;
-    };
     const auto regla = [](const DefinicionAjuste& d) {
         return [&d](const Estado& s) { return d.Leer(s.datos, 0); };
     };
@@ -208,7 +201,7 @@ TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
     };
     const auto sonido = [](const Estado& s) { return s.datos.Sonido ? -1 : 0; };
     const auto puesto = [](const Estado& s) { return int(s.juego.PuestoLocal); };
-    const std::vector<Caso> casos = {
+    const std::tuple<std::size_t, std::string, std::function<int(const Estado&)>, int> casos[] = {
         {134, " ", regla(ajuste::SistemaAnotacion), 2}, // blank: kept
         {134, "x", regla(ajuste::SistemaAnotacion), 2}, // not a number: kept
         {139, "5", regla(ajuste::TurnoSalida), 1},      // out of range: fallback
@@ -243,17 +236,17 @@ TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
         {147, "9", regla(ajuste::NumeroJugadores), 4}, // worked out again from the seats
         {173, "0 ", [](const Estado& s) { return int(s.juego.PasoTurno); }, 1},
     };
-    for (const Caso& c : casos) {
+    for (const auto& [columna, texto, valor, esperado] : casos) {
         CadenasEstado cad = PrimeraEjecucion().Cadenas();
-        cad.CadenaSituacion.replace(c.columna - 1, c.texto.size(), c.texto);
+        cad.CadenaSituacion.replace(columna - 1, texto.size(), texto);
         Estado leido = PrimeraEjecucion();
         leido.datos.SistemaAnotacion = Anotacion::Unidades;
         leido.datos.Velocidad = 80;
         leido.datos.Sonido = false;
         leido.datos.PuntosPartida = 99;
         leido.juego.PuestoLocal = 3;
-        ASSERT_TRUE(Tomado(CargarCadenasEstado(cad, leido.juego, leido.datos))) << c.columna;
-        EXPECT_EQ(c.valor(leido), c.esperado) << "columna " << c.columna << " «" << c.texto << "»";
+        ASSERT_TRUE(Tomado(CargarCadenasEstado(cad, leido.juego, leido.datos))) << columna;
+        EXPECT_EQ(valor(leido), esperado) << "columna " << columna << " «" << texto << "»";
     }
 }
 
@@ -395,13 +388,9 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
          [](Estado& s) { s.juego.ManoEnCurso = false, s.juego.JugadorSalida = 0; }},
     };
     // A line cut short: the reason says how much of it is there.
-    const struct
-    {
-        const char* que;
-        std::string CadenasEstado::*linea;
-        std::size_t largo;
-    } cortes[] = {{"la hoja de tanteo guarda 1 de las 2 manos jugadas", &CadenasEstado::CadenaMarcador, 60},
-                  {"la lista guarda 10 de las 14 jugadas hechas", &CadenasEstado::CadenaJugadas, 600}};
+    const std::tuple<const char*, std::string CadenasEstado::*, std::size_t> cortes[] = {
+        {"la hoja de tanteo guarda 1 de las 2 manos jugadas", &CadenasEstado::CadenaMarcador, 60},
+        {"la lista guarda 10 de las 14 jugadas hechas", &CadenasEstado::CadenaJugadas, 600}};
 
     auto comprobar = [](const char* que, const CadenasEstado& cad, const std::string& motivo = "") {
         Estado leido = PartidaLarga();
@@ -426,10 +415,10 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
         c.danar(s);
         comprobar(c.que, s.Cadenas(), c.motivo);
     }
-    for (const auto& c : cortes) {
+    for (const auto& [que, linea, largo] : cortes) {
         CadenasEstado cad = PartidaEnJuego().Cadenas();
-        (cad.*c.linea).resize(c.largo);
-        comprobar(c.que, cad, c.que);
+        (cad.*linea).resize(largo);
+        comprobar(que, cad, que);
     }
 }
 

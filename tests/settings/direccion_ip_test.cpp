@@ -1,5 +1,3 @@
-// Las direcciones de la red tal como se teclean: cuatro números de 0 a 255 separados por puntos, los blancos
-// fuera, y nada más.
 #include "settings/core/direccion_ip.h"
 
 #include <gtest/gtest.h>

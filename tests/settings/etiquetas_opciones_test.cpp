@@ -12,34 +12,28 @@ using namespace zp;
 
 const std::string kSinOpcion(22, ' ');
 
-// A click on a selector moves to the next option and back to 1 after the last one that has a text.
-std::vector<int> Recorrido(const TablaOpciones& t, int selector)
+// The options of a selector that have a text, in order.
+std::vector<int> Opciones(const TablaOpciones& t, int selector)
 {
-    std::vector<int> r{1};
-    int v = 1;
-    do {
-        v = (v + 1 < kOpciones &&
-             t[static_cast<std::size_t>(selector)][static_cast<std::size_t>(v + 1)] != kSinOpcion)
-                ? v + 1
-                : 1;
-        r.push_back(v);
-    } while (v != 1);
+    std::vector<int> r;
+    for (std::size_t v = 0; v < t[0].size(); ++v)
+        if (t[static_cast<std::size_t>(selector)][v] != kSinOpcion) r.push_back(static_cast<int>(v));
     return r;
 }
 
 // The game mode decides the rows of the tie and lead selectors; only seats 1 to 3 can be remote.
-TEST(OpcionesSelector, cada_selector_recorre_sus_opciones_y_vuelve_a_la_primera)
+TEST(OpcionesSelector, cada_selector_tiene_sus_opciones_seguidas_desde_la_primera)
 {
     const std::tuple<Modalidad, int, std::vector<int>> casos[] = {
-        {Modalidad::Parejas, 17, {1, 2, 3, 1}}, {Modalidad::Parejas, 19, {1, 2, 3, 4, 1}},
-        {Modalidad::Individual, 17, {1, 2, 1}}, {Modalidad::Individual, 19, {1, 2, 3, 1}},
-        {Modalidad::Parejas, 25, {1, 2, 3, 1}}, {Modalidad::Parejas, 27, {1, 2, 3, 1}},
-        {Modalidad::Parejas, 28, {1, 2, 1}},
+        {Modalidad::Parejas, 17, {1, 2, 3}}, {Modalidad::Parejas, 19, {1, 2, 3, 4}},
+        {Modalidad::Individual, 17, {1, 2}}, {Modalidad::Individual, 19, {1, 2, 3}},
+        {Modalidad::Parejas, 25, {1, 2, 3}}, {Modalidad::Parejas, 27, {1, 2, 3}},
+        {Modalidad::Parejas, 28, {1, 2}},
     };
-    for (const auto& [modo, selector, recorrido] : casos) {
+    for (const auto& [modo, selector, opciones] : casos) {
         TablaOpciones t;
         CargarEtiquetasOpciones(t, modo);
-        EXPECT_EQ(Recorrido(t, selector), recorrido) << Codigo(modo) << " " << selector;
+        EXPECT_EQ(Opciones(t, selector), opciones) << Codigo(modo) << " " << selector;
     }
 }
 

@@ -1,6 +1,3 @@
-// Los juegos archivados: guardar, listar, cargar y sobrescribir sin mirar mayúsculas; borrar preguntando;
-// los nombres que saldrían de la carpeta de trabajo, un fichero dañado y un guardado fallido no cambian nada
-// más que un mensaje; y el aspecto de la ventana.
 #include "comun_ajustes.h"
 
 #include "engine/partida.h"

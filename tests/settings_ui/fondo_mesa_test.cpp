@@ -1,5 +1,3 @@
-// El fondo de la mesa: dónde caen la copia centrada y las cuatro copias, qué nombres acepta, cómo queda
-// pintado, y que una imagen que falta o no se puede leer deja el mármol con un solo aviso.
 #include "comun_ajustes.h"
 
 #include "settings/fondo_mesa.h"
@@ -29,21 +27,16 @@ using FondoMesa = VentanaAjustes;
 
 TEST_F(FondoMesa, la_copia_centrada_y_las_cuatro_copias_caen_en_su_sitio)
 {
-    struct Caso
-    {
-        CopiasFondo copias;
-        QSize dibujo;
-        std::vector<QPoint> lugares;
-    };
     const zp::Pantalla p = zp::MedirPantalla(800, 600); // mesa de 710 x 600, centro (355, 300)
-    const Caso casos[] = {
+    const std::tuple<CopiasFondo, QSize, std::vector<QPoint>> casos[] = {
         {CopiasFondo::Una, {200, 150}, {{255, 225}}},
         {CopiasFondo::Cuatro, {200, 150}, {{117, 101}, {414, 101}, {117, 319}, {414, 319}}},
         {CopiasFondo::Una, {1000, 801}, {{-145, -100}}},
         {CopiasFondo::Cuatro, {400, 300}, {{-33, 0}, {338, 0}, {-33, 300}, {338, 300}}},
         {CopiasFondo::Ninguna, {200, 150}, {}},
     };
-    for (const Caso& c : casos) EXPECT_EQ(zp::LugaresFondo(c.copias, c.dibujo, p), c.lugares);
+    for (const auto& [copias, dibujo, lugares] : casos)
+        EXPECT_EQ(zp::LugaresFondo(copias, dibujo, p), lugares);
 
     for (const auto& [nombre, copias] : {std::pair{"zpbg1.png", CopiasFondo::Una},
                                          {"ZPBG1x.bmp", CopiasFondo::Una},

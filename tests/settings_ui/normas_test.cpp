@@ -1,6 +1,3 @@
-// La ventana de normas: cada selector con su regla y su mensaje, los spins dentro de sus límites con clic,
-// repetición y tecleo, la salida que ajusta lo tecleado, confirma el cambio de fichas y avisa a los clientes,
-// y su aspecto.
 #include "comun_ajustes.h"
 
 #include "engine/reglas.h"
@@ -41,9 +38,8 @@ TEST_F(Normas, cada_selector_aplica_su_regla_y_su_mensaje)
         const char* nombre;
         std::function<void()> preparar;
         Entero selector;
-        const char* titulo; // caja esperada ("" ninguna)
-        Entero ayuda;
-        Entero valor;                  // la regla del selector después del clic
+        const char* titulo;            // caja esperada ("" ninguna)
+        Entero ayuda, valor;           // y la regla del selector después del clic
         Entero ganador = 0, turno = 0; // tras cambiar de modo (0: no se mira)
         QPoint punto = {10, 20};       // en la flecha
     };
@@ -129,8 +125,7 @@ TEST_F(Normas, los_spins_no_salen_de_sus_limites_con_clic_repeticion_ni_tecleo)
     struct Caso
     {
         const char* asientos;
-        Entero fichas, remanentes, puntos;
-        Entero spin;
+        Entero fichas, remanentes, puntos, spin;
         std::string gesto; // "+" o "-": sostener esa flecha; lo demás se teclea
         Entero esperado;
         const char* texto;
@@ -179,13 +174,10 @@ TEST_F(Normas, al_salir_ajusta_lo_tecleado_confirma_las_fichas_y_avisa_a_los_cli
     struct Caso
     {
         const char* nombre;
-        bool red, administrador;
-        bool partida;
+        bool red, administrador, partida;
         Entero jugada;
-        const char* puntos;
-        const char* fichas; // tecleado, con tres jugadores (7..9)
-        bool acepta;
-        bool pregunta, nueva;
+        const char *puntos, *fichas; // tecleado, con tres jugadores (7..9)
+        bool acepta, pregunta, nueva;
         Entero puntosFinal, fichasFinal;
         std::vector<std::string> enviados; // códigos de los mensajes a los clientes
     };

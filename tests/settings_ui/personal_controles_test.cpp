@@ -1,6 +1,4 @@
-// Los controles de la ventana de ajustes del jugador, usados como lo haría una persona: cada selector con su
-// regla y su negativa, los interruptores, el arrastre del nivel y la velocidad, los nombres tecleados; y su
-// aspecto.
+// Los controles de la ventana de ajustes del jugador, usados como lo haría una persona.
 #include "comun_personal.h"
 
 #include "kit/cursores.h"
@@ -90,15 +88,6 @@ TEST_F(Personal, cada_selector_del_asiento_sigue_su_regla_o_dice_por_que_no)
         EXPECT_EQ(cajas[0].titulo, QString::fromUtf8(f.titulo));
         EXPECT_EQ(cajas[0].ayuda, f.ayuda);
     }
-}
-
-TEST_F(Personal, el_selector_solo_responde_en_su_tecla)
-{
-    Abrir(); // el carácter del asiento 1 empieza en Medio (2)
-    ClicSelector(31, QPoint(34, 20));
-    EXPECT_EQ(a.Jugador[1].CaracterJugador, zp::Caracter::Medio);
-    ClicSelector(31, QPoint(33, 34));
-    EXPECT_EQ(a.Jugador[1].CaracterJugador, zp::Caracter::Agresivo);
 }
 
 TEST_F(Personal, los_selectores_generales_y_sus_negativas)

@@ -1,5 +1,4 @@
-// Salir de la ventana de ajustes del jugador: cada comprobación y cada pregunta, lo que se deshace al
-// cancelar, lo que se pide a la mesa, lo que se guarda y la copia de la partida de antes de la red.
+// Salir de la ventana de ajustes del jugador: cada comprobación y cada pregunta, y lo que se deja dicho.
 #include "comun_personal.h"
 
 #include "engine/reglas.h"
@@ -51,6 +50,17 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
         e.PartidaEnCurso = e.ManoEnCurso = true;
         e.NumeroMano = 2;
         e.NumeroJugada = 5;
+    };
+    const auto lista = [this](int vista, Entero jugada) {
+        return [this, vista, jugada] {
+            a.ListaJugadas = zp::VistaLista(vista), e.ManoEnCurso = true, e.NumeroJugada = jugada;
+        };
+    };
+    const auto seVe = [this](bool visible) {
+        return [this, visible] {
+            EXPECT_EQ(servicios.lista, visible);
+            EXPECT_EQ(servicios.nombres, 1);
+        };
     };
     const Fila filas[] = {
         {"un solo jugador no basta", nada, [this] { zp::MarcarAsientos("4", a); }, nullptr,
@@ -117,6 +127,10 @@ TEST_F(Personal, salir_comprueba_pregunta_deshace_lo_cancelado_y_deja_dicho_a_la
          [this] { EXPECT_EQ(servicios.envios, 1); }},
         {"sin cambios no cuenta nada", administrador, nada, nullptr, "", "cierra",
          [this] { EXPECT_EQ(servicios.envios, 0); }},
+        // Al cerrar, la mesa ve los nombres y la lista de jugadas según el ajuste.
+        {"la lista se ve con la mano empezada", lista(1, 2), nada, nullptr, "", "cierra", seVe(true)},
+        {"antes de la primera jugada, no", lista(1, 1), nada, nullptr, "", "cierra", seVe(false)},
+        {"con la lista oculta, no", lista(2, 5), nada, nullptr, "", "cierra", seVe(false)},
     };
     for (const Fila& f : filas) {
         SCOPED_TRACE(f.caso);
@@ -168,26 +182,6 @@ TEST_F(Personal, la_copia_de_antes_de_la_red_se_toma_al_abrir_sin_red)
     a.JuegoEnRed = true;
     Abrir();
     EXPECT_FALSE(QFileInfo::exists(Fichero("ZARPE33.ARE")));
-}
-
-TEST_F(Personal, al_cerrar_la_mesa_ve_los_nombres_y_la_lista_de_jugadas_segun_el_ajuste)
-{
-    struct Fila
-    {
-        Entero lista, jugada;
-        bool visible;
-    };
-    e.ManoEnCurso = true;
-    for (const Fila& f : {Fila{1, 2, true}, Fila{1, 1, false}, Fila{2, 5, false}}) {
-        a.ListaJugadas = zp::VistaLista(f.lista);
-        e.NumeroJugada = f.jugada;
-        servicios.nombres = 0;
-        Abrir();
-        Salir();
-        EXPECT_FALSE(Abierta());
-        EXPECT_EQ(servicios.lista, f.visible) << f.lista << " " << f.jugada;
-        EXPECT_EQ(servicios.nombres, 1);
-    }
 }
 
 } // namespace
