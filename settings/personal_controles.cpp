@@ -3,6 +3,7 @@
 #include "settings/personal.h"
 
 #include "engine/sonidos.h"
+#include "kit/ayuda.h"
 #include "kit/controles_potenciometro.h"
 #include "kit/controles_selector.h"
 #include "kit/cursores.h"
@@ -20,7 +21,7 @@ namespace zp {
 namespace {
 
 constexpr Entero kAyudaCandadoInterruptor = 2136;
-constexpr Entero kAyudaCandadoSelector = 5100;
+constexpr Entero kAyudaCandadoSelector = kAyudaRed;
 constexpr QPoint kClicSeguido{5, 18}; // where a follow-up click lands: on the selector's key
 
 const char* const kTituloRed = "Juego en Red";
