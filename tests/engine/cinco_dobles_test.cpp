@@ -78,6 +78,7 @@ TEST(CincoDobles, en_red_decide_el_asiento_que_los_tiene_y_la_decision_llega_a_l
         {"el cliente que acepta se lo dice al administrador", false, 4, Control::Manual, {true}, {}, S, {2}, "ZRP33050", A::Administrador, 0},
         {"el cliente que devuelve se lo dice al administrador", false, 4, Control::Manual, {false}, {}, R, {2}, "ZRP33051", A::Administrador, 0},
         {"el administrador espera al remoto y descarta digitos malos", true, 3, Control::Remoto, {}, {"057", "05x", "051"}, R, {}, "ZRP33051", A::Clientes, 3},
+        {"el remoto perdido mientras se le espera devuelve como el automatico", true, 3, Control::Remoto, {}, {"perdido"}, R, {}, "ZRP33051", A::Clientes, 3},
         {"el automatico del administrador devuelve y lo anuncia", true, 2, Control::Automatico, {}, {}, R, {1}, "ZRP33051", A::Clientes, 2},
         {"el cliente espera la decision de otro", false, 2, Control::Automatico, {}, {"050"}, S, {}, "", A::Todos, 0},
         {"el cliente avisa si el otro devolvio", false, 2, Control::Automatico, {}, {"051"}, R, {1}, "", A::Todos, 0},
@@ -94,7 +95,13 @@ TEST(CincoDobles, en_red_decide_el_asiento_que_los_tiene_y_la_decision_llega_a_l
         b.a.Jugador[I(asiento)].ControlJugador = control;
         b.e.DoblesJugador[I(asiento)] = 5;
         b.usuario.RespuestasMensaje = respuestas;
-        for (const std::string& l : llegadas) b.red.Llegadas.push_back([&b, l] { b.red.Cola += l; });
+        for (const std::string& l : llegadas)
+            b.red.Llegadas.push_back([&b, l, asiento] {
+                if (l == "perdido")
+                    b.a.Jugador[I(asiento)].ControlJugador = Control::Automatico;
+                else
+                    b.red.Cola += l;
+            });
         EXPECT_EQ(AplicarCincoDobles(b.c, b.a), decision);
         std::vector<int> vistos;
         for (const auto& m : b.usuario.Mensajes) vistos.push_back(m.botones);

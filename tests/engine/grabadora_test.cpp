@@ -139,8 +139,12 @@ TEST(Grabadora, al_retroceder_el_robo_no_mueve_el_turno_y_la_ficha_vuelve_al_mon
                                          e.HuecosMano[2], e.Linea.Extremos[1], e.Linea.Extremos[2]}),
                   esperado);
         EXPECT_TRUE(b.mesa.Hubo(llamada));
-        EXPECT_EQ(b.mesa.Seleccionada, esperado[0] - 2);
+        EXPECT_EQ((std::pair{b.mesa.Seleccionada, b.mesa.Adelante}), (std::pair{esperado[0] - 2, false}));
     }
+    // Forward again the list's selection follows forwards.
+    ASSERT_EQ(AvanzarGrabadora(b.c), FalloJugada::Ninguno);
+    EXPECT_EQ((std::pair{b.mesa.Seleccionada, b.mesa.Adelante}), (std::pair{0, true}));
+    ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
     // The drawn tiles' slots are empty again.
     EXPECT_EQ(b.e.Manos[1][3], HuecoMano{});
     EXPECT_EQ(b.e.Manos[2][2], HuecoMano{});
@@ -196,6 +200,7 @@ TEST(Grabadora, un_registro_que_no_cuadra_con_la_mano_se_rechaza_sin_tocar_nada)
         {"extremo desconocido", 2, [](EstadoJuego& e) { e.Jugadas[3].Extremo = 5; }, FalloJugada::ExtremoNoValido},
         {"un robo que no es el ultimo hueco", 1, [](EstadoJuego& e) { e.Manos[1][++e.HuecosMano[1]] = {5, 1, kEnMano}; }, FalloJugada::FichaAusente},
         {"sin jugadas delante no se avanza", 0, [](EstadoJuego&) {}, FalloJugada::ListaLlena},
+        {"un robo que no cabe en el monton", 1, [](EstadoJuego& e) { e.FichasMonton = kHuecosMonton; }, FalloJugada::MontonAgotado},
     };
     // clang-format on
     for (const auto& [nombre, atras, estropear, fallo] : casos) {

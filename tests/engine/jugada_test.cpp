@@ -210,6 +210,9 @@ TEST(Jugada, una_linea_que_da_la_vuelta_gira_en_cada_limite_y_se_deshace_hasta_e
     if (HasFatalFailure()) return;
     EXPECT_EQ(b.e.Jugadas[13].XMitad1, 318);
     EXPECT_EQ(b.e.Jugadas[13].XMitad2, 281);
+    const RegistroJugada& abajo = b.e.Jugadas[6]; // the first tile going down
+    EXPECT_EQ((std::array<Entero, 4>{abajo.XMitad1, abajo.YMitad1, abajo.XMitad2, abajo.YMitad2}),
+              (std::array<Entero, 4>{591, 262, 591, 299}));
     EXPECT_EQ(b.e.Jugadas[6].XExtremoAntes, 586);
     EXPECT_EQ(b.e.Jugadas[6].DireccionAntes, 3);
 
@@ -230,6 +233,21 @@ TEST(Jugada, una_linea_que_da_la_vuelta_gira_en_cada_limite_y_se_deshace_hasta_e
     EXPECT_EQ(b.e.Linea.DireccionExtremo, fin.DireccionExtremo);
     EXPECT_EQ(b.e.Linea.Extremos, fin.Extremos);
     EXPECT_EQ(b.e.FichasMonton, 0);
+}
+
+TEST(Jugada, un_doble_que_dobla_la_esquina_va_a_lo_largo_de_la_linea_nueva)
+{
+    // End 1 runs right past its limit: the double turns the corner downwards, lying along the new leg.
+    Banco b;
+    PrepararLineaAbierta(b, 4, 2, 3, 3);
+    b.e.Linea.XExtremo[1] = 590;
+    b.DarFicha(1, 4, 4);
+    Mover(b, 4, 4, 1);
+    ASSERT_EQ(EjecutarJugada(b.c), FalloJugada::Ninguno);
+    const RegistroJugada& r = b.e.Jugadas[7];
+    EXPECT_EQ((std::array<Entero, 6>{r.XFicha, r.YFicha, r.AnchoFicha, r.AltoFicha, r.DobleAtravesado,
+                                     r.DireccionDespues}),
+              (std::array<Entero, 6>{591, 243, 40, 77, 0, 4}));
 }
 
 TEST(Jugada, se_roba_de_una_en_una_hasta_la_reserva_del_monton)

@@ -67,7 +67,11 @@ public:
         if (static_cast<int>(Lineas.size()) > lineas) Lineas.resize(static_cast<std::size_t>(lineas));
         if (Seleccionada >= lineas) Seleccionada = -1;
     }
-    void PasoListaJugadas(int linea, bool) override { Seleccionada = linea; }
+    void PasoListaJugadas(int linea, bool adelante) override
+    {
+        Seleccionada = linea;
+        Adelante = adelante;
+    }
 
     void DibujarBotonContinuar(Entero modo) override { Anotar("DibujarBotonContinuar", modo); }
     void OcultarBotonContinuar() override { Anotar("OcultarBotonContinuar"); }
@@ -108,6 +112,7 @@ public:
     std::vector<std::string> Llamadas;
     std::vector<std::string> Lineas; // the move list
     int Seleccionada = -2;           // its selected line; -2: never set
+    bool Adelante = false;           // the recorder last stepped forwards
     bool Grande = false;             // the screen's fonts are large
 
 private:
