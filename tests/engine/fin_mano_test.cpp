@@ -217,6 +217,14 @@ TEST(FinMano, al_terminar_la_partida_se_anuncia_y_se_entrega_el_historico_si_se_
         EXPECT_EQ((std::tuple{r.TotalPareja1, r.TotalPareja2, r.PuntosJugador}),
                   (std::tuple{b.e.TotalPareja1, b.e.TotalPareja2, b.e.PuntosJugador}));
     }
+    // A tie played again with the target already reached gives the match to the side ahead.
+    Banco b;
+    PrepararFinal(b, 5, 1, 1, {"32", "41", "22", "22"}); // 9 pips a pair
+    b.a.SistemaAnotacion = Anotacion::Decenas;
+    b.a.PuntosPartida = 5;
+    b.e.Anotaciones[2].DecenasPareja1 = 6;
+    EXPECT_EQ(TerminarMano(b.c), FinMano::PartidaTerminada);
+    EXPECT_EQ(Texto(b, "Final de Partida"), "Habeis ganado la partida \r\nBerta y Dani");
 }
 
 TEST(FinMano, en_red_los_mensajes_del_final_tienen_un_boton_y_no_ofrecen_retroceder)
@@ -232,17 +240,6 @@ TEST(FinMano, en_red_los_mensajes_del_final_tienen_un_boton_y_no_ofrecen_retroce
               (std::tuple{"Berta y Dani :  9\r\nAna y Carlos :  13", 1, 2}));
     EXPECT_EQ((std::tuple{m[1].texto, m[1].botones, m[1].lineas}),
               (std::tuple{"Puntos :  22       Decenas :  3\r\nHabeis ganado el juego Berta y Dani", 1, 2}));
-}
-
-TEST(FinMano, un_empate_que_se_repite_con_la_meta_ya_alcanzada_da_la_partida_a_quien_va_delante)
-{
-    Banco b;
-    PrepararFinal(b, 5, 1, 1, {"32", "41", "22", "22"}); // 9 pips a pair
-    b.a.SistemaAnotacion = Anotacion::Decenas;
-    b.a.PuntosPartida = 5;
-    b.e.Anotaciones[2].DecenasPareja1 = 6;
-    EXPECT_EQ(TerminarMano(b.c), FinMano::PartidaTerminada);
-    EXPECT_EQ(Texto(b, "Final de Partida"), "Habeis ganado la partida \r\nBerta y Dani");
 }
 
 TEST(FinMano, la_mano_999_es_la_ultima_y_la_partida_se_la_lleva_quien_va_delante)

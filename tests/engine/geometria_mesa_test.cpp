@@ -61,21 +61,9 @@ TEST(GeometriaMonton, el_rectangulo_sigue_a_las_fichas_que_deja_el_reparto_y_se_
         EXPECT_EQ(CalcularDisposicionMonton(fichas, jugadores, lado, *mesa), esperada) << nombre;
 }
 
-TEST(GeometriaMonton, sin_fichas_en_el_monton_el_rectangulo_queda_vacio_y_no_hay_ficha_que_robar)
-{
-    const Pantalla mesa = MedirPantalla(800, 600);
-    for (const Entero lado : {Entero{1}, Entero{2}, Entero{3}, Entero{4}}) {
-        SCOPED_TRACE(lado);
-        const ZonaMonton z = CalcularDisposicionMonton(7, 4, lado, mesa);
-        EXPECT_EQ(z.FilasMonton[0] + z.FilasMonton[1], 0);
-        // Nothing may be erased: one of the sides is zero, none negative.
-        EXPECT_TRUE(z.ZonaAncho >= 0 && z.ZonaAlto >= 0 && z.ZonaAncho * z.ZonaAlto == 0);
-        EXPECT_TRUE(CalcularPlazasMonton(z, lado, 0).empty());
-        EXPECT_FALSE(CalcularFichaRobada(z, lado, 0).has_value());
-    }
-}
-
-TEST(GeometriaMonton, las_fichas_se_colocan_par_a_par_y_en_los_lados_tres_y_cuatro_empieza_la_del_borde)
+TEST(
+    GeometriaMonton,
+    las_fichas_se_colocan_par_a_par_empezando_por_el_borde_en_los_lados_tres_y_cuatro_y_sin_monton_no_hay_ninguna)
 {
     const Pantalla mesa = MedirPantalla(800, 600);
     using P = PlazaFichaMonton;
@@ -91,6 +79,13 @@ TEST(GeometriaMonton, las_fichas_se_colocan_par_a_par_y_en_los_lados_tres_y_cuat
     // clang-format on
     for (const auto& [lado, plazas] : casos)
         EXPECT_EQ(CalcularPlazasMonton(CalcularDisposicionMonton(7, 3, lado, mesa), lado, 7), plazas) << lado;
+    // Four hands of 7 leave no stock: nothing to draw, nothing to erase (one side zero, none negative).
+    for (const Entero lado : {Entero{1}, Entero{2}, Entero{3}, Entero{4}}) {
+        const ZonaMonton z = CalcularDisposicionMonton(7, 4, lado, mesa);
+        EXPECT_EQ(z.FilasMonton[0] + z.FilasMonton[1], 0) << lado;
+        EXPECT_TRUE(z.ZonaAncho >= 0 && z.ZonaAlto >= 0 && z.ZonaAncho * z.ZonaAlto == 0) << lado;
+        EXPECT_TRUE(CalcularPlazasMonton(z, lado, 0).empty() && !CalcularFichaRobada(z, lado, 0)) << lado;
+    }
 }
 
 TEST(GeometriaMonton, la_ficha_que_se_roba_es_la_ultima_dibujada_y_su_sitio_sigue_al_monton_que_queda)

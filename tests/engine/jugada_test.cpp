@@ -219,20 +219,15 @@ TEST(Jugada, una_linea_que_da_la_vuelta_gira_en_cada_limite_y_se_deshace_hasta_e
     // Taken back to the first move the line is as the deal left it, and replayed it is as it was.
     ExtremosLinea inicio;
     PrepararInicioLinea(inicio, 1, b.pantalla);
-    const ExtremosLinea fin = b.e.Linea;
+    const FotoMano fin = TomarFoto(b.e);
     b.e.PosicionGrabadora = b.e.NumeroJugada;
     while (b.e.NumeroJugada >= 2) ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
-    EXPECT_EQ(b.e.Linea.XExtremo, inicio.XExtremo);
-    EXPECT_EQ(b.e.Linea.YExtremo, inicio.YExtremo);
-    EXPECT_EQ(b.e.Linea.DireccionExtremo, inicio.DireccionExtremo);
-    EXPECT_EQ(b.e.Linea.Extremos, (std::array<Entero, 3>{0, kNinguna, kNinguna}));
-    EXPECT_EQ(b.e.FichasMonton, 1);
+    const ExtremosLinea& l = b.e.Linea;
+    EXPECT_EQ((std::tuple{l.XExtremo, l.YExtremo, l.DireccionExtremo, l.Extremos[1], l.Extremos[2],
+                          b.e.FichasMonton}),
+              (std::tuple{inicio.XExtremo, inicio.YExtremo, inicio.DireccionExtremo, kNinguna, kNinguna, 1}));
     ASSERT_EQ(IrAlFinalGrabadora(b.c), FalloJugada::Ninguno);
-    EXPECT_EQ(b.e.Linea.XExtremo, fin.XExtremo);
-    EXPECT_EQ(b.e.Linea.YExtremo, fin.YExtremo);
-    EXPECT_EQ(b.e.Linea.DireccionExtremo, fin.DireccionExtremo);
-    EXPECT_EQ(b.e.Linea.Extremos, fin.Extremos);
-    EXPECT_EQ(b.e.FichasMonton, 0);
+    EXPECT_EQ(DiferenciaFotos(fin, TomarFoto(b.e)), "");
 }
 
 TEST(Jugada, un_doble_que_dobla_la_esquina_va_a_lo_largo_de_la_linea_nueva)

@@ -25,6 +25,8 @@ std::string SituacionDeMano(int mano)
 
 TEST(MensajesRed, los_mensajes_salen_con_su_prefijo_codigo_y_digito)
 {
+    // A move travels with its number in two digits and one digit a datum.
+    EXPECT_EQ(CrearMensajeJugada(7, 6, 4, 2) + CrearMensajeJugada(42, 3, 5, 1), "ZRP330607642ZRP330642351");
     EXPECT_EQ(CrearMensajeSalida(3), "ZRP33013");
     EXPECT_EQ(CrearMensajeCincoDobles(true), "ZRP33051");
     EXPECT_EQ(CrearMensajeCincoDobles(false), "ZRP33050");
@@ -139,11 +141,6 @@ TEST(MensajesRed, un_cliente_sin_reparto_ni_salida_vuelve_cuando_se_abandona_la_
     b.red.Llegadas = {[&] { b.red.Repartos.push_back(SituacionDeMano(9)); }};
     EXPECT_EQ(IniciarMano(b.c), ResultadoReparto::Abandonado); // the leader never came
     EXPECT_FALSE(b.usuario.EsperaVisible);
-}
-
-TEST(MensajeJugada, la_jugada_viaja_con_su_numero_en_dos_cifras_y_una_cifra_por_dato)
-{
-    EXPECT_EQ(CrearMensajeJugada(7, 6, 4, 2) + CrearMensajeJugada(42, 3, 5, 1), "ZRP330607642ZRP330642351");
 }
 
 // Move 7 of seat 2, which holds 6-4, 3-1 and the laid 5-3; the line shows 3 at end 1 and 6 at end 2.

@@ -130,16 +130,5 @@ TEST(Reparto, el_reparto_al_azar_suena_a_barajar_y_a_ficha_y_el_manual_no)
     }
 }
 
-TEST(Reparto, unas_reglas_sin_jugadores_no_reparten_ni_se_cuelgan)
-{
-    Banco b(1);
-    b.Asientos("");
-    EXPECT_EQ(IniciarMano(b.c), ResultadoReparto::ReglasNoValidas);
-    b.Asientos("1234");
-    b.a.NumeroJugadores = 2; // a damaged file: the count disagrees with the seats
-    EXPECT_EQ(IniciarMano(b.c), ResultadoReparto::ReglasNoValidas);
-    EXPECT_EQ(b.e.NumeroMano, 0);
-}
-
 } // namespace
 } // namespace zp
