@@ -83,7 +83,7 @@ Entero historic::AyudaActual() const
 
 void historic::Form_Load()
 {
-    if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
+    PunteroMesa(kPunteroNormal);
     Centrar(QSize(kAncho, kAlto));
     setFixedSize(geometry().size());
     BordeElevado(fondo_->surface());
