@@ -119,12 +119,9 @@ TEST(ReglasPuntuacion, cada_regla_vale_lo_suyo_en_la_situacion_para_la_que_se_hi
         const DesglosePuntuacion d = pos.Puntuar(c.A, c.B, c.nivel, c.caracter);
         for (const auto& [regla, valor] : c.reglas) EXPECT_EQ(d.Regla[I(regla)], valor) << "regla " << regla;
     }
-}
-
-TEST(ReglasPuntuacion, el_cierre_se_juzga_por_los_puntos_con_un_margen_que_baja_con_el_nivel)
-{
-    const std::pair<Entero, int> casos[] = {{0, 21}, {50, 11}, {100, 1}, {97, 2}};
-    for (const auto& [nivel, margen] : casos) EXPECT_EQ(MargenBloqueo(nivel), margen) << nivel;
+    // A block is judged by the pips with a margin that shrinks as the level grows.
+    for (const auto& [nivel, margen] : {std::pair<Entero, int>{0, 21}, {50, 11}, {100, 1}, {97, 2}})
+        EXPECT_EQ(MargenBloqueo(nivel), margen) << nivel;
 }
 
 TEST(ReglasPuntuacion, el_valor_base_depende_del_caracter_y_del_lugar_del_numero_que_queda_abierto)

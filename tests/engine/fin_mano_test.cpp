@@ -41,13 +41,6 @@ std::string Texto(const Banco& b, const std::string& titulo)
 
 const std::string kRetroceder = "\r\n(Pulse el botón Cancelar si desea retroceder)";
 
-TEST(FinMano, las_decenas_son_de_diez_en_diez_y_sin_puntos_no_hay_decena)
-{
-    const std::pair<int, int> casos[] = {{0, 0},  {1, 1},  {9, 1},  {10, 1},
-                                         {11, 2}, {20, 2}, {21, 3}, {168, 17}};
-    for (const auto& [puntos, decenas] : casos) EXPECT_EQ(DecenasDe(puntos), decenas) << puntos;
-}
-
 TEST(FinMano, un_domino_anota_los_puntos_y_decenas_de_todas_las_manos_o_de_la_pareja_perdedora)
 {
     const auto D = Anotacion::Decenas, U = Anotacion::Unidades;
@@ -160,8 +153,11 @@ TEST(FinMano, la_matriz_de_empates_decide_ganador_repeticion_y_quien_sale)
     }
 }
 
-TEST(FinMano, los_totales_suman_decenas_o_puntos_y_no_pasan_de_999)
+TEST(FinMano, las_decenas_van_de_diez_en_diez_y_los_totales_suman_decenas_o_puntos_y_no_pasan_de_999)
 {
+    for (const auto& [puntos, decenas] :
+         {std::pair{0, 0}, {1, 1}, {9, 1}, {10, 1}, {11, 2}, {20, 2}, {21, 3}, {168, 17}})
+        EXPECT_EQ(DecenasDe(puntos), decenas) << puntos;
     // Scoring, points and tens of each hand, hands, total.
     const auto D = Anotacion::Decenas, U = Anotacion::Unidades;
     const std::tuple<Anotacion, Entero, Entero, Entero, Entero> casos[] = {

@@ -53,9 +53,8 @@ TEST(Salida, por_sorteo_la_primera_mano_la_abre_un_asiento_en_juego)
         EXPECT_TRUE(b.e.JugadorSalida == 1 || b.e.JugadorSalida == 3);
         ASSERT_EQ(b.usuario.Mensajes.size(), 1u);
         const auto& m = b.usuario.Mensajes[0];
-        EXPECT_EQ(m.titulo, "Comienza la Partida");
-        EXPECT_EQ(m.texto.substr(0, m.texto.find('\r')),
-                  "Se ha sorteado el jugador que comienza la partida.");
+        EXPECT_EQ(m.titulo + ": " + m.texto.substr(0, m.texto.find('\r')),
+                  "Comienza la Partida: Se ha sorteado el jugador que comienza la partida.");
     }
 }
 
