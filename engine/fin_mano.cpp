@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <optional>
 
 #include "engine/cierre.h"
 #include "engine/grabadora.h"
@@ -100,7 +101,8 @@ std::string LineaGanadorMano(const Ajustes& a, Entero ganador)
 }
 
 // The message box, with the line and the button to take the hand back when no network game is played.
-Respuesta<bool> Preguntar(Contexto& c, const std::string& titulo, std::string texto, int lineas)
+// Nothing when the end of the hand goes on; else Abandonada, or Continuar once the hand has been taken back.
+std::optional<FinMano> Preguntar(Contexto& c, const std::string& titulo, std::string texto, int lineas)
 {
     int botones = 1;
     if (!c.a.JuegoEnRed) {
@@ -108,7 +110,11 @@ Respuesta<bool> Preguntar(Contexto& c, const std::string& titulo, std::string te
         ++lineas;
         botones = 2;
     }
-    return c.usuario.MostrarMensaje(titulo, texto, lineas, botones);
+    const Respuesta<bool> r = c.usuario.MostrarMensaje(titulo, texto, lineas, botones);
+    if (r.abandonada) return FinMano::Abandonada;
+    if (r.valor) return std::nullopt;
+    RetrocederFinDeMano(c);
+    return FinMano::Continuar;
 }
 
 void EscribirAnotacion(EstadoJuego& e, const Ajustes& a, const CierreMano& k)
@@ -295,12 +301,7 @@ FinMano TerminarMano(Contexto& c)
     if (!k.Domino) {
         int lineas = 0;
         const std::string texto = TextoCierre(e, a, k, lineas);
-        const Respuesta<bool> r = Preguntar(c, "C i e r r e", texto, lineas);
-        if (r.abandonada) return FinMano::Abandonada;
-        if (!r.valor) {
-            RetrocederFinDeMano(c);
-            return FinMano::Continuar;
-        }
+        if (const auto fin = Preguntar(c, "C i e r r e", texto, lineas)) return *fin;
     }
 
     // C. The winner, the points and the tens, and the score-sheet entry.
@@ -314,12 +315,7 @@ FinMano TerminarMano(Contexto& c)
         std::string texto = "Puntos : " + Str(k.Puntos);
         if (a.SistemaAnotacion == Anotacion::Decenas) texto += "       Decenas : " + Str(DecenasDe(k.Puntos));
         texto += std::string(SaltoLinea) + LineaGanadorMano(a, k.Ganador);
-        const Respuesta<bool> r = Preguntar(c, "Final de este juego", texto, 2);
-        if (r.abandonada) return FinMano::Abandonada;
-        if (!r.valor) {
-            RetrocederFinDeMano(c);
-            return FinMano::Continuar;
-        }
+        if (const auto fin = Preguntar(c, "Final de este juego", texto, 2)) return *fin;
         c.grabadora.MostrarGrabadora(false);
         EscribirAnotacion(e, a, k);
     }

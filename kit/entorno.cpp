@@ -1,6 +1,7 @@
 #include "kit/entorno.h"
 
 #include "assets/recursos.h"
+#include "kit/cursores.h"
 #include "kit/pausa.h"
 #include "kit/sonido.h"
 
@@ -33,6 +34,11 @@ void PausarKit(Entero ms)
 {
     const Ajustes* a = Entorno().ajustes;
     PausaPrograma().HacerPausa(ms, a ? a->Velocidad : Entero(50));
+}
+
+void PunteroMesa(Entero codigo)
+{
+    if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, codigo);
 }
 
 } // namespace zp

@@ -31,6 +31,8 @@ const Surface& HojaBmpVario();
 void SonarKit(Entero modo, Entero id);
 // The speed-scaled pause at the speed setting.
 void PausarKit(Entero ms);
+// One of the standard pointers on the table window, when there is one (as PonerPuntero).
+void PunteroMesa(Entero codigo);
 
 // The colours the kit draws with.
 inline constexpr QRgb kBlanco = rgbFromBgr(0xFFFFFF);

@@ -125,7 +125,7 @@ void mensajes::Form_Load()
 {
     EntornoKit& entorno = Entorno();
     // An hourglass set before the question must not stay on the table while the box waits.
-    if (entorno.mesa) PonerPuntero(entorno.mesa, kPunteroNormal);
+    PunteroMesa(kPunteroNormal);
 
     const int alto = AltoCaja(lineas_);
     int w = entorno.AjustesAbiertos ? entorno.AnchoPantalla : entorno.AnchoMesa;
@@ -199,7 +199,7 @@ void mensajes::Form_KeyPress()
 {
     if (botones_ == 1) {
         Descargar();
-        if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
+        PunteroMesa(kPunteroNormal);
         return;
     }
     Pic_Si_MouseDown();

@@ -88,7 +88,7 @@ mensared::mensared(ConexionRed& red, QWidget* padre)
 
 void mensared::Form_Load()
 {
-    if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
+    PunteroMesa(kPunteroNormal);
     Centrar(QSize(kAncho, kAlto));
     Surface& s = fondo_->surface();
     BordeElevado(s);

@@ -58,7 +58,7 @@ estadis::estadis(const EstadoJuego& e, const Ajustes& a, std::string carpetaDato
 
 void estadis::Form_Load()
 {
-    if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
+    PunteroMesa(kPunteroNormal);
     if (e_.PartidaEnCurso && !e_.RepartoEnCurso) {
         Estadisticas();
         return;
@@ -244,7 +244,7 @@ void estadis::Form_KeyPress(QChar tecla)
 {
     if (tecla == QLatin1Char('p') || tecla == QLatin1Char('P')) Imprimir();
     done(QDialog::Accepted);
-    if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
+    PunteroMesa(kPunteroNormal);
 }
 
 void estadis::Imprimir()

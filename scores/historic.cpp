@@ -19,7 +19,6 @@ constexpr int kAyudaListado = 2183;
 constexpr int kAyudaTotales = 2185;
 // Each game takes two lines and a gap of 4, so the green rules 32 px apart fall between the games.
 constexpr int kAltoLinea = 14;
-constexpr Entero kCursorMano = 7;
 
 const QString kCabeceraListado =
     QStringLiteral("Fecha / Hora           Ganadores / Perdedores                  Puntos");
@@ -83,7 +82,7 @@ Entero historic::AyudaActual() const
 
 void historic::Form_Load()
 {
-    if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
+    PunteroMesa(kPunteroNormal);
     Centrar(QSize(kAncho, kAlto));
     setFixedSize(geometry().size());
     BordeElevado(fondo_->surface());
@@ -222,13 +221,7 @@ void historic::Pic_Carpeta_MouseMove(const PointerEvent& evento)
 {
     const bool activa = EsquinaEn(evento.position.x(), evento.position.y(), PrimeraLinea_, LineasVista()) !=
                         EsquinaPagina::Ninguna;
-    const Entero pedido = activa ? kCursorMano : kPunteroNormal;
-    if (pedido == CursorActual_) return;
-    if (activa)
-        PonerCursor(Pic_Carpeta, "ManoIndice");
-    else
-        PonerPuntero(Pic_Carpeta, kPunteroNormal);
-    CursorActual_ = pedido;
+    ManoSiEncima(Pic_Carpeta, activa);
 }
 
 void historic::Pic_BotHisTt_MouseDown()

@@ -57,7 +57,6 @@ private:
     int PrimeraLinea_ = 0;
     bool VistaListado_ = false;
     bool VistaTotales_ = false;
-    Entero CursorActual_ = 0;
     std::vector<TextoImpreso> textos_;
 };
 

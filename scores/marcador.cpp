@@ -108,7 +108,7 @@ void marcador::Form_Load()
     else
         DibujarParejas();
     ColocarBotones();
-    if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
+    PunteroMesa(kPunteroNormal);
 }
 
 void marcador::DibujarMarco()
@@ -318,8 +318,7 @@ void marcador::keyPressEvent(QKeyEvent* evento)
 
 void marcador::Pic_BotHistorico_MouseDown()
 {
-    QWidget* mesa = Entorno().mesa;
-    if (mesa) PonerPuntero(mesa, kPunteroEspera);
+    PunteroMesa(kPunteroEspera);
     SonarKit(0, sonido::Clic);
     // The history window puts the pointer back itself as it opens.
     MostrarHistorico(carpeta_, this);

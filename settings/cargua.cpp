@@ -114,7 +114,7 @@ PictureBox* cargua::BotonDelModo() const
 
 void cargua::Form_Load()
 {
-    if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
+    PunteroMesa(kPunteroNormal);
     Centrar(QSize(kAncho, kAlto));
     Surface& s = fondo_->surface();
     BordeElevado(s);

@@ -241,7 +241,7 @@ void normas::Form_Load()
     if (BloqueoCliente())
         for (const Spin& s : kSpins) Tex_Spin[std::size_t(s.indice)]->setEnabled(false);
     Cargando = false;
-    if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
+    PunteroMesa(kPunteroNormal);
 }
 
 void normas::DibujaNormas()
@@ -392,8 +392,7 @@ void normas::Pic_BotSalir_MouseDown()
 {
     if (saliendo_) return;
     saliendo_ = true;
-    QWidget* mesa = Entorno().mesa;
-    if (mesa) PonerPuntero(mesa, kPunteroEspera);
+    PunteroMesa(kPunteroEspera);
     SonarKit(0, sonido::Clic);
     ArribaPulsado = AbajoPulsado = false;
     DetenerRepeticion();
@@ -426,7 +425,7 @@ void normas::Pic_BotSalir_MouseDown()
         if (NuevaPartida_) c_.red.EnviarATodosRed(CrearMensajeNuevaPartida());
     }
     done(QDialog::Accepted);
-    if (mesa) PonerPuntero(mesa, kPunteroNormal);
+    PunteroMesa(kPunteroNormal);
 }
 
 bool MostrarNormas(Contexto& c, QWidget* padre)

@@ -188,7 +188,7 @@ void personal::Form_Load()
     CargarEtiquetasOpciones(opciones_, a.ModoJuego);
 
     DibujaPersonal();
-    if (QWidget* mesa = Entorno().mesa) PonerPuntero(mesa, kPunteroNormal);
+    PunteroMesa(kPunteroNormal);
 }
 
 void personal::NormalizarAsientos()

@@ -44,12 +44,11 @@ void personal::Pic_BotSalir_MouseDown()
 {
     if (saliendo_) return;
     saliendo_ = true;
-    QWidget* mesa = Entorno().mesa;
-    if (mesa) PonerPuntero(mesa, kPunteroEspera);
+    PunteroMesa(kPunteroEspera);
     SonarKit(0, sonido::Clic);
     const bool sale = ComprobarSalida();
     saliendo_ = false;
-    if (mesa) PonerPuntero(mesa, kPunteroNormal);
+    PunteroMesa(kPunteroNormal);
     if (sale) Form_Unload();
 }
 
