@@ -77,7 +77,8 @@ public:
     void close();
 
     QString remoteHostIP() const;
-    // This computer's own IPv4 address: the first of an interface that is up and not the loopback one.
+    // This computer's own IPv4 address: the first of an interface that is up and not the loopback one (an
+    // IPv6 address would not fit the 15 columns it is shown and stored in); 127.0.0.1 when there is none.
     static QString localIP();
 
 signals:
