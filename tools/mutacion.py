@@ -2,12 +2,15 @@
 """Plants small faults one at a time in the engine and the headless settings code and runs their tests.
 
 A fault (mutant) is caught when the tests fail or time out; it survives when they pass; a mutant that does not
-compile is left out of the score. Mutants listed in tools/mutantes_equivalentes.txt (one id per line, with a
-reason after '#') change nothing observable and are set aside. Kept out of CI: a run takes minutes.
+compile is left out of the score. Mutants listed in tools/mutantes_equivalentes.txt (one id per line as the
+script prints it, with a reason after '#') change nothing observable and are set aside. An id's line and column
+only help the reader: the place is found by the mark after '@', taken from the line's text, so edits elsewhere
+in the file do not lose it. Kept out of CI: a run takes minutes.
 
     tools/mutacion.py [--n 100] [--semilla 1] [--carpetas engine settings/core] [--lista]
 """
 import argparse
+import hashlib
 import os
 import random
 import re
@@ -55,6 +58,7 @@ def sitios(carpetas):
         with open(os.path.join(RAIZ, ruta), encoding="utf-8") as fh:
             lineas = fh.read().split("\n")
         dentro_comentario = False
+        vistas = {}
         for n, linea in enumerate(lineas):
             codigo = linea.split("//")[0]
             if "/*" in codigo:
@@ -68,21 +72,35 @@ def sitios(carpetas):
                 continue
             if '"' in codigo:
                 codigo = re.sub(r'"(\\.|[^"\\])*"', lambda m: " " * len(m.group(0)), codigo)
+            texto = " ".join(linea.split())
+            vez = vistas[texto] = vistas.get(texto, -1) + 1
             for patron, cambio, tipo in CAMBIOS:
-                for m in re.finditer(patron, codigo):
+                for k, m in enumerate(re.finditer(patron, codigo)):
                     if tipo.startswith("<") or tipo.startswith(">"):
                         # Leave template brackets and stream operators alone.
                         if re.search(r"\w<[\w:, ]*>|<<|>>|->", codigo):
                             continue
                     yield {"carpeta": carpeta, "ruta": ruta, "linea": n, "col": m.start(), "fin": m.end(),
-                           "cambio": cambio, "tipo": tipo}
+                           "cambio": cambio, "tipo": tipo, "huella": huella(texto, vez, k)}
             if SENTENCIA.match(codigo) and not codigo.rstrip().endswith("{"):
                 yield {"carpeta": carpeta, "ruta": ruta, "linea": n, "col": 0, "fin": len(linea), "cambio": None,
-                       "tipo": "sentencia quitada"}
+                       "tipo": "sentencia quitada", "huella": huella(texto, vez, 0)}
+
+
+def huella(texto, vez, k):
+    """What a fault's place is, whatever line it has moved to: the line's text, which of its copies in the file,
+    which match of the change on it."""
+    return hashlib.sha1(f"{texto}\n{vez}\n{k}".encode()).hexdigest()[:8]
 
 
 def ident(s):
-    return f"{s['ruta']}:{s['linea'] + 1}:{s['col'] + 1}:{s['tipo']}"
+    return f"{s['ruta']}:{s['linea'] + 1}:{s['col'] + 1}:{s['tipo']}@{s['huella']}"
+
+
+def clave(i):
+    """An id without its line and column, which edits elsewhere in the file move."""
+    ruta, _, _, resto = i.split(":", 3)
+    return f"{ruta}:{resto}"
 
 
 def aplicar(s):
@@ -148,7 +166,7 @@ def main():
         for l in open(ruta_eq, encoding="utf-8"):
             if l.strip() and not l.startswith("#"):
                 i, _, motivo = l.partition("#")
-                equivalentes[i.strip()] = motivo.strip()
+                equivalentes[clave(i.strip())] = motivo.strip()
     if args.lista:
         for s in elegidos:
             print(ident(s))
@@ -163,9 +181,9 @@ def main():
     inicio = time.time()
     for k, s in enumerate(elegidos, 1):
         i = ident(s)
-        if i in equivalentes:
+        if clave(i) in equivalentes:
             cuenta["equivalente"] += 1
-            print(f"[{k}/{len(elegidos)}] equivalente  {i}  ({equivalentes[i]})", flush=True)
+            print(f"[{k}/{len(elegidos)}] equivalente  {i}  ({equivalentes[clave(i)]})", flush=True)
             continue
         ruta = os.path.join(RAIZ, s["ruta"])
         copia = ruta + ".original"
