@@ -9,6 +9,7 @@
 #include "engine/jugada.h"
 #include "engine/reglas.h"
 #include "engine/reparto.h"
+#include "engine/sonidos.h"
 #include "engine/turno.h"
 #include "tests/soporte/banco.h"
 #include "tests/soporte/mano_al_azar.h"
@@ -133,12 +134,16 @@ TEST(Grabadora, al_retroceder_el_robo_no_mueve_el_turno_y_la_ficha_vuelve_al_mon
     for (const auto& [esperado, llamada] : pasos) {
         SCOPED_TRACE(llamada);
         b.mesa.Llamadas.clear();
+        b.ritmo.Sonidos.clear();
         ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
         const EstadoJuego& e = b.e;
         EXPECT_EQ((std::array<Entero, 7>{e.NumeroJugada, e.JugadorTurno, e.FichasMonton, e.HuecosMano[1],
                                          e.HuecosMano[2], e.Linea.Extremos[1], e.Linea.Extremos[2]}),
                   esperado);
         EXPECT_TRUE(b.mesa.Hubo(llamada));
+        // Only a drawn tile going back to the stock clicks.
+        EXPECT_EQ(b.ritmo.Sonidos == std::vector<int>{sonido::Ficha},
+                  std::string(llamada) == "DibujarMonton");
         EXPECT_EQ((std::pair{b.mesa.Seleccionada, b.mesa.Adelante}), (std::pair{esperado[0] - 2, false}));
     }
     // Forward again the list's selection follows forwards.

@@ -213,6 +213,8 @@ TEST(Jugada, una_linea_que_da_la_vuelta_gira_en_cada_limite_y_se_deshace_hasta_e
     const RegistroJugada& abajo = b.e.Jugadas[6]; // the first tile going down
     EXPECT_EQ((std::array<Entero, 4>{abajo.XMitad1, abajo.YMitad1, abajo.XMitad2, abajo.YMitad2}),
               (std::array<Entero, 4>{591, 262, 591, 299}));
+    EXPECT_EQ((std::array<Entero, 2>{b.e.Jugadas[1].GiroFicha, abajo.GiroFicha}),
+              (std::array<Entero, 2>{0, 1}));
     EXPECT_EQ(b.e.Jugadas[6].XExtremoAntes, 586);
     EXPECT_EQ(b.e.Jugadas[6].DireccionAntes, 3);
 

@@ -220,6 +220,7 @@ TEST(CargarCadenasEstado, cada_campo_se_lee_con_la_regla_de_su_grupo)
         {10, "1.6", jugador(1, ajuste::NivelJugador), 2},
         {10, "2.5", jugador(1, ajuste::NivelJugador), 2},
         {10, "3.5", jugador(1, ajuste::NivelJugador), 4},
+        {10, ".51", jugador(1, ajuste::NivelJugador), 1},
         {10, "-.6", jugador(1, ajuste::NivelJugador), 50}, // -1: out of range
         {10, ".6 ", jugador(1, ajuste::NivelJugador), 1},
         {10, "19 ", jugador(1, ajuste::NivelJugador), 19},
@@ -382,7 +383,7 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
         {"anotación negativa", [](Estado& s) { s.juego.Anotaciones[1].PuntosPareja1 = -5; }},
         {"mano 0 en una partida", [](Estado& s) { s.juego.NumeroMano = 0; }},
         {"más jugadas de las que caben",
-         [](Estado& s) { s.juego.Jugadas.resize(150), s.juego.NumeroJugada = 101; }},
+         [](Estado& s) { s.juego.Jugadas.resize(150), s.juego.NumeroJugada = 101; }, "jugada 101"},
         {"ganador que no juega", [](Estado& s) { s.juego.GanadorMano = 3; }},
         {"entre dos manos sin salida",
          [](Estado& s) { s.juego.ManoEnCurso = false, s.juego.JugadorSalida = 0; }},
