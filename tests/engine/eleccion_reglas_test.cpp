@@ -104,6 +104,7 @@ TEST(ReglasPuntuacion, cada_regla_vale_lo_suyo_en_la_situacion_para_la_que_se_hi
         // holds: worth it when seat 4 then keeps fewer pips than both rivals, by the margin.
         {"la ficha siguiente cierra y los rivales guardan mas", kIndividual, "124", {n, "50 51 53 54 56"}, {n, "55 64 25", "66", n, "62 44 33"}, 6, 5, 6, 2, 81, 2, {{18, 50}}},
         {"la ficha siguiente cierra y un rival guarda menos", kIndividual, "124", {n, "50 51 53 54 56"}, {n, "55 64 25", "10", n, "62 44 33"}, 6, 5, 6, 2, 81, 2, {{18, -50}}},
+        {"la ficha siguiente cierra y el otro rival guarda menos", kIndividual, "124", {n, "50 51 53 54 56"}, {n, "55 10 25", "66", n, "62 44 33"}, 6, 5, 6, 2, 81, 2, {{18, -50}}},
         {"la ficha siguiente cierra y un rival guarda justo el margen", kIndividual, "124", {n, "50 51 53 54 56"}, {n, "55 64 25", "54", n, "62 44 33"}, 6, 5, 6, 2, 81, 2, {{18, -50}}},
         {"la ficha siguiente cierra bajo el nivel 81", kIndividual, "124", {n, "50 51 53 54 56"}, {n, "55 64 25", "66", n, "62 44 33"}, 6, 5, 6, 2, 80, 2, {{18, 0}}},
     };

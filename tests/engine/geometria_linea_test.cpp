@@ -79,6 +79,7 @@ TEST(GeometriaLinea, al_doblar_el_ancla_rodea_la_esquina_segun_cuanto_ha_rebasad
         {"derecha justo a 40", {603, 262, 3, false}, 563, false, {604, 261, 4, false}},
         {"derecha doble a menos de 40", {590, 262, 3, true}, 563, false, {591, 242, 4, false}},
         {"derecha a mas de 40", {604, 262, 3, false}, 563, false, {565, 301, 4, false}},
+        {"derecha doble a mas de 40", {604, 262, 3, true}, 563, false, {565, 301, 4, false}},
         {"abajo tras doble cruzado", {587, 450, 4, false}, 425, true, {569, 411, 1, false}},
         {"abajo a mas de 40", {587, 492, 4, false}, 425, false, {587, 452, 1, false}},
         {"abajo justo a 40", {587, 465, 4, false}, 425, false, {627, 466, 1, false}},

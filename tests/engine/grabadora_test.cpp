@@ -60,7 +60,9 @@ TEST(Grabadora, retroceder_y_avanzar_cada_jugada_de_manos_al_azar_deja_la_partid
                     robos += extremo == kExtremoRoba ? 1 : 0;
                     pases += extremo == kExtremoPasa ? 1 : 0;
                     ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno) << b.e.NumeroJugada;
+                    b.mesa.Llamadas.clear();
                     ASSERT_EQ(AvanzarGrabadora(b.c), FalloJugada::Ninguno) << b.e.NumeroJugada;
+                    ASSERT_EQ(b.mesa.Veces("AnimarRobarFicha"), extremo == kExtremoRoba ? 1 : 0);
                     ASSERT_EQ(DiferenciaFotos(aqui, TomarFoto(b.e)), "") << "jugada " << b.e.NumeroJugada - 1;
                     ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
                 }
@@ -195,7 +197,7 @@ TEST(Grabadora, ir_al_final_desde_la_ultima_jugada_solo_apaga_la_grabadora)
 TEST(Grabadora, un_registro_que_no_cuadra_con_la_mano_se_rechaza_sin_tocar_nada)
 {
     // Two steps back, the next back is record 3, seat 2's 4-2 in its slot 2; one step back, record 4, the
-    // 0-0 drawn into seat 1's slot 3.
+    // 0-0 drawn into seat 1's slot 3, which -2 (two back, then forward) draws again.
     // clang-format off
     const std::tuple<const char*, int, std::function<void(EstadoJuego&)>, FalloJugada> casos[] = {
         {"la ficha ya no esta en la mano", 2, [](EstadoJuego& e) { e.Manos[2][2] = {5, 5, kPuesta}; }, FalloJugada::FichaAusente},
@@ -205,6 +207,7 @@ TEST(Grabadora, un_registro_que_no_cuadra_con_la_mano_se_rechaza_sin_tocar_nada)
         {"extremo desconocido", 2, [](EstadoJuego& e) { e.Jugadas[3].Extremo = 5; }, FalloJugada::ExtremoNoValido},
         {"un robo que no es el ultimo hueco", 1, [](EstadoJuego& e) { e.Manos[1][++e.HuecosMano[1]] = {5, 1, kEnMano}; }, FalloJugada::FichaAusente},
         {"sin jugadas delante no se avanza", 0, [](EstadoJuego&) {}, FalloJugada::ListaLlena},
+        {"un robo a una mano sin huecos libres", -2, [](EstadoJuego& e) { e.HuecosMano[1] = kHuecos; }, FalloJugada::ManoLlena},
         {"un robo que no cabe en el monton", 1, [](EstadoJuego& e) { e.FichasMonton = kHuecosMonton; }, FalloJugada::MontonAgotado},
     };
     // clang-format on
@@ -212,10 +215,10 @@ TEST(Grabadora, un_registro_que_no_cuadra_con_la_mano_se_rechaza_sin_tocar_nada)
         SCOPED_TRACE(nombre);
         ManoGuionada g;
         Banco& b = g.b;
-        for (int i = 0; i < atras; ++i) ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
+        for (int i = 0; i < std::abs(atras); ++i) ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
         estropear(b.e);
         const FotoMano antes = TomarFoto(b.e);
-        EXPECT_EQ(atras == 0 ? AvanzarGrabadora(b.c) : RetrocederGrabadora(b.c), fallo);
+        EXPECT_EQ(atras <= 0 ? AvanzarGrabadora(b.c) : RetrocederGrabadora(b.c), fallo);
         EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
     }
 }

@@ -138,6 +138,7 @@ TEST(MensajesRed, un_cliente_sin_reparto_ni_salida_vuelve_cuando_se_abandona_la_
     b.a.JuegoEnRed = true;
     b.a.ModoRed = PapelRed::Cliente;
     EXPECT_EQ(IniciarMano(b.c), ResultadoReparto::Abandonado);
+    EXPECT_FALSE(b.usuario.EsperaVisible);
     b.red.Llegadas = {[&] { b.red.Repartos.push_back(SituacionDeMano(9)); }};
     EXPECT_EQ(IniciarMano(b.c), ResultadoReparto::Abandonado); // the leader never came
     EXPECT_FALSE(b.usuario.EsperaVisible);

@@ -332,6 +332,15 @@ TEST(Partida, con_reglas_que_no_permiten_repartir_no_empieza)
     EXPECT_EQ(b.e.NumeroMano + b.e.GanadorMano + b.e.JugadorSalida, 0);
     EXPECT_EQ(AtenderPeticion(b.c, Peticion::ReanudarPartida).Fin, FinPartida::SinPartida);
     EXPECT_TRUE(b.usuario.Mensajes.empty());
+
+    // Made unplayable during a hand: the match closes when the next one would be dealt.
+    Banco c;
+    c.usuario.AlContinuar = [&c] {
+        c.a.NumeroJugadores = 3;
+        return c.Continuar();
+    };
+    EXPECT_EQ(ComenzarPartida(c.c).Fin, FinPartida::ReglasNoValidas);
+    EXPECT_FALSE(c.e.PartidaEnCurso);
 }
 
 TEST(Partida, al_jugador_remoto_se_le_espera_hasta_que_juega_se_pierde_o_se_abandona)
