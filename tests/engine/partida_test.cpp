@@ -345,15 +345,26 @@ TEST(Partida, con_reglas_que_no_permiten_repartir_no_empieza)
 
 TEST(Partida, al_jugador_remoto_se_le_espera_hasta_que_juega_se_pierde_o_se_abandona)
 {
-    for (const bool perdido : {false, true}) {
+    for (const int caso : {0, 1, 2}) {
         Banco b(4);
         b.a.JuegoEnRed = true;
         b.a.ModoRed = PapelRed::Administrador;
         b.a.Jugador[1].ControlJugador = Control::Remoto;
-        if (perdido) {
-            // Lost while waited for: this computer plays the seat once the person continues.
-            b.red.Llegadas.push_back([&] { b.a.Jugador[1].ControlJugador = Control::Automatico; });
-            EXPECT_EQ(ComenzarPartida(b.c).Fin, FinPartida::Terminada);
+        if (caso > 0) {
+            // Lost while waited for: this computer plays the seat once the person continues, unless the
+            // match was closed meanwhile.
+            b.red.Llegadas.push_back([&] {
+                b.a.Jugador[1].ControlJugador = Control::Automatico;
+                b.e.PartidaEnCurso = caso == 1;
+            });
+            const FinPartida fin = ComenzarPartida(b.c).Fin;
+            if (caso == 2) {
+                // The clients get nothing after move 1: no move of the lost seat in a closed match.
+                EXPECT_EQ(fin, FinPartida::Abandonada);
+                EXPECT_EQ(b.red.Enviados.back().mensaje.substr(0, 9), "ZRP330601");
+                continue;
+            }
+            EXPECT_EQ(fin, FinPartida::Terminada);
             const auto& d = b.mesa.Llamadas;
             const std::string tras[] = {"OcultarPanelTurno", "DibujarBotonContinuar 1", "Continuar"};
             EXPECT_NE(std::search(d.begin(), d.end(), std::begin(tras), std::end(tras)), d.end());

@@ -45,12 +45,13 @@ TEST(RepartoManual, las_fichas_que_quedan_en_la_rejilla_van_al_monton_en_huecos_
         ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
         EXPECT_FALSE(b.e.RepartoEnCurso);
         EXPECT_TRUE(b.mesa.Hubo("DibujarFichaDescubierta 00") && b.mesa.Hubo("DibujarFichaDescubierta 66"));
-        // The grid stands centred on the screen; once dealt, the pointer shows the computer at work.
+        // The grid stands centred on the screen; the arrow while the person deals, once dealt the pointer
+        // shows the computer at work.
         EXPECT_EQ((std::pair<int, int>(b.e.OrigenRejillaX, b.e.OrigenRejillaY)), (std::pair{273, 109}));
-        const auto& d = b.mesa.Llamadas;
-        EXPECT_EQ(*std::find_if(d.rbegin(), d.rend(),
-                                [](const std::string& l) { return l.rfind("Puntero", 0) == 0; }),
-                  "PunteroMesa 11");
+        std::vector<std::string> punteros;
+        std::copy_if(b.mesa.Llamadas.begin(), b.mesa.Llamadas.end(), std::back_inserter(punteros),
+                     [](const std::string& l) { return l.rfind("Puntero", 0) == 0; });
+        EXPECT_EQ(punteros, (std::vector<std::string>{"PunteroMesa 0", "PunteroMesa 11"}));
         // The default person deals the grid in order, one tile to each seat in turn: 0-0, 1-1, ... to seat 2.
         EXPECT_EQ(b.e.Manos[2][2], (HuecoMano{1, 1, kEnMano}));
         EXPECT_EQ(b.e.FichasMonton, 14);

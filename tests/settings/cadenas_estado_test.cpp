@@ -183,9 +183,10 @@ TEST(CargarCadenasEstado, los_nombres_se_leen_recortados_con_mayuscula_inicial_y
     for (const auto& [columnas, nombre] : casos) {
         CadenasEstado cad = PrimeraEjecucion().Cadenas();
         ASSERT_EQ(columnas.size(), 9u);
-        cad.CadenaSituacion.replace(31, 9, columnas);
+        cad.CadenaSituacion.replace(31, 9, columnas).replace(93, 9, columnas); // seats 2 and 4
         const Estado leido = Leido(cad);
         EXPECT_EQ(leido.datos.Jugador[2].NombreJugador, nombre) << nombre;
+        EXPECT_EQ(leido.datos.Jugador[4].NombreJugador, nombre) << nombre;
     }
 }
 
