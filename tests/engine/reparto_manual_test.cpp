@@ -63,6 +63,10 @@ TEST(RepartoManual, las_fichas_que_quedan_en_la_rejilla_van_al_monton_en_huecos_
         std::set<int> enMonton(montones.back().begin(), montones.back().end());
         EXPECT_EQ(enMonton.size(), 14u);
         EXPECT_EQ(*enMonton.begin(), 44); // the first 14 tiles of the grid went to the hands
+        // The next hand's stock starts empty again: the same 14 tiles fill it.
+        ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
+        const std::vector<int> otro = Monton(b.e);
+        EXPECT_EQ(std::set<int>(otro.begin(), otro.end()), enMonton);
     }
     EXPECT_NE(montones[0], montones[1]);
 }

@@ -102,6 +102,7 @@ TEST_F(FicheroEstado, ficheros_que_el_formato_admite_se_cargan_sin_aviso)
         {"líneas en LF", cambiar(guardado, "\r\n", "\n"), enJuego},
         {"líneas en CR", cambiar(guardado, "\r\n", "\r"), enJuego},
         {"líneas en blanco de más", cambiar(guardado, "\r\n", "\r\n\r\n"), enJuego},
+        {"una cuarta línea", guardado + "\"" + primera + "\"\r\n", enJuego},
     };
     for (const auto& [que, bytes, leidas] : casos) {
         Escribir("ZARPE33.INI", bytes);
