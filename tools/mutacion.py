@@ -118,9 +118,10 @@ def aplicar(s):
 
 
 def configurar():
+    # Checked subscripts: a fault that writes past a fixed array aborts instead of passing unseen.
     os.makedirs(OBRA, exist_ok=True)
     subprocess.run(["cmake", "-S", RAIZ, "-B", OBRA, "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
-                    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g0", "-DZP_BUILD_BENCH=OFF"],
+                    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g0 -D_GLIBCXX_ASSERTIONS", "-DZP_BUILD_BENCH=OFF"],
                    check=True, stdout=subprocess.DEVNULL)
 
 

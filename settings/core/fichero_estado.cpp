@@ -146,6 +146,9 @@ ResultadoCargaEstado CargarEstado(const std::string& carpetaDatos, std::string_v
         actual.Sale.clear();
         actual.PuntosPareja1 = actual.DecenasPareja1 = actual.PuntosPareja2 = actual.DecenasPareja2 = 0;
     }
+    // A tie's replay still pending belongs to the game that was on the table: the loaded one leads by its
+    // rule.
+    juego.RepetirSalida = false;
     juego.RedibujoPendiente = true;
     return {true, std::nullopt};
 }

@@ -67,9 +67,11 @@ TEST_F(FicheroEstado, cargar_una_partida_guardada_limpia_la_mano_actual_y_pide_r
 
     Estado s = PrimeraEjecucion();
     s.juego.Anotaciones[3] = guardado.juego.Anotaciones[3];
+    s.juego.RepetirSalida = true; // a tie's replay pending in the game left on the table
     const ResultadoCargaEstado r = CargarEstado(carpeta, "tarde.man", s.juego, s.datos);
     EXPECT_TRUE(r.FicheroEncontrado);
     EXPECT_TRUE(s.juego.RedibujoPendiente);
+    EXPECT_FALSE(s.juego.RepetirSalida);
     EXPECT_EQ(s.Cadenas(), guardado.Cadenas());
     EXPECT_EQ(s.juego.Anotaciones[3].Sale, "");
     EXPECT_EQ(s.juego.Anotaciones[3].PuntosPareja2, 0);
