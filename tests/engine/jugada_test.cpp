@@ -128,6 +128,31 @@ TEST(Jugada, con_los_dos_extremos_iguales_la_ficha_va_al_que_tiene_menos_fichas)
     }
 }
 
+TEST(Jugada, la_persona_solo_puede_pulsar_una_ficha_suya_que_encaje)
+{
+    // Hand, move, opening rule; slots 0 to 4 of seat 4's hand (3 tiles: 66, 52, 31), playable or not.
+    // clang-format off
+    const std::tuple<const char*, Entero, Entero, Apertura, std::array<bool, 5>> casos[] = {
+        {"primera mano, sale el seis doble", 1, 1, Apertura::SeisDoble, {false, true, false, false, false}},
+        {"primera mano por sorteo",          1, 1, Apertura::Sorteo,    {false, true, true, true, false}},
+        {"otra mano, salida libre",          2, 1, Apertura::SeisDoble, {false, true, true, true, false}},
+        {"extremos 2 y 4",                   2, 4, Apertura::SeisDoble, {false, false, true, false, false}},
+    };
+    // clang-format on
+    for (const auto& [nombre, mano, jugada, apertura, jugables] : casos) {
+        SCOPED_TRACE(nombre);
+        Banco b;
+        PrepararMano(b, 4);
+        b.e.NumeroMano = mano;
+        b.e.NumeroJugada = jugada;
+        if (jugada > 1) b.e.Linea.Extremos = {0, 2, 4};
+        b.a.PrimeraMano = apertura;
+        b.e.SalidaA = b.e.SalidaB = 6;
+        DarFichas(b.e, 4, "66 52 31");
+        for (Entero h = 0; h <= 4; ++h) EXPECT_EQ(ComprobarFichaJugable(b.e, b.a, h), jugables[I(h)]) << h;
+    }
+}
+
 TEST(Jugada, una_jugada_rechazada_no_toca_nada_de_la_partida)
 {
     // The tile and end asked, the move's number, the mover; the refusal.
