@@ -363,6 +363,12 @@ TEST(CargarCadenasEstado, partida_incoherente_se_descarta_y_quedan_los_ajustes)
         {"fichas en mano mal contadas", [](Estado& s) { s.juego.FichasEnMano[3] = 5; }},
         {"un asiento que no juega con fichas",
          [](Estado& s) { s.datos.ModoJuego = Modalidad::Individual, MarcarAsientos("124", s.datos); }},
+        {"un asiento que no juega con huecos y ninguna ficha contada",
+         [](Estado& s) {
+             s.datos.ModoJuego = Modalidad::Individual, MarcarAsientos("124", s.datos),
+             s.juego.FichasEnMano[3] = 0;
+         },
+         "no juega"},
         {"parejas sin cuatro jugadores", [](Estado& s) { MarcarAsientos("124", s.datos); }},
         {"turno fuera de la mesa", [](Estado& s) { s.juego.JugadorTurno = 5; }},
         {"salida de nadie", [](Estado& s) { s.juego.JugadorSalida = 0; }},
