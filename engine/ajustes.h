@@ -161,18 +161,23 @@ struct Ajustes
     Entero Velocidad{}; // 0..100
 };
 
+// p names one of the table's seats, whatever a message or a damaged file held.
+template <class N> constexpr bool EsAsiento(N p)
+{
+    return p >= 1 && p <= kAsientos;
+}
+
 // Seat p, whatever its value, takes part in the hand.
 template <class N> constexpr bool AsientoEnJuego(const Ajustes& a, N p)
 {
-    return p >= 1 && p <= kAsientos &&
-           a.Jugador[static_cast<std::size_t>(p)].EstadoJugador == EstadoAsiento::Activado;
+    return EsAsiento(p) && a.Jugador[static_cast<std::size_t>(p)].EstadoJugador == EstadoAsiento::Activado;
 }
 
 // The name of the player at seat p; empty for a number that is no seat.
 inline const std::string& NombreAsiento(const Ajustes& a, int p)
 {
     static const std::string ninguno;
-    return p >= 1 && p <= kAsientos ? a.Jugador[static_cast<std::size_t>(p)].NombreJugador : ninguno;
+    return EsAsiento(p) ? a.Jugador[static_cast<std::size_t>(p)].NombreJugador : ninguno;
 }
 
 constexpr bool EnParejas(const Ajustes& a)

@@ -84,7 +84,8 @@ bool ManoCerrada(const EstadoJuego& e, const Ajustes& a)
         }
     }
     if (e.FichasMonton > a.RemanentesMonton) {
-        const auto puestas = [&](Entero n) { return AnalizarFichasNumero(e, 0, n).PuestasConNumero; };
+        const MesaLeida m = LeerMesa(e);
+        const auto puestas = [&](Entero n) { return AnalizarFichasNumero(m, 0, n).PuestasConNumero; };
         if (puestas(x[1]) < 7 || puestas(x[2]) < 7) return false;
     }
     return true;

@@ -74,7 +74,7 @@ struct Raiz
             if (h.Estado != kEnMano) continue;
             // Every tile once, with two pips: the state files are checked for it before a game is played.
             const bool punto = h.PuntoA >= 0 && h.PuntoA <= 6 && h.PuntoB >= 0 && h.PuntoB <= 6;
-            const MascaraFichas bit = punto ? MascaraFichas{1} << IndiceFicha(h.PuntoA, h.PuntoB) : 0;
+            const MascaraFichas bit = punto ? BitFicha(h.PuntoA, h.PuntoB) : 0;
             bool repetida = false;
             for (const MascaraFichas otra : manos) repetida = repetida || (otra & bit) != 0;
             assert(punto && !repetida);

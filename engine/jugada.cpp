@@ -19,11 +19,6 @@ constexpr int kVecesIndicacion = 3;
 constexpr int kPausaManoVisible = 135;
 constexpr int kPausaManoOculta = 105;
 
-bool AsientoValido(Entero p)
-{
-    return p >= 1 && p <= kAsientos;
-}
-
 bool NumeroValido(Entero n)
 {
     return n >= 1 && n <= kMaximoJugadas;
@@ -76,7 +71,7 @@ Orientacion Orientar(const EstadoJuego& e, Entero p)
 
 std::optional<Entero> BuscarFichaEnMano(const EstadoJuego& e, Entero a, Entero b, Entero p)
 {
-    if (!AsientoValido(p)) return std::nullopt;
+    if (!EsAsiento(p)) return std::nullopt;
     const auto& mano = e.Manos[I(p)];
     std::optional<Entero> hueco;
     for (int s = 1; s <= HuecosDe(e, p); ++s) {
@@ -94,7 +89,7 @@ void GirarFicha(EstadoJuego& e)
 bool ComprobarFichaJugable(const EstadoJuego& e, const Ajustes& a, Entero hueco)
 {
     const Entero p = e.JugadorTurno;
-    if (!AsientoValido(p) || hueco < 1 || hueco > HuecosDe(e, p)) return false;
+    if (!EsAsiento(p) || hueco < 1 || hueco > HuecosDe(e, p)) return false;
     const HuecoMano& h = e.Manos[I(p)][I(hueco)];
     if (h.Estado != kEnMano) return false;
     if (e.NumeroJugada != 1) {
@@ -115,7 +110,7 @@ FalloJugada RegistrarJugada(Contexto& c)
     const Entero p = e.JugadorTurno;
     const Entero extremo = e.ExtremoElegido;
     if (!NumeroValido(n)) return FalloJugada::ListaLlena;
-    if (!AsientoValido(p)) return FalloJugada::JugadorNoValido;
+    if (!EsAsiento(p)) return FalloJugada::JugadorNoValido;
     const bool ficha = extremo == 1 || extremo == 2;
     if (!ficha && extremo != kExtremoRoba && extremo != kExtremoPasa) return FalloJugada::ExtremoNoValido;
     if (extremo == kExtremoRoba && (e.FichasMonton < 1 || e.FichasMonton > kHuecosMonton))
@@ -171,7 +166,7 @@ FalloJugada EjecutarJugada(Contexto& c)
 {
     EstadoJuego& e = c.e;
     const Entero p = e.JugadorTurno;
-    if (!AsientoValido(p)) return FalloJugada::JugadorNoValido;
+    if (!EsAsiento(p)) return FalloJugada::JugadorNoValido;
     if (!NumeroValido(e.NumeroJugada)) return FalloJugada::ListaLlena;
 
     if (e.ExtremoElegido == kExtremoPasa) {
@@ -229,7 +224,7 @@ FalloJugada RobarFicha(Contexto& c)
 {
     EstadoJuego& e = c.e;
     const Entero p = e.JugadorTurno;
-    if (!AsientoValido(p)) return FalloJugada::JugadorNoValido;
+    if (!EsAsiento(p)) return FalloJugada::JugadorNoValido;
     if (!NumeroValido(e.NumeroJugada)) return FalloJugada::ListaLlena;
     if (e.FichasMonton <= c.a.RemanentesMonton || e.FichasMonton < 1) return FalloJugada::MontonAgotado;
     if (e.HuecosMano[I(p)] >= kHuecos) return FalloJugada::ManoLlena;
@@ -247,8 +242,8 @@ FalloJugada RobarFicha(Contexto& c)
 PuntoMesa CalcularPosicionManoIndicadora(const EstadoJuego& e, const Pantalla& pantalla, Entero p,
                                          Entero hueco)
 {
-    assert(AsientoValido(p));
-    if (!AsientoValido(p)) return {};
+    assert(EsAsiento(p));
+    if (!EsAsiento(p)) return {};
     const DisposicionManos& d = e.Disposicion;
     const int paso = (hueco - 1) * d.SeparacionFichas[I(p)];
     const int inicio = d.InicioMano[I(p)];

@@ -102,8 +102,9 @@ Paso TomarFichaElegida(Contexto& c)
         return Paso::Seguir;
     }
     const bool ambos = (e.FichaA == x[1] && e.FichaB == x[2]) || (e.FichaA == x[2] && e.FichaB == x[1]);
-    const bool indiferente = AnalizarFichasNumero(e, p, e.FichaA).PuestasConNumero == 6 &&
-                             AnalizarFichasNumero(e, p, e.FichaB).PuestasConNumero == 6;
+    const MesaLeida m = LeerMesa(e);
+    const bool indiferente = AnalizarFichasNumero(m, p, e.FichaA).PuestasConNumero == 6 &&
+                             AnalizarFichasNumero(m, p, e.FichaB).PuestasConNumero == 6;
     if (ambos && e.FichasEnMano[I(p)] > 1 && !indiferente) {
         e.EsperaExtremo = true;
         const Respuesta<Entero> r = c.usuario.EsperarEleccionExtremo();

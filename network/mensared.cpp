@@ -169,10 +169,8 @@ void MostrarMensared(ConexionRed& red, QWidget* padre)
 {
     if (abierta) return;
     if (!padre) padre = Entorno().mesa;
-    QPointer<mensared> ventana = new mensared(red, padre);
-    abierta = ventana;
-    ventana->exec();
-    delete ventana.data();
+    abierta = new mensared(red, padre);
+    EjecutarDialogo(abierta.data());
 }
 
 } // namespace zp

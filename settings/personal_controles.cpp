@@ -178,12 +178,7 @@ void personal::Pic_Potenciometro_MouseUp(Entero Index)
 
 void personal::Pic_Selector_MouseMove(Entero Index, QPoint punto)
 {
-    PictureBox* selector = Pic_Selector[std::size_t(Index)];
-    const bool sobreFlecha = EnFlechaSelector(punto);
-    if (sobreFlecha && PunteroDe(selector) == kPunteroNormal)
-        PonerCursor(selector, "ManoIndice");
-    else if (!sobreFlecha && PunteroDe(selector) != kPunteroNormal)
-        PonerPuntero(selector, kPunteroNormal);
+    ManoSiEncima(Pic_Selector[std::size_t(Index)], EnFlechaSelector(punto));
 }
 
 void personal::Pic_Selector_MouseDown(Entero Index, QPoint punto)

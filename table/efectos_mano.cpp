@@ -16,11 +16,6 @@ using namespace ritmo_mesa;
 
 constexpr int kLadoSenal = 32;
 
-bool EsAsiento(Entero p)
-{
-    return p >= 1 && p <= kAsientos;
-}
-
 void DibujarSenal(LienzoMesa& l, const recursos::ParMascara& senal, int x, int y)
 {
     CopiarConMascara(l.mesa, x, y, senal.imagen.ancho, senal.imagen.alto, l.hojas.Pic_BmpVario,

@@ -37,7 +37,6 @@ struct EstadoRed
     bool EsperandoConexiones = false;
     bool Arrancando = false;
     bool ClienteConectado = false;  // client: the host gave it a seat
-    bool CierreSilencioso = false;  // host: a connection closed on purpose is not announced
     bool RechazoVisible = false;    // host: the report of a caller turned away is on screen
     std::set<int> ErroresMostrados; // socket errors already reported since network play started
     // What the connections asked of the program while the start-up ran: done once it has returned, so that

@@ -5,18 +5,10 @@
 #include "settings/core/coherencia_partida.h"
 
 namespace zp {
-namespace {
-
-bool PuestoValido(Entero puesto)
-{
-    return puesto >= 1 && puesto <= kAsientos;
-}
-
-} // namespace
 
 FalloLectura AplicarAjustesRecibidos(std::string_view cadena, EstadoJuego& juego, Ajustes& datos)
 {
-    if (!PuestoValido(juego.PuestoLocal)) return std::string("este ordenador no tiene puesto en la partida");
+    if (!EsAsiento(juego.PuestoLocal)) return std::string("este ordenador no tiene puesto en la partida");
     // The host's view, read whole and checked before anything of it is taken.
     EstadoJuego hj = juego;
     Ajustes ha = datos;
@@ -25,8 +17,9 @@ FalloLectura AplicarAjustesRecibidos(std::string_view cadena, EstadoJuego& juego
     Ajustes a = datos;
     for (int p = 1; p <= kAsientos; ++p) {
         const AjustesJugador& h = ha.Jugador[I(p)];
-        AjustesJugador& j = a.Jugador[I(CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal))];
-        const bool local = CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal) == 4;
+        const Entero r = CalcularJugadorRelativo(static_cast<Entero>(p), juego.PuestoLocal);
+        AjustesJugador& j = a.Jugador[I(r)];
+        const bool local = r == 4;
         j.NombreJugador = h.NombreJugador;
         j.NivelJugador = h.NivelJugador;
         j.EstadoJugador = h.EstadoJugador;
@@ -72,7 +65,7 @@ FalloLectura AplicarAjustesRecibidos(std::string_view cadena, EstadoJuego& juego
 
 FalloLectura AplicarManosRecibidas(std::string_view cadena, EstadoJuego& juego)
 {
-    if (!PuestoValido(juego.PuestoLocal)) return std::string("este ordenador no tiene puesto en la partida");
+    if (!EsAsiento(juego.PuestoLocal)) return std::string("este ordenador no tiene puesto en la partida");
     EstadoJuego hj = juego;
     Ajustes ha;
     if (auto f = LeerSituacion(cadena, hj, ha, Lectura::Red)) return f;
