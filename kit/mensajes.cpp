@@ -241,4 +241,9 @@ bool MostrarMensaje(const std::string& titulo, const std::string& texto, Entero 
                           ayuda);
 }
 
+bool MostrarMensaje(const char* titulo, const char* texto, Entero lineas, Entero botones, Entero ayuda)
+{
+    return MostrarMensaje(QString::fromUtf8(titulo), QString::fromUtf8(texto), lineas, botones, ayuda);
+}
+
 } // namespace zp

@@ -31,6 +31,8 @@ bool MostrarMensaje(const QString& titulo, const QString& texto, Entero lineas, 
                     Entero ayuda = 0);
 bool MostrarMensaje(const std::string& titulo, const std::string& texto, Entero lineas, Entero botones,
                     Entero ayuda = 0);
+// The program's own texts, written in the source as UTF-8.
+bool MostrarMensaje(const char* titulo, const char* texto, Entero lineas, Entero botones, Entero ayuda = 0);
 
 // The lines `texto` fills in the box's text label. The box never shows fewer, whatever `lineas` it is
 // given, so no text is ever cut off.

@@ -118,7 +118,6 @@ void CerrarRed(ConexionRed& red)
 {
     EstadoRed& s = red.Estado;
     red.CerrarSockets();
-    s.Respondio = {};
     s.ClienteConectado = false;
     s.EsperandoConexiones = false;
     if (!red.Ctx) return; // no game given yet: nothing shown to hide

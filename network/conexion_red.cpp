@@ -79,6 +79,7 @@ void ConexionRed::CerrarSockets()
     }
     WSCliente->close();
     Estado.VaciarRecibidos();
+    Estado.Respondio = {};
     notifyStateChanged();
 }
 

@@ -57,7 +57,8 @@ public:
     bool Escuchar();
     // Client: connects to the host's address, DireccionIP(4), on `Puerto`.
     void Conectar();
-    // Every socket closed, the seats no longer connected, nothing received kept.
+    // Every socket closed, the seats no longer connected, nothing received kept, no client counted as
+    // answered.
     void CerrarSockets();
     // Host: the connection that serves `puesto` closed as if its player had left, but not announced (the
     // host's own player dropped that seat).

@@ -79,7 +79,6 @@ bool Administrar(ConexionRed& red)
     Contexto& c = *red.Ctx;
     EstadoRed& s = red.Estado;
     red.CerrarSockets();
-    s.Respondio = {};
     c.e.PuestoLocal = 4;
     s.CodigoPartida = std::string(kSinPartidaAdministrador);
     s.PartidaRecuperable = false;

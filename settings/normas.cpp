@@ -93,11 +93,6 @@ const char* const kTextoFichas =
     "para comenzar la nueva partida. Si pulsa  el  botón  Cancelar  no se modificarán las fichas por "
     "jugador y continuará la partida en juego.";
 
-void Mensaje(const char* titulo, const char* texto, Entero lineas, Entero ayuda)
-{
-    MostrarMensaje(QString::fromUtf8(titulo), QString::fromUtf8(texto), lineas, 1, ayuda);
-}
-
 // Message C, whose title and help belong to the selector.
 void AvisarPartidaEnJuego(const char* selector, Entero ayuda)
 {
@@ -224,7 +219,7 @@ bool normas::BloqueoCliente() const
 bool normas::RechazarCliente() const
 {
     if (!BloqueoCliente()) return false;
-    Mensaje("Juego en Red", kTextoRed, 3, kAyudaRed);
+    MostrarMensaje("Juego en Red", kTextoRed, 3, 1, kAyudaRed);
     return true;
 }
 
@@ -340,13 +335,13 @@ void normas::Pic_Selector_MouseDown(Entero Index, QPoint punto)
     switch (Index) {
     case 18:
         if (a.GanadorSiEmpate != Empate::SeRepite)
-            Mensaje("Selección intrascendente", kTextoIntrascendenteEmpate, 3, 2148);
+            MostrarMensaje("Selección intrascendente", kTextoIntrascendenteEmpate, 3, 1, 2148);
         AvanzarSelectorNormas(Index);
         break;
     case 9:
         // Points may already have been scored once the first hand has ended.
         if (e.PartidaEnCurso && e.NumeroMano != 0 && !(e.NumeroMano == 1 && e.ManoEnCurso)) {
-            Mensaje("Selección improcedente", kTextoAnotacion, 3, 2149);
+            MostrarMensaje("Selección improcedente", kTextoAnotacion, 3, 1, 2149);
             return;
         }
         AvanzarSelectorNormas(Index);
@@ -358,7 +353,8 @@ void normas::Pic_Selector_MouseDown(Entero Index, QPoint punto)
         const Entero ayuda = puntos ? 2150 : 2151;
         if (enJuego && EnParejas(a))
             AvisarPartidaEnJuego(puntos ? "Puntos que se anotan" : "Pareja que se anota los puntos", ayuda);
-        if (!EnParejas(a)) Mensaje("Selección intrascendente", kTextoIntrascendenteParejas, 3, ayuda);
+        if (!EnParejas(a))
+            MostrarMensaje("Selección intrascendente", kTextoIntrascendenteParejas, 3, 1, ayuda);
         AvanzarSelectorNormas(Index);
         break;
     }

@@ -160,6 +160,7 @@ void personal::CrearControles()
 void personal::Form_Load()
 {
     Centrar(QSize(kAncho, kAlto));
+    direccionLocal_ = c_.servicios.DireccionLocal();
 
     const Ajustes& a = c_.a;
     for (std::size_t s = 1; s <= 4; ++s) {
@@ -334,15 +335,14 @@ void personal::DibujarRed()
     Dibujar(1);
     Pic_Selector[1]->show();
     ImprimirTextoSombreado(f, 582, 108, QStringLiteral("Direccion IP Local.:"));
-    const std::string local = c_.servicios.DireccionLocal();
-    f.text(677, 109, QString::fromStdString(local), FuenteControles(), kNegro);
+    f.text(677, 109, QString::fromStdString(direccionLocal_), FuenteControles(), kNegro);
     if (a.ModoRed == PapelRed::Cliente) {
         DibujarEtiquetaEnmarcada(f, *Txt_IPAdmin, kTamanoTexto, 598, 134,
                                  QStringLiteral(" Dirección IP Administrador  "));
         ColorTexto(*Txt_IPAdmin, c_.servicios.ClienteConectado() ? kVerdeOscuro : kRojo);
         PonerTexto(*Txt_IPAdmin, a.Jugador[4].DireccionIP);
     } else {
-        a.Jugador[4].DireccionIP = local;
+        a.Jugador[4].DireccionIP = direccionLocal_;
     }
 }
 

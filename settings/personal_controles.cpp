@@ -27,11 +27,6 @@ constexpr QPoint kClicSeguido{5, 18}; // where a follow-up click lands: on the s
 const char* const kTituloRed = "Juego en Red";
 const char* const kTituloIncompatibles = "Selecciones incompatibles";
 
-bool Mensaje(const char* titulo, const char* texto, Entero lineas, Entero botones, Entero ayuda)
-{
-    return MostrarMensaje(QString::fromUtf8(titulo), QString::fromUtf8(texto), lineas, botones, ayuda);
-}
-
 } // namespace
 
 bool personal::CandadoCliente() const
@@ -41,10 +36,11 @@ bool personal::CandadoCliente() const
 
 void personal::MensajeCandado(Entero ayuda)
 {
-    Mensaje(kTituloRed,
-            "Si va a jugar en red, este selector solo puede modificarlo el Administrador  de  la partida  y  "
-            "Usted tiene seleccionado el modo Cliente.",
-            3, 1, ayuda);
+    MostrarMensaje(
+        kTituloRed,
+        "Si va a jugar en red, este selector solo puede modificarlo el Administrador  de  la partida  y  "
+        "Usted tiene seleccionado el modo Cliente.",
+        3, 1, ayuda);
 }
 
 namespace {
@@ -220,10 +216,10 @@ void personal::ClicSelectorEstado(Entero s)
     AjustesJugador& j = c_.a.Jugador[std::size_t(s)];
     if (j.EstadoJugador == EstadoAsiento::Desactivado && c_.a.JuegoEnRed &&
         c_.a.ModoRed == PapelRed::Administrador && s == 4) {
-        Mensaje(kTituloRed,
-                "Si va a jugar en red como  Administrador  de la partida, este jugador no puede estar "
-                "desactivado, ya que es el que está asignado al Administrador de la partida.",
-                3, 1, 2123);
+        MostrarMensaje(kTituloRed,
+                       "Si va a jugar en red como  Administrador  de la partida, este jugador no puede estar "
+                       "desactivado, ya que es el que está asignado al Administrador de la partida.",
+                       3, 1, 2123);
         j.EstadoJugador = EstadoAsiento::Activado;
     }
     DibujaPersonal();
@@ -232,7 +228,7 @@ void personal::ClicSelectorEstado(Entero s)
 void personal::ClicSelectorFichas(Entero s)
 {
     if (JuegoEnRedAntes) {
-        Mensaje(
+        MostrarMensaje(
             kTituloRed,
             "Si está jugando en red, este selector no se puede modificar ya que  sólo  estarán   Visibles   "
             "las  fichas  del  jugador  Sur   y permanecerán Ocultas las de los restantes jugadores.",
@@ -245,7 +241,7 @@ void personal::ClicSelectorFichas(Entero s)
     if (EstadoAntes[std::size_t(s)] == EstadoAsiento::Activado && c_.e.PartidaEnCurso)
         c_.servicios.DibujarMano(s);
     if (j.FichasJugador != VistaFichas::Ocultas || j.ControlJugador != Control::Manual) return;
-    const bool aceptar = Mensaje(
+    const bool aceptar = MostrarMensaje(
         kTituloIncompatibles,
         "Si elige 'Ocultas' en 'Fichas del jugador' no podrá seguir con el  'Tipo de juego'  de este jugador "
         "seleccionado a 'Manual'. Si pulsa el botón Aceptar se actualizará el  'Tipo de juego' a "
@@ -270,7 +266,7 @@ void personal::ClicSelectorControl(Entero s)
         if (s == 4 && j.ControlJugador == Control::Automatico) j.ControlJugador = Control::Manual;
     }
     if (j.ControlJugador == Control::Manual && j.FichasJugador == VistaFichas::Ocultas) {
-        const bool aceptar = Mensaje(
+        const bool aceptar = MostrarMensaje(
             kTituloIncompatibles,
             "Para que pueda pasar a  'Manual'  el 'Tipo de juego' de este jugador, las  'Fichas  del  "
             "jugador'  "
@@ -289,7 +285,7 @@ void personal::ClicSelectorSentido()
 {
     if (CandadoCliente()) return MensajeCandado(kAyudaCandadoSelector);
     if (c_.e.NumeroJugada >= 2) {
-        Mensaje(
+        MostrarMensaje(
             "Selección improcedente",
             "No puede cambiar el Sentido del juego durante el desarrollo de una mano.   Cuando finalice la "
             "mano actual podrá realizar dicho cambio.",

@@ -18,16 +18,6 @@ namespace zp {
 
 namespace {
 
-bool Mensaje(const char* titulo, const QString& texto, Entero lineas, Entero botones, Entero ayuda = 0)
-{
-    return MostrarMensaje(QString::fromUtf8(titulo), texto, lineas, botones, ayuda);
-}
-
-bool Mensaje(const char* titulo, const char* texto, Entero lineas, Entero botones, Entero ayuda = 0)
-{
-    return Mensaje(titulo, QString::fromUtf8(texto), lineas, botones, ayuda);
-}
-
 bool IgualSinMayusculas(const std::string& a, const std::string& b)
 {
     return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0;
@@ -58,10 +48,11 @@ bool personal::ComprobarSalida()
     Ajustes& a = c_.a;
     a.NumeroJugadores = Entero(ContarJugadoresEnJuego(a));
     if (a.NumeroJugadores < 2) {
-        Mensaje("Número de Jugadores",
-                "Ha  modificado  los  jugadores  activados,  pero  debe haber como mínimo dos jugadores "
-                "activados para poder jugar una partida.",
-                3, 1, 2123);
+        MostrarMensaje(
+            "Número de Jugadores",
+            "Ha  modificado  los  jugadores  activados,  pero  debe haber como mínimo dos jugadores "
+            "activados para poder jugar una partida.",
+            3, 1, 2123);
         return false;
     }
     if (a.JuegoEnRed && a.ModoRed == PapelRed::Administrador) {
@@ -69,7 +60,7 @@ bool personal::ComprobarSalida()
         for (std::size_t s = 1; s <= 3; ++s)
             if (AsientoEnJuego(a, s) && a.Jugador[s].ControlJugador == Control::Remoto) ++remotos;
         if (remotos == 0) {
-            Mensaje(
+            MostrarMensaje(
                 "Número de Jugadores en Red",
                 "Tiene activado el selector Jugar en Red y ha seleccionado Administrador en el de  Modo de "
                 "juego en red,  pero  no  ha seleccionado el valor  Remoto  en el  Control del Juego  de "
@@ -99,7 +90,7 @@ void personal::PreguntarPorLaRed()
 {
     Ajustes& a = c_.a;
     if (a.JuegoEnRed == JuegoEnRedAntes) return;
-    const bool aceptar = Mensaje(
+    const bool aceptar = MostrarMensaje(
         "Jugar en red",
         "Ha modificado el selector Jugar en red,  por lo que se dará por  finalizada  la  partida   actual  "
         "y  "
@@ -118,7 +109,7 @@ void personal::PreguntarPorLaRed()
         return;
     }
     c_.servicios.CerrarRed();
-    const bool restaurar = Mensaje(
+    const bool restaurar = MostrarMensaje(
         "Restaurar situación anterior",
         "Ha terminado de jugar en red. ¿Desea restaurar la situación que había antes de entrar en red?.  "
         "Pulse  "
@@ -135,13 +126,13 @@ void personal::PreguntarPorElModo()
     if (!a.JuegoEnRed || a.ModoRed == ModoRedAntes) return;
     bool aceptar = true;
     if (!banderas_.ReiniciarRed)
-        aceptar =
-            Mensaje("Modo de juego en red",
-                    "Ha modificado el Modo de juego en red, por lo que se dará por  finalizada  la  partida  "
-                    "actual   y   comenzará  una  nueva partida  con  el  modo  actualmente seleccionado.  "
-                    "Pulse  el botón  Aceptar  para comenzar la nueva partida.  Si pulsa el botón Cancelar "
-                    "no se modificará el Modo de juego en red y continuará la partida en juego.",
-                    6, 2, 2136);
+        aceptar = MostrarMensaje(
+            "Modo de juego en red",
+            "Ha modificado el Modo de juego en red, por lo que se dará por  finalizada  la  partida  "
+            "actual   y   comenzará  una  nueva partida  con  el  modo  actualmente seleccionado.  "
+            "Pulse  el botón  Aceptar  para comenzar la nueva partida.  Si pulsa el botón Cancelar "
+            "no se modificará el Modo de juego en red y continuará la partida en juego.",
+            6, 2, 2136);
     if (aceptar) {
         // A failed write leaves the old file whole; the settings are written again when the program ends.
         (void)GuardarAjustes(c_.CarpetaDatos, c_.e, a);
@@ -170,14 +161,14 @@ void personal::PreguntarPorLosControles()
     if (nuevoRemoto) {
         bool aceptar = true;
         if (e.PartidaEnCurso && e.NumeroJugada >= 2 && !banderas_.NuevaPartida)
-            aceptar =
-                Mensaje("Control del juego",
-                        "Ha modificado el  Control del juego  de algún jugador, por lo que se dará por  "
-                        "finalizada  la  partida  actual   y   comenzará  una  nueva partida  con  el valor  "
-                        "actualmente  seleccionado.  Pulse  el botón  Aceptar  para comenzar la nueva "
-                        "partida.  Si pulsa el botón Cancelar no se modificará el Control de juego  y "
-                        "continuará la partida actual.",
-                        6, 2, 2124);
+            aceptar = MostrarMensaje(
+                "Control del juego",
+                "Ha modificado el  Control del juego  de algún jugador, por lo que se dará por  "
+                "finalizada  la  partida  actual   y   comenzará  una  nueva partida  con  el valor  "
+                "actualmente  seleccionado.  Pulse  el botón  Aceptar  para comenzar la nueva "
+                "partida.  Si pulsa el botón Cancelar no se modificará el Control de juego  y "
+                "continuará la partida actual.",
+                6, 2, 2124);
         if (!aceptar) return deshacer();
         banderas_.ReiniciarRed = true;
         banderas_.NuevaPartida = true;
@@ -185,12 +176,12 @@ void personal::PreguntarPorLosControles()
     }
     if (!remotoQuitado) return;
     const bool aceptar =
-        Mensaje("Control del juego",
-                "Ha cambiado el  Control del juego de un jugador pasándolo de   Remoto   a   "
-                "Automático ,  por lo que se va a proceder a desconectarlo  de  la  partida.  "
-                "Pulse el botón  Aceptar  para desconectar al jugador.  Si  pulsa  el  botón  "
-                "Cancelar  no se modificará el Control de juego y continuará la partida.",
-                5, 2, 2124);
+        MostrarMensaje("Control del juego",
+                       "Ha cambiado el  Control del juego de un jugador pasándolo de   Remoto   a   "
+                       "Automático ,  por lo que se va a proceder a desconectarlo  de  la  partida.  "
+                       "Pulse el botón  Aceptar  para desconectar al jugador.  Si  pulsa  el  botón  "
+                       "Cancelar  no se modificará el Control de juego y continuará la partida.",
+                       5, 2, 2124);
     if (!aceptar) return deshacer();
     for (Entero s = 1; s <= 3; ++s) {
         const AjustesJugador& j = a.Jugador[std::size_t(s)];
@@ -209,14 +200,14 @@ void personal::PreguntarPorLosActivados()
     const EstadoJuego& e = c_.e;
     bool aceptar = true;
     if (e.PartidaEnCurso && e.NumeroJugada >= 2 && !banderas_.NuevaPartida && !banderas_.ReiniciarRed)
-        aceptar =
-            Mensaje("Jugadores Activados",
-                    "Ha modificado los jugadores activados, por lo que se dará por  finalizada  la  partida  "
-                    "actual   y  comenzará  una  nueva partida   con   los   jugadores   actualmente   "
-                    "seleccionados. Pulse el botón  Aceptar para comenzar la nueva partida. Si pulsa  el  "
-                    "botón  Cancelar  no se modificarán los jugadores activados y continuará la partida "
-                    "en juego.",
-                    6, 2, 2123);
+        aceptar = MostrarMensaje(
+            "Jugadores Activados",
+            "Ha modificado los jugadores activados, por lo que se dará por  finalizada  la  partida  "
+            "actual   y  comenzará  una  nueva partida   con   los   jugadores   actualmente   "
+            "seleccionados. Pulse el botón  Aceptar para comenzar la nueva partida. Si pulsa  el  "
+            "botón  Cancelar  no se modificarán los jugadores activados y continuará la partida "
+            "en juego.",
+            6, 2, 2123);
     if (!aceptar) {
         for (std::size_t s = 1; s <= 4; ++s) a.Jugador[s].EstadoJugador = EstadoAntes[s];
         // The seats in play are the old ones again: so is their count.
@@ -250,12 +241,12 @@ bool personal::ComprobarDirecciones()
         const QString quien = s == 4 ? QStringLiteral("La  Dirección  IP  del Administrador")
                                      : QStringLiteral("La Dirección IP remota de ") +
                                            QString::fromStdString(a.Jugador[s].NombreJugador);
-        Mensaje("Dirección IP",
-                quien +
-                    QStringLiteral(" no tiene el formato previsto.\r\n\r\nEl número IP se forma con cuatro "
+        MostrarMensaje(
+            "Dirección IP",
+            quien + QStringLiteral(" no tiene el formato previsto.\r\n\r\nEl número IP se forma con cuatro "
                                    "cifras  de  3  dígitos como máximo cada una y separadas por puntos. "
                                    "Ninguna de las cuatro cifras puede superar el número 255."),
-                6, 1, 2128);
+            6, 1, 2128);
         return false;
     }
     return true;
@@ -271,13 +262,13 @@ void personal::PreguntarPorLasDirecciones()
     if (!cambiada) return;
     bool aceptar = true;
     if (!banderas_.ReiniciarRed)
-        aceptar =
-            Mensaje("Modo de juego en red",
-                    "Ha modificado alguna  Dirección IP ,  por lo que se dará por finalizada la partida "
-                    "actual  y  comenzará una nueva  partida con las nuevas direcciones IP. Pulse el botón  "
-                    "Aceptar  para comenzar la nueva partida. Si pulsa el botón Cancelar no se modificará "
-                    "ninguna  dirección  IP  y  continuará  la  partida en juego.",
-                    6, 2, 2128);
+        aceptar = MostrarMensaje(
+            "Modo de juego en red",
+            "Ha modificado alguna  Dirección IP ,  por lo que se dará por finalizada la partida "
+            "actual  y  comenzará una nueva  partida con las nuevas direcciones IP. Pulse el botón  "
+            "Aceptar  para comenzar la nueva partida. Si pulsa el botón Cancelar no se modificará "
+            "ninguna  dirección  IP  y  continuará  la  partida en juego.",
+            6, 2, 2128);
     if (aceptar) {
         banderas_.ReiniciarRed = true;
         banderas_.NuevaPartida = true;

@@ -16,9 +16,7 @@ namespace {
 class ServiciosMesa : public ServiciosAjustes
 {
 public:
-    explicit ServiciosMesa(Programa& pr) : m_(*pr.Mesa), red_(dynamic_cast<ConexionRed*>(pr.Conexion.get()))
-    {
-    }
+    explicit ServiciosMesa(Programa& pr) : m_(*pr.Mesa), red_(ConexionDe(pr)) {}
     void DibujarMano(Entero asiento) override { m_.DibujarMano(asiento); }
     void DibujarNombres() override { m_.DibujarNombres(); }
     void LimpiarMesa() override { m_.Cls(); }
@@ -53,7 +51,7 @@ BanderasAjustes MostrarPersonalEnMesa(Programa& pr)
 
 bool IniciarJuegoEnRed(Programa& pr)
 {
-    auto* red = dynamic_cast<ConexionRed*>(pr.Conexion.get());
+    auto* red = ConexionDe(pr);
     return red && IniciarJuegoEnRed(*red);
 }
 

@@ -134,6 +134,11 @@ QSize PantallaParaArranque(const VirtualScreen& pantalla)
 Programa::Programa() = default;
 Programa::~Programa() = default;
 
+ConexionRed* ConexionDe(Programa& pr)
+{
+    return dynamic_cast<ConexionRed*>(pr.Conexion.get());
+}
+
 std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
 {
     auto programa = std::make_unique<Programa>();

@@ -15,6 +15,8 @@
 
 namespace zp {
 
+class ConexionRed;
+
 struct OpcionesArranque
 {
     bool Careta = true;       // show the cover first
@@ -46,6 +48,9 @@ struct Programa
     std::function<void(const ResultadoPartida&)> AlTerminar;
     bool BucleEnMarcha = false; // a match loop runs below the top-level loop
 };
+
+// The program's network connection, when it has one.
+ConexionRed* ConexionDe(Programa& pr);
 
 // The screen the start-up is told about: the virtual one, or the real one when it is narrower than the
 // program needs, so that the question about it is asked.

@@ -42,20 +42,15 @@ enum Boton : Entero
 
 const AjustesJugador& EnTurno(const EstadoJuego& e, const Ajustes& a)
 {
-    const Entero p = e.JugadorTurno >= 1 && e.JugadorTurno <= 4 ? e.JugadorTurno : Entero{0};
+    const Entero p = EsAsiento(e.JugadorTurno) ? e.JugadorTurno : Entero{0};
     return a.Jugador[static_cast<std::size_t>(p)];
-}
-
-bool Mensaje(const char* titulo, const char* texto, Entero lineas, Entero botones, Entero ayuda = 0)
-{
-    return MostrarMensaje(QString::fromUtf8(titulo), QString::fromUtf8(texto), lineas, botones, ayuda);
 }
 
 void NuevaPartida(Programa& pr)
 {
     const Ajustes& a = pr.a;
     if (a.JuegoEnRed && a.ModoRed == PapelRed::Cliente) {
-        Mensaje(
+        MostrarMensaje(
             "Partida en red",
             "Cuando se juega una partida en red en modo  Cliente  no  se puede comenzar una nueva partida, "
             "ya que esta posibilidad sólo la tiene el Administrador de la misma.",
@@ -64,9 +59,9 @@ void NuevaPartida(Programa& pr)
     }
     bool respuesta = true;
     if (pr.e.PartidaEnCurso)
-        respuesta =
-            Mensaje("Abandonar la partida en curso",
-                    "¿Desea abandonar la partida que está jugando para comenzar una nueva partida?", 2, 2);
+        respuesta = MostrarMensaje(
+            "Abandonar la partida en curso",
+            "¿Desea abandonar la partida que está jugando para comenzar una nueva partida?", 2, 2);
     if (!respuesta) return;
     if (a.JuegoEnRed) pr.Ctx->red.EnviarATodosRed(CrearMensajeNuevaPartida());
     PedirAlPrograma(pr, Peticion::NuevaPartida);
@@ -75,10 +70,11 @@ void NuevaPartida(Programa& pr)
 void Tutor(Programa& pr)
 {
     if (pr.a.JuegoEnRed) {
-        Mensaje("Partida en red",
-                "Cuando se juega una partida en red no puede utilizar el Tutor de Juego ninguno de los "
-                "jugadores.",
-                2, 1, kAyudaRed);
+        MostrarMensaje(
+            "Partida en red",
+            "Cuando se juega una partida en red no puede utilizar el Tutor de Juego ninguno de los "
+            "jugadores.",
+            2, 1, kAyudaRed);
         return;
     }
     MostrarJugadaTutor(*pr.Ctx, *pr.Mesa);
@@ -106,20 +102,15 @@ void AbrirEstadisticas(Programa& pr)
     MostrarEstadisticas(pr.e, pr.a, pr.CarpetaDatos, pr.Mesa.get());
 }
 
-ConexionRed* Conexion(Programa& pr)
-{
-    return dynamic_cast<ConexionRed*>(pr.Conexion.get());
-}
-
 bool EsperandoConexiones(Programa& pr)
 {
-    const ConexionRed* red = Conexion(pr);
+    const ConexionRed* red = ConexionDe(pr);
     return red && red->Estado.EsperandoConexiones;
 }
 
 void AbrirMensajeRed(Programa& pr)
 {
-    if (auto* red = Conexion(pr)) MostrarMensared(*red, pr.Mesa.get());
+    if (auto* red = ConexionDe(pr)) MostrarMensared(*red, pr.Mesa.get());
 }
 
 // The settings windows run with the message box centred on the whole screen; the player settings also keep
@@ -139,7 +130,7 @@ void AbrirAjustes(Programa& pr, bool personal, PeticionesAjustes& peticiones)
 
 void AtenderPeticiones(Programa& pr, const PeticionesAjustes& p)
 {
-    auto* red = Conexion(pr);
+    auto* red = ConexionDe(pr);
     if (p.RestaurarSituacion && red) {
         RestaurarAntesDeRed(*red);
         return;
@@ -156,25 +147,28 @@ void Salir(Programa& pr)
 {
     EstadoJuego& e = pr.e;
     if (e.EligiendoSalida) {
-        Mensaje("Salir del programa",
-                "Elija el jugador que va a salir este juego antes de poder abandonar el programa.", 2, 1);
+        MostrarMensaje("Salir del programa",
+                       "Elija el jugador que va a salir este juego antes de poder abandonar el programa.", 2,
+                       1);
         return;
     }
     if (e.GrabadoraActiva) {
-        Mensaje("Salir del programa",
-                "Tiene que apagar la Grabadora de jugadas antes de poder abandonar el programa.", 2, 1);
+        MostrarMensaje("Salir del programa",
+                       "Tiene que apagar la Grabadora de jugadas antes de poder abandonar el programa.", 2,
+                       1);
         return;
     }
     if (VisorAyuda* ayuda = AyudaAbierta()) ayuda->close();
     bool respuesta = true;
     if (e.PartidaEnCurso && pr.a.JuegoEnRed) {
-        respuesta =
-            Mensaje("Salir del programa", "¿Desea salir del programa y abandonar la partida en red?", 1, 2);
+        respuesta = MostrarMensaje("Salir del programa",
+                                   "¿Desea salir del programa y abandonar la partida en red?", 1, 2);
     } else if (e.PartidaEnCurso) {
-        respuesta = Mensaje("Posponer la partida en curso",
-                            "¿Desea abandonar el programa para continuar en otro momento la partida que está "
-                            "jugando?",
-                            2, 2);
+        respuesta =
+            MostrarMensaje("Posponer la partida en curso",
+                           "¿Desea abandonar el programa para continuar en otro momento la partida que está "
+                           "jugando?",
+                           2, 2);
     }
     if (!respuesta) return;
     // A game left in the middle of its deal cannot be taken up again: it is not kept.
@@ -183,7 +177,7 @@ void Salir(Programa& pr)
         e.PartidaEnCurso = false;
     }
     if (!pr.a.JuegoEnRed) GuardarAjustesAlSalir(pr.CarpetaDatos, e, pr.a);
-    if (auto* red = Conexion(pr)) CerrarRed(*red);
+    if (auto* red = ConexionDe(pr)) CerrarRed(*red);
     std::error_code sinFallo; // a missing file is no error
     std::filesystem::remove(std::filesystem::path(pr.CarpetaDatos) / kFicheroAntesDeRed, sinFallo);
     pr.Mesa->hide();

@@ -36,7 +36,16 @@ Columnas Partir(const QString& linea)
 class LineasJugadas : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit LineasJugadas(QListWidget* lista) : QStyledItemDelegate(lista)
+    {
+        // The widest name is measured again only when the lines change.
+        QAbstractItemModel* modelo = lista->model();
+        const auto olvidar = [this] { anchoNombres_ = -1; };
+        connect(modelo, &QAbstractItemModel::rowsInserted, this, olvidar);
+        connect(modelo, &QAbstractItemModel::rowsRemoved, this, olvidar);
+        connect(modelo, &QAbstractItemModel::dataChanged, this, olvidar);
+        connect(modelo, &QAbstractItemModel::modelReset, this, olvidar);
+    }
 
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
     {
@@ -59,7 +68,7 @@ public:
         const int anchoNumero = medida.horizontalAdvance(QStringLiteral("00"));
         const int xNombre = x0 + anchoNumero + medida.horizontalAdvance(QLatin1Char(' '));
         const int xResto =
-            xNombre + AnchoNombres(indice.model(), medida) + medida.horizontalAdvance(QLatin1Char(' '));
+            xNombre + AnchoNombres(indice.model(), o.font) + medida.horizontalAdvance(QLatin1Char(' '));
         const bool elegida = o.state & QStyle::State_Selected;
         pintor->save();
         pintor->setFont(o.font);
@@ -75,15 +84,22 @@ public:
 
 private:
     // The widest name in the list: the tiles start after it.
-    static int AnchoNombres(const QAbstractItemModel* modelo, const QFontMetrics& medida)
+    int AnchoNombres(const QAbstractItemModel* modelo, const QFont& fuente) const
     {
+        if (anchoNombres_ >= 0 && fuente == fuenteMedida_) return anchoNombres_;
+        const QFontMetrics medida(fuente);
         int ancho = 0;
         for (int i = 0; modelo && i < modelo->rowCount(); ++i) {
             const QString linea = modelo->index(i, 0).data().toString();
             ancho = std::max(ancho, medida.horizontalAdvance(Partir(linea).nombre));
         }
+        fuenteMedida_ = fuente;
+        anchoNombres_ = ancho;
         return ancho;
     }
+
+    mutable int anchoNombres_ = -1;
+    mutable QFont fuenteMedida_;
 };
 
 // A click or a double click anywhere on the list, on a line or not.
