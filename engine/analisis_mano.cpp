@@ -24,10 +24,10 @@ MesaLeida LeerMesa(const EstadoJuego& e)
         for (int s = 1; s <= HuecosDe(e, p); ++s) {
             const HuecoMano& h = e.Manos[I(p)][I(s)];
             const Entero a = h.PuntoA, b = h.PuntoB;
+            pips += (a + b) * (h.Estado == kEnMano);
             // Only an empty slot lacks pips: every tile dealt has two, which the state files check.
             if (a < 0 || a > 6 || b < 0 || b > 6) {
                 assert(h.Estado == kVacio);
-                if (h.Estado == kEnMano) pips += a + b;
                 continue;
             }
             // Counted without a branch on what the slot holds, which is anybody's guess.
@@ -44,7 +44,6 @@ MesaLeida LeerMesa(const EstadoJuego& e)
             const int poseedor = m.PoseedorDoble[I(a)];
             m.PoseedorDoble[I(a)] =
                 static_cast<Entero>(poseedor + (p - poseedor) * (libre & (1 - distintos)));
-            pips += (a + b) * (h.Estado == kEnMano);
             const auto t = I(IndiceFicha(a, b));
             m.Asiento[t] = static_cast<Entero>(p);
             m.Puesta[t] = puesta != 0;
