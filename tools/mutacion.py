@@ -14,6 +14,7 @@ import hashlib
 import os
 import random
 import re
+import resource
 import shutil
 import subprocess
 import sys
@@ -131,12 +132,31 @@ def construir(objetivos):
     return r.returncode == 0
 
 
+def sin_ficheros_enormes():
+    # A fault that turns a write into an endless loop would fill the disk before the time limit: a file past
+    # 256 MiB stops the test program instead (SIGXFSZ), which counts as caught.
+    resource.setrlimit(resource.RLIMIT_FSIZE, (256 << 20, 256 << 20))
+
+
 def probar(objetivos, limite):
+    # Each run gets its own temporary folder, emptied afterwards: a test killed at the time limit leaves its files.
+    temporal = os.path.join(OBRA, "tmp")
+    shutil.rmtree(temporal, ignore_errors=True)
+    os.makedirs(temporal)
+    entorno = dict(os.environ, TMPDIR=temporal)
+    try:
+        return probar_en(objetivos, limite, entorno)
+    finally:
+        shutil.rmtree(temporal, ignore_errors=True)
+
+
+def probar_en(objetivos, limite, entorno):
     for o in objetivos:
         exe = os.path.join(OBRA, "tests", "tests_" + o.split("tests_")[1])
         try:
             r = subprocess.run([exe, "--gtest_brief=1"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                               timeout=limite, cwd=OBRA)
+                               timeout=limite, cwd=OBRA, env=entorno,
+                               preexec_fn=sin_ficheros_enormes)
         except subprocess.TimeoutExpired:
             return "atrapado (tiempo)"
         if r.returncode != 0:
