@@ -4,6 +4,8 @@
 // enumerator.
 //   bench_final_mano                 all of it
 //   bench_final_mano --sin-exactitud the timings and the signature only
+//   bench_final_mano --sin-primeras  no searches in fresh processes
+//   bench_final_mano --pasadas N     each position's time is its best of N passes over the corpus (3)
 //   bench_final_mano --barrido       plays many more hands and lists the largest positions met, for the
 //   corpus
 //   bench_final_mano --primera[-con-imagen] HEX   one first search, as the fresh processes run it
@@ -14,6 +16,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <type_traits>
@@ -125,9 +128,25 @@ void TocarImagen()
         nullptr);
 }
 
+// The same search made again once the process is warm, each time after other searches so that it is not
+// trained on that one by repeating it: the median of several, in microseconds.
+double Caliente(const corpus::Posicion& p, const std::vector<corpus::Posicion>& corpus, EstadoJuego& e,
+                Ajustes& a)
+{
+    std::vector<double> veces;
+    for (std::size_t k = 0; k < 7; ++k) {
+        for (std::size_t i = 0; i < 40; ++i)
+            Medir(corpus[(k * 997 + i * 251) % corpus.size()], e, a, kPresupuestoFinal);
+        veces.push_back(Medir(p, e, a, kPresupuestoFinal).ms * 1000.0);
+    }
+    std::sort(veces.begin(), veces.end());
+    return veces[veces.size() / 2];
+}
+
 // The first search of a fresh process. The position comes in as hex on the command line, so that no engine
 // code runs before it; with `imagen`, the program's image is read through first, which leaves to the search
-// only what is its own. Prints the search's time in microseconds and the page faults it took.
+// only what is its own. Prints the search's time in microseconds, the page faults it took, and the same
+// search warm in this same process afterwards, so that both are measured under the machine's same mood.
 int PrimeraDelProceso(const char* hex, bool imagen)
 {
     static_assert(std::is_trivially_copyable_v<corpus::Posicion>);
@@ -144,15 +163,16 @@ int PrimeraDelProceso(const char* hex, bool imagen)
     corpus::Cargar(p, e, a);
     ResultadoFinalMano r;
     if (imagen) TocarImagen();
+    Reloj::now(); // the clock's own first call pays its page faults here
     rusage r0{}, r1{};
     getrusage(RUSAGE_SELF, &r0);
-    Reloj::now(); // the clock's own first call pays its page faults here
     const auto t0 = Reloj::now();
     ExplorarFinalDeMano(e, a, r, kPresupuestoFinal);
     const auto t1 = Reloj::now();
     getrusage(RUSAGE_SELF, &r1);
-    std::printf("%.3f %ld\n", std::chrono::duration<double, std::micro>(t1 - t0).count(),
-                r1.ru_minflt - r0.ru_minflt);
+    const double fria = std::chrono::duration<double, std::micro>(t1 - t0).count();
+    const double caliente = Caliente(p, corpus::CorpusCompleto(), e, a);
+    std::printf("%.3f %ld %.3f\n", fria, r1.ru_minflt - r0.ru_minflt, caliente);
     return 0;
 }
 
@@ -162,14 +182,13 @@ double Mediana(std::vector<double> v)
     return v.empty() ? 0.0 : v[v.size() / 2];
 }
 
-// A search made as the first of a fresh process, several times, against the same search made in this
-// process once it is warm, each time after other searches so that it is not trained on that one by
-// repeating it. In microseconds.
+// A search made as the first of fresh processes, against the same search warm in each of them: the ratio
+// is taken process by process, so that a slow spell of the machine falls on both sides of it.
 struct PrimeraVez
 {
     const char* Que;
     const corpus::Posicion* P;
-    std::vector<double> Fria, FriaImagen, Fallos, Caliente;
+    std::vector<double> Fria, Caliente, Razon, FriaImagen, RazonImagen, Fallos;
 };
 
 constexpr int kMuestras = 15;
@@ -192,40 +211,39 @@ void MedirEnProcesosNuevos(PrimeraVez& v)
             std::string(exe) + (imagen ? " --primera-con-imagen " : " --primera ") + hex;
         FILE* f = popen(orden.c_str(), "r");
         if (f == nullptr) return;
-        double us = 0;
+        double fria = 0, caliente = 0;
         long fallos = 0;
-        if (std::fscanf(f, "%lf %ld", &us, &fallos) == 2) {
-            (imagen ? v.FriaImagen : v.Fria).push_back(us);
-            if (!imagen) v.Fallos.push_back(static_cast<double>(fallos));
+        if (std::fscanf(f, "%lf %ld %lf", &fria, &fallos, &caliente) == 3 && caliente > 0) {
+            if (imagen) {
+                v.FriaImagen.push_back(fria);
+                v.RazonImagen.push_back(fria / caliente);
+            } else {
+                v.Fria.push_back(fria);
+                v.Caliente.push_back(caliente);
+                v.Razon.push_back(fria / caliente);
+                v.Fallos.push_back(static_cast<double>(fallos));
+            }
         }
         pclose(f);
     }
 }
 
-void MedirCaliente(PrimeraVez& v, const std::vector<corpus::Posicion>& corpus, EstadoJuego& e, Ajustes& a)
-{
-    for (int k = 0; k < kMuestras; ++k) {
-        for (std::size_t i = 0; i < 40; ++i)
-            Medir(corpus[(static_cast<std::size_t>(k) * 997 + i * 251) % corpus.size()], e, a,
-                  kPresupuestoFinal);
-        v.Caliente.push_back(Medir(*v.P, e, a, kPresupuestoFinal).ms * 1000.0);
-    }
-}
-
 void Imprimir(const PrimeraVez& v)
 {
-    const double fria = Mediana(v.Fria), imagen = Mediana(v.FriaImagen), caliente = Mediana(v.Caliente);
-    std::printf("%s: warm %.1f us; first of a fresh process %.1f us (x%.2f, %.0f page faults); the same with "
-                "the program's image read in first %.1f us (x%.2f); medians of %d\n",
-                v.Que, caliente, fria, fria / caliente, Mediana(v.Fallos), imagen, imagen / caliente,
-                kMuestras);
+    std::printf(
+        "%s: warm %.1f us; first of a fresh process %.1f us (x%.2f, %.0f page faults); the same with "
+        "the program's image read in first %.1f us (x%.2f); medians of %d processes, each ratio taken "
+        "within one\n",
+        v.Que, Mediana(v.Caliente), Mediana(v.Fria), Mediana(v.Razon), Mediana(v.Fallos),
+        Mediana(v.FriaImagen), Mediana(v.RazonImagen), kMuestras);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    bool exactitud = true;
+    bool exactitud = true, primerasVeces = true;
+    int pasadas = 3;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--barrido") == 0) return Barrido();
         if (std::strcmp(argv[i], "--primera") == 0 && i + 1 < argc)
@@ -233,6 +251,9 @@ int main(int argc, char** argv)
         if (std::strcmp(argv[i], "--primera-con-imagen") == 0 && i + 1 < argc)
             return PrimeraDelProceso(argv[i + 1], true);
         if (std::strcmp(argv[i], "--sin-exactitud") == 0) exactitud = false;
+        if (std::strcmp(argv[i], "--sin-primeras") == 0) primerasVeces = false;
+        if (std::strcmp(argv[i], "--pasadas") == 0 && i + 1 < argc)
+            pasadas = std::max(1, std::atoi(argv[++i]));
     }
 
     const auto t0 = Reloj::now();
@@ -246,9 +267,10 @@ int main(int argc, char** argv)
     Ajustes a;
     // A position of the size a match meets, and one that outgrows the small table.
     std::array<PrimeraVez, 2> primeras{
-        {{"a small search", &corpus[corpus::kPorConfiguracion / 2], {}, {}, {}, {}},
-         {"a large search", &corpus[corpus.size() - 4], {}, {}, {}, {}}}};
-    for (PrimeraVez& v : primeras) MedirEnProcesosNuevos(v);
+        {{"a small search", &corpus[corpus::kPorConfiguracion / 2], {}, {}, {}, {}, {}, {}},
+         {"a large search", &corpus[corpus.size() - 4], {}, {}, {}, {}, {}, {}}}};
+    if (primerasVeces)
+        for (PrimeraVez& v : primeras) MedirEnProcesosNuevos(v);
 
     std::array<Grupo, corpus::kConfiguraciones.size()> grupos;
     for (std::size_t c = 0; c < grupos.size(); ++c) grupos[c].Nombre = corpus::kConfiguraciones[c].Nombre;
@@ -256,13 +278,19 @@ int main(int argc, char** argv)
     grandes.Nombre = "the largest";
     todas.Nombre = "all";
     std::uint64_t firma = 0, desenlaces = 0, rechazos = 0;
+    // Each position's best of several passes over the whole corpus, so that its figure is the search's and
+    // not a moment when the machine was busy: a slow spell lasts longer than one search.
+    std::vector<Medida> medidas(corpus.size());
+    for (int k = 0; k < pasadas; ++k) {
+        for (std::size_t i = getenv("SOLO_GRANDES") ? corpus.size() - 24 : 0; i < corpus.size(); ++i) {
+            const Medida m = Medir(corpus[i], e, a, kPresupuestoFinal);
+            if (k == 0 || m.ms < medidas[i].ms) medidas[i] = m;
+        }
+    }
     for (std::size_t i = 0; i < corpus.size(); ++i) {
-        const corpus::Posicion& p = corpus[i];
-        // Best of three: the figure is the search, not the machine's hiccups.
-        Medida m = Medir(p, e, a, kPresupuestoFinal);
-        for (int k = 0; k < 2; ++k) m.ms = std::min(m.ms, Medir(p, e, a, kPresupuestoFinal).ms);
+        const Medida& m = medidas[i];
         const bool grande = i >= corpus.size() - std::size(corpus::kGrandes);
-        (grande ? grandes : grupos[static_cast<std::size_t>(p.Configuracion)]).Anadir(m);
+        (grande ? grandes : grupos[static_cast<std::size_t>(corpus[i].Configuracion)]).Anadir(m);
         todas.Anadir(m);
         firma += m.informe.PosicionesVisitadas;
         desenlaces += m.informe.Desenlaces;
@@ -275,10 +303,8 @@ int main(int argc, char** argv)
     todas.Imprimir();
     std::printf("outcomes counted: %llu; refused past the budget: %llu\n",
                 static_cast<unsigned long long>(desenlaces), static_cast<unsigned long long>(rechazos));
-    for (PrimeraVez& v : primeras) {
-        MedirCaliente(v, corpus, e, a);
-        Imprimir(v);
-    }
+    if (primerasVeces)
+        for (const PrimeraVez& v : primeras) Imprimir(v);
     std::printf("Firma: %llu\n", static_cast<unsigned long long>(firma));
     if (!exactitud) return 0;
 

@@ -18,19 +18,30 @@ constexpr Extremos ParDeExtremos(int e1, int e2)
     return static_cast<Extremos>(e1 * 8 + e2);
 }
 
+// What a pair of ends decides, grouped so that a search touches one or two cache lines per pair it meets.
+// For each child position: the tiles that fit either end and the ends' part of the position's key, in
+// order, since swapping them changes no count.
+struct AlEncajar
+{
+    MascaraFichas Encajan = 0;
+    std::uint64_t ClaveExtremos = 0;
+};
+// For a position's plays: a mask where play 2t lays tile t joined by its first pip and play 2t + 1 by its
+// second (never for a double), and the ends after each play.
+struct alignas(64) AlJugar
+{
+    std::array<std::uint8_t, 56> Tras{};
+    std::uint64_t Jugadas = 0;
+};
+
 struct TablasFichas
 {
     std::array<int, 28> PuntoA{};
     std::array<int, 28> PuntoB{};
-    std::array<std::array<int, 128>, 4> Puntos{}; // pips of the tiles of each 7-bit quarter of a mask
-    // Per pair of ends: the tiles that fit either; the ways each tile goes, as a mask of plays where play 2t
-    // lays tile t joined by its first pip and play 2t + 1 by its second (never for a double), and the ends
-    // after each play; and the ends in a position's key, in order, since swapping them changes no count.
-    std::array<MascaraFichas, 64> Encajan{};
-    std::array<std::uint64_t, 64> Jugadas{};
-    std::array<std::array<std::uint8_t, 56>, 64> Tras{};
-    std::array<std::uint64_t, 64> ClaveExtremos{};
-    std::array<std::uint16_t, 256> Doblar{}; // each bit of a byte twice, for a hand's plays
+    // The pips of the tiles of each 7-bit quarter of a mask.
+    std::array<std::array<std::uint8_t, 128>, 4> Puntos{};
+    std::array<AlEncajar, 64> Encajar{};
+    std::array<AlJugar, 64> Jugar{};
 };
 
 constexpr TablasFichas CrearTablas()
@@ -46,39 +57,43 @@ constexpr TablasFichas CrearTablas()
     for (std::size_t c = 0; c < 4; ++c)
         for (std::size_t m = 0; m < 128; ++m)
             for (std::size_t i = 0; i < 7; ++i)
-                if (m >> i & 1) t.Puntos[c][m] += t.PuntoA[7 * c + i] + t.PuntoB[7 * c + i];
+                if (m >> i & 1)
+                    t.Puntos[c][m] =
+                        static_cast<std::uint8_t>(t.Puntos[c][m] + t.PuntoA[7 * c + i] + t.PuntoB[7 * c + i]);
     for (int e1 = 0; e1 <= 6; ++e1) {
         for (int e2 = 0; e2 <= 6; ++e2) {
             const Extremos ee = ParDeExtremos(e1, e2);
-            t.Encajan[ee] = ConPunto(e1) | ConPunto(e2);
-            t.ClaveExtremos[ee] = std::uint64_t(e1 < e2 ? e1 : e2) << 28 | std::uint64_t(e1 < e2 ? e2 : e1)
-                                                                               << 31;
+            t.Encajar[ee].Encajan = ConPunto(e1) | ConPunto(e2);
+            t.Encajar[ee].ClaveExtremos =
+                std::uint64_t(e1 < e2 ? e1 : e2) << 28 | std::uint64_t(e1 < e2 ? e2 : e1) << 31;
+            AlJugar& j = t.Jugar[ee];
             for (std::size_t i = 0; i < 28; ++i) {
                 const int a = t.PuntoA[i], b = t.PuntoB[i];
                 const auto tras = [&](int x, int y) {
                     return static_cast<std::uint8_t>(x == e1 ? ParDeExtremos(y, e2) : ParDeExtremos(e1, y));
                 };
-                if (a == e1 || a == e2) t.Jugadas[ee] |= std::uint64_t{1} << (2 * i);
-                if (a != b && (b == e1 || b == e2)) t.Jugadas[ee] |= std::uint64_t{1} << (2 * i + 1);
-                t.Tras[ee][2 * i] = tras(a, b);
-                t.Tras[ee][2 * i + 1] = tras(b, a);
+                if (a == e1 || a == e2) j.Jugadas |= std::uint64_t{1} << (2 * i);
+                if (a != b && (b == e1 || b == e2)) j.Jugadas |= std::uint64_t{1} << (2 * i + 1);
+                j.Tras[2 * i] = tras(a, b);
+                j.Tras[2 * i + 1] = tras(b, a);
             }
         }
     }
-    for (std::size_t byte = 0; byte < 256; ++byte)
-        for (std::size_t i = 0; i < 8; ++i)
-            if (byte >> i & 1) t.Doblar[byte] = static_cast<std::uint16_t>(t.Doblar[byte] | 3u << (2 * i));
     return t;
 }
 
 constexpr TablasFichas kTablas = CrearTablas();
 
-// A hand's tiles as plays: tile t becomes plays 2t and 2t + 1.
+// A hand's tiles as plays: tile t becomes plays 2t and 2t + 1. Bits spread by shifts, without a table.
 inline std::uint64_t Doblar(MascaraFichas m)
 {
-    return std::uint64_t{kTablas.Doblar[m & 255]} | std::uint64_t{kTablas.Doblar[m >> 8 & 255]} << 16 |
-           std::uint64_t{kTablas.Doblar[m >> 16 & 255]} << 32 |
-           std::uint64_t{kTablas.Doblar[m >> 24 & 255]} << 48;
+    std::uint64_t x = m;
+    x = (x | x << 16) & 0x0000FFFF0000FFFFull;
+    x = (x | x << 8) & 0x00FF00FF00FF00FFull;
+    x = (x | x << 4) & 0x0F0F0F0F0F0F0F0Full;
+    x = (x | x << 2) & 0x3333333333333333ull;
+    x = (x | x << 1) & 0x5555555555555555ull;
+    return x * 3;
 }
 
 inline int PuntosDe(MascaraFichas m)
@@ -119,7 +134,7 @@ inline int PuntosDe(MascaraFichas m)
     assert(mano_[static_cast<std::size_t>(m)] & (MascaraFichas{1} << t));
     v = {};
     const Extremos ee = ParDeExtremos(extremo1_, extremo2_);
-    Jugar(m, todas_, kTablas.Tras[ee][2 * t + (x == kTablas.PuntoA[t] ? 0 : 1)], t, v);
+    Jugar(m, todas_, kTablas.Jugar[ee].Tras[2 * t + (x == kTablas.PuntoA[t] ? 0 : 1)], t, v);
     return !agotado_;
 }
 
@@ -135,7 +150,8 @@ inline int PuntosDe(MascaraFichas m)
     mano_[sm] = mano ^ bit;
     todas ^= bit;
 
-    const MascaraFichas encajan = kTablas.Encajan[ee];
+    const AlEncajar& al = kTablas.Encajar[ee];
+    const MascaraFichas encajan = al.Encajan;
     if (mano == bit) {
         Desenlace(m, false, v); // a domino is never a blocked hand
     } else if ((todas & encajan) == 0) {
@@ -149,8 +165,7 @@ inline int PuntosDe(MascaraFichas m)
             s = reglas_.Siguiente[static_cast<std::size_t>(s)];
         assert(pases < 4 && "nobody holds the tiles that fit");
         // A position counted before adds what it counted then.
-        const std::uint64_t clave =
-            std::uint64_t{todas} | kTablas.ClaveExtremos[ee] | std::uint64_t(s - 1) << 34;
+        const std::uint64_t clave = std::uint64_t{todas} | al.ClaveExtremos | std::uint64_t(s - 1) << 34;
         if (pases < 4 && !memoria_.Sumar(clave, v)) Expandir(s, todas, ee, clave, v);
     }
     mano_[sm] = mano;
@@ -172,13 +187,13 @@ inline int PuntosDe(MascaraFichas m)
     //    once. The last tile dominoes the same way at either end, so it is laid once. The plays are one
     //    mask, so that which way a tile goes costs no branch.
     const MascaraFichas mano = mano_[static_cast<std::size_t>(m)];
-    std::uint64_t jugadas = Doblar(mano) & kTablas.Jugadas[ee];
+    const AlJugar& al = kTablas.Jugar[ee];
+    std::uint64_t jugadas = Doblar(mano) & al.Jugadas;
     if ((mano & (mano - 1)) == 0) jugadas &= ~((jugadas & 0x5555555555555555ull) << 1);
-    const auto& tras = kTablas.Tras[ee];
     ValorFinal w;
     for (; jugadas != 0; jugadas &= jugadas - 1) {
         const auto k = static_cast<std::size_t>(std::countr_zero(jugadas));
-        Jugar(m, todas, tras[k], k / 2, w);
+        Jugar(m, todas, al.Tras[k], k / 2, w);
     }
 
     // 3. Remembered for the positions that reach it again. Past the budget nothing is: once it runs out
