@@ -27,7 +27,8 @@ int Paso(const EstadoJuego& e)
 
 } // namespace
 
-bool CalcularJugadorSiguiente(const EstadoJuego& e, const Ajustes& a, Entero& p)
+// Hot: called on every turn, and by the endgame search as it starts, beside whose code it is laid.
+[[gnu::hot]] bool CalcularJugadorSiguiente(const EstadoJuego& e, const Ajustes& a, Entero& p)
 {
     return Recorrer(a, p, Paso(e));
 }
