@@ -6,30 +6,39 @@
 #include "scores/marcador.h"
 
 #include <QDate>
+#include <QDir>
 #include <fstream>
 
 namespace {
 
-using HistoricoDePartida = prueba::ProgramaPrueba;
+class HistoricoDePartida : public prueba::ProgramaPrueba
+{
+protected:
+    // Four automatic players, no pause between moves, and the first hand ends the match; "Sí" to every
+    // question, the history's included.
+    void JugarPartidaDeUnaMano()
+    {
+        a.Jugador[4].ControlJugador = zp::Control::Automatico;
+        a.PausaEntreJugadas = false;
+        a.PuntosPartida = 1;
+        responder = [](const QString&) { return true; };
+        paso = [&] {
+            if (programa->e.EsperaContinuar) Pulsar(programa->Mesa->Pic_BotContinuar);
+        };
+        Arrancar();
+        Pulsar(1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 2; }, 60000));
+        ASSERT_FALSE(programa->e.PartidaEnCurso);
+        ASSERT_TRUE(HayCaja(QStringLiteral("Histórico de partidas jugadas")));
+        paso = nullptr;
+    }
+};
 
 TEST_F(HistoricoDePartida, una_partida_acabada_en_la_mesa_sale_la_primera_del_historico)
 {
     std::ofstream(Carpeta() + "ZARPE33.HIS", std::ios::binary)
         << "202001011200Viejo1   Viejo2   Viejo3   Viejo4    30 10  0  0P\r\n";
-    // Four automatic players, no pause between moves, and the first hand ends the match.
-    a.Jugador[4].ControlJugador = zp::Control::Automatico;
-    a.PausaEntreJugadas = false;
-    a.PuntosPartida = 1;
-    responder = [](const QString&) { return true; }; // "Sí" to every question, the history's included
-    paso = [&] {
-        if (programa->e.EsperaContinuar) Pulsar(programa->Mesa->Pic_BotContinuar);
-    };
-    Arrancar();
-    Pulsar(1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 2; }, 60000));
-    ASSERT_FALSE(programa->e.PartidaEnCurso);
-    ASSERT_TRUE(HayCaja(QStringLiteral("Histórico de partidas jugadas")));
-    paso = nullptr;
+    JugarPartidaDeUnaMano();
 
     // The winning pair: pair 1 is seats 2 and 4, pair 2 seats 1 and 3.
     const bool pareja1 = programa->e.GanadorMano == 1;
@@ -57,6 +66,22 @@ TEST_F(HistoricoDePartida, una_partida_acabada_en_la_mesa_sale_la_primera_del_hi
     EXPECT_EQ(primera[1], QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy")));
     EXPECT_EQ(primera[2], ganadores);
     EXPECT_TRUE(std::find(segunda.begin(), segunda.end(), QStringLiteral("01-01-2020")) != segunda.end());
+}
+
+// A history that cannot be written (here a folder stands where the file goes): the match still ends, and
+// the person is told in the program's own box that the history stays as it was.
+TEST_F(HistoricoDePartida, un_historico_que_no_se_puede_escribir_se_dice_y_la_partida_acaba)
+{
+    ASSERT_TRUE(QDir(carpeta.path()).mkdir(QStringLiteral("ZARPE33.HIS")));
+    JugarPartidaDeUnaMano();
+    const auto fallo = std::find_if(cajas.begin(), cajas.end(), [](const prueba::Caja& c) {
+        return c.texto.startsWith(
+            QStringLiteral("No se ha podido añadir esta partida al Histórico de partidas ("));
+    });
+    ASSERT_NE(fallo, cajas.end());
+    EXPECT_EQ(fallo->titulo, QStringLiteral("Histórico de partidas jugadas"));
+    EXPECT_TRUE(fallo->texto.endsWith(QStringLiteral("). El histórico queda como estaba.")));
+    EXPECT_TRUE(QDir(Fichero("ZARPE33.HIS")).isEmpty());
 }
 
 } // namespace
