@@ -335,8 +335,10 @@ FinMano SeguirTrasMano(Contexto& c)
     const bool repetir = e.GanadorMano == 0;
     CalcularTotales(e, a);
     if (ComprobarFinPartida(e, a)) return TerminarPartida(c);
-    if (!repetir && e.NumeroMano >= kManosPartida) return TerminarPorLimiteDeManos(c);
     if (repetir) PrepararRepeticionEmpate(e, a);
+    // A replay with the same leader keeps its hand's number; any other next hand past the last one ends the
+    // match, a tied hand 999 whose lead moves on included.
+    if (e.NumeroMano >= kManosPartida) return TerminarPorLimiteDeManos(c);
 
     switch (IniciarMano(c)) {
     case ResultadoReparto::Listo:

@@ -277,5 +277,21 @@ TEST(FinMano, la_mano_999_es_la_ultima_y_la_partida_se_la_lleva_quien_va_delante
     }
 }
 
+TEST(FinMano, un_empate_en_la_mano_999_se_repite_con_su_numero_o_acaba_la_partida)
+{
+    // The replay with the same leader keeps hand 999; with the lead moved on, the next hand would be 1000,
+    // which no state string can hold, so the match ends there.
+    for (const auto& [salidaEmpate, fin] :
+         {std::pair{SalidaEmpate::MismoJugador, FinMano::Continuar},
+          std::pair{SalidaEmpate::SeCorreElTurno, FinMano::PartidaTerminada}}) {
+        Banco b(7);
+        PrepararFinal(b, 999, 3, 1, {"32", "41", "22", "22"}); // 9 pips a pair
+        b.a.SalidaSiEmpate = salidaEmpate;
+        EXPECT_EQ(TerminarMano(b.c), fin);
+        EXPECT_EQ(b.e.NumeroMano, 999);
+        EXPECT_EQ(Texto(b, "Límite de manos").substr(0, 3), fin == FinMano::Continuar ? "(no" : "Se ");
+    }
+}
+
 } // namespace
 } // namespace zp
