@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <optional>
+#include <tuple>
 
 #include "engine/cierre.h"
 #include "engine/grabadora.h"
@@ -335,6 +336,10 @@ FinMano SeguirTrasMano(Contexto& c)
     const bool repetir = e.GanadorMano == 0;
     CalcularTotales(e, a);
     if (ComprobarFinPartida(e, a)) return TerminarPartida(c);
+    // A deal left before its hand begins (at the five doubles, the lead) is undone: the match stands between
+    // the hands as it did, and deals the same hand again when it goes on.
+    const auto [mano, salida, ganador, repetirSalida] =
+        std::tuple{e.NumeroMano, e.JugadorSalida, e.GanadorMano, e.RepetirSalida};
     if (repetir) PrepararRepeticionEmpate(e, a);
     // A replay with the same leader keeps its hand's number; any other next hand past the last one ends the
     // match, a tied hand 999 whose lead moves on included.
@@ -344,6 +349,8 @@ FinMano SeguirTrasMano(Contexto& c)
     case ResultadoReparto::Listo:
         return FinMano::Continuar;
     case ResultadoReparto::Abandonado:
+        std::tie(e.NumeroMano, e.JugadorSalida, e.GanadorMano, e.RepetirSalida) =
+            std::tuple{mano, salida, ganador, repetirSalida};
         return FinMano::Abandonada;
     case ResultadoReparto::ReglasNoValidas:
         break;

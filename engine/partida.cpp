@@ -298,6 +298,9 @@ ResultadoPartida ComenzarPartida(Contexto& c)
     case ResultadoReparto::Listo:
         return JugarPartida(c);
     case ResultadoReparto::Abandonado:
+        // Left before its first hand began, the match has nothing to go on with.
+        e.NumeroMano = 0;
+        e.PartidaEnCurso = false;
         return Abandonar(c);
     case ResultadoReparto::ReglasNoValidas:
         break;

@@ -277,6 +277,32 @@ TEST(FinMano, la_mano_999_es_la_ultima_y_la_partida_se_la_lleva_quien_va_delante
     }
 }
 
+TEST(FinMano, un_reparto_dejado_antes_de_empezar_la_mano_se_deshace_y_al_volver_se_reparte_la_misma)
+{
+    // Hand 5 tied and replayed by the same leader, who is chosen at each deal: left at that choice, the
+    // match stands as before the deal; going on, it deals the replay of hand 5 again, not hand 6.
+    for (const bool dejar : {false, true}) {
+        SCOPED_TRACE(dejar);
+        Banco b(7);
+        PrepararFinal(b, 5, 3, 1, {"32", "41", "22", "22"}); // 9 pips a pair
+        b.a.TurnoSalida = ReglaSalida::Elegida;
+        b.a.SalidaSiEmpate = SalidaEmpate::MismoJugador;
+        b.usuario.SalidasElegidas = {2};
+        if (dejar) {
+            b.usuario.AbandonarEn = "Salida";
+            ASSERT_EQ(TerminarMano(b.c), FinMano::Abandonada);
+            EXPECT_EQ((std::tuple{b.e.NumeroMano, b.e.JugadorSalida, b.e.GanadorMano}),
+                      (std::tuple{5, 3, 0}));
+            b.usuario.AbandonarEn.clear();
+            ASSERT_EQ(SeguirTrasMano(b.c), FinMano::Continuar);
+        } else {
+            ASSERT_EQ(TerminarMano(b.c), FinMano::Continuar);
+        }
+        EXPECT_EQ((std::pair<int, int>{b.e.NumeroMano, b.e.JugadorSalida}), (std::pair{5, 2}));
+        EXPECT_TRUE(b.e.ManoEnCurso);
+    }
+}
+
 TEST(FinMano, un_empate_en_la_mano_999_se_repite_con_su_numero_o_acaba_la_partida)
 {
     // The replay with the same leader keeps hand 999; with the lead moved on, the next hand would be 1000,

@@ -231,20 +231,22 @@ TEST(Partida, el_extremo_solo_se_pregunta_si_a_la_persona_le_queda_mas_de_una_fi
 
 TEST(Partida, abandonada_en_cualquier_espera_no_muestra_ni_reparte_nada_mas_y_la_nueva_empieza_arriba)
 {
-    // The wait and which time it comes, the seed; with pauses; the person plays seat 4; the lead chosen.
-    const std::tuple<const char*, int, std::uint32_t, bool, bool, bool> casos[] = {
-        {"Mensaje Comienza la Partida", 1, 1, false, false, false},
-        {"Eventos", 5, 1, false, false, false},
-        {"Continuar", 3, 1, true, false, false},
-        {"Extremo", 1, 2, false, true, false},
-        {"Mensaje C i e r r e", 1, 3, false, false, false},
-        {"Mensaje Final de este juego", 1, 1, false, false, false},
-        {"Continuar entre manos", 2, 1, false, false, false},
-        {"Mensaje Final de Partida", 1, 1, false, false, false},
-        {"Mensaje Histórico de partidas jugadas", 1, 1, false, false, false},
-        {"Salida", 2, 1, false, false, true},
+    // The wait and which time it comes, the seed; with pauses; the person plays seat 4; the lead chosen;
+    // the hand the match stands at when left (0: none, not even the first). A deal left before its hand
+    // began is undone, to be dealt again when the match goes on.
+    const std::tuple<const char*, int, std::uint32_t, bool, bool, bool, Entero> casos[] = {
+        {"Mensaje Comienza la Partida", 1, 1, false, false, false, 0},
+        {"Eventos", 5, 1, false, false, false, 1},
+        {"Continuar", 3, 1, true, false, false, 1},
+        {"Extremo", 1, 2, false, true, false, 3},
+        {"Mensaje C i e r r e", 1, 3, false, false, false, 1},
+        {"Mensaje Final de este juego", 1, 1, false, false, false, 1},
+        {"Continuar entre manos", 2, 1, false, false, false, 2},
+        {"Mensaje Final de Partida", 1, 1, false, false, false, 10},
+        {"Mensaje Histórico de partidas jugadas", 1, 1, false, false, false, 10},
+        {"Salida", 2, 1, false, false, true, 1},
     };
-    for (const auto& [espera, vez, semilla, pausa, fichas, elegida] : casos) {
+    for (const auto& [espera, vez, semilla, pausa, fichas, elegida, mano] : casos) {
         SCOPED_TRACE(espera);
         Banco b(semilla);
         b.a.PausaEntreJugadas = pausa;
@@ -260,7 +262,8 @@ TEST(Partida, abandonada_en_cualquier_espera_no_muestra_ni_reparte_nada_mas_y_la
         EXPECT_EQ(b.TrasAbandono(), elegida ? rotulo : std::vector<std::string>{});
         // Unwound as it stood: the window saves or replaces it, the engine closes nothing; only a wait for
         // the Continue button leaves it pressable.
-        EXPECT_TRUE(b.e.PartidaEnCurso);
+        EXPECT_EQ(b.e.NumeroMano, mano);
+        EXPECT_EQ(b.e.PartidaEnCurso, mano > 0);
         EXPECT_EQ(b.e.EsperaContinuar, std::string(espera).rfind("Continuar", 0) == 0);
         EXPECT_TRUE(b.almacen.Borrados.empty());
 
