@@ -264,6 +264,7 @@ TEST(Partida, abandonada_en_cualquier_espera_no_muestra_ni_reparte_nada_mas_y_la
         // the Continue button leaves it pressable.
         EXPECT_EQ(b.e.NumeroMano, mano);
         EXPECT_EQ(b.e.PartidaEnCurso, mano > 0);
+        EXPECT_EQ(b.mesa.Veces("DibujarEsperandoJugada"), 0); // the network's panel, never in local play
         EXPECT_EQ(b.e.EsperaContinuar, std::string(espera).rfind("Continuar", 0) == 0);
         EXPECT_TRUE(b.almacen.Borrados.empty());
 
