@@ -197,6 +197,7 @@ TEST(Partida, la_persona_juega_sus_fichas_y_elige_el_extremo_cuando_su_ficha_enc
     EXPECT_EQ(std::set<char>({ficha[0], ficha[1]}),
               std::set<char>({char('0' + j.PuntoUnido), char('0' + j.PuntoAbierto)}));
     EXPECT_EQ(j.PuntoUnido, j.Extremo2);
+    EXPECT_FALSE(b.e.EsperaExtremo); // answered: the table takes clicks on the ends no more
 }
 
 TEST(Partida, el_extremo_solo_se_pregunta_si_a_la_persona_le_queda_mas_de_una_ficha_y_no_da_igual)

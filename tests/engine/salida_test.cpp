@@ -15,13 +15,15 @@ namespace {
 TEST(Salida, la_primera_mano_la_abre_la_doble_mas_alta_repartida_o_la_ficha_mas_alta)
 {
     // The double six in the stock: the double five leads. No double dealt: of 6-3 and 5-4, equal sums, the
-    // higher first pip opens, in either order. Two players and 0-0 the only double dealt: it leads.
+    // higher first pip opens, in either order, and with nothing between them that a higher first pip alone
+    // would take. Two players and 0-0 the only double dealt: it leads.
     const std::string doble = "la doble más alta.", alta = "la ficha más alta.";
     const std::tuple<const char*, const char*, Entero, Entero, Entero, std::string> casos[] = {
         {"55 41 30 62 21 10 60", "33 65 64 54 43 20 31", 5, 5, 2, doble},
         {"66 41 30 62 21 10 60", "33 65 64 54 43 20 31", 6, 6, 2, "el seis doble."},
         {"54 41 30 62 21 10 60", "63 53 42 40 31 20 50", 6, 3, 4, alta},
         {"63 41 30 62 21 10 60", "54 53 42 40 31 20 50", 6, 3, 2, alta},
+        {"54 41 30 52 21 10 51", "63 53 42 40 31 20 50", 6, 3, 4, alta},
         {"00 41 30 62 21 10 60", "65 64 54 43 20 31 53", 0, 0, 2, doble},
     };
     for (const auto& [mano2, mano4, a, b_, salida, razon] : casos) {
