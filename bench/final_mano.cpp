@@ -20,6 +20,7 @@
 #include <cstring>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "bench/corpus_final.h"
@@ -128,6 +129,12 @@ void TocarImagen()
         nullptr);
 }
 
+double Mediana(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[v.size() / 2];
+}
+
 // The same search made again once the process is warm, each time after other searches so that it is not
 // trained on that one by repeating it: the median of several, in microseconds.
 double Caliente(const corpus::Posicion& p, const std::vector<corpus::Posicion>& corpus, EstadoJuego& e,
@@ -139,8 +146,7 @@ double Caliente(const corpus::Posicion& p, const std::vector<corpus::Posicion>& 
             Medir(corpus[(k * 997 + i * 251) % corpus.size()], e, a, kPresupuestoFinal);
         veces.push_back(Medir(p, e, a, kPresupuestoFinal).ms * 1000.0);
     }
-    std::sort(veces.begin(), veces.end());
-    return veces[veces.size() / 2];
+    return Mediana(std::move(veces));
 }
 
 // The first search of a fresh process. The position comes in as hex on the command line, so that no engine
@@ -174,12 +180,6 @@ int PrimeraDelProceso(const char* hex, bool imagen)
     const double caliente = Caliente(p, corpus::CorpusCompleto(), e, a);
     std::printf("%.3f %ld %.3f\n", fria, r1.ru_minflt - r0.ru_minflt, caliente);
     return 0;
-}
-
-double Mediana(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0.0 : v[v.size() / 2];
 }
 
 // A search made as the first of fresh processes, against the same search warm in each of them: the ratio

@@ -18,6 +18,7 @@ import resource
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -139,28 +140,18 @@ def sin_ficheros_enormes():
 
 
 def probar(objetivos, limite):
-    # Each run gets its own temporary folder, emptied afterwards: a test killed at the time limit leaves its files.
-    temporal = os.path.join(OBRA, "tmp")
-    shutil.rmtree(temporal, ignore_errors=True)
-    os.makedirs(temporal)
-    entorno = dict(os.environ, TMPDIR=temporal)
-    try:
-        return probar_en(objetivos, limite, entorno)
-    finally:
-        shutil.rmtree(temporal, ignore_errors=True)
-
-
-def probar_en(objetivos, limite, entorno):
-    for o in objetivos:
-        exe = os.path.join(OBRA, "tests", "tests_" + o.split("tests_")[1])
-        try:
-            r = subprocess.run([exe, "--gtest_brief=1"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                               timeout=limite, cwd=OBRA, env=entorno,
-                               preexec_fn=sin_ficheros_enormes)
-        except subprocess.TimeoutExpired:
-            return "atrapado (tiempo)"
-        if r.returncode != 0:
-            return "atrapado"
+    # Each run gets its own temporary folder, removed afterwards: a test killed at the time limit leaves its files.
+    with tempfile.TemporaryDirectory(dir=OBRA) as temporal:
+        entorno = dict(os.environ, TMPDIR=temporal)
+        for o in objetivos:
+            exe = os.path.join(OBRA, "tests", "tests_" + o.split("tests_")[1])
+            try:
+                r = subprocess.run([exe, "--gtest_brief=1"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                   timeout=limite, cwd=OBRA, env=entorno, preexec_fn=sin_ficheros_enormes)
+            except subprocess.TimeoutExpired:
+                return "atrapado (tiempo)"
+            if r.returncode != 0:
+                return "atrapado"
     return "sobrevive"
 
 
