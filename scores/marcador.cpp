@@ -3,22 +3,18 @@
 #include "assets/recursos.h"
 #include "engine/fin_mano.h"
 #include "engine/sonidos.h"
-#include "kit/ayuda.h"
 #include "kit/cursores.h"
 #include "kit/dialogo.h"
 #include "kit/entorno.h"
 #include "kit/pausa.h"
 #include "platform/picture_box.h"
-#include "platform/virtual_screen.h"
 #include "scores/historic.h"
 #include "scores/texto_hoja.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QTimer>
 #include <algorithm>
-#include <cmath>
 
 namespace zp {
 
@@ -121,11 +117,10 @@ void marcador::DibujarMarco()
     s.line(w - 1, h - 1, 1, h - 1, kGris, 2);
 }
 
-void marcador::Escribir(PictureBox* caja, std::vector<TextoImpreso>& textos, int x, int y,
-                        const QString& texto, const FontSpec& fuente, QRgb color, bool cursiva)
+void marcador::Escribir(PictureBox* caja, int x, int y, const QString& texto, const FontSpec& fuente,
+                        QRgb color, bool cursiva)
 {
     EscribirEnHoja(caja->surface(), x, y, texto, FuenteHoja(fuente, cursiva), color);
-    textos.push_back({x, y, texto, fuente.bold, color});
 }
 
 void marcador::DibujarParejas()
@@ -141,7 +136,8 @@ void marcador::DibujarParejas()
     Pic_Puntos->setSurface(std::move(bloc));
 
     auto escribir = [this](int x, int y, const QString& texto, bool negrita = false) {
-        Escribir(Pic_Puntos, textosPuntos_, x, y, texto, FuenteBloc(negrita), kAzul, true);
+        Escribir(Pic_Puntos, x, y, texto, FuenteBloc(negrita), kAzul, true);
+        textosPuntos_.push_back({x, y, texto, negrita, kAzul});
     };
     const QString meta = Numero(a_.PuntosPartida);
     const int w = AnchoEnHoja(meta, FuenteHoja(FuenteBloc(), true));
@@ -198,7 +194,7 @@ void marcador::DibujarIndividual()
     Surface& papel = Pic_Papel->surface();
 
     auto escribir = [this](int x, int y, const QString& texto, QRgb color, bool negrita = false) {
-        Escribir(Pic_Papel, textosPapel_, x, y, texto, FuentePapel(negrita), color, false);
+        Escribir(Pic_Papel, x, y, texto, FuentePapel(negrita), color, false);
     };
     escribir(150, 2, QStringLiteral("Informe de puntuación"), kRojo, true);
     papel.line(147, 15, 301, 15, kRojo);

@@ -29,9 +29,8 @@ public:
     // `carpetaDatos` is the work folder, where the history button finds the history file.
     marcador(EstadoJuego& e, const Ajustes& a, std::string carpetaDatos, QWidget* padre = nullptr);
 
-    // What was printed on the notepad and on the paper, in order.
+    // What was printed on the notepad, in order.
     const std::vector<TextoImpreso>& TextosPuntos() const { return textosPuntos_; }
-    const std::vector<TextoImpreso>& TextosPapel() const { return textosPapel_; }
 
     // The paper rises out of the tray's slot (individual layout only).
     void Form_Activate();
@@ -56,14 +55,14 @@ private:
     void DibujarParejas();
     void DibujarIndividual();
     void ColocarBotones();
-    void Escribir(PictureBox* caja, std::vector<TextoImpreso>& textos, int x, int y, const QString& texto,
-                  const FontSpec& fuente, QRgb color, bool cursiva);
+    void Escribir(PictureBox* caja, int x, int y, const QString& texto, const FontSpec& fuente, QRgb color,
+                  bool cursiva);
     PictureBox* CrearCaja(QWidget* padre, const char* nombre);
 
     EstadoJuego& e_;
     const Ajustes& a_;
     std::string carpeta_;
-    std::vector<TextoImpreso> textosPuntos_, textosPapel_;
+    std::vector<TextoImpreso> textosPuntos_;
     bool deslizando_ = false;
 };
 

@@ -2,7 +2,6 @@
 
 #include "assets/recursos.h"
 #include "engine/sonidos.h"
-#include "kit/ayuda.h"
 #include "kit/controles.h"
 #include "kit/cursores.h"
 #include "kit/dialogo.h"

@@ -12,14 +12,12 @@
 #include "kit/entorno.h"
 #include "kit/mensajes.h"
 #include "platform/picture_box.h"
-#include "platform/virtual_screen.h"
 #include "settings/selector_ajuste.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 #include <algorithm>
-#include <cmath>
 #include <span>
 
 namespace zp {

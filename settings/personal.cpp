@@ -1,8 +1,6 @@
 #include "settings/personal.h"
 
 #include "assets/recursos.h"
-#include "engine/sonidos.h"
-#include "kit/ayuda.h"
 #include "kit/controles_buleano.h"
 #include "kit/controles_enmarcada.h"
 #include "kit/controles_potenciometro.h"
