@@ -8,6 +8,12 @@ namespace zp {
 
 using MascaraFichas = std::uint32_t; // bit t: tile t of the set, numbered by IndiceFicha
 
+// n is a pip of the set, 0..6.
+constexpr bool EsPunto(int n)
+{
+    return n >= 0 && n <= 6;
+}
+
 constexpr int IndiceFicha(int a, int b)
 {
     const int alto = a > b ? a : b;
@@ -34,7 +40,7 @@ inline constexpr std::array<MascaraFichas, 7> kConPunto = CrearConPunto();
 // The tiles carrying pip n; none for a value that is no pip.
 constexpr MascaraFichas ConPunto(int n)
 {
-    return n >= 0 && n <= 6 ? detalle::kConPunto[static_cast<std::size_t>(n)] : 0;
+    return EsPunto(n) ? detalle::kConPunto[static_cast<std::size_t>(n)] : 0;
 }
 
 } // namespace zp

@@ -1,6 +1,7 @@
 #include "engine/grabadora.h"
 
 #include "engine/disposicion_manos.h"
+#include "engine/ficha.h"
 #include "engine/indices.h"
 #include "engine/sonidos.h"
 #include "engine/turno.h"
@@ -8,11 +9,6 @@
 namespace zp {
 
 namespace {
-
-bool EsPunto(Entero n)
-{
-    return n >= 0 && n <= 6;
-}
 
 void SumarPeso(EstadoJuego& e, Entero p, Entero numero, int cantidad)
 {

@@ -135,7 +135,7 @@ void DibujarMano(LienzoMesa& l, Entero asiento)
 
     const DisposicionManos& d = l.e.Disposicion;
     const bool grandes = asiento == 4 && l.e.ManoHolgada[4];
-    const int huecos = std::clamp<int>(l.e.HuecosMano[I(asiento)], 0, kHuecos);
+    const int huecos = HuecosDe(l.e, asiento);
     for (int s = 1; s <= huecos; ++s) {
         // Only the dragged tile's own hand shows its slot empty: another hand may be redrawn meanwhile.
         if (l.m.ArrastreOrden && asiento == l.m.ManoArrastrada && s == l.m.HuecoArrastrado) continue;

@@ -1,6 +1,7 @@
 #include "table/efectos_mano.h"
 
 #include "assets/recursos.h"
+#include "engine/indices.h"
 #include "engine/jugada.h"
 #include "engine/sonidos.h"
 #include "table/dibujo_mano.h"
@@ -77,7 +78,7 @@ void IndicarFichas(const EscenaMesa& s, Entero asiento)
 {
     if (!EsAsiento(asiento)) return;
     const auto p = static_cast<std::size_t>(asiento);
-    const int n = std::clamp<int>(s.l.e.HuecosMano[p], 0, kHuecos);
+    const int n = HuecosDe(s.l.e, asiento);
     // Forward, back, forward again; where a sweep turns, the tile marked last is not marked again.
     const int primeros[kBarridos] = {1, n - 1, 2};
     const int ultimos[kBarridos] = {n, 1, n};

@@ -46,7 +46,7 @@ void Form_KeyPress(mesa& ventana, int codigo)
     const EstadoJuego& e = ventana.Juego();
     const Ajustes& a = ventana.Datos();
     bool continuar = true;
-    if (e.ManoEnCurso && e.JugadorTurno >= 1 && e.JugadorTurno <= kAsientos) {
+    if (e.ManoEnCurso && EsAsiento(e.JugadorTurno)) {
         const Control control = a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].ControlJugador;
         continuar = !(control == Control::Remoto || (control == Control::Manual && a.JuegoEnRed));
     }

@@ -28,11 +28,6 @@ HuecoMano& Hueco(EstadoJuego& e, Entero mano, Entero hueco)
     return e.Manos[I(mano)][I(hueco)];
 }
 
-bool HuecoValido(const EstadoJuego& e, Entero mano, Entero hueco)
-{
-    return mano >= 1 && mano <= kAsientos && hueco >= 1 && hueco <= e.HuecosMano[I(mano)] && hueco <= kHuecos;
-}
-
 // A pip picture of Pic_Puntitos (16 x 16, in its row); no pip draws nothing.
 void CopiarPunto(Surface& s, const HojasMesa& h, Entero n, int x, int y, int fila)
 {
@@ -133,7 +128,7 @@ void SoltarFichaMano(mesa& v)
     if (mano == 4) sonda = e.ManoHolgada[4] ? QPoint(l + 25, t + 29) : QPoint(l + 29, t + 29);
     HallaManoYFicha(e, v.Datos(), en, Entero(sonda.x()), Entero(sonda.y()), false);
     m.ArrastreOrden = false;
-    if (mano < 1 || mano > kAsientos) return;
+    if (!EsAsiento(mano)) return;
     const Entero desde = m.HuecoArrastrado, ultimo = e.HuecosMano[I(mano)];
     Entero destino = en.HuecoApuntado;
     if (HuecoValido(e, mano, desde) && HuecoValido(e, mano, destino)) {

@@ -19,7 +19,7 @@ Entero Piso(double valor)
 const HuecoMano* HuecoApuntadoDe(const EstadoJuego& e, const EntradaMesa& en)
 {
     const Entero p = en.ManoApuntada, h = en.HuecoApuntado;
-    if (p < 1 || p > kAsientos || h < 1 || h > e.HuecosMano[I(p)] || h > kHuecos) return nullptr;
+    if (!HuecoValido(e, p, h)) return nullptr;
     return &e.Manos[I(p)][I(h)];
 }
 
@@ -61,6 +61,11 @@ Entero ZonaReparto(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x, 
 }
 
 } // namespace
+
+bool HuecoValido(const EstadoJuego& e, Entero mano, Entero hueco)
+{
+    return EsAsiento(mano) && hueco >= 1 && hueco <= HuecosDe(e, mano);
+}
 
 void HallaManoYFicha(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x, Entero y, bool exacto)
 {

@@ -47,6 +47,9 @@ struct EntradaMesa
 // The hand strip and slot under (x, y) into `ManoApuntada` and `HuecoApuntado`, and `TrasUltimaFicha`.
 // Loose: anywhere along the strip gives the slot at or before the point; exact: only a tile's face.
 // Over no strip `HuecoApuntado` keeps its value; a seat out of play gives `ManoApuntada` 0.
+// Slot `hueco` of seat `mano` is one of the hand's slots.
+bool HuecoValido(const EstadoJuego& e, Entero mano, Entero hueco);
+
 void HallaManoYFicha(EstadoJuego& e, const Ajustes& a, EntradaMesa& en, Entero x, Entero y, bool exacto);
 
 // The cell of the manual deal's grid under (x, y), unchecked against the grid's size.

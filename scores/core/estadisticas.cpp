@@ -1,6 +1,7 @@
 #include "scores/core/estadisticas.h"
 
 #include "engine/analisis_mano.h"
+#include "engine/ficha.h"
 #include "engine/indices.h"
 #include "engine/reglas.h"
 #include "engine/turno.h"
@@ -11,11 +12,6 @@ namespace zp {
 
 namespace {
 
-bool EsNumero(Entero n)
-{
-    return n >= 0 && n <= 6;
-}
-
 // The seats in play in turn order from the leader. A leader not in play (none chosen yet, a seat left out
 // since, a damaged file) starts the walk at the next seat in play; the walk takes each seat once, so it
 // always ends.
@@ -23,7 +19,7 @@ std::vector<Entero> AsientosDesdeSalida(const EstadoJuego& e, const Ajustes& a)
 {
     Entero p = e.JugadorSalida;
     if (!AsientoEnJuego(a, p)) {
-        if (p < 1 || p > kAsientos) p = 0;
+        if (!EsAsiento(p)) p = 0;
         if (!CalcularJugadorSiguiente(e, a, p)) return {};
     }
     std::vector<Entero> asientos;
@@ -41,14 +37,14 @@ void ContarJugada(EstadisticasMano& s, FilaEstadisticas& f, const RegistroJugada
 {
     if (j.Extremo == kExtremoRoba || j.Extremo == kExtremoPasa) {
         // The numbers the player had no tile for.
-        if (i > 1 && EsNumero(j.Extremo1) && EsNumero(j.Extremo2)) {
+        if (i > 1 && EsPunto(j.Extremo1) && EsPunto(j.Extremo2)) {
             f.HaPasado[I(j.Extremo1)] = 1;
             f.HaPasado[I(j.Extremo2)] = 1;
         }
         return;
     }
     const Entero u = j.PuntoUnido, o = j.PuntoAbierto;
-    if (!EsNumero(u) || !EsNumero(o)) return;
+    if (!EsPunto(u) || !EsPunto(o)) return;
     const bool doble = u == o;
     f.Fichas.push_back({u, o});
     // The opening tile cuts nothing; a later double neither cuts nor shows.
@@ -83,7 +79,7 @@ EstadisticasMano CalcularEstadisticas(const EstadoJuego& e, const Ajustes& a)
         FilaEstadisticas& f = s.Filas.emplace_back();
         f.Asiento = p;
         for (int i = 1; i <= hechas; ++i) {
-            const RegistroJugada& j = e.Jugadas[static_cast<std::size_t>(i)];
+            const RegistroJugada& j = e.Jugadas[I(i)];
             if (j.Jugador == p) ContarJugada(s, f, j, i, salidaForzada);
         }
     }
@@ -97,7 +93,7 @@ EstadisticasMano CalcularEstadisticas(const EstadoJuego& e, const Ajustes& a)
         std::vector<Entero> abiertos{e1};
         if (e2 != e1) abiertos.push_back(e2);
         for (const Entero v : abiertos) {
-            if (!EsNumero(v)) continue;
+            if (!EsPunto(v)) continue;
             auto& lista = s.FichasQueCasan.emplace_back();
             for (Entero k = 0; k <= 6; ++k) {
                 const PoseedorFicha h = BuscarPoseedor(e, v, k);

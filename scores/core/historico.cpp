@@ -61,7 +61,7 @@ bool SentadoEnJuego(const ResumenPartida& p, std::size_t asiento)
 // The winner the engine handed over; should it not be a seat, the best total among the seats in play.
 std::size_t GanadorIndividual(const ResumenPartida& p)
 {
-    if (p.Ganador >= 1 && p.Ganador <= kAsientos) return static_cast<std::size_t>(p.Ganador);
+    if (EsAsiento(p.Ganador)) return static_cast<std::size_t>(p.Ganador);
     std::size_t mejor = 1;
     for (std::size_t s = 1; s <= std::size_t{kAsientos}; ++s) {
         if (SentadoEnJuego(p, s) &&

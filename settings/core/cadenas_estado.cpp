@@ -193,7 +193,7 @@ ResultadoLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& 
     // The first hand before its first move belongs to whoever holds the opening tile.
     if (j.NumeroMano == 1 && j.NumeroJugada == 1 && a.PrimeraMano == Apertura::SeisDoble) {
         const Entero poseedor = BuscarPoseedor(j, j.SalidaA, j.SalidaB).Asiento;
-        if (poseedor >= 1 && poseedor <= kAsientos && poseedor != j.JugadorTurno) {
+        if (EsAsiento(poseedor) && poseedor != j.JugadorTurno) {
             j.JugadorTurno = poseedor;
             j.JugadorSalida = poseedor;
         }

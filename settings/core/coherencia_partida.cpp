@@ -1,5 +1,6 @@
 #include "settings/core/coherencia_partida.h"
 
+#include "engine/ficha.h"
 #include "engine/fin_mano.h"
 #include "engine/indices.h"
 #include "engine/jugada.h"
@@ -10,11 +11,6 @@
 
 namespace zp {
 namespace {
-
-bool EsPunto(int n)
-{
-    return n >= 0 && n <= 6;
-}
 
 std::string Asiento(int p)
 {
@@ -35,14 +31,14 @@ std::string Ficha(int a, int b)
 class Recuento
 {
 public:
-    int Anotar(int a, int b) { return ++veces_[I(a > b ? a * 7 + b : b * 7 + a)]; }
+    int Anotar(int a, int b) { return ++veces_[I(IndiceFicha(a, b))]; }
     FalloLectura Comprobar() const
     {
         // A tile twice first: that is what an edit does, and the tile it displaced is then missing.
         for (const bool repetidas : {true, false}) {
             for (int a = 0; a <= 6; ++a) {
                 for (int b = 0; b <= a; ++b) {
-                    const int n = veces_[I(a * 7 + b)];
+                    const int n = veces_[I(IndiceFicha(a, b))];
                     if (repetidas && n > 1) return Ficha(a, b) + " está " + std::to_string(n) + " veces";
                     if (!repetidas && n == 0) return Ficha(a, b) + " no está en ninguna mano ni en el montón";
                 }
@@ -52,7 +48,7 @@ public:
     }
 
 private:
-    std::array<int, 49> veces_{};
+    std::array<int, 28> veces_{};
 };
 
 FalloLectura ComprobarAnotaciones(const EstadoJuego& j, int ultima)

@@ -1,5 +1,6 @@
 #include "settings/core/columnas_estado.h"
 
+#include "engine/ficha.h"
 #include "engine/indices.h"
 #include "platform/text/cp1252.h"
 
@@ -311,7 +312,7 @@ bool EsValido(Validez v, int valor, int minimo, int maximo)
     case Validez::Rango:
         return valor >= minimo && valor <= maximo;
     case Validez::Punto:
-        return (valor >= 0 && valor <= 6) || valor == kNinguna;
+        return EsPunto(valor) || valor == kNinguna;
     case Validez::EstadoHueco:
         return valor == kEnMano || valor == kPuesta || valor == kVacio;
     case Validez::ExtremoJugada:
@@ -380,10 +381,10 @@ std::string EscribirNumero(int valor, int digitos, std::size_t ancho)
 
 std::optional<int> LeerEntero(std::string_view texto)
 {
-    std::size_t i = 0, f = texto.size();
-    while (i < f && texto[i] == ' ') ++i;
-    while (f > i && texto[f - 1] == ' ') --f;
-    if (i == f) return std::nullopt;
+    texto = SinEspacios(texto);
+    if (texto.empty()) return std::nullopt;
+    std::size_t i = 0;
+    const std::size_t f = texto.size();
     const bool negativo = texto[i] == '-';
     if (negativo) ++i;
     if (i == f || f - i > 6) return std::nullopt;
@@ -492,7 +493,7 @@ std::optional<std::string> LeerCampos(const std::vector<Campo<Registro>>& tabla,
         }
         case Formato::Identificador: {
             const bool digitos = texto.find_first_not_of("0123456789") == std::string_view::npos;
-            const bool blanco = texto.find_first_not_of(' ') == std::string_view::npos;
+            const bool blanco = SinEspacios(texto).empty();
             if (red && !digitos && !blanco)
                 return donde() + ": " + Mostrable(texto) + " no son cuatro cifras";
             *std::get<std::string*>(c.Valor(registro)) = desdeCp1252(texto);
