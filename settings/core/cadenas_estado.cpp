@@ -66,6 +66,17 @@ std::string EscribirRegistros(const std::vector<Campo<Registro>>& tabla, const s
     return s;
 }
 
+// Records 1..cuantos of `lista`, `largo` columns each, as far as `cadena` holds them whole; how many it held.
+template <class Registro>
+std::size_t LeerRegistros(const std::vector<Campo<Registro>>& tabla, std::vector<Registro>& lista,
+                          const std::string& cadena, std::size_t cuantos, std::size_t largo)
+{
+    const std::size_t leidos = std::min(cuantos, cadena.size() / largo);
+    for (std::size_t i = 1; i <= leidos; ++i)
+        LeerCampos(tabla, lista[i], cadena, (i - 1) * largo, Lectura::Fichero);
+    return leidos;
+}
+
 } // namespace
 
 std::string CapitalizarNombre(const std::string& utf8)
@@ -165,27 +176,18 @@ ResultadoLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& 
         std::max({j.Anotaciones.size(), kEntradasMarcador + 1, I(std::max<int>(j.NumeroMano, 0) + 1)}),
         RegistroMano{});
     const std::size_t entradas = j.NumeroMano > 1 ? I(j.NumeroMano - 1) : 0;
-    for (std::size_t i = 1; i <= entradas; ++i) {
-        if (cadenas.CadenaMarcador.size() < i * kLongitudEntradaMarcador) {
-            corta = "la hoja de tanteo guarda " + std::to_string(i - 1) + " de las " +
-                    std::to_string(entradas) + " manos jugadas";
-            break;
-        }
-        LeerCampos(TablaMarcador(), j.Anotaciones[i], cadenas.CadenaMarcador,
-                   (i - 1) * kLongitudEntradaMarcador, Lectura::Fichero);
-    }
+    const std::size_t anotadas = LeerRegistros(TablaMarcador(), j.Anotaciones, cadenas.CadenaMarcador,
+                                               entradas, kLongitudEntradaMarcador);
+    if (anotadas < entradas)
+        corta = "la hoja de tanteo guarda " + std::to_string(anotadas) + " de las " +
+                std::to_string(entradas) + " manos jugadas";
     j.Jugadas.assign(I(std::max<int>(j.NumeroJugada, 0) + 41), RegistroJugada{});
     const std::size_t jugadas = j.NumeroJugada > 1 ? I(j.NumeroJugada - 1) : 0;
-    for (std::size_t i = 1; i <= jugadas; ++i) {
-        if (cadenas.CadenaJugadas.size() < i * kLongitudRegistroJugada) {
-            if (!corta)
-                corta = "la lista guarda " + std::to_string(i - 1) + " de las " + std::to_string(jugadas) +
-                        " jugadas hechas";
-            break;
-        }
-        LeerCampos(TablaJugadas(), j.Jugadas[i], cadenas.CadenaJugadas, (i - 1) * kLongitudRegistroJugada,
-                   Lectura::Fichero);
-    }
+    const std::size_t hechas =
+        LeerRegistros(TablaJugadas(), j.Jugadas, cadenas.CadenaJugadas, jugadas, kLongitudRegistroJugada);
+    if (hechas < jugadas && !corta)
+        corta = "la lista guarda " + std::to_string(hechas) + " de las " + std::to_string(jugadas) +
+                " jugadas hechas";
 
     for (int p = 1; p <= kAsientos; ++p)
         a.Jugador[I(p)].NombreJugador = CapitalizarNombre(a.Jugador[I(p)].NombreJugador);
