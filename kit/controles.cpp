@@ -10,9 +10,9 @@
 
 namespace zp {
 
-FontSpec FuenteControles()
+FontSpec FuenteControles(bool negrita)
 {
-    return FontSpec{QStringLiteral("Arial"), 11, false};
+    return FontSpec{QStringLiteral("Arial"), 11, negrita};
 }
 
 QFont FuenteCaja(const FontSpec& fuente, bool escalada)

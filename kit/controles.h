@@ -12,8 +12,8 @@ class QWidget;
 
 namespace zp {
 
-// The windows' default lettering (8.25 pt), in pixels.
-FontSpec FuenteControles();
+// The windows' default lettering (8.25 pt), in pixels; bold when `negrita`.
+FontSpec FuenteControles(bool negrita = false);
 // The Qt font of a text box or list: the family, size and weight of `fuente`, the size times the screen's
 // scale when `escalada`.
 QFont FuenteCaja(const FontSpec& fuente, bool escalada = false);

@@ -17,18 +17,6 @@ constexpr int kLadoBoton = 50;
 
 } // namespace
 
-QRect CentrarDialogo(QWidget& ventana, PictureBox& fondo, QSize tamano)
-{
-    const VirtualScreen& pantalla = virtualScreen();
-    const QRect lugar(int(std::floor((pantalla.width() - tamano.width()) / 2.0)),
-                      int(std::floor((pantalla.height() - tamano.height()) / 2.0)), tamano.width(),
-                      tamano.height());
-    ventana.setGeometry(pantalla.toRealOnScreen(lugar));
-    fondo.setSurface(Surface(tamano.width(), tamano.height(), kGrisClaro));
-    fondo.setLogicalGeometry(QRect(QPoint(0, 0), tamano));
-    return lugar;
-}
-
 DialogoFondo::DialogoFondo(QWidget* padre, const QString& nombre, const QString& titulo, bool marco)
     : QDialog(padre, marco ? Qt::Dialog : Qt::Dialog | Qt::FramelessWindowHint), fondo_(new PictureBox(this))
 {
@@ -42,20 +30,35 @@ const Surface& DialogoFondo::Superficie() const
     return fondo_->surface();
 }
 
+void DialogoFondo::Colocar(QRect lugar)
+{
+    geometria_ = lugar;
+    setGeometry(virtualScreen().toRealOnScreen(lugar));
+    fondo_->setSurface(Surface(lugar.width(), lugar.height(), kGrisClaro));
+    fondo_->setLogicalGeometry(QRect(QPoint(0, 0), lugar.size()));
+}
+
 void DialogoFondo::Centrar(QSize tamano)
 {
-    geometria_ = CentrarDialogo(*this, *fondo_, tamano);
+    const VirtualScreen& pantalla = virtualScreen();
+    Colocar(QRect(int(std::floor((pantalla.width() - tamano.width()) / 2.0)),
+                  int(std::floor((pantalla.height() - tamano.height()) / 2.0)), tamano.width(),
+                  tamano.height()));
+}
+
+PictureBox* CrearCajaDialogo(QWidget* padre, const QString& nombre, QSize tamano, const QString& aviso)
+{
+    auto* caja = new PictureBox(padre);
+    caja->setObjectName(nombre);
+    if (!aviso.isEmpty()) caja->setToolTip(aviso);
+    caja->setSurface(Surface(tamano.width(), tamano.height(), kGrisClaro));
+    caja->hide();
+    return caja;
 }
 
 PictureBox* CrearBotonDialogo(QWidget* padre, const QString& nombre, const QString& aviso)
 {
-    auto* boton = new PictureBox(padre);
-    boton->setObjectName(nombre);
-    if (!aviso.isEmpty()) boton->setToolTip(aviso);
-    boton->setSurface(Surface(kLadoBoton, kLadoBoton, kGrisClaro));
-    boton->setLogicalGeometry(QRect(0, 0, kLadoBoton, kLadoBoton));
-    boton->hide();
-    return boton;
+    return CrearCajaDialogo(padre, nombre, QSize(kLadoBoton, kLadoBoton), aviso);
 }
 
 void MostrarBotonDialogo(PictureBox& boton, const recursos::Rect& dibujo, QPoint lugar)

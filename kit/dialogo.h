@@ -19,10 +19,6 @@ namespace zp {
 class PictureBox;
 class Surface;
 
-// Places `ventana` (`tamano` logical pixels) centred on the virtual screen, halves rounded down, and gives
-// `fondo` a light grey surface of that size at its top-left corner. Returns the place on the virtual screen.
-QRect CentrarDialogo(QWidget& ventana, PictureBox& fondo, QSize tamano);
-
 // A modal dialog window drawn on one light grey picture, `fondo_`, that fills it.
 class DialogoFondo : public QDialog
 {
@@ -34,15 +30,20 @@ public:
 protected:
     // Named `nombre`, titled `titulo`; no frame unless `marco`.
     DialogoFondo(QWidget* padre, const QString& nombre, const QString& titulo, bool marco = false);
-    // Centres the window, `tamano` logical pixels, on a new picture of that size (CentrarDialogo).
+    // Places the window at `lugar` of the virtual screen, on a new light grey picture of its size.
+    void Colocar(QRect lugar);
+    // The same, `tamano` logical pixels centred on the virtual screen, halves rounded down.
     void Centrar(QSize tamano);
 
     PictureBox* const fondo_;
     QRect geometria_;
 };
 
-// A picture button of a dialog, hidden until it is drawn: a 50 x 50 light grey box on `padre` with its name
-// and tool tip.
+// A picture box of a dialog, hidden until it is drawn: a light grey box of `tamano` on `padre` with its name
+// and tool tip (none when empty).
+PictureBox* CrearCajaDialogo(QWidget* padre, const QString& nombre, QSize tamano, const QString& aviso = {});
+
+// A picture button of a dialog: a 50 x 50 box (CrearCajaDialogo).
 PictureBox* CrearBotonDialogo(QWidget* padre, const QString& nombre, const QString& aviso);
 
 // Gives `boton` the picture `dibujo` of the sprite sheet (the box takes its size), puts it at `lugar` of its

@@ -9,7 +9,6 @@
 #include "kit/entorno.h"
 #include "kit/etiqueta.h"
 #include "platform/picture_box.h"
-#include "platform/virtual_screen.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -102,23 +101,14 @@ mensajes::mensajes(const QString& titulo, const QString& texto, Entero lineas, E
 {
     Pic_BotAyuda = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotAyuda"), QStringLiteral("Ayuda"));
     Pic_BotSalir = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotSalir"), QStringLiteral("Salir"));
-    Pic_Si = CrearBoton("Pic_Si", QStringLiteral("Aceptar"), recursos::mensajes::Boton.ancho);
-    Pic_No = CrearBoton("Pic_No", QStringLiteral("Cancelar"), recursos::mensajes::Boton.ancho);
+    const QSize lado(recursos::mensajes::Boton.ancho, recursos::mensajes::Boton.ancho);
+    Pic_Si = CrearCajaDialogo(fondo_, QStringLiteral("Pic_Si"), lado, QStringLiteral("Aceptar"));
+    Pic_No = CrearCajaDialogo(fondo_, QStringLiteral("Pic_No"), lado, QStringLiteral("Cancelar"));
     connect(Pic_BotAyuda, &PictureBox::pressed, this, [this] { PulsarAyudaDialogo(ayuda_); });
     connect(Pic_BotSalir, &PictureBox::pressed, this, [this] { Pic_BotSalir_MouseDown(); });
     connect(Pic_Si, &PictureBox::pressed, this, [this] { Pic_Si_MouseDown(); });
     connect(Pic_No, &PictureBox::pressed, this, [this] { Pic_No_MouseDown(); });
     Form_Load();
-}
-
-PictureBox* mensajes::CrearBoton(const char* nombre, const QString& aviso, int ancho)
-{
-    auto* boton = new PictureBox(fondo_);
-    boton->setObjectName(QString::fromLatin1(nombre));
-    boton->setToolTip(aviso);
-    boton->setLogicalGeometry(QRect(0, 0, ancho, ancho));
-    boton->hide();
-    return boton;
 }
 
 void mensajes::Form_Load()
@@ -133,10 +123,7 @@ void mensajes::Form_Load()
     if (entorno.AltoPantalla == 0) entorno.AltoPantalla = 600;
     const int izquierda = int(std::floor((w - kAncho) / 2.0));
     const int arriba = int(std::floor((entorno.AltoPantalla - alto) / 2.0));
-    geometria_ = QRect(izquierda, arriba, kAncho, alto);
-    setGeometry(virtualScreen().toRealOnScreen(geometria_));
-    fondo_->setSurface(Surface(kAncho, alto, kGrisClaro));
-    fondo_->setLogicalGeometry(QRect(0, 0, kAncho, alto));
+    Colocar(QRect(izquierda, arriba, kAncho, alto));
     DibujarFormulario();
 
     const int b = 16 * lineas_ + 53; // bottom of the text

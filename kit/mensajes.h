@@ -72,7 +72,6 @@ private:
     void Pic_No_MouseDown();
 
     void DibujarFormulario();
-    PictureBox* CrearBoton(const char* nombre, const QString& aviso, int ancho);
     void Descargar();
 
     QString titulo_, texto_;

@@ -72,8 +72,8 @@ mensared::mensared(ConexionRed& red, QWidget* padre)
     Txt_Enviar = caja("Txt_Enviar");
     Pic_BotAyuda = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotAyuda"),
                                      QStringLiteral("Ayuda sobre Mensajes en red"));
-    Pic_Enviar = CrearBotonDialogo(fondo_, QStringLiteral("Pic_Enviar"), QStringLiteral("Enviar mensaje"));
-    Pic_Enviar->resizeLogical(QSize(55, 55));
+    Pic_Enviar = CrearCajaDialogo(fondo_, QStringLiteral("Pic_Enviar"), QSize(55, 55),
+                                  QStringLiteral("Enviar mensaje"));
     Pic_BotSalir =
         CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotSalir"), QStringLiteral("Salir de Mensajes en red"));
 

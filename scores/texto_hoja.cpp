@@ -1,5 +1,7 @@
 #include "scores/texto_hoja.h"
 
+#include "kit/controles.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -7,9 +9,7 @@ namespace zp {
 
 QFont FuenteHoja(const FontSpec& f, bool cursiva)
 {
-    QFont fuente(f.family);
-    fuente.setPixelSize(f.pixelSize);
-    fuente.setBold(f.bold);
+    QFont fuente = FuenteCaja(f);
     fuente.setItalic(cursiva);
     fuente.setHintingPreference(cursiva ? QFont::PreferDefaultHinting : QFont::PreferFullHinting);
     fuente.setStyleStrategy(QFont::NoSubpixelAntialias);

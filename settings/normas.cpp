@@ -98,16 +98,6 @@ void AvisarPartidaEnJuego(const char* selector, Entero ayuda)
                    QString::fromUtf8(kTextoPartidaEnJuego), 4, 1, ayuda);
 }
 
-PictureBox* Caja(QWidget* padre, const QString& nombre, QSize tamano)
-{
-    auto* caja = new PictureBox(padre);
-    caja->setObjectName(nombre);
-    caja->setSurface(Surface(tamano.width(), tamano.height(), kGrisClaro));
-    caja->setLogicalGeometry(QRect(QPoint(0, 0), tamano));
-    caja->hide();
-    return caja;
-}
-
 } // namespace
 
 normas::normas(Contexto& c, QWidget* padre)
@@ -116,8 +106,8 @@ normas::normas(Contexto& c, QWidget* padre)
     for (const Marco& m : kMarcos)
         for (const Selector& s : m.Selectores()) {
             const Entero i = s.indice;
-            PictureBox* caja =
-                Caja(fondo_, QStringLiteral("Pic_Selector%1").arg(i), QSize(AnchoSelector(i) + 2, 38));
+            PictureBox* caja = CrearCajaDialogo(fondo_, QStringLiteral("Pic_Selector%1").arg(i),
+                                                QSize(AnchoSelector(i) + 2, 38));
             Pic_Selector[std::size_t(i)] = caja;
             connect(caja, &PictureBox::pressed, this,
                     [this, i](const PointerEvent& p) { Pic_Selector_MouseDown(i, p.position); });
@@ -126,13 +116,11 @@ normas::normas(Contexto& c, QWidget* padre)
         }
     for (const Spin& s : kSpins) {
         const Entero i = s.indice;
-        PictureBox* caja = Caja(fondo_, QStringLiteral("Pic_Spin%1").arg(i), kTamanoSpin);
+        PictureBox* caja = CrearCajaDialogo(fondo_, QStringLiteral("Pic_Spin%1").arg(i), kTamanoSpin);
         auto* texto = new QLineEdit(caja);
         texto->setObjectName(QStringLiteral("Tex_Spin%1").arg(i));
         texto->setMaxLength(s.largo);
-        FontSpec negrita = FuenteControles();
-        negrita.bold = true;
-        texto->setFont(FuenteCaja(negrita));
+        texto->setFont(FuenteCaja(FuenteControles(true)));
         Pic_Spin[std::size_t(i)] = caja;
         Tex_Spin[std::size_t(i)] = texto;
         connect(caja, &PictureBox::pressed, this,

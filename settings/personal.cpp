@@ -43,19 +43,12 @@ QString TituloBuleano(Entero indice)
     return QString::fromUtf8(titulos[indice]).leftJustified(22);
 }
 
-FontSpec FuenteTextos()
-{
-    FontSpec f = FuenteControles();
-    f.bold = true;
-    return f;
-}
-
 QLineEdit* CrearTexto(QWidget* padre, const QString& nombre, int largo, QSize tamano)
 {
     auto* texto = new QLineEdit(padre);
     texto->setObjectName(nombre);
     texto->setMaxLength(largo);
-    texto->setFont(FuenteCaja(FuenteTextos(), true));
+    texto->setFont(FuenteCaja(FuenteControles(true), true));
     texto->setTextMargins(0, 0, 0, 0);
     MoverControl(*texto, QPoint(0, 0), tamano);
     texto->hide();
@@ -90,11 +83,7 @@ personal::personal(ContextoAjustes c, QWidget* padre)
 void personal::CrearControles()
 {
     auto caja = [this](const QString& nombre, QSize tamano) {
-        auto* p = new PictureBox(fondo_);
-        p->setObjectName(nombre);
-        p->setSurface(Surface(tamano.width(), tamano.height(), kGrisClaro));
-        p->hide();
-        return p;
+        return CrearCajaDialogo(fondo_, nombre, tamano);
     };
     for (int n : {1, 2, 3, 5, 11, 12, 13, 14, 21, 22, 23, 24, 25, 26, 27, 28, 31, 32, 33, 34}) {
         const auto i = Entero(n);
