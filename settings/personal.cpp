@@ -147,7 +147,6 @@ void personal::CrearControles()
 void personal::Form_Load()
 {
     Centrar(QSize(kAncho, kAlto));
-    direccionLocal_ = c_.servicios.DireccionLocal();
 
     const Ajustes& a = c_.a;
     for (std::size_t s = 1; s <= 4; ++s) {
@@ -317,6 +316,7 @@ void personal::DibujarRed()
     PonerCursor(Pic_Buleano[3], "ManoIndice");
     if (!a.JuegoEnRed) return;
 
+    if (direccionLocal_.empty()) direccionLocal_ = c_.servicios.DireccionLocal();
     MarcoGrabado(f, kBloqueRed.x(), kBloqueRed.y(), kBloqueRed.right(), kBloqueRed.bottom());
     Pic_Selector[1]->moveLogical(QPoint(583, 61));
     Dibujar(1);

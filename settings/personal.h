@@ -99,7 +99,7 @@ private:
 
     // The copies taken when the window opened, which leaving compares against.
     std::array<std::string, 5> NombreAntes{}, IPAntes{};
-    std::string direccionLocal_; // this computer's address, looked up once when the window opens
+    std::string direccionLocal_; // this computer's address, looked up once the network block first shows
     std::array<EstadoAsiento, 5> EstadoAntes{};
     std::array<Control, 5> ControlAntes{};
     std::array<Caracter, 5> CaracterAntes{};

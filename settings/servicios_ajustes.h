@@ -22,7 +22,7 @@ public:
     // Network play.
     virtual bool ClienteConectado() const { return false; }
     virtual bool EsperandoConexiones() const { return false; } // the host waits for its players
-    // This computer's address as the host's listening socket reports it.
+    // This computer's IPv4 address: the first of an interface that is up and no loopback; 127.0.0.1 if none.
     virtual std::string DireccionLocal() const;
     virtual void CerrarRed() {}
     // The host closes the connection of the player at that seat without announcing it.
