@@ -180,6 +180,13 @@ inline const std::string& NombreAsiento(const Ajustes& a, int p)
     return EsAsiento(p) ? a.Jugador[static_cast<std::size_t>(p)].NombreJugador : ninguno;
 }
 
+// Seat p, whatever its value, is a seat played under `control`: by the person here, the computer, or another
+// computer over the network.
+template <class N> constexpr bool AsientoConControl(const Ajustes& a, N p, Control control)
+{
+    return EsAsiento(p) && a.Jugador[static_cast<std::size_t>(p)].ControlJugador == control;
+}
+
 constexpr bool EnParejas(const Ajustes& a)
 {
     return a.ModoJuego == Modalidad::Parejas;

@@ -23,7 +23,7 @@ bool AvisarRechazo(Contexto& c, const Ajustes& r, int p)
 // The seat is still played from another computer over the network.
 bool ControlRemoto(const Ajustes& a, int p)
 {
-    return a.JuegoEnRed && a.Jugador[static_cast<std::size_t>(p)].ControlJugador == Control::Remoto;
+    return a.JuegoEnRed && AsientoConControl(a, p, Control::Remoto);
 }
 
 DecisionCincoDobles Decision(bool rechazadas)
@@ -74,8 +74,7 @@ DecisionCincoDobles EnRed(Contexto& c, const Ajustes& r)
             c.red.EnviarAlAdministrador(CrearMensajeCincoDobles(rechazadas));
             return Decision(rechazadas);
         }
-    } else if (administrador &&
-               r.Jugador[static_cast<std::size_t>(p)].ControlJugador == Control::Automatico) {
+    } else if (administrador && AsientoConControl(r, p, Control::Automatico)) {
         if (!AvisarRechazo(c, r, p)) return DecisionCincoDobles::Abandonada;
         rechazadas = true;
     } else {

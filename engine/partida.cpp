@@ -25,11 +25,6 @@ enum class Paso
     Abandono
 };
 
-Control ControlDe(const Ajustes& a, Entero p)
-{
-    return a.Jugador[I(p)].ControlJugador;
-}
-
 bool EsAdministrador(const Ajustes& a)
 {
     return a.JuegoEnRed && a.ModoRed == PapelRed::Administrador;
@@ -56,13 +51,14 @@ EsperaTurno DecidirEspera(const EstadoJuego& e, const Ajustes& a)
     const Entero p = e.JugadorTurno;
     EsperaTurno w;
     if (!a.JuegoEnRed) {
-        w.Boton = ControlDe(a, p) == Control::Manual || a.PausaEntreJugadas || e.ManoReabierta;
+        w.Boton = AsientoConControl(a, p, Control::Manual) || a.PausaEntreJugadas || e.ManoReabierta;
         w.Necesaria = w.Boton;
         return w;
     }
     w.Panel = e.JugadasPosibles > 0;
     w.Necesaria = p == 4 && e.JugadasPosibles > 0;
-    if (a.ModoRed == PapelRed::Administrador && ControlDe(a, p) == Control::Automatico && a.PausaEntreJugadas)
+    if (a.ModoRed == PapelRed::Administrador && AsientoConControl(a, p, Control::Automatico) &&
+        a.PausaEntreJugadas)
         w = EsperaTurno{true, true, false};
     return w;
 }
@@ -120,7 +116,7 @@ Paso TomarFichaElegida(Contexto& c)
 bool MueveRemoto(const EstadoJuego& e, const Ajustes& a)
 {
     if (!a.JuegoEnRed || e.JugadasPosibles < 1) return false;
-    if (a.ModoRed == PapelRed::Administrador) return ControlDe(a, e.JugadorTurno) == Control::Remoto;
+    if (a.ModoRed == PapelRed::Administrador) return AsientoConControl(a, e.JugadorTurno, Control::Remoto);
     return a.ModoRed == PapelRed::Cliente && e.JugadorTurno != 4;
 }
 
@@ -162,7 +158,8 @@ void EnviarJugada(Contexto& c)
     const std::string m = CrearMensajeJugada(e.NumeroJugada, e.FichaA, e.FichaB, e.ExtremoElegido);
     if (c.a.ModoRed == PapelRed::Administrador) {
         // The mover never receives its own move back.
-        const Entero salvo = ControlDe(c.a, e.JugadorTurno) == Control::Remoto ? e.JugadorTurno : Entero{0};
+        const Entero salvo =
+            AsientoConControl(c.a, e.JugadorTurno, Control::Remoto) ? e.JugadorTurno : Entero{0};
         c.red.EnviarAClientes(m, salvo);
     } else if (e.JugadorTurno == 4) {
         c.red.EnviarAlAdministrador(m);

@@ -40,9 +40,7 @@ RotuloContinuar CalcularRotuloContinuar(const EstadoJuego& e, const Ajustes& a)
 {
     if (!e.ManoEnCurso) return {QStringLiteral("Continuar"), QString()};
     const Entero p = e.JugadorTurno;
-    const bool manual =
-        EsAsiento(p) && a.Jugador[static_cast<std::size_t>(p)].ControlJugador == Control::Manual;
-    if (manual) return {Nombre(a, p), QStringLiteral("automático")};
+    if (AsientoConControl(a, p, Control::Manual)) return {Nombre(a, p), QStringLiteral("automático")};
     return {QStringLiteral("Juega"), Nombre(a, p)};
 }
 

@@ -46,9 +46,10 @@ void Form_KeyPress(mesa& ventana, int codigo)
     const EstadoJuego& e = ventana.Juego();
     const Ajustes& a = ventana.Datos();
     bool continuar = true;
-    if (e.ManoEnCurso && EsAsiento(e.JugadorTurno)) {
-        const Control control = a.Jugador[static_cast<std::size_t>(e.JugadorTurno)].ControlJugador;
-        continuar = !(control == Control::Remoto || (control == Control::Manual && a.JuegoEnRed));
+    if (e.ManoEnCurso) {
+        const Entero p = e.JugadorTurno;
+        continuar = !(AsientoConControl(a, p, Control::Remoto) ||
+                      (a.JuegoEnRed && AsientoConControl(a, p, Control::Manual)));
     }
     if (continuar) Pic_BotContinuar_MouseDown(ventana);
     // With no match a key opens the player settings.

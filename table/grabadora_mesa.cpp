@@ -115,7 +115,7 @@ void ContinuarDesdeAqui(Contexto& c, mesa& v)
     IrAlFinalGrabadora(c);
     const Entero p = e.JugadorTurno;
     // An automatic seat moves at once; the person here plays or presses Continue as ever.
-    if (EsAsiento(p) && c.a.Jugador[I(p)].ControlJugador == Control::Automatico) OcultarBotonContinuar(c);
+    if (AsientoConControl(c.a, p, Control::Automatico)) OcultarBotonContinuar(c);
 }
 
 void Encendido(Contexto& c, mesa& v)

@@ -34,7 +34,7 @@ bool FichaSeVe(const EstadoJuego& e, const Ajustes& a, const EntradaMesa& en)
 bool JuegaEstePuesto(const EstadoJuego& e, const Ajustes& a)
 {
     const Entero p = e.JugadorTurno;
-    return EsAsiento(p) && a.Jugador[I(p)].ControlJugador == Control::Manual;
+    return AsientoConControl(a, p, Control::Manual);
 }
 
 // Picking up or turning works on any hand shown face up.
