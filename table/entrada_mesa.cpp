@@ -44,15 +44,15 @@ void MostrarMover(mesa& v, int x, int y)
 void SeguirArrastreOrden(mesa& v, int x, int y)
 {
     const EstadoJuego& e = v.Juego();
-    const EntradaMesa& en = v.Entrada;
+    const Entero mano = v.Estado().ManoArrastrada;
     const DisposicionManos& d = e.Disposicion;
     const Pantalla& pa = v.Medidas();
-    switch (en.ManoApuntada) {
+    switch (mano) {
     case 1:
     case 3:
-        x = en.ManoApuntada == 1 ? 9 : pa.AnchoMesa - 33;
-        y = std::max(y, d.InicioMano[I(en.ManoApuntada)] + 14);
-        y = std::min(y, d.FinMano[I(en.ManoApuntada)] - 26);
+        x = mano == 1 ? 9 : pa.AnchoMesa - 33;
+        y = std::max(y, d.InicioMano[I(mano)] + 14);
+        y = std::min(y, d.FinMano[I(mano)] - 26);
         MostrarMover(v, x - 9, y - 14);
         return;
     case 2:
@@ -112,7 +112,8 @@ void AlzarFichaMano(mesa& v, const PointerEvent& p)
     Form_MouseMove(v, p);
 }
 
-// Puts the dragged tile down before the tile under the drop, or last past the last tile's face.
+// Puts the dragged tile down in its own hand, before the tile under the drop or last past the last tile's
+// face; off the hand's strip, back where it was lifted from.
 void SoltarFichaMano(mesa& v)
 {
     EstadoJuego& e = v.Juego();
@@ -121,8 +122,7 @@ void SoltarFichaMano(mesa& v)
     v.Pic_Mover->hide();
     const QRect r = v.Pic_Mover->logicalGeometry();
     const Entero l = Entero(r.left()), t = Entero(r.top());
-    HallaManoYFicha(e, v.Datos(), en, l, t, false);
-    const Entero mano = en.ManoApuntada;
+    const Entero mano = m.ManoArrastrada;
     QPoint sonda(l, t + 29);
     if (mano == 2) sonda = QPoint(l + 29, t);
     if (mano == 4) sonda = e.ManoHolgada[4] ? QPoint(l + 25, t + 29) : QPoint(l + 29, t + 29);
@@ -130,7 +130,7 @@ void SoltarFichaMano(mesa& v)
     m.ArrastreOrden = false;
     if (!EsAsiento(mano)) return;
     const Entero desde = m.HuecoArrastrado, ultimo = e.HuecosMano[I(mano)];
-    Entero destino = en.HuecoApuntado;
+    Entero destino = en.ManoApuntada == mano ? en.HuecoApuntado : Entero{0};
     if (HuecoValido(e, mano, desde) && HuecoValido(e, mano, destino)) {
         auto& h = e.Manos[I(mano)];
         if (destino != desde) {
