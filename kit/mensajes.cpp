@@ -210,7 +210,6 @@ bool MostrarMensaje(const QString& titulo, const QString& texto, Entero lineas, 
     QWidget* padre = QApplication::activeModalWidget();
     if (!padre) padre = Entorno().mesa;
     QPointer<mensajes> caja = new mensajes(titulo, texto, lineas, botones, ayuda, padre);
-    caja->setAttribute(Qt::WA_DeleteOnClose, false);
     bool respuesta = caja->Respuesta();
     caja->exec();
     if (caja) {
