@@ -3,6 +3,7 @@
 // de su forma cuando se pinta con AND y XOR, como la pinta el programa.
 #include "assets/recursos.h"
 #include "common/imagen_referencia.h"
+#include "platform/surface.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -49,7 +50,9 @@ TEST(Dibujos, fuera_de_su_forma_cada_figura_con_mascara_deja_la_mesa_intacta)
     for (const auto& m : rc::dibujos::Mascaras) figuras.emplace_back(rc::dibujos::Ruta, m);
     for (const auto& [ruta, m] : figuras) {
         SCOPED_TRACE(testing::Message() << ruta << " " << m.imagen.x << "," << m.imagen.y);
-        const QImage hoja = QImage(QString::fromLatin1(ruta)).convertToFormat(QImage::Format_RGB32);
+        const auto fuente = zp::Surface::load(QString::fromLatin1(ruta));
+        ASSERT_TRUE(fuente);
+        const QImage& hoja = fuente->image();
         const QRect imagen(m.imagen.x, m.imagen.y, m.imagen.ancho, m.imagen.alto);
         const QRect mascara(m.mascara.x, m.mascara.y, m.mascara.ancho, m.mascara.alto);
         ASSERT_EQ(imagen.size(), mascara.size());
@@ -57,21 +60,16 @@ TEST(Dibujos, fuera_de_su_forma_cada_figura_con_mascara_deja_la_mesa_intacta)
         for (int j = 0; j < mesa.height(); ++j)
             for (int i = 0; i < mesa.width(); ++i)
                 mesa.setPixel(i, j, qRgb(i * 37 % 256, j * 53 % 256, (i ^ j) * 11 % 256));
-        const QImage antes = mesa;
-        QPainter p(&mesa);
-        p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        p.drawImage(QPoint(0, 0), hoja, mascara);
-        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        p.drawImage(QPoint(0, 0), hoja, imagen);
-        p.end();
+        zp::Surface pintada = zp::Surface::fromImage(mesa);
+        pintada.blit(0, 0, mesa.width(), mesa.height(), *fuente, mascara.x(), mascara.y(), zp::RasterOp::And);
+        pintada.blit(0, 0, mesa.width(), mesa.height(), *fuente, imagen.x(), imagen.y(), zp::RasterOp::Xor);
         int forma = 0, mal = 0;
         for (int j = 0; j < mesa.height(); ++j)
             for (int i = 0; i < mesa.width(); ++i) {
                 const bool dentro = (hoja.pixel(mascara.topLeft() + QPoint(i, j)) & 0xFFFFFF) == 0;
                 forma += dentro;
-                const QRgb esperado =
-                    dentro ? hoja.pixel(imagen.topLeft() + QPoint(i, j)) : antes.pixel(i, j);
-                mal += (mesa.pixel(i, j) & 0xFFFFFF) != (esperado & 0xFFFFFF);
+                const QRgb esperado = dentro ? hoja.pixel(imagen.topLeft() + QPoint(i, j)) : mesa.pixel(i, j);
+                mal += (pintada.pixel(i, j) & 0xFFFFFF) != (esperado & 0xFFFFFF);
             }
         EXPECT_EQ(mal, 0);
         EXPECT_GT(forma, 0);

@@ -196,29 +196,29 @@ TEST(Grabadora, ir_al_final_desde_la_ultima_jugada_solo_apaga_la_grabadora)
 
 TEST(Grabadora, un_registro_que_no_cuadra_con_la_mano_se_rechaza_sin_tocar_nada)
 {
-    // Two steps back, the next back is record 3, seat 2's 4-2 in its slot 2; one step back, record 4, the
-    // 0-0 drawn into seat 1's slot 3, which -2 (two back, then forward) draws again.
+    // Steps back first, then the step tried. Two back, the next back is record 3, seat 2's 4-2 in its slot 2;
+    // one back, record 4, the 0-0 drawn into seat 1's slot 3, which two back and one forward draws again.
     // clang-format off
-    const std::tuple<const char*, int, std::function<void(EstadoJuego&)>, FalloJugada> casos[] = {
-        {"la ficha ya no esta en la mano", 2, [](EstadoJuego& e) { e.Manos[2][2] = {5, 5, kPuesta}; }, FalloJugada::FichaAusente},
-        {"la ficha puesta aparece en la mano", 2, [](EstadoJuego& e) { e.Manos[2][2].Estado = kEnMano; }, FalloJugada::FichaYaPuesta},
-        {"el jugador del registro no existe", 2, [](EstadoJuego& e) { e.Jugadas[3].Jugador = 7; }, FalloJugada::JugadorNoValido},
-        {"el jugador del registro es 1", 2, [](EstadoJuego& e) { e.Jugadas[3].Jugador = 1; }, FalloJugada::FichaAusente},
-        {"extremo desconocido", 2, [](EstadoJuego& e) { e.Jugadas[3].Extremo = 5; }, FalloJugada::ExtremoNoValido},
-        {"un robo que no es el ultimo hueco", 1, [](EstadoJuego& e) { e.Manos[1][++e.HuecosMano[1]] = {5, 1, kEnMano}; }, FalloJugada::FichaAusente},
-        {"sin jugadas delante no se avanza", 0, [](EstadoJuego&) {}, FalloJugada::ListaLlena},
-        {"un robo a una mano sin huecos libres", -2, [](EstadoJuego& e) { e.HuecosMano[1] = kHuecos; }, FalloJugada::ManoLlena},
-        {"un robo que no cabe en el monton", 1, [](EstadoJuego& e) { e.FichasMonton = kHuecosMonton; }, FalloJugada::MontonAgotado},
+    const std::tuple<const char*, int, FalloJugada (*)(Contexto&), std::function<void(EstadoJuego&)>, FalloJugada> casos[] = {
+        {"la ficha ya no esta en la mano", 2, &RetrocederGrabadora, [](EstadoJuego& e) { e.Manos[2][2] = {5, 5, kPuesta}; }, FalloJugada::FichaAusente},
+        {"la ficha puesta aparece en la mano", 2, &RetrocederGrabadora, [](EstadoJuego& e) { e.Manos[2][2].Estado = kEnMano; }, FalloJugada::FichaYaPuesta},
+        {"el jugador del registro no existe", 2, &RetrocederGrabadora, [](EstadoJuego& e) { e.Jugadas[3].Jugador = 7; }, FalloJugada::JugadorNoValido},
+        {"el jugador del registro es 1", 2, &RetrocederGrabadora, [](EstadoJuego& e) { e.Jugadas[3].Jugador = 1; }, FalloJugada::FichaAusente},
+        {"extremo desconocido", 2, &RetrocederGrabadora, [](EstadoJuego& e) { e.Jugadas[3].Extremo = 5; }, FalloJugada::ExtremoNoValido},
+        {"un robo que no es el ultimo hueco", 1, &RetrocederGrabadora, [](EstadoJuego& e) { e.Manos[1][++e.HuecosMano[1]] = {5, 1, kEnMano}; }, FalloJugada::FichaAusente},
+        {"sin jugadas delante no se avanza", 0, &AvanzarGrabadora, [](EstadoJuego&) {}, FalloJugada::ListaLlena},
+        {"un robo a una mano sin huecos libres", 2, &AvanzarGrabadora, [](EstadoJuego& e) { e.HuecosMano[1] = kHuecos; }, FalloJugada::ManoLlena},
+        {"un robo que no cabe en el monton", 1, &RetrocederGrabadora, [](EstadoJuego& e) { e.FichasMonton = kHuecosMonton; }, FalloJugada::MontonAgotado},
     };
     // clang-format on
-    for (const auto& [nombre, atras, estropear, fallo] : casos) {
+    for (const auto& [nombre, atras, paso, estropear, fallo] : casos) {
         SCOPED_TRACE(nombre);
         ManoGuionada g;
         Banco& b = g.b;
-        for (int i = 0; i < std::abs(atras); ++i) ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
+        for (int i = 0; i < atras; ++i) ASSERT_EQ(RetrocederGrabadora(b.c), FalloJugada::Ninguno);
         estropear(b.e);
         const FotoMano antes = TomarFoto(b.e);
-        EXPECT_EQ(atras <= 0 ? AvanzarGrabadora(b.c) : RetrocederGrabadora(b.c), fallo);
+        EXPECT_EQ(paso(b.c), fallo);
         EXPECT_EQ(DiferenciaFotos(antes, TomarFoto(b.e)), "");
     }
 }

@@ -348,43 +348,42 @@ TEST(Partida, con_reglas_que_no_permiten_repartir_no_empieza)
     EXPECT_FALSE(c.e.PartidaEnCurso);
 }
 
-TEST(Partida, al_jugador_remoto_se_le_espera_hasta_que_juega_se_pierde_o_se_abandona)
+TEST(Partida, al_jugador_remoto_se_le_espera_hasta_que_se_abandona)
 {
-    for (const int caso : {0, 1, 2}) {
+    Banco b(4);
+    b.a.JuegoEnRed = true;
+    b.a.ModoRed = PapelRed::Administrador;
+    b.a.Jugador[1].ControlJugador = b.a.Jugador[3].ControlJugador = Control::Remoto;
+    b.a.PausaEntreJugadas = true;
+    PedirPeticion(b.e, Peticion::Salir);
+    const ResultadoPartida r = ComenzarPartida(b.c);
+    EXPECT_EQ(r.Fin, FinPartida::Abandonada);
+    EXPECT_EQ(r.Siguiente, Peticion::Ninguna); // a new match clears any request left from before
+    EXPECT_EQ(b.mesa.Llamadas.back(), "DibujarEsperandoJugada");
+    EXPECT_TRUE(b.e.PartidaEnCurso);
+    EXPECT_EQ(Huella(b), 9441903743260259880u);
+}
+
+TEST(Partida, el_remoto_perdido_en_la_espera_lo_juega_este_ordenador_tras_continuar_si_la_partida_sigue)
+{
+    for (const bool sigue : {true, false}) {
         Banco b(4);
         b.a.JuegoEnRed = true;
         b.a.ModoRed = PapelRed::Administrador;
         b.a.Jugador[1].ControlJugador = Control::Remoto;
-        if (caso > 0) {
-            // Lost while waited for: this computer plays the seat once the person continues, unless the
-            // match was closed meanwhile.
-            b.red.Llegadas.push_back([&] {
-                b.a.Jugador[1].ControlJugador = Control::Automatico;
-                b.e.PartidaEnCurso = caso == 1;
-            });
-            const FinPartida fin = ComenzarPartida(b.c).Fin;
-            if (caso == 2) {
-                // The clients get nothing after move 1: no move of the lost seat in a closed match.
-                EXPECT_EQ(fin, FinPartida::Abandonada);
-                EXPECT_EQ(b.red.Enviados.back().mensaje.substr(0, 9), "ZRP330601");
-                continue;
-            }
-            EXPECT_EQ(fin, FinPartida::Terminada);
+        b.red.Llegadas.push_back([&] {
+            b.a.Jugador[1].ControlJugador = Control::Automatico;
+            b.e.PartidaEnCurso = sigue;
+        });
+        EXPECT_EQ(ComenzarPartida(b.c).Fin, sigue ? FinPartida::Terminada : FinPartida::Abandonada);
+        if (sigue) {
             const auto& d = b.mesa.Llamadas;
             const std::string tras[] = {"OcultarPanelTurno", "DibujarBotonContinuar 1", "Continuar"};
             EXPECT_NE(std::search(d.begin(), d.end(), std::begin(tras), std::end(tras)), d.end());
             EXPECT_EQ(Huella(b), 6653352370456235410u);
-            continue;
+        } else { // the clients get nothing after move 1: no move of the lost seat in a closed match
+            EXPECT_EQ(b.red.Enviados.back().mensaje.substr(0, 9), "ZRP330601");
         }
-        b.a.Jugador[3].ControlJugador = Control::Remoto;
-        b.a.PausaEntreJugadas = true;
-        PedirPeticion(b.e, Peticion::Salir);
-        const ResultadoPartida r = ComenzarPartida(b.c);
-        EXPECT_EQ(r.Fin, FinPartida::Abandonada);
-        EXPECT_EQ(r.Siguiente, Peticion::Ninguna); // a new match clears any request left from before
-        EXPECT_EQ(b.mesa.Llamadas.back(), "DibujarEsperandoJugada");
-        EXPECT_TRUE(b.e.PartidaEnCurso);
-        EXPECT_EQ(Huella(b), 9441903743260259880u);
     }
 }
 

@@ -22,6 +22,7 @@ class EntornoPrueba : public ::testing::Test
 protected:
     void SetUp() override
     {
+        zp::recursos::RegistrarRecursos(); // the program's own sheet, loaded once by the kit
         zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(800, 600)));
         ajustes.Sonido = false;
         zp::EntornoKit& e = zp::Entorno();
@@ -29,7 +30,6 @@ protected:
         e.AnchoMesa = 710;
         e.AltoPantalla = 600;
         e.AnchoPantalla = 800;
-        e.BmpVario = &hoja;
         e.ajustes = &ajustes;
         zp::PausaPrograma().PonerReloj(reloj);
     }
@@ -40,10 +40,6 @@ protected:
         zp::setVirtualScreen(zp::VirtualScreen::fit(QSize(800, 600)));
     }
 
-    zp::Surface hoja = [] {
-        zp::recursos::RegistrarRecursos();
-        return *zp::Surface::load(QString::fromLatin1(zp::recursos::bmpvario::Ruta));
-    }();
     zp::Ajustes ajustes;
     zp::prueba::RelojFalso reloj;
 };

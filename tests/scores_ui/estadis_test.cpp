@@ -1,5 +1,6 @@
 #include "common/imagen_referencia.h"
 #include "comun_puntuacion.h"
+#include "engine/reglas.h"
 #include "kit/mensajes.h"
 #include "platform/picture_box.h"
 #include "platform/printer.h"
@@ -10,9 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ranges>
 
 namespace {
 
@@ -26,16 +27,12 @@ struct ManoSembrada
     Ajustes a;
 };
 
-ManoSembrada Sembrar(const std::vector<Entero>& asientos, int fichas, int largo)
+ManoSembrada Sembrar(const std::string& asientos, int fichas, int largo)
 {
     ManoSembrada m;
     EstadoJuego& e = m.e;
-    for (std::size_t p = 1; p <= 4; ++p) {
-        m.a.Jugador[p].NombreJugador = "Jugador" + std::to_string(p);
-        if (std::ranges::find(asientos, Entero(p)) == asientos.end())
-            m.a.Jugador[p].EstadoJugador = EstadoAsiento::Desactivado;
-    }
-    m.a.NumeroJugadores = Entero(asientos.size());
+    MarcarAsientos(asientos, m.a);
+    const auto sitios = asientos | std::views::transform([](char c) { return Entero(c - '0'); });
     m.a.FichasPorJugador = Entero(fichas);
     std::vector<HuecoMano> juego;
     for (Entero x = 0; x <= 6; ++x)
@@ -45,16 +42,16 @@ ManoSembrada Sembrar(const std::vector<Entero>& asientos, int fichas, int largo)
         semilla = semilla * 1103515245u + 12345u;
         std::swap(juego[i], juego[(semilla >> 8) % (i + 1)]);
     }
-    for (std::size_t k = 0; k < asientos.size() * std::size_t(fichas); ++k) {
-        const auto p = std::size_t(asientos[k / std::size_t(fichas)]);
+    for (std::size_t k = 0; k < sitios.size() * std::size_t(fichas); ++k) {
+        const auto p = std::size_t(sitios[k / std::size_t(fichas)]);
         e.Manos[p][std::size_t(++e.HuecosMano[p])] = juego[k];
     }
     e.PartidaEnCurso = e.ManoEnCurso = true;
     e.NumeroMano = 2;
-    e.JugadorSalida = e.JugadorTurno = asientos.front();
+    e.JugadorSalida = e.JugadorTurno = sitios.front();
     e.NumeroJugada = 1;
     for (std::size_t t = 1; t <= std::size_t(largo); ++t)
-        for (Entero p : asientos) {
+        for (Entero p : sitios) {
             HuecoMano& h = e.Manos[std::size_t(p)][t];
             h.Estado = kPuesta;
             e.Jugadas[std::size_t(e.NumeroJugada++)] = {p, h.PuntoA, h.PuntoB, 1};
@@ -76,19 +73,19 @@ TEST_F(Estadisticas, la_ventana_crece_con_la_fila_mas_larga_y_los_asientos_en_ju
 {
     struct Caso
     {
-        std::vector<Entero> asientos;
+        std::string asientos;
         int fichas, largo;
         QSize ventana;
         const char* imagen = nullptr;
     };
     const Caso casos[] = {
-        {{1, 2, 3, 4}, 7, 5, {614, 491}, "estadisticas_cuatro_de_siete"},
-        {{1, 3, 4}, 9, 9, {614, 463}},
-        {{2, 4}, 14, 9, {614, 435}},
-        {{2, 4}, 14, 10, {627, 435}},
-        {{2, 4}, 12, 12, {657, 435}},
-        {{2, 4}, 14, 14, {687, 435}, "estadisticas_dos_de_catorce"},
-        {{1, 2, 3, 4}, 7, 0, {614, 491}},
+        {"1234", 7, 5, {614, 491}, "estadisticas_cuatro_de_siete"},
+        {"134", 9, 9, {614, 463}},
+        {"24", 14, 9, {614, 435}},
+        {"24", 14, 10, {627, 435}},
+        {"24", 12, 12, {657, 435}},
+        {"24", 14, 14, {687, 435}, "estadisticas_dos_de_catorce"},
+        {"1234", 7, 0, {614, 491}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(testing::Message() << c.asientos.size() << " asientos, fila de " << c.largo);
@@ -138,7 +135,7 @@ TEST_F(Estadisticas, se_cierra_con_una_tecla_de_caracter_y_la_p_imprime_antes)
         {"la p", Qt::Key_P, {}, false, true},
         {"Mayúsculas y P", Qt::Key_P, Qt::ShiftModifier, false, true},
     };
-    const ManoSembrada m = Sembrar({1, 2, 3, 4}, 7, 5);
+    const ManoSembrada m = Sembrar("1234", 7, 5);
     const QString pdf = dir.filePath(QStringLiteral("Estadisticas.pdf"));
     // The message that tells where the sheet went is closed as soon as it shows.
     QStringList avisos;
@@ -169,7 +166,7 @@ TEST_F(Estadisticas, se_cierra_con_una_tecla_de_caracter_y_la_p_imprime_antes)
 
 TEST_F(Estadisticas, sin_partida_la_hoja_vacia_y_se_sale_con_el_boton)
 {
-    ManoSembrada m = Sembrar({1, 2, 3, 4}, 7, 5);
+    ManoSembrada m = Sembrar("1234", 7, 5);
     for (const auto& [partida, reparto] : {std::pair{false, false}, std::pair{true, true}}) {
         m.e.PartidaEnCurso = partida;
         m.e.RepartoEnCurso = reparto;

@@ -223,13 +223,14 @@ TEST_F(FicheroEstado, grabacion_interrumpida_deja_el_fichero_anterior_legible)
 
     // A disk that fills up halfway through the save: it fails and leaves nothing behind.
     Estado nuevo = PartidaLarga();
-    ::signal(SIGXFSZ, SIG_IGN);
+    const auto senalAntes = ::signal(SIGXFSZ, SIG_IGN);
     rlimit limite{};
     ::getrlimit(RLIMIT_FSIZE, &limite);
     const rlimit lleno{300, limite.rlim_max};
     ::setrlimit(RLIMIT_FSIZE, &lleno);
     const auto fallo = GrabarEstado(carpeta, "ZARPE33.DRE", nuevo.juego, nuevo.datos);
     ::setrlimit(RLIMIT_FSIZE, &limite);
+    ::signal(SIGXFSZ, senalAntes);
     EXPECT_TRUE(fallo);
     EXPECT_EQ(Leer("ZARPE33.DRE"), bytesViejos);
     EXPECT_TRUE(Temporales().empty());

@@ -6,6 +6,7 @@
 #include "table/animaciones.h"
 #include "table/efectos_mano.h"
 #include "table/mesa.h"
+#include "tests/table/comun_mesa.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -49,7 +50,7 @@ struct VentanaVisual : ::testing::Test
 TEST_F(VentanaVisual, cada_paso_de_una_ficha_que_viaja_se_ve_durante_su_pausa)
 {
     RegistroJugada& j = e.Jugadas[1];
-    j = RegistroJugada{1, 6, 4, 1, 0, 356, 262, 77, 40, 1, 474, 360, 262, 397, 262, 0};
+    j = ::prueba::FichaCentral();
     prueba::ContadorPintadas contador(*ventana);
 
     // Grabbed from a timer: a pause shows paint events and timers, never input.
