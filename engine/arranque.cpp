@@ -105,7 +105,7 @@ Preparacion PrepararArranque(ArranqueMesa& mesa, Usuario& usuario, const Entrada
 void InicializarTablas(Contexto& c)
 {
     c.arranque.PintarGrabadora();
-    c.e.PasoTurno = c.a.SentidoJuego == Sentido::Directo ? Entero{1} : Entero{-1};
+    c.e.PasoTurno = PasoDeSentido(c.a.SentidoJuego);
     c.almacen.CargarEtiquetasOpciones();
     c.a.JuegoEnRed = false; // network play is never on at start
     c.e.RedibujoPendiente = false;

@@ -59,12 +59,18 @@ ResultadoDisposicion CalcularDisposicionManos(const EstadoJuego& e, const Ajuste
     return r;
 }
 
+bool AplicarDisposicionManos(EstadoJuego& e, Ajustes& a, const ResultadoDisposicion& r)
+{
+    e.Disposicion = r.disposicion;
+    for (std::size_t p = 1; p <= 4; ++p) e.ManoHolgada[p] = r.ManoHolgada[p];
+    if (r.OcultarLista) a.ListaJugadas = VistaLista::AlConectarGrabadora;
+    return r.OcultarLista;
+}
+
 void CalcularDisposicionManos(Contexto& c)
 {
-    const ResultadoDisposicion r = CalcularDisposicionManos(c.e, c.a, c.pantalla);
-    c.e.Disposicion = r.disposicion;
-    for (std::size_t p = 1; p <= 4; ++p) c.e.ManoHolgada[p] = r.ManoHolgada[p];
-    if (r.OcultarLista) c.grabadora.MostrarListaJugadas(false);
+    if (AplicarDisposicionManos(c.e, c.a, CalcularDisposicionManos(c.e, c.a, c.pantalla)))
+        c.grabadora.MostrarListaJugadas(false);
 }
 
 bool ListaJugadasVisible(const EstadoJuego& e, const Ajustes& a)

@@ -28,8 +28,12 @@ struct ResultadoDisposicion
 ResultadoDisposicion CalcularDisposicionManos(const EstadoJuego& e, const Ajustes& a,
                                               const Pantalla& pantalla);
 
-// Lays the hands out into the state. When the bottom hand would reach the move list (165 px wide at the
-// bottom left) the list is hidden.
+// Puts a layout into the state. When the bottom hand would reach the move list (165 px wide at the bottom
+// left) the list shows from then on only with the recorder ("Al conectar grabadora"): true when it must be
+// hidden now.
+bool AplicarDisposicionManos(EstadoJuego& e, Ajustes& a, const ResultadoDisposicion& r);
+
+// Lays the hands out into the state, hiding the move list when the bottom hand would reach it.
 void CalcularDisposicionManos(Contexto& c);
 
 // The move list shows during play when "Lista de jugadas" says so and the bottom hand, as last laid out,

@@ -197,6 +197,8 @@ struct EstadoJuego
     bool ManoReabierta = false;
     // A tied hand is being dealt again and the seat that led it leads again.
     bool RepetirSalida = false;
+    // A deal has numbered its hand and the hand has not begun: NumeroMano is the hand being dealt.
+    bool RepartiendoMano = false;
 
     // Manual deal: cell [a][b] is true while the face-up tile a-b (a >= b) lies on the grid. The deal
     // keeps its own copy of the tiles per player and the seats in play, taken when it began, so that

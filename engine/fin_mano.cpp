@@ -162,11 +162,25 @@ bool GanadorValido(const EstadoJuego& e, const Ajustes& a)
     return EnParejas(a) ? (e.GanadorMano == 1 || e.GanadorMano == 2) : AsientoEnJuego(a, e.GanadorMano);
 }
 
+// The end of the match told: sound 14 and "Final de Partida"; then, for a match with winners, the history
+// question.
+FinMano AnunciarFinPartida(Contexto& c, const std::string& texto, int lineas, bool conGanador)
+{
+    OcultarBotonContinuar(c);
+    c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Domino);
+    if (c.usuario.MostrarMensaje("Final de Partida", texto, lineas, 1).abandonada) return FinMano::Abandonada;
+    if (!conGanador) return FinMano::PartidaTerminada;
+    const Respuesta<bool> historico = c.usuario.MostrarMensaje(
+        "Histórico de partidas jugadas", "¿Se actualiza el Histórico de partidas?", 1, 2, kAyudaHistorico);
+    if (historico.abandonada) return FinMano::Abandonada;
+    if (historico.valor) c.almacen.AnadirRegistroHistorico(ResumirPartida(c.e, c.a));
+    return FinMano::PartidaTerminada;
+}
+
 FinMano TerminarPartida(Contexto& c)
 {
     EstadoJuego& e = c.e;
     const Ajustes& a = c.a;
-    OcultarBotonContinuar(c);
     if (!GanadorValido(e, a)) e.GanadorMano = GanadorPorTotales(e, a);
     const Entero g = e.GanadorMano;
     std::string texto;
@@ -184,25 +198,47 @@ FinMano TerminarPartida(Contexto& c)
     } else {
         texto = "Ha ganado la partida " + NombreAsiento(a, g);
     }
-    c.ritmo.ReproducirSonido(ModoSonido::Seguir, sonido::Domino);
-    if (c.usuario.MostrarMensaje("Final de Partida", texto, lineas, 1).abandonada) return FinMano::Abandonada;
-    const Respuesta<bool> historico = c.usuario.MostrarMensaje(
-        "Histórico de partidas jugadas", "¿Se actualiza el Histórico de partidas?", 1, 2, kAyudaHistorico);
-    if (historico.abandonada) return FinMano::Abandonada;
-    if (historico.valor) c.almacen.AnadirRegistroHistorico(ResumirPartida(e, a));
-    return FinMano::PartidaTerminada;
+    return AnunciarFinPartida(c, texto, lineas, true);
 }
 
-// Three digits of hand number are all the state strings keep: rather than a hand they could not store, the
-// match ends on the totals as they stand.
+// The side ahead on the totals; none when the highest total is shared.
+Entero AdelantadoEnTotales(const EstadoJuego& e, const Ajustes& a)
+{
+    if (EnParejas(a)) {
+        if (e.TotalPareja1 == e.TotalPareja2) return 0;
+        return e.TotalPareja1 > e.TotalPareja2 ? Entero{1} : Entero{2};
+    }
+    Entero mejor = 0;
+    int conEseTotal = 0;
+    for (int p = 1; p <= kAsientos; ++p) {
+        if (!AsientoEnJuego(a, p)) continue;
+        const Entero t = e.PuntosJugador[I(p)];
+        if (mejor == 0 || t > e.PuntosJugador[I(mejor)]) {
+            mejor = static_cast<Entero>(p);
+            conEseTotal = 1;
+        } else if (t == e.PuntosJugador[I(mejor)]) {
+            ++conEseTotal;
+        }
+    }
+    return conEseTotal == 1 ? mejor : Entero{0};
+}
+
+// No hand past the last a match may have: the match ends on the totals as they stand, won by the side ahead
+// or by nobody at equal totals. A match nobody won has no place in the history, whose records name winners.
 FinMano TerminarPorLimiteDeManos(Contexto& c)
 {
-    const std::string texto = "Se han jugado " + std::to_string(kManosPartida) +
-                              " manos, el máximo de una partida." + std::string(SaltoLinea) +
+    EstadoJuego& e = c.e;
+    const std::string salto(SaltoLinea);
+    const std::string texto = "Se han jugado " + std::to_string(e.NumeroMano) +
+                              " manos, el máximo de una partida." + salto +
                               "La partida termina con los tantos conseguidos hasta ahora.";
     if (c.usuario.MostrarMensaje("Límite de manos", texto, 2, 1).abandonada) return FinMano::Abandonada;
-    c.e.GanadorMano = GanadorPorTotales(c.e, c.a);
-    return TerminarPartida(c);
+    e.GanadorMano = AdelantadoEnTotales(e, c.a);
+    if (e.GanadorMano != 0) return TerminarPartida(c);
+    return AnunciarFinPartida(c,
+                              "La partida termina empatada: nadie la ha ganado." + salto +
+                                  "No se anota en el Histórico de partidas.",
+                              2, false);
 }
 
 } // namespace
@@ -332,8 +368,10 @@ FinMano SeguirTrasMano(Contexto& c)
 {
     EstadoJuego& e = c.e;
     Ajustes& a = c.a;
-    // Only a tied hand that is played again leaves no winner.
-    const bool repetir = e.GanadorMano == 0;
+    // Only a tied hand that is played again leaves no winner, and it leaves its entry empty. A state saved
+    // while the replay was being dealt reads back as the hand before it, scored: that one is not replayed.
+    const bool repetir = e.GanadorMano == 0 && (e.NumeroMano < 1 || I(e.NumeroMano) >= e.Anotaciones.size() ||
+                                                e.Anotaciones[I(e.NumeroMano)] == RegistroMano{});
     CalcularTotales(e, a);
     if (ComprobarFinPartida(e, a)) return TerminarPartida(c);
     // A deal left before its hand begins (at the five doubles, the lead) is undone: the match stands between
@@ -341,8 +379,7 @@ FinMano SeguirTrasMano(Contexto& c)
     const auto [mano, salida, ganador, repetirSalida] =
         std::tuple{e.NumeroMano, e.JugadorSalida, e.GanadorMano, e.RepetirSalida};
     if (repetir) PrepararRepeticionEmpate(e, a);
-    // A replay with the same leader keeps its hand's number; any other next hand past the last one ends the
-    // match, a tied hand 999 whose lead moves on included.
+    // A replay keeps its hand's number; any other next hand past the last one ends the match.
     if (e.NumeroMano >= kManosPartida) return TerminarPorLimiteDeManos(c);
 
     switch (IniciarMano(c)) {

@@ -7,9 +7,11 @@
 
 namespace zp {
 
-// A match has at most 999 hands: the state strings carry the hand number in three digits. The score sheet
+// A match has at most 700 hands. The state strings carry the hand number in three digits, and a game saved
+// by an earlier version, which played on to 999, is still read and ends when its hand does. The score sheet
 // holds more entries than that, so no target can run it out.
-constexpr Entero kManosPartida = 999;
+constexpr Entero kManosPartida = 700;
+constexpr Entero kManosLegibles = 999;
 constexpr std::size_t kEntradasMarcador = 1100;
 
 enum class FinMano

@@ -181,7 +181,9 @@ void OrdenarNumeros(EstadoJuego& e, const Ajustes& r)
     }
 }
 
-ResultadoReparto IniciarMano(Contexto& c)
+namespace {
+
+ResultadoReparto RepartirMano(Contexto& c)
 {
     EstadoJuego& e = c.e;
     for (;;) {
@@ -201,6 +203,7 @@ ResultadoReparto IniciarMano(Contexto& c)
             c.ritmo.ReproducirSonido(ModoSonido::Esperar, sonido::Barajar);
 
         ++e.NumeroMano;
+        e.RepartiendoMano = true;
         e.NumeroJugada = 0;
         VaciarManos(e, r);
         CalcularDisposicionManos(c);
@@ -242,6 +245,15 @@ ResultadoReparto IniciarMano(Contexto& c)
         AjustarNumerosFavoritos(e, c.azar);
         return ResultadoReparto::Listo;
     }
+}
+
+} // namespace
+
+ResultadoReparto IniciarMano(Contexto& c)
+{
+    const ResultadoReparto r = RepartirMano(c);
+    c.e.RepartiendoMano = false;
+    return r;
 }
 
 } // namespace zp

@@ -168,10 +168,13 @@ void PrepararRepeticionEmpate(EstadoJuego& e, const Ajustes& a)
         } else {
             e.GanadorMano = e.JugadorSalida;
         }
-        // The replay keeps the tied hand's number and score-sheet entry.
-        --e.NumeroMano;
+    } else if (e.NumeroMano == 1) {
+        // "Se corre el turno" in the first hand: replayed as hand 1 it would be led by the first hand's rule
+        // again and the lead could never move on, so the next hand comes as hand 2.
+        return;
     }
-    // "Se corre el turno": the next hand is dealt as any other, the tied one left with no points.
+    // The replay keeps the tied hand's number and score-sheet entry.
+    --e.NumeroMano;
 }
 
 } // namespace zp

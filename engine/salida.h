@@ -31,9 +31,9 @@ std::string TextoComienzoPartida(const EstadoJuego& e, const Ajustes& r);
 // automatic player opens with the first).
 void AjustarNumerosFavoritos(EstadoJuego& e, Azar& azar);
 
-// A blocked hand was tied and is dealt again: with "El mismo jugador" the seat that led it leads again, and
-// the hand keeps its number and score-sheet entry; with "Se corre el turno" the next hand follows as usual.
-// Called before the next deal.
+// A blocked hand was tied and is dealt again under its number, its score-sheet entry left empty: with "El
+// mismo jugador" the seat that led it leads again; with "Se corre el turno" the lead moves on as after any
+// hand, and a tied first hand is followed by hand 2. Called before the next deal.
 void PrepararRepeticionEmpate(EstadoJuego& e, const Ajustes& a);
 
 } // namespace zp

@@ -10,6 +10,12 @@ namespace zp {
 bool CalcularJugadorSiguiente(const EstadoJuego& e, const Ajustes& a, Entero& p);
 bool CalcularJugadorAnterior(const EstadoJuego& e, const Ajustes& a, Entero& p);
 
+// The turn's step for a direction of play: +1 Directo, -1 Inverso.
+constexpr Entero PasoDeSentido(Sentido s)
+{
+    return s == Sentido::Inverso ? Entero{-1} : Entero{1};
+}
+
 // Seat and move counter move together, so an advance and a step back leave both as they were. Neither moves
 // when no seat is in play.
 bool AvanzarTurno(EstadoJuego& e, const Ajustes& a);

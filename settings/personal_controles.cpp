@@ -3,6 +3,7 @@
 #include "settings/personal.h"
 
 #include "engine/sonidos.h"
+#include "engine/turno.h"
 #include "kit/ayuda.h"
 #include "kit/controles_potenciometro.h"
 #include "kit/controles_selector.h"
@@ -293,7 +294,7 @@ void personal::ClicSelectorSentido()
         return;
     }
     Avanzar(3);
-    c_.e.PasoTurno = c_.a.SentidoJuego == Sentido::Directo ? 1 : -1;
+    c_.e.PasoTurno = PasoDeSentido(c_.a.SentidoJuego);
     DibujarFigura();
     fondo_->refresh();
 }

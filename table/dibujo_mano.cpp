@@ -93,10 +93,8 @@ void DibujarDorso(LienzoMesa& l, Entero asiento, int x, int y)
 
 void CalcularDisposicionManos(LienzoMesa& l)
 {
-    const ResultadoDisposicion r = zp::CalcularDisposicionManos(l.e, l.a, l.p);
-    l.e.Disposicion = r.disposicion;
-    for (std::size_t p = 1; p <= 4; ++p) l.e.ManoHolgada[p] = r.ManoHolgada[p];
-    if (r.OcultarLista) l.OcultarListaJugadas();
+    if (AplicarDisposicionManos(l.e, l.a, zp::CalcularDisposicionManos(l.e, l.a, l.p)))
+        l.OcultarListaJugadas();
 }
 
 AspectoHueco CalcularAspectoHueco(const EstadoJuego& e, const Ajustes& a, Entero asiento, Entero hueco)

@@ -3,6 +3,7 @@
 #include "engine/analisis_mano.h"
 #include "engine/fin_mano.h"
 #include "engine/indices.h"
+#include "engine/turno.h"
 #include "platform/text/cp1252.h"
 #include "settings/core/coherencia_partida.h"
 #include "settings/core/columnas_estado.h"
@@ -104,17 +105,18 @@ void RecalcularDerivados(EstadoJuego& juego, Ajustes& datos)
     for (int p = 1; p <= kAsientos; ++p)
         if (AsientoEnJuego(datos, p)) ++activos;
     datos.NumeroJugadores = activos;
-    juego.PasoTurno = datos.SentidoJuego == Sentido::Directo ? 1 : -1;
+    juego.PasoTurno = PasoDeSentido(datos.SentidoJuego);
     // More tiles per player than the set can deal would overrun the deal.
     if (activos > 0 && datos.FichasPorJugador * activos > kFichasJuego)
         datos.FichasPorJugador = static_cast<Entero>(*ajuste::FichasPorJugador.Sustituto);
 }
 
-// The hand just scored waits for the next one. While a hand is dealt by hand its number already counts it,
-// and the sheet holds every hand before it.
+// The hand just scored waits for the next one. While a hand is dealt its number already counts it, and the
+// sheet holds every hand before it.
 static bool EntreManos(const EstadoJuego& juego)
 {
-    return juego.PartidaEnCurso && !juego.ManoEnCurso && !juego.RepartoEnCurso && juego.NumeroMano >= 1;
+    return juego.PartidaEnCurso && !juego.ManoEnCurso && !juego.RepartiendoMano && !juego.RepartoEnCurso &&
+           juego.NumeroMano >= 1;
 }
 
 CadenasEstado GenerarCadenasEstado(const EstadoJuego& juego, const Ajustes& datos)
@@ -127,7 +129,7 @@ CadenasEstado GenerarCadenasEstado(const EstadoJuego& juego, const Ajustes& dato
 
     // Entries and records up to the counters as written (three digits each); an empty string when there are
     // none, never one left from before.
-    const int mano = std::min<int>(juego.NumeroMano + (EntreManos(juego) ? 1 : 0), 999);
+    const int mano = std::min<int>(juego.NumeroMano + (EntreManos(juego) ? 1 : 0), kManosLegibles);
     if (EntreManos(juego)) c.CadenaSituacion.replace(kColumnaNumeroMano - 1, 3, EscribirNumero(mano, 3, 3));
     const int jugada = std::min<int>(juego.NumeroJugada, 999);
     c.CadenaMarcador = EscribirRegistros(TablaMarcador(), juego.Anotaciones, mano, kLongitudEntradaMarcador);

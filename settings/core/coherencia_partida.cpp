@@ -168,7 +168,7 @@ FalloLectura ComprobarPartida(const EstadoJuego& j, const Ajustes& a)
 {
     if (ValidarReglas(a) != FalloReglas::Ninguno)
         return std::string("los jugadores y las normas no permiten jugarla");
-    if (j.NumeroMano < 1 || j.NumeroMano > kManosPartida)
+    if (j.NumeroMano < 1 || j.NumeroMano > kManosLegibles)
         return "el número de mano " + std::to_string(j.NumeroMano) + " está fuera de su intervalo";
     if (!GanadorValido(j, a)) return "el ganador de la última mano no es ningún jugador";
     if (!j.ManoEnCurso) {

@@ -109,8 +109,8 @@ TEST(FinMano, la_matriz_de_empates_decide_ganador_repeticion_y_quien_sale)
     // clang-format off
     const std::tuple<Entero, Entero, Entero, Entero, Entero, std::string, Entero, Entero, Entero> casos[] = {
         {1, 1, 1, 1, 3, "EMPATE -> Se repite el juego y sale el mismo jugador.", 0, 5, 3},
-        // The lead moves on to the next hand as after any other: the tied one keeps its number, unscored.
-        {1, 1, 1, 2, 3, "EMPATE -> Se repite el juego y se corre el turno de salida.", 0, 6, 4},
+        // The lead moves on as after any other hand, and the replay keeps the tied hand's number.
+        {1, 1, 1, 2, 3, "EMPATE -> Se repite el juego y se corre el turno de salida.", 0, 5, 4},
         // The lead by the winner or the losing pair: the same seat leads the replay, not its pair's choice.
         {1, 1, 3, 1, 2, "EMPATE -> Se repite el juego", 0, 5, 2},
         {1, 1, 4, 1, 1, "EMPATE -> Se repite el juego", 0, 5, 1},
@@ -242,21 +242,28 @@ TEST(FinMano, en_red_los_mensajes_del_final_tienen_un_boton_y_no_ofrecen_retroce
               (std::tuple{"Puntos :  22       Decenas :  3\r\nHabeis ganado el juego Berta y Dani", 1, 2}));
 }
 
-TEST(FinMano, la_mano_999_es_la_ultima_y_la_partida_se_la_lleva_quien_va_delante)
+TEST(FinMano, la_mano_700_es_la_ultima_y_la_partida_se_la_lleva_quien_va_delante_o_nadie)
 {
+    const std::string empate = "La partida termina empatada: nadie la ha ganado.\r\n"
+                               "No se anota en el Histórico de partidas.";
     // Seats, seat 1's tiles, hand, totals of Carlos (or his pair) and Dani before this hand (which Berta
-    // wins); whether the match ends, its winner and the box that says so.
+    // wins by domino); whether the match ends, its winner and the box that says so. A game saved by an
+    // earlier version at a later hand ends with that hand.
     const std::tuple<std::string, std::string, Entero, Entero, Entero, bool, Entero, std::string> casos[] = {
-        {"1234", "66", 998, 500, 0, false, 0, ""},
-        {"1234", "66", 999, 500, 0, true, 2, "Han ganado la partida \r\nAna y Carlos"},
-        {"1234", "66", 999, 0, 0, true, 1, "Habeis ganado la partida \r\nBerta y Dani"},
-        // Individual: the highest total, then among equals the winner of the last hand (Berta, 11 points).
-        {"123", "66", 999, 500, 0, true, 3, "Ha ganado la partida Carlos"},
-        {"234", "", 999, 0, 11, true, 2, "Ha ganado la partida Berta"},
-        {"234", "", 999, 0, 12, true, 4, "Dani, has ganado la partida. "},
+        {"1234", "66", 699, 500, 0, false, 0, ""},
+        {"1234", "66", 700, 500, 0, true, 2, "Han ganado la partida \r\nAna y Carlos"},
+        {"1234", "66", 700, 0, 0, true, 1, "Habeis ganado la partida \r\nBerta y Dani"},
+        {"1234", "66", 850, 0, 0, true, 1, "Habeis ganado la partida \r\nBerta y Dani"},
+        // Berta's hand brings her pair to the other's 23.
+        {"1234", "66", 700, 23, 0, true, 0, empate},
+        {"123", "66", 700, 500, 0, true, 3, "Ha ganado la partida Carlos"},
+        // Berta's 11 points equal Dani's 11: nobody is ahead.
+        {"234", "", 700, 0, 11, true, 0, empate},
+        {"234", "", 700, 0, 12, true, 4, "Dani, has ganado la partida. "},
     };
     for (const auto& [asientos, uno, mano, total2, total4, termina, ganador, final] : casos) {
-        SCOPED_TRACE(asientos + " " + std::to_string(total2) + " " + std::to_string(total4));
+        SCOPED_TRACE(asientos + " " + std::to_string(mano) + " " + std::to_string(total2) + " " +
+                     std::to_string(total4));
         Banco b;
         b.Asientos(asientos);
         PrepararFinal(b, mano, 3, 2, {uno, "", "10", "64"});
@@ -264,17 +271,48 @@ TEST(FinMano, la_mano_999_es_la_ultima_y_la_partida_se_la_lleva_quien_va_delante
         b.e.Anotaciones[10].PuntosPareja2 = b.e.Anotaciones[10].PuntosJugador[3] = total2;
         b.e.Anotaciones[10].PuntosJugador[4] = total4;
         EXPECT_EQ(TerminarMano(b.c), termina ? FinMano::PartidaTerminada : FinMano::Continuar);
-        EXPECT_EQ(b.e.NumeroMano, 999);
         if (!termina) {
             EXPECT_EQ(Texto(b, "Límite de manos").substr(0, 3), "(no");
+            EXPECT_EQ(b.e.NumeroMano, mano + 1);
             continue;
         }
-        EXPECT_EQ(Texto(b, "Límite de manos"), "Se han jugado 999 manos, el máximo de una partida.\r\n"
-                                               "La partida termina con los tantos conseguidos hasta ahora.");
+        EXPECT_EQ(b.e.NumeroMano, mano);
+        EXPECT_EQ(Texto(b, "Límite de manos"),
+                  "Se han jugado " + std::to_string(mano) +
+                      " manos, el máximo de una partida.\r\n"
+                      "La partida termina con los tantos conseguidos hasta ahora.");
         EXPECT_EQ(Texto(b, "Final de Partida"), final);
-        ASSERT_EQ(b.almacen.Historico.size(), 1u);
-        EXPECT_EQ(b.almacen.Historico[0].Ganador, ganador);
+        EXPECT_EQ(b.e.GanadorMano, ganador);
+        // A match nobody won is not put to the history, whose records name the winners first.
+        EXPECT_EQ(Texto(b, "Histórico de partidas jugadas").starts_with("(no"), ganador == 0);
+        ASSERT_EQ(b.almacen.Historico.size(), ganador ? 1u : 0u);
+        if (ganador) {
+            EXPECT_EQ(b.almacen.Historico[0].Ganador, ganador);
+        }
     }
+}
+
+TEST(FinMano, un_empate_en_la_mano_700_se_repite_con_su_numero_corra_o_no_el_turno)
+{
+    for (const auto salidaEmpate : {SalidaEmpate::MismoJugador, SalidaEmpate::SeCorreElTurno}) {
+        Banco b(7);
+        PrepararFinal(b, 700, 3, 1, {"32", "41", "22", "22"}); // 9 pips a pair
+        b.a.SalidaSiEmpate = salidaEmpate;
+        EXPECT_EQ(TerminarMano(b.c), FinMano::Continuar);
+        EXPECT_EQ(b.e.NumeroMano, 700);
+        EXPECT_EQ(Texto(b, "Límite de manos").substr(0, 3), "(no");
+    }
+}
+
+TEST(FinMano, un_empate_de_la_primera_mano_que_corre_el_turno_sigue_con_la_mano_2)
+{
+    // Replayed as hand 1 it would be led by the first hand's rule again: the lead could never move on.
+    Banco b(7);
+    PrepararFinal(b, 1, 3, 1, {"32", "41", "22", "22"}); // 9 pips a pair
+    b.a.SalidaSiEmpate = SalidaEmpate::SeCorreElTurno;
+    ASSERT_EQ(TerminarMano(b.c), FinMano::Continuar);
+    EXPECT_EQ((std::pair<int, int>{b.e.NumeroMano, b.e.JugadorSalida}), (std::pair{2, 4}));
+    EXPECT_EQ(b.e.Anotaciones[1], RegistroMano{});
 }
 
 TEST(FinMano, un_reparto_dejado_antes_de_empezar_la_mano_se_deshace_y_al_volver_se_reparte_la_misma)
@@ -300,22 +338,6 @@ TEST(FinMano, un_reparto_dejado_antes_de_empezar_la_mano_se_deshace_y_al_volver_
         }
         EXPECT_EQ((std::pair<int, int>{b.e.NumeroMano, b.e.JugadorSalida}), (std::pair{5, 2}));
         EXPECT_TRUE(b.e.ManoEnCurso);
-    }
-}
-
-TEST(FinMano, un_empate_en_la_mano_999_se_repite_con_su_numero_o_acaba_la_partida)
-{
-    // The replay with the same leader keeps hand 999; with the lead moved on, the next hand would be 1000,
-    // which no state string can hold, so the match ends there.
-    for (const auto& [salidaEmpate, fin] :
-         {std::pair{SalidaEmpate::MismoJugador, FinMano::Continuar},
-          std::pair{SalidaEmpate::SeCorreElTurno, FinMano::PartidaTerminada}}) {
-        Banco b(7);
-        PrepararFinal(b, 999, 3, 1, {"32", "41", "22", "22"}); // 9 pips a pair
-        b.a.SalidaSiEmpate = salidaEmpate;
-        EXPECT_EQ(TerminarMano(b.c), fin);
-        EXPECT_EQ(b.e.NumeroMano, 999);
-        EXPECT_EQ(Texto(b, "Límite de manos").substr(0, 3), fin == FinMano::Continuar ? "(no" : "Se ");
     }
 }
 

@@ -146,9 +146,10 @@ TEST(DisposicionManos, las_manos_se_centran_en_su_lado_y_se_estrechan_si_no_cabe
         EXPECT_EQ(b.e.ManoHolgada, holgada);
         for (std::size_t p = 1; p <= 4; ++p) EXPECT_EQ(d.FinMano[p], d.InicioMano[p] + d.LongitudMano[p] - 1);
         EXPECT_EQ(b.mesa.Hubo("OcultarListaJugadas"), ocultaLista);
-        // The list gives way to the hand; the player's setting stays as it was.
+        // The list gives way to the hand, and from then on shows only with the recorder.
         EXPECT_EQ(ListaJugadasVisible(b.e, b.a), !ocultaLista);
-        EXPECT_EQ(b.a.ListaJugadas, VistaLista::SiempreVisible);
+        EXPECT_EQ(b.a.ListaJugadas,
+                  ocultaLista ? VistaLista::AlConectarGrabadora : VistaLista::SiempreVisible);
     }
 }
 

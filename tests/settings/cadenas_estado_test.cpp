@@ -1,5 +1,8 @@
+#include "engine/fin_mano.h"
+#include "engine/mensajes_red.h"
 #include "engine/partida.h"
 #include "engine/reglas.h"
+#include "engine/reparto.h"
 #include "settings/core/cadenas_estado.h"
 #include "settings/core/columnas_estado.h"
 #include "settings/estados_prueba.h"
@@ -334,10 +337,92 @@ TEST(CargarCadenasEstado, partida_entre_dos_manos_guarda_la_mano_recien_anotada)
     EXPECT_EQ(leido.Cadenas().CadenaMarcador, c.CadenaMarcador);
     EXPECT_EQ(Cols(leido.Cadenas().CadenaSituacion, 184, 186), "004");
 
-    // Hand 3 being dealt by hand: hands 1 and 2 are all there is to keep, and hand 3 is dealt again.
-    s.juego.RepartoEnCurso = true;
-    EXPECT_EQ(Cols(s.Cadenas().CadenaSituacion, 184, 186), "003");
-    EXPECT_EQ(s.Cadenas().CadenaMarcador.size(), 2u * 51);
+    // Hand 3 being dealt, at random or by hand: hands 1 and 2 are all there is to keep, and hand 3 is dealt
+    // again.
+    for (const bool aMano : {false, true}) {
+        Estado d = s;
+        (aMano ? d.juego.RepartoEnCurso : d.juego.RepartiendoMano) = true;
+        EXPECT_EQ(Cols(d.Cadenas().CadenaSituacion, 184, 186), "003") << aMano;
+        EXPECT_EQ(d.Cadenas().CadenaMarcador.size(), 2u * 51) << aMano;
+    }
+}
+
+TEST(CargarCadenasEstado, un_estado_escrito_al_repartir_la_repeticion_de_un_empate_vuelve_a_repartirla)
+{
+    // Hand 3 tied, its lead moved on, and its replay being dealt when the state was written: it reads back
+    // as the match after hand 2, which was won and scored, and goes on with hand 3, not with hand 2 again.
+    Estado s = PartidaEnJuego();
+    s.juego.ManoEnCurso = false;
+    s.juego.RepartiendoMano = true;
+    s.juego.GanadorMano = 0;
+    const Estado leido = Leido(s.Cadenas());
+    ASSERT_EQ((std::pair<int, int>{leido.juego.NumeroMano, leido.juego.GanadorMano}), (std::pair{2, 0}));
+    MotorSinVentana m(3);
+    m.e = leido.juego;
+    m.a = leido.datos;
+    for (std::size_t p = 1; p <= 4; ++p) m.a.Jugador[p].ControlJugador = Control::Automatico;
+    Contexto c = m.Ctx();
+    ASSERT_EQ(SeguirTrasMano(c), FinMano::Continuar);
+    EXPECT_EQ(m.e.NumeroMano, 3);
+    EXPECT_EQ(m.e.Anotaciones[2], s.juego.Anotaciones[2]);
+}
+
+// The files and the network take their state from the writer, whatever the engine is doing.
+class AlmacenConEscritor : public AlmacenNulo
+{
+public:
+    AlmacenConEscritor(const EstadoJuego& e, const Ajustes& a) : e_(e), a_(a) {}
+    std::string GenerarCadenaSituacion() override
+    {
+        std::string s = GenerarCadenasEstado(e_, a_).CadenaSituacion;
+        Manos.push_back(Cols(s, 184, 186));
+        return s;
+    }
+    bool GrabarEstado(const std::string&) override
+    {
+        Manos.push_back(Cols(GenerarCadenasEstado(e_, a_).CadenaSituacion, 184, 186));
+        return true;
+    }
+    std::vector<std::string> Manos; // the hand number of every state written
+
+private:
+    const EstadoJuego& e_;
+    const Ajustes& a_;
+};
+
+TEST(CadenaSituacion, el_reparto_del_administrador_lleva_el_numero_de_la_mano_que_se_reparte)
+{
+    // A client waits for a deal whose hand is not below its own: one a hand ahead would be taken for the
+    // next, and the deal of the hand before would pass for this one.
+    MotorSinVentana m(11);
+    PonerAjustesPorDefecto(m.e, m.a);
+    for (std::size_t p = 1; p <= 4; ++p) m.a.Jugador[p].ControlJugador = Control::Automatico;
+    m.a.JuegoEnRed = true;
+    m.a.ModoRed = PapelRed::Administrador;
+    AlmacenConEscritor almacen(m.e, m.a);
+    Contexto c{m.e, m.a, m.pantalla, m.mesa, m.usuario, m.ritmo, m.red, almacen, m.azar};
+    m.e.PartidaEnCurso = true;
+    for (int mano = 1; mano <= 3; ++mano) {
+        SCOPED_TRACE(mano);
+        m.red.Enviados.clear();
+        almacen.Manos.clear();
+        m.e.ManoEnCurso = false;
+        m.e.NumeroMano = static_cast<Entero>(mano - 1);
+        ASSERT_EQ(IniciarMano(c), ResultadoReparto::Listo);
+        const std::string numero = (mano < 10 ? "00" : "0") + std::to_string(mano);
+        int repartos = 0;
+        for (const auto& envio : m.red.Enviados) {
+            if (envio.mensaje.rfind("ZRP3312", 0) != 0) continue;
+            ++repartos;
+            EXPECT_EQ(LeerManoDeReparto(envio.mensaje.substr(7)), mano);
+        }
+        EXPECT_EQ(repartos, 1);
+        EXPECT_EQ(almacen.Manos, std::vector<std::string>(almacen.Manos.size(), numero));
+        // Once the hand has begun, and between two hands, the state says so as it always did.
+        EXPECT_EQ(Cols(GenerarCadenasEstado(m.e, m.a).CadenaSituacion, 184, 186), numero);
+        m.e.ManoEnCurso = false;
+        EXPECT_EQ(LeerManoDeReparto(GenerarCadenasEstado(m.e, m.a).CadenaSituacion), mano + 1);
+    }
 }
 
 // Each way a game can fail to hold together drops the game and keeps the settings of the same file.
