@@ -69,7 +69,7 @@ inline void Cargar(const Posicion& p, EstadoJuego& e, Ajustes& a)
     e.FichasMonton = p.FichasMonton;
     e.JugadorTurno = p.JugadorTurno;
     e.JugadorSalida = p.JugadorSalida;
-    e.PasoTurno = p.SentidoJuego == Sentido::Directo ? 1 : -1;
+    e.PasoTurno = PasoDeSentido(p.SentidoJuego);
 }
 
 namespace detalle {
@@ -135,7 +135,7 @@ inline void JugarMano(int config, int mano, std::vector<Posicion>& salida)
     a.GanadorSiEmpate = static_cast<Empate>(Azar(azar, EnParejas(a) ? 3 : 2));
     a.PuntosQueSeAnotan = static_cast<PuntosAnotados>(Azar(azar, 2));
     a.SistemaAnotacion = static_cast<Anotacion>(Azar(azar, 2));
-    e.PasoTurno = a.SentidoJuego == Sentido::Directo ? 1 : -1;
+    e.PasoTurno = PasoDeSentido(a.SentidoJuego);
 
     VaciarManos(e, a);
     RepartirAlAzar(e, a, azar);

@@ -240,20 +240,36 @@ void Imprimir(const PrimeraVez& v)
 
 } // namespace
 
+constexpr const char* kUso = "uso: bench_final_mano [--sin-exactitud] [--sin-primeras] [--pasadas N]\n"
+                             "       bench_final_mano --barrido\n"
+                             "       bench_final_mano --primera HEX | --primera-con-imagen HEX\n";
+
 int main(int argc, char** argv)
 {
     bool exactitud = true, primerasVeces = true;
     int pasadas = 3;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf("%s", kUso);
+            return 0;
+        }
+    }
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--barrido") == 0) return Barrido();
         if (std::strcmp(argv[i], "--primera") == 0 && i + 1 < argc)
             return PrimeraDelProceso(argv[i + 1], false);
         if (std::strcmp(argv[i], "--primera-con-imagen") == 0 && i + 1 < argc)
             return PrimeraDelProceso(argv[i + 1], true);
-        if (std::strcmp(argv[i], "--sin-exactitud") == 0) exactitud = false;
-        if (std::strcmp(argv[i], "--sin-primeras") == 0) primerasVeces = false;
-        if (std::strcmp(argv[i], "--pasadas") == 0 && i + 1 < argc)
+        if (std::strcmp(argv[i], "--sin-exactitud") == 0) {
+            exactitud = false;
+        } else if (std::strcmp(argv[i], "--sin-primeras") == 0) {
+            primerasVeces = false;
+        } else if (std::strcmp(argv[i], "--pasadas") == 0 && i + 1 < argc) {
             pasadas = std::max(1, std::atoi(argv[++i]));
+        } else {
+            std::fprintf(stderr, "bench_final_mano: opción no válida: %s\n%s", argv[i], kUso);
+            return 2;
+        }
     }
 
     const auto t0 = Reloj::now();

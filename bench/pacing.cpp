@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <vector>
 
@@ -93,6 +94,13 @@ void medirCpuEspera()
 
 int main(int argc, char** argv)
 {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf("uso: bench_pacing (sin opciones)\n  mide las pausas y las esperas: tómelo con la "
+                        "máquina en reposo\n");
+            return 0;
+        }
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     medirPrecision();

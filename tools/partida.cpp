@@ -15,6 +15,7 @@
 #include "engine/fin_mano.h"
 #include "engine/partida.h"
 #include "engine/reglas.h"
+#include "engine/turno.h"
 #include "tests/soporte/motor_sin_ventana.h"
 #include "tools/comun/opciones.h"
 
@@ -146,6 +147,7 @@ int main(int argc, char** argv)
     m.a = a;
     for (std::size_t p = 1; p <= 4; ++p) m.a.Jugador[p].ControlJugador = Control::Automatico;
     m.a.PausaEntreJugadas = false;
+    m.e.PasoTurno = PasoDeSentido(m.a.SentidoJuego);
     if (ValidarReglas(m.a) != FalloReglas::Ninguno)
         programa.Uso("los jugadores y las normas no permiten repartir");
 

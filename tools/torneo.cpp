@@ -2,7 +2,7 @@
 // hands are dealt from one seed and played from another, and the hands won and the points taken are printed
 // per seat and, in pairs play, per pair. Same seeds, same figures.
 //
-//   torneo [--semilla N] [--manos N] [--serie N] [--modo 1|2] [--asientos 1234]
+//   torneo [--semilla N] [--manos N] [--serie N] [--modo 1|2] [--asientos 1234] [--sentido 1|2]
 //          [--niveles 0,100,0,100] [--caracteres 2,2,2,2]
 //
 // --serie is the number of hands after which a new match starts (hand 1 again, with its opening tile).
@@ -12,6 +12,7 @@
 
 #include "engine/contexto.h"
 #include "engine/reglas.h"
+#include "engine/turno.h"
 #include "tests/soporte/mano_automatica.h"
 #include "tests/soporte/motor_sin_ventana.h"
 #include "tools/comun/opciones.h"
@@ -22,14 +23,14 @@ using namespace zp;
 
 const Programa programa{"torneo",
                         "uso: torneo [--semilla N] [--manos N] [--serie N] [--modo 1|2] [--asientos 1234]\n"
-                        "              [--niveles 0,100,0,100] [--caracteres 2,2,2,2]\n"};
+                        "              [--sentido 1|2] [--niveles 0,100,0,100] [--caracteres 2,2,2,2]\n"};
 
 constexpr long long kMaximo = 1000000000;
 
 struct Opciones
 {
     std::uint32_t semilla = 1;
-    int manos = 2000, serie = 10, modo = 1;
+    int manos = 2000, serie = 10, modo = 1, sentido = 1;
     std::string asientos = "1234";
     std::vector<int> niveles{50, 50, 50, 50};
     std::vector<int> caracteres{2, 2, 2, 2};
@@ -56,6 +57,7 @@ Opciones LeerOpciones(int argc, char** argv)
                       programa.Entera("--manos", o.manos, 0, kMaximo),
                       programa.Entera("--serie", o.serie, 0, kMaximo),
                       programa.Entera("--modo", o.modo, 0, kMaximo),
+                      programa.Entera("--sentido", o.sentido, 1, 2),
                       programa.Texto("--asientos", o.asientos),
                       PorAsiento("--niveles", o.niveles, 0, 100),
                       PorAsiento("--caracteres", o.caracteres, 1, 3),
@@ -79,6 +81,8 @@ int main(int argc, char** argv)
     AzarSemilla azarJuego(o.semilla ^ 0x5bd1e995u);
     Ajustes& a = motor.a;
     a.ModoJuego = static_cast<Modalidad>(o.modo);
+    a.SentidoJuego = static_cast<Sentido>(o.sentido);
+    motor.e.PasoTurno = PasoDeSentido(a.SentidoJuego);
     a.Sonido = false;
     a.PausaEntreJugadas = false;
     MarcarAsientos(o.asientos, a);

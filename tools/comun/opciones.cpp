@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "engine/reglas.h"
+#include "engine/turno.h"
 #include "tests/soporte/motor_sin_ventana.h"
 
 namespace zp {
@@ -105,7 +106,7 @@ void AplicarReglas(const OpcionesReglas& r, Ajustes& a, EstadoJuego& e)
     if (r.Remanentes >= 0) a.RemanentesMonton = static_cast<Entero>(r.Remanentes);
     a.SistemaReparto = FormaReparto::Aleatorio;
     a.JuegoEnRed = false;
-    e.PasoTurno = r.Sentido == 2 ? -1 : 1;
+    e.PasoTurno = PasoDeSentido(a.SentidoJuego);
 }
 
 void ImprimirMensajes(const UsuarioAutomatico& usuario)
