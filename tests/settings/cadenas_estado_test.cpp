@@ -159,6 +159,15 @@ TEST(CadenasEstado, ida_y_vuelta_deja_las_mismas_cadenas)
     EXPECT_EQ(leido.juego.Jugadas[99], larga.juego.Jugadas[99]);
     EXPECT_EQ(leido.juego.Jugadas.size(), 141u);
     EXPECT_EQ(leido.juego.PasoTurno, -1);
+
+    // Earlier versions played on past hand 700: such a game is read whole, its sheet of 849 hands too.
+    Estado antigua = larga;
+    antigua.juego.NumeroMano = 850;
+    antigua.juego.Anotaciones.resize(851);
+    for (std::size_t i = 700; i < 850; ++i) antigua.juego.Anotaciones[i] = larga.juego.Anotaciones[i - 600];
+    const Estado leidaAntigua = Leido(antigua.Cadenas());
+    EXPECT_EQ(leidaAntigua.juego.NumeroMano, 850);
+    EXPECT_EQ(leidaAntigua.juego.Anotaciones[849], larga.juego.Anotaciones[249]);
 }
 
 TEST(CapitalizarNombre, mayuscula_tras_cada_blanco_y_minuscula_en_lo_demas_letra_a_letra)
