@@ -153,10 +153,9 @@ void ConexionRed::WSServidor_ConnectionRequest(int requestId)
         if (WSServidor[static_cast<std::size_t>(j)]->state() == SocketControl::Closed) libre = j;
     if (puesto == 0 || libre == 0 || !Estado.Arrancando) {
         // Turned away at once: a caller left waiting would never learn it has no seat. Once the start-up is
-        // over nobody can join the game, and nothing is announced in the middle of it.
+        // over nobody joins the game; a caller that no seat expects is reported whenever it calls.
         escucha.refuse(requestId);
-        if (puesto == 0 && Estado.Arrancando && AlRechazarConexion)
-            Despues([this, direccion] { AlRechazarConexion(direccion); });
+        if (puesto == 0 && AlRechazarConexion) Despues([this, direccion] { AlRechazarConexion(direccion); });
         return;
     }
     SocketControl& s = *WSServidor[static_cast<std::size_t>(libre)];

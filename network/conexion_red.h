@@ -84,7 +84,7 @@ public:
     std::function<void()> AlRecibirChat;
     std::function<void(Entero puesto)> AlDesconectarCliente; // host: a seated client's connection closed
     std::function<void()> AlDesconectarAdministrador;        // client
-    // Host: a caller that no free remote seat expects was turned away.
+    // Host: a caller that no free remote seat expects was turned away, during the start-up or later.
     std::function<void(const QString& direccion)> AlRechazarConexion;
     // A socket error other than the ones network play handles itself.
     std::function<void(int numero, const QString& descripcion)> AlFallarSocket;

@@ -1,5 +1,7 @@
 // El administrador en la mesa con su asiento 2 jugado desde 127.0.0.1, entrado en red desde los ajustes del
-// jugador, frente a quien llama a su puerto: el que se va antes de empezar.
+// jugador, frente a quien llama a su puerto: el que se va antes de empezar, muchos que llegan y se van
+// seguidos, el jugador que se va mientras se avisa de otro rechazado, y los que llaman ya empezada la partida
+// sin asiento para su dirección. Nunca más de una caja de la red a la vez.
 #include "programa_prueba.h"
 
 #include "kit/espera.h"
@@ -212,6 +214,86 @@ TEST_F(RedEnLaMesa, quien_se_va_antes_de_empezar_y_se_juega_aqui_no_deja_a_la_vi
     EXPECT_FALSE(Boton(9)->isVisible());
     EXPECT_FALSE(programa->Mesa->Pic_Info->isVisible());
     EXPECT_EQ(Red().WSServidor[0]->state(), zp::SocketControl::Closed);
+}
+
+TEST_F(RedEnLaMesa, muchos_que_llegan_y_se_van_mientras_se_espera_dejan_una_sola_caja_que_se_contesta_una_vez)
+{
+    Administrar();
+    respuestas[kDesconectado] = false;
+    Llamada* pasa = nullptr;
+    pasos = {
+        {[&] { return Escuchando(); }, [&] { pasa = &Llamar(); }},
+        // Se va; con su caja a la vista llegan otros veinte, uno tras otro, y se van también.
+        {[&] { return pasa->recibido.size() >= 8; },
+         [&] {
+             pasa->socket.abort();
+             LlamarConLaCajaAbierta(20, true);
+         }},
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cajaSoltada && !Red().Estado.Arrancando; }, 20000));
+    QTest::qWait(50);
+    EXPECT_EQ(colgadas, 0); // todos tuvieron el asiento 2
+    EXPECT_EQ(abiertasALaVez, 1);
+    EXPECT_EQ(Cajas(kDesconectado), 1);
+    EXPECT_EQ(CajasAbiertas(), 0);
+    EXPECT_FALSE(programa->a.JuegoEnRed);
+    EXPECT_FALSE(Boton(9)->isVisible());
+}
+
+TEST_F(RedEnLaMesa, quien_se_va_mientras_se_avisa_de_un_rechazado_se_pregunta_al_cerrar_ese_aviso)
+{
+    RechazadoYJugadorQueSeVa(false);
+}
+
+TEST_F(RedEnLaMesa, quien_se_va_y_vuelve_mientras_se_avisa_de_un_rechazado_no_se_pregunta)
+{
+    RechazadoYJugadorQueSeVa(true);
+}
+
+TEST_F(RedEnLaMesa, quien_llama_ya_empezada_sin_asiento_se_cuelga_y_se_avisa_con_su_direccion_caja_a_caja)
+{
+    Administrar();
+    const QString kRed = QStringLiteral("Juego en red");
+    Llamada* jugador = nullptr;
+    Llamada* intruso = nullptr;
+    bool sigueEnRed = false;
+    pasos = {
+        // El jugador del asiento 2 llega, contesta sin partida que seguir y empieza una nueva.
+        {[&] { return Escuchando(); }, [&] { jugador = &Llamar(); }},
+        {[&] { return jugador->recibido.size() >= 8; }, [&] { jugador->socket.write("ZRP33040000000000"); }},
+        // Otro desde la misma dirección ya no tiene asiento; mientras se le avisa llaman diez más.
+        {[&] { return programa->e.PartidaEnCurso && !Red().Estado.Arrancando; },
+         [&] {
+             intruso = &Llamar();
+             LlamarConLaCajaAbierta(10, false);
+         }},
+        // Cerrada la caja, el siguiente se avisa otra vez.
+        {[&] { return cajaSoltada; }, [&] { Llamar(); }},
+        {[&] { return Cajas(kRed) == 2; },
+         [&] {
+             // La partida en red sigue con su jugador.
+             sigueEnRed = programa->a.JuegoEnRed && programa->e.PartidaEnCurso &&
+                          programa->a.Jugador[2].Conectado && Boton(9)->isVisible();
+             zp::abandonMatch(); // fin de la prueba
+         }},
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 2; }, 30000));
+    EXPECT_EQ(pasoActual, pasos.size());
+    EXPECT_TRUE(sigueEnRed);
+    ASSERT_TRUE(intruso);
+    EXPECT_TRUE(intruso->recibido.isEmpty());
+    EXPECT_EQ(intruso->socket.state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(colgadas, 10);
+    EXPECT_EQ(abiertasALaVez, 1);
+    EXPECT_EQ(Cajas(kRed), 2);
+    const auto aviso =
+        std::find_if(cajas.begin(), cajas.end(), [&](const prueba::Caja& c) { return c.titulo == kRed; });
+    ASSERT_NE(aviso, cajas.end());
+    EXPECT_EQ(
+        aviso->texto,
+        QStringLiteral("Hay un jugador que ha solicitado conectarse con la partida, pero su  Dirección  IP  "
+                       "(127.0.0.1) no coincide con la de ninguno de los jugadores de la mesa de juego. "
+                       "Compruebe que la Dirección IP de ese jugador es correcta."));
 }
 
 } // namespace
