@@ -9,6 +9,8 @@
 #include "platform/wait.h"
 #include "settings/core/fichero_estado.h"
 
+#include <algorithm>
+
 namespace zp {
 
 namespace {
@@ -20,20 +22,23 @@ Contexto& Ctx(ConexionRed& red)
     return *red.Ctx;
 }
 
-// Host: a caller that no free remote seat expects. One report at a time: callers turned away while it is
-// on screen are not announced again.
+void AvisarPerdidas(ConexionRed& red);
+
+// Host: a caller that no free remote seat expects. One report of network play at a time: callers turned
+// away while one is on screen are not announced again.
 void RechazarConexion(ConexionRed& red, const QString& direccion)
 {
     EstadoRed& s = red.Estado;
-    if (s.RechazoVisible) return;
-    s.RechazoVisible = true;
+    if (s.AvisoVisible || !Ctx(red).a.JuegoEnRed) return;
+    s.AvisoVisible = true;
     AvisarRed(red, kTituloRed,
               "Hay un jugador que ha solicitado conectarse con la partida, pero su  Dirección  IP  (" +
                   direccion.toStdString() +
                   ") no coincide con la de ninguno de los jugadores de la mesa de juego. Compruebe que la "
                   "Dirección IP de ese jugador es correcta.",
               4, 1, kAyudaRed);
-    s.RechazoVisible = false;
+    s.AvisoVisible = false;
+    AvisarPerdidas(red);
 }
 
 // Host: the seat is played here from now on; a match waiting for its move goes on once the person here
@@ -48,28 +53,55 @@ void SeguirSinAsiento(ConexionRed& red)
     notifyStateChanged();
 }
 
+// Host: the seats whose connection closed, asked about one at a time, never over another report.
+void AvisarPerdidas(ConexionRed& red)
+{
+    Contexto& c = Ctx(red);
+    EstadoRed& s = red.Estado;
+    while (!s.AvisoVisible) {
+        if (quitting() || !c.a.JuegoEnRed) {
+            s.PerdidaPorAvisar = {};
+            return;
+        }
+        const auto it = std::find(s.PerdidaPorAvisar.begin() + 1, s.PerdidaPorAvisar.end(), true);
+        if (it == s.PerdidaPorAvisar.end()) return;
+        const auto puesto = static_cast<std::size_t>(it - s.PerdidaPorAvisar.begin());
+        AjustesJugador& j = c.a.Jugador[puesto];
+        // Back before it was asked about: nothing to ask.
+        if (j.Conectado) {
+            *it = false;
+            continue;
+        }
+        s.AvisoVisible = true;
+        const bool reconectar =
+            AvisarRed(red, "Jugador desconectado",
+                      "Se ha cortado la comunicación con el jugador " + j.NombreJugador + "." +
+                          std::string(SaltoLinea) +
+                          "Pulse el botón  Aceptar  para intentar conectar nuevamente. Si pulsa "
+                          "el botón  Cancelar  continuará la partida actual con ese jugador en "
+                          "modo Automático.",
+                      4, 2, kAyudaRed);
+        s.AvisoVisible = false;
+        // Whatever its caller did while the question was open, this answer settles it.
+        s.PerdidaPorAvisar[puesto] = false;
+        if (quitting() || !c.a.JuegoEnRed) continue;
+        if (reconectar) {
+            CerrarRed(red);
+            AbrirPersonalRed(red);
+            return;
+        }
+        // Back while the question was open: it plays on.
+        if (j.Conectado) continue;
+        j.ControlJugador = Control::Automatico;
+        SeguirSinAsiento(red);
+    }
+}
+
 // Host: the connection of a seated client closed.
 void DesconectarCliente(ConexionRed& red, Entero puesto)
 {
-    Contexto& c = Ctx(red);
-    AjustesJugador& j = c.a.Jugador[static_cast<std::size_t>(puesto)];
-    const bool reconectar = AvisarRed(
-        red, "Jugador desconectado",
-        "Se ha cortado la comunicación con el jugador " + j.NombreJugador + "." + std::string(SaltoLinea) +
-            "Pulse el botón  Aceptar  para intentar conectar nuevamente. Si pulsa "
-            "el botón  Cancelar  continuará la partida actual con ese jugador en "
-            "modo Automático.",
-        4, 2, kAyudaRed);
-    if (quitting() || !c.a.JuegoEnRed) return;
-    if (reconectar) {
-        CerrarRed(red);
-        AbrirPersonalRed(red);
-        return;
-    }
-    // Back while the question was open: it plays on.
-    if (j.Conectado) return;
-    j.ControlJugador = Control::Automatico;
-    SeguirSinAsiento(red);
+    red.Estado.PerdidaPorAvisar[static_cast<std::size_t>(puesto)] = true;
+    AvisarPerdidas(red);
 }
 
 // Descriptions of the errors a person may meet, in the program's language; others as the system gives them.
@@ -120,6 +152,7 @@ void CerrarRed(ConexionRed& red)
     red.CerrarSockets();
     s.ClienteConectado = false;
     s.EsperandoConexiones = false;
+    s.PerdidaPorAvisar = {};
     if (!red.Ctx) return; // no game given yet: nothing shown to hide
     Contexto& c = Ctx(red);
     c.a.JuegoEnRed = false;

@@ -1,6 +1,7 @@
 #include "network/conexion_red.h"
 
 #include "network/core/mensajes.h"
+#include "platform/clock.h"
 #include "platform/socket_control.h"
 #include "platform/wait.h"
 
@@ -8,6 +9,12 @@
 #include <utility>
 
 namespace zp {
+
+namespace {
+
+constexpr int kTrasPausaMs = 10;
+
+} // namespace
 
 ConexionRed::ConexionRed(EstadoJuego& juego, Ajustes& datos, QObject* padre)
     : QObject(padre), juego_(juego), datos_(datos), protocolo_(Estado, juego, datos, *this)
@@ -27,6 +34,9 @@ ConexionRed::ConexionRed(EstadoJuego& juego, Ajustes& datos, QObject* padre)
     connect(WSCliente, &SocketControl::dataArrival, this, &ConexionRed::WSCliente_DataArrival);
     connect(WSCliente, &SocketControl::closed, this, &ConexionRed::WSCliente_Close);
     connect(WSCliente, &SocketControl::errorOccurred, this, &ConexionRed::WSCliente_Error);
+    trasPausa_.setSingleShot(true);
+    trasPausa_.setInterval(kTrasPausaMs);
+    connect(&trasPausa_, &QTimer::timeout, this, &ConexionRed::HacerPendiente);
 }
 
 ConexionRed::~ConexionRed() = default;
@@ -143,10 +153,9 @@ void ConexionRed::WSServidor_ConnectionRequest(int requestId)
         if (WSServidor[static_cast<std::size_t>(j)]->state() == SocketControl::Closed) libre = j;
     if (puesto == 0 || libre == 0 || !Estado.Arrancando) {
         // Turned away at once: a caller left waiting would never learn it has no seat. Once the start-up is
-        // over nobody can join the game, and nothing is announced in the middle of it.
+        // over nobody joins the game; a caller that no seat expects is reported whenever it calls.
         escucha.refuse(requestId);
-        if (puesto == 0 && Estado.Arrancando && AlRechazarConexion)
-            Despues([this, direccion] { AlRechazarConexion(direccion); });
+        if (puesto == 0 && AlRechazarConexion) Despues([this, direccion] { AlRechazarConexion(direccion); });
         return;
     }
     SocketControl& s = *WSServidor[static_cast<std::size_t>(libre)];
@@ -234,7 +243,26 @@ void ConexionRed::Atender(const Avisos& avisos)
 
 void ConexionRed::Despues(const std::function<void()>& accion)
 {
-    QMetaObject::invokeMethod(this, accion, Qt::QueuedConnection);
+    // While some are waiting, one call to HacerPendiente is already on its way.
+    pendientes_.push_back(accion);
+    if (pendientes_.size() == 1)
+        QMetaObject::invokeMethod(this, &ConexionRed::HacerPendiente, Qt::QueuedConnection);
+}
+
+void ConexionRed::HacerPendiente()
+{
+    if (pendientes_.empty()) return;
+    // A socket's own events still run during a quiet pause; what they leave for later may open a window,
+    // which the person could not answer there.
+    if (inQuietPause()) {
+        trasPausa_.start();
+        return;
+    }
+    const std::function<void()> accion = std::move(pendientes_.front());
+    pendientes_.pop_front();
+    if (!pendientes_.empty())
+        QMetaObject::invokeMethod(this, &ConexionRed::HacerPendiente, Qt::QueuedConnection);
+    accion();
 }
 
 std::string& ConexionRed::ColaRed()

@@ -11,7 +11,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <array>
+#include <deque>
 #include <functional>
 
 namespace zp {
@@ -82,7 +84,7 @@ public:
     std::function<void()> AlRecibirChat;
     std::function<void(Entero puesto)> AlDesconectarCliente; // host: a seated client's connection closed
     std::function<void()> AlDesconectarAdministrador;        // client
-    // Host: a caller that no free remote seat expects was turned away.
+    // Host: a caller that no free remote seat expects was turned away, during the start-up or later.
     std::function<void(const QString& direccion)> AlRechazarConexion;
     // A socket error other than the ones network play handles itself.
     std::function<void(int numero, const QString& descripcion)> AlFallarSocket;
@@ -108,12 +110,16 @@ private:
     void WSServidor_Error(int index, int numero, const QString& descripcion);
 
     void Atender(const Avisos& avisos);
+    // Runs `accion` from the event loop, after those asked before it, and never inside a quiet pause.
     void Despues(const std::function<void()>& accion);
+    void HacerPendiente();
 
     EstadoJuego& juego_;
     Ajustes& datos_;
     ProtocoloRed protocolo_;
     bool nuevaPartidaPedida_ = false;
+    std::deque<std::function<void()>> pendientes_;
+    QTimer trasPausa_; // looks again once the quiet pause that held `pendientes_` is over
 };
 
 } // namespace zp

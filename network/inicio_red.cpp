@@ -27,6 +27,8 @@ void MostrarPanel(Contexto& c, const TextoEspera& t)
 
 // A wait of the start-up: until `listo` holds (asked first, it may take what it waits for off the queue),
 // network play ends or the program leaves. `cadaVez` runs on the first pass and then every quarter second.
+// Network play that ended meanwhile ends the start-up whatever the wait found: its last remote seat lost and
+// played here leaves everybody ready, and nothing of network play may be shown again.
 bool Esperar(ConexionRed& red, const std::function<bool()>& listo, const std::function<void()>& cadaVez)
 {
     const Ajustes& a = red.Ctx->a;
@@ -35,7 +37,7 @@ bool Esperar(ConexionRed& red, const std::function<bool()>& listo, const std::fu
     o.onTick = cadaVez;
     bool hecho = false;
     const WaitEnd fin = waitUntil([&] { return (hecho = listo()) || !a.JuegoEnRed; }, o);
-    return fin == WaitEnd::ConditionHeld && hecho;
+    return fin == WaitEnd::ConditionHeld && hecho && a.JuegoEnRed;
 }
 
 // The first line of this computer's snapshot of the network game it played last; nothing without one.

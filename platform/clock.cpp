@@ -23,6 +23,8 @@ constexpr std::int64_t kFinalSleepNs = 3 * kNsPerMs;
 // The kernel wakes a sleeper some 50-200 µs late: the last stretch is spun to end on the millisecond.
 constexpr std::int64_t kFinalSpinNs = 250'000;
 
+int quietPauses = 0; // quiet pauses running now
+
 bool isUserInput(QEvent::Type type)
 {
     switch (type) {
@@ -116,6 +118,11 @@ void quietPauseUntilNs(std::int64_t deadlineNs)
         return;
     }
     const auto quiet = QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers;
+    struct Running
+    {
+        Running() { ++quietPauses; }
+        ~Running() { --quietPauses; }
+    } running;
     QuietGate gate;
     QEventLoop loop;
     for (;;) {
@@ -139,6 +146,11 @@ void quietPauseUntilNs(std::int64_t deadlineNs)
             }
         }
     }
+}
+
+bool inQuietPause()
+{
+    return quietPauses > 0;
 }
 
 std::uint32_t SystemClock::now()

@@ -37,6 +37,9 @@ Clock& systemClock();
 // but delivers no user input (held and delivered afterwards) and no socket event. It sleeps for all but
 // the last moment, so it costs almost no processor time and ends within a fraction of a millisecond.
 void quietPauseUntilNs(std::int64_t deadlineNs);
+// True while a quiet pause runs. A window opened for the person meanwhile could not be answered (the pause
+// holds their input until it ends, and it cannot end under the window): open it afterwards.
+bool inQuietPause();
 std::int64_t monotonicNs();
 
 } // namespace zp

@@ -36,8 +36,11 @@ struct EstadoRed
     // verdict came. While `Arrancando`, the host seats the callers it expects; later ones are turned away.
     bool EsperandoConexiones = false;
     bool Arrancando = false;
-    bool ClienteConectado = false;  // client: the host gave it a seat
-    bool RechazoVisible = false;    // host: the report of a caller turned away is on screen
+    bool ClienteConectado = false; // client: the host gave it a seat
+    // Host: a report of a caller turned away or of a seat lost is on screen; the seats whose loss waits to
+    // be asked about, each once however often its caller came and left meanwhile.
+    bool AvisoVisible = false;
+    std::array<bool, 4> PerdidaPorAvisar{};
     std::set<int> ErroresMostrados; // socket errors already reported since network play started
     // What the connections asked of the program while the start-up ran: done once it has returned, so that
     // no match and no window runs inside the start-up's waits.

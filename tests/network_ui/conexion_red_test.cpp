@@ -2,6 +2,7 @@
 #include "common/espera_acotada.h"
 #include "network/conexion_red.h"
 #include "network/core/mensajes.h"
+#include "platform/clock.h"
 #include "platform/socket_control.h"
 #include "settings/core/fichero_estado.h"
 
@@ -139,6 +140,25 @@ TEST(ConexionRed, una_partida_nueva_del_administrador_se_pide_una_vez_y_despues_
     QCoreApplication::processEvents();
     EXPECT_EQ(pedidas, 1);
     EXPECT_EQ(c.red.Estado.Cola.Texto(), "021");
+}
+
+TEST(ConexionRed, lo_que_una_llamada_deja_para_despues_espera_a_que_acabe_la_pausa_en_curso)
+{
+    // A box opened inside a quiet pause could never be answered: the pause holds the person's input.
+    Lado h(true);
+    std::vector<bool> enPausa;
+    h.red.AlRechazarConexion = [&](const QString&) { enPausa.push_back(inQuietPause()); };
+    ASSERT_TRUE(h.red.Escuchar());
+    // Runs right after the host's own handler of the request: a pause of the match begins then.
+    int pausas = 0;
+    QObject::connect(h.red.WSServidor[0], &SocketControl::connectionRequest, [&] {
+        quietPauseUntilNs(monotonicNs() + 60'000'000);
+        ++pausas;
+    });
+    Ajeno nadie(h.red.WSServidor[0]->localPort()); // no seat expects anybody
+    ASSERT_TRUE(EsperarA([&] { return !enPausa.empty(); }));
+    EXPECT_EQ(pausas, 1);
+    EXPECT_EQ(enPausa, std::vector<bool>{false});
 }
 
 } // namespace

@@ -138,6 +138,7 @@ protected:
     std::map<QString, bool> respuestas; // por título; si no está, la caja se cierra
     // Decide antes que `respuestas`: una respuesta, o ninguna para dejarlo a `respuestas`.
     std::function<std::optional<bool>(const QString& titulo)> responder;
+    bool contestarCajas = true; // false: the boxes stay open until it is true again
     std::function<void()> paso;
     std::vector<Paso> pasos;
     std::size_t pasoActual = 0;
@@ -149,7 +150,7 @@ private:
     {
         auto* caja = qobject_cast<zp::mensajes*>(QApplication::activeModalWidget());
         if (!caja) recienContestada = false;
-        if (!caja || caja == atendida) return;
+        if (!caja || caja == atendida || !contestarCajas) return;
         atendida = caja;
         recienContestada = true;
         cajas.push_back({caja->TextoTitulo(), caja->TextoMensaje()});
