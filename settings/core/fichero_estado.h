@@ -55,7 +55,9 @@ struct ResultadoAjustes
 
 // Start-up load of ZARPE33.INI; when it cannot be read, or holds no settings, the defaults are set and
 // written at once. A game in it that does not hold together is dropped with a message, its settings kept,
-// and the file written again without it; the file as it was is kept as ZARPE33.INI.bak.
+// and the file written again without it. A file that is there but cannot be read or used is never written
+// over: it is kept as ZARPE33.INI.bak first (or, when it cannot be moved, left as it is with the defaults
+// in memory only).
 ResultadoAjustes CargarAjustes(const std::string& carpetaDatos, EstadoJuego& juego, Ajustes& datos);
 
 std::optional<FalloFichero> GuardarAjustes(const std::string& carpetaDatos, const EstadoJuego& juego,
