@@ -224,6 +224,38 @@ TEST_F(FicheroEstado, ajustes_que_no_se_pueden_leer_se_apartan_o_se_dejan_como_e
     }
 }
 
+// The rename of a save would replace a file whatever its permissions. One the person made read-only (the
+// administrator included), or that is not this user's to write, is refused as a write into it would be: it
+// keeps its contents and its mode, and the caller learns why.
+TEST_F(FicheroEstado, un_fichero_que_no_se_puede_escribir_no_se_reemplaza)
+{
+    const std::string viejos = ComponerFicheroEstado(PartidaEnJuego().Cadenas());
+    const Estado nuevo = PrimeraEjecucion();
+    fs::permissions(carpeta, fs::perms::all);
+    for (const auto& [que, modo] :
+         {std::pair{"de solo lectura", fs::perms(0444)}, {"de otro", fs::perms(0644)}}) {
+        SCOPED_TRACE(que);
+        if (modo == fs::perms(0644) && ::geteuid() != 0) continue; // the test's user owns all it makes
+        Escribir("ZARPE33.INI", viejos);
+        fs::permissions(carpeta + "ZARPE33.INI", modo);
+        std::optional<FalloFichero> fallo;
+        {
+            std::optional<zp::prueba::UsuarioSinPrivilegios> corriente;
+            if (modo == fs::perms(0644)) corriente.emplace();
+            fallo = GuardarAjustes(carpeta, nuevo.juego, nuevo.datos);
+        }
+        ASSERT_TRUE(fallo);
+        EXPECT_EQ(fallo->Numero, 75);
+        EXPECT_EQ(Leer("ZARPE33.INI"), viejos);
+        EXPECT_EQ(fs::status(carpeta + "ZARPE33.INI").permissions(), modo);
+        EXPECT_TRUE(Temporales().empty());
+    }
+    // Made writable again, it is saved as ever.
+    fs::permissions(carpeta + "ZARPE33.INI", fs::perms(0644));
+    EXPECT_FALSE(GuardarAjustes(carpeta, nuevo.juego, nuevo.datos));
+    EXPECT_EQ(Leer("ZARPE33.INI"), kFicheroPrimeraEjecucion);
+}
+
 TEST_F(FicheroEstado, partida_que_no_se_puede_seguir_se_descarta_y_quedan_los_ajustes)
 {
     Estado roto = PartidaEnJuego();
