@@ -233,6 +233,19 @@ ResultadoAjustes CargarAjustes(const std::string& carpetaDatos, EstadoJuego& jue
     return r;
 }
 
+bool HaySituacionApartada(const std::string& carpetaDatos)
+{
+    struct stat st
+    {
+    };
+    return ::lstat(Ruta(carpetaDatos, kFicheroAntesDeRed).c_str(), &st) == 0;
+}
+
+void DescartarSituacionApartada(const std::string& carpetaDatos)
+{
+    std::remove(Ruta(carpetaDatos, kFicheroAntesDeRed).c_str());
+}
+
 void PonerAjustesPorDefecto(EstadoJuego& juego, Ajustes& datos)
 {
     Ajustes nuevos;

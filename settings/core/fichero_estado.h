@@ -69,4 +69,10 @@ void PonerAjustesPorDefecto(EstadoJuego& juego, Ajustes& datos);
 // The text the settings load shows for an error number.
 std::string TextoErrorAjustes(int numero);
 
+// ZARPE33.ARE is on disk only while it holds the game set aside when network play began: from then until it
+// is restored or a new local match replaces it, so that network play ended any other way (a lost
+// connection, a crash of either computer and a new start) never costs that game.
+bool HaySituacionApartada(const std::string& carpetaDatos);
+void DescartarSituacionApartada(const std::string& carpetaDatos);
+
 } // namespace zp
