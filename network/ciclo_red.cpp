@@ -166,6 +166,8 @@ void RestaurarAntesDeRed(ConexionRed& red)
 {
     Contexto& c = Ctx(red);
     const ResultadoCargaEstado r = CargarEstado(red.Programa.CarpetaDatos, kFicheroAntesDeRed, c.e, c.a);
+    // Given back (or found damaged, said so): it is set aside no more, and the next snapshot takes its place.
+    if (r.FicheroEncontrado || r.Mensaje) DescartarSituacionApartada(red.Programa.CarpetaDatos);
     if (r.Mensaje) AvisarRed(red, r.Mensaje->Titulo, r.Mensaje->Texto, r.Mensaje->Lineas, 1, 0);
     if (!r.FicheroEncontrado || !c.e.RedibujoPendiente) return;
     c.e.RedibujoPendiente = false;

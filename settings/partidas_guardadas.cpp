@@ -9,6 +9,14 @@ namespace {
 const QString kExtension = QStringLiteral(".man");
 constexpr int kMaximoBytesFichero = 255; // a file name on the usual file systems
 
+// The stored-game files of `carpeta`, alphabetical without regard to case. A name may begin with a dot (a
+// hidden file here), and a game stored under it is listed like any other.
+QStringList FicherosDePartida(const QString& carpeta)
+{
+    return QDir(carpeta).entryList({QStringLiteral("*") + kExtension}, QDir::Files | QDir::Hidden,
+                                   QDir::Name | QDir::IgnoreCase);
+}
+
 } // namespace
 
 QString NombreDeJuego(const QString& texto)
@@ -33,10 +41,8 @@ QString NombreNoValido(const QString& nombre)
 
 QStringList ListarPartidas(const QString& carpeta)
 {
-    const QDir dir(carpeta);
     QStringList nombres;
-    for (const QString& f :
-         dir.entryList({QStringLiteral("*") + kExtension}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+    for (const QString& f : FicherosDePartida(carpeta)) {
         const QString nombre = f.chopped(kExtension.size());
         if (NombreNoValido(nombre).isEmpty()) nombres.push_back(nombre);
     }
@@ -49,8 +55,7 @@ std::optional<QString> FicheroDePartida(const QString& carpeta, const QString& n
     const QDir dir(carpeta);
     const QString exacto = nombre + kExtension;
     if (QFileInfo(dir.filePath(exacto)).isFile()) return exacto;
-    for (const QString& f :
-         dir.entryList({QStringLiteral("*") + kExtension}, QDir::Files, QDir::Name | QDir::IgnoreCase))
+    for (const QString& f : FicherosDePartida(carpeta))
         if (f.compare(exacto, Qt::CaseInsensitive) == 0) return f;
     return std::nullopt;
 }

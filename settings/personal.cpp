@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QTimer>
-#include <filesystem>
 
 namespace zp {
 
@@ -164,13 +163,11 @@ void personal::Form_Load()
     ListaAntes = a.ListaJugadas;
     PausaAntes = a.PausaEntreJugadas;
 
-    if (!a.JuegoEnRed) {
-        // A snapshot that could not be written must not leave an older one to be restored later.
-        if (GrabarEstado(c_.CarpetaDatos, kFicheroAntesDeRed, c_.e, c_.a)) {
-            std::error_code sinFallo;
-            std::filesystem::remove(std::filesystem::path(c_.CarpetaDatos) / kFicheroAntesDeRed, sinFallo);
-        }
-    }
+    // The game as it stands, for network play to give back should it begin here. A game already set aside
+    // when network play began is another matter: network play ended without giving it back (a lost
+    // connection, a crash and a new start), and it stays as it is. A write that fails leaves no file.
+    if (!a.JuegoEnRed && !HaySituacionApartada(c_.CarpetaDatos))
+        tomadaAlAbrir_ = !GrabarEstado(c_.CarpetaDatos, kFicheroAntesDeRed, c_.e, c_.a).has_value();
 
     CargarEtiquetasOpciones(opciones_, a.ModoJuego);
 
@@ -343,6 +340,9 @@ void personal::DibujarBuleano(Entero Index)
 
 void personal::Form_Unload()
 {
+    // Network play did not begin: the snapshot taken on opening is not a game set aside, and left on disk
+    // it would pass for one.
+    if (tomadaAlAbrir_ && !c_.a.JuegoEnRed) DescartarSituacionApartada(c_.CarpetaDatos);
     if (c_.e.ManoEnCurso) c_.servicios.DibujarNombres();
     const bool esperando = c_.servicios.EsperandoConexiones();
     if (esperando) c_.servicios.LimpiarMesa();

@@ -95,7 +95,8 @@ private:
     ContextoAjustes c_;
     BanderasAjustes banderas_;
     TablaOpciones opciones_{};
-    bool saliendo_ = false; // the exit's checks are running: a second press waits for them
+    bool saliendo_ = false;      // the exit's checks are running: a second press waits for them
+    bool tomadaAlAbrir_ = false; // ZARPE33.ARE was written when the window opened
 
     // The copies taken when the window opened, which leaving compares against.
     std::array<std::string, 5> NombreAntes{}, IPAntes{};

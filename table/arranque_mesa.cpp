@@ -101,10 +101,13 @@ void EncolarPeticion(Programa& pr, Peticion peticion)
     Encolar(pr, [peticion](Programa& p) {
         // A match that began meanwhile (its wait handled this call) goes first: it is abandoned with the
         // request rather than a loop being started inside its own.
-        if (p.BucleEnMarcha)
+        if (p.BucleEnMarcha) {
             PedirAlPrograma(p, peticion);
-        else
-            Ejecutar(p, [peticion](Contexto& c) { return AtenderPeticion(c, peticion); });
+            return;
+        }
+        // A new local match takes the place of the game set aside before network play.
+        if (peticion == Peticion::NuevaPartida && !p.a.JuegoEnRed) DescartarSituacionApartada(p.CarpetaDatos);
+        Ejecutar(p, [peticion](Contexto& c) { return AtenderPeticion(c, peticion); });
     });
 }
 

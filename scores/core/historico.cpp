@@ -131,12 +131,20 @@ std::optional<FalloFichero> LeerBytes(const std::string& ruta, std::string& byte
     return fallo;
 }
 
-// A whole record: 61 bytes and CR LF, with no other line end inside.
-bool RegistroEntero(std::string_view linea)
+constexpr std::size_t kLongitudDatosHistorico = kLongitudRegistroHistorico - 2; // without its CR LF
+
+// The 61 bytes of a whole record, from a line that ends in CR LF or, copied from another system, in LF
+// alone; nothing when the line is of any other length or holds another line end inside.
+std::optional<std::string_view> DatosDeRegistro(std::string_view linea)
 {
-    return linea.size() == kLongitudRegistroHistorico &&
-           linea.substr(kLongitudRegistroHistorico - 2) == "\r\n" &&
-           linea.substr(0, kLongitudRegistroHistorico - 2).find_first_of("\r\n") == std::string_view::npos;
+    if (linea.size() == kLongitudRegistroHistorico && linea.substr(kLongitudDatosHistorico) == "\r\n")
+        linea.remove_suffix(2);
+    else if (linea.size() == kLongitudDatosHistorico + 1 && linea.back() == '\n')
+        linea.remove_suffix(1);
+    else
+        return std::nullopt;
+    if (linea.find_first_of("\r\n") != std::string_view::npos) return std::nullopt;
+    return linea;
 }
 
 } // namespace
@@ -216,8 +224,9 @@ std::vector<RegistroHistorico> LeerHistorico(const std::string& carpetaDatos)
     for (std::size_t i = 0; i < todo.size();) {
         const std::size_t fin = todo.find('\n', i);
         const std::size_t siguiente = fin == std::string_view::npos ? todo.size() : fin + 1;
-        const std::string_view linea = todo.substr(i, siguiente - i);
-        if (RegistroEntero(linea)) registros.push_back(LeerRegistroHistorico(linea));
+        // Every record is read as written here, with CR LF, so that records of both kinds sort alike.
+        if (const auto datos = DatosDeRegistro(todo.substr(i, siguiente - i)))
+            registros.push_back(LeerRegistroHistorico(std::string(*datos) + "\r\n"));
         i = siguiente;
     }
     return registros;

@@ -1,7 +1,6 @@
 #pragma once
 // The history file ZARPE33.HIS: one fixed record of 63 bytes per finished match the person chose to keep.
-// Readers take the file 63 bytes at a time and never look for line ends, so every record must keep that
-// length exactly, whatever the names hold.
+// Fields stand at fixed columns, so every record must keep that length exactly, whatever the names hold.
 #include "engine/almacen.h"
 #include "settings/core/fichero_seguro.h"
 
@@ -46,7 +45,7 @@ struct RegistroHistorico
     int Puntos3 = 0;
     int Puntos4 = 0;
     char Modo = 'I'; // only "P" means pairs
-    // As read: the record's 63 bytes untouched, which the history list sorts by.
+    // As read: the record's 63 bytes untouched (its line end as CR LF), which the history list sorts by.
     std::string Texto;
 
     bool EnParejas() const { return Modo == 'P'; }
@@ -71,8 +70,9 @@ RegistroHistorico LeerRegistroHistorico(std::string_view bytes);
                                                                   const ResumenPartida& partida,
                                                                   const FechaHoraLocal& cuando);
 
-// Every whole record of the file, in file order: 63 bytes ending in CR LF. A missing, unreadable or empty
-// file has none; a line of any other length is skipped and the records around it are kept.
+// Every whole record of the file, in file order: 61 bytes and their line end, CR LF or (a file copied from
+// another system) LF alone; each comes back as if it ended in CR LF. A missing, unreadable or empty file has
+// none; a line of any other length is skipped and the records around it are kept.
 std::vector<RegistroHistorico> LeerHistorico(const std::string& carpetaDatos);
 
 } // namespace zp

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace zp {
 namespace {
@@ -41,6 +42,45 @@ void CrearAjustesPorDefecto(const std::string& carpeta, EstadoJuego& juego, Ajus
         r.ErrorFichero = f->Numero;
         r.Mensajes.push_back(MensajeAjustes(f->Numero));
     }
+    std::fill(juego.Anotaciones.begin(), juego.Anotaciones.end(), RegistroMano{});
+}
+
+// A file of its own at `ruta` (not missing, not a folder), whether or not it can be read.
+bool EsFicheroNormal(const std::string& ruta)
+{
+    struct stat st
+    {
+    };
+    return ::stat(ruta.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+const char* const kTextoApartado = " El fichero anterior se ha guardado como ZARPE33.INI.bak.";
+
+// The settings file moved to ZARPE33.INI.bak; false when it could not be moved.
+bool Apartar(const std::string& carpeta)
+{
+    return std::rename(Ruta(carpeta, kFicheroAjustes).c_str(), Ruta(carpeta, kCopiaAjustesDanados).c_str()) ==
+           0;
+}
+
+// A settings file that is there but cannot be read (its permissions, its size) may still hold the person's
+// settings: it is kept aside as a damaged one is. One that cannot even be moved is left alone, never written
+// over, and play goes on with the defaults.
+void ApartarAjustesIlegibles(const std::string& carpeta, int error, EstadoJuego& juego, Ajustes& datos,
+                             ResultadoAjustes& r)
+{
+    std::string texto =
+        "El fichero de inicialización ZARPE33.INI no se puede leer (" + TextoErrorAjustes(error) + ").";
+    const bool apartado = Apartar(carpeta);
+    texto += apartado ? std::string(" Se ha creado de nuevo con los valores establecidos por defecto.") +
+                            kTextoApartado
+                      : " Se usan los valores establecidos por defecto y el fichero queda como estaba.";
+    r.Mensajes.push_back({std::string(kTituloErrorAjustes), texto, LineasDeTexto(texto)});
+    if (apartado) {
+        CrearAjustesPorDefecto(carpeta, juego, datos, r);
+        return;
+    }
+    PonerAjustesPorDefecto(juego, datos);
     std::fill(juego.Anotaciones.begin(), juego.Anotaciones.end(), RegistroMano{});
 }
 
@@ -160,6 +200,10 @@ ResultadoAjustes CargarAjustes(const std::string& carpetaDatos, EstadoJuego& jue
     auto leido = LeerFicheroEntero(ruta, kMaximoFichero);
     if (auto* fallo = std::get_if<FalloFichero>(&leido)) {
         r.ErrorFichero = fallo->Numero;
+        if (EsFicheroNormal(ruta)) {
+            ApartarAjustesIlegibles(carpetaDatos, fallo->Numero, juego, datos, r);
+            return r;
+        }
         if (fallo->Numero != 6) r.Mensajes.push_back(MensajeAjustes(fallo->Numero));
         CrearAjustesPorDefecto(carpetaDatos, juego, datos, r);
         return r;
@@ -167,9 +211,7 @@ ResultadoAjustes CargarAjustes(const std::string& carpetaDatos, EstadoJuego& jue
     const ResultadoLectura lectura = LeerEstado(std::get<std::string>(leido), juego, datos);
     if (!lectura.Ilegible && !lectura.PartidaDescartada) return r;
     // The file is kept aside, not overwritten: whatever it still holds can be recovered by hand.
-    const std::string copia = Ruta(carpetaDatos, kCopiaAjustesDanados);
-    const bool guardada = std::rename(ruta.c_str(), copia.c_str()) == 0;
-    const std::string aparte = guardada ? " El fichero anterior se ha guardado como ZARPE33.INI.bak." : "";
+    const std::string aparte = Apartar(carpetaDatos) ? kTextoApartado : "";
     std::string texto;
     if (lectura.Ilegible) {
         r.ErrorFichero = kErrorFicheroDanado;
@@ -189,6 +231,19 @@ ResultadoAjustes CargarAjustes(const std::string& carpetaDatos, EstadoJuego& jue
         r.Mensajes.push_back(MensajeAjustes(f->Numero));
     }
     return r;
+}
+
+bool HaySituacionApartada(const std::string& carpetaDatos)
+{
+    struct stat st
+    {
+    };
+    return ::lstat(Ruta(carpetaDatos, kFicheroAntesDeRed).c_str(), &st) == 0;
+}
+
+void DescartarSituacionApartada(const std::string& carpetaDatos)
+{
+    std::remove(Ruta(carpetaDatos, kFicheroAntesDeRed).c_str());
 }
 
 void PonerAjustesPorDefecto(EstadoJuego& juego, Ajustes& datos)

@@ -55,7 +55,9 @@ struct ResultadoAjustes
 
 // Start-up load of ZARPE33.INI; when it cannot be read, or holds no settings, the defaults are set and
 // written at once. A game in it that does not hold together is dropped with a message, its settings kept,
-// and the file written again without it; the file as it was is kept as ZARPE33.INI.bak.
+// and the file written again without it. A file that is there but cannot be read or used is never written
+// over: it is kept as ZARPE33.INI.bak first (or, when it cannot be moved, left as it is with the defaults
+// in memory only).
 ResultadoAjustes CargarAjustes(const std::string& carpetaDatos, EstadoJuego& juego, Ajustes& datos);
 
 std::optional<FalloFichero> GuardarAjustes(const std::string& carpetaDatos, const EstadoJuego& juego,
@@ -66,5 +68,11 @@ void PonerAjustesPorDefecto(EstadoJuego& juego, Ajustes& datos);
 
 // The text the settings load shows for an error number.
 std::string TextoErrorAjustes(int numero);
+
+// ZARPE33.ARE is on disk only while it holds the game set aside when network play began: from then until it
+// is restored or a new local match replaces it, so that network play ended any other way (a lost
+// connection, a crash of either computer and a new start) never costs that game.
+bool HaySituacionApartada(const std::string& carpetaDatos);
+void DescartarSituacionApartada(const std::string& carpetaDatos);
 
 } // namespace zp

@@ -88,6 +88,15 @@ std::variant<std::string, FalloFichero> LeerFicheroEntero(const std::string& rut
 std::optional<FalloFichero> EscribirFicheroSeguro(const std::string& ruta, std::string_view bytes,
                                                   bool detenerAntesDeRenombrar)
 {
+    // The rename below would replace a file whatever its permissions: one the person made read-only, or may
+    // not write, is refused as a write into it would be. A file nobody may write is refused to the
+    // administrator as well, who could write anything.
+    struct stat actual
+    {
+    };
+    if (::stat(ruta.c_str(), &actual) == 0 && S_ISREG(actual.st_mode) &&
+        ((actual.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, ruta.c_str(), W_OK, AT_EACCESS) != 0))
+        return Fallo(EACCES, ruta);
     // A name of its own beside the target, so the rename stays on one disk: created new (never a file or a
     // link already there, which a fixed name could have been made into) and never following a link.
     std::string temporal = ruta + ".XXXXXX" + std::string(kSufijoTemporal);

@@ -24,8 +24,10 @@ std::variant<std::string, FalloFichero> LeerFicheroEntero(const std::string& rut
 // What the temporary files end in: `ruta`, a dot, six characters of their own, and this.
 inline constexpr std::string_view kSufijoTemporal = ".tmp";
 
-// Writes `bytes` to a new temporary file beside `ruta`, flushes it to disk and renames it over `ruta`. With
-// `detenerAntesDeRenombrar` it stops where a crash would have: the old file untouched, the temporary left.
+// Writes `bytes` to a new temporary file beside `ruta`, flushes it to disk and renames it over `ruta`. A
+// `ruta` that may not be written (read-only, or not this user's to write) is left as it is, and that is the
+// failure. With `detenerAntesDeRenombrar` it stops where a crash would have: the old file untouched, the
+// temporary left.
 std::optional<FalloFichero> EscribirFicheroSeguro(const std::string& ruta, std::string_view bytes,
                                                   bool detenerAntesDeRenombrar = false);
 

@@ -147,7 +147,11 @@ TEST_F(FicheroHistorico, solo_se_leen_los_registros_enteros_y_un_trozo_corto_o_d
         {"62 bytes: falta el salto de línea final", a.substr(0, 62), {}},
         {"registro corto en medio", a + "2026120619Ana  87\r\n" + b, {a, b}},
         {"registro largo en medio", a + a.substr(0, 61) + "  xx\r\n" + b, {a, b}},
-        {"registro con solo LF en medio", a + a.substr(0, 61) + "\n" + b, {a, b}},
+        // A copy made on another system: LF alone ends a record as well, read as if it were CR LF.
+        {"registro con solo LF en medio", a + a.substr(0, 61) + "\n" + b, {a, a, b}},
+        {"todos con solo LF", a.substr(0, 61) + "\n" + b.substr(0, 61) + "\n", {a, b}},
+        {"un byte de más antes del LF", a + a.substr(0, 61) + " \n" + b, {a, b}},
+        {"un byte de menos antes del LF", a + a.substr(0, 60) + "\n" + b, {a, b}},
         {"registro con un CR suelto dentro", a + a.substr(0, 30) + "\r" + a.substr(31) + b, {a, b}},
         {"una línea vacía en medio", a + "\r\n" + b, {a, b}},
         {"ceros de un corte de luz al final", a + b + std::string(40, '\0'), {a, b}},

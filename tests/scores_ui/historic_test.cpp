@@ -4,6 +4,7 @@
 #include "kit/entorno.h"
 #include "platform/picture_box.h"
 #include "platform/virtual_screen.h"
+#include "scores/core/historico.h"
 #include "scores/historic.h"
 
 #include <QTemporaryDir>
@@ -26,19 +27,21 @@ protected:
 
     // n partidas, la i-ésima terminada el día i de enero a las hh:mm de i; en el fichero, en orden inverso
     // al del tiempo para que el orden lo dé la fecha. Las pares por parejas, las impares en individual.
-    void Escribir(int n)
+    // `finDeLinea` ends every record: CR LF as this program writes them, or LF alone in a copy made on
+    // another system.
+    void Escribir(int n, const char* finDeLinea = "\r\n")
     {
         std::ofstream f(Carpeta() + "ZARPE33.HIS", std::ios::binary);
         for (int i = n; i >= 1; --i) {
             char r[128];
             if (i % 2 == 0)
                 std::snprintf(r, sizeof r,
-                              "202701%02d%02d%02dAna%-6dBenito   Carmen   Dionisio %3d%3d  0  0P\r\n", i,
-                              i % 24, i, i, 100 + i, i);
+                              "202701%02d%02d%02dAna%-6dBenito   Carmen   Dionisio %3d%3d  0  0P%s", i,
+                              i % 24, i, i, 100 + i, i, finDeLinea);
             else
                 std::snprintf(r, sizeof r,
-                              "202701%02d%02d%02dLuis%-5dAna               Eva      %3d%3d-99%3dI\r\n", i,
-                              i % 24, i, i, 50 + i, i, 3);
+                              "202701%02d%02d%02dLuis%-5dAna               Eva      %3d%3d-99%3dI%s", i,
+                              i % 24, i, i, 50 + i, i, 3, finDeLinea);
             f << r;
         }
     }
@@ -118,6 +121,46 @@ TEST_F(Historico, los_totales_se_hojean_tabla_a_tabla)
     EXPECT_EQ(h.PrimeraLinea(), 40);
     Pulsar(h, kAtras);
     EXPECT_EQ(h.PrimeraLinea(), 32);
+}
+
+// A history copied from another system, with LF alone at the end of its lines, shows as one written here;
+// the next match appended to it shows beside its records.
+TEST_F(Historico, un_historico_con_saltos_de_linea_de_otro_sistema_se_ve_entero)
+{
+    const auto vista = [this] {
+        historic h(Carpeta());
+        std::vector<QString> textos;
+        for (int pagina = 0; pagina < 3; ++pagina, Pulsar(h, kAdelante))
+            for (const zp::TextoImpreso& t : h.TextosPagina()) textos.push_back(t.texto);
+        const bool totalesUsables = zp::PunteroDe(h.Pic_BotHisTt) != zp::kPunteroProhibido;
+        QTest::mousePress(h.Pic_BotHisTt, Qt::LeftButton, {}, QPoint(25, 25));
+        for (int pagina = 0; pagina < 8; ++pagina, Pulsar(h, kAdelante))
+            for (const zp::TextoImpreso& t : h.TextosPagina()) textos.push_back(t.texto);
+        return std::pair{textos, totalesUsables};
+    };
+    Escribir(21);
+    const auto [comoAqui, totalesAqui] = vista();
+    ASSERT_TRUE(totalesAqui);
+    Escribir(21, "\n");
+    const auto [conLF, totalesLF] = vista();
+    EXPECT_TRUE(totalesLF) << "los totales responden";
+    EXPECT_EQ(conLF, comoAqui);
+    {
+        historic h(Carpeta());
+        EXPECT_EQ(Fechas(h), (std::vector<std::string>{"21", "20", "19", "18", "17", "16", "15", "14"}));
+    }
+
+    zp::ResumenPartida partida;
+    partida.ModoJuego = zp::Modalidad::Parejas;
+    partida.Ganador = 1;
+    partida.NombreJugador = {"", "Ana", "Benito", "Carmen", "Dionisio"};
+    partida.EstadoJugador.fill(zp::EstadoAsiento::Activado);
+    ASSERT_FALSE(zp::AnadirRegistroHistorico(Carpeta(), partida, {2027, 1, 30, 12, 0}));
+    historic h(Carpeta());
+    EXPECT_EQ(Fechas(h), (std::vector<std::string>{"30", "21", "20", "19", "18", "17", "16", "15"}));
+    Pulsar(h, kAdelante);
+    Pulsar(h, kAdelante);
+    EXPECT_EQ(Fechas(h), (std::vector<std::string>{"06", "05", "04", "03", "02", "01"}));
 }
 
 TEST_F(Historico, sin_partidas_el_boton_de_totales_no_hace_nada)

@@ -5,6 +5,7 @@
 #include "settings/estados_prueba.h"
 #include "tests/soporte/carpeta_temporal.h"
 #include "tests/soporte/motor_sin_ventana.h"
+#include "tests/soporte/usuario_sin_privilegios.h"
 
 #include <gtest/gtest.h>
 
@@ -163,6 +164,95 @@ TEST_F(FicheroEstado, ajustes_danados_se_apartan_y_se_crean_de_nuevo)
     EXPECT_EQ(r.Mensajes[0].Titulo, "Error en la carga de datos iniciales");
     EXPECT_NE(r.Mensajes[0].Texto.find("ZARPE33.INI.bak"), std::string::npos);
     EXPECT_EQ(Leer("ZARPE33.INI.bak"), roto);
+    EXPECT_EQ(Leer("ZARPE33.INI"), kFicheroPrimeraEjecucion);
+}
+
+// A settings file that is there but cannot be read (not this user's to read, or far too big for one) may
+// still hold the person's settings: it is kept as ZARPE33.INI.bak and the box says so; one that cannot even
+// be moved is left as it was and play goes on with the defaults, nothing written over it.
+TEST_F(FicheroEstado, ajustes_que_no_se_pueden_leer_se_apartan_o_se_dejan_como_estaban)
+{
+    const std::string propios = ComponerFicheroEstado(PartidaEnJuego().Cadenas());
+    const std::string apartados =
+        " Se ha creado de nuevo con los valores establecidos por defecto. El fichero "
+        "anterior se ha guardado como ZARPE33.INI.bak.";
+    const struct
+    {
+        const char* que;
+        std::string bytes;
+        fs::perms fichero, carpeta;
+        std::string texto; // after "El fichero de inicialización ZARPE33.INI no se puede leer "
+        bool apartado;
+    } casos[] = {
+        {"sin permiso de lectura", propios, fs::perms::none, fs::perms::all, "(CID ERROR 75)." + apartados,
+         true},
+        {"demasiado grande", propios + std::string(1 << 20, ' '), fs::perms(0644), fs::perms::all,
+         "(CID ERROR 27)." + apartados, true},
+        {"ni se puede leer ni apartar", propios, fs::perms::none, fs::perms(0555),
+         "(CID ERROR 75). Se usan los valores establecidos por defecto y el fichero queda como estaba.",
+         false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.que);
+        fs::permissions(carpeta, fs::perms::all);
+        fs::remove(carpeta + "ZARPE33.INI.bak");
+        Escribir("ZARPE33.INI", c.bytes);
+        fs::permissions(carpeta + "ZARPE33.INI", c.fichero);
+        fs::permissions(carpeta, c.carpeta);
+        Estado s;
+        s.datos.PuntosPartida = 500; // whatever start-up held, the defaults win
+        ResultadoAjustes r;
+        {
+            zp::prueba::UsuarioSinPrivilegios corriente;
+            r = CargarAjustes(carpeta, s.juego, s.datos);
+        }
+        fs::permissions(carpeta, fs::perms::all);
+        ASSERT_EQ(r.Mensajes.size(), 1u);
+        EXPECT_EQ(r.Mensajes[0].Titulo, "Error en la carga de datos iniciales");
+        EXPECT_EQ(r.Mensajes[0].Texto,
+                  "El fichero de inicialización ZARPE33.INI no se puede leer " + c.texto);
+        EXPECT_GE(r.Mensajes[0].Lineas, 3);
+        EXPECT_EQ(s.datos.PuntosPartida, 30);
+        const std::string guardado = c.apartado ? "ZARPE33.INI.bak" : "ZARPE33.INI";
+        fs::permissions(carpeta + guardado, fs::perms(0644));
+        EXPECT_EQ(Leer(guardado), c.bytes);
+        EXPECT_EQ(Existe("ZARPE33.INI.bak"), c.apartado);
+        if (c.apartado) {
+            EXPECT_EQ(Leer("ZARPE33.INI"), kFicheroPrimeraEjecucion);
+        }
+        EXPECT_TRUE(Temporales().empty());
+    }
+}
+
+// The rename of a save would replace a file whatever its permissions. One the person made read-only (the
+// administrator included), or that is not this user's to write, is refused as a write into it would be: it
+// keeps its contents and its mode, and the caller learns why.
+TEST_F(FicheroEstado, un_fichero_que_no_se_puede_escribir_no_se_reemplaza)
+{
+    const std::string viejos = ComponerFicheroEstado(PartidaEnJuego().Cadenas());
+    const Estado nuevo = PrimeraEjecucion();
+    fs::permissions(carpeta, fs::perms::all);
+    for (const auto& [que, modo] :
+         {std::pair{"de solo lectura", fs::perms(0444)}, {"de otro", fs::perms(0644)}}) {
+        SCOPED_TRACE(que);
+        if (modo == fs::perms(0644) && ::geteuid() != 0) continue; // the test's user owns all it makes
+        Escribir("ZARPE33.INI", viejos);
+        fs::permissions(carpeta + "ZARPE33.INI", modo);
+        std::optional<FalloFichero> fallo;
+        {
+            std::optional<zp::prueba::UsuarioSinPrivilegios> corriente;
+            if (modo == fs::perms(0644)) corriente.emplace();
+            fallo = GuardarAjustes(carpeta, nuevo.juego, nuevo.datos);
+        }
+        ASSERT_TRUE(fallo);
+        EXPECT_EQ(fallo->Numero, 75);
+        EXPECT_EQ(Leer("ZARPE33.INI"), viejos);
+        EXPECT_EQ(fs::status(carpeta + "ZARPE33.INI").permissions(), modo);
+        EXPECT_TRUE(Temporales().empty());
+    }
+    // Made writable again, it is saved as ever.
+    fs::permissions(carpeta + "ZARPE33.INI", fs::perms(0644));
+    EXPECT_FALSE(GuardarAjustes(carpeta, nuevo.juego, nuevo.datos));
     EXPECT_EQ(Leer("ZARPE33.INI"), kFicheroPrimeraEjecucion);
 }
 

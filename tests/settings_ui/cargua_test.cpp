@@ -186,6 +186,41 @@ TEST_F(Cargua, los_nombres_que_saldrian_de_la_carpeta_se_rechazan_con_un_mensaje
     EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/absoluto.man")));
 }
 
+// A name beginning with a dot makes a hidden file here: the window still lists it, loads it (whatever the
+// case typed) and deletes it, so that no game is stored that it cannot show again.
+TEST_F(Cargua, un_juego_cuyo_nombre_empieza_por_punto_se_lista_se_carga_y_se_borra)
+{
+    a.PausaEntreJugadas = true;
+    Jugar(30);
+    const zp::CadenasEstado guardado = Cadenas();
+    EXPECT_FALSE(Abrir(kCarguaGuardar, [](cargua& v) {
+        Escribir(v, QStringLiteral(".oculto"));
+        QTest::keyClick(v.Tex_CarGua, Qt::Key_Return);
+    }));
+    EXPECT_FALSE(abierta);
+    EXPECT_TRUE(QFile::exists(carpeta.filePath(QStringLiteral(".oculto.man"))));
+
+    Jugar(10);
+    ASSERT_NE(Cadenas(), guardado);
+    EXPECT_TRUE(Abrir(kCarguaCargar, [](cargua& v) {
+        EXPECT_EQ(Lista(v), QStringList{QStringLiteral(".oculto")});
+        Escribir(v, QStringLiteral(".OCULTO"));
+        QTest::keyClick(v.Tex_CarGua, Qt::Key_Return);
+    }));
+    EXPECT_EQ(Cadenas(), guardado);
+
+    respuestas[QStringLiteral("Borrar un juego archivado")] = true;
+    Abrir(kCarguaBorrar, [](cargua& v) {
+        ASSERT_EQ(Lista(v), QStringList{QStringLiteral(".oculto")});
+        QTest::mouseClick(v.Lis_CarGua->viewport(), Qt::LeftButton, {},
+                          v.Lis_CarGua->visualItemRect(v.Lis_CarGua->item(0)).center());
+        Pulsar(v.Pic_Borrar);
+        EXPECT_TRUE(Lista(v).isEmpty());
+    });
+    EXPECT_FALSE(QFile::exists(carpeta.filePath(QStringLiteral(".oculto.man"))));
+    EXPECT_EQ(Titulos(), std::vector<QString>{QStringLiteral("Borrar un juego archivado")});
+}
+
 TEST_F(Cargua, un_fichero_danado_o_un_guardado_fallido_no_cambian_el_juego)
 {
     a.PausaEntreJugadas = true;

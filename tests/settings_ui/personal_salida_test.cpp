@@ -184,4 +184,52 @@ TEST_F(Personal, la_copia_de_antes_de_la_red_se_toma_al_abrir_sin_red)
     EXPECT_FALSE(QFileInfo::exists(Fichero("ZARPE33.ARE")));
 }
 
+// The game as it stood when network play began stays in ZARPE33.ARE until it is given back: a visit to these
+// settings with network play off, once it has ended some other way (a lost connection, a crash and a new
+// start), leaves it as it is. A snapshot taken on opening is kept only when network play begins on leaving.
+TEST_F(Personal, la_partida_apartada_al_entrar_en_red_sigue_hasta_devolverla)
+{
+    const std::string apartada = zp::ComponerFicheroEstado(zp::GenerarCadenasEstado(EstadoJuego{}, a));
+    const auto entrarEnRed = [this] { a.JuegoEnRed = true, a.Jugador[4].DireccionIP = "10.0.0.9"; };
+    const struct
+    {
+        const char* caso;
+        bool habia;                    // a game set aside when network play began before
+        std::function<void()> cambiar; // what the person does in the window
+        const char* cancela;           // the question answered Cancelar
+        const char* queda;             // what ZARPE33.ARE holds once the window has closed
+    } filas[] = {
+        {"sin red, salir sin entrar", false, [] {}, nullptr, "nada"},
+        {"sin red, entrar en red", false, entrarEnRed, nullptr, "la mesa al abrir"},
+        {"sin red, entrar y cancelar", false, entrarEnRed, "Jugar en red", "nada"},
+        {"con una apartada, salir sin entrar", true, [] {}, nullptr, "la apartada"},
+        {"con una apartada, volver a la red", true, entrarEnRed, nullptr, "la apartada"},
+    };
+    for (const auto& f : filas) {
+        SCOPED_TRACE(f.caso);
+        zp::PonerAjustesPorDefecto(e, a);
+        a.Sonido = false;
+        e = EstadoJuego{};
+        a.Jugador[1].NombreJugador = "Carmen";
+        QFile::remove(Fichero("ZARPE33.ARE"));
+        if (f.habia) {
+            ASSERT_FALSE(zp::EscribirFicheroSeguro(Carpeta() + "ZARPE33.ARE", apartada));
+        }
+        const std::string alAbrir = zp::ComponerFicheroEstado(zp::GenerarCadenasEstado(e, a));
+        Abrir();
+        const auto leer = [this]() -> std::string {
+            QFile copia(Fichero("ZARPE33.ARE"));
+            return copia.open(QIODevice::ReadOnly) ? copia.readAll().toStdString() : "nada";
+        };
+        EXPECT_EQ(leer(), f.habia ? apartada : alAbrir) << "al abrir";
+        f.cambiar();
+        a.Jugador[2].NombreJugador = "Luis"; // changed while the window is open
+        respuestas[QStringLiteral("Jugar en red")] = !f.cancela;
+        Salir();
+        ASSERT_FALSE(Abierta());
+        const std::string queda = leer();
+        EXPECT_EQ(queda == apartada ? "la apartada" : queda == alAbrir ? "la mesa al abrir" : queda, f.queda);
+    }
+}
+
 } // namespace

@@ -3,7 +3,13 @@
 // la partida continúa; en una pantalla de menos de 800 puntos de ancho pregunta antes.
 #include "programa_prueba.h"
 
+#include "settings/core/cadenas_estado.h"
+#include "tests/soporte/usuario_sin_privilegios.h"
+
+#include <QFile>
 #include <QFileInfo>
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -48,6 +54,51 @@ TEST_F(Arranque, una_mano_a_medias_vuelve_a_la_mesa_antes_del_aviso)
     const QRect sur = zp::CalcularZonaMano(programa->e, programa->a, programa->Medidas, 4);
     EXPECT_NE(alAnunciar.copy(sur),
               programa->Mesa->Marmol().image().copy(sur)); // the south hand shows already
+}
+
+// Settings the program cannot read (not the user's to read, or far too big) are not written over: they are
+// kept as ZARPE33.INI.bak, the box says so, and the program starts on the defaults with an empty table.
+TEST_F(Arranque, unos_ajustes_que_no_se_pueden_leer_se_apartan_y_la_caja_lo_dice)
+{
+    namespace fs = std::filesystem;
+    prueba::RepartirManoAMedias(e, 3);
+    a.Jugador[1].NombreJugador = "Carmen";
+    const std::string propios = zp::ComponerFicheroEstado(zp::GenerarCadenasEstado(e, a));
+    const std::string ini = Carpeta() + "ZARPE33.INI", copia = Carpeta() + "ZARPE33.INI.bak";
+    for (const auto& [error, bytes, modo] : {std::tuple{75, propios, fs::perms::none},
+                                             {27, propios + std::string(1 << 20, ' '), fs::perms(0644)}}) {
+        SCOPED_TRACE(error);
+        programa.reset();
+        zp::Entorno() = zp::EntornoKit{};
+        cajas.clear();
+        resultados.clear();
+        fs::remove(copia);
+        fs::permissions(Carpeta(), fs::perms::all);
+        {
+            std::ofstream(ini, std::ios::binary) << bytes;
+        }
+        fs::permissions(ini, modo);
+        primeraVez = true;
+        {
+            zp::prueba::UsuarioSinPrivilegios corriente; // the administrator would read it anyway
+            Arrancar();
+        }
+        ASSERT_FALSE(cajas.empty());
+        EXPECT_EQ(cajas[0].titulo, QStringLiteral("Error en la carga de datos iniciales"));
+        EXPECT_EQ(
+            cajas[0].texto,
+            QStringLiteral("El fichero de inicialización ZARPE33.INI no se puede leer (CID ERROR %1). Se "
+                           "ha creado de nuevo con los valores establecidos por defecto. El fichero "
+                           "anterior se ha guardado como ZARPE33.INI.bak.")
+                .arg(error));
+        EXPECT_FALSE(HayCaja(kContinuar));
+        EXPECT_EQ(programa->a.Jugador[1].NombreJugador, "Jugador1");
+        fs::permissions(copia, fs::perms(0644));
+        QFile apartado(QString::fromStdString(copia));
+        ASSERT_TRUE(apartado.open(QIODevice::ReadOnly));
+        EXPECT_EQ(apartado.readAll().toStdString(), bytes);
+        EXPECT_TRUE(QFileInfo(QString::fromStdString(ini)).size() > 0);
+    }
 }
 
 TEST_F(Arranque, una_pantalla_de_menos_de_800_de_ancho_pregunta_por_la_resolucion)

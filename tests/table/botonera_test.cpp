@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSet>
 #include <QTextBrowser>
+#include <filesystem>
 
 namespace {
 
@@ -100,6 +101,60 @@ TEST_F(Botonera, salir_con_un_fallo_al_guardar_lo_dice_y_con_aceptar_lo_intenta_
 TEST_F(Botonera, salir_con_un_fallo_al_guardar_lo_dice_y_con_cancelar_sale_sin_guardar)
 {
     SalirSinPoderGuardar(false);
+}
+
+// A settings file the person made read-only is not replaced at the exit, not even by the administrator: it is
+// a save that cannot be made, said in the box. Cancelar leaves it as it was, mode included; Aceptar once it
+// is writable again saves.
+TEST_F(Botonera, salir_con_los_ajustes_de_solo_lectura_lo_dice_y_no_los_reemplaza)
+{
+    namespace fs = std::filesystem;
+    const QString kErrorGuardar = QStringLiteral("Error al guardar los ajustes");
+    for (const bool arreglar : {false, true}) {
+        SCOPED_TRACE(arreglar);
+        programa.reset();
+        zp::Entorno() = zp::EntornoKit{};
+        cajas.clear();
+        resultados.clear();
+        const std::string ini = Fichero("ZARPE33.INI").toStdString();
+        if (fs::exists(ini)) fs::permissions(ini, fs::perms(0644));
+        a.Jugador[1].NombreJugador = "Carmen";
+        Arrancar();
+        QFile fichero(Fichero("ZARPE33.INI"));
+        ASSERT_TRUE(fichero.open(QIODevice::ReadOnly));
+        const QByteArray guardados = fichero.readAll();
+        fichero.close();
+        fs::permissions(ini, fs::perms(0444));
+        programa->a.Jugador[1].NombreJugador = "Luis";
+        int errores = 0;
+        responder = [&](const QString& titulo) -> std::optional<bool> {
+            if (titulo != kErrorGuardar) return std::nullopt;
+            ++errores;
+            if (arreglar) fs::permissions(ini, fs::perms(0644));
+            return arreglar;
+        };
+        Pulsar(7);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return resultados.size() == 2; }, 5000));
+        responder = nullptr;
+
+        EXPECT_EQ(errores, 1);
+        ASSERT_TRUE(HayCaja(kErrorGuardar));
+        EXPECT_EQ(
+            cajas.back().texto,
+            QStringLiteral("No se ha podido guardar el fichero ZARPE33.INI (CID ERROR 75): los ajustes se "
+                           "perderán al salir. Pulse Aceptar para intentarlo de nuevo o Cancelar para "
+                           "salir sin guardar."));
+        EXPECT_EQ(resultados.back().Siguiente, zp::Peticion::Salir);
+        ASSERT_TRUE(fichero.open(QIODevice::ReadOnly));
+        EXPECT_EQ(fichero.readAll().contains("Luis"), arreglar);
+        fichero.close();
+        if (!arreglar) {
+            ASSERT_TRUE(fichero.open(QIODevice::ReadOnly));
+            EXPECT_EQ(fichero.readAll(), guardados);
+            fichero.close();
+            EXPECT_EQ(fs::status(ini).permissions(), fs::perms(0444));
+        }
+    }
 }
 
 TEST_F(Botonera, nueva_partida_durante_otra_pregunta_y_empieza_desde_arriba_en_la_mano_uno)
