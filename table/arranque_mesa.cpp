@@ -78,6 +78,8 @@ void Ejecutar(Programa& pr, const std::function<ResultadoPartida(Contexto&)>& pa
     pr.BucleEnMarcha = true;
     const ResultadoPartida r = partida(*pr.Ctx);
     pr.BucleEnMarcha = false;
+    // A match that could not be dealt says why rather than leave the table as if nothing had been asked.
+    if (r.Fin == FinPartida::ReglasNoValidas && !quitting()) AvisarReglasNoValidas(ValidarReglas(pr.a), pr.a);
     // Queued before the handler runs: the handler may be the last thing that sees this program.
     if (!quitting() && (r.Siguiente == Peticion::NuevaPartida || r.Siguiente == Peticion::ReanudarPartida))
         EncolarPeticion(pr, r.Siguiente);
@@ -104,7 +106,11 @@ void EncolarPeticion(Programa& pr, Peticion peticion)
         if (p.BucleEnMarcha)
             PedirAlPrograma(p, peticion);
         else
-            Ejecutar(p, [peticion](Contexto& c) { return AtenderPeticion(c, peticion); });
+            Ejecutar(p, [peticion](Contexto& c) {
+                // Pairs need four players, whatever the settings were read from.
+                if (peticion == Peticion::NuevaPartida) AsentarJugadores(c.a);
+                return AtenderPeticion(c, peticion);
+            });
     });
 }
 

@@ -3,6 +3,7 @@
 #include "engine/analisis_mano.h"
 #include "engine/fin_mano.h"
 #include "engine/indices.h"
+#include "engine/reglas.h"
 #include "platform/text/cp1252.h"
 #include "settings/core/coherencia_partida.h"
 #include "settings/core/columnas_estado.h"
@@ -100,10 +101,8 @@ FalloLectura Linea(int n, const std::string& motivo)
 
 void RecalcularDerivados(EstadoJuego& juego, Ajustes& datos)
 {
-    Entero activos = 0;
-    for (int p = 1; p <= kAsientos; ++p)
-        if (AsientoEnJuego(datos, p)) ++activos;
-    datos.NumeroJugadores = activos;
+    AsentarJugadores(datos);
+    const Entero activos = datos.NumeroJugadores;
     juego.PasoTurno = datos.SentidoJuego == Sentido::Directo ? 1 : -1;
     // More tiles per player than the set can deal would overrun the deal.
     if (activos > 0 && datos.FichasPorJugador * activos > kFichasJuego)

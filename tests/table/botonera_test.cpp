@@ -136,6 +136,62 @@ TEST_F(Botonera, nueva_partida_durante_otra_pregunta_y_empieza_desde_arriba_en_l
     EXPECT_EQ(resultados[0].Siguiente, zp::Peticion::NuevaPartida);
 }
 
+// Pairs with fewer than four seats in play, from a hand-edited settings file or however the settings came:
+// the new match is dealt and played individually, as leaving the player settings would have left them,
+// whether the bar asked for it or the network start-up and the settings windows did. A match that still
+// cannot be dealt says why.
+TEST_F(Botonera, nueva_partida_por_parejas_sin_los_cuatro_asientos_se_reparte_individual)
+{
+    const QString kNueva = QStringLiteral("Comenzar nueva partida");
+    zp::MarcarAsientos("124", a);
+    a.NumeroJugadores = 4;
+    a.ModoJuego = zp::Modalidad::Parejas;
+    respuestas[kAbandonar] = true;
+    Arrancar();
+    EXPECT_EQ(programa->a.ModoJuego, zp::Modalidad::Individual) << "settled as the file is read";
+    EXPECT_EQ(programa->a.NumeroJugadores, 3);
+    const std::vector<std::pair<const char*, std::function<void()>>> formas = {
+        {"from the file, by the bar", [&] { Pulsar(1); }},
+        {"pairs again, by the bar",
+         [&] {
+             programa->a.ModoJuego = zp::Modalidad::Parejas;
+             Pulsar(1);
+         }},
+        {"pairs again, asked for by another window",
+         [&] {
+             programa->a.ModoJuego = zp::Modalidad::Parejas;
+             zp::PedirAlPrograma(*programa, zp::Peticion::NuevaPartida);
+         }},
+    };
+    for (const auto& [como, pedir] : formas) {
+        SCOPED_TRACE(como);
+        const std::size_t antes = resultados.size();
+        bool repartida = false;
+        pasoActual = 0;
+        pasos = {{[&] { return programa->e.ManoEnCurso && programa->e.EsperaContinuar; },
+                  [&] {
+                      const zp::EstadoJuego& j = programa->e;
+                      repartida = j.FichasEnMano[3] == 0 && j.FichasEnMano[1] == 7 && j.FichasEnMano[4] == 7;
+                      zp::abandonMatch(); // fin de la prueba
+                  }}};
+        pedir();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == antes + 1; }, 20000));
+        EXPECT_TRUE(repartida);
+        EXPECT_EQ(programa->a.ModoJuego, zp::Modalidad::Individual);
+        EXPECT_FALSE(HayCaja(kNueva));
+    }
+
+    // One seat left in play: the match asked for is closed at once, and the box says why.
+    pasos.clear();
+    zp::MarcarAsientos("4", programa->a);
+    zp::PedirAlPrograma(*programa, zp::Peticion::NuevaPartida);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 5; }, 20000));
+    EXPECT_EQ(resultados.back().Fin, zp::FinPartida::ReglasNoValidas);
+    ASSERT_TRUE(HayCaja(kNueva));
+    EXPECT_TRUE(cajas.back().texto.contains(QStringLiteral("dos jugadores activados")))
+        << cajas.back().texto.toStdString();
+}
+
 TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
 {
     Arrancar();
@@ -294,12 +350,15 @@ TEST_F(Botonera, cada_negativa_de_un_boton_lo_explica_en_su_caja)
         aj.Jugador[4].ControlJugador = zp::Control::Manual;
         j.ManoEnCurso = j.EsperaContinuar = true;
     };
-    const QString red = QStringLiteral("Partida en red"), salir = QStringLiteral("Salir del programa");
+    const QString red = QStringLiteral("Partida en red"), salir = QStringLiteral("Salir del programa"),
+                  nueva = QStringLiteral("Comenzar nueva partida");
     const std::vector<std::tuple<int, std::function<void()>, QString>> casos = {
         {1, [&] { aj.JuegoEnRed = true, aj.ModoRed = zp::PapelRed::Cliente; }, red},
         {4, [&] { tutor(), aj.JuegoEnRed = true; }, red},
         {7, [&] { j.EligiendoSalida = true; }, salir},
         {7, [&] { j.GrabadoraActiva = true; }, salir},
+        {1, [&] { zp::MarcarAsientos("4", aj); }, nueva},
+        {1, [&] { zp::MarcarAsientos("124", aj), aj.FichasPorJugador = 10; }, nueva},
     };
     QSet<QString> textos;
     for (const auto& [boton, preparar, titulo] : casos) {
