@@ -165,7 +165,7 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
     pr.CarpetaDatos = opciones.CarpetaDatos.empty() ? preparada.CarpetaDatos : opciones.CarpetaDatos;
     pr.Medidas = MedirPantalla(preparada.AnchoPantalla, preparada.AltoPantalla);
     if (preparada.AnchoPantalla != pantalla.width() || preparada.AltoPantalla != pantalla.height())
-        setVirtualScreen(VirtualScreen::switched(realScreenSize()));
+        setVirtualScreen(VirtualScreen::switched(pantalla.realSize()));
 
     pr.Pausas = std::make_unique<RitmoPrograma>(pr.a);
     auto conexion = std::make_unique<ConexionRed>(pr.e, pr.a);

@@ -331,7 +331,7 @@ TEST_F(Botonera, el_boton_de_ayuda_abre_la_ventana_de_ayuda_en_su_indice_centrad
     ASSERT_NE(ayuda, nullptr);
     EXPECT_TRUE(ayuda->isVisible());
     EXPECT_TRUE(ayuda->PaginaMostrada().toString().endsWith(QStringLiteral("indice.html")));
-    const QPoint centro = QGuiApplication::primaryScreen()->availableGeometry().center();
+    const QPoint centro = zp::screenArea().center();
     EXPECT_LE((ayuda->geometry().center() - centro).manhattanLength(), 4) << "centred, its frame aside";
     QTest::keyClick(ayuda->Navegador(), Qt::Key_Escape);
     EXPECT_TRUE(!ayuda || !ayuda->isVisible());
