@@ -5,6 +5,7 @@
 #include "platform/virtual_screen.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -121,6 +122,17 @@ bool VisorAyuda::event(QEvent* evento)
         Encajar();
     }
     return QWidget::event(evento);
+}
+
+void VisorAyuda::closeEvent(QCloseEvent* evento)
+{
+    QWidget::closeEvent(evento);
+    if (!evento->isAccepted()) return;
+    // The keys go back to the window below, as they went before the help opened: nobody else gives them
+    // back where no window manager looks after the focus.
+    QWidget* debajo = parentWidget();
+    hide();
+    if (debajo && debajo->isVisible()) debajo->activateWindow();
 }
 
 void VisorAyuda::keyPressEvent(QKeyEvent* evento)

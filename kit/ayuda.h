@@ -36,6 +36,7 @@ public:
 
 protected:
     bool event(QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override; // Esc closes it
 

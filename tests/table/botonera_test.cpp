@@ -337,6 +337,36 @@ TEST_F(Botonera, el_boton_de_ayuda_abre_la_ventana_de_ayuda_en_su_indice_centrad
     EXPECT_TRUE(!ayuda || !ayuda->isVisible());
 }
 
+// The help closed with Esc gives the keyboard back to the table: a key goes on with the game as before the
+// help opened, with no click first.
+TEST_F(Botonera, tras_cerrar_la_ayuda_con_esc_una_tecla_vuelve_a_ser_continuar)
+{
+    ManoAMedias();
+    zp::Entero jugada = 0;
+    QWindow* teclado = nullptr;
+    pasos = {
+        {[&] { return programa->e.EsperaContinuar && programa->Mesa->Grabadora.BucleEsperando; },
+         [&] {
+             jugada = programa->e.NumeroJugada;
+             Pulsar(6);
+             ASSERT_NE(zp::AyudaAbierta(), nullptr);
+             ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == zp::AyudaAbierta(); }));
+             QTest::keyClick(zp::AyudaAbierta()->Navegador(), Qt::Key_Escape);
+             QTest::qWait(20);
+             // Where the window system sends the next key.
+             teclado = QGuiApplication::focusWindow();
+             ASSERT_NE(teclado, nullptr);
+             QTest::keyClick(teclado, Qt::Key_C);
+         }},
+        {[&] { return programa->e.NumeroJugada > jugada && programa->e.EsperaContinuar; },
+         [&] { zp::abandonMatch(); }},
+    };
+    Arrancar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pasoActual == 2; }, 5000)) << "the key went on with the game";
+    EXPECT_EQ(teclado, programa->Mesa->windowHandle());
+    EXPECT_EQ(QApplication::activeWindow(), programa->Mesa.get());
+}
+
 // Each refusal says why in a box of its own, and nothing starts or leaves.
 TEST_F(Botonera, cada_negativa_de_un_boton_lo_explica_en_su_caja)
 {
