@@ -33,6 +33,12 @@ FalloReglas ValidarReglas(const Ajustes& a)
     return FalloReglas::Ninguno;
 }
 
+void AsentarJugadores(Ajustes& a)
+{
+    a.NumeroJugadores = static_cast<Entero>(ContarJugadoresEnJuego(a));
+    if (a.NumeroJugadores != 4) a.ModoJuego = Modalidad::Individual;
+}
+
 Empate ReglaEmpate(const Ajustes& a)
 {
     if (a.GanadorSiEmpate == Empate::GanaQuienNoSalio && !EnParejas(a)) return Empate::SeRepite;

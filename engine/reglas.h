@@ -22,6 +22,9 @@ int ContarJugadoresEnJuego(const Ajustes& a);
 // consistent; returns how many are in play.
 int MarcarAsientos(const std::string& asientos, Ajustes& a);
 FalloReglas ValidarReglas(const Ajustes& a);
+// Settles what the seats decide, as the player settings do when left: NumeroJugadores counted again, and
+// individual play unless the four seats are in play (pairs need four players).
+void AsentarJugadores(Ajustes& a);
 
 // The tie rule in force. "Gana la pareja que no salió" has no meaning without pairs, and its pair code would
 // be taken for a seat: individual play replays the hand instead. The scoring and the endgame search both

@@ -2,14 +2,14 @@
 
 #include "assets/recursos.h"
 #include "kit/entorno.h"
+#include "platform/virtual_screen.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -17,6 +17,8 @@
 namespace zp {
 
 namespace {
+
+constexpr QSize kTamanoAyuda(640, 520);
 
 QPointer<VisorAyuda>& visorAbierto()
 {
@@ -54,7 +56,7 @@ VisorAyuda::VisorAyuda(QWidget* padre) : QWidget(padre, Qt::Window), navegador_(
         const QString titulo = navegador_->documentTitle();
         setWindowTitle(titulo.isEmpty() ? QStringLiteral("Ayuda") : titulo);
     });
-    resize(640, 520);
+    resize(kTamanoAyuda);
 }
 
 void VisorAyuda::MostrarContexto(Entero contexto)
@@ -83,6 +85,54 @@ void VisorAyuda::PonerDueno(QWidget* dueno)
         if (visible) show();
     }
     if (dueno) dueno->installEventFilter(this);
+}
+
+QMargins VisorAyuda::Bordes() const
+{
+    const QRect dentro = geometry(), marco = frameGeometry();
+    return QMargins(dentro.left() - marco.left(), dentro.top() - marco.top(), marco.right() - dentro.right(),
+                    marco.bottom() - dentro.bottom());
+}
+
+// A top-level window is moved by its frame's corner and sized by what it holds.
+void VisorAyuda::Centrar()
+{
+    const QRect area = screenArea();
+    const QMargins bordes = Bordes();
+    QRect marco(QPoint(), kTamanoAyuda.grownBy(bordes).boundedTo(area.size()));
+    marco.moveCenter(area.center());
+    resize(marco.size().shrunkBy(bordes));
+    move(marco.topLeft());
+}
+
+void VisorAyuda::Encajar()
+{
+    const QRect marco = fitWithin(frameGeometry(), screenArea());
+    resize(marco.size().shrunkBy(Bordes()));
+    move(marco.topLeft());
+}
+
+bool VisorAyuda::event(QEvent* evento)
+{
+    // The frame is known only once the window system has put one round the window, after it shows.
+    const auto tipo = evento->type();
+    if (!marcoVisto_ && (tipo == QEvent::Move || tipo == QEvent::Resize) && isVisible() &&
+        frameGeometry() != geometry()) {
+        marcoVisto_ = true;
+        Encajar();
+    }
+    return QWidget::event(evento);
+}
+
+void VisorAyuda::closeEvent(QCloseEvent* evento)
+{
+    QWidget::closeEvent(evento);
+    if (!evento->isAccepted()) return;
+    // The keys go back to the window below, as they went before the help opened: nobody else gives them
+    // back where no window manager looks after the focus.
+    QWidget* debajo = parentWidget();
+    hide();
+    if (debajo && debajo->isVisible()) debajo->activateWindow();
 }
 
 void VisorAyuda::keyPressEvent(QKeyEvent* evento)
@@ -116,16 +166,11 @@ VisorAyuda* MostrarAyuda(Entero contexto)
         visor->setAttribute(Qt::WA_DeleteOnClose);
     }
     visor->PonerDueno(dueno);
-    // Centred on the screen the first time, as every window of the program; where the person put it after.
-    if (nuevo) {
-        if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
-            QRect donde(QPoint(), visor->size());
-            donde.moveCenter(pantalla->availableGeometry().center());
-            visor->move(donde.topLeft());
-        }
-    }
     visor->MostrarContexto(contexto);
     visor->show();
+    // Centred on the screen the first time, as every window of the program, its frame counted where the
+    // window system has told it by now; where the person put it after.
+    if (nuevo) visor->Centrar();
     visor->raise();
     visor->activateWindow();
     return visor;

@@ -3,6 +3,7 @@
 // Every help button and the message box open it at their context.
 #include "engine/estado.h"
 
+#include <QMargins>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -30,12 +31,23 @@ public:
     // closes: it passes to the window under it.
     void PonerDueno(QWidget* dueno);
 
+    // Centred on the screen at its usual size, or as much of it as the screen holds.
+    void Centrar();
+
 protected:
+    bool event(QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override; // Esc closes it
 
 private:
+    // Moved, and made smaller where it must, so that its frame and all it holds are on the screen.
+    void Encajar();
+    // The window system's frame round what the window holds; none before it is shown.
+    QMargins Bordes() const;
+
     QTextBrowser* navegador_;
+    bool marcoVisto_ = false; // the window system's frame has been taken into account
 };
 
 // The program's own page of a context, or its index page when there is none.

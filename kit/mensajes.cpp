@@ -9,6 +9,7 @@
 #include "kit/entorno.h"
 #include "kit/etiqueta.h"
 #include "platform/picture_box.h"
+#include "platform/virtual_screen.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -117,10 +118,12 @@ void mensajes::Form_Load()
     // An hourglass set before the question must not stay on the table while the box waits.
     PunteroMesa(kPunteroNormal);
 
-    const int alto = AltoCaja(lineas_);
     int w = entorno.AjustesAbiertos ? entorno.AnchoPantalla : entorno.AnchoMesa;
     if (w == 0) w = 800;
     if (entorno.AltoPantalla == 0) entorno.AltoPantalla = 600;
+    // A text longer than the screen holds is cut at the foot of the box, whose buttons stay on the screen.
+    lineas_ = Entero(std::min<int>(lineas_, (virtualScreen().height() - AltoCaja(0)) / 16));
+    const int alto = AltoCaja(lineas_);
     const int izquierda = int(std::floor((w - kAncho) / 2.0));
     const int arriba = int(std::floor((entorno.AltoPantalla - alto) / 2.0));
     Colocar(QRect(izquierda, arriba, kAncho, alto));

@@ -52,9 +52,10 @@ bool isUserInput(QEvent::Type type)
 }
 
 // Qt keeps input from the window system queued while the loop excludes it; input posted by the program
-// itself is held here and posted again, in order, when the pause ends. Not every event dispatcher honours
-// the exclusion of socket notifiers: one that fires is switched off for the pause, so that its data
-// waits in the socket and is reported afterwards.
+// itself is held here and posted again, in order, when the pause ends. Either reaches its handler at the
+// first event processing that admits input, which a run of pauses does between its steps. Not every event
+// dispatcher honours the exclusion of socket notifiers: one that fires is switched off for the pause, so that
+// its data waits in the socket and is reported afterwards.
 class QuietGate : public QObject
 {
 public:
@@ -66,6 +67,9 @@ public:
             if (notifier) notifier->setEnabled(true);
         for (auto& [target, event] : held_)
             if (target) QCoreApplication::postEvent(target, event.release());
+        // Input the window system kept back is looked at again only once the event loop is woken: without
+        // this a press made during the pause would wait for some unrelated wake-up, many pauses later.
+        if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
     }
 
 protected:

@@ -88,6 +88,19 @@ QSize realScreenSize()
     return screen ? screen->geometry().size() : QSize();
 }
 
+QRect screenArea()
+{
+    return QRect(QPoint(0, 0), virtualScreen().realSize());
+}
+
+QRect fitWithin(QRect window, const QRect& area)
+{
+    window.setSize(window.size().boundedTo(area.size()));
+    window.moveLeft(std::clamp(window.left(), area.left(), area.left() + area.width() - window.width()));
+    window.moveTop(std::clamp(window.top(), area.top(), area.top() + area.height() - window.height()));
+    return window;
+}
+
 const VirtualScreen& virtualScreen()
 {
     if (!current()) current() = VirtualScreen::fit(realScreenSize());

@@ -52,4 +52,10 @@ void setVirtualScreen(const VirtualScreen& screen);
 // Size of the primary screen in real pixels.
 QSize realScreenSize();
 
+// Where a window of the program may stand, in real pixels: the real screen the virtual one was made for,
+// which the table covers whole.
+QRect screenArea();
+// `window` moved, and shrunk where it is larger, so that it lies wholly within `area`.
+QRect fitWithin(QRect window, const QRect& area);
+
 } // namespace zp

@@ -76,8 +76,7 @@ bool personal::ComprobarSalida()
     PreguntarPorLosActivados();
     if (!ComprobarDirecciones()) return false;
     PreguntarPorLasDirecciones();
-    // Pairs need four players.
-    if (a.NumeroJugadores != 4) a.ModoJuego = Modalidad::Individual;
+    AsentarJugadores(a);
     for (std::size_t s = 1; s <= 4; ++s)
         a.Jugador[s].NombreJugador = SinBlancosAlrededor(a.Jugador[s].NombreJugador);
     if (c_.servicios.EsperandoConexiones()) c_.servicios.LimpiarMesa();

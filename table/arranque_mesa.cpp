@@ -78,6 +78,8 @@ void Ejecutar(Programa& pr, const std::function<ResultadoPartida(Contexto&)>& pa
     pr.BucleEnMarcha = true;
     const ResultadoPartida r = partida(*pr.Ctx);
     pr.BucleEnMarcha = false;
+    // A match that could not be dealt says why rather than leave the table as if nothing had been asked.
+    if (r.Fin == FinPartida::ReglasNoValidas && !quitting()) AvisarReglasNoValidas(ValidarReglas(pr.a), pr.a);
     // Queued before the handler runs: the handler may be the last thing that sees this program.
     if (!quitting() && (r.Siguiente == Peticion::NuevaPartida || r.Siguiente == Peticion::ReanudarPartida))
         EncolarPeticion(pr, r.Siguiente);
@@ -107,7 +109,11 @@ void EncolarPeticion(Programa& pr, Peticion peticion)
         }
         // A new local match takes the place of the game set aside before network play.
         if (peticion == Peticion::NuevaPartida && !p.a.JuegoEnRed) DescartarSituacionApartada(p.CarpetaDatos);
-        Ejecutar(p, [peticion](Contexto& c) { return AtenderPeticion(c, peticion); });
+        Ejecutar(p, [peticion](Contexto& c) {
+            // Pairs need four players, whatever the settings were read from.
+            if (peticion == Peticion::NuevaPartida) AsentarJugadores(c.a);
+            return AtenderPeticion(c, peticion);
+        });
     });
 }
 
@@ -162,7 +168,7 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
     pr.CarpetaDatos = opciones.CarpetaDatos.empty() ? preparada.CarpetaDatos : opciones.CarpetaDatos;
     pr.Medidas = MedirPantalla(preparada.AnchoPantalla, preparada.AltoPantalla);
     if (preparada.AnchoPantalla != pantalla.width() || preparada.AltoPantalla != pantalla.height())
-        setVirtualScreen(VirtualScreen::switched(realScreenSize()));
+        setVirtualScreen(VirtualScreen::switched(pantalla.realSize()));
 
     pr.Pausas = std::make_unique<RitmoPrograma>(pr.a);
     auto conexion = std::make_unique<ConexionRed>(pr.e, pr.a);

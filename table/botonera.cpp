@@ -57,6 +57,13 @@ void NuevaPartida(Programa& pr)
             3, 1, kAyudaRed);
         return;
     }
+    // However the settings came, pairs need four players: settled as leaving the player settings would.
+    // What still allows no deal is said, and the match in progress is left as it was.
+    AsentarJugadores(pr.a);
+    if (const FalloReglas fallo = ValidarReglas(a); fallo != FalloReglas::Ninguno) {
+        AvisarReglasNoValidas(fallo, a);
+        return;
+    }
     bool respuesta = true;
     if (pr.e.PartidaEnCurso)
         respuesta = MostrarMensaje(
@@ -185,6 +192,43 @@ void Salir(Programa& pr)
 }
 
 } // namespace
+
+void AvisarReglasNoValidas(FalloReglas fallo, const Ajustes& a)
+{
+    const QString personal = QStringLiteral("  Personalizar la aplicación");
+    const QString normas = QStringLiteral("  Normas de juego");
+    QString texto;
+    switch (fallo) {
+    case FalloReglas::Ninguno:
+        return;
+    case FalloReglas::PocosJugadores:
+        texto = QStringLiteral("Para jugar una partida debe haber como mínimo dos jugadores activados. "
+                               "Actívelos en") +
+                personal + QStringLiteral(".");
+        break;
+    case FalloReglas::JugadoresDescontados:
+    case FalloReglas::ParejasSinCuatro:
+        texto = QStringLiteral("Los jugadores activados no permiten jugar en el modo de juego elegido. "
+                               "Revíselos en") +
+                personal + QStringLiteral(".");
+        break;
+    case FalloReglas::FichasFueraDeRango:
+        texto = QStringLiteral("Cada jugador debe recibir entre %1 y %2 fichas. Cámbielo en")
+                    .arg(ajuste::FichasPorJugador.Minimo)
+                    .arg(ajuste::FichasPorJugador.Maximo) +
+                normas + QStringLiteral(".");
+        break;
+    case FalloReglas::DemasiadasFichas:
+        texto = QStringLiteral("No se pueden repartir %1 fichas a cada uno de los %2 jugadores activados: el "
+                               "juego tiene %3 fichas. Cambie las fichas por jugador en")
+                    .arg(a.FichasPorJugador)
+                    .arg(ContarJugadoresEnJuego(a))
+                    .arg(kFichasJuego) +
+                normas + QStringLiteral("  o los jugadores activados en") + personal + QStringLiteral(".");
+        break;
+    }
+    MostrarMensaje(QStringLiteral("Comenzar nueva partida"), texto, ContarLineasMensaje(texto), 1);
+}
 
 bool BotonUtilizable(const EstadoJuego& e, const Ajustes& a, Entero Index, bool esperandoConexiones)
 {

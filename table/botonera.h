@@ -4,6 +4,7 @@
 // 12, or the pointing hand), decided when the pointer passes over it; a press on an unusable one does
 // nothing.
 #include "engine/ajustes.h"
+#include "engine/reglas.h"
 #include "settings/servicios_ajustes.h"
 
 #include <array>
@@ -40,6 +41,9 @@ void Pic_Boton_MouseMove(Programa& pr, Entero Index);
 void Pic_Boton_MouseDown(Programa& pr, Entero Index);
 // A press that comes from a key or from the window system: the button's rule is looked at now.
 void PulsarBoton(Programa& pr, Entero Index);
+
+// Says in the message box why no match can be dealt with these players and rules, and where to change them.
+void AvisarReglasNoValidas(FalloReglas fallo, const Ajustes& a);
 
 // A game loaded (and shown) by a window, or the game kept before network play, is played on from its turn;
 // a match running meanwhile gives way to it.

@@ -3,6 +3,7 @@
 #include "engine/analisis_mano.h"
 #include "engine/fin_mano.h"
 #include "engine/indices.h"
+#include "engine/reglas.h"
 #include "engine/turno.h"
 #include "platform/text/cp1252.h"
 #include "settings/core/coherencia_partida.h"
@@ -101,10 +102,8 @@ FalloLectura Linea(int n, const std::string& motivo)
 
 void RecalcularDerivados(EstadoJuego& juego, Ajustes& datos)
 {
-    Entero activos = 0;
-    for (int p = 1; p <= kAsientos; ++p)
-        if (AsientoEnJuego(datos, p)) ++activos;
-    datos.NumeroJugadores = activos;
+    AsentarJugadores(datos);
+    const Entero activos = datos.NumeroJugadores;
     juego.PasoTurno = PasoDeSentido(datos.SentidoJuego);
     // More tiles per player than the set can deal would overrun the deal.
     if (activos > 0 && datos.FichasPorJugador * activos > kFichasJuego)

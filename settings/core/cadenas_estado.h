@@ -50,7 +50,8 @@ FalloLectura LeerSituacion(std::string_view cadena, EstadoJuego& juego, Ajustes&
 // case, the rest lower case; a character Windows-1252 cannot hold becomes "?".
 std::string CapitalizarNombre(const std::string& utf8);
 
-// Values the other fields decide: seats in play from their state, the step of the turn from the direction.
+// Values the other fields decide: seats in play from their state (and individual play without four of them),
+// the step of the turn from the direction.
 void RecalcularDerivados(EstadoJuego& juego, Ajustes& datos);
 
 } // namespace zp

@@ -154,6 +154,19 @@ TEST(AplicarAjustesRecibidos, una_partida_entre_dos_se_acepta_y_un_jugador_solo_
     }
 }
 
+TEST(AplicarAjustesRecibidos, por_parejas_con_tres_jugadores_se_juega_individual)
+{
+    Estado h = Anfitrion();
+    MarcarAsientos("234", h.datos);
+    h.datos.NumeroJugadores = 4;
+    h.datos.ModoJuego = Modalidad::Parejas;
+    Estado c = PrimeraEjecucion();
+    c.juego.PuestoLocal = 2;
+    ASSERT_FALSE(AplicarAjustesRecibidos(h.Cadenas().CadenaSituacion, c.juego, c.datos));
+    EXPECT_EQ(c.datos.ModoJuego, Modalidad::Individual);
+    EXPECT_EQ(c.datos.NumeroJugadores, 3);
+}
+
 // Dropped whole, with a reason that names the field, so that a damaged message can be traced.
 TEST(MensajesRecibidos, un_mensaje_danado_se_descarta_sin_tocar_nada)
 {

@@ -277,6 +277,26 @@ TEST(CargarCadenasEstado, las_fichas_por_jugador_que_el_juego_no_alcanza_a_repar
     }
 }
 
+// Pairs need the four seats: settings asking for pairs with fewer are read as individual play, as leaving the
+// player settings leaves them, and the count of players is the seats', whatever the file says.
+TEST(CargarCadenasEstado, por_parejas_sin_los_cuatro_asientos_se_lee_individual)
+{
+    const std::tuple<const char*, Entero, Modalidad> casos[] = {{"1234", 4, Modalidad::Parejas},
+                                                                {"1234", 3, Modalidad::Parejas},
+                                                                {"124", 3, Modalidad::Individual},
+                                                                {"24", 4, Modalidad::Individual}};
+    for (const auto& [asientos, escritos, modo] : casos) {
+        Estado s = PrimeraEjecucion();
+        MarcarAsientos(asientos, s.datos);
+        s.datos.NumeroJugadores = escritos;
+        s.datos.ModoJuego = Modalidad::Parejas;
+        const Estado leido = Leido(s.Cadenas());
+        EXPECT_EQ(leido.datos.ModoJuego, modo) << asientos;
+        EXPECT_EQ(leido.datos.NumeroJugadores, Entero(std::strlen(asientos))) << asientos;
+        EXPECT_EQ(ValidarReglas(leido.datos), FalloReglas::Ninguno) << asientos;
+    }
+}
+
 // The first hand before its first move: the double six leads where it opens; drawn by lot, the file's leader.
 TEST(CargarCadenasEstado, primera_mano_sin_jugadas_sale_quien_tiene_el_seis_doble)
 {

@@ -191,6 +191,62 @@ TEST_F(Botonera, nueva_partida_durante_otra_pregunta_y_empieza_desde_arriba_en_l
     EXPECT_EQ(resultados[0].Siguiente, zp::Peticion::NuevaPartida);
 }
 
+// Pairs with fewer than four seats in play, from a hand-edited settings file or however the settings came:
+// the new match is dealt and played individually, as leaving the player settings would have left them,
+// whether the bar asked for it or the network start-up and the settings windows did. A match that still
+// cannot be dealt says why.
+TEST_F(Botonera, nueva_partida_por_parejas_sin_los_cuatro_asientos_se_reparte_individual)
+{
+    const QString kNueva = QStringLiteral("Comenzar nueva partida");
+    zp::MarcarAsientos("124", a);
+    a.NumeroJugadores = 4;
+    a.ModoJuego = zp::Modalidad::Parejas;
+    respuestas[kAbandonar] = true;
+    Arrancar();
+    EXPECT_EQ(programa->a.ModoJuego, zp::Modalidad::Individual) << "settled as the file is read";
+    EXPECT_EQ(programa->a.NumeroJugadores, 3);
+    const std::vector<std::pair<const char*, std::function<void()>>> formas = {
+        {"from the file, by the bar", [&] { Pulsar(1); }},
+        {"pairs again, by the bar",
+         [&] {
+             programa->a.ModoJuego = zp::Modalidad::Parejas;
+             Pulsar(1);
+         }},
+        {"pairs again, asked for by another window",
+         [&] {
+             programa->a.ModoJuego = zp::Modalidad::Parejas;
+             zp::PedirAlPrograma(*programa, zp::Peticion::NuevaPartida);
+         }},
+    };
+    for (const auto& [como, pedir] : formas) {
+        SCOPED_TRACE(como);
+        const std::size_t antes = resultados.size();
+        bool repartida = false;
+        pasoActual = 0;
+        pasos = {{[&] { return programa->e.ManoEnCurso && programa->e.EsperaContinuar; },
+                  [&] {
+                      const zp::EstadoJuego& j = programa->e;
+                      repartida = j.FichasEnMano[3] == 0 && j.FichasEnMano[1] == 7 && j.FichasEnMano[4] == 7;
+                      zp::abandonMatch(); // fin de la prueba
+                  }}};
+        pedir();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == antes + 1; }, 20000));
+        EXPECT_TRUE(repartida);
+        EXPECT_EQ(programa->a.ModoJuego, zp::Modalidad::Individual);
+        EXPECT_FALSE(HayCaja(kNueva));
+    }
+
+    // One seat left in play: the match asked for is closed at once, and the box says why.
+    pasos.clear();
+    zp::MarcarAsientos("4", programa->a);
+    zp::PedirAlPrograma(*programa, zp::Peticion::NuevaPartida);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 5; }, 20000));
+    EXPECT_EQ(resultados.back().Fin, zp::FinPartida::ReglasNoValidas);
+    ASSERT_TRUE(HayCaja(kNueva));
+    EXPECT_TRUE(cajas.back().texto.contains(QStringLiteral("dos jugadores activados")))
+        << cajas.back().texto.toStdString();
+}
+
 TEST_F(Botonera, cada_boton_muestra_con_su_puntero_si_se_puede_usar)
 {
     Arrancar();
@@ -330,10 +386,40 @@ TEST_F(Botonera, el_boton_de_ayuda_abre_la_ventana_de_ayuda_en_su_indice_centrad
     ASSERT_NE(ayuda, nullptr);
     EXPECT_TRUE(ayuda->isVisible());
     EXPECT_TRUE(ayuda->PaginaMostrada().toString().endsWith(QStringLiteral("indice.html")));
-    const QPoint centro = QGuiApplication::primaryScreen()->availableGeometry().center();
+    const QPoint centro = zp::screenArea().center();
     EXPECT_LE((ayuda->geometry().center() - centro).manhattanLength(), 4) << "centred, its frame aside";
     QTest::keyClick(ayuda->Navegador(), Qt::Key_Escape);
     EXPECT_TRUE(!ayuda || !ayuda->isVisible());
+}
+
+// The help closed with Esc gives the keyboard back to the table: a key goes on with the game as before the
+// help opened, with no click first.
+TEST_F(Botonera, tras_cerrar_la_ayuda_con_esc_una_tecla_vuelve_a_ser_continuar)
+{
+    ManoAMedias();
+    zp::Entero jugada = 0;
+    QWindow* teclado = nullptr;
+    pasos = {
+        {[&] { return programa->e.EsperaContinuar && programa->Mesa->Grabadora.BucleEsperando; },
+         [&] {
+             jugada = programa->e.NumeroJugada;
+             Pulsar(6);
+             ASSERT_NE(zp::AyudaAbierta(), nullptr);
+             ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == zp::AyudaAbierta(); }));
+             QTest::keyClick(zp::AyudaAbierta()->Navegador(), Qt::Key_Escape);
+             QTest::qWait(20);
+             // Where the window system sends the next key.
+             teclado = QGuiApplication::focusWindow();
+             ASSERT_NE(teclado, nullptr);
+             QTest::keyClick(teclado, Qt::Key_C);
+         }},
+        {[&] { return programa->e.NumeroJugada > jugada && programa->e.EsperaContinuar; },
+         [&] { zp::abandonMatch(); }},
+    };
+    Arrancar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pasoActual == 2; }, 5000)) << "the key went on with the game";
+    EXPECT_EQ(teclado, programa->Mesa->windowHandle());
+    EXPECT_EQ(QApplication::activeWindow(), programa->Mesa.get());
 }
 
 // Each refusal says why in a box of its own, and nothing starts or leaves.
@@ -349,12 +435,15 @@ TEST_F(Botonera, cada_negativa_de_un_boton_lo_explica_en_su_caja)
         aj.Jugador[4].ControlJugador = zp::Control::Manual;
         j.ManoEnCurso = j.EsperaContinuar = true;
     };
-    const QString red = QStringLiteral("Partida en red"), salir = QStringLiteral("Salir del programa");
+    const QString red = QStringLiteral("Partida en red"), salir = QStringLiteral("Salir del programa"),
+                  nueva = QStringLiteral("Comenzar nueva partida");
     const std::vector<std::tuple<int, std::function<void()>, QString>> casos = {
         {1, [&] { aj.JuegoEnRed = true, aj.ModoRed = zp::PapelRed::Cliente; }, red},
         {4, [&] { tutor(), aj.JuegoEnRed = true; }, red},
         {7, [&] { j.EligiendoSalida = true; }, salir},
         {7, [&] { j.GrabadoraActiva = true; }, salir},
+        {1, [&] { zp::MarcarAsientos("4", aj); }, nueva},
+        {1, [&] { zp::MarcarAsientos("124", aj), aj.FichasPorJugador = 10; }, nueva},
     };
     QSet<QString> textos;
     for (const auto& [boton, preparar, titulo] : casos) {

@@ -109,6 +109,62 @@ TEST_F(FinDeMano, cancelar_reabre_el_juego_el_mando_lo_recorre_y_la_partida_sigu
     EXPECT_EQ(resultados[1].Fin, zp::FinPartida::Terminada);
 }
 
+TEST_F(FinDeMano, una_segunda_pulsacion_en_una_carrera_del_mando_la_para_tras_el_paso_en_curso)
+{
+    for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].ControlJugador = zp::Control::Automatico;
+    a.PausaEntreJugadas = false;
+    a.Velocidad = 75;
+    Arrancar(21);
+    responder = [&](const QString& t) -> std::optional<bool> {
+        if (t != kFinal && t != kCierre) return std::nullopt;
+        return false; // Cancelar: the hand reopens with the recorder on
+    };
+    // The key pressed again while its run goes on, from a timer: during one of the run's pauses or between
+    // two of its steps, as a person's click comes. The run must end with the step it was taking.
+    struct Segunda
+    {
+        zp::Entero enPaso = 0;
+        zp::Entero al = 0;
+    };
+    auto carrera = [&](QPoint tecla, zp::Entero pasos, Segunda& s) {
+        zp::EstadoJuego& j = J();
+        const zp::Entero inicio = j.NumeroJugada;
+        QTimer persona;
+        QObject::connect(&persona, &QTimer::timeout, [&] {
+            if (s.enPaso != 0 || std::abs(j.NumeroJugada - inicio) < pasos) return;
+            s.enPaso = j.NumeroJugada;
+            Tecla(tecla);
+        });
+        persona.start(3);
+        Tecla(tecla); // returns when the run is over
+        persona.stop();
+        s.al = j.NumeroJugada;
+    };
+    Segunda atras, adelante;
+    QImage mando;
+    pasos = {
+        {[&] { return J().GrabadoraActiva && M().Grabadora.BucleEsperando; },
+         [&] {
+             mando = M().Pic_Grabadora->surface().image().copy();
+             // Real pauses at the game's speed: the press waits out the one under way like a person's.
+             zp::PausaPrograma().PonerReloj(zp::systemClock());
+             carrera(kAtrasRapido, 3, atras);
+             carrera(kAdelanteRapido, 2, adelante);
+             zp::PausaPrograma().PonerReloj(reloj);
+             zp::abandonMatch();
+         }},
+    };
+    Pulsar(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 2; }, 60000));
+    ASSERT_EQ(pasoActual, 1u);
+    ASSERT_NE(atras.enPaso, 0) << "the second press came during the run";
+    EXPECT_EQ(atras.al, atras.enPaso);
+    ASSERT_NE(adelante.enPaso, 0);
+    EXPECT_EQ(adelante.al, adelante.enPaso);
+    // Both keys were drawn released again.
+    EXPECT_EQ(M().Pic_Grabadora->surface().image(), mando);
+}
+
 TEST_F(FinDeMano, el_juego_que_acaba_con_una_ficha_pulsada_espera_a_continuar)
 {
     for (std::size_t p = 1; p <= 4; ++p) a.Jugador[p].ControlJugador = zp::Control::Manual;
