@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 what=${1:-play}
 paquetes=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-multimedia-dev fonts-liberation xvfb xauth clang-format)
+          qt6-base-dev qt6-multimedia-dev libxcb1-dev fonts-liberation xvfb xauth clang-format)
 
 faltan=()
 for p in "${paquetes[@]}"; do
