@@ -142,6 +142,8 @@ def sin_ficheros_enormes():
 def probar(objetivos, limite):
     # Each run gets its own temporary folder, removed afterwards: a test killed at the time limit leaves its files.
     with tempfile.TemporaryDirectory(dir=OBRA) as temporal:
+        # Open to every user as the system's own is: some tests act as an ordinary user for a while.
+        os.chmod(temporal, 0o1777)
         entorno = dict(os.environ, TMPDIR=temporal)
         for o in objetivos:
             exe = os.path.join(OBRA, "tests", "tests_" + o.split("tests_")[1])
