@@ -149,6 +149,8 @@ TEST(RepartoManual, abandonar_la_partida_durante_el_reparto_lo_termina)
     EXPECT_EQ(IniciarMano(b.c), ResultadoReparto::Abandonado);
     EXPECT_FALSE(b.e.RepartoEnCurso);
     EXPECT_FALSE(b.e.ManoEnCurso);
+    // Nothing of the hand goes on: no leader is announced for a deal that never ended.
+    EXPECT_TRUE(b.usuario.Mensajes.empty());
 }
 
 } // namespace
