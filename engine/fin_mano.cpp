@@ -138,23 +138,35 @@ void EscribirAnotacion(EstadoJuego& e, const Ajustes& a, const CierreMano& k)
     e.Anotaciones[n] = r;
 }
 
-// The leader on the totals, when the match ends without one: the highest total, the winner of the last hand
-// among equals, else the first.
-Entero GanadorPorTotales(const EstadoJuego& e, const Ajustes& a)
+// The side ahead on the totals. Where the highest total is shared: nobody (0), or with `desempatar` the first
+// of those that share it (pair 1, the lowest seat).
+Entero AdelantadoEnTotales(const EstadoJuego& e, const Ajustes& a, bool desempatar)
 {
     if (EnParejas(a)) {
         if (e.TotalPareja1 != e.TotalPareja2) return e.TotalPareja1 > e.TotalPareja2 ? Entero{1} : Entero{2};
-        return e.GanadorMano == 2 ? Entero{2} : Entero{1};
+        return desempatar ? Entero{1} : Entero{0};
     }
     Entero mejor = 0;
+    bool compartido = false;
     for (int p = 1; p <= kAsientos; ++p) {
         if (!AsientoEnJuego(a, p)) continue;
         const Entero t = e.PuntosJugador[I(p)];
-        if (mejor == 0 || t > e.PuntosJugador[I(mejor)] ||
-            (t == e.PuntosJugador[I(mejor)] && p == e.GanadorMano))
+        if (mejor == 0 || t > e.PuntosJugador[I(mejor)]) {
             mejor = static_cast<Entero>(p);
+            compartido = false;
+        } else if (t == e.PuntosJugador[I(mejor)]) {
+            compartido = true;
+        }
     }
-    return mejor;
+    return compartido && !desempatar ? Entero{0} : mejor;
+}
+
+// Only a tied hand that is played again leaves no winner, and it leaves its entry empty. A state saved while
+// the replay was being dealt reads back as the hand before it, scored: that one is not replayed.
+bool ManoEmpatada(const EstadoJuego& e)
+{
+    const auto n = static_cast<std::size_t>(std::max<int>(e.NumeroMano, 0));
+    return e.GanadorMano == 0 && (n >= e.Anotaciones.size() || e.Anotaciones[n] == RegistroMano{});
 }
 
 bool GanadorValido(const EstadoJuego& e, const Ajustes& a)
@@ -181,7 +193,8 @@ FinMano TerminarPartida(Contexto& c)
 {
     EstadoJuego& e = c.e;
     const Ajustes& a = c.a;
-    if (!GanadorValido(e, a)) e.GanadorMano = GanadorPorTotales(e, a);
+    // With no winner of the last hand to name (a tie replayed past the target), the side ahead wins.
+    if (!GanadorValido(e, a)) e.GanadorMano = AdelantadoEnTotales(e, a, true);
     const Entero g = e.GanadorMano;
     std::string texto;
     int lineas = 1;
@@ -201,28 +214,6 @@ FinMano TerminarPartida(Contexto& c)
     return AnunciarFinPartida(c, texto, lineas, true);
 }
 
-// The side ahead on the totals; none when the highest total is shared.
-Entero AdelantadoEnTotales(const EstadoJuego& e, const Ajustes& a)
-{
-    if (EnParejas(a)) {
-        if (e.TotalPareja1 == e.TotalPareja2) return 0;
-        return e.TotalPareja1 > e.TotalPareja2 ? Entero{1} : Entero{2};
-    }
-    Entero mejor = 0;
-    int conEseTotal = 0;
-    for (int p = 1; p <= kAsientos; ++p) {
-        if (!AsientoEnJuego(a, p)) continue;
-        const Entero t = e.PuntosJugador[I(p)];
-        if (mejor == 0 || t > e.PuntosJugador[I(mejor)]) {
-            mejor = static_cast<Entero>(p);
-            conEseTotal = 1;
-        } else if (t == e.PuntosJugador[I(mejor)]) {
-            ++conEseTotal;
-        }
-    }
-    return conEseTotal == 1 ? mejor : Entero{0};
-}
-
 // No hand past the last a match may have: the match ends on the totals as they stand, won by the side ahead
 // or by nobody at equal totals. A match nobody won has no place in the history, whose records name winners.
 FinMano TerminarPorLimiteDeManos(Contexto& c)
@@ -233,7 +224,7 @@ FinMano TerminarPorLimiteDeManos(Contexto& c)
                               " manos, el máximo de una partida." + salto +
                               "La partida termina con los tantos conseguidos hasta ahora.";
     if (c.usuario.MostrarMensaje("Límite de manos", texto, 2, 1).abandonada) return FinMano::Abandonada;
-    e.GanadorMano = AdelantadoEnTotales(e, c.a);
+    e.GanadorMano = AdelantadoEnTotales(e, c.a, false);
     if (e.GanadorMano != 0) return TerminarPartida(c);
     return AnunciarFinPartida(c,
                               "La partida termina empatada: nadie la ha ganado." + salto +
@@ -368,10 +359,7 @@ FinMano SeguirTrasMano(Contexto& c)
 {
     EstadoJuego& e = c.e;
     Ajustes& a = c.a;
-    // Only a tied hand that is played again leaves no winner, and it leaves its entry empty. A state saved
-    // while the replay was being dealt reads back as the hand before it, scored: that one is not replayed.
-    const bool repetir = e.GanadorMano == 0 && (e.NumeroMano < 1 || I(e.NumeroMano) >= e.Anotaciones.size() ||
-                                                e.Anotaciones[I(e.NumeroMano)] == RegistroMano{});
+    const bool repetir = ManoEmpatada(e);
     CalcularTotales(e, a);
     if (ComprobarFinPartida(e, a)) return TerminarPartida(c);
     // A deal left before its hand begins (at the five doubles, the lead) is undone: the match stands between

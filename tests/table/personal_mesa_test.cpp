@@ -1,7 +1,7 @@
 // Los ajustes del jugador abiertos desde el botón 2 de la barra del programa: lo cambiado sigue al volver a
 // arrancar, un asiento desactivado en la primera jugada empieza otra partida sin él, y dejar la red
 // restaurando la situación de antes sigue aquella partida, también después de caerse uno de los ordenadores.
-#include "programa_prueba.h"
+#include "ajustes_en_mesa.h"
 
 #include "network/conexion_red.h"
 #include "settings/core/cadenas_estado.h"
@@ -15,54 +15,9 @@
 
 namespace {
 
-class PersonalEnLaMesa : public prueba::ProgramaPrueba
+class PersonalEnLaMesa : public prueba::AjustesEnLaMesa
 {
 protected:
-    void SetUp() override
-    {
-        ProgramaPrueba::SetUp();
-        QObject::connect(&enVentana, &QTimer::timeout, [this] {
-            auto* ventana = qobject_cast<zp::personal*>(QApplication::activeModalWidget());
-            if (!ventana || !enAjustes) return;
-            // Fuera de la vuelta del temporizador, para que se contesten las cajas que abra.
-            QTimer::singleShot(0, ventana, [this, ventana, accion = std::exchange(enAjustes, nullptr)] {
-                // El botón de la barra abrió la ventana al bajar; la persona lo suelta primero.
-                QTest::mouseRelease(Boton(2), Qt::LeftButton, {}, QPoint(12, 14));
-                accion(*ventana);
-            });
-        });
-        enVentana.start(10);
-    }
-    void TearDown() override
-    {
-        enVentana.stop();
-        ProgramaPrueba::TearDown();
-    }
-
-    // Pulsa el botón 2 de la barra fuera de la vuelta del guion; `accion` se hace en la ventana abierta.
-    void AbrirAjustes(std::function<void(zp::personal&)> accion)
-    {
-        enAjustes = std::move(accion);
-        QTimer::singleShot(0, programa->Mesa.get(), [this] {
-            Pasar(2);
-            QTest::mousePress(Boton(2), Qt::LeftButton, {}, QPoint(12, 14));
-        });
-    }
-
-    // El puntero pasa sobre un control de la ventana (se le manda a él: si no, lo tomaría la mesa de debajo).
-    static void Sobrevolar(QWidget* control, QPoint donde)
-    {
-        QMouseEvent e(QEvent::MouseMove, QPointF(donde), control->mapToGlobal(QPointF(donde)), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(control, &e);
-    }
-    static void Clic(zp::PictureBox* control, QPoint donde = QPoint(10, 20))
-    {
-        Sobrevolar(control, donde);
-        QTest::mousePress(control, Qt::LeftButton, {}, donde);
-        QTest::mouseRelease(control, Qt::LeftButton, {}, donde);
-    }
-
     // The window's network switch turned on or off; on, as a client of the host at this computer.
     static void CambiarRed(zp::personal& v, bool enRed)
     {
@@ -83,9 +38,6 @@ protected:
     // this one killed (and started again), or the host. Then this computer joins again, finds nobody, and
     // leaves network play restoring the game from before it.
     void PerderLaRedYRestaurar(bool caeEsteOrdenador);
-
-    QTimer enVentana;
-    std::function<void(zp::personal&)> enAjustes;
 };
 
 TEST_F(PersonalEnLaMesa, un_nombre_y_un_nivel_cambiados_siguen_al_volver_a_arrancar)

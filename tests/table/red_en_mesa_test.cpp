@@ -2,7 +2,7 @@
 // jugador, frente a quien llama a su puerto: el que se va antes de empezar, muchos que llegan y se van
 // seguidos, el jugador que se va mientras se avisa de otro rechazado, y los que llaman ya empezada la partida
 // sin asiento para su dirección. Nunca más de una caja de la red a la vez.
-#include "programa_prueba.h"
+#include "ajustes_en_mesa.h"
 
 #include "kit/espera.h"
 #include "network/ciclo_red.h"
@@ -16,33 +16,14 @@ namespace {
 
 const QString kDesconectado = QStringLiteral("Jugador desconectado");
 
-class RedEnLaMesa : public prueba::ProgramaPrueba
+class RedEnLaMesa : public prueba::AjustesEnLaMesa
 {
 protected:
-    void SetUp() override
-    {
-        ProgramaPrueba::SetUp();
-        QObject::connect(&enVentana, &QTimer::timeout, [this] {
-            auto* ventana = qobject_cast<zp::personal*>(QApplication::activeModalWidget());
-            if (!ventana || !entrar) return;
-            entrar = false;
-            // Fuera de la vuelta del temporizador, para que se contesten las cajas que abra.
-            QTimer::singleShot(0, ventana, [this, ventana] {
-                QTest::mouseRelease(Boton(2), Qt::LeftButton, {}, QPoint(12, 14));
-                Clic(ventana->Pic_Buleano[3], QPoint(5, 5)); // Jugar en red
-                // El control del asiento 2 pasa de Automático a Remoto.
-                Clic(ventana->Pic_Selector[26], QPoint(10, 20));
-                Clic(ventana->Pic_BotSalir, QPoint(25, 25));
-            });
-        });
-        enVentana.start(10);
-    }
     void TearDown() override
     {
-        enVentana.stop();
         conCaja.stop();
         limite.stop();
-        ProgramaPrueba::TearDown();
+        AjustesEnLaMesa::TearDown();
         llamadas.clear();
     }
 
@@ -69,10 +50,11 @@ protected:
         });
         limite.start(20000);
         respuestas[QStringLiteral("Jugar en red")] = true;
-        entrar = true;
-        QTimer::singleShot(0, programa->Mesa.get(), [this] {
-            Pasar(2);
-            QTest::mousePress(Boton(2), Qt::LeftButton, {}, QPoint(12, 14));
+        AbrirAjustes([](zp::personal& ventana) {
+            Clic(ventana.Pic_Buleano[3], QPoint(5, 5)); // Jugar en red
+            // El control del asiento 2 pasa de Automático a Remoto.
+            Clic(ventana.Pic_Selector[26], QPoint(10, 20));
+            Clic(ventana.Pic_BotSalir, QPoint(25, 25));
         });
     }
 
@@ -176,17 +158,6 @@ protected:
                                  [&](const prueba::Caja& c) { return c.titulo == titulo; }));
     }
 
-    static void Clic(zp::PictureBox* control, QPoint donde)
-    {
-        QMouseEvent e(QEvent::MouseMove, QPointF(donde), control->mapToGlobal(QPointF(donde)), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(control, &e);
-        QTest::mousePress(control, Qt::LeftButton, {}, donde);
-        QTest::mouseRelease(control, Qt::LeftButton, {}, donde);
-    }
-
-    QTimer enVentana;
-    bool entrar = false;
     QTimer conCaja;
     bool cajaSoltada = false; // la caja retenida se ha vuelto a contestar
     QTimer limite;
