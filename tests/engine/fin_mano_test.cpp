@@ -292,6 +292,19 @@ TEST(FinMano, la_mano_700_es_la_ultima_y_la_partida_se_la_lleva_quien_va_delante
     }
 }
 
+TEST(FinMano, en_la_mano_700_gana_quien_va_delante_aunque_otros_dos_empaten_por_debajo)
+{
+    // Individual play among four: Berta's hand brings her level with Carlos, and Dani is ahead of both.
+    Banco b;
+    PrepararFinal(b, 700, 3, 2, {"66", "", "10", "64"});
+    b.a.ModoJuego = Modalidad::Individual;
+    b.a.SistemaAnotacion = Anotacion::Unidades;
+    b.e.Anotaciones[10].PuntosJugador[3] = 23;
+    b.e.Anotaciones[10].PuntosJugador[4] = 30;
+    EXPECT_EQ(TerminarMano(b.c), FinMano::PartidaTerminada);
+    EXPECT_EQ(Texto(b, "Final de Partida"), "Dani, has ganado la partida. ");
+}
+
 TEST(FinMano, un_empate_en_la_mano_700_se_repite_con_su_numero_corra_o_no_el_turno)
 {
     for (const auto salidaEmpate : {SalidaEmpate::MismoJugador, SalidaEmpate::SeCorreElTurno}) {
