@@ -61,7 +61,7 @@ ResultadoTurno JugarTurno(Contexto& c, PasosTurno& pasos)
         f = EjecutarJugada(c);
     }
     if (f != FalloJugada::Ninguno) return {FinTurno::Cerrada, f};
-    pasos.Hecha(c);
+    if (!pasos.Hecha(c)) return {FinTurno::Abandono, r.Fallo};
 
     // 4. The hand goes on while the mover holds tiles and someone can still play.
     if (e.FichasEnMano[I(e.JugadorTurno)] == 0)

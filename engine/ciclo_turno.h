@@ -26,8 +26,8 @@ public:
     virtual void AntesDeRobar(Contexto&) {}
     // Chooses the move of JugadorTurno.
     virtual EleccionTurno Elegir(Contexto& c);
-    // After the move was carried out.
-    virtual void Hecha(Contexto&) {}
+    // After the move was carried out; false when the match was abandoned meanwhile.
+    virtual bool Hecha(Contexto&) { return true; }
 };
 
 enum class FinTurno

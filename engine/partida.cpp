@@ -216,11 +216,16 @@ public:
     }
 
     // A laid tile of a network game goes to the others; draws and passes every computer works out itself.
-    void Hecha(Contexto& c) override
+    // What arrived while the move was drawn is seen to first: a new match announced meanwhile leaves this
+    // one, and its move unsent.
+    bool Hecha(Contexto& c) override
     {
         const EstadoJuego& e = c.e;
         const bool ficha = e.ExtremoElegido == 1 || e.ExtremoElegido == 2;
-        if (c.a.JuegoEnRed && e.JugadasPosibles >= 1 && ficha) EnviarJugada(c);
+        if (!c.a.JuegoEnRed || e.JugadasPosibles < 1 || !ficha) return true;
+        if (c.usuario.AtenderEventos() == Espera::Abandonada) return false;
+        EnviarJugada(c);
+        return true;
     }
 };
 
@@ -268,6 +273,7 @@ void CerrarPartida(Contexto& c)
 ResultadoPartida ComenzarPartida(Contexto& c)
 {
     EstadoJuego& e = c.e;
+    c.red.EmpezarPartida();
     e.PartidaEnCurso = true;
     e.PeticionPendiente = static_cast<Entero>(Peticion::Ninguna);
     c.dibujo.LimpiarMesa();

@@ -28,6 +28,9 @@ public:
     virtual std::string& ColaRed() = 0;
     // The next deal received (the host's situation string), taken off; nothing when none is waiting.
     virtual std::optional<std::string> TomarReparto() = 0;
+    // A match begins here. A client whose host announced a new match takes what came for it from now on:
+    // the match it left could not.
+    virtual void EmpezarPartida() = 0;
 };
 
 } // namespace zp

@@ -22,9 +22,12 @@ int FichasRepartidas(const EstadoJuego& e)
     return n;
 }
 
+// Host: what a client sent before it could know this deal (a move or a five-doubles answer of the hand or
+// match before, crossing on the wire) is dropped with it.
 void EnviarReparto(Contexto& c)
 {
     c.red.EnviarATodosRed(CrearMensajeReparto(c.almacen.GenerarCadenaSituacion()));
+    c.red.ColaRed().clear();
 }
 
 // A client deals nothing: it waits for the host's deal of this hand (or a later one). A malformed payload

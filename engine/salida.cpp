@@ -118,6 +118,8 @@ Espera DecidirSalida(Contexto& c, const Ajustes& r)
     e.RepetirSalida = false;
 
     if (r.JuegoEnRed && r.ModoRed == PapelRed::Administrador) {
+        // No client moves in this hand before it knows who leads: a move queued now was made before.
+        c.red.ColaRed().clear();
         c.red.EnviarATodosRed(CrearMensajeSalida(e.JugadorSalida));
     } else if (cliente) {
         e.JugadorSalida = 0;

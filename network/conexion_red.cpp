@@ -227,14 +227,7 @@ void ConexionRed::WSServidor_Error(int index, int numero, const QString& descrip
 void ConexionRed::Atender(const Avisos& avisos)
 {
     if (avisos.Recibido) notifyStateChanged();
-    if (avisos.NuevaPartida && !nuevaPartidaPedida_) {
-        // Several in one read, or before the first is served, start one new game.
-        nuevaPartidaPedida_ = true;
-        Despues([this] {
-            nuevaPartidaPedida_ = false;
-            if (AlPedirNuevaPartida) AlPedirNuevaPartida();
-        });
-    }
+    if (avisos.NuevaPartida && AlPedirNuevaPartida) AlPedirNuevaPartida();
     if (avisos.Chat) {
         emit mensajesChatCambiados();
         if (AlRecibirChat) Despues([this] { AlRecibirChat(); });
@@ -273,6 +266,11 @@ std::string& ConexionRed::ColaRed()
 std::optional<std::string> ConexionRed::TomarReparto()
 {
     return protocolo_.TomarReparto();
+}
+
+void ConexionRed::EmpezarPartida()
+{
+    Atender(protocolo_.EmpezarPartida());
 }
 
 } // namespace zp

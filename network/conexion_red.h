@@ -51,6 +51,7 @@ public:
     Espera EsperarRed(const std::function<bool()>& llegado) override;
     std::string& ColaRed() override;
     std::optional<std::string> TomarReparto() override;
+    void EmpezarPartida() override;
 
     // The settings network play runs under.
     const Ajustes& Datos() const { return datos_; }
@@ -79,8 +80,10 @@ public:
     Contexto* Ctx = nullptr;
     ProgramaRed Programa;
 
-    // What the program does about an arrival, called from the event loop once the arrival was handled.
-    std::function<void()> AlPedirNuevaPartida; // a client's host started a new game
+    // What the program does about an arrival, called from the event loop once the arrival was handled; but
+    // a client's host starting a new game is asked of the program at once, so that the match being left
+    // stops before anything else is read (the new match still begins from the event loop).
+    std::function<void()> AlPedirNuevaPartida;
     std::function<void()> AlRecibirChat;
     std::function<void(Entero puesto)> AlDesconectarCliente; // host: a seated client's connection closed
     std::function<void()> AlDesconectarAdministrador;        // client
@@ -117,7 +120,6 @@ private:
     EstadoJuego& juego_;
     Ajustes& datos_;
     ProtocoloRed protocolo_;
-    bool nuevaPartidaPedida_ = false;
     std::deque<std::function<void()>> pendientes_;
     QTimer trasPausa_; // looks again once the quiet pause that held `pendientes_` is over
 };

@@ -23,6 +23,8 @@ void EstadoRed::VaciarRecibidos()
     Cola.Vaciar();
     ColaMotor.clear();
     CadenaSituacionRed.clear();
+    NuevaPartidaPendiente = false;
+    Retenidos.clear();
 }
 
 void AnadirMensajeChat(EstadoRed& red, std::string mensaje)

@@ -4,6 +4,7 @@
 #include "engine/estado.h"
 #include "engine/partida.h"
 #include "network/core/cola_red.h"
+#include "network/core/mensajes.h"
 
 #include <array>
 #include <deque>
@@ -22,6 +23,10 @@ struct EstadoRed
     // The payloads of the deal messages not yet taken, oldest first: a hand dealt again before the first
     // deal was taken must not replace it, or the client would take the decision of one with the other.
     std::deque<std::string> CadenaSituacionRed;
+    // Client: the host started a new game that has not begun here yet. Until it does, what the host sends
+    // for the game waits in `Retenidos`, unread, so that the match being left takes nothing of the new one.
+    bool NuevaPartidaPendiente = false;
+    std::deque<MensajeRed> Retenidos;
 
     // The chat records received or sent, from index 1; an all-blank record is free.
     std::vector<std::string> MensajesChat = std::vector<std::string>(51);

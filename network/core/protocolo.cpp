@@ -6,6 +6,8 @@
 #include "settings/core/ajustes_recibidos.h"
 #include "settings/core/cadenas_estado.h"
 
+#include <utility>
+
 namespace zp {
 
 namespace {
@@ -68,10 +70,7 @@ Avisos ProtocoloRed::Recibir(int socket, std::string_view datos)
     TramaRed& trama = tramas_[static_cast<std::size_t>(socket)];
     const int antes = trama.Descartes();
     for (MensajeRed& m : trama.Recibir(datos)) {
-        const Avisos a = Atender(socket, std::move(m));
-        avisos.NuevaPartida |= a.NuevaPartida;
-        avisos.Chat |= a.Chat;
-        avisos.Recibido |= a.Recibido;
+        avisos |= Atender(socket, std::move(m));
     }
     red_.Descartados += trama.Descartes() - antes;
     return avisos;
@@ -121,6 +120,12 @@ Avisos ProtocoloRed::AtenderEnAdministrador(int socket, MensajeRed m)
 Avisos ProtocoloRed::AtenderEnCliente(MensajeRed m)
 {
     Avisos avisos;
+    // After a new game, what the host sends belongs to it: it waits until that match has begun here. Chat
+    // belongs to no match.
+    if (red_.NuevaPartidaPendiente && m.Codigo != codigo_red::NuevaPartida && m.Codigo != codigo_red::Chat) {
+        red_.Retenidos.push_back(std::move(m));
+        return avisos;
+    }
     switch (m.Codigo) {
     case codigo_red::Estado:
         if (AplicarAjustesRecibidos(m.Cuerpo, juego_, datos_)) {
@@ -142,8 +147,11 @@ Avisos ProtocoloRed::AtenderEnCliente(MensajeRed m)
         avisos.Chat = true;
         break;
     case codigo_red::NuevaPartida:
+        // Another one before the last began here: what came for that one is dropped, and one new match is
+        // asked for, not two.
+        avisos.NuevaPartida = !red_.NuevaPartidaPendiente;
         red_.VaciarRecibidos();
-        avisos.NuevaPartida = true;
+        red_.NuevaPartidaPendiente = true;
         avisos.Recibido = true;
         break;
     default:
@@ -151,6 +159,16 @@ Avisos ProtocoloRed::AtenderEnCliente(MensajeRed m)
         avisos.Recibido = true;
         break;
     }
+    return avisos;
+}
+
+Avisos ProtocoloRed::EmpezarPartida()
+{
+    Avisos avisos;
+    red_.NuevaPartidaPendiente = false;
+    // A new game is never among them: one that came while they waited replaced them.
+    std::deque<MensajeRed> retenidos = std::exchange(red_.Retenidos, {});
+    for (MensajeRed& m : retenidos) avisos |= AtenderEnCliente(std::move(m));
     return avisos;
 }
 

@@ -35,6 +35,14 @@ struct Avisos
     bool NuevaPartida = false; // the host started a new game
     bool Chat = false;         // a chat line was stored
     bool Recibido = false;     // something was queued, kept or applied: waits look again
+
+    Avisos& operator|=(const Avisos& otros)
+    {
+        NuevaPartida |= otros.NuevaPartida;
+        Chat |= otros.Chat;
+        Recibido |= otros.Recibido;
+        return *this;
+    }
 };
 
 class ProtocoloRed
@@ -44,6 +52,8 @@ public:
 
     // Bytes that came on a socket.
     Avisos Recibir(int socket, std::string_view datos);
+    // A match begins on this computer: a client now handles what the host sent for it after announcing it.
+    Avisos EmpezarPartida();
     // A socket was opened or closed: what it kept of an unfinished message belonged to the old connection.
     void OlvidarTrama(int socket);
 

@@ -112,18 +112,41 @@ TEST(ProtocoloRed, un_estado_y_un_reparto_seguidos_se_aplican_y_guardan_en_cualq
     }
 }
 
-// A hand dealt twice (five doubles refused) before the first deal was taken: both stay, in order; a new game
-// drops them, and is told once the whole block is cut.
-TEST(ProtocoloRed, los_repartos_recibidos_se_guardan_en_orden_hasta_una_partida_nueva)
+// A hand dealt twice (five doubles refused) before the first deal was taken: both stay, in order. A new game
+// drops them; what the host sends after it waits, unread, until the new match begins here (another new game
+// meanwhile drops that too and is asked for only once); chat lines are stored at once.
+TEST(ProtocoloRed, tras_una_partida_nueva_lo_que_llega_espera_a_que_empiece_aqui_salvo_la_charla)
 {
     Extremo cliente(false);
     const std::string primero = Situacion(2, 3), segundo = Situacion(3, 3);
     cliente.Recibir("ZRP3312" + primero + "ZRP33051ZRP3312" + segundo + "ZRP33014");
     EXPECT_EQ(cliente.red.Cola.Texto(), "051014");
     EXPECT_EQ(cliente.red.CadenaSituacionRed, (std::deque<std::string>{primero, segundo}));
-    EXPECT_TRUE(cliente.Recibir("ZRP3308ZRP33013").NuevaPartida);
-    EXPECT_EQ(cliente.red.Cola.Texto(), "013");
+
+    const std::string nueva = Situacion(4, 1), otra = Situacion(5, 1);
+    const std::string nombre = cliente.datos.Jugador[4].NombreJugador;
+    EXPECT_TRUE(cliente
+                    .Recibir("ZRP3308ZRP3311" + Situacion(6, 1, "Nom") + "ZRP3312" + nueva + "ZRP33013" +
+                             "ZRP3320" + Chat('a'))
+                    .NuevaPartida);
+    EXPECT_TRUE(cliente.red.Cola.Vacia());
     EXPECT_TRUE(cliente.red.CadenaSituacionRed.empty());
+    EXPECT_EQ(cliente.datos.Jugador[4].NombreJugador, nombre);
+    EXPECT_EQ(cliente.red.MensajesChat[1], Chat('a'));
+
+    EXPECT_FALSE(cliente.Recibir("ZRP3308ZRP3311" + Situacion(7, 1, "Otro") + "ZRP3312" + otra + "ZRP33012")
+                     .NuevaPartida);
+    EXPECT_TRUE(cliente.red.Cola.Vacia());
+    EXPECT_EQ(cliente.datos.Jugador[4].NombreJugador, nombre);
+    const Avisos avisos = cliente.protocolo.EmpezarPartida();
+    EXPECT_TRUE(avisos.Recibido);
+    EXPECT_EQ(cliente.red.Cola.Texto(), "012");
+    EXPECT_EQ(cliente.red.CadenaSituacionRed, std::deque<std::string>{otra});
+    EXPECT_EQ(cliente.datos.Jugador[4].NombreJugador, "Otro2");
+
+    // Once begun, what comes is handled as it comes.
+    cliente.Recibir("ZRP33013");
+    EXPECT_EQ(cliente.red.Cola.Texto(), "012013");
 }
 
 TEST(ProtocoloRed, un_mensaje_mal_formado_o_de_quien_no_toca_se_descarta_sin_cambiar_nada)

@@ -117,7 +117,8 @@ TEST(ConexionRed, los_clientes_ajenos_se_sientan_por_direccion_y_reciben_los_men
     EXPECT_EQ(desconectados, std::vector<Entero>{3});
 }
 
-TEST(ConexionRed, una_partida_nueva_del_administrador_se_pide_una_vez_y_despues_de_atender_la_llegada)
+TEST(ConexionRed,
+     una_partida_nueva_del_administrador_se_pide_una_vez_al_llegar_y_lo_de_detras_espera_a_que_empiece)
 {
     QTcpServer ajeno;
     ASSERT_TRUE(ajeno.listen(QHostAddress::LocalHost));
@@ -130,15 +131,17 @@ TEST(ConexionRed, una_partida_nueva_del_administrador_se_pide_una_vez_y_despues_
     c.red.Conectar();
     ASSERT_TRUE(EsperarA([&] { return ajeno.hasPendingConnections(); }));
     std::unique_ptr<QTcpSocket> socket(ajeno.nextPendingConnection());
-    // Runs right after the network's own handler of the same arrival.
+    // Runs right after the network's own handler of the same arrival: the match being left stops there.
     QObject::connect(c.red.WSCliente, &SocketControl::dataArrival, [&] { pedidasAlLlegar = pedidas; });
 
     socket->write("ZRP33032ZRP3308ZRP3308ZRP33021");
     socket->flush();
     ASSERT_TRUE(EsperarA([&] { return pedidas > 0; }));
-    EXPECT_EQ(pedidasAlLlegar, 0);
+    EXPECT_EQ(pedidasAlLlegar, 1);
     QCoreApplication::processEvents();
     EXPECT_EQ(pedidas, 1);
+    EXPECT_TRUE(c.red.Estado.Cola.Vacia());
+    c.red.EmpezarPartida();
     EXPECT_EQ(c.red.Estado.Cola.Texto(), "021");
 }
 

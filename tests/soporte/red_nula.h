@@ -55,6 +55,8 @@ public:
         return r;
     }
 
+    void EmpezarPartida() override {}
+
     std::vector<Envio> Enviados;
     std::deque<std::function<void()>> Llegadas;
     std::string Cola;
