@@ -26,7 +26,8 @@ jobs=$(nproc)
 case "$what" in
 play)
     cmake --preset release >/dev/null
-    cmake --build --preset release -j"$jobs"
+    # Only the game: the tests, tools and benchmarks are built by "test".
+    cmake --build --preset release -j"$jobs" --target zarpelon
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
         echo "No display found: the game runs on a virtual screen (xvfb-run)."
         exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" ./build/release/zarpelon

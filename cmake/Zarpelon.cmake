@@ -6,8 +6,7 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_L
     # GCC 12 reports impossible overlaps inside std::string concatenation at -O3 (a false alarm).
     list(APPEND ZP_WARNINGS -Wno-restrict)
 endif()
-# The program, its libraries, tools and benchmarks build with no warning at all; the tests keep theirs as
-# warnings.
+# Everything we build, tests included, builds with no warning at all: a warning fails the build.
 set(ZP_WARNINGS_AS_ERRORS ${ZP_WARNINGS} -Werror)
 
 # zp_library(NAME [QT] [DIR dir] [EXCLUDE regex] DEPS ...)

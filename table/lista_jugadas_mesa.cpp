@@ -191,8 +191,14 @@ void Lis_Grabadora_DblClick(QListWidget& lista)
         return;
     }
     Colocar(lista, plegada);
-    if (QListWidgetItem* elegida = lista.currentItem(); elegida && elegida->isSelected())
-        lista.scrollToItem(elegida, QAbstractItemView::EnsureVisible);
+    // A selected line out of the five in sight becomes the top one, as near as the list's end lets it.
+    QListWidgetItem* elegida = lista.currentItem();
+    if (!elegida || !elegida->isSelected()) return;
+    const QListWidgetItem* arriba = lista.itemAt(0, 0);
+    const int superior = arriba ? lista.row(arriba) : 0;
+    const int fila = lista.row(elegida);
+    if (fila < superior || fila > superior + kLineasListaPlegada - 1)
+        lista.scrollToItem(elegida, QAbstractItemView::PositionAtTop);
 }
 
 } // namespace zp

@@ -28,7 +28,7 @@ QRect GeometriaListaJugadas(const QListWidget& lista);
 void Lis_Grabadora_Click(QListWidget& lista, Entero lineaActual);
 
 // Folded with more than five lines, it grows upwards to show them all, at most the table's height less 60;
-// otherwise it folds back and scrolls the selected line into view.
+// otherwise it folds back, and a selected line out of sight becomes its top line.
 void Lis_Grabadora_DblClick(QListWidget& lista);
 
 } // namespace zp

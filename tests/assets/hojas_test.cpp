@@ -39,7 +39,9 @@ TEST(Dibujos, todos_los_dibujos_y_cursores_se_ven_como_su_imagen_revisada)
     QPainter pintor(&todos);
     for (const auto& [dibujo, sitio] : piezas) pintor.drawImage(sitio, dibujo);
     pintor.end();
-    EXPECT_TRUE(zp::prueba::CoincideConImagen(todos, "dibujos_del_programa", 0, 0));
+    // The pictures are exact, but Qt blends their soft edges onto the magenta with code chosen by the
+    // processor, which may round a channel either way: a step of 2 is rounding, a changed drawing is more.
+    EXPECT_TRUE(zp::prueba::CoincideConImagen(todos, "dibujos_del_programa", 2, 0));
 }
 
 TEST(Dibujos, fuera_de_su_forma_cada_figura_con_mascara_deja_la_mesa_intacta)

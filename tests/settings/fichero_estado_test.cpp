@@ -30,6 +30,15 @@ protected:
             if (f.path().extension() == ".tmp") t.push_back(f.path().filename().string());
         return t;
     }
+    // A test that acts as the ordinary user starts again in a folder that user can enter. Empty, or why there
+    // is none.
+    std::string AlAlcanceDeNadie()
+    {
+        std::string motivo;
+        if (const std::string dentro = zp::prueba::CarpetaAlAlcanceDeNadie(motivo); !dentro.empty())
+            Mudar(dentro);
+        return motivo;
+    }
 };
 
 const std::string kFicheroPrimeraEjecucion = "\"" + SituacionPrimeraEjecucion() + "\"\r\n\"\"\r\n\"\"\r\n";
@@ -172,6 +181,7 @@ TEST_F(FicheroEstado, ajustes_danados_se_apartan_y_se_crean_de_nuevo)
 // be moved is left as it was and play goes on with the defaults, nothing written over it.
 TEST_F(FicheroEstado, ajustes_que_no_se_pueden_leer_se_apartan_o_se_dejan_como_estaban)
 {
+    if (const std::string motivo = AlAlcanceDeNadie(); !motivo.empty()) GTEST_SKIP() << motivo;
     const std::string propios = ComponerFicheroEstado(PartidaEnJuego().Cadenas());
     const std::string apartados =
         " Se ha creado de nuevo con los valores establecidos por defecto. El fichero "
@@ -229,6 +239,7 @@ TEST_F(FicheroEstado, ajustes_que_no_se_pueden_leer_se_apartan_o_se_dejan_como_e
 // keeps its contents and its mode, and the caller learns why.
 TEST_F(FicheroEstado, un_fichero_que_no_se_puede_escribir_no_se_reemplaza)
 {
+    if (const std::string motivo = AlAlcanceDeNadie(); !motivo.empty()) GTEST_SKIP() << motivo;
     const std::string viejos = ComponerFicheroEstado(PartidaEnJuego().Cadenas());
     const Estado nuevo = PrimeraEjecucion();
     fs::permissions(carpeta, fs::perms::all);

@@ -2,8 +2,11 @@
 // The administrator reads and writes any file whatever its permissions, so what a permission refuses is tried
 // as an ordinary user: while one of these lives, a process run by the administrator acts as "nobody" (no
 // groups), and it is the administrator again once it ends. A process of an ordinary user stays as it is.
+#include <fcntl.h>
+#include <filesystem>
 #include <grp.h>
 #include <stdexcept>
+#include <string>
 #include <sys/types.h>
 #include <unistd.h>
 #include <vector>
@@ -45,5 +48,22 @@ private:
     std::vector<gid_t> grupos_;
     bool cambiado_ = false;
 };
+
+// The folder under which a test keeps the files the ordinary user must reach: the system's temporary one, or,
+// where the machine keeps that private, the first shared one that user can enter. Empty when there is none,
+// and `motivo` then says why.
+inline std::string CarpetaAlAlcanceDeNadie(std::string& motivo)
+{
+    const std::vector<std::string> candidatas = {std::filesystem::temp_directory_path().string(), "/tmp",
+                                                 "/var/tmp", "/dev/shm"};
+    for (const std::string& c : candidatas) {
+        if (::access(c.c_str(), W_OK | X_OK) != 0) continue; // the test makes its folder there
+        UsuarioSinPrivilegios corriente;
+        if (::faccessat(AT_FDCWD, c.c_str(), X_OK, AT_EACCESS) == 0) return c;
+    }
+    motivo = "the ordinary user can enter none of these folders:";
+    for (const std::string& c : candidatas) motivo += " " + c;
+    return {};
+}
 
 } // namespace zp::prueba
