@@ -220,7 +220,7 @@ TEST_F(Botonera, nueva_partida_por_parejas_sin_los_cuatro_asientos_se_reparte_in
     };
     for (const auto& [como, pedir] : formas) {
         SCOPED_TRACE(como);
-        const std::size_t antes = resultados.size();
+        const std::size_t yaAcabadas = resultados.size();
         bool repartida = false;
         pasoActual = 0;
         pasos = {{[&] { return programa->e.ManoEnCurso && programa->e.EsperaContinuar; },
@@ -230,7 +230,7 @@ TEST_F(Botonera, nueva_partida_por_parejas_sin_los_cuatro_asientos_se_reparte_in
                       zp::abandonMatch(); // fin de la prueba
                   }}};
         pedir();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == antes + 1; }, 20000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == yaAcabadas + 1; }, 20000));
         EXPECT_TRUE(repartida);
         EXPECT_EQ(programa->a.ModoJuego, zp::Modalidad::Individual);
         EXPECT_FALSE(HayCaja(kNueva));

@@ -126,12 +126,12 @@ TEST_F(FinDeMano, una_segunda_pulsacion_en_una_carrera_del_mando_la_para_tras_el
         zp::Entero enPaso = 0;
         zp::Entero al = 0;
     };
-    auto carrera = [&](QPoint tecla, zp::Entero pasos, Segunda& s) {
+    auto carrera = [&](QPoint tecla, zp::Entero jugadas, Segunda& s) {
         zp::EstadoJuego& j = J();
         const zp::Entero inicio = j.NumeroJugada;
         QTimer persona;
         QObject::connect(&persona, &QTimer::timeout, [&] {
-            if (s.enPaso != 0 || std::abs(j.NumeroJugada - inicio) < pasos) return;
+            if (s.enPaso != 0 || std::abs(j.NumeroJugada - inicio) < jugadas) return;
             s.enPaso = j.NumeroJugada;
             Tecla(tecla);
         });

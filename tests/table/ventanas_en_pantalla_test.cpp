@@ -40,7 +40,7 @@ struct VentanasEnPantalla : prueba::ProgramaPrueba
     // window runs its own loop meanwhile. Message boxes are looked at as they are answered.
     void AbrirYCerrar(const QString& que, std::function<void()> abrir)
     {
-        const int antes = vistas.size();
+        const qsizetype vistasAntes = vistas.size();
         QPointer<QWidget> vista;
         QTimer mirador;
         QObject::connect(&mirador, &QTimer::timeout, [&] {
@@ -53,7 +53,8 @@ struct VentanasEnPantalla : prueba::ProgramaPrueba
         mirador.start(5);
         QTimer::singleShot(0, programa->Mesa.get(), std::move(abrir));
         EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return vistas.size() > antes && QApplication::activeModalWidget() == nullptr; }, 5000))
+            [&] { return vistas.size() > vistasAntes && QApplication::activeModalWidget() == nullptr; },
+            5000))
             << que.toStdString();
     }
 
