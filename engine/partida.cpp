@@ -74,7 +74,10 @@ Paso EsperarTurno(Contexto& c, const EsperaTurno& w)
         c.avisos.DibujarEsperandoJugada();
     }
     if (!w.Necesaria) return Paso::Seguir;
-    return EsperarBotonContinuar(c, true) ? Paso::Seguir : Paso::Abandono;
+    // The panel's clock runs, and for the person here it blinks, as long as the wait lasts.
+    std::function<void()> panel;
+    if (w.Panel) panel = [&c] { c.avisos.DibujarEsperandoJugada(); };
+    return EsperarBotonContinuar(c, true, panel) ? Paso::Seguir : Paso::Abandono;
 }
 
 // The tile the person clicked, and the end it goes to: asked with the arrows only when it fits both ends by
@@ -242,12 +245,12 @@ void OcultarBotonContinuar(Contexto& c)
     c.e.EsperaContinuar = false;
 }
 
-bool EsperarBotonContinuar(Contexto& c, bool parpadearTurno)
+bool EsperarBotonContinuar(Contexto& c, bool parpadearTurno, const std::function<void()>& cadaVuelta)
 {
     EstadoJuego& e = c.e;
     e.EsperaContinuar = true;
     for (;;) {
-        const Respuesta<Continuacion> r = c.usuario.EsperarContinuar();
+        const Respuesta<Continuacion> r = c.usuario.EsperarContinuar(cadaVuelta);
         if (r.abandonada) return false;
         if (r.valor != Continuacion::Redibujar) break;
         c.avisos.DibujarBotonContinuar(1);

@@ -4,6 +4,8 @@
 // player's move, the message boxes) may come back abandoned: the loop then unwinds at once, shows nothing
 // more and deals nothing more, and hands back to its caller what the window asked for. A new match is never
 // started inside an old one: the top-level caller starts it.
+#include <functional>
+
 #include "engine/contexto.h"
 
 namespace zp {
@@ -53,9 +55,11 @@ ResultadoPartida AtenderPeticion(Contexto& c, Peticion peticion);
 void OcultarBotonContinuar(Contexto& c);
 
 // Waits, EsperaContinuar set, until the person goes on; each redraw the window asks for meanwhile draws the
-// Continue button again and, with `parpadearTurno`, blinks the hand of the seat in turn. False when the wait
-// came back abandoned: EsperaContinuar is then left set while the match unwinds.
-bool EsperarBotonContinuar(Contexto& c, bool parpadearTurno = false);
+// Continue button again and, with `parpadearTurno`, blinks the hand of the seat in turn; `cadaVuelta` is
+// called on every round of the wait. False when the wait came back abandoned: EsperaContinuar is then left
+// set while the match unwinds.
+bool EsperarBotonContinuar(Contexto& c, bool parpadearTurno = false,
+                           const std::function<void()>& cadaVuelta = {});
 
 // The closing steps of a match: table cleared, PartidaEnCurso False, snapshot deleted, NumeroJugada 0.
 void CerrarPartida(Contexto& c);

@@ -33,7 +33,9 @@ public:
     virtual void MostrarEspera(const std::string& titulo, const std::string& texto, int lineas) = 0;
     virtual void OcultarEspera() = 0;
 
-    virtual Respuesta<Continuacion> EsperarContinuar() = 0;
+    // `cadaVuelta`, when given, is called as the wait begins and then on every round of it, often enough
+    // for what it draws to keep time: the network turn panel's clock, and its blink of a fifth of a second.
+    virtual Respuesta<Continuacion> EsperarContinuar(const std::function<void()>& cadaVuelta = {}) = 0;
     // The end, 1 or 2, clicked with the arrows.
     virtual Respuesta<Entero> EsperarEleccionExtremo() = 0;
     // The seat whose hand was clicked while EligiendoSalida was set.

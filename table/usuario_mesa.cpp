@@ -19,6 +19,10 @@ bool Cortada(std::uint32_t generacion)
     return quitting() || matchGeneration() != generacion;
 }
 
+// A round of the Continue wait that shows something: the turn panel's texts blink off for 200 ms of each
+// second, which a round every 50 ms shows, while the wait still sleeps nearly all the time.
+constexpr int kVueltaMs = 50;
+
 template <class T> Respuesta<T> Tras(WaitEnd fin, T valor)
 {
     return fin == WaitEnd::ConditionHeld ? Respuesta<T>::De(std::move(valor)) : Respuesta<T>::Abandono();
@@ -53,7 +57,7 @@ void UsuarioMesa::OcultarEspera()
     ventana_.Pic_Info->hide();
 }
 
-Respuesta<Continuacion> UsuarioMesa::EsperarContinuar()
+Respuesta<Continuacion> UsuarioMesa::EsperarContinuar(const std::function<void()>& cadaVuelta)
 {
     EstadoJuego& e = ventana_.Juego();
     // A tile chosen counts only while its hand runs: the one that ended the hand must not end the pause
@@ -61,7 +65,13 @@ Respuesta<Continuacion> UsuarioMesa::EsperarContinuar()
     auto elegida = [&e] { return e.ManoEnCurso && e.JugadaElegida; };
     bool& esperando = ventana_.Grabadora.BucleEsperando;
     esperando = true;
-    const WaitEnd fin = waitUntil([&] { return !e.EsperaContinuar || elegida() || e.RedibujoPendiente; });
+    WaitOptions rondas;
+    if (cadaVuelta) {
+        rondas.onTick = cadaVuelta;
+        rondas.tickMs = kVueltaMs;
+    }
+    const WaitEnd fin =
+        waitUntil([&] { return !e.EsperaContinuar || elegida() || e.RedibujoPendiente; }, rondas);
     esperando = false;
     Continuacion c = Continuacion::Continuar;
     if (elegida())

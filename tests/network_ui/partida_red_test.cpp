@@ -92,8 +92,9 @@ TEST(PartidaRed, una_partida_sin_terminar_sigue_donde_quedo_solo_si_los_dos_orde
     for (const bool clienteLaTiene : {true, false}) {
         SCOPED_TRACE(clienteLaTiene);
         QTemporaryDir carpetaH, carpetaC;
+        // A folder is named with or without its "/".
         const QStringList enH{"--carpeta", carpetaH.path() + "/", "--semilla", "5"};
-        const QStringList enC{"--carpeta", carpetaC.path() + "/"};
+        const QStringList enC{"--carpeta", carpetaC.path()};
         {
             // Both computers stop dead at the same turn, each leaving its snapshot of it.
             Administrador h(enH + QStringList{"--cortar", "20"});
@@ -103,6 +104,8 @@ TEST(PartidaRed, una_partida_sin_terminar_sigue_donde_quedo_solo_si_los_dos_orde
             h.Terminar();
             EXPECT_EQ(h.Codigo(), 3);
         }
+        ASSERT_TRUE(QFile::exists(carpetaH.path() + "/ZARPE33.DRE"));
+        ASSERT_TRUE(QFile::exists(carpetaC.path() + "/ZARPE33.DRE"));
         if (!clienteLaTiene) {
             ASSERT_TRUE(QFile::remove(carpetaC.path() + "/ZARPE33.DRE"));
         }

@@ -48,7 +48,7 @@ void UsuarioAutomatico::MostrarEspera(const std::string& titulo, const std::stri
     EsperaVisible = true;
 }
 
-Respuesta<Continuacion> UsuarioAutomatico::EsperarContinuar()
+Respuesta<Continuacion> UsuarioAutomatico::EsperarContinuar(const std::function<void()>&)
 {
     if (AlContinuar) return AlContinuar();
     if (Abandona("Continuar")) return Respuesta<Continuacion>::Abandono();

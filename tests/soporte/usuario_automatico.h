@@ -25,7 +25,7 @@ public:
     void IniciarEspera() override {}
     void MostrarEspera(const std::string& titulo, const std::string& texto, int lineas) override;
     void OcultarEspera() override { EsperaVisible = false; }
-    Respuesta<Continuacion> EsperarContinuar() override;
+    Respuesta<Continuacion> EsperarContinuar(const std::function<void()>& cadaVuelta = {}) override;
     Respuesta<Entero> EsperarEleccionExtremo() override;
     Respuesta<Entero> EsperarEleccionSalida(const Ajustes& a) override;
     Espera EsperarRepartoManual(EstadoJuego& e, const std::function<bool()>& terminado) override;

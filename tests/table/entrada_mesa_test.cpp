@@ -6,6 +6,7 @@
 
 #include "engine/reparto_manual.h"
 #include "kit/cursores.h"
+#include "platform/wait.h"
 #include "table/entrada_continuar.h"
 #include "table/entrada_mesa.h"
 #include "table/usuario_mesa.h"
@@ -169,6 +170,21 @@ TEST_F(Entrada, el_clic_acaba_la_espera_del_bucle_con_la_ficha_elegida)
     ASSERT_FALSE(r.abandonada);
     EXPECT_EQ(r.valor, zp::Continuacion::FichaElegida);
     EXPECT_EQ(e.HuecoElegido, 1);
+}
+
+TEST_F(Entrada, la_espera_del_boton_vuelve_a_lo_que_muestra_a_menudo_sin_gastar_el_procesador)
+{
+    zp::mesa& m = Jugando();
+    zp::UsuarioMesa persona(m);
+    QTimer::singleShot(600, &m, [&] {
+        e.EsperaContinuar = false;
+        zp::notifyStateChanged();
+    });
+    int vueltas = 0;
+    ASSERT_FALSE(persona.EsperarContinuar([&] { ++vueltas; }).abandonada);
+    // A blink off for 200 ms of each second shows; a spinning wait would count thousands.
+    EXPECT_GE(vueltas, 6);
+    EXPECT_LE(vueltas, 60);
 }
 
 // El extremo 1 crece hacia la izquierda desde (281, 262) y el 2 hacia la derecha desde (432, 262): sus

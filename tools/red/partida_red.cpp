@@ -176,10 +176,10 @@ int main(int argc, char** argv)
                   });
     if (o.administrador == o.cliente) programa.Uso("hace falta --administrador o --cliente");
 
-    // Each computer keeps its own state files.
+    // Each computer keeps its own state files, inside the folder given with or without its "/".
     QTemporaryDir temporal;
-    const std::string carpeta =
-        o.carpeta.empty() ? QDir(temporal.path()).absolutePath().toStdString() + "/" : o.carpeta;
+    std::string carpeta = o.carpeta.empty() ? QDir(temporal.path()).absolutePath().toStdString() : o.carpeta;
+    if (carpeta.back() != '/') carpeta += '/';
 
     EstadoJuego e;
     Ajustes a;
