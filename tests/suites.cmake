@@ -24,7 +24,7 @@ zp_test(visual QT LIBS table soporte xcb)
 # A computer of a network game as a person uses it: the whole program with its own pauses, driven through its
 # input and reporting what its table shows; the table tests race two of them.
 add_executable(ordenador_en_red soporte/red/ordenador_en_red.cpp)
-target_compile_options(ordenador_en_red PRIVATE ${ZP_WARNINGS})
+target_compile_options(ordenador_en_red PRIVATE ${ZP_WARNINGS_AS_ERRORS})
 target_link_libraries(ordenador_en_red PRIVATE table Qt6::Test)
 if(TARGET tests_table)
     target_compile_definitions(tests_table PRIVATE ZP_ORDENADOR_EN_RED="$<TARGET_FILE:ordenador_en_red>")

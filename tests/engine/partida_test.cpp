@@ -460,12 +460,57 @@ TEST(Partida, en_red_el_administrador_solo_acepta_la_jugada_remota_que_encaja_y_
     EXPECT_EQ(Huella(b), 6122577463261141409u);
 }
 
-TEST(Partida, un_cliente_envia_solo_las_jugadas_de_su_asiento_y_juega_las_que_le_llegan)
+// What a client sent before a deal (a move of the hand or match before, crossing the deal on the wire) is
+// dropped with it, even a move that would fit: the remote seat's move is the one it sends afterwards.
+TEST(Partida, el_administrador_no_toma_lo_que_un_cliente_envio_antes_del_reparto)
 {
-    // A hand dealt here, then played as a client whose host relays the other seats' moves.
-    Banco b(8);
+    // The remote seat's first move, and another it could have made, as their messages would carry them.
+    std::string hecha, otra;
+    const auto jugar = [&](std::uint32_t semilla, const std::string& antes) {
+        Banco b(semilla);
+        b.a.JuegoEnRed = true;
+        b.a.ModoRed = PapelRed::Administrador;
+        b.a.Jugador[1].ControlJugador = Control::Remoto;
+        b.red.Cola = antes;
+        std::function<void()> responder = [&] {
+            b.red.Llegadas.push_back(responder);
+            EstadoJuego& e = b.e;
+            if (!e.ManoEnCurso || e.JugadorTurno != 1) return;
+            const auto posibles = ListarJugadasPosibles(e, b.a);
+            const std::string n = std::to_string(100 + e.NumeroJugada).substr(1);
+            const auto mensaje = [&n](const JugadaPosible& j) {
+                return "06" + n + std::to_string(j.FichaA) + std::to_string(j.FichaB) +
+                       std::to_string(j.Extremo);
+            };
+            if (hecha.empty()) {
+                hecha = mensaje(posibles.front());
+                otra = posibles.size() > 1 ? mensaje(posibles.back()) : "";
+            }
+            b.red.Cola += mensaje(posibles.front());
+        };
+        b.red.Llegadas.push_back(responder);
+        b.usuario.AbandonarEn = "Continuar entre manos";
+        ComenzarPartida(b.c);
+        return b.e.Jugadas;
+    };
+    std::uint32_t semilla = 1;
+    for (; semilla < 50 && otra.empty(); ++semilla) {
+        hecha.clear();
+        jugar(semilla, "");
+    }
+    ASSERT_FALSE(otra.empty());
+    const auto jugadas = jugar(semilla - 1, otra);
+    const RegistroJugada& j = jugadas[static_cast<std::size_t>(std::stoi(hecha.substr(2, 2)))];
+    EXPECT_EQ(j.Jugador, 1);
+    EXPECT_EQ(std::to_string(j.PuntoUnido) + std::to_string(j.PuntoAbierto), hecha.substr(4, 2));
+}
+
+// A hand dealt here, then played as a client whose host relays the other seats' moves, until the hand ends
+// or the match is abandoned. Gives how many moves came from the host.
+int JugarComoCliente(Banco& b, FinPartida fin = FinPartida::Abandonada)
+{
     b.e.PartidaEnCurso = true;
-    ASSERT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
+    EXPECT_EQ(IniciarMano(b.c), ResultadoReparto::Listo);
     b.a.JuegoEnRed = true;
     b.a.ModoRed = PapelRed::Cliente;
     b.e.PuestoLocal = 2;
@@ -483,20 +528,51 @@ TEST(Partida, un_cliente_envia_solo_las_jugadas_de_su_asiento_y_juega_las_que_le
         ++recibidas;
     };
     for (int i = 0; i < 3; ++i) b.red.Llegadas.push_back(responder);
-    EXPECT_EQ(JugarPartida(b.c).Fin, FinPartida::Abandonada);
-    EXPECT_GT(recibidas, 0);
+    EXPECT_EQ(JugarPartida(b.c).Fin, fin);
+    return recibidas;
+}
+
+long TilesDe4(const EstadoJuego& e)
+{
+    return std::count_if(e.Jugadas.begin(), e.Jugadas.end(),
+                         [](const auto& j) { return j.Jugador == 4 && (j.Extremo == 1 || j.Extremo == 2); });
+}
+
+TEST(Partida, un_cliente_envia_solo_las_jugadas_de_su_asiento_y_juega_las_que_le_llegan)
+{
+    Banco b(8);
+    EXPECT_GT(JugarComoCliente(b), 0);
     // Seat 4's laid tiles went to the host, nothing else did; the hand was played to its end.
     for (const auto& m : b.red.Enviados) {
         EXPECT_EQ(m.destino, RedNula::Envio::A::Administrador);
         EXPECT_EQ(m.mensaje.compare(0, 7, "ZRP3306"), 0);
     }
-    const auto tilesDe4 = std::count_if(b.e.Jugadas.begin(), b.e.Jugadas.end(), [](const auto& j) {
-        return j.Jugador == 4 && (j.Extremo == 1 || j.Extremo == 2);
-    });
-    EXPECT_EQ(static_cast<long>(b.red.Enviados.size()), tilesDe4);
-    EXPECT_GT(tilesDe4, 0);
+    EXPECT_EQ(static_cast<long>(b.red.Enviados.size()), TilesDe4(b.e));
+    EXPECT_GT(TilesDe4(b.e), 0);
     EXPECT_FALSE(b.e.ManoEnCurso);
     EXPECT_EQ(Huella(b), 15542946875590888899u);
+}
+
+// What arrived while a move was drawn (the host's new match) is seen to before the move is sent: abandoned
+// there, the match sends it not.
+TEST(Partida, un_cliente_cuya_partida_se_abandona_mientras_dibuja_su_jugada_no_la_envia)
+{
+    int trasSuFicha = 0;
+    for (int vez = 1; vez <= 30; ++vez) {
+        SCOPED_TRACE(vez);
+        Banco b(8);
+        b.usuario.AbandonarEn = "Eventos";
+        b.usuario.VezAbandono = vez;
+        bool suya = false; // abandoned right after seat 4 laid a tile
+        b.usuario.AlAbandonar = [&] {
+            const RegistroJugada& j = b.e.Jugadas[static_cast<std::size_t>(b.e.NumeroJugada)];
+            suya = b.e.JugadorTurno == 4 && j.Jugador == 4 && (j.Extremo == 1 || j.Extremo == 2);
+        };
+        JugarComoCliente(b);
+        trasSuFicha += suya;
+        EXPECT_EQ(static_cast<long>(b.red.Enviados.size()), TilesDe4(b.e) - (suya ? 1 : 0));
+    }
+    EXPECT_GT(trasSuFicha, 0);
 }
 
 } // namespace
