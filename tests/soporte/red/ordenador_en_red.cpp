@@ -2,7 +2,8 @@
 // verdad (velocidad 50 y pausa entre jugadas), y alguien delante que contesta cada caja, pulsa Continuar y
 // juega sus fichas, cada cosa tras un rato al azar. Lo que se ve en su mesa sale por la salida estándar, una
 // línea por cambio, con los asientos en la numeración del administrador; por la entrada recibe órdenes:
-// "nueva" pulsa "Comenzar nueva partida" (en el administrador) y acepta abandonar la que hubiera.
+// "nueva" pulsa "Comenzar nueva partida" (en el administrador) y acepta abandonar la que hubiera; "foto F"
+// guarda en F lo que se ve.
 //
 //   ordenador_en_red --administrador --carpeta DIR [--semilla N]         escucha en un puerto libre: "puerto
 //   N" ordenador_en_red --cliente --puerto N --carpeta DIR [--semilla N]
@@ -23,6 +24,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTest>
@@ -104,6 +107,16 @@ private:
             return;
         }
         if (linea == "nueva") nuevaPedida_ = true;
+        // What the person sees: the table with whatever box is open over it.
+        if (linea.rfind("foto ", 0) == 0) {
+            QImage foto = pr_->Mesa->grab().toImage();
+            if (auto* caja = QApplication::activeModalWidget()) {
+                QPainter pintor(&foto);
+                pintor.drawImage(pr_->Mesa->mapFromGlobal(caja->mapToGlobal(QPoint(0, 0))),
+                                 caja->grab().toImage());
+            }
+            foto.save(QString::fromStdString(linea.substr(5)));
+        }
     }
 
     [[noreturn]] static void Salir(int codigo, const char* por)
