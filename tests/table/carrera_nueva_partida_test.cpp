@@ -223,29 +223,31 @@ protected:
         return false;
     }
 
+    // The host's person presses "Comenzar nueva partida" and accepts leaving the match; `aceptadaEn`, when
+    // given, gets the moment the acceptance was read.
+    void NuevaPartida(qint64* aceptadaEn = nullptr)
+    {
+        const std::map<QString, QString> aceptada{{"resto", "aceptada "}};
+        const std::size_t antes = h->Todas("nueva", aceptada).size();
+        h->Ordenar("nueva");
+        ASSERT_TRUE(Esperar([&] { return h->Todas("nueva", aceptada).size() > antes; }, 15000));
+        if (aceptadaEn) *aceptadaEn = h->Todas("nueva", aceptada).back()->t;
+    }
+
     // One race: at the moment, after a random delay, the host presses for a new match. Both computers then
     // reach it and play it on alike.
     void Correr(Momento m, std::mt19937& azar, qint64 espera)
     {
         SCOPED_TRACE(Nombre(m));
+        // The match the host starts first is the one whose deal, or whose first box, the race cuts.
         if (m == Momento::Reparto || m == Momento::CajaAbierta) {
-            // The match the host starts now is the one whose deal, or whose first box, the race cuts.
-            const std::size_t antes = h->Todas("nueva", {{"resto", "aceptada "}}).size();
-            h->Ordenar("nueva");
-            ASSERT_TRUE(Esperar(
-                [&] {
-                    return h->Todas("nueva", {{"resto", "aceptada "}}).size() > antes;
-                },
-                15000));
+            ASSERT_NO_FATAL_FAILURE(NuevaPartida());
         }
         const QString vieja = h->Estado("id");
         ASSERT_TRUE(Esperar([&] { return EnMomento(m); }, espera)) << "nunca se llegó al momento";
         QTest::qWait(std::uniform_int_distribution<int>(0, 300)(azar));
-        const std::map<QString, QString> aceptada{{"resto", "aceptada "}};
-        const std::size_t antes = h->Todas("nueva", aceptada).size();
-        h->Ordenar("nueva");
-        ASSERT_TRUE(Esperar([&] { return h->Todas("nueva", aceptada).size() > antes; }, 15000));
-        const qint64 t = h->Todas("nueva", aceptada).back()->t;
+        qint64 t = 0;
+        ASSERT_NO_FATAL_FAILURE(NuevaPartida(&t));
 
         // The new match dealt on both, the same hands, its first turn begun.
         const Linea* rh = nullptr;

@@ -99,13 +99,22 @@ private:
         if (IniciarJuegoEnRed(*pr_)) PedirAlPrograma(*pr_, Peticion::NuevaPartida);
     }
 
+    // Every whole line waiting: lines that came in one read are all in the stream's buffer, and the input
+    // would not be announced again for them.
     void LeerOrden()
     {
         std::string linea;
-        if (!std::getline(std::cin, linea)) {
-            entrada_->setEnabled(false);
-            return;
-        }
+        do {
+            if (!std::getline(std::cin, linea)) {
+                entrada_->setEnabled(false);
+                return;
+            }
+            Orden(linea);
+        } while (std::cin.rdbuf()->in_avail() > 0);
+    }
+
+    void Orden(const std::string& linea)
+    {
         if (linea == "nueva") nuevaPedida_ = true;
         // What the person sees: the table with whatever box is open over it.
         if (linea.rfind("foto ", 0) == 0) {
