@@ -206,15 +206,17 @@ bool IniciarJuegoEnRed(ConexionRed& red)
     s.Arrancando = false;
     s.EsperandoConexiones = false;
     if (!c.a.JuegoEnRed) c.usuario.OcultarEspera();
+    const bool empieza = nueva && c.a.JuegoEnRed;
     if (const auto p = s.PeticionAplazada) {
         s.PeticionAplazada.reset();
-        PedirPartida(red, *p);
+        // A new match asked for meanwhile is the one the caller starts now, on every computer.
+        if (!empieza || *p != Peticion::NuevaPartida) PedirPartida(red, *p);
     }
     if (s.PersonalAplazado) {
         s.PersonalAplazado = false;
         AbrirPersonalRed(red);
     }
-    return nueva && c.a.JuegoEnRed;
+    return empieza;
 }
 
 } // namespace zp

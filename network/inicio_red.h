@@ -9,8 +9,9 @@ namespace zp {
 
 // The match on the table ends first. True when a new match must start now: the caller starts it (on a
 // client its first state and deal come from the host). False when network play did not start, or when the
-// unfinished game was taken up (asked of the program). What the connections asked of the program
-// meanwhile (a match, the player settings) is asked once the start-up is over, just before it returns.
+// unfinished game was taken up (asked of the program). What was asked of the program meanwhile (a match, by
+// the connections or the person here; the player settings) is asked once the start-up is over, just before
+// it returns; a new match asked for is the one the start-up leads to, when it leads to one.
 bool IniciarJuegoEnRed(ConexionRed& red);
 
 } // namespace zp

@@ -21,10 +21,30 @@ Entero EstadoRed::ClientesRespondidos() const
 void EstadoRed::VaciarRecibidos()
 {
     Cola.Vaciar();
+    OlvidarPartida();
+    NuevaPartidaPendiente = false;
+}
+
+void EstadoRed::OlvidarPartida()
+{
+    Cola.Extraer([](const EntradaCola& x) { return DePartida(x.Codigo); });
     ColaMotor.clear();
     CadenaSituacionRed.clear();
-    NuevaPartidaPendiente = false;
     Retenidos.clear();
+}
+
+bool DePartida(int codigo)
+{
+    switch (codigo) {
+    case codigo_red::Salida:
+    case codigo_red::CincoDobles:
+    case codigo_red::Jugada:
+    case codigo_red::Estado:
+    case codigo_red::Reparto:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void AnadirMensajeChat(EstadoRed& red, std::string mensaje)

@@ -24,7 +24,8 @@ struct EstadoRed
     // deal was taken must not replace it, or the client would take the decision of one with the other.
     std::deque<std::string> CadenaSituacionRed;
     // Client: the host started a new game that has not begun here yet. Until it does, what the host sends
-    // for the game waits in `Retenidos`, unread, so that the match being left takes nothing of the new one.
+    // for a match waits in `Retenidos`, unread, so that the match being left takes nothing of the new one
+    // (what each phase takes, holds and drops: network/core/protocolo.h).
     bool NuevaPartidaPendiente = false;
     std::deque<MensajeRed> Retenidos;
 
@@ -55,9 +56,16 @@ struct EstadoRed
     int Descartados = 0; // messages dropped as malformed or not for us
 
     Entero ClientesRespondidos() const;
-    // Everything received and not yet taken is forgotten (network play starts, or a new game comes).
+    // Everything received and not yet taken is forgotten (network play starts or ends).
     void VaciarRecibidos();
+    // What was received for a match and not yet taken, held or not, is forgotten (a new game comes); the
+    // start-up's own messages stay.
+    void OlvidarPartida();
 };
+
+// The kinds sent for a match (its state, deals, leader, five-doubles answers, moves), as against the
+// start-up's seat and verdict, chat lines and the new-game announcement.
+bool DePartida(int codigo);
 
 // Stores one chat record in the first free element; the history grows by 50 when its last one fills.
 void AnadirMensajeChat(EstadoRed& red, std::string mensaje);

@@ -120,9 +120,9 @@ Avisos ProtocoloRed::AtenderEnAdministrador(int socket, MensajeRed m)
 Avisos ProtocoloRed::AtenderEnCliente(MensajeRed m)
 {
     Avisos avisos;
-    // After a new game, what the host sends belongs to it: it waits until that match has begun here. Chat
-    // belongs to no match.
-    if (red_.NuevaPartidaPendiente && m.Codigo != codigo_red::NuevaPartida && m.Codigo != codigo_red::Chat) {
+    // After a new game, what the host sends for a match belongs to it: it waits until that match has begun
+    // here.
+    if (red_.NuevaPartidaPendiente && DePartida(m.Codigo)) {
         red_.Retenidos.push_back(std::move(m));
         return avisos;
     }
@@ -150,7 +150,7 @@ Avisos ProtocoloRed::AtenderEnCliente(MensajeRed m)
         // Another one before the last began here: what came for that one is dropped, and one new match is
         // asked for, not two.
         avisos.NuevaPartida = !red_.NuevaPartidaPendiente;
-        red_.VaciarRecibidos();
+        red_.OlvidarPartida();
         red_.NuevaPartidaPendiente = true;
         avisos.Recibido = true;
         break;

@@ -45,6 +45,27 @@ struct Avisos
     }
 };
 
+// What each end does with what it receives, by the phase it is in: "take" is handled at once or queued for
+// the wait that takes it, "hold" is kept unread until the phase ends, "drop" is forgotten.
+//
+//   Client                      seat 03, verdict 02   chat 20   new game 08            match: state 11, deal
+//                                                                                      12, leader 01, five
+//                                                                                      doubles 05, move 06
+//   start-up, match in play     take                  take      take: drops what came   take
+//                                                               for the match; the
+//                                                               match is left at once
+//   new game announced, not     take                  take      take: drops what was    hold, until the new
+//   begun here                                                  held; no second match   match begins here
+//
+//   Host: a game code 04 is taken once a seat and a chat line 20 relayed, in every phase; five-doubles
+//   answers 05 and moves 06 are queued, and then
+//   until a deal is sent        dropped when the deal goes out: sent before that client could know it
+//   deal sent, leader not yet   the five-doubles wait takes the answer of the seat dealt them; the rest is
+//                               dropped when the leader is announced
+//   leader announced            the match's waits take the move of the seat in turn
+//
+// Whatever its phase, the host takes nothing from a socket without a seat, nor a move or five-doubles answer
+// from another seat than the one awaited; both ends drop a malformed message.
 class ProtocoloRed
 {
 public:

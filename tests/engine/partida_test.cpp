@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/arranque.h"
+#include "engine/cinco_dobles.h"
 #include "engine/fin_mano.h"
 #include "engine/geometria_linea.h"
 #include "engine/jugada.h"
@@ -460,18 +461,22 @@ TEST(Partida, en_red_el_administrador_solo_acepta_la_jugada_remota_que_encaja_y_
     EXPECT_EQ(Huella(b), 6122577463261141409u);
 }
 
-// What a client sent before a deal (a move of the hand or match before, crossing the deal on the wire) is
-// dropped with it, even a move that would fit: the remote seat's move is the one it sends afterwards.
-TEST(Partida, el_administrador_no_toma_lo_que_un_cliente_envio_antes_del_reparto)
+// What a client sent before it could know the deal (a move of the hand or match before, crossing the deal on
+// the wire) is dropped, even a move that would fit, whether it came before the deal went out or while the
+// deal was drawn here: the remote seat's move is the one it sends afterwards.
+TEST(Partida, el_administrador_no_toma_lo_que_un_cliente_envio_antes_de_conocer_el_reparto)
 {
     // The remote seat's first move, and another it could have made, as their messages would carry them.
     std::string hecha, otra;
-    const auto jugar = [&](std::uint32_t semilla, const std::string& antes) {
+    const auto jugar = [&](std::uint32_t semilla, const std::string& antes, std::string alDibujar) {
         Banco b(semilla);
         b.a.JuegoEnRed = true;
         b.a.ModoRed = PapelRed::Administrador;
         b.a.Jugador[1].ControlJugador = Control::Remoto;
         b.red.Cola = antes;
+        b.ritmo.AlPausar = [&] {
+            if (b.e.RepartiendoMano) b.red.Cola += std::exchange(alDibujar, std::string());
+        };
         std::function<void()> responder = [&] {
             b.red.Llegadas.push_back(responder);
             EstadoJuego& e = b.e;
@@ -496,13 +501,50 @@ TEST(Partida, el_administrador_no_toma_lo_que_un_cliente_envio_antes_del_reparto
     std::uint32_t semilla = 1;
     for (; semilla < 50 && otra.empty(); ++semilla) {
         hecha.clear();
-        jugar(semilla, "");
+        jugar(semilla, "", "");
     }
     ASSERT_FALSE(otra.empty());
-    const auto jugadas = jugar(semilla - 1, otra);
-    const RegistroJugada& j = jugadas[static_cast<std::size_t>(std::stoi(hecha.substr(2, 2)))];
-    EXPECT_EQ(j.Jugador, 1);
-    EXPECT_EQ(std::to_string(j.PuntoUnido) + std::to_string(j.PuntoAbierto), hecha.substr(4, 2));
+    for (const bool alDibujar : {false, true}) {
+        SCOPED_TRACE(alDibujar ? "mientras se dibuja el reparto" : "antes del reparto");
+        const auto jugadas = jugar(semilla - 1, alDibujar ? "" : otra, alDibujar ? otra : "");
+        const RegistroJugada& j = jugadas[static_cast<std::size_t>(std::stoi(hecha.substr(2, 2)))];
+        EXPECT_EQ(j.Jugador, 1);
+        EXPECT_EQ(std::to_string(j.PuntoUnido) + std::to_string(j.PuntoAbierto), hecha.substr(4, 2));
+    }
+}
+
+// A five-doubles answer the remote seat sent for an earlier deal (of the match before, crossing the deal on
+// the wire) is not its answer to this one, though the seat was dealt five doubles again: that is the one it
+// sends afterwards.
+TEST(Partida, el_administrador_no_toma_la_respuesta_a_cinco_dobles_de_un_reparto_anterior)
+{
+    const auto repartir = [](std::uint32_t semilla, const std::string& antes,
+                             std::vector<std::string>& enviados) {
+        Banco b(semilla);
+        b.a.JuegoEnRed = true;
+        b.a.ModoRed = PapelRed::Administrador;
+        b.a.JugadorCincoDobles = CincoDobles::PuedeDevolver;
+        b.a.Jugador[1].ControlJugador = Control::Remoto;
+        b.red.Cola = antes;
+        b.red.Llegadas.push_back([&b] { b.red.Cola += "050"; }); // its answer: it keeps them
+        b.e.PartidaEnCurso = true;
+        CalcularDisposicionManos(b.c);
+        IniciarMano(b.c);
+        for (const auto& m : b.red.Enviados)
+            enviados.push_back(m.mensaje.size() > 8 ? m.mensaje.substr(0, 7) : m.mensaje);
+        return b.e.DoblesJugador[1];
+    };
+    std::uint32_t semilla = 1;
+    std::vector<std::string> enviados;
+    while (semilla < 5000 && repartir(semilla, "", enviados) < kMinimoDobles) ++semilla;
+    ASSERT_LT(semilla, 5000u);
+
+    enviados.clear();
+    repartir(semilla, "051", enviados);
+    // One deal, and the seat's own answer relayed to the other clients.
+    EXPECT_EQ(std::count(enviados.begin(), enviados.end(), "ZRP3312"), 1);
+    EXPECT_EQ(std::count(enviados.begin(), enviados.end(), "ZRP33050"), 1);
+    EXPECT_EQ(std::count(enviados.begin(), enviados.end(), "ZRP33051"), 0);
 }
 
 // A hand dealt here, then played as a client whose host relays the other seats' moves, until the hand ends

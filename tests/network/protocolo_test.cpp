@@ -149,6 +149,32 @@ TEST(ProtocoloRed, tras_una_partida_nueva_lo_que_llega_espera_a_que_empiece_aqui
     EXPECT_EQ(cliente.red.Cola.Texto(), "012013");
 }
 
+// The seat and the verdict belong to the start-up, not to a match: a new game read with them, before or
+// after, in one read or cut anywhere, neither drops nor holds them; it drops what came for the match before
+// it and holds what comes for the new one.
+TEST(ProtocoloRed, el_puesto_y_el_veredicto_del_arranque_no_se_pierden_ni_se_retienen_con_una_partida_nueva)
+{
+    const std::tuple<std::string, std::string, std::string> casos[] = {
+        {"ZRP33032ZRP3308", "032", "032"},
+        {"ZRP3308ZRP33032", "032", "032"},
+        {"ZRP3308ZRP33032ZRP33021", "032021", "032021"},
+        {"ZRP33032ZRP33013ZRP3308ZRP33014ZRP33021", "032021", "032021014"},
+    };
+    for (const auto& [bytes, alLlegar, alEmpezar] : casos) {
+        for (std::size_t corte = 0; corte < bytes.size(); ++corte) {
+            SCOPED_TRACE(bytes + " / " + std::to_string(corte));
+            Extremo cliente(false);
+            Avisos a = cliente.Recibir(bytes.substr(0, corte));
+            a |= cliente.Recibir(bytes.substr(corte));
+            EXPECT_TRUE(a.NuevaPartida);
+            EXPECT_EQ(cliente.red.Cola.Texto(), alLlegar);
+            cliente.protocolo.EmpezarPartida();
+            EXPECT_EQ(cliente.red.Cola.Texto(), alEmpezar);
+            EXPECT_EQ(cliente.red.Descartados, 0);
+        }
+    }
+}
+
 TEST(ProtocoloRed, un_mensaje_mal_formado_o_de_quien_no_toca_se_descarta_sin_cambiar_nada)
 {
     std::string estadoMalo = Situacion(4, 1);

@@ -45,13 +45,19 @@ public:
     std::function<void()> AlCargar; // the settings file "read": the test puts its state in place
 };
 
-// Pauses at zero; the pauses asked for and the sounds played, in order.
+// Pauses at zero; the pauses asked for and the sounds played, in order. `AlPausar` runs in each pause, as
+// the events that arrive while something is drawn.
 class RitmoQueAnota : public Ritmo
 {
 public:
-    void HacerPausa(int ms) override { Pausas.push_back(ms); }
+    void HacerPausa(int ms) override
+    {
+        Pausas.push_back(ms);
+        if (AlPausar) AlPausar();
+    }
     void ReproducirSonido(ModoSonido, int sonido) override { Sonidos.push_back(sonido); }
     std::vector<int> Pausas, Sonidos;
+    std::function<void()> AlPausar;
 };
 
 // Seats in play from a string of seat digits ("134"); pairs play exactly when all four play.

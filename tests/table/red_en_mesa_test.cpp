@@ -145,6 +145,47 @@ protected:
         EXPECT_FALSE(programa->a.JuegoEnRed);
     }
 
+    // Mientras se espera al jugador, antes de que llegue o ya sentado sin haber contestado, se pide una
+    // partida nueva (`pulsar`); el jugador contesta sin partida que seguir. Se acaba la espera y empieza una
+    // sola partida, la de los dos: el jugador recibe su asiento, los ajustes, el veredicto y después el
+    // reparto.
+    void NuevaMientrasSeEspera(bool yaSentado, std::function<void()> pulsar)
+    {
+        Administrar();
+        Llamada* jugador = nullptr;
+        bool enPartida = false;
+        pasos = {
+            {[&] { return Escuchando(); },
+             [&, yaSentado] {
+                 if (!yaSentado) pulsar();
+                 jugador = &Llamar();
+             }},
+            {[&] { return jugador->recibido.size() >= 8; },
+             [&, yaSentado] {
+                 if (yaSentado) pulsar();
+                 jugador->socket.write("ZRP33040000000000");
+             }},
+            // La partida espera ya la jugada del jugador o su caja de salida: se acaba aquí.
+            {[&] { return jugador->recibido.contains("ZRP3301"); },
+             [&] {
+                 enPartida = programa->a.JuegoEnRed && programa->e.PartidaEnCurso && !Red().Estado.Arrancando;
+                 zp::abandonMatch();
+             }},
+        };
+        ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 2; }, 30000));
+        // Asiento, ajustes y veredicto; los ajustes de la partida y su reparto; nada de otra partida.
+        const QByteArray& r = jugador->recibido;
+        constexpr int kEstado = 787;
+        EXPECT_TRUE(r.startsWith("ZRP33032ZRP3311"));
+        EXPECT_EQ(r.indexOf("ZRP33021"), 8 + kEstado);
+        EXPECT_EQ(r.indexOf("ZRP3311", 8 + kEstado), 8 + kEstado + 8);
+        EXPECT_EQ(r.indexOf("ZRP3312"), 8 + kEstado + 8 + kEstado);
+        EXPECT_EQ(r.count("ZRP3312"), 1);
+        EXPECT_FALSE(r.contains("ZRP3308"));
+        EXPECT_TRUE(enPartida);
+        EXPECT_FALSE(HayCaja(QStringLiteral("Abandonar la partida en curso")));
+    }
+
     static int CajasAbiertas()
     {
         int n = 0;
@@ -219,6 +260,30 @@ TEST_F(RedEnLaMesa, quien_se_va_mientras_se_avisa_de_un_rechazado_se_pregunta_al
 TEST_F(RedEnLaMesa, quien_se_va_y_vuelve_mientras_se_avisa_de_un_rechazado_no_se_pregunta)
 {
     RechazadoYJugadorQueSeVa(true);
+}
+
+TEST_F(RedEnLaMesa, una_partida_nueva_pedida_mientras_se_espera_al_jugador_es_la_que_empieza_al_llegar_este)
+{
+    NuevaMientrasSeEspera(false, [this] { Pulsar(1); });
+}
+
+TEST_F(RedEnLaMesa, dos_pulsaciones_mientras_se_espera_al_jugador_dan_una_sola_partida_al_llegar_este)
+{
+    NuevaMientrasSeEspera(false, [this] {
+        Pulsar(1);
+        Pulsar(1);
+    });
+}
+
+TEST_F(RedEnLaMesa, con_el_jugador_ya_sentado_una_partida_nueva_no_se_anuncia_y_es_la_que_empieza)
+{
+    NuevaMientrasSeEspera(true, [this] { Pulsar(1); });
+}
+
+// Como la pediría cualquier otra ventana: tampoco se juega dentro de la espera.
+TEST_F(RedEnLaMesa, una_partida_pedida_al_programa_mientras_se_espera_no_se_juega_dentro_de_la_espera)
+{
+    NuevaMientrasSeEspera(false, [this] { zp::PedirAlPrograma(*programa, zp::Peticion::NuevaPartida); });
 }
 
 TEST_F(RedEnLaMesa, quien_llama_ya_empezada_sin_asiento_se_cuelga_y_se_avisa_con_su_direccion_caja_a_caja)
