@@ -52,8 +52,10 @@ struct Avisos
 //                                                                                      12, leader 01, five
 //                                                                                      doubles 05, move 06
 //   start-up, match in play     take                  take      take: drops what came   take
-//                                                               for the match; the
-//                                                               match is left at once
+//                                                               for a match; a match
+//                                                               in play is left at
+//                                                               once, the start-up
+//                                                               ends first
 //   new game announced, not     take                  take      take: drops what was    hold, until the new
 //   begun here                                                  held; no second match   match begins here
 //
