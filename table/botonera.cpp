@@ -20,8 +20,6 @@
 #include "table/tutor_mesa.h"
 
 #include <QPointer>
-#include <filesystem>
-#include <system_error>
 
 namespace zp {
 
@@ -156,6 +154,20 @@ void AtenderPeticiones(Programa& pr, const PeticionesAjustes& p)
     if (p.NuevaPartida) PedirAlPrograma(pr, Peticion::NuevaPartida);
 }
 
+// Leaving a network game ends network play as switching it off would, and gives back the game set aside when
+// it began: into the settings file, which the next start takes up. False when it could not be written there,
+// so that it stays set aside; a file that cannot be given back is said and goes, as at the end of network
+// play.
+bool DevolverSituacionApartada(const std::string& carpetaDatos, const EstadoJuego& e, const Ajustes& a)
+{
+    EstadoJuego juego = e;
+    Ajustes datos = a;
+    const ResultadoCargaEstado r = CargarEstado(carpetaDatos, kFicheroAntesDeRed, juego, datos);
+    if (r.Mensaje) MostrarMensaje(r.Mensaje->Titulo, r.Mensaje->Texto, Entero(r.Mensaje->Lineas), 1);
+    if (!r.FicheroEncontrado) return true;
+    return GuardarAjustesAlSalir(carpetaDatos, juego, datos);
+}
+
 void Salir(Programa& pr)
 {
     EstadoJuego& e = pr.e;
@@ -189,10 +201,13 @@ void Salir(Programa& pr)
         e.RepartoEnCurso = false;
         e.PartidaEnCurso = false;
     }
-    if (!pr.a.JuegoEnRed) GuardarAjustesAlSalir(pr.CarpetaDatos, e, pr.a);
+    // A network game is not this computer's to keep: the one from before it is, once nothing more of the
+    // network can arrive.
+    const bool enRed = pr.a.JuegoEnRed;
+    if (!enRed) GuardarAjustesAlSalir(pr.CarpetaDatos, e, pr.a);
     if (auto* red = ConexionDe(pr)) CerrarRed(*red);
-    std::error_code sinFallo; // a missing file is no error
-    std::filesystem::remove(std::filesystem::path(pr.CarpetaDatos) / kFicheroAntesDeRed, sinFallo);
+    if (!enRed || DevolverSituacionApartada(pr.CarpetaDatos, e, pr.a))
+        DescartarSituacionApartada(pr.CarpetaDatos);
     pr.Mesa->hide();
     PedirAlPrograma(pr, Peticion::Salir);
 }

@@ -1,6 +1,7 @@
 // Los ajustes del jugador abiertos desde el botón 2 de la barra del programa: lo cambiado sigue al volver a
 // arrancar, un asiento desactivado en la primera jugada empieza otra partida sin él, y dejar la red
-// restaurando la situación de antes sigue aquella partida, también después de caerse uno de los ordenadores.
+// restaurando la situación de antes sigue aquella partida, también después de caerse uno de los ordenadores
+// o de salir del programa en red.
 #include "ajustes_en_mesa.h"
 
 #include "network/conexion_red.h"
@@ -38,6 +39,64 @@ protected:
     // this one killed (and started again), or the host. Then this computer joins again, finds nobody, and
     // leaves network play restoring the game from before it.
     void PerderLaRedYRestaurar(bool caeEsteOrdenador);
+
+    // This computer's turn, in network play or not.
+    bool EnSuTurno(bool enRed) const
+    {
+        const zp::EstadoJuego& j = programa->e;
+        return programa->a.JuegoEnRed == enRed && j.PartidaEnCurso && j.ManoEnCurso && j.EsperaContinuar &&
+               j.JugadorTurno == 4;
+    }
+
+    // Once started with the pause between moves off: a local match from the bar, played to this computer's
+    // first turn, and from there network play as the client of `administrador`, started now. The game it
+    // sets aside is kept in `partidaLocal`, its file in `ficheroApartado`, the file found on opening the
+    // settings in `alEntrar`.
+    void JugarEnRedTrasUnaPartidaLocal(QProcess& administrador)
+    {
+        respuestas[QStringLiteral("Jugar en red")] = true;
+        pasos.push_back(
+            {[this] { return EnSuTurno(false); },
+             [this, &administrador] {
+                 partidaLocal = programa->e;
+                 ficheroApartado =
+                     zp::ComponerFicheroEstado(zp::GenerarCadenasEstado(partidaLocal, programa->a));
+                 administrador.start(ZP_PARTIDA_RED, {"--administrador", "--puerto", "0", "--clientes", "1",
+                                                      "--semilla", "5", "--respuestas", "0"});
+                 ASSERT_TRUE(administrador.waitForReadyRead(20000));
+                 const QString linea = QString::fromUtf8(administrador.readLine()).trimmed();
+                 ASSERT_TRUE(linea.startsWith(QStringLiteral("puerto "))) << linea.toStdString();
+                 zp::ConexionDe(*programa)->Puerto = quint16(linea.mid(7).toUInt());
+                 AbrirAjustes([this](zp::personal& v) {
+                     alEntrar = LeerFichero("ZARPE33.ARE");
+                     CambiarRed(v, true);
+                     Clic(v.Pic_BotSalir, QPoint(25, 25));
+                 });
+             }});
+        PulsarLuego(1);
+    }
+
+    // The program started again on what the last one left on disk, with a script of its own.
+    void ArrancarOtraVez()
+    {
+        programa.reset();
+        zp::Entorno() = zp::EntornoKit{};
+        resultados.clear();
+        cajas.clear();
+        pasos.clear();
+        pasoActual = 0;
+        primeraVez = true;
+        Arrancar();
+    }
+
+    static void Terminar(QProcess& administrador)
+    {
+        if (administrador.state() != QProcess::NotRunning) administrador.kill();
+        administrador.waitForFinished();
+    }
+
+    zp::EstadoJuego partidaLocal;
+    std::string ficheroApartado, alEntrar;
 };
 
 TEST_F(PersonalEnLaMesa, un_nombre_y_un_nivel_cambiados_siguen_al_volver_a_arrancar)
@@ -139,14 +198,8 @@ void PersonalEnLaMesa::PerderLaRedYRestaurar(bool caeEsteOrdenador)
 {
     a.PausaEntreJugadas = false;
     Arrancar(7);
-    const auto enSuTurno = [this](bool enRed) {
-        const zp::EstadoJuego& j = programa->e;
-        return programa->a.JuegoEnRed == enRed && j.PartidaEnCurso && j.ManoEnCurso && j.EsperaContinuar &&
-               j.JugadorTurno == 4;
-    };
     QProcess administrador;
-    zp::EstadoJuego local;
-    std::string apartada, alEntrar, alVolver;
+    std::string alVolver;
     quint16 sinNadie = 0; // nobody listens there: joining again finds no host
     {
         QTcpServer cerrado;
@@ -160,30 +213,12 @@ void PersonalEnLaMesa::PerderLaRedYRestaurar(bool caeEsteOrdenador)
         Clic(v.Pic_BotSalir, QPoint(25, 25));
     };
     bool caido = false, restaurada = false;
-    respuestas[QStringLiteral("Jugar en red")] = true;
     respuestas[QStringLiteral("Juego en red")] = true; // Aceptar: connect again
     respuestas[QStringLiteral("Restaurar situación anterior")] = true;
 
-    // A local match started from the bar, played to this computer's turn: the game network play sets aside.
-    pasos.push_back({[&] { return enSuTurno(false); },
-                     [&] {
-                         local = programa->e;
-                         apartada = zp::ComponerFicheroEstado(zp::GenerarCadenasEstado(local, programa->a));
-                         administrador.start(ZP_PARTIDA_RED,
-                                             {"--administrador", "--puerto", "0", "--clientes", "1",
-                                              "--semilla", "5", "--respuestas", "0"});
-                         ASSERT_TRUE(administrador.waitForReadyRead(20000));
-                         const QString linea = QString::fromUtf8(administrador.readLine()).trimmed();
-                         ASSERT_TRUE(linea.startsWith(QStringLiteral("puerto "))) << linea.toStdString();
-                         zp::ConexionDe(*programa)->Puerto = quint16(linea.mid(7).toUInt());
-                         AbrirAjustes([&](zp::personal& v) {
-                             alEntrar = LeerFichero("ZARPE33.ARE");
-                             CambiarRed(v, true);
-                             Clic(v.Pic_BotSalir, QPoint(25, 25));
-                         });
-                     }});
+    JugarEnRedTrasUnaPartidaLocal(administrador);
     // In the middle of the network match, with this computer's snapshot of it on disk, one computer falls.
-    pasos.push_back({[&] { return enSuTurno(true) && QFile::exists(Fichero("ZARPE33.DRE")); },
+    pasos.push_back({[&] { return EnSuTurno(true) && QFile::exists(Fichero("ZARPE33.DRE")); },
                      [&] {
                          caido = true;
                          if (caeEsteOrdenador) {
@@ -193,18 +228,10 @@ void PersonalEnLaMesa::PerderLaRedYRestaurar(bool caeEsteOrdenador)
                          enAjustes = volverARed; // the settings open to connect again
                          administrador.kill();
                      }});
-    PulsarLuego(1);
     if (caeEsteOrdenador) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return caido && !programa->BucleEnMarcha; }, 30000));
         // Started again on what the killed program left on disk; the host plays that seat from then on.
-        programa.reset();
-        zp::Entorno() = zp::EntornoKit{};
-        resultados.clear();
-        cajas.clear();
-        pasos.clear();
-        pasoActual = 0;
-        primeraVez = true;
-        Arrancar();
+        ArrancarOtraVez();
         EXPECT_FALSE(programa->e.PartidaEnCurso) << "the settings file held no game";
         AbrirAjustes(volverARed);
     }
@@ -217,21 +244,113 @@ void PersonalEnLaMesa::PerderLaRedYRestaurar(bool caeEsteOrdenador)
                          });
                      }});
     pasos.push_back(
-        {[&] { return enSuTurno(false) && HayCaja(QStringLiteral("Restaurar situación anterior")); },
+        {[&] { return EnSuTurno(false) && HayCaja(QStringLiteral("Restaurar situación anterior")); },
          [&] {
              const zp::EstadoJuego& j = programa->e;
-             EXPECT_EQ(j.NumeroMano, local.NumeroMano);
-             EXPECT_EQ(j.NumeroJugada, local.NumeroJugada);
-             EXPECT_EQ(j.Manos, local.Manos);
+             EXPECT_EQ(j.NumeroMano, partidaLocal.NumeroMano);
+             EXPECT_EQ(j.NumeroJugada, partidaLocal.NumeroJugada);
+             EXPECT_EQ(j.Manos, partidaLocal.Manos);
              EXPECT_FALSE(QFile::exists(Fichero("ZARPE33.ARE"))) << "given back, set aside no more";
              restaurada = true;
              zp::abandonMatch(); // fin de la prueba
          }});
     ASSERT_TRUE(QTest::qWaitFor([&] { return restaurada && !programa->BucleEnMarcha; }, 60000));
-    EXPECT_EQ(alEntrar, apartada);
-    EXPECT_EQ(alVolver, apartada) << "opening the settings to join again left it as it was";
-    if (administrador.state() != QProcess::NotRunning) administrador.kill();
-    administrador.waitForFinished();
+    EXPECT_EQ(alEntrar, ficheroApartado);
+    EXPECT_EQ(alVolver, ficheroApartado) << "opening the settings to join again left it as it was";
+    Terminar(administrador);
+}
+
+// Leaving the program from a network game ends network play: the next start takes up the game set aside when
+// it began, where it was, as leaving network play restoring it would have.
+TEST_F(PersonalEnLaMesa, salir_del_programa_en_red_deja_la_partida_de_antes_para_el_siguiente_arranque)
+{
+    a.PausaEntreJugadas = false;
+    Arrancar(7);
+    QProcess administrador;
+    respuestas[QStringLiteral("Salir del programa")] = true;
+    JugarEnRedTrasUnaPartidaLocal(administrador);
+    pasos.push_back({[this] { return EnSuTurno(true); }, [this] { PulsarLuego(7); }});
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return !programa->BucleEnMarcha && resultados.back().Siguiente == zp::Peticion::Salir; },
+        60000));
+    EXPECT_TRUE(HayCaja(QStringLiteral("Salir del programa")));
+    EXPECT_EQ(alEntrar, ficheroApartado);
+    EXPECT_EQ(LeerFichero("ZARPE33.INI"), ficheroApartado)
+        << "the game from before network play, for the next start";
+    Terminar(administrador);
+
+    bool sigue = false;
+    paso = [&] {
+        if (sigue || !EnSuTurno(false)) return;
+        sigue = true;
+        const zp::EstadoJuego& j = programa->e;
+        EXPECT_EQ(j.NumeroMano, partidaLocal.NumeroMano);
+        EXPECT_EQ(j.NumeroJugada, partidaLocal.NumeroJugada);
+        EXPECT_EQ(j.Manos, partidaLocal.Manos);
+        EXPECT_EQ(j.HuecosMano, partidaLocal.HuecosMano);
+        zp::abandonMatch(); // fin de la prueba
+    };
+    ArrancarOtraVez();
+    EXPECT_TRUE(sigue);
+    EXPECT_TRUE(HayCaja(QStringLiteral("Continuar la partida anterior")));
+    EXPECT_FALSE(programa->a.JuegoEnRed);
+    EXPECT_FALSE(QFile::exists(Fichero("ZARPE33.ARE"))) << "given back, set aside no more";
+}
+
+// Leaving a network game takes nothing of it to the settings file, whatever becomes of the game set aside:
+// none is there to give back; one that cannot be read is said and goes; one the settings file cannot take
+// (made read-only, Cancelar to leave without saving) stays set aside.
+TEST_F(PersonalEnLaMesa, salir_en_red_no_guarda_la_partida_en_red_y_la_de_antes_solo_se_va_devuelta)
+{
+    struct Caso
+    {
+        const char* nombre;
+        const char* apartada; // the bytes of the file set aside; null: none, empty: a half-played game
+        bool soloLectura;     // the settings file made read-only
+        const char* aviso;    // the box shown on leaving, besides none
+        bool quedaApartada;
+    };
+    const Caso casos[] = {
+        {"sin partida apartada", nullptr, false, nullptr, false},
+        {"apartada ilegible", "basura", false, "Error en la carga de datos", false},
+        {"ajustes de solo lectura", "", true, "Error al guardar los ajustes", true},
+    };
+    zp::EstadoJuego apartado;
+    prueba::RepartirManoAMedias(apartado, 3);
+    respuestas[QStringLiteral("Salir del programa")] = true;
+    respuestas[QStringLiteral("Error al guardar los ajustes")] = false;
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        programa.reset();
+        zp::Entorno() = zp::EntornoKit{};
+        resultados.clear();
+        QFile::setPermissions(Fichero("ZARPE33.INI"), QFile::ReadOwner | QFile::WriteOwner);
+        QFile::remove(Fichero("ZARPE33.ARE"));
+        Arrancar();
+        const std::string ajustes = LeerFichero("ZARPE33.INI");
+        if (caso.apartada && *caso.apartada) {
+            QFile f(Fichero("ZARPE33.ARE"));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(caso.apartada);
+        } else if (caso.apartada) {
+            ASSERT_FALSE(zp::GrabarEstado(Carpeta(), zp::kFicheroAntesDeRed, apartado, a).has_value());
+        }
+        const std::string previa = LeerFichero("ZARPE33.ARE");
+        if (caso.soloLectura) QFile::setPermissions(Fichero("ZARPE33.INI"), QFile::ReadOwner);
+        programa->e = apartado; // a network game half played: not this computer's to keep
+        programa->a.JuegoEnRed = true;
+        cajas.clear();
+        Pulsar(7);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return resultados.size() == 2; }, 5000));
+
+        EXPECT_EQ(resultados.back().Siguiente, zp::Peticion::Salir);
+        EXPECT_EQ(LeerFichero("ZARPE33.INI"), ajustes);
+        std::vector<std::string> avisos;
+        for (const prueba::Caja& c : cajas)
+            if (c.titulo != QStringLiteral("Salir del programa")) avisos.push_back(c.titulo.toStdString());
+        EXPECT_EQ(avisos, caso.aviso ? std::vector<std::string>{caso.aviso} : std::vector<std::string>{});
+        EXPECT_EQ(LeerFichero("ZARPE33.ARE"), caso.quedaApartada ? previa : "(no está)");
+    }
 }
 
 // A game set aside when network play began (left on disk by a network game that ended some other way) gives
