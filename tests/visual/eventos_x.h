@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QPoint>
 #include <QWidget>
+#include <cstdlib>
 #include <cstring>
 #include <xcb/xcb.h>
 
@@ -31,22 +33,63 @@ inline void PulsarTeclaX(QWidget& w, xcb_keycode_t tecla = 38)
     xcb_flush(c);
 }
 
-// A press of the left button at `punto` of `w`, in its real pixels.
-inline void PulsarBotonX(QWidget& w, QPoint punto)
+// The left button at `punto` of `w`, in its real pixels: pressed, or released after a press there.
+inline void BotonX(QWidget& w, QPoint punto, bool pulsado)
 {
     xcb_connection_t* c = ConexionX();
     const auto ventana = xcb_window_t(w.window()->winId());
     const QPoint p = w.mapTo(w.window(), punto);
-    xcb_button_press_event_t ev;
+    xcb_button_press_event_t ev; // a release has the same layout
     std::memset(&ev, 0, sizeof ev);
-    ev.response_type = XCB_BUTTON_PRESS;
+    ev.response_type = pulsado ? XCB_BUTTON_PRESS : XCB_BUTTON_RELEASE;
     ev.detail = 1;
     ev.event = ventana;
     ev.event_x = std::int16_t(p.x());
     ev.event_y = std::int16_t(p.y());
+    ev.state = pulsado ? 0 : XCB_BUTTON_MASK_1;
     ev.same_screen = 1;
     xcb_send_event(c, 0, ventana, 0, reinterpret_cast<const char*>(&ev));
     xcb_flush(c);
 }
+
+inline void PulsarBotonX(QWidget& w, QPoint punto)
+{
+    BotonX(w, punto, true);
+}
+
+inline void SoltarBotonX(QWidget& w, QPoint punto)
+{
+    BotonX(w, punto, false);
+}
+
+// What the server shows of `w` in its rectangle `r`, read over a connection of our own, as another program
+// would see it: what the program has drawn but not yet sent is not there.
+class PantallaX
+{
+public:
+    PantallaX() : c_(xcb_connect(nullptr, nullptr)) {}
+    ~PantallaX() { xcb_disconnect(c_); }
+    PantallaX(const PantallaX&) = delete;
+    PantallaX& operator=(const PantallaX&) = delete;
+
+    QImage Leer(QWidget& w, QRect r) const
+    {
+        const QPoint p = w.mapTo(w.window(), r.topLeft());
+        const auto ventana = xcb_window_t(w.window()->winId());
+        auto* respuesta = xcb_get_image_reply(
+            c_,
+            xcb_get_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, ventana, std::int16_t(p.x()), std::int16_t(p.y()),
+                          std::uint16_t(r.width()), std::uint16_t(r.height()), ~0u),
+            nullptr);
+        if (!respuesta) return {};
+        const QImage vista(xcb_get_image_data(respuesta), r.width(), r.height(), QImage::Format_RGB32);
+        QImage copia = vista.copy();
+        std::free(respuesta);
+        return copia;
+    }
+
+private:
+    xcb_connection_t* c_;
+};
 
 } // namespace prueba
