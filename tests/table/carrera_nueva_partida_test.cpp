@@ -75,7 +75,7 @@ protected:
     // Both computers at their first match, dealt alike.
     void Arrancar(unsigned semilla)
     {
-        ASSERT_NO_FATAL_FAILURE(ArrancarAdministrador(semilla));
+        ASSERT_NO_FATAL_FAILURE(ArrancarAdministrador(1, semilla));
         ASSERT_NO_FATAL_FAILURE(ArrancarCliente(semilla + 1));
         ASSERT_TRUE(Esperar(
             [&] {

@@ -166,11 +166,12 @@ protected:
     OrdenadorEnRed& Administrador() { return *ordenadores.front(); }
     OrdenadorEnRed& Cliente(std::size_t i = 1) { return *ordenadores.at(i); }
 
-    // The host, listening on a free port; it goes at full speed until its first hand is over, as every
-    // computer started here.
-    void ArrancarAdministrador(unsigned semilla)
+    // The host, listening on a free port for `clientes` clients; it goes at full speed until its first hand
+    // is over, as every computer started here.
+    void ArrancarAdministrador(int clientes, unsigned semilla)
     {
-        Arrancar("administrador", {"--administrador", "--semilla", QString::number(semilla)});
+        Arrancar("administrador", {"--administrador", "--clientes", QString::number(clientes), "--semilla",
+                                   QString::number(semilla)});
         const Linea* p = nullptr;
         ASSERT_TRUE(Esperar([&] { return (p = Administrador().Ultima("puerto")); }, 20000))
             << "el administrador no llegó a escuchar";

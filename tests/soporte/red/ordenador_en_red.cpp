@@ -5,7 +5,7 @@
 // tras la primera palabra, el número de la partida en este ordenador ("partida=N", las empezadas aquí desde
 // que entró en red: no depende del identificador sorteado). Cada reparto de la primera mano sale en una línea
 // "reparto", con el que la partida se reconoce en todos los ordenadores; el administrador dice además su
-// puerto ("puerto N").
+// puerto ("puerto N") y cuántos clientes tiene conectados ("conectados N").
 //
 // Por la entrada recibe órdenes, una por línea, y dice cuándo ha cumplido cada una:
 //   nueva       pulsa "Comenzar nueva partida" (en el administrador) y acepta abandonar la que hubiera; lo
@@ -17,16 +17,18 @@
 //   lento       al paso de una persona: "ritmo pedido=1 lento"
 //   foto F      guarda en F lo que ve la persona
 //
-//   ordenador_en_red --administrador --carpeta DIR [--semilla N]
+//   ordenador_en_red --administrador --carpeta DIR [--clientes N] [--semilla N]
 //   ordenador_en_red --cliente --puerto N --carpeta DIR [--semilla N]
 //
-// El administrador escucha en un puerto libre y espera un cliente desde 127.0.0.1, en el asiento 1.
+// El administrador escucha en un puerto libre y espera N clientes (1 por defecto) en los asientos 1..N, todos
+// desde 127.0.0.1: los que llegan se sientan por orden.
 #include "engine/jugada.h"
 #include "engine/turno.h"
 #include "kit/cursores.h"
 #include "kit/espera.h"
 #include "kit/mensajes.h"
 #include "network/conexion_red.h"
+#include "network/core/arranque_red.h"
 #include "platform/clock.h"
 #include "platform/socket_control.h"
 #include "platform/virtual_screen.h"
@@ -65,6 +67,7 @@ using namespace zp;
 struct Opciones
 {
     bool administrador = false;
+    int clientes = 1;
     quint16 puerto = 0;
     std::string carpeta;
     unsigned semilla = 1;
@@ -95,8 +98,10 @@ public:
         a.Sonido = false; // no sound device here: every synchronous sound would only add its length
         if (o_.administrador) {
             a.ModoRed = PapelRed::Administrador;
-            a.Jugador[1].ControlJugador = Control::Remoto;
-            a.Jugador[1].DireccionIP = "127.0.0.1";
+            for (std::size_t p = 1; p <= std::size_t(o_.clientes); ++p) {
+                a.Jugador[p].ControlJugador = Control::Remoto;
+                a.Jugador[p].DireccionIP = "127.0.0.1";
+            }
         } else {
             a.ModoRed = PapelRed::Cliente;
             a.Jugador[4].DireccionIP = "127.0.0.1";
@@ -433,11 +438,17 @@ private:
             " caja=" + (caja ? caja->TextoTitulo().replace(' ', '_').toStdString() : std::string("-"));
         if (estado != estado_) Decir(estado_ = estado);
 
-        if (o_.administrador && !puertoDicho_) {
-            const SocketControl& escucha = *ConexionDe(*pr_)->WSServidor[0];
-            if (escucha.state() == SocketControl::Listening) {
-                puertoDicho_ = true;
-                Decir(Linea("puerto") + " " + std::to_string(escucha.localPort()));
+        if (o_.administrador) {
+            if (!puertoDicho_) {
+                const SocketControl& escucha = *ConexionDe(*pr_)->WSServidor[0];
+                if (escucha.state() == SocketControl::Listening) {
+                    puertoDicho_ = true;
+                    Decir(Linea("puerto") + " " + std::to_string(escucha.localPort()));
+                }
+            }
+            if (const Entero n = ContarConectados(pr_->a); n != conectados_) {
+                conectados_ = n;
+                Decir(Linea("conectados") + " " + std::to_string(n));
             }
         }
 
@@ -522,6 +533,7 @@ private:
     Entero hastaTurno_ = 0;
     std::tuple<int, Entero, Entero> turnoAlPedir_;
     bool puertoDicho_ = false;
+    Entero conectados_ = 0;
     std::string estado_;
     std::set<std::pair<int, Entero>> hojas_;
     QByteArray dreVisto_;
@@ -544,6 +556,14 @@ int main(int argc, char** argv)
             o.administrador = true;
         } else if (a == QStringLiteral("--cliente")) {
             o.administrador = false;
+        } else if (a == QStringLiteral("--clientes")) {
+            const auto n = Numero(valor.toStdString(), 1, 3);
+            if (!n) {
+                std::fprintf(stderr, "--clientes va de 1 a 3\n");
+                return 2;
+            }
+            o.clientes = *n;
+            ++i;
         } else if (a == QStringLiteral("--puerto")) {
             o.puerto = static_cast<quint16>(valor.toUInt());
             ++i;
