@@ -1,17 +1,34 @@
 // Un ordenador de una partida en red tal como lo usa una persona: el programa entero, con sus pausas de
 // verdad (velocidad 50 y pausa entre jugadas), y alguien delante que contesta cada caja, pulsa Continuar y
-// juega sus fichas, cada cosa tras un rato al azar. Lo que se ve en su mesa sale por la salida estándar, una
-// línea por cambio, con los asientos en la numeración del administrador; por la entrada recibe órdenes:
-// "nueva" pulsa "Comenzar nueva partida" (en el administrador) y acepta abandonar la que hubiera; "foto F"
-// guarda en F lo que se ve.
+// juega sus fichas, cada cosa tras un rato al azar y nunca en mitad de una pausa. Lo que se ve en su mesa
+// sale por la salida estándar, una línea por cambio, con los asientos en la numeración del administrador y,
+// tras la primera palabra, el número de la partida en este ordenador ("partida=N", las empezadas aquí desde
+// que entró en red: no depende del identificador sorteado). Cada reparto de la primera mano sale en una línea
+// "reparto", con el que la partida se reconoce en todos los ordenadores; el administrador dice además su
+// puerto ("puerto N") y cuántos clientes tiene conectados ("conectados N").
 //
-//   ordenador_en_red --administrador --carpeta DIR [--semilla N]         escucha en un puerto libre: "puerto
-//   N" ordenador_en_red --cliente --puerto N --carpeta DIR [--semilla N]
+// Por la entrada recibe órdenes, una por línea, y dice cuándo ha cumplido cada una:
+//   nueva       pulsa "Comenzar nueva partida" (en el administrador) y acepta abandonar la que hubiera; lo
+//               intenta hasta que la pulsación llega a hacerse: "nueva hecha"
+//   rapido [K]  velocidad 100 y una persona que no se entretiene, hasta que acaba la mano en juego o, con K,
+//               hasta un turno del asiento K (en un cliente, si no es el suyo, uno que empiece después: el
+//               que muestra puede ir con retraso): "ritmo pedido=1 rapido [K]"; al llegar, vuelve sola al
+//               paso de una persona: "ritmo pedido=0 lento"
+//   lento       al paso de una persona: "ritmo pedido=1 lento"
+//   foto F      guarda en F lo que ve la persona
+//
+//   ordenador_en_red --administrador --carpeta DIR [--clientes N] [--semilla N]
+//   ordenador_en_red --cliente --puerto N --carpeta DIR [--semilla N]
+//
+// El administrador escucha en un puerto libre y espera N clientes (1 por defecto) en los asientos 1..N, todos
+// desde 127.0.0.1: los que llegan se sientan por orden.
 #include "engine/jugada.h"
 #include "engine/turno.h"
+#include "kit/cursores.h"
 #include "kit/espera.h"
 #include "kit/mensajes.h"
 #include "network/conexion_red.h"
+#include "network/core/arranque_red.h"
 #include "platform/clock.h"
 #include "platform/socket_control.h"
 #include "platform/virtual_screen.h"
@@ -31,12 +48,17 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
-#include <iostream>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -45,10 +67,21 @@ using namespace zp;
 struct Opciones
 {
     bool administrador = false;
+    int clientes = 1;
     quint16 puerto = 0;
     std::string carpeta;
     unsigned semilla = 1;
 };
+
+// A whole number from `desde` to `hasta` written alone in `texto`; nothing otherwise.
+std::optional<int> Numero(const std::string& texto, int desde, int hasta)
+{
+    int n = 0;
+    const auto [fin, fallo] = std::from_chars(texto.data(), texto.data() + texto.size(), n);
+    if (fallo != std::errc() || fin != texto.data() + texto.size() || n < desde || n > hasta)
+        return std::nullopt;
+    return n;
+}
 
 class Ordenador
 {
@@ -60,13 +93,15 @@ public:
         EstadoJuego e;
         Ajustes a;
         PonerAjustesPorDefecto(e, a);
-        a.Velocidad = 50;
+        a.Velocidad = kVelocidadPersona;
         a.PausaEntreJugadas = true;
         a.Sonido = false; // no sound device here: every synchronous sound would only add its length
         if (o_.administrador) {
             a.ModoRed = PapelRed::Administrador;
-            a.Jugador[2].ControlJugador = Control::Remoto;
-            a.Jugador[2].DireccionIP = "127.0.0.1";
+            for (std::size_t p = 1; p <= std::size_t(o_.clientes); ++p) {
+                a.Jugador[p].ControlJugador = Control::Remoto;
+                a.Jugador[p].DireccionIP = "127.0.0.1";
+            }
         } else {
             a.ModoRed = PapelRed::Cliente;
             a.Jugador[4].DireccionIP = "127.0.0.1";
@@ -76,10 +111,7 @@ public:
         OpcionesArranque arranque;
         arranque.Careta = false;
         arranque.CarpetaDatos = o_.carpeta;
-        arranque.AlTerminar = [this](const ResultadoPartida&) {
-            if (std::exchange(enRed_, true)) return;
-            QTimer::singleShot(0, [this] { EntrarEnRed(); });
-        };
+        arranque.AlTerminar = [this](const ResultadoPartida&) { AlTerminar(); };
         pr_ = ArrancarPrograma(arranque);
         if (pr_->Salir) Salir(2, "el programa no ha abierto su mesa");
 
@@ -91,6 +123,9 @@ public:
     }
 
 private:
+    static constexpr Entero kVelocidadPersona = 50;
+    static constexpr Entero kVelocidadMaxima = 100; // every pause zero
+
     // As the bar's handler does once the player settings close with network play switched on.
     void EntrarEnRed()
     {
@@ -99,33 +134,117 @@ private:
         if (IniciarJuegoEnRed(*pr_)) PedirAlPrograma(*pr_, Peticion::NuevaPartida);
     }
 
-    // Every whole line waiting: lines that came in one read are all in the stream's buffer, and the input
-    // would not be announced again for them.
-    void LeerOrden()
+    // Every run of the top level ends here: the start-up's first, then one per match. A match that ended
+    // before it was seen running is counted all the same, and what it left is told as its own.
+    void AlTerminar()
     {
-        std::string linea;
-        do {
-            if (!std::getline(std::cin, linea)) {
-                entrada_->setEnabled(false);
-                return;
-            }
-            Orden(linea);
-        } while (std::cin.rdbuf()->in_avail() > 0);
+        if (!std::exchange(enRed_, true)) {
+            QTimer::singleShot(0, [this] { EntrarEnRed(); });
+            return;
+        }
+        if (!enMarcha_) ++partida_;
+        enMarcha_ = true;
+        Observar();
+        enMarcha_ = false;
     }
 
+    // Every whole line that came, each an order; a part of a line waits for the rest. Read straight from
+    // the descriptor: a buffered stream could keep lines the notifier would never announce again.
+    void LeerOrden()
+    {
+        char trozo[4096];
+        const ssize_t n = ::read(0, trozo, sizeof trozo);
+        if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN)) {
+            entrada_->setEnabled(false);
+            return;
+        }
+        if (n > 0) porLeer_.append(trozo, std::size_t(n));
+        for (std::size_t fin; (fin = porLeer_.find('\n')) != std::string::npos;) {
+            const std::string linea = porLeer_.substr(0, fin);
+            porLeer_.erase(0, fin + 1);
+            Orden(linea);
+        }
+    }
+
+    // One order: its first word, then what it is about.
     void Orden(const std::string& linea)
     {
-        if (linea == "nueva") nuevaPedida_ = true;
-        // What the person sees: the table with whatever box is open over it.
-        if (linea.rfind("foto ", 0) == 0) {
-            QImage foto = pr_->Mesa->grab().toImage();
-            if (auto* caja = QApplication::activeModalWidget()) {
-                QPainter pintor(&foto);
-                pintor.drawImage(pr_->Mesa->mapFromGlobal(caja->mapToGlobal(QPoint(0, 0))),
-                                 caja->grab().toImage());
-            }
-            foto.save(QString::fromStdString(linea.substr(5)));
+        const std::size_t espacio = linea.find(' ');
+        const std::string palabra = linea.substr(0, espacio);
+        const std::string resto = espacio == std::string::npos ? std::string() : linea.substr(espacio + 1);
+        if (!Cumplir(palabra, resto)) Decir(Linea("orden") + " desconocida: " + linea);
+    }
+
+    // Carries the order out, or takes it on to be carried out when its moment comes; false when it is none.
+    bool Cumplir(const std::string& palabra, const std::string& resto)
+    {
+        if (palabra == "nueva" && resto.empty()) {
+            ++nuevas_;
+            return true;
         }
+        if (palabra == "rapido") {
+            const std::optional<int> hasta = resto.empty() ? 0 : Numero(resto, 1, 4);
+            if (hasta) PonerRitmo(true, static_cast<Entero>(*hasta), true);
+            return hasta.has_value();
+        }
+        if (palabra == "lento" && resto.empty()) {
+            PonerRitmo(false, 0, true);
+            return true;
+        }
+        if (palabra == "foto" && !resto.empty()) {
+            Foto(resto);
+            return true;
+        }
+        return false;
+    }
+
+    // What the person sees: the table with whatever box is open over it.
+    void Foto(const std::string& fichero)
+    {
+        QImage foto = pr_->Mesa->grab().toImage();
+        if (auto* caja = QApplication::activeModalWidget()) {
+            QPainter pintor(&foto);
+            pintor.drawImage(pr_->Mesa->mapFromGlobal(caja->mapToGlobal(QPoint(0, 0))),
+                             caja->grab().toImage());
+        }
+        foto.save(QString::fromStdString(fichero));
+    }
+
+    // At full speed until the hand in play ends, or until a turn of `hasta` (host's numbering); else
+    // at a person's pace. What the person was about to do is decided again at the new pace. The line says
+    // whether an order set it ("pedido=1") or the pace came back by itself.
+    void PonerRitmo(bool rapido, Entero hasta, bool pedido)
+    {
+        rapido_ = rapido;
+        hastaTurno_ = hasta;
+        manoVista_ = rapido && pr_->e.ManoEnCurso;
+        turnoAlPedir_ = TurnoEnJuego();
+        pr_->a.Velocidad = rapido ? kVelocidadMaxima : kVelocidadPersona;
+        accion_.stop();
+        Decir(Linea("ritmo") + " pedido=" + std::to_string(pedido) +
+              (!rapido ? " lento"
+               : hasta ? " rapido " + std::to_string(hasta)
+                       : " rapido"));
+    }
+
+    // Back to a person's pace once the hand played at full speed is over, or the awaited turn has come.
+    void Frenar()
+    {
+        if (!rapido_) return;
+        const EstadoJuego& e = pr_->e;
+        if (e.ManoEnCurso) manoVista_ = true;
+        const bool acabada = manoVista_ && !e.ManoEnCurso;
+        // A turn already under way when asked counts, but on a client only its own: another seat's may be
+        // shown late there, already played on the host.
+        const bool turno = hastaTurno_ != 0 && e.ManoEnCurso && Anfitrion(e.JugadorTurno) == hastaTurno_ &&
+                           (TurnoEnJuego() != turnoAlPedir_ || o_.administrador || e.JugadorTurno == 4);
+        if (acabada || turno) PonerRitmo(false, 0, false);
+    }
+
+    // Which turn of which hand of which match is being played.
+    std::tuple<int, Entero, Entero> TurnoEnJuego() const
+    {
+        return {partida_, pr_->e.NumeroMano, pr_->e.NumeroJugada};
     }
 
     [[noreturn]] static void Salir(int codigo, const char* por)
@@ -134,13 +253,21 @@ private:
         std::exit(codigo);
     }
 
+    // A line of a kind, with the number of the match it belongs to.
+    std::string Linea(const char* clase) const
+    {
+        return std::string(clase) + " partida=" + std::to_string(partida_);
+    }
+
     void Decir(const std::string& linea)
     {
         std::printf("%lld %s\n", static_cast<long long>(reloj_.elapsed()), linea.c_str());
         std::fflush(stdout);
     }
 
-    int Retraso(int desde, int hasta) { return std::uniform_int_distribution<int>(desde, hasta)(azar_); }
+    int Azar(int desde, int hasta) { return std::uniform_int_distribution<int>(desde, hasta)(azar_); }
+    // How long the person takes: at full speed, hardly any time.
+    int Retraso(int desde, int hasta) { return rapido_ ? Azar(0, 5) : Azar(desde, hasta); }
 
     // Host's numbering of one of this computer's seats.
     Entero Anfitrion(Entero local) const
@@ -154,7 +281,13 @@ private:
     void Hacer(int ms, std::function<bool()> sigue, std::function<void()> hecho)
     {
         QObject::disconnect(&accion_, nullptr, nullptr, nullptr);
-        QObject::connect(&accion_, &QTimer::timeout, [sigue, hecho] {
+        QObject::connect(&accion_, &QTimer::timeout, [this, sigue, hecho] {
+            // What the person does during a pause would reach the program only once the pause is over (and
+            // then maybe not as meant): the person waits for it to end.
+            if (inQuietPause()) {
+                accion_.start(1);
+                return;
+            }
             if (sigue()) hecho();
         });
         accion_.start(ms);
@@ -163,6 +296,7 @@ private:
     void Mirar()
     {
         Observar();
+        Frenar();
         if (accion_.isActive()) return;
         EstadoJuego& e = pr_->e;
         mesa& m = *pr_->Mesa;
@@ -174,17 +308,10 @@ private:
             return;
         }
         if (QApplication::activeModalWidget()) return;
-        if (nuevaPedida_ && o_.administrador) {
-            nuevaPedida_ = false;
+        if (nuevas_ > 0 && o_.administrador && !pulsando_) {
             Hacer(
-                0, [] { return !QApplication::activeModalWidget(); },
-                [this, &m] {
-                    Decir("nueva pulsada");
-                    QTest::mouseMove(m.Pic_Boton[1], QPoint(10, 10));
-                    QTest::mouseMove(m.Pic_Boton[1], QPoint(12, 14));
-                    QTest::mousePress(m.Pic_Boton[1], Qt::LeftButton, {}, QPoint(12, 14));
-                    QTest::mouseRelease(m.Pic_Boton[1], Qt::LeftButton, {}, QPoint(12, 14));
-                });
+                0, [this] { return nuevas_ > 0 && !pulsando_ && !QApplication::activeModalWidget(); },
+                [this] { PulsarNueva(); });
             return;
         }
         if (e.EsperaExtremo) {
@@ -203,6 +330,33 @@ private:
         }
     }
 
+    // "Comenzar nueva partida", pressed as a person does: the pointer over it first. The order is done once
+    // the press got through: the button usable, and with a match on the table the person said yes to
+    // leaving it. Otherwise it is tried again.
+    void PulsarNueva()
+    {
+        // The pointer's moves and the box the press opens let this computer's events run meanwhile: nothing
+        // is pressed again before this press is over.
+        pulsando_ = true;
+        const bool hecha = Pulsar(*pr_->Mesa->Pic_Boton[1]);
+        pulsando_ = false;
+        if (!hecha) return;
+        --nuevas_;
+        Decir(Linea("nueva") + " hecha");
+    }
+    bool Pulsar(PictureBox& boton)
+    {
+        QTest::mouseMove(&boton, QPoint(10, 10));
+        QTest::mouseMove(&boton, QPoint(12, 14));
+        if (PunteroDe(&boton) == kPunteroProhibido) return false;
+        const bool habiaPartida = pr_->e.PartidaEnCurso;
+        aceptada_ = false;
+        Decir(Linea("nueva") + " pulsada");
+        QTest::mousePress(&boton, Qt::LeftButton, {}, QPoint(12, 14));
+        QTest::mouseRelease(&boton, Qt::LeftButton, {}, QPoint(12, 14));
+        return !habiaPartida || aceptada_;
+    }
+
     bool MiTurno() const
     {
         const EstadoJuego& e = pr_->e;
@@ -212,7 +366,10 @@ private:
     void Contestar(mensajes& caja)
     {
         const QString titulo = caja.TextoTitulo();
-        if (titulo == QStringLiteral("Abandonar la partida en curso")) Decir("nueva aceptada");
+        if (titulo == QStringLiteral("Abandonar la partida en curso")) {
+            aceptada_ = true;
+            Decir(Linea("nueva") + " aceptada");
+        }
         if (!caja.Pic_Si->isVisible()) {
             QTest::mousePress(caja.Pic_BotSalir, Qt::LeftButton, {}, QPoint(10, 10));
             return;
@@ -239,64 +396,98 @@ private:
                 puntos.emplace_back(x, y);
         }
         if (puntos.empty()) return;
-        const QPoint p = puntos[static_cast<std::size_t>(Retraso(0, int(puntos.size()) - 1))];
+        const QPoint p = puntos[static_cast<std::size_t>(Azar(0, int(puntos.size()) - 1))];
         QTest::mouseMove(&m, p - QPoint(3, 0));
         QTest::mouseMove(&m, p);
         QTest::mouseClick(&m, Qt::LeftButton, {}, p);
     }
 
+    // Every tile of every hand, seats in the host's numbering; a laid tile marked when asked.
+    static std::string Manos(const EstadoJuego& s, bool marcadas)
+    {
+        std::string manos;
+        for (Entero h = 1; h <= 4; ++h) {
+            manos += " " + std::to_string(h) + ":";
+            const auto& mano = s.Manos[static_cast<std::size_t>(CalcularJugadorRelativo(h, s.PuestoLocal))];
+            for (std::size_t k = 1; k < mano.size(); ++k) {
+                if (mano[k].Estado == kVacio) continue;
+                manos += std::to_string(mano[k].PuntoA) + std::to_string(mano[k].PuntoB);
+                if (marcadas && mano[k].Estado != kEnMano) manos += "*";
+            }
+        }
+        return manos;
+    }
+
     // Every change of what is on the table, as lines.
     void Observar()
     {
+        if (enRed_ && pr_->BucleEnMarcha && !enMarcha_) {
+            enMarcha_ = true;
+            ++partida_;
+        }
         const EstadoJuego& e = pr_->e;
         auto* caja = qobject_cast<mensajes*>(QApplication::activeModalWidget());
         const std::string estado =
-            "estado id=" + e.IdPartida + " mano=" + std::to_string(e.NumeroMano) +
+            Linea("estado") + " id=" + e.IdPartida + " mano=" + std::to_string(e.NumeroMano) +
             " jugada=" + std::to_string(e.NumeroJugada) +
             " turno=" + std::to_string(Anfitrion(e.JugadorTurno)) +
             " propio=" + std::to_string(e.JugadorTurno == 4 && e.ManoEnCurso) +
-            " enmano=" + std::to_string(e.ManoEnCurso) + " partida=" + std::to_string(e.PartidaEnCurso) +
-            " pausa=" + std::to_string(inQuietPause()) +
+            " enmano=" + std::to_string(e.ManoEnCurso) + " enpartida=" + std::to_string(e.PartidaEnCurso) +
+            " puesto=" + std::to_string(e.PuestoLocal) + " pausa=" + std::to_string(inQuietPause()) +
             " panel=" + std::to_string(pr_->Mesa->Pic_Info->isVisible()) +
             " caja=" + (caja ? caja->TextoTitulo().replace(' ', '_').toStdString() : std::string("-"));
         if (estado != estado_) Decir(estado_ = estado);
 
-        if (o_.administrador && !puertoDicho_) {
-            const SocketControl& escucha = *ConexionDe(*pr_)->WSServidor[0];
-            if (escucha.state() == SocketControl::Listening) {
-                puertoDicho_ = true;
-                Decir("puerto " + std::to_string(escucha.localPort()));
+        if (o_.administrador) {
+            if (!puertoDicho_) {
+                const SocketControl& escucha = *ConexionDe(*pr_)->WSServidor[0];
+                if (escucha.state() == SocketControl::Listening) {
+                    puertoDicho_ = true;
+                    Decir(Linea("puerto") + " " + std::to_string(escucha.localPort()));
+                }
+            }
+            if (const Entero n = ContarConectados(pr_->a); n != conectados_) {
+                conectados_ = n;
+                Decir(Linea("conectados") + " " + std::to_string(n));
             }
         }
 
+        // Each hand as it comes into play (a hand in play needs this computer's person before it ends, so
+        // none goes unseen; a tied hand is dealt again). The first hand's deal tells two matches apart on
+        // every computer, even under the same identifier.
+        const std::pair<int, bool> enMano{partida_, enMarcha_ && e.PartidaEnCurso && e.ManoEnCurso &&
+                                                        e.NumeroMano >= 1};
+        const bool repartida = enMano.second && enMano != enMano_;
+        enMano_ = enMano;
+        if (repartida) {
+            jugadas_ = 1;
+            if (e.NumeroMano == 1) Decir(Linea("reparto") + " id=" + e.IdPartida + Manos(e, false));
+        }
+
         // Every move made, and every score-sheet entry written, as this computer's memory holds them.
-        if (e.ManoEnCurso && e.PartidaEnCurso) {
-            const std::string mano = e.IdPartida + "/" + std::to_string(e.NumeroMano);
-            if (mano != mano_) {
-                mano_ = mano;
-                jugadas_ = 1;
-            }
-            for (; jugadas_ < e.NumeroJugada && jugadas_ < Entero(e.Jugadas.size()); ++jugadas_) {
-                const RegistroJugada& j = e.Jugadas[static_cast<std::size_t>(jugadas_)];
-                // The ends are numbered as each computer's line lies: the pips tell the move.
-                Decir("jugada id=" + e.IdPartida + " mano=" + std::to_string(e.NumeroMano) +
-                      " n=" + std::to_string(jugadas_) + " " + std::to_string(Anfitrion(j.Jugador)) + ":" +
-                      std::to_string(j.PuntoUnido) + std::to_string(j.PuntoAbierto) +
-                      (j.Extremo >= 8 ? std::to_string(j.Extremo) : std::string("t")));
-            }
+        for (; enMano.second && jugadas_ < e.NumeroJugada && jugadas_ < Entero(e.Jugadas.size());
+             ++jugadas_) {
+            const RegistroJugada& j = e.Jugadas[static_cast<std::size_t>(jugadas_)];
+            // The ends are numbered as each computer's line lies: the pips tell the move.
+            Decir(Linea("jugada") + " id=" + e.IdPartida + " mano=" + std::to_string(e.NumeroMano) +
+                  " n=" + std::to_string(jugadas_) + " " + std::to_string(Anfitrion(j.Jugador)) + ":" +
+                  std::to_string(j.PuntoUnido) + std::to_string(j.PuntoAbierto) +
+                  (j.Extremo >= 8 ? std::to_string(j.Extremo) : std::string("t")));
         }
         for (Entero k = 1; k < e.NumeroMano + (e.ManoEnCurso ? 0 : 1) && k < Entero(e.Anotaciones.size());
              ++k) {
             const RegistroMano& r = e.Anotaciones[static_cast<std::size_t>(k)];
-            const std::string clave = e.IdPartida + "/" + std::to_string(k);
-            if (r == RegistroMano{} || !hojas_.insert(clave).second) continue;
-            std::string puntos = std::to_string(r.PuntosPareja1) + "," + std::to_string(r.PuntosPareja2);
+            if (r == RegistroMano{} || !hojas_.insert({partida_, k}).second) continue;
+            // Pair 1 is this computer's seats 2 and 4: at an odd seat of the host, the host's pair 2.
+            const bool cruzadas = e.PuestoLocal % 2 == 1;
+            std::string puntos = std::to_string(cruzadas ? r.PuntosPareja2 : r.PuntosPareja1) + "," +
+                                 std::to_string(cruzadas ? r.PuntosPareja1 : r.PuntosPareja2);
             for (Entero h = 1; h <= 4; ++h)
                 puntos +=
                     "," +
                     std::to_string(
                         r.PuntosJugador[static_cast<std::size_t>(CalcularJugadorRelativo(h, e.PuestoLocal))]);
-            Decir("hoja id=" + e.IdPartida + " mano=" + std::to_string(k) + " " + puntos);
+            Decir(Linea("hoja") + " id=" + e.IdPartida + " mano=" + std::to_string(k) + " " + puntos);
         }
 
         // The snapshot the turn wrote: its game, hand and move, and every tile of every hand (seats in the
@@ -318,18 +509,8 @@ private:
         EstadoJuego s = pr_->e;
         Ajustes a = pr_->a;
         if (LeerSituacion(situacion, s, a, Lectura::Fichero)) return;
-        std::string manos;
-        for (Entero h = 1; h <= 4; ++h) {
-            manos += " " + std::to_string(h) + ":";
-            const auto& mano = s.Manos[static_cast<std::size_t>(CalcularJugadorRelativo(h, s.PuestoLocal))];
-            for (std::size_t k = 1; k < mano.size(); ++k) {
-                if (mano[k].Estado == kVacio) continue;
-                manos += std::to_string(mano[k].PuntoA) + std::to_string(mano[k].PuntoB);
-                if (mano[k].Estado != kEnMano) manos += "*";
-            }
-        }
-        Decir("dre id=" + s.IdPartida + " mano=" + std::to_string(s.NumeroMano) +
-              " jugada=" + std::to_string(s.NumeroJugada) + manos);
+        Decir(Linea("dre") + " id=" + s.IdPartida + " mano=" + std::to_string(s.NumeroMano) +
+              " jugada=" + std::to_string(s.NumeroJugada) + Manos(s, true));
     }
 
     Opciones o_;
@@ -338,12 +519,23 @@ private:
     std::unique_ptr<Programa> pr_;
     QTimer vigia_, accion_;
     QSocketNotifier* entrada_ = nullptr;
+    std::string porLeer_; // of the input, what came after its last whole line
     bool enRed_ = false;
-    bool nuevaPedida_ = false;
+    // The matches begun here since network play started; whether the one counted last is still running.
+    int partida_ = 0;
+    bool enMarcha_ = false;
+    std::pair<int, bool> enMano_{0, false}; // a hand of that match in play when last looked
+    Entero jugadas_ = 1;                    // the next move of that hand to tell
+    // Presses of "Comenzar nueva partida" ordered and not yet done.
+    int nuevas_ = 0;
+    bool pulsando_ = false, aceptada_ = false;
+    bool rapido_ = false, manoVista_ = false;
+    Entero hastaTurno_ = 0;
+    std::tuple<int, Entero, Entero> turnoAlPedir_;
     bool puertoDicho_ = false;
-    std::string estado_, mano_;
-    Entero jugadas_ = 1;
-    std::set<std::string> hojas_;
+    Entero conectados_ = 0;
+    std::string estado_;
+    std::set<std::pair<int, Entero>> hojas_;
     QByteArray dreVisto_;
 };
 
@@ -364,6 +556,14 @@ int main(int argc, char** argv)
             o.administrador = true;
         } else if (a == QStringLiteral("--cliente")) {
             o.administrador = false;
+        } else if (a == QStringLiteral("--clientes")) {
+            const auto n = Numero(valor.toStdString(), 1, 3);
+            if (!n) {
+                std::fprintf(stderr, "--clientes va de 1 a 3\n");
+                return 2;
+            }
+            o.clientes = *n;
+            ++i;
         } else if (a == QStringLiteral("--puerto")) {
             o.puerto = static_cast<quint16>(valor.toUInt());
             ++i;
