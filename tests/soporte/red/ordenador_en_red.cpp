@@ -116,6 +116,21 @@ private:
     void Orden(const std::string& linea)
     {
         if (linea == "nueva") nuevaPedida_ = true;
+        // The desktop's request to close the table (its title bar's close, Alt+F4), made while a move is
+        // being drawn: "cerrar pedido" once made.
+        if (linea == "cerrar") {
+            auto* escritorio = new QTimer(pr_->Mesa.get());
+            QObject::connect(escritorio, &QTimer::timeout, [this, escritorio] {
+                mesa& m = *pr_->Mesa;
+                if (!inQuietPause() || !m.Ima_Mover.Visible()) return;
+                escritorio->stop();
+                Decir("cerrar pedido");
+                QCloseEvent peticion;
+                QSpontaneKeyEvent::setSpontaneous(&peticion);
+                QCoreApplication::sendEvent(m.windowHandle(), &peticion);
+            });
+            escritorio->start(1);
+        }
         // What the person sees: the table with whatever box is open over it.
         if (linea.rfind("foto ", 0) == 0) {
             QImage foto = pr_->Mesa->grab().toImage();
