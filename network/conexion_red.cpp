@@ -1,20 +1,13 @@
 #include "network/conexion_red.h"
 
 #include "network/core/mensajes.h"
-#include "platform/clock.h"
+#include "platform/outside_pause.h"
 #include "platform/socket_control.h"
 #include "platform/wait.h"
 
-#include <QMetaObject>
 #include <utility>
 
 namespace zp {
-
-namespace {
-
-constexpr int kTrasPausaMs = 10;
-
-} // namespace
 
 ConexionRed::ConexionRed(EstadoJuego& juego, Ajustes& datos, QObject* padre)
     : QObject(padre), juego_(juego), datos_(datos), protocolo_(Estado, juego, datos, *this)
@@ -34,9 +27,6 @@ ConexionRed::ConexionRed(EstadoJuego& juego, Ajustes& datos, QObject* padre)
     connect(WSCliente, &SocketControl::dataArrival, this, &ConexionRed::WSCliente_DataArrival);
     connect(WSCliente, &SocketControl::closed, this, &ConexionRed::WSCliente_Close);
     connect(WSCliente, &SocketControl::errorOccurred, this, &ConexionRed::WSCliente_Error);
-    trasPausa_.setSingleShot(true);
-    trasPausa_.setInterval(kTrasPausaMs);
-    connect(&trasPausa_, &QTimer::timeout, this, &ConexionRed::HacerPendiente);
 }
 
 ConexionRed::~ConexionRed() = default;
@@ -236,26 +226,7 @@ void ConexionRed::Atender(const Avisos& avisos)
 
 void ConexionRed::Despues(const std::function<void()>& accion)
 {
-    // While some are waiting, one call to HacerPendiente is already on its way.
-    pendientes_.push_back(accion);
-    if (pendientes_.size() == 1)
-        QMetaObject::invokeMethod(this, &ConexionRed::HacerPendiente, Qt::QueuedConnection);
-}
-
-void ConexionRed::HacerPendiente()
-{
-    if (pendientes_.empty()) return;
-    // A socket's own events still run during a quiet pause; what they leave for later may open a window,
-    // which the person could not answer there.
-    if (inQuietPause()) {
-        trasPausa_.start();
-        return;
-    }
-    const std::function<void()> accion = std::move(pendientes_.front());
-    pendientes_.pop_front();
-    if (!pendientes_.empty())
-        QMetaObject::invokeMethod(this, &ConexionRed::HacerPendiente, Qt::QueuedConnection);
-    accion();
+    postOutsidePause(this, accion);
 }
 
 std::string& ConexionRed::ColaRed()

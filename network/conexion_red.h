@@ -11,9 +11,7 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <array>
-#include <deque>
 #include <functional>
 
 namespace zp {
@@ -115,13 +113,10 @@ private:
     void Atender(const Avisos& avisos);
     // Runs `accion` from the event loop, after those asked before it, and never inside a quiet pause.
     void Despues(const std::function<void()>& accion);
-    void HacerPendiente();
 
     EstadoJuego& juego_;
     Ajustes& datos_;
     ProtocoloRed protocolo_;
-    std::deque<std::function<void()>> pendientes_;
-    QTimer trasPausa_; // looks again once the quiet pause that held `pendientes_` is over
 };
 
 } // namespace zp

@@ -1,5 +1,7 @@
 #include "platform/clock.h"
 
+#include "platform/outside_pause.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEvent>
@@ -7,6 +9,7 @@
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QWidget>
 #include <cerrno>
 #include <memory>
 #include <time.h>
@@ -53,9 +56,11 @@ bool isUserInput(QEvent::Type type)
 
 // Qt keeps input from the window system queued while the loop excludes it; input posted by the program
 // itself is held here and posted again, in order, when the pause ends. Either reaches its handler at the
-// first event processing that admits input, which a run of pauses does between its steps. Not every event
-// dispatcher honours the exclusion of socket notifiers: one that fires is switched off for the pause, so that
-// its data waits in the socket and is reported afterwards.
+// first event processing that admits input, which a run of pauses does between its steps. The desktop's
+// request to close a window is no input to Qt, and a window's answer to it may be a question: it is refused
+// for now and asked again outside the pause. Not every event dispatcher honours the exclusion of socket
+// notifiers: one that fires is switched off for the pause, so that its data waits in the socket and is
+// reported afterwards.
 class QuietGate : public QObject
 {
 public:
@@ -82,6 +87,12 @@ protected:
                 return true;
             }
             return false;
+        }
+        if (event->type() == QEvent::Close && event->spontaneous() && target->isWidgetType()) {
+            event->ignore();
+            QWidget* window = static_cast<QWidget*>(target);
+            postOutsidePause(window, [window] { window->close(); });
+            return true;
         }
         if (!isUserInput(event->type())) return false;
         held_.emplace_back(QPointer<QObject>(target), std::unique_ptr<QEvent>(event->clone()));
@@ -125,7 +136,10 @@ void quietPauseUntilNs(std::int64_t deadlineNs)
     struct Running
     {
         Running() { ++quietPauses; }
-        ~Running() { --quietPauses; }
+        ~Running()
+        {
+            if (--quietPauses == 0) quietPausesOver();
+        }
     } running;
     QuietGate gate;
     QEventLoop loop;

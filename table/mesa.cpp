@@ -7,6 +7,7 @@
 #include "kit/cursores.h"
 #include "kit/entorno.h"
 #include "kit/espera.h"
+#include "platform/outside_pause.h"
 #include "platform/virtual_screen.h"
 #include "platform/wait.h"
 #include "table/animaciones.h"
@@ -26,7 +27,6 @@
 
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QMetaObject>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -258,10 +258,10 @@ void mesa::closeEvent(QCloseEvent* evento)
         return;
     }
     evento->ignore();
-    // Handled like a press on the exit button, inside whatever wait is running, never inside this event.
+    // Handled like a press on the exit button, inside whatever wait is running: never inside this event, nor
+    // inside a pause, where its question could not be answered.
     constexpr Entero kBotonSalir = 7;
-    QMetaObject::invokeMethod(
-        this, [this] { PedirBoton(kBotonSalir); }, Qt::QueuedConnection);
+    postOutsidePause(this, [this] { PedirBoton(kBotonSalir); });
 }
 
 // The engine's table.

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -151,18 +152,26 @@ TEST(ConexionRed, lo_que_una_llamada_deja_para_despues_espera_a_que_acabe_la_pau
     // A box opened inside a quiet pause could never be answered: the pause holds the person's input.
     Lado h(true);
     std::vector<bool> enPausa;
-    h.red.AlRechazarConexion = [&](const QString&) { enPausa.push_back(inQuietPause()); };
+    std::vector<std::string> orden;
+    h.red.AlRechazarConexion = [&](const QString&) {
+        enPausa.push_back(inQuietPause());
+        orden.push_back("aviso");
+    };
     ASSERT_TRUE(h.red.Escuchar());
     // Runs right after the host's own handler of the request: a pause of the match begins then.
     int pausas = 0;
     QObject::connect(h.red.WSServidor[0], &SocketControl::connectionRequest, [&] {
         quietPauseUntilNs(monotonicNs() + 60'000'000);
         ++pausas;
+        // What is asked once the pause is over comes after what it held.
+        QTimer::singleShot(0, [&] { orden.push_back("tras la pausa"); });
     });
     Ajeno nadie(h.red.WSServidor[0]->localPort()); // no seat expects anybody
-    ASSERT_TRUE(EsperarA([&] { return !enPausa.empty(); }));
+    ASSERT_TRUE(EsperarA([&] { return orden.size() == 2; }));
     EXPECT_EQ(pausas, 1);
     EXPECT_EQ(enPausa, std::vector<bool>{false});
+    EXPECT_EQ(orden, (std::vector<std::string>{"aviso", "tras la pausa"}))
+        << "served as soon as the pause ends";
 }
 
 } // namespace

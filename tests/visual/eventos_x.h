@@ -92,4 +92,29 @@ private:
     xcb_connection_t* c_;
 };
 
+// The window manager's request to close the top-level window of `w`, as its title bar's close or Alt+F4 send
+// it.
+inline void CerrarVentanaX(QWidget& w)
+{
+    xcb_connection_t* c = ConexionX();
+    const auto atomo = [c](const char* nombre) {
+        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(nombre)), nombre), nullptr);
+        const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(r);
+        return a;
+    };
+    const auto ventana = xcb_window_t(w.window()->winId());
+    xcb_client_message_event_t ev;
+    std::memset(&ev, 0, sizeof ev);
+    ev.response_type = XCB_CLIENT_MESSAGE;
+    ev.format = 32;
+    ev.window = ventana;
+    ev.type = atomo("WM_PROTOCOLS");
+    ev.data.data32[0] = atomo("WM_DELETE_WINDOW");
+    ev.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, ventana, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
+    xcb_flush(c);
+}
+
 } // namespace prueba

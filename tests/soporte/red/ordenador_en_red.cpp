@@ -16,6 +16,8 @@
 //               paso de una persona: "ritmo pedido=0 lento"
 //   lento       al paso de una persona: "ritmo pedido=1 lento"
 //   foto F      guarda en F lo que ve la persona
+//   cerrar      pide cerrar la mesa como lo pide el escritorio (el cierre de su barra de título, Alt+F4),
+//               mientras se dibuja una jugada: "cerrar pedido"
 //
 //   ordenador_en_red --administrador --carpeta DIR [--clientes N] [--semilla N]
 //   ordenador_en_red --cliente --puerto N --carpeta DIR [--semilla N]
@@ -39,6 +41,7 @@
 #include "table/zona_puntero.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -195,7 +198,29 @@ private:
             Foto(resto);
             return true;
         }
+        if (palabra == "cerrar" && resto.empty()) {
+            CerrarAlDibujar();
+            return true;
+        }
         return false;
+    }
+
+    // The desktop's request to close the table (its title bar's close, Alt+F4), made while a move is being
+    // drawn.
+    void CerrarAlDibujar()
+    {
+        auto* escritorio = new QTimer(pr_->Mesa.get());
+        QObject::connect(escritorio, &QTimer::timeout, [this, escritorio] {
+            mesa& m = *pr_->Mesa;
+            if (!inQuietPause() || !m.Ima_Mover.Visible()) return;
+            escritorio->stop();
+            escritorio->deleteLater();
+            Decir(Linea("cerrar") + " pedido");
+            QCloseEvent peticion;
+            QSpontaneKeyEvent::setSpontaneous(&peticion);
+            QCoreApplication::sendEvent(m.windowHandle(), &peticion);
+        });
+        escritorio->start(1);
     }
 
     // What the person sees: the table with whatever box is open over it.
