@@ -7,6 +7,7 @@
 #include "network/ciclo_red.h"
 #include "network/conexion_red.h"
 #include "network/mensared.h"
+#include "platform/outside_pause.h"
 #include "platform/virtual_screen.h"
 #include "platform/wait.h"
 #include "scores/core/historico.h"
@@ -17,8 +18,6 @@
 #include "table/opciones_mesa.h"
 
 #include <QApplication>
-#include <QMetaObject>
-#include <QPointer>
 #include <filesystem>
 
 namespace zp {
@@ -86,16 +85,11 @@ void Ejecutar(Programa& pr, const std::function<ResultadoPartida(Contexto&)>& pa
     if (pr.AlTerminar) pr.AlTerminar(r);
 }
 
+// From the event loop, never inside a pause: a match started there would never hear the person.
 void Encolar(Programa& pr, std::function<void(Programa&)> llamada)
 {
-    QPointer<mesa> ventana(pr.Mesa.get());
     Programa* p = &pr;
-    QMetaObject::invokeMethod(
-        pr.Mesa.get(),
-        [ventana, p, llamada = std::move(llamada)] {
-            if (ventana) llamada(*p);
-        },
-        Qt::QueuedConnection);
+    postOutsidePause(pr.Mesa.get(), [p, llamada = std::move(llamada)] { llamada(*p); });
 }
 
 void EncolarPeticion(Programa& pr, Peticion peticion)

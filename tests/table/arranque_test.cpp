@@ -3,6 +3,7 @@
 // la partida continúa; en una pantalla de menos de 800 puntos de ancho pregunta antes.
 #include "programa_prueba.h"
 
+#include "platform/clock.h"
 #include "settings/core/cadenas_estado.h"
 #include "tests/soporte/usuario_sin_privilegios.h"
 
@@ -54,6 +55,25 @@ TEST_F(Arranque, una_mano_a_medias_vuelve_a_la_mesa_antes_del_aviso)
     const QRect sur = zp::CalcularZonaMano(programa->e, programa->a, programa->Medidas, 4);
     EXPECT_NE(alAnunciar.copy(sur),
               programa->Mesa->Marmol().image().copy(sur)); // the south hand shows already
+}
+
+// A match asked for just before a pause is not played inside it, where nobody could answer it: it begins
+// once the pause is over.
+TEST_F(Arranque, una_partida_pedida_no_se_juega_dentro_de_una_pausa_sino_al_acabar_esta)
+{
+    Arrancar();
+    bool empezada = false;
+    pasos = {{[&] { return programa->BucleEnMarcha; },
+              [&] {
+                  empezada = true;
+                  zp::abandonMatch(); // no play here
+              }}};
+    zp::PedirAlPrograma(*programa, zp::Peticion::NuevaPartida);
+    zp::quietPauseUntilNs(zp::monotonicNs() + 100'000'000);
+    EXPECT_EQ(resultados.size(), 1u);
+    EXPECT_FALSE(empezada);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 2; }, 20000));
+    EXPECT_TRUE(empezada);
 }
 
 // Settings the program cannot read (not the user's to read, or far too big) are not written over: they are
