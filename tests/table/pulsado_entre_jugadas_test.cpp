@@ -96,13 +96,14 @@ TEST_F(PulsadoEntreJugadas, el_mando_y_las_teclas_pulsados_entre_dos_esperas_no_
             if (caso.orden == Orden::MandoYTecla) EncolarTecla();
         };
         // Every wait of the hand: what it shows, then Continue (or the recorder off first). The events go out
-        // in a pause after the second.
+        // in a pause after the second. A wait already answered by them is not looked at: what it shows then
+        // is the pressed button, on its way out.
         std::vector<std::string> vistas;
         int esperas = 0;
         zp::Entero pulsada = 0, llegada = 0;
         bool encendida = false;
         pasos = {
-            {[&] { return M().Grabadora.BucleEsperando && J().ManoEnCurso; },
+            {[&] { return M().Grabadora.BucleEsperando && J().ManoEnCurso && J().EsperaContinuar; },
              [&] {
                  ++esperas;
                  if (encolado && llegada == 0) {

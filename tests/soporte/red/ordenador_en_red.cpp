@@ -51,6 +51,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -493,10 +494,14 @@ private:
         for (; enMano.second && jugadas_ < e.NumeroJugada && jugadas_ < Entero(e.Jugadas.size());
              ++jugadas_) {
             const RegistroJugada& j = e.Jugadas[static_cast<std::size_t>(jugadas_)];
-            // The ends are numbered as each computer's line lies: the pips tell the move.
+            // The ends are numbered as each computer's line lies: the pips tell the move. The lead joins
+            // nothing, and each computer lays it its own way round: its pips go in order.
+            const bool salida = jugadas_ == 1;
+            const Entero unido = salida ? std::min(j.PuntoUnido, j.PuntoAbierto) : j.PuntoUnido;
+            const Entero abierto = salida ? std::max(j.PuntoUnido, j.PuntoAbierto) : j.PuntoAbierto;
             Decir(Linea("jugada") + " id=" + e.IdPartida + " mano=" + std::to_string(e.NumeroMano) +
                   " n=" + std::to_string(jugadas_) + " " + std::to_string(Anfitrion(j.Jugador)) + ":" +
-                  std::to_string(j.PuntoUnido) + std::to_string(j.PuntoAbierto) +
+                  std::to_string(unido) + std::to_string(abierto) +
                   (j.Extremo >= 8 ? std::to_string(j.Extremo) : std::string("t")));
         }
         for (Entero k = 1; k < e.NumeroMano + (e.ManoEnCurso ? 0 : 1) && k < Entero(e.Anotaciones.size());
