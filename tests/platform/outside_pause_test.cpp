@@ -3,15 +3,14 @@
 // que pide el escritorio durante la pausa.
 #include "platform/clock.h"
 #include "platform/outside_pause.h"
+#include "tests/common/cierre_escritorio.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -128,12 +127,7 @@ TEST(FueraDePausa, el_cierre_que_pide_el_escritorio_durante_una_pausa_llega_a_la
     ventana.resize(40, 30);
     ventana.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
-    QTimer::singleShot(20, [&] {
-        // As the window system hands the title bar's close or Alt+F4 to the window.
-        QCloseEvent peticion;
-        QSpontaneKeyEvent::setSpontaneous(&peticion);
-        QCoreApplication::sendEvent(ventana.windowHandle(), &peticion);
-    });
+    QTimer::singleShot(20, [&] { prueba::PedirCierreDelEscritorio(ventana); });
     Pausa(60);
     EXPECT_TRUE(ventana.cierresEnPausa.empty()) << "its close waits for the pause to end";
     EXPECT_TRUE(ventana.isVisible());

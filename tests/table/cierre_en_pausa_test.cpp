@@ -1,20 +1,15 @@
 // Cerrar la ventana de la mesa mientras se dibuja una jugada, como lo pide el escritorio o desde el programa.
 #include "cierre_dibujando.h"
 
-#include <QCloseEvent>
-#include <QSpontaneKeyEvent>
-#include <QWindow>
+#include "tests/common/cierre_escritorio.h"
 
 namespace {
 
 using prueba::Momento;
 
-// As the window system hands the desktop's request (the title bar's close, Alt+F4) to the window.
 void PedirCierre(zp::mesa& m)
 {
-    QCloseEvent peticion;
-    QSpontaneKeyEvent::setSpontaneous(&peticion);
-    QCoreApplication::sendEvent(m.windowHandle(), &peticion);
+    prueba::PedirCierreDelEscritorio(m);
 }
 
 using CierreEnPausa = prueba::CierreDibujando;

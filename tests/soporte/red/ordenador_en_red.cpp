@@ -39,9 +39,9 @@
 #include "table/arranque_mesa.h"
 #include "table/entrada_mesa.h"
 #include "table/zona_puntero.h"
+#include "tests/common/cierre_escritorio.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -217,9 +217,7 @@ private:
             escritorio->stop();
             escritorio->deleteLater();
             Decir(Linea("cerrar") + " pedido");
-            QCloseEvent peticion;
-            QSpontaneKeyEvent::setSpontaneous(&peticion);
-            QCoreApplication::sendEvent(m.windowHandle(), &peticion);
+            prueba::PedirCierreDelEscritorio(m);
         });
         escritorio->start(1);
     }
