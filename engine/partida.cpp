@@ -341,6 +341,8 @@ ResultadoPartida JugarPartida(Contexto& c)
             CerrarPartida(c);
             return Abandonar(c);
         }
+        // Every turn is a step: a match left anywhere since the last one goes no further.
+        if (c.usuario.PartidaDejada()) return Abandonar(c);
         TurnoPartida turno;
         switch (JugarTurno(c, turno).Fin) {
         case FinTurno::Siguiente:

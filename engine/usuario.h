@@ -47,6 +47,9 @@ public:
     // Lets the window handle the events pending now, once, without waiting for any; the match may have been
     // abandoned meanwhile.
     virtual Espera AtenderEventos() { return Espera::Cumplida; }
+    // The match being played was left since it began (a new match, a game loaded, the program leaving),
+    // whether or not a wait was running then: it unwinds at its next step.
+    virtual bool PartidaDejada() { return false; }
 };
 
 } // namespace zp

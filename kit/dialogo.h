@@ -4,6 +4,7 @@
 // and is shown modally until it closes.
 #include "assets/recursos.h"
 #include "engine/ajustes.h"
+#include "platform/outside_pause.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -62,7 +63,10 @@ template <class Ventana, class AlCerrar> auto EjecutarDialogo(Ventana* ventana, 
 {
     using Resultado = std::invoke_result_t<AlCerrar, Ventana&>;
     QPointer<Ventana> v(ventana);
-    v->exec();
+    {
+        OpenBox abierta;
+        v->exec();
+    }
     if constexpr (std::is_void_v<Resultado>) {
         if (v) delete v.data();
     } else {

@@ -214,7 +214,10 @@ bool MostrarMensaje(const QString& titulo, const QString& texto, Entero lineas, 
     if (!padre) padre = Entorno().mesa;
     QPointer<mensajes> caja = new mensajes(titulo, texto, lineas, botones, ayuda, padre);
     bool respuesta = caja->Respuesta();
-    caja->exec();
+    {
+        OpenBox abierta;
+        caja->exec();
+    }
     if (caja) {
         respuesta = caja->Respuesta();
         delete caja.data();

@@ -145,7 +145,14 @@ void ConexionRed::WSServidor_ConnectionRequest(int requestId)
         // Turned away at once: a caller left waiting would never learn it has no seat. Once the start-up is
         // over nobody joins the game; a caller that no seat expects is reported whenever it calls.
         escucha.refuse(requestId);
-        if (puesto == 0 && AlRechazarConexion) Despues([this, direccion] { AlRechazarConexion(direccion); });
+        // One report at a time: whoever calls while one is on screen, or waits to be, is not reported.
+        if (puesto == 0 && AlRechazarConexion && !Estado.AvisoVisible && !Estado.RechazoPorAvisar) {
+            Estado.RechazoPorAvisar = true;
+            Despues([this, direccion] {
+                Estado.RechazoPorAvisar = false;
+                AlRechazarConexion(direccion);
+            });
+        }
         return;
     }
     SocketControl& s = *WSServidor[static_cast<std::size_t>(libre)];
@@ -217,7 +224,9 @@ void ConexionRed::WSServidor_Error(int index, int numero, const QString& descrip
 void ConexionRed::Atender(const Avisos& avisos)
 {
     if (avisos.Recibido) notifyStateChanged();
-    if (avisos.NuevaPartida && AlPedirNuevaPartida) AlPedirNuevaPartida();
+    // The match being left stops at its next step, never inside this event or a box open now; what came
+    // for the new one is held until it begins.
+    if (avisos.NuevaPartida && AlPedirNuevaPartida) Despues([this] { AlPedirNuevaPartida(); });
     if (avisos.Chat) {
         emit mensajesChatCambiados();
         if (AlRecibirChat) Despues([this] { AlRecibirChat(); });

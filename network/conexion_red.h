@@ -78,9 +78,9 @@ public:
     Contexto* Ctx = nullptr;
     ProgramaRed Programa;
 
-    // What the program does about an arrival, called from the event loop once the arrival was handled; but
-    // a client's host starting a new game is asked of the program at once, so that the match being left
-    // stops before anything else is read (the new match still begins from the event loop).
+    // What the program does about an arrival, called from the event loop once the arrival was handled, at a
+    // step of play: never inside a pause or a box. A client's host starting a new game holds back what it
+    // sends for that game until it begins here, so that the match being left reads nothing of it.
     std::function<void()> AlPedirNuevaPartida;
     std::function<void()> AlRecibirChat;
     std::function<void(Entero puesto)> AlDesconectarCliente; // host: a seated client's connection closed

@@ -25,6 +25,7 @@ std::vector<ActiveWait*>& activeWaits()
 }
 
 std::uint32_t generation = 1;
+std::uint32_t loopGeneration = 0; // the generation the running match loop began with; 0: none runs
 bool quittingNow = false;
 
 void wake(ActiveWait& wait)
@@ -45,6 +46,27 @@ void abandonMatch()
 {
     ++generation;
     notifyStateChanged();
+}
+
+MatchLoop::MatchLoop()
+{
+    assert(loopGeneration == 0 && "match loops never nest");
+    loopGeneration = generation;
+}
+
+MatchLoop::~MatchLoop()
+{
+    loopGeneration = 0;
+}
+
+std::uint32_t matchInPlay()
+{
+    return loopGeneration != 0 ? loopGeneration : generation;
+}
+
+bool matchLeft()
+{
+    return loopGeneration != 0 && loopGeneration != generation;
 }
 
 void requestQuit()

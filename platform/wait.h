@@ -11,6 +11,23 @@ namespace zp {
 std::uint32_t matchGeneration();
 void abandonMatch();
 
+// A match loop runs for as long as one of these lives, and keeps the generation it began with: its waits
+// belong to that one, so that an abandon made anywhere, in a wait or between two, ends the match at its next
+// step. Match loops never nest.
+class MatchLoop
+{
+public:
+    MatchLoop();
+    ~MatchLoop();
+    MatchLoop(const MatchLoop&) = delete;
+    MatchLoop& operator=(const MatchLoop&) = delete;
+};
+
+// The generation the running match loop began with; the current one when no loop runs.
+std::uint32_t matchInPlay();
+// A match loop runs and was abandoned since it began.
+bool matchLeft();
+
 // The program is on its way out: every wait ends, and so does the application's event loop.
 void requestQuit();
 bool quitting();
@@ -27,8 +44,8 @@ enum class WaitEnd
 
 struct WaitOptions
 {
-    // The match the wait belongs to; by default the one in progress when the wait begins.
-    std::uint32_t generation = matchGeneration();
+    // The match the wait belongs to; by default the match loop running (or, with none, the generation now).
+    std::uint32_t generation = matchInPlay();
     bool belongsToMatch = true; // false: only quitting cuts the wait short
     // Called on every pass of the wait, at least every `tickMs` (to refresh a clock on screen).
     std::function<void()> onTick;

@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <utility>
 
 namespace zp {
 
@@ -75,8 +76,16 @@ void EncolarPeticion(Programa& pr, Peticion peticion);
 void Ejecutar(Programa& pr, const std::function<ResultadoPartida(Contexto&)>& partida)
 {
     pr.BucleEnMarcha = true;
-    const ResultadoPartida r = partida(*pr.Ctx);
+    ResultadoPartida r;
+    {
+        MatchLoop bucle;
+        r = partida(*pr.Ctx);
+    }
     pr.BucleEnMarcha = false;
+    // A request made after the match's last step is carried out all the same.
+    if (const auto pedida = static_cast<Peticion>(std::exchange(pr.e.PeticionPendiente, Entero{0}));
+        r.Siguiente == Peticion::Ninguna)
+        r.Siguiente = pedida;
     // A match that could not be dealt says why rather than leave the table as if nothing had been asked.
     if (r.Fin == FinPartida::ReglasNoValidas && !quitting()) AvisarReglasNoValidas(ValidarReglas(pr.a), pr.a);
     // Queued before the handler runs: the handler may be the last thing that sees this program.

@@ -184,6 +184,13 @@ void Salir(Programa& pr)
         return;
     }
     if (VisorAyuda* ayuda = AyudaAbierta()) ayuda->close();
+    // Whatever asked (the button, a close of the window), a close that comes before the answer adds nothing,
+    // and one that was waiting is answered by this question too.
+    struct Preguntada
+    {
+        bool& pedida;
+        ~Preguntada() { pedida = false; }
+    } preguntada{pr.Mesa->SalidaPedida = true};
     bool respuesta = true;
     if (e.PartidaEnCurso && pr.a.JuegoEnRed) {
         respuesta = MostrarMensaje("Salir del programa",

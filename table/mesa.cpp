@@ -258,10 +258,17 @@ void mesa::closeEvent(QCloseEvent* evento)
         return;
     }
     evento->ignore();
-    // Handled like a press on the exit button, inside whatever wait is running: never inside this event, nor
-    // inside a pause, where its question could not be answered.
+    if (SalidaPedida) return;
+    SalidaPedida = true;
+    // Handled like a press on the exit button, at the next step of play: never inside this event, a pause or
+    // a box, where its question could not be answered or would come in the middle of another.
     constexpr Entero kBotonSalir = 7;
-    postOutsidePause(this, [this] { PedirBoton(kBotonSalir); });
+    postOutsidePause(this, [this] {
+        // The exit button was pressed in the meantime and asked already.
+        if (!SalidaPedida) return;
+        PedirBoton(kBotonSalir);
+        SalidaPedida = false;
+    });
 }
 
 // The engine's table.

@@ -133,6 +133,9 @@ public:
     MenuOpciones Menu;
     // A bar button pressed by a key or by closing the window: set by the bar.
     std::function<void(Entero)> PedirBoton;
+    // The exit is asked, or a close waits to ask it: one question at a time, and a close that comes
+    // meanwhile adds nothing.
+    bool SalidaPedida = false;
 
 protected:
     void paintEvent(QPaintEvent* evento) override;

@@ -107,12 +107,16 @@ Espera UsuarioMesa::EsperarRepartoManual(EstadoJuego&, const std::function<bool(
 
 Espera UsuarioMesa::AtenderEventos()
 {
-    const std::uint32_t generacion = matchGeneration();
     QCoreApplication::processEvents();
     // What those events left for the event loop (the exit that a close of the window asks for) is served
     // now, between the steps: the pauses of the next step would keep it until the step after.
     QCoreApplication::sendPostedEvents();
-    return Cortada(generacion) ? Espera::Abandonada : Espera::Cumplida;
+    return PartidaDejada() ? Espera::Abandonada : Espera::Cumplida;
+}
+
+bool UsuarioMesa::PartidaDejada()
+{
+    return Cortada(matchInPlay());
 }
 
 } // namespace zp

@@ -23,6 +23,7 @@ public:
     Respuesta<Entero> EsperarEleccionSalida(const Ajustes& a) override;
     Espera EsperarRepartoManual(EstadoJuego& e, const std::function<bool()>& terminado) override;
     Espera AtenderEventos() override;
+    bool PartidaDejada() override;
 
 private:
     mesa& ventana_;

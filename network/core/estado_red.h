@@ -47,6 +47,8 @@ struct EstadoRed
     // be asked about, each once however often its caller came and left meanwhile.
     bool AvisoVisible = false;
     std::array<bool, 4> PerdidaPorAvisar{};
+    // Host: a caller turned away waits to be reported; those turned away before it is shown add nothing.
+    bool RechazoPorAvisar = false;
     std::set<int> ErroresMostrados; // socket errors already reported since network play started
     // What the connections asked of the program while the start-up ran: done once it has returned, so that
     // no match and no window runs inside the start-up's waits.

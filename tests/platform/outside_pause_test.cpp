@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -81,7 +82,8 @@ TEST(FueraDePausa, una_pausa_tras_otra_la_guardan_hasta_que_el_bucle_vuelve_a_mi
     EXPECT_EQ(r.hechas, std::vector<std::string>{"en la primera"});
 }
 
-TEST(FueraDePausa, las_que_siguen_se_hacen_mientras_la_primera_tiene_su_ventana_abierta)
+// An action whose work goes on in a wait of its own: what follows it is served there.
+TEST(FueraDePausa, las_que_siguen_se_hacen_mientras_la_primera_espera)
 {
     QObject dueno;
     Registro r;
@@ -105,6 +107,41 @@ TEST(FueraDePausa, las_que_siguen_se_hacen_mientras_la_primera_tiene_su_ventana_
     ASSERT_TRUE(QTest::qWaitFor([&] { return r.hechas.size() == 2; }, 10000));
     EXPECT_EQ(r.hechas, (std::vector<std::string>{"primera", "segunda"}));
     EXPECT_TRUE(segundaDentro);
+}
+
+// A box that one of them opens keeps the others until it is answered, as a pause would, however boxes nest.
+TEST(FueraDePausa, mientras_una_caja_espera_su_respuesta_lo_que_llega_espera_a_que_se_conteste)
+{
+    QObject dueno;
+    Registro r;
+    std::vector<bool> conCaja;
+    const auto anotar = [&](const std::string& nombre) {
+        return [&, nombre] {
+            r.Anotar(nombre)();
+            conCaja.push_back(zp::boxOpen());
+        };
+    };
+    // A box answered `ms` after it opens; `dentro` runs as it opens.
+    const auto caja = [](int ms, const std::function<void()>& dentro) {
+        zp::OpenBox abierta;
+        QEventLoop respuesta;
+        QTimer::singleShot(0, &respuesta, dentro);
+        QTimer::singleShot(ms, &respuesta, &QEventLoop::quit);
+        respuesta.exec();
+    };
+    zp::postOutsidePause(&dueno, [&] {
+        anotar("primera")();
+        caja(80, [&] {
+            // Asked while it is open, as a socket's event or the desktop's close would be; then a box over
+            // it.
+            zp::postOutsidePause(&dueno, anotar("durante la caja"));
+            caja(30, [] {});
+        });
+    });
+    zp::postOutsidePause(&dueno, anotar("segunda"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return r.hechas.size() == 3; }, 10000));
+    EXPECT_EQ(r.hechas, (std::vector<std::string>{"primera", "segunda", "durante la caja"}));
+    EXPECT_EQ(conCaja, std::vector<bool>(3, false)) << "nothing is served inside a box it did not open";
 }
 
 // A window that notes when it is asked to close, and closes.
