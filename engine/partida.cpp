@@ -38,7 +38,7 @@ ResultadoPartida Abandonar(Contexto& c)
 }
 
 // Who the loop waits for before the move, and how the wait shows: the Continue button, or the network turn
-// panel with its clock.
+// panel with its clock. Whether it is the button does not depend on the count of moves.
 struct EsperaTurno
 {
     bool Necesaria = false;
@@ -169,14 +169,21 @@ void EnviarJugada(Contexto& c)
     }
 }
 
-// The match loop's turn: the snapshot, the events and the blink as it begins; the waits for the person here,
-// the Continue button or a remote player before the move; the move sent after it.
+// The match loop's turn: the snapshot, the caption, the events and the blink as it begins; the waits for the
+// person here, the Continue button or a remote player before the move; the move sent after it.
 class TurnoPartida : public PasosTurno
 {
 public:
     bool Empezar(Contexto& c) override
     {
         if (c.a.JuegoEnRed) c.almacen.GrabarEstado(kFicheroRed);
+        // The Continue button names the seat in turn from the turn's start, so that the blink and any
+        // window the events below open show whose turn it is. It takes presses only from the wait: one held
+        // by the last move's pauses was made under the last seat's name and finds no wait.
+        if (DecidirEspera(c.e, c.a).Boton) {
+            c.avisos.DibujarBotonContinuar(1);
+            c.e.EsperaContinuar = false;
+        }
         if (c.usuario.AtenderEventos() == Espera::Abandonada) return false;
         c.animacion.ParpadearMano(c.e.JugadorTurno);
         return true;

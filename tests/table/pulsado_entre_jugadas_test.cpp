@@ -4,6 +4,11 @@
 // parpadeo de la mano en turno ni el botón Continuar, que nombra siempre a quien le toca.
 #include "programa_prueba.h"
 
+#include "engine/turno.h"
+#include "scores/marcador.h"
+#include "table/boton_continuar.h"
+#include "table/ritmo_mesa.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -23,16 +28,41 @@ struct PulsadoEntreJugadas : prueba::ProgramaPrueba
             QCoreApplication::postEvent(&M(),
                                         new QKeyEvent(t, Qt::Key_C, Qt::NoModifier, QStringLiteral("c")));
     }
-    void EncolarMando() const
+    static void EncolarClic(QWidget* w, QPoint donde = {12, 14})
     {
-        const QPointF p(kEncendido);
-        const QPointF g = M().Pic_Grabadora->mapToGlobal(p);
+        const QPointF p(donde);
+        const QPointF g = w->mapToGlobal(p);
         for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             const Qt::MouseButtons botones = t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-            QCoreApplication::postEvent(M().Pic_Grabadora,
-                                        new QMouseEvent(t, p, g, Qt::LeftButton, botones, Qt::NoModifier));
+            QCoreApplication::postEvent(w, new QMouseEvent(t, p, g, Qt::LeftButton, botones, Qt::NoModifier));
         }
     }
+    void EncolarMando() const { EncolarClic(M().Pic_Grabadora, kEncendido); }
+
+    // The seat whose turn the Continue button names as it is seen now, drawn released or pressed (0: none).
+    zp::Entero Nombrado(zp::Entero estado)
+    {
+        const zp::PictureBox& visto = *M().Pic_BotContinuar;
+        if (!visto.isVisible()) return 0;
+        for (zp::Entero p = 1; p <= 4; ++p) {
+            QImage& rotulo = rotulos[{p, estado}];
+            if (rotulo.isNull()) {
+                zp::EstadoJuego otro = J();
+                otro.JugadorTurno = p;
+                zp::PictureBox boton;
+                boton.setAttribute(Qt::WA_DontShowOnScreen);
+                boton.setSurface(
+                    zp::Surface(visto.surface().image().width(), visto.surface().image().height()));
+                zp::DibujarBotonContinuar(boton, M().Hojas().Pic_BmpVario, otro, programa->a, estado);
+                rotulo = boton.surface().image().copy();
+            }
+            if (rotulo == visto.surface().image()) return p;
+        }
+        return 0;
+    }
+    std::map<std::pair<zp::Entero, zp::Entero>, QImage> rotulos;
+    // Released, or still pressed from the last press.
+    zp::Entero Nombrado() { return std::max(Nombrado(zp::kBotonSuelto), Nombrado(zp::kBotonPulsado)); }
 
     // At a wait for a move: what differs from the hand in turn and the Continue button drawn afresh.
     std::string LoQueFalta() const
@@ -130,6 +160,86 @@ TEST_F(PulsadoEntreJugadas, el_mando_y_las_teclas_pulsados_entre_dos_esperas_no_
         EXPECT_EQ(llegada - pulsada, caso.avance);
         EXPECT_GE(vistas.size(), 4u);
         for (const std::string& v : vistas) EXPECT_EQ(v, "");
+    }
+    reloj.alPausar = nullptr;
+}
+
+// Con la pausa entre jugadas, lo pulsado mientras la mano de la persona parpadea al empezar su turno hace lo
+// que el botón decía entonces: ya nombra a la persona, y Continuar deja que juegue la máquina. Un clic hecho
+// mientras movía el asiento anterior, bajo su nombre, no juega la ficha de la persona ni se ve pulsar; y la
+// ventana que abre ese clic sale al lado del botón que ya nombra a quien le toca.
+TEST_F(PulsadoEntreJugadas, lo_pulsado_durante_el_parpadeo_hace_lo_que_decia_el_boton_al_pulsar)
+{
+    struct Caso
+    {
+        const char* nombre;
+        bool parpadeo;      // pressed during the person's blink, or while the seat before moves
+        bool marcador;      // on the score sheet's button, or on Continue
+        zp::Entero visto;   // the seat the button names at the press, or beside the window it opens
+        bool pulsado;       // the button is seen pressed under the person's name before the next wait
+        bool esperaPersona; // the next wait is the person's turn: nobody played for the person
+    };
+    const Caso casos[] = {
+        {"Continuar durante el parpadeo de la persona", true, false, 4, true, false},
+        {"Continuar mientras mueve el anterior", false, false, 3, false, true},
+        {"el marcador mientras mueve el anterior", false, true, 4, false, true},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        programa.reset();
+        resultados.clear();
+        rotulos.clear();
+        pasoActual = 0;
+        zp::PonerAjustesPorDefecto(e, a);
+        a.Sonido = false;
+        a.PausaEntreJugadas = true;
+        ManoAMedias();
+        zp::Entero anterior = 0; // the seat that plays before the person
+        for (zp::Entero p = 1; p <= 3; ++p)
+            if (zp::Entero q = p; zp::CalcularJugadorSiguiente(e, a, q) && q == 4) anterior = p;
+        ASSERT_EQ(anterior, 3);
+
+        bool contestada = false, encolado = false, pulsado = false;
+        zp::Entero visto = 0, siguiente = 0;
+        QTimer persona;
+        if (caso.marcador)
+            prueba::AlAbrirse<zp::marcador>(persona, [&](zp::marcador& hoja) {
+                visto = Nombrado();
+                QTest::mousePress(hoja.Pic_BotSalir, Qt::LeftButton, {}, QPoint(25, 25));
+            });
+        const std::uint32_t parpadeo = zp::DuracionPausa(zp::ritmo_mesa::kPausaManoSin, a.Velocidad);
+        reloj.alPausar = [&] {
+            if (encolado) {
+                pulsado = pulsado || Nombrado(zp::kBotonPulsado) == 4;
+                return;
+            }
+            const bool ahora = caso.parpadeo
+                                   ? J().JugadorTurno == 4 && reloj.esperas.back().duracion == parpadeo
+                                   : J().JugadorTurno == anterior && contestada && !J().EsperaContinuar;
+            if (!ahora) return;
+            encolado = true;
+            if (!caso.marcador) visto = Nombrado();
+            EncolarClic(caso.marcador ? Boton(5) : M().Pic_BotContinuar);
+        };
+        pasos = {
+            {[&] { return M().Grabadora.BucleEsperando && J().ManoEnCurso && J().EsperaContinuar; },
+             [&] {
+                 if (encolado) {
+                     siguiente = J().JugadorTurno;
+                     zp::abandonMatch();
+                     return;
+                 }
+                 Pasar(5); // the pointer passes over the score sheet's button: it can be pressed
+                 contestada = J().JugadorTurno == anterior;
+                 QTest::keyClick(&M(), Qt::Key_C);
+             },
+             true},
+        };
+        Arrancar();
+        ASSERT_TRUE(encolado);
+        EXPECT_EQ(visto, caso.visto);
+        EXPECT_EQ(pulsado, caso.pulsado);
+        EXPECT_EQ(siguiente == 4, caso.esperaPersona) << "espera siguiente: asiento " << siguiente;
     }
     reloj.alPausar = nullptr;
 }
