@@ -226,10 +226,7 @@ bool AvisarRed(ConexionRed& red, const std::string& titulo, const std::string& t
 
 void PedirPartida(ConexionRed& red, Peticion peticion)
 {
-    if (red.Estado.Arrancando) {
-        red.Estado.PeticionAplazada = peticion;
-        return;
-    }
+    if (red.Estado.AplazarPeticion(peticion)) return;
     if (red.Programa.Pedir) red.Programa.Pedir(peticion);
 }
 

@@ -27,7 +27,8 @@ bool AvisarRed(ConexionRed& red, const std::string& titulo, const std::string& t
                int ayuda);
 
 // A new match, the unfinished one, or the match on the table ended; the player settings. Asked of the
-// program at once, or once the start-up has returned when it runs now: no match runs inside its waits.
+// program at once, or once the start-up has returned when it runs now (EstadoRed::AplazarPeticion): no match
+// runs inside its waits.
 void PedirPartida(ConexionRed& red, Peticion peticion);
 void AbrirPersonalRed(ConexionRed& red);
 

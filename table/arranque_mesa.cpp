@@ -111,10 +111,7 @@ void EncolarPeticion(Programa& pr, Peticion peticion)
             return;
         }
         // Nor inside the network start-up's waits: it asks for the request once it is over.
-        if (ConexionRed* red = ConexionDe(p); red && red->Estado.Arrancando) {
-            PedirPartida(*red, peticion);
-            return;
-        }
+        if (ConexionRed* red = ConexionDe(p); red && red->Estado.AplazarPeticion(peticion)) return;
         // A new local match takes the place of the game set aside before network play.
         if (peticion == Peticion::NuevaPartida && !p.a.JuegoEnRed) DescartarSituacionApartada(p.CarpetaDatos);
         Ejecutar(p, [peticion](Contexto& c) {

@@ -55,12 +55,9 @@ void NuevaPartida(Programa& pr)
             3, 1, kAyudaRed);
         return;
     }
-    // While network play starts nothing is dealt: the new match is the one the start-up leads to, on every
-    // computer, or a match here when network play did not start.
-    if (ConexionRed* red = ConexionDe(pr); red && red->Estado.Arrancando) {
-        PedirPartida(*red, Peticion::NuevaPartida);
-        return;
-    }
+    // While network play starts nothing is asked, dealt or announced: the new match is the one the start-up
+    // leads to, on every computer, or a match here when network play did not start.
+    if (ConexionRed* red = ConexionDe(pr); red && red->Estado.AplazarPeticion(Peticion::NuevaPartida)) return;
     // However the settings came, pairs need four players: settled as leaving the player settings would.
     // What still allows no deal is said, and the match in progress is left as it was.
     AsentarJugadores(pr.a);

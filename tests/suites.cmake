@@ -15,8 +15,8 @@ endif()
 zp_test(scores LIBS scores_core)
 zp_test(scores_ui QT LIBS scores_ui assets)
 # The races of network play run two or three computers each, every one the whole program in its own process.
-zp_test(table QT LIBS table soporte APARTE "CarreraNuevaPartida.*:ArranqueEnRed.*:CierreEnRed.*")
-zp_procesos(table "CarreraNuevaPartida.*:CierreEnRed.*" 2)
+zp_test(table QT LIBS table soporte APARTE "CarreraNuevaPartida.*:ArranqueEnRed.*:CierreEnRed.*:HistoricoEnRed.*")
+zp_procesos(table "CarreraNuevaPartida.*:CierreEnRed.*:HistoricoEnRed.*" 2)
 zp_procesos(table "ArranqueEnRed.*" 3)
 if(TARGET tests_table)
     # Network play against a host in a process of its own: the developer program plays it.

@@ -18,6 +18,13 @@ Entero EstadoRed::ClientesRespondidos() const
     return static_cast<Entero>(std::count(Respondio.begin() + 1, Respondio.end(), true));
 }
 
+bool EstadoRed::AplazarPeticion(Peticion peticion)
+{
+    if (!Arrancando) return false;
+    PeticionAplazada = peticion;
+    return true;
+}
+
 void EstadoRed::VaciarRecibidos()
 {
     Cola.Vaciar();

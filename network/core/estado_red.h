@@ -50,14 +50,19 @@ struct EstadoRed
     // Host: a caller turned away waits to be reported; those turned away before it is shown add nothing.
     bool RechazoPorAvisar = false;
     std::set<int> ErroresMostrados; // socket errors already reported since network play started
-    // What the connections asked of the program while the start-up ran: done once it has returned, so that
-    // no match and no window runs inside the start-up's waits.
+    // What was asked of the program while the start-up ran (`AplazarPeticion`): done once it has returned,
+    // so that no match and no window runs inside the start-up's waits.
     std::optional<Peticion> PeticionAplazada;
     bool PersonalAplazado = false;
 
     int Descartados = 0; // messages dropped as malformed or not for us
 
     Entero ClientesRespondidos() const;
+    // A match asked for while the start-up runs (a new one, the unfinished one, or none), whoever asks: the
+    // bar, a request queued for the program, a connection. It is neither begun nor announced to anyone now,
+    // but kept, the last one asked, for the start-up's end, which leads to one match on every computer.
+    // True when it was kept; false when no start-up runs, and the match may be asked of the program.
+    bool AplazarPeticion(Peticion peticion);
     // Everything received and not yet taken is forgotten (network play starts or ends).
     void VaciarRecibidos();
     // What was received for a match and not yet taken, held or not, is forgotten (a new game comes); the

@@ -67,7 +67,9 @@ struct Avisos
 //   leader announced            the match's waits take the move of the seat in turn
 //
 // Whatever its phase, the host takes nothing from a socket without a seat, nor a move or five-doubles answer
-// from another seat than the one awaited; both ends drop a malformed message.
+// from another seat than the one awaited; both ends drop a malformed message. While either end's start-up
+// runs, a match asked of its program is kept for the start-up's end (EstadoRed::AplazarPeticion): the host
+// announces no new game to the clients already seated, and a client begins none inside its waits.
 class ProtocoloRed
 {
 public:

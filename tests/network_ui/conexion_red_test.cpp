@@ -1,5 +1,6 @@
 // Nuestro administrador y nuestro cliente frente a un ordenador que solo sabe del protocolo.
 #include "common/espera_acotada.h"
+#include "network/ciclo_red.h"
 #include "network/conexion_red.h"
 #include "network/core/mensajes.h"
 #include "platform/clock.h"
@@ -146,6 +147,23 @@ TEST(ConexionRed,
     EXPECT_EQ(c.red.Estado.Cola.Texto(), "032021");
     c.red.EmpezarPartida();
     EXPECT_EQ(c.red.Estado.Cola.Texto(), "032021");
+}
+
+// What a connection asks of the program while network play starts (the host's new game, a game taken up, the
+// host lost) is kept for the start-up's end, the last one asked: no match begins inside its waits.
+TEST(ConexionRed, una_partida_pedida_mientras_arranca_la_red_se_guarda_para_el_final_del_arranque)
+{
+    Lado c(false);
+    std::vector<Peticion> pedidas;
+    c.red.Programa.Pedir = [&](Peticion p) { pedidas.push_back(p); };
+    c.red.Estado.Arrancando = true;
+    PedirPartida(c.red, Peticion::ReanudarPartida);
+    PedirPartida(c.red, Peticion::NuevaPartida);
+    EXPECT_TRUE(pedidas.empty());
+    EXPECT_EQ(c.red.Estado.PeticionAplazada, Peticion::NuevaPartida);
+    c.red.Estado.Arrancando = false;
+    PedirPartida(c.red, Peticion::Ninguna);
+    EXPECT_EQ(pedidas, std::vector<Peticion>{Peticion::Ninguna});
 }
 
 TEST(ConexionRed, lo_que_una_llamada_deja_para_despues_espera_a_que_acabe_la_pausa_en_curso)

@@ -1,7 +1,8 @@
 // Un administrador y dos clientes, cada uno el programa entero en su proceso y con su persona delante.
 // Mientras el administrador espera a sus jugadores, su persona pulsa "Comenzar nueva partida" (antes de que
-// llegue nadie, con uno ya conectado, o dos veces seguidas): sin partida en la mesa nada se pregunta, y el
-// arranque acaba igual en una sola partida que los tres juegan con el mismo reparto y anotan igual.
+// llegue nadie, con uno ya conectado, o dos veces seguidas): sin partida en la mesa nada se pregunta, a los
+// clientes ya conectados no se les anuncia ninguna partida nueva, y el arranque acaba igual en una sola
+// partida que los tres juegan con el mismo reparto y anotan igual.
 #include "tests/table/ordenadores_en_red.h"
 
 namespace {
@@ -62,8 +63,11 @@ protected:
         }
         EXPECT_GE(Administrador().Cuantas("jugada", de(enH)), std::size_t(kJugadasComprobadas));
         EXPECT_EQ(Administrador().Partida(), enH);
-        // With no match on the table, the presses asked nothing.
+        // With no match on the table, the presses asked nothing, and announced nothing to a client already
+        // there: the start-up's own match is the new one.
         EXPECT_EQ(Administrador().Cuantas("nueva", {{"resto", "aceptada"}}), 0u);
+        for (std::size_t i = 1; i <= 2; ++i)
+            EXPECT_EQ(Cliente(i).Cuantas("anuncio"), 0u) << "al cliente " << i << Situacion();
         ComprobarTodo();
     }
 };

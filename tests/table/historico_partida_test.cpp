@@ -1,5 +1,6 @@
 // Una partida jugada en la mesa hasta el final, con "Sí" a la pregunta del histórico: el marcador abre el
-// histórico y esa partida sale la primera, por delante de las que ya había.
+// histórico y esa partida sale la primera, por delante de las que ya había. Si el histórico no se puede
+// escribir se avisa, y una partida nueva pedida con ese aviso abierto se juega al cerrarlo.
 #include "programa_prueba.h"
 
 #include "scores/historic.h"
@@ -16,7 +17,7 @@ class HistoricoDePartida : public prueba::ProgramaPrueba
 protected:
     // Four automatic players, no pause between moves, and the first hand ends the match; "Sí" to every
     // question, the history's included.
-    void JugarPartidaDeUnaMano()
+    void PartidasDeUnaMano()
     {
         a.Jugador[4].ControlJugador = zp::Control::Automatico;
         a.PausaEntreJugadas = false;
@@ -25,12 +26,35 @@ protected:
         paso = [&] {
             if (programa->e.EsperaContinuar) Pulsar(programa->Mesa->Pic_BotContinuar);
         };
+    }
+    void JugarPartidaDeUnaMano()
+    {
+        PartidasDeUnaMano();
         Arrancar();
         Pulsar(1);
         ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 2; }, 60000));
         ASSERT_FALSE(programa->e.PartidaEnCurso);
         ASSERT_TRUE(HayCaja(QStringLiteral("Histórico de partidas jugadas")));
         paso = nullptr;
+    }
+
+    // The history cannot be written; while its failure box is open at the end of the first match, `pedir`
+    // asks for a new one. Once the box is closed that match is played too, to its own box.
+    void NuevaConElAvisoAbierto(const std::function<void()>& pedir)
+    {
+        ASSERT_TRUE(QDir(carpeta.path()).mkdir(QStringLiteral("ZARPE33.HIS")));
+        PartidasDeUnaMano();
+        int avisos = 0;
+        responder = [&](const QString&) {
+            if (cajas.back().texto.startsWith(QStringLiteral("No se ha podido")) && ++avisos == 1) pedir();
+            return true;
+        };
+        Arrancar();
+        Pulsar(1);
+        // Main, the first match and the one asked for.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 3; }, 60000))
+            << "la partida pedida no se jugó; partidas acabadas: " << resultados.size() - 1;
+        EXPECT_EQ(avisos, 2);
     }
 };
 
@@ -82,6 +106,12 @@ TEST_F(HistoricoDePartida, un_historico_que_no_se_puede_escribir_se_dice_y_la_pa
     EXPECT_EQ(fallo->titulo, QStringLiteral("Histórico de partidas jugadas"));
     EXPECT_TRUE(fallo->texto.endsWith(QStringLiteral("). El histórico queda como estaba.")));
     EXPECT_TRUE(QDir(Fichero("ZARPE33.HIS")).isEmpty());
+}
+
+// Asked of the program from inside that box, after the match's last step: it is not lost for that.
+TEST_F(HistoricoDePartida, una_partida_nueva_pedida_desde_el_aviso_abierto_se_juega_al_cerrarlo)
+{
+    NuevaConElAvisoAbierto([this] { zp::PedirAlPrograma(*programa, zp::Peticion::NuevaPartida); });
 }
 
 } // namespace

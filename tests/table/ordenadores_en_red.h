@@ -167,21 +167,22 @@ protected:
     OrdenadorEnRed& Cliente(std::size_t i = 1) { return *ordenadores.at(i); }
 
     // The host, listening on a free port for `clientes` clients; it goes at full speed until its first hand
-    // is over, as every computer started here.
-    void ArrancarAdministrador(int clientes, unsigned semilla)
+    // is over, as every computer started here. `mas`: further options of the race program.
+    void ArrancarAdministrador(int clientes, unsigned semilla, const QStringList& mas = {})
     {
-        Arrancar("administrador", {"--administrador", "--clientes", QString::number(clientes), "--semilla",
-                                   QString::number(semilla)});
+        Arrancar("administrador", QStringList{"--administrador", "--clientes", QString::number(clientes),
+                                              "--semilla", QString::number(semilla)} +
+                                      mas);
         const Linea* p = nullptr;
         ASSERT_TRUE(Esperar([&] { return (p = Administrador().Ultima("puerto")); }, 20000))
             << "el administrador no llegó a escuchar";
         puerto_ = p->Resto();
     }
-    void ArrancarCliente(unsigned semilla)
+    void ArrancarCliente(unsigned semilla, const QStringList& mas = {})
     {
         Arrancar(ordenadores.size() == 1 ? QStringLiteral("cliente")
                                          : QStringLiteral("cliente%1").arg(ordenadores.size()),
-                 {"--cliente", "--puerto", puerto_, "--semilla", QString::number(semilla)});
+                 QStringList{"--cliente", "--puerto", puerto_, "--semilla", QString::number(semilla)} + mas);
     }
 
     void Leer()

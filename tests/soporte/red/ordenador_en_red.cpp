@@ -5,7 +5,9 @@
 // tras la primera palabra, el número de la partida en este ordenador ("partida=N", las empezadas aquí desde
 // que entró en red: no depende del identificador sorteado). Cada reparto de la primera mano sale en una línea
 // "reparto", con el que la partida se reconoce en todos los ordenadores; el administrador dice además su
-// puerto ("puerto N") y cuántos clientes tiene conectados ("conectados N").
+// puerto ("puerto N") y cuántos clientes tiene conectados ("conectados N"), y un cliente, cada vez que le
+// llega el anuncio de una partida nueva del administrador ("anuncio recibido"; los que lleguen otra vez antes
+// de que empiece aquí, el programa los toma por el mismo y no se cuentan).
 //
 // Por la entrada recibe órdenes, una por línea, y dice cuándo ha cumplido cada una:
 //   nueva       pulsa "Comenzar nueva partida" (en el administrador) y acepta abandonar la que hubiera; lo
@@ -18,12 +20,18 @@
 //   foto F      guarda en F lo que ve la persona
 //   cerrar      pide cerrar la mesa como lo pide el escritorio (el cierre de su barra de título, Alt+F4),
 //               mientras se dibuja una jugada: "cerrar pedido"
+//   sujetar T   deja abiertas, sin contestarlas, las cajas cuyo texto empieza por T; al ver una:
+//               "sujeta caja=TÍTULO"
+//   soltar      vuelve a contestar todas las cajas: "soltar hecho"
 //
-//   ordenador_en_red --administrador --carpeta DIR [--clientes N] [--semilla N]
-//   ordenador_en_red --cliente --puerto N --carpeta DIR [--semilla N]
+//   ordenador_en_red --administrador --carpeta DIR [--clientes N] [--semilla N] [--puntos N]
+//   ordenador_en_red --cliente --puerto N --carpeta DIR [--semilla N] [--historico-roto]
 //
 // El administrador escucha en un puerto libre y espera N clientes (1 por defecto) en los asientos 1..N, todos
-// desde 127.0.0.1: los que llegan se sientan por orden.
+// desde 127.0.0.1: los que llegan se sientan por orden. Con --puntos, sus partidas (y las de sus clientes,
+// que juegan con sus normas) se ganan con N puntos. Con --historico-roto, el Histórico de partidas no se
+// puede escribir (una carpeta ocupa el sitio de ZARPE33.HIS) y la persona contesta que sí a anotar cada
+// partida en él.
 #include "engine/jugada.h"
 #include "engine/turno.h"
 #include "kit/cursores.h"
@@ -42,6 +50,7 @@
 #include "tests/common/cierre_escritorio.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -75,6 +84,8 @@ struct Opciones
     quint16 puerto = 0;
     std::string carpeta;
     unsigned semilla = 1;
+    int puntos = 0; // 0: the default rules
+    bool historicoRoto = false;
 };
 
 // A whole number from `desde` to `hasta` written alone in `texto`; nothing otherwise.
@@ -100,6 +111,9 @@ public:
         a.Velocidad = kVelocidadPersona;
         a.PausaEntreJugadas = true;
         a.Sonido = false; // no sound device here: every synchronous sound would only add its length
+        if (o_.puntos) a.PuntosPartida = static_cast<Entero>(o_.puntos);
+        if (o_.historicoRoto && !QDir().mkpath(QString::fromStdString(o_.carpeta) + "ZARPE33.HIS"))
+            Salir(2, "no se puede poner una carpeta en lugar del histórico");
         if (o_.administrador) {
             a.ModoRed = PapelRed::Administrador;
             for (std::size_t p = 1; p <= std::size_t(o_.clientes); ++p) {
@@ -118,6 +132,15 @@ public:
         arranque.AlTerminar = [this](const ResultadoPartida&) { AlTerminar(); };
         pr_ = ArrancarPrograma(arranque);
         if (pr_->Salir) Salir(2, "el programa no ha abierto su mesa");
+        if (!o_.administrador) {
+            // Told as it arrives, box or no box: the network notes the host's announcement in the socket's
+            // own event, whenever the program then acts on it.
+            ConexionRed& red = *ConexionDe(*pr_);
+            QObject::connect(red.WSCliente, &SocketControl::dataArrival, [this, &red] {
+                if (red.Estado.NuevaPartidaPendiente && !std::exchange(anunciada_, true))
+                    Decir(Linea("anuncio") + " recibido");
+            });
+        }
 
         QObject::connect(&vigia_, &QTimer::timeout, [this] { Mirar(); });
         vigia_.start(5);
@@ -201,6 +224,15 @@ private:
         }
         if (palabra == "cerrar" && resto.empty()) {
             CerrarAlDibujar();
+            return true;
+        }
+        if (palabra == "sujetar" && !resto.empty()) {
+            sujetar_ = QString::fromStdString(resto);
+            return true;
+        }
+        if (palabra == "soltar" && resto.empty()) {
+            sujetar_.clear();
+            Decir(Linea("soltar") + " hecho");
             return true;
         }
         return false;
@@ -325,6 +357,7 @@ private:
         EstadoJuego& e = pr_->e;
         mesa& m = *pr_->Mesa;
         if (auto* caja = qobject_cast<mensajes*>(QApplication::activeModalWidget())) {
+            if (Sujeta(*caja)) return;
             QPointer<mensajes> esta(caja);
             Hacer(
                 Retraso(80, 700), [esta] { return esta && QApplication::activeModalWidget() == esta; },
@@ -387,8 +420,20 @@ private:
         return e.EsperaContinuar && e.ManoEnCurso && e.JugadorTurno == 4 && !e.EsperaExtremo;
     }
 
+    // A box the person was told to leave open; said once, when first seen.
+    bool Sujeta(mensajes& caja)
+    {
+        if (sujetar_.isEmpty() || !caja.TextoMensaje().startsWith(sujetar_)) return false;
+        if (sujeta_ != &caja) {
+            sujeta_ = &caja;
+            Decir(Linea("sujeta") + " caja=" + caja.TextoTitulo().replace(' ', '_').toStdString());
+        }
+        return true;
+    }
+
     void Contestar(mensajes& caja)
     {
+        if (Sujeta(caja)) return;
         const QString titulo = caja.TextoTitulo();
         if (titulo == QStringLiteral("Abandonar la partida en curso")) {
             aceptada_ = true;
@@ -398,7 +443,7 @@ private:
             QTest::mousePress(caja.Pic_BotSalir, Qt::LeftButton, {}, QPoint(10, 10));
             return;
         }
-        const bool no = titulo == QStringLiteral("Histórico de partidas jugadas") ||
+        const bool no = (titulo == QStringLiteral("Histórico de partidas jugadas") && !o_.historicoRoto) ||
                         titulo == QStringLiteral("Continuar partida anterior");
         QTest::mousePress(no ? caja.Pic_No : caja.Pic_Si, Qt::LeftButton, {}, QPoint(10, 10));
     }
@@ -449,6 +494,8 @@ private:
             enMarcha_ = true;
             ++partida_;
         }
+        // The announcement taken is over (its match began here, or network play ended): the next is told.
+        if (!ConexionDe(*pr_)->Estado.NuevaPartidaPendiente) anunciada_ = false;
         const EstadoJuego& e = pr_->e;
         auto* caja = qobject_cast<mensajes*>(QApplication::activeModalWidget());
         const std::string estado =
@@ -562,6 +609,9 @@ private:
     std::tuple<int, Entero, Entero> turnoAlPedir_;
     bool puertoDicho_ = false;
     Entero conectados_ = 0;
+    bool anunciada_ = false;    // client: a new match announced by the host, told and not yet begun here
+    QString sujetar_;           // the start of the text of the boxes left open; empty: none
+    QPointer<mensajes> sujeta_; // the one told last
     std::string estado_;
     std::set<std::pair<int, Entero>> hojas_;
     QByteArray dreVisto_;
@@ -602,6 +652,16 @@ int main(int argc, char** argv)
         } else if (a == QStringLiteral("--semilla")) {
             o.semilla = valor.toUInt();
             ++i;
+        } else if (a == QStringLiteral("--puntos")) {
+            const auto n = Numero(valor.toStdString(), 1, 999);
+            if (!n) {
+                std::fprintf(stderr, "--puntos va de 1 a 999\n");
+                return 2;
+            }
+            o.puntos = *n;
+            ++i;
+        } else if (a == QStringLiteral("--historico-roto")) {
+            o.historicoRoto = true;
         } else {
             std::fprintf(stderr, "opción desconocida: %s\n", qPrintable(a));
             return 2;
