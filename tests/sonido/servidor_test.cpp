@@ -153,7 +153,9 @@ TEST_F(SonidoEnServidor, los_sonidos_mas_cortos_seguidos_y_esperados_se_oyen_tod
         });
         const double proporcion = e / (veces * referencia);
         std::printf("%d veces el sonido %02d seguidas: %.3f de la energía esperada\n", veces, id, proporcion);
-        EXPECT_NEAR(proporcion, 1.0, 0.06) << "sonido " << id; // one of them lost is 1/8 less
+        // One of them lost is 1/8 less. Two that the server happens to start together add up to more than
+        // the two apart: only the loss is looked at.
+        EXPECT_GT(proporcion, 0.94) << "sonido " << id;
     }
 }
 
