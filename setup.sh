@@ -6,8 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 what=${1:-play}
+# pulseaudio and its tools are for the test that plays the sounds on a sound server of its own.
 paquetes=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-multimedia-dev libxcb1-dev fonts-liberation xvfb xauth clang-format)
+          qt6-base-dev libpulse-dev libxcb1-dev fonts-liberation xvfb xauth clang-format
+          pulseaudio pulseaudio-utils)
 
 faltan=()
 for p in "${paquetes[@]}"; do

@@ -13,11 +13,12 @@ public:
     // Stops the sound playing, if any, and starts this one.
     virtual void play(const QString& path) = 0;
     virtual void stop() = 0;
+    // The sound was started and has been neither stopped, cut by another nor played to its end.
     virtual bool isPlaying(const QString& path) const = 0;
 };
 
-// The device's output, or nothing when there is no audio device (then nothing is ever created).
-// `evenWithoutDevice` opens it anyway (tests of the one voice; nothing is heard).
-std::unique_ptr<SoundOutput> openSoundOutput(bool evenWithoutDevice = false);
+// The output to the desktop's sound server. It never waits for the server: with none running, or after it
+// went away, sounds are silent and a later sound looks for the server again.
+std::unique_ptr<SoundOutput> openSoundOutput();
 
 } // namespace zp

@@ -39,6 +39,7 @@ std::optional<WavInfo> readWavInfo(const QByteArray& bytes)
             haveFormat = true;
         } else if (id == "data") {
             // A data chunk longer than the file is cut to what is there.
+            info.dataOffset = std::uint32_t(body);
             info.dataBytes = std::uint32_t(std::min<qint64>(size, bytes.size() - body));
             haveData = true;
         }

@@ -11,6 +11,7 @@ struct WavInfo
     int channels = 0;
     int sampleRate = 0;
     int bitsPerSample = 0;
+    std::uint32_t dataOffset = 0; // where the samples begin in the file
     std::uint32_t dataBytes = 0;
     int durationMs = 0; // rounded to the nearest millisecond
 };

@@ -33,3 +33,5 @@ if(TARGET tests_table)
     target_compile_definitions(tests_table PRIVATE ZP_ORDENADOR_EN_RED="$<TARGET_FILE:ordenador_en_red>")
     add_dependencies(tests_table ordenador_en_red)
 endif()
+# The program's sounds played on a sound server of the test's own and recorded from its sink.
+zp_test(sonido QT LIBS kit assets)

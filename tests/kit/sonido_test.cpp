@@ -101,19 +101,27 @@ TEST_F(SonidoPrueba, cada_sonido_va_a_la_unica_voz)
     EXPECT_EQ(reloj_.esperas.back().duracion, 21u); // the click's length, not the fanfare's
 }
 
-TEST_F(SonidoPrueba, la_voz_de_qt_corta_el_sonido_anterior_al_empezar_otro)
+TEST_F(SonidoPrueba, la_voz_del_dispositivo_corta_el_sonido_anterior_y_calla_al_acabar_el_suyo)
 {
-    // Opened even without a device: QSoundEffect then reports playing for ever, which shows the cut.
-    auto salida = zp::openSoundOutput(true);
-    const QString largo = dir_.filePath("14.wav"), corto = dir_.filePath("09.wav");
+    // Without a sound server too: a sound then plays for its length, silent.
+    QFile minuto(dir_.filePath("largo.wav"));
+    ASSERT_TRUE(minuto.open(QIODevice::WriteOnly));
+    minuto.write(zp::prueba::Wav(1000, 8, 1, 60000));
+    minuto.close();
+    auto salida = zp::openSoundOutput();
+    ASSERT_TRUE(salida);
+    const QString largo = dir_.filePath("14.wav"), otro = minuto.fileName(), corto = dir_.filePath("09.wav");
     salida->play(largo);
     EXPECT_TRUE(salida->isPlaying(largo));
-    salida->play(corto);
+    salida->play(otro);
     EXPECT_FALSE(salida->isPlaying(largo));
-    EXPECT_TRUE(salida->isPlaying(corto));
+    EXPECT_TRUE(salida->isPlaying(otro));
     salida->stop();
-    EXPECT_FALSE(salida->isPlaying(corto));
-    QTest::qWait(200); // let Qt finish loading the samples before they are thrown away
+    EXPECT_FALSE(salida->isPlaying(otro));
+    salida->play(corto);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !salida->isPlaying(corto); }, 30000));
+    salida->play(dir_.filePath("05.wav")); // broken: nothing plays
+    EXPECT_FALSE(salida->isPlaying(dir_.filePath("05.wav")));
 }
 
 TEST(RutaSonido, los_sonidos_del_programa_se_numeran_con_dos_cifras)

@@ -52,4 +52,17 @@ TEST(CabeceraWav, un_fichero_roto_no_da_duracion_ni_se_cae)
     EXPECT_EQ(corto->dataBytes, 50u);
 }
 
+TEST(CabeceraWav, las_muestras_empiezan_tras_los_trozos_que_no_se_leen)
+{
+    // A chunk of odd size before the samples is padded to an even one.
+    QByteArray b = Wav(22050, 8, 1, 10);
+    b.insert(36, QByteArray("LIST\x03\0\0\0abc\0", 12));
+    b.replace(4, 4, QByteArray("\x3a\0\0\0", 4));
+    auto info = zp::readWavInfo(b);
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->dataOffset, 56u);
+    EXPECT_EQ(info->dataBytes, 10u);
+    EXPECT_EQ(zp::readWavInfo(Wav(22050, 8, 1, 10))->dataOffset, 44u);
+}
+
 } // namespace
