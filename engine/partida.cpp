@@ -177,6 +177,11 @@ public:
     bool Empezar(Contexto& c) override
     {
         if (c.a.JuegoEnRed) c.almacen.GrabarEstado(kFicheroRed);
+        // The host's turn that does not wait on the Continue button shows none from its start: the one the
+        // last automatic seat left pressed would go on naming that seat through this turn's blink and, when
+        // this seat passes, through all of it, as if the match still waited for that seat. (A client shows
+        // no button during a hand.)
+        if (EsAdministrador(c.a) && !DecidirEspera(c.e, c.a).Boton) OcultarBotonContinuar(c);
         if (c.usuario.AtenderEventos() == Espera::Abandonada) return false;
         c.animacion.ParpadearMano(c.e.JugadorTurno);
         return true;
