@@ -179,10 +179,15 @@ public:
         if (c.a.JuegoEnRed) c.almacen.GrabarEstado(kFicheroRed);
         // The Continue button names the seat in turn from the turn's start, so that the blink and any
         // window the events below open show whose turn it is. It takes presses only from the wait: one held
-        // by the last move's pauses was made under the last seat's name and finds no wait.
+        // by the last move's pauses was made under the last seat's name and finds no wait. The host's turn
+        // that does not wait on it shows none: the one the last automatic seat left pressed would go on
+        // naming that seat through this turn, as if the match still waited for it. (A client shows no
+        // button during a hand.)
         if (DecidirEspera(c.e, c.a).Boton) {
             c.avisos.DibujarBotonContinuar(1);
             c.e.EsperaContinuar = false;
+        } else if (EsAdministrador(c.a)) {
+            OcultarBotonContinuar(c);
         }
         if (c.usuario.AtenderEventos() == Espera::Abandonada) return false;
         c.animacion.ParpadearMano(c.e.JugadorTurno);

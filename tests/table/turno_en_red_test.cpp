@@ -1,18 +1,24 @@
 // Una partida en red que espera una jugada, en la ventana de la mesa: el panel de turno cuenta el tiempo de
-// la espera, y el del asiento de este ordenador parpadea mientras se le espera a él.
+// la espera, y el del asiento de este ordenador parpadea mientras se le espera a él; el botón Continuar
+// pulsado para un asiento no sigue nombrándolo en los turnos que no lo esperan.
 #include "comun_mesa.h"
 
+#include "engine/geometria_linea.h"
 #include "engine/partida.h"
+#include "engine/reparto.h"
 #include "kit/pausa.h"
 #include "network/conexion_red.h"
 #include "platform/wait.h"
 #include "settings/core/fichero_estado.h"
+#include "table/entrada_continuar.h"
 #include "table/panel_turno.h"
 #include "table/usuario_mesa.h"
 #include "tests/soporte/motor_sin_ventana.h"
 #include "tests/soporte/reloj_falso.h"
 
 #include <QTimer>
+
+#include <map>
 
 namespace {
 
@@ -106,6 +112,54 @@ TEST_F(TurnoEnRed, el_reloj_del_panel_avanza_mientras_se_espera_y_el_de_este_ord
             EXPECT_EQ(vistas, (std::vector<std::string>{"0:00", "0:01"}));
         }
     }
+}
+
+// The host's person presses Continue for seat 2, automatic; seat 3, remote, and the person here can only
+// pass after it. Neither of their turns waits on the button: from their start, through their blinks and
+// passes, it is gone, and the match is not shown as still waiting for seat 2.
+TEST_F(TurnoEnRed, el_continuar_pulsado_para_un_asiento_no_queda_en_los_turnos_que_no_lo_esperan)
+{
+    zp::PonerAjustesPorDefecto(e, a);
+    a.Sonido = false;
+    a.JuegoEnRed = true;
+    a.ModoRed = zp::PapelRed::Administrador;
+    a.PausaEntreJugadas = true;
+    a.Jugador[3].ControlJugador = zp::Control::Remoto;
+    // Seat 2 holds every 6 and leads the first hand with the 6-6.
+    a.PrimeraMano = zp::Apertura::SeisDoble;
+    a.TurnoSalida = zp::ReglaSalida::Rotatorio;
+    prueba::RepartirManos(e, {2, 1, 3, 4}, 7);
+    zp::ContarManos(e, a);
+    e.JugadorTurno = e.JugadorSalida = 2;
+    zp::mesa& m = Abrir();
+    zp::MotorSinVentana motor(1);
+    zp::PrepararInicioLinea(e.Linea, e.JugadorSalida, motor.pantalla);
+    zp::UsuarioMesa persona(m);
+    zp::ConexionRed red(e, a);
+    zp::Contexto c{e, a, motor.pantalla, m, persona, motor.ritmo, red, motor.almacen, motor.azar};
+
+    // Continue for seat 2; the match is left at seat 1's wait, the next one.
+    QTimer guion;
+    QObject::connect(&guion, &QTimer::timeout, [&] {
+        if (!e.EsperaContinuar || m.Pic_BotContinuar->isHidden()) return;
+        if (e.JugadorTurno == 2) zp::Pic_BotContinuar_MouseDown(m);
+        if (e.JugadorTurno == 1) zp::abandonMatch();
+    });
+    guion.start(5);
+    QTimer::singleShot(5000, &guion, [] { zp::abandonMatch(); });
+    // Each turn after seat 2's, drawn with pauses (its blink, its pass), and whether one showed the button.
+    std::map<zp::Entero, bool> boton;
+    zp::prueba::RelojFalso reloj;
+    reloj.alPausar = [&] {
+        if (e.ManoEnCurso && e.JugadorTurno != 2 && e.JugadorTurno != 1)
+            boton[e.JugadorTurno] |= !m.Pic_BotContinuar->isHidden();
+    };
+    zp::Clock& antes = zp::PausaPrograma().Reloj();
+    zp::PausaPrograma().PonerReloj(reloj);
+    EXPECT_EQ(zp::ReanudarPartida(c).Fin, zp::FinPartida::Abandonada);
+    zp::PausaPrograma().PonerReloj(antes);
+    EXPECT_EQ(e.JugadorTurno, 1);
+    EXPECT_EQ(boton, (std::map<zp::Entero, bool>{{3, false}, {4, false}}));
 }
 
 } // namespace
