@@ -206,8 +206,8 @@ struct CierreDibujando : ProgramaPrueba
 
     // A match of four automatic seats that waits for Continue between moves. Near such a wait the window is
     // asked to close and the exit button pressed, as `cuando` says; the question is answered No (with the
-    // question open, once the program has heard the close: `oido`). Play then goes on for two moves, and is
-    // left there.
+    // question open, once the program has heard the close: `oido`). Play then goes on for two moves, the
+    // window is asked to close again, and once that has asked too the match is left there.
     void CerrarConLaPreguntaDeSalir(
         const std::function<void(zp::mesa&)>& cerrar, CierreYSalir cuando,
         const std::function<bool()>& oido = [] { return true; })
@@ -251,6 +251,7 @@ struct CierreDibujando : ProgramaPrueba
             }
         });
         zp::Entero jugada = 0;
+        int antesDelOtro = 0; // questions before the later close
         auto esperando = [&] { return programa->e.ManoEnCurso && programa->Mesa->Grabadora.BucleEsperando; };
         auto enJugada = [&](int n) {
             return [&, n] { return esperando() && programa->e.NumeroJugada == jugada + n; };
@@ -278,7 +279,13 @@ struct CierreDibujando : ProgramaPrueba
                   }},
                  {enJugada(0), continuar},
                  {enJugada(1), continuar},
-                 {enJugada(2), [] { zp::abandonMatch(); }}};
+                 // A close made once that question is over asks again.
+                 {enJugada(2),
+                  [&] {
+                      antesDelOtro = preguntas;
+                      cerrar(*programa->Mesa);
+                  }},
+                 {[&] { return preguntas > 1 && esperando(); }, [] { zp::abandonMatch(); }}};
         PonerLimite();
         Pulsar(1);
         ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 2; }, kLimiteMs));
@@ -286,7 +293,8 @@ struct CierreDibujando : ProgramaPrueba
         ASSERT_FALSE(vencido);
         EXPECT_EQ(pasoActual, pasos.size()) << "play went on";
         EXPECT_EQ(programa->e.NumeroJugada, jugada + 2);
-        EXPECT_EQ(preguntas, 1) << "asked once";
+        EXPECT_EQ(antesDelOtro, 1) << "asked once";
+        EXPECT_EQ(preguntas, 2) << "the later close asked again";
         EXPECT_FALSE(preguntaEncima);
         EXPECT_FALSE(enPausa);
     }
