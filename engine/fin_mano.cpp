@@ -118,22 +118,32 @@ std::optional<FinMano> Preguntar(Contexto& c, const std::string& titulo, std::st
     return FinMano::Continuar;
 }
 
-void EscribirAnotacion(EstadoJuego& e, const Ajustes& a, const CierreMano& k)
+// The points of the hand just ended for its winner (a seat, or a pair in pairs play), from the pips left in
+// the hands.
+int PuntosDeLaMano(const EstadoJuego& e, const Ajustes& a, Entero ganador)
+{
+    return PuntosMano(EnParejas(a), a.PuntosQueSeAnotan == PuntosAnotados::DeLaPerdedora, ganador,
+                      PipsEnMano(e));
+}
+
+// The score-sheet entry of hand NumeroMano, won by `ganador`.
+void EscribirAnotacion(EstadoJuego& e, const Ajustes& a, Entero ganador)
 {
     const auto n = I(e.NumeroMano);
     if (n >= e.Anotaciones.size()) e.Anotaciones.resize(n + 1);
     RegistroMano r;
     r.Sale = NombreAsiento(a, e.JugadorSalida);
-    const Entero puntos = Entero16(k.Puntos);
-    const Entero decenas = Entero16(DecenasDe(k.Puntos));
+    const int p = PuntosDeLaMano(e, a, ganador);
+    const Entero puntos = Entero16(p);
+    const Entero decenas = Entero16(DecenasDe(p));
     if (EnParejas(a)) {
-        const bool columna1 = (a.ParejaQueSeAnota == ParejaAnotada::Ganadora && k.Ganador == 1) ||
-                              (a.ParejaQueSeAnota == ParejaAnotada::Perdedora && k.Ganador == 2);
+        const bool columna1 = (a.ParejaQueSeAnota == ParejaAnotada::Ganadora && ganador == 1) ||
+                              (a.ParejaQueSeAnota == ParejaAnotada::Perdedora && ganador == 2);
         (columna1 ? r.PuntosPareja1 : r.PuntosPareja2) = puntos;
         (columna1 ? r.DecenasPareja1 : r.DecenasPareja2) = decenas;
-    } else if (k.Ganador >= 1 && k.Ganador <= kAsientos) {
-        r.PuntosJugador[I(k.Ganador)] = puntos;
-        r.DecenasJugador[I(k.Ganador)] = decenas;
+    } else if (ganador >= 1 && ganador <= kAsientos) {
+        r.PuntosJugador[I(ganador)] = puntos;
+        r.DecenasJugador[I(ganador)] = decenas;
     }
     e.Anotaciones[n] = r;
 }
@@ -336,8 +346,7 @@ FinMano TerminarMano(Contexto& c)
     const bool parejas = EnParejas(a);
     if (!k.Repetir) {
         if (k.Domino) k.Ganador = parejas ? ParejaDe(mover) : mover;
-        k.Puntos =
-            PuntosMano(parejas, a.PuntosQueSeAnotan == PuntosAnotados::DeLaPerdedora, k.Ganador, k.Pips);
+        k.Puntos = PuntosDeLaMano(e, a, k.Ganador);
         e.GanadorMano = k.Ganador;
 
         std::string texto = "Puntos : " + Str(k.Puntos);
@@ -345,7 +354,7 @@ FinMano TerminarMano(Contexto& c)
         texto += std::string(SaltoLinea) + LineaGanadorMano(a, k.Ganador);
         if (const auto fin = Preguntar(c, "Final de este juego", texto, 2)) return *fin;
         c.grabadora.MostrarGrabadora(false);
-        EscribirAnotacion(e, a, k);
+        EscribirAnotacion(e, a, k.Ganador);
     }
 
     // D. The score panel and the Continue button; then the totals and what comes next.
@@ -353,6 +362,18 @@ FinMano TerminarMano(Contexto& c)
     c.avisos.DibujarBotonContinuar(1);
     if (!EsperarBotonContinuar(c)) return FinMano::Abandonada;
     return SeguirTrasMano(c);
+}
+
+bool AnotarManoTerminada(EstadoJuego& e, const Ajustes& a)
+{
+    const bool entreManos = e.PartidaEnCurso && !e.ManoEnCurso && !e.RepartiendoMano && !e.RepartoEnCurso &&
+                            e.NumeroMano >= 1 && e.NumeroMano <= kManosLegibles;
+    // A tie played again has no winner.
+    if (!entreManos || !GanadorValido(e, a)) return false;
+    const auto n = I(e.NumeroMano);
+    if (n < e.Anotaciones.size() && e.Anotaciones[n] != RegistroMano{}) return false;
+    EscribirAnotacion(e, a, e.GanadorMano);
+    return true;
 }
 
 FinMano SeguirTrasMano(Contexto& c)

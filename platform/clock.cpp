@@ -58,9 +58,9 @@ bool isUserInput(QEvent::Type type)
 // itself is held here and posted again, in order, when the pause ends. Either reaches its handler at the
 // first event processing that admits input, which a run of pauses does between its steps. The desktop's
 // request to close a window is no input to Qt, and a window's answer to it may be a question: it is refused
-// for now and asked again outside the pause. Not every event dispatcher honours the exclusion of socket
-// notifiers: one that fires is switched off for the pause, so that its data waits in the socket and is
-// reported afterwards.
+// for now and asked again outside the pause, unless the window defers its answer itself. Not every event
+// dispatcher honours the exclusion of socket notifiers: one that fires is switched off for the pause, so that
+// its data waits in the socket and is reported afterwards.
 class QuietGate : public QObject
 {
 public:
@@ -89,6 +89,7 @@ protected:
             return false;
         }
         if (event->type() == QEvent::Close && event->spontaneous() && target->isWidgetType()) {
+            if (takesClosesAsTheyCome(target)) return false;
             event->ignore();
             QWidget* window = static_cast<QWidget*>(target);
             postOutsidePause(window, [window] { window->close(); });

@@ -4,6 +4,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QAbstractNativeEventFilter>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMetaObject>
@@ -97,6 +98,12 @@ public:
         if (m->format != 32 || m->type != protocols_ || m->data.data32[0] != delete_) return false;
         QWidget* window = QWidget::find(WId(m->window));
         if (!window || !window->isWindow() || !blocked(window->windowHandle())) return false;
+        if (takesClosesAsTheyCome(window)) {
+            // As the window system would hand it over were no box open.
+            QCloseEvent close;
+            QCoreApplication::sendEvent(window->windowHandle(), &close);
+            return true;
+        }
         postOutsidePause(window, [window] { window->close(); });
         return true;
     }
@@ -164,6 +171,20 @@ OpenBox::~OpenBox()
 bool boxOpen()
 {
     return boxes > 0;
+}
+
+namespace {
+constexpr char kTakesCloses[] = "zpTakesClosesAsTheyCome";
+} // namespace
+
+void takeClosesAsTheyCome(QWidget* window)
+{
+    window->setProperty(kTakesCloses, true);
+}
+
+bool takesClosesAsTheyCome(const QObject* window)
+{
+    return window && window->property(kTakesCloses).toBool();
 }
 
 } // namespace zp

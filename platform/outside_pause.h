@@ -7,6 +7,7 @@
 #include <functional>
 
 class QObject;
+class QWidget;
 
 namespace zp {
 
@@ -32,5 +33,12 @@ public:
 
 // True while a box is open.
 bool boxOpen();
+
+// `window` answers the desktop's close itself at the next step of play, and knows whether it is asking
+// already: it hears of the close as it comes, in a quiet pause or while a box blocks it, so that a close made
+// while its question is pending or open adds nothing. Any other window's close is asked of it later, once the
+// pause is over and no box is open.
+void takeClosesAsTheyCome(QWidget* window);
+bool takesClosesAsTheyCome(const QObject* window);
 
 } // namespace zp

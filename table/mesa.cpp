@@ -69,6 +69,8 @@ mesa::mesa(EstadoJuego& e, Ajustes& a, QWidget* padre)
     connect(Pic_Botonera, &PictureBox::moved, this,
             [this](const PointerEvent&) { Pic_Botonera_MouseMove(*this); });
     setFocusPolicy(Qt::StrongFocus);
+    // Its close asks at the next step of play, once: it has to know of every close as it comes.
+    takeClosesAsTheyCome(this);
 }
 
 mesa::~mesa()

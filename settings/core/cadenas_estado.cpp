@@ -208,8 +208,10 @@ ResultadoLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& 
     } else {
         if (!j.ManoEnCurso) {
             // Between two hands: the hand just scored is the one before the number stored; nothing of its
-            // position is needed to deal the next.
+            // position is needed to deal the next, once that hand is on the score sheet (a file written while
+            // its end was being told, by an earlier version, holds its winner and not yet its entry).
             --j.NumeroMano;
+            AnotarManoTerminada(j, a);
             VaciarPosicion(j);
         }
         r.PartidaDescartada = corta ? corta : ComprobarPartida(j, a);

@@ -1,5 +1,7 @@
 #include "settings/core/fichero_estado.h"
 
+#include "engine/fin_mano.h"
+
 #include "engine/indices.h"
 #include "settings/core/coherencia_partida.h"
 
@@ -144,8 +146,12 @@ std::variant<CadenasEstado, std::string> SepararFicheroEstado(std::string_view b
 std::optional<FalloFichero> GrabarEstado(const std::string& carpetaDatos, std::string_view nombre,
                                          const EstadoJuego& juego, const Ajustes& datos)
 {
+    // A hand whose end was still being told goes with its entry on the score sheet: the game taken up from
+    // the file goes on at the next hand, and would leave this one blank.
+    EstadoJuego guardado = juego;
+    AnotarManoTerminada(guardado, datos);
     return EscribirFicheroSeguro(Ruta(carpetaDatos, nombre),
-                                 ComponerFicheroEstado(GenerarCadenasEstado(juego, datos)));
+                                 ComponerFicheroEstado(GenerarCadenasEstado(guardado, datos)));
 }
 
 std::optional<FalloFichero> GuardarAjustes(const std::string& carpetaDatos, const EstadoJuego& juego,

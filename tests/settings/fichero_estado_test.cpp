@@ -401,6 +401,75 @@ TEST_F(FicheroEstado, partida_dejada_entre_dos_manos_sigue_con_la_mano_siguiente
     for (std::size_t i = 1; i <= 2; ++i) EXPECT_EQ(otra.e.Anotaciones[i], m.e.Anotaciones[i]) << i;
 }
 
+// A game saved while the end of its hand was being told ("Final de este juego" on the screen), whose hand has
+// its winner but not yet its entry: the file holds that entry, and so does a game read from a file an
+// earlier version wrote without it. The game goes on at the next hand with the hand scored.
+TEST_F(FicheroEstado, una_mano_guardada_mientras_se_anuncia_su_final_queda_anotada)
+{
+    // The entry the engine writes once the box is answered: the same match, left at the button after it.
+    MotorSinVentana anotada(11);
+    anotada.usuario.AlContinuar = [&anotada] {
+        return !anotada.e.ManoEnCurso ? Respuesta<Continuacion>::Abandono()
+                                      : Respuesta<Continuacion>::De(Continuacion::Continuar);
+    };
+    Contexto ca = anotada.Ctx();
+    ASSERT_EQ(ComenzarPartida(ca).Fin, FinPartida::Abandonada);
+    const RegistroMano entrada = anotada.e.Anotaciones[1];
+    ASSERT_NE(entrada, RegistroMano{});
+
+    MotorSinVentana m(11);
+    m.usuario.AbandonarEn = "Mensaje Final de este juego";
+    Contexto c = m.Ctx();
+    ASSERT_EQ(ComenzarPartida(c).Fin, FinPartida::Abandonada);
+    ASSERT_EQ(m.e.NumeroMano, 1);
+    ASSERT_FALSE(m.e.ManoEnCurso);
+    ASSERT_EQ(m.e.GanadorMano, anotada.e.GanadorMano);
+    ASSERT_EQ(m.e.Anotaciones[1], RegistroMano{}) << "left before its entry";
+
+    const std::string sinEntrada = ComponerFicheroEstado(GenerarCadenasEstado(m.e, m.a));
+    for (const bool antigua : {false, true}) {
+        SCOPED_TRACE(antigua ? "escrito sin la entrada" : "guardado ahora");
+        if (antigua)
+            ASSERT_FALSE(EscribirFicheroSeguro(carpeta + "ZARPE33.INI", sinEntrada));
+        else
+            ASSERT_FALSE(GuardarAjustes(carpeta, m.e, m.a));
+        EXPECT_EQ(Leer("ZARPE33.INI") == sinEntrada, antigua);
+        Estado s;
+        EXPECT_TRUE(CargarAjustes(carpeta, s.juego, s.datos).Mensajes.empty());
+        EXPECT_EQ(s.juego.NumeroMano, 1);
+        EXPECT_EQ(s.juego.Anotaciones[1], entrada);
+
+        MotorSinVentana otra(12);
+        otra.e = s.juego;
+        otra.a = s.datos;
+        otra.usuario.AbandonarEn = "Eventos";
+        Contexto d = otra.Ctx();
+        EXPECT_EQ(ReanudarPartida(d).Fin, FinPartida::Abandonada);
+        EXPECT_EQ(otra.e.NumeroMano, 2);
+        const bool decenas = otra.a.SistemaAnotacion == Anotacion::Decenas;
+        EXPECT_EQ(otra.e.TotalPareja1, decenas ? entrada.DecenasPareja1 : entrada.PuntosPareja1);
+        EXPECT_EQ(otra.e.TotalPareja2, decenas ? entrada.DecenasPareja2 : entrada.PuntosPareja2);
+    }
+    // What is in memory is not touched: the box's answer writes the entry.
+    EXPECT_EQ(m.e.Anotaciones[1], RegistroMano{});
+}
+
+// A blocked hand tied and dealt again has no winner and an empty entry: saved and read so, it is played
+// again.
+TEST_F(FicheroEstado, un_empate_que_se_repite_se_guarda_y_se_lee_sin_anotacion)
+{
+    Estado s = PartidaEnJuego();
+    s.juego.ManoEnCurso = false;
+    s.juego.GanadorMano = 0;
+    ASSERT_FALSE(GuardarAjustes(carpeta, s.juego, s.datos));
+    EXPECT_EQ(Leer("ZARPE33.INI"), ComponerFicheroEstado(s.Cadenas()));
+    Estado leido;
+    EXPECT_TRUE(CargarAjustes(carpeta, leido.juego, leido.datos).Mensajes.empty());
+    EXPECT_EQ(leido.juego.NumeroMano, 3);
+    EXPECT_EQ(leido.juego.GanadorMano, 0);
+    EXPECT_EQ(leido.juego.Anotaciones[3], RegistroMano{});
+}
+
 TEST_F(FicheroEstado, el_almacen_del_motor_graba_y_borra_en_la_carpeta)
 {
     Estado s = PartidaEnJuego();

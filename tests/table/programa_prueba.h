@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <map>
@@ -139,6 +140,9 @@ protected:
     // Decide antes que `respuestas`: una respuesta, o ninguna para dejarlo a `respuestas`.
     std::function<std::optional<bool>(const QString& titulo)> responder;
     bool contestarCajas = true; // false: the boxes stay open until it is true again
+    // A box is answered only once the window system shows it, as a person answers what is on the screen (and
+    // as what that system sent meanwhile has been read).
+    bool contestarAlVerla = false;
     std::function<void()> paso;
     std::vector<Paso> pasos;
     std::size_t pasoActual = 0;
@@ -151,6 +155,7 @@ private:
         auto* caja = qobject_cast<zp::mensajes*>(QApplication::activeModalWidget());
         if (!caja) recienContestada = false;
         if (!caja || caja == atendida || !contestarCajas) return;
+        if (contestarAlVerla && !(caja->windowHandle() && caja->windowHandle()->isExposed())) return;
         atendida = caja;
         recienContestada = true;
         cajas.push_back({caja->TextoTitulo(), caja->TextoMensaje()});

@@ -2,6 +2,7 @@
 // ratón, y el programa las recibe por su conexión, no por una llamada directa como las de QTest.
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPoint>
@@ -116,5 +117,26 @@ inline void CerrarVentanaX(QWidget& w)
     xcb_send_event(c, 0, ventana, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
     xcb_flush(c);
 }
+
+// Counts the messages of the window manager (a request to close a window among them) as the program reads
+// them from its connection. The filter installed last looks first: one of the program's that keeps a message
+// from the rest has to come before this one.
+class CierresLeidosX : public QAbstractNativeEventFilter
+{
+public:
+    CierresLeidosX() { qGuiApp->installNativeEventFilter(this); }
+    ~CierresLeidosX() override { qGuiApp->removeNativeEventFilter(this); }
+    CierresLeidosX(const CierresLeidosX&) = delete;
+    CierresLeidosX& operator=(const CierresLeidosX&) = delete;
+
+    bool nativeEventFilter(const QByteArray& tipo, void* mensaje, qintptr*) override
+    {
+        const auto* ev = static_cast<const xcb_generic_event_t*>(mensaje);
+        if (tipo == "xcb_generic_event_t" && (ev->response_type & 0x7f) == XCB_CLIENT_MESSAGE) ++leidos;
+        return false;
+    }
+
+    int leidos = 0;
+};
 
 } // namespace prueba
