@@ -39,6 +39,15 @@ protected:
             Mudar(dentro);
         return motivo;
     }
+    // The game read taken up as the program's start does, up to the first turn of the hand it goes on with.
+    static void Reanudar(MotorSinVentana& otra, const EstadoJuego& juego, const Ajustes& datos)
+    {
+        otra.e = juego;
+        otra.a = datos;
+        otra.usuario.AbandonarEn = "Eventos";
+        Contexto d = otra.Ctx();
+        EXPECT_EQ(ReanudarPartida(d).Fin, FinPartida::Abandonada);
+    }
 };
 
 const std::string kFicheroPrimeraEjecucion = "\"" + SituacionPrimeraEjecucion() + "\"\r\n\"\"\r\n\"\"\r\n";
@@ -390,11 +399,7 @@ TEST_F(FicheroEstado, partida_dejada_entre_dos_manos_sigue_con_la_mano_siguiente
 
     // Taken up as the program's start does: the next hand is dealt and its first turn comes.
     MotorSinVentana otra(12);
-    otra.e = s.juego;
-    otra.a = s.datos;
-    otra.usuario.AbandonarEn = "Eventos";
-    Contexto d = otra.Ctx();
-    EXPECT_EQ(ReanudarPartida(d).Fin, FinPartida::Abandonada);
+    Reanudar(otra, s.juego, s.datos);
     EXPECT_EQ(otra.e.NumeroMano, 3);
     EXPECT_TRUE(otra.e.ManoEnCurso);
     EXPECT_EQ(otra.e.NumeroJugada, 1);
@@ -440,11 +445,7 @@ TEST_F(FicheroEstado, una_mano_guardada_mientras_se_anuncia_su_final_queda_anota
         EXPECT_EQ(s.juego.Anotaciones[1], entrada);
 
         MotorSinVentana otra(12);
-        otra.e = s.juego;
-        otra.a = s.datos;
-        otra.usuario.AbandonarEn = "Eventos";
-        Contexto d = otra.Ctx();
-        EXPECT_EQ(ReanudarPartida(d).Fin, FinPartida::Abandonada);
+        Reanudar(otra, s.juego, s.datos);
         EXPECT_EQ(otra.e.NumeroMano, 2);
         const bool decenas = otra.a.SistemaAnotacion == Anotacion::Decenas;
         EXPECT_EQ(otra.e.TotalPareja1, decenas ? entrada.DecenasPareja1 : entrada.PuntosPareja1);
