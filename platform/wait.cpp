@@ -64,11 +64,6 @@ std::uint32_t matchInPlay()
     return loopGeneration != 0 ? loopGeneration : generation;
 }
 
-bool matchLeft()
-{
-    return loopGeneration != 0 && loopGeneration != generation;
-}
-
 void requestQuit()
 {
     quittingNow = true;

@@ -25,8 +25,6 @@ public:
 
 // The generation the running match loop began with; the current one when no loop runs.
 std::uint32_t matchInPlay();
-// A match loop runs and was abandoned since it began.
-bool matchLeft();
 
 // The program is on its way out: every wait ends, and so does the application's event loop.
 void requestQuit();
