@@ -32,7 +32,7 @@ constexpr std::uint32_t kLateStartMs = 250;
 // A sound as the server takes it: the file's own samples and format, which the server converts.
 struct Samples
 {
-    pa_sample_spec spec{};
+    pa_sample_spec sampleFormat{};
     QByteArray bytes;
     std::uint32_t durationMs = 0;
 };
@@ -47,24 +47,24 @@ std::shared_ptr<const Samples> readSamples(const QString& path)
     auto s = std::make_shared<Samples>();
     switch (info->bitsPerSample) {
     case 8:
-        s->spec.format = PA_SAMPLE_U8;
+        s->sampleFormat.format = PA_SAMPLE_U8;
         break;
     case 16:
-        s->spec.format = PA_SAMPLE_S16LE;
+        s->sampleFormat.format = PA_SAMPLE_S16LE;
         break;
     case 24:
-        s->spec.format = PA_SAMPLE_S24LE;
+        s->sampleFormat.format = PA_SAMPLE_S24LE;
         break;
     case 32:
-        s->spec.format = PA_SAMPLE_S32LE;
+        s->sampleFormat.format = PA_SAMPLE_S32LE;
         break;
     default:
         return nullptr;
     }
-    s->spec.rate = std::uint32_t(info->sampleRate);
-    s->spec.channels = std::uint8_t(info->channels);
-    if (!pa_sample_spec_valid(&s->spec)) return nullptr;
-    const std::uint32_t frame = std::uint32_t(pa_frame_size(&s->spec));
+    s->sampleFormat.rate = std::uint32_t(info->sampleRate);
+    s->sampleFormat.channels = std::uint8_t(info->channels);
+    if (!pa_sample_spec_valid(&s->sampleFormat)) return nullptr;
+    const std::uint32_t frame = std::uint32_t(pa_frame_size(&s->sampleFormat));
     s->bytes = image.mid(info->dataOffset, info->dataBytes / frame * frame);
     s->durationMs = std::uint32_t(info->durationMs);
     return s;
@@ -197,8 +197,8 @@ private:
         const Samples& s = *voice_.samples;
         pa_proplist* props = pa_proplist_new();
         pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "game");
-        pa_stream* stream =
-            pa_stream_new_with_proplist(context_, voice_.path.toUtf8().constData(), &s.spec, nullptr, props);
+        pa_stream* stream = pa_stream_new_with_proplist(context_, voice_.path.toUtf8().constData(),
+                                                        &s.sampleFormat, nullptr, props);
         pa_proplist_free(props);
         if (!stream) return;
         pa_stream_set_state_callback(stream, &PulseSoundOutput::onStreamState, this);
