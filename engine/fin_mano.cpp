@@ -364,14 +364,19 @@ FinMano TerminarMano(Contexto& c)
     return SeguirTrasMano(c);
 }
 
-bool AnotarManoTerminada(EstadoJuego& e, const Ajustes& a)
+bool FaltaAnotacion(const EstadoJuego& e, const Ajustes& a)
 {
     const bool entreManos = e.PartidaEnCurso && !e.ManoEnCurso && !e.RepartiendoMano && !e.RepartoEnCurso &&
                             e.NumeroMano >= 1 && e.NumeroMano <= kManosLegibles;
     // A tie played again has no winner.
     if (!entreManos || !GanadorValido(e, a)) return false;
     const auto n = I(e.NumeroMano);
-    if (n < e.Anotaciones.size() && e.Anotaciones[n] != RegistroMano{}) return false;
+    return n >= e.Anotaciones.size() || e.Anotaciones[n] == RegistroMano{};
+}
+
+bool AnotarManoTerminada(EstadoJuego& e, const Ajustes& a)
+{
+    if (!FaltaAnotacion(e, a)) return false;
     EscribirAnotacion(e, a, e.GanadorMano);
     return true;
 }

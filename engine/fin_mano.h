@@ -31,8 +31,9 @@ FinMano TerminarMano(Contexto& c);
 FinMano SeguirTrasMano(Contexto& c);
 
 // A match between two hands whose last hand has its winner but not yet its score-sheet entry (it was taken
-// while the hand's end was being told): that entry, from the hands as they ended, as TerminarMano writes it.
-// A tie played again (no winner and an empty entry) is left as it is. True when the entry was written.
+// while the hand's end was being told). A tie played again (no winner and an empty entry) is not one.
+bool FaltaAnotacion(const EstadoJuego& e, const Ajustes& a);
+// Such a hand's entry, from the hands as they ended, as TerminarMano writes it. True when it was written.
 bool AnotarManoTerminada(EstadoJuego& e, const Ajustes& a);
 
 // The match totals from entries 1..NumeroMano: tens when scoring by tens, points otherwise; at most 999.

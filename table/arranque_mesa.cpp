@@ -83,9 +83,8 @@ void Ejecutar(Programa& pr, const std::function<ResultadoPartida(Contexto&)>& pa
     }
     pr.BucleEnMarcha = false;
     // A request made after the match's last step is carried out all the same.
-    if (const auto pedida = static_cast<Peticion>(std::exchange(pr.e.PeticionPendiente, Entero{0}));
-        r.Siguiente == Peticion::Ninguna)
-        r.Siguiente = pedida;
+    const auto pedida = static_cast<Peticion>(std::exchange(pr.e.PeticionPendiente, Entero{0}));
+    if (r.Siguiente == Peticion::Ninguna) r.Siguiente = pedida;
     // A match that could not be dealt says why rather than leave the table as if nothing had been asked.
     if (r.Fin == FinPartida::ReglasNoValidas && !quitting()) AvisarReglasNoValidas(ValidarReglas(pr.a), pr.a);
     // Queued before the handler runs: the handler may be the last thing that sees this program.

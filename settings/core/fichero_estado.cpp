@@ -147,11 +147,14 @@ std::optional<FalloFichero> GrabarEstado(const std::string& carpetaDatos, std::s
                                          const EstadoJuego& juego, const Ajustes& datos)
 {
     // A hand whose end was still being told goes with its entry on the score sheet: the game taken up from
-    // the file goes on at the next hand, and would leave this one blank.
-    EstadoJuego guardado = juego;
-    AnotarManoTerminada(guardado, datos);
+    // the file goes on at the next hand, and would leave this one blank. Only then is the game copied.
+    if (FaltaAnotacion(juego, datos)) {
+        EstadoJuego anotado = juego;
+        AnotarManoTerminada(anotado, datos);
+        return GrabarEstado(carpetaDatos, nombre, anotado, datos);
+    }
     return EscribirFicheroSeguro(Ruta(carpetaDatos, nombre),
-                                 ComponerFicheroEstado(GenerarCadenasEstado(guardado, datos)));
+                                 ComponerFicheroEstado(GenerarCadenasEstado(juego, datos)));
 }
 
 std::optional<FalloFichero> GuardarAjustes(const std::string& carpetaDatos, const EstadoJuego& juego,

@@ -98,6 +98,18 @@ std::optional<int> Numero(const std::string& texto, int desde, int hasta)
     return n;
 }
 
+// The value of the option `opcion` into `destino` when it is a number within its range; else it says so.
+bool Acotado(const QString& opcion, const QString& valor, int desde, int hasta, int& destino)
+{
+    const auto n = Numero(valor.toStdString(), desde, hasta);
+    if (!n) {
+        std::fprintf(stderr, "%s va de %d a %d\n", opcion.toUtf8().constData(), desde, hasta);
+        return false;
+    }
+    destino = *n;
+    return true;
+}
+
 class Ordenador
 {
 public:
@@ -635,12 +647,7 @@ int main(int argc, char** argv)
         } else if (a == QStringLiteral("--cliente")) {
             o.administrador = false;
         } else if (a == QStringLiteral("--clientes")) {
-            const auto n = Numero(valor.toStdString(), 1, 3);
-            if (!n) {
-                std::fprintf(stderr, "--clientes va de 1 a 3\n");
-                return 2;
-            }
-            o.clientes = *n;
+            if (!Acotado(a, valor, 1, 3, o.clientes)) return 2;
             ++i;
         } else if (a == QStringLiteral("--puerto")) {
             o.puerto = static_cast<quint16>(valor.toUInt());
@@ -653,12 +660,7 @@ int main(int argc, char** argv)
             o.semilla = valor.toUInt();
             ++i;
         } else if (a == QStringLiteral("--puntos")) {
-            const auto n = Numero(valor.toStdString(), 1, 999);
-            if (!n) {
-                std::fprintf(stderr, "--puntos va de 1 a 999\n");
-                return 2;
-            }
-            o.puntos = *n;
+            if (!Acotado(a, valor, 1, 999, o.puntos)) return 2;
             ++i;
         } else if (a == QStringLiteral("--historico-roto")) {
             o.historicoRoto = true;
