@@ -246,9 +246,15 @@ public:
 
 } // namespace
 
+Peticion PeticionEnPie(Peticion enPie, Peticion nueva)
+{
+    return enPie == Peticion::Salir ? enPie : nueva;
+}
+
 void PedirPeticion(EstadoJuego& e, Peticion peticion)
 {
-    e.PeticionPendiente = static_cast<Entero>(peticion);
+    const auto enPie = static_cast<Peticion>(e.PeticionPendiente);
+    e.PeticionPendiente = static_cast<Entero>(PeticionEnPie(enPie, peticion));
 }
 
 void OcultarBotonContinuar(Contexto& c)

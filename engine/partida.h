@@ -34,7 +34,13 @@ struct ResultadoPartida
     Peticion Siguiente = Peticion::Ninguna; // what the caller is asked to do next
 };
 
-// Called by the window before it abandons the running match from inside a wait.
+// The one order of precedence between requests, whoever makes them (the person, the bar, a socket, the
+// program's queue): the request that stands once `nueva` comes while `enPie` still stands. A later request
+// takes the place of an earlier one, except that an exit is final: nothing asked after it replaces it.
+Peticion PeticionEnPie(Peticion enPie, Peticion nueva);
+
+// Called by the window before it abandons the running match from inside a wait; the request kept is the one
+// that stands by that order.
 void PedirPeticion(EstadoJuego& e, Peticion peticion);
 
 // Starts a new match under the rules as they stand: score sheet erased, first hand dealt, played to its end.

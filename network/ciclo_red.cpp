@@ -153,6 +153,7 @@ void CerrarRed(ConexionRed& red)
     s.ClienteConectado = false;
     s.EsperandoConexiones = false;
     s.PerdidaPorAvisar = {};
+    s.RechazoPorAvisar = false;
     if (!red.Ctx) return; // no game given yet: nothing shown to hide
     Contexto& c = Ctx(red);
     c.a.JuegoEnRed = false;
@@ -232,10 +233,7 @@ void PedirPartida(ConexionRed& red, Peticion peticion)
 
 void AbrirPersonalRed(ConexionRed& red)
 {
-    if (red.Estado.Arrancando) {
-        red.Estado.PersonalAplazado = true;
-        return;
-    }
+    if (red.Estado.AplazarPersonal()) return;
     if (red.Programa.AbrirPersonal) red.Programa.AbrirPersonal();
 }
 

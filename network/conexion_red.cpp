@@ -235,7 +235,11 @@ void ConexionRed::Atender(const Avisos& avisos)
 
 void ConexionRed::Despues(const std::function<void()>& accion)
 {
-    postOutsidePause(this, accion);
+    // What an arrival leaves for later belongs to the network play it came in: once that is over (the person
+    // left the program, or switched network play off) there is nobody to tell and no match of it to start.
+    postOutsidePause(this, [this, accion] {
+        if (datos_.JuegoEnRed) accion();
+    });
 }
 
 std::string& ConexionRed::ColaRed()

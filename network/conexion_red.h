@@ -111,7 +111,8 @@ private:
     void WSServidor_Error(int index, int numero, const QString& descripcion);
 
     void Atender(const Avisos& avisos);
-    // Runs `accion` from the event loop, after those asked before it, and never inside a quiet pause.
+    // Runs `accion` from the event loop, after those asked before it, and never inside a quiet pause or a
+    // box; not at all once network play has ended meanwhile.
     void Despues(const std::function<void()>& accion);
 
     EstadoJuego& juego_;

@@ -71,6 +71,11 @@ void requestQuit()
     QCoreApplication::quit();
 }
 
+bool matchLoopRunning()
+{
+    return loopGeneration != 0;
+}
+
 bool quitting()
 {
     return quittingNow;

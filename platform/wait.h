@@ -25,6 +25,8 @@ public:
 
 // The generation the running match loop began with; the current one when no loop runs.
 std::uint32_t matchInPlay();
+// A match loop runs now, below the top-level loop.
+bool matchLoopRunning();
 
 // The program is on its way out: every wait ends, and so does the application's event loop.
 void requestQuit();

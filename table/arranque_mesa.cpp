@@ -75,13 +75,11 @@ void EncolarPeticion(Programa& pr, Peticion peticion);
 // Runs on the top-level loop: the match, then its outcome handed on; what it asked for comes next, queued.
 void Ejecutar(Programa& pr, const std::function<ResultadoPartida(Contexto&)>& partida)
 {
-    pr.BucleEnMarcha = true;
     ResultadoPartida r;
     {
         MatchLoop bucle;
         r = partida(*pr.Ctx);
     }
-    pr.BucleEnMarcha = false;
     // A request made after the match's last step is carried out all the same.
     const auto pedida = static_cast<Peticion>(std::exchange(pr.e.PeticionPendiente, Entero{0}));
     if (r.Siguiente == Peticion::Ninguna) r.Siguiente = pedida;
@@ -100,12 +98,21 @@ void Encolar(Programa& pr, std::function<void(Programa&)> llamada)
     postOutsidePause(pr.Mesa.get(), [p, llamada = std::move(llamada)] { llamada(*p); });
 }
 
+// Every request is weighed here against the one the program took last, once as it is made and again as it
+// is served: an exit confirmed in between leaves it nothing to do.
+bool Tomar(Programa& pr, Peticion peticion)
+{
+    pr.Pedida = PeticionEnPie(pr.Pedida, peticion);
+    return pr.Pedida == peticion;
+}
+
 void EncolarPeticion(Programa& pr, Peticion peticion)
 {
     Encolar(pr, [peticion](Programa& p) {
+        if (!Tomar(p, peticion)) return;
         // A match that began meanwhile (its wait handled this call) goes first: it is abandoned with the
         // request rather than a loop being started inside its own.
-        if (p.BucleEnMarcha) {
+        if (matchLoopRunning()) {
             PedirAlPrograma(p, peticion);
             return;
         }
@@ -128,7 +135,7 @@ void PrepararRed(Programa& pr, ConexionRed& red)
     ProgramaRed programa;
     programa.CarpetaDatos = pr.CarpetaDatos;
     programa.Pedir = [p](Peticion peticion) {
-        if (peticion != Peticion::Ninguna || p->BucleEnMarcha) PedirAlPrograma(*p, peticion);
+        if (peticion != Peticion::Ninguna || matchLoopRunning()) PedirAlPrograma(*p, peticion);
     };
     programa.AbrirPersonal = [p] { PulsarBoton(*p, 2); };
     programa.VerBotonMensajes = [p](bool visible) { p->Mesa->Pic_Boton[9]->setVisible(visible); };
@@ -204,7 +211,8 @@ std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones)
 
 void PedirAlPrograma(Programa& pr, Peticion peticion)
 {
-    if (pr.BucleEnMarcha) {
+    if (!Tomar(pr, peticion)) return;
+    if (matchLoopRunning()) {
         // The match's waits end and its loop unwinds; the top level then finds the request in its outcome.
         PedirPeticion(pr.e, peticion);
         abandonMatch();

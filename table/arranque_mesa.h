@@ -46,7 +46,8 @@ struct Programa
     bool Salir = false; // the person would not play on this screen
     // What the top level does with each match's outcome once its loop has returned.
     std::function<void(const ResultadoPartida&)> AlTerminar;
-    bool BucleEnMarcha = false; // a match loop runs below the top-level loop
+    // The request the program took last; once it is the exit, no other is taken again.
+    Peticion Pedida = Peticion::Ninguna;
 };
 
 // The program's network connection, when it has one.
@@ -60,9 +61,11 @@ QSize PantallaParaArranque(const VirtualScreen& pantalla);
 // (never inside the caller). Nothing is queued when the person chose to leave.
 std::unique_ptr<Programa> ArrancarPrograma(OpcionesArranque opciones = {});
 
-// A new match, a loaded game taken up or the end of the program, asked for by a window. A running match is
-// abandoned first; the request is served from the top-level loop once that match has unwound, so that a
-// match loop never runs inside another one or inside an input handler.
+// A new match, a loaded game taken up or the end of the program, asked for by a window, the network or the
+// program itself. A running match is abandoned first; the request is served from the top-level loop once
+// that match has unwound, so that a match loop never runs inside another one or inside an input handler. An
+// exit the person confirmed is final: whatever is asked after it, or was queued before it and not yet
+// served, is dropped.
 void PedirAlPrograma(Programa& pr, Peticion peticion);
 
 } // namespace zp

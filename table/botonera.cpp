@@ -9,6 +9,7 @@
 #include "kit/mensajes.h"
 #include "network/ciclo_red.h"
 #include "network/mensared.h"
+#include "platform/wait.h"
 #include "scores/estadis.h"
 #include "scores/marcador.h"
 #include "settings/core/fichero_estado.h"
@@ -366,7 +367,7 @@ void ReanudarJuegoCargado(Programa& pr)
     if (!e.RedibujoPendiente) return;
     e.RedibujoPendiente = false;
     // From the top level, once a match running meanwhile has unwound: its turn is the loaded game's.
-    if (e.PartidaEnCurso || pr.BucleEnMarcha) PedirAlPrograma(pr, Peticion::ReanudarPartida);
+    if (e.PartidaEnCurso || matchLoopRunning()) PedirAlPrograma(pr, Peticion::ReanudarPartida);
 }
 
 } // namespace zp

@@ -25,6 +25,13 @@ bool EstadoRed::AplazarPeticion(Peticion peticion)
     return true;
 }
 
+bool EstadoRed::AplazarPersonal()
+{
+    if (!Arrancando) return false;
+    PersonalAplazado = true;
+    return true;
+}
+
 void EstadoRed::VaciarRecibidos()
 {
     Cola.Vaciar();

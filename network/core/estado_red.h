@@ -63,6 +63,8 @@ struct EstadoRed
     // but kept, the last one asked, for the start-up's end, which leads to one match on every computer.
     // True when it was kept; false when no start-up runs, and the match may be asked of the program.
     bool AplazarPeticion(Peticion peticion);
+    // The player settings asked for while the start-up runs, opened by the same rule at its end.
+    bool AplazarPersonal();
     // Everything received and not yet taken is forgotten (network play starts or ends).
     void VaciarRecibidos();
     // What was received for a match and not yet taken, held or not, is forgotten (a new game comes); the

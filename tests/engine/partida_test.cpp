@@ -174,6 +174,53 @@ TEST(Partida, una_partida_dejada_a_medias_o_entre_manos_se_reanuda_donde_quedo_y
     }
 }
 
+// Requests made one after another while a match unwinds (the person's exit, a new match from the bar or a
+// socket, a loaded game, the match ended by the network): the later one stands, but an exit is final.
+TEST(Partida, tras_una_salida_pedida_ninguna_peticion_posterior_la_reemplaza)
+{
+    using P = Peticion;
+    const std::pair<std::vector<P>, P> casos[] = {
+        {{P::NuevaPartida, P::ReanudarPartida}, P::ReanudarPartida},
+        {{P::ReanudarPartida, P::Ninguna}, P::Ninguna},
+        {{P::NuevaPartida, P::Salir}, P::Salir},
+        {{P::Salir, P::NuevaPartida}, P::Salir},
+        {{P::Salir, P::ReanudarPartida, P::Ninguna}, P::Salir},
+    };
+    for (const auto& [pedidas, queda] : casos) {
+        Banco b(1);
+        b.usuario.AbandonarEn = "Continuar";
+        b.a.PausaEntreJugadas = true;
+        b.usuario.AlAbandonar = [&] {
+            for (const P p : pedidas) PedirPeticion(b.e, p);
+        };
+        EXPECT_EQ(ComenzarPartida(b.c).Siguiente, queda) << int(pedidas.front()) << "," << int(pedidas[1]);
+    }
+}
+
+// A match left from outside while a move is drawn (between two turns) goes no further: the next seat's turn
+// does not begin, nor does its Continue button show.
+TEST(Partida, una_partida_dejada_mientras_se_dibuja_una_jugada_no_empieza_el_turno_siguiente)
+{
+    for (int vez : {1, 6, 13, 27}) {
+        SCOPED_TRACE(vez);
+        Banco b(3);
+        b.a.PausaEntreJugadas = true;
+        int pausas = 0;
+        Entero mueve = 0;
+        // The pointing hand's pauses over the tile an automatic player is laying.
+        b.ritmo.AlPausar = [&] {
+            if (b.ritmo.Pausas.back() != 135 || ++pausas != vez) return;
+            mueve = b.e.JugadorTurno;
+            b.usuario.Dejada = true;
+            b.mesa.Llamadas.push_back("ABANDONO");
+        };
+        EXPECT_EQ(ComenzarPartida(b.c).Fin, FinPartida::Abandonada);
+        ASSERT_NE(mueve, 0);
+        EXPECT_EQ(b.e.JugadorTurno, mueve);
+        for (const std::string& l : b.TrasAbandono()) EXPECT_NE(l.rfind("DibujarBotonContinuar", 0), 0u) << l;
+    }
+}
+
 TEST(Partida, la_persona_juega_sus_fichas_y_elige_el_extremo_cuando_su_ficha_encaja_en_los_dos)
 {
     Banco b(2);

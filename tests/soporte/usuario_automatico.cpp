@@ -19,7 +19,7 @@ template <class T> T Tomar(std::deque<T>& guion, T siNo)
 bool UsuarioAutomatico::Abandona(const std::string& llamada)
 {
     if (Diario) Diario->push_back(llamada);
-    if (Abandonar) return true;
+    if (Abandonar || Dejada) return true;
     if (llamada != AbandonarEn || ++vecesAbandonarEn_ != VezAbandono) return false;
     if (Diario) Diario->push_back("ABANDONO");
     if (AlAbandonar) AlAbandonar();

@@ -31,8 +31,10 @@ public:
     Espera EsperarRepartoManual(EstadoJuego& e, const std::function<bool()>& terminado) override;
     Espera AtenderEventos() override
     {
+        if (Dejada) return Espera::Abandonada;
         return !Abandonar && Abandona("Eventos") ? Espera::Abandonada : Espera::Cumplida;
     }
+    bool PartidaDejada() override { return Dejada; }
 
     // Names a blocking call ("Mensaje <título>", "Continuar", "Extremo", "Salida", "Eventos") in `Diario`
     // when there is one; true when the match is abandoned at it: always with `Abandonar`, else at the
@@ -49,6 +51,8 @@ public:
     // Replaces the default answer to the Continue button (continue).
     std::function<Respuesta<Continuacion>()> AlContinuar;
     bool Abandonar = false; // every blocking call reports the match abandoned
+    // The match was left from outside its steps, as a window leaves it: every step from now on finds it so.
+    bool Dejada = false;
     std::string AbandonarEn;
     int VezAbandono = 1;
     std::function<void()> AlAbandonar;

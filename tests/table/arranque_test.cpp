@@ -4,6 +4,7 @@
 #include "programa_prueba.h"
 
 #include "platform/clock.h"
+#include "platform/outside_pause.h"
 #include "settings/core/cadenas_estado.h"
 #include "tests/soporte/usuario_sin_privilegios.h"
 
@@ -63,7 +64,7 @@ TEST_F(Arranque, una_partida_pedida_no_se_juega_dentro_de_una_pausa_sino_al_acab
 {
     Arrancar();
     bool empezada = false;
-    pasos = {{[&] { return programa->BucleEnMarcha; },
+    pasos = {{[&] { return zp::matchLoopRunning(); },
               [&] {
                   empezada = true;
                   zp::abandonMatch(); // no play here
@@ -74,6 +75,24 @@ TEST_F(Arranque, una_partida_pedida_no_se_juega_dentro_de_una_pausa_sino_al_acab
     EXPECT_FALSE(empezada);
     ASSERT_TRUE(QTest::qWaitFor([&] { return resultados.size() == 2; }, 20000));
     EXPECT_TRUE(empezada);
+}
+
+// The exit is final: a new match asked for before it and not yet begun, or asked for after it, is dropped;
+// the program ends without dealing.
+TEST_F(Arranque, tras_la_salida_pedida_no_empieza_ninguna_partida_pedida_antes_o_despues)
+{
+    Arrancar();
+    zp::PedirAlPrograma(*programa, zp::Peticion::NuevaPartida);
+    zp::PedirAlPrograma(*programa, zp::Peticion::Salir);
+    zp::PedirAlPrograma(*programa, zp::Peticion::NuevaPartida);
+    bool servido = false; // everything asked before it was served
+    zp::postOutsidePause(programa->Mesa.get(), [&] { servido = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return servido && !zp::matchLoopRunning(); }, 20000));
+    ASSERT_EQ(resultados.size(), 2u);
+    EXPECT_EQ(resultados[1].Siguiente, zp::Peticion::Salir);
+    EXPECT_EQ(resultados[1].Fin, zp::FinPartida::SinPartida);
+    EXPECT_FALSE(HayCaja(QStringLiteral("Comienza la Partida")));
+    EXPECT_FALSE(programa->e.PartidaEnCurso);
 }
 
 // Settings the program cannot read (not the user's to read, or far too big) are not written over: they are

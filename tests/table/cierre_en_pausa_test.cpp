@@ -28,7 +28,7 @@ struct CierreEnPausa : prueba::CierreDibujando
         cajas.clear();
         resultados.clear();
         std::optional<zp::EstadoJuego> visto;
-        pasos = {{[&] { return programa->BucleEnMarcha && programa->e.NumeroMano == 2; },
+        pasos = {{[&] { return zp::matchLoopRunning() && programa->e.NumeroMano == 2; },
                   [&] {
                       visto = programa->e;
                       zp::abandonMatch();

@@ -83,6 +83,18 @@ public:
         proceso_.waitForBytesWritten(1000);
     }
     bool Vivo() const { return proceso_.state() == QProcess::Running; }
+    // Ended by itself and well, as the program does when its person leaves it.
+    bool Acabado() const
+    {
+        return proceso_.state() == QProcess::NotRunning && proceso_.exitStatus() == QProcess::NormalExit &&
+               proceso_.exitCode() == 0;
+    }
+    // Gone as a crash or a power cut takes it, without a word to the others.
+    void Matar()
+    {
+        proceso_.kill();
+        proceso_.waitForFinished(5000);
+    }
 
     // The lines of a kind, or of a kind with these fields ("resto": the other words).
     std::vector<const Linea*> Todas(const QString& clase, const Campos& con = {}) const
@@ -205,6 +217,17 @@ protected:
                    },
                    int(ms)) &&
                Vivos();
+    }
+
+    // Until the condition holds on what one computer showed, whatever became of the others.
+    bool EsperarEn(OrdenadorEnRed& o, const std::function<bool()>& condicion, qint64 ms)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                o.Leer();
+                return condicion();
+            },
+            int(ms));
     }
 
     // Every computer given the pace, and each has taken it.

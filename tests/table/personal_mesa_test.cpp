@@ -229,7 +229,7 @@ void PersonalEnLaMesa::PerderLaRedYRestaurar(bool caeEsteOrdenador)
                          administrador.kill();
                      }});
     if (caeEsteOrdenador) {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return caido && !programa->BucleEnMarcha; }, 30000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return caido && !zp::matchLoopRunning(); }, 30000));
         // Started again on what the killed program left on disk; the host plays that seat from then on.
         ArrancarOtraVez();
         EXPECT_FALSE(programa->e.PartidaEnCurso) << "the settings file held no game";
@@ -254,7 +254,7 @@ void PersonalEnLaMesa::PerderLaRedYRestaurar(bool caeEsteOrdenador)
              restaurada = true;
              zp::abandonMatch(); // fin de la prueba
          }});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return restaurada && !programa->BucleEnMarcha; }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return restaurada && !zp::matchLoopRunning(); }, 60000));
     EXPECT_EQ(alEntrar, ficheroApartado);
     EXPECT_EQ(alVolver, ficheroApartado) << "opening the settings to join again left it as it was";
     Terminar(administrador);
@@ -271,7 +271,7 @@ TEST_F(PersonalEnLaMesa, salir_del_programa_en_red_deja_la_partida_de_antes_para
     JugarEnRedTrasUnaPartidaLocal(administrador);
     pasos.push_back({[this] { return EnSuTurno(true); }, [this] { PulsarLuego(7); }});
     ASSERT_TRUE(QTest::qWaitFor(
-        [this] { return !programa->BucleEnMarcha && resultados.back().Siguiente == zp::Peticion::Salir; },
+        [this] { return !zp::matchLoopRunning() && resultados.back().Siguiente == zp::Peticion::Salir; },
         60000));
     EXPECT_TRUE(HayCaja(QStringLiteral("Salir del programa")));
     EXPECT_EQ(alEntrar, ficheroApartado);
@@ -380,7 +380,7 @@ TEST_F(PersonalEnLaMesa, una_partida_local_nueva_ocupa_el_lugar_de_la_apartada)
                              zp::abandonMatch(); // fin de la prueba
                          });
                      }});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return hecho && !programa->BucleEnMarcha; }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hecho && !zp::matchLoopRunning(); }, 20000));
     EXPECT_EQ(alAbrir, apartada) << "still set aside";
     EXPECT_NE(conLaNueva, apartada);
     EXPECT_NE(conLaNueva, "(no está)") << "the table's snapshot, taken on opening";

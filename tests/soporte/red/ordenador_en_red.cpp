@@ -7,7 +7,9 @@
 // "reparto", con el que la partida se reconoce en todos los ordenadores; el administrador dice además su
 // puerto ("puerto N") y cuántos clientes tiene conectados ("conectados N"), y un cliente, cada vez que le
 // llega el anuncio de una partida nueva del administrador ("anuncio recibido"; los que lleguen otra vez antes
-// de que empiece aquí, el programa los toma por el mismo y no se cuentan).
+// de que empiece aquí, el programa los toma por el mismo y no se cuentan) y cuando se le corta la conexión
+// con el administrador ("administrador perdido"). Cuando su persona sale del programa, lo dice ("salida
+// hecha") y el programa termina, como el de verdad.
 //
 // Por la entrada recibe órdenes, una por línea, y dice cuándo ha cumplido cada una:
 //   nueva       pulsa "Comenzar nueva partida" (en el administrador) y acepta abandonar la que hubiera; lo
@@ -42,6 +44,7 @@
 #include "platform/clock.h"
 #include "platform/socket_control.h"
 #include "platform/virtual_screen.h"
+#include "platform/wait.h"
 #include "settings/core/fichero_estado.h"
 #include "table/ajustes_mesa.h"
 #include "table/arranque_mesa.h"
@@ -141,7 +144,7 @@ public:
         OpcionesArranque arranque;
         arranque.Careta = false;
         arranque.CarpetaDatos = o_.carpeta;
-        arranque.AlTerminar = [this](const ResultadoPartida&) { AlTerminar(); };
+        arranque.AlTerminar = [this](const ResultadoPartida& r) { AlTerminar(r); };
         pr_ = ArrancarPrograma(arranque);
         if (pr_->Salir) Salir(2, "el programa no ha abierto su mesa");
         if (!o_.administrador) {
@@ -152,6 +155,9 @@ public:
                 if (red.Estado.NuevaPartidaPendiente && !std::exchange(anunciada_, true))
                     Decir(Linea("anuncio") + " recibido");
             });
+            // Likewise the host gone, seen by the socket before the program says anything of it.
+            QObject::connect(red.WSCliente, &SocketControl::closed,
+                             [this] { Decir(Linea("administrador") + " perdido"); });
         }
 
         QObject::connect(&vigia_, &QTimer::timeout, [this] { Mirar(); });
@@ -174,9 +180,16 @@ private:
     }
 
     // Every run of the top level ends here: the start-up's first, then one per match. A match that ended
-    // before it was seen running is counted all the same, and what it left is told as its own.
-    void AlTerminar()
+    // before it was seen running is counted all the same, and what it left is told as its own. Asked to
+    // leave, the program ends, as the real one does.
+    void AlTerminar(const ResultadoPartida& r)
     {
+        if (r.Siguiente == Peticion::Salir) {
+            Decir(Linea("salida") + " hecha");
+            requestQuit();
+            QApplication::quit();
+            return;
+        }
         if (!std::exchange(enRed_, true)) {
             QTimer::singleShot(0, [this] { EntrarEnRed(); });
             return;
@@ -502,7 +515,7 @@ private:
     // Every change of what is on the table, as lines.
     void Observar()
     {
-        if (enRed_ && pr_->BucleEnMarcha && !enMarcha_) {
+        if (enRed_ && matchLoopRunning() && !enMarcha_) {
             enMarcha_ = true;
             ++partida_;
         }
