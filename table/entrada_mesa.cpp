@@ -86,32 +86,6 @@ void PonerZona(mesa& v, Entero zona)
     v.Estado().ZonaPuntero = zona;
 }
 
-// A drag ends without a release: a grid tile goes back to its cell while the deal goes on, a hand tile back
-// to the slot it was lifted from while its hand is on the table. A hand dealt or loaded in its place is left
-// as it is.
-void TerminarArrastres(mesa& v)
-{
-    EstadoJuego& e = v.Juego();
-    EstadoMesa& m = v.Estado();
-    EntradaMesa& en = v.Entrada;
-    if (!en.ArrastreReparto && !m.ArrastreOrden) return;
-    v.Pic_Mover->hide();
-    if (en.ArrastreReparto) {
-        en.ArrastreReparto = false;
-        if (e.RepartoEnCurso) v.DibujarFichaDescubierta(en.FilaRejilla, en.ColumnaRejilla);
-    }
-    if (m.ArrastreOrden) {
-        const bool vigente = ArrastreOrdenVigente(e, m);
-        m.ArrastreOrden = false;
-        if (vigente) {
-            Hueco(e, m.ManoArrastrada, m.HuecoArrastrado).Estado = en.EstadoArrastrado;
-            v.DibujarMano(m.ManoArrastrada);
-        }
-    }
-    PonerZona(v, kZonaNormal);
-    notifyStateChanged();
-}
-
 // A box or window that opens over the table takes the pointer, and with it the release of a drag: the drag
 // ends as the box opens, and the tile is not left in the air.
 class FinDeArrastres : public QObject
@@ -294,6 +268,29 @@ void ElegirExtremo(mesa& v, Entero extremo)
 }
 
 } // namespace
+
+void TerminarArrastres(mesa& v)
+{
+    EstadoJuego& e = v.Juego();
+    EstadoMesa& m = v.Estado();
+    EntradaMesa& en = v.Entrada;
+    if (!en.ArrastreReparto && !m.ArrastreOrden) return;
+    v.Pic_Mover->hide();
+    if (en.ArrastreReparto) {
+        en.ArrastreReparto = false;
+        if (e.RepartoEnCurso) v.DibujarFichaDescubierta(en.FilaRejilla, en.ColumnaRejilla);
+    }
+    if (m.ArrastreOrden) {
+        const bool vigente = ArrastreOrdenVigente(e, m);
+        m.ArrastreOrden = false;
+        if (vigente) {
+            Hueco(e, m.ManoArrastrada, m.HuecoArrastrado).Estado = en.EstadoArrastrado;
+            v.DibujarMano(m.ManoArrastrada);
+        }
+    }
+    PonerZona(v, kZonaNormal);
+    notifyStateChanged();
+}
 
 void Form_MouseMove(mesa& v, const PointerEvent& p)
 {

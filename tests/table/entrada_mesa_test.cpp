@@ -510,6 +510,24 @@ TEST_F(Reparto,
     EXPECT_FALSE(e.JugadaElegida);
 }
 
+TEST_F(Reparto, una_caja_que_se_abre_con_una_ficha_de_la_rejilla_alzada_la_devuelve_a_su_casilla)
+{
+    zp::mesa& m = Repartiendo();
+    const QImage antes = m.surface().image();
+    QTest::mouseMove(&m, kFicha31);
+    QTest::mousePress(&m, Qt::LeftButton, {}, kFicha31);
+    QTest::mouseMove(&m, {450, 300});
+    ASSERT_TRUE(m.Pic_Mover->isVisible());
+
+    QDialog caja(&m);
+    QTimer::singleShot(0, &caja, [&] { caja.reject(); });
+    caja.exec();
+    EXPECT_FALSE(m.Pic_Mover->isVisible());
+    EXPECT_FALSE(m.Entrada.ArrastreReparto);
+    EXPECT_TRUE(e.RejillaReparto[3][1]);
+    EXPECT_TRUE(m.surface().image() == antes) << "the tile is back in its cell";
+}
+
 TEST_F(Reparto, un_modo_de_mano_encendido_no_alza_una_ficha_de_la_mano)
 {
     a.Jugador[2].FichasJugador =
