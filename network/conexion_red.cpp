@@ -95,6 +95,16 @@ void ConexionRed::EnviarMensajeChat(const std::string& registro)
     emit mensajesChatCambiados();
 }
 
+void ConexionRed::MarcarChatListado()
+{
+    chatListado_ = ContarMensajesChat(Estado);
+}
+
+bool ConexionRed::ChatPorVer() const
+{
+    return ContarMensajesChat(Estado) > chatListado_;
+}
+
 Entero ConexionRed::PuestoParaDireccion(const QString& direccion) const
 {
     for (std::size_t i = 1; i <= 3; ++i) {
@@ -228,8 +238,13 @@ void ConexionRed::Atender(const Avisos& avisos)
     // for the new one is held until it begins.
     if (avisos.NuevaPartida && AlPedirNuevaPartida) Despues([this] { AlPedirNuevaPartida(); });
     if (avisos.Chat) {
+        // Only informs: an open chat window lists the line at once. A closed one opens for it, from the event
+        // loop, once for all the lines that came before it opened; what it listed asks for nothing more.
         emit mensajesChatCambiados();
-        if (AlRecibirChat) Despues([this] { AlRecibirChat(); });
+        if (AlRecibirChat && ChatPorVer())
+            Despues([this] {
+                if (ChatPorVer()) AlRecibirChat();
+            });
     }
 }
 

@@ -68,6 +68,10 @@ public:
     // One chat record of the person here: a client sends it to the host, which sends it back to everyone; the
     // host stores it first and sends it to every client. A client not connected drops it.
     void EnviarMensajeChat(const std::string& registro);
+    // The chat window has listed every record stored. A record stored after that is a line nobody has seen
+    // yet, for which a closed chat window opens.
+    void MarcarChatListado();
+    bool ChatPorVer() const;
 
     // The sockets, by the names the game's network code uses.
     std::array<SocketControl*, 4> WSServidor{};
@@ -118,6 +122,7 @@ private:
     EstadoJuego& juego_;
     Ajustes& datos_;
     ProtocoloRed protocolo_;
+    std::size_t chatListado_ = 0; // records the chat window has listed
 };
 
 } // namespace zp

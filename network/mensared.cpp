@@ -115,6 +115,7 @@ void mensared::MostrarMensajesChat()
         QString::fromStdString(TextoMensajesChat(red_.Estado.MensajesChat)).remove(QLatin1Char('\r')));
     Txt_Recibidos->moveCursor(QTextCursor::End);
     Txt_Recibidos->verticalScrollBar()->setValue(Txt_Recibidos->verticalScrollBar()->maximum());
+    red_.MarcarChatListado();
 }
 
 void mensared::showEvent(QShowEvent* evento)

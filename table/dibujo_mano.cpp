@@ -97,6 +97,14 @@ void CalcularDisposicionManos(LienzoMesa& l)
         l.OcultarListaJugadas();
 }
 
+bool ArrastreOrdenVigente(const EstadoJuego& e, const EstadoMesa& m)
+{
+    if (!m.ArrastreOrden || e.NumeroMano != m.NumeroManoArrastre) return false;
+    if (m.ManoArrastrada < 1 || m.ManoArrastrada > 4 || m.HuecoArrastrado < 1 || m.HuecoArrastrado > kHuecos)
+        return false;
+    return e.Manos[I(m.ManoArrastrada)][I(m.HuecoArrastrado)] == m.HuecoAlzado;
+}
+
 AspectoHueco CalcularAspectoHueco(const EstadoJuego& e, const Ajustes& a, Entero asiento, Entero hueco)
 {
     const HuecoMano& h = e.Manos[I(asiento)][I(hueco)];
@@ -135,8 +143,10 @@ void DibujarMano(LienzoMesa& l, Entero asiento)
     const bool grandes = asiento == 4 && l.e.ManoHolgada[4];
     const int huecos = HuecosDe(l.e, asiento);
     for (int s = 1; s <= huecos; ++s) {
-        // Only the dragged tile's own hand shows its slot empty: another hand may be redrawn meanwhile.
-        if (l.m.ArrastreOrden && asiento == l.m.ManoArrastrada && s == l.m.HuecoArrastrado) continue;
+        // Only the dragged tile's own hand shows its slot empty: another hand may be redrawn meanwhile, and a
+        // hand dealt in its place is drawn whole.
+        if (asiento == l.m.ManoArrastrada && s == l.m.HuecoArrastrado && ArrastreOrdenVigente(l.e, l.m))
+            continue;
         const AspectoHueco aspecto = CalcularAspectoHueco(l.e, l.a, asiento, static_cast<Entero>(s));
         if (aspecto == AspectoHueco::Nada) continue;
         const bool cara = aspecto != AspectoHueco::Dorso;

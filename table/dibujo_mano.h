@@ -17,6 +17,10 @@ enum class AspectoHueco
 // Lays the four hands out into the state; when the bottom hand would reach the move list, the list is hidden.
 void CalcularDisposicionManos(LienzoMesa& l);
 
+// A hand tile is being reordered and the hand it was lifted from is still the one on the table: no deal or
+// load has replaced it since.
+bool ArrastreOrdenVigente(const EstadoJuego& e, const EstadoMesa& m);
+
 AspectoHueco CalcularAspectoHueco(const EstadoJuego& e, const Ajustes& a, Entero asiento, Entero hueco);
 
 // Wipes the seat's strip and draws its hand again, with the names while a hand or the deal is under way.

@@ -6,11 +6,14 @@
 #include "engine/sonidos.h"
 #include "kit/cursores.h"
 #include "platform/wait.h"
+#include "table/dibujo_mano.h"
 #include "table/linea_mesa.h"
 #include "table/mesa.h"
 #include "table/opciones_mesa.h"
 #include "table/ritmo_mesa.h"
 #include "table/zona_puntero.h"
+
+#include <QEvent>
 
 #include <algorithm>
 #include <utility>
@@ -74,6 +77,44 @@ void SeguirArrastreOrden(mesa& v, int x, int y)
     }
 }
 
+void PonerZona(mesa& v, Entero zona)
+{
+    if (zona == kZonaNormal)
+        PonerPuntero(&v, kPunteroNormal);
+    else
+        PonerCursor(&v, CursorDeZona(zona));
+    v.Estado().ZonaPuntero = zona;
+}
+
+// A box or window that opens over the table takes the pointer, and with it the release of a drag: the drag
+// ends as the box opens, and the tile is not left in the air.
+class FinDeArrastres : public QObject
+{
+public:
+    explicit FinDeArrastres(mesa& v) : QObject(&v), v_(v)
+    {
+        setObjectName(kNombre);
+        v.installEventFilter(this);
+    }
+    static constexpr const char* kNombre = "FinDeArrastres";
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        if (objeto == &v_ && evento->type() == QEvent::WindowBlocked) TerminarArrastres(v_);
+        return false;
+    }
+
+private:
+    mesa& v_;
+};
+
+void VigilarCajas(mesa& v)
+{
+    if (!v.findChild<QObject*>(QLatin1String(FinDeArrastres::kNombre), Qt::FindDirectChildrenOnly))
+        new FinDeArrastres(v);
+}
+
 // Lifts the tile under the pointer off its hand to put it elsewhere in the same hand.
 void AlzarFichaMano(mesa& v, const PointerEvent& p)
 {
@@ -107,6 +148,9 @@ void AlzarFichaMano(mesa& v, const PointerEvent& p)
     v.Pic_Mover->moveLogical(QPoint(p.position.x() - 9, p.position.y() - 36));
     v.Entrada.EstadoArrastrado = h.Estado;
     h.Estado = kPuesta;
+    m.HuecoAlzado = h;
+    m.NumeroManoArrastre = e.NumeroMano;
+    VigilarCajas(v);
     v.DibujarMano(mano); // shows the slot empty
     RitmoMesaPrograma().ReproducirSonido(ritmo_mesa::kSinEsperar, sonido::Alzar, v.Datos().Sonido);
     Form_MouseMove(v, p);
@@ -171,15 +215,6 @@ Entero Boton(Qt::MouseButton b)
     }
 }
 
-void PonerZona(mesa& v, Entero zona)
-{
-    if (zona == kZonaNormal)
-        PonerPuntero(&v, kPunteroNormal);
-    else
-        PonerCursor(&v, CursorDeZona(zona));
-    v.Estado().ZonaPuntero = zona;
-}
-
 // Lifts the grid tile under the pointer in the manual deal; its cell stays taken while it travels.
 void AlzarFichaRejilla(mesa& v, const PointerEvent& p)
 {
@@ -203,6 +238,7 @@ void AlzarFichaRejilla(mesa& v, const PointerEvent& p)
     v.surface().blit(en.AnimXOrigen, en.AnimYOrigen, 21, 42, v.Marmol(), en.AnimXOrigen, en.AnimYOrigen);
     v.Pic_Mover->show();
     v.refresh();
+    VigilarCajas(v);
 }
 
 // The dragged grid tile goes into the first hand with room it passes over, without waiting for the release.
@@ -233,6 +269,29 @@ void ElegirExtremo(mesa& v, Entero extremo)
 
 } // namespace
 
+void TerminarArrastres(mesa& v)
+{
+    EstadoJuego& e = v.Juego();
+    EstadoMesa& m = v.Estado();
+    EntradaMesa& en = v.Entrada;
+    if (!en.ArrastreReparto && !m.ArrastreOrden) return;
+    v.Pic_Mover->hide();
+    if (en.ArrastreReparto) {
+        en.ArrastreReparto = false;
+        if (e.RepartoEnCurso) v.DibujarFichaDescubierta(en.FilaRejilla, en.ColumnaRejilla);
+    }
+    if (m.ArrastreOrden) {
+        const bool vigente = ArrastreOrdenVigente(e, m);
+        m.ArrastreOrden = false;
+        if (vigente) {
+            Hueco(e, m.ManoArrastrada, m.HuecoArrastrado).Estado = en.EstadoArrastrado;
+            v.DibujarMano(m.ManoArrastrada);
+        }
+    }
+    PonerZona(v, kZonaNormal);
+    notifyStateChanged();
+}
+
 void Form_MouseMove(mesa& v, const PointerEvent& p)
 {
     EstadoMesa& m = v.Estado();
@@ -254,6 +313,8 @@ void Form_MouseMove(mesa& v, const PointerEvent& p)
         en.SobreFlecha = false;
         m.ZonaPuntero = -1; // off the arrow the zone's cursor is put back
     }
+    // The hand the tile was lifted from was dealt anew: the tile has nowhere to go back to.
+    if (m.ArrastreOrden && !ArrastreOrdenVigente(v.Juego(), m)) TerminarArrastres(v);
     const Entero zona = CalcularZonaPuntero(v.Juego(), v.Datos(), en, m.ArrastreOrden, Entero(p.position.x()),
                                             Entero(p.position.y()));
     if (zona != m.ZonaPuntero) PonerZona(v, zona);
@@ -311,7 +372,11 @@ void Form_MouseUp(mesa& v, const PointerEvent&)
         v.Pic_Mover->hide();
         v.DibujarFichaDescubierta(en.FilaRejilla, en.ColumnaRejilla);
     }
-    if (v.Estado().ArrastreOrden) SoltarFichaMano(v);
+    if (!v.Estado().ArrastreOrden) return;
+    if (ArrastreOrdenVigente(v.Juego(), v.Estado()))
+        SoltarFichaMano(v);
+    else
+        TerminarArrastres(v);
 }
 
 void Form_Click(mesa& v, const PointerEvent& p)

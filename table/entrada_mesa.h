@@ -14,6 +14,11 @@ void Form_MouseDown(mesa& ventana, const PointerEvent& p);
 void Form_MouseUp(mesa& ventana, const PointerEvent& p);
 void Form_Click(mesa& ventana, const PointerEvent& p);
 
+// A drag ends without a release (a box opened over the table, the hands were dealt anew): a grid tile goes
+// back to its cell while the deal goes on, a hand tile back to the slot it was lifted from while its hand is
+// on the table; a hand dealt or loaded in its place is left as it is.
+void TerminarArrastres(mesa& ventana);
+
 // The pointer over the bar's background: the table's zone is left.
 void Pic_Botonera_MouseMove(mesa& ventana);
 

@@ -35,6 +35,9 @@ struct EstadoMesa
     bool PersonalAbierto = false; // the player settings are open: the stock keeps its side
     bool ArrastreOrden = false;   // a tile of a hand is being dragged to reorder it
     Entero ManoArrastrada = 0, HuecoArrastrado = 0;
+    // The hand the tile was lifted from: its number, and the slot as the lift left it.
+    Entero NumeroManoArrastre = 0;
+    HuecoMano HuecoAlzado{};
     Entero ZonaPuntero = 0;
     Entero LineaGrabadora = -1; // the move list's line of the current move, -1 none
 };

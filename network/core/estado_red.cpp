@@ -71,4 +71,10 @@ void AnadirMensajeChat(EstadoRed& red, std::string mensaje)
     if (i == m.size() - 1) m.resize(m.size() + 50);
 }
 
+std::size_t ContarMensajesChat(const EstadoRed& red)
+{
+    return static_cast<std::size_t>(std::count_if(red.MensajesChat.begin(), red.MensajesChat.end(),
+                                                  [](const std::string& m) { return !EnBlanco(m); }));
+}
+
 } // namespace zp

@@ -79,4 +79,7 @@ bool DePartida(int codigo);
 // Stores one chat record in the first free element; the history grows by 50 when its last one fills.
 void AnadirMensajeChat(EstadoRed& red, std::string mensaje);
 
+// How many chat records are stored.
+std::size_t ContarMensajesChat(const EstadoRed& red);
+
 } // namespace zp

@@ -65,6 +65,8 @@ TEST_F(Aspecto, cada_estado_de_la_mesa_se_ve_como_su_imagen_revisada)
              ventana->Estado().ArrastreOrden = true;
              ventana->Estado().ManoArrastrada = 4;
              ventana->Estado().HuecoArrastrado = 1;
+             ventana->Estado().NumeroManoArrastre = e.NumeroMano;
+             ventana->Estado().HuecoAlzado = hueco(4, 1); // lifted from the hand on the table
              ventana->DibujarMano(4);
              a.Jugador[2].NombreJugador = "  Eva";
              ventana->DibujarMano(2);

@@ -11,6 +11,7 @@
 #include "table/entrada_mesa.h"
 #include "table/usuario_mesa.h"
 
+#include <QDialog>
 #include <QTest>
 #include <QTimer>
 
@@ -396,6 +397,54 @@ TEST_F(Arrastre, una_tecla_no_sigue_la_partida_con_una_ficha_en_el_aire)
     EXPECT_FALSE(e.EsperaContinuar);
 }
 
+// The release of a drag never reaches the table when a box opens meanwhile (a chat line, the start of a
+// match): the tile goes back where it was lifted from, and nothing stays in the air.
+TEST_F(Arrastre, una_caja_que_se_abre_con_una_ficha_alzada_la_devuelve_a_su_sitio_y_la_partida_sigue)
+{
+    zp::mesa& m = Mesa();
+    e.EsperaContinuar = true;
+    m.DibujarMano(4);
+    const QImage antes = m.surface().image();
+    const Mano orden = ManoAbajo();
+    zp::CambiarModoMano(e, m.Entrada, true);
+    QTest::mouseMove(&m, {XFicha(2), kYAbajo});
+    QTest::mousePress(&m, Qt::LeftButton, {}, {XFicha(2), kYAbajo});
+    QTest::mouseMove(&m, {340, kYAbajo});
+    ASSERT_TRUE(m.Pic_Mover->isVisible());
+
+    QDialog caja(&m);
+    QTimer::singleShot(0, &caja, [&] { caja.reject(); });
+    caja.exec();
+    EXPECT_FALSE(m.Pic_Mover->isVisible());
+    EXPECT_EQ(ManoAbajo(), orden);
+    for (int s = 1; s <= 7; ++s) EXPECT_EQ(e.Manos[4][std::size_t(s)].Estado, zp::kEnMano);
+    EXPECT_TRUE(m.surface().image() == antes) << "the hand is whole again";
+    QTest::keyClick(&m, Qt::Key_N);
+    EXPECT_FALSE(e.EsperaContinuar) << "a key continues";
+}
+
+TEST_F(Arrastre, una_mano_repartida_de_nuevo_con_una_ficha_alzada_se_ve_entera_y_la_ficha_no_cambia_nada)
+{
+    zp::mesa& m = Mesa();
+    zp::CambiarModoMano(e, m.Entrada, true);
+    QTest::mouseMove(&m, {XFicha(2), kYAbajo});
+    QTest::mousePress(&m, Qt::LeftButton, {}, {XFicha(2), kYAbajo});
+    QTest::mouseMove(&m, {340, kYAbajo});
+
+    // A new match of the host's is dealt before the person lets go.
+    prueba::RepartirManos(e, {4, 1, 2, 3}, 7);
+    const Mano repartida = ManoAbajo();
+    m.DibujarMano(4);
+    const QImage dibujada = m.surface().image();
+    QTest::mouseMove(&m, {300, kYAbajo});
+    EXPECT_FALSE(m.Pic_Mover->isVisible());
+    QTest::mouseRelease(&m, Qt::LeftButton, {}, {300, kYAbajo});
+    EXPECT_EQ(ManoAbajo(), repartida);
+    for (int s = 1; s <= 7; ++s) EXPECT_EQ(e.Manos[4][std::size_t(s)].Estado, zp::kEnMano);
+    m.DibujarMano(4);
+    EXPECT_TRUE(m.surface().image() == dibujada) << "drawn whole as it was dealt";
+}
+
 // El reparto a mano con los asientos 2 y 4: la rejilla empieza en (273, 109); la mano de arriba ya está
 // llena y la de abajo vacía.
 struct Reparto : Arrastre
@@ -459,6 +508,24 @@ TEST_F(Reparto,
     EXPECT_EQ(e.Manos[4][1].Estado, zp::kVacio);
     EXPECT_TRUE(e.RejillaReparto[3][1]);
     EXPECT_FALSE(e.JugadaElegida);
+}
+
+TEST_F(Reparto, una_caja_que_se_abre_con_una_ficha_de_la_rejilla_alzada_la_devuelve_a_su_casilla)
+{
+    zp::mesa& m = Repartiendo();
+    const QImage antes = m.surface().image();
+    QTest::mouseMove(&m, kFicha31);
+    QTest::mousePress(&m, Qt::LeftButton, {}, kFicha31);
+    QTest::mouseMove(&m, {450, 300});
+    ASSERT_TRUE(m.Pic_Mover->isVisible());
+
+    QDialog caja(&m);
+    QTimer::singleShot(0, &caja, [&] { caja.reject(); });
+    caja.exec();
+    EXPECT_FALSE(m.Pic_Mover->isVisible());
+    EXPECT_FALSE(m.Entrada.ArrastreReparto);
+    EXPECT_TRUE(e.RejillaReparto[3][1]);
+    EXPECT_TRUE(m.surface().image() == antes) << "the tile is back in its cell";
 }
 
 TEST_F(Reparto, un_modo_de_mano_encendido_no_alza_una_ficha_de_la_mano)
