@@ -153,9 +153,9 @@ void AtenderPeticiones(Programa& pr, const PeticionesAjustes& p)
 }
 
 // Leaving a network game ends network play as switching it off would, and gives back the game set aside when
-// it began: into the settings file, which the next start takes up. False when it could not be written there,
-// so that it stays set aside; a file that cannot be given back is said and goes, as at the end of network
-// play.
+// it began: into the settings file, which the next start takes up. The addresses typed since are kept, as a
+// snapshot taken up does not change them. False when it could not be written there, so that it stays set
+// aside; a file that cannot be given back is said and goes, as at the end of network play.
 bool DevolverSituacionApartada(const std::string& carpetaDatos, const EstadoJuego& e, const Ajustes& a)
 {
     EstadoJuego juego = e;
@@ -163,6 +163,7 @@ bool DevolverSituacionApartada(const std::string& carpetaDatos, const EstadoJueg
     const ResultadoCargaEstado r = CargarEstado(carpetaDatos, kFicheroAntesDeRed, juego, datos);
     if (r.Mensaje) MostrarMensaje(r.Mensaje->Titulo, r.Mensaje->Texto, Entero(r.Mensaje->Lineas), 1);
     if (!r.FicheroEncontrado) return true;
+    for (std::size_t p = 1; p <= 4; ++p) datos.Jugador[p].DireccionIP = a.Jugador[p].DireccionIP;
     return GuardarAjustesAlSalir(carpetaDatos, juego, datos);
 }
 

@@ -299,6 +299,8 @@ bool mesa::LetraGrande() const
 
 void mesa::LimpiarMesa()
 {
+    // A deal or a match begins: a tile still in the air has no hand to go back to.
+    TerminarArrastres(*this);
     Cls();
 }
 

@@ -445,6 +445,24 @@ TEST_F(Arrastre, una_mano_repartida_de_nuevo_con_una_ficha_alzada_se_ve_entera_y
     EXPECT_TRUE(m.surface().image() == dibujada) << "drawn whole as it was dealt";
 }
 
+// Every deal clears the table first: the drag ends there, and the new hand is played without a pointer move.
+TEST_F(Arrastre, una_ficha_alzada_cuando_se_reparte_deja_seguir_la_partida_sin_mover_el_puntero)
+{
+    zp::mesa& m = Mesa();
+    zp::CambiarModoMano(e, m.Entrada, true);
+    QTest::mouseMove(&m, {XFicha(2), kYAbajo});
+    QTest::mousePress(&m, Qt::LeftButton, {}, {XFicha(2), kYAbajo});
+    QTest::mouseMove(&m, {340, kYAbajo});
+
+    m.LimpiarMesa();
+    prueba::RepartirManos(e, {4, 1, 2, 3}, 7);
+    m.DibujarMano(4);
+    EXPECT_FALSE(m.Pic_Mover->isVisible());
+    e.EsperaContinuar = true;
+    QTest::keyClick(&m, Qt::Key_N);
+    EXPECT_FALSE(e.EsperaContinuar) << "a key continues";
+}
+
 // El reparto a mano con los asientos 2 y 4: la rejilla empieza en (273, 109); la mano de arriba ya está
 // llena y la de abajo vacía.
 struct Reparto : Arrastre

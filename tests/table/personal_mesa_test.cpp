@@ -59,6 +59,7 @@ protected:
             {[this] { return EnSuTurno(false); },
              [this, &administrador] {
                  partidaLocal = programa->e;
+                 ajustesLocales = programa->a;
                  ficheroApartado =
                      zp::ComponerFicheroEstado(zp::GenerarCadenasEstado(partidaLocal, programa->a));
                  administrador.start(ZP_PARTIDA_RED, {"--administrador", "--puerto", "0", "--clientes", "1",
@@ -96,6 +97,7 @@ protected:
     }
 
     zp::EstadoJuego partidaLocal;
+    zp::Ajustes ajustesLocales;
     std::string ficheroApartado, alEntrar;
 };
 
@@ -275,8 +277,11 @@ TEST_F(PersonalEnLaMesa, salir_del_programa_en_red_deja_la_partida_de_antes_para
         60000));
     EXPECT_TRUE(HayCaja(QStringLiteral("Salir del programa")));
     EXPECT_EQ(alEntrar, ficheroApartado);
-    EXPECT_EQ(LeerFichero("ZARPE33.INI"), ficheroApartado)
-        << "the game from before network play, for the next start";
+    zp::Ajustes conDireccion = ajustesLocales;
+    conDireccion.Jugador[4].DireccionIP = "127.0.0.1";
+    EXPECT_EQ(LeerFichero("ZARPE33.INI"),
+              zp::ComponerFicheroEstado(zp::GenerarCadenasEstado(partidaLocal, conDireccion)))
+        << "the game from before network play, with the host's address typed since, for the next start";
     Terminar(administrador);
 
     bool sigue = false;
@@ -294,6 +299,7 @@ TEST_F(PersonalEnLaMesa, salir_del_programa_en_red_deja_la_partida_de_antes_para
     EXPECT_TRUE(sigue);
     EXPECT_TRUE(HayCaja(QStringLiteral("Continuar la partida anterior")));
     EXPECT_FALSE(programa->a.JuegoEnRed);
+    EXPECT_EQ(programa->a.Jugador[4].DireccionIP, "127.0.0.1");
     EXPECT_FALSE(QFile::exists(Fichero("ZARPE33.ARE"))) << "given back, set aside no more";
 }
 
