@@ -12,6 +12,7 @@
 #include "platform/wait.h"
 #include "settings/core/fichero_estado.h"
 #include "table/arranque_mesa.h"
+#include "tests/common/puntero_encima.h"
 #include "tests/soporte/reloj_falso.h"
 
 #include <QPointer>
@@ -102,11 +103,7 @@ protected:
     zp::PictureBox* Boton(int i) const { return programa->Mesa->Pic_Boton[std::size_t(i)]; }
 
     // El puntero pasa por encima del control y pulsa en él.
-    static void Pasar(QWidget* w, QPoint p = {12, 14})
-    {
-        QTest::mouseMove(w, p - QPoint(2, 4));
-        QTest::mouseMove(w, p);
-    }
+    static void Pasar(QWidget* w, QPoint p = {12, 14}) { PasarPorEncima(w, p); }
     static void Pulsar(QWidget* w, QPoint p = {12, 14})
     {
         Pasar(w, p);

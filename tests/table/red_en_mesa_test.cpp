@@ -1,7 +1,8 @@
 // El administrador en la mesa con su asiento 2 jugado desde 127.0.0.1, entrado en red desde los ajustes del
 // jugador, frente a quien llama a su puerto: el que se va antes de empezar, muchos que llegan y se van
-// seguidos, el jugador que se va mientras se avisa de otro rechazado, y los que llaman ya empezada la partida
-// sin asiento para su dirección. Nunca más de una caja de la red a la vez.
+// seguidos, el jugador que se va mientras se avisa de otro rechazado, dos sin asiento que llaman a la vez, y
+// los que llaman ya empezada la partida sin asiento para su dirección. Nunca más de una caja de la red a la
+// vez.
 #include "ajustes_en_mesa.h"
 
 #include "kit/espera.h"
@@ -260,6 +261,41 @@ TEST_F(RedEnLaMesa, quien_se_va_mientras_se_avisa_de_un_rechazado_se_pregunta_al
 TEST_F(RedEnLaMesa, quien_se_va_y_vuelve_mientras_se_avisa_de_un_rechazado_no_se_pregunta)
 {
     RechazadoYJugadorQueSeVa(true);
+}
+
+// Los que se cuelgan antes de que se vea el aviso del primero no añaden otro: una sola caja por todos ellos.
+TEST_F(RedEnLaMesa, dos_que_llaman_a_la_vez_sin_asiento_se_avisan_con_una_sola_caja)
+{
+    Administrar();
+    respuestas[kDesconectado] = false;
+    const QString kRed = QStringLiteral("Juego en red");
+    Llamada* jugador = nullptr;
+    std::vector<Llamada*> ajenos;
+    pasos = {
+        {[&] { return Escuchando(); }, [&] { jugador = &Llamar(); }},
+        // Con el jugador sentado, dos más desde su dirección, a la vez: los dos esperan ya en la cola del
+        // administrador cuando este mira la primera llamada.
+        {[&] { return jugador->recibido.size() >= 8; },
+         [&] {
+             for (int i = 0; i < 2; ++i) {
+                 ajenos.push_back(&Llamar());
+                 EXPECT_TRUE(ajenos.back()->socket.waitForConnected(10000));
+             }
+         }},
+        // Contestado el aviso, el jugador se va: lo siguiente que se ve es la pregunta por él.
+        {[&] { return Cajas(kRed) > 0; }, [&] { jugador->socket.abort(); }},
+    };
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return Cajas(kDesconectado) == 1 && !Red().Estado.Arrancando; }, 20000));
+    QStringList titulos;
+    for (const prueba::Caja& c : cajas) titulos << c.titulo;
+    const QStringList vistos = titulos.mid(titulos.indexOf(QStringLiteral("Jugar en red")) + 1);
+    EXPECT_EQ(vistos.join(QStringLiteral(" | ")).toStdString(), "Juego en red | Jugador desconectado");
+    ASSERT_EQ(ajenos.size(), 2u);
+    for (Llamada* l : ajenos) {
+        EXPECT_TRUE(l->recibido.isEmpty());
+        EXPECT_EQ(l->socket.state(), QAbstractSocket::UnconnectedState);
+    }
 }
 
 TEST_F(RedEnLaMesa, una_partida_nueva_pedida_mientras_se_espera_al_jugador_es_la_que_empieza_al_llegar_este)
