@@ -109,6 +109,9 @@ struct RegistroMano
     Entero DecenasPareja2 = 0;
     std::array<Entero, 5> PuntosJugador{};
     std::array<Entero, 5> DecenasJugador{};
+    // The hand has its entry: written when its end was scored, or read from a file, which holds the entries
+    // of the hands scored. A blank entry can be a real one (a leader with no name, a hand of 0 points).
+    bool Anotada = false;
     bool operator==(const RegistroMano&) const = default;
 };
 

@@ -132,6 +132,7 @@ void EscribirAnotacion(EstadoJuego& e, const Ajustes& a, Entero ganador)
     const auto n = I(e.NumeroMano);
     if (n >= e.Anotaciones.size()) e.Anotaciones.resize(n + 1);
     RegistroMano r;
+    r.Anotada = true;
     r.Sale = NombreAsiento(a, e.JugadorSalida);
     const int p = PuntosDeLaMano(e, a, ganador);
     const Entero puntos = Entero16(p);
@@ -171,12 +172,18 @@ Entero AdelantadoEnTotales(const EstadoJuego& e, const Ajustes& a, bool desempat
     return compartido && !desempatar ? Entero{0} : mejor;
 }
 
-// Only a tied hand that is played again leaves no winner, and it leaves its entry empty. A state saved while
-// the replay was being dealt reads back as the hand before it, scored: that one is not replayed.
-bool ManoEmpatada(const EstadoJuego& e)
+// Hand NumeroMano has its entry on the score sheet.
+bool ManoAnotada(const EstadoJuego& e)
 {
     const auto n = static_cast<std::size_t>(std::max<int>(e.NumeroMano, 0));
-    return e.GanadorMano == 0 && (n >= e.Anotaciones.size() || e.Anotaciones[n] == RegistroMano{});
+    return n < e.Anotaciones.size() && e.Anotaciones[n].Anotada;
+}
+
+// Only a tied hand that is played again leaves no winner, and it leaves no entry. A state saved while the
+// replay was being dealt reads back as the hand before it, scored: that one is not replayed.
+bool ManoEmpatada(const EstadoJuego& e)
+{
+    return e.GanadorMano == 0 && !ManoAnotada(e);
 }
 
 bool GanadorValido(const EstadoJuego& e, const Ajustes& a)
@@ -369,9 +376,7 @@ bool FaltaAnotacion(const EstadoJuego& e, const Ajustes& a)
     const bool entreManos = e.PartidaEnCurso && !e.ManoEnCurso && !e.RepartiendoMano && !e.RepartoEnCurso &&
                             e.NumeroMano >= 1 && e.NumeroMano <= kManosLegibles;
     // A tie played again has no winner.
-    if (!entreManos || !GanadorValido(e, a)) return false;
-    const auto n = I(e.NumeroMano);
-    return n >= e.Anotaciones.size() || e.Anotaciones[n] == RegistroMano{};
+    return entreManos && GanadorValido(e, a) && !ManoAnotada(e);
 }
 
 bool AnotarManoTerminada(EstadoJuego& e, const Ajustes& a)

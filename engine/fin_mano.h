@@ -31,7 +31,8 @@ FinMano TerminarMano(Contexto& c);
 FinMano SeguirTrasMano(Contexto& c);
 
 // A match between two hands whose last hand has its winner but not yet its score-sheet entry (it was taken
-// while the hand's end was being told). A tie played again (no winner and an empty entry) is not one.
+// while the hand's end was being told). Decided by the entry's mark, never by what it holds: the entry of a
+// leader with no name in a hand of 0 points is blank. A tie played again (no winner, no entry) is not one.
 bool FaltaAnotacion(const EstadoJuego& e, const Ajustes& a);
 // Such a hand's entry, from the hands as they ended, as TerminarMano writes it. True when it was written.
 bool AnotarManoTerminada(EstadoJuego& e, const Ajustes& a);

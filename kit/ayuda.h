@@ -46,8 +46,9 @@ private:
     // The window system's frame round what the window holds; none before it is shown.
     QMargins Bordes() const;
 
-    QTextBrowser* navegador_;
+    // Set before the browser is built: building it already sends this window events that read it.
     bool marcoVisto_ = false; // the window system's frame has been taken into account
+    QTextBrowser* navegador_;
 };
 
 // The program's own page of a context, or its index page when there is none.

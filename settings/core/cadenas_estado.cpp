@@ -179,6 +179,8 @@ ResultadoLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& 
     const std::size_t entradas = j.NumeroMano > 1 ? I(j.NumeroMano - 1) : 0;
     const std::size_t anotadas = LeerRegistros(TablaMarcador(), j.Anotaciones, cadenas.CadenaMarcador,
                                                entradas, kLongitudEntradaMarcador);
+    // Every entry a file holds is a scored hand's.
+    for (std::size_t i = 1; i <= anotadas; ++i) j.Anotaciones[i].Anotada = true;
     if (anotadas < entradas)
         corta = "la hoja de tanteo guarda " + std::to_string(anotadas) + " de las " +
                 std::to_string(entradas) + " manos jugadas";
@@ -211,6 +213,14 @@ ResultadoLectura CargarCadenasEstado(const CadenasEstado& cadenas, EstadoJuego& 
             // position is needed to deal the next, once that hand is on the score sheet (a file written while
             // its end was being told, by an earlier version, holds its winner and not yet its entry).
             --j.NumeroMano;
+            // A file holds a hand with no entry as a blank one: a tie played again, or a hand whose end was
+            // being told in an earlier version. A real blank entry is written again as it was.
+            if (j.NumeroMano >= 1) {
+                RegistroMano& ultima = j.Anotaciones[I(j.NumeroMano)];
+                RegistroMano blanca;
+                blanca.Anotada = true;
+                if (ultima == blanca) ultima.Anotada = false;
+            }
             AnotarManoTerminada(j, a);
             VaciarPosicion(j);
         }

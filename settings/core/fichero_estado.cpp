@@ -148,13 +148,14 @@ std::optional<FalloFichero> GrabarEstado(const std::string& carpetaDatos, std::s
 {
     // A hand whose end was still being told goes with its entry on the score sheet: the game taken up from
     // the file goes on at the next hand, and would leave this one blank. Only then is the game copied.
-    if (FaltaAnotacion(juego, datos)) {
-        EstadoJuego anotado = juego;
-        AnotarManoTerminada(anotado, datos);
-        return GrabarEstado(carpetaDatos, nombre, anotado, datos);
-    }
-    return EscribirFicheroSeguro(Ruta(carpetaDatos, nombre),
-                                 ComponerFicheroEstado(GenerarCadenasEstado(juego, datos)));
+    const auto escribir = [&](const EstadoJuego& j) {
+        return EscribirFicheroSeguro(Ruta(carpetaDatos, nombre),
+                                     ComponerFicheroEstado(GenerarCadenasEstado(j, datos)));
+    };
+    if (!FaltaAnotacion(juego, datos)) return escribir(juego);
+    EstadoJuego anotado = juego;
+    AnotarManoTerminada(anotado, datos);
+    return escribir(anotado);
 }
 
 std::optional<FalloFichero> GuardarAjustes(const std::string& carpetaDatos, const EstadoJuego& juego,

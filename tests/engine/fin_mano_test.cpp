@@ -148,6 +148,7 @@ TEST(FinMano, la_matriz_de_empates_decide_ganador_repeticion_y_quien_sale)
             anotado.DecenasJugador[I(columna)] = 2;
         }
         if (columna != 0) anotado.Sale = b.a.Jugador[I(salida)].NombreJugador;
+        anotado.Anotada = columna != 0; // a hand played again has no entry
         EXPECT_EQ(b.e.Anotaciones[5], anotado);
         EXPECT_EQ((std::pair{b.e.NumeroMano, b.e.JugadorSalida}), (std::pair{mano, sale}));
     }

@@ -345,6 +345,7 @@ TEST(CargarCadenasEstado, partida_entre_dos_manos_guarda_la_mano_recien_anotada)
 {
     Estado s = PartidaEnJuego();
     s.juego.ManoEnCurso = false;
+    s.juego.Anotaciones[3].Anotada = true;
     s.juego.Anotaciones[3].Sale = "Pepe";
     s.juego.Anotaciones[3].PuntosPareja2 = 31;
     s.juego.Anotaciones[3].DecenasPareja2 = 4;

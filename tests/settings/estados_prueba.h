@@ -83,6 +83,7 @@ inline Estado PartidaEnJuego()
     j.Linea.LimiteGiro[2] = {0, 40, 120, 760, 520};
     for (int i = 1; i <= 2; ++i) {
         RegistroMano& r = j.Anotaciones[P(i)];
+        r.Anotada = true;
         r.Sale = i == 1 ? "Ana" : "Luis";
         r.PuntosPareja1 = E(25 * i);
         r.DecenasPareja1 = E(2 * i);
@@ -116,6 +117,7 @@ inline Estado PartidaLarga()
     s.juego.NumeroMano = 700;
     for (int i = 1; i < 700; ++i) {
         RegistroMano& r = s.juego.Anotaciones[P(i)];
+        r.Anotada = true;
         r.Sale = i % 2 ? "Ana" : "Luis";
         r.PuntosPareja1 = E(i * 14 % 10000);
         r.DecenasPareja1 = E(i % 1000);

@@ -1,8 +1,10 @@
 #include "engine/contexto.h"
+#include "engine/fin_mano.h"
 #include "engine/partida.h"
 #include "settings/core/almacen_ficheros.h"
 #include "settings/core/fichero_estado.h"
 #include "settings/estados_prueba.h"
+#include "tests/soporte/banco.h"
 #include "tests/soporte/carpeta_temporal.h"
 #include "tests/soporte/motor_sin_ventana.h"
 #include "tests/soporte/usuario_sin_privilegios.h"
@@ -453,6 +455,40 @@ TEST_F(FicheroEstado, una_mano_guardada_mientras_se_anuncia_su_final_queda_anota
     }
     // What is in memory is not touched: the box's answer writes the entry.
     EXPECT_EQ(m.e.Anotaciones[1], RegistroMano{});
+}
+
+// A hand of 0 points led by a player with no name (the player settings take an empty name) has a blank entry,
+// and it is an entry all the same: saved while its end is told, the game goes out with it once and goes on
+// at the next hand.
+TEST_F(FicheroEstado, una_mano_de_cero_puntos_que_saco_un_jugador_sin_nombre_se_guarda_anotada)
+{
+    Banco b;
+    b.e.PartidaEnCurso = b.e.ManoEnCurso = true;
+    b.e.NumeroMano = 1;
+    b.e.NumeroJugada = 20;
+    b.e.JugadorSalida = b.e.JugadorTurno = 4; // who dominoes, with only the 0-0 left on the table
+    DarFichas(b.e, 1, "00");
+    for (std::size_t p = 1; p <= 4; ++p) b.a.Jugador[p].ControlJugador = Control::Automatico;
+    b.a.Jugador[4].NombreJugador = "";
+    b.usuario.AbandonarEn = "Mensaje Final de este juego";
+    ASSERT_EQ(TerminarMano(b.c), FinMano::Abandonada);
+    ASSERT_TRUE(FaltaAnotacion(b.e, b.a)) << "won, and its end still told";
+
+    ASSERT_FALSE(GuardarAjustes(carpeta, b.e, b.a));
+    EstadoJuego anotada = b.e;
+    ASSERT_TRUE(AnotarManoTerminada(anotada, b.a));
+    EXPECT_FALSE(FaltaAnotacion(anotada, b.a)) << "its blank entry is its entry";
+    EXPECT_EQ(Leer("ZARPE33.INI"), ComponerFicheroEstado(GenerarCadenasEstado(anotada, b.a)));
+
+    Estado s;
+    EXPECT_TRUE(CargarAjustes(carpeta, s.juego, s.datos).Mensajes.empty());
+    EXPECT_EQ(s.datos.Jugador[4].NombreJugador, "");
+    EXPECT_EQ(s.juego.NumeroMano, 1);
+    EXPECT_EQ(s.juego.Anotaciones[1], anotada.Anotaciones[1]);
+    MotorSinVentana otra(12);
+    Reanudar(otra, s.juego, s.datos);
+    EXPECT_EQ(otra.e.NumeroMano, 2);
+    EXPECT_EQ((std::pair{otra.e.TotalPareja1, otra.e.TotalPareja2}), (std::pair<Entero, Entero>{0, 0}));
 }
 
 // A blocked hand tied and dealt again has no winner and an empty entry: saved and read so, it is played

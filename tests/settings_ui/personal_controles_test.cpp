@@ -196,7 +196,7 @@ TEST_F(Personal, los_nombres_se_escriben_con_mayusculas_y_sin_lo_que_rompe_el_fi
         {"  aNA lUz", "Ana Luz"},      {"jo\"sé", "José"}, // las comillas cortarían la línea del fichero
         {"añoño€", "Añoño€"},                              // todo cabe en Windows-1252
         {"ma\u0101x\u4e2d", "Max"},                        // lo que no cabe se quita
-        {"abcdefghijkl", "Abcdefghi"},
+        {"abcdefghijkl", "Abcdefghi"}, {"   ", ""},        // un nombre vacío vale
     };
     Abrir();
     QLineEdit* caja = ventana->Txt_Nombre[3];
