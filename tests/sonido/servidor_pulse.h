@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <signal.h>
 #include <vector>
 
 namespace zp::prueba {
@@ -69,6 +70,11 @@ public:
         demonio_.reset();
     }
 
+    // The server stops answering, as a busy one does, and later takes up where it was.
+    bool Detener() { return demonio_ && ::kill(pid_t(Proceso()), SIGSTOP) == 0; }
+    bool Continuar() { return demonio_ && ::kill(pid_t(Proceso()), SIGCONT) == 0; }
+    qint64 Proceso() const { return demonio_ ? demonio_->processId() : 0; }
+
     // Records the monitor into a file and waits for its first samples; a new recording starts from none.
     bool Grabar()
     {
@@ -123,6 +129,16 @@ public:
         p.start("paplay", {"-d", "prueba", fichero});
         return EsperarA([&] { return p.state() == QProcess::NotRunning; }) &&
                p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    }
+
+    // The streams that play into the sink now, as the server lists them; -1 if it cannot be asked.
+    int Reproducciones()
+    {
+        QProcess p;
+        p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        p.start("pactl", {"list", "short", "sink-inputs"});
+        if (!EsperarA([&] { return p.state() == QProcess::NotRunning; }) || p.exitCode() != 0) return -1;
+        return int(p.readAllStandardOutput().count('\n'));
     }
 
 private:
