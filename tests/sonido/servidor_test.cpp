@@ -9,6 +9,7 @@
 #include "tests/sonido/servidor_pulse.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -250,6 +251,27 @@ TEST_F(SonidoEnServidor, los_sonidos_cortados_mientras_el_servidor_los_abre_no_l
     ASSERT_TRUE(servidor_.Continuar());
     EXPECT_TRUE(zp::prueba::EsperarA([&] { return servidor_.Reproducciones() == 0; }, 10000))
         << servidor_.Reproducciones() << " streams left open on the server";
+}
+
+TEST_F(SonidoEnServidor, muchos_sonidos_rapidos_y_paradas_no_cruzan_los_hilos_de_la_salida)
+{
+#ifndef ZP_MUCHOS_SONIDOS
+    GTEST_SKIP() << "built with another sanitizer: no thread checker";
+#else
+    QProcess p;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert("TSAN_OPTIONS", "halt_on_error=1 exitcode=66"); // the first race ends it
+    p.setProcessEnvironment(entorno);
+    p.start(ZP_MUCHOS_SONIDOS, {"400", Fichero(9), Fichero(6), Fichero(7), Fichero(1)});
+    ASSERT_TRUE(zp::prueba::EsperarA([&] { return p.state() == QProcess::NotRunning; }, 120000));
+    const QByteArray errores = p.readAllStandardError();
+    if (errores.contains("ThreadSanitizer: unexpected memory mapping"))
+        GTEST_SKIP() << "the thread checker cannot run with this kernel's address layout (vm.mmap_rnd_bits)";
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << errores.constData();
+    EXPECT_EQ(p.exitCode(), 0) << errores.constData();
+    EXPECT_FALSE(errores.contains("ThreadSanitizer")) << errores.constData();
+    EXPECT_EQ(p.readAllStandardOutput(), "400 sonidos\n");
+#endif
 }
 
 } // namespace
