@@ -16,8 +16,10 @@
 // however busy the machine, the server holds all of it and cannot run dry in the middle.
 //
 // One voice, on the program's clock: a sound "plays" for its length from the moment it was asked for. A new
-// sound within that time cuts it off; one asked for later lets its last moments out of the speaker (the
-// server's own delay), so that sounds waited for one after the other are each heard whole.
+// sound within that time cuts it off; one asked for later lets it play out on the server, even when a busy
+// server has yet to open its stream, so that sounds waited for one after the other are each heard whole.
+// A stream that opens later than its sound's length and the same allowance as a late server is never
+// written: a sound heard seconds after the move it belongs to would be a wrong one.
 
 namespace zp {
 
@@ -26,7 +28,7 @@ namespace {
 // A server that could not be reached is asked again by a sound this long after the last try, not sooner.
 constexpr std::uint32_t kRetryMs = 2000;
 // A sound asked for while the server had yet to answer starts when it does, even this much past its length
-// (the program's first sound, asked for as the output opens).
+// (the program's first sound, asked for as the output opens, or a sound while the server was busy).
 constexpr std::uint32_t kLateStartMs = 250;
 
 // A sound as the server takes it: the file's own samples and format, which the server converts.
@@ -121,7 +123,10 @@ public:
     void stop() override
     {
         Lock lock(loop_);
-        dropStreams();
+        const std::vector<Voice> tails = std::move(tails_);
+        tails_.clear();
+        for (const Voice& v : tails) cut(v.stream);
+        if (voice_.stream) cut(voice_.stream);
         voice_ = {};
     }
 
@@ -136,7 +141,7 @@ private:
     struct Voice
     {
         QString path;
-        std::shared_ptr<const Samples> samples; // none: no voice
+        std::shared_ptr<const Samples> samples; // none: no voice, or a stream cut before it opened
         std::uint32_t askedMs = 0;
         pa_stream* stream = nullptr; // none yet, or no more
     };
@@ -215,13 +220,17 @@ private:
         auto* out = static_cast<PulseSoundOutput*>(self);
         switch (pa_stream_get_state(stream)) {
         case PA_STREAM_READY:
-            if (stream == out->voice_.stream) {
-                const QByteArray& bytes = out->voice_.samples->bytes;
-                pa_stream_write(stream, bytes.constData(), std::size_t(bytes.size()), nullptr, 0,
-                                PA_SEEK_RELATIVE);
-                // Draining also starts a sound shorter than the server's start-up buffer.
-                if (pa_operation* o = pa_stream_drain(stream, &PulseSoundOutput::onDrained, out))
-                    pa_operation_unref(o);
+            if (const Voice* v = out->voiceOf(stream)) {
+                if (v->samples && due(*v, kLateStartMs)) {
+                    const QByteArray& bytes = v->samples->bytes;
+                    pa_stream_write(stream, bytes.constData(), std::size_t(bytes.size()), nullptr, 0,
+                                    PA_SEEK_RELATIVE);
+                    // Draining also starts a sound shorter than the server's start-up buffer.
+                    if (pa_operation* o = pa_stream_drain(stream, &PulseSoundOutput::onDrained, out))
+                        pa_operation_unref(o);
+                } else {
+                    out->forget(stream); // cut, or too late to be heard when it was asked for
+                }
             }
             break;
         case PA_STREAM_FAILED:
@@ -238,27 +247,48 @@ private:
         static_cast<PulseSoundOutput*>(self)->forget(stream);
     }
 
-    // The voice makes way for another: cut if it is still due, otherwise its stream plays out what the
-    // server still holds of it. One that never opened has nothing to play out.
+    // The voice makes way for another: cut if it is still due, otherwise its stream plays the sound out,
+    // whether it has opened already or the server has yet to open it.
     void endVoice()
     {
-        if (pa_stream* stream = voice_.stream) {
-            if (!due(voice_) && pa_stream_get_state(stream) == PA_STREAM_READY)
-                tails_.push_back(stream);
+        if (voice_.stream) {
+            if (due(voice_))
+                cut(voice_.stream);
             else
-                drop(stream);
+                tails_.push_back(voice_);
         }
         voice_ = {};
     }
 
-    // A stream that ended or failed: the library's last word on it.
+    // The server can only be told to close a stream it has opened: one still opening is closed when it does.
+    void cut(pa_stream* stream)
+    {
+        if (pa_stream_get_state(stream) == PA_STREAM_CREATING)
+            tails_.push_back(Voice{{}, nullptr, 0, stream});
+        else
+            drop(stream);
+    }
+
+    std::vector<Voice>::iterator tailOf(pa_stream* stream)
+    {
+        return std::find_if(tails_.begin(), tails_.end(), [&](const Voice& v) { return v.stream == stream; });
+    }
+
+    const Voice* voiceOf(pa_stream* stream)
+    {
+        if (stream == voice_.stream) return &voice_;
+        auto tail = tailOf(stream);
+        return tail != tails_.end() ? &*tail : nullptr;
+    }
+
+    // A stream that ended, failed or will not be written: the library's last word on it.
     void forget(pa_stream* stream)
     {
         if (stream == voice_.stream) {
             voice_.stream = nullptr;
-            voice_.samples.reset(); // played to its end
-        } else if (auto it = std::find(tails_.begin(), tails_.end(), stream); it != tails_.end()) {
-            tails_.erase(it);
+            voice_.samples.reset(); // played to its end, or never to be
+        } else if (auto tail = tailOf(stream); tail != tails_.end()) {
+            tails_.erase(tail);
         } else {
             return; // already let go
         }
@@ -276,7 +306,7 @@ private:
     {
         if (voice_.stream) drop(voice_.stream);
         voice_.stream = nullptr;
-        for (pa_stream* s : tails_) drop(s);
+        for (const Voice& v : tails_) drop(v.stream);
         tails_.clear();
     }
 
@@ -286,7 +316,7 @@ private:
     pa_context* context_ = nullptr;
     std::uint32_t lastTryMs_ = 0;
     Voice voice_;
-    std::vector<pa_stream*> tails_;
+    std::vector<Voice> tails_; // voices that made way with their streams open or opening
 };
 
 } // namespace

@@ -35,3 +35,22 @@ if(TARGET tests_table)
 endif()
 # The program's sounds played on a sound server of the test's own and recorded from its sink.
 zp_test(sonido QT LIBS kit assets)
+# The sound output's two threads under the thread checker: its own code built for it (the rest as the
+# program has it), in a program the sound tests start beside their server. Not with another sanitizer.
+if(TARGET tests_sonido AND NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
+    add_executable(muchos_sonidos sonido/hilos/muchos_sonidos.cpp
+        ${PROJECT_SOURCE_DIR}/platform/sound_output.cpp ${PROJECT_SOURCE_DIR}/platform/wav.cpp)
+    target_compile_options(muchos_sonidos PRIVATE ${ZP_WARNINGS_AS_ERRORS} -fsanitize=thread)
+    target_link_options(muchos_sonidos PRIVATE -fsanitize=thread)
+    target_include_directories(muchos_sonidos PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(muchos_sonidos PRIVATE platform PkgConfig::PULSE Qt6::Core)
+    target_compile_definitions(tests_sonido PRIVATE ZP_MUCHOS_SONIDOS="$<TARGET_FILE:muchos_sonidos>")
+    add_dependencies(tests_sonido muchos_sonidos)
+endif()
+# What a server that stops for a moment now and then costs in sounds (a measure, run by hand).
+if(TARGET tests_sonido)
+    add_executable(sonidos_con_paradas sonido/paradas/sonidos_con_paradas.cpp)
+    target_compile_options(sonidos_con_paradas PRIVATE ${ZP_WARNINGS_AS_ERRORS})
+    target_include_directories(sonidos_con_paradas PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(sonidos_con_paradas PRIVATE kit assets PkgConfig::PULSE ${CMAKE_DL_LIBS})
+endif()

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <signal.h>
 #include <vector>
 
 namespace zp::prueba {
@@ -33,24 +34,30 @@ public:
     QString Carpeta() const { return QString::fromStdString(carpeta_.carpeta); }
     QString Direccion() const { return "unix:" + Carpeta() + "native"; }
 
-    // Starts the daemon and waits until it says it is ready; false if it does not within the bound.
+    // Starts the daemon and waits until it says it is ready; false if it does not within the bound. What it
+    // says goes to a file: a pipe that nobody reads while the program's sounds wait would fill up and stop
+    // the server.
     bool Arrancar()
     {
+        const QString registro = Carpeta() + "demonio.log";
         demonio_ = std::make_unique<QProcess>();
         demonio_->setProcessEnvironment(Entorno());
-        demonio_->setProcessChannelMode(QProcess::SeparateChannels);
+        demonio_->setStandardErrorFile(registro);
         demonio_->start(
             "pulseaudio",
             {"-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1", "--log-target=stderr",
              "--log-level=info", "--load=module-null-sink sink_name=prueba norewinds=1",
              "--load=module-native-protocol-unix auth-anonymous=1 socket=" + Carpeta() + "native"});
-        QByteArray registro;
+        auto dicho = [&] {
+            QFile f(registro);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
         const bool listo = EsperarA([&] {
-            registro += demonio_->readAllStandardError();
-            return registro.contains("Daemon startup complete") || demonio_->state() == QProcess::NotRunning;
+            return dicho().contains("Daemon startup complete") || demonio_->state() == QProcess::NotRunning;
         });
-        if (listo && demonio_->state() == QProcess::Running) return true;
-        std::fputs(registro.constData(), stderr); // what the daemon said about it
+        // Its words can be read before the start is reported: only an end counts against it.
+        if (listo && demonio_->state() != QProcess::NotRunning) return true;
+        std::fputs(dicho().constData(), stderr); // what the daemon said about it
         return false;
     }
 
@@ -62,6 +69,11 @@ public:
         demonio_->waitForFinished(30000);
         demonio_.reset();
     }
+
+    // The server stops answering, as a busy one does, and later takes up where it was.
+    bool Detener() { return demonio_ && ::kill(pid_t(Proceso()), SIGSTOP) == 0; }
+    bool Continuar() { return demonio_ && ::kill(pid_t(Proceso()), SIGCONT) == 0; }
+    qint64 Proceso() const { return demonio_ ? demonio_->processId() : 0; }
 
     // Records the monitor into a file and waits for its first samples; a new recording starts from none.
     bool Grabar()
@@ -76,8 +88,12 @@ public:
         leido_ = 0;
         resto_.clear();
         muestras_.clear();
-        return EsperarA([&] { return Grabado() > 0 || grabacion_->state() == QProcess::NotRunning; }) &&
-               grabacion_->state() == QProcess::Running;
+        // The first samples can be in the file before the recorder's start is reported: only its end fails.
+        const bool grabando =
+            EsperarA([&] { return Grabado() > 0 || grabacion_->state() == QProcess::NotRunning; }) &&
+            grabacion_->state() != QProcess::NotRunning;
+        if (!grabando) std::fputs(grabacion_->readAllStandardError().constData(), stderr);
+        return grabando;
     }
 
     void PararGrabacion()
@@ -113,6 +129,16 @@ public:
         p.start("paplay", {"-d", "prueba", fichero});
         return EsperarA([&] { return p.state() == QProcess::NotRunning; }) &&
                p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    }
+
+    // The streams that play into the sink now, as the server lists them; -1 if it cannot be asked.
+    int Reproducciones()
+    {
+        QProcess p;
+        p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        p.start("pactl", {"list", "short", "sink-inputs"});
+        if (!EsperarA([&] { return p.state() == QProcess::NotRunning; }) || p.exitCode() != 0) return -1;
+        return int(p.readAllStandardOutput().count('\n'));
     }
 
 private:

@@ -9,6 +9,7 @@
 #include "tests/sonido/servidor_pulse.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -120,6 +121,9 @@ protected:
         });
     }
 
+    // A quiet pause on the program's clock.
+    static void Pausa(int ms) { zp::systemClock().pauseUntil(zp::systemClock().now(), std::uint32_t(ms)); }
+
     ServidorPulse servidor_;
     std::map<int, double> referencias_;
 };
@@ -195,6 +199,79 @@ TEST_F(SonidoEnServidor, sin_servidor_calla_y_al_volver_el_servidor_vuelve_el_so
     bool vuelve = false;
     for (int intento = 0; intento < 20 && !vuelve; ++intento) vuelve = oido();
     EXPECT_TRUE(vuelve);
+}
+
+TEST_F(SonidoEnServidor, un_sonido_que_el_servidor_abre_tarde_pero_a_tiempo_se_oye_entero_aunque_le_siga_otro)
+{
+    auto salida = zp::openSoundOutput();
+    ASSERT_TRUE(salida);
+    const double largo = Referencia(12), corto = Referencia(9);
+    ASSERT_GT(EnergiaDe(*salida, 9), 0.9 * corto) << "the server does not answer";
+    // The server busy for the whole of the sound: the next one is asked for before its stream opens.
+    const double e = Energia(servidor_, Duracion(12) + Duracion(9), [&] {
+        EXPECT_TRUE(servidor_.Detener());
+        salida->play(Ruta(12));
+        Pausa(Duracion(12));
+        salida->play(Ruta(9));
+        EXPECT_TRUE(servidor_.Continuar());
+    });
+    std::printf("abierto tarde y seguido de otro: %.3f de la energía del largo\n", e / largo);
+    EXPECT_GT(e, 0.9 * largo);
+}
+
+TEST_F(SonidoEnServidor, un_sonido_que_el_servidor_no_abre_en_su_duracion_y_un_margen_ya_no_suena)
+{
+    auto salida = zp::openSoundOutput();
+    ASSERT_TRUE(salida);
+    const double corto = Referencia(9);
+    ASSERT_GT(EnergiaDe(*salida, 9), 0.9 * corto) << "the server does not answer";
+    // A second's stall, far beyond the click's length and the allowance; then the click once more, heard
+    // on its own once the first has been given up.
+    const double e = Energia(servidor_, Duracion(9), [&] {
+        EXPECT_TRUE(servidor_.Detener());
+        salida->play(Ruta(9));
+        Pausa(1000);
+        EXPECT_TRUE(servidor_.Continuar());
+        EXPECT_TRUE(zp::prueba::EsperarA([&] { return !salida->isPlaying(Ruta(9)); }));
+        salida->play(Ruta(9));
+        Pausa(Duracion(9));
+    });
+    std::printf("tras un segundo sin servidor: %.3f de la energía de un clic\n", e / corto);
+    EXPECT_NEAR(e / corto, 1.0, 0.3);
+}
+
+TEST_F(SonidoEnServidor, los_sonidos_cortados_mientras_el_servidor_los_abre_no_le_quedan_abiertos)
+{
+    auto salida = zp::openSoundOutput();
+    ASSERT_TRUE(salida);
+    ASSERT_GT(EnergiaDe(*salida, 9), 0.9 * Referencia(9)) << "the server does not answer";
+    ASSERT_TRUE(servidor_.Detener());
+    for (int i = 0; i < 10; ++i) salida->play(Ruta(i % 2 ? 12 : 14)); // each one cut by the next
+    salida->stop();
+    ASSERT_TRUE(servidor_.Continuar());
+    EXPECT_TRUE(zp::prueba::EsperarA([&] { return servidor_.Reproducciones() == 0; }, 10000))
+        << servidor_.Reproducciones() << " streams left open on the server";
+}
+
+TEST_F(SonidoEnServidor, muchos_sonidos_rapidos_y_paradas_no_cruzan_los_hilos_de_la_salida)
+{
+#ifndef ZP_MUCHOS_SONIDOS
+    GTEST_SKIP() << "built with another sanitizer: no thread checker";
+#else
+    QProcess p;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert("TSAN_OPTIONS", "halt_on_error=1 exitcode=66"); // the first race ends it
+    p.setProcessEnvironment(entorno);
+    p.start(ZP_MUCHOS_SONIDOS, {"400", Fichero(9), Fichero(6), Fichero(7), Fichero(1)});
+    ASSERT_TRUE(zp::prueba::EsperarA([&] { return p.state() == QProcess::NotRunning; }, 120000));
+    const QByteArray errores = p.readAllStandardError();
+    if (errores.contains("ThreadSanitizer: unexpected memory mapping"))
+        GTEST_SKIP() << "the thread checker cannot run with this kernel's address layout (vm.mmap_rnd_bits)";
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << errores.constData();
+    EXPECT_EQ(p.exitCode(), 0) << errores.constData();
+    EXPECT_FALSE(errores.contains("ThreadSanitizer")) << errores.constData();
+    EXPECT_EQ(p.readAllStandardOutput(), "400 sonidos\n");
+#endif
 }
 
 } // namespace
