@@ -167,6 +167,8 @@ bool DevolverSituacionApartada(const std::string& carpetaDatos, const EstadoJueg
 
 void Salir(Programa& pr)
 {
+    // Whatever asked (the button, a close of the window), it answers every close made before it ends.
+    const mesa::SalidaEnCurso salida(*pr.Mesa);
     EstadoJuego& e = pr.e;
     if (e.EligiendoSalida) {
         MostrarMensaje("Salir del programa",
@@ -181,13 +183,6 @@ void Salir(Programa& pr)
         return;
     }
     if (VisorAyuda* ayuda = AyudaAbierta()) ayuda->close();
-    // Whatever asked (the button, a close of the window), a close that comes before the answer adds nothing,
-    // and one that was waiting is answered by this question too.
-    struct Preguntada
-    {
-        bool& pedida;
-        ~Preguntada() { pedida = false; }
-    } preguntada{pr.Mesa->SalidaPedida = true};
     bool respuesta = true;
     if (e.PartidaEnCurso && pr.a.JuegoEnRed) {
         respuesta = MostrarMensaje("Salir del programa",
