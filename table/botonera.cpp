@@ -183,16 +183,18 @@ void Salir(Programa& pr)
         return;
     }
     if (VisorAyuda* ayuda = AyudaAbierta()) ayuda->close();
+    // A close of the question's own box is a close of the window again: it adds nothing.
     bool respuesta = true;
     if (e.PartidaEnCurso && pr.a.JuegoEnRed) {
-        respuesta = MostrarMensaje("Salir del programa",
-                                   "¿Desea salir del programa y abandonar la partida en red?", 1, 2);
+        respuesta =
+            MostrarMensaje("Salir del programa", "¿Desea salir del programa y abandonar la partida en red?",
+                           1, 2, 0, CierreCaja::Ninguno);
     } else if (e.PartidaEnCurso) {
         respuesta =
             MostrarMensaje("Posponer la partida en curso",
                            "¿Desea abandonar el programa para continuar en otro momento la partida que está "
                            "jugando?",
-                           2, 2);
+                           2, 2, 0, CierreCaja::Ninguno);
     }
     if (!respuesta) return;
     // A game left in the middle of its deal cannot be taken up again: it is not kept.
