@@ -18,8 +18,8 @@ void postOutsidePause(QObject* context, std::function<void()> action);
 // The quiet pause calls this when the last one running ends: what it kept is served from then on.
 void quietPausesOver();
 
-// Every box of the program is shown inside one of these, for as long as it is open. As it opens it also takes
-// a window manager's close that Qt would drop at a window the box blocks.
+// Every box of the program is shown inside one of these, for as long as it is open. On X11 it also takes, as
+// it opens, a window manager's close that Qt would drop at a window the box blocks.
 class OpenBox
 {
 public:
