@@ -10,6 +10,8 @@ namespace {
 
 constexpr int kAyuda = 2144;
 const std::string kTitulo = "Jugador con cinco dobles";
+// The question closed from outside keeps the tiles: refusing them would deal the hand again.
+constexpr CierreCaja kCierre = CierreCaja::Aceptar;
 
 // An automatic player's refusal, told in a one-button box.
 bool AvisarRechazo(Contexto& c, const Ajustes& r, int p)
@@ -44,7 +46,7 @@ DecisionCincoDobles EnLocal(Contexto& c, const Ajustes& r)
                                       " tiene cinco o más dobles entre sus fichas iniciales. ¿Desea seguir "
                                       "jugando con ellas (botón Aceptar) o rechazarlas y repetir la mano "
                                       "(botón Cancelar)?";
-            const auto respuesta = c.usuario.MostrarMensaje(kTitulo, texto, 3, 2, kAyuda);
+            const auto respuesta = c.usuario.MostrarMensaje(kTitulo, texto, 3, 2, kAyuda, kCierre);
             if (respuesta.abandonada) return DecisionCincoDobles::Abandonada;
             rechazadas = !respuesta.valor;
         }
@@ -67,7 +69,7 @@ DecisionCincoDobles EnRed(Contexto& c, const Ajustes& r)
             kTitulo,
             "Ha recibido  cinco  o  más  dobles entre sus fichas iniciales. ¿Desea seguir jugando con ellas "
             "(Aceptar) o rechazarlas y repetir la mano (Cancelar)?",
-            3, 2, kAyuda);
+            3, 2, kAyuda, kCierre);
         if (respuesta.abandonada) return DecisionCincoDobles::Abandonada;
         rechazadas = !respuesta.valor;
         if (!administrador) {

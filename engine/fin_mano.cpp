@@ -101,8 +101,9 @@ std::string LineaGanadorMano(const Ajustes& a, Entero ganador)
     return "Ha ganado el juego " + NombreAsiento(a, ganador);
 }
 
-// The message box, with the line and the button to take the hand back when no network game is played.
-// Nothing when the end of the hand goes on; else Abandonada, or Continuar once the hand has been taken back.
+// The message box, with the line and the button to take the hand back when no network game is played; closed
+// from outside it is accepted, never taken back. Nothing when the end of the hand goes on; else Abandonada,
+// or Continuar once the hand has been taken back.
 std::optional<FinMano> Preguntar(Contexto& c, const std::string& titulo, std::string texto, int lineas)
 {
     int botones = 1;
@@ -111,7 +112,8 @@ std::optional<FinMano> Preguntar(Contexto& c, const std::string& titulo, std::st
         ++lineas;
         botones = 2;
     }
-    const Respuesta<bool> r = c.usuario.MostrarMensaje(titulo, texto, lineas, botones);
+    const Respuesta<bool> r =
+        c.usuario.MostrarMensaje(titulo, texto, lineas, botones, 0, CierreCaja::Aceptar);
     if (r.abandonada) return FinMano::Abandonada;
     if (r.valor) return std::nullopt;
     RetrocederFinDeMano(c);

@@ -17,6 +17,15 @@ enum class Continuacion
     Redibujar     // a state was loaded meanwhile: redraw and wait again
 };
 
+// What a two-button box answers when it is closed from outside: by the window manager (Alt+F4 reaches the
+// box that has the focus) or by the program. A one-button box has one answer however it closes.
+enum class CierreCaja
+{
+    Cancelar, // the answer the box opens with: nothing of what the question offers is done
+    Aceptar,  // where Cancelar would undo play (take a hand back, refuse a deal), as Escape answers
+    Ninguno   // the box stays: it asks about that very close, which adds nothing to it
+};
+
 class Usuario
 {
 public:
@@ -25,7 +34,8 @@ public:
     // The program's message box; botones 1 = one button, any other value = accept and refuse. The answer is
     // true for the accepting button (always for a one-button box).
     virtual Respuesta<bool> MostrarMensaje(const std::string& titulo, const std::string& texto, int lineas,
-                                           int botones, int ayuda = 0) = 0;
+                                           int botones, int ayuda = 0,
+                                           CierreCaja alCerrar = CierreCaja::Cancelar) = 0;
 
     // The waiting panel: its clock starts at IniciarEspera; MostrarEspera is called on every pass of a wait
     // and redraws only when the whole seconds change.

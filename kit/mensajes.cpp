@@ -12,6 +12,7 @@
 #include "platform/virtual_screen.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPointer>
 #include <algorithm>
@@ -96,9 +97,10 @@ FontSpec FuenteTextoMensaje()
 }
 
 mensajes::mensajes(const QString& titulo, const QString& texto, Entero lineas, Entero botones, Entero ayuda,
-                   QWidget* padre)
+                   QWidget* padre, CierreCaja alCerrar)
     : DialogoFondo(padre, QStringLiteral("mensajes"), titulo), titulo_(titulo), texto_(texto),
-      lineas_(std::max<Entero>({lineas, 0, ContarLineasMensaje(texto)})), botones_(botones), ayuda_(ayuda)
+      lineas_(std::max<Entero>({lineas, 0, ContarLineasMensaje(texto)})), botones_(botones), ayuda_(ayuda),
+      alCerrar_(alCerrar)
 {
     Pic_BotAyuda = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotAyuda"), QStringLiteral("Ayuda"));
     Pic_BotSalir = CrearBotonDialogo(fondo_, QStringLiteral("Pic_BotSalir"), QStringLiteral("Salir"));
@@ -202,7 +204,18 @@ void mensajes::keyPressEvent(QKeyEvent* evento)
     evento->accept();
 }
 
-bool MostrarMensaje(const QString& titulo, const QString& texto, Entero lineas, Entero botones, Entero ayuda)
+void mensajes::closeEvent(QCloseEvent* evento)
+{
+    evento->ignore();
+    if (botones_ != 1) {
+        if (alCerrar_ == CierreCaja::Ninguno) return;
+        respuesta_ = alCerrar_ == CierreCaja::Aceptar;
+    }
+    Descargar();
+}
+
+bool MostrarMensaje(const QString& titulo, const QString& texto, Entero lineas, Entero botones, Entero ayuda,
+                    CierreCaja alCerrar)
 {
     EstadoMensajes& estado = Mensajes();
     estado.LineasMensaje = lineas;
@@ -212,7 +225,7 @@ bool MostrarMensaje(const QString& titulo, const QString& texto, Entero lineas, 
     // A box already open stays under this one: its caller still gets the answer given to it.
     QWidget* padre = QApplication::activeModalWidget();
     if (!padre) padre = Entorno().mesa;
-    QPointer<mensajes> caja = new mensajes(titulo, texto, lineas, botones, ayuda, padre);
+    QPointer<mensajes> caja = new mensajes(titulo, texto, lineas, botones, ayuda, padre, alCerrar);
     bool respuesta = caja->Respuesta();
     {
         OpenBox abierta;
@@ -227,15 +240,17 @@ bool MostrarMensaje(const QString& titulo, const QString& texto, Entero lineas, 
 }
 
 bool MostrarMensaje(const std::string& titulo, const std::string& texto, Entero lineas, Entero botones,
-                    Entero ayuda)
+                    Entero ayuda, CierreCaja alCerrar)
 {
     return MostrarMensaje(QString::fromStdString(titulo), QString::fromStdString(texto), lineas, botones,
-                          ayuda);
+                          ayuda, alCerrar);
 }
 
-bool MostrarMensaje(const char* titulo, const char* texto, Entero lineas, Entero botones, Entero ayuda)
+bool MostrarMensaje(const char* titulo, const char* texto, Entero lineas, Entero botones, Entero ayuda,
+                    CierreCaja alCerrar)
 {
-    return MostrarMensaje(QString::fromUtf8(titulo), QString::fromUtf8(texto), lineas, botones, ayuda);
+    return MostrarMensaje(QString::fromUtf8(titulo), QString::fromUtf8(texto), lineas, botones, ayuda,
+                          alCerrar);
 }
 
 } // namespace zp

@@ -3,6 +3,7 @@
 // `MostrarMensaje` shows the form `mensajes` modally, centred on the table (on the whole screen while a
 // settings window is open), and returns the answer, which it also leaves in `RespuestaMensaje`.
 #include "engine/estado.h"
+#include "engine/usuario.h"
 #include "kit/dialogo.h"
 #include "platform/surface.h"
 
@@ -28,11 +29,12 @@ EstadoMensajes& Mensajes();
 // box), false for Cancelar. A box raised while another is open (a network event during a question) opens
 // over it; each call returns its own answer.
 bool MostrarMensaje(const QString& titulo, const QString& texto, Entero lineas, Entero botones,
-                    Entero ayuda = 0);
+                    Entero ayuda = 0, CierreCaja alCerrar = CierreCaja::Cancelar);
 bool MostrarMensaje(const std::string& titulo, const std::string& texto, Entero lineas, Entero botones,
-                    Entero ayuda = 0);
+                    Entero ayuda = 0, CierreCaja alCerrar = CierreCaja::Cancelar);
 // The program's own texts, written in the source as UTF-8.
-bool MostrarMensaje(const char* titulo, const char* texto, Entero lineas, Entero botones, Entero ayuda = 0);
+bool MostrarMensaje(const char* titulo, const char* texto, Entero lineas, Entero botones, Entero ayuda = 0,
+                    CierreCaja alCerrar = CierreCaja::Cancelar);
 
 // The lines `texto` fills in the box's text label. The box never shows fewer, whatever `lineas` it is
 // given, so no text is ever cut off.
@@ -47,10 +49,8 @@ class mensajes : public DialogoFondo
     Q_OBJECT
 public:
     mensajes(const QString& titulo, const QString& texto, Entero lineas, Entero botones, Entero ayuda,
-             QWidget* padre = nullptr);
+             QWidget* padre = nullptr, CierreCaja alCerrar = CierreCaja::Cancelar);
 
-    // Closed from outside (the window manager), the answer stays as the box set it: True with one button,
-    // False with two.
     bool Respuesta() const { return respuesta_; }
     QString TextoTitulo() const { return titulo_; }
     QString TextoMensaje() const { return texto_; }
@@ -63,6 +63,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void Form_Load();
@@ -76,6 +77,7 @@ private:
 
     QString titulo_, texto_;
     Entero lineas_, botones_, ayuda_;
+    CierreCaja alCerrar_;
     bool respuesta_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 
+#include "platform/desktop_close.h"
 #include "platform/outside_pause.h"
 
 #include <QAbstractEventDispatcher>
@@ -89,7 +90,7 @@ protected:
             return false;
         }
         if (event->type() == QEvent::Close && event->spontaneous() && target->isWidgetType()) {
-            if (takesClosesAsTheyCome(target)) return false;
+            if (getsDesktopClosesAtOnce(target)) return false;
             event->ignore();
             QWidget* window = static_cast<QWidget*>(target);
             postOutsidePause(window, [window] { window->close(); });

@@ -7,7 +7,6 @@
 #include <functional>
 
 class QObject;
-class QWidget;
 
 namespace zp {
 
@@ -19,9 +18,8 @@ void postOutsidePause(QObject* context, std::function<void()> action);
 // The quiet pause calls this when the last one running ends: what it kept is served from then on.
 void quietPausesOver();
 
-// Every box of the program is shown inside one of these, for as long as it is open. The first one also sees
-// to it that the desktop's close of a window that a box blocks is kept for later rather than lost: some
-// window systems hand it over as input, which a pause holds back until the next box is open.
+// Every box of the program is shown inside one of these, for as long as it is open. On X11 it also takes, as
+// it opens, a window manager's close that Qt would drop at a window the box blocks.
 class OpenBox
 {
 public:
@@ -33,12 +31,5 @@ public:
 
 // True while a box is open.
 bool boxOpen();
-
-// `window` answers the desktop's close itself at the next step of play, and knows whether it is asking
-// already: it hears of the close as it comes, in a quiet pause or while a box blocks it, so that a close made
-// while its question is pending or open adds nothing. Any other window's close is asked of it later, once the
-// pause is over and no box is open.
-void takeClosesAsTheyCome(QWidget* window);
-bool takesClosesAsTheyCome(const QObject* window);
 
 } // namespace zp

@@ -17,8 +17,9 @@ bool GuardarAjustesAlSalir(const std::string& carpetaDatos, const EstadoJuego& j
                            "al salir. Pulse Aceptar para intentarlo de nuevo o Cancelar para "
                            "salir sin guardar.")
                 .arg(QString::fromStdString(TextoErrorAjustes(fallo->Numero)), que);
+        // Closed from outside it tries again: leaving without saving loses the game in progress.
         if (!MostrarMensaje(QStringLiteral("Error al guardar los ajustes"), texto, ContarLineasMensaje(texto),
-                            2))
+                            2, 0, CierreCaja::Aceptar))
             return false;
     }
 }

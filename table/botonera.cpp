@@ -169,6 +169,8 @@ bool DevolverSituacionApartada(const std::string& carpetaDatos, const EstadoJueg
 
 void Salir(Programa& pr)
 {
+    // Whatever asked (the button, a close of the window), it answers every close made before it ends.
+    const mesa::SalidaEnCurso salida(*pr.Mesa);
     EstadoJuego& e = pr.e;
     if (e.EligiendoSalida) {
         MostrarMensaje("Salir del programa",
@@ -183,23 +185,18 @@ void Salir(Programa& pr)
         return;
     }
     if (VisorAyuda* ayuda = AyudaAbierta()) ayuda->close();
-    // Whatever asked (the button, a close of the window), a close that comes before the answer adds nothing,
-    // and one that was waiting is answered by this question too.
-    struct Preguntada
-    {
-        bool& pedida;
-        ~Preguntada() { pedida = false; }
-    } preguntada{pr.Mesa->SalidaPedida = true};
+    // A close of the question's own box is a close of the window again: it adds nothing.
     bool respuesta = true;
     if (e.PartidaEnCurso && pr.a.JuegoEnRed) {
-        respuesta = MostrarMensaje("Salir del programa",
-                                   "¿Desea salir del programa y abandonar la partida en red?", 1, 2);
+        respuesta =
+            MostrarMensaje("Salir del programa", "¿Desea salir del programa y abandonar la partida en red?",
+                           1, 2, 0, CierreCaja::Ninguno);
     } else if (e.PartidaEnCurso) {
         respuesta =
             MostrarMensaje("Posponer la partida en curso",
                            "¿Desea abandonar el programa para continuar en otro momento la partida que está "
                            "jugando?",
-                           2, 2);
+                           2, 2, 0, CierreCaja::Ninguno);
     }
     if (!respuesta) return;
     // A game left in the middle of its deal cannot be taken up again: it is not kept.

@@ -7,6 +7,7 @@
 #include "kit/cursores.h"
 #include "kit/entorno.h"
 #include "kit/espera.h"
+#include "platform/desktop_close.h"
 #include "platform/outside_pause.h"
 #include "platform/virtual_screen.h"
 #include "platform/wait.h"
@@ -70,7 +71,7 @@ mesa::mesa(EstadoJuego& e, Ajustes& a, QWidget* padre)
             [this](const PointerEvent&) { Pic_Botonera_MouseMove(*this); });
     setFocusPolicy(Qt::StrongFocus);
     // Its close asks at the next step of play, once: it has to know of every close as it comes.
-    takeClosesAsTheyCome(this);
+    deliverDesktopClosesAtOnce(this);
 }
 
 mesa::~mesa()
@@ -260,16 +261,13 @@ void mesa::closeEvent(QCloseEvent* evento)
         return;
     }
     evento->ignore();
-    if (SalidaPedida) return;
-    SalidaPedida = true;
     // Handled like a press on the exit button, at the next step of play: never inside this event, a pause or
-    // a box, where its question could not be answered or would come in the middle of another.
+    // a box, where its question could not be answered or would come in the middle of another. An exit asked
+    // since, or running then, answers it.
     constexpr Entero kBotonSalir = 7;
-    postOutsidePause(this, [this] {
-        // The exit button was pressed in the meantime and asked already.
-        if (!SalidaPedida) return;
-        PedirBoton(kBotonSalir);
-        SalidaPedida = false;
+    const unsigned atendidas = salidasAtendidas_;
+    postOutsidePause(this, [this, atendidas] {
+        if (!saliendo_ && salidasAtendidas_ == atendidas) PedirBoton(kBotonSalir);
     });
 }
 

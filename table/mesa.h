@@ -133,9 +133,25 @@ public:
     MenuOpciones Menu;
     // A bar button pressed by a key or by closing the window: set by the bar.
     std::function<void(Entero)> PedirBoton;
-    // The exit is asked, or a close waits to ask it: one question at a time, and a close that comes
-    // meanwhile adds nothing.
-    bool SalidaPedida = false;
+
+    // The exit button's command runs inside one of these, from its first step to its last: it answers every
+    // close of the window made before it ends, so that a close waiting for it, or made meanwhile, asks
+    // nothing more.
+    class SalidaEnCurso
+    {
+    public:
+        explicit SalidaEnCurso(mesa& m) : m_(m) { m_.saliendo_ = true; }
+        ~SalidaEnCurso()
+        {
+            m_.saliendo_ = false;
+            ++m_.salidasAtendidas_;
+        }
+        SalidaEnCurso(const SalidaEnCurso&) = delete;
+        SalidaEnCurso& operator=(const SalidaEnCurso&) = delete;
+
+    private:
+        mesa& m_;
+    };
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -156,6 +172,9 @@ private:
     HojasMesa hojas_;
     EstadoMesa m_;
     Surface fondo_; // the window's picture, which Cls restores
+    // Written by SalidaEnCurso alone.
+    bool saliendo_ = false;         // the exit button's command runs
+    unsigned salidasAtendidas_ = 0; // exit commands run to their end
 };
 
 } // namespace zp

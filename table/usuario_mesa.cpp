@@ -33,10 +33,11 @@ template <class T> Respuesta<T> Tras(WaitEnd fin, T valor)
 UsuarioMesa::UsuarioMesa(mesa& ventana) : ventana_(ventana) {}
 
 Respuesta<bool> UsuarioMesa::MostrarMensaje(const std::string& titulo, const std::string& texto, int lineas,
-                                            int botones, int ayuda)
+                                            int botones, int ayuda, CierreCaja alCerrar)
 {
     const std::uint32_t generacion = matchGeneration();
-    const bool respuesta = zp::MostrarMensaje(titulo, texto, Entero(lineas), Entero(botones), Entero(ayuda));
+    const bool respuesta =
+        zp::MostrarMensaje(titulo, texto, Entero(lineas), Entero(botones), Entero(ayuda), alCerrar);
     if (Cortada(generacion)) return Respuesta<bool>::Abandono();
     return Respuesta<bool>::De(respuesta);
 }

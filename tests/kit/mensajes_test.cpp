@@ -2,6 +2,7 @@
 // botón y tecla, el centrado y las cajas abiertas una sobre otra.
 #include "comun_kit.h"
 
+#include "common/cierre_escritorio.h"
 #include "common/imagen_referencia.h"
 #include "kit/ayuda.h"
 #include "kit/cursores.h"
@@ -136,6 +137,40 @@ TEST_F(CajaMensajes, respuesta_de_cada_boton_y_tecla)
         EXPECT_EQ(r, c.respuesta);
         EXPECT_EQ(zp::Mensajes().RespuestaMensaje, c.respuesta);
         EXPECT_EQ(zp::Mensajes().BotonesMensaje, c.botones);
+    }
+}
+
+// Closed as the desktop closes it: the answer the caller chose for a close, and the box that asks about a
+// close stays until a button answers it.
+TEST_F(CajaMensajes, cerrada_por_el_escritorio_responde_lo_que_pide_quien_pregunta)
+{
+    using zp::CierreCaja;
+    struct Caso
+    {
+        const char* nombre;
+        int botones;
+        CierreCaja alCerrar;
+        bool respuesta, sigueAbierta;
+    };
+    const Caso casos[] = {
+        {"la de dos, por defecto Cancelar", 2, CierreCaja::Cancelar, false, false},
+        {"la de dos que no debe deshacer el juego, Aceptar", 2, CierreCaja::Aceptar, true, false},
+        {"la de dos sobre ese mismo cierre se queda", 2, CierreCaja::Ninguno, true, true},
+        {"la de un botón, siempre Aceptar", 1, CierreCaja::Cancelar, true, false},
+        {"la de un botón se cierra aunque pregunte por el cierre", 1, CierreCaja::Ninguno, true, false},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        bool abierta = false;
+        AlAbrirse([&](mensajes& caja) {
+            prueba::PedirCierreDelEscritorio(caja);
+            abierta = caja.isVisible();
+            if (abierta) Pulsar(caja.Pic_Si);
+        });
+        const bool r = zp::MostrarMensaje(QStringLiteral("Pregunta"), QStringLiteral("¿Sí o no?"), 1,
+                                          zp::Entero(c.botones), 0, c.alCerrar);
+        EXPECT_EQ(r, c.respuesta);
+        EXPECT_EQ(abierta, c.sigueAbierta);
     }
 }
 

@@ -27,7 +27,7 @@ bool UsuarioAutomatico::Abandona(const std::string& llamada)
 }
 
 Respuesta<bool> UsuarioAutomatico::MostrarMensaje(const std::string& titulo, const std::string& texto,
-                                                  int lineas, int botones, int ayuda)
+                                                  int lineas, int botones, int ayuda, CierreCaja)
 {
     Mensajes.push_back({titulo, texto, lineas, botones, ayuda});
     if (Abandona("Mensaje " + titulo)) return Respuesta<bool>::Abandono();

@@ -21,7 +21,8 @@ public:
     };
 
     Respuesta<bool> MostrarMensaje(const std::string& titulo, const std::string& texto, int lineas,
-                                   int botones, int ayuda = 0) override;
+                                   int botones, int ayuda = 0,
+                                   CierreCaja alCerrar = CierreCaja::Cancelar) override;
     void IniciarEspera() override {}
     void MostrarEspera(const std::string& titulo, const std::string& texto, int lineas) override;
     void OcultarEspera() override { EsperaVisible = false; }

@@ -26,12 +26,12 @@ class PersonaQueMira : public UsuarioAutomatico
 public:
     explicit PersonaQueMira(mesa& m) : ventana_(m) {}
     Respuesta<bool> MostrarMensaje(const std::string& titulo, const std::string& texto, int lineas,
-                                   int botones, int ayuda) override
+                                   int botones, int ayuda, CierreCaja alCerrar) override
     {
         if (titulo == "Final de Partida") {
             Final = ventana_.surface().image().copy();
         }
-        return UsuarioAutomatico::MostrarMensaje(titulo, texto, lineas, botones, ayuda);
+        return UsuarioAutomatico::MostrarMensaje(titulo, texto, lineas, botones, ayuda, alCerrar);
     }
     QImage Final;
 

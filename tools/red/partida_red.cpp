@@ -90,10 +90,10 @@ class Persona : public UsuarioAutomatico
 {
 public:
     Respuesta<bool> MostrarMensaje(const std::string& titulo, const std::string& texto, int lineas,
-                                   int botones, int ayuda) override
+                                   int botones, int ayuda, CierreCaja alCerrar) override
     {
         Imprimir("mensaje: " + titulo);
-        return UsuarioAutomatico::MostrarMensaje(titulo, texto, lineas, botones, ayuda);
+        return UsuarioAutomatico::MostrarMensaje(titulo, texto, lineas, botones, ayuda, alCerrar);
     }
     void MostrarEspera(const std::string& titulo, const std::string& texto, int lineas) override
     {
