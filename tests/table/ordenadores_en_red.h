@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -137,7 +138,8 @@ public:
 
     const QString& Nombre() const { return nombre_; }
     const QStringList& Texto() const { return texto_; }
-    std::vector<Linea> lineas;
+    // A deque: the lines handed out stay where they are while more are read.
+    std::deque<Linea> lineas;
 
 private:
     static bool Con(const Linea& l, const Campos& con)
