@@ -327,6 +327,15 @@ struct Arrastre : Entrada
         e.JugadorTurno = 3;
         return m;
     }
+    // With "Ordenar fichas" on, the person lifts the second tile of the bottom hand and holds it over the
+    // table.
+    void AlzarSegunda(zp::mesa& m)
+    {
+        zp::CambiarModoMano(e, m.Entrada, true);
+        QTest::mouseMove(&m, {XFicha(2), kYAbajo});
+        QTest::mousePress(&m, Qt::LeftButton, {}, {XFicha(2), kYAbajo});
+        QTest::mouseMove(&m, {340, kYAbajo});
+    }
     Mano ManoAbajo() const
     {
         Mano r;
@@ -406,10 +415,7 @@ TEST_F(Arrastre, una_caja_que_se_abre_con_una_ficha_alzada_la_devuelve_a_su_siti
     m.DibujarMano(4);
     const QImage antes = m.surface().image();
     const Mano orden = ManoAbajo();
-    zp::CambiarModoMano(e, m.Entrada, true);
-    QTest::mouseMove(&m, {XFicha(2), kYAbajo});
-    QTest::mousePress(&m, Qt::LeftButton, {}, {XFicha(2), kYAbajo});
-    QTest::mouseMove(&m, {340, kYAbajo});
+    AlzarSegunda(m);
     ASSERT_TRUE(m.Pic_Mover->isVisible());
 
     QDialog caja(&m);
@@ -426,10 +432,7 @@ TEST_F(Arrastre, una_caja_que_se_abre_con_una_ficha_alzada_la_devuelve_a_su_siti
 TEST_F(Arrastre, una_mano_repartida_de_nuevo_con_una_ficha_alzada_se_ve_entera_y_la_ficha_no_cambia_nada)
 {
     zp::mesa& m = Mesa();
-    zp::CambiarModoMano(e, m.Entrada, true);
-    QTest::mouseMove(&m, {XFicha(2), kYAbajo});
-    QTest::mousePress(&m, Qt::LeftButton, {}, {XFicha(2), kYAbajo});
-    QTest::mouseMove(&m, {340, kYAbajo});
+    AlzarSegunda(m);
 
     // A new match of the host's is dealt before the person lets go.
     prueba::RepartirManos(e, {4, 1, 2, 3}, 7);
@@ -449,10 +452,7 @@ TEST_F(Arrastre, una_mano_repartida_de_nuevo_con_una_ficha_alzada_se_ve_entera_y
 TEST_F(Arrastre, una_ficha_alzada_cuando_se_reparte_deja_seguir_la_partida_sin_mover_el_puntero)
 {
     zp::mesa& m = Mesa();
-    zp::CambiarModoMano(e, m.Entrada, true);
-    QTest::mouseMove(&m, {XFicha(2), kYAbajo});
-    QTest::mousePress(&m, Qt::LeftButton, {}, {XFicha(2), kYAbajo});
-    QTest::mouseMove(&m, {340, kYAbajo});
+    AlzarSegunda(m);
 
     m.LimpiarMesa();
     prueba::RepartirManos(e, {4, 1, 2, 3}, 7);
