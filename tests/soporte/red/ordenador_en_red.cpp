@@ -67,6 +67,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <random>
 #include <set>
@@ -163,8 +164,8 @@ public:
         QObject::connect(&vigia_, &QTimer::timeout, [this] { Mirar(); });
         vigia_.start(5);
         accion_.setSingleShot(true);
-        entrada_ = new QSocketNotifier(0, QSocketNotifier::Read);
-        QObject::connect(entrada_, &QSocketNotifier::activated, [this] { LeerOrden(); });
+        entrada_ = std::make_unique<QSocketNotifier>(0, QSocketNotifier::Read);
+        QObject::connect(entrada_.get(), &QSocketNotifier::activated, [this] { LeerOrden(); });
     }
 
 private:
@@ -618,7 +619,7 @@ private:
     QElapsedTimer reloj_;
     std::unique_ptr<Programa> pr_;
     QTimer vigia_, accion_;
-    QSocketNotifier* entrada_ = nullptr;
+    std::unique_ptr<QSocketNotifier> entrada_;
     std::string porLeer_; // of the input, what came after its last whole line
     bool enRed_ = false;
     // The matches begun here since network play started; whether the one counted last is still running.
