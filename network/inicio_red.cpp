@@ -55,10 +55,8 @@ std::optional<std::string> LeerSnapshot(const ConexionRed& red)
 bool Reanudar(ConexionRed& red)
 {
     Contexto& c = *red.Ctx;
-    std::array<std::string, 5> direcciones;
-    for (std::size_t i = 1; i <= 4; ++i) direcciones[i] = c.a.Jugador[i].DireccionIP;
-    const ResultadoCargaEstado r = CargarEstado(red.Programa.CarpetaDatos, kFicheroRed, c.e, c.a);
-    for (std::size_t i = 1; i <= 4; ++i) c.a.Jugador[i].DireccionIP = direcciones[i];
+    const ResultadoCargaEstado r =
+        CargarEstadoConDirecciones(red.Programa.CarpetaDatos, kFicheroRed, c.e, c.a);
     if (r.Mensaje) AvisarRed(red, r.Mensaje->Titulo, r.Mensaje->Texto, r.Mensaje->Lineas, 1, 0);
     if (!r.FicheroEncontrado || r.Mensaje) return false;
     if (c.a.ModoRed == PapelRed::Administrador) {

@@ -160,10 +160,9 @@ bool DevolverSituacionApartada(const std::string& carpetaDatos, const EstadoJueg
 {
     EstadoJuego juego = e;
     Ajustes datos = a;
-    const ResultadoCargaEstado r = CargarEstado(carpetaDatos, kFicheroAntesDeRed, juego, datos);
+    const ResultadoCargaEstado r = CargarEstadoConDirecciones(carpetaDatos, kFicheroAntesDeRed, juego, datos);
     if (r.Mensaje) MostrarMensaje(r.Mensaje->Titulo, r.Mensaje->Texto, Entero(r.Mensaje->Lineas), 1);
     if (!r.FicheroEncontrado) return true;
-    for (std::size_t p = 1; p <= 4; ++p) datos.Jugador[p].DireccionIP = a.Jugador[p].DireccionIP;
     return GuardarAjustesAlSalir(carpetaDatos, juego, datos);
 }
 

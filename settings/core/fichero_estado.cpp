@@ -6,6 +6,7 @@
 #include "settings/core/coherencia_partida.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <sys/stat.h>
 
@@ -201,6 +202,16 @@ ResultadoCargaEstado CargarEstado(const std::string& carpetaDatos, std::string_v
     juego.RepetirSalida = false;
     juego.RedibujoPendiente = true;
     return {true, std::nullopt};
+}
+
+ResultadoCargaEstado CargarEstadoConDirecciones(const std::string& carpetaDatos, std::string_view nombre,
+                                                EstadoJuego& juego, Ajustes& datos)
+{
+    std::array<std::string, kAsientos + 1> direcciones;
+    for (std::size_t p = 1; p <= kAsientos; ++p) direcciones[p] = datos.Jugador[p].DireccionIP;
+    ResultadoCargaEstado r = CargarEstado(carpetaDatos, nombre, juego, datos);
+    for (std::size_t p = 1; p <= kAsientos; ++p) datos.Jugador[p].DireccionIP = direcciones[p];
+    return r;
 }
 
 ResultadoAjustes CargarAjustes(const std::string& carpetaDatos, EstadoJuego& juego, Ajustes& datos)

@@ -46,6 +46,9 @@ struct ResultadoCargaEstado
 // set; redrawing the table is the caller's (`RedibujarMesa`).
 ResultadoCargaEstado CargarEstado(const std::string& carpetaDatos, std::string_view nombre,
                                   EstadoJuego& juego, Ajustes& datos);
+// The same, the addresses typed this run kept as they are: a snapshot taken up does not change them.
+ResultadoCargaEstado CargarEstadoConDirecciones(const std::string& carpetaDatos, std::string_view nombre,
+                                                EstadoJuego& juego, Ajustes& datos);
 
 struct ResultadoAjustes
 {

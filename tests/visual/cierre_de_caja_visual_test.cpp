@@ -6,29 +6,16 @@
 
 namespace {
 
-struct CierreDeCajaEnX : prueba::CierreDeCaja
-{
-    void SetUp() override
-    {
-        if (QGuiApplication::platformName() != QStringLiteral("xcb")) GTEST_SKIP() << "sin servidor X";
-        prueba::CierreDeCaja::SetUp();
-        contestarAlVerla = true;
-    }
-};
-
-void CerrarX(QWidget& w)
-{
-    prueba::CerrarVentanaX(w);
-}
+using CierreDeCajaEnX = prueba::EnX<prueba::CierreDeCaja>;
 
 TEST_F(CierreDeCajaEnX, cerrar_la_caja_del_final_del_juego_lo_anota_y_luego_se_puede_salir)
 {
-    CerrarElFinalDelJuego(CerrarX);
+    CerrarElFinalDelJuego(prueba::CerrarVentanaX);
 }
 
 TEST_F(CierreDeCajaEnX, cerrar_la_pregunta_de_salir_no_la_contesta)
 {
-    CerrarDosVeces(CerrarX);
+    CerrarDosVeces(prueba::CerrarVentanaX);
 }
 
 } // namespace

@@ -7,15 +7,8 @@
 
 namespace {
 
-struct CierreTrasBotonEnX : prueba::CierreTrasBoton
+struct CierreTrasBotonEnX : prueba::EnX<prueba::CierreTrasBoton>
 {
-    void SetUp() override
-    {
-        if (QGuiApplication::platformName() != QStringLiteral("xcb")) GTEST_SKIP() << "sin servidor X";
-        prueba::CierreTrasBoton::SetUp();
-        contestarAlVerla = true;
-    }
-
     void CerrarTrasBotonX(zp::Entero boton)
     {
         CerrarTrasBoton(

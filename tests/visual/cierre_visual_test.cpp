@@ -9,15 +9,7 @@
 
 namespace {
 
-struct CierreEnX : prueba::CierreDibujando
-{
-    void SetUp() override
-    {
-        if (QGuiApplication::platformName() != QStringLiteral("xcb")) GTEST_SKIP() << "sin servidor X";
-        prueba::CierreDibujando::SetUp();
-        contestarAlVerla = true;
-    }
-};
+using CierreEnX = prueba::EnX<prueba::CierreDibujando>;
 
 using prueba::Momento;
 

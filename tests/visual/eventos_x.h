@@ -9,9 +9,22 @@
 #include <QWidget>
 #include <cstdlib>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <xcb/xcb.h>
 
 namespace prueba {
+
+// A window test's fixture on a real X server: skipped without one, and the boxes answered only once the
+// server shows them, as a person answers what is on the screen.
+template <class Base> struct EnX : Base
+{
+    void SetUp() override
+    {
+        if (QGuiApplication::platformName() != QStringLiteral("xcb")) GTEST_SKIP() << "sin servidor X";
+        Base::SetUp();
+        this->contestarAlVerla = true;
+    }
+};
 
 inline xcb_connection_t* ConexionX()
 {
